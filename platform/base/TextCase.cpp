@@ -1,26 +1,21 @@
 #include "platform/base/TextCase.h"
 
-#include <algorithm>
+#include "platform/ole/text/UnicodeCase.h"
 
 namespace base {
 
-// ASCII folding for now; non-ASCII bytes compare exactly until the Unicode table lands.
+// The fold table lives with the automation text functions so UCase, LCase and key comparison
+// read one table.
 std::string FoldCase(std::string_view text) {
-    std::string folded(text);
-    for (char& c : folded) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
-    return folded;
+    return ole::FoldCaseText(text);
 }
 
 bool EqualsNoCase(std::string_view a, std::string_view b) {
-    return FoldCase(a) == FoldCase(b);
+    return a == b || ole::CompareFolded(a, b) == 0;
 }
 
 bool LessNoCase::operator()(std::string_view a, std::string_view b) const {
-    return FoldCase(a) < FoldCase(b);
+    return ole::CompareFolded(a, b) < 0;
 }
 
 } // namespace base

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace ole {
+
+// One step through UTF-8 text. A malformed or truncated sequence counts as one code point of one
+// byte (U+FFFD, valid false), so counting and slicing never lose or split bytes.
+struct Utf8Step {
+    char32_t code;
+    size_t length;
+    bool valid;
+};
+
+Utf8Step DecodeUtf8(std::string_view text, size_t offset);
+void AppendUtf8(std::string& out, char32_t code);
+
+size_t CodePointCount(std::string_view text);
+
+// Byte offset of the code point at zero-based index; text.size() when index is past the end.
+size_t ByteOffsetOfCodePoint(std::string_view text, size_t index);
+
+} // namespace ole

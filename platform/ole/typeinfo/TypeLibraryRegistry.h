@@ -1,0 +1,32 @@
+#pragma once
+
+#include "platform/ole/typeinfo/TypeLibrary.h"
+
+#include <memory>
+#include <string_view>
+#include <vector>
+
+namespace ole {
+
+// The process's registered type libraries (per thread, like every registry of the platform).
+class TypeLibraryRegistry {
+public:
+    static void Register(std::shared_ptr<const TypeLibrary> library);
+    static void Unregister(const Guid& libraryId);
+    // An exact identity match on (GUID, major, minor, LCID); null when none is registered.
+    static std::shared_ptr<const TypeLibrary> Load(const Guid& libraryId, uint16_t major,
+                                                   uint16_t minor, uint32_t lcid = 0);
+    static std::shared_ptr<const TypeLibrary> FindByName(std::string_view name);
+    // The library describing `info`, null when its class was never registered.
+    static std::shared_ptr<const TypeLibrary> LibraryOf(const ClassInfo& info);
+    // A type by name, in `preferred` first, then in every library in registration order.
+    static const TypeDescription* FindType(std::string_view name,
+                                           const TypeLibrary* preferred = nullptr);
+    static std::vector<std::shared_ptr<const TypeLibrary>> Libraries();
+};
+
+// The standard-types library ("StdTypes"): the OLE_COLOR alias and the font and picture classes.
+// Always registered.
+TypeLibrary& StandardTypes();
+
+} // namespace ole

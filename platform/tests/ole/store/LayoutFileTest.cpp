@@ -1,0 +1,148 @@
+#include "StoreTestSupport.h"
+
+#include "platform/ole/bag/LayoutFile.h"
+#include "platform/ole/bag/PropertyBag.h"
+#include "platform/ole/file/BinaryFile.h"
+
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+#include <vector>
+
+using namespace ole;
+using storetest::ErrorOf;
+namespace fs = std::filesystem;
+
+namespace {
+
+class LayoutFileTest : public storetest::StoreTest {
+protected:
+    void SetUp() override {
+        StoreTest::SetUp();
+        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        m_folder = fs::temp_directory_path() /
+                   ("store-" + std::to_string(::getpid()) + "-" + test->name());
+        fs::create_directories(m_folder);
+    }
+    void TearDown() override {
+        std::error_code ignored;
+        fs::permissions(m_folder / "locked", fs::perms::owner_all, ignored);
+        fs::remove_all(m_folder, ignored);
+        StoreTest::TearDown();
+    }
+
+    std::string PathOf(const std::string& name) const { return (m_folder / name).string(); }
+
+    void WriteRaw(const std::string& name, const std::vector<uint8_t>& bytes) const {
+        std::ofstream(PathOf(name), std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()),
+                   static_cast<std::streamsize>(bytes.size()));
+    }
+
+    fs::path m_folder;
+};
+
+int32_t ParseError(const std::vector<uint8_t>& file) {
+    return ErrorOf([&] { LayoutFile::Parse(file); });
+}
+
+TEST_F(LayoutFileTest, HeaderRules) {
+    const std::vector<uint8_t> contents = {'P', 'B', 'G', '1', 1, 0, 0, 0, 0, 0};
+    const auto image = LayoutFile::Build(contents);
+    const std::vector<uint8_t> header = {0x11, 0x20, 1, 0, 10, 0, 0, 0, 0, 0, 0, 0};
+    ASSERT_EQ(image.size(), 12 + contents.size());
+    EXPECT_TRUE(std::equal(header.begin(), header.end(), image.begin()));
+    EXPECT_EQ(LayoutFile::Parse(image).AsBytes(), contents);
+
+    // Shorter than two bytes: Empty, which a bag's Contents refuses with 13.
+    EXPECT_TRUE(LayoutFile::Parse({}).IsEmpty());
+    EXPECT_TRUE(LayoutFile::Parse(std::vector<uint8_t>{0x11}).IsEmpty());
+    EXPECT_EQ(ErrorOf([] {
+                  PropertyBag::Create()->SetContents(LayoutFile::Parse(std::vector<uint8_t>{0x11}));
+              }),
+              ERR_TYPE_MISMATCH);
+
+    // Any lower bound; bytes after the N ignored.
+    auto lowerBound = image;
+    lowerBound[8] = 1;
+    lowerBound[11] = 0x80;
+    lowerBound.push_back(0xEE);
+    EXPECT_EQ(LayoutFile::Parse(lowerBound).AsBytes(), contents);
+    EXPECT_EQ(LayoutFile::Parse(LayoutFile::Build({})).AsBytes(), std::vector<uint8_t>{});
+
+    // Foreign tag, other dimension counts, a short header, N beyond the file.
+    auto tag = image;
+    tag[0] = 0x08;
+    EXPECT_EQ(ParseError(tag), ERR_UNSUPPORTED_TYPE);
+    for (uint8_t dims : {0, 2}) {
+        auto other = image;
+        other[2] = dims;
+        EXPECT_EQ(ParseError(other), ERR_UNSUPPORTED_TYPE);
+    }
+    for (size_t length = 2; length < 12; ++length) {
+        EXPECT_EQ(ParseError(std::vector<uint8_t>(image.begin(), image.begin() + length)),
+                  ERR_UNSUPPORTED_TYPE)
+            << length;
+    }
+    auto tooLong = image;
+    tooLong[4] = 11;
+    EXPECT_EQ(ParseError(tooLong), ERR_UNSUPPORTED_TYPE);
+    tooLong[4] = 0xFF;
+    tooLong[7] = 0xFF;
+    EXPECT_EQ(ParseError(tooLong), ERR_UNSUPPORTED_TYPE);
+}
+
+TEST_F(LayoutFileTest, WriteThenReadABagThroughAFile) {
+    auto bag = PropertyBag::Create();
+    bag->WriteProperty("Caption", Variant("Form1"), Variant::Missing());
+    const std::string path = PathOf("layout.bin");
+    LayoutFile::Write(path, bag->Contents());
+
+    auto restored = PropertyBag::Create();
+    restored->SetContents(LayoutFile::Read(path));
+    EXPECT_EQ(restored->ReadProperty("caption", Variant::Missing()).AsString(), "Form1");
+
+    // Rewriting a longer file truncates it: no stale tail survives.
+    WriteRaw("long.bin", std::vector<uint8_t>(4096, 0xAB));
+    LayoutFile::Write(PathOf("long.bin"), Variant::FromBytes({1, 2, 3}));
+    EXPECT_EQ(BinaryFile::ReadAll(PathOf("long.bin")).size(), 15u);
+
+    EXPECT_EQ(ErrorOf([&] { LayoutFile::Write(path, Variant("text")); }), ERR_TYPE_MISMATCH);
+    EXPECT_EQ(LayoutFile::Read(path).AsBytes(), bag->Contents().AsBytes()); // untouched
+
+    // An empty file reads as Empty; a foreign one raises 458.
+    WriteRaw("empty.bin", {});
+    EXPECT_TRUE(LayoutFile::Read(PathOf("empty.bin")).IsEmpty());
+    WriteRaw("foreign.txt", {'h', 'e', 'l', 'l', 'o', '\n'});
+    EXPECT_EQ(ErrorOf([&] { LayoutFile::Read(PathOf("foreign.txt")); }), ERR_UNSUPPORTED_TYPE);
+}
+
+TEST_F(LayoutFileTest, FileErrorsCarryTheirRunTimeNumbers) {
+    EXPECT_EQ(ErrorOf([&] { BinaryFile::ReadAll(PathOf("absent.bin")); }), ERR_FILE_NOT_FOUND);
+    EXPECT_EQ(ErrorOf([&] { BinaryFile::ReadAll(PathOf("no/such/folder.bin")); }),
+              ERR_PATH_NOT_FOUND);
+    EXPECT_EQ(ErrorOf([&] { BinaryFile::WriteAll(PathOf("no/such/folder.bin"), {}); }),
+              ERR_PATH_NOT_FOUND);
+    EXPECT_EQ(ErrorOf([&] { BinaryFile::ReadAll(""); }), ERR_BAD_FILE_NAME);
+    EXPECT_EQ(ErrorOf([&] { BinaryFile::WriteAll(std::string("a\0b", 3), {}); }),
+              ERR_BAD_FILE_NAME);
+    // A folder where a file should be.
+    EXPECT_EQ(ErrorOf([&] { BinaryFile::ReadAll(m_folder.string()); }), ERR_PATH_ACCESS);
+    EXPECT_EQ(ErrorOf([&] { BinaryFile::WriteAll(m_folder.string(), {}); }), ERR_PATH_ACCESS);
+    // A file used as a folder.
+    WriteRaw("plain", {1});
+    EXPECT_EQ(ErrorOf([&] { BinaryFile::ReadAll(PathOf("plain/inner")); }), ERR_PATH_NOT_FOUND);
+    EXPECT_EQ(ErrorOf([&] { LayoutFile::Read(PathOf("absent.bin")); }), ERR_FILE_NOT_FOUND);
+
+    if (::geteuid() != 0) { // permission bits do not stop the superuser
+        fs::create_directory(m_folder / "locked");
+        WriteRaw("locked/file.bin", {1});
+        fs::permissions(m_folder / "locked", fs::perms::none);
+        EXPECT_EQ(ErrorOf([&] { BinaryFile::ReadAll(PathOf("locked/file.bin")); }),
+                  ERR_PATH_ACCESS);
+        EXPECT_EQ(ErrorOf([&] { BinaryFile::WriteAll(PathOf("locked/new.bin"), {}); }),
+                  ERR_PATH_ACCESS);
+    }
+}
+
+} // namespace

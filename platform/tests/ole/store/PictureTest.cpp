@@ -1,0 +1,253 @@
+#include "StoreTestSupport.h"
+
+#include "platform/ole/dispatch/LateBinding.h"
+#include "platform/ole/file/BinaryFile.h"
+#include "platform/ole/file/ByteWriter.h"
+#include "platform/ole/picture/BmpCodec.h"
+#include "platform/ole/picture/IcoCodec.h"
+#include "platform/ole/picture/Picture.h"
+#include "platform/ole/picture/PictureHandleProvider.h"
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+using namespace ole;
+using storetest::ErrorOf;
+
+namespace {
+
+Image Gradient(int32_t width, int32_t height) {
+    Image image{width, height, {}};
+    for (int32_t y = 0; y < height; ++y) {
+        for (int32_t x = 0; x < width; ++x) {
+            const auto alpha = static_cast<uint32_t>((x * 85 + y * 40) & 0xFF);
+            image.pixels.push_back((alpha << 24) | static_cast<uint32_t>(x << 16 | y << 8 | 0x33));
+        }
+    }
+    return image;
+}
+
+// A bitmap file as other writers make them: 40-byte header, the given depth, rows padded to four
+// bytes, `rows` listed top row first and written in the requested order.
+std::vector<uint8_t> ForeignBmp(int32_t width, int16_t bitsPerPixel,
+                                std::vector<std::vector<uint8_t>> rows,
+                                std::vector<uint32_t> table = {}, bool topDown = false,
+                                uint32_t compression = 0, std::vector<uint32_t> masks = {}) {
+    const auto height = static_cast<int32_t>(rows.size());
+    const uint32_t stride = (width * bitsPerPixel + 31) / 32 * 4;
+    const auto offset = static_cast<uint32_t>(14 + 40 + masks.size() * 4 + table.size() * 4);
+    ByteWriter out;
+    out.U8('B');
+    out.U8('M');
+    out.U32(offset + stride * height);
+    out.U32(0);
+    out.U32(offset);
+    out.U32(40);
+    out.I32(width);
+    out.I32(topDown ? -height : height);
+    out.U16(1);
+    out.U16(static_cast<uint16_t>(bitsPerPixel));
+    out.U32(compression);
+    out.U32(0);
+    out.I32(0);
+    out.I32(0);
+    out.U32(static_cast<uint32_t>(table.size()));
+    out.U32(0);
+    for (uint32_t mask : masks) {
+        out.U32(mask);
+    }
+    for (uint32_t color : table) {
+        out.U32(color);
+    }
+    for (int32_t i = 0; i < height; ++i) {
+        std::vector<uint8_t> row = rows[topDown ? i : height - 1 - i];
+        row.resize(stride, 0);
+        out.Bytes(row);
+    }
+    return out.Take();
+}
+
+class PictureTest : public storetest::StoreTest {};
+
+TEST_F(PictureTest, SizesAreHimetricRoundedHalfToEven) {
+    EXPECT_EQ(Picture::PixelsToHimetric(1), 26);   // 26.458
+    EXPECT_EQ(Picture::PixelsToHimetric(12), 318); // 317.5 goes to even
+    EXPECT_EQ(Picture::PixelsToHimetric(36), 952); // 952.5 goes to even
+    EXPECT_EQ(Picture::PixelsToHimetric(96), 2540);
+    EXPECT_EQ(Picture::PixelsToHimetric(32), 847); // 846.67
+    for (int32_t pixels = 0; pixels <= 4000; ++pixels) {
+        ASSERT_EQ(Picture::HimetricToPixels(Picture::PixelsToHimetric(pixels)), pixels);
+    }
+    const auto picture = Picture::FromImage(Gradient(12, 36), PICTYPE_BITMAP);
+    const Variant held(picture);
+    EXPECT_EQ(GetPropertyById(held, 4).AsI4(), 318);
+    EXPECT_EQ(GetProperty(held, "Height").AsI4(), 952);
+    EXPECT_EQ(GetProperty(held, "Type").AsI2(), PICTYPE_BITMAP);
+    EXPECT_EQ(GetProperty(held, "hPal").AsI4(), 0);
+    EXPECT_EQ(ErrorOf([&] { LetProperty(held, "Width", Variant(int32_t{1})); }), ERR_READ_ONLY);
+}
+
+TEST_F(PictureTest, EmptyPictureIsAnObjectWithNothingInIt) {
+    const auto empty = Picture::CreateEmpty();
+    const Variant held(empty);
+    EXPECT_FALSE(held.IsNothing());
+    EXPECT_EQ(GetPropertyById(held, DISPID_VALUE).AsI4(), 0);
+    EXPECT_EQ(empty->Type(), PICTYPE_NONE);
+    EXPECT_EQ(empty->Width(), 0);
+    EXPECT_TRUE(empty->ToFileBytes().empty());
+    EXPECT_FALSE(Is(empty, Picture::CreateEmpty()));
+    EXPECT_TRUE(PicturesMatch(empty.Get(), nullptr));
+    EXPECT_TRUE(PicturesMatch(nullptr, Picture::CreateEmpty().Get()));
+
+    const auto a = Picture::FromImage(Gradient(2, 2), PICTYPE_BITMAP);
+    const auto b = Picture::FromImage(Gradient(2, 2), PICTYPE_BITMAP);
+    EXPECT_TRUE(PicturesMatch(a.Get(), a.Get()));
+    EXPECT_FALSE(PicturesMatch(a.Get(), b.Get())); // equal pixels, but not the same picture
+    EXPECT_TRUE(a->SameImage(*b));
+    EXPECT_FALSE(PicturesMatch(a.Get(), empty.Get()));
+
+    EXPECT_EQ(ErrorOf([] { Picture::FromImage(Image{}, PICTYPE_BITMAP); }), ERR_INVALID_PICTURE);
+    EXPECT_EQ(ErrorOf([] { Picture::FromImage(Gradient(1, 1), PICTYPE_METAFILE); }),
+              ERR_INVALID_PICTURE);
+    EXPECT_EQ(ErrorOf([] {
+                  Picture::FromImage(Image{2, 2, {1}}, PICTYPE_ICON);
+              }),
+              ERR_INVALID_PICTURE);
+}
+
+TEST_F(PictureTest, HandleComesFromTheInstalledProvider) {
+    const auto a = Picture::FromImage(Gradient(2, 2), PICTYPE_BITMAP);
+    const auto b = Picture::FromImage(Gradient(2, 2), PICTYPE_ICON);
+    EXPECT_NE(a->Handle(), 0);
+    EXPECT_EQ(a->Handle(), a->Handle());
+    EXPECT_NE(a->Handle(), b->Handle());
+
+    struct Recorder : PictureHandleProvider {
+        uint32_t Acquire(const Image& image, int16_t type) override {
+            acquired.push_back(type);
+            return 1000 + static_cast<uint32_t>(image.width);
+        }
+        void Release(uint32_t handle) override { released.push_back(handle); }
+        std::vector<int16_t> acquired;
+        std::vector<uint32_t> released;
+    } recorder;
+    PictureHandleProvider* previous = PictureHandleProvider::Install(&recorder);
+    {
+        const auto icon = Picture::FromImage(Gradient(7, 3), PICTYPE_ICON);
+        EXPECT_EQ(GetPropertyById(Variant(icon), DISPID_VALUE).AsI4(), 1007);
+        EXPECT_EQ(icon->Handle(), 1007);
+        const auto unused = Picture::FromImage(Gradient(5, 3), PICTYPE_BITMAP);
+    }
+    PictureHandleProvider::Install(previous);
+    EXPECT_EQ(PictureHandleProvider::Installed(), nullptr); // the default serves again
+    EXPECT_EQ(recorder.acquired, std::vector<int16_t>{PICTYPE_ICON});
+    EXPECT_EQ(recorder.released, std::vector<uint32_t>{1007});
+}
+
+TEST_F(PictureTest, BitmapAndIconBytesRoundTrip) {
+    Image image = Gradient(5, 3); // odd width: icon mask rows need padding
+    image.pixels[0] = 0x00000000;
+    image.pixels[1] = 0x00FFFFFF; // transparent but coloured: kept as it is
+    const auto bitmap = Picture::FromImage(image, PICTYPE_BITMAP);
+    const auto bmp = bitmap->ToFileBytes();
+    ASSERT_TRUE(BmpCodec::LooksLikeBmp(bmp));
+    const auto fromBmp = Picture::FromFileBytes(bmp);
+    EXPECT_EQ(fromBmp->Type(), PICTYPE_BITMAP);
+    EXPECT_EQ(fromBmp->GetImage(), image);
+
+    const auto icon = Picture::FromImage(image, PICTYPE_ICON);
+    const auto ico = icon->ToFileBytes();
+    ASSERT_TRUE(IcoCodec::LooksLikeIco(ico));
+    const std::string path = ::testing::TempDir() + "store-picture.ico";
+    BinaryFile::WriteAll(path, ico);
+    const auto fromIco = Picture::FromFile(path);
+    std::remove(path.c_str());
+    EXPECT_EQ(fromIco->Type(), PICTYPE_ICON);
+    EXPECT_EQ(fromIco->GetImage(), image);
+
+    // An icon whose alpha is all zero takes its transparency from the mask alone.
+    Image clear = Gradient(3, 2);
+    for (uint32_t& pixel : clear.pixels) {
+        pixel &= 0x00FFFFFF;
+    }
+    EXPECT_EQ(IcoCodec::Decode(IcoCodec::Encode(clear)), clear);
+    // A bitmap whose fourth bytes are all zero was written by a writer that leaves them unused.
+    const auto opaque = BmpCodec::Decode(BmpCodec::Encode(clear));
+    ASSERT_TRUE(opaque);
+    EXPECT_EQ(opaque->At(2, 1), clear.At(2, 1) | 0xFF000000u);
+}
+
+TEST_F(PictureTest, ReadsTheBitmapLayoutsOtherWritersProduce) {
+    const uint32_t red = 0xFFFF0000, green = 0xFF00FF00, blue = 0xFF0000FF, white = 0xFFFFFFFF;
+    // 8 bits, palette, bottom-up.
+    auto image = BmpCodec::Decode(
+        ForeignBmp(3, 8, {{0, 1, 2}, {2, 1, 0}}, {0x00FF0000, 0x0000FF00, 0x000000FF}));
+    ASSERT_TRUE(image);
+    EXPECT_EQ(image->pixels, (std::vector<uint32_t>{red, green, blue, blue, green, red}));
+    // 24 bits, top-down, a three-pixel row padded to twelve bytes.
+    image = BmpCodec::Decode(ForeignBmp(
+        3, 24, {{0, 0, 255, 0, 255, 0, 255, 0, 0}, {255, 255, 255, 0, 0, 0, 0, 0, 0}}, {}, true));
+    ASSERT_TRUE(image);
+    EXPECT_EQ(image->pixels,
+              (std::vector<uint32_t>{red, green, blue, white, 0xFF000000, 0xFF000000}));
+    // 1 bit and 4 bits.
+    image = BmpCodec::Decode(ForeignBmp(9, 1, {{0b10100000, 0b10000000}}, {0, 0x00FFFFFF}));
+    ASSERT_TRUE(image);
+    EXPECT_EQ(image->At(0, 0), white);
+    EXPECT_EQ(image->At(1, 0), 0xFF000000);
+    EXPECT_EQ(image->At(2, 0), white);
+    EXPECT_EQ(image->At(8, 0), white);
+    image = BmpCodec::Decode(ForeignBmp(3, 4, {{0x12, 0x00}}, {0, 0x00FF0000, 0x0000FF00}));
+    ASSERT_TRUE(image);
+    EXPECT_EQ(image->pixels, (std::vector<uint32_t>{red, green, 0xFF000000}));
+    // 16 bits, 5-5-5 and 5-6-5 masks.
+    image = BmpCodec::Decode(ForeignBmp(2, 16, {{0x00, 0x7C, 0x1F, 0x00}}));
+    ASSERT_TRUE(image);
+    EXPECT_EQ(image->pixels, (std::vector<uint32_t>{red, blue}));
+    image =
+        BmpCodec::Decode(ForeignBmp(1, 16, {{0xE0, 0x07}}, {}, false, 3, {0xF800, 0x07E0, 0x001F}));
+    ASSERT_TRUE(image);
+    EXPECT_EQ(image->pixels, std::vector<uint32_t>{green});
+
+    // Run-length compression, an unknown depth and a cut-off pixel array are refused.
+    EXPECT_FALSE(BmpCodec::Decode(ForeignBmp(2, 8, {{0, 0}}, {0, 0}, false, 1)));
+    EXPECT_FALSE(BmpCodec::Decode(ForeignBmp(2, 2, {{0}})));
+    auto cut = ForeignBmp(3, 24, {{1, 2, 3}, {4, 5, 6}});
+    cut.pop_back();
+    EXPECT_FALSE(BmpCodec::Decode(cut));
+    EXPECT_EQ(ErrorOf([&] { Picture::FromFileBytes(cut); }), ERR_INVALID_PICTURE);
+    EXPECT_EQ(ErrorOf([] {
+                  Picture::FromFileBytes(std::vector<uint8_t>{'G', 'I', 'F'});
+              }),
+              ERR_INVALID_PICTURE);
+}
+
+TEST_F(PictureTest, IconReaderPicksTheLargestImage) {
+    std::vector<uint8_t> small = IcoCodec::Encode(Gradient(2, 2));
+    std::vector<uint8_t> large = IcoCodec::Encode(Gradient(4, 3));
+    // Two directory entries, the larger second.
+    ByteWriter out;
+    out.U16(0);
+    out.U16(1);
+    out.U16(2);
+    const uint32_t smallDib = static_cast<uint32_t>(small.size() - 22);
+    const uint32_t largeDib = static_cast<uint32_t>(large.size() - 22);
+    const uint32_t first = 6 + 32;
+    out.Bytes(std::span(small).subspan(6, 8));
+    out.U32(smallDib);
+    out.U32(first);
+    out.Bytes(std::span(large).subspan(6, 8));
+    out.U32(largeDib);
+    out.U32(first + smallDib);
+    out.Bytes(std::span(small).subspan(22));
+    out.Bytes(std::span(large).subspan(22));
+    const auto both = out.Take();
+    EXPECT_EQ(IcoCodec::Decode(both), Gradient(4, 3));
+
+    auto pointsOutside = both;
+    pointsOutside[6 + 16 + 13] = 0xFF; // second image offset beyond the file
+    EXPECT_FALSE(IcoCodec::Decode(pointsOutside));
+}
+
+} // namespace
