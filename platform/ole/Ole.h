@@ -42,7 +42,7 @@
 #include "platform/ole/text/TextCompare.h"
 #include "platform/ole/text/TextEdits.h"
 #include "platform/ole/text/TextSlices.h"
-#include "platform/ole/text/UnicodeCase.h"
+#include "platform/ole/text/CaseMapping.h"
 #include "platform/ole/typeinfo/ConstantInfo.h"
 #include "platform/ole/typeinfo/FilteredMemberInfo.h"
 #include "platform/ole/typeinfo/ICategorizeProperties.h"

@@ -1,8 +1,8 @@
 #include "platform/ole/convert/FormatString.h"
 
+#include "platform/base/Utf8.h"
 #include "platform/ole/convert/FormatLexer.h"
-#include "platform/ole/text/UnicodeCase.h"
-#include "platform/ole/text/Utf8.h"
+#include "platform/ole/text/CaseMapping.h"
 
 #include <vector>
 
@@ -49,7 +49,7 @@ std::string FormatString(std::string_view text, std::string_view format) {
     // The text as code points, each kept as its bytes.
     std::vector<std::string> chars;
     for (size_t offset = 0; offset < cased.size();) {
-        const size_t length = DecodeUtf8(cased, offset).length;
+        const size_t length = base::DecodeUtf8(cased, offset).length;
         chars.emplace_back(cased.substr(offset, length));
         offset += length;
     }

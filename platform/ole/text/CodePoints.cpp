@@ -1,7 +1,7 @@
 #include "platform/ole/text/CodePoints.h"
 
-#include "platform/ole/text/UnicodeCase.h"
-#include "platform/ole/text/Utf8.h"
+#include "platform/base/UnicodeCase.h"
+#include "platform/base/Utf8.h"
 
 #include <algorithm>
 
@@ -17,11 +17,11 @@ CodePoints::CodePoints(std::string_view text, CompareMethod method) {
     m_codes.reserve(text.size());
     m_offsets.reserve(text.size() + 1);
     for (size_t offset = 0; offset < text.size();) {
-        const Utf8Step step = DecodeUtf8(text, offset);
+        const base::Utf8Step step = base::DecodeUtf8(text, offset);
         char32_t code =
             step.valid ? step.code : kMalformedBase + static_cast<unsigned char>(text[offset]);
         if (step.valid && method == CompareMethod::Text) {
-            code = SimpleFold(code);
+            code = base::SimpleFold(code);
         }
         m_codes.push_back(code);
         m_offsets.push_back(offset);

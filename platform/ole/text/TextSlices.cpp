@@ -1,8 +1,8 @@
 #include "platform/ole/text/TextSlices.h"
 
+#include "platform/base/Utf8.h"
 #include "platform/ole/error/Error.h"
 #include "platform/ole/text/CodePoints.h"
-#include "platform/ole/text/Utf8.h"
 
 #include <algorithm>
 
@@ -33,19 +33,19 @@ std::string_view CutAtNul(std::string_view text) {
 }
 
 int32_t Len(std::string_view text) {
-    return static_cast<int32_t>(CodePointCount(text));
+    return static_cast<int32_t>(base::CodePointCount(text));
 }
 
 std::string Left(std::string_view text, int64_t length) {
     RequireNonNegative(length);
-    return std::string(text.substr(0, ByteOffsetOfCodePoint(text, Clip(length))));
+    return std::string(text.substr(0, base::ByteOffsetOfCodePoint(text, Clip(length))));
 }
 
 std::string Right(std::string_view text, int64_t length) {
     RequireNonNegative(length);
-    const size_t count = CodePointCount(text);
+    const size_t count = base::CodePointCount(text);
     const size_t keep = std::min(count, Clip(length));
-    return std::string(text.substr(ByteOffsetOfCodePoint(text, count - keep)));
+    return std::string(text.substr(base::ByteOffsetOfCodePoint(text, count - keep)));
 }
 
 std::string Mid(std::string_view text, int64_t start, std::optional<int64_t> length) {
@@ -53,12 +53,12 @@ std::string Mid(std::string_view text, int64_t start, std::optional<int64_t> len
     if (length) {
         RequireNonNegative(*length);
     }
-    const size_t from = ByteOffsetOfCodePoint(text, Clip(start - 1));
+    const size_t from = base::ByteOffsetOfCodePoint(text, Clip(start - 1));
     const std::string_view rest = text.substr(from);
     if (!length) {
         return std::string(rest);
     }
-    return std::string(rest.substr(0, ByteOffsetOfCodePoint(rest, Clip(*length))));
+    return std::string(rest.substr(0, base::ByteOffsetOfCodePoint(rest, Clip(*length))));
 }
 
 int32_t InStr(int64_t start, std::string_view text, std::string_view find, CompareMethod method) {

@@ -47,7 +47,7 @@ TEST(FormatTest, UserNumberFormats) {
     EXPECT_EQ(Format(Variant("12.5"), "0.0"), "12.5");
     EXPECT_EQ(Format(Variant::FromCurrency(Currency{12345}), "0.00"), "1.23");
     EXPECT_EQ(Format(Variant(1e300), "#,##0").size(), 401u); // 301 digits, 100 separators
-    EXPECT_EQ(Format(Variant(1e307), "0%"), "1E+307");        // beyond Double: standard text
+    EXPECT_EQ(Format(Variant(1e307), "0%"), "1E+307");       // beyond Double: standard text
 }
 
 TEST(FormatTest, SectionsForNegativeZeroAndNull) {

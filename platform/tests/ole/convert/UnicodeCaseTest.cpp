@@ -1,6 +1,6 @@
-#include "platform/ole/text/UnicodeCase.h"
+#include "platform/base/CaseTable.h"
 #include "platform/base/TextCase.h"
-#include "platform/ole/text/CaseTable.h"
+#include "platform/ole/text/CaseMapping.h"
 #include "platform/ole/text/TextSlices.h"
 
 #include <gtest/gtest.h>
@@ -45,19 +45,20 @@ TEST(UnicodeCaseTest, KeyComparisonFoldsWithTheSameTable) {
     EXPECT_TRUE(base::LessNoCase{}("\xC3\xA4", "\xC3\x9C")); // ä < Ü
     // Every code point that has an upper case folds like it.
     for (char32_t c = 0; c < 0x20000; ++c) {
-        const char32_t upper = SimpleUpper(c);
-        if (upper != c && SimpleLower(upper) == c) {
-            ASSERT_EQ(SimpleFold(c), SimpleFold(upper)) << std::hex << static_cast<uint32_t>(c);
+        const char32_t upper = base::SimpleUpper(c);
+        if (upper != c && base::SimpleLower(upper) == c) {
+            ASSERT_EQ(base::SimpleFold(c), base::SimpleFold(upper))
+                << std::hex << static_cast<uint32_t>(c);
         }
     }
 }
 
 TEST(UnicodeCaseTest, TableIsSortedForItsBinarySearch) {
-    const auto table = CaseTable();
+    const auto table = base::CaseTable();
     ASSERT_GT(table.size(), 1000u);
     for (size_t i = 1; i < table.size(); ++i) {
         ASSERT_LT(table[i - 1].code, table[i].code) << i;
     }
-    EXPECT_EQ(SimpleUpper(table.back().code), table.back().upper);
-    EXPECT_EQ(SimpleLower(table.front().code), table.front().lower);
+    EXPECT_EQ(base::SimpleUpper(table.back().code), table.back().upper);
+    EXPECT_EQ(base::SimpleLower(table.front().code), table.front().lower);
 }

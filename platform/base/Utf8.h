@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace ole {
+namespace base {
 
 // One step through UTF-8 text. A malformed or truncated sequence counts as one code point of one
 // byte (U+FFFD, valid false), so counting and slicing never lose or split bytes.
@@ -22,4 +22,4 @@ size_t CodePointCount(std::string_view text);
 // Byte offset of the code point at zero-based index; text.size() when index is past the end.
 size_t ByteOffsetOfCodePoint(std::string_view text, size_t index);
 
-} // namespace ole
+} // namespace base

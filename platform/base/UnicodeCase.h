@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace ole {
+namespace base {
 
 // Simple Unicode case mapping: one code point to one code point, independent of any locale, so
 // "ß" stays "ß" in upper case and the length in code points never changes. Bytes that are not
@@ -23,4 +23,4 @@ std::string FoldCaseText(std::string_view text);
 // point and equals only the same byte.
 int CompareFolded(std::string_view a, std::string_view b);
 
-} // namespace ole
+} // namespace base

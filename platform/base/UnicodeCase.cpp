@@ -1,11 +1,11 @@
-#include "platform/ole/text/UnicodeCase.h"
+#include "platform/base/UnicodeCase.h"
 
-#include "platform/ole/text/CaseTable.h"
-#include "platform/ole/text/Utf8.h"
+#include "platform/base/CaseTable.h"
+#include "platform/base/Utf8.h"
 
 #include <algorithm>
 
-namespace ole {
+namespace base {
 
 namespace {
 
@@ -109,4 +109,4 @@ int CompareFolded(std::string_view a, std::string_view b) {
     return j < b.size() ? -1 : 0;
 }
 
-} // namespace ole
+} // namespace base

@@ -2,7 +2,7 @@
 
 #include <span>
 
-namespace ole {
+namespace base {
 
 // One row per code point that has a simple upper, lower or folded form other than itself.
 struct CaseEntry {
@@ -15,4 +15,4 @@ struct CaseEntry {
 // Sorted by code; generated from the Unicode character database by GenerateCaseTable.py.
 std::span<const CaseEntry> CaseTable();
 
-} // namespace ole
+} // namespace base

@@ -1,6 +1,6 @@
-#include "platform/ole/text/Utf8.h"
+#include "platform/base/Utf8.h"
 
-namespace ole {
+namespace base {
 
 namespace {
 
@@ -87,4 +87,4 @@ size_t ByteOffsetOfCodePoint(std::string_view text, size_t index) {
     return offset;
 }
 
-} // namespace ole
+} // namespace base
