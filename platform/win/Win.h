@@ -1,0 +1,26 @@
+#pragma once
+
+// Everything the window core offers control code: types, constants and every public API.
+
+#include "platform/win/WinConstants.h"
+#include "platform/win/WinTypes.h"
+#include "platform/win/gdi/Brushes.h"
+#include "platform/win/gdi/DeviceContexts.h"
+#include "platform/win/gdi/Drawing.h"
+#include "platform/win/gdi/Regions.h"
+#include "platform/win/hooks/Hooks.h"
+#include "platform/win/input/Capture.h"
+#include "platform/win/input/Caret.h"
+#include "platform/win/input/Cursors.h"
+#include "platform/win/input/Input.h"
+#include "platform/win/input/TabOrder.h"
+#include "platform/win/kernel/Kernel.h"
+#include "platform/win/kernel/Modules.h"
+#include "platform/win/loop/MessageLoop.h"
+#include "platform/win/loop/ModalLoop.h"
+#include "platform/win/paint/Paint.h"
+#include "platform/win/rect/RectHelpers.h"
+#include "platform/win/system/SysColors.h"
+#include "platform/win/system/SystemMetrics.h"
+#include "platform/win/timer/Timers.h"
+#include "platform/win/window/Window.h"

@@ -1,0 +1,53 @@
+#include "platform/win/window/TopLevelSurface.h"
+
+#include "platform/display/Backend.h"
+#include "platform/win/WinConstants.h"
+#include "platform/win/detail/WindowRecord.h"
+#include "platform/win/gdi/Surface.h"
+#include "platform/win/window/Activation.h"
+#include "platform/win/window/ActivationInternal.h"
+
+namespace win::detail {
+
+namespace {
+
+display::Rect ToDisplay(const RECT& r) {
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+} // namespace
+
+void CreateTopLevelSurface(WindowRecord& record) {
+    const RECT& r = record.windowRect;
+    record.surface = std::make_unique<gdi::Surface>(r.right - r.left, r.bottom - r.top);
+    display::CurrentBackend().CreateSurface(record.hwnd.Value(), ToDisplay(r), record.owner.Value(),
+                                            MayActivate(record));
+    display::CurrentBackend().SetTitle(record.hwnd.Value(), record.text);
+}
+
+void DestroyTopLevelSurface(WindowRecord& record) {
+    if (!record.surface) {
+        return;
+    }
+    record.surface.reset();
+    display::CurrentBackend().DestroySurface(record.hwnd.Value());
+}
+
+void SyncTopLevelRect(WindowRecord& record) {
+    if (!record.surface) {
+        return;
+    }
+    const RECT& r = record.windowRect;
+    record.surface->Resize(r.right - r.left, r.bottom - r.top);
+    display::CurrentBackend().MoveResize(record.hwnd.Value(), ToDisplay(r));
+}
+
+void SyncTopLevelShown(const WindowRecord& record) {
+    if (!record.surface) {
+        return;
+    }
+    display::CurrentBackend().Show(record.hwnd.Value(), (record.style & WS_VISIBLE) != 0);
+    display::CurrentBackend().SetMinimized(record.hwnd.Value(), (record.style & WS_MINIMIZE) != 0);
+}
+
+} // namespace win::detail
