@@ -1,5 +1,5 @@
 #include "LeakGuard.h"
-#include "Specimen.h"
+#include "Showcase.h"
 
 #include "platform/ole/dispatch/LateBinding.h"
 #include "platform/ole/registry/ClassRegistry.h"
@@ -11,7 +11,7 @@
 
 using namespace ole;
 using coretest::GizmosServer;
-using coretest::Specimen;
+using coretest::Showcase;
 
 namespace {
 
@@ -38,10 +38,10 @@ const FilteredMember& Find(const std::vector<FilteredMember>& members, std::stri
 } // namespace
 
 TEST_F(TypeInfoTest, DefaultInterfaceDescribesEveryEditorType) {
-    Ptr<Specimen> specimen = Specimen::Create();
-    const auto description = InterfaceDescription::FromObject(*specimen);
+    Ptr<Showcase> showcase = Showcase::Create();
+    const auto description = InterfaceDescription::FromObject(*showcase);
     ASSERT_TRUE(description);
-    EXPECT_EQ(description->Name(), "_Specimen");
+    EXPECT_EQ(description->Name(), "_Showcase");
     EXPECT_EQ(description->TypeKind(), TKIND_DISPATCH);
     EXPECT_EQ(description->Library().Name(), "Gizmos");
     EXPECT_TRUE(description->Flags() & TYPEFLAG_FDUAL);
@@ -79,8 +79,8 @@ TEST_F(TypeInfoTest, DefaultInterfaceDescribesEveryEditorType) {
 }
 
 TEST_F(TypeInfoTest, FilteredMembersSumAccessorKindsAndFlagSkips) {
-    Ptr<Specimen> specimen = Specimen::Create();
-    const auto description = InterfaceDescription::FromObject(*specimen);
+    Ptr<Showcase> showcase = Showcase::Create();
+    const auto description = InterfaceDescription::FromObject(*showcase);
     ASSERT_TRUE(description);
     const auto members = description->FilteredMembers();
     ASSERT_EQ(members.size(), 18u);
@@ -108,9 +108,9 @@ TEST_F(TypeInfoTest, ServiceObjectByClassIdAnswersThroughDispatch) {
     Ptr<Object> service = ClassRegistry::Create(CLSID_TypeInfoService);
     ASSERT_TRUE(service);
     const Variant target(service);
-    Variant object[] = {Variant(Specimen::Create())};
+    Variant object[] = {Variant(Showcase::Create())};
     const Variant info = CallMethod(target, "InterfaceInfoFromObject", object);
-    EXPECT_EQ(GetProperty(info, "Name").AsString(), "_Specimen");
+    EXPECT_EQ(GetProperty(info, "Name").AsString(), "_Showcase");
     EXPECT_EQ(GetProperty(info, "TypeKind").AsI4(), 4);
     EXPECT_EQ(GetProperty(info, "LibraryName").AsString(), "Gizmos");
     EXPECT_EQ(GetProperty(info, "LibraryGuid").AsString(), coretest::kGizmosLibrary);
@@ -128,7 +128,7 @@ TEST_F(TypeInfoTest, ServiceObjectByClassIdAnswersThroughDispatch) {
     Variant unknown[] = {Variant(service)};
     EXPECT_TRUE(CallMethod(target, "InterfaceInfoFromObject", unknown).IsNothing());
     GizmosServer().UnregisterServer();
-    Variant unregistered[] = {Variant(Specimen::Create())};
+    Variant unregistered[] = {Variant(Showcase::Create())};
     EXPECT_TRUE(CallMethod(target, "InterfaceInfoFromObject", unregistered).IsNothing());
 }
 
@@ -157,10 +157,10 @@ TEST_F(TypeInfoTest, LibrariesLoadByIdentityAndFindTypesWithoutCase) {
     EXPECT_EQ(GetProperty(constants, "Item", first).AsString(), "None");
 
     // The coclass lists its default and source interfaces; its dispatch view is the interface.
-    const TypeDescription* coclass = TypeLibraryRegistry::FindType("Specimen");
+    const TypeDescription* coclass = TypeLibraryRegistry::FindType("Showcase");
     ASSERT_NE(coclass, nullptr);
     EXPECT_EQ(coclass->kind, TKIND_COCLASS);
-    EXPECT_EQ(InterfaceDescription::FromType(*coclass).DispatchView().Name(), "_Specimen");
+    EXPECT_EQ(InterfaceDescription::FromType(*coclass).DispatchView().Name(), "_Showcase");
     // The standard types hold the font and picture classes.
     const TypeDescription* font = TypeLibraryRegistry::FindType("Font");
     ASSERT_NE(font, nullptr);

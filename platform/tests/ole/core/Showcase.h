@@ -12,14 +12,14 @@ namespace coretest {
 
 using namespace ole;
 
-inline constexpr const char* kSpecimenClsid = "{7A41C2D0-6E3B-4F59-8C21-0D9E4B7A3F61}";
+inline constexpr const char* kShowcaseClsid = "{7A41C2D0-6E3B-4F59-8C21-0D9E4B7A3F61}";
 inline constexpr const char* kGizmosLibrary = "{7A41C2D0-6E3B-4F59-8C21-0D9E4B7A3F60}";
 
 enum class BorderStyle : int32_t { None = 0, FixedSingle = 1 };
 
-class Specimen : public Object {
+class Showcase : public Object {
 public:
-    static Ptr<Specimen> Create() { return MakeObject<Specimen>(); }
+    static Ptr<Showcase> Create() { return MakeObject<Showcase>(); }
 
     int16_t GetI2() const { return 2; }
     void SetI2(int16_t) {}
@@ -56,12 +56,12 @@ public:
     void Refresh() {}
 
     static const ClassInfo& Info() {
-        using S = Specimen;
+        using S = Showcase;
         static const ClassInfo info =
-            ClassBuilder<S>("Specimen")
+            ClassBuilder<S>("Showcase")
                 .Library("Gizmos")
-                .ClassId(kSpecimenClsid)
-                .Interface("_Specimen", "{7A41C2D0-6E3B-4F59-8C21-0D9E4B7A3F62}",
+                .ClassId(kShowcaseClsid)
+                .Interface("_Showcase", "{7A41C2D0-6E3B-4F59-8C21-0D9E4B7A3F62}",
                            TYPEFLAG_FDUAL | TYPEFLAG_FHIDDEN | TYPEFLAG_FNONEXTENSIBLE)
                 .Property("Text", DISPID_VALUE, &S::GetText, &S::SetText, Help("Caption text"))
                 .Property("Small", 1, &S::GetI2, &S::SetI2)
@@ -90,7 +90,7 @@ public:
     const ClassInfo& GetClassInfo() const override { return Info(); }
 
 private:
-    std::string m_text = "specimen";
+    std::string m_text = "showcase";
 };
 
 // The test library's exports, as a control library would hold them.
@@ -99,7 +99,7 @@ inline LibraryServer& GizmosServer() {
     static const bool declared = [] {
         server.Types().AddEnum("gzBorderStyle", {{"None", 0}, {"Fixed Single", 1}});
         server.AddClass(
-            "Gizmos.Specimen", [] { return Ptr<Object>(Specimen::Create()); }, Specimen::Info(),
+            "Gizmos.Showcase", [] { return Ptr<Object>(Showcase::Create()); }, Showcase::Info(),
             ClassFlags{true, true, false, true, false});
         return true;
     }();
