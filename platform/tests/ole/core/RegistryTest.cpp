@@ -26,7 +26,7 @@ TEST_F(RegistryTest, ClassesAreCreatedByProgIdOrClassId) {
     RegisterClass(
         "Gizmos.Showcase", clsid, [] { return Ptr<Object>(Showcase::Create()); },
         &Showcase::Info());
-    EXPECT_EQ(TypeName(ClassRegistry::Create("gizmos.SPECIMEN").Get()), "Showcase");
+    EXPECT_EQ(TypeName(ClassRegistry::Create("gizmos.SHOWCASE").Get()), "Showcase");
     EXPECT_TRUE(ClassRegistry::Create(clsid));
     EXPECT_TRUE(ClassRegistry::Create("{7a41c2d0-6e3b-4f59-8c21-0d9e4b7a3f61}"));
     EXPECT_EQ(ClassIdOf(*ClassRegistry::Create(clsid)), "Gizmos.Showcase");
@@ -36,7 +36,7 @@ TEST_F(RegistryTest, ClassesAreCreatedByProgIdOrClassId) {
     // Re-registering a ProgID replaces the earlier entry.
     ClassFlags notCreatable;
     notCreatable.creatable = false;
-    RegisterClass("GIZMOS.SPECIMEN", clsid, nullptr, &Showcase::Info(), notCreatable);
+    RegisterClass("GIZMOS.SHOWCASE", clsid, nullptr, &Showcase::Info(), notCreatable);
     EXPECT_EQ(ErrorOf([] { ClassRegistry::Create("Gizmos.Showcase"); }), 5);
     ClassRegistry::Unregister(clsid);
     EXPECT_EQ(ClassRegistry::Find("Gizmos.Showcase"), nullptr);
