@@ -1,14 +1,27 @@
 #pragma once
 
-// Everything the window core offers control code: types, constants and every public API.
+// Everything the platform's window and drawing layers offer control code: types, constants and
+// every public API.
 
 #include "platform/win/WinConstants.h"
 #include "platform/win/WinTypes.h"
+#include "platform/win/controls/ControlConstants.h"
+#include "platform/win/controls/common/CommonControls.h"
+#include "platform/win/gdi/Bitmaps.h"
+#include "platform/win/gdi/Blits.h"
 #include "platform/win/gdi/Brushes.h"
+#include "platform/win/gdi/Clipping.h"
+#include "platform/win/gdi/DcState.h"
+#include "platform/win/gdi/DecorationConstants.h"
+#include "platform/win/gdi/Decorations.h"
 #include "platform/win/gdi/DeviceContexts.h"
 #include "platform/win/gdi/Drawing.h"
+#include "platform/win/gdi/GdiConstants.h"
+#include "platform/win/gdi/Objects.h"
 #include "platform/win/gdi/Regions.h"
+#include "platform/win/gdi/Scrolling.h"
 #include "platform/win/hooks/Hooks.h"
+#include "platform/win/icon/Icons.h"
 #include "platform/win/input/Capture.h"
 #include "platform/win/input/Caret.h"
 #include "platform/win/input/Cursors.h"
@@ -22,5 +35,8 @@
 #include "platform/win/rect/RectHelpers.h"
 #include "platform/win/system/SysColors.h"
 #include "platform/win/system/SystemMetrics.h"
+#include "platform/win/text/Fonts.h"
+#include "platform/win/text/Text.h"
+#include "platform/win/text/TextConstants.h"
 #include "platform/win/timer/Timers.h"
 #include "platform/win/window/Window.h"

@@ -1,24 +1,11 @@
 #pragma once
 
 #include "platform/ole/picture/Image.h"
-
-#include <cstdint>
-#include <optional>
-#include <span>
-#include <vector>
+#include "platform/win/image/BmpCodec.h"
 
 namespace ole {
 
-// Bitmap files (the "BM" format) to and from in-memory images.
-class BmpCodec {
-public:
-    static bool LooksLikeBmp(std::span<const uint8_t> bytes);
-
-    // Nullopt when the bytes are not a bitmap file this reader understands.
-    static std::optional<Image> Decode(std::span<const uint8_t> bytes);
-
-    // A 32-bit bottom-up bitmap file; the image must not be empty.
-    static std::vector<uint8_t> Encode(const Image& image);
-};
+// Bitmap files are read and written by the drawing layer's codec.
+using BmpCodec = win::image::BmpCodec;
 
 } // namespace ole

@@ -1,24 +1,11 @@
 #pragma once
 
-#include <cstddef>
-#include <cstdint>
-#include <vector>
+#include "platform/win/image/Image.h"
 
 namespace ole {
 
-// A picture's pixels, kept in memory: top row first, each pixel 0xAARRGGBB (BGRA in memory).
-struct Image {
-    int32_t width = 0;
-    int32_t height = 0;
-    std::vector<uint32_t> pixels;
-
-    bool IsEmpty() const { return width <= 0 || height <= 0; }
-    uint32_t At(int32_t x, int32_t y) const { return pixels[static_cast<size_t>(y) * width + x]; }
-
-    bool operator==(const Image&) const = default;
-};
-
-// Largest image a stored picture may decode to; keeps corrupt sizes from exhausting memory.
-inline constexpr int64_t kMaxImagePixels = int64_t{1} << 24;
+// Pictures keep the drawing layer's decoded pixels.
+using Image = win::image::Image;
+using win::image::kMaxImagePixels;
 
 } // namespace ole

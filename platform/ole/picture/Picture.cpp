@@ -6,6 +6,7 @@
 #include "platform/ole/picture/BmpCodec.h"
 #include "platform/ole/picture/IcoCodec.h"
 #include "platform/ole/picture/PictureHandleProvider.h"
+#include "platform/win/image/ImageFile.h"
 
 namespace ole {
 
@@ -32,13 +33,14 @@ Ptr<Picture> Picture::FromImage(Image image, int16_t type) {
 }
 
 Ptr<Picture> Picture::FromFileBytes(std::span<const uint8_t> bytes) {
-    if (auto bitmap = BmpCodec::Decode(bytes)) {
-        return MakeObject<Picture>(std::move(*bitmap), PICTYPE_BITMAP);
+    auto file = win::image::DecodeImageFile(bytes);
+    if (!file || file->image.IsEmpty()) {
+        // Metafiles are recognised by the drawing layer but have no pixels to hold.
+        RaiseError(ERR_INVALID_PICTURE);
     }
-    if (auto icon = IcoCodec::Decode(bytes)) {
-        return MakeObject<Picture>(std::move(*icon), PICTYPE_ICON);
-    }
-    RaiseError(ERR_INVALID_PICTURE);
+    const bool icon = file->kind == win::image::ImageFileKind::Icon ||
+                      file->kind == win::image::ImageFileKind::Cursor;
+    return MakeObject<Picture>(std::move(file->image), icon ? PICTYPE_ICON : PICTYPE_BITMAP);
 }
 
 Ptr<Picture> Picture::FromFile(std::string_view path) {

@@ -25,7 +25,7 @@ public:
     static Ptr<Picture> CreateEmpty();
     // `type` is PICTYPE_BITMAP or PICTYPE_ICON and the image not empty; otherwise 481.
     static Ptr<Picture> FromImage(Image image, int16_t type);
-    // Bitmap or icon file bytes; 481 when they are neither.
+    // Bitmap (BMP, PNG, JPEG, GIF), icon or cursor file bytes; 481 for anything else.
     static Ptr<Picture> FromFileBytes(std::span<const uint8_t> bytes);
     // FromFileBytes over a file's contents; file errors as BinaryFile raises them.
     static Ptr<Picture> FromFile(std::string_view path);

@@ -5,9 +5,16 @@
 namespace win {
 
 HBRUSH CreateSolidBrush(COLORREF color);
-// Stock brushes (WHITE_BRUSH ... NULL_BRUSH); other stock kinds come with the drawing layer.
+// HS_HORIZONTAL ... HS_DIAGCROSS: 8x8 lines in color; gaps take the background colour in OPAQUE
+// mode and stay untouched in TRANSPARENT mode.
+HBRUSH CreateHatchBrush(int style, COLORREF color);
+// Copies the bitmap (the caller may delete it at once). A monochrome tile paints 0 bits in the
+// DC's text colour and 1 bits in its background colour.
+HBRUSH CreatePatternBrush(HBITMAP bitmap);
+// Stock brushes, pens and fonts.
 HGDIOBJ GetStockObject(int index);
-// TRUE for stock objects too (they stay); FALSE for unknown handles.
+// TRUE for live objects and stock objects (which stay); FALSE for unknown or deleted handles.
+// An object selected into a DC is deleted when the last DC deselects it.
 BOOL DeleteObject(HGDIOBJ object);
 
 } // namespace win

@@ -74,6 +74,7 @@ bool DcTable::Release(HDC hdc) {
         return false;
     }
     Present(*it->second);
+    it->second->ReleaseSelections();
     Table().erase(it);
     return true;
 }
@@ -83,6 +84,9 @@ size_t DcTable::LiveCount() {
 }
 
 void DcTable::Reset() {
+    for (auto& entry : Table()) {
+        entry.second->ReleaseSelections();
+    }
     Table().clear();
 }
 

@@ -1,63 +1,40 @@
 #include "platform/win/gdi/DeviceContexts.h"
 
+#include "platform/display/Backend.h"
 #include "platform/win/WinConstants.h"
 #include "platform/win/gdi/DcTable.h"
+#include "platform/win/gdi/GdiConstants.h"
 #include "platform/win/gdi/RegionObject.h"
-#include "platform/win/gdi/Screen.h"
-#include "platform/win/gdi/VisibleRegion.h"
 #include "platform/win/window/WindowState.h"
 
 #include <memory>
 
 namespace win {
 
-namespace {
-
-HDC ScreenDc() {
-    const gdi::Region clip(gdi::Screen::Desktop().Bounds());
-    return gdi::DcTable::Add(std::make_unique<gdi::DeviceContext>(HWND{}, HWND{}, POINT{}, clip));
-}
-
-} // namespace
-
 HDC GetDCEx(HWND hwnd, HRGN hrgnClip, DWORD flags) {
     if (!hwnd || hwnd == detail::WindowManager().desktop) {
-        return ScreenDc();
+        return gdi::DcTable::Add(std::make_unique<gdi::DeviceContext>());
     }
     const detail::WindowRecord* record = detail::LookupWindow(hwnd);
     if (!record) {
         return {};
     }
-    const HWND root = detail::RootWindow(hwnd);
-    const detail::WindowRecord* rootRecord = detail::LookupWindow(root);
-    const RECT& area = (flags & DCX_WINDOW) ? record->windowRect : record->clientRect;
-    const POINT origin{area.left - rootRecord->windowRect.left,
-                       area.top - rootRecord->windowRect.top};
-
-    gdi::Region clip;
-    if ((flags & DCX_PARENTCLIP) && record->parent) {
-        clip = gdi::VisibleRegion(record->parent, 0);
-        RECT own = area;
-        own.left -= rootRecord->windowRect.left;
-        own.right -= rootRecord->windowRect.left;
-        own.top -= rootRecord->windowRect.top;
-        own.bottom -= rootRecord->windowRect.top;
-        clip.Intersect(own);
-    } else {
-        clip = gdi::VisibleRegion(hwnd, flags);
-    }
+    auto dc = std::make_unique<gdi::DeviceContext>(hwnd, flags);
     if (flags & (DCX_INTERSECTRGN | DCX_EXCLUDERGN)) {
         if (const gdi::Region* extra = gdi::LookupRegion(hrgnClip)) {
-            gdi::Region device = *extra;
-            device.Offset(-rootRecord->windowRect.left, -rootRecord->windowRect.top);
-            if (flags & DCX_INTERSECTRGN) {
-                clip.Intersect(device);
-            } else {
-                clip.Subtract(device);
+            // The region is in screen coordinates; the DC keeps it relative to its area.
+            const RECT& area = (flags & DCX_WINDOW) ? record->windowRect : record->clientRect;
+            gdi::Region local = *extra;
+            local.Offset(-area.left, -area.top);
+            if ((flags & DCX_EXCLUDERGN) && !(flags & DCX_INTERSECTRGN)) {
+                gdi::Region outside(RECT{-(1 << 28), -(1 << 28), 1 << 28, 1 << 28});
+                outside.Subtract(local);
+                local = std::move(outside);
             }
+            dc->Restrict(local);
         }
     }
-    return gdi::DcTable::Add(std::make_unique<gdi::DeviceContext>(hwnd, root, origin, clip));
+    return gdi::DcTable::Add(std::move(dc));
 }
 
 HDC GetDC(HWND hwnd) {
@@ -84,7 +61,22 @@ HDC GetWindowDC(HWND hwnd) {
 }
 
 int ReleaseDC(HWND, HDC hdc) {
+    const gdi::DeviceContext* dc = gdi::DcTable::Find(hdc);
+    if (!dc || dc->IsMemory()) {
+        return 0;
+    }
     return gdi::DcTable::Release(hdc) ? 1 : 0;
+}
+
+HDC CreateCompatibleDC(HDC hdc) {
+    if (hdc && !gdi::DcTable::Find(hdc)) {
+        return {};
+    }
+    return gdi::DcTable::Add(gdi::DeviceContext::Memory());
+}
+
+BOOL DeleteDC(HDC hdc) {
+    return gdi::DcTable::Release(hdc) ? TRUE : FALSE;
 }
 
 int GetDeviceCaps(HDC hdc, int index) {
@@ -92,6 +84,14 @@ int GetDeviceCaps(HDC hdc, int index) {
         return 0;
     }
     switch (index) {
+    case HORZRES:
+        return display::CurrentBackend().ScreenWidth();
+    case VERTRES:
+        return display::CurrentBackend().ScreenHeight();
+    case BITSPIXEL:
+        return 32;
+    case PLANES:
+        return 1;
     case LOGPIXELSX:
     case LOGPIXELSY:
         return 96;

@@ -1,7 +1,9 @@
 #include "platform/win/gdi/GdiObjects.h"
 
 #include "platform/win/WinConstants.h"
+#include "platform/win/gdi/Bitmap.h"
 #include "platform/win/gdi/Brush.h"
+#include "platform/win/gdi/Pen.h"
 
 #include <algorithm>
 #include <array>
@@ -15,6 +17,7 @@ struct Table {
     std::unordered_map<uint32_t, std::unique_ptr<GdiObject>> objects;
     std::array<HBRUSH, COLOR_COUNT> sysColorBrushes{};
     std::unordered_map<int, HGDIOBJ> stock;
+    GdiObjects::StockFontFactory fontFactory;
 };
 
 Table& Objects() {
@@ -25,6 +28,36 @@ Table& Objects() {
 HGDIOBJ AddStock(std::unique_ptr<GdiObject> object) {
     object->MarkStock();
     return GdiObjects::Add(std::move(object));
+}
+
+std::unique_ptr<GdiObject> MakeStock(int index) {
+    switch (index) {
+    case WHITE_BRUSH:
+        return Brush::Solid(RGB(255, 255, 255));
+    case LTGRAY_BRUSH:
+        return Brush::Solid(RGB(192, 192, 192));
+    case GRAY_BRUSH:
+        return Brush::Solid(RGB(128, 128, 128));
+    case DKGRAY_BRUSH:
+        return Brush::Solid(RGB(64, 64, 64));
+    case BLACK_BRUSH:
+        return Brush::Solid(RGB(0, 0, 0));
+    case NULL_BRUSH:
+        return Brush::Hollow();
+    case WHITE_PEN:
+        return std::make_unique<Pen>(PS_SOLID, 1, RGB(255, 255, 255));
+    case BLACK_PEN:
+        return std::make_unique<Pen>(PS_SOLID, 1, RGB(0, 0, 0));
+    case NULL_PEN:
+        return std::make_unique<Pen>(PS_NULL, 1, RGB(0, 0, 0));
+    case GdiObjects::DefaultBitmapIndex:
+        return std::make_unique<Bitmap>(1, 1, 1);
+    default:
+        if (const auto& factory = Objects().fontFactory) {
+            return factory(index);
+        }
+        return nullptr;
+    }
 }
 
 } // namespace
@@ -44,13 +77,37 @@ GdiObject* GdiObjects::Find(HGDIOBJ handle) {
 bool GdiObjects::Delete(HGDIOBJ handle) {
     auto& objects = Objects().objects;
     const auto it = objects.find(handle.Value());
-    if (it == objects.end()) {
+    if (it == objects.end() || it->second->m_deletePending) {
         return false;
     }
-    if (!it->second->IsStock()) {
+    GdiObject& object = *it->second;
+    if (object.IsStock()) {
+        return true;
+    }
+    if (object.m_selections > 0) {
+        object.m_deletePending = true;
+        return true;
+    }
+    objects.erase(it);
+    return true;
+}
+
+void GdiObjects::Selected(HGDIOBJ handle) {
+    if (GdiObject* object = Find(handle); object && !object->IsStock()) {
+        ++object->m_selections;
+    }
+}
+
+void GdiObjects::Deselected(HGDIOBJ handle) {
+    auto& objects = Objects().objects;
+    const auto it = objects.find(handle.Value());
+    if (it == objects.end() || it->second->IsStock()) {
+        return;
+    }
+    GdiObject& object = *it->second;
+    if (object.m_selections > 0 && --object.m_selections == 0 && object.m_deletePending) {
         objects.erase(it);
     }
-    return true;
 }
 
 HBRUSH GdiObjects::SysColorBrush(int index) {
@@ -66,33 +123,17 @@ HGDIOBJ GdiObjects::Stock(int index) {
     if (const auto it = table.stock.find(index); it != table.stock.end()) {
         return it->second;
     }
-    std::unique_ptr<GdiObject> object;
-    switch (index) {
-    case WHITE_BRUSH:
-        object = Brush::Solid(RGB(255, 255, 255));
-        break;
-    case LTGRAY_BRUSH:
-        object = Brush::Solid(RGB(192, 192, 192));
-        break;
-    case GRAY_BRUSH:
-        object = Brush::Solid(RGB(128, 128, 128));
-        break;
-    case DKGRAY_BRUSH:
-        object = Brush::Solid(RGB(64, 64, 64));
-        break;
-    case BLACK_BRUSH:
-        object = Brush::Solid(RGB(0, 0, 0));
-        break;
-    case NULL_BRUSH:
-        object = Brush::Hollow();
-        break;
-    default:
-        // Pens, fonts and palettes arrive with the drawing layer.
+    std::unique_ptr<GdiObject> object = MakeStock(index);
+    if (!object) {
         return {};
     }
     const HGDIOBJ handle = AddStock(std::move(object));
     table.stock.emplace(index, handle);
     return handle;
+}
+
+void GdiObjects::SetStockFontFactory(StockFontFactory factory) {
+    Objects().fontFactory = std::move(factory);
 }
 
 size_t GdiObjects::LiveCount(GdiObjectKind kind) {

@@ -38,7 +38,7 @@ Surface& Screen::Desktop() {
 }
 
 void Screen::ForEachPiece(const RECT& screenRect,
-                          const std::function<void(Surface&, const RECT&)>& fn) {
+                          const std::function<void(Surface&, const RECT&, POINT)>& fn) {
     Region remaining(screenRect);
     for (HWND hwnd : detail::TopLevelWindowsInZOrder()) {
         if (remaining.IsEmpty()) {
@@ -56,13 +56,13 @@ void Screen::ForEachPiece(const RECT& screenRect,
         remaining.Subtract(record->windowRect);
         covered.Offset(-record->windowRect.left, -record->windowRect.top);
         for (const RECT& piece : covered.Rects()) {
-            fn(*record->surface, piece);
+            fn(*record->surface, piece, POINT{record->windowRect.left, record->windowRect.top});
         }
     }
     Surface& desktop = Desktop();
     remaining.Intersect(desktop.Bounds());
     for (const RECT& piece : remaining.Rects()) {
-        fn(desktop, piece);
+        fn(desktop, piece, POINT{});
     }
 }
 

@@ -15,9 +15,9 @@ public:
     static Surface& Desktop();
 
     // Splits screenRect among the framebuffers showing it; fn gets each piece in that
-    // framebuffer's coordinates.
+    // framebuffer's coordinates and the framebuffer's screen position (screen = piece + offset).
     static void ForEachPiece(const RECT& screenRect,
-                             const std::function<void(Surface&, const RECT&)>& fn);
+                             const std::function<void(Surface&, const RECT&, POINT)>& fn);
 
     // A snapshot of the screen.
     static Surface Compose();

@@ -6,6 +6,7 @@
 #include "platform/win/gdi/DeviceContexts.h"
 #include "platform/win/system/SysColors.h"
 #include "platform/win/system/SystemMetrics.h"
+#include "platform/win/text/CaptionText.h"
 #include "platform/win/window/WindowState.h"
 
 namespace win::detail {
@@ -122,6 +123,8 @@ void PaintNonClient(HWND hwnd, bool active) {
     if (HasCaption(style)) {
         const int height = GetSystemMetrics(SM_CYCAPTION);
         gdi::ClassicPainter::DrawCaption(*dc, {r.left, r.top, r.right, r.top + height}, active);
+        text::DrawCaptionText(hdc, {r.left, r.top, r.right, r.top + height - 1}, record->text,
+                              active);
         r.top += height;
     }
     if (exStyle & WS_EX_CLIENTEDGE) {

@@ -1,4 +1,5 @@
 #include "platform/win/WinConstants.h"
+#include "platform/win/controls/common/ControlProcs.h"
 #include "platform/win/input/Cursors.h"
 #include "platform/win/window/ClassTable.h"
 #include "platform/win/window/Messages.h"
@@ -16,6 +17,7 @@ struct SystemClass {
     int background; // COLOR_x, or -1 for none
     bool neverActivates;
     int cursor = IDC_ARROW;
+    WNDPROC proc = DefWindowProcA;
 };
 
 // The standard controls get their behaviour from their own modules as those arrive; until then
@@ -23,13 +25,15 @@ struct SystemClass {
 constexpr std::array kSystemClasses = {
     SystemClass{"Static", 0, -1, false},
     SystemClass{"Button", CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, -1, false},
-    SystemClass{"Edit", CS_DBLCLKS, -1, false, IDC_IBEAM},
+    SystemClass{"Edit", CS_DBLCLKS, -1, false, IDC_IBEAM, controls::EditWndProc},
     SystemClass{"ListBox", CS_DBLCLKS, -1, false},
     SystemClass{"ComboBox", CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, -1, false},
     SystemClass{"ComboLBox", CS_DBLCLKS | CS_SAVEBITS, -1, true},
-    SystemClass{"ScrollBar", CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, -1, false},
+    SystemClass{"ScrollBar", CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, -1, false, IDC_ARROW,
+                controls::ScrollBarWndProc},
     SystemClass{"MDIClient", 0, COLOR_APPWORKSPACE, false},
-    SystemClass{"tooltips_class32", CS_DBLCLKS | CS_SAVEBITS, COLOR_INFOBK, true},
+    SystemClass{"tooltips_class32", CS_DBLCLKS | CS_SAVEBITS, COLOR_INFOBK, true, IDC_ARROW,
+                controls::TooltipWndProc},
     SystemClass{"SysDateTimePick32", CS_DBLCLKS, COLOR_WINDOW, false},
 };
 
@@ -40,7 +44,7 @@ void RegisterSystemClasses() {
         auto windowClass = std::make_shared<WindowClass>();
         windowClass->name = sc.name;
         windowClass->style = sc.style;
-        windowClass->proc = DefWindowProcA;
+        windowClass->proc = sc.proc;
         windowClass->cursor = LoadCursorA({}, sc.cursor);
         if (sc.background >= 0) {
             windowClass->background = HBRUSH::FromValue(static_cast<uint32_t>(sc.background + 1));

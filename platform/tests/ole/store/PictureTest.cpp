@@ -140,7 +140,7 @@ TEST_F(PictureTest, HandleComesFromTheInstalledProvider) {
         const auto unused = Picture::FromImage(Gradient(5, 3), PICTYPE_BITMAP);
     }
     PictureHandleProvider::Install(previous);
-    EXPECT_EQ(PictureHandleProvider::Installed(), nullptr); // the default serves again
+    EXPECT_EQ(PictureHandleProvider::Installed(), previous); // the platform's provider serves again
     EXPECT_EQ(recorder.acquired, std::vector<int16_t>{PICTYPE_ICON});
     EXPECT_EQ(recorder.released, std::vector<uint32_t>{1007});
 }

@@ -1,11 +1,9 @@
-#include "platform/ole/picture/BmpCodec.h"
+#include "platform/win/image/BmpCodec.h"
 
-#include "platform/ole/file/ByteReader.h"
-#include "platform/ole/file/ByteWriter.h"
-#include "platform/ole/file/FormatError.h"
-#include "platform/ole/picture/DibCodec.h"
+#include "platform/win/image/ByteCursor.h"
+#include "platform/win/image/DibCodec.h"
 
-namespace ole {
+namespace win::image {
 
 namespace {
 constexpr size_t kFileHeaderSize = 14;
@@ -20,18 +18,18 @@ std::optional<Image> BmpCodec::Decode(std::span<const uint8_t> bytes) {
         return std::nullopt;
     }
     try {
-        ByteReader in(bytes);
+        ByteCursor in(bytes);
         in.Skip(10); // tag, file size and reserved words: writers disagree on them
         const uint32_t pixelOffset = in.U32();
         return DibCodec::Decode(bytes, kFileHeaderSize, pixelOffset, false);
-    } catch (const FormatError&) {
+    } catch (const DecodeError&) {
         return std::nullopt;
     }
 }
 
 std::vector<uint8_t> BmpCodec::Encode(const Image& image) {
     const size_t dibSize = DibCodec::EncodedSize(image, false);
-    ByteWriter out;
+    ByteSink out;
     out.Reserve(kFileHeaderSize + dibSize);
     out.U8('B');
     out.U8('M');
@@ -42,4 +40,4 @@ std::vector<uint8_t> BmpCodec::Encode(const Image& image) {
     return out.Take();
 }
 
-} // namespace ole
+} // namespace win::image

@@ -1,19 +1,20 @@
 #pragma once
 
-#include "platform/ole/file/ByteWriter.h"
-#include "platform/ole/picture/Image.h"
+#include "platform/win/image/ByteCursor.h"
+#include "platform/win/image/Image.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <span>
 
-namespace ole {
+namespace win::image {
 
 // The device-independent bitmap shared by bitmap files and icon images.
 //
-// Reading understands the uncompressed layouts (1, 4, 8, 16, 24, 32 bits per pixel, colour masks
-// for 16 and 32) in either row order; compressed (run-length) bitmaps are refused. A 32-bit image
+// Reading understands the core, info, V4 and V5 headers and the uncompressed layouts (1, 4, 8,
+// 16, 24, 32 bits per pixel, colour masks for 16 and 32, inside V4/V5 headers or after an info
+// header) in either row order; run-length bitmaps are refused. A 32-bit image
 // whose fourth bytes are all zero is read as opaque, since most writers leave that byte unused.
 // Writing always produces 32 bits per pixel, bottom-up, alpha in the fourth byte.
 class DibCodec {
@@ -21,12 +22,12 @@ public:
     // Decodes the bitmap whose header starts at `headerOffset` in `bytes`. `pixelOffset` is where
     // the pixel rows start (from a file header); without it they follow the colour table. An icon
     // image's header height counts the colour rows and the transparency mask rows after them.
-    // Throws FormatError on anything malformed or unsupported.
+    // Throws DecodeError on anything malformed or unsupported.
     static Image Decode(std::span<const uint8_t> bytes, size_t headerOffset,
                         std::optional<size_t> pixelOffset, bool iconImage);
 
     // Appends header and rows; an icon image also gets the mask (set where alpha is 0).
-    static void Encode(ByteWriter& out, const Image& image, bool iconImage);
+    static void Encode(ByteSink& out, const Image& image, bool iconImage);
 
     // Bytes Encode appends for this image.
     static size_t EncodedSize(const Image& image, bool iconImage);
@@ -34,4 +35,4 @@ public:
     static constexpr uint32_t kInfoHeaderSize = 40;
 };
 
-} // namespace ole
+} // namespace win::image

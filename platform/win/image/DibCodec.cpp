@@ -1,24 +1,18 @@
-#include "platform/ole/picture/DibCodec.h"
+#include "platform/win/image/DibCodec.h"
 
-#include "platform/ole/file/ByteReader.h"
-#include "platform/ole/file/FormatError.h"
+#include "platform/win/image/ByteCursor.h"
 
 #include <array>
 #include <bit>
 #include <vector>
 
-namespace ole {
+namespace win::image {
 
 namespace {
 
 constexpr uint32_t kCoreHeaderSize = 12;
 constexpr uint32_t BI_RGB = 0;
 constexpr uint32_t BI_BITFIELDS = 3;
-constexpr uint32_t kOpaque = 0xFF000000u;
-
-[[noreturn]] void Fail(const char* why) {
-    throw FormatError(why);
-}
 
 size_t RowStride(int64_t width, int bitsPerPixel) {
     return static_cast<size_t>((width * bitsPerPixel + 31) / 32 * 4);
@@ -67,7 +61,7 @@ struct DibHeader {
     std::array<uint32_t, 4> masks{}; // red, green, blue, alpha
 };
 
-DibHeader ReadHeader(ByteReader& in, size_t headerOffset) {
+DibHeader ReadHeader(ByteCursor& in, size_t headerOffset) {
     DibHeader h;
     const uint32_t size = in.U32();
     if (size == kCoreHeaderSize) {
@@ -145,7 +139,7 @@ void CheckHeader(DibHeader& h, bool iconImage) {
     }
 }
 
-std::vector<uint32_t> ReadColorTable(ByteReader& in, const DibHeader& h) {
+std::vector<uint32_t> ReadColorTable(ByteCursor& in, const DibHeader& h) {
     std::vector<uint32_t> table;
     if (h.bitsPerPixel > 8) {
         return table;
@@ -219,7 +213,7 @@ bool ReadRow(std::span<const uint8_t> row, const DibHeader& h, std::span<const u
 
 Image DibCodec::Decode(std::span<const uint8_t> bytes, size_t headerOffset,
                        std::optional<size_t> pixelOffset, bool iconImage) {
-    ByteReader in(bytes);
+    ByteCursor in(bytes);
     in.Seek(headerOffset);
     DibHeader h = ReadHeader(in, headerOffset);
     CheckHeader(h, iconImage);
@@ -292,7 +286,7 @@ size_t DibCodec::EncodedSize(const Image& image, bool iconImage) {
     return size;
 }
 
-void DibCodec::Encode(ByteWriter& out, const Image& image, bool iconImage) {
+void DibCodec::Encode(ByteSink& out, const Image& image, bool iconImage) {
     const size_t colorBytes = RowStride(image.width, 32) * static_cast<size_t>(image.height);
     const size_t maskStride = RowStride(image.width, 1);
     const size_t maskBytes = iconImage ? maskStride * static_cast<size_t>(image.height) : 0;
@@ -329,4 +323,4 @@ void DibCodec::Encode(ByteWriter& out, const Image& image, bool iconImage) {
     }
 }
 
-} // namespace ole
+} // namespace win::image

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "../window/WindowFixture.h"
+
+#include <initializer_list>
+#include <utility>
+
+namespace gditest {
+
+using namespace win;
+using wmtest::WindowTest;
+
+// A memory DC with a fresh colour (32 bpp) or monochrome bitmap selected, white to start with.
+class Canvas {
+public:
+    Canvas(int width, int height, int bitsPerPixel = 32)
+        : m_dc(CreateCompatibleDC({})),
+          m_bitmap(CreateBitmap(width, height, 1, bitsPerPixel, nullptr)),
+          m_old(SelectObject(m_dc, m_bitmap)) {
+        const RECT all{0, 0, width, height};
+        FillRect(m_dc, &all, HBRUSH(GetStockObject(WHITE_BRUSH)));
+    }
+    ~Canvas() {
+        SelectObject(m_dc, m_old);
+        DeleteDC(m_dc);
+        DeleteObject(m_bitmap);
+    }
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
+
+    HDC Dc() const { return m_dc; }
+    HBITMAP Bitmap() const { return m_bitmap; }
+    COLORREF At(int x, int y) const { return GetPixel(m_dc, x, y); }
+
+private:
+    HDC m_dc;
+    HBITMAP m_bitmap;
+    HGDIOBJ m_old;
+};
+
+// Selects an object for a scope and deletes it afterwards (it was made for the scope).
+class Selected {
+public:
+    Selected(HDC dc, HGDIOBJ object)
+        : m_dc(dc), m_object(object), m_old(SelectObject(dc, object)) {}
+    ~Selected() {
+        SelectObject(m_dc, m_old);
+        DeleteObject(m_object);
+    }
+    Selected(const Selected&) = delete;
+    Selected& operator=(const Selected&) = delete;
+
+private:
+    HDC m_dc;
+    HGDIOBJ m_object;
+    HGDIOBJ m_old;
+};
+
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF kRed = RGB(255, 0, 0);
+constexpr COLORREF kBlue = RGB(0, 0, 255);
+
+} // namespace gditest

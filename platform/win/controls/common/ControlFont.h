@@ -1,0 +1,34 @@
+#pragma once
+
+#include "platform/win/WinTypes.h"
+
+namespace win::controls {
+
+// The font a control was given by WM_SETFONT. The control does not own it; once the handle is
+// deleted (a cache re-creates its font) the control draws with the DC's default font.
+class ControlFont {
+public:
+    void Set(HFONT font) { m_font = font; }
+    // What WM_GETFONT answers: the stored handle, 0 for the default.
+    HFONT Get() const { return m_font; }
+    // The stored handle while it still names a font, else null.
+    HFONT Usable() const;
+
+private:
+    HFONT m_font;
+};
+
+// Selects a control's font into a DC for the guard's lifetime; nothing when the font is unusable.
+class FontSelection {
+public:
+    FontSelection(HDC hdc, const ControlFont& font);
+    ~FontSelection();
+    FontSelection(const FontSelection&) = delete;
+    FontSelection& operator=(const FontSelection&) = delete;
+
+private:
+    HDC m_hdc;
+    HGDIOBJ m_previous;
+};
+
+} // namespace win::controls

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "platform/win/WinTypes.h"
+
+namespace win::controls {
+
+// The class procedures of the standard controls, registered with the system classes.
+LRESULT EditWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+LRESULT ScrollBarWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+LRESULT TooltipWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+} // namespace win::controls
