@@ -283,7 +283,9 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD s
                                PackPoint(c.right - c.left, c.bottom - c.top));
         detail::DeliverMessage(hwnd, WM_MOVE, 0, PackPoint(c.left - o.x, c.top - o.y));
     }
-    if ((style & WS_VISIBLE) && LookupWindow(hwnd)) {
+    // Read from the creation parameters, so a class that must start hidden (a tooltip) can
+    // clear WS_VISIBLE while it handles WM_NCCREATE or WM_CREATE.
+    if ((static_cast<DWORD>(cs.style) & WS_VISIBLE) && LookupWindow(hwnd)) {
         ShowWindow(hwnd, SW_SHOW);
     }
     return LookupWindow(hwnd) ? hwnd : HWND{};

@@ -60,6 +60,9 @@ TEST_F(TooltipTest, CreatedAsAnOwnedTopmostHiddenPopupThatDiesWithItsOwner) {
                                        panel, {}, {}, nullptr);
     ASSERT_TRUE(owned);
     EXPECT_FALSE(GetWindowLongA(owned, GWL_STYLE) & WS_CAPTION);
+    const HWND asked = CreateWindowExA(0, "tooltips_class32", nullptr, WS_VISIBLE, 0, 0, 0, 0,
+                                       panel, {}, {}, nullptr);
+    EXPECT_FALSE(IsWindowVisible(asked)) << "hidden until a tip shows, even when created visible";
     DestroyWindow(panel);
     EXPECT_FALSE(IsWindow(owned)) << "a tooltip owned by a child dies with it";
 

@@ -286,6 +286,8 @@ LRESULT TooltipControl::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
         const auto exStyle = static_cast<DWORD>(GetWindowLongA(m_hwnd, GWL_EXSTYLE));
         SetWindowLongA(m_hwnd, GWL_EXSTYLE,
                        static_cast<LONG_PTR>(exStyle | WS_EX_TOOLWINDOW | WS_EX_TOPMOST));
+        // ...and stays hidden until a tip shows, even when created visible.
+        reinterpret_cast<CREATESTRUCTA*>(lParam)->style &= ~static_cast<LONG>(WS_VISIBLE);
         EnsureTooltipRelay();
         return DefWindowProcA(m_hwnd, msg, wParam, lParam);
     }
