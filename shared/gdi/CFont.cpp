@@ -1,0 +1,77 @@
+#include "shared/gdi/CFont.h"
+
+#include "platform/base/Rounding.h"
+#include "platform/ole/error/Error.h"
+#include "platform/win/WinConstants.h"
+#include "platform/win/gdi/DeviceContexts.h"
+#include "platform/win/kernel/Kernel.h"
+#include "platform/win/text/Fonts.h"
+#include "platform/win/window/Tree.h"
+#include "shared/util/FontUtils.h"
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+
+namespace shared {
+
+namespace {
+constexpr win::LONG kBoldWeight = 700;
+constexpr win::LONG kNormalWeight = 400;
+
+// -(points at the desktop's vertical resolution); 0 when no desktop DC can be had.
+win::LONG HeightForSize(ole::Currency size) {
+    const win::HWND desktop = win::GetDesktopWindow();
+    const win::HDC dc = win::GetDC(desktop);
+    if (!dc)
+        return 0;
+    const int dpi = win::GetDeviceCaps(dc, win::LOGPIXELSY);
+    win::ReleaseDC(desktop, dc);
+    const int64_t points =
+        std::clamp<int64_t>(base::RoundHalfEvenToInt64(size.ToDouble()),
+                            std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+    return -win::MulDiv(static_cast<int>(points), dpi, 72);
+}
+} // namespace
+
+bool CFont::isSame(const ole::Font& font) {
+    if (!m_copy) {
+        m_copy = ole::Font::Create();
+        return false;
+    }
+    return !IsFontDifferent(*m_copy, font);
+}
+
+bool CFont::init(const ole::Font& font) {
+    m_font.Reset(BuildFont(font));
+    return static_cast<bool>(m_font.Get());
+}
+
+void CFont::UpdateInfo(const ole::Font& font) {
+    if (isSame(font))
+        return;
+    m_font.Reset();
+    m_font.Reset(BuildFont(font));
+}
+
+win::HFONT CFont::BuildFont(const ole::Font& font) {
+    if (!m_copy)
+        m_copy = ole::Font::Create();
+    CopyFont(*m_copy, font);
+
+    win::LOGFONTA logFont;
+    const std::string& name = font.Name();
+    // The field needs its terminator: a longer name is refused, never cut inside a character.
+    if (name.size() > kMaxFaceNameBytes)
+        ole::RaiseError(ole::ERR_SUBSCRIPT);
+    std::memcpy(logFont.lfFaceName, name.data(), name.size());
+    logFont.lfHeight = HeightForSize(font.Size());
+    logFont.lfItalic = font.Italic() ? 1 : 0;
+    logFont.lfWeight = font.Bold() ? kBoldWeight : kNormalWeight;
+    logFont.lfUnderline = font.Underline() ? 1 : 0;
+    logFont.lfStrikeOut = font.Strikethrough() ? 1 : 0;
+    logFont.lfCharSet = static_cast<win::BYTE>(font.Charset() & 0xFF);
+    return win::CreateFontIndirectA(&logFont);
+}
+
+} // namespace shared
