@@ -1,0 +1,19 @@
+#pragma once
+
+#include <cstdint>
+
+namespace forms {
+
+// The Screen object: the fixed 96 dpi and the configured screen's size in twips.
+class Screen {
+public:
+    static constexpr int32_t kTwipsPerPixel = 15;
+
+    static float TwipsPerPixelX() { return kTwipsPerPixel; }
+    static float TwipsPerPixelY() { return kTwipsPerPixel; }
+    // Read afresh on every call, so a changed screen size shows at once.
+    static float Width();
+    static float Height();
+};
+
+} // namespace forms

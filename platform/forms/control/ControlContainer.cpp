@@ -1,0 +1,67 @@
+#include "platform/forms/control/ControlContainer.h"
+
+#include "platform/forms/control/Control.h"
+#include "platform/forms/form/Form.h"
+#include "platform/forms/host/Extender.h"
+
+#include <algorithm>
+
+namespace forms {
+
+bool ControlContainer::AmbientUserMode() const {
+    const Form* form = HostForm();
+    return form ? form->UserMode() : true;
+}
+
+std::vector<ole::Ptr<Control>> ControlContainer::ChildControls() const {
+    std::vector<ole::Ptr<Control>> children;
+    if (const Form* form = HostForm()) {
+        for (const auto& control : form->ControlList()) {
+            if (control->IsAlive() && control->ContainerSite() == this)
+                children.push_back(control);
+        }
+    }
+    return children;
+}
+
+std::vector<ole::Ptr<Control>> ControlContainer::WindowlessChildren() const {
+    std::vector<ole::Ptr<Control>> children = ChildControls();
+    std::erase_if(children, [](const auto& c) { return !c->IsWindowless(); });
+    std::stable_sort(children.begin(), children.end(),
+                     [](const auto& a, const auto& b) { return a->ZPosition() < b->ZPosition(); });
+    return children;
+}
+
+ole::Ptr<Control> ControlContainer::WindowlessChildAt(win::POINT pt) const {
+    const auto children = WindowlessChildren();
+    for (auto it = children.rbegin(); it != children.rend(); ++it) {
+        const win::RECT r = (*it)->PixelBounds();
+        if ((*it)->Visible() && pt.x >= r.left && pt.x < r.right && pt.y >= r.top &&
+            pt.y < r.bottom)
+            return *it;
+    }
+    return nullptr;
+}
+
+void ControlContainer::PaintWindowlessChildren(win::HDC hdc) const {
+    for (const auto& child : WindowlessChildren()) {
+        if (child->Visible())
+            child->PaintWindowless(hdc, child->PixelBounds());
+    }
+}
+
+void ControlContainer::NotifyAmbientChanged(std::string_view name) {
+    Extender::NotifyAmbientChanged(*this, name);
+}
+
+ControlContainer* ContainerOf(ole::Object* object) {
+    if (!object)
+        return nullptr;
+    if (auto* control = dynamic_cast<Control*>(object)) {
+        if (ControlContainer* container = control->AsControlContainer())
+            return container;
+    }
+    return dynamic_cast<ControlContainer*>(object);
+}
+
+} // namespace forms

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "platform/forms/control/OleColor.h"
+#include "platform/forms/scale/ScaleSpace.h"
+#include "platform/ole/font/Font.h"
+#include "platform/ole/object/Object.h"
+#include "platform/win/WinTypes.h"
+
+#include <string_view>
+#include <vector>
+
+namespace forms {
+
+class Control;
+class Form;
+
+// What a control needs from whatever it sits in: a form, a PictureBox, a user control's surface.
+// Children are placed in the container's client area in the coordinate system ChildScale gives;
+// windowless children are painted and hit-tested by the container.
+class ControlContainer {
+public:
+    // The window children's windows are created in.
+    virtual win::HWND ContainerWindow() const = 0;
+    // The coordinate system of children's Left/Top/Width/Height (client size kept current).
+    virtual ScaleSpace ChildScale() const = 0;
+    // The automation object children report as Container (the form, the PictureBox, the user
+    // control's extender).
+    virtual ole::Ptr<ole::Object> ContainerObject() const = 0;
+    // The form the container is on.
+    virtual Form* HostForm() const = 0;
+
+    // Ambient values a hosted control reads.
+    virtual bool AmbientUserMode() const;
+    // The container's own font object (Ambient.Font hands out copies of it).
+    virtual ole::Ptr<ole::Font> AmbientFont() const = 0;
+    virtual OLE_COLOR AmbientBackColor() const = 0;
+    virtual OLE_COLOR AmbientForeColor() const = 0;
+
+    // Children whose Container is this one, in the order of the form's Controls (a user control
+    // adds its constituents).
+    virtual std::vector<ole::Ptr<Control>> ChildControls() const;
+    // Windowless children in z-order, bottom first, and the topmost one under a client point.
+    std::vector<ole::Ptr<Control>> WindowlessChildren() const;
+    ole::Ptr<Control> WindowlessChildAt(win::POINT clientPt) const;
+    // Draws the windowless children, bottom first (after the container's Paint).
+    void PaintWindowlessChildren(win::HDC hdc) const;
+    // Raises AmbientChanged(name) on the user controls sited directly here; containers call it
+    // when their ScaleMode ("ScaleUnits"), Font, ForeColor or BackColor changes.
+    void NotifyAmbientChanged(std::string_view name);
+
+protected:
+    ~ControlContainer() = default;
+};
+
+// The container behind an automation object: a form, a PictureBox, a control-container user
+// control (through its extender). Null for anything else.
+ControlContainer* ContainerOf(ole::Object* object);
+
+} // namespace forms

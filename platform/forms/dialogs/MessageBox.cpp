@@ -1,0 +1,70 @@
+#include "platform/forms/dialogs/MessageBox.h"
+
+#include "platform/forms/app/App.h"
+#include "platform/forms/dialogs/MessageBoxWindow.h"
+#include "platform/forms/dialogs/ModalDialog.h"
+#include "platform/win/test/Probes.h"
+#include "platform/win/window/Activation.h"
+
+#include <exception>
+#include <string>
+
+namespace win {
+
+int MessageBoxA(HWND hwnd, LPCSTR text, LPCSTR caption, UINT type) {
+    forms::MessageBoxResponderType& responder = forms::MessageBoxResponder();
+    forms::MessageBoxWindow box(forms::MessageBoxRequest::Decode(hwnd, text, caption, type));
+    if (!box.Create()) {
+        responder.Record(box.Request(), std::nullopt);
+        return 0;
+    }
+    const auto ask = [&] {
+        // A failing responder must not leave the owner disabled: its failure is recorded and
+        // the box goes on as if it had not answered.
+        std::optional<int> answer;
+        try {
+            answer = responder.Ask(box.Request());
+        } catch (const std::exception& e) {
+            test::RecordCaughtException("message box responder", e.what());
+        } catch (...) {
+            test::RecordCaughtException("message box responder", "unknown exception");
+        }
+        if (answer && !box.Finish(*answer)) {
+            test::RecordCaughtException("message box responder", "answer " +
+                                                                     std::to_string(*answer) +
+                                                                     " is not a button of the box");
+        }
+    };
+    forms::RunDialog(box.Hwnd(), ask, [&] { return box.Result().has_value(); });
+    // Nothing answered (headless and idle, WM_QUIT, or the box was destroyed): the default button.
+    const int result = box.Result().value_or(box.Request().defaultButton);
+    responder.Record(box.Request(), box.Result());
+    return result;
+}
+
+} // namespace win
+
+namespace forms {
+
+MessageBoxResponderType& MessageBoxResponder() {
+    static MessageBoxResponderType* responder = [] {
+        static MessageBoxResponderType instance;
+        AddDialogResponderReset([] { instance.Reset(); });
+        return &instance;
+    }();
+    return *responder;
+}
+
+int MsgBox(const App& component, std::string_view prompt, int buttons,
+           std::optional<std::string_view> title) {
+    const std::string text(prompt);
+    const std::string caption = title ? std::string(*title) : component.Title();
+    return win::MessageBoxA(win::GetActiveWindow(), text.c_str(), caption.c_str(),
+                            static_cast<win::UINT>(buttons));
+}
+
+int MsgBox(std::string_view prompt, int buttons, std::optional<std::string_view> title) {
+    return MsgBox(App::Program(), prompt, buttons, title);
+}
+
+} // namespace forms

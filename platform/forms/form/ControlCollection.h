@@ -1,0 +1,46 @@
+#pragma once
+
+#include "platform/forms/control/Control.h"
+#include "platform/ole/dispatch/ClassInfo.h"
+#include "platform/ole/object/Object.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace forms {
+
+// A live view of a set of controls (a form's Controls, a user control's ContainedControls or
+// Controls): Count, zero-based Item by position or by name, and enumeration over a snapshot.
+class ControlCollection final : public ole::Object {
+public:
+    using Source = std::function<std::vector<ole::Ptr<Control>>()>;
+    // Controls.Add(ProgID, Name[, Container]) and Controls.Remove(Name) of a form; a collection
+    // without them raises 438 for both.
+    using Adder = std::function<ole::Ptr<Control>(
+        const std::string& progId, const std::string& name, ole::Ptr<ole::Object> container)>;
+    using Remover = std::function<void(const std::string& name)>;
+
+    static ole::Ptr<ControlCollection> Create(Source source, Adder adder = {},
+                                              Remover remover = {});
+    static const ole::ClassInfo& Info();
+    const ole::ClassInfo& GetClassInfo() const override { return Info(); }
+
+    int32_t Count() const;
+    // A number is a zero-based position, a string a control's name; 9 when there is none.
+    ole::Ptr<ole::Object> Item(const ole::Variant& index) const;
+    ole::Ptr<ole::Object> NewEnum() const;
+    ole::Ptr<ole::Object> Add(const std::string& progId, const std::string& name,
+                              const ole::Variant& container);
+    void Remove(const ole::Variant& index);
+
+    ControlCollection(Source source, Adder adder, Remover remover)
+        : m_source(std::move(source)), m_adder(std::move(adder)), m_remover(std::move(remover)) {}
+
+private:
+    Source m_source;
+    Adder m_adder;
+    Remover m_remover;
+};
+
+} // namespace forms

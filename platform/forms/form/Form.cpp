@@ -1,0 +1,933 @@
+#include "platform/forms/form/Form.h"
+#include "platform/forms/library/ControlLibraries.h"
+
+#include "platform/base/TextCase.h"
+#include "platform/forms/control/ContainerMessages.h"
+#include "platform/forms/errors/EventErrorBoundary.h"
+#include "platform/forms/form/ControlCollection.h"
+#include "platform/forms/form/FormSettings.h"
+#include "platform/forms/host/Extender.h"
+#include "platform/forms/host/FocusTracker.h"
+#include "platform/ole/dispatch/ArgConvert.h"
+#include "platform/ole/error/Error.h"
+#include "platform/win/Win.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+namespace forms {
+
+namespace {
+
+constexpr const char* kFormClass = "FormWindow";
+
+struct FormTables {
+    std::unordered_map<win::HWND, uint32_t> byWindow;
+    // Loaded forms stay alive while loaded, as a running program's Forms do.
+    std::vector<ole::Ptr<Form>> loaded;
+    size_t live = 0;
+    int modalDepth = 0;
+
+    // At process exit the window manager may already be gone: forms still loaded then are left
+    // to the process's end instead of being torn down against it.
+    ~FormTables() {
+        for (auto& form : loaded)
+            form.Detach();
+    }
+};
+
+FormTables& Tables() {
+    static FormTables tables;
+    return tables;
+}
+
+struct FrameStyle {
+    win::DWORD style;
+    win::DWORD exStyle;
+};
+
+FrameStyle StyleOf(int16_t borderStyle, bool showInTaskbar) {
+    using namespace win;
+    FrameStyle frame{WS_CLIPCHILDREN, 0};
+    switch (borderStyle) {
+    case 0:
+        frame.style |= WS_POPUP;
+        break;
+    case 1:
+        frame.style |= WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+        break;
+    case 3:
+        frame.style |= WS_CAPTION | WS_SYSMENU | WS_DLGFRAME;
+        frame.exStyle |= WS_EX_DLGMODALFRAME;
+        break;
+    case 4:
+        frame.style |= WS_CAPTION | WS_SYSMENU;
+        frame.exStyle |= WS_EX_TOOLWINDOW;
+        break;
+    case 5:
+        frame.style |= WS_CAPTION | WS_SYSMENU | WS_THICKFRAME;
+        frame.exStyle |= WS_EX_TOOLWINDOW;
+        break;
+    default:
+        frame.style |= WS_OVERLAPPEDWINDOW;
+        break;
+    }
+    if (showInTaskbar)
+        frame.exStyle |= WS_EX_APPWINDOW;
+    return frame;
+}
+
+bool Given(const ole::Variant& v) {
+    return !v.IsMissing() && !v.IsEmpty();
+}
+
+float Twips(int pixels) {
+    return static_cast<float>(pixels * kTwipsPerPixel);
+}
+
+int PixelsOfTwips(double twips) {
+    return RoundToPixels(twips / kTwipsPerPixel);
+}
+
+} // namespace
+
+Form::Form(std::string name) : m_name(std::move(name)), m_font(ole::Font::Create()) {
+    ++Tables().live;
+}
+
+Form::~Form() {
+    m_events.Raise(Terminate);
+    if (m_hwnd) {
+        Tables().byWindow.erase(m_hwnd);
+        win::DestroyWindow(m_hwnd);
+    }
+    --Tables().live;
+}
+
+ole::Ptr<Form> Form::Create(std::string name) {
+    auto form = ole::MakeObject<Form>(std::move(name));
+    form->RaiseInitialize();
+    return form;
+}
+
+const ole::ClassInfo& Form::Info() {
+    using ole::Arg;
+    using ole::Opt;
+    using ole::Params;
+    using ole::Typed;
+    static const ole::ClassInfo info =
+        ole::ClassBuilder<Form>("Form")
+            .Library("VB")
+            .Get("Name", dispid::Name, &Form::Name)
+            .Property("Caption", dispid::Caption, &Form::Caption, &Form::SetCaption)
+            .Property("Left", dispid::Left, &Form::Left, &Form::SetLeft)
+            .Property("Top", dispid::Top, &Form::Top, &Form::SetTop)
+            .Property("Width", dispid::Width, &Form::Width, &Form::SetWidth)
+            .Property("Height", dispid::Height, &Form::Height, &Form::SetHeight)
+            .Method("Move", dispid::Move, &Form::Move,
+                    Params({Arg("Left"), Opt("Top"), Opt("Width"), Opt("Height")}))
+            .Property("ScaleMode", 20, &Form::ScaleMode, &Form::SetScaleMode)
+            .Property("ScaleLeft", 21, &Form::ScaleLeft, &Form::SetScaleLeft)
+            .Property("ScaleTop", 22, &Form::ScaleTop, &Form::SetScaleTop)
+            .Property("ScaleWidth", 23, &Form::ScaleWidth, &Form::SetScaleWidth)
+            .Property("ScaleHeight", 24, &Form::ScaleHeight, &Form::SetScaleHeight)
+            .Method("ScaleX", 25, &Form::ScaleX,
+                    Params({Arg("Width"), Opt("FromScale"), Opt("ToScale")}))
+            .Method("ScaleY", 26, &Form::ScaleY,
+                    Params({Arg("Height"), Opt("FromScale"), Opt("ToScale")}))
+            .Property("WindowState", 27, &Form::WindowState, &Form::SetWindowState)
+            .Property("Visible", dispid::Visible, &Form::Visible, &Form::SetVisible)
+            .Get("hWnd", dispid::HWnd, &Form::hWnd)
+            .Property("BackColor", dispid::BackColor, &Form::BackColor, &Form::SetBackColor,
+                      Typed("OLE_COLOR"))
+            .Property("ForeColor", dispid::ForeColor, &Form::ForeColor, &Form::SetForeColor,
+                      Typed("OLE_COLOR"))
+            .Property("Font", dispid::Font, &Form::Font, &Form::SetFont, Typed("Font"))
+            .Property("KeyPreview", 28, &Form::KeyPreview, &Form::SetKeyPreview)
+            .Property("BorderStyle", dispid::BorderStyle, &Form::BorderStyle, &Form::SetBorderStyle)
+            .Property("ShowInTaskbar", 29, &Form::ShowInTaskbar, &Form::SetShowInTaskbar)
+            .Get("Controls", 30, &Form::Controls)
+            .Get("ActiveControl", 31, &Form::ActiveControl)
+            .Method("Show", 32, &Form::Show, Params({Opt("Modal"), Opt("OwnerForm")}))
+            .Method("Hide", 33, &Form::Hide)
+            .Method("Refresh", dispid::Refresh, &Form::Refresh)
+            .Method("SetFocus", dispid::SetFocus, &Form::SetFocus)
+            .Property("Tag", dispid::Tag, &Form::Tag, &Form::SetTag)
+            .Event("Initialize", Initialize)
+            .Event("Load", Load)
+            .Event("Activate", Activate)
+            .Event("Deactivate", Deactivate)
+            .Event("Resize", Resize)
+            .Event("QueryUnload", QueryUnload,
+                   {{"Cancel", ole::VT_I2, true}, {"UnloadMode", ole::VT_I2}})
+            .Event("Unload", Unload, {{"Cancel", ole::VT_I2, true}})
+            .Event("Terminate", Terminate)
+            .Event("Paint", Paint)
+            .Event("Click", Click)
+            .Event("DblClick", DblClick)
+            .Event("KeyDown", KeyDown, {{"KeyCode", ole::VT_I2, true}, {"Shift", ole::VT_I2}})
+            .Event("KeyPress", KeyPress, {{"KeyAscii", ole::VT_I2, true}})
+            .Event("KeyUp", KeyUp, {{"KeyCode", ole::VT_I2, true}, {"Shift", ole::VT_I2}})
+            .Event("MouseDown", MouseDown,
+                   {{"Button", ole::VT_I2},
+                    {"Shift", ole::VT_I2},
+                    {"X", ole::VT_R4},
+                    {"Y", ole::VT_R4}})
+            .Event("MouseMove", MouseMove,
+                   {{"Button", ole::VT_I2},
+                    {"Shift", ole::VT_I2},
+                    {"X", ole::VT_R4},
+                    {"Y", ole::VT_R4}})
+            .Event("MouseUp", MouseUp,
+                   {{"Button", ole::VT_I2},
+                    {"Shift", ole::VT_I2},
+                    {"X", ole::VT_R4},
+                    {"Y", ole::VT_R4}})
+            .Build();
+    return info;
+}
+
+void Form::OnEvent(ole::DISPID, std::span<ole::Variant>) {}
+
+void Form::RaiseFormEvent(ole::DISPID id, std::span<ole::Variant> args) {
+    ole::Ptr<Form> keepAlive(this);
+    CallEventHandler([&] { OnEvent(id, args); });
+    CallEventHandler([&] { m_events.Raise(id, args); });
+}
+
+void Form::RaiseInitialize() {
+    if (m_initialized)
+        return;
+    m_initialized = true;
+    RaiseFormEvent(Initialize);
+}
+
+// ---- Life cycle ----
+
+void Form::EnsureLoaded() {
+    if (!m_hwnd)
+        LoadForm();
+}
+
+void Form::LoadForm() {
+    if (m_hwnd)
+        return;
+    RaiseInitialize();
+    win::WNDCLASSEXA existing;
+    existing.cbSize = sizeof existing;
+    if (!win::GetClassInfoExA({}, kFormClass, &existing)) {
+        win::WNDCLASSEXA wc;
+        wc.cbSize = sizeof wc;
+        wc.style = win::CS_DBLCLKS;
+        wc.lpfnWndProc = &Form::FormProc;
+        wc.hCursor = win::LoadCursorA({}, win::IDC_ARROW);
+        wc.lpszClassName = kFormClass;
+        win::RegisterClassExA(&wc);
+    }
+    const FrameStyle frame = StyleOf(m_borderStyle, m_showInTaskbar);
+    m_hwnd = win::CreateWindowExA(frame.exStyle, kFormClass, m_caption.c_str(), frame.style,
+                                  m_frame.left, m_frame.top, m_frame.right - m_frame.left,
+                                  m_frame.bottom - m_frame.top, {}, {}, {}, nullptr);
+    if (!m_hwnd)
+        ole::RaiseError(ole::ERR_INVALID_CALL, "Can't create the form's window");
+    Tables().byWindow[m_hwnd] = ole::PtrOfObject(this);
+    Tables().loaded.push_back(ole::Ptr<Form>(this));
+    Scale();
+    RaiseFormEvent(Load);
+}
+
+void Form::Show(const ole::Variant& modal, const ole::Variant& owner) {
+    const bool isModal = Given(modal) && ole::FromVariant<int32_t>(modal) == 1;
+    if (!isModal) {
+        if (!FormSettings::ModelessFormsAllowed())
+            ole::RaiseError(406, "Non-modal forms cannot be displayed in this host application");
+        if (Tables().modalDepth > 0 && !m_modal)
+            ole::RaiseError(401, "Can't show non-modal form when modal form is displayed");
+    }
+    EnsureLoaded();
+    if (!m_hwnd)
+        return;
+    if (Given(owner)) {
+        if (const auto ownerForm = ole::PtrCast<Form>(owner.AsObject());
+            ownerForm && ownerForm->m_hwnd)
+            win::SetWindowLongA(m_hwnd, win::GWL_HWNDPARENT,
+                                static_cast<win::LONG_PTR>(ownerForm->m_hwnd.Value()));
+    }
+    const bool firstShow = !m_shownOnce;
+    m_shownOnce = true;
+    if (firstShow)
+        RaiseFormEvent(Resize);
+    if (!m_hwnd)
+        return;
+    // Shown first, so the controls get Show before activation hands the focus to one of them.
+    win::ShowWindow(m_hwnd, win::SW_SHOWNA);
+    UpdateShownState();
+    if (m_hwnd)
+        win::SetActiveWindow(m_hwnd);
+    if (!isModal)
+        return;
+    ole::Ptr<Form> keepAlive(this);
+    m_modal = true;
+    ++Tables().modalDepth;
+    const win::HWND dialog = m_hwnd;
+    win::RunModalLoop(dialog, [&] { return !m_hwnd || !win::IsWindowVisible(m_hwnd); });
+    --Tables().modalDepth;
+    m_modal = false;
+}
+
+void Form::Hide() {
+    EnsureLoaded();
+    if (m_hwnd && win::IsWindowVisible(m_hwnd)) {
+        win::ShowWindow(m_hwnd, win::SW_HIDE);
+        UpdateShownState();
+    }
+}
+
+bool Form::UnloadForm(int16_t unloadMode) {
+    if (!m_hwnd || m_unloading)
+        return true;
+    ole::Ptr<Form> keepAlive(this);
+    ole::Variant query[] = {ole::Variant(int16_t{0}), ole::Variant(unloadMode)};
+    RaiseFormEvent(QueryUnload, query);
+    if (ole::FromVariant<int32_t>(query[0]) != 0)
+        return false;
+    ole::Variant unload[] = {ole::Variant(int16_t{0})};
+    RaiseFormEvent(Unload, unload);
+    if (ole::FromVariant<int32_t>(unload[0]) != 0)
+        return false;
+    m_unloading = true;
+    if (win::IsWindowVisible(m_hwnd)) {
+        win::ShowWindow(m_hwnd, win::SW_HIDE);
+        UpdateShownState();
+    }
+    win::GetWindowRect(m_hwnd, &m_frame);
+    DestroyControls();
+    const win::HWND hwnd = m_hwnd;
+    Tables().byWindow.erase(hwnd);
+    m_hwnd = {};
+    win::DestroyWindow(hwnd);
+    m_shownOnce = false;
+    m_unloading = false;
+    ++m_unloadCount;
+    auto& loaded = Tables().loaded;
+    const auto it =
+        std::find_if(loaded.begin(), loaded.end(), [&](const auto& f) { return f.Get() == this; });
+    ole::Ptr<Form> self;
+    if (it != loaded.end()) {
+        self = std::move(*it);
+        loaded.erase(it);
+    }
+    FormSettings::FormUnloaded(*this);
+    return true;
+}
+
+void Form::DestroyControls() {
+    // Windowed children die with the form's window too; unsiting first gives user controls their
+    // Terminate after their own window is gone.
+    auto controls = std::move(m_controls);
+    m_controls.clear();
+    for (auto it = controls.rbegin(); it != controls.rend(); ++it)
+        (*it)->Unsite();
+    controls.clear();
+}
+
+void Form::UpdateShownState() {
+    for (const auto& control : std::vector<ole::Ptr<Control>>(m_controls)) {
+        if (auto* extender = dynamic_cast<Extender*>(control.Get()))
+            extender->ContainerVisibilityChanged();
+    }
+}
+
+// ---- Members ----
+
+std::string Form::Caption() const {
+    return m_caption;
+}
+
+void Form::SetCaption(const std::string& caption) {
+    m_caption = caption;
+    if (m_hwnd)
+        win::SetWindowTextA(m_hwnd, caption.c_str());
+}
+
+float Form::Left() const {
+    if (m_hwnd) {
+        win::RECT r;
+        win::GetWindowRect(m_hwnd, &r);
+        return Twips(r.left);
+    }
+    return Twips(m_frame.left);
+}
+
+float Form::Top() const {
+    if (m_hwnd) {
+        win::RECT r;
+        win::GetWindowRect(m_hwnd, &r);
+        return Twips(r.top);
+    }
+    return Twips(m_frame.top);
+}
+
+float Form::Width() const {
+    win::RECT r = m_frame;
+    if (m_hwnd)
+        win::GetWindowRect(m_hwnd, &r);
+    return Twips(r.right - r.left);
+}
+
+float Form::Height() const {
+    win::RECT r = m_frame;
+    if (m_hwnd)
+        win::GetWindowRect(m_hwnd, &r);
+    return Twips(r.bottom - r.top);
+}
+
+void Form::SetLeft(float left) {
+    Move(left, ole::Variant::Missing(), ole::Variant::Missing(), ole::Variant::Missing());
+}
+void Form::SetTop(float top) {
+    Move(Left(), ole::Variant(top), ole::Variant::Missing(), ole::Variant::Missing());
+}
+void Form::SetWidth(float width) {
+    Move(Left(), ole::Variant(Top()), ole::Variant(width), ole::Variant::Missing());
+}
+void Form::SetHeight(float height) {
+    Move(Left(), ole::Variant(Top()), ole::Variant(Width()), ole::Variant(height));
+}
+
+void Form::Move(float left, const ole::Variant& top, const ole::Variant& width,
+                const ole::Variant& height) {
+    if ((Given(width) && ole::FromVariant<double>(width) < 0) ||
+        (Given(height) && ole::FromVariant<double>(height) < 0))
+        ole::RaiseError(ole::ERR_INVALID_PROPERTY_VALUE);
+    win::RECT r = m_frame;
+    if (m_hwnd)
+        win::GetWindowRect(m_hwnd, &r);
+    const int x = PixelsOfTwips(left);
+    const int y = Given(top) ? PixelsOfTwips(ole::FromVariant<double>(top)) : r.top;
+    const int cx = Given(width) ? PixelsOfTwips(ole::FromVariant<double>(width)) : r.right - r.left;
+    const int cy =
+        Given(height) ? PixelsOfTwips(ole::FromVariant<double>(height)) : r.bottom - r.top;
+    m_frame = {x, y, x + cx, y + cy};
+    if (m_hwnd)
+        win::SetWindowPos(m_hwnd, {}, x, y, cx, cy, win::SWP_NOZORDER | win::SWP_NOACTIVATE);
+}
+
+ScaleSpace& Form::MutableScale() const {
+    if (m_hwnd) {
+        win::RECT client;
+        win::GetClientRect(m_hwnd, &client);
+        m_scale.SetClientPixels({client.right, client.bottom});
+    }
+    return m_scale;
+}
+
+const ScaleSpace& Form::Scale() const {
+    return MutableScale();
+}
+
+void Form::SetScaleMode(int16_t mode) {
+    const auto before = MutableScale().Mode();
+    MutableScale().SetMode(static_cast<int>(mode));
+    if (before != m_scale.Mode())
+        NotifyAmbientChanged("ScaleUnits");
+}
+
+float Form::ScaleLeft() const {
+    return static_cast<float>(Scale().Left());
+}
+float Form::ScaleTop() const {
+    return static_cast<float>(Scale().Top());
+}
+float Form::ScaleWidth() const {
+    return static_cast<float>(Scale().Width());
+}
+float Form::ScaleHeight() const {
+    return static_cast<float>(Scale().Height());
+}
+
+void Form::SetScaleLeft(float value) {
+    const auto before = MutableScale().Mode();
+    m_scale.SetLeft(value);
+    if (before != m_scale.Mode())
+        NotifyAmbientChanged("ScaleUnits");
+}
+void Form::SetScaleTop(float value) {
+    const auto before = MutableScale().Mode();
+    m_scale.SetTop(value);
+    if (before != m_scale.Mode())
+        NotifyAmbientChanged("ScaleUnits");
+}
+void Form::SetScaleWidth(float value) {
+    const auto before = MutableScale().Mode();
+    m_scale.SetWidth(value);
+    if (before != m_scale.Mode())
+        NotifyAmbientChanged("ScaleUnits");
+}
+void Form::SetScaleHeight(float value) {
+    const auto before = MutableScale().Mode();
+    m_scale.SetHeight(value);
+    if (before != m_scale.Mode())
+        NotifyAmbientChanged("ScaleUnits");
+}
+
+float Form::ScaleX(float value, const ole::Variant& fromScale, const ole::Variant& toScale) const {
+    const int from = Given(fromScale) ? ole::FromVariant<int32_t>(fromScale)
+                                      : static_cast<int>(ScaleMode::Himetric);
+    const int to =
+        Given(toScale) ? ole::FromVariant<int32_t>(toScale) : static_cast<int>(Scale().Mode());
+    return static_cast<float>(Scale().Convert(value, from, to, Axis::X));
+}
+
+float Form::ScaleY(float value, const ole::Variant& fromScale, const ole::Variant& toScale) const {
+    const int from = Given(fromScale) ? ole::FromVariant<int32_t>(fromScale)
+                                      : static_cast<int>(ScaleMode::Himetric);
+    const int to =
+        Given(toScale) ? ole::FromVariant<int32_t>(toScale) : static_cast<int>(Scale().Mode());
+    return static_cast<float>(Scale().Convert(value, from, to, Axis::Y));
+}
+
+int16_t Form::WindowState() const {
+    if (!m_hwnd)
+        return 0;
+    if (win::IsIconic(m_hwnd))
+        return 1;
+    if (win::IsZoomed(m_hwnd))
+        return 2;
+    return 0;
+}
+
+void Form::SetWindowState(int16_t state) {
+    if (state < 0 || state > 2)
+        ole::RaiseError(ole::ERR_INVALID_PROPERTY_VALUE);
+    EnsureLoaded();
+    const int cmd = state == 1 ? win::SW_MINIMIZE : state == 2 ? win::SW_MAXIMIZE : win::SW_RESTORE;
+    if (win::IsWindowVisible(m_hwnd))
+        win::ShowWindow(m_hwnd, cmd);
+    else
+        win::ShowWindow(m_hwnd, state == 1 ? win::SW_SHOWMINNOACTIVE : cmd);
+}
+
+bool Form::Visible() const {
+    return m_hwnd && win::IsWindowVisible(m_hwnd);
+}
+
+void Form::SetVisible(bool visible) {
+    if (visible)
+        Show(ole::Variant::Missing(), ole::Variant::Missing());
+    else
+        Hide();
+}
+
+int32_t Form::hWnd() {
+    EnsureLoaded();
+    return static_cast<int32_t>(m_hwnd.Value());
+}
+
+void Form::SetBackColor(OLE_COLOR color) {
+    m_backColor = color;
+    if (m_hwnd)
+        win::InvalidateRect(m_hwnd, nullptr, win::TRUE);
+    NotifyAmbientChanged("BackColor");
+}
+
+void Form::SetForeColor(OLE_COLOR color) {
+    m_foreColor = color;
+    NotifyAmbientChanged("ForeColor");
+}
+
+void Form::SetFont(ole::Ptr<ole::Font> font) {
+    if (!font)
+        ole::RaiseError(ole::ERR_OBJECT_NOT_SET);
+    if (m_font->SameAttributes(*font))
+        return;
+    m_font->CopyAttributesFrom(*font);
+    NotifyAmbientChanged("Font");
+}
+
+void Form::SetBorderStyle(int16_t style) {
+    if (style < 0 || style > 5)
+        ole::RaiseError(ole::ERR_INVALID_PROPERTY_VALUE);
+    m_borderStyle = style;
+    ApplyBorderStyle();
+}
+
+void Form::ApplyBorderStyle() {
+    if (!m_hwnd)
+        return;
+    const FrameStyle frame = StyleOf(m_borderStyle, m_showInTaskbar);
+    const auto visible =
+        static_cast<win::DWORD>(win::GetWindowLongA(m_hwnd, win::GWL_STYLE)) & win::WS_VISIBLE;
+    win::SetWindowLongA(m_hwnd, win::GWL_STYLE, static_cast<win::LONG_PTR>(frame.style | visible));
+    win::SetWindowLongA(m_hwnd, win::GWL_EXSTYLE, static_cast<win::LONG_PTR>(frame.exStyle));
+    win::SetWindowPos(m_hwnd, {}, 0, 0, 0, 0,
+                      win::SWP_NOMOVE | win::SWP_NOSIZE | win::SWP_NOZORDER | win::SWP_NOACTIVATE |
+                          win::SWP_FRAMECHANGED);
+}
+
+ole::Ptr<ole::Object> Form::Controls() {
+    if (!m_controlsCollection) {
+        const ole::WeakRef<Form> self(this);
+        m_controlsCollection = ControlCollection::Create(
+            [self] {
+                const auto form = self.Lock();
+                return form ? form->m_controls : std::vector<ole::Ptr<Control>>{};
+            },
+            [self](const std::string& progId, const std::string& name,
+                   ole::Ptr<ole::Object> container) {
+                const auto form = self.Lock();
+                if (!form)
+                    ole::RaiseError(ole::ERR_OBJECT_NOT_SET);
+                return form->Add(progId, name, std::move(container));
+            },
+            [self](const std::string& name) {
+                if (const auto form = self.Lock())
+                    form->Remove(name);
+            });
+    }
+    return m_controlsCollection;
+}
+
+ole::Ptr<ole::Object> Form::ActiveControl() const {
+    const win::HWND focus = win::GetFocus();
+    if (!focus || !m_hwnd || !win::IsChild(m_hwnd, focus))
+        return nullptr;
+    return ControlOfWindow(focus);
+}
+
+void Form::Refresh() {
+    if (m_hwnd)
+        win::RedrawWindow(m_hwnd, nullptr, {},
+                          win::RDW_INVALIDATE | win::RDW_ERASE | win::RDW_UPDATENOW |
+                              win::RDW_ALLCHILDREN);
+}
+
+void Form::SetFocus() {
+    EnsureLoaded();
+    if (!win::IsWindowVisible(m_hwnd) || !win::IsWindowEnabled(m_hwnd))
+        ole::RaiseError(ole::ERR_INVALID_CALL);
+    win::SetActiveWindow(m_hwnd);
+    win::SetFocus(m_hwnd);
+}
+
+ole::Ptr<ole::Object> Form::ContainerObject() const {
+    return ole::Ptr<ole::Object>(const_cast<Form*>(this));
+}
+
+// ---- Controls ----
+
+ole::Ptr<Control> Form::AddControl(ole::Ptr<Control> control, std::string name,
+                                   ole::Ptr<ole::Object> container, const win::RECT& bounds,
+                                   bool visible) {
+    if (!control)
+        ole::RaiseError(ole::ERR_OBJECT_NOT_SET);
+    if (FindControl(name))
+        ole::RaiseError(ole::ERR_DUPLICATE_CONTROL_NAME);
+    EnsureLoaded();
+    ControlContainer* site = container ? ContainerOf(container.Get()) : this;
+    if (!site || site->HostForm() != this)
+        ole::RaiseError(ole::ERR_INVALID_CALL);
+    int16_t tabIndex = 0;
+    for (const auto& other : m_controls)
+        tabIndex = std::max<int16_t>(tabIndex, static_cast<int16_t>(other->TabIndex() + 1));
+    m_controls.push_back(control);
+    control->m_tabIndex = tabIndex;
+    try {
+        control->Site(*site, std::move(name), bounds, visible);
+    } catch (...) {
+        m_controls.pop_back();
+        throw;
+    }
+    return control;
+}
+
+ole::Ptr<Control> Form::Add(std::string_view progId, std::string name,
+                            ole::Ptr<ole::Object> container) {
+    ole::Ptr<ole::Object> created = ControlLibraries::CreateObject(progId);
+    constexpr win::RECT kDefaultBounds{0, 0, 100, 30};
+    if (auto control = ole::PtrCast<Control>(created))
+        return AddControl(control, std::move(name), container, kDefaultBounds, false);
+    auto inner = ole::PtrCast<UserControl>(created);
+    if (!inner)
+        ole::RaiseError(ole::ERR_TYPE_MISMATCH);
+    const auto extender = Extender::Host(
+        inner,
+        [&](const ole::Ptr<Extender>& site) {
+            AddControl(site, name, container, kDefaultBounds, false);
+        },
+        nullptr);
+    return extender;
+}
+
+void Form::Remove(std::string_view name) {
+    const auto it = std::find_if(m_controls.begin(), m_controls.end(), [&](const auto& c) {
+        return base::EqualsNoCase(c->Name(), name);
+    });
+    if (it == m_controls.end())
+        ole::RaiseError(ole::ERR_INVALID_CALL);
+    ole::Ptr<Control> control = *it;
+    m_controls.erase(it);
+    control->Unsite();
+}
+
+ole::Ptr<Control> Form::FindControl(std::string_view name) const {
+    for (const auto& control : m_controls) {
+        if (base::EqualsNoCase(control->Name(), name))
+            return control;
+    }
+    return nullptr;
+}
+
+ole::Ptr<Control> Form::ControlOfWindow(win::HWND hwnd) const {
+    for (win::HWND h = hwnd; h && h != m_hwnd; h = win::GetAncestor(h, win::GA_PARENT)) {
+        for (const auto& control : m_controls) {
+            if (control->IsAlive() && !control->IsWindowless() && control->Window() == h)
+                return control;
+        }
+    }
+    return nullptr;
+}
+
+void Form::ReorderTabIndex(Control& moved, int16_t index) {
+    std::vector<Control*> order;
+    for (const auto& control : m_controls) {
+        if (control.Get() != &moved)
+            order.push_back(control.Get());
+    }
+    std::stable_sort(order.begin(), order.end(), [](const Control* a, const Control* b) {
+        return a->TabIndex() < b->TabIndex();
+    });
+    const size_t position = std::min<size_t>(static_cast<size_t>(index), order.size());
+    order.insert(order.begin() + static_cast<std::ptrdiff_t>(position), &moved);
+    for (size_t i = 0; i < order.size(); ++i)
+        order[i]->m_tabIndex = static_cast<int16_t>(i);
+}
+
+bool Form::TabToNext(win::HWND from, bool previous) {
+    std::vector<Control*> order;
+    for (const auto& control : m_controls) {
+        if (control->TabStop() && control->CanTakeFocus())
+            order.push_back(control.Get());
+    }
+    if (order.empty())
+        return false;
+    std::stable_sort(order.begin(), order.end(), [](const Control* a, const Control* b) {
+        return a->TabIndex() < b->TabIndex();
+    });
+    const auto current = ControlOfWindow(from);
+    int16_t currentIndex = current ? current->TabIndex() : static_cast<int16_t>(-1);
+    Control* target = nullptr;
+    if (!previous) {
+        for (Control* c : order) {
+            if (c->TabIndex() > currentIndex) {
+                target = c;
+                break;
+            }
+        }
+        if (!target)
+            target = order.front();
+    } else {
+        if (!current)
+            currentIndex = INT16_MAX;
+        for (auto it = order.rbegin(); it != order.rend(); ++it) {
+            if ((*it)->TabIndex() < currentIndex) {
+                target = *it;
+                break;
+            }
+        }
+        if (!target)
+            target = order.back();
+    }
+    // One attempt: a refusal (a hook, a handler moving the focus back) is not retried.
+    win::SetFocus(target->Window());
+    const win::HWND focus = win::GetFocus();
+    return focus && (focus == target->Window() || win::IsChild(target->Window(), focus));
+}
+
+bool Form::PressDefaultOrCancel(bool enter) {
+    for (const auto& control : std::vector<ole::Ptr<Control>>(m_controls)) {
+        if (!control->IsAlive() || !control->Visible() || !control->Enabled())
+            continue;
+        if (enter ? control->IsDefaultButton() : control->IsCancelButton()) {
+            control->PressFromKeyboard();
+            return true;
+        }
+    }
+    return false;
+}
+
+bool Form::FocusAccessKey(int virtualKey) {
+    if (virtualKey < '0' || virtualKey > 'Z')
+        return false;
+    const char key = static_cast<char>(virtualKey);
+    std::vector<Control*> order;
+    for (const auto& control : m_controls) {
+        if (control->IsAlive())
+            order.push_back(control.Get());
+    }
+    std::stable_sort(order.begin(), order.end(), [](const Control* a, const Control* b) {
+        return a->TabIndex() < b->TabIndex();
+    });
+    for (size_t i = 0; i < order.size(); ++i) {
+        if (order[i]->AccessKey() != key || !order[i]->Visible() || !order[i]->Enabled())
+            continue;
+        for (size_t j = i; j < order.size(); ++j) {
+            if (order[j]->CanTakeFocus() && (j == i || order[j]->TabStop())) {
+                win::SetFocus(order[j]->Window());
+                return true;
+            }
+        }
+        return true;
+    }
+    return false;
+}
+
+bool Form::PreviewKey(win::UINT msg, win::WPARAM& wParam) {
+    if (!m_keyPreview)
+        return false;
+    const int16_t shift = static_cast<int16_t>((win::GetKeyState(win::VK_SHIFT) < 0 ? 1 : 0) |
+                                               (win::GetKeyState(win::VK_CONTROL) < 0 ? 2 : 0) |
+                                               (win::GetKeyState(win::VK_MENU) < 0 ? 4 : 0));
+    if (msg == win::WM_CHAR) {
+        ole::Variant args[] = {ole::Variant(static_cast<int16_t>(wParam))};
+        RaiseFormEvent(KeyPress, args);
+        wParam = static_cast<win::WPARAM>(ole::FromVariant<int32_t>(args[0]));
+    } else {
+        ole::Variant args[] = {ole::Variant(static_cast<int16_t>(wParam)), ole::Variant(shift)};
+        RaiseFormEvent(msg == win::WM_KEYDOWN ? KeyDown : KeyUp, args);
+        wParam = static_cast<win::WPARAM>(ole::FromVariant<int32_t>(args[0]));
+    }
+    return wParam == 0;
+}
+
+// ---- Window procedure ----
+
+win::LRESULT Form::FormProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) {
+    const auto& table = Tables().byWindow;
+    const auto found = table.find(hwnd);
+    const auto form =
+        found == table.end() ? nullptr : ole::PtrCast<Form>(ole::ObjectFromPtr(found->second));
+    if (!form)
+        return win::DefWindowProcA(hwnd, msg, wParam, lParam);
+    return form->WindowProc(msg, wParam, lParam);
+}
+
+win::LRESULT Form::WindowProc(win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) {
+    const win::HWND hwnd = m_hwnd;
+    if (const auto handled = HandleContainerMessage(*this, hwnd, msg, wParam, lParam, m_backColor))
+        return *handled;
+    switch (msg) {
+    case win::WM_PAINT:
+        PaintContainerSurface(*this, hwnd, m_backColor, [&](win::HDC) { RaiseFormEvent(Paint); });
+        return 0;
+    case win::WM_SIZE:
+        MutableScale();
+        if (m_shownOnce)
+            RaiseFormEvent(Resize);
+        return 0;
+    case win::WM_ACTIVATE:
+        RaiseFormEvent(win::LOWORD(wParam) == win::WA_INACTIVE ? Deactivate : Activate);
+        return win::DefWindowProcA(hwnd, msg, wParam, lParam);
+    case win::WM_CLOSE:
+        UnloadForm(kUnloadFormControlMenu);
+        return 0;
+    case win::WM_SYSKEYDOWN:
+        if (FocusAccessKey(static_cast<int>(wParam)))
+            return 0;
+        return win::DefWindowProcA(hwnd, msg, wParam, lParam);
+    case win::WM_KEYDOWN:
+    case win::WM_KEYUP: {
+        // The form itself has the focus (no control could take it).
+        if (msg == win::WM_KEYDOWN && wParam == static_cast<win::WPARAM>(win::VK_TAB)) {
+            TabToNext({}, win::GetKeyState(win::VK_SHIFT) < 0);
+            return 0;
+        }
+        if (msg == win::WM_KEYDOWN &&
+            (wParam == static_cast<win::WPARAM>(win::VK_RETURN) ||
+             wParam == static_cast<win::WPARAM>(win::VK_ESCAPE)) &&
+            PressDefaultOrCancel(wParam == static_cast<win::WPARAM>(win::VK_RETURN)))
+            return 0;
+        const int16_t shift = static_cast<int16_t>((win::GetKeyState(win::VK_SHIFT) < 0 ? 1 : 0) |
+                                                   (win::GetKeyState(win::VK_CONTROL) < 0 ? 2 : 0) |
+                                                   (win::GetKeyState(win::VK_MENU) < 0 ? 4 : 0));
+        ole::Variant args[] = {ole::Variant(static_cast<int16_t>(wParam)), ole::Variant(shift)};
+        RaiseFormEvent(msg == win::WM_KEYDOWN ? KeyDown : KeyUp, args);
+        return 0;
+    }
+    case win::WM_CHAR: {
+        ole::Variant args[] = {ole::Variant(static_cast<int16_t>(wParam))};
+        RaiseFormEvent(KeyPress, args);
+        return 0;
+    }
+    case win::WM_SETFOCUS:
+        // The form passes the focus on to its first control, like a dialog.
+        TabToNext({}, false);
+        return 0;
+    case win::WM_LBUTTONDOWN:
+    case win::WM_RBUTTONDOWN:
+    case win::WM_MBUTTONDOWN:
+    case win::WM_LBUTTONUP:
+    case win::WM_RBUTTONUP:
+    case win::WM_MBUTTONUP:
+    case win::WM_MOUSEMOVE:
+    case win::WM_LBUTTONDBLCLK: {
+        const win::POINT pt{win::GET_X_LPARAM(lParam), win::GET_Y_LPARAM(lParam)};
+        const ScaleSpace& scale = Scale();
+        const auto x = static_cast<float>(scale.PositionFromPixels(pt.x, Axis::X));
+        const auto y = static_cast<float>(scale.PositionFromPixels(pt.y, Axis::Y));
+        const int16_t shift = static_cast<int16_t>(((wParam & win::MK_SHIFT) ? 1 : 0) |
+                                                   ((wParam & win::MK_CONTROL) ? 2 : 0));
+        const int16_t button = msg == win::WM_LBUTTONDOWN || msg == win::WM_LBUTTONUP   ? 1
+                               : msg == win::WM_RBUTTONDOWN || msg == win::WM_RBUTTONUP ? 2
+                               : msg == win::WM_MOUSEMOVE
+                                   ? static_cast<int16_t>(((wParam & win::MK_LBUTTON) ? 1 : 0) |
+                                                          ((wParam & win::MK_RBUTTON) ? 2 : 0) |
+                                                          ((wParam & win::MK_MBUTTON) ? 4 : 0))
+                                   : 4;
+        ole::Variant args[] = {ole::Variant(button), ole::Variant(shift), ole::Variant(x),
+                               ole::Variant(y)};
+        if (msg == win::WM_LBUTTONDBLCLK) {
+            m_suppressClick = true;
+            RaiseFormEvent(DblClick);
+        } else if (msg == win::WM_MOUSEMOVE) {
+            RaiseFormEvent(MouseMove, args);
+        } else if (msg == win::WM_LBUTTONDOWN || msg == win::WM_RBUTTONDOWN ||
+                   msg == win::WM_MBUTTONDOWN) {
+            m_suppressClick = false;
+            RaiseFormEvent(MouseDown, args);
+        } else {
+            RaiseFormEvent(MouseUp, args);
+            if (msg == win::WM_LBUTTONUP && !m_suppressClick)
+                RaiseFormEvent(Click);
+            m_suppressClick = false;
+        }
+        return 0;
+    }
+    case win::WM_NCDESTROY: {
+        // Destroyed from outside (a platform reset, a parent going): unloaded without events.
+        Tables().byWindow.erase(hwnd);
+        const win::LRESULT result = win::DefWindowProcA(hwnd, msg, wParam, lParam);
+        if (m_hwnd == hwnd) {
+            ole::Ptr<Form> keepAlive(this);
+            m_hwnd = {};
+            DestroyControls();
+            m_shownOnce = false;
+            ++m_unloadCount;
+            std::erase_if(Tables().loaded, [&](const auto& f) { return f.Get() == this; });
+        }
+        return result;
+    }
+    default:
+        return win::DefWindowProcA(hwnd, msg, wParam, lParam);
+    }
+}
+
+size_t Form::LiveFormCount() {
+    return Tables().live;
+}
+
+std::vector<ole::Ptr<Form>> Form::LoadedForms() {
+    return Tables().loaded;
+}
+
+} // namespace forms

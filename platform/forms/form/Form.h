@@ -1,0 +1,239 @@
+#pragma once
+
+#include "platform/forms/control/Control.h"
+#include "platform/forms/control/ControlContainer.h"
+#include "platform/forms/control/OleColor.h"
+#include "platform/forms/scale/ScaleSpace.h"
+#include "platform/ole/dispatch/ClassInfo.h"
+#include "platform/ole/event/ConnectionPoint.h"
+#include "platform/ole/font/Font.h"
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace forms {
+
+class Extender;
+
+// A plain top-level form: its window, its controls and its life cycle.
+//
+//   Create            Initialize (once per object)
+//   Load / first use  the window is created, then Load
+//   first Show        Resize, the user controls' Show, Activate (the first control in tab
+//                     order takes the focus)
+//   Hide              Visible False
+//   Unload            QueryUnload(Cancel, UnloadMode), Unload(Cancel), then the window and every
+//                     control are destroyed; the object and its fields survive, and a later Show
+//                     loads again (Load, not Initialize)
+//   last release      Terminate
+//
+// Events go first to OnEvent (a derived form's handlers), then to connected sinks; an error
+// escaping either is reported through the event error boundary and the form keeps running.
+// Geometry members are twips of the outer frame in screen coordinates; Scale* describe the
+// client area.
+class Form : public ole::Object, public ole::EventSource, public ControlContainer {
+public:
+    enum EventId : ole::DISPID {
+        Initialize = 10,
+        Load = 11,
+        Activate = 12,
+        Deactivate = 13,
+        QueryUnload = 14,
+        Unload = 15,
+        Terminate = 16,
+        Resize = eventid::Resize,
+        Paint = eventid::Paint,
+        Click = eventid::Click,
+        DblClick = eventid::DblClick,
+        KeyDown = eventid::KeyDown,
+        KeyPress = eventid::KeyPress,
+        KeyUp = eventid::KeyUp,
+        MouseDown = eventid::MouseDown,
+        MouseMove = eventid::MouseMove,
+        MouseUp = eventid::MouseUp,
+    };
+    // UnloadMode values.
+    static constexpr int16_t kUnloadFormControlMenu = 0;
+    static constexpr int16_t kUnloadFormCode = 1;
+    static constexpr int16_t kUnloadMdiFormClosing = 4;
+
+    static ole::Ptr<Form> Create(std::string name);
+    static const ole::ClassInfo& Info();
+    const ole::ClassInfo& GetClassInfo() const override { return Info(); }
+    ole::ConnectionPoint& Events() override { return m_events; }
+    ~Form() override;
+
+    // ---- Life cycle ----
+    // Raises Initialize if it has not been raised yet (Create does it; derived forms whose
+    // handlers must see it call it after construction).
+    void RaiseInitialize();
+    void LoadForm();
+    bool IsLoaded() const { return static_cast<bool>(m_hwnd); }
+    // Modal 1 runs a modal loop until the form is hidden or unloaded. A modeless show raises 406
+    // when modeless forms are not allowed and 401 while a modal form is displayed.
+    void Show(const ole::Variant& modal, const ole::Variant& owner);
+    void Hide();
+    // False when QueryUnload or Unload cancelled.
+    bool UnloadForm(int16_t unloadMode = kUnloadFormCode);
+
+    // ---- Members ----
+    const std::string& Name() const { return m_name; }
+    std::string Caption() const;
+    void SetCaption(const std::string& caption);
+    float Left() const;
+    float Top() const;
+    float Width() const;
+    float Height() const;
+    void SetLeft(float left);
+    void SetTop(float top);
+    void SetWidth(float width);
+    void SetHeight(float height);
+    void Move(float left, const ole::Variant& top, const ole::Variant& width,
+              const ole::Variant& height);
+
+    int16_t ScaleMode() const { return static_cast<int16_t>(Scale().Mode()); }
+    void SetScaleMode(int16_t mode);
+    float ScaleLeft() const;
+    float ScaleTop() const;
+    float ScaleWidth() const;
+    float ScaleHeight() const;
+    void SetScaleLeft(float value);
+    void SetScaleTop(float value);
+    void SetScaleWidth(float value);
+    void SetScaleHeight(float value);
+    float ScaleX(float value, const ole::Variant& fromScale, const ole::Variant& toScale) const;
+    float ScaleY(float value, const ole::Variant& fromScale, const ole::Variant& toScale) const;
+
+    int16_t WindowState() const;
+    void SetWindowState(int16_t state);
+    bool Visible() const;
+    void SetVisible(bool visible);
+    int32_t hWnd();
+    OLE_COLOR BackColor() const { return m_backColor; }
+    void SetBackColor(OLE_COLOR color);
+    OLE_COLOR ForeColor() const { return m_foreColor; }
+    void SetForeColor(OLE_COLOR color);
+    ole::Ptr<ole::Font> Font() const { return m_font; }
+    // Copies the attributes into the form's own font object.
+    void SetFont(ole::Ptr<ole::Font> font);
+    bool KeyPreview() const { return m_keyPreview; }
+    void SetKeyPreview(bool keyPreview) { m_keyPreview = keyPreview; }
+    int16_t BorderStyle() const { return m_borderStyle; }
+    // 0 none, 1 fixed single, 2 sizable, 3 fixed dialog, 4 fixed tool window, 5 sizable tool
+    // window; others raise 380.
+    void SetBorderStyle(int16_t style);
+    bool ShowInTaskbar() const { return m_showInTaskbar; }
+    void SetShowInTaskbar(bool show) { m_showInTaskbar = show; }
+    ole::Ptr<ole::Object> Controls();
+    // The control holding the focus, Nothing when none.
+    ole::Ptr<ole::Object> ActiveControl() const;
+    void Refresh();
+    void SetFocus();
+    const std::string& Tag() const { return m_tag; }
+    void SetTag(std::string tag) { m_tag = std::move(tag); }
+
+    // ---- Controls ----
+    // Sites `control` (a standard control or an extender) in `container` (the form when null)
+    // at `bounds` pixels of the container's client area. The name must be unique (727).
+    ole::Ptr<Control> AddControl(ole::Ptr<Control> control, std::string name,
+                                 ole::Ptr<ole::Object> container, const win::RECT& bounds,
+                                 bool visible = true);
+    // Controls.Add: creates by ProgID (a standard control or a user control, which gets an
+    // extender) and sites it hidden, as a new instance (InitProperties).
+    ole::Ptr<Control> Add(std::string_view progId, std::string name,
+                          ole::Ptr<ole::Object> container = {});
+    // Controls.Remove: destroys the control's window; the object is dead afterwards.
+    void Remove(std::string_view name);
+    const std::vector<ole::Ptr<Control>>& ControlList() const { return m_controls; }
+    ole::Ptr<Control> FindControl(std::string_view name) const;
+    // The sited control whose window is hwnd or an ancestor of it.
+    ole::Ptr<Control> ControlOfWindow(win::HWND hwnd) const;
+    // Sorted by TabIndex; then moves the focus to the next (or previous) control that can take
+    // it, with one SetFocus attempt. False when nothing took it.
+    bool TabToNext(win::HWND from, bool previous);
+    // Alt+letter: focuses the control with that access key (or, for one that cannot take the
+    // focus, the next in tab order); one SetFocus attempt. False when no control has the key.
+    bool FocusAccessKey(int virtualKey);
+    // Enter presses the Default button, Esc the Cancel one; false when there is none.
+    bool PressDefaultOrCancel(bool enter);
+    // Renumbers TabIndex values after `moved` took `index`.
+    void ReorderTabIndex(Control& moved, int16_t index);
+
+    // Design-mode host: Ambient.UserMode False for its controls.
+    bool UserMode() const { return m_userMode; }
+    void SetUserMode(bool userMode) { m_userMode = userMode; }
+
+    // KeyPreview: the form's key event before the focused control's; true when the form
+    // consumed the key (KeyCode or KeyAscii set to 0). wParam takes the form's value.
+    bool PreviewKey(win::UINT msg, win::WPARAM& wParam);
+    // How often the form was unloaded (FormRef drops an unloaded form on its next use).
+    uint32_t UnloadCount() const { return m_unloadCount; }
+
+    const ScaleSpace& Scale() const;
+    win::HWND Window() const { return m_hwnd; }
+
+    // ControlContainer
+    win::HWND ContainerWindow() const override { return m_hwnd; }
+    ScaleSpace ChildScale() const override { return Scale(); }
+    ole::Ptr<ole::Object> ContainerObject() const override;
+    Form* HostForm() const override { return const_cast<Form*>(this); }
+    bool AmbientUserMode() const override { return m_userMode; }
+    ole::Ptr<ole::Font> AmbientFont() const override { return m_font; }
+    OLE_COLOR AmbientBackColor() const override { return m_backColor; }
+    OLE_COLOR AmbientForeColor() const override { return m_foreColor; }
+
+    // Raises an event of the form: OnEvent, then connected sinks.
+    void RaiseFormEvent(ole::DISPID id, std::span<ole::Variant> args = {});
+
+    // Forms alive on this thread, loaded or not.
+    static size_t LiveFormCount();
+    static std::vector<ole::Ptr<Form>> LoadedForms();
+
+    // Public so derived forms can be made with ole::MakeObject; Create also raises Initialize.
+    explicit Form(std::string name);
+
+protected:
+    // A derived form's event handlers; by-reference arguments may be written.
+    virtual void OnEvent(ole::DISPID id, std::span<ole::Variant> args);
+    // The window procedure of the form; overriders call it for the rest.
+    virtual win::LRESULT WindowProc(win::UINT msg, win::WPARAM wParam, win::LPARAM lParam);
+
+private:
+    static win::LRESULT FormProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam,
+                                 win::LPARAM lParam);
+
+    ScaleSpace& MutableScale() const;
+    void EnsureLoaded();
+    void DestroyControls();
+    void ApplyBorderStyle();
+    void PaintForm();
+    void UpdateShownState();
+
+    std::string m_name;
+    std::string m_caption;
+    std::string m_tag;
+    win::HWND m_hwnd;
+    mutable ScaleSpace m_scale;
+    OLE_COLOR m_backColor = kButtonFace;
+    OLE_COLOR m_foreColor = kButtonText;
+    ole::Ptr<ole::Font> m_font;
+    bool m_keyPreview = false;
+    int16_t m_borderStyle = 2;
+    bool m_showInTaskbar = true;
+    bool m_userMode = true;
+    bool m_initialized = false;
+    bool m_shownOnce = false;
+    bool m_unloading = false;
+    bool m_modal = false;
+    bool m_suppressClick = false;
+    uint32_t m_unloadCount = 0;
+    // Outer frame in pixels, kept while unloaded so a reload comes back where it was.
+    win::RECT m_frame{0, 0, 312, 213};
+    std::vector<ole::Ptr<Control>> m_controls;
+    ole::Ptr<ole::Object> m_controlsCollection;
+    ole::ConnectionPoint m_events{Info(), this};
+};
+
+} // namespace forms
