@@ -1,5 +1,7 @@
 #include "platform/base/Utf8.h"
 
+#include <cstring>
+
 namespace base {
 
 namespace {
@@ -85,6 +87,27 @@ size_t ByteOffsetOfCodePoint(std::string_view text, size_t index) {
         offset += DecodeUtf8(text, offset).length;
     }
     return offset;
+}
+
+size_t Utf8PrefixLength(std::string_view text, size_t limit) {
+    if (text.size() <= limit) {
+        return text.size();
+    }
+    size_t end = limit;
+    while (end > 0 && IsContinuation(static_cast<unsigned char>(text[end]))) {
+        --end;
+    }
+    return end;
+}
+
+size_t CopyUtf8ToBuffer(std::string_view text, char* buffer, size_t capacity) {
+    if (!buffer || capacity == 0) {
+        return 0;
+    }
+    const size_t count = Utf8PrefixLength(text, capacity - 1);
+    std::memcpy(buffer, text.data(), count);
+    buffer[count] = '\0';
+    return count;
 }
 
 } // namespace base

@@ -22,4 +22,11 @@ size_t CodePointCount(std::string_view text);
 // Byte offset of the code point at zero-based index; text.size() when index is past the end.
 size_t ByteOffsetOfCodePoint(std::string_view text, size_t index);
 
+// Length of the longest prefix of text within limit bytes that splits no UTF-8 sequence.
+size_t Utf8PrefixLength(std::string_view text, size_t limit);
+
+// Copies the longest whole-sequence prefix of text that fits capacity - 1 bytes, then a NUL;
+// returns the bytes copied. A null buffer or zero capacity copies nothing.
+size_t CopyUtf8ToBuffer(std::string_view text, char* buffer, size_t capacity);
+
 } // namespace base

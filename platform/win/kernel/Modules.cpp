@@ -1,4 +1,5 @@
 #include "platform/win/kernel/Modules.h"
+#include "platform/base/Utf8.h"
 
 #include "platform/base/TextCase.h"
 
@@ -45,18 +46,6 @@ std::string LibraryPath(void* library) {
     return map->l_name;
 }
 
-// Length of the longest prefix of text that fits in limit bytes without splitting a sequence.
-size_t Utf8Prefix(std::string_view text, size_t limit) {
-    if (text.size() <= limit) {
-        return text.size();
-    }
-    size_t end = limit;
-    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) {
-        --end;
-    }
-    return end;
-}
-
 // "Name.dll" or "Name.ocx" names the suite's library libName.so.
 std::string SharedObjectName(std::string_view name) {
     const size_t dot = name.rfind('.');
@@ -92,9 +81,7 @@ DWORD GetModuleFileNameA(HMODULE hModule, LPSTR buf, DWORD nSize) {
     if (path.empty() || buf == nullptr || nSize == 0) {
         return 0;
     }
-    const size_t copied = Utf8Prefix(path, nSize - 1);
-    std::memcpy(buf, path.data(), copied);
-    buf[copied] = '\0';
+    const size_t copied = base::CopyUtf8ToBuffer(path, buf, nSize);
     return copied < path.size() ? nSize : static_cast<DWORD>(copied);
 }
 

@@ -16,7 +16,7 @@ public:
     // Null when the file cannot be loaded.
     static std::shared_ptr<FontFace> Get(const FontFile& file, int ppem);
 
-    // Vertical metrics by the font's Windows ascent and descent, rounded at this size.
+    // Vertical metrics from the OS/2 table's winAscent and winDescent, rounded at this size.
     static bool CellMetrics(const FontFile& file, int ppem, int* ascent, int* descent);
 
     ~FontFace();

@@ -1,3 +1,4 @@
+#include "platform/base/Utf8.h"
 #include "platform/display/Backend.h"
 #include "platform/win/WinConstants.h"
 #include "platform/win/gdi/Drawing.h"
@@ -23,22 +24,6 @@ namespace {
 
 using detail::LookupWindow;
 using detail::WindowRecord;
-
-// Copies at most capacity - 1 bytes and a NUL, backing off so no UTF-8 sequence is split.
-size_t CopyText(std::string_view text, char* buffer, size_t capacity) {
-    if (!buffer || capacity == 0) {
-        return 0;
-    }
-    size_t count = std::min(text.size(), capacity - 1);
-    if (count < text.size()) {
-        while (count > 0 && (static_cast<unsigned char>(text[count]) & 0xC0) == 0x80) {
-            --count;
-        }
-    }
-    std::memcpy(buffer, text.data(), count);
-    buffer[count] = '\0';
-    return count;
-}
 
 void SetText(HWND hwnd, LPCSTR text) {
     WindowRecord* record = LookupWindow(hwnd);
@@ -215,8 +200,8 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         SetText(hwnd, reinterpret_cast<LPCSTR>(lParam));
         return TRUE;
     case WM_GETTEXT:
-        return static_cast<LRESULT>(
-            CopyText(LookupWindow(hwnd)->text, reinterpret_cast<char*>(lParam), wParam));
+        return static_cast<LRESULT>(base::CopyUtf8ToBuffer(
+            LookupWindow(hwnd)->text, reinterpret_cast<char*>(lParam), wParam));
     case WM_GETTEXTLENGTH:
         return static_cast<LRESULT>(LookupWindow(hwnd)->text.size());
     case WM_MOUSEACTIVATE:

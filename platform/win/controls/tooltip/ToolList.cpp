@@ -1,4 +1,5 @@
 #include "platform/win/controls/tooltip/ToolList.h"
+#include "platform/base/Utf8.h"
 
 #include "platform/win/rect/RectHelpers.h"
 #include "platform/win/window/Geometry.h"
@@ -80,21 +81,6 @@ Tool ToolFromInfo(const TOOLINFOA& info) {
     return tool;
 }
 
-size_t CopyTipText(const std::string& text, char* buffer, size_t capacity) {
-    if (!buffer || capacity == 0) {
-        return 0;
-    }
-    size_t count = std::min(text.size(), capacity - 1);
-    if (count < text.size()) {
-        while (count > 0 && (static_cast<unsigned char>(text[count]) & 0xC0) == 0x80) {
-            --count;
-        }
-    }
-    std::memcpy(buffer, text.data(), count);
-    buffer[count] = '\0';
-    return count;
-}
-
 void FillToolInfo(const Tool& tool, TOOLINFOA& info, size_t capacity) {
     info.uFlags = tool.flags;
     info.hwnd = tool.hwnd;
@@ -103,7 +89,7 @@ void FillToolInfo(const Tool& tool, TOOLINFOA& info, size_t capacity) {
     info.hinst = tool.instance;
     info.lParam = tool.lParam;
     if (info.lpszText) {
-        CopyTipText(tool.text, info.lpszText, capacity);
+        base::CopyUtf8ToBuffer(tool.text, info.lpszText, capacity);
     }
 }
 

@@ -52,8 +52,6 @@ bool ValidToolInfo(const TOOLINFOA* info);
 // The tool described by info; text pointers that are not strings (null, a callback marker, a
 // resource number) give an empty text.
 Tool ToolFromInfo(const TOOLINFOA& info);
-// Copies at most capacity - 1 bytes and a NUL, never splitting a UTF-8 sequence.
-size_t CopyTipText(const std::string& text, char* buffer, size_t capacity);
 // Fills info from tool; the text only when info->lpszText is not null (bounded by capacity).
 void FillToolInfo(const Tool& tool, TOOLINFOA& info, size_t capacity);
 

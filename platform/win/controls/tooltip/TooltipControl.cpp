@@ -1,4 +1,6 @@
 #include "platform/win/controls/tooltip/TooltipControl.h"
+#include "platform/base/Utf8.h"
+#include "platform/win/input/InputRouter.h"
 
 #include "platform/win/WinConstants.h"
 #include "platform/win/controls/common/ControlProcs.h"
@@ -28,26 +30,6 @@ using TooltipStates = ControlStates<TooltipControl>;
 
 // The cursor's tip sits this far below the pointer.
 constexpr int kCursorOffset = 16;
-
-bool IsButtonPress(UINT msg) {
-    switch (msg) {
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONDBLCLK:
-    case WM_MBUTTONDOWN:
-    case WM_MBUTTONDBLCLK:
-    case WM_NCLBUTTONDOWN:
-    case WM_NCLBUTTONDBLCLK:
-    case WM_NCRBUTTONDOWN:
-    case WM_NCRBUTTONDBLCLK:
-    case WM_NCMBUTTONDOWN:
-    case WM_NCMBUTTONDBLCLK:
-        return true;
-    default:
-        return false;
-    }
-}
 
 int TitleIconId(WPARAM icon) {
     switch (icon) {
@@ -137,7 +119,8 @@ void TooltipControl::Observe(HWND window, UINT msg, LPARAM lParam) {
     }
     if (m_tools.Watches(window)) {
         OnMouse(window, msg, lParam);
-    } else if (m_current && (msg == WM_MOUSEMOVE || msg == WM_NCMOUSEMOVE || IsButtonPress(msg))) {
+    } else if (m_current &&
+               (msg == WM_MOUSEMOVE || msg == WM_NCMOUSEMOVE || detail::IsButtonPress(msg))) {
         // The pointer is over some other window: it has left the tool.
         Leave();
     }
@@ -153,7 +136,7 @@ void TooltipControl::OnMouse(HWND window, UINT msg, LPARAM lParam) {
     if (!m_active) {
         return;
     }
-    if (IsButtonPress(msg)) {
+    if (detail::IsButtonPress(msg)) {
         if (m_phase == Phase::Shown) {
             Hide(Phase::Popped);
         } else if (m_phase == Phase::Waiting) {
@@ -399,8 +382,8 @@ LRESULT TooltipControl::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
         if (!tool || !info->lpszText) {
             return 0;
         }
-        return static_cast<LRESULT>(
-            CopyTipText(tool->text, info->lpszText, wParam ? wParam : kDefaultTextBuffer));
+        return static_cast<LRESULT>(base::CopyUtf8ToBuffer(tool->text, info->lpszText,
+                                                           wParam ? wParam : kDefaultTextBuffer));
     }
     case TTM_UPDATETIPTEXTA: {
         const auto* info = reinterpret_cast<const TOOLINFOA*>(lParam);
