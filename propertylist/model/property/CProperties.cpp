@@ -1,0 +1,232 @@
+#include "propertylist/model/property/CProperties.h"
+
+#include "propertylist/model/property/CPropertyOwner.h"
+
+#include "platform/base/Rounding.h"
+#include "platform/ole/convert/Conversions.h"
+#include "platform/ole/dispatch/ClassBuilder.h"
+#include "platform/ole/error/Error.h"
+#include "platform/ole/text/TextEdits.h"
+#include "shared/util/EditorValue.h"
+
+#include <cmath>
+
+namespace attrgrid {
+
+namespace {
+
+constexpr const char* kAddSource = "CProperties.Add";
+
+[[noreturn]] void RaiseAddError(uint32_t number, const char* description) {
+    throw ole::Error(static_cast<int32_t>(number), description, kAddSource);
+}
+
+// Integers, floating point, currency and Boolean select by position; dates do not.
+bool IsPositionType(const ole::Variant& value) {
+    return value.IsNumericType() && value.ValueType() != ole::VT_DATE;
+}
+
+} // namespace
+
+CProperties::CProperties()
+    : m_properties(ole::Collection::Create()), m_hostKeys(ole::Collection::Create()),
+      m_events(Info(), this) {}
+
+CProperties::~CProperties() {
+    m_owner = 0;
+}
+
+ole::Ptr<CProperties> CProperties::Create() {
+    return ole::MakeObject<CProperties>();
+}
+
+void CProperties::SetOwner(const ole::Ptr<ole::Object>& anOwner) {
+    m_owner = ole::PtrOfObject(anOwner);
+}
+
+ole::Ptr<ole::Object> CProperties::Owner() const {
+    ole::Ptr<ole::Object> owner = ole::ObjectFromPtr(m_owner);
+    return dynamic_cast<CPropertyOwner*>(owner.Get()) ? owner : nullptr;
+}
+
+ole::Ptr<CProperty> CProperties::Add(const std::string& sName, const ole::Variant& aValue,
+                                     const std::string& sCategory, std::string& sKey,
+                                     const ole::Ptr<ole::Object>& anObject, bool bAutoUpdate,
+                                     int32_t eEditorType) {
+    const ole::Variant& value = aValue.Deref();
+    if (!shared::IsValidEditorValue(value, eEditorType))
+        RaiseAddError(0x8004000A, "Invalid value for specified editor.");
+    sKey = std::string(ole::Trim(sKey));
+    if (!sKey.empty() && ole::IsNumeric(ole::Variant(sKey)))
+        RaiseAddError(0x80040003, "Invalid key specified.");
+    if (!sKey.empty() && m_hostKeys->ContainsKey(sKey))
+        RaiseAddError(0x80040005, "Property with this key is already present.");
+    const std::string internalKey = sCategory + "_" + sName;
+    if (m_properties->ContainsKey(internalKey))
+        RaiseAddError(0x80040006,
+                      "Property with this name is already present in specified category.");
+    ole::Ptr<ole::Object> owner = Owner();
+    if (!owner)
+        return {};
+
+    ole::Ptr<CProperties> self(this);
+    ole::Ptr<CProperty> property = CProperty::Create();
+    property->InitProperty(owner, sName, value, anObject, bAutoUpdate, eEditorType);
+    property->SetCategory(sCategory);
+    if (!sKey.empty()) {
+        m_hostKeys->Append(ole::Variant(internalKey), sKey);
+        property->SetKey(sKey);
+    }
+    property->LetInternalKey(internalKey);
+    try {
+        m_properties->Append(ole::Variant(property), internalKey);
+    } catch (...) {
+        if (!sKey.empty())
+            m_hostKeys->RemoveByKey(sKey);
+        throw;
+    }
+
+    ole::Variant args[] = {ole::Variant(property)};
+    try {
+        m_events.Raise(PropertyAdded, args);
+    } catch (const ole::Error&) {
+        // Handlers' failures are reported by the raise itself; the property is stored.
+    }
+    return property;
+}
+
+ole::Ptr<CProperty> CProperties::Add(const std::string& sName, const ole::Variant& aValue,
+                                     const std::string& sCategory, int32_t eEditorType) {
+    std::string key;
+    return Add(sName, aValue, sCategory, key, nullptr, true, eEditorType);
+}
+
+ole::Ptr<CProperty> CProperties::AddFromDispatch(const std::string& sName, ole::Variant& aValue,
+                                                 const std::string& sCategory, std::string& sKey,
+                                                 ole::Variant& anObject, bool bAutoUpdate,
+                                                 int32_t& eEditorType) {
+    const ole::Variant& source = anObject.Deref();
+    ole::Ptr<ole::Object> object;
+    if (source.IsObject())
+        object = source.AsObject();
+    else if (!source.IsMissing() && !source.IsEmpty())
+        ole::RaiseError(ole::ERR_TYPE_MISMATCH);
+    return Add(sName, aValue, sCategory, sKey, object, bAutoUpdate, eEditorType);
+}
+
+ole::Ptr<CProperty> CProperties::Item(const ole::Variant& vntIndexKey) const {
+    const ole::Variant& index = vntIndexKey.Deref();
+    if (m_properties->Count() == 0)
+        return {};
+    if (IsPositionType(index)) {
+        const double position = base::RoundHalfEven(ole::CDbl(index));
+        if (!(position >= 1 && position <= m_properties->Count()))
+            ole::RaiseError(ole::ERR_SUBSCRIPT);
+        return ole::PtrCast<CProperty>(
+            m_properties->ItemAt(static_cast<int32_t>(position)).AsObject());
+    }
+    if (!index.IsString())
+        return {};
+    const std::string& key = index.AsString();
+    if (m_hostKeys->ContainsKey(key)) {
+        const std::string internalKey = ole::CStr(m_hostKeys->ItemByKey(key));
+        if (m_properties->ContainsKey(internalKey))
+            return ole::PtrCast<CProperty>(m_properties->ItemByKey(internalKey).AsObject());
+    }
+    if (m_properties->ContainsKey(key))
+        return ole::PtrCast<CProperty>(m_properties->ItemByKey(key).AsObject());
+    return {};
+}
+
+ole::Ptr<CProperty> CProperties::ItemFromDispatch(ole::Variant& vntIndexKey) const {
+    return Item(vntIndexKey);
+}
+
+ole::Ptr<CProperty> CProperties::ItemByInternalKey(std::string_view sKey) const {
+    return ole::PtrCast<CProperty>(m_properties->ItemByKey(sKey).AsObject());
+}
+
+ole::Ptr<ole::Object> CProperties::NewEnum() const {
+    return m_properties->NewEnum();
+}
+
+ole::Variant CProperties::Clear() {
+    ole::Ptr<CProperties> self(this);
+    // Keeps the properties alive until the handlers of the event have run.
+    const std::vector<ole::Variant> removed = m_properties->Snapshot();
+    m_properties->Clear();
+    m_hostKeys->Clear();
+    try {
+        m_events.Raise(PropertiesCleared);
+    } catch (const ole::Error&) {
+    }
+    return {};
+}
+
+void CProperties::Remove(const ole::Variant& index) {
+    if (ole::Ptr<CProperty> property = Item(index))
+        RemoveFound(property, true);
+}
+
+void CProperties::RemoveByKey(std::string_view sKey) {
+    ole::Ptr<CProperty> property = Item(ole::Variant(std::string(sKey)));
+    if (!property)
+        ole::RaiseError(ole::ERR_INVALID_CALL);
+    RemoveFound(property, false);
+}
+
+void CProperties::RemoveFound(const ole::Ptr<CProperty>& property, bool trapKeyErrors) {
+    ole::Ptr<CProperties> self(this);
+    ole::Ptr<CProperty> held = property;
+    const std::string internalKey = held->GetInternalKey();
+    m_properties->RemoveByKey(internalKey);
+    ole::Variant args[] = {ole::Variant(held)};
+    try {
+        m_events.Raise(PropertyDeleted, args);
+    } catch (const ole::Error&) {
+    }
+    // A handler may have cleared the collection, or reused the host key for another property:
+    // only a mapping that still names this property's internal key is ours to remove.
+    const std::string hostKey = held->GetKey();
+    if (hostKey.empty())
+        return;
+    try {
+        if (m_hostKeys->ContainsKey(hostKey) &&
+            ole::CStr(m_hostKeys->ItemByKey(hostKey)) == internalKey &&
+            !m_properties->ContainsKey(internalKey))
+            m_hostKeys->RemoveByKey(hostKey);
+    } catch (const ole::Error&) {
+        if (!trapKeyErrors)
+            throw;
+    }
+}
+
+const ole::ClassInfo& CProperties::Info() {
+    using C = CProperties;
+    static const ole::ClassInfo info =
+        ole::ClassBuilder<C>("CProperties")
+            .Library("Attrgrid")
+            .ClassId("{6A1D2C30-4B7E-4F21-9C3A-5E8D7B210401}")
+            .Interface("_CProperties", "{6A1D2C30-4B7E-4F21-9C3A-5E8D7B210402}",
+                       ole::TYPEFLAG_FDUAL)
+            .EventInterface("__CProperties", "{6A1D2C30-4B7E-4F21-9C3A-5E8D7B210403}")
+            .Method("Add", IdAdd, &C::AddFromDispatch,
+                    ole::Params({ole::Arg("sName"), ole::Opt("aValue"), ole::Opt("sCategory", ""),
+                                 ole::Opt("sKey", ""), ole::Opt("anObject"),
+                                 ole::Opt("bAutoUpdate", true),
+                                 ole::Opt("eEditorType", int32_t{shared::ksTextEditor})}))
+            .Method("Item", IdItem, &C::ItemFromDispatch, ole::Params({ole::Arg("vntIndexKey")}))
+            .Get("Count", IdCount, &C::Count)
+            .Get("NewEnum", IdNewEnum, &C::NewEnum, ole::Restricted() | ole::Hidden())
+            .Method("Clear", IdClear, &C::Clear)
+            .Method("Remove", IdRemove, &C::Remove, ole::Params({ole::Arg("Index")}))
+            .Event("PropertyAdded", PropertyAdded,
+                   {{"aProperty", ole::VT_DISPATCH, false, "CProperty"}})
+            .Event("PropertyDeleted", PropertyDeleted,
+                   {{"aProperty", ole::VT_DISPATCH, false, "CProperty"}})
+            .Event("PropertiesCleared", PropertiesCleared, {})
+            .Build();
+    return info;
+}
+
+} // namespace attrgrid

@@ -1,0 +1,311 @@
+#include "propertylist/model/rows/CNode.h"
+
+#include "propertylist/model/rows/CNodes.h"
+
+#include "platform/ole/convert/Equality.h"
+#include "platform/ole/dispatch/ClassBuilder.h"
+#include "platform/ole/dispatch/LateBinding.h"
+#include "platform/ole/error/Error.h"
+
+namespace attrgrid {
+
+namespace {
+
+// Total equality: Null equals only Null, otherwise the language's `=` (never raises).
+bool SameValue(const ole::Variant& a, const ole::Variant& b) {
+    if (a.IsNull() || b.IsNull())
+        return a.IsNull() && b.IsNull();
+    return ole::VariantEquals(a, b);
+}
+
+constexpr int32_t ErrNoSuchItem = 5;
+
+} // namespace
+
+std::string MakePositionKey(int32_t parentNumber, int32_t index) {
+    return "P" + std::to_string(parentNumber) + "_I" + std::to_string(index);
+}
+
+ole::Ptr<CNode> CNode::Create() {
+    return ole::MakeObject<CNode>();
+}
+
+const ole::ClassInfo& CNode::Info() {
+    static const ole::ClassInfo info =
+        ole::ClassBuilder<CNode>("CNode").Library("Attrgrid").Build();
+    return info;
+}
+
+ole::Ptr<ole::Object> CNode::Property() const {
+    auto owner = ole::ObjectFromPtr(m_ownerId);
+    auto* contract = dynamic_cast<CNodesOwner*>(owner.Get());
+    if (!contract)
+        return nullptr;
+    return contract->NodeProperty(m_key);
+}
+
+ole::Ptr<ole::Object> CNode::RequireProperty() const {
+    auto property = Property();
+    if (!property)
+        ole::RaiseError(ErrNoSuchItem, "Invalid procedure call or argument");
+    return property;
+}
+
+// Delegated look: the property's member for a property row whose property is found; otherwise
+// the row's own field, so a row whose property is gone still paints.
+bool CNode::Bold() const {
+    if (auto p = IsPropertyRow() ? Property() : nullptr)
+        return ole::GetProperty(ole::Variant(p), "Bold").AsBool();
+    return m_bold;
+}
+void CNode::SetBold(bool value) {
+    if (auto p = IsPropertyRow() ? Property() : nullptr)
+        return ole::LetProperty(ole::Variant(p), "Bold", ole::Variant(value));
+    m_bold = value;
+}
+bool CNode::Italic() const {
+    if (auto p = IsPropertyRow() ? Property() : nullptr)
+        return ole::GetProperty(ole::Variant(p), "Italic").AsBool();
+    return m_italic;
+}
+void CNode::SetItalic(bool value) {
+    if (auto p = IsPropertyRow() ? Property() : nullptr)
+        return ole::LetProperty(ole::Variant(p), "Italic", ole::Variant(value));
+    m_italic = value;
+}
+int32_t CNode::Appearance() const {
+    if (auto p = IsPropertyRow() ? Property() : nullptr)
+        return ole::GetProperty(ole::Variant(p), "Appearance").AsI4();
+    return m_appearance;
+}
+void CNode::SetAppearance(int32_t value) {
+    if (auto p = IsPropertyRow() ? Property() : nullptr)
+        return ole::LetProperty(ole::Variant(p), "Appearance", ole::Variant(value));
+    m_appearance = value;
+}
+int32_t CNode::BackColor() const {
+    if (auto p = IsPropertyRow() ? Property() : nullptr)
+        return ole::GetProperty(ole::Variant(p), "BackColor").AsI4();
+    return m_backColor;
+}
+void CNode::SetBackColor(int32_t value) {
+    if (auto p = IsPropertyRow() ? Property() : nullptr)
+        return ole::LetProperty(ole::Variant(p), "BackColor", ole::Variant(value));
+    m_backColor = value;
+}
+int32_t CNode::ForeColor() const {
+    if (auto p = IsPropertyRow() ? Property() : nullptr)
+        return ole::GetProperty(ole::Variant(p), "ForeColor").AsI4();
+    return m_foreColor;
+}
+void CNode::SetForeColor(int32_t value) {
+    if (auto p = IsPropertyRow() ? Property() : nullptr)
+        return ole::LetProperty(ole::Variant(p), "ForeColor", ole::Variant(value));
+    m_foreColor = value;
+}
+ole::Ptr<ole::Object> CNode::Picture() const {
+    if (auto p = IsPropertyRow() ? Property() : nullptr) {
+        const auto picture = ole::GetObjectProperty(ole::Variant(p), "Picture");
+        return picture.IsObject() ? picture.AsObject() : nullptr;
+    }
+    return m_picture;
+}
+void CNode::SetPicture(ole::Ptr<ole::Object> value) {
+    if (auto p = IsPropertyRow() ? Property() : nullptr)
+        return ole::SetProperty(ole::Variant(p), "Picture", ole::Variant(std::move(value)));
+    m_picture = std::move(value);
+}
+
+void CNode::SetExpanded(bool value) {
+    if (value == m_expanded)
+        return;
+    m_expanded = value;
+    // The listener may clear both trees; keep this row and the owner alive through the call.
+    const ole::Ptr<CNode> self(this);
+    const auto owner = ole::ObjectFromPtr(m_ownerId);
+    if (auto* listener = dynamic_cast<CNodesOwner*>(owner.Get())) {
+        const std::string key = m_key;
+        listener->NodePropertyChanged(key, "Expanded");
+    }
+}
+
+std::string CNode::Name() const {
+    if (IsPropertyRow()) {
+        try {
+            if (auto p = Property())
+                return ole::GetProperty(ole::Variant(p), "Name").AsString();
+        } catch (const ole::Error&) {
+        }
+    }
+    return m_name;
+}
+
+ole::Variant CNode::Value() const {
+    if (auto p = IsPropertyRow() ? Property() : nullptr)
+        return ole::GetObjectProperty(ole::Variant(p), "Value");
+    return m_value;
+}
+
+void CNode::LetValue(const ole::Variant& value) {
+    if (!IsPropertyRow()) {
+        m_value = value;
+        return;
+    }
+    // The write-back may clear the collection and both trees; hold the row and its property.
+    const ole::Ptr<CNode> self(this);
+    const auto property = Property();
+    if (!property)
+        return;
+    const ole::Variant target(property);
+    if (!SameValue(ole::GetObjectProperty(target, "Value"), value))
+        ole::LetProperty(target, "Value", value);
+}
+
+void CNode::SetValue(const ole::Variant& value) {
+    if (!value.IsObject())
+        return LetValue(value);
+    if (!IsPropertyRow()) {
+        m_value = value;
+        return;
+    }
+    const ole::Ptr<CNode> self(this);
+    const auto property = Property();
+    if (!property)
+        return;
+    const ole::Variant target(property);
+    const auto current = ole::GetObjectProperty(target, "Value");
+    if (!(current.IsObject() && current.AsObject().Get() == value.AsObject().Get()))
+        ole::SetProperty(target, "Value", value);
+}
+
+ole::Variant CNode::EditorType() const {
+    return ole::GetProperty(ole::Variant(RequireProperty()), "EditorType");
+}
+
+ole::Variant CNode::ListItems() const {
+    return ole::GetObjectProperty(ole::Variant(RequireProperty()), "ListItems");
+}
+
+void CNode::InitNode(int32_t number, const ole::Ptr<CNode>& parent, uint32_t ownerId,
+                     const ole::Ptr<CNodes>& nodes, int32_t level) {
+    m_nodeNumber = number;
+    m_parentId = ole::PtrOfObject(parent);
+    m_ownerId = ownerId;
+    m_nodesId = ole::PtrOfObject(nodes);
+    m_level = level;
+    m_expanded = true;
+}
+
+ole::Ptr<CNodes> CNode::Nodes() const {
+    return ole::PtrCast<CNodes>(ole::ObjectFromPtr(m_nodesId));
+}
+
+ole::Ptr<CNode> CNode::Parent() const {
+    if (m_parentId == 0)
+        return nullptr;
+    return ole::PtrCast<CNode>(ole::ObjectFromPtr(m_parentId));
+}
+
+ole::Ptr<CNode> CNode::Child(int32_t index) const {
+    const auto nodes = Nodes();
+    if (!nodes)
+        return nullptr;
+    return nodes->ItemByPosition(MakePositionKey(m_nodeNumber, index));
+}
+
+ole::Ptr<CNode> CNode::FirstChild() const {
+    return m_childCount > 0 ? Child(1) : nullptr;
+}
+
+int32_t CNode::SiblingCount() const {
+    if (m_parentId != 0) {
+        const auto parent = Parent();
+        return parent ? parent->ChildCount() : 0;
+    }
+    const auto nodes = Nodes();
+    return nodes ? nodes->TopLevelCount() : 0;
+}
+
+ole::Ptr<CNode> CNode::Sibling(int32_t index) const {
+    const auto nodes = Nodes();
+    if (!nodes)
+        return nullptr;
+    int32_t parentNumber = 0;
+    if (m_parentId != 0) {
+        const auto parent = Parent();
+        if (!parent)
+            return nullptr;
+        parentNumber = parent->NodeNumber();
+    }
+    return nodes->ItemByPosition(MakePositionKey(parentNumber, index));
+}
+
+ole::Ptr<CNode> CNode::FirstSibling() const {
+    return Sibling(1);
+}
+
+ole::Ptr<CNode> CNode::FirstRootNode() const {
+    const auto nodes = Nodes();
+    return nodes ? nodes->ItemByPosition(MakePositionKey(0, 1)) : nullptr;
+}
+
+ole::Ptr<CNode> CNode::LastSibling() const {
+    return Sibling(SiblingCount());
+}
+
+ole::Ptr<CNode> CNode::PreviousSibling() const {
+    return m_index > 1 ? Sibling(m_index - 1) : nullptr;
+}
+
+ole::Ptr<CNode> CNode::NextSibling() const {
+    return m_index < SiblingCount() ? Sibling(m_index + 1) : nullptr;
+}
+
+ole::Ptr<CNode> CNode::NextVisibleNode() const {
+    if (m_childCount > 0 && m_expanded) {
+        if (auto child = FirstChild())
+            return child;
+    }
+    if (auto next = NextSibling())
+        return next;
+    for (auto ancestor = Parent(); ancestor; ancestor = ancestor->Parent()) {
+        if (auto next = ancestor->NextSibling())
+            return next;
+    }
+    return nullptr;
+}
+
+ole::Ptr<CNode> CNode::PreviousVisibleNode() const {
+    if (m_parentId != 0 && m_index == 1)
+        return Parent();
+    auto last = PreviousSibling();
+    if (!last)
+        return nullptr;
+    // Bounded by the row count, so an inconsistent tree ends the walk instead of looping.
+    const auto nodes = Nodes();
+    int32_t steps = nodes ? nodes->Count() : 0;
+    for (auto next = last->NextVisibleNode(); next && next.Get() != this && steps-- > 0;
+         next = next->NextVisibleNode())
+        last = next;
+    return last;
+}
+
+bool CNode::IsLastSibling() const {
+    return m_index == SiblingCount();
+}
+
+bool CNode::IsFirstNode() const {
+    return m_parentId == 0 && m_index == 1;
+}
+
+bool CNode::IsDescendantOf(const ole::Ptr<CNode>& node) const {
+    if (!node)
+        return false;
+    for (auto ancestor = Parent(); ancestor; ancestor = ancestor->Parent()) {
+        if (ancestor.Get() == node.Get())
+            return true;
+    }
+    return false;
+}
+
+} // namespace attrgrid

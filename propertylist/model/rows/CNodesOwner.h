@@ -1,0 +1,20 @@
+#pragma once
+
+#include "propertylist/model/rows/CNodeListener.h"
+
+#include "platform/ole/object/Object.h"
+
+#include <string_view>
+
+namespace attrgrid {
+
+// What rows and row trees need from the control that owns them. The control is an ole::Object
+// implementing this; rows keep only its weak id and resolve it for every use.
+class CNodesOwner : public CNodeListener {
+public:
+    // The property with this internal key in the control's property collection, or null. Rows
+    // hold no reference to their property; they look it up on every access.
+    virtual ole::Ptr<ole::Object> NodeProperty(std::string_view internalKey) = 0;
+};
+
+} // namespace attrgrid

@@ -1,0 +1,79 @@
+#include "propertylist/model/rows/CRowTrees.h"
+
+#include "propertylist/model/rows/CategoryPath.h"
+
+#include "platform/ole/error/Error.h"
+
+namespace attrgrid {
+
+CRowTrees::CRowTrees() : m_alphabetic(CNodes::Create()), m_categorized(CNodes::Create()) {}
+
+void CRowTrees::InitTrees(uint32_t ownerId) {
+    m_alphabetic->InitNodes(ownerId, 1);
+    m_categorized->InitNodes(ownerId, 1);
+}
+
+void CRowTrees::AddProperty(const ole::Ptr<CProperty>& property, std::string_view separator,
+                            std::string_view defaultCategory, const CategoryLook& look) {
+    if (!property)
+        return;
+    // Both trees and the property may be touched by listeners below; keep them alive.
+    const ole::Ptr<CNodes> alphabetic = m_alphabetic;
+    const ole::Ptr<CNodes> categorized = m_categorized;
+    if (IsBlankCategory(property->GetCategory(), separator))
+        property->SetCategory(std::string(defaultCategory));
+
+    ole::Ptr<CNode> parent;
+    for (const auto& piece : SplitCategoryPath(property->GetCategory(), separator)) {
+        try {
+            auto row = categorized->ItemByKey(piece);
+            if (!row) {
+                std::string key = piece;
+                row = categorized->Add(parent, CNodes::LastChild, key, piece, ole::Variant(""),
+                                       NodeKind::Category);
+            }
+            if (!row)
+                continue;
+            row->SetBold(look.bold);
+            row->SetForeColor(look.foreColor);
+            row->SetBackColor(look.backColor);
+            row->SetAppearance(look.appearance);
+            parent = row;
+        } catch (const ole::Error&) {
+        }
+    }
+    const std::string name = property->GetName();
+    const ole::Variant value = property->GetValue();
+    try {
+        std::string key = property->GetInternalKey();
+        categorized->Add(parent, CNodes::LastChild, key, name, value, NodeKind::Property);
+    } catch (const ole::Error&) {
+    }
+    try {
+        std::string key = property->GetInternalKey();
+        alphabetic->Add(nullptr, CNodes::LastChild, key, name, value, NodeKind::Property);
+    } catch (const ole::Error&) {
+    }
+}
+
+void CRowTrees::RemoveCategorizedRow(const ole::Ptr<CNode>& row) {
+    const auto parent = row->Parent();
+    m_categorized->Remove(ole::Variant(row->Key()));
+    if (parent && parent->ChildCount() == 0)
+        RemoveCategorizedRow(parent);
+}
+
+void CRowTrees::RemoveProperty(std::string_view internalKey) {
+    const ole::Ptr<CNodes> alphabetic = m_alphabetic;
+    const ole::Ptr<CNodes> categorized = m_categorized;
+    if (auto row = categorized->ItemByKey(internalKey))
+        RemoveCategorizedRow(row);
+    alphabetic->Remove(ole::Variant(std::string(internalKey)));
+}
+
+void CRowTrees::Clear() {
+    m_categorized->Clear();
+    m_alphabetic->Clear();
+}
+
+} // namespace attrgrid

@@ -1,0 +1,111 @@
+#include "RowsFixture.h"
+
+#include "propertylist/model/property/CProperties.h"
+#include "propertylist/model/property/CPropertyOwner.h"
+#include "propertylist/model/rows/CRowTrees.h"
+#include "propertylist/model/rows/CategoryPath.h"
+
+namespace rowstest {
+namespace {
+
+// A list stand-in owning a real property collection and its two row trees.
+class ListOwner : public ole::Object, public CNodesOwner, public CPropertyOwner {
+public:
+    static ole::Ptr<ListOwner> Create() {
+        auto owner = ole::MakeObject<ListOwner>();
+        owner->properties->SetOwner(owner);
+        owner->trees.InitTrees(ole::PtrOfObject(owner));
+        return owner;
+    }
+    const ole::ClassInfo& GetClassInfo() const override {
+        static const ole::ClassInfo info = ole::ClassBuilder<ListOwner>("ListOwner").Build();
+        return info;
+    }
+    ole::Ptr<ole::Object> NodeProperty(std::string_view key) override {
+        try {
+            return properties->ItemByInternalKey(key);
+        } catch (const ole::Error&) {
+            return nullptr;
+        }
+    }
+    int32_t PropertyBackColor() const override { return 0; }
+    int32_t PropertyForeColor() const override { return 0; }
+
+    ole::Ptr<CProperty> Add(const std::string& name, const std::string& category) {
+        auto property = properties->Add(name, ole::Variant(name), category);
+        trees.AddProperty(property, "|", "Misc", CategoryLook{});
+        return property;
+    }
+
+    ole::Ptr<CProperties> properties = CProperties::Create();
+    CRowTrees trees;
+};
+
+std::vector<std::string> VisibleNames(const ole::Ptr<CNodes>& tree) {
+    std::vector<std::string> names;
+    for (auto row = tree->ItemByPosition("P0_I1"); row; row = row->NextVisibleNode())
+        names.push_back(std::string(row->Level() - 1, '>') + row->Name());
+    return names;
+}
+
+TEST(CategoryPathTest, SplitsAtTheSeparatorWithoutCase) {
+    EXPECT_EQ(SplitCategoryPath(" A | B |C", "|"), (std::vector<std::string>{"A", "B", "C"}));
+    EXPECT_EQ(SplitCategoryPath("AxyBXYc", "xy"), (std::vector<std::string>{"A", "B", "c"}));
+    EXPECT_EQ(SplitCategoryPath("||A|| |", "|"), (std::vector<std::string>{"A"}));
+    EXPECT_EQ(SplitCategoryPath("A|B", ""), (std::vector<std::string>{"A|B"}));
+    EXPECT_TRUE(IsBlankCategory("", "|"));
+    EXPECT_TRUE(IsBlankCategory("|||", "|"));
+    EXPECT_FALSE(IsBlankCategory(" ", "|"));
+    EXPECT_FALSE(IsBlankCategory("|a|", "|"));
+}
+
+TEST_F(RowsTest, BothViewsOrderCategoryAndPropertyRows) {
+    auto owner = ListOwner::Create();
+    owner->Add("Width", "Layout|Size");
+    owner->Add("Year", "2024");
+    owner->Add("Height", "layout | size");
+    owner->Add("Deep", "1|Sub");
+    auto loose = owner->Add("Loose", "");
+    owner->Add("Left", "Layout");
+
+    EXPECT_EQ(loose->GetCategory(), "Misc");
+    EXPECT_EQ(VisibleNames(owner->trees.Alphabetic()),
+              (std::vector<std::string>{"Width", "Year", "Height", "Deep", "Loose", "Left"}));
+    EXPECT_EQ(VisibleNames(owner->trees.Categorized()),
+              (std::vector<std::string>{"Layout", ">Size", ">>Width", ">>Height", ">Left", "2024",
+                                        ">Year", "1", ">Sub", ">>Deep", "Misc", ">Loose"}));
+    const auto categorized = owner->trees.Categorized();
+    EXPECT_EQ(categorized->Item(ole::Variant("1"))->NodeType(), NodeKind::Category);
+    EXPECT_EQ(categorized->Item(ole::Variant("1"))->Name(), "1");
+
+    // A renamed property shows its new name in both views.
+    owner->properties->Item(ole::Variant(1))->LetName("Breadth");
+    EXPECT_EQ(owner->trees.Alphabetic()->ItemByPosition("P0_I1")->Name(), "Breadth");
+    EXPECT_EQ(VisibleNames(categorized)[2], ">>Breadth");
+
+    owner->trees.Clear();
+    owner->properties->Clear();
+}
+
+TEST_F(RowsTest, RemovingTheLastPropertyPrunesItsCategories) {
+    auto owner = ListOwner::Create();
+    auto deep = owner->Add("Deep", "A|B|C");
+    owner->Add("Other", "A");
+    owner->trees.RemoveProperty(deep->GetInternalKey());
+    EXPECT_EQ(VisibleNames(owner->trees.Categorized()), (std::vector<std::string>{"A", ">Other"}));
+    EXPECT_EQ(VisibleNames(owner->trees.Alphabetic()), (std::vector<std::string>{"Other"}));
+    EXPECT_FALSE(owner->trees.Categorized()->ItemByKey("B"));
+    EXPECT_FALSE(owner->trees.Categorized()->ItemByKey("C"));
+
+    // With the list gone, rows still answer from what they were made with.
+    auto row = owner->trees.Alphabetic()->ItemByPosition("P0_I1");
+    owner->properties->Clear();
+    owner->trees.Clear();
+    owner = nullptr;
+    EXPECT_EQ(row->Name(), "Other");
+    EXPECT_FALSE(row->Property());
+    EXPECT_FALSE(row->NextVisibleNode());
+}
+
+} // namespace
+} // namespace rowstest
