@@ -33,9 +33,10 @@ ole::Ptr<ole::Picture> LoadPictureFromMemory(std::span<const uint8_t> bytes) {
     case PictureFormat::Gif:
     case PictureFormat::Icon:
     case PictureFormat::Cursor:
+    case PictureFormat::Metafile:
+    case PictureFormat::EnhMetafile:
         return ole::Picture::FromFileBytes(bytes);
     default:
-        // Metafiles are recognised, but a picture object holds pixels only.
         ole::RaiseError(ole::ERR_INVALID_PICTURE);
     }
 }

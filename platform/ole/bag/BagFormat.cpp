@@ -148,6 +148,13 @@ Variant ReadPicture(ByteReader& in) {
         }
         return Variant(Picture::CreateEmpty());
     }
+    if (type == PICTYPE_METAFILE || type == PICTYPE_ENHMETAFILE) {
+        // Only the size is stored; metafile pictures carry no image.
+        if (width <= 0 || height <= 0 || !image.empty()) {
+            Corrupt("metafile picture");
+        }
+        return Variant(Picture::FromMetafile(type, width, height));
+    }
     std::optional<Image> decoded;
     if (type == PICTYPE_BITMAP) {
         decoded = BmpCodec::Decode(image);

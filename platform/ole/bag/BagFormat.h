@@ -21,15 +21,17 @@ namespace ole {
 //   VT_DISPATCH         u8 subtype, then
 //     1 font:     BSTR name, CY size, u16 weight, u16 charset, u8 flags
 //                 (bold 1, italic 2, underline 4, strikethrough 8)
-//     2 picture:  u8 type (0, 1 bitmap, 3 icon), i32 width, i32 height (HIMETRIC),
-//                 u32 length + bitmap or icon file bytes (0 for none)
+//     2 picture:  u8 type (0, 1 bitmap, 2 metafile, 3 icon, 4 enhanced metafile), i32 width,
+//                 i32 height (HIMETRIC), u32 length + bitmap or icon file bytes (0 for none)
 //
-// Nothing is written as a picture of type 0 and reads back as an empty picture.
+// Nothing is written as a picture of type 0 and reads back as an empty picture. Metafile pictures
+// are stored by size alone (length 0), since they hold no image.
 //
 // Parsing checks every length against the bytes that remain and accepts nothing the writer
 // cannot produce: unknown version, VT, subtype, picture type or flag bits, a Boolean other than
 // 0 or 0xFFFF, a font whose bold flag disagrees with its weight, picture sizes that disagree with
-// the image, a name stored twice, bytes after the last entry. Every such violation raises 458.
+// the image, a metafile picture with image bytes or no size, a name stored twice, bytes after the
+// last entry. Every such violation raises 458.
 class BagFormat {
 public:
     static std::vector<uint8_t> Serialize(const BagEntries& entries);

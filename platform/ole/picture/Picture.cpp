@@ -10,7 +10,9 @@
 
 namespace ole {
 
-Picture::Picture(Image image, int16_t type) : m_image(std::move(image)), m_type(type) {}
+Picture::Picture(Image image, int16_t type, int32_t himetricWidth, int32_t himetricHeight)
+    : m_image(std::move(image)), m_type(type), m_himetricWidth(himetricWidth),
+      m_himetricHeight(himetricHeight) {}
 
 Picture::~Picture() {
     if (m_handleOwner != nullptr) {
@@ -32,14 +34,29 @@ Ptr<Picture> Picture::FromImage(Image image, int16_t type) {
     return MakeObject<Picture>(std::move(image), type);
 }
 
-Ptr<Picture> Picture::FromFileBytes(std::span<const uint8_t> bytes) {
-    auto file = win::image::DecodeImageFile(bytes);
-    if (!file || file->image.IsEmpty()) {
-        // Metafiles are recognised by the drawing layer but have no pixels to hold.
+Ptr<Picture> Picture::FromMetafile(int16_t type, int32_t himetricWidth, int32_t himetricHeight) {
+    if ((type != PICTYPE_METAFILE && type != PICTYPE_ENHMETAFILE) || himetricWidth <= 0 ||
+        himetricHeight <= 0) {
         RaiseError(ERR_INVALID_PICTURE);
     }
-    const bool icon = file->kind == win::image::ImageFileKind::Icon ||
-                      file->kind == win::image::ImageFileKind::Cursor;
+    return MakeObject<Picture>(Image{}, type, himetricWidth, himetricHeight);
+}
+
+Ptr<Picture> Picture::FromFileBytes(std::span<const uint8_t> bytes) {
+    using win::image::ImageFileKind;
+    auto file = win::image::DecodeImageFile(bytes);
+    if (!file) {
+        RaiseError(ERR_INVALID_PICTURE);
+    }
+    if (file->kind == ImageFileKind::Metafile || file->kind == ImageFileKind::EnhancedMetafile) {
+        return FromMetafile(file->kind == ImageFileKind::Metafile ? PICTYPE_METAFILE
+                                                                  : PICTYPE_ENHMETAFILE,
+                            file->metafile.himetricWidth, file->metafile.himetricHeight);
+    }
+    if (file->image.IsEmpty()) {
+        RaiseError(ERR_INVALID_PICTURE);
+    }
+    const bool icon = file->kind == ImageFileKind::Icon || file->kind == ImageFileKind::Cursor;
     return MakeObject<Picture>(std::move(file->image), icon ? PICTYPE_ICON : PICTYPE_BITMAP);
 }
 
@@ -62,8 +79,16 @@ const ClassInfo& Picture::Info() {
     return info;
 }
 
+int32_t Picture::Width() const {
+    return IsMetafile() ? m_himetricWidth : PixelsToHimetric(m_image.width);
+}
+
+int32_t Picture::Height() const {
+    return IsMetafile() ? m_himetricHeight : PixelsToHimetric(m_image.height);
+}
+
 int32_t Picture::Handle() const {
-    if (m_type == PICTYPE_NONE) {
+    if (m_type == PICTYPE_NONE || IsMetafile()) {
         return 0;
     }
     if (m_handle == 0) {
@@ -85,7 +110,8 @@ std::vector<uint8_t> Picture::ToFileBytes() const {
 }
 
 bool Picture::SameImage(const Picture& other) const {
-    return m_type == other.m_type && m_image == other.m_image;
+    return m_type == other.m_type && m_image == other.m_image &&
+           m_himetricWidth == other.m_himetricWidth && m_himetricHeight == other.m_himetricHeight;
 }
 
 int32_t Picture::PixelsToHimetric(int32_t pixels) {

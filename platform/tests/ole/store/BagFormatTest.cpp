@@ -54,6 +54,8 @@ std::vector<uint8_t> FullBag() {
     bag->WriteProperty("Icon", Variant(Picture::FromImage(Image{1, 1, {0xFF123456}}, PICTYPE_ICON)),
                        kNoDefault);
     bag->WriteProperty("None", Variant(Picture::CreateEmpty()), kNoDefault);
+    bag->WriteProperty("Meta", Variant(Picture::FromMetafile(PICTYPE_METAFILE, 300, 200)),
+                       kNoDefault);
     return bag->ToBytes();
 }
 
@@ -97,6 +99,14 @@ TEST_F(BagFormatTest, BytesFollowTheFormatExactly) {
         2,   0,   0,   0,   0, 0, 0, 0, 0, 0, 0, 0, 0,   0, // picture: type 0, 0 x 0, no bytes
     };
     EXPECT_EQ(pictures->ToBytes(), expectedPicture);
+    auto metafiles = PropertyBag::Create();
+    metafiles->WriteProperty("P", Variant(Picture::FromMetafile(PICTYPE_ENHMETAFILE, 300, 258)),
+                             kNoDefault);
+    const std::vector<uint8_t> expectedMetafile = {
+        'P', 'B', 'G', '1', 1, 0, 1, 0, 0, 0, 1, 0, 'P', 9, 0, // header, name, VT_DISPATCH
+        2,   4,   44,  1,   0, 0, 2, 1, 0, 0, 0, 0, 0,   0,    // type 4, 300 x 258, no bytes
+    };
+    EXPECT_EQ(metafiles->ToBytes(), expectedMetafile);
 }
 
 TEST_F(BagFormatTest, EveryTruncationRaises458) {
@@ -163,8 +173,14 @@ TEST_F(BagFormatTest, CorruptFieldsRaise458) {
     const auto bitmap = Picture::FromImage(Image{1, 1, {0xFF000000}}, PICTYPE_BITMAP);
     const auto bmp = bitmap->ToFileBytes();
     EXPECT_EQ(ParseError(picture(1, 26, 26, bmp)), 0);
+    // Metafiles by size alone: image bytes, no size or an unknown type are refused.
+    EXPECT_EQ(ParseError(picture(2, 26, 26, {})), 0);
+    EXPECT_EQ(ParseError(picture(4, 2001, 999, {})), 0);
     EXPECT_EQ(ParseError(picture(2, 26, 26, bmp)), ERR_UNSUPPORTED_TYPE);
-    EXPECT_EQ(ParseError(picture(4, 26, 26, bmp)), ERR_UNSUPPORTED_TYPE);
+    EXPECT_EQ(ParseError(picture(4, 26, 26, {0})), ERR_UNSUPPORTED_TYPE);
+    EXPECT_EQ(ParseError(picture(2, 0, 26, {})), ERR_UNSUPPORTED_TYPE);
+    EXPECT_EQ(ParseError(picture(4, 26, -1, {})), ERR_UNSUPPORTED_TYPE);
+    EXPECT_EQ(ParseError(picture(5, 26, 26, {})), ERR_UNSUPPORTED_TYPE);
     EXPECT_EQ(ParseError(picture(3, 26, 26, bmp)), ERR_UNSUPPORTED_TYPE);
     EXPECT_EQ(ParseError(picture(1, 27, 26, bmp)), ERR_UNSUPPORTED_TYPE);
     EXPECT_EQ(ParseError(picture(1, 26, 26, {})), ERR_UNSUPPORTED_TYPE);

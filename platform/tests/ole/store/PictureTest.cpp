@@ -1,3 +1,4 @@
+#include "MetafileBytes.h"
 #include "StoreTestSupport.h"
 
 #include "platform/ole/dispatch/LateBinding.h"
@@ -248,6 +249,66 @@ TEST_F(PictureTest, IconReaderPicksTheLargestImage) {
     auto pointsOutside = both;
     pointsOutside[6 + 16 + 13] = 0xFF; // second image offset beyond the file
     EXPECT_FALSE(IcoCodec::Decode(pointsOutside));
+}
+
+TEST_F(PictureTest, MetafilesHoldTheSizeTheirHeaderStates) {
+    // 1440 units per inch: 720 × 360 units is half an inch by a quarter.
+    const auto placeable = Picture::FromFileBytes(storetest::PlaceableMetafile(720, 360, 1440));
+    EXPECT_EQ(placeable->Type(), PICTYPE_METAFILE);
+    EXPECT_EQ(placeable->Width(), 1270);
+    EXPECT_EQ(placeable->Height(), 635);
+    // 2.5 HIMETRIC per unit: 1 unit rounds down to 2, 3 units up to 8.
+    const auto halves = Picture::FromFileBytes(storetest::PlaceableMetafile(1, 3, 1016));
+    EXPECT_EQ(halves->Width(), 2);
+    EXPECT_EQ(halves->Height(), 8);
+
+    const auto enhanced = Picture::FromFileBytes(storetest::EnhancedMetafile(2001, 999));
+    EXPECT_EQ(enhanced->Type(), PICTYPE_ENHMETAFILE);
+    EXPECT_EQ(enhanced->Width(), 2001);
+    EXPECT_EQ(enhanced->Height(), 999);
+    const Variant held(enhanced);
+    EXPECT_EQ(GetProperty(held, "Type").AsI2(), PICTYPE_ENHMETAFILE);
+    EXPECT_EQ(GetProperty(held, "Width").AsI4(), 2001);
+
+    // Nothing to draw: no pixels, no handle, no file bytes of their own.
+    const std::string path = ::testing::TempDir() + "store-picture.wmf";
+    BinaryFile::WriteAll(path, storetest::PlaceableMetafile(720, 360, 1440));
+    const auto fromFile = Picture::FromFile(path);
+    std::remove(path.c_str());
+    EXPECT_EQ(fromFile->Handle(), 0);
+    EXPECT_TRUE(fromFile->GetImage().IsEmpty());
+    EXPECT_TRUE(fromFile->ToFileBytes().empty());
+    EXPECT_FALSE(fromFile->IsEmpty());
+
+    // Same type and size is the same image, but still not the same picture.
+    EXPECT_TRUE(fromFile->SameImage(*placeable));
+    EXPECT_FALSE(PicturesMatch(fromFile.Get(), placeable.Get()));
+    EXPECT_FALSE(placeable->SameImage(*halves));
+    EXPECT_FALSE(enhanced->SameImage(*Picture::FromMetafile(PICTYPE_METAFILE, 2001, 999)));
+    EXPECT_TRUE(enhanced->SameImage(*Picture::FromMetafile(PICTYPE_ENHMETAFILE, 2001, 999)));
+
+    EXPECT_EQ(ErrorOf([] { Picture::FromMetafile(PICTYPE_BITMAP, 10, 10); }), ERR_INVALID_PICTURE);
+    EXPECT_EQ(ErrorOf([] { Picture::FromMetafile(PICTYPE_METAFILE, 0, 10); }), ERR_INVALID_PICTURE);
+}
+
+TEST_F(PictureTest, MalformedMetafileHeadersAreNoPicture) {
+    const auto error = [](std::vector<uint8_t> bytes) {
+        return ErrorOf([&] { Picture::FromFileBytes(bytes); });
+    };
+    auto placeable = storetest::PlaceableMetafile(100, 100, 96);
+    placeable.resize(placeable.size() - 1);
+    EXPECT_EQ(error(placeable), ERR_INVALID_PICTURE);
+    EXPECT_EQ(error(storetest::PlaceableMetafile(0, 100, 96)), ERR_INVALID_PICTURE);
+    EXPECT_EQ(error(storetest::PlaceableMetafile(100, -5, 96)), ERR_INVALID_PICTURE);
+    EXPECT_EQ(error(storetest::PlaceableMetafile(100, 100, 0)), ERR_INVALID_PICTURE);
+
+    auto enhanced = storetest::EnhancedMetafile(100, 100);
+    enhanced.resize(43); // the signature cut short
+    EXPECT_EQ(error(enhanced), ERR_INVALID_PICTURE);
+    enhanced = storetest::EnhancedMetafile(100, 100);
+    enhanced[41] = 'X';
+    EXPECT_EQ(error(enhanced), ERR_INVALID_PICTURE);
+    EXPECT_EQ(error(storetest::EnhancedMetafile(0, 100)), ERR_INVALID_PICTURE);
 }
 
 } // namespace

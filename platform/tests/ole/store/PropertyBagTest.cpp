@@ -73,6 +73,8 @@ TEST_F(PropertyBagTest, ValueEqualToTheDefaultIsNotStored) {
     bag->WriteProperty("Same", Variant(picture), Variant(picture));
     bag->WriteProperty("None", Variant::Nothing(), Variant(Picture::CreateEmpty()));
     bag->WriteProperty("Empty", Variant(Picture::CreateEmpty()), Variant::Nothing());
+    const auto metafile = Picture::FromMetafile(PICTYPE_METAFILE, 100, 100);
+    bag->WriteProperty("Metafile", Variant(metafile), Variant(metafile));
     EXPECT_EQ(Names(*bag), (std::vector<std::string>{"D", "E"}));
 
     font->SetBold(true);
@@ -80,7 +82,12 @@ TEST_F(PropertyBagTest, ValueEqualToTheDefaultIsNotStored) {
     bag->WriteProperty("Other", Variant(Picture::FromImage(Dots(2, 2), PICTYPE_BITMAP)),
                        Variant(picture));
     bag->WriteProperty("Picture", Variant(picture), Variant::Nothing());
-    EXPECT_EQ(Names(*bag), (std::vector<std::string>{"D", "E", "Font", "Other", "Picture"}));
+    // A metafile picture is no empty one, and another of the same size is another picture.
+    bag->WriteProperty("Meta", Variant(metafile), Variant(Picture::CreateEmpty()));
+    bag->WriteProperty("Copy", Variant(Picture::FromMetafile(PICTYPE_METAFILE, 100, 100)),
+                       Variant(metafile));
+    EXPECT_EQ(Names(*bag),
+              (std::vector<std::string>{"D", "E", "Font", "Other", "Picture", "Meta", "Copy"}));
 }
 
 TEST_F(PropertyBagTest, OnlyStorableValuesGetIn) {
@@ -127,6 +134,8 @@ TEST_F(PropertyBagTest, ContentsRoundTripsEveryStorableType) {
     font->SetStrikethrough(true);
     const auto bitmap = Picture::FromImage(Dots(3, 2), PICTYPE_BITMAP);
     const auto icon = Picture::FromImage(Dots(2, 3), PICTYPE_ICON);
+    const auto metafile = Picture::FromMetafile(PICTYPE_METAFILE, 1270, 635);
+    const auto enhanced = Picture::FromMetafile(PICTYPE_ENHMETAFILE, 2001, 999);
     auto inner = PropertyBag::Create();
     inner->WriteProperty("Inner", Variant("nested"), kNoDefault);
 
@@ -151,6 +160,8 @@ TEST_F(PropertyBagTest, ContentsRoundTripsEveryStorableType) {
         {"Bitmap", Variant(bitmap)},
         {"Icon", Variant(icon)},
         {"EmptyPicture", Variant(Picture::CreateEmpty())},
+        {"Metafile", Variant(metafile)},
+        {"Enhanced", Variant(enhanced)},
     };
     for (const auto& [name, value] : values) {
         bag->WriteProperty(name, value, kNoDefault);
@@ -176,6 +187,16 @@ TEST_F(PropertyBagTest, ContentsRoundTripsEveryStorableType) {
     const auto readIcon = PtrCast<Picture>(copy->ReadProperty("Icon", kNoDefault).AsObject());
     EXPECT_TRUE(readIcon->SameImage(*icon));
     EXPECT_EQ(readIcon->Width(), icon->Width());
+    for (const auto& original : {metafile, enhanced}) {
+        const auto read = PtrCast<Picture>(
+            copy->ReadProperty(original->Type() == PICTYPE_METAFILE ? "Metafile" : "Enhanced",
+                               kNoDefault)
+                .AsObject());
+        EXPECT_TRUE(read->SameImage(*original));
+        EXPECT_EQ(read->Type(), original->Type());
+        EXPECT_EQ(read->Width(), original->Width());
+        EXPECT_EQ(read->Height(), original->Height());
+    }
     const auto readEmpty =
         PtrCast<Picture>(copy->ReadProperty("EmptyPicture", kNoDefault).AsObject());
     EXPECT_TRUE(readEmpty && readEmpty->IsEmpty());
