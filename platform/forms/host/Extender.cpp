@@ -18,7 +18,9 @@ constexpr const char* kSurfaceClass = "UserControlSurface";
 
 } // namespace
 
-Extender::Extender(ole::Ptr<UserControl> inner) : m_inner(std::move(inner)) {}
+Extender::Extender(ole::Ptr<UserControl> inner) : m_inner(std::move(inner)) {
+    WatchFocusOfEveryWindow();
+}
 
 Extender::~Extender() = default;
 

@@ -3,6 +3,7 @@
 #include "platform/forms/control/Control.h"
 #include "platform/forms/host/Extender.h"
 #include "platform/win/Win.h"
+#include "platform/win/window/MessageObserver.h"
 
 #include <algorithm>
 #include <vector>
@@ -27,6 +28,19 @@ bool Contains(const std::vector<ole::Ptr<Extender>>& set, const ole::Ptr<Extende
     return std::find(set.begin(), set.end(), item) != set.end();
 }
 
+// Runs before the window's own procedure, so EnterFocus still comes before GotFocus; the
+// runtime's own procedures notify too, and the extenders ignore a repeated transition.
+class FocusObserver : public win::detail::MessageObserver {
+public:
+    void BeforeDeliver(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win::LPARAM,
+                       int) override {
+        if (msg == win::WM_SETFOCUS) {
+            NotifyFocusMoved(win::HwndFromParam(static_cast<win::LPARAM>(wParam)), hwnd);
+        }
+    }
+    void AfterDeliver(win::HWND, win::UINT, win::LRESULT, int) override {}
+};
+
 } // namespace
 
 void NotifyFocusMoved(win::HWND from, win::HWND to) {
@@ -39,6 +53,15 @@ void NotifyFocusMoved(win::HWND from, win::HWND to) {
     for (auto it = entered.rbegin(); it != entered.rend(); ++it) {
         if (!Contains(left, *it))
             (*it)->FocusEntered();
+    }
+}
+
+void WatchFocusOfEveryWindow() {
+    thread_local FocusObserver observer;
+    thread_local bool installed = false;
+    if (!installed) {
+        win::detail::AddMessageObserver(&observer);
+        installed = true;
     }
 }
 

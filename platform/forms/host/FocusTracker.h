@@ -10,4 +10,9 @@ namespace forms {
 // any of its constituents.
 void NotifyFocusMoved(win::HWND from, win::HWND to);
 
+// Watches WM_SETFOCUS of every window beside the procedure chain, so the focus moving between
+// windows the runtime did not create (a control's own raw child windows) still reaches
+// NotifyFocusMoved. Installed once per thread; calling it again does nothing.
+void WatchFocusOfEveryWindow();
+
 } // namespace forms

@@ -169,6 +169,29 @@ TEST_F(HostTest, MoveRaisesResizeBeforeItReturns) {
     EXPECT_LT(probe->ScaleWidth(), 1500.0f);
 }
 
+TEST_F(HostTest, FocusMovingBetweenRawChildWindowsOfTwoControlsStillEntersAndExits) {
+    auto a = ProbeControl::Create();
+    auto b = ProbeControl::Create();
+    TestHost host;
+    auto siteA = host.Host(a, "ctlA", {0, 0, 50, 50});
+    auto siteB = host.Host(b, "ctlB", {60, 0, 110, 50});
+    host.Show();
+    // Windows the controls make themselves, which no runtime procedure handles.
+    const auto raw = [](const ole::Ptr<Extender>& site) {
+        return win::CreateWindowExA(0, "Static", "", win::WS_CHILD | win::WS_VISIBLE, 0, 0, 10, 10,
+                                    site->Window(), {}, {}, nullptr);
+    };
+    const win::HWND rawA = raw(siteA);
+    const win::HWND rawB = raw(siteB);
+    win::SetFocus(rawA);
+    a->log.clear();
+    b->log.clear();
+
+    win::SetFocus(rawB);
+    EXPECT_EQ(a->log, (Log{"ExitFocus"}));
+    EXPECT_EQ(b->log, (Log{"EnterFocus"}));
+}
+
 TEST_F(HostTest, FocusEventsFollowTheFocusBetweenControls) {
     auto a = ProbeControl::Create();
     auto b = ProbeControl::Create();
