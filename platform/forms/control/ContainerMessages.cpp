@@ -52,6 +52,11 @@ win::BOOL ForwardSysColorChange(win::HWND hwnd, win::LPARAM) {
 std::optional<win::LRESULT> HandleContainerMessage(ControlContainer& container, win::HWND hwnd,
                                                    win::UINT msg, win::WPARAM wParam,
                                                    win::LPARAM lParam, OLE_COLOR backColor) {
+    if (msg == win::WM_SIZE) {
+        for (const auto& child : container.ChildControls())
+            child->OnContainerResized();
+        return std::nullopt;
+    }
     if (const win::HWND child = ChildOfNotification(msg, wParam, lParam)) {
         if (const auto control = Control::FromWindow(child)) {
             if (control->ContainerSite() == &container || win::IsChild(hwnd, child))

@@ -136,6 +136,8 @@ public:
     // Alt+letter focuses the control, or for one that cannot take the focus (a Label) the next
     // control in tab order.
     virtual char AccessKey() const { return 0; }
+    // The container's client area changed size; aligned controls dock to it again.
+    virtual void OnContainerResized() {}
     // A command button marked Default or Cancel: Enter (Esc) on the form presses it unless the
     // focused control wants the key (DLGC_WANTALLKEYS).
     virtual bool IsDefaultButton() const { return false; }

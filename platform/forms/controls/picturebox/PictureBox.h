@@ -93,6 +93,7 @@ public:
     // 0 none, 1 top, 2 bottom, 3 left, 4 right: docks the box to that edge of its container.
     int16_t GetAlign() const { return m_align; }
     void SetAlign(int16_t align);
+    void OnContainerResized() override { ApplyAlign(); }
     // Only False is supported: a True let raises 380.
     bool GetAutoRedraw() const { return false; }
     void SetAutoRedraw(bool autoRedraw);

@@ -292,5 +292,29 @@ TEST_F(PictureBoxTest, UserControlsInsideHearAboutAmbientChanges) {
     ole::ClassRegistry::Unregister(ole::Guid::FromString("{3E9A1C52-7B64-4D0F-8A31-C25E6F7D9B10}"));
 }
 
+TEST_F(PictureBoxTest, AlignedBoxesFollowTheirContainersSize) {
+    auto top = Site(PictureBox::Create(), "picTop", {0, 0, 50, 20});
+    auto left = Site(PictureBox::Create(), "picLeft", {0, 0, 30, 20});
+    top->SetAlign(1);
+    left->SetAlign(3);
+    const win::HWND form = win::GetParent(top->Window());
+    win::RECT client;
+    win::GetClientRect(form, &client);
+    win::RECT rect;
+    win::GetWindowRect(top->Window(), &rect);
+    EXPECT_EQ(rect.right - rect.left, client.right);
+
+    win::RECT outer;
+    win::GetWindowRect(form, &outer);
+    win::SetWindowPos(form, {}, 0, 0, outer.right - outer.left + 40, outer.bottom - outer.top + 30,
+                      win::SWP_NOMOVE | win::SWP_NOZORDER);
+    win::GetClientRect(form, &client);
+    win::GetWindowRect(top->Window(), &rect);
+    EXPECT_EQ(rect.right - rect.left, client.right) << "the top box spans the new width";
+    win::GetWindowRect(left->Window(), &rect);
+    EXPECT_EQ(rect.bottom - rect.top, client.bottom) << "the left box spans the new height";
+}
+
 } // namespace
+
 } // namespace controlstest
