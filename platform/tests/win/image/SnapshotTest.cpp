@@ -5,6 +5,8 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <string>
+#include <unistd.h>
 
 namespace {
 
@@ -14,7 +16,10 @@ class SnapshotTest : public wmtest::WindowTest {
 protected:
     void SetUp() override {
         WindowTest::SetUp();
-        m_dir = std::filesystem::path(::testing::TempDir()) / "snapshots";
+        // One folder per test process: CTest runs the tests of this file side by side.
+        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        m_dir = std::filesystem::path(::testing::TempDir()) /
+                ("snapshots-" + std::string(test->name()) + "-" + std::to_string(getpid()));
         std::filesystem::remove_all(m_dir);
         setenv("SNAPSHOT_DIR", m_dir.c_str(), 1);
     }
