@@ -3,6 +3,7 @@
 #include "propertylist/model/rows/CNodes.h"
 
 #include "platform/ole/convert/Equality.h"
+#include "platform/ole/dispatch/ArgConvert.h"
 #include "platform/ole/dispatch/ClassBuilder.h"
 #include "platform/ole/dispatch/LateBinding.h"
 #include "platform/ole/error/Error.h"
@@ -53,55 +54,49 @@ ole::Ptr<ole::Object> CNode::RequireProperty() const {
 
 // Delegated look: the property's member for a property row whose property is found; otherwise
 // the row's own field, so a row whose property is gone still paints.
-bool CNode::Bold() const {
+template <class T>
+T CNode::DelegatedGet(std::string_view member, const T& own) const {
     if (auto p = IsPropertyRow() ? Property() : nullptr)
-        return ole::GetProperty(ole::Variant(p), "Bold").AsBool();
-    return m_bold;
+        return ole::FromVariant<T>(ole::GetProperty(ole::Variant(p), member));
+    return own;
+}
+
+template <class T>
+void CNode::DelegatedLet(std::string_view member, T& own, T value) {
+    if (auto p = IsPropertyRow() ? Property() : nullptr)
+        return ole::LetProperty(ole::Variant(p), member, ole::Variant(value));
+    own = value;
+}
+
+bool CNode::Bold() const {
+    return DelegatedGet("Bold", m_bold);
 }
 void CNode::SetBold(bool value) {
-    if (auto p = IsPropertyRow() ? Property() : nullptr)
-        return ole::LetProperty(ole::Variant(p), "Bold", ole::Variant(value));
-    m_bold = value;
+    DelegatedLet("Bold", m_bold, value);
 }
 bool CNode::Italic() const {
-    if (auto p = IsPropertyRow() ? Property() : nullptr)
-        return ole::GetProperty(ole::Variant(p), "Italic").AsBool();
-    return m_italic;
+    return DelegatedGet("Italic", m_italic);
 }
 void CNode::SetItalic(bool value) {
-    if (auto p = IsPropertyRow() ? Property() : nullptr)
-        return ole::LetProperty(ole::Variant(p), "Italic", ole::Variant(value));
-    m_italic = value;
+    DelegatedLet("Italic", m_italic, value);
 }
 int32_t CNode::Appearance() const {
-    if (auto p = IsPropertyRow() ? Property() : nullptr)
-        return ole::GetProperty(ole::Variant(p), "Appearance").AsI4();
-    return m_appearance;
+    return DelegatedGet("Appearance", m_appearance);
 }
 void CNode::SetAppearance(int32_t value) {
-    if (auto p = IsPropertyRow() ? Property() : nullptr)
-        return ole::LetProperty(ole::Variant(p), "Appearance", ole::Variant(value));
-    m_appearance = value;
+    DelegatedLet("Appearance", m_appearance, value);
 }
 int32_t CNode::BackColor() const {
-    if (auto p = IsPropertyRow() ? Property() : nullptr)
-        return ole::GetProperty(ole::Variant(p), "BackColor").AsI4();
-    return m_backColor;
+    return DelegatedGet("BackColor", m_backColor);
 }
 void CNode::SetBackColor(int32_t value) {
-    if (auto p = IsPropertyRow() ? Property() : nullptr)
-        return ole::LetProperty(ole::Variant(p), "BackColor", ole::Variant(value));
-    m_backColor = value;
+    DelegatedLet("BackColor", m_backColor, value);
 }
 int32_t CNode::ForeColor() const {
-    if (auto p = IsPropertyRow() ? Property() : nullptr)
-        return ole::GetProperty(ole::Variant(p), "ForeColor").AsI4();
-    return m_foreColor;
+    return DelegatedGet("ForeColor", m_foreColor);
 }
 void CNode::SetForeColor(int32_t value) {
-    if (auto p = IsPropertyRow() ? Property() : nullptr)
-        return ole::LetProperty(ole::Variant(p), "ForeColor", ole::Variant(value));
-    m_foreColor = value;
+    DelegatedLet("ForeColor", m_foreColor, value);
 }
 ole::Ptr<ole::Object> CNode::Picture() const {
     if (auto p = IsPropertyRow() ? Property() : nullptr) {

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace attrgrid {
 
@@ -115,6 +116,10 @@ private:
     friend ole::Ptr<T> ole::MakeObject(Args&&... args);
 
     bool IsPropertyRow() const { return m_nodeType == NodeKind::Property; }
+    template <class T>
+    T DelegatedGet(std::string_view member, const T& own) const;
+    template <class T>
+    void DelegatedLet(std::string_view member, T& own, T value);
     // The row's property; property-only members fail with the collection's error without one.
     ole::Ptr<ole::Object> RequireProperty() const;
     // Number of siblings of this row: the parent's ChildCount or the tree's top-level count.
