@@ -3,6 +3,7 @@
 #include "platform/forms/control/Control.h"
 #include "platform/forms/form/Form.h"
 #include "platform/forms/host/Extender.h"
+#include "platform/ole/error/Error.h"
 
 #include <algorithm>
 
@@ -52,6 +53,15 @@ void ControlContainer::PaintWindowlessChildren(win::HDC hdc) const {
 
 void ControlContainer::NotifyAmbientChanged(std::string_view name) {
     Extender::NotifyAmbientChanged(*this, name);
+}
+
+void ControlContainer::AssignFont(ole::Font& own, const ole::Ptr<ole::Font>& font) {
+    if (!font)
+        ole::RaiseError(ole::ERR_OBJECT_NOT_SET);
+    if (own.SameAttributes(*font))
+        return;
+    own.CopyAttributesFrom(*font);
+    NotifyAmbientChanged("Font");
 }
 
 ControlContainer* ContainerOf(ole::Object* object) {

@@ -50,6 +50,10 @@ public:
 
 protected:
     ~ControlContainer() = default;
+
+    // Font assignment: the container keeps its own font object and copies the attributes in
+    // (never sharing the caller's), then tells the user controls sited here. 91 for Nothing.
+    void AssignFont(ole::Font& own, const ole::Ptr<ole::Font>& font);
 };
 
 // The container behind an automation object: a form, a PictureBox, a control-container user

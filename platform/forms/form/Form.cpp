@@ -537,12 +537,7 @@ void Form::SetForeColor(OLE_COLOR color) {
 }
 
 void Form::SetFont(ole::Ptr<ole::Font> font) {
-    if (!font)
-        ole::RaiseError(ole::ERR_OBJECT_NOT_SET);
-    if (m_font->SameAttributes(*font))
-        return;
-    m_font->CopyAttributesFrom(*font);
-    NotifyAmbientChanged("Font");
+    AssignFont(*m_font, font);
 }
 
 void Form::SetBorderStyle(int16_t style) {

@@ -138,12 +138,7 @@ void UserControl::SetForeColor(OLE_COLOR color) {
 }
 
 void UserControl::SetFont(ole::Ptr<ole::Font> font) {
-    if (!font)
-        ole::RaiseError(ole::ERR_OBJECT_NOT_SET);
-    if (m_font->SameAttributes(*font))
-        return;
-    m_font->CopyAttributesFrom(*font);
-    NotifyAmbientChanged("Font");
+    AssignFont(*m_font, font);
 }
 
 bool UserControl::Enabled() const {
