@@ -1,0 +1,426 @@
+#pragma once
+
+#include "propertylist/control/GridSettings.h"
+#include "propertylist/control/splitter/CSplitter.h"
+#include "propertylist/editors/CEditor.h"
+#include "propertylist/editors/CEditorListener.h"
+#include "propertylist/model/property/CProperties.h"
+#include "propertylist/model/property/CPropertyListener.h"
+#include "propertylist/model/property/CPropertyOwner.h"
+#include "propertylist/model/rows/CNodes.h"
+#include "propertylist/model/rows/CNodesOwner.h"
+#include "propertylist/model/rows/CRowTrees.h"
+
+#include "shared/gdi/CResourceMgr.h"
+#include "shared/subclass/cSubclassListener.h"
+#include "shared/tooltip/CTooltip.h"
+
+#include "platform/forms/controls/label/Label.h"
+#include "platform/forms/controls/picturebox/PictureBox.h"
+#include "platform/forms/controls/scrollbar/VScrollBar.h"
+#include "platform/forms/controls/textbox/TextBox.h"
+#include "platform/forms/host/UserControl.h"
+#include "platform/ole/collection/Collection.h"
+#include "platform/ole/error/Error.h"
+#include "platform/ole/event/EventSink.h"
+#include "platform/ole/font/Font.h"
+#include "platform/ole/picture/Picture.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace attrgrid {
+
+// Enumerations of the control's type library.
+enum ksActiveView : int32_t { ksAlphabetic = 0, ksCatagorized = 1 };
+enum ksAppearance : int32_t { ksFlat = 0, ks3d = 1 };
+enum ksBorderStyle : int32_t { ksNone = 0, ksFixedSingle = 1 };
+enum ksGrid : int32_t { ksGridNone = 0, ksGridSolid = 1, ksGridDotted = 2 };
+enum ksHeaders : int32_t { ksHeadersNone = 0, ksHeadersFlat = 1, ksHeaders3d = 2 };
+enum ksPictureLayout : int32_t {
+    ksPictureCentered = 0,
+    ksPictureStretched = 1,
+    ksPictureTiled = 2
+};
+enum ksSortOrder : int32_t { ksAscending = 0, ksDescending = 1 };
+enum ksTreeStyle : int32_t {
+    ksText = 0,
+    ksPlusMinusText = 1,
+    ksTreelinesText = 2,
+    ksTreeLinesPlusMinusText = 3
+};
+
+// The property list: a user control that shows a property collection as rows of a grid, in an
+// alphabetic or a categorized view, and edits values in place.
+//
+// Life cycle, as the container drives it:
+//   Initialize            owned objects (resource cache, fonts, listeners, tooltip, collection,
+//                         row trees); no windows of its own yet
+//   InitProperties |      run-time set-up once (grid subclass in user mode, editors, row height,
+//   ReadProperties        tooltip window, splitters), then the properties
+//   Resize, AmbientChanged("ScaleUnits"), WriteProperties
+//   WM_DESTROY of the     the teardown; Terminate runs it again and finds nothing left
+//   grid, Terminate
+// After the teardown every public member is inert: setters and methods do nothing, getters give
+// their plain field, nothing for objects and 0 for hwnd.
+class ZAVeravuvuDudu : public forms::UserControl,
+                       public CNodesOwner,
+                       public CPropertyOwner,
+                       public CPropertyListener,
+                       public shared::cSubclassListener {
+public:
+    static constexpr const char* kProgId = "Attrgrid.ZAVeravuvuDudu";
+    static constexpr const char* kLibraryName = "Attrgrid";
+
+    enum Id : ole::DISPID {
+        IdActiveView = 0x68030028,
+        IdAlphabeticTabCaption = 0x68030027,
+        IdAppearance = 0x68030026,
+        IdBackColor = 0x68030025,
+        IdBorderStyle = 0x68030024,
+        IdCategorizedTabCaption = 0x68030023,
+        IdCategoryAppearance = 0x68030022,
+        IdCategoryBackColor = 0x68030021,
+        IdCategoryBold = 0x68030020,
+        IdCategoryForeColor = 0x6803001F,
+        IdCategorySeparator = 0x6803001E,
+        IdCustomSort = 0x6803001D,
+        IdDefaultCategory = 0x6803001C,
+        IdEnabled = 0x6803001B,
+        IdFont = 0x6803001A,
+        IdForeColor = 0x68030019,
+        IdGrid = 0x68030018,
+        IdHeaders = 0x68030017,
+        IdHighlightBackColor = 0x68030016,
+        IdHighlightForeColor = 0x68030015,
+        IdHwnd = 0x68030014,
+        IdIndentation = 0x68030013,
+        IdLineColor = 0x68030012,
+        IdLoadObjectProperties = 0x6003009C,
+        IdLockRefresh = 0x68030011,
+        IdNameCaption = 0x68030010,
+        IdPicture = 0x6803000F,
+        IdPictureLayout = 0x6803000E,
+        IdProperties = 0x6803000D,
+        IdPropertyBackColor = 0x6803000C,
+        IdPropertyForeColor = 0x6803000B,
+        IdRefresh = 0x6003009E,
+        IdRegisterEditor = 0x6003009F,
+        IdSelectedProperty = 0x6803000A,
+        IdShowDescription = 0x68030009,
+        IdShowTabs = 0x68030008,
+        IdShowToolTip = 0x68030007,
+        IdSorted = 0x68030006,
+        IdSortOnHeaderClick = 0x68030005,
+        IdSortOrder = 0x68030004,
+        IdTreeStyle = 0x68030003,
+        IdUnRegisterEditor = 0x600300A0,
+        IdValueCaption = 0x68030002,
+    };
+    enum EventId : ole::DISPID {
+        EvPropertyAdded = 1,
+        EvPropertyDeleted = 2,
+        EvPropertyDraw = 3,
+        EvPropertyCompare = 4,
+        EvCategoryCompare = 5,
+        EvSelChanged = 6,
+        EvHelpRequested = 7,
+        EvValidateValue = 8,
+        EvShowEditorDialog = 9,
+        EvActiveViewChanged = 10,
+        EvDisplayError = 11,
+    };
+
+    static ole::Ptr<ZAVeravuvuDudu> Create();
+    static const ole::ClassInfo& Info();
+    const ole::ClassInfo& GetClassInfo() const override { return Info(); }
+    // Registers the class with the class registry (static linking and tests; the shared library
+    // registers through its exports).
+    static void Register();
+    ~ZAVeravuvuDudu() override;
+
+    // ---- Public properties ----
+    int32_t GetActiveView() const;
+    void LetActiveView(int32_t value);
+    std::string GetAlphabeticTabCaption() const;
+    void LetAlphabeticTabCaption(const std::string& value);
+    int32_t GetAppearance() const;
+    void LetAppearance(int32_t value);
+    int32_t GetBackColor() const;
+    void LetBackColor(int32_t value);
+    int32_t GetBorderStyle() const;
+    void LetBorderStyle(int32_t value);
+    std::string GetCategorizedTabCaption() const;
+    void LetCategorizedTabCaption(const std::string& value);
+    int32_t GetCategoryAppearance() const;
+    void LetCategoryAppearance(int32_t value);
+    int32_t GetCategoryBackColor() const;
+    void LetCategoryBackColor(int32_t value);
+    bool GetCategoryBold() const;
+    void LetCategoryBold(bool value);
+    int32_t GetCategoryForeColor() const;
+    void LetCategoryForeColor(int32_t value);
+    std::string GetCategorySeparator() const;
+    void LetCategorySeparator(const std::string& value);
+    bool GetCustomSort() const;
+    void LetCustomSort(bool value);
+    std::string GetDefaultCategory() const;
+    void LetDefaultCategory(const std::string& value);
+    bool GetEnabled() const;
+    void LetEnabled(bool value);
+    ole::Ptr<ole::Font> GetFont() const;
+    void SetFont(const ole::Ptr<ole::Font>& value);
+    int32_t GetForeColor() const;
+    void LetForeColor(int32_t value);
+    int32_t GetGrid() const;
+    void LetGrid(int32_t value);
+    int32_t GetHeaders() const;
+    void LetHeaders(int32_t value);
+    int32_t GetHighlightBackColor() const;
+    void LetHighlightBackColor(int32_t value);
+    int32_t GetHighlightForeColor() const;
+    void LetHighlightForeColor(int32_t value);
+    int32_t GetHwnd() const;
+    float GetIndentation() const;
+    void LetIndentation(float value);
+    int32_t GetLineColor() const;
+    void LetLineColor(int32_t value);
+    bool GetLockRefresh() const;
+    void LetLockRefresh(bool value);
+    std::string GetNameCaption() const;
+    void LetNameCaption(const std::string& value);
+    ole::Ptr<ole::Picture> GetPicture() const;
+    void SetPicture(const ole::Ptr<ole::Picture>& value);
+    int32_t GetPictureLayout() const;
+    void LetPictureLayout(int32_t value);
+    ole::Ptr<CProperties> GetProperties() const;
+    int32_t GetPropertyBackColor() const;
+    void LetPropertyBackColor(int32_t value);
+    int32_t GetPropertyForeColor() const;
+    void LetPropertyForeColor(int32_t value);
+    ole::Ptr<CProperty> GetSelectedProperty() const;
+    void SetSelectedProperty(const ole::Ptr<CProperty>& value);
+    bool GetShowDescription() const;
+    void LetShowDescription(bool value);
+    bool GetShowTabs() const;
+    void LetShowTabs(bool value);
+    bool GetShowToolTip() const;
+    void LetShowToolTip(bool value);
+    bool GetSorted() const;
+    void LetSorted(bool value);
+    bool GetSortOnHeaderClick() const;
+    void LetSortOnHeaderClick(bool value);
+    int32_t GetSortOrder() const;
+    void LetSortOrder(int32_t value);
+    int32_t GetTreeStyle() const;
+    void LetTreeStyle(int32_t value);
+    std::string GetValueCaption() const;
+    void LetValueCaption(const std::string& value);
+
+    // ---- Methods ----
+    bool LoadObjectProperties(ole::Variant& aVBObject, const ole::Variant& bClear,
+                              const ole::Variant& bAutoUpdate);
+    // Repaints the whole control unless LockRefresh is set.
+    void Refresh();
+    bool RegisterEditor(const std::string& sKey, const ole::Ptr<ole::Object>& anEditor);
+    void UnRegisterEditor(const std::string& sKey);
+
+    // ---- For painting, layout and tests inside the library ----
+    bool Released() const { return m_released; }
+    const GridSettings& Settings() const { return m_settings; }
+    win::HWND GridWnd() const { return m_GridWnd; }
+    int32_t RowHeight() const { return m_RowHeight; }
+    int32_t HeaderHeightPixels() const { return m_HeaderHeight; }
+    ole::Ptr<CNodes> ActiveNodes() const { return m_ActiveNodes; }
+    ole::Ptr<CNodes> AlphabeticNodes() const;
+    ole::Ptr<CNodes> CategorizedNodes() const;
+    ole::Ptr<CNode> SelectedNode() const { return m_SelectedNode; }
+    ole::Ptr<CEditor> ActiveEditor() const { return m_ActiveEditor; }
+    CSplitter* HeaderSplitter() const { return m_HeaderSplitter.Get(); }
+    CSplitter* ContainerSplitter() const { return m_ContainerSplitter.Get(); }
+    forms::PictureBox* Panel(std::string_view name) const;
+    forms::VScrollBar* ScrollBar() const { return m_VScroll.Get(); }
+    bool ScrollBarShown() const;
+
+    // ---- Unit conversions: pixels and the control's own scale units ----
+    float PixelsToScaleX(float pixels) const;
+    float PixelsToScaleY(float pixels) const;
+    float ScaleToPixelsX(float units) const;
+    float ScaleToPixelsY(float units) const;
+
+    // ---- Layout and selection ----
+    void ApplyScaleUnits(std::string_view scaleUnits);
+    void LayoutControls();
+    void UpdateScrollBar();
+    void LayoutRows();
+    win::RECT GetCellRect(const ole::Ptr<CNode>& node, int32_t column) const;
+    int32_t ColumnFromX(int32_t x) const;
+    void SelectNode(const ole::Ptr<CNode>& node);
+    // Header height in the control's scale units (stored in pixels).
+    int32_t GetHeaderHeight() const;
+    void LetHeaderHeight(int32_t value);
+
+    // ---- Row trees ----
+    void ExpandAncestors(const ole::Ptr<CNode>& node);
+    void InvalidateNodeRow(const ole::Ptr<CNode>& node);
+    // The rows from "P0_I1" on, following NextVisibleNode; f returns false to stop.
+    template <class F>
+    void ForEachVisibleRow(F&& f) const;
+
+    // ---- Painting ----
+    void CalcRowHeight();
+    void PaintGridArea(win::HDC hdc, const win::RECT& update);
+    // Repaints the grid window unless LockRefresh is set.
+    void RefreshGrid();
+
+    // ---- Editing ----
+    // Commits the open editor; a failing Commit is reported through DisplayError, then the
+    // editor is hidden and forgotten and the grid takes the focus. Returns false on failure.
+    bool CommitActiveEditor();
+    // Raises DisplayError and shows the box unless the host clears bShowMsgBox.
+    void DisplayError(const ole::Error& error);
+
+    // ---- CNodesOwner, CPropertyOwner, CPropertyListener, cSubclassListener ----
+    ole::Ptr<ole::Object> NodeProperty(std::string_view internalKey) override;
+    void NodePropertyChanged(std::string_view key, std::string_view propName) override;
+    int32_t PropertyBackColor() const override { return m_settings.propertyBackColor; }
+    int32_t PropertyForeColor() const override { return m_settings.propertyForeColor; }
+    void PropertyChanged(CProperty& aProperty) override;
+    win::LRESULT WindowMsgListener(win::HWND hwnd, win::UINT Msg, win::WPARAM wParam,
+                                   win::LPARAM lParam, bool& bRouteToOriginal) override;
+
+protected:
+    ZAVeravuvuDudu();
+    template <class T, class... Args>
+    friend ole::Ptr<T> ole::MakeObject(Args&&... args);
+
+    void OnInitialize() override;
+    void OnInitProperties() override;
+    void OnReadProperties(ole::PropertyBag& bag) override;
+    void OnWriteProperties(ole::PropertyBag& bag) override;
+    void OnResize() override;
+    void OnAmbientChanged(const std::string& name) override;
+    void OnTerminate() override;
+
+private:
+    // ---- Life cycle ----
+    void InitRuntime();
+    void CreateChildren();
+    void ConnectChildEvents();
+    void CreateBuiltinEditors();
+    void InstallGridSubclass();
+    void RemoveGridSubclass();
+    void ReleaseResources();
+    // The setters with the defaults, in table order (InitProperties).
+    void ApplyDefaults();
+
+    // ---- Handlers of the collection's events ----
+    void OnPropertyAdded(const ole::Ptr<CProperty>& aProperty);
+    void OnPropertyDeleted(const ole::Ptr<CProperty>& aProperty);
+    void OnPropertiesCleared();
+    // Drops a selected or edited row that the active tree no longer holds.
+    void DropStaleSelection();
+    CategoryLook CurrentCategoryLook() const;
+    // Applies a category setting to every category row of the categorized tree.
+    void ForEachCategoryRow(const std::function<void(CNode&)>& apply);
+
+    // ---- Handlers of the children's events ----
+    void OnBackgroundResize();
+    void OnTabContainerResize();
+    void OnTreeContainerPaint();
+    void OnContainerSplitterLocationChanged();
+    void OnHeaderSplitterLocationChanged();
+
+    // ---- Grid messages ----
+    win::LRESULT OnGridPaint();
+    win::LRESULT OnGridCtlColor(win::HWND hwnd, win::UINT Msg, win::WPARAM wParam,
+                                win::LPARAM lParam, bool& bRouteToOriginal);
+    win::LRESULT HandleTooltipNotify(win::HWND hwnd, win::WPARAM wParam, win::LPARAM lParam,
+                                     bool& bRouteToOriginal);
+
+    // ---- Layout helpers ----
+    void LayoutTabs();
+    int32_t ScaleModeOfGrid() const;
+    void ApplyFonts();
+    // Repaints the header, tab and description panels (each unconditionally).
+    void RepaintHeaders();
+    void RepaintTabs();
+    void RepaintDescription();
+
+    // Raises one of the control's events holding a reference to itself (handlers may release
+    // the control's last outside reference).
+    void Raise(EventId id, std::span<ole::Variant> args = {});
+
+    // Further private declarations, one block per part of the implementation.
+    // -- life cycle and persistence --
+    // -- properties and automation --
+    // -- layout, rows, grid messages, editing --
+
+    GridSettings m_settings;
+    bool m_released = false;
+    bool m_runtimeReady = false;
+
+    std::unique_ptr<shared::CResourceMgr> m_ResourceMgr;
+    ole::Ptr<ole::Font> m_Font;
+    ole::Ptr<ole::Font> m_DrawFont;
+    ole::Ptr<CEditorListener> m_editListener;
+    ole::Ptr<ole::Object> m_CusDlgListener;
+    std::unique_ptr<shared::CTooltip> m_Tooltip;
+    ole::Ptr<CProperties> m_CProperties;
+    std::unique_ptr<CRowTrees> m_Rows;
+    ole::Ptr<CNodes> m_ActiveNodes;
+
+    // Constituents of the surface.
+    ole::Ptr<forms::PictureBox> m_picBG;
+    ole::Ptr<forms::PictureBox> m_picTabContainer;
+    ole::Ptr<forms::PictureBox> m_picTreeContainer;
+    ole::Ptr<forms::PictureBox> m_picHeaderContainer;
+    ole::Ptr<forms::PictureBox> m_picNameHeader;
+    ole::Ptr<forms::PictureBox> m_picValueHeader;
+    ole::Ptr<forms::PictureBox> m_picDescPane;
+    ole::Ptr<forms::VScrollBar> m_VScroll;
+    ole::Ptr<forms::Label> m_lblDummy;
+    ole::Ptr<forms::TextBox> m_TextEditor;
+    // The list-box and colour-picker controls, created by ProgID (their extenders); null when
+    // their libraries are not available.
+    ole::Ptr<ole::Object> m_ListEditor;
+    ole::Ptr<ole::Object> m_ColorEditor;
+    // Sinks on the children's and the collection's events, with their connection cookies.
+    std::vector<std::pair<ole::Ptr<ole::Object>, uint32_t>> m_connections;
+
+    win::HWND m_GridWnd;
+    bool m_GridSubclassed = false;
+    int32_t m_HeaderHeight = 0;
+    int32_t m_RowHeight = 0;
+    int32_t m_TabWidth = 0;
+    int32_t m_TabHeight = 0;
+    win::RECT m_FirstTabRect{};
+    win::RECT m_SecondTabRect{};
+    ole::Ptr<CSplitter> m_HeaderSplitter;
+    ole::Ptr<CSplitter> m_ContainerSplitter;
+
+    ole::Ptr<CNode> m_SelectedNode;
+    ole::Ptr<ole::Collection> m_Editors;
+    ole::Ptr<CEditor> m_ActiveEditor;
+    ole::Ptr<CNode> m_EditNode;
+    int32_t m_EditCell = 0;
+    ole::Ptr<ole::Object> m_TypeInfoApp;
+};
+
+template <class F>
+void ZAVeravuvuDudu::ForEachVisibleRow(F&& f) const {
+    if (!m_ActiveNodes)
+        return;
+    for (auto row = m_ActiveNodes->ItemByPosition("P0_I1"); row; row = row->NextVisibleNode()) {
+        if (!f(row))
+            return;
+    }
+}
+
+} // namespace attrgrid

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "platform/forms/control/Control.h"
+#include "platform/forms/controls/picturebox/PictureBox.h"
+#include "platform/ole/event/ConnectionPoint.h"
+#include "platform/ole/object/Object.h"
+#include "platform/ole/object/WeakRef.h"
+
+#include <cstdint>
+
+namespace attrgrid {
+
+// Divides a container picture box between two panes with a bar the user drags. It subclasses
+// nothing: its owner forwards the container's mouse, double-click and resize events to the
+// Container* methods. While dragging, a ghost bar is XOR-drawn on the screen; the panes move when
+// the button is released. Container and panes are held weakly: with them gone it does nothing.
+class CSplitter : public ole::Object, public ole::EventSource {
+public:
+    enum EventId : ole::DISPID { LocationChanged = 1, SplitterDblClick = 2 };
+    // 0: a vertical bar between left and right panes; 1: a horizontal bar between top and bottom.
+    enum Orientation : int32_t { Vertical = 0, Horizontal = 1 };
+
+    static ole::Ptr<CSplitter> Create();
+    static const ole::ClassInfo& Info();
+    const ole::ClassInfo& GetClassInfo() const override { return Info(); }
+    ole::ConnectionPoint& Events() override { return m_events; }
+
+    void init(const ole::Ptr<forms::PictureBox>& container, const ole::Ptr<forms::Control>& pane1,
+              const ole::Ptr<forms::Control>& pane2, int32_t orientation);
+    bool GetLocked() const;
+    void LetLocked(bool locked);
+    int32_t GetOrientation() const;
+    void LetOrientation(int32_t orientation);
+    int16_t GetSplitterbarSize() const;
+    void LetSplitterbarSize(int16_t size);
+    // The bar's leading edge in the container's scale units.
+    float GetSplitterLocation() const;
+    void LetSplitterLocation(float location);
+    // 0 both panes; 1 or 3 the first hidden; 2 or 4 the second hidden.
+    void LetHidePane(int32_t hidePane);
+    int32_t GetHidePane() const;
+
+    void ContainerDblClick();
+    void ContainerMouseDown(int16_t button, int16_t shift, float x, float y);
+    void ContainerMouseMove(int16_t button, int16_t shift, float x, float y);
+    void ContainerMouseUp(int16_t button, int16_t shift, float x, float y);
+    void ContainerResize();
+
+    bool Dragging() const;
+
+private:
+    CSplitter();
+    template <class T, class... Args>
+    friend ole::Ptr<T> ole::MakeObject(Args&&... args);
+
+    ole::ConnectionPoint m_events;
+    // The splitter's own state is private to its implementation.
+};
+
+} // namespace attrgrid
