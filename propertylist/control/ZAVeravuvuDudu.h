@@ -39,7 +39,7 @@ namespace attrgrid {
 
 // Enumerations of the control's type library.
 enum ksActiveView : int32_t { ksAlphabetic = 0, ksCatagorized = 1 };
-enum ksAppearance : int32_t { ksFlat = 0, ks3d = 1 };
+// ksAppearance comes with the property model.
 enum ksBorderStyle : int32_t { ksNone = 0, ksFixedSingle = 1 };
 enum ksGrid : int32_t { ksGridNone = 0, ksGridSolid = 1, ksGridDotted = 2 };
 enum ksHeaders : int32_t { ksHeadersNone = 0, ksHeadersFlat = 1, ksHeaders3d = 2 };
@@ -289,6 +289,7 @@ public:
     // ---- CNodesOwner, CPropertyOwner, CPropertyListener, cSubclassListener ----
     ole::Ptr<ole::Object> NodeProperty(std::string_view internalKey) override;
     void NodePropertyChanged(std::string_view key, std::string_view propName) override;
+    void NodeExpandedChanged(CNode& node) override;
     int32_t PropertyBackColor() const override { return m_settings.propertyBackColor; }
     int32_t PropertyForeColor() const override { return m_settings.propertyForeColor; }
     void PropertyChanged(CProperty& aProperty) override;
@@ -359,8 +360,32 @@ private:
 
     // Further private declarations, one block per part of the implementation.
     // -- life cycle and persistence --
+    // The control font changed (through Font set or the object Font returned): the panels,
+    // editors and headers take it and the control repaints.
+    void OnFontChanged();
     // -- properties and automation --
+    // Repaints the panel's own window now (not its children); a missing or dead panel is skipped.
+    static void RedrawPanel(const ole::Ptr<forms::PictureBox>& panel);
     // -- layout, rows, grid messages, editing --
+    // Handlers of m_editListener's CommitEdit and CancelEdit.
+    void OnEditorCommitEdit(const ole::Ptr<ole::Object>& anEditor);
+    void OnEditorCancelEdit(const ole::Ptr<ole::Object>& anEditor);
+    void EndEdit(const ole::Ptr<CEditor>& anEditor, bool bCancel);
+    // Stores an accepted value into the row the way its editor type asks.
+    void StoreEditedValue(const ole::Ptr<CNode>& row, const ole::Variant& newValue);
+    // Starts the in-place edit of the selected row (filled in with the editors).
+    void BeginEditOfSelection();
+    // The row whose Expanded changed: a category row by name, else a property row by key.
+    ole::Ptr<CNode> RowOfExpandChange(std::string_view key) const;
+    void OnRowExpandedChanged(const ole::Ptr<CNode>& row);
+    // Grid geometry shared by layout, scroll bar and cell rectangles.
+    float GridScaleWidthPixels() const;
+    float GridScaleHeightPixels() const;
+    int32_t HeaderPixelsInGrid() const;
+    int32_t ScrollBarWidth() const;
+    // Set while SelectNode runs: a nested selection through ExpandAncestors starts no edit.
+    int32_t m_selectDepth = 0;
+    friend struct GridTestAccess;
 
     GridSettings m_settings;
     bool m_released = false;

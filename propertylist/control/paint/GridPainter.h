@@ -19,9 +19,9 @@ namespace attrgrid {
 enum ksDrawStage : int32_t { ksPreErase = 0, ksPostErase = 1, ksPostDraw = 2 };
 
 // Raises PropertyDraw to the host; bDoDefault is read back.
-using PropertyDrawRaiser = std::function<void(win::HDC hdc, const ole::Ptr<CProperty>& property,
-                                              int32_t cx, int32_t cy, ksDrawStage stage,
-                                              bool& bDoDefault)>;
+using PropertyDrawRaiser =
+    std::function<void(win::HDC hdc, const ole::Ptr<CProperty>& property, int32_t cx, int32_t cy,
+                       ksDrawStage stage, bool& bDoDefault)>;
 
 // What one paint pass reads of the control. Built by the control for each pass.
 struct GridPaintContext {

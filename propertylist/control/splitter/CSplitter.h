@@ -53,8 +53,35 @@ private:
     template <class T, class... Args>
     friend ole::Ptr<T> ole::MakeObject(Args&&... args);
 
+    // Resolves the container, or null once it is gone.
+    ole::Ptr<forms::PictureBox> ContainerObject() const;
+    void LayoutPanes();
+    void UpdateContainerPointer();
+    // 4 pixels along the split axis, in the container's units.
+    float MinPaneExtent(const forms::PictureBox& container) const;
+    float SplitExtent(const forms::PictureBox& container) const;
+    void DrawSplitterBar(float position);
+    void CaptureSplitter(bool capture);
+    // Erases the ghost bar and ends the drag without moving the bar.
+    void AbandonDrag();
+    // The mouse coordinate along the split axis.
+    float AxisCoordinate(float x, float y) const;
+
     ole::ConnectionPoint m_events;
-    // The splitter's own state is private to its implementation.
+    ole::WeakRef<forms::PictureBox> m_container;
+    ole::WeakRef<forms::Control> m_pane1;
+    ole::WeakRef<forms::Control> m_pane2;
+    int32_t m_hidePane = 0;
+    float m_location = 0;
+    float m_previousLocation = 0;
+    bool m_locked = false;
+    bool m_dragging = false;
+    int16_t m_barSize = 0;
+    float m_dragBarPosition = 0;
+    float m_lastMousePosition = 0;
+    int32_t m_orientation = Vertical;
+    // The container's split-axis extent at the last layout: the base of a proportional resize.
+    float m_laidOutExtent = 0;
 };
 
 } // namespace attrgrid

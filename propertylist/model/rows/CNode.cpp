@@ -118,10 +118,13 @@ void CNode::SetExpanded(bool value) {
     // The listener may clear both trees; keep this row and the owner alive through the call.
     const ole::Ptr<CNode> self(this);
     const auto owner = ole::ObjectFromPtr(m_ownerId);
-    if (auto* listener = dynamic_cast<CNodesOwner*>(owner.Get())) {
-        const std::string key = m_key;
-        listener->NodePropertyChanged(key, "Expanded");
-    }
+    if (auto* listener = dynamic_cast<CNodesOwner*>(owner.Get()))
+        listener->NodeExpandedChanged(*this);
+}
+
+void CNodesOwner::NodeExpandedChanged(CNode& node) {
+    const std::string key = node.Key();
+    NodePropertyChanged(key, "Expanded");
 }
 
 std::string CNode::Name() const {

@@ -31,7 +31,13 @@ void IgnoringFailure(F step) {
 
 } // namespace
 
-CNodes::CNodes() : m_nodes(ole::Collection::Create()), m_keys(ole::Collection::Create()) {}
+CNodes::CNodes()
+    : m_nodes(ole::Collection::Create()), m_keys(ole::Collection::Create()),
+      m_categoryNames(ole::Collection::Create()) {}
+
+const ole::Ptr<ole::Collection>& CNodes::KeyMapOf(NodeKind kind) const {
+    return kind == NodeKind::Category ? m_categoryNames : m_keys;
+}
 
 ole::Ptr<CNodes> CNodes::Create() {
     return ole::MakeObject<CNodes>();
@@ -53,8 +59,8 @@ void CNodes::InitNodes(uint32_t ownerId, int32_t level) {
 ole::Ptr<CNode> CNodes::Add(const ole::Ptr<CNode>& relative, int32_t relationship, std::string& key,
                             std::string_view name, const ole::Variant& value, NodeKind nodeType) {
     key = Trim(key);
-    // Numeric-looking keys are ordinary keys here: categories such as "2024" need them.
-    if (!key.empty() && m_keys->ContainsKey(key))
+    const auto& keyMap = KeyMapOf(nodeType);
+    if (!key.empty() && keyMap->ContainsKey(key))
         ole::RaiseError(ErrDuplicateKey, "Property with this key is already present.",
                         "CProperties.Add");
     const auto owner = ole::ObjectFromPtr(m_ownerId);
@@ -79,13 +85,14 @@ ole::Ptr<CNode> CNodes::Add(const ole::Ptr<CNode>& relative, int32_t relationshi
     node->InitNode(m_nextNumber, relative, m_ownerId, self, level);
     node->SetIndex(index);
     node->SetPositionKey(MakePositionKey(parentNumber, index));
+    // Set before the key is stored: the kind chooses the key map.
+    node->SetNodeType(nodeType);
     if (!key.empty()) {
-        IgnoringFailure([&] { m_keys->Append(ole::Variant(node->PositionKey()), key); });
+        IgnoringFailure([&] { keyMap->Append(ole::Variant(node->PositionKey()), key); });
         node->SetKey(key);
     }
     IgnoringFailure([&] { m_nodes->Append(ole::Variant(node), node->PositionKey()); });
     ++m_nextNumber;
-    node->SetNodeType(nodeType);
     node->SetName(std::string(name));
     // A refused initial write into the property leaves the row in place.
     IgnoringFailure([&] {
@@ -119,6 +126,13 @@ ole::Ptr<CNode> CNodes::ItemByKey(std::string_view key) const {
     return ItemByPosition(m_keys->ItemByKey(key).AsString());
 }
 
+ole::Ptr<CNode> CNodes::CategoryByName(std::string_view name) const {
+    const std::string key = Trim(name);
+    if (!m_categoryNames->ContainsKey(key))
+        return nullptr;
+    return ItemByPosition(m_categoryNames->ItemByKey(key).AsString());
+}
+
 ole::Ptr<CNode> CNodes::ItemByPosition(std::string_view positionKey) const {
     if (!m_nodes->ContainsKey(positionKey))
         return nullptr;
@@ -143,18 +157,19 @@ void CNodes::Clear() {
     const ole::Ptr<CNodes> self(this);
     m_nodes->Clear();
     m_keys->Clear();
+    m_categoryNames->Clear();
 }
 
 void CNodes::Store(const ole::Ptr<CNode>& node) {
     m_nodes->Append(ole::Variant(node), node->PositionKey());
     if (!node->Key().empty())
-        m_keys->Append(ole::Variant(node->PositionKey()), node->Key());
+        KeyMapOf(node->NodeType())->Append(ole::Variant(node->PositionKey()), node->Key());
 }
 
 void CNodes::Unstore(const ole::Ptr<CNode>& node) {
     IgnoringFailure([&] { m_nodes->RemoveByKey(node->PositionKey()); });
     if (!node->Key().empty())
-        IgnoringFailure([&] { m_keys->RemoveByKey(node->Key()); });
+        IgnoringFailure([&] { KeyMapOf(node->NodeType())->RemoveByKey(node->Key()); });
 }
 
 void CNodes::RemoveChildren(const ole::Ptr<CNode>& node) {
@@ -171,9 +186,13 @@ void CNodes::RemoveChildren(const ole::Ptr<CNode>& node) {
 }
 
 void CNodes::Remove(const ole::Variant& indexOrKey) {
+    RemoveNode(Item(indexOrKey));
+}
+
+void CNodes::RemoveNode(const ole::Ptr<CNode>& node) {
     const ole::Ptr<CNodes> self(this);
-    const auto node = Item(indexOrKey);
-    if (!node)
+    if (!node || node->NodesId() != ole::PtrOfObject(this) ||
+        ItemByPosition(node->PositionKey()).Get() != node.Get())
         return;
     const auto parent = node->Parent();
     const int32_t parentNumber = parent ? parent->NodeNumber() : 0;

@@ -8,6 +8,8 @@
 
 namespace attrgrid {
 
+class CNode;
+
 // What rows and row trees need from the control that owns them. The control is an ole::Object
 // implementing this; rows keep only its weak id and resolve it for every use.
 class CNodesOwner : public CNodeListener {
@@ -15,6 +17,10 @@ public:
     // The property with this internal key in the control's property collection, or null. Rows
     // hold no reference to their property; they look it up on every access.
     virtual ole::Ptr<ole::Object> NodeProperty(std::string_view internalKey) = 0;
+
+    // A row's Expanded changed. The row itself is passed, so the owner need not find it again by
+    // key (a category's name and a property's key live in different key spaces).
+    virtual void NodeExpandedChanged(CNode& node);
 };
 
 } // namespace attrgrid

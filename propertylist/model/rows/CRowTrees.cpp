@@ -26,7 +26,7 @@ void CRowTrees::AddProperty(const ole::Ptr<CProperty>& property, std::string_vie
     ole::Ptr<CNode> parent;
     for (const auto& piece : SplitCategoryPath(property->GetCategory(), separator)) {
         try {
-            auto row = categorized->ItemByKey(piece);
+            auto row = categorized->CategoryByName(piece);
             if (!row) {
                 std::string key = piece;
                 row = categorized->Add(parent, CNodes::LastChild, key, piece, ole::Variant(""),
@@ -58,7 +58,7 @@ void CRowTrees::AddProperty(const ole::Ptr<CProperty>& property, std::string_vie
 
 void CRowTrees::RemoveCategorizedRow(const ole::Ptr<CNode>& row) {
     const auto parent = row->Parent();
-    m_categorized->Remove(ole::Variant(row->Key()));
+    m_categorized->RemoveNode(row);
     if (parent && parent->ChildCount() == 0)
         RemoveCategorizedRow(parent);
 }

@@ -9,7 +9,10 @@ void ExpectInvariants(const ole::Ptr<CNodes>& tree) {
     for (const auto& row : tree->Snapshot()) {
         EXPECT_EQ(tree->ItemByPosition(row->PositionKey()).Get(), row.Get()) << row->Key();
         if (!row->Key().empty()) {
-            EXPECT_EQ(tree->ItemByKey(row->Key()).Get(), row.Get());
+            const auto found = row->NodeType() == NodeKind::Category
+                                   ? tree->CategoryByName(row->Key())
+                                   : tree->ItemByKey(row->Key());
+            EXPECT_EQ(found.Get(), row.Get());
         }
         for (int32_t i = 1; i <= row->ChildCount(); ++i)
             EXPECT_TRUE(row->Child(i)) << row->Key() << " child " << i;
@@ -67,7 +70,7 @@ TEST_F(RowsTest, KeysAreTrimmedAndUniqueWithoutCase) {
     EXPECT_EQ(tree->TopLevelCount(), 1);
 }
 
-TEST_F(RowsTest, NumericLookingKeysAreRowKeysNotPositions) {
+TEST_F(RowsTest, NumericLookingNamesAreCategoryNamesNotPositions) {
     auto [owner, tree] = MakeTree();
     auto plain = AddRow(tree, nullptr, "Misc");
     auto year = AddRow(tree, nullptr, "2024");
@@ -76,8 +79,10 @@ TEST_F(RowsTest, NumericLookingKeysAreRowKeysNotPositions) {
     ASSERT_TRUE(year);
     ASSERT_TRUE(one);
     ASSERT_TRUE(sub);
-    EXPECT_EQ(tree->Item(ole::Variant("1")).Get(), one.Get());
-    EXPECT_EQ(tree->Item(ole::Variant("2024")).Get(), year.Get());
+    EXPECT_EQ(tree->CategoryByName(" 1 ").Get(), one.Get());
+    EXPECT_EQ(tree->CategoryByName("2024").Get(), year.Get());
+    // Text given to Item is a property key: category names are not found there.
+    EXPECT_FALSE(tree->Item(ole::Variant("1")));
     EXPECT_EQ(sub->Parent().Get(), one.Get());
 
     // Numbers select by storage position, half to even; anything else finds nothing.
@@ -117,20 +122,20 @@ TEST_F(RowsTest, RemoveClosesGapsAndTakesWholeSubtrees) {
     auto b11 = AddRow(tree, b1, "B11");
     auto c1 = AddRow(tree, c, "C1");
 
-    tree->Remove(ole::Variant("a"));
+    tree->RemoveNode(tree->CategoryByName("a"));
     EXPECT_EQ(b->PositionKey(), "P0_I1");
     EXPECT_EQ(c->PositionKey(), "P0_I2");
     EXPECT_EQ(b->Index(), 1);
     EXPECT_EQ(c->Index(), 2);
     EXPECT_EQ(tree->TopLevelCount(), 2);
     EXPECT_EQ(c1->PositionKey(), MakePositionKey(c->NodeNumber(), 1));
-    EXPECT_EQ(tree->Item(ole::Variant("C1")).Get(), c1.Get());
+    EXPECT_EQ(tree->CategoryByName("C1").Get(), c1.Get());
     ExpectInvariants(tree);
 
-    tree->Remove(ole::Variant("B"));
+    tree->RemoveNode(b);
     EXPECT_EQ(tree->Count(), 2);
-    EXPECT_FALSE(tree->ItemByKey("B1"));
-    EXPECT_FALSE(tree->ItemByKey("B11"));
+    EXPECT_FALSE(tree->CategoryByName("B1"));
+    EXPECT_FALSE(tree->CategoryByName("B11"));
     EXPECT_EQ(c->PositionKey(), "P0_I1");
     EXPECT_TRUE(AddRow(tree, nullptr, "B11"));
     ExpectInvariants(tree);
@@ -138,11 +143,13 @@ TEST_F(RowsTest, RemoveClosesGapsAndTakesWholeSubtrees) {
     // A child removed from the middle renumbers its later siblings only.
     auto c2 = AddRow(tree, c, "C2");
     auto c3 = AddRow(tree, c, "C3");
-    tree->Remove(ole::Variant("C2"));
+    tree->RemoveNode(c2);
     EXPECT_EQ(c->ChildCount(), 2);
     EXPECT_EQ(c3->Index(), 2);
     EXPECT_EQ(c->Child(2).Get(), c3.Get());
     tree->Remove(ole::Variant("unknown"));
+    tree->RemoveNode(c2);
+    tree->RemoveNode(nullptr);
     EXPECT_EQ(tree->Count(), 4);
     ExpectInvariants(tree);
 }
@@ -159,7 +166,7 @@ TEST_F(RowsTest, SwapNodesExchangesSiblingsOnly) {
     tree->SwapNodes(a, b);
     EXPECT_EQ(a->Index(), 2);
     EXPECT_EQ(b->Index(), 1);
-    EXPECT_EQ(tree->Item(ole::Variant("A")).Get(), a.Get());
+    EXPECT_EQ(tree->CategoryByName("A").Get(), a.Get());
     EXPECT_EQ(tree->ItemByPosition("P0_I1").Get(), b.Get());
     EXPECT_EQ(a->FirstChild().Get(), a1.Get());
 
@@ -194,6 +201,33 @@ TEST_F(RowsTest, RowsOutlivingTheirTreeFindNothing) {
     EXPECT_FALSE(a1->NextVisibleNode());
     EXPECT_FALSE(a1->PreviousVisibleNode());
     EXPECT_FALSE(a1->IsDescendantOf(b));
+}
+
+TEST_F(RowsTest, CategoryNamesAndPropertyKeysLiveApart) {
+    auto [owner, tree] = MakeTree();
+    auto category = AddRow(tree, nullptr, "A_B");
+    std::string key = "A_B";
+    auto property =
+        tree->Add(category, CNodes::LastChild, key, "B", ole::Variant(""), NodeKind::Property);
+    ASSERT_TRUE(property);
+    EXPECT_EQ(tree->ItemByKey("a_b").Get(), property.Get());
+    EXPECT_EQ(tree->CategoryByName("a_b").Get(), category.Get());
+
+    // Duplicates are refused within one kind only.
+    std::string sameName = " a_b";
+    EXPECT_THROW(
+        tree->Add(nullptr, CNodes::LastChild, sameName, "x", ole::Variant(""), NodeKind::Category),
+        ole::Error);
+    std::string sameKey = "A_B";
+    EXPECT_THROW(
+        tree->Add(nullptr, CNodes::LastChild, sameKey, "x", ole::Variant(""), NodeKind::Property),
+        ole::Error);
+
+    tree->Remove(ole::Variant("A_B"));
+    EXPECT_FALSE(tree->ItemByKey("A_B"));
+    EXPECT_EQ(tree->CategoryByName("A_B").Get(), category.Get());
+    EXPECT_EQ(category->ChildCount(), 0);
+    ExpectInvariants(tree);
 }
 
 } // namespace

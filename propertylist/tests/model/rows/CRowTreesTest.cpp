@@ -75,8 +75,8 @@ TEST_F(RowsTest, BothViewsOrderCategoryAndPropertyRows) {
               (std::vector<std::string>{"Layout", ">Size", ">>Width", ">>Height", ">Left", "2024",
                                         ">Year", "1", ">Sub", ">>Deep", "Misc", ">Loose"}));
     const auto categorized = owner->trees.Categorized();
-    EXPECT_EQ(categorized->Item(ole::Variant("1"))->NodeType(), NodeKind::Category);
-    EXPECT_EQ(categorized->Item(ole::Variant("1"))->Name(), "1");
+    EXPECT_EQ(categorized->CategoryByName("1")->NodeType(), NodeKind::Category);
+    EXPECT_EQ(categorized->CategoryByName("1")->Name(), "1");
 
     // A renamed property shows its new name in both views.
     owner->properties->Item(ole::Variant(1))->LetName("Breadth");
@@ -94,8 +94,8 @@ TEST_F(RowsTest, RemovingTheLastPropertyPrunesItsCategories) {
     owner->trees.RemoveProperty(deep->GetInternalKey());
     EXPECT_EQ(VisibleNames(owner->trees.Categorized()), (std::vector<std::string>{"A", ">Other"}));
     EXPECT_EQ(VisibleNames(owner->trees.Alphabetic()), (std::vector<std::string>{"Other"}));
-    EXPECT_FALSE(owner->trees.Categorized()->ItemByKey("B"));
-    EXPECT_FALSE(owner->trees.Categorized()->ItemByKey("C"));
+    EXPECT_FALSE(owner->trees.Categorized()->CategoryByName("B"));
+    EXPECT_FALSE(owner->trees.Categorized()->CategoryByName("C"));
 
     // With the list gone, rows still answer from what they were made with.
     auto row = owner->trees.Alphabetic()->ItemByPosition("P0_I1");
@@ -105,6 +105,34 @@ TEST_F(RowsTest, RemovingTheLastPropertyPrunesItsCategories) {
     EXPECT_EQ(row->Name(), "Other");
     EXPECT_FALSE(row->Property());
     EXPECT_FALSE(row->NextVisibleNode());
+}
+
+TEST_F(RowsTest, CategoryPiecesFindOnlyCategoryRows) {
+    auto owner = ListOwner::Create();
+    auto ab = owner->Add("B", "A");
+    ASSERT_EQ(ab->GetInternalKey(), "A_B");
+    const CategoryLook look{.bold = true, .foreColor = 0xFF, .backColor = 0xFF00, .appearance = 1};
+    const std::pair<const char*, const char*> added[] = {
+        {"P1", "A_B"}, {"P2", "2024"}, {"P3", " 12 "}, {"P4", "1|2.5"}};
+    for (const auto& [name, category] : added) {
+        auto property = owner->properties->Add(name, ole::Variant(1), category);
+        owner->trees.AddProperty(property, "|", "Misc", look);
+    }
+    EXPECT_EQ(VisibleNames(owner->trees.Categorized()),
+              (std::vector<std::string>{"A", ">B", "A_B", ">P1", "2024", ">P2", "12", ">P3", "1",
+                                        ">2.5", ">>P4"}));
+    // The property keyed like the category keeps its own look.
+    EXPECT_FALSE(ab->GetBold());
+    EXPECT_NE(ab->GetForeColor(), 0xFF);
+    EXPECT_NE(ab->GetBackColor(), 0xFF00);
+    EXPECT_TRUE(owner->trees.Categorized()->CategoryByName("A_B")->Bold());
+
+    // Removing the property leaves the category of the same name.
+    owner->trees.RemoveProperty("A_B");
+    EXPECT_TRUE(owner->trees.Categorized()->CategoryByName("A_B"));
+    EXPECT_FALSE(owner->trees.Categorized()->CategoryByName("A"));
+    owner->trees.Clear();
+    owner->properties->Clear();
 }
 
 } // namespace

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "platform/base/Rounding.h"
+#include "platform/win/WinTypes.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <exception>
+#include <limits>
+
+// Small helpers of the property list's layout, row and message code: whole-pixel rounding that
+// never overflows, and the per-step error boundary.
+namespace attrgrid::grid {
+
+inline int32_t Clamp32(int64_t value) {
+    return static_cast<int32_t>(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
+                                                    std::numeric_limits<int32_t>::max()));
+}
+
+// Half to even, saturated at the 32-bit range (NaN gives 0): geometry never raises overflow.
+inline int32_t ToInt(double value) {
+    if (!(value == value))
+        return 0;
+    constexpr double kLow = std::numeric_limits<int32_t>::min();
+    constexpr double kHigh = std::numeric_limits<int32_t>::max();
+    return static_cast<int32_t>(std::clamp(base::RoundHalfEven(value), kLow, kHigh));
+}
+
+inline win::RECT MakeRect(int64_t left, int64_t top, int64_t right, int64_t bottom) {
+    return {Clamp32(left), Clamp32(top), Clamp32(right), Clamp32(bottom)};
+}
+
+// Runs one step of a sequence whose failures are skipped so the next step still runs.
+template <class F>
+void ResumeNext(F&& step) noexcept {
+    try {
+        step();
+    } catch (const std::exception&) {
+    }
+}
+
+} // namespace attrgrid::grid

@@ -1,0 +1,143 @@
+#include "propertylist/control/ZAVeravuvuDudu.h"
+
+#include "propertylist/control/GridGeometry.h"
+
+#include "shared/util/EditorValue.h"
+#include "shared/util/FontUtils.h"
+
+#include "platform/forms/app/App.h"
+#include "platform/forms/dialogs/MessageBox.h"
+#include "platform/forms/picture/LoadPicture.h"
+#include "platform/ole/convert/Conversions.h"
+#include "platform/win/Win.h"
+
+#include <string>
+
+namespace attrgrid {
+
+using grid::ResumeNext;
+
+namespace {
+
+constexpr int32_t kInternalError = 51;
+
+// The number a box shows: automation errors (0x8004xxxx) as their offset, everything else
+// (380 from a source, 53 from file I/O, 0x800A01A8) as the signed number it is. 64-bit, so no
+// value overflows inside the error path.
+std::string BoxNumber(int32_t number) {
+    const auto bits = static_cast<uint32_t>(number);
+    if ((bits & 0xFFFF0000U) == 0x80040000U)
+        return std::to_string(static_cast<int64_t>(bits) - int64_t{0x80040000});
+    return std::to_string(number);
+}
+
+} // namespace
+
+void ZAVeravuvuDudu::DisplayError(const ole::Error& error) {
+    const ole::Ptr<ZAVeravuvuDudu> self(this);
+    ole::Variant args[] = {ole::Variant(error.Description()), ole::Variant(error.Number()),
+                           ole::Variant(true)};
+    ResumeNext([&] { Raise(EvDisplayError, args); });
+    bool showBox = true;
+    ResumeNext([&] { showBox = ole::CBool(args[2]); });
+    if (!showBox)
+        return;
+    const std::string text =
+        error.Source() + " : " + error.Description() + " : " + BoxNumber(error.Number());
+    ResumeNext([&] { forms::MsgBox(forms::App::Component(kLibraryName), text, forms::vbOKOnly); });
+}
+
+bool ZAVeravuvuDudu::CommitActiveEditor() {
+    if (!m_ActiveEditor)
+        return true;
+    const ole::Ptr<ZAVeravuvuDudu> self(this);
+    const ole::Ptr<CEditor> editor = m_ActiveEditor;
+    try {
+        // Commit ends the edit through the listener before it returns; a failure while storing
+        // is reported there, so only the editor's own refusal arrives here.
+        editor->Commit();
+        return true;
+    } catch (const ole::Error& error) {
+        DisplayError(error);
+    } catch (const std::exception& failure) {
+        DisplayError(ole::Error(kInternalError, failure.what(), kLibraryName));
+    }
+    ResumeNext([&] { editor->LetVisible(false); });
+    if (m_ActiveEditor.Get() == editor.Get())
+        m_ActiveEditor = nullptr;
+    if (win::IsWindow(m_GridWnd))
+        win::SetFocus(m_GridWnd);
+    return false;
+}
+
+void ZAVeravuvuDudu::StoreEditedValue(const ole::Ptr<CNode>& row, const ole::Variant& newValue) {
+    int32_t editorType = shared::ksTextEditor;
+    ResumeNext([&] { editorType = ole::CLng(row->EditorType()); });
+    switch (editorType) {
+    case shared::KSFontEditor: {
+        // The row gets a font of its own, never the editor's object.
+        auto font = ole::Font::Create();
+        if (const auto edited = ole::PtrCast<ole::Font>(newValue.AsObject()))
+            shared::CopyFont(*font, *edited);
+        row->SetValue(ole::Variant(font));
+        return;
+    }
+    case shared::ksPictureEditor: {
+        if (newValue.IsNumericType() && !newValue.IsString())
+            return;
+        const std::string text = ole::CStr(newValue);
+        if (text == "(Picture)")
+            return;
+        ole::Ptr<ole::Picture> picture;
+        if (text != "(none)") {
+            ResumeNext([&] { picture = forms::LoadPicture(text); });
+            if (picture && picture->Type() <= 0)
+                picture = nullptr;
+        }
+        row->SetValue(ole::Variant(ole::Ptr<ole::Object>(picture)));
+        return;
+    }
+    default:
+        if (newValue.IsObject())
+            row->SetValue(newValue);
+        else
+            row->LetValue(newValue);
+    }
+}
+
+void ZAVeravuvuDudu::EndEdit(const ole::Ptr<CEditor>& anEditor, bool bCancel) {
+    const ole::Ptr<ZAVeravuvuDudu> self(this);
+    const ole::Ptr<CEditor> editor = anEditor;
+    try {
+        if (!bCancel && editor && editor.Get() == m_ActiveEditor.Get()) {
+            const ole::Ptr<CNode> row = m_EditNode;
+            const ole::Variant newValue = editor->GetValue();
+            ole::Variant args[] = {ole::Variant(row ? NodeProperty(row->Key()) : nullptr), newValue,
+                                   ole::Variant(false)};
+            Raise(EvValidateValue, args);
+            if (!ole::CBool(args[2]) && row)
+                StoreEditedValue(row, newValue);
+        }
+    } catch (const ole::Error& error) {
+        DisplayError(error);
+    } catch (const std::exception& failure) {
+        DisplayError(ole::Error(kInternalError, failure.what(), kLibraryName));
+    }
+    m_ActiveEditor = nullptr;
+    if (win::IsWindow(m_GridWnd))
+        win::SetFocus(m_GridWnd);
+    if (editor)
+        ResumeNext([&] { editor->LetVisible(false); });
+}
+
+void ZAVeravuvuDudu::OnEditorCommitEdit(const ole::Ptr<ole::Object>& anEditor) {
+    if (auto editor = ole::PtrCast<CEditor>(anEditor))
+        EndEdit(editor, false);
+}
+
+void ZAVeravuvuDudu::OnEditorCancelEdit(const ole::Ptr<ole::Object>& anEditor) {
+    if (auto editor = ole::PtrCast<CEditor>(anEditor))
+        EndEdit(editor, true);
+}
+
+} // namespace attrgrid

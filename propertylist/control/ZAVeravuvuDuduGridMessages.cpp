@@ -1,0 +1,198 @@
+#include "propertylist/control/ZAVeravuvuDudu.h"
+
+#include "propertylist/control/GridGeometry.h"
+#include "propertylist/control/paint/GridPainter.h"
+
+#include "shared/subclass/SubclassWnd.h"
+#include "shared/util/ColorUtils.h"
+
+#include "platform/win/Win.h"
+
+namespace attrgrid {
+
+using grid::ResumeNext;
+
+namespace {
+
+// The grid window's hooked messages, in the order they are hooked.
+constexpr win::UINT kGridMessages[] = {
+    win::WM_DESTROY,      win::WM_NOTIFY,         win::WM_SYSCOLORCHANGE,    win::WM_PAINT,
+    win::WM_CTLCOLOREDIT, win::WM_CTLCOLORSTATIC, win::WM_CTLCOLORSCROLLBAR,
+};
+
+win::HWND HwndFromParam(win::LPARAM lParam) {
+    return win::HWND::FromValue(static_cast<uint32_t>(lParam));
+}
+
+// EndPaint whatever happens while painting, so the update region always validates.
+class PaintGuard {
+public:
+    explicit PaintGuard(win::HWND hwnd) : m_hwnd(hwnd) { m_hdc = win::BeginPaint(hwnd, &m_ps); }
+    ~PaintGuard() { win::EndPaint(m_hwnd, &m_ps); }
+    PaintGuard(const PaintGuard&) = delete;
+    PaintGuard& operator=(const PaintGuard&) = delete;
+    win::HDC Dc() const { return m_hdc; }
+    const win::RECT& Area() const { return m_ps.rcPaint; }
+
+private:
+    win::HWND m_hwnd;
+    win::PAINTSTRUCT m_ps{};
+    win::HDC m_hdc;
+};
+
+} // namespace
+
+void ZAVeravuvuDudu::InstallGridSubclass() {
+    if (m_GridSubclassed || !win::IsWindow(m_GridWnd))
+        return;
+    shared::SubclassWindow(m_GridWnd, *this);
+    for (const win::UINT msg : kGridMessages)
+        shared::HookMessage(m_GridWnd, msg);
+    m_GridSubclassed = true;
+}
+
+void ZAVeravuvuDudu::RemoveGridSubclass() {
+    if (!m_GridSubclassed)
+        return;
+    m_GridSubclassed = false;
+    ResumeNext([&] { shared::UnsubclassWindow(m_GridWnd); });
+}
+
+win::LRESULT ZAVeravuvuDudu::WindowMsgListener(win::HWND hwnd, win::UINT Msg, win::WPARAM wParam,
+                                               win::LPARAM lParam, bool& bRouteToOriginal) {
+    const ole::Ptr<ZAVeravuvuDudu> self(this);
+    win::LRESULT result = 0;
+    ResumeNext([&] {
+        switch (Msg) {
+        case win::WM_PAINT:
+            result = OnGridPaint();
+            break;
+        case win::WM_NOTIFY:
+            result = HandleTooltipNotify(hwnd, wParam, lParam, bRouteToOriginal);
+            break;
+        case win::WM_CTLCOLOREDIT:
+        case win::WM_CTLCOLORSTATIC:
+            result = OnGridCtlColor(hwnd, Msg, wParam, lParam, bRouteToOriginal);
+            break;
+        case win::WM_CTLCOLORSCROLLBAR:
+            // The scroll bar keeps the system look instead of the panel's colours.
+            if (m_VScroll && m_VScroll->IsAlive() && HwndFromParam(lParam) == m_VScroll->Window()) {
+                bRouteToOriginal = false;
+                result = win::DefWindowProcA(hwnd, Msg, wParam, lParam);
+            }
+            break;
+        case win::WM_SYSCOLORCHANGE:
+            Refresh();
+            break;
+        case win::WM_DESTROY:
+            ReleaseResources();
+            break;
+        default:
+            break;
+        }
+    });
+    return result;
+}
+
+win::LRESULT ZAVeravuvuDudu::OnGridPaint() {
+    if (m_released || !win::IsWindow(m_GridWnd))
+        return 0;
+    // Under LockRefresh nothing was laid out as rows changed; a paint that happens anyway must
+    // not show stale geometry.
+    if (m_settings.lockRefresh) {
+        ResumeNext([&] { UpdateScrollBar(); });
+        ResumeNext([&] { LayoutRows(); });
+    }
+    const PaintGuard paint(m_GridWnd);
+    if (paint.Dc())
+        ResumeNext([&] { PaintGridArea(paint.Dc(), paint.Area()); });
+    return 1;
+}
+
+win::LRESULT ZAVeravuvuDudu::OnGridCtlColor(win::HWND, win::UINT, win::WPARAM wParam,
+                                            win::LPARAM lParam, bool& bRouteToOriginal) {
+    if (m_released || !m_ActiveEditor || !m_ResourceMgr)
+        return 0;
+    const ole::Ptr<CEditor> editor = m_ActiveEditor;
+    if (static_cast<uint32_t>(editor->hwnd()) != static_cast<uint32_t>(lParam))
+        return 0;
+    const ole::Ptr<CProperty> property = GetSelectedProperty();
+    if (!property)
+        return 0;
+    const auto hdc = win::HDC::FromValue(static_cast<uint32_t>(wParam));
+    // The property reads its -1 colours as the control's property colours.
+    const auto fore = static_cast<uint32_t>(property->GetForeColor());
+    const auto back = static_cast<uint32_t>(property->GetBackColor());
+    win::SetBkMode(hdc, win::TRANSPARENT);
+    win::SetTextColor(hdc, shared::TranslateColor(fore));
+    const win::HBRUSH brush =
+        m_ResourceMgr->GetBrush(shared::TranslateColor(back), "EditorBackColor");
+    bRouteToOriginal = false;
+    return static_cast<win::LRESULT>(brush.Value());
+}
+
+win::LRESULT ZAVeravuvuDudu::HandleTooltipNotify(win::HWND, win::WPARAM, win::LPARAM, bool&) {
+    return 0;
+}
+
+void ZAVeravuvuDudu::OnTreeContainerPaint() {
+    // The subclass paints at run time; the Paint event serves the designing container.
+    if (m_released || m_GridSubclassed || !win::IsWindow(m_GridWnd))
+        return;
+    const ole::Ptr<ZAVeravuvuDudu> self(this);
+    const win::HDC hdc = win::GetDC(m_GridWnd);
+    if (!hdc)
+        return;
+    win::RECT client{};
+    win::GetClientRect(m_GridWnd, &client);
+    ResumeNext([&] { PaintGridArea(hdc, client); });
+    win::ReleaseDC(m_GridWnd, hdc);
+}
+
+void ZAVeravuvuDudu::PaintGridArea(win::HDC hdc, const win::RECT& update) {
+    if (m_released || !m_Font || !m_DrawFont || !m_ResourceMgr)
+        return;
+    const ole::Ptr<ZAVeravuvuDudu> self(this);
+    GridPaintContext context{
+        .settings = m_settings,
+        .controlFont = *m_Font,
+        .drawFont = *m_DrawFont,
+        .resources = *m_ResourceMgr,
+        .activeNodes = m_ActiveNodes,
+        .selectedNode = m_SelectedNode,
+        .clientRect = {},
+        .headerPixels = HeaderPixelsInGrid(),
+        .scrollBarVisible = ScrollBarShown(),
+        .raisePropertyDraw = {},
+    };
+    win::GetClientRect(m_GridWnd, &context.clientRect);
+    context.raisePropertyDraw = [this](win::HDC dc, const ole::Ptr<CProperty>& property, int32_t cx,
+                                       int32_t cy, ksDrawStage stage, bool& bDoDefault) {
+        ole::Variant args[] = {ole::Variant(static_cast<int32_t>(dc.Value())),
+                               ole::Variant(property),
+                               ole::Variant(cx),
+                               ole::Variant(cy),
+                               ole::Variant(static_cast<int32_t>(stage)),
+                               ole::Variant(bDoDefault)};
+        Raise(EvPropertyDraw, args);
+        ResumeNext([&] { bDoDefault = args[5].AsBool(); });
+    };
+    GridPainter(context).PaintGridArea(hdc, update);
+}
+
+void ZAVeravuvuDudu::CalcRowHeight() {
+    if (m_released || !m_Font || !m_ResourceMgr)
+        return;
+    const win::HFONT font = m_ResourceMgr->GetFont(*m_Font, "TreeFont");
+    m_RowHeight = GridPainter::CalcRowHeight(m_GridWnd, font, m_RowHeight);
+}
+
+void ZAVeravuvuDudu::RefreshGrid() {
+    if (m_released || m_settings.lockRefresh || !m_picTreeContainer ||
+        !m_picTreeContainer->IsAlive())
+        return;
+    // The panel's own Refresh would repaint the header panels inside it as well.
+    ResumeNext([&] { RedrawPanel(m_picTreeContainer); });
+}
+
+} // namespace attrgrid

@@ -1,0 +1,446 @@
+#include "propertylist/control/ZAVeravuvuDudu.h"
+
+#include "propertylist/control/GridGeometry.h"
+
+#include "platform/base/Rounding.h"
+#include "platform/base/TextCase.h"
+#include "platform/win/Win.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <utility>
+
+namespace attrgrid {
+
+using forms::Axis;
+using grid::ResumeNext;
+using grid::ToInt;
+
+namespace {
+
+constexpr int kPixels = 3;
+constexpr int32_t kTabMarginPixels = 4;
+constexpr int32_t kHeaderTextPadding = 6;
+constexpr double kHimetricPerPixel = 2540.0 / 96.0;
+
+// Pixels and a surface's own units, as floating point (rounding would collapse a few pixels to 0
+// in inches or centimetres).
+double ToPixels(const forms::ScaleSpace& space, double units, Axis axis) {
+    return space.Convert(units, static_cast<int>(space.Mode()), kPixels, axis);
+}
+
+double FromPixels(const forms::ScaleSpace& space, double pixels, Axis axis) {
+    return space.Convert(pixels, kPixels, static_cast<int>(space.Mode()), axis);
+}
+
+const forms::ScaleSpace* SpaceOf(const ole::Ptr<forms::PictureBox>& box) {
+    return box && box->IsAlive() ? box->OwnScale() : nullptr;
+}
+
+// A child's Move in its parent's units; negative sizes are clamped (Move refuses them).
+void MoveInUnits(forms::Control& child, double left, double top, double width, double height) {
+    child.Move(static_cast<float>(left), ole::Variant(static_cast<float>(top)),
+               ole::Variant(static_cast<float>(std::max(width, 0.0))),
+               ole::Variant(static_cast<float>(std::max(height, 0.0))));
+}
+
+win::SIZE ClientSize(const ole::Ptr<forms::PictureBox>& box) {
+    win::RECT rc{};
+    if (box && box->IsAlive())
+        win::GetClientRect(box->Window(), &rc);
+    return {rc.right - rc.left, rc.bottom - rc.top};
+}
+
+} // namespace
+
+// ---- Conversions of the control's own units ----
+
+float ZAVeravuvuDudu::PixelsToScaleX(float pixels) const {
+    return static_cast<float>(FromPixels(Scale(), pixels, Axis::X));
+}
+
+float ZAVeravuvuDudu::PixelsToScaleY(float pixels) const {
+    return static_cast<float>(FromPixels(Scale(), pixels, Axis::Y));
+}
+
+float ZAVeravuvuDudu::ScaleToPixelsX(float units) const {
+    return static_cast<float>(ToPixels(Scale(), units, Axis::X));
+}
+
+float ZAVeravuvuDudu::ScaleToPixelsY(float units) const {
+    return static_cast<float>(ToPixels(Scale(), units, Axis::Y));
+}
+
+int32_t ZAVeravuvuDudu::GetHeaderHeight() const {
+    return ToInt(PixelsToScaleY(static_cast<float>(m_HeaderHeight)));
+}
+
+void ZAVeravuvuDudu::LetHeaderHeight(int32_t value) {
+    const int32_t pixels = ToInt(ScaleToPixelsY(static_cast<float>(value)));
+    if (pixels == m_HeaderHeight)
+        return;
+    m_HeaderHeight = pixels;
+    LayoutControls();
+}
+
+// ---- Grid panel ----
+
+int32_t ZAVeravuvuDudu::ScaleModeOfGrid() const {
+    const auto* space = SpaceOf(m_picTreeContainer);
+    return space ? static_cast<int32_t>(space->Mode()) : kPixels;
+}
+
+void ZAVeravuvuDudu::ApplyScaleUnits(std::string_view scaleUnits) {
+    if (m_released || !m_picTreeContainer)
+        return;
+    static constexpr std::array<std::pair<std::string_view, int16_t>, 7> kModes{{
+        {"TWIP", 1},
+        {"POINT", 2},
+        {"PIXEL", 3},
+        {"CHARACTER", 4},
+        {"INCH", 5},
+        {"MILLIMETER", 6},
+        {"CENTIMETER", 7},
+    }};
+    int16_t mode = kPixels;
+    for (const auto& [name, value] : kModes) {
+        if (base::EqualsNoCase(scaleUnits, name))
+            mode = value;
+    }
+    ResumeNext([&] { m_picTreeContainer->SetScaleMode(mode); });
+}
+
+float ZAVeravuvuDudu::GridScaleWidthPixels() const {
+    return static_cast<float>(ClientSize(m_picTreeContainer).cx);
+}
+
+float ZAVeravuvuDudu::GridScaleHeightPixels() const {
+    return static_cast<float>(ClientSize(m_picTreeContainer).cy);
+}
+
+int32_t ZAVeravuvuDudu::HeaderPixelsInGrid() const {
+    return m_settings.headers != ksHeadersNone ? m_HeaderHeight : 0;
+}
+
+int32_t ZAVeravuvuDudu::ScrollBarWidth() const {
+    return win::GetSystemMetrics(win::SM_CXVSCROLL);
+}
+
+bool ZAVeravuvuDudu::ScrollBarShown() const {
+    return m_VScroll && m_VScroll->IsAlive() && m_VScroll->Visible();
+}
+
+// ---- Tabs ----
+
+void ZAVeravuvuDudu::LayoutTabs() {
+    const auto* strip = SpaceOf(m_picTabContainer);
+    if (!strip || !m_lblDummy)
+        return;
+    double widthPx = 0;
+    double heightPx = 0;
+    ResumeNext([&] {
+        m_lblDummy->SetAutoSize(true);
+        m_lblDummy->SetVisible(false);
+        for (const auto* caption :
+             {&m_settings.alphabeticTabCaption, &m_settings.categorizedTabCaption}) {
+            m_lblDummy->SetCaption(*caption);
+            const win::RECT bounds = m_lblDummy->PixelBounds();
+            widthPx = std::max<double>(widthPx, bounds.right - bounds.left);
+            heightPx = std::max<double>(heightPx, bounds.bottom - bounds.top);
+        }
+    });
+    const double w = FromPixels(*strip, widthPx, Axis::X);
+    const double h = FromPixels(*strip, heightPx, Axis::Y);
+    m_TabWidth = ToInt(w * 1.4 + FromPixels(*strip, 10, Axis::X) + 3);
+    m_TabHeight = ToInt(h * 1.5);
+    if (strip->Width() <= 2.0 * m_TabWidth)
+        m_TabWidth = ToInt(strip->Width() / 2 - ToInt(FromPixels(*strip, 1, Axis::X)));
+    m_FirstTabRect = {0, 0, m_TabWidth, m_TabHeight};
+    m_SecondTabRect = {m_TabWidth, 0, 2 * m_TabWidth, m_TabHeight};
+}
+
+// ---- Placement ----
+
+void ZAVeravuvuDudu::OnTabContainerResize() {
+    if (m_released)
+        return;
+    const auto* strip = SpaceOf(m_picTabContainer);
+    if (!strip || !m_picTreeContainer)
+        return;
+    double tabHeight = 0;
+    double marginX = 0;
+    double marginY = 0;
+    if (m_settings.showTabs) {
+        ResumeNext([&] { LayoutTabs(); });
+        tabHeight = m_TabHeight;
+        marginX = FromPixels(*strip, kTabMarginPixels, Axis::X);
+        marginY = FromPixels(*strip, kTabMarginPixels, Axis::Y);
+    }
+    ResumeNext([&] {
+        MoveInUnits(*m_picTreeContainer, marginX, tabHeight + marginY, strip->Width() - 2 * marginX,
+                    strip->Height() - tabHeight - 2 * marginY);
+    });
+}
+
+void ZAVeravuvuDudu::LayoutControls() {
+    if (m_released)
+        return;
+    const ole::Ptr<ZAVeravuvuDudu> self(this);
+    ResumeNext([&] { OnTabContainerResize(); });
+    const auto* gridSpace = SpaceOf(m_picTreeContainer);
+    if (!gridSpace)
+        return;
+    const win::SIZE grid = ClientSize(m_picTreeContainer);
+
+    if (m_picHeaderContainer) {
+        ResumeNext([&] {
+            const double height = FromPixels(*gridSpace, m_HeaderHeight, Axis::Y);
+            const double top = m_settings.headers != ksHeadersNone ? 0.0 : -height;
+            MoveInUnits(*m_picHeaderContainer, 0, top, gridSpace->Width(), height);
+        });
+    }
+    const int32_t headerPixels = HeaderPixelsInGrid();
+    const int32_t rowsHeight = std::max(grid.cy - headerPixels, 0);
+
+    ResumeNext([&] { UpdateScrollBar(); });
+    if (m_VScroll && m_VScroll->IsAlive()) {
+        ResumeNext([&] {
+            const int32_t width = ScrollBarWidth();
+            win::SetWindowPos(m_VScroll->Window(), win::HWND_TOP, grid.cx - width, headerPixels,
+                              width, rowsHeight, win::SWP_NOACTIVATE);
+            win::HideCaret(m_VScroll->Window());
+        });
+    }
+    ResumeNext([&] { LayoutRows(); });
+    if (win::IsWindow(m_GridWnd))
+        win::InvalidateRect(m_GridWnd, nullptr, win::FALSE);
+}
+
+void ZAVeravuvuDudu::UpdateScrollBar() {
+    if (m_released || !m_VScroll || !m_VScroll->IsAlive())
+        return;
+    const int64_t height = static_cast<int64_t>(GridScaleHeightPixels()) - HeaderPixelsInGrid();
+    int64_t visibleRows = 0;
+    ForEachVisibleRow([&](const ole::Ptr<CNode>&) {
+        ++visibleRows;
+        return true;
+    });
+    if (visibleRows == 0) {
+        // An empty grid must not keep a working scroll bar; its value stays for the next show.
+        m_VScroll->SetVisible(false);
+        return;
+    }
+    const int64_t page = m_RowHeight > 0 ? std::max<int64_t>(height, 0) / m_RowHeight : 0;
+    if (page >= visibleRows) {
+        m_VScroll->SetVisible(false);
+        return;
+    }
+    constexpr int64_t kMaxValue = 32767;
+    m_VScroll->SetSmallChange(1);
+    m_VScroll->SetLargeChange(static_cast<int16_t>(std::clamp<int64_t>(page, 1, kMaxValue)));
+    m_VScroll->SetMin(0);
+    // Max clamps a larger Value and raises Change once.
+    m_VScroll->SetMax(static_cast<int16_t>(std::min(visibleRows - page, kMaxValue)));
+    m_VScroll->SetVisible(true);
+    win::HideCaret(m_VScroll->Window());
+}
+
+void ZAVeravuvuDudu::LayoutRows() {
+    if (m_released || !m_ActiveNodes)
+        return;
+    const int32_t rowHeight = m_RowHeight;
+    int32_t box = ToInt(rowHeight / 2.0);
+    if (box % 2 != 0)
+        --box;
+    const int64_t gridHeight = static_cast<int64_t>(GridScaleHeightPixels());
+    int64_t top = HeaderPixelsInGrid();
+    int64_t width = static_cast<int64_t>(GridScaleWidthPixels());
+    if (ScrollBarShown()) {
+        top -= static_cast<int64_t>(m_VScroll->GetValue()) * rowHeight;
+        width -= ScrollBarWidth();
+    }
+    const double indentation = m_settings.indentation;
+    const bool categorized = m_settings.Categorized();
+    const bool boxes = categorized && (m_settings.treeStyle == ksPlusMinusText ||
+                                       m_settings.treeStyle == ksTreeLinesPlusMinusText);
+
+    ForEachVisibleRow([&](const ole::Ptr<CNode>& row) {
+        const int64_t rowTop = top;
+        row->SetRowRect(grid::MakeRect(0, rowTop, width, rowTop + rowHeight));
+        top += rowHeight;
+        row->SetNameRect(GetCellRect(row, 1));
+        row->SetValueRect(GetCellRect(row, 2));
+        if (rowTop > gridHeight)
+            return true;
+
+        const double indent = indentation * (row->Level() - 1);
+        int64_t x = 2;
+        win::RECT plusMinus{};
+        if (boxes) {
+            const int64_t left = ToInt(indent + 2);
+            const int64_t boxTop = ToInt((rowHeight - box) / 2.0);
+            plusMinus = grid::MakeRect(left, boxTop, left + box + 1, boxTop + box + 1);
+            row->SetTreeLineX(ToInt((plusMinus.left + plusMinus.right) / 2.0));
+            x = plusMinus.right + 2;
+        } else if (categorized) {
+            x = ToInt(indent);
+            row->SetTreeLineX(ToInt(static_cast<double>(x) + box / 2 - indentation));
+        }
+        // A box left over from another tree style would still take clicks.
+        row->SetPlusMinusRect(plusMinus);
+
+        win::RECT pictureRect{};
+        ResumeNext([&] {
+            const auto picture = ole::PtrCast<ole::Picture>(row->Picture());
+            if (!picture || picture->Type() == 0)
+                return;
+            const int32_t pictureWidth = ToInt(picture->Width() / kHimetricPerPixel);
+            const int32_t pictureHeight = ToInt(picture->Height() / kHimetricPerPixel);
+            int64_t y0 = 0;
+            int64_t y1 = rowHeight;
+            if (rowHeight > pictureHeight) {
+                y0 = (rowHeight - pictureHeight) / 2;
+                y1 = y0 + pictureHeight;
+            }
+            pictureRect = grid::MakeRect(x, y0, x + pictureWidth, y1);
+            x = pictureRect.right + 2;
+        });
+        row->SetPictureRect(pictureRect);
+        row->SetTextLeft(grid::Clamp32(x));
+        return true;
+    });
+}
+
+win::RECT ZAVeravuvuDudu::GetCellRect(const ole::Ptr<CNode>& node, int32_t column) const {
+    if (!node)
+        return {};
+    const win::RECT row = node->RowRect();
+    double split = 0;
+    if (const auto* header = SpaceOf(m_picHeaderContainer); header && m_HeaderSplitter)
+        split = ToPixels(*header, m_HeaderSplitter->GetSplitterLocation(), Axis::X);
+    const int32_t edge = ToInt(split + 1);
+    if (column == 1)
+        return {row.left, row.top, edge, row.bottom};
+    int64_t right = ToInt(GridScaleWidthPixels() - split + edge - 1);
+    if (ScrollBarShown())
+        right -= ScrollBarWidth();
+    return grid::MakeRect(edge, row.top, right, row.bottom);
+}
+
+int32_t ZAVeravuvuDudu::ColumnFromX(int32_t x) const {
+    int32_t limit = 0;
+    if (m_picNameHeader && m_picNameHeader->IsAlive()) {
+        const win::RECT bounds = m_picNameHeader->PixelBounds();
+        limit = bounds.right - bounds.left;
+    }
+    return x < limit ? 1 : 2;
+}
+
+// ---- Selection ----
+
+void ZAVeravuvuDudu::SelectNode(const ole::Ptr<CNode>& node) {
+    if (m_released)
+        return;
+    const ole::Ptr<ZAVeravuvuDudu> self(this);
+    const ole::Ptr<CNode> target = node;
+    ++m_selectDepth;
+    const struct DepthGuard {
+        int32_t& depth;
+        ~DepthGuard() { --depth; }
+    } guard{m_selectDepth};
+
+    if (target.Get() != m_SelectedNode.Get()) {
+        CommitActiveEditor();
+        InvalidateNodeRow(m_SelectedNode);
+        m_SelectedNode = target;
+        if (target) {
+            RepaintDescription();
+            ExpandAncestors(target);
+            // The expansion may have run a nested selection; this call's row still wins.
+            m_SelectedNode = target;
+            InvalidateNodeRow(target);
+        }
+    }
+    // A selection made inside another one (expanding ancestors) leaves the editor to the outer.
+    if (m_selectDepth == 1 && !m_ActiveEditor && m_SelectedNode)
+        BeginEditOfSelection();
+}
+
+void ZAVeravuvuDudu::BeginEditOfSelection() {}
+
+// ---- Fonts ----
+
+void ZAVeravuvuDudu::ApplyFonts() {
+    if (m_released || !m_Font)
+        return;
+    const ole::Ptr<ZAVeravuvuDudu> self(this);
+    for (const auto* panel : {&m_picTabContainer, &m_picNameHeader, &m_picValueHeader}) {
+        if (*panel)
+            ResumeNext([&] { (*panel)->SetFont(m_Font); });
+    }
+    if (m_lblDummy)
+        ResumeNext([&] { m_lblDummy->SetFont(m_Font); });
+
+    if (m_picHeaderContainer && m_picHeaderContainer->IsAlive() && m_ResourceMgr) {
+        const win::HWND headerWnd = m_picHeaderContainer->Window();
+        if (const win::HDC hdc = win::GetDC(headerWnd)) {
+            const win::HGDIOBJ old =
+                win::SelectObject(hdc, m_ResourceMgr->GetFont(*m_Font, "TreeFont"));
+            win::SIZE extent{};
+            const bool measured = win::GetTextExtentPoint32A(hdc, "Qp", 2, &extent) != win::FALSE;
+            win::SelectObject(hdc, old);
+            win::ReleaseDC(headerWnd, hdc);
+            // Kept in pixels: a trip through coarse scale units would lose the height.
+            if (measured && extent.cy + kHeaderTextPadding != m_HeaderHeight) {
+                m_HeaderHeight = extent.cy + kHeaderTextPadding;
+                ResumeNext([&] { LayoutControls(); });
+            }
+        }
+    }
+    ResumeNext([&] { CalcRowHeight(); });
+    ResumeNext([&] { UpdateScrollBar(); });
+    ResumeNext([&] { LayoutRows(); });
+}
+
+// ---- Repaints and children's events ----
+
+void ZAVeravuvuDudu::RepaintHeaders() {
+    for (const auto* panel : {&m_picHeaderContainer, &m_picNameHeader, &m_picValueHeader}) {
+        if (*panel && (*panel)->IsAlive())
+            ResumeNext([&] { (*panel)->Refresh(); });
+    }
+}
+
+void ZAVeravuvuDudu::RepaintTabs() {
+    if (m_picTabContainer && m_picTabContainer->IsAlive())
+        ResumeNext([&] { m_picTabContainer->Refresh(); });
+}
+
+void ZAVeravuvuDudu::RepaintDescription() {
+    if (m_picDescPane && m_picDescPane->IsAlive())
+        ResumeNext([&] { m_picDescPane->Refresh(); });
+}
+
+// The container splitter has placed the tab strip and the description pane by now; the tab strip's
+// own Resize placed the grid, and the control's Resize lays the rest out afterwards.
+void ZAVeravuvuDudu::OnBackgroundResize() {}
+
+void ZAVeravuvuDudu::OnContainerSplitterLocationChanged() {
+    if (m_released)
+        return;
+    const ole::Ptr<ZAVeravuvuDudu> self(this);
+    ResumeNext([&] { LayoutControls(); });
+    RepaintDescription();
+}
+
+void ZAVeravuvuDudu::OnHeaderSplitterLocationChanged() {
+    if (m_released)
+        return;
+    const ole::Ptr<ZAVeravuvuDudu> self(this);
+    ResumeNext([&] { LayoutRows(); });
+    RepaintHeaders();
+    RefreshGrid();
+}
+
+} // namespace attrgrid

@@ -1,0 +1,196 @@
+#include "propertylist/control/ZAVeravuvuDudu.h"
+
+#include "propertylist/control/GridGeometry.h"
+
+#include "platform/win/Win.h"
+
+#include <algorithm>
+
+namespace attrgrid {
+
+using grid::ResumeNext;
+
+namespace {
+
+constexpr int32_t kButtonFace = static_cast<int32_t>(0x8000000F);
+
+// A row still held by its tree: removal leaves the object alive in whoever kept it.
+bool HeldBy(const ole::Ptr<CNodes>& tree, const ole::Ptr<CNode>& row) {
+    return tree && row && row->NodesId() == ole::PtrOfObject(tree.Get()) &&
+           tree->ItemByPosition(row->PositionKey()).Get() == row.Get();
+}
+
+} // namespace
+
+CategoryLook ZAVeravuvuDudu::CurrentCategoryLook() const {
+    // Rows mark the control's default back colour with -1, as the CategoryBackColor setter does.
+    const int32_t back =
+        m_settings.categoryBackColor == kButtonFace ? -1 : m_settings.categoryBackColor;
+    return {m_settings.categoryBold, m_settings.categoryForeColor, back,
+            m_settings.categoryAppearance};
+}
+
+void ZAVeravuvuDudu::ForEachCategoryRow(const std::function<void(CNode&)>& apply) {
+    if (!m_Rows)
+        return;
+    const ole::Ptr<CNodes> tree = m_Rows->Categorized();
+    for (const auto& row : tree->Snapshot()) {
+        if (row && row->NodeType() == NodeKind::Category)
+            ResumeNext([&] { apply(*row); });
+    }
+}
+
+void ZAVeravuvuDudu::OnPropertyAdded(const ole::Ptr<CProperty>& aProperty) {
+    const ole::Ptr<ZAVeravuvuDudu> self(this);
+    const ole::Ptr<CProperty> property = aProperty;
+    if (!m_released && m_Rows && property) {
+        ResumeNext([&] {
+            m_Rows->AddProperty(property, m_settings.categorySeparator, m_settings.defaultCategory,
+                                CurrentCategoryLook());
+        });
+        if (!m_settings.lockRefresh) {
+            ResumeNext([&] { UpdateScrollBar(); });
+            ResumeNext([&] { LayoutRows(); });
+            RefreshGrid();
+        }
+    }
+    ole::Variant args[] = {ole::Variant(property)};
+    Raise(EvPropertyAdded, args);
+}
+
+void ZAVeravuvuDudu::OnPropertyDeleted(const ole::Ptr<CProperty>& aProperty) {
+    const ole::Ptr<ZAVeravuvuDudu> self(this);
+    const ole::Ptr<CProperty> property = aProperty;
+    if (!m_released && m_Rows && property) {
+        const std::string key = property->GetInternalKey();
+        if (m_ActiveNodes && m_ActiveEditor) {
+            const auto row = m_ActiveNodes->ItemByKey(key);
+            if (row && row.Get() == m_EditNode.Get()) {
+                const ole::Ptr<CEditor> editor = m_ActiveEditor;
+                m_ActiveEditor = nullptr;
+                ResumeNext([&] { editor->LetVisible(false); });
+            }
+        }
+        ResumeNext([&] { m_Rows->RemoveProperty(key); });
+        DropStaleSelection();
+        if (!m_settings.lockRefresh) {
+            ResumeNext([&] { UpdateScrollBar(); });
+            ResumeNext([&] { LayoutRows(); });
+            RefreshGrid();
+        }
+    }
+    ole::Variant args[] = {ole::Variant(property)};
+    Raise(EvPropertyDeleted, args);
+}
+
+void ZAVeravuvuDudu::DropStaleSelection() {
+    bool dropped = false;
+    if (m_SelectedNode && !HeldBy(m_ActiveNodes, m_SelectedNode)) {
+        m_SelectedNode = nullptr;
+        dropped = true;
+    }
+    if (m_EditNode && !HeldBy(m_ActiveNodes, m_EditNode)) {
+        if (m_ActiveEditor) {
+            const ole::Ptr<CEditor> editor = m_ActiveEditor;
+            m_ActiveEditor = nullptr;
+            ResumeNext([&] { editor->LetVisible(false); });
+        }
+        m_EditNode = nullptr;
+    }
+    if (dropped)
+        RepaintDescription();
+}
+
+void ZAVeravuvuDudu::OnPropertiesCleared() {
+    const ole::Ptr<ZAVeravuvuDudu> self(this);
+    m_EditNode = nullptr;
+    m_SelectedNode = nullptr;
+    if (m_ActiveEditor) {
+        const ole::Ptr<CEditor> editor = m_ActiveEditor;
+        m_ActiveEditor = nullptr;
+        ResumeNext([&] { editor->LetVisible(false); });
+    }
+    if (m_Rows)
+        ResumeNext([&] { m_Rows->Clear(); });
+}
+
+ole::Ptr<CNode> ZAVeravuvuDudu::RowOfExpandChange(std::string_view key) const {
+    if (!m_ActiveNodes)
+        return nullptr;
+    // Only rows with children react to Expanded, and those are category rows; a property
+    // sharing the category's name as its key must not be taken for it.
+    if (auto category = m_ActiveNodes->CategoryByName(key))
+        return category;
+    return m_ActiveNodes->ItemByKey(key);
+}
+
+void ZAVeravuvuDudu::NodePropertyChanged(std::string_view key, std::string_view propName) {
+    if (propName != "Expanded" || m_released)
+        return;
+    const ole::Ptr<ZAVeravuvuDudu> self(this);
+    const std::string rowKey(key);
+    CommitActiveEditor();
+    if (const auto row = RowOfExpandChange(rowKey))
+        OnRowExpandedChanged(row);
+}
+
+void ZAVeravuvuDudu::NodeExpandedChanged(CNode& node) {
+    if (m_released)
+        return;
+    const ole::Ptr<ZAVeravuvuDudu> self(this);
+    const ole::Ptr<CNode> row(&node);
+    CommitActiveEditor();
+    // Only a row of the active view moves the selection and the layout.
+    if (m_ActiveNodes && row->NodesId() == ole::PtrOfObject(m_ActiveNodes))
+        OnRowExpandedChanged(row);
+}
+
+void ZAVeravuvuDudu::OnRowExpandedChanged(const ole::Ptr<CNode>& row) {
+    ole::Ptr<CNode> toSelect = m_SelectedNode;
+    if (!row->Expanded() && toSelect && toSelect->IsDescendantOf(row))
+        toSelect = row;
+    ResumeNext([&] { UpdateScrollBar(); });
+    ResumeNext([&] { LayoutRows(); });
+    ResumeNext([&] { SelectNode(toSelect); });
+
+    win::RECT client{};
+    if (win::IsWindow(m_GridWnd) && win::GetClientRect(m_GridWnd, &client)) {
+        client.top = std::max(row->RowRect().top, 0);
+        win::InvalidateRect(m_GridWnd, &client, win::FALSE);
+    }
+}
+
+void ZAVeravuvuDudu::PropertyChanged(CProperty& aProperty) {
+    if (m_released || !m_Rows)
+        return;
+    const ole::Ptr<ZAVeravuvuDudu> self(this);
+    const ole::Ptr<CProperty> property(&aProperty);
+    const std::string key = property->GetInternalKey();
+    // Rows keep a copy of the name for when the property is gone; keep it current.
+    for (const auto& tree : {m_Rows->Alphabetic(), m_Rows->Categorized()}) {
+        if (const auto row = tree->ItemByKey(key))
+            row->SetName(property->GetName());
+    }
+    if (m_ActiveNodes)
+        InvalidateNodeRow(m_ActiveNodes->ItemByKey(key));
+}
+
+void ZAVeravuvuDudu::ExpandAncestors(const ole::Ptr<CNode>& node) {
+    if (!node)
+        return;
+    const ole::Ptr<CNode> parent = node->Parent();
+    if (!parent)
+        return;
+    ExpandAncestors(parent);
+    if (!parent->Expanded())
+        parent->SetExpanded(true);
+}
+
+void ZAVeravuvuDudu::InvalidateNodeRow(const ole::Ptr<CNode>& node) {
+    if (!node || !win::IsWindow(m_GridWnd))
+        return;
+    const win::RECT rect = node->RowRect();
+    win::InvalidateRect(m_GridWnd, &rect, win::TRUE);
+}
+
+} // namespace attrgrid

@@ -1,0 +1,65 @@
+#include "propertylist/library/AttrgridTypes.h"
+
+#include "propertylist/control/ZAVeravuvuDudu.h"
+#include "propertylist/editors/CEditorListener.h"
+#include "propertylist/model/listitems/CListItem.h"
+#include "propertylist/model/listitems/CListItems.h"
+#include "propertylist/model/property/CProperties.h"
+#include "propertylist/model/property/CProperty.h"
+
+#include "platform/ole/typeinfo/TypeLibraryRegistry.h"
+
+namespace attrgrid {
+
+const ole::Guid& AttrgridTypes::LibraryId() {
+    static const ole::Guid id = ole::Guid::FromString("{6A1D2C30-4B7E-4F21-9C3A-5E8D7B210000}");
+    return id;
+}
+
+void AttrgridTypes::AddEnums(ole::TypeLibrary& library) {
+    library.AddEnum("ksActiveView", {{"ksAlphabetic", 0}, {"ksCatagorized", 1}});
+    library.AddEnum("ksAppearance", {{"ksFlat", 0}, {"ks3d", 1}});
+    library.AddEnum("ksBorderStyle", {{"ksNone", 0}, {"ksFixedSingle", 1}});
+    library.AddEnum("ksGrid", {{"ksGridNone", 0}, {"ksGridSolid", 1}, {"ksGridDotted", 2}});
+    library.AddEnum("ksHeaders", {{"ksHeadersNone", 0}, {"ksHeadersFlat", 1}, {"ksHeaders3d", 2}});
+    library.AddEnum("ksPictureLayout",
+                    {{"ksPictureCentered", 0}, {"ksPictureStretched", 1}, {"ksPictureTiled", 2}});
+    library.AddEnum("ksSortOrder", {{"ksAscending", 0}, {"ksDescending", 1}});
+    library.AddEnum("ksTreeStyle", {{"ksText", 0},
+                                    {"ksPlusMinusText", 1},
+                                    {"ksTreelinesText", 2},
+                                    {"ksTreeLinesPlusMinusText", 3}});
+    library.AddEnum("ksDrawStage", {{"ksPreErase", 0}, {"ksPostErase", 1}, {"ksPostDraw", 2}});
+    library.AddEnum("ksEditorType", {{"ksCustomDialog", 0},
+                                     {"KSCustomEditor", 1},
+                                     {"ksTextEditor", 2},
+                                     {"KSNumberEditor", 3},
+                                     {"ksBooleanEditor", 4},
+                                     {"KSFontEditor", 5},
+                                     {"KSDateEditor", 6},
+                                     {"ksFileEditor", 7},
+                                     {"KSDirectoryEditor", 8},
+                                     {"KSListEditor", 9},
+                                     {"KSColorEditor", 10},
+                                     {"ksPictureEditor", 11}});
+}
+
+void AttrgridTypes::AddClasses(ole::TypeLibrary& library) {
+    library.AddClass(ZAVeravuvuDudu::Info());
+    library.AddClass(CProperties::Info());
+    library.AddClass(CProperty::Info());
+    library.AddClass(CListItems::Info());
+    library.AddClass(CListItem::Info());
+    library.AddClass(CEditorListener::Info());
+}
+
+void AttrgridTypes::RegisterOnce() {
+    if (ole::TypeLibraryRegistry::Load(LibraryId(), kMajor, kMinor))
+        return;
+    auto library = std::make_shared<ole::TypeLibrary>(kName, LibraryId(), kMajor, kMinor);
+    AddEnums(*library);
+    AddClasses(*library);
+    ole::TypeLibraryRegistry::Register(library);
+}
+
+} // namespace attrgrid

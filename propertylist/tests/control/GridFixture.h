@@ -1,0 +1,155 @@
+#pragma once
+
+// The property list hosted on a test form, the way a program hosts it: created by ProgID through
+// the class registry (with the list-box and colour-picker stand-ins registered), reached through
+// its extender by member id or name. Every test ends with windows, DCs, GDI objects, hooks and
+// automation objects back at the counts they had before the control was made.
+//
+//   class MyTest : public attrgrid::test::GridFixture {};
+//   TEST_F(MyTest, Something) {
+//       HostGrid();                       // user mode, InitProperties, default font
+//       Put(ZAVeravuvuDudu::IdGrid, ole::Variant(int32_t{0}));
+//       EXPECT_EQ(Grid().GetGrid(), 0);
+//       EXPECT_EQ(EventNames(), ...);     // events of the control since HostGrid
+//   }
+
+#include "StandIns.h"
+
+#include "propertylist/control/ZAVeravuvuDudu.h"
+
+#include "platform/forms/host/Ambient.h"
+#include "platform/forms/test/EventRecorder.h"
+#include "platform/forms/test/TestHost.h"
+#include "platform/ole/error/UnhandledError.h"
+#include "platform/ole/object/ObjectProbes.h"
+#include "platform/ole/registry/ClassRegistry.h"
+#include "platform/win/test/Probes.h"
+#include "platform/win/test/TestApi.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace attrgrid::test {
+
+using forms::test::HostMode;
+
+struct LiveCounts {
+    size_t windows = 0;
+    size_t dcs = 0;
+    size_t gdiObjects = 0;
+    size_t hooks = 0;
+    size_t objects = 0;
+
+    static LiveCounts Now() {
+        return {win::test::LiveWindowCount(), win::test::LiveDcCount(),
+                win::test::LiveGdiObjectCount(), win::test::liveHookCount(),
+                ole::LiveObjectCount()};
+    }
+    friend bool operator==(const LiveCounts&, const LiveCounts&) = default;
+};
+
+inline void PrintTo(const LiveCounts& c, std::ostream* os) {
+    *os << "{windows " << c.windows << ", dcs " << c.dcs << ", gdi " << c.gdiObjects << ", hooks "
+        << c.hooks << ", objects " << c.objects << "}";
+}
+
+class GridFixture : public ::testing::Test {
+protected:
+    static constexpr win::RECT kDefaultBounds{10, 10, 310, 250};
+
+    void SetUp() override {
+        win::test::resetPlatform();
+        win::test::ClearCaughtExceptions();
+        ole::TakeReportedErrors();
+        RegisterStandIns();
+        ZAVeravuvuDudu::Register();
+        m_baseline = LiveCounts::Now();
+    }
+
+    void TearDown() override {
+        Unload();
+        EXPECT_EQ(LiveCounts::Now(), m_baseline) << "the control's teardown left something behind";
+        for (const auto& caught : win::test::CaughtExceptions())
+            ADD_FAILURE() << "exception caught at a " << caught.where << ": " << caught.what;
+        for (const auto& error : ole::TakeReportedErrors())
+            ADD_FAILURE() << "unhandled error " << error.Number() << ": " << error.Description();
+        win::test::resetPlatform();
+    }
+
+    // Hosts the control: a new one (InitProperties) without `stored`, else ReadProperties from it.
+    ZAVeravuvuDudu& HostGrid(HostMode mode = HostMode::User, ole::PropertyBag* stored = nullptr,
+                             const win::RECT& bounds = kDefaultBounds) {
+        Host(mode);
+        m_grid = ole::PtrCast<ZAVeravuvuDudu>(ole::ClassRegistry::Create(ZAVeravuvuDudu::kProgId));
+        if (!m_grid)
+            throw std::runtime_error("the control was not created");
+        // Attached before siting, so the events raised while the properties load are recorded.
+        m_events = forms::test::EventRecorder::Attach(m_grid);
+        m_extender = m_host->Host(m_grid, "Grid1", bounds, stored);
+        win::test::pump();
+        return *m_grid;
+    }
+
+    ZAVeravuvuDudu& Grid() { return *m_grid; }
+    const ole::Ptr<ZAVeravuvuDudu>& GridObject() const { return m_grid; }
+    forms::Extender& Ext() { return *m_extender; }
+    // The form, made on first use in `mode` (later calls keep the first mode); set its font
+    // before HostGrid to give the control another ambient font.
+    forms::test::TestHost& Host(HostMode mode = HostMode::User) {
+        if (!m_host)
+            m_host = std::make_unique<forms::test::TestHost>(mode);
+        return *m_host;
+    }
+
+    // Late-bound access through the control's own dispatch, as the demo calls it.
+    ole::Variant Get(ole::DISPID id) { return m_grid->Invoke(id, ole::DISPATCH_PROPERTYGET, {}); }
+    void Put(ole::DISPID id, ole::Variant value) {
+        ole::Variant args[] = {std::move(value)};
+        m_grid->Invoke(id, ole::DISPATCH_PROPERTYPUT, args);
+    }
+    void PutRef(ole::DISPID id, ole::Variant value) {
+        ole::Variant args[] = {std::move(value)};
+        m_grid->Invoke(id, ole::DISPATCH_PROPERTYPUTREF, args);
+    }
+    ole::Variant Call(ole::DISPID id, std::vector<ole::Variant> args = {}) {
+        return m_grid->Invoke(id, ole::DISPATCH_METHOD, args);
+    }
+
+    // The control's events since HostGrid began (or the last ClearEvents), by name.
+    std::vector<std::string> EventNames() const {
+        return m_events ? m_events->Names() : std::vector<std::string>{};
+    }
+    const std::vector<std::string>& EventLog() const { return m_events->Log(); }
+    void ClearEvents() {
+        if (m_events)
+            m_events->Clear();
+    }
+
+    // Saves the control into a new container bag (WriteProperties).
+    ole::Ptr<ole::PropertyBag> Save() { return forms::test::TestHost::Save(*m_extender); }
+
+    // Unloads the form (WM_DESTROY of every window, then Terminate) and lets go of the control.
+    void Unload() {
+        if (m_events)
+            m_events->Detach();
+        m_events = nullptr;
+        m_extender = nullptr;
+        m_grid = nullptr;
+        m_host.reset();
+        win::test::pump();
+    }
+
+    const LiveCounts& Baseline() const { return m_baseline; }
+
+private:
+    LiveCounts m_baseline;
+    std::unique_ptr<forms::test::TestHost> m_host;
+    ole::Ptr<forms::Extender> m_extender;
+    ole::Ptr<ZAVeravuvuDudu> m_grid;
+    ole::Ptr<forms::test::EventRecorder> m_events;
+};
+
+} // namespace attrgrid::test

@@ -1,0 +1,250 @@
+#pragma once
+
+// Paints row trees built by CRowTrees onto a small memory surface with GridPainter, with a
+// minimal owner standing in for the control and a row layout following the grid's rules.
+
+#include "propertylist/control/paint/GridPainter.h"
+#include "propertylist/model/property/CProperties.h"
+#include "propertylist/model/property/CPropertyOwner.h"
+#include "propertylist/model/rows/CRowTrees.h"
+
+#include "platform/ole/dispatch/ClassBuilder.h"
+#include "platform/ole/error/Error.h"
+#include "platform/ole/object/ObjectProbes.h"
+#include "platform/win/Win.h"
+#include "platform/win/test/Probes.h"
+#include "platform/win/test/TestApi.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace painttest {
+
+using namespace attrgrid;
+
+constexpr win::COLORREF kWhite = win::RGB(255, 255, 255);
+constexpr win::COLORREF kBlack = win::RGB(0, 0, 0);
+constexpr win::COLORREF kRed = win::RGB(255, 0, 0);
+constexpr win::COLORREF kGreen = win::RGB(0, 255, 0);
+constexpr win::COLORREF kBlue = win::RGB(0, 0, 255);
+constexpr win::COLORREF kCream = win::RGB(255, 255, 200);
+constexpr win::COLORREF kSky = win::RGB(170, 200, 255);
+constexpr win::COLORREF kGrey = win::RGB(128, 128, 128);
+constexpr win::COLORREF kNavy = win::RGB(0, 0, 128);
+constexpr win::COLORREF kMagenta = win::RGB(255, 0, 255);
+
+class PaintOwner : public ole::Object, public CNodesOwner, public CPropertyOwner {
+public:
+    const ole::ClassInfo& GetClassInfo() const override {
+        static const ole::ClassInfo info = ole::ClassBuilder<PaintOwner>("PaintOwner").Build();
+        return info;
+    }
+    ole::Ptr<ole::Object> NodeProperty(std::string_view key) override {
+        try {
+            return properties->ItemByInternalKey(key);
+        } catch (const ole::Error&) {
+            return nullptr;
+        }
+    }
+    void NodePropertyChanged(std::string_view, std::string_view) override {}
+    int32_t PropertyBackColor() const override { return settings.propertyBackColor; }
+    int32_t PropertyForeColor() const override { return settings.propertyForeColor; }
+
+    GridSettings settings;
+    ole::Ptr<CProperties> properties = CProperties::Create();
+    CRowTrees trees;
+};
+
+// A clean platform, an owner with both trees, fonts, a resource cache and a white 32-bit surface.
+// The grid is kWidth pixels wide; the name column ends at kSplit; rows are kRowHeight high.
+class PaintTest : public ::testing::Test {
+protected:
+    static constexpr int kWidth = 160;
+    static constexpr int kSplit = 80;
+    static constexpr int kRowHeight = 20;
+    static constexpr int kIndent = 12;
+
+    void SetUp() override {
+        win::test::resetPlatform();
+        m_liveObjects = ole::LiveObjectCount();
+        m_owner = ole::MakeObject<PaintOwner>();
+        m_owner->properties->SetOwner(m_owner);
+        m_owner->trees.InitTrees(ole::PtrOfObject(m_owner));
+        GridSettings& s = m_owner->settings;
+        s.propertyBackColor = static_cast<int32_t>(kCream);
+        s.propertyForeColor = static_cast<int32_t>(kBlack);
+        s.categoryBackColor = static_cast<int32_t>(kSky);
+        s.categoryForeColor = static_cast<int32_t>(kNavy);
+        s.highlightBackColor = static_cast<int32_t>(kBlue);
+        s.highlightForeColor = static_cast<int32_t>(kWhite);
+        s.lineColor = static_cast<int32_t>(kGrey);
+        s.indentation = kIndent;
+        s.activeView = 1;
+        m_controlFont->SetName("Arial");
+        m_controlFont->SetSize(ole::Currency{90000});
+        m_resources = std::make_unique<shared::CResourceMgr>();
+    }
+
+    void TearDown() override {
+        DiscardSurface();
+        m_resources.reset();
+        m_selected.Reset();
+        m_owner->trees.Clear();
+        m_owner->properties->Clear();
+        m_owner.Reset();
+        EXPECT_EQ(ole::LiveObjectCount(), m_liveObjects);
+        EXPECT_EQ(win::test::LiveDcCount(), 0u);
+        win::test::resetPlatform();
+    }
+
+    GridSettings& Settings() { return m_owner->settings; }
+
+    ole::Ptr<CProperty> Add(const std::string& name, const ole::Variant& value,
+                            const std::string& category = "Misc",
+                            int32_t editorType = shared::ksTextEditor) {
+        auto property = m_owner->properties->Add(name, value, category, editorType);
+        const GridSettings& s = Settings();
+        const CategoryLook look{s.categoryBold, s.categoryForeColor, s.categoryBackColor,
+                                s.categoryAppearance};
+        m_owner->trees.AddProperty(property, "|", "Misc", look);
+        return property;
+    }
+
+    ole::Ptr<CNodes> Active() const {
+        return m_owner->settings.Categorized() ? m_owner->trees.Categorized()
+                                               : m_owner->trees.Alphabetic();
+    }
+
+    // The visible rows in display order.
+    std::vector<ole::Ptr<CNode>> Rows() const {
+        std::vector<ole::Ptr<CNode>> rows;
+        for (auto row = Active()->ItemByPosition("P0_I1"); row; row = row->NextVisibleNode())
+            rows.push_back(row);
+        return rows;
+    }
+
+    // Row geometry as the grid lays it out: boxes 11 x 11 for 20-pixel rows, text after the box
+    // or the indentation, a row picture before the text.
+    void Layout(int scrolledRows = 0) {
+        const GridSettings& s = Settings();
+        const int box = kRowHeight / 2;
+        int y = -scrolledRows * kRowHeight;
+        for (const auto& row : Rows()) {
+            const int level = row->Level();
+            row->SetRowRect({0, y, kWidth, y + kRowHeight});
+            row->SetNameRect({0, y, kSplit, y + kRowHeight});
+            row->SetValueRect({kSplit, y, kWidth - 1, y + kRowHeight});
+            int x = 2;
+            row->SetPlusMinusRect({});
+            if (s.Categorized()) {
+                if (s.treeStyle == 1 || s.treeStyle == 3) {
+                    const int left = kIndent * (level - 1) + 2;
+                    const int top = (kRowHeight - box) / 2;
+                    const win::RECT rect{left, top, left + box + 1, top + box + 1};
+                    row->SetPlusMinusRect(rect);
+                    row->SetTreeLineX((rect.left + rect.right) / 2);
+                    x = rect.right + 2;
+                } else {
+                    x = kIndent * (level - 1);
+                    row->SetTreeLineX(x + box / 2 - kIndent);
+                }
+            }
+            if (auto picture = ole::PtrCast<ole::Picture>(row->Picture())) {
+                const int w = ole::Picture::HimetricToPixels(picture->Width());
+                const int h = ole::Picture::HimetricToPixels(picture->Height());
+                const int top = (kRowHeight - h) / 2;
+                row->SetPictureRect({x, top, x + w, top + h});
+                x += w + 2;
+            }
+            row->SetTextLeft(x);
+            y += kRowHeight;
+        }
+    }
+
+    GridPaintContext Context() {
+        return GridPaintContext{.settings = Settings(),
+                                .controlFont = *m_controlFont,
+                                .drawFont = *m_drawFont,
+                                .resources = *m_resources,
+                                .activeNodes = Active(),
+                                .selectedNode = m_selected,
+                                .clientRect = {0, 0, kWidth, m_height},
+                                .headerPixels = 0,
+                                .scrollBarVisible = false,
+                                .raisePropertyDraw = m_raiser};
+    }
+
+    win::HDC Surface(int height = 100) {
+        DiscardSurface();
+        m_height = height;
+        m_dc = win::CreateCompatibleDC(win::HDC{});
+        m_bitmap = win::CreateBitmap(kWidth, height, 1, 32, nullptr);
+        m_oldBitmap = win::SelectObject(m_dc, m_bitmap);
+        const win::RECT all{0, 0, kWidth, height};
+        win::FillRect(m_dc, &all, win::HBRUSH(win::GetStockObject(win::WHITE_BRUSH)));
+        return m_dc;
+    }
+
+    // Lays the rows out and paints the whole surface in one pass.
+    void Paint(int height = 100) {
+        Surface(height);
+        Layout();
+        const auto context = Context();
+        GridPainter(context).PaintGridArea(m_dc, {0, 0, kWidth, height});
+    }
+
+    win::COLORREF At(int x, int y) const { return win::GetPixel(m_dc, x, y); }
+
+    // Pixels of `color` inside `rect`.
+    int Count(const win::RECT& rect, win::COLORREF color) const {
+        int n = 0;
+        for (int y = rect.top; y < rect.bottom; ++y) {
+            for (int x = rect.left; x < rect.right; ++x)
+                n += At(x, y) == color ? 1 : 0;
+        }
+        return n;
+    }
+    // Pixels of anything but `background` inside `rect`.
+    int Ink(const win::RECT& rect, win::COLORREF background) const {
+        const int all = (rect.right - rect.left) * (rect.bottom - rect.top);
+        return all - Count(rect, background);
+    }
+    // The leftmost column in `rect` holding a pixel other than `background`, or nullopt.
+    std::optional<int> FirstInkColumn(const win::RECT& rect, win::COLORREF background) const {
+        for (int x = rect.left; x < rect.right; ++x) {
+            for (int y = rect.top; y < rect.bottom; ++y) {
+                if (At(x, y) != background)
+                    return x;
+            }
+        }
+        return std::nullopt;
+    }
+
+    void DiscardSurface() {
+        if (!m_dc)
+            return;
+        win::SelectObject(m_dc, m_oldBitmap);
+        win::DeleteDC(m_dc);
+        win::DeleteObject(m_bitmap);
+        m_dc = {};
+        m_bitmap = {};
+    }
+
+    ole::Ptr<PaintOwner> m_owner;
+    ole::Ptr<ole::Font> m_controlFont = ole::Font::Create();
+    ole::Ptr<ole::Font> m_drawFont = ole::Font::Create();
+    std::unique_ptr<shared::CResourceMgr> m_resources;
+    ole::Ptr<CNode> m_selected;
+    PropertyDrawRaiser m_raiser;
+    win::HDC m_dc;
+    win::HBITMAP m_bitmap;
+    win::HGDIOBJ m_oldBitmap;
+    int m_height = 0;
+    size_t m_liveObjects = 0;
+};
+
+} // namespace painttest
