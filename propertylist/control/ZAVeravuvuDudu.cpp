@@ -203,23 +203,29 @@ void ZAVeravuvuDudu::CreateChildren() {
     addHosted(m_ColorEditor, "Huechooser.KSColorPicker", "m_ColorEditor");
 }
 
-void ZAVeravuvuDudu::ConnectChildEvents() {
+ole::EventSink::Handler ZAVeravuvuDudu::ChildHandler(ChildEventHandler handler) {
     ole::WeakRef<ZAVeravuvuDudu> weak(this);
     // Each handler holds the control for the length of the call: a handler may drop the host's
     // last reference. Failures stay inside the handler.
-    auto on = [weak](auto handler) {
-        return [weak, handler](std::span<ole::Variant> args) {
-            ole::Ptr<ZAVeravuvuDudu> self = weak.Lock();
-            if (!self || self->m_released)
-                return;
-            ResumeNext([&] { handler(*self, args); });
-        };
-    };
-    auto connect = [&](const ole::Ptr<ole::Object>& source, const ole::Ptr<ole::EventSink>& sink) {
-        if (!source)
+    return [weak, handler = std::move(handler)](std::span<ole::Variant> args) {
+        ole::Ptr<ZAVeravuvuDudu> self = weak.Lock();
+        if (!self || self->m_released)
             return;
-        m_connections.emplace_back(source, ole::ConnectEvents(source, sink));
+        ResumeNext([&] { handler(*self, args); });
     };
+}
+
+void ZAVeravuvuDudu::ConnectChild(const ole::Ptr<ole::Object>& source,
+                                  const ole::Ptr<ole::EventSink>& sink) {
+    if (!source)
+        return;
+    m_connections.emplace_back(source, ole::ConnectEvents(source, sink));
+}
+
+void ZAVeravuvuDudu::ConnectChildEvents() {
+    auto on = [this](ChildEventHandler handler) { return ChildHandler(std::move(handler)); };
+    auto connect = [this](const ole::Ptr<ole::Object>& source,
+                          const ole::Ptr<ole::EventSink>& sink) { ConnectChild(source, sink); };
     using Args = std::span<ole::Variant>;
     auto mouse = [](void (CSplitter::*method)(int16_t, int16_t, float, float),
                     ole::Ptr<CSplitter> ZAVeravuvuDudu::*splitter) {
@@ -308,6 +314,11 @@ void ZAVeravuvuDudu::ConnectChildEvents() {
     font->On(ole::Font::DISPID_FONTCHANGED,
              on([](ZAVeravuvuDudu& self, Args) { self.OnFontChanged(); }));
     connect(m_Font, font);
+
+    ConnectInputEvents();
+    ConnectHeaderEvents();
+    ConnectPaneEvents();
+    ConnectEditorEvents();
 }
 
 void ZAVeravuvuDudu::OnFontChanged() {

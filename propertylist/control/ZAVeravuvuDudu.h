@@ -360,6 +360,16 @@ private:
 
     // Further private declarations, one block per part of the implementation.
     // -- life cycle and persistence --
+    // Children's events reach the control through sinks built from these: a handler holds the
+    // control during the call and keeps its failures inside. The Connect*Events functions wire
+    // the events of each part of the control.
+    using ChildEventHandler = std::function<void(ZAVeravuvuDudu&, std::span<ole::Variant>)>;
+    ole::EventSink::Handler ChildHandler(ChildEventHandler handler);
+    void ConnectChild(const ole::Ptr<ole::Object>& source, const ole::Ptr<ole::EventSink>& sink);
+    void ConnectInputEvents();
+    void ConnectHeaderEvents();
+    void ConnectPaneEvents();
+    void ConnectEditorEvents();
     // The control font changed (through Font set or the object Font returned): the panels,
     // editors and headers take it and the control repaints.
     void OnFontChanged();
@@ -386,6 +396,12 @@ private:
     // Set while SelectNode runs: a nested selection through ExpandAncestors starts no edit.
     int32_t m_selectDepth = 0;
     friend struct GridTestAccess;
+
+    // -- input, scrolling, hover and help --
+    // -- headers and sorting --
+    // -- tabs and description pane --
+    // -- editor registry and in-place editing --
+    // -- loading an object's properties --
 
     GridSettings m_settings;
     bool m_released = false;

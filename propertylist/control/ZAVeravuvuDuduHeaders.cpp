@@ -1,0 +1,7 @@
+#include "propertylist/control/ZAVeravuvuDudu.h"
+
+namespace attrgrid {
+
+void ZAVeravuvuDudu::ConnectHeaderEvents() {}
+
+} // namespace attrgrid

@@ -1,0 +1,7 @@
+#include "propertylist/control/ZAVeravuvuDudu.h"
+
+namespace attrgrid {
+
+void ZAVeravuvuDudu::ConnectInputEvents() {}
+
+} // namespace attrgrid
