@@ -1,6 +1,7 @@
 #include "propertylist/control/ZAVeravuvuDudu.h"
 
 #include "propertylist/control/GridGeometry.h"
+#include "propertylist/editors/CCusDialogListener.h"
 
 #include "propertylist/library/AttrgridTypes.h"
 #include "propertylist/library/LibraryObjects.h"
@@ -60,6 +61,7 @@ void ZAVeravuvuDudu::OnInitialize() {
     m_Font = ole::Font::Create();
     m_DrawFont = ole::Font::Create();
     m_editListener = CEditorListener::Create();
+    m_CusDlgListener = CCusDialogListener::Create();
     m_Tooltip = std::make_unique<shared::CTooltip>();
     m_CProperties = CProperties::Create();
     m_Rows = std::make_unique<CRowTrees>();
@@ -321,13 +323,21 @@ void ZAVeravuvuDudu::ConnectChildEvents() {
     ConnectEditorEvents();
 }
 
+// Runs once per attribute that changed. The strip and the measuring label take the font first so
+// the tabs are measured in it; the layout then resizes the tabs, which a bold or a new face
+// changes without changing the header height (the one case ApplyFonts lays out for).
 void ZAVeravuvuDudu::OnFontChanged() {
+    if (m_released || !m_Font)
+        return;
+    const ole::Ptr<ZAVeravuvuDudu> self(this);
+    if (m_picTabContainer)
+        ResumeNext([&] { m_picTabContainer->SetFont(m_Font); });
+    if (m_lblDummy)
+        ResumeNext([&] { m_lblDummy->SetFont(m_Font); });
     ResumeNext([&] { ApplyFonts(); });
+    if (m_settings.showTabs)
+        ResumeNext([&] { LayoutControls(); });
     ResumeNext([&] { Refresh(); });
-}
-
-void ZAVeravuvuDudu::CreateBuiltinEditors() {
-    m_Editors = ole::Collection::Create();
 }
 
 // ---- Teardown ----

@@ -398,10 +398,101 @@ private:
     friend struct GridTestAccess;
 
     // -- input, scrolling, hover and help --
+    void HandleGridClick();
+    void HandleGridDblClick();
+    void HandleGridKey(int16_t& KeyCode, int16_t Shift);
+    void OnGridMouseMove(int16_t button, float x, float y);
+    void OnScrollChange();
+    void OnScrollGotFocus();
+    void OnScrollWheel(int32_t delta);
+    // The row whose RowRect strictly contains the grid point, or nothing.
+    ole::Ptr<CNode> HitTestNode(int32_t x, int32_t y) const;
+    // The grid point under the cursor.
+    win::POINT GridCursorPos() const;
+    // Scrolls row by row until the row is in view; true when no scrolling was needed.
+    bool EnsureNodeVisible(const ole::Ptr<CNode>& node);
+    void RequestHelp(int16_t& KeyCode);
+    void ShowPropertyHelp(const std::string& sHelpFile, int32_t nHelpContext);
+    // Hover tooltip over clipped names and values.
+    void UpdateHoverToolTip(float x, float y);
+    bool PositionToolTip();
+    // Text start of a cell: past the tree indent for names, past the swatch for colour values.
+    int32_t CellTextOffset(const ole::Ptr<CNode>& node, int32_t column) const;
+    int32_t m_TopRow = 0;
+    int32_t m_HoverRow = 0;
+    int32_t m_HoverColumn = 0;
+    friend struct InputTestAccess;
     // -- headers and sorting --
+    void PaintHeader(win::HWND hwnd, bool bNameHeader);
+    void DrawSortArrow();
+    // A header click: sorts the active row tree and shows the arrow.
+    void SortOnHeader(bool bNameButtonClicked);
+    // The comparison events of CustomSort; bSwap is read back.
+    bool RaisePropertyCompare(const ole::Ptr<CNode>& first, const ole::Ptr<CNode>& second,
+                              bool bNameButtonClicked, bool bSwap);
+    bool RaiseCategoryCompare(const ole::Ptr<CNode>& first, const ole::Ptr<CNode>& second,
+                              bool bNameButtonClicked, bool bSwap);
+    void AutoFitNameColumn();
+    int32_t MeasureWidestName();
+    // The widest name column in pixels: the control's width less twice a shown scroll bar.
+    int64_t NameColumnLimitPixels() const;
+    // The header splitter's location in pixels, and a pixel location set into it.
+    double HeaderSplitterPixels() const;
+    void LetHeaderSplitterPixels(double pixels);
+    // Set while the splitter handler moves the bar back inside the control: the event it raises
+    // again only re-lays the columns.
+    bool m_limitingHeaderSplitter = false;
     // -- tabs and description pane --
+    void OnTabContainerPaint();
+    void PaintTabStrip();
+    // Insets are in tab strip units; bFocus adds the focus rectangle around the caption.
+    void DrawTab(const std::string& caption, const win::RECT& rect, float leftInset, float topInset,
+                 float rightInset, bool bFocus);
+    // The view whose tab holds (x, y) in strip units, or -1; left and top edges belong to a tab.
+    int32_t TabViewAt(float x, float y) const;
+    void OnTabMouseDown(int16_t button, float x, float y);
+    void OnTabKeyDown(int16_t keyCode);
+    void OnTabLostFocus();
+    void PaintDescription();
+    // The selected row's property, or null for no selection, a category or a stale row.
+    ole::Ptr<CProperty> DescribedProperty() const;
+    // Set by a click on a tab, cleared when the strip loses the focus: arrows and focus rectangle.
+    bool m_TabFocus = false;
+    friend struct PaneTestAccess;
     // -- editor registry and in-place editing --
+    // Opens the registry's editor over the selected row; every failure is reported.
+    void BeginEdit();
+    void PositionEditor(const ole::Ptr<CEditor>& anEditor, const ole::Ptr<CNode>& aNode);
+    ole::Ptr<CEditor> RegisteredEditor(const std::string& key) const;
+    // The registry's editor an event names: the object itself, or the adapter around a host
+    // object (a host editor notifies with itself, not with its adapter).
+    ole::Ptr<CEditor> EditorOfObject(const ole::Ptr<ole::Object>& anEditor) const;
+    // True when `key`'s registry editor is the open one.
+    bool IsOpenEditor(const char* key) const;
+    // Gives an editor the font for `editorType`: a copy into the bound control's own font (with
+    // the row's Bold and Italic when `rowStyle`), else the "EditorFont" handle, always styled.
+    void GiveEditorFont(const ole::Ptr<CEditor>& editor, int32_t editorType,
+                        const ole::Ptr<CNode>& row, bool rowStyle);
+    // The open editor after a change of the control font: font again, then placed again.
+    void ReapplyEditorFont();
+    void OnCustomDialogRequest();
+    void OnTextEditorKeyPress(ole::Variant& keyAscii);
+    void OnListEditorChange();
+    void OnColorEditorSelectedColorChanged();
     // -- loading an object's properties --
+    // The type-information service's description of the object's dispatch interface (an
+    // InterfaceInfo), or nothing.
+    ole::Ptr<ole::Object> GetObjectInterfaceInfo(const ole::Ptr<ole::Object>& anObject);
+    // Values are read from and written back to aVBObject; `described` gives the type information.
+    void AddTypeInfoProperties(const ole::Variant& aVBObject,
+                               const ole::Ptr<ole::Object>& described, bool bAutoUpdate);
+    void AddStandardProperties(const ole::Variant& aVBObject, bool bAutoUpdate);
+    ole::Ptr<CProperty> AddStandardProperty(const ole::Variant& aVBObject, std::string_view sName,
+                                            std::string_view sCategory, bool bAsObject,
+                                            bool bTestWriteBack, bool bAutoUpdate);
+    // Removes this very property: looking it up by its internal key could find another property
+    // whose host key equals that text.
+    void RemoveLoadedProperty(const ole::Ptr<CProperty>& aProperty);
 
     GridSettings m_settings;
     bool m_released = false;

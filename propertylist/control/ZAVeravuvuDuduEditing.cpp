@@ -9,6 +9,7 @@
 #include "platform/forms/dialogs/MessageBox.h"
 #include "platform/forms/picture/LoadPicture.h"
 #include "platform/ole/convert/Conversions.h"
+#include "platform/ole/convert/Equality.h"
 #include "platform/win/Win.h"
 
 #include <string>
@@ -70,16 +71,44 @@ bool ZAVeravuvuDudu::CommitActiveEditor() {
     return false;
 }
 
+namespace {
+
+bool SameValue(const ole::Variant& a, const ole::Variant& b) {
+    if (a.IsNull() || b.IsNull())
+        return a.IsNull() && b.IsNull();
+    if (a.IsObject() || b.IsObject())
+        return a.IsObject() && b.IsObject() && a.AsObject().Get() == b.AsObject().Get();
+    return ole::VariantEquals(a, b);
+}
+
+// Straight into the property, so a source object's refusal reaches the caller; an unchanged value
+// is not written again.
+void StoreIfDifferent(CProperty& property, const ole::Variant& value) {
+    if (SameValue(property.GetValue(), value))
+        return;
+    if (value.IsObject())
+        property.SetValue(value);
+    else
+        property.LetValue(value);
+}
+
+} // namespace
+
 void ZAVeravuvuDudu::StoreEditedValue(const ole::Ptr<CNode>& row, const ole::Variant& newValue) {
-    int32_t editorType = shared::ksTextEditor;
-    ResumeNext([&] { editorType = ole::CLng(row->EditorType()); });
+    // The write-back may clear the collection; the row and its property stay alive meanwhile.
+    const ole::Ptr<CNode> heldRow = row;
+    const auto property = ole::PtrCast<CProperty>(NodeProperty(row->Key()));
+    if (!property)
+        return;
+    const int32_t editorType = ole::CLng(row->EditorType());
+    const ole::Variant nothing(ole::Ptr<ole::Object>{});
     switch (editorType) {
     case shared::KSFontEditor: {
         // The row gets a font of its own, never the editor's object.
         auto font = ole::Font::Create();
         if (const auto edited = ole::PtrCast<ole::Font>(newValue.AsObject()))
             shared::CopyFont(*font, *edited);
-        row->SetValue(ole::Variant(font));
+        StoreIfDifferent(*property, ole::Variant(font));
         return;
     }
     case shared::ksPictureEditor: {
@@ -88,20 +117,19 @@ void ZAVeravuvuDudu::StoreEditedValue(const ole::Ptr<CNode>& row, const ole::Var
         const std::string text = ole::CStr(newValue);
         if (text == "(Picture)")
             return;
-        ole::Ptr<ole::Picture> picture;
-        if (text != "(none)") {
-            ResumeNext([&] { picture = forms::LoadPicture(text); });
-            if (picture && picture->Type() <= 0)
-                picture = nullptr;
+        if (text == "(none)") {
+            StoreIfDifferent(*property, nothing);
+            return;
         }
-        row->SetValue(ole::Variant(ole::Ptr<ole::Object>(picture)));
+        // A file that does not load is reported and the current picture stays.
+        ole::Ptr<ole::Picture> picture = forms::LoadPicture(text);
+        if (picture && picture->Type() <= 0)
+            picture = nullptr;
+        StoreIfDifferent(*property, ole::Variant(ole::Ptr<ole::Object>(picture)));
         return;
     }
     default:
-        if (newValue.IsObject())
-            row->SetValue(newValue);
-        else
-            row->LetValue(newValue);
+        StoreIfDifferent(*property, newValue);
     }
 }
 
@@ -110,6 +138,9 @@ void ZAVeravuvuDudu::EndEdit(const ole::Ptr<CEditor>& anEditor, bool bCancel) {
     const ole::Ptr<CEditor> editor = anEditor;
     try {
         if (!bCancel && editor && editor.Get() == m_ActiveEditor.Get()) {
+            // Closed before the host hears of it: a commit the host triggers from ValidateValue
+            // (UnRegisterEditor, a selection) finds no open editor instead of recursing.
+            m_ActiveEditor = nullptr;
             const ole::Ptr<CNode> row = m_EditNode;
             const ole::Variant newValue = editor->GetValue();
             ole::Variant args[] = {ole::Variant(row ? NodeProperty(row->Key()) : nullptr), newValue,
@@ -131,12 +162,12 @@ void ZAVeravuvuDudu::EndEdit(const ole::Ptr<CEditor>& anEditor, bool bCancel) {
 }
 
 void ZAVeravuvuDudu::OnEditorCommitEdit(const ole::Ptr<ole::Object>& anEditor) {
-    if (auto editor = ole::PtrCast<CEditor>(anEditor))
+    if (auto editor = EditorOfObject(anEditor))
         EndEdit(editor, false);
 }
 
 void ZAVeravuvuDudu::OnEditorCancelEdit(const ole::Ptr<ole::Object>& anEditor) {
-    if (auto editor = ole::PtrCast<CEditor>(anEditor))
+    if (auto editor = EditorOfObject(anEditor))
         EndEdit(editor, true);
 }
 

@@ -16,8 +16,15 @@ namespace {
 
 // The grid window's hooked messages, in the order they are hooked.
 constexpr win::UINT kGridMessages[] = {
-    win::WM_DESTROY,      win::WM_NOTIFY,         win::WM_SYSCOLORCHANGE,    win::WM_PAINT,
-    win::WM_CTLCOLOREDIT, win::WM_CTLCOLORSTATIC, win::WM_CTLCOLORSCROLLBAR,
+    win::WM_DESTROY,
+    win::WM_NOTIFY,
+    win::WM_SYSCOLORCHANGE,
+    win::WM_PAINT,
+    win::WM_CTLCOLOREDIT,
+    win::WM_CTLCOLORSTATIC,
+    win::WM_CTLCOLORSCROLLBAR,
+    // The wheel goes to the focus window, the grid, and scrolls its rows.
+    win::WM_MOUSEWHEEL,
 };
 
 win::HWND HwndFromParam(win::LPARAM lParam) {
@@ -87,6 +94,10 @@ win::LRESULT ZAVeravuvuDudu::WindowMsgListener(win::HWND hwnd, win::UINT Msg, wi
         case win::WM_DESTROY:
             ReleaseResources();
             break;
+        case win::WM_MOUSEWHEEL:
+            bRouteToOriginal = false;
+            OnScrollWheel(win::GET_WHEEL_DELTA_WPARAM(wParam));
+            break;
         default:
             break;
         }
@@ -129,10 +140,6 @@ win::LRESULT ZAVeravuvuDudu::OnGridCtlColor(win::HWND, win::UINT, win::WPARAM wP
         m_ResourceMgr->GetBrush(shared::TranslateColor(back), "EditorBackColor");
     bRouteToOriginal = false;
     return static_cast<win::LRESULT>(brush.Value());
-}
-
-win::LRESULT ZAVeravuvuDudu::HandleTooltipNotify(win::HWND, win::WPARAM, win::LPARAM, bool&) {
-    return 0;
 }
 
 void ZAVeravuvuDudu::OnTreeContainerPaint() {

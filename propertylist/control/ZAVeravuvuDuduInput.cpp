@@ -1,7 +1,345 @@
 #include "propertylist/control/ZAVeravuvuDudu.h"
 
+#include "propertylist/control/GridGeometry.h"
+#include "propertylist/control/ScopedWindowDc.h"
+#include "propertylist/control/paint/ScopedSelect.h"
+
+#include "shared/util/Geometry.h"
+
+#include "platform/base/TextCase.h"
+#include "platform/forms/app/App.h"
+#include "platform/forms/control/ControlIds.h"
+#include "platform/forms/dialogs/HelpCalls.h"
+#include "platform/ole/convert/Conversions.h"
+#include "platform/win/Win.h"
+
+#include <algorithm>
+
 namespace attrgrid {
 
-void ZAVeravuvuDudu::ConnectInputEvents() {}
+using grid::ResumeNext;
+
+namespace {
+
+constexpr int16_t kPageUp = 33;
+constexpr int16_t kPageDown = 34;
+constexpr int16_t kLeft = 37;
+constexpr int16_t kUp = 38;
+constexpr int16_t kRight = 39;
+constexpr int16_t kDown = 40;
+constexpr int16_t kPadPlus = 107;
+constexpr int16_t kPadMinus = 109;
+constexpr int16_t kF1 = 112;
+constexpr int32_t kRowsPerNotch = 3;
+
+bool HasChildren(const ole::Ptr<CNode>& row) {
+    return row && row->ChildCount() > 0;
+}
+
+// The row `steps` visible rows away (negative: upwards), stopping at the first or last row.
+ole::Ptr<CNode> StepRows(ole::Ptr<CNode> row, int32_t steps) {
+    for (; row && steps != 0; steps += steps > 0 ? -1 : 1) {
+        ole::Ptr<CNode> next = steps > 0 ? row->NextVisibleNode() : row->PreviousVisibleNode();
+        if (!next)
+            break;
+        row = std::move(next);
+    }
+    return row;
+}
+
+std::string HelpFileName(const std::string& text) {
+    std::string name = text.substr(0, text.find('\0'));
+    const auto first = name.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return {};
+    name.erase(0, first);
+    name.erase(name.find_last_not_of(' ') + 1);
+    return name;
+}
+
+// Restores the application's help file whatever the help call does.
+class HelpFileScope {
+public:
+    explicit HelpFileScope(forms::App& app) : m_app(app), m_kept(app.HelpFile()) {}
+    ~HelpFileScope() { m_app.SetHelpFile(m_kept); }
+    HelpFileScope(const HelpFileScope&) = delete;
+    HelpFileScope& operator=(const HelpFileScope&) = delete;
+
+private:
+    forms::App& m_app;
+    std::string m_kept;
+};
+
+} // namespace
+
+// The grid panel takes the mouse and keys; the scroll bar moves the rows. At design time the
+// grid is not subclassed and its input is left alone.
+void ZAVeravuvuDudu::ConnectInputEvents() {
+    using Args = std::span<ole::Variant>;
+    auto userMode = [](ZAVeravuvuDudu& self) { return self.m_GridSubclassed; };
+
+    ole::Ptr<ole::EventSink> grid = ole::EventSink::Create();
+    grid->On(forms::eventid::Click, ChildHandler([userMode](ZAVeravuvuDudu& self, Args) {
+                 if (userMode(self))
+                     self.HandleGridClick();
+             }))
+        .On(forms::eventid::DblClick, ChildHandler([userMode](ZAVeravuvuDudu& self, Args) {
+                if (userMode(self))
+                    self.HandleGridDblClick();
+            }))
+        .On(forms::eventid::KeyDown, ChildHandler([userMode](ZAVeravuvuDudu& self, Args args) {
+                if (!userMode(self) || args.size() < 2)
+                    return;
+                auto keyCode = static_cast<int16_t>(ole::CInt(args[0]));
+                self.HandleGridKey(keyCode, static_cast<int16_t>(ole::CInt(args[1])));
+                args[0].Deref() = ole::Variant(keyCode);
+            }))
+        .On(forms::eventid::MouseMove, ChildHandler([userMode](ZAVeravuvuDudu& self, Args args) {
+                if (userMode(self) && args.size() >= 4)
+                    self.OnGridMouseMove(static_cast<int16_t>(ole::CInt(args[0])),
+                                         ole::CSng(args[2]), ole::CSng(args[3]));
+            }));
+    ConnectChild(m_picTreeContainer, grid);
+
+    // Dragging the thumb moves the rows with it; the release then finds them in place.
+    ole::Ptr<ole::EventSink> scroll = ole::EventSink::Create();
+    scroll
+        ->On(forms::eventid::Change,
+             ChildHandler([](ZAVeravuvuDudu& self, Args) { self.OnScrollChange(); }))
+        .On(forms::eventid::Scroll,
+            ChildHandler([](ZAVeravuvuDudu& self, Args) { self.OnScrollChange(); }))
+        .On(forms::eventid::GotFocus,
+            ChildHandler([](ZAVeravuvuDudu& self, Args) { self.OnScrollGotFocus(); }));
+    ConnectChild(m_VScroll, scroll);
+}
+
+win::POINT ZAVeravuvuDudu::GridCursorPos() const {
+    win::POINT pt{};
+    win::GetCursorPos(&pt);
+    win::ScreenToClient(m_GridWnd, &pt);
+    return pt;
+}
+
+ole::Ptr<CNode> ZAVeravuvuDudu::HitTestNode(int32_t x, int32_t y) const {
+    ole::Ptr<CNode> hit;
+    ForEachVisibleRow([&](const ole::Ptr<CNode>& row) {
+        if (shared::PointInRect(static_cast<float>(x), static_cast<float>(y), row->RowRect()))
+            hit = row;
+        return !hit;
+    });
+    return hit;
+}
+
+void ZAVeravuvuDudu::HandleGridClick() {
+    if (m_released || !m_ResourceMgr || !m_Font)
+        return;
+    const ole::Ptr<ZAVeravuvuDudu> self(this);
+    const win::POINT pt = GridCursorPos();
+    const ScopedWindowDc dc(m_GridWnd);
+    if (!dc.Get())
+        return;
+    const ScopedSelect font(dc.Get(), m_ResourceMgr->GetFont(*m_Font, "TreeFont"));
+    const ole::Ptr<CNode> row = HitTestNode(pt.x, pt.y);
+    if (!row)
+        return;
+    const win::RECT rowRect = row->RowRect();
+    const auto x = static_cast<float>(pt.x - rowRect.left);
+    const auto y = static_cast<float>(pt.y - rowRect.top);
+    if (row->NodeType() == NodeKind::Category && shared::PointInRect(x, y, row->PlusMinusRect()))
+        row->SetExpanded(!row->Expanded());
+    else
+        SelectNode(row);
+}
+
+void ZAVeravuvuDudu::HandleGridDblClick() {
+    if (m_released)
+        return;
+    const ole::Ptr<ZAVeravuvuDudu> self(this);
+    const win::POINT pt = GridCursorPos();
+    // A property row has nothing to open; toggling it would only commit and reopen its editor.
+    if (const ole::Ptr<CNode> row = HitTestNode(pt.x, pt.y); HasChildren(row))
+        row->SetExpanded(!row->Expanded());
+}
+
+void ZAVeravuvuDudu::HandleGridKey(int16_t& KeyCode, int16_t) {
+    if (m_released || !m_ActiveNodes)
+        return;
+    const ole::Ptr<ZAVeravuvuDudu> self(this);
+    const ole::Ptr<CNode> selected = m_SelectedNode;
+    if (!selected) {
+        if (const auto first = m_ActiveNodes->ItemByPosition("P0_I1"))
+            SelectNode(first);
+        return;
+    }
+    auto selectIfAny = [this](const ole::Ptr<CNode>& row) {
+        if (row)
+            SelectNode(row);
+    };
+    auto pageRows = [this] {
+        const int32_t large = m_VScroll->GetLargeChange();
+        return large > 1 ? large - 1 : large;
+    };
+    switch (KeyCode) {
+    case kPageDown:
+        if (ScrollBarShown())
+            SelectNode(StepRows(selected, pageRows()));
+        break;
+    case kPageUp:
+        if (ScrollBarShown())
+            SelectNode(StepRows(selected, -pageRows()));
+        break;
+    case kPadPlus:
+        if (HasChildren(selected) && !selected->Expanded())
+            selected->SetExpanded(true);
+        break;
+    case kPadMinus:
+        if (HasChildren(selected) && selected->Expanded())
+            selected->SetExpanded(false);
+        break;
+    case kUp:
+        selectIfAny(selected->PreviousVisibleNode());
+        break;
+    case kDown:
+        selectIfAny(selected->NextVisibleNode());
+        break;
+    case kLeft:
+        if (HasChildren(selected) && selected->Expanded())
+            selected->SetExpanded(false);
+        else
+            selectIfAny(selected->PreviousVisibleNode());
+        break;
+    case kRight:
+        if (!HasChildren(selected) || selected->Expanded())
+            selectIfAny(selected->NextVisibleNode());
+        else
+            selected->SetExpanded(true);
+        break;
+    case kF1:
+        RequestHelp(KeyCode);
+        break;
+    default:
+        if (const ole::Ptr<CEditor> editor = m_ActiveEditor)
+            win::SetFocus(win::HWND::FromValue(static_cast<uint32_t>(editor->hwnd())));
+        break;
+    }
+}
+
+// ---- Scrolling ----
+
+void ZAVeravuvuDudu::OnScrollChange() {
+    if (m_released || !m_VScroll || !m_VScroll->IsAlive())
+        return;
+    const ole::Ptr<ZAVeravuvuDudu> self(this);
+    win::HideCaret(m_VScroll->Window());
+    CommitActiveEditor();
+    if (m_released || !m_VScroll)
+        return;
+    const int32_t value = m_VScroll->GetValue();
+    if (value == m_TopRow)
+        return;
+    const int64_t distance = static_cast<int64_t>(m_TopRow - value) * m_RowHeight;
+    m_TopRow = value;
+    ResumeNext([&] { LayoutRows(); });
+    // A hidden bar's value does not place the rows, so nothing moved.
+    if (!ScrollBarShown() || !win::IsWindow(m_GridWnd))
+        return;
+    if (m_settings.picture) {
+        // The background stays put while the rows move over it.
+        RefreshGrid();
+        return;
+    }
+    win::ScrollWindowEx(m_GridWnd, 0, grid::Clamp32(distance), nullptr, nullptr, {}, nullptr,
+                        win::SW_INVALIDATE);
+}
+
+void ZAVeravuvuDudu::OnScrollGotFocus() {
+    if (m_released || !m_VScroll || !m_VScroll->IsAlive())
+        return;
+    if (win::IsWindow(m_GridWnd))
+        win::SetFocus(m_GridWnd);
+    win::HideCaret(m_VScroll->Window());
+}
+
+void ZAVeravuvuDudu::OnScrollWheel(int32_t delta) {
+    if (m_released || !ScrollBarShown())
+        return;
+    const ole::Ptr<ZAVeravuvuDudu> self(this);
+    // Rolling away from the user shows earlier rows.
+    const int32_t rows = -delta / win::WHEEL_DELTA * kRowsPerNotch;
+    const int32_t value = m_VScroll->GetValue();
+    const int32_t target =
+        std::clamp(value + rows, int32_t{m_VScroll->GetMin()}, int32_t{m_VScroll->GetMax()});
+    if (target != value)
+        m_VScroll->SetValue(static_cast<int16_t>(target));
+}
+
+// One row per step, as the scroll bar moves; stops where another step could not help: a hidden
+// bar (its value places nothing), the end of the range, or a row taller than the view, whose top
+// is kept in sight.
+bool ZAVeravuvuDudu::EnsureNodeVisible(const ole::Ptr<CNode>& node) {
+    if (m_released || !node || !win::IsWindow(m_GridWnd))
+        return true;
+    const ole::Ptr<ZAVeravuvuDudu> self(this);
+    const ole::Ptr<CNode> row = node;
+    const int32_t topLimit = HeaderPixelsInGrid();
+    bool scrolled = false;
+    try {
+        while (!m_released && ScrollBarShown()) {
+            win::RECT client{};
+            win::GetClientRect(m_GridWnd, &client);
+            const win::RECT rect = row->RowRect();
+            const int32_t value = m_VScroll->GetValue();
+            int32_t next = value;
+            if (rect.top < topLimit)
+                next = value - 1;
+            else if (rect.bottom > client.bottom && rect.top - m_RowHeight >= topLimit)
+                next = value + 1;
+            if (next == value || next < m_VScroll->GetMin() || next > m_VScroll->GetMax())
+                break;
+            m_VScroll->SetValue(static_cast<int16_t>(next));
+            scrolled = true;
+            // Without its Change handler the rows would not follow and the loop would run on.
+            if (m_TopRow != next)
+                break;
+        }
+    } catch (const std::exception&) {
+    }
+    return !scrolled;
+}
+
+// ---- Help ----
+
+void ZAVeravuvuDudu::RequestHelp(int16_t& KeyCode) {
+    const ole::Ptr<ZAVeravuvuDudu> self(this);
+    const ole::Ptr<CProperty> property = GetSelectedProperty();
+    if (!property)
+        return;
+    ole::Variant args[] = {ole::Variant(property), ole::Variant(true)};
+    Raise(EvHelpRequested, args);
+    bool processDefault = true;
+    ResumeNext([&] { processDefault = ole::CBool(args[1]); });
+    if (!processDefault || m_released)
+        return;
+    const std::string helpFile = property->GetHelpFile();
+    if (helpFile.empty())
+        return;
+    ShowPropertyHelp(helpFile, property->GetHelpContext());
+    KeyCode = 0;
+}
+
+void ZAVeravuvuDudu::ShowPropertyHelp(const std::string& sHelpFile, int32_t nHelpContext) {
+    forms::App& app = forms::App::Component(kLibraryName);
+    const HelpFileScope keep(app);
+    const std::string file = HelpFileName(sHelpFile);
+    app.SetHelpFile(file);
+    if (file.size() < 3)
+        return;
+    const std::string_view ending = std::string_view(file).substr(file.size() - 3);
+    const auto context = static_cast<uint32_t>(nHelpContext);
+    if (base::EqualsNoCase(ending, "CHM"))
+        win::HtmlHelpA(win::GetDesktopWindow(), file.c_str(), win::HH_HELP_CONTEXT, context);
+    else if (base::EqualsNoCase(ending, "HLP"))
+        win::WinHelpA(win::GetDesktopWindow(), file.c_str(), win::HELP_CONTEXT, context);
+}
 
 } // namespace attrgrid

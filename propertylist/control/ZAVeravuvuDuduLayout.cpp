@@ -135,27 +135,29 @@ bool ZAVeravuvuDudu::ScrollBarShown() const {
 
 void ZAVeravuvuDudu::LayoutTabs() {
     const auto* strip = SpaceOf(m_picTabContainer);
-    if (!strip || !m_lblDummy)
+    if (!strip)
         return;
+    // The captions are measured with the strip's own font on its DC, in pixels, then taken into
+    // the strip's units: what an auto-sized label would give, free of its container's units.
     double widthPx = 0;
     double heightPx = 0;
-    ResumeNext([&] {
-        m_lblDummy->SetAutoSize(true);
-        m_lblDummy->SetVisible(false);
+    if (const auto hdc = win::HdcFromParam(m_picTabContainer->GetHdc())) {
         for (const auto* caption :
              {&m_settings.alphabeticTabCaption, &m_settings.categorizedTabCaption}) {
-            m_lblDummy->SetCaption(*caption);
-            const win::RECT bounds = m_lblDummy->PixelBounds();
-            widthPx = std::max<double>(widthPx, bounds.right - bounds.left);
-            heightPx = std::max<double>(heightPx, bounds.bottom - bounds.top);
+            win::SIZE extent{};
+            if (win::GetTextExtentPoint32A(hdc, caption->c_str(), static_cast<int>(caption->size()),
+                                           &extent)) {
+                widthPx = std::max<double>(widthPx, extent.cx);
+                heightPx = std::max<double>(heightPx, extent.cy);
+            }
         }
-    });
+    }
     const double w = FromPixels(*strip, widthPx, Axis::X);
     const double h = FromPixels(*strip, heightPx, Axis::Y);
     m_TabWidth = ToInt(w * 1.4 + FromPixels(*strip, 10, Axis::X) + 3);
     m_TabHeight = ToInt(h * 1.5);
     if (strip->Width() <= 2.0 * m_TabWidth)
-        m_TabWidth = ToInt(strip->Width() / 2 - ToInt(FromPixels(*strip, 1, Axis::X)));
+        m_TabWidth = ToInt(strip->Width()) / 2 - ToInt(FromPixels(*strip, 1, Axis::X));
     m_FirstTabRect = {0, 0, m_TabWidth, m_TabHeight};
     m_SecondTabRect = {m_TabWidth, 0, 2 * m_TabWidth, m_TabHeight};
 }
@@ -352,22 +354,30 @@ void ZAVeravuvuDudu::SelectNode(const ole::Ptr<CNode>& node) {
 
     if (target.Get() != m_SelectedNode.Get()) {
         CommitActiveEditor();
+        // The commit's events may have torn the control down.
+        if (m_released)
+            return;
         InvalidateNodeRow(m_SelectedNode);
         m_SelectedNode = target;
+        RepaintDescription();
         if (target) {
-            RepaintDescription();
             ExpandAncestors(target);
             // The expansion may have run a nested selection; this call's row still wins.
             m_SelectedNode = target;
-            InvalidateNodeRow(target);
+            // A scroll repainted the row already.
+            if (EnsureNodeVisible(target))
+                InvalidateNodeRow(target);
         }
     }
-    // A selection made inside another one (expanding ancestors) leaves the editor to the outer.
-    if (m_selectDepth == 1 && !m_ActiveEditor && m_SelectedNode)
+    // A selection made inside another one (expanding ancestors) leaves the editor to the outer,
+    // which opens it once the row is in view.
+    if (m_selectDepth == 1 && !m_released && !m_ActiveEditor && m_SelectedNode)
         BeginEditOfSelection();
 }
 
-void ZAVeravuvuDudu::BeginEditOfSelection() {}
+void ZAVeravuvuDudu::BeginEditOfSelection() {
+    BeginEdit();
+}
 
 // ---- Fonts ----
 
@@ -401,6 +411,7 @@ void ZAVeravuvuDudu::ApplyFonts() {
     ResumeNext([&] { CalcRowHeight(); });
     ResumeNext([&] { UpdateScrollBar(); });
     ResumeNext([&] { LayoutRows(); });
+    ResumeNext([&] { ReapplyEditorFont(); });
 }
 
 // ---- Repaints and children's events ----
@@ -434,13 +445,37 @@ void ZAVeravuvuDudu::OnContainerSplitterLocationChanged() {
     RepaintDescription();
 }
 
+// Keeps the name column inside the control. Moving the bar back raises this event again, and a
+// limit below the bar's minimum would clamp it back up: the nested call only re-lays the columns.
 void ZAVeravuvuDudu::OnHeaderSplitterLocationChanged() {
     if (m_released)
         return;
     const ole::Ptr<ZAVeravuvuDudu> self(this);
-    ResumeNext([&] { LayoutRows(); });
+    bool movedBack = false;
+    if (!m_limitingHeaderSplitter) {
+        const double limit = static_cast<double>(NameColumnLimitPixels());
+        const double location = HeaderSplitterPixels();
+        if (limit < location && m_HeaderSplitter) {
+            m_limitingHeaderSplitter = true;
+            const float before = m_HeaderSplitter->GetSplitterLocation();
+            ResumeNext([&] { LetHeaderSplitterPixels(limit); });
+            m_limitingHeaderSplitter = false;
+            // A bar that moved has re-laid the columns through its nested event.
+            movedBack = !m_released && m_HeaderSplitter &&
+                        m_HeaderSplitter->GetSplitterLocation() != before;
+        }
+    }
+    if (m_released)
+        return;
+    if (!movedBack) {
+        ResumeNext([&] { LayoutRows(); });
+        ResumeNext([&] {
+            if (m_ActiveEditor)
+                PositionEditor(m_ActiveEditor, m_EditNode);
+        });
+        RefreshGrid();
+    }
     RepaintHeaders();
-    RefreshGrid();
 }
 
 } // namespace attrgrid

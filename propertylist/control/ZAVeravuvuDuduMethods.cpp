@@ -1,7 +1,8 @@
-// The control's methods: the editor registry seen from the host, the selected property, Refresh,
-// and loading an object's properties.
+// The control's methods: the editor registry seen from the host, the selected property and
+// Refresh.
 
 #include "propertylist/control/ZAVeravuvuDudu.h"
+#include "propertylist/editors/HostEditor.h"
 
 #include "platform/win/Win.h"
 
@@ -56,13 +57,6 @@ void ZAVeravuvuDudu::SetSelectedProperty(const ole::Ptr<CProperty>& value) {
         SelectNode(row);
 }
 
-bool ZAVeravuvuDudu::LoadObjectProperties(ole::Variant& /*aVBObject*/,
-                                          const ole::Variant& /*bClear*/,
-                                          const ole::Variant& /*bAutoUpdate*/) {
-    // Reading an object's members comes with the type-information reader.
-    return false;
-}
-
 // Repaints every panel now, in the order the surface is layered: grid, headers, description,
 // the tab strip (cleared first, its frame is drawn on it), the background last.
 void ZAVeravuvuDudu::Refresh() {
@@ -88,11 +82,10 @@ bool ZAVeravuvuDudu::RegisterEditor(const std::string& sKey,
     if (sKey.empty())
         throw ole::Error(static_cast<int32_t>(0x80040003), "Invalid key specified.",
                          kRegisterSource);
-    if (!anEditor)
-        return false;
-    const auto editor = ole::PtrCast<CEditor>(anEditor);
+    // A host object that implements the interface by automation only gets an adapter.
+    const ole::Ptr<CEditor> editor = HostEditor::Wrap(anEditor);
     if (!editor)
-        ole::RaiseError(ole::ERR_TYPE_MISMATCH);
+        return false;
     if (!m_Editors)
         m_Editors = ole::Collection::Create();
     const std::string key = kCustomPrefix + sKey;
@@ -103,8 +96,7 @@ bool ZAVeravuvuDudu::RegisterEditor(const std::string& sKey,
     editor->init(static_cast<int32_t>(m_GridWnd.Value()));
     m_Editors->Append(ole::Variant(ole::Ptr<ole::Object>(editor)), key);
     editor->LetVisible(false);
-    // The result is part of the interface and has never carried meaning.
-    return false;
+    return true;
 }
 
 void ZAVeravuvuDudu::UnRegisterEditor(const std::string& sKey) {

@@ -10,14 +10,21 @@ ole::Ptr<CEditorListener> CEditorListener::Create() {
     return ole::MakeObject<CEditorListener>();
 }
 
+// The handler may unregister the editor or release the list (and so this listener); both stay
+// alive until the raise returns.
+void CEditorListener::Notify(EventId id, const ole::Ptr<ole::Object>& anEditor) {
+    const ole::Ptr<CEditorListener> self(this);
+    const ole::Ptr<ole::Object> editor = anEditor;
+    ole::Variant args[] = {ole::Variant(editor)};
+    m_events.Raise(id, args);
+}
+
 void CEditorListener::NotifyCommit(const ole::Ptr<ole::Object>& anEditor) {
-    ole::Variant args[] = {ole::Variant(anEditor)};
-    m_events.Raise(CommitEdit, args);
+    Notify(CommitEdit, anEditor);
 }
 
 void CEditorListener::NotifyCancel(const ole::Ptr<ole::Object>& anEditor) {
-    ole::Variant args[] = {ole::Variant(anEditor)};
-    m_events.Raise(CancelEdit, args);
+    Notify(CancelEdit, anEditor);
 }
 
 const ole::ClassInfo& CEditorListener::Info() {

@@ -26,6 +26,8 @@ private:
     template <class T, class... Args>
     friend ole::Ptr<T> ole::MakeObject(Args&&... args);
 
+    void Notify(EventId id, const ole::Ptr<ole::Object>& anEditor);
+
     ole::ConnectionPoint m_events;
 };
 

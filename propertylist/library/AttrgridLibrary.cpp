@@ -3,6 +3,7 @@
 // their objects.
 
 #include "propertylist/control/ZAVeravuvuDudu.h"
+#include "propertylist/editors/CEditor.h"
 #include "propertylist/editors/CEditorListener.h"
 #include "propertylist/library/AttrgridTypes.h"
 #include "propertylist/library/LibraryObjects.h"
@@ -47,6 +48,10 @@ ole::LibraryServer& Server() {
                             notCreatable);
             server.AddClass("Attrgrid.CEditorListener", FactoryOf<CEditorListener>(),
                             CEditorListener::Info(), notCreatable);
+            // An interface for hosts to implement; nothing makes a bare one.
+            server.AddClass(
+                "Attrgrid.CEditor", [] { return ole::Ptr<ole::Object>(); }, CEditor::Info(),
+                notCreatable);
         }
     };
     static Served served;

@@ -1,6 +1,7 @@
 #include "propertylist/library/AttrgridTypes.h"
 
 #include "propertylist/control/ZAVeravuvuDudu.h"
+#include "propertylist/editors/CEditor.h"
 #include "propertylist/editors/CEditorListener.h"
 #include "propertylist/model/listitems/CListItem.h"
 #include "propertylist/model/listitems/CListItems.h"
@@ -51,6 +52,7 @@ void AttrgridTypes::AddClasses(ole::TypeLibrary& library) {
     library.AddClass(CListItems::Info());
     library.AddClass(CListItem::Info());
     library.AddClass(CEditorListener::Info());
+    library.AddClass(CEditor::Info());
 }
 
 void AttrgridTypes::RegisterOnce() {

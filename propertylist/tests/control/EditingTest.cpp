@@ -1,14 +1,24 @@
+#include "EditorDoubles.h"
 #include "GridFixture.h"
 #include "GridTestAccess.h"
 #include "TestEditor.h"
 
+#include "propertylist/editors/CCusDialogListener.h"
+
 #include "propertylist/tests/model/property/ModelDoubles.h"
 
 #include "platform/forms/dialogs/MessageBox.h"
+#include "platform/forms/host/Extender.h"
+#include "platform/ole/convert/Conversions.h"
+#include "platform/ole/dispatch/LateBinding.h"
 #include "platform/ole/event/EventSink.h"
+#include "platform/ole/file/BinaryFile.h"
 #include "platform/win/Win.h"
+#include "platform/win/test/TestApi.h"
 
+#include <filesystem>
 #include <string>
+#include <unistd.h>
 
 namespace attrgrid::test {
 namespace {
@@ -21,9 +31,7 @@ class EditingTest : public GridFixture {
 protected:
     void SetUp() override {
         GridFixture::SetUp();
-        forms::MessageBoxResponder().Reset();
-        forms::MessageBoxResponder().SetFunction(
-            [](const forms::MessageBoxRequest&) { return std::optional<int>(forms::vbOK); });
+        AnswerMessageBoxesWithOk();
     }
     void TearDown() override {
         if (m_cookie)
@@ -242,14 +250,237 @@ TEST_F(EditingTest, FontAndPictureEditorsStoreByTheirOwnRules) {
         grid.CommitActiveEditor();
         EXPECT_TRUE(ole::Is(pictureProperty->GetValue().AsObject(), picture.AsObject())) << kept;
     }
-    for (const char* cleared : {"(none)", "/no/such/file.bmp"}) {
-        pictureProperty->SetValue(picture);
-        editor = Edit(pictureProperty);
-        editor->value = ole::Variant(cleared);
-        grid.CommitActiveEditor();
-        EXPECT_FALSE(pictureProperty->GetValue().AsObject()) << cleared;
-    }
     EXPECT_TRUE(errors.empty());
+
+    // A file that does not load is reported and the picture stays.
+    editor = Edit(pictureProperty);
+    editor->value = ole::Variant("/no/such/file.bmp");
+    grid.CommitActiveEditor();
+    ASSERT_EQ(errors.size(), 1U);
+    EXPECT_TRUE(errors[0].number == 53 || errors[0].number == 76) << errors[0].number;
+    EXPECT_TRUE(ole::Is(pictureProperty->GetValue().AsObject(), picture.AsObject()));
+    EXPECT_FALSE(editor->visible);
+    EXPECT_FALSE(grid.ActiveEditor());
+
+    editor = Edit(pictureProperty);
+    editor->value = ole::Variant("(none)");
+    grid.CommitActiveEditor();
+    EXPECT_FALSE(pictureProperty->GetValue().AsObject());
+    EXPECT_EQ(errors.size(), 1U);
+}
+
+// The picture editor shows "(none)" or "(Picture)" and a path it is given loads on commit.
+TEST_F(EditingTest, PictureRowsShowTheirStateAndLoadAPath) {
+    ScopedBuiltins builtins;
+    auto editor = LoggingEditor::Create();
+    builtins.Provide(shared::ksPictureEditor, editor);
+    Z& grid = ShowGrid();
+    HandleEvents();
+    auto empty = grid.GetProperties()->Add("Empty", ole::Variant(ole::Ptr<ole::Object>()), "",
+                                           shared::ksPictureEditor);
+    auto held = grid.GetProperties()->Add(
+        "Held", ole::Variant(ole::Picture::FromMetafile(2, 100, 100)), "", shared::ksPictureEditor);
+    grid.SetSelectedProperty(empty);
+    EXPECT_EQ(editor->value.AsString(), "(none)");
+    grid.SetSelectedProperty(held);
+    EXPECT_EQ(editor->value.AsString(), "(Picture)");
+
+    const auto folder =
+        std::filesystem::temp_directory_path() / ("editing-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    const std::string path = (folder / "a.bmp").string();
+    const ole::Image image{4, 3, std::vector<uint32_t>(12, 0xFF3366CC)};
+    ole::BinaryFile::WriteAll(path,
+                              ole::Picture::FromImage(image, ole::PICTYPE_BITMAP)->ToFileBytes());
+    editor->value = ole::Variant(path);
+    grid.CommitActiveEditor();
+    std::filesystem::remove_all(folder);
+    const auto loaded = ole::PtrCast<ole::Picture>(held->GetValue().AsObject());
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(loaded->Type(), ole::PICTYPE_BITMAP);
+    EXPECT_TRUE(errors.empty());
+}
+
+// Driven as a user does: a click on a row opens its editor over the value cell, a click on
+// another row commits it and the value reaches the source object.
+TEST_F(EditingTest, ClickingRowsOpensAndCommitsTheEditorEndToEnd) {
+    Z& grid = ShowGrid();
+    HandleEvents();
+    auto editor = LoggingEditor::Create();
+    Call(Z::IdRegisterEditor, {ole::Variant("size"), ole::Variant(editor)});
+    auto sizer = Sizer::Create();
+    std::string key;
+    auto width = grid.GetProperties()->Add("Width", ole::Variant(100), "", key, sizer, true,
+                                           shared::KSCustomEditor);
+    width->LetEditorKey("size");
+    auto other = grid.GetProperties()->Add("Zoom", ole::Variant(1));
+    auto clickRow = [&](const ole::Ptr<CProperty>& property) {
+        const win::RECT cell = Row(property)->ValueRect();
+        win::test::click(grid.GridWnd(), {cell.left + 5, (cell.top + cell.bottom) / 2});
+        win::test::pump();
+    };
+
+    clickRow(width);
+    ASSERT_TRUE(ole::Is(grid.ActiveEditor(), editor));
+    EXPECT_TRUE(editor->visible);
+    EXPECT_EQ(editor->value.AsI4(), 100);
+    const win::RECT cell = Row(width)->ValueRect();
+    EXPECT_EQ(editor->moved[0], static_cast<float>(cell.left));
+
+    editor->value = ole::Variant(250);
+    clickRow(other);
+    EXPECT_EQ(validated.size(), 1U);
+    EXPECT_EQ(sizer->GetWidth(), 250);
+    EXPECT_EQ(width->GetValue().AsI4(), 250);
+    EXPECT_FALSE(editor->visible);
+    EXPECT_FALSE(grid.ActiveEditor());
+    EXPECT_TRUE(ole::Is(grid.GetSelectedProperty(), other));
+    EXPECT_TRUE(errors.empty());
+}
+
+// A control that reports a change while its editor is being loaded commits nothing: the editor
+// becomes the open one only once it shows its value.
+TEST_F(EditingTest, StartingAListEditCommitsNothing) {
+    ScopedBuiltins builtins;
+    auto list = ControlEventEditor::Create();
+    builtins.Provide(shared::KSListEditor, list);
+    Z& grid = ShowGrid();
+    HandleEvents();
+    auto site = ole::PtrCast<forms::Extender>(grid.FindConstituent("m_ListEditor"));
+    list->onShow = [&] {
+        ole::CallMethod(ole::Variant(ole::Ptr<ole::Object>(site->Inner())), "Fire");
+    };
+    auto flag = grid.GetProperties()->Add("Flag", ole::Variant(true), "", shared::ksBooleanEditor);
+    grid.SetSelectedProperty(flag);
+    EXPECT_EQ(list->changes, 0);
+    EXPECT_TRUE(validated.empty());
+    EXPECT_TRUE(ole::Is(grid.ActiveEditor(), list));
+}
+
+// The text box's keys reach only an editor that takes them; the list box's and colour picker's
+// events only the registry's list and colour editors while they are open.
+TEST_F(EditingTest, ChildControlEventsReachOnlyTheEditorThatDrivesTheControl) {
+    ScopedBuiltins builtins;
+    auto text = KeyEditor::Create();
+    auto list = ControlEventEditor::Create();
+    auto color = ControlEventEditor::Create();
+    builtins.Provide(shared::ksTextEditor, text);
+    builtins.Provide(shared::KSListEditor, list);
+    builtins.Provide(shared::KSColorEditor, color);
+    Z& grid = ShowGrid();
+    HandleEvents();
+    const win::HWND textBox = grid.FindConstituent("m_TextEditor")->Window();
+    auto fire = [&](const char* name) {
+        auto site = ole::PtrCast<forms::Extender>(grid.FindConstituent(name));
+        ole::CallMethod(ole::Variant(ole::Ptr<ole::Object>(site->Inner())), "Fire");
+    };
+    auto name = grid.GetProperties()->Add("Name", ole::Variant("a"), "", shared::ksTextEditor);
+    auto flag = grid.GetProperties()->Add("Flag", ole::Variant(true), "", shared::ksBooleanEditor);
+    auto tint = grid.GetProperties()->Add("Tint", ole::Variant(255), "", shared::KSColorEditor);
+
+    // The list editor is open: keys and the picker's event pass it by, its own event commits.
+    grid.SetSelectedProperty(flag);
+    ASSERT_TRUE(ole::Is(grid.ActiveEditor(), list));
+    win::SendMessageA(textBox, win::WM_CHAR, 13, 0);
+    fire("m_ColorEditor");
+    EXPECT_TRUE(text->keys.empty());
+    EXPECT_EQ(color->changes, 0);
+    EXPECT_TRUE(ole::Is(grid.ActiveEditor(), list));
+    list->value = ole::Variant(false);
+    fire("m_ListEditor");
+    EXPECT_EQ(list->changes, 1);
+    EXPECT_FALSE(flag->GetValue().AsBool());
+    EXPECT_FALSE(grid.ActiveEditor());
+
+    // Nothing open: the list box's event does nothing.
+    fire("m_ListEditor");
+    EXPECT_EQ(list->changes, 1);
+
+    grid.SetSelectedProperty(tint);
+    color->value = ole::Variant(128);
+    fire("m_ListEditor");
+    EXPECT_EQ(list->changes, 1);
+    fire("m_ColorEditor");
+    EXPECT_EQ(tint->GetValue().AsI4(), 128);
+
+    // The text editor takes every key and may drop one; Enter commits.
+    grid.SetSelectedProperty(name);
+    ASSERT_TRUE(ole::Is(grid.ActiveEditor(), text));
+    win::SendMessageA(textBox, win::WM_CHAR, 'b', 0);
+    win::SendMessageA(textBox, win::WM_CHAR, 'x', 0);
+    text->value = ole::Variant("typed");
+    win::SendMessageA(textBox, win::WM_CHAR, 13, 0);
+    EXPECT_EQ(text->keys, (std::vector<int16_t>{'b', 'x', 13}));
+    EXPECT_EQ(name->GetValue().AsString(), "typed");
+    EXPECT_FALSE(grid.ActiveEditor());
+    EXPECT_EQ(validated.size(), 3U);
+    EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(EditingTest, TheCustomDialogAsksTheHostForAValue) {
+    ScopedBuiltins builtins;
+    auto dialog = LoggingEditor::Create();
+    builtins.Provide(shared::ksCustomDialog, dialog);
+    Z& grid = ShowGrid();
+    const auto listener = ole::PtrCast<CCusDialogListener>(builtins.bound["T0"].dialogListener);
+    ASSERT_TRUE(listener);
+    ole::Variant answer("chosen");
+    std::vector<std::string> asked;
+    auto sink = ole::EventSink::Create();
+    sink->On(Z::EvShowEditorDialog, [&](std::span<ole::Variant> args) {
+        asked.push_back(ole::CStr(args[1]));
+        EXPECT_TRUE(ole::Is(args[0].AsObject(), grid.GetSelectedProperty()));
+        args[1].Deref() = answer;
+    });
+    const uint32_t cookie = ole::ConnectEvents(GridObject(), sink);
+
+    // No edit open: no question.
+    listener->RaiseCustomDialogEvent();
+    EXPECT_TRUE(asked.empty());
+
+    auto property =
+        grid.GetProperties()->Add("Data", ole::Variant("raw"), "", shared::ksCustomDialog);
+    grid.SetSelectedProperty(property);
+    listener->RaiseCustomDialogEvent();
+    EXPECT_EQ(asked, std::vector<std::string>{"raw"});
+    EXPECT_EQ(dialog->value.AsString(), "chosen");
+    EXPECT_TRUE(ole::Is(grid.ActiveEditor(), dialog));
+    EXPECT_EQ(property->GetValue().AsString(), "raw");
+
+    // An object handed back leaves the editor's text alone.
+    answer = ole::Variant(ole::Font::Create());
+    listener->RaiseCustomDialogEvent();
+    EXPECT_EQ(dialog->value.AsString(), "chosen");
+    ole::DisconnectEvents(GridObject(), cookie);
+}
+
+TEST_F(EditingTest, SelectedPropertyOfARowWhosePropertyIsGoneIsNothing) {
+    Z& grid = ShowGrid();
+    auto property = grid.GetProperties()->Add("P", ole::Variant(1));
+    grid.SetSelectedProperty(property);
+    ASSERT_TRUE(ole::Is(grid.GetSelectedProperty(), property));
+    grid.SelectedNode()->SetKey("no such key");
+    EXPECT_FALSE(grid.GetSelectedProperty());
+    EXPECT_FALSE(Get(Z::IdSelectedProperty).AsObject());
+    grid.SelectedNode()->SetKey(property->GetInternalKey());
+}
+
+TEST_F(EditingTest, ResizeAndRowRemovalEndTheOpenEdit) {
+    Z& grid = ShowGrid();
+    HandleEvents();
+    auto property = grid.GetProperties()->Add("P", ole::Variant("old"));
+    auto editor = Edit(property);
+    editor->value = ole::Variant("new");
+    Ext().Move(0, ole::Variant(0.0F), ole::Variant(4000.0F), ole::Variant(3000.0F));
+    EXPECT_EQ(validated.size(), 1U);
+    EXPECT_EQ(property->GetValue().AsString(), "new");
+    EXPECT_FALSE(grid.ActiveEditor());
+
+    editor = Edit(property);
+    grid.GetProperties()->Remove(ole::Variant(property->GetInternalKey()));
+    EXPECT_FALSE(editor->visible);
+    EXPECT_FALSE(grid.ActiveEditor());
+    EXPECT_EQ(validated.size(), 1U);
 }
 
 } // namespace

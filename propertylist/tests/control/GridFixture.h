@@ -17,6 +17,7 @@
 
 #include "propertylist/control/ZAVeravuvuDudu.h"
 
+#include "platform/forms/dialogs/MessageBox.h"
 #include "platform/forms/host/Ambient.h"
 #include "platform/forms/test/EventRecorder.h"
 #include "platform/forms/test/TestHost.h"
@@ -29,6 +30,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -91,6 +93,13 @@ protected:
         m_extender = m_host->Host(m_grid, "Grid1", bounds, stored);
         win::test::pump();
         return *m_grid;
+    }
+
+    // Message boxes the control shows are answered OK (the responder records them).
+    static void AnswerMessageBoxesWithOk() {
+        forms::MessageBoxResponder().Reset();
+        forms::MessageBoxResponder().SetFunction(
+            [](const forms::MessageBoxRequest&) { return std::optional<int>(forms::vbOK); });
     }
 
     ZAVeravuvuDudu& Grid() { return *m_grid; }

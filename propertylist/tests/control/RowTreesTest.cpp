@@ -23,9 +23,7 @@ protected:
     }
     void SetUp() override {
         GridFixture::SetUp();
-        forms::MessageBoxResponder().Reset();
-        forms::MessageBoxResponder().SetFunction(
-            [](const forms::MessageBoxRequest&) { return std::optional<int>(forms::vbOK); });
+        AnswerMessageBoxesWithOk();
     }
     void TearDown() override {
         forms::MessageBoxResponder().Reset();

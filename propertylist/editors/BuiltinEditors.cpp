@@ -1,0 +1,56 @@
+#include "propertylist/editors/BuiltinEditors.h"
+
+#include "shared/util/EditorValue.h"
+
+#include <map>
+
+namespace attrgrid {
+
+namespace {
+
+using BE = BuiltinEditors;
+
+// Text, date, number, list (also boolean), font, file, colour, custom dialog, directory, picture.
+constexpr std::array<BE::Slot, 10> kSlots{{
+    {{shared::ksTextEditor, 0}, 1, false},
+    {{shared::KSDateEditor, 0}, 1, false},
+    {{shared::KSNumberEditor, 0}, 1, false},
+    {{shared::KSListEditor, shared::ksBooleanEditor}, 2, false},
+    {{shared::KSFontEditor, 0}, 1, false},
+    {{shared::ksFileEditor, 0}, 1, false},
+    {{shared::KSColorEditor, 0}, 1, false},
+    {{shared::ksCustomDialog, 0}, 1, true},
+    {{shared::KSDirectoryEditor, 0}, 1, false},
+    {{shared::ksPictureEditor, 0}, 1, false},
+}};
+
+// The editor classes that have landed add their maker here.
+std::map<int32_t, BE::Maker> LandedMakers() {
+    return {};
+}
+
+std::map<int32_t, BE::Maker>& Makers() {
+    static std::map<int32_t, BE::Maker> makers = LandedMakers();
+    return makers;
+}
+
+} // namespace
+
+std::span<const BuiltinEditors::Slot> BuiltinEditors::Slots() {
+    return kSlots;
+}
+
+void BuiltinEditors::Provide(int32_t editorType, Maker maker) {
+    Makers()[editorType] = std::move(maker);
+}
+
+void BuiltinEditors::Withdraw(int32_t editorType) {
+    Makers().erase(editorType);
+}
+
+const BuiltinEditors::Maker* BuiltinEditors::Find(int32_t editorType) {
+    const auto found = Makers().find(editorType);
+    return found == Makers().end() || !found->second.create ? nullptr : &found->second;
+}
+
+} // namespace attrgrid

@@ -1,0 +1,252 @@
+#include "InputFixture.h"
+
+#include "platform/forms/control/ControlIds.h"
+#include "platform/ole/picture/Picture.h"
+
+#include "shared/util/EditorValue.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace attrgrid::test {
+namespace {
+
+class ScrollTest : public InputFixture {
+protected:
+    forms::VScrollBar& Bar() { return *Grid().ScrollBar(); }
+    int32_t ClientBottom() {
+        win::RECT rc{};
+        win::GetClientRect(Grid().GridWnd(), &rc);
+        return rc.bottom;
+    }
+    bool InView(const std::string& name) {
+        const win::RECT r = Row(name)->RowRect();
+        return r.top >= Grid().HeaderHeightPixels() && r.bottom <= ClientBottom();
+    }
+    // The grid's pixels down a line through both columns.
+    std::vector<win::COLORREF> Column() {
+        std::vector<win::COLORREF> pixels;
+        const win::HDC hdc = win::GetDC(Grid().GridWnd());
+        for (int y = 0; y < ClientBottom(); ++y) {
+            for (const int x : {8, 12, 16, 160, 164})
+                pixels.push_back(win::GetPixel(hdc, x, y));
+        }
+        win::ReleaseDC(Grid().GridWnd(), hdc);
+        return pixels;
+    }
+    // Every property draws itself through PropertyDraw; `painted` lists the value cells drawn.
+    void CountRowPaints() {
+        auto properties = Grid().GetProperties();
+        for (int32_t i = 1; i <= properties->Count(); ++i)
+            properties->Item(ole::Variant(i))->LetCustomDraw(true);
+        win::test::pump();
+        OnEvent(Z::EvPropertyDraw, [this](std::span<ole::Variant> args) {
+            if (ole::CLng(args[4]) == 0)
+                painted.push_back(ole::PtrCast<CProperty>(args[1].AsObject())->GetName());
+        });
+    }
+    std::vector<std::string> painted;
+    bool Painted(int n) const {
+        return std::find(painted.begin(), painted.end(), "P" + std::to_string(n)) != painted.end();
+    }
+
+    std::vector<win::COLORREF> Repainted() {
+        win::RedrawWindow(Grid().GridWnd(), nullptr, {},
+                          win::RDW_INVALIDATE | win::RDW_ERASE | win::RDW_UPDATENOW);
+        win::test::pump();
+        return Column();
+    }
+};
+
+TEST_F(ScrollTest, ScrollBarMovesThePixelsAndPaintsOnlyTheNewStrip) {
+    Z& grid = ShowGrid();
+    const int32_t page = Page();
+    AddProperties(page + 5);
+    ASSERT_TRUE(grid.ScrollBarShown());
+    CountRowPaints();
+    const int32_t header = grid.HeaderHeightPixels();
+    Bar().SetValue(2);
+    EXPECT_EQ(Row("P0")->RowRect().top, header - 2 * grid.RowHeight());
+    EXPECT_EQ(Row("P2")->RowRect().top, header);
+    win::test::pump();
+    // Only the rows that came in below were drawn; the rest moved, looking as a repaint draws them.
+    EXPECT_TRUE(Painted(page + 1));
+    for (int i = 2; i < page; ++i)
+        EXPECT_FALSE(Painted(i)) << i;
+    EXPECT_EQ(Column(), Repainted());
+    painted.clear();
+    Bar().SetValue(1);
+    win::test::pump();
+    EXPECT_TRUE(Painted(1));
+    for (int i = 3; i < page; ++i)
+        EXPECT_FALSE(Painted(i)) << i;
+    EXPECT_EQ(Column(), Repainted());
+}
+
+TEST_F(ScrollTest, WithAPictureTheWholeGridIsRedrawn) {
+    Z& grid = ShowGrid();
+    std::vector<uint32_t> pixels(64 * 64);
+    for (size_t i = 0; i < pixels.size(); ++i)
+        pixels[i] = (i / 64 + i % 64) % 2 != 0 ? 0xFF2040C0 : 0xFFE0E0E0;
+    grid.SetPicture(ole::Picture::FromImage(ole::Image{64, 64, pixels}, ole::PICTYPE_BITMAP));
+    grid.LetPictureLayout(ksPictureTiled);
+    const int32_t page = Page();
+    AddProperties(page + 5);
+    CountRowPaints();
+    win::test::pump();
+    painted.clear();
+    Bar().SetValue(3);
+    win::test::pump();
+    for (int i = 3; i < page + 3; ++i)
+        EXPECT_TRUE(Painted(i)) << i;
+    // Moving the pixels would have dragged the background along with the rows.
+    EXPECT_EQ(Column(), Repainted());
+}
+
+TEST_F(ScrollTest, ClickingTheArrowScrollsAndHandsTheFocusBack) {
+    Z& grid = ShowGrid();
+    AddProperties(Page() + 5);
+    ClickRow("P0");
+    win::RECT bar{};
+    win::GetClientRect(Bar().Window(), &bar);
+    win::test::click(Bar().Window(), {bar.right / 2, bar.bottom - 3});
+    win::test::pump();
+    EXPECT_EQ(Bar().GetValue(), 1);
+    EXPECT_EQ(Row("P1")->RowRect().top, grid.HeaderHeightPixels());
+    EXPECT_EQ(win::GetFocus(), grid.GridWnd());
+}
+
+TEST_F(ScrollTest, WheelScrollsThreeRowsPerNotchWithinTheRange) {
+    Z& grid = ShowGrid();
+    AddProperties(Page() + 10);
+    ASSERT_EQ(Bar().GetMax(), 10);
+    ClickRow("P0");
+    win::POINT pt{40, 40};
+    win::ClientToScreen(grid.GridWnd(), &pt);
+    win::test::wheel(pt, -win::WHEEL_DELTA);
+    win::test::pump();
+    EXPECT_EQ(Bar().GetValue(), 3);
+    EXPECT_EQ(Row("P3")->RowRect().top, grid.HeaderHeightPixels());
+    win::test::wheel(pt, -3 * win::WHEEL_DELTA);
+    win::test::pump();
+    EXPECT_EQ(Bar().GetValue(), 10);
+    win::test::wheel(pt, 2 * win::WHEEL_DELTA);
+    win::test::pump();
+    EXPECT_EQ(Bar().GetValue(), 4);
+    win::test::wheel(pt, 5 * win::WHEEL_DELTA);
+    win::test::pump();
+    EXPECT_EQ(Bar().GetValue(), 0);
+}
+
+TEST_F(ScrollTest, ScrollingStoresAnOpenEditFirst) {
+    Z& grid = ShowGrid();
+    AddProperties(Page() + 5);
+    std::vector<std::string> order;
+    OnEvent(Z::EvValidateValue, [&](std::span<ole::Variant>) {
+        order.push_back("validate at " + std::to_string(Row("P0")->RowRect().top));
+    });
+    ClickRow("P0");
+    if (grid.ActiveEditor())
+        grid.CommitActiveEditor();
+    order.clear();
+    auto editor = OpenTestEditor();
+    editor->value = ole::Variant("edited");
+    const int32_t top = Row("P0")->RowRect().top;
+    Bar().SetValue(1);
+    EXPECT_EQ(order, std::vector<std::string>{"validate at " + std::to_string(top)});
+    EXPECT_EQ(ole::CStr(grid.GetProperties()->Item(ole::Variant(1))->GetValue()), "edited");
+    EXPECT_FALSE(grid.ActiveEditor());
+    EXPECT_FALSE(editor->visible);
+}
+
+TEST_F(ScrollTest, SelectingARowScrollsItIntoView) {
+    Z& grid = ShowGrid();
+    const int32_t page = Page();
+    AddProperties(page + 5);
+    Press(win::VK_DOWN);
+    for (int i = 0; i < page + 2; ++i)
+        Press(win::VK_DOWN);
+    const std::string below = "P" + std::to_string(page + 2);
+    EXPECT_EQ(SelectedName(), below);
+    EXPECT_TRUE(InView(below));
+    EXPECT_EQ(Row(below)->RowRect().bottom, grid.HeaderHeightPixels() + page * grid.RowHeight());
+    EXPECT_EQ(Bar().GetValue(), 3);
+
+    grid.SetSelectedProperty(grid.GetProperties()->Item(ole::Variant(1)));
+    EXPECT_TRUE(InView("P0"));
+    EXPECT_EQ(Bar().GetValue(), 0);
+}
+
+TEST_F(ScrollTest, AGridLowerThanARowStillSelects) {
+    ShowGrid({10, 10, 310, 62});
+    AddProperties(6);
+    ASSERT_EQ(Page(), 0);
+    ASSERT_TRUE(Grid().ScrollBarShown());
+    Press(win::VK_DOWN);
+    Press(win::VK_DOWN);
+    Press(win::VK_DOWN);
+    EXPECT_EQ(SelectedName(), "P2");
+    // The row's top is kept in sight.
+    EXPECT_EQ(Row("P2")->RowRect().top, Grid().HeaderHeightPixels());
+    Press(win::VK_UP);
+    EXPECT_EQ(Row("P1")->RowRect().top, Grid().HeaderHeightPixels());
+}
+
+TEST_F(ScrollTest, AHiddenScrollBarEndsTheSearch) {
+    Z& grid = ShowGrid();
+    int errors = 0;
+    OnEvent(Z::EvDisplayError, [&](std::span<ole::Variant>) { ++errors; });
+    AddProperties(Page() + 4);
+    Bar().SetValue(3);
+    // Emptied, the grid hides its bar and the bar keeps its value; under LockRefresh neither the
+    // bar nor the rows follow the new rows.
+    while (grid.GetProperties()->Count() > 0)
+        grid.GetProperties()->Remove(ole::Variant(1));
+    ASSERT_FALSE(grid.ScrollBarShown());
+    grid.LetLockRefresh(true);
+    AddProperties(Page() + 8);
+    ASSERT_FALSE(grid.ScrollBarShown());
+    const int16_t stale = Bar().GetValue();
+    ASSERT_GT(stale, 0);
+    auto properties = grid.GetProperties();
+    const auto last = properties->Item(ole::Variant(properties->Count()));
+    grid.SetSelectedProperty(last);
+    EXPECT_EQ(grid.GetSelectedProperty().Get(), last.Get());
+    grid.SetSelectedProperty(properties->Item(ole::Variant(1)));
+    EXPECT_EQ(SelectedName(), "P0");
+    EXPECT_EQ(errors, 0);
+    // A hidden bar's value places nothing, so it was left alone.
+    EXPECT_EQ(Bar().GetValue(), stale);
+}
+
+TEST_F(ScrollTest, SelectingIntoACollapsedCategoryOpensOneEditorOnceInView) {
+    Z& grid = ShowGrid();
+    const int32_t page = Page();
+    AddProperties(page + 4, "A");
+    auto properties = grid.GetProperties();
+    auto target = properties->Add("Z1", ole::Variant(1), "Z", shared::KSCustomEditor);
+    target->LetEditorKey("T");
+    auto editor = TestEditor::Create();
+    ASSERT_TRUE(grid.RegisterEditor("T", editor));
+    grid.LetActiveView(ksCatagorized);
+    if (Row("Z")->Expanded())
+        Row("Z")->SetExpanded(false);
+    ASSERT_FALSE(Row("Z")->Expanded());
+    ASSERT_FALSE(InView("Z"));
+    int validations = 0;
+    OnEvent(Z::EvValidateValue, [&](std::span<ole::Variant>) { ++validations; });
+
+    grid.SetSelectedProperty(target);
+    EXPECT_EQ(SelectedName(), "Z1");
+    EXPECT_TRUE(InView("Z1"));
+    // The nested selection of the expansion opened nothing that the scroll then committed.
+    EXPECT_EQ(validations, 0);
+    EXPECT_EQ(editor->commits, 0);
+    if (grid.ActiveEditor()) {
+        EXPECT_EQ(grid.ActiveEditor().Get(), editor.Get());
+        EXPECT_EQ(GridTestAccess::EditNode(grid).Get(), Row("Z1").Get());
+    }
+}
+
+} // namespace
+} // namespace attrgrid::test
