@@ -57,7 +57,7 @@ void ZAVeravuvuDudu::Register() {
 // ---- Life-cycle notifications ----
 
 void ZAVeravuvuDudu::OnInitialize() {
-    m_ResourceMgr = std::make_unique<shared::CResourceMgr>();
+    m_ResourceMgr = std::make_shared<shared::CResourceMgr>();
     m_Font = ole::Font::Create();
     m_DrawFont = ole::Font::Create();
     m_editListener = CEditorListener::Create();
@@ -238,8 +238,7 @@ void ZAVeravuvuDudu::ConnectChildEvents() {
         };
     };
     // A splitter's container forwards its mouse, double-click and resize events to it.
-    auto splitterContainer = [&](ole::Ptr<CSplitter> ZAVeravuvuDudu::*splitter,
-                                 void (ZAVeravuvuDudu::*afterResize)()) {
+    auto splitterContainer = [&](ole::Ptr<CSplitter> ZAVeravuvuDudu::*splitter) {
         ole::Ptr<ole::EventSink> sink = ole::EventSink::Create();
         sink->On(forms::eventid::MouseDown, on(mouse(&CSplitter::ContainerMouseDown, splitter)))
             .On(forms::eventid::MouseMove, on(mouse(&CSplitter::ContainerMouseMove, splitter)))
@@ -248,17 +247,14 @@ void ZAVeravuvuDudu::ConnectChildEvents() {
                     if (self.*splitter)
                         (self.*splitter)->ContainerDblClick();
                 }))
-            .On(forms::eventid::Resize, on([splitter, afterResize](ZAVeravuvuDudu& self, Args) {
+            .On(forms::eventid::Resize, on([splitter](ZAVeravuvuDudu& self, Args) {
                     if (self.*splitter)
                         (self.*splitter)->ContainerResize();
-                    if (afterResize)
-                        (self.*afterResize)();
                 }));
         return sink;
     };
-    connect(m_picBG, splitterContainer(&ZAVeravuvuDudu::m_ContainerSplitter,
-                                       &ZAVeravuvuDudu::OnBackgroundResize));
-    connect(m_picHeaderContainer, splitterContainer(&ZAVeravuvuDudu::m_HeaderSplitter, nullptr));
+    connect(m_picBG, splitterContainer(&ZAVeravuvuDudu::m_ContainerSplitter));
+    connect(m_picHeaderContainer, splitterContainer(&ZAVeravuvuDudu::m_HeaderSplitter));
 
     ole::Ptr<ole::EventSink> tabs = ole::EventSink::Create();
     tabs->On(forms::eventid::Resize,

@@ -288,7 +288,6 @@ public:
 
     // ---- CNodesOwner, CPropertyOwner, CPropertyListener, cSubclassListener ----
     ole::Ptr<ole::Object> NodeProperty(std::string_view internalKey) override;
-    void NodePropertyChanged(std::string_view key, std::string_view propName) override;
     void NodeExpandedChanged(CNode& node) override;
     int32_t PropertyBackColor() const override { return m_settings.propertyBackColor; }
     int32_t PropertyForeColor() const override { return m_settings.propertyForeColor; }
@@ -332,7 +331,6 @@ private:
     void ForEachCategoryRow(const std::function<void(CNode&)>& apply);
 
     // ---- Handlers of the children's events ----
-    void OnBackgroundResize();
     void OnTabContainerResize();
     void OnTreeContainerPaint();
     void OnContainerSplitterLocationChanged();
@@ -383,10 +381,7 @@ private:
     void EndEdit(const ole::Ptr<CEditor>& anEditor, bool bCancel);
     // Stores an accepted value into the row the way its editor type asks.
     void StoreEditedValue(const ole::Ptr<CNode>& row, const ole::Variant& newValue);
-    // Starts the in-place edit of the selected row (filled in with the editors).
-    void BeginEditOfSelection();
-    // The row whose Expanded changed: a category row by name, else a property row by key.
-    ole::Ptr<CNode> RowOfExpandChange(std::string_view key) const;
+    // A row of the active view was expanded or collapsed: lay out, keep the selection shown.
     void OnRowExpandedChanged(const ole::Ptr<CNode>& row);
     // Grid geometry shared by layout, scroll bar and cell rectangles.
     float GridScaleWidthPixels() const;
@@ -498,7 +493,9 @@ private:
     bool m_released = false;
     bool m_runtimeReady = false;
 
-    std::unique_ptr<shared::CResourceMgr> m_ResourceMgr;
+    // Shared so that a paint pass keeps the cache it draws with when a PropertyDraw handler
+    // tears the control down.
+    std::shared_ptr<shared::CResourceMgr> m_ResourceMgr;
     ole::Ptr<ole::Font> m_Font;
     ole::Ptr<ole::Font> m_DrawFont;
     ole::Ptr<CEditorListener> m_editListener;

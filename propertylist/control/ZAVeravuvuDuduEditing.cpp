@@ -136,11 +136,14 @@ void ZAVeravuvuDudu::StoreEditedValue(const ole::Ptr<CNode>& row, const ole::Var
 void ZAVeravuvuDudu::EndEdit(const ole::Ptr<CEditor>& anEditor, bool bCancel) {
     const ole::Ptr<ZAVeravuvuDudu> self(this);
     const ole::Ptr<CEditor> editor = anEditor;
+    const bool wasOpen = editor && editor.Get() == m_ActiveEditor.Get();
+    // Closed before the host hears of it: a commit the host triggers from ValidateValue
+    // (UnRegisterEditor, a selection) finds no open editor instead of recursing.
+    if (wasOpen)
+        m_ActiveEditor = nullptr;
+    const ole::Ptr<CEditor> openBefore = m_ActiveEditor;
     try {
-        if (!bCancel && editor && editor.Get() == m_ActiveEditor.Get()) {
-            // Closed before the host hears of it: a commit the host triggers from ValidateValue
-            // (UnRegisterEditor, a selection) finds no open editor instead of recursing.
-            m_ActiveEditor = nullptr;
+        if (!bCancel && wasOpen) {
             const ole::Ptr<CNode> row = m_EditNode;
             const ole::Variant newValue = editor->GetValue();
             ole::Variant args[] = {ole::Variant(row ? NodeProperty(row->Key()) : nullptr), newValue,
@@ -153,6 +156,14 @@ void ZAVeravuvuDudu::EndEdit(const ole::Ptr<CEditor>& anEditor, bool bCancel) {
         DisplayError(error);
     } catch (const std::exception& failure) {
         DisplayError(ole::Error(kInternalError, failure.what(), kLibraryName));
+    }
+    // ValidateValue or the store may have opened another edit (a host moving the selection):
+    // that edit keeps its editor and the focus.
+    if (const ole::Ptr<CEditor> reopened = m_ActiveEditor;
+        reopened && reopened.Get() != openBefore.Get()) {
+        if (editor && editor.Get() != reopened.Get())
+            ResumeNext([&] { editor->LetVisible(false); });
+        return;
     }
     m_ActiveEditor = nullptr;
     if (win::IsWindow(m_GridWnd))

@@ -1,6 +1,7 @@
 #include "propertylist/control/ZAVeravuvuDudu.h"
 
 #include "propertylist/control/GridGeometry.h"
+#include "propertylist/control/ScopedWindowDc.h"
 #include "propertylist/control/paint/GridPainter.h"
 
 #include "shared/subclass/SubclassWnd.h"
@@ -147,24 +148,27 @@ void ZAVeravuvuDudu::OnTreeContainerPaint() {
     if (m_released || m_GridSubclassed || !win::IsWindow(m_GridWnd))
         return;
     const ole::Ptr<ZAVeravuvuDudu> self(this);
-    const win::HDC hdc = win::GetDC(m_GridWnd);
-    if (!hdc)
+    const ScopedWindowDc dc(m_GridWnd);
+    if (!dc.Get())
         return;
     win::RECT client{};
     win::GetClientRect(m_GridWnd, &client);
-    ResumeNext([&] { PaintGridArea(hdc, client); });
-    win::ReleaseDC(m_GridWnd, hdc);
+    ResumeNext([&] { PaintGridArea(dc.Get(), client); });
 }
 
 void ZAVeravuvuDudu::PaintGridArea(win::HDC hdc, const win::RECT& update) {
     if (m_released || !m_Font || !m_DrawFont || !m_ResourceMgr)
         return;
+    // A PropertyDraw handler may release the control mid-pass; the pass keeps what it draws with.
     const ole::Ptr<ZAVeravuvuDudu> self(this);
+    const ole::Ptr<ole::Font> controlFont = m_Font;
+    const ole::Ptr<ole::Font> drawFont = m_DrawFont;
+    const std::shared_ptr<shared::CResourceMgr> resources = m_ResourceMgr;
     GridPaintContext context{
         .settings = m_settings,
-        .controlFont = *m_Font,
-        .drawFont = *m_DrawFont,
-        .resources = *m_ResourceMgr,
+        .controlFont = *controlFont,
+        .drawFont = *drawFont,
+        .resources = *resources,
         .activeNodes = m_ActiveNodes,
         .selectedNode = m_SelectedNode,
         .clientRect = {},

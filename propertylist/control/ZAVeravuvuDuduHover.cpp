@@ -2,6 +2,7 @@
 
 #include "propertylist/control/GridGeometry.h"
 #include "propertylist/control/ScopedWindowDc.h"
+#include "propertylist/control/paint/CellContent.h"
 #include "propertylist/control/paint/RowColors.h"
 #include "propertylist/control/paint/ScopedSelect.h"
 
@@ -23,26 +24,9 @@ constexpr int DTN_CLOSEUP = -753;
 // The registry key of the built-in date editor.
 constexpr std::string_view kDateEditorKey = "INTERNAL_6";
 
-bool IsColorRow(const CNode& row) {
-    if (row.NodeType() != NodeKind::Property)
-        return false;
-    int32_t type = 0;
-    ResumeNext([&] { type = ole::CLng(row.EditorType()); });
-    return type == shared::KSColorEditor;
-}
-
 // The colour swatch's square and its 2-pixel gap, as the value cell paints it.
 int32_t SwatchWidth(const win::RECT& cell) {
     return cell.bottom - cell.top - 4;
-}
-
-std::string CellText(const CNode& row, int32_t column) {
-    if (column == 1)
-        return row.Name();
-    if (row.NodeType() != NodeKind::Property)
-        return ole::CStr(row.Value());
-    const auto property = ole::PtrCast<CProperty>(row.Property());
-    return property ? property->FormattedText() : std::string();
 }
 
 } // namespace
@@ -55,7 +39,9 @@ void ZAVeravuvuDudu::OnGridMouseMove(int16_t button, float x, float y) {
 int32_t ZAVeravuvuDudu::CellTextOffset(const ole::Ptr<CNode>& node, int32_t column) const {
     if (column == 1)
         return node->TextLeft();
-    return IsColorRow(*node) ? SwatchWidth(node->RowRect()) : 0;
+    return IsColorRow(*node, ole::PtrCast<CProperty>(node->Property()).Get())
+               ? SwatchWidth(node->RowRect())
+               : 0;
 }
 
 // The tip is set up for the cell under the pointer; the tooltip shows it after its delay, and
@@ -78,7 +64,8 @@ void ZAVeravuvuDudu::UpdateHoverToolTip(float x, float y) {
     if (row->NodeNumber() == m_HoverRow && column == m_HoverColumn)
         return;
     const win::RECT cell = GetCellRect(row, column);
-    const std::string text = CellText(*row, column);
+    const std::string text =
+        CellText(*row, ole::PtrCast<CProperty>(row->Property()).Get(), column == 1);
 
     win::HFONT font = m_ResourceMgr->GetFont(*m_Font, "TreeFont");
     if (row->Bold() != m_Font->Bold() || row->Italic() != m_Font->Italic()) {

@@ -1,16 +1,16 @@
 #include "propertylist/control/ZAVeravuvuDudu.h"
 
 #include "propertylist/control/GridGeometry.h"
-#include "propertylist/control/ScopedWindowDc.h"
-#include "propertylist/control/paint/ScopedSelect.h"
 
 #include "shared/util/Geometry.h"
+#include "shared/util/TextUtils.h"
 
 #include "platform/base/TextCase.h"
 #include "platform/forms/app/App.h"
 #include "platform/forms/control/ControlIds.h"
 #include "platform/forms/dialogs/HelpCalls.h"
 #include "platform/ole/convert/Conversions.h"
+#include "platform/ole/text/TextEdits.h"
 #include "platform/win/Win.h"
 
 #include <algorithm>
@@ -48,13 +48,7 @@ ole::Ptr<CNode> StepRows(ole::Ptr<CNode> row, int32_t steps) {
 }
 
 std::string HelpFileName(const std::string& text) {
-    std::string name = text.substr(0, text.find('\0'));
-    const auto first = name.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return {};
-    name.erase(0, first);
-    name.erase(name.find_last_not_of(' ') + 1);
-    return name;
+    return std::string(ole::Trim(shared::StripNull(text)));
 }
 
 // Restores the application's help file whatever the help call does.
@@ -131,14 +125,10 @@ ole::Ptr<CNode> ZAVeravuvuDudu::HitTestNode(int32_t x, int32_t y) const {
 }
 
 void ZAVeravuvuDudu::HandleGridClick() {
-    if (m_released || !m_ResourceMgr || !m_Font)
+    if (m_released)
         return;
     const ole::Ptr<ZAVeravuvuDudu> self(this);
     const win::POINT pt = GridCursorPos();
-    const ScopedWindowDc dc(m_GridWnd);
-    if (!dc.Get())
-        return;
-    const ScopedSelect font(dc.Get(), m_ResourceMgr->GetFont(*m_Font, "TreeFont"));
     const ole::Ptr<CNode> row = HitTestNode(pt.x, pt.y);
     if (!row)
         return;

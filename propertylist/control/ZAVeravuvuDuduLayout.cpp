@@ -372,11 +372,7 @@ void ZAVeravuvuDudu::SelectNode(const ole::Ptr<CNode>& node) {
     // A selection made inside another one (expanding ancestors) leaves the editor to the outer,
     // which opens it once the row is in view.
     if (m_selectDepth == 1 && !m_released && !m_ActiveEditor && m_SelectedNode)
-        BeginEditOfSelection();
-}
-
-void ZAVeravuvuDudu::BeginEditOfSelection() {
-    BeginEdit();
+        BeginEdit();
 }
 
 // ---- Fonts ----
@@ -432,10 +428,6 @@ void ZAVeravuvuDudu::RepaintDescription() {
     if (m_picDescPane && m_picDescPane->IsAlive())
         ResumeNext([&] { m_picDescPane->Refresh(); });
 }
-
-// The container splitter has placed the tab strip and the description pane by now; the tab strip's
-// own Resize placed the grid, and the control's Resize lays the rest out afterwards.
-void ZAVeravuvuDudu::OnBackgroundResize() {}
 
 void ZAVeravuvuDudu::OnContainerSplitterLocationChanged() {
     if (m_released)

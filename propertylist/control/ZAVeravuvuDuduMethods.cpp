@@ -103,10 +103,7 @@ void ZAVeravuvuDudu::UnRegisterEditor(const std::string& sKey) {
     if (m_released)
         return;
     ole::Ptr<ZAVeravuvuDudu> self(this);
-    try {
-        CommitActiveEditor();
-    } catch (const ole::Error&) {
-    }
+    CommitActiveEditor();
     if (m_released || !m_Editors)
         return;
     try {

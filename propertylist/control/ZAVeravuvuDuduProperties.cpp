@@ -4,6 +4,7 @@
 
 #include "propertylist/control/ZAVeravuvuDudu.h"
 
+#include "platform/ole/text/TextEdits.h"
 #include "platform/win/Win.h"
 
 #include <cmath>
@@ -16,17 +17,9 @@ constexpr int32_t kInvalidPropertyValue = static_cast<int32_t>(0x80040002);
 constexpr const char* kInvalidPropertyText = "Invalid property value.";
 constexpr int32_t kButtonFace = static_cast<int32_t>(0x8000000F);
 
-std::string TrimBlanks(std::string_view text) {
-    const size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return {};
-    const size_t last = text.find_last_not_of(' ');
-    return std::string(text.substr(first, last - first + 1));
-}
-
 // The trimmed text of a validating text setter; blanks only are refused.
 std::string ValidCaption(std::string_view text, std::string_view descriptionPrefix) {
-    std::string trimmed = TrimBlanks(text);
+    std::string trimmed(ole::Trim(text));
     if (trimmed.empty())
         throw ole::Error(kInvalidPropertyValue,
                          std::string(descriptionPrefix) + kInvalidPropertyText,

@@ -114,26 +114,6 @@ void ZAVeravuvuDudu::OnPropertiesCleared() {
         ResumeNext([&] { m_Rows->Clear(); });
 }
 
-ole::Ptr<CNode> ZAVeravuvuDudu::RowOfExpandChange(std::string_view key) const {
-    if (!m_ActiveNodes)
-        return nullptr;
-    // Only rows with children react to Expanded, and those are category rows; a property
-    // sharing the category's name as its key must not be taken for it.
-    if (auto category = m_ActiveNodes->CategoryByName(key))
-        return category;
-    return m_ActiveNodes->ItemByKey(key);
-}
-
-void ZAVeravuvuDudu::NodePropertyChanged(std::string_view key, std::string_view propName) {
-    if (propName != "Expanded" || m_released)
-        return;
-    const ole::Ptr<ZAVeravuvuDudu> self(this);
-    const std::string rowKey(key);
-    CommitActiveEditor();
-    if (const auto row = RowOfExpandChange(rowKey))
-        OnRowExpandedChanged(row);
-}
-
 void ZAVeravuvuDudu::NodeExpandedChanged(CNode& node) {
     if (m_released)
         return;

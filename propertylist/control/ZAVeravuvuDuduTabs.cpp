@@ -100,6 +100,8 @@ void ZAVeravuvuDudu::PaintTabStrip() {
         return;
     const ole::Ptr<forms::PictureBox> strip = m_picTabContainer;
     const auto* space = strip->OwnScale();
+    if (!space)
+        return;
     strip->DoCls();
     const double px = space->Convert(1, kPixels, static_cast<int>(space->Mode()), Axis::X);
     const double py = space->Convert(1, kPixels, static_cast<int>(space->Mode()), Axis::Y);
@@ -151,6 +153,8 @@ void ZAVeravuvuDudu::DrawTab(const std::string& caption, const win::RECT& rect, 
     if (!strip || !strip->IsAlive())
         return;
     const auto* space = strip->OwnScale();
+    if (!space)
+        return;
     const auto mode = static_cast<int>(space->Mode());
     const double qx = space->Convert(2, kPixels, mode, Axis::X);
     const double qy = space->Convert(2, kPixels, mode, Axis::Y);

@@ -1,6 +1,8 @@
 #include "propertylist/control/paint/CellPainter.h"
 
+#include "propertylist/control/GridGeometry.h"
 #include "propertylist/control/ScopedDcValue.h"
+#include "propertylist/control/paint/CellContent.h"
 #include "propertylist/control/paint/GridLines.h"
 #include "propertylist/control/paint/RowColors.h"
 #include "propertylist/control/paint/RowDecorations.h"
@@ -16,6 +18,8 @@
 
 namespace attrgrid {
 
+using grid::ResumeNext;
+
 namespace {
 
 constexpr int32_t kGridNone = 0;
@@ -27,29 +31,6 @@ bool ShowsTreeLines(int32_t treeStyle) {
 }
 bool ShowsPlusMinus(int32_t treeStyle) {
     return treeStyle == 1 || treeStyle == 3;
-}
-
-// Resume-next: a failing step is dropped and painting goes on.
-template <class Step>
-void Try(Step&& step) {
-    try {
-        step();
-    } catch (const std::exception&) {
-    }
-}
-
-bool IsColorRow(const CProperty* property, const CNode& row) {
-    if (property)
-        return property->EditorTypeField() == shared::KSColorEditor;
-    return ole::CLng(row.EditorType()) == shared::KSColorEditor;
-}
-
-std::string CellText(const CNode& row, const CProperty* property, bool nameCell) {
-    if (nameCell)
-        return row.Name();
-    if (property)
-        return property->FormattedText();
-    return ole::CStr(row.Value());
 }
 
 } // namespace
@@ -93,7 +74,8 @@ void CellPainter::DrawNodeCell(win::HDC hdc, const ole::Ptr<CNode>& rowPtr, bool
     const auto raise = [&](ksDrawStage stage) {
         bool doDefault = true;
         if (customDraw)
-            Try([&] { m_context.raisePropertyDraw(hdc, property, cx, cy, stage, doDefault); });
+            ResumeNext(
+                [&] { m_context.raisePropertyDraw(hdc, property, cx, cy, stage, doDefault); });
         return doDefault;
     };
 
@@ -103,7 +85,7 @@ void CellPainter::DrawNodeCell(win::HDC hdc, const ole::Ptr<CNode>& rowPtr, bool
         if (const win::HBRUSH brush = m_context.resources.GetBrush(back, "BackColor"))
             win::FillRect(hdc, &cell, brush);
     }
-    Try([&] {
+    ResumeNext([&] {
         if (row.Appearance() == ks3d)
             GridLines(m_context.resources).Draw3DFrame(hdc, cell, back);
     });
@@ -123,20 +105,20 @@ void CellPainter::DrawNodeCell(win::HDC hdc, const ole::Ptr<CNode>& rowPtr, bool
     if (nameCell) {
         if (settings.Categorized()) {
             if (ShowsTreeLines(settings.treeStyle))
-                Try([&] { decorations.DrawTreeLines(hdc, row, cell); });
+                ResumeNext([&] { decorations.DrawTreeLines(hdc, row, cell); });
             if (row.ChildCount() > 0 && ShowsPlusMinus(settings.treeStyle))
-                Try([&] { decorations.DrawPlusMinus(hdc, row, selected); });
+                ResumeNext([&] { decorations.DrawPlusMinus(hdc, row, selected); });
         }
-        Try([&] { decorations.DrawNodePicture(hdc, row); });
+        ResumeNext([&] { decorations.DrawNodePicture(hdc, row); });
         textRect.left += row.TextLeft();
     } else if (isProperty) {
-        Try([&] {
-            if (IsColorRow(property.Get(), row))
+        ResumeNext([&] {
+            if (IsColorRow(row, property.Get()))
                 decorations.DrawColorSwatch(hdc, row, textRect, fore);
         });
     }
 
-    Try([&] {
+    ResumeNext([&] {
         const std::string text = CellText(row, property.Get(), nameCell);
         textRect.left += 2;
         textRect.right -= 2;

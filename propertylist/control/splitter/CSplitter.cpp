@@ -378,6 +378,11 @@ void CSplitter::CaptureSplitter(bool capture) {
     win::ClipCursor(&desktop);
 }
 
+CSplitter::~CSplitter() {
+    if (m_dragging)
+        AbandonDrag();
+}
+
 void CSplitter::AbandonDrag() {
     DrawSplitterBar(m_dragBarPosition);
     CaptureSplitter(false);

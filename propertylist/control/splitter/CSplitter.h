@@ -21,6 +21,8 @@ public:
     enum Orientation : int32_t { Vertical = 0, Horizontal = 1 };
 
     static ole::Ptr<CSplitter> Create();
+    // A drag still running is ended: capture released, cursor unclipped, ghost bar erased.
+    ~CSplitter() override;
     static const ole::ClassInfo& Info();
     const ole::ClassInfo& GetClassInfo() const override { return Info(); }
     ole::ConnectionPoint& Events() override { return m_events; }

@@ -222,6 +222,27 @@ TEST_F(EditingTest, CancelAndForeignCommitsOnlyCloseTheEditor) {
     EXPECT_FALSE(grid.ActiveEditor());
 }
 
+// A host that moves the selection from ValidateValue opens the next edit there; ending the first
+// edit leaves that one open and shown.
+TEST_F(EditingTest, AnEditOpenedFromValidateValueStaysOpen) {
+    Z& grid = ShowGrid();
+    auto first = grid.GetProperties()->Add("P", ole::Variant("old"));
+    auto second = grid.GetProperties()->Add("Q", ole::Variant("q"));
+    auto editor = Edit(first);
+    ole::Ptr<TestEditor> next;
+    auto sink = ole::EventSink::Create();
+    sink->On(Z::EvValidateValue, [&](std::span<ole::Variant>) { next = Edit(second); });
+    const uint32_t cookie = ole::ConnectEvents(GridObject(), sink);
+    editor->value = ole::Variant("new");
+    editor->Commit();
+    ole::DisconnectEvents(GridObject(), cookie);
+    EXPECT_EQ(first->GetValue().AsString(), "new");
+    EXPECT_FALSE(editor->visible);
+    ASSERT_TRUE(next);
+    EXPECT_EQ(grid.ActiveEditor().Get(), static_cast<CEditor*>(next.Get()));
+    EXPECT_TRUE(next->visible);
+}
+
 TEST_F(EditingTest, FontAndPictureEditorsStoreByTheirOwnRules) {
     Z& grid = ShowGrid();
     HandleEvents();

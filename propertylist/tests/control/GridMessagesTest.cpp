@@ -119,5 +119,27 @@ TEST_F(GridMessagesTest, DestroyingTheGridTearsTheControlDownOnce) {
     EXPECT_EQ(win::SendMessageA(gridWnd, win::WM_PAINT, 0, 0), 0);
 }
 
+// A host that unloads the form from PropertyDraw tears the control down in the middle of a paint
+// pass; the pass ends on what it holds (clean under AddressSanitizer).
+TEST_F(GridMessagesTest, APropertyDrawHandlerMayUnloadTheForm) {
+    ole::Ptr<ZAVeravuvuDudu> grid(&HostGrid());
+    Host().Show();
+    grid->GetProperties()->Add("P", ole::Variant("v"))->LetCustomDraw(true);
+    int raised = 0;
+    auto sink = ole::EventSink::Create();
+    sink->On(ZAVeravuvuDudu::EvPropertyDraw, [&](std::span<ole::Variant>) {
+        if (raised++ == 0)
+            Unload();
+    });
+    const uint32_t cookie = ole::ConnectEvents(grid, sink);
+    const win::HWND gridWnd = grid->GridWnd();
+    win::InvalidateRect(gridWnd, nullptr, win::TRUE);
+    win::UpdateWindow(gridWnd);
+    win::test::pump();
+    EXPECT_GE(raised, 1);
+    EXPECT_TRUE(grid->Released());
+    ole::DisconnectEvents(grid, cookie);
+}
+
 } // namespace
 } // namespace attrgrid::test
