@@ -1,6 +1,7 @@
 #include "propertylist/control/ZAVeravuvuDudu.h"
 
 #include "propertylist/control/GridGeometry.h"
+#include "propertylist/model/rows/SameValue.h"
 
 #include "shared/util/EditorValue.h"
 #include "shared/util/FontUtils.h"
@@ -73,18 +74,17 @@ bool ZAVeravuvuDudu::CommitActiveEditor() {
 
 namespace {
 
-bool SameValue(const ole::Variant& a, const ole::Variant& b) {
-    if (a.IsNull() || b.IsNull())
-        return a.IsNull() && b.IsNull();
+// Objects are the same value only when they are the same object.
+bool SameStoredValue(const ole::Variant& a, const ole::Variant& b) {
     if (a.IsObject() || b.IsObject())
         return a.IsObject() && b.IsObject() && a.AsObject().Get() == b.AsObject().Get();
-    return ole::VariantEquals(a, b);
+    return SameValue(a, b);
 }
 
 // Straight into the property, so a source object's refusal reaches the caller; an unchanged value
 // is not written again.
 void StoreIfDifferent(CProperty& property, const ole::Variant& value) {
-    if (SameValue(property.GetValue(), value))
+    if (SameStoredValue(property.GetValue(), value))
         return;
     if (value.IsObject())
         property.SetValue(value);
@@ -112,7 +112,8 @@ void ZAVeravuvuDudu::StoreEditedValue(const ole::Ptr<CNode>& row, const ole::Var
         return;
     }
     case shared::ksPictureEditor: {
-        if (newValue.IsNumericType() && !newValue.IsString())
+        // The editor's value is text; a number (or numeric text) names no picture file.
+        if (ole::IsNumeric(newValue))
             return;
         const std::string text = ole::CStr(newValue);
         if (text == "(Picture)")

@@ -68,12 +68,10 @@ bool ZAVeravuvuDudu::LoadObjectProperties(ole::Variant& aVBObject, const ole::Va
     const bool lockRefresh = m_settings.lockRefresh;
     LetLockRefresh(true);
     if (clear) {
-        grid::ResumeNext([&] {
-            if (const ole::Ptr<CEditor> editor = m_ActiveEditor) {
-                editor->LetVisible(false);
-                editor->Cancel();
-            }
-        });
+        if (const ole::Ptr<CEditor> editor = m_ActiveEditor) {
+            grid::ResumeNext([&] { editor->LetVisible(false); });
+            grid::ResumeNext([&] { editor->Cancel(); });
+        }
         grid::ResumeNext([&] {
             if (const ole::Ptr<CProperties> properties = m_CProperties)
                 properties->Clear();

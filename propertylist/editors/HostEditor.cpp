@@ -21,24 +21,7 @@ ole::Ptr<CEditor> HostEditor::Wrap(const ole::Ptr<ole::Object>& anEditor) {
     return ole::MakeObject<HostEditor>(std::move(target));
 }
 
-HostEditor::HostEditor(ole::Ptr<ole::Object> target) : m_target(std::move(target)) {}
-
-// Each call holds the host object: its code may drop the registry's reference to the adapter.
-ole::Variant HostEditor::Get(ole::DISPID id) {
-    const ole::Ptr<ole::Object> target = m_target;
-    return target->Invoke(id, ole::DISPATCH_PROPERTYGET, {});
-}
-
-void HostEditor::Put(ole::DISPID id, ole::Variant value) {
-    const ole::Ptr<ole::Object> target = m_target;
-    ole::Variant args[] = {std::move(value)};
-    target->Invoke(id, ole::DISPATCH_PROPERTYPUT, args);
-}
-
-void HostEditor::Call(ole::DISPID id, std::span<ole::Variant> args) {
-    const ole::Ptr<ole::Object> target = m_target;
-    target->Invoke(id, ole::DISPATCH_METHOD, args);
-}
+HostEditor::HostEditor(ole::Ptr<ole::Object> target) : DispatchForwarder(std::move(target)) {}
 
 int16_t HostEditor::ScaleMode() {
     return ole::CInt(Get(IdScaleMode));
@@ -50,12 +33,12 @@ ole::Variant HostEditor::GetValue() {
 
 void HostEditor::LetValue(const ole::Variant& value) {
     if (!value.IsObject()) {
-        Put(IdValue, value);
+        Let(IdValue, value);
         return;
     }
     // An object goes by reference when the host declares a set, else by let as a host's
     // assignment would.
-    const ole::Ptr<ole::Object> target = m_target;
+    const ole::Ptr<ole::Object> target = Target();
     const bool byReference =
         target->GetClassInfo().FindMember(IdValue, ole::DISPATCH_PROPERTYPUTREF) != nullptr;
     ole::Variant args[] = {value};
@@ -68,7 +51,7 @@ bool HostEditor::GetVisible() {
 }
 
 void HostEditor::LetVisible(bool visible) {
-    Put(IdVisible, ole::Variant(visible));
+    Let(IdVisible, ole::Variant(visible));
 }
 
 int32_t HostEditor::hwnd() {
@@ -76,7 +59,7 @@ int32_t HostEditor::hwnd() {
 }
 
 void HostEditor::LethFont(int32_t hFont) {
-    Put(IdHFont, ole::Variant(hFont));
+    Let(IdHFont, ole::Variant(hFont));
 }
 
 void HostEditor::Reset(const ole::Ptr<CProperty>& aProperty,

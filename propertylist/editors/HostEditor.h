@@ -2,19 +2,20 @@
 
 #include "propertylist/editors/CEditor.h"
 
+#include "platform/ole/dispatch/DispatchForwarder.h"
+
 namespace attrgrid {
 
 // A host object that implements the editor interface through automation only, driven by the
 // interface's member ids. The host notifies the list with its own object, so the list finds the
 // adapter again through Identity().
-class HostEditor final : public CEditor {
+class HostEditor final : public CEditor, private ole::DispatchForwarder {
 public:
     // The object itself when it is a C++ editor, else an adapter around the host object that
     // answers for the editor interface; null for null; error 13 for any other object.
     static ole::Ptr<CEditor> Wrap(const ole::Ptr<ole::Object>& anEditor);
 
-    const ole::Ptr<ole::Object>& Target() const { return m_target; }
-    ole::Object* Identity() override { return m_target.Get(); }
+    ole::Object* Identity() override { return Target().Get(); }
 
     int16_t ScaleMode() override;
     ole::Variant GetValue() override;
@@ -34,12 +35,6 @@ private:
     explicit HostEditor(ole::Ptr<ole::Object> target);
     template <class T, class... Args>
     friend ole::Ptr<T> ole::MakeObject(Args&&... args);
-
-    ole::Variant Get(ole::DISPID id);
-    void Put(ole::DISPID id, ole::Variant value);
-    void Call(ole::DISPID id, std::span<ole::Variant> args = {});
-
-    ole::Ptr<ole::Object> m_target;
 };
 
 } // namespace attrgrid

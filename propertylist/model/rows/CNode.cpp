@@ -1,5 +1,7 @@
 #include "propertylist/model/rows/CNode.h"
 
+#include "propertylist/model/rows/SameValue.h"
+
 #include "propertylist/model/rows/CNodes.h"
 
 #include "platform/ole/convert/Equality.h"
@@ -11,13 +13,6 @@
 namespace attrgrid {
 
 namespace {
-
-// Total equality: Null equals only Null, otherwise the language's `=` (never raises).
-bool SameValue(const ole::Variant& a, const ole::Variant& b) {
-    if (a.IsNull() || b.IsNull())
-        return a.IsNull() && b.IsNull();
-    return ole::VariantEquals(a, b);
-}
 
 constexpr int32_t ErrNoSuchItem = 5;
 
