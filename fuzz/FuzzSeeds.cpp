@@ -1,8 +1,8 @@
 #include "FuzzSeeds.h"
 
+#include "platform/base/ByteWriter.h"
 #include "platform/ole/bag/LayoutFile.h"
 #include "platform/ole/bag/PropertyBag.h"
-#include "platform/ole/file/ByteWriter.h"
 #include "platform/ole/font/Font.h"
 #include "platform/ole/picture/IcoCodec.h"
 #include "platform/ole/picture/Picture.h"
@@ -59,7 +59,7 @@ std::vector<uint8_t> SmallBmp(uint16_t bitsPerPixel, uint32_t compression) {
     const uint32_t tableSize = bitsPerPixel <= 8 ? (1u << bitsPerPixel) * 4 : 0;
     const uint32_t stride = (2 * bitsPerPixel + 31) / 32 * 4;
     const uint32_t offset = 14 + 40 + (masks ? 12 : 0) + tableSize;
-    ole::ByteWriter out;
+    base::ByteWriter out;
     out.U8('B');
     out.U8('M');
     out.U32(offset + stride * 2);
@@ -88,7 +88,7 @@ std::vector<uint8_t> SmallBmp(uint16_t bitsPerPixel, uint32_t compression) {
     return out.Take();
 }
 
-void WriteName(ole::ByteWriter& out, std::string_view name) {
+void WriteName(base::ByteWriter& out, std::string_view name) {
     out.U16(static_cast<uint16_t>(name.size()));
     out.Text(name);
 }
@@ -99,7 +99,7 @@ std::vector<uint8_t> HandMadePictures() {
         uint32_t compression;
     };
     constexpr Layout layouts[] = {{1, 0}, {4, 0}, {8, 0}, {16, 0}, {16, 3}, {24, 0}, {32, 3}};
-    ole::ByteWriter out;
+    base::ByteWriter out;
     out.Text("PBG1");
     out.U16(1);
     out.U32(std::size(layouts));

@@ -2,7 +2,8 @@
 // colour masks, and icon and cursor files with several entries, masks and an embedded PNG.
 #include "FuzzSeeds.h"
 
-#include "platform/win/image/ByteCursor.h"
+#include "platform/base/ByteReader.h"
+#include "platform/base/ByteWriter.h"
 #include "platform/win/image/IcoCodec.h"
 #include "platform/win/image/PngCodec.h"
 
@@ -13,7 +14,6 @@ namespace fuzz {
 
 namespace {
 
-using win::image::ByteSink;
 using win::image::Image;
 
 // A bitmap whose pixel bytes are a simple pattern; the reader only cares about the layout.
@@ -23,7 +23,7 @@ std::vector<uint8_t> Bmp(int32_t width, int32_t height, uint16_t bits, uint32_t 
     const uint32_t colors = bits <= 8 ? (1u << bits) : 0;
     const uint32_t masks = compression == 3 && headerSize == 40 ? 12 : 0;
     const uint32_t offset = 14 + headerSize + masks + colors * 4;
-    ByteSink out;
+    base::ByteWriter out;
     out.U8('B');
     out.U8('M');
     out.U32(offset + stride * static_cast<uint32_t>(height));
@@ -75,7 +75,7 @@ Image Checker(int32_t width, int32_t height) {
 // An icon or cursor directory with one entry per image given, in order.
 std::vector<uint8_t> Directory(uint16_t type, const std::vector<std::vector<uint8_t>>& images,
                                const std::vector<int>& sizes) {
-    ByteSink out;
+    base::ByteWriter out;
     out.U16(0);
     out.U16(type);
     out.U16(static_cast<uint16_t>(images.size()));

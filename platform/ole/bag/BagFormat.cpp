@@ -1,9 +1,9 @@
 #include "platform/ole/bag/BagFormat.h"
 
+#include "platform/base/ByteReader.h"
+#include "platform/base/ByteWriter.h"
+#include "platform/base/FormatError.h"
 #include "platform/ole/error/Error.h"
-#include "platform/ole/file/ByteReader.h"
-#include "platform/ole/file/ByteWriter.h"
-#include "platform/ole/file/FormatError.h"
 #include "platform/ole/font/Font.h"
 #include "platform/ole/picture/BmpCodec.h"
 #include "platform/ole/picture/IcoCodec.h"
@@ -23,10 +23,10 @@ constexpr uint8_t kUnderline = 4;
 constexpr uint8_t kStrikethrough = 8;
 
 [[noreturn]] void Corrupt(const char* why) {
-    throw FormatError(why);
+    throw base::FormatError(why);
 }
 
-void WriteCounted(ByteWriter& out, std::span<const uint8_t> bytes) {
+void WriteCounted(base::ByteWriter& out, std::span<const uint8_t> bytes) {
     if (bytes.size() > std::numeric_limits<uint32_t>::max()) {
         RaiseError(ERR_OVERFLOW);
     }
@@ -34,11 +34,11 @@ void WriteCounted(ByteWriter& out, std::span<const uint8_t> bytes) {
     out.Bytes(bytes);
 }
 
-void WriteCounted(ByteWriter& out, std::string_view text) {
+void WriteCounted(base::ByteWriter& out, std::string_view text) {
     WriteCounted(out, std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
 }
 
-void WriteFont(ByteWriter& out, const Font& font) {
+void WriteFont(base::ByteWriter& out, const Font& font) {
     out.U8(BagFormat::kFontSubtype);
     WriteCounted(out, font.Name());
     out.I64(font.Size().scaled);
@@ -49,7 +49,7 @@ void WriteFont(ByteWriter& out, const Font& font) {
                                 (font.Strikethrough() ? kStrikethrough : 0)));
 }
 
-void WritePicture(ByteWriter& out, const Picture* picture) {
+void WritePicture(base::ByteWriter& out, const Picture* picture) {
     out.U8(BagFormat::kPictureSubtype);
     if (picture == nullptr || picture->IsEmpty()) {
         out.U8(static_cast<uint8_t>(PICTYPE_NONE));
@@ -64,7 +64,7 @@ void WritePicture(ByteWriter& out, const Picture* picture) {
     WriteCounted(out, picture->ToFileBytes());
 }
 
-void WriteValue(ByteWriter& out, const Variant& value) {
+void WriteValue(base::ByteWriter& out, const Variant& value) {
     const VARTYPE type = value.Type();
     out.U16(type);
     switch (type) {
@@ -116,11 +116,11 @@ void WriteValue(ByteWriter& out, const Variant& value) {
     }
 }
 
-std::string ReadCountedText(ByteReader& in) {
+std::string ReadCountedText(base::ByteReader& in) {
     return in.Text(in.U32());
 }
 
-Variant ReadFont(ByteReader& in) {
+Variant ReadFont(base::ByteReader& in) {
     Ptr<Font> font = Font::Create();
     font->SetName(ReadCountedText(in));
     font->SetSize(Currency{in.I64()});
@@ -137,7 +137,7 @@ Variant ReadFont(ByteReader& in) {
     return Variant(font);
 }
 
-Variant ReadPicture(ByteReader& in) {
+Variant ReadPicture(base::ByteReader& in) {
     const uint8_t type = in.U8();
     const int32_t width = in.I32();
     const int32_t height = in.I32();
@@ -170,7 +170,7 @@ Variant ReadPicture(ByteReader& in) {
     return Variant(Picture::FromImage(std::move(*decoded), type));
 }
 
-Variant ReadValue(ByteReader& in, VARTYPE type) {
+Variant ReadValue(base::ByteReader& in, VARTYPE type) {
     switch (type) {
     case VT_EMPTY:
         return Variant::Empty();
@@ -223,7 +223,7 @@ std::vector<uint8_t> BagFormat::Serialize(const BagEntries& entries) {
     if (entries.Size() > std::numeric_limits<uint32_t>::max()) {
         RaiseError(ERR_OVERFLOW);
     }
-    ByteWriter out;
+    base::ByteWriter out;
     out.Bytes(kMagic);
     out.U16(kVersion);
     out.U32(static_cast<uint32_t>(entries.Size()));
@@ -237,7 +237,7 @@ std::vector<uint8_t> BagFormat::Serialize(const BagEntries& entries) {
 
 BagEntries BagFormat::Parse(std::span<const uint8_t> bytes) {
     try {
-        ByteReader in(bytes);
+        base::ByteReader in(bytes);
         const auto magic = in.Bytes(sizeof kMagic);
         if (!std::equal(magic.begin(), magic.end(), std::begin(kMagic)) || in.U16() != kVersion) {
             Corrupt("not a stored bag");
@@ -255,7 +255,7 @@ BagEntries BagFormat::Parse(std::span<const uint8_t> bytes) {
             Corrupt("bytes after the last entry");
         }
         return entries;
-    } catch (const FormatError&) {
+    } catch (const base::FormatError&) {
         RaiseError(ERR_UNSUPPORTED_TYPE);
     }
 }

@@ -1,10 +1,10 @@
 #include "platform/ole/bag/LayoutFile.h"
 
+#include "platform/base/ByteReader.h"
+#include "platform/base/ByteWriter.h"
+#include "platform/base/FormatError.h"
 #include "platform/ole/error/Error.h"
 #include "platform/ole/file/BinaryFile.h"
-#include "platform/ole/file/ByteReader.h"
-#include "platform/ole/file/ByteWriter.h"
-#include "platform/ole/file/FormatError.h"
 
 namespace ole {
 
@@ -18,7 +18,7 @@ Variant LayoutFile::Parse(std::span<const uint8_t> file) {
         return Variant::Empty();
     }
     try {
-        ByteReader in(file);
+        base::ByteReader in(file);
         if (in.U16() != kByteArrayTag || in.U16() != kOneDimension) {
             RaiseError(ERR_UNSUPPORTED_TYPE);
         }
@@ -26,13 +26,13 @@ Variant LayoutFile::Parse(std::span<const uint8_t> file) {
         in.U32(); // lower bound
         const auto bytes = in.Bytes(count);
         return Variant::FromBytes(std::vector<uint8_t>(bytes.begin(), bytes.end()));
-    } catch (const FormatError&) {
+    } catch (const base::FormatError&) {
         RaiseError(ERR_UNSUPPORTED_TYPE);
     }
 }
 
 std::vector<uint8_t> LayoutFile::Build(std::span<const uint8_t> contents) {
-    ByteWriter out;
+    base::ByteWriter out;
     out.Reserve(kHeaderSize + contents.size());
     out.U16(kByteArrayTag);
     out.U16(kOneDimension);

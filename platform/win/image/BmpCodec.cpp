@@ -1,6 +1,8 @@
 #include "platform/win/image/BmpCodec.h"
 
-#include "platform/win/image/ByteCursor.h"
+#include "platform/base/ByteReader.h"
+#include "platform/base/ByteWriter.h"
+#include "platform/base/FormatError.h"
 #include "platform/win/image/DibCodec.h"
 
 namespace win::image {
@@ -18,18 +20,18 @@ std::optional<Image> BmpCodec::Decode(std::span<const uint8_t> bytes) {
         return std::nullopt;
     }
     try {
-        ByteCursor in(bytes);
+        base::ByteReader in(bytes);
         in.Skip(10); // tag, file size and reserved words: writers disagree on them
         const uint32_t pixelOffset = in.U32();
         return DibCodec::Decode(bytes, kFileHeaderSize, pixelOffset, false);
-    } catch (const DecodeError&) {
+    } catch (const base::FormatError&) {
         return std::nullopt;
     }
 }
 
 std::vector<uint8_t> BmpCodec::Encode(const Image& image) {
     const size_t dibSize = DibCodec::EncodedSize(image, false);
-    ByteSink out;
+    base::ByteWriter out;
     out.Reserve(kFileHeaderSize + dibSize);
     out.U8('B');
     out.U8('M');

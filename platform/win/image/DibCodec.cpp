@@ -1,6 +1,8 @@
 #include "platform/win/image/DibCodec.h"
 
-#include "platform/win/image/ByteCursor.h"
+#include "platform/base/ByteReader.h"
+#include "platform/base/ByteWriter.h"
+#include "platform/base/FormatError.h"
 
 #include <array>
 #include <bit>
@@ -29,7 +31,7 @@ public:
         m_shift = std::countr_zero(mask);
         const uint32_t bits = mask >> m_shift;
         if ((bits & (bits + 1)) != 0) {
-            Fail("colour mask is not contiguous");
+            throw base::FormatError("colour mask is not contiguous");
         }
         m_max = bits;
     }
@@ -61,7 +63,7 @@ struct DibHeader {
     std::array<uint32_t, 4> masks{}; // red, green, blue, alpha
 };
 
-DibHeader ReadHeader(ByteCursor& in, size_t headerOffset) {
+DibHeader ReadHeader(base::ByteReader& in, size_t headerOffset) {
     DibHeader h;
     const uint32_t size = in.U32();
     if (size == kCoreHeaderSize) {
@@ -73,12 +75,12 @@ DibHeader ReadHeader(ByteCursor& in, size_t headerOffset) {
         return h;
     }
     if (size < DibCodec::kInfoHeaderSize) {
-        Fail("unknown bitmap header");
+        throw base::FormatError("unknown bitmap header");
     }
     h.width = in.I32();
     h.height = in.I32();
     if (in.U16() != 1) {
-        Fail("bitmap planes must be 1");
+        throw base::FormatError("bitmap planes must be 1");
     }
     h.bitsPerPixel = in.U16();
     h.compression = in.U32();
@@ -105,19 +107,19 @@ DibHeader ReadHeader(ByteCursor& in, size_t headerOffset) {
 void CheckHeader(DibHeader& h, bool iconImage) {
     if (h.height < 0) {
         if (iconImage) {
-            Fail("icon image rows must be bottom-up");
+            throw base::FormatError("icon image rows must be bottom-up");
         }
         h.topDown = true;
         h.height = -h.height;
     }
     if (iconImage) {
         if (h.height % 2 != 0) {
-            Fail("icon image height must cover colour and mask");
+            throw base::FormatError("icon image height must cover colour and mask");
         }
         h.height /= 2;
     }
     if (h.width <= 0 || h.height <= 0 || h.width * h.height > kMaxImagePixels) {
-        Fail("bitmap size out of range");
+        throw base::FormatError("bitmap size out of range");
     }
     switch (h.bitsPerPixel) {
     case 1:
@@ -125,28 +127,28 @@ void CheckHeader(DibHeader& h, bool iconImage) {
     case 8:
     case 24:
         if (h.compression != BI_RGB) {
-            Fail("compressed bitmaps are not supported");
+            throw base::FormatError("compressed bitmaps are not supported");
         }
         break;
     case 16:
     case 32:
         if (h.compression != BI_RGB && h.compression != BI_BITFIELDS) {
-            Fail("compressed bitmaps are not supported");
+            throw base::FormatError("compressed bitmaps are not supported");
         }
         break;
     default:
-        Fail("unsupported bits per pixel");
+        throw base::FormatError("unsupported bits per pixel");
     }
 }
 
-std::vector<uint32_t> ReadColorTable(ByteCursor& in, const DibHeader& h) {
+std::vector<uint32_t> ReadColorTable(base::ByteReader& in, const DibHeader& h) {
     std::vector<uint32_t> table;
     if (h.bitsPerPixel > 8) {
         return table;
     }
     const uint32_t count = h.colorsUsed != 0 ? h.colorsUsed : (1u << h.bitsPerPixel);
     if (count > 256) {
-        Fail("colour table too large");
+        throw base::FormatError("colour table too large");
     }
     table.reserve(count);
     for (uint32_t i = 0; i < count; ++i) {
@@ -213,7 +215,7 @@ bool ReadRow(std::span<const uint8_t> row, const DibHeader& h, std::span<const u
 
 Image DibCodec::Decode(std::span<const uint8_t> bytes, size_t headerOffset,
                        std::optional<size_t> pixelOffset, bool iconImage) {
-    ByteCursor in(bytes);
+    base::ByteReader in(bytes);
     in.Seek(headerOffset);
     DibHeader h = ReadHeader(in, headerOffset);
     CheckHeader(h, iconImage);
@@ -286,7 +288,7 @@ size_t DibCodec::EncodedSize(const Image& image, bool iconImage) {
     return size;
 }
 
-void DibCodec::Encode(ByteSink& out, const Image& image, bool iconImage) {
+void DibCodec::Encode(base::ByteWriter& out, const Image& image, bool iconImage) {
     const size_t colorBytes = RowStride(image.width, 32) * static_cast<size_t>(image.height);
     const size_t maskStride = RowStride(image.width, 1);
     const size_t maskBytes = iconImage ? maskStride * static_cast<size_t>(image.height) : 0;

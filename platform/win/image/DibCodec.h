@@ -1,6 +1,8 @@
 #pragma once
 
-#include "platform/win/image/ByteCursor.h"
+#include "platform/base/ByteReader.h"
+#include "platform/base/ByteWriter.h"
+#include "platform/base/FormatError.h"
 #include "platform/win/image/Image.h"
 
 #include <cstddef>
@@ -22,12 +24,12 @@ public:
     // Decodes the bitmap whose header starts at `headerOffset` in `bytes`. `pixelOffset` is where
     // the pixel rows start (from a file header); without it they follow the colour table. An icon
     // image's header height counts the colour rows and the transparency mask rows after them.
-    // Throws DecodeError on anything malformed or unsupported.
+    // Throws base::FormatError on anything malformed or unsupported.
     static Image Decode(std::span<const uint8_t> bytes, size_t headerOffset,
                         std::optional<size_t> pixelOffset, bool iconImage);
 
     // Appends header and rows; an icon image also gets the mask (set where alpha is 0).
-    static void Encode(ByteSink& out, const Image& image, bool iconImage);
+    static void Encode(base::ByteWriter& out, const Image& image, bool iconImage);
 
     // Bytes Encode appends for this image.
     static size_t EncodedSize(const Image& image, bool iconImage);

@@ -1,6 +1,8 @@
 #include "platform/win/image/IcoCodec.h"
 
-#include "platform/win/image/ByteCursor.h"
+#include "platform/base/ByteReader.h"
+#include "platform/base/ByteWriter.h"
+#include "platform/base/FormatError.h"
 #include "platform/win/image/DibCodec.h"
 #include "platform/win/image/PngCodec.h"
 
@@ -44,7 +46,7 @@ std::optional<IconFileImage> IcoCodec::DecodeFile(std::span<const uint8_t> bytes
         return std::nullopt;
     }
     try {
-        ByteCursor in(bytes);
+        base::ByteReader in(bytes);
         in.Skip(4);
         const uint16_t count = in.U16();
         std::optional<DirectoryEntry> best;
@@ -88,7 +90,7 @@ std::optional<IconFileImage> IcoCodec::DecodeFile(std::span<const uint8_t> bytes
             result.hotspotY = std::min<int32_t>(best->hotspotY, result.image.height - 1);
         }
         return result;
-    } catch (const DecodeError&) {
+    } catch (const base::FormatError&) {
         return std::nullopt;
     }
 }
@@ -106,7 +108,7 @@ std::vector<uint8_t> IcoCodec::Encode(const Image& image) {
     const auto sizeByte = [](int32_t pixels) {
         return static_cast<uint8_t>(pixels >= 256 ? 0 : pixels);
     };
-    ByteSink out;
+    base::ByteWriter out;
     out.Reserve(kDirectorySize + kEntrySize + dibSize);
     out.U16(0);
     out.U16(kIconResource);

@@ -1,7 +1,8 @@
 #include "platform/win/image/Metafile.h"
 
+#include "platform/base/ByteReader.h"
+#include "platform/base/FormatError.h"
 #include "platform/base/Rounding.h"
-#include "platform/win/image/ByteCursor.h"
 
 namespace win::image {
 
@@ -16,7 +17,7 @@ int32_t Scale(int64_t value, double factor) {
     return static_cast<int32_t>(base::RoundHalfEvenToInt64(static_cast<double>(value) * factor));
 }
 
-MetafileInfo Placeable(ByteCursor& in) {
+MetafileInfo Placeable(base::ByteReader& in) {
     in.Skip(2); // handle
     const auto left = static_cast<int16_t>(in.U16());
     const auto top = static_cast<int16_t>(in.U16());
@@ -27,7 +28,7 @@ MetafileInfo Placeable(ByteCursor& in) {
     const int64_t w = int64_t{right} - left;
     const int64_t h = int64_t{bottom} - top;
     if (inch == 0 || w <= 0 || h <= 0) {
-        Fail("empty metafile box");
+        throw base::FormatError("empty metafile box");
     }
     MetafileInfo info;
     info.kind = MetafileKind::Placeable;
@@ -38,19 +39,19 @@ MetafileInfo Placeable(ByteCursor& in) {
     return info;
 }
 
-MetafileInfo Enhanced(ByteCursor& in) {
+MetafileInfo Enhanced(base::ByteReader& in) {
     in.Skip(4 + 16); // record size, bounds in device pixels
     const int64_t left = in.I32();
     const int64_t top = in.I32();
     const int64_t right = in.I32();
     const int64_t bottom = in.I32();
     if (in.U32() != kEmfSignature) {
-        Fail("no enhanced metafile signature");
+        throw base::FormatError("no enhanced metafile signature");
     }
     const int64_t w = right - left;
     const int64_t h = bottom - top;
     if (w <= 0 || h <= 0 || w > kMaxExtent * 100 || h > kMaxExtent * 100) {
-        Fail("empty metafile frame");
+        throw base::FormatError("empty metafile frame");
     }
     MetafileInfo info;
     info.kind = MetafileKind::Enhanced;
@@ -65,7 +66,7 @@ MetafileInfo Enhanced(ByteCursor& in) {
 
 std::optional<MetafileInfo> ReadMetafileHeader(std::span<const uint8_t> bytes) {
     try {
-        ByteCursor in(bytes);
+        base::ByteReader in(bytes);
         const uint32_t first = in.U32();
         if (first == kPlaceableKey) {
             return Placeable(in);
@@ -73,7 +74,7 @@ std::optional<MetafileInfo> ReadMetafileHeader(std::span<const uint8_t> bytes) {
         if (first == kEmfHeaderRecord) {
             return Enhanced(in);
         }
-    } catch (const DecodeError&) {
+    } catch (const base::FormatError&) {
     }
     return std::nullopt;
 }

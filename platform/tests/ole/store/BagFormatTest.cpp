@@ -1,8 +1,8 @@
 #include "StoreTestSupport.h"
 
+#include "platform/base/ByteWriter.h"
 #include "platform/ole/bag/BagFormat.h"
 #include "platform/ole/bag/PropertyBag.h"
-#include "platform/ole/file/ByteWriter.h"
 #include "platform/ole/font/Font.h"
 #include "platform/ole/picture/Picture.h"
 
@@ -29,11 +29,11 @@ public:
         m_out.Text(name);
         return *this;
     }
-    ByteWriter& Out() { return m_out; }
+    base::ByteWriter& Out() { return m_out; }
     std::vector<uint8_t> Bytes() { return m_out.Take(); }
 
 private:
-    ByteWriter m_out;
+    base::ByteWriter m_out;
 };
 
 int32_t ParseError(std::vector<uint8_t> bytes) {

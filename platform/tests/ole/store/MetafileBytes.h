@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ole/file/ByteWriter.h"
+#include "platform/base/ByteWriter.h"
 
 #include <cstdint>
 #include <vector>
@@ -11,7 +11,7 @@ namespace storetest {
 // box is `width` × `height` units at `unitsPerInch`.
 inline std::vector<uint8_t> PlaceableMetafile(int16_t width, int16_t height,
                                               uint16_t unitsPerInch) {
-    ole::ByteWriter out;
+    base::ByteWriter out;
     out.U32(0x9AC6CDD7u);
     out.U16(0);  // handle
     out.I16(10); // box, away from the origin so the size is right - left
@@ -26,7 +26,7 @@ inline std::vector<uint8_t> PlaceableMetafile(int16_t width, int16_t height,
 
 // An enhanced metafile's header record whose frame is `width` × `height` in 0.01 mm.
 inline std::vector<uint8_t> EnhancedMetafile(int32_t width, int32_t height) {
-    ole::ByteWriter out;
+    base::ByteWriter out;
     out.U32(1);  // header record
     out.U32(88); // record size
     for (int32_t bound : {0, 0, 10, 10}) {

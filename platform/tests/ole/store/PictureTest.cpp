@@ -1,9 +1,9 @@
 #include "MetafileBytes.h"
 #include "StoreTestSupport.h"
 
+#include "platform/base/ByteWriter.h"
 #include "platform/ole/dispatch/LateBinding.h"
 #include "platform/ole/file/BinaryFile.h"
-#include "platform/ole/file/ByteWriter.h"
 #include "platform/ole/picture/BmpCodec.h"
 #include "platform/ole/picture/IcoCodec.h"
 #include "platform/ole/picture/Picture.h"
@@ -38,7 +38,7 @@ std::vector<uint8_t> ForeignBmp(int32_t width, int16_t bitsPerPixel,
     const auto height = static_cast<int32_t>(rows.size());
     const uint32_t stride = (width * bitsPerPixel + 31) / 32 * 4;
     const auto offset = static_cast<uint32_t>(14 + 40 + masks.size() * 4 + table.size() * 4);
-    ByteWriter out;
+    base::ByteWriter out;
     out.U8('B');
     out.U8('M');
     out.U32(offset + stride * height);
@@ -228,7 +228,7 @@ TEST_F(PictureTest, IconReaderPicksTheLargestImage) {
     std::vector<uint8_t> small = IcoCodec::Encode(Gradient(2, 2));
     std::vector<uint8_t> large = IcoCodec::Encode(Gradient(4, 3));
     // Two directory entries, the larger second.
-    ByteWriter out;
+    base::ByteWriter out;
     out.U16(0);
     out.U16(1);
     out.U16(2);

@@ -1,7 +1,8 @@
 // Every reader against small files built here: the right pixels for each layout, and a clean
 // failure for every truncation and for corrupt headers.
+#include "platform/base/ByteReader.h"
+#include "platform/base/ByteWriter.h"
 #include "platform/win/image/BmpCodec.h"
-#include "platform/win/image/ByteCursor.h"
 #include "platform/win/image/GifCodec.h"
 #include "platform/win/image/IcoCodec.h"
 #include "platform/win/image/ImageFile.h"
@@ -33,7 +34,7 @@ std::vector<uint8_t> Bmp(int32_t width, uint16_t bits, std::vector<std::vector<u
     const uint32_t stride = (width * bits + 31) / 32 * 4;
     const uint32_t trailingMasks = headerSize == 40 ? static_cast<uint32_t>(masks.size()) * 4 : 0;
     const auto offset = static_cast<uint32_t>(14 + headerSize + trailingMasks + table.size() * 4);
-    ByteSink out;
+    base::ByteWriter out;
     out.U8('B');
     out.U8('M');
     out.U32(offset + stride * height);
@@ -81,7 +82,7 @@ std::vector<uint8_t> IconDib(int32_t width, uint16_t bits, std::vector<std::vect
     const auto height = static_cast<int32_t>(rows.size());
     const uint32_t stride = (width * bits + 31) / 32 * 4;
     const uint32_t maskStride = (width + 31) / 32 * 4;
-    ByteSink out;
+    base::ByteWriter out;
     out.U32(40);
     out.I32(width);
     out.I32(height * 2);
@@ -117,7 +118,7 @@ struct Entry {
 };
 
 std::vector<uint8_t> Directory(uint16_t type, const std::vector<Entry>& entries) {
-    ByteSink out;
+    base::ByteWriter out;
     out.U16(0);
     out.U16(type);
     out.U16(static_cast<uint16_t>(entries.size()));
@@ -143,7 +144,7 @@ std::vector<uint8_t> Directory(uint16_t type, const std::vector<Entry>& entries)
 // every pixel keeps the code size at 3 bits, which any decoder must accept.
 std::vector<uint8_t> Gif(int width, int height, std::vector<uint8_t> indices, int transparent = -1,
                          int left = 0, int top = 0, int screenWidth = 0, int screenHeight = 0) {
-    ByteSink out;
+    base::ByteWriter out;
     for (char c : std::string_view("GIF89a")) {
         out.U8(static_cast<uint8_t>(c));
     }
@@ -438,7 +439,7 @@ TEST(ImageCodecTest, FilesAreRecognisedByContent) {
     EXPECT_EQ(DecodeImageFile(IcoCodec::Encode(Image{1, 1, {kRed}}))->kind, ImageFileKind::Icon);
 
     // Placeable metafile: 0..1440 x 0..720 at 1440 units per inch is 96 x 48 pixels.
-    ByteSink wmf;
+    base::ByteWriter wmf;
     wmf.U32(0x9AC6CDD7);
     wmf.U16(0);
     for (uint16_t v : {0, 0, 1440, 720, 1440}) {
@@ -454,7 +455,7 @@ TEST(ImageCodecTest, FilesAreRecognisedByContent) {
     EXPECT_EQ(file->metafile.himetricWidth, 2540);
 
     // Enhanced metafile: a frame of 2540 x 1270 hundredths of a millimetre.
-    ByteSink emf;
+    base::ByteWriter emf;
     emf.U32(1);
     emf.U32(88);
     for (int32_t v : {0, 0, 95, 47, 0, 0, 2540, 1270}) {

@@ -1,8 +1,8 @@
-#include "platform/ole/file/ByteWriter.h"
+#include "platform/base/ByteWriter.h"
 
 #include <bit>
 
-namespace ole {
+namespace base {
 
 void ByteWriter::U16(uint16_t value) {
     m_bytes.push_back(static_cast<uint8_t>(value));
@@ -37,4 +37,4 @@ void ByteWriter::Text(std::string_view text) {
     m_bytes.insert(m_bytes.end(), text.begin(), text.end());
 }
 
-} // namespace ole
+} // namespace base

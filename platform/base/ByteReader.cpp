@@ -1,11 +1,11 @@
-#include "platform/ole/file/ByteReader.h"
+#include "platform/base/ByteReader.h"
 
-#include "platform/ole/file/FormatError.h"
+#include "platform/base/FormatError.h"
 
 #include <bit>
 #include <cstring>
 
-namespace ole {
+namespace base {
 
 std::span<const uint8_t> ByteReader::Bytes(size_t count) {
     if (count > Remaining()) {
@@ -57,4 +57,4 @@ void ByteReader::Seek(size_t offset) {
     m_offset = offset;
 }
 
-} // namespace ole
+} // namespace base

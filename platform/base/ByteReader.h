@@ -5,10 +5,11 @@
 #include <span>
 #include <string>
 
-namespace ole {
+namespace base {
 
-// Little-endian cursor over stored bytes. Every read is checked against the bytes that remain and
-// throws FormatError instead of reading past the end.
+// Little-endian cursor over stored bytes (bags, layout files, pictures). Every read is checked
+// against the bytes that remain and throws FormatError instead of reading past the end; each loader
+// maps that to the run-time error its callers expect.
 class ByteReader {
 public:
     explicit ByteReader(std::span<const uint8_t> bytes) : m_bytes(bytes) {}
@@ -39,4 +40,4 @@ private:
     size_t m_offset = 0;
 };
 
-} // namespace ole
+} // namespace base

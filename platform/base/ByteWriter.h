@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-namespace ole {
+namespace base {
 
 // Little-endian builder of stored bytes; the counterpart of ByteReader.
 class ByteWriter {
@@ -30,4 +30,4 @@ private:
     std::vector<uint8_t> m_bytes;
 };
 
-} // namespace ole
+} // namespace base
