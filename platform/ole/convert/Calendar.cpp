@@ -38,7 +38,9 @@ void CivilFromDays(int64_t z, CivilDateTime& out) {
 } // namespace
 
 bool IsValidDateValue(double date) {
-    return date >= kMinDateValue && date < kMaxDateValue + 1.0 / kSecondsPerDay;
+    // The first day's times count back from kMinDateValue, so the range reaches just short of
+    // the day before it.
+    return date > kMinDateValue - 1.0 && date < kMaxDateValue + 1.0 / kSecondsPerDay;
 }
 
 bool IsLeapYear(int year) {
@@ -72,8 +74,10 @@ double EncodeDate(int64_t dayNumber, double time) {
 
 CivilDateTime SplitDate(double date) {
     // Values no date can hold are pinned to the range so the arithmetic below stays defined.
-    if (!(date >= kMinDateValue)) {
-        date = std::isnan(date) ? 0.0 : kMinDateValue;
+    if (std::isnan(date)) {
+        date = 0.0;
+    } else if (date <= kMinDateValue - 1.0) {
+        date = kMinDateValue;
     } else if (date > kMaxDateValue) {
         date = kMaxDateValue;
     }

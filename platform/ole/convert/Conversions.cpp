@@ -31,7 +31,8 @@ Variant PlainValue(const Variant& value) {
 
 Variant ChangeType(const Variant& value, VARTYPE target) {
     const Variant& source = value.Deref();
-    if (target == VT_VARIANT || source.Type() == target) {
+    // A date goes on to ReadDate, which refuses a date variant holding no date (NaN, far out).
+    if (target == VT_VARIANT || (source.Type() == target && target != VT_DATE)) {
         return source;
     }
     if (target == VT_DISPATCH || target == VT_UNKNOWN) {
@@ -48,7 +49,7 @@ Variant ChangeType(const Variant& value, VARTYPE target) {
         return Variant::Empty();
     }
     const Variant v = PlainValue(source);
-    if (v.Type() == target) {
+    if (v.Type() == target && target != VT_DATE) {
         return v;
     }
     if (target == VT_NULL || target == VT_ERROR) {

@@ -234,9 +234,6 @@ bool ReadBool(const Variant& v) {
 }
 
 double ReadDate(const Variant& v) {
-    if (v.Type() == VT_DATE) {
-        return v.AsDate();
-    }
     if (v.Type() == VT_BSTR) {
         const auto date = ParseDateText(v.AsString());
         if (!date) {
@@ -244,7 +241,8 @@ double ReadDate(const Variant& v) {
         }
         return *date;
     }
-    const double d = ReadDouble(v);
+    // A date variant from stored bytes or a host may hold NaN or any double; it is checked too.
+    const double d = v.Type() == VT_DATE ? v.AsDate() : ReadDouble(v);
     if (!IsValidDateValue(d)) {
         Overflow();
     }

@@ -22,20 +22,23 @@ int HexDigit(char c) {
 std::optional<Guid> Guid::Parse(std::string_view text) {
     if (text.size() == 38 && text.front() == '{' && text.back() == '}')
         text = text.substr(1, 36);
-    if (text.size() != 36 || text[8] != '-' || text[13] != '-' || text[18] != '-' ||
-        text[23] != '-')
+    // Exactly 8-4-4-4-12 hex digits; a dash anywhere else is refused, not skipped.
+    if (text.size() != 36)
         return std::nullopt;
-    uint8_t bytes[16];
-    size_t pos = 0;
-    for (uint8_t& byte : bytes) {
-        if (text[pos] == '-')
-            ++pos;
-        const int high = HexDigit(text[pos]);
-        const int low = HexDigit(text[pos + 1]);
-        if (high < 0 || low < 0)
+    uint8_t bytes[16] = {};
+    size_t digits = 0;
+    for (size_t pos = 0; pos < text.size(); ++pos) {
+        const bool dash = pos == 8 || pos == 13 || pos == 18 || pos == 23;
+        if (dash) {
+            if (text[pos] != '-')
+                return std::nullopt;
+            continue;
+        }
+        const int digit = HexDigit(text[pos]);
+        if (digit < 0)
             return std::nullopt;
-        byte = static_cast<uint8_t>(high * 16 + low);
-        pos += 2;
+        bytes[digits / 2] = static_cast<uint8_t>(bytes[digits / 2] * 16 + digit);
+        ++digits;
     }
     Guid guid;
     guid.data1 = (uint32_t{bytes[0]} << 24) | (uint32_t{bytes[1]} << 16) |

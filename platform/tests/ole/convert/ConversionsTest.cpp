@@ -2,6 +2,7 @@
 #include "ValueObjects.h"
 
 #include "platform/ole/convert/Conversions.h"
+#include "platform/ole/convert/Format.h"
 #include "platform/ole/object/ObjectProbes.h"
 
 #include <gtest/gtest.h>
@@ -114,6 +115,20 @@ TEST(ConversionsTest, DatesFromTextAndNumbers) {
     EXPECT_EQ(Raised([] { CDate(Variant("45000")); }), ERR_TYPE_MISMATCH); // numbers are not dates
     EXPECT_EQ(CDbl(Variant::FromDate(45000.25)), 45000.25);
     EXPECT_EQ(CLng(Variant::FromDate(45000.5)), 45000);
+}
+
+TEST(ConversionsTest, TheFirstDayKeepsItsTimesAndDatesOutOfRangeRefuseEverywhere) {
+    const double firstDayOneAm = CDate(Variant("1/1/100 1:00 AM"));
+    EXPECT_NEAR(firstDayOneAm, -657434.0 - 1.0 / 24, 1e-9);
+    EXPECT_EQ(CStr(Variant::FromDate(firstDayOneAm)), "1/1/100 1:00:00 AM");
+    EXPECT_EQ(CDate(Variant(firstDayOneAm)), firstDayOneAm);
+    EXPECT_EQ(Format(Variant(firstDayOneAm), "General Date"), "1/1/100 1:00:00 AM");
+    EXPECT_EQ(Raised([] { CDate(Variant(-657435.0)); }), ERR_OVERFLOW);
+    for (const double bad : {std::nan(""), -657435.0, 1e7, HUGE_VAL}) {
+        EXPECT_EQ(Raised([&] { CDate(Variant::FromDate(bad)); }), ERR_OVERFLOW) << bad;
+        EXPECT_EQ(Raised([&] { CStr(Variant::FromDate(bad)); }), ERR_OVERFLOW) << bad;
+        EXPECT_EQ(Raised([&] { Format(Variant::FromDate(bad), "General Date"); }), ERR_OVERFLOW);
+    }
 }
 
 TEST(ConversionsTest, ChangeTypeCoversEveryTarget) {
