@@ -326,6 +326,8 @@ private:
     void OnPropertiesCleared();
     // Drops a selected or edited row that the active tree no longer holds.
     void DropStaleSelection();
+    // True while the active tree still holds the row (host code may remove or replace rows).
+    bool HoldsRow(const ole::Ptr<CNode>& row) const;
     CategoryLook CurrentCategoryLook() const;
     // Applies a category setting to every category row of the categorized tree.
     void ForEachCategoryRow(const std::function<void(CNode&)>& apply);
@@ -416,6 +418,8 @@ private:
     int32_t m_TopRow = 0;
     int32_t m_HoverRow = 0;
     int32_t m_HoverColumn = 0;
+    // Wheel movement short of a whole notch, kept for the next message.
+    int32_t m_wheelRemainder = 0;
     friend struct InputTestAccess;
     // -- headers and sorting --
     void PaintHeader(win::HWND hwnd, bool bNameHeader);

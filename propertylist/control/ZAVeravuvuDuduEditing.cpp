@@ -137,14 +137,19 @@ void ZAVeravuvuDudu::StoreEditedValue(const ole::Ptr<CNode>& row, const ole::Var
 void ZAVeravuvuDudu::EndEdit(const ole::Ptr<CEditor>& anEditor, bool bCancel) {
     const ole::Ptr<ZAVeravuvuDudu> self(this);
     const ole::Ptr<CEditor> editor = anEditor;
-    const bool wasOpen = editor && editor.Get() == m_ActiveEditor.Get();
+    if (!editor)
+        return;
+    // An editor that is not the open one only closes itself: the open edit keeps what the user
+    // typed and is stored when it ends.
+    if (editor.Get() != m_ActiveEditor.Get()) {
+        ResumeNext([&] { editor->LetVisible(false); });
+        return;
+    }
     // Closed before the host hears of it: a commit the host triggers from ValidateValue
     // (UnRegisterEditor, a selection) finds no open editor instead of recursing.
-    if (wasOpen)
-        m_ActiveEditor = nullptr;
-    const ole::Ptr<CEditor> openBefore = m_ActiveEditor;
+    m_ActiveEditor = nullptr;
     try {
-        if (!bCancel && wasOpen) {
+        if (!bCancel) {
             const ole::Ptr<CNode> row = m_EditNode;
             const ole::Variant newValue = editor->GetValue();
             ole::Variant args[] = {ole::Variant(row ? NodeProperty(row->Key()) : nullptr), newValue,
@@ -160,17 +165,14 @@ void ZAVeravuvuDudu::EndEdit(const ole::Ptr<CEditor>& anEditor, bool bCancel) {
     }
     // ValidateValue or the store may have opened another edit (a host moving the selection):
     // that edit keeps its editor and the focus.
-    if (const ole::Ptr<CEditor> reopened = m_ActiveEditor;
-        reopened && reopened.Get() != openBefore.Get()) {
-        if (editor && editor.Get() != reopened.Get())
+    if (const ole::Ptr<CEditor> reopened = m_ActiveEditor) {
+        if (editor.Get() != reopened.Get())
             ResumeNext([&] { editor->LetVisible(false); });
         return;
     }
-    m_ActiveEditor = nullptr;
     if (win::IsWindow(m_GridWnd))
         win::SetFocus(m_GridWnd);
-    if (editor)
-        ResumeNext([&] { editor->LetVisible(false); });
+    ResumeNext([&] { editor->LetVisible(false); });
 }
 
 void ZAVeravuvuDudu::OnEditorCommitEdit(const ole::Ptr<ole::Object>& anEditor) {

@@ -254,8 +254,17 @@ void ZAVeravuvuDudu::OnScrollWheel(int32_t delta) {
     if (m_released || !ScrollBarShown())
         return;
     const ole::Ptr<ZAVeravuvuDudu> self(this);
+    // Beyond the plain notch handling: a high-resolution wheel sends parts of a notch, which add
+    // up until they make whole notches (WHEEL_DELTA each); a turn the other way starts afresh.
+    if ((delta > 0) != (m_wheelRemainder > 0))
+        m_wheelRemainder = 0;
+    m_wheelRemainder += delta;
+    const int32_t notches = m_wheelRemainder / win::WHEEL_DELTA;
+    m_wheelRemainder -= notches * win::WHEEL_DELTA;
     // Rolling away from the user shows earlier rows.
-    const int32_t rows = -delta / win::WHEEL_DELTA * kRowsPerNotch;
+    const int32_t rows = -notches * kRowsPerNotch;
+    if (rows == 0)
+        return;
     const int32_t value = m_VScroll->GetValue();
     const int32_t target =
         std::clamp(value + rows, int32_t{m_VScroll->GetMin()}, int32_t{m_VScroll->GetMax()});

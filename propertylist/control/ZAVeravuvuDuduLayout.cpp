@@ -345,7 +345,7 @@ void ZAVeravuvuDudu::SelectNode(const ole::Ptr<CNode>& node) {
     if (m_released)
         return;
     const ole::Ptr<ZAVeravuvuDudu> self(this);
-    const ole::Ptr<CNode> target = node;
+    ole::Ptr<CNode> target = node;
     ++m_selectDepth;
     const struct DepthGuard {
         int32_t& depth;
@@ -357,15 +357,20 @@ void ZAVeravuvuDudu::SelectNode(const ole::Ptr<CNode>& node) {
         // The commit's events may have torn the control down.
         if (m_released)
             return;
+        // The host's ValidateValue may have removed the row or refilled the collection: a row
+        // the tree no longer holds is never selected.
+        if (target && !HoldsRow(target))
+            target = nullptr;
         InvalidateNodeRow(m_SelectedNode);
         m_SelectedNode = target;
         RepaintDescription();
         if (target) {
             ExpandAncestors(target);
-            // The expansion may have run a nested selection; this call's row still wins.
-            m_SelectedNode = target;
+            // The expansion may have run a nested selection; this call's row still wins unless
+            // that run took it out of the tree.
+            m_SelectedNode = HoldsRow(target) ? target : nullptr;
             // A scroll repainted the row already.
-            if (EnsureNodeVisible(target))
+            if (m_SelectedNode && EnsureNodeVisible(target))
                 InvalidateNodeRow(target);
         }
     }

@@ -83,6 +83,10 @@ void ZAVeravuvuDudu::OnPropertyDeleted(const ole::Ptr<CProperty>& aProperty) {
     Raise(EvPropertyDeleted, args);
 }
 
+bool ZAVeravuvuDudu::HoldsRow(const ole::Ptr<CNode>& row) const {
+    return HeldBy(m_ActiveNodes, row);
+}
+
 void ZAVeravuvuDudu::DropStaleSelection() {
     bool dropped = false;
     if (m_SelectedNode && !HeldBy(m_ActiveNodes, m_SelectedNode)) {

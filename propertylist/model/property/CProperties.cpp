@@ -180,24 +180,22 @@ void CProperties::RemoveFound(const ole::Ptr<CProperty>& property, bool trapKeyE
     ole::Ptr<CProperty> held = property;
     const std::string internalKey = held->GetInternalKey();
     m_properties->RemoveByKey(internalKey);
+    // The host key goes before the handlers run: a handler may add a property under the same
+    // internal key (same name and category), and the old key must not resolve to that one.
+    if (const std::string hostKey = held->GetKey(); !hostKey.empty()) {
+        try {
+            if (m_hostKeys->ContainsKey(hostKey) &&
+                ole::CStr(m_hostKeys->ItemByKey(hostKey)) == internalKey)
+                m_hostKeys->RemoveByKey(hostKey);
+        } catch (const ole::Error&) {
+            if (!trapKeyErrors)
+                throw;
+        }
+    }
     ole::Variant args[] = {ole::Variant(held)};
     try {
         m_events.Raise(PropertyDeleted, args);
     } catch (const ole::Error&) {
-    }
-    // A handler may have cleared the collection, or reused the host key for another property:
-    // only a mapping that still names this property's internal key is ours to remove.
-    const std::string hostKey = held->GetKey();
-    if (hostKey.empty())
-        return;
-    try {
-        if (m_hostKeys->ContainsKey(hostKey) &&
-            ole::CStr(m_hostKeys->ItemByKey(hostKey)) == internalKey &&
-            !m_properties->ContainsKey(internalKey))
-            m_hostKeys->RemoveByKey(hostKey);
-    } catch (const ole::Error&) {
-        if (!trapKeyErrors)
-            throw;
     }
 }
 

@@ -209,17 +209,27 @@ TEST_F(EditingTest, CancelAndForeignCommitsOnlyCloseTheEditor) {
     EXPECT_FALSE(editor->visible);
     EXPECT_FALSE(grid.ActiveEditor());
 
-    // An editor that is not the open one stores nothing when it commits.
+    // A commit or cancel from an editor that is not the open one closes that editor only: the
+    // open edit stays on screen and is stored when it ends.
     auto open = Edit(property);
-    auto foreign = TestEditor::Create();
-    foreign->Reset(property, GridTestAccess::Listener(grid));
-    foreign->value = ole::Variant("foreign");
-    foreign->visible = true;
-    foreign->Commit();
-    EXPECT_TRUE(validated.empty());
-    EXPECT_EQ(property->GetValue().AsString(), "old");
-    EXPECT_FALSE(foreign->visible);
-    EXPECT_FALSE(grid.ActiveEditor());
+    open->value = ole::Variant("typed");
+    for (const bool cancel : {false, true}) {
+        auto foreign = TestEditor::Create();
+        foreign->Reset(property, GridTestAccess::Listener(grid));
+        foreign->value = ole::Variant("foreign");
+        foreign->visible = true;
+        if (cancel)
+            foreign->Cancel();
+        else
+            foreign->Commit();
+        EXPECT_TRUE(validated.empty());
+        EXPECT_FALSE(foreign->visible);
+        EXPECT_EQ(grid.ActiveEditor().Get(), static_cast<CEditor*>(open.Get()));
+        EXPECT_TRUE(open->visible);
+    }
+    grid.CommitActiveEditor();
+    EXPECT_EQ(property->GetValue().AsString(), "typed");
+    EXPECT_FALSE(open->visible);
 }
 
 // A host that moves the selection from ValidateValue opens the next edit there; ending the first

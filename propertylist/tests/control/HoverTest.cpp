@@ -94,7 +94,7 @@ TEST_F(HoverTest, AClippedValueShowsInFullOverItsCell) {
 TEST_F(HoverTest, TextThatFitsShowsNoTip) {
     Z& grid = ShowGrid();
     AddProperties(2);
-    HoverAt(NamePoint(Row("P1")));
+    HoverAt(NamePoint("P1"));
     EXPECT_FALSE(TipShown());
     EXPECT_EQ(TipText(), "");
 
@@ -112,7 +112,7 @@ TEST_F(HoverTest, PointerPositionsAreReadInTheGridsOwnUnits) {
     grid.GetProperties()->Item(ole::Variant(3))->LetValue(ole::Variant(kLong));
     for (const char* units : {"Inch", "Pixel", "Centimeter"}) {
         forms::test::TestHost::SetAmbientScaleUnits(Ext(), units);
-        HoverAt(NamePoint(Row("P0")));
+        HoverAt(NamePoint("P0"));
         const win::RECT cell = Row("P2")->ValueRect();
         HoverAt({cell.left + 20, (cell.top + cell.bottom) / 2});
         EXPECT_TRUE(TipShown()) << units;
@@ -125,7 +125,7 @@ TEST_F(HoverTest, ALongNameUsesTheRowColours) {
     grid.LetPropertyBackColor(0x00C0FFEE);
     auto property = grid.GetProperties()->Add(kLong, ole::Variant(1));
     property->LetForeColor(0x00123456);
-    HoverAt(NamePoint(Row(kLong)));
+    HoverAt(NamePoint(kLong));
     ASSERT_TRUE(TipShown());
     EXPECT_EQ(TipText(), kLong);
     EXPECT_EQ(win::SendMessageA(Tip(), win::TTM_GETTIPBKCOLOR, 0, 0), 0x00C0FFEE);
@@ -145,7 +145,7 @@ TEST_F(HoverTest, ShowWithNoRowUnderThePointerLeavesThePlacementToTheTip) {
     EXPECT_EQ(Notify(Tip(), win::TTN_SHOW), 0);
     EXPECT_EQ(Notify(Tip(), win::TTN_POP), 0);
     // From another window the notification is not the tip's.
-    win::test::mouseMove(grid.GridWnd(), NamePoint(Row("P1")));
+    win::test::mouseMove(grid.GridWnd(), NamePoint("P1"));
     win::test::pump();
     EXPECT_EQ(Notify(grid.GridWnd(), win::TTN_SHOW), 0);
     EXPECT_EQ(Notify(Tip(), win::TTN_SHOW), 1);
@@ -177,8 +177,7 @@ TEST_F(HoverTest, CalendarCloseCommitsOnlyTheDateEditor) {
     // A host editor registered under the same name is not the date editor.
     ASSERT_TRUE(grid.RegisterEditor("INTERNAL_6", other));
     Press(win::VK_DOWN);
-    if (grid.ActiveEditor())
-        grid.CommitActiveEditor();
+    grid.CommitActiveEditor();
 
     GridTestAccess::OpenEditor(grid, other, grid.SelectedNode());
     EXPECT_EQ(Notify(grid.GridWnd(), kDtnCloseUp), 0);

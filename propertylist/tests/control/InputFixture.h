@@ -10,6 +10,7 @@
 #include "platform/ole/convert/Conversions.h"
 #include "platform/ole/event/EventSink.h"
 #include "platform/win/Win.h"
+#include "shared/util/EditorValue.h"
 
 #include <functional>
 #include <string>
@@ -77,17 +78,31 @@ protected:
         win::GetClientRect(Grid().GridWnd(), &rc);
         return (rc.bottom - Grid().HeaderHeightPixels()) / Grid().RowHeight();
     }
-    win::POINT NamePoint(const ole::Ptr<CNode>& row, int32_t x = 30) {
-        const win::RECT r = row->RowRect();
-        return {r.left + x, (r.top + r.bottom) / 2};
+    // A point on the named row, worked out from the rows' order, the header and the scroll
+    // position rather than from the row's own rectangle: a layout fault cannot move the point
+    // along with the row.
+    win::POINT NamePoint(const std::string& name, int32_t x = 30) {
+        int32_t index = 0;
+        bool found = false;
+        Grid().ForEachVisibleRow([&](const ole::Ptr<CNode>& row) {
+            found = row->Name() == name;
+            index += found ? 0 : 1;
+            return !found;
+        });
+        EXPECT_TRUE(found) << "no row " << name;
+        const int32_t scroll = Grid().ScrollBarShown() ? Grid().ScrollBar()->GetValue() : 0;
+        const int32_t header =
+            Grid().GetHeaders() != ksHeadersNone ? Grid().HeaderHeightPixels() : 0;
+        const int32_t height = Grid().RowHeight();
+        return {x, header + (index - scroll) * height + height / 2};
     }
     void ClickAt(win::POINT pt) {
         win::test::click(Grid().GridWnd(), pt);
         win::test::pump();
     }
-    void ClickRow(const std::string& name, int32_t x = 30) { ClickAt(NamePoint(Row(name), x)); }
+    void ClickRow(const std::string& name, int32_t x = 30) { ClickAt(NamePoint(name, x)); }
     void DoubleClickRow(const std::string& name, int32_t x = 30) {
-        win::test::doubleClick(Grid().GridWnd(), NamePoint(Row(name), x));
+        win::test::doubleClick(Grid().GridWnd(), NamePoint(name, x));
         win::test::pump();
     }
     // Keys go to the focused grid, as after a click on it.
@@ -104,6 +119,19 @@ protected:
             m_cookie = ole::ConnectEvents(GridObject(), m_sink);
         }
         m_sink->On(id, std::move(handler));
+    }
+    // Every property so far edits with one test editor, registered under "T".
+    ole::Ptr<TestEditor> UseTestEditor(win::HWND window = {}) {
+        auto editor = TestEditor::Create(window);
+        Grid().UnRegisterEditor("T");
+        EXPECT_TRUE(Grid().RegisterEditor("T", editor));
+        auto properties = Grid().GetProperties();
+        for (int32_t i = 1; i <= properties->Count(); ++i) {
+            const auto property = properties->Item(ole::Variant(i));
+            property->LetEditorType(shared::KSCustomEditor);
+            property->LetEditorKey("T");
+        }
+        return editor;
     }
     // A test editor opened over the selected row, as starting an edit does.
     ole::Ptr<TestEditor> OpenTestEditor() {

@@ -72,14 +72,14 @@ TEST_F(InputTest, DoubleClickOnAPropertyRowLeavesItsEditorAlone) {
     AddProperties(3);
     int validations = 0;
     OnEvent(Z::EvValidateValue, [&](std::span<ole::Variant>) { ++validations; });
+    auto editor = UseTestEditor();
     ClickRow("P0");
     const bool expanded = Row("P0")->Expanded();
-    auto editor = Grid().ActiveEditor() ? nullptr : OpenTestEditor();
+    ASSERT_EQ(Grid().ActiveEditor().Get(), static_cast<CEditor*>(editor.Get()));
     DoubleClickRow("P0");
     EXPECT_EQ(validations, 0);
-    if (editor) {
-        EXPECT_EQ(editor->commits, 0);
-    }
+    EXPECT_EQ(editor->commits, 0);
+    EXPECT_TRUE(editor->visible);
     EXPECT_EQ(Row("P0")->Expanded(), expanded);
     // Right still moves on, as for any property row.
     Press(win::VK_RIGHT);

@@ -1,5 +1,9 @@
 #include "InputFixture.h"
 
+#include <functional>
+#include <iterator>
+#include <utility>
+
 namespace attrgrid::test {
 namespace {
 
@@ -33,8 +37,6 @@ TEST_F(KeyboardTest, LeftRightPlusAndMinusOpenAndCloseCategories) {
     ASSERT_TRUE(a);
     Press(win::VK_DOWN);
     ASSERT_EQ(SelectedName(), "A");
-    if (!a->Expanded())
-        Press(win::VK_ADD);
     ASSERT_TRUE(a->Expanded());
 
     // Left on an expanded category collapses it; a second Left moves up (here: nowhere).
@@ -91,18 +93,56 @@ TEST_F(KeyboardTest, PageKeysMoveByThePageLessOneWhileTheBarShows) {
     EXPECT_EQ(SelectedName(), "P" + std::to_string(page + 9));
 }
 
+// The commit that a move of the selection runs may let the host take the target row out of the
+// tree; a key or a click then selects nothing, and the next key starts again at the first row.
+TEST_F(KeyboardTest, ARowTheCommitTookAwayIsNotSelected) {
+    Z& grid = ShowGrid();
+    auto properties = grid.GetProperties();
+    std::function<void()> onValidate;
+    OnEvent(Z::EvValidateValue, [&](std::span<ole::Variant>) {
+        if (auto change = std::exchange(onValidate, nullptr))
+            change();
+    });
+    const std::function<void()> changes[] = {
+        [&] { properties->Remove(ole::Variant(2)); },
+        [&] {
+            properties->Clear();
+            AddProperties(3);
+        },
+    };
+    for (const bool byClick : {false, true}) {
+        for (size_t i = 0; i < std::size(changes); ++i) {
+            SCOPED_TRACE(testing::Message() << "click " << byClick << ", change " << i);
+            properties->Clear();
+            AddProperties(3);
+            UseTestEditor();
+            // Apart from the last round's click, so not a double click.
+            win::test::advanceTime(1000);
+            ClickRow("P0");
+            ASSERT_TRUE(grid.ActiveEditor());
+            onValidate = changes[i];
+            if (byClick)
+                ClickRow("P1");
+            else
+                Press(win::VK_DOWN);
+            EXPECT_FALSE(onValidate);
+            EXPECT_EQ(SelectedName(), "(none)");
+            Press(win::VK_DOWN);
+            EXPECT_EQ(SelectedName(), "P0");
+        }
+    }
+}
+
 TEST_F(KeyboardTest, OtherKeysSendTheFocusToTheOpenEditor) {
     Z& grid = ShowGrid();
     AddProperties(2);
-    Press(win::VK_DOWN);
     // A plain window stands for the editor's.
     const win::HWND editorWnd =
         win::CreateWindowExA(0, "STATIC", "", win::WS_CHILD | win::WS_VISIBLE, 0, 0, 10, 10,
                              grid.GridWnd(), {}, {}, nullptr);
-    if (grid.ActiveEditor())
-        grid.CommitActiveEditor();
-    auto editor = TestEditor::Create(editorWnd);
-    GridTestAccess::OpenEditor(grid, editor, grid.SelectedNode());
+    auto editor = UseTestEditor(editorWnd);
+    Press(win::VK_DOWN);
+    ASSERT_EQ(grid.ActiveEditor().Get(), static_cast<CEditor*>(editor.Get()));
     Press('A');
     EXPECT_EQ(win::GetFocus(), editorWnd);
     EXPECT_EQ(SelectedName(), "P0");

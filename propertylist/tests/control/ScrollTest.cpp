@@ -136,6 +136,15 @@ TEST_F(ScrollTest, WheelScrollsThreeRowsPerNotchWithinTheRange) {
     win::test::wheel(pt, 5 * win::WHEEL_DELTA);
     win::test::pump();
     EXPECT_EQ(Bar().GetValue(), 0);
+
+    // A high-resolution wheel's parts of a notch add up to whole notches; turning back starts
+    // the count again.
+    for (const auto& [delta, value] : std::vector<std::pair<int, int>>{
+             {-40, 0}, {-40, 0}, {-40, 3}, {-60, 3}, {30, 3}, {-60, 3}, {-60, 6}}) {
+        win::test::wheel(pt, delta);
+        win::test::pump();
+        EXPECT_EQ(Bar().GetValue(), value) << delta;
+    }
 }
 
 TEST_F(ScrollTest, ScrollingStoresAnOpenEditFirst) {
@@ -145,11 +154,9 @@ TEST_F(ScrollTest, ScrollingStoresAnOpenEditFirst) {
     OnEvent(Z::EvValidateValue, [&](std::span<ole::Variant>) {
         order.push_back("validate at " + std::to_string(Row("P0")->RowRect().top));
     });
+    auto editor = UseTestEditor();
     ClickRow("P0");
-    if (grid.ActiveEditor())
-        grid.CommitActiveEditor();
-    order.clear();
-    auto editor = OpenTestEditor();
+    ASSERT_EQ(grid.ActiveEditor().Get(), static_cast<CEditor*>(editor.Get()));
     editor->value = ole::Variant("edited");
     const int32_t top = Row("P0")->RowRect().top;
     Bar().SetValue(1);
@@ -229,9 +236,7 @@ TEST_F(ScrollTest, SelectingIntoACollapsedCategoryOpensOneEditorOnceInView) {
     auto editor = TestEditor::Create();
     ASSERT_TRUE(grid.RegisterEditor("T", editor));
     grid.LetActiveView(ksCatagorized);
-    if (Row("Z")->Expanded())
-        Row("Z")->SetExpanded(false);
-    ASSERT_FALSE(Row("Z")->Expanded());
+    Row("Z")->SetExpanded(false);
     ASSERT_FALSE(InView("Z"));
     int validations = 0;
     OnEvent(Z::EvValidateValue, [&](std::span<ole::Variant>) { ++validations; });
@@ -242,10 +247,9 @@ TEST_F(ScrollTest, SelectingIntoACollapsedCategoryOpensOneEditorOnceInView) {
     // The nested selection of the expansion opened nothing that the scroll then committed.
     EXPECT_EQ(validations, 0);
     EXPECT_EQ(editor->commits, 0);
-    if (grid.ActiveEditor()) {
-        EXPECT_EQ(grid.ActiveEditor().Get(), editor.Get());
-        EXPECT_EQ(GridTestAccess::EditNode(grid).Get(), Row("Z1").Get());
-    }
+    EXPECT_EQ(grid.ActiveEditor().Get(), static_cast<CEditor*>(editor.Get()));
+    EXPECT_EQ(GridTestAccess::EditNode(grid).Get(), Row("Z1").Get());
+    EXPECT_TRUE(editor->visible);
 }
 
 } // namespace

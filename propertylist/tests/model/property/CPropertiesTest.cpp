@@ -258,6 +258,18 @@ TEST_F(CPropertiesTest, HandlersMayEmptyTheCollectionWhileItIsChanging) {
     ASSERT_TRUE(properties->Item(Variant("k")));
     EXPECT_EQ(properties->Item(Variant("k"))->GetName(), "Again")
         << "the new owner of the host key keeps it";
+
+    // Re-added under the same name without a key: the removed property's key resolves to
+    // nothing and is free again.
+    handlers[CProperties::PropertyDeleted] = [this](std::span<Variant>) {
+        properties->Add("Again", Variant(2));
+    };
+    properties->Remove(Variant("k"));
+    handlers.clear();
+    EXPECT_FALSE(properties->Item(Variant("k")));
+    std::string reused = "k";
+    EXPECT_TRUE(
+        properties->Add("Other", Variant(3), "", reused, nullptr, true, shared::ksTextEditor));
 }
 
 TEST_F(CPropertiesTest, EnumerationWalksASnapshot) {
