@@ -34,6 +34,10 @@ public:
     virtual void Restack(std::span<const uint32_t> topToBottom) = 0;
     virtual void SetMinimized(uint32_t id, bool minimized) = 0;
     virtual void SetTitle(uint32_t id, std::string_view title) = 0;
+    // What a window manager of the display needs beyond the stacking order: the topmost band, and
+    // which surface the platform made active (0: none) so that the keyboard follows it.
+    virtual void SetTopmost(uint32_t /*id*/, bool /*topmost*/) {}
+    virtual void Activate(uint32_t /*id*/) {}
 
     // A stock cursor id (32512 and up); 0 hides the pointer.
     virtual void SetCursorShape(int cursorId) = 0;

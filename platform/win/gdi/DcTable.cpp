@@ -1,8 +1,8 @@
 #include "platform/win/gdi/DcTable.h"
 
-#include "platform/display/Backend.h"
 #include "platform/win/detail/WindowTable.h"
 #include "platform/win/gdi/Surface.h"
+#include "platform/win/window/TopLevelSurface.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -16,16 +16,6 @@ std::unordered_map<uint32_t, std::unique_ptr<DeviceContext>>& Table() {
     return table;
 }
 
-void PresentWindow(const detail::WindowRecord& root, const RECT& damage) {
-    if (!root.surface) {
-        return;
-    }
-    const Surface& surface = *root.surface;
-    display::CurrentBackend().Present(root.hwnd.Value(),
-                                      {damage.left, damage.top, damage.right, damage.bottom},
-                                      surface.Pixels(), surface.Width(), surface.Height());
-}
-
 // Tells the backend which framebuffer pixels changed. Screen DC damage is split among the
 // top-level windows it fell on.
 void Present(DeviceContext& dc) {
@@ -35,7 +25,7 @@ void Present(DeviceContext& dc) {
     }
     if (!dc.IsScreen()) {
         if (const detail::WindowRecord* root = detail::LookupWindow(dc.Root())) {
-            PresentWindow(*root, damage);
+            detail::PresentTopLevel(*root, damage);
         }
         return;
     }
@@ -49,7 +39,7 @@ void Present(DeviceContext& dc) {
             std::max(damage.left, w.left) - w.left, std::max(damage.top, w.top) - w.top,
             std::min(damage.right, w.right) - w.left, std::min(damage.bottom, w.bottom) - w.top};
         if (local.left < local.right && local.top < local.bottom) {
-            PresentWindow(*root, local);
+            detail::PresentTopLevel(*root, local);
         }
     }
 }

@@ -2,6 +2,7 @@
 
 #include "platform/win/input/HardwareQueue.h"
 #include "platform/win/input/KeyTranslation.h"
+#include "platform/win/window/SurfaceEvents.h"
 
 namespace win::detail {
 
@@ -17,6 +18,10 @@ MouseButton ToMouseButton(display::EventSink::Button button) {
         break;
     }
     return MouseButton::Left;
+}
+
+RECT ToRect(display::Rect r) {
+    return {r.left, r.top, r.right, r.bottom};
 }
 
 void Inject(InputEvent event) {
@@ -71,6 +76,26 @@ void BackendInput::TextTyped(char32_t codePoint) {
     Inject(event);
     event.kind = InputEvent::Kind::KeyUp;
     Inject(event);
+}
+
+void BackendInput::SurfaceFocusChanged(uint32_t id, bool focused) {
+    OnSurfaceFocus(id, focused);
+}
+
+void BackendInput::CloseRequested(uint32_t id) {
+    OnSurfaceCloseRequest(id);
+}
+
+void BackendInput::Exposed(uint32_t id, display::Rect damage) {
+    OnSurfaceExposed(id, ToRect(damage));
+}
+
+void BackendInput::MovedOrResized(uint32_t id, display::Rect screenRect) {
+    OnSurfaceMoved(id, ToRect(screenRect));
+}
+
+void BackendInput::Minimized(uint32_t id, bool minimized) {
+    OnSurfaceMinimized(id, minimized);
 }
 
 } // namespace win::detail

@@ -5,7 +5,8 @@
 namespace win::detail {
 
 // Turns what a display backend reports into hardware-queue events, exactly as test injection
-// does, so input from a real display takes the same path through retrieval.
+// does, so input from a real display takes the same path through retrieval; surface events go to
+// the window layer.
 class BackendInput final : public display::EventSink {
 public:
     // The process's sink, installed with the backend on first use.
@@ -16,6 +17,12 @@ public:
     void WheelTurned(int delta, int x, int y) override;
     void KeyChanged(int vk, bool down) override;
     void TextTyped(char32_t codePoint) override;
+
+    void SurfaceFocusChanged(uint32_t id, bool focused) override;
+    void CloseRequested(uint32_t id) override;
+    void Exposed(uint32_t id, display::Rect damage) override;
+    void MovedOrResized(uint32_t id, display::Rect screenRect) override;
+    void Minimized(uint32_t id, bool minimized) override;
 };
 
 } // namespace win::detail

@@ -1,5 +1,6 @@
 #include "platform/win/window/Activation.h"
 
+#include "platform/display/Backend.h"
 #include "platform/win/WinConstants.h"
 #include "platform/win/detail/LoopSeam.h"
 #include "platform/win/window/ActivationInternal.h"
@@ -53,6 +54,7 @@ void ChangeActiveWindow(HWND hwnd, WORD how) {
         return;
     }
     wm.active = hwnd;
+    display::CurrentBackend().Activate(hwnd.Value());
     if (hwnd) {
         Restack(hwnd, HWND_TOP);
     }

@@ -50,4 +50,13 @@ void SyncTopLevelShown(const WindowRecord& record) {
     display::CurrentBackend().SetMinimized(record.hwnd.Value(), (record.style & WS_MINIMIZE) != 0);
 }
 
+void PresentTopLevel(const WindowRecord& record, const RECT& damage) {
+    if (!record.surface) {
+        return;
+    }
+    const gdi::Surface& surface = *record.surface;
+    display::CurrentBackend().Present(record.hwnd.Value(), ToDisplay(damage), surface.Pixels(),
+                                      surface.Width(), surface.Height());
+}
+
 } // namespace win::detail

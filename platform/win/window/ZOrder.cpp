@@ -39,6 +39,10 @@ void SyncBackend() {
     ids.reserve(WindowManager().topLevels.size());
     for (HWND hwnd : WindowManager().topLevels) {
         ids.push_back(hwnd.Value());
+        if (const WindowRecord* record = LookupWindow(hwnd)) {
+            display::CurrentBackend().SetTopmost(hwnd.Value(),
+                                                 (record->exStyle & WS_EX_TOPMOST) != 0);
+        }
     }
     display::CurrentBackend().Restack(ids);
 }

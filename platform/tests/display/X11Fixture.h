@@ -1,0 +1,64 @@
+#pragma once
+
+#include "XvfbServer.h"
+
+#include "platform/display/x11/X11Backend.h"
+#include "platform/win/Win.h"
+#include "platform/win/test/Spy.h"
+#include "platform/win/test/TestApi.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+
+struct _XDisplay;
+
+namespace displaytest {
+
+using namespace std::chrono_literals;
+
+// The platform on a private X server with the X11 backend, and a second connection of the
+// test's own that plays the user (XTest input) and the window manager (what one would request).
+// Every wait polls the real clock with a generous limit.
+class X11Test : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Runs the platform's loop (X events, messages, timers) until done holds; false after limit.
+    [[nodiscard]] bool WaitUntil(const std::function<bool()>& done,
+                                 std::chrono::milliseconds limit = 10s);
+    // Both connections' requests carried out and every resulting event handled.
+    void Settle();
+
+    // A visible frameless top-level window of the test class (CS_DBLCLKS, arrow cursor).
+    static win::HWND TopLevel(int x, int y, int w, int h, win::DWORD exStyle = 0,
+                              win::HWND owner = {});
+    unsigned long XWindow(win::HWND hwnd) const { return m_backend->WindowOf(hwnd.Value()); }
+    // Mapped and viewable on the server.
+    bool Viewable(win::HWND hwnd) const;
+
+    // Pixels of a top-level window's X window that differ from its framebuffer (alpha aside);
+    // SIZE_MAX when the server has no image of that size.
+    size_t DifferingPixels(win::HWND top) const;
+    // Windows, pixmaps and GCs the server holds for the platform's connection ("WINDOW",
+    // "PIXMAP", "GC").
+    std::map<std::string, unsigned> PlatformResources() const;
+
+    // The user, through XTest on the test's connection.
+    void MoveTo(int x, int y);
+    void Button(unsigned button, bool down);
+    void Click(unsigned button = 1);
+    void Key(unsigned long keysym, bool down);
+    void Tap(unsigned long keysym);
+
+    std::unique_ptr<XvfbServer> m_server;
+    display::X11Backend* m_backend = nullptr;
+    _XDisplay* m_x = nullptr;
+};
+
+} // namespace displaytest

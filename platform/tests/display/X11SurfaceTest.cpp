@@ -1,0 +1,40 @@
+#include "X11Fixture.h"
+
+#include "platform/forms/controls/StandardControls.h"
+#include "platform/forms/controls/picturebox/PictureBox.h"
+#include "platform/forms/controls/scrollbar/HScrollBar.h"
+#include "platform/forms/controls/scrollbar/VScrollBar.h"
+#include "platform/forms/controls/textbox/TextBox.h"
+#include "platform/forms/form/Form.h"
+
+namespace displaytest {
+namespace {
+
+using namespace win;
+
+using X11SurfaceTest = X11Test;
+
+TEST_F(X11SurfaceTest, AFormWithControlsShowsItsFramebufferAndLeavesNothingWhenUnloaded) {
+    forms::RegisterStandardControls();
+    const auto atStart = PlatformResources();
+    auto form = forms::Form::Create("frmScreen");
+    form->LoadForm();
+    form->AddControl(forms::TextBox::Create(), "Text1", {}, RECT{8, 8, 158, 32});
+    form->AddControl(forms::PictureBox::Create(), "Picture1", {}, RECT{8, 40, 158, 120});
+    form->AddControl(forms::VScrollBar::Create(), "VScroll1", {}, RECT{166, 8, 183, 120});
+    form->AddControl(forms::HScrollBar::Create(), "HScroll1", {}, RECT{8, 128, 158, 145});
+    form->Show(ole::Variant::Missing(), ole::Variant::Missing());
+    const HWND top = HWND::FromValue(static_cast<uint32_t>(form->hWnd()));
+
+    ASSERT_TRUE(WaitUntil([&] { return Viewable(top) && DifferingPixels(top) == 0; }))
+        << DifferingPixels(top) << " pixels differ";
+    EXPECT_GT(PlatformResources()["WINDOW"], 0u);
+
+    form->UnloadForm();
+    form = nullptr;
+    m_backend->Sync();
+    EXPECT_EQ(PlatformResources(), atStart);
+}
+
+} // namespace
+} // namespace displaytest

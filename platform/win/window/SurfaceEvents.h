@@ -1,0 +1,23 @@
+#pragma once
+
+#include "platform/win/WinTypes.h"
+
+namespace win::detail {
+
+// What a display reports about a top-level window's surface (id = HWND value), done the way the
+// platform does it for its own requests. Reports for unknown windows are ignored, and reports of
+// a state the window already has change nothing, so echoes of the platform's own requests are
+// harmless.
+
+// The display gave the keyboard to the surface (activate it) or took it away (deactivate).
+void OnSurfaceFocus(uint32_t id, bool focused);
+// A close button or the window manager: WM_CLOSE, unless the window is disabled.
+void OnSurfaceCloseRequest(uint32_t id);
+// Screen pixels were lost: send them again from the framebuffer.
+void OnSurfaceExposed(uint32_t id, const RECT& damage);
+// Moved or resized from outside: WM_WINDOWPOSCHANGED, WM_MOVE and WM_SIZE as for SetWindowPos.
+void OnSurfaceMoved(uint32_t id, const RECT& windowRect);
+// Iconified or restored from outside.
+void OnSurfaceMinimized(uint32_t id, bool minimized);
+
+} // namespace win::detail
