@@ -11,6 +11,7 @@
 #include "platform/win/gdi/Blits.h"
 #include "platform/win/gdi/Brushes.h"
 #include "platform/win/gdi/Clipping.h"
+#include "platform/win/gdi/DcGuards.h"
 #include "platform/win/gdi/DcState.h"
 #include "platform/win/gdi/DecorationConstants.h"
 #include "platform/win/gdi/Decorations.h"

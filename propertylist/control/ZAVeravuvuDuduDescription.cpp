@@ -4,9 +4,6 @@
 #include "propertylist/control/ZAVeravuvuDudu.h"
 
 #include "propertylist/control/GridGeometry.h"
-#include "propertylist/control/ScopedDcValue.h"
-#include "propertylist/control/ScopedWindowDc.h"
-#include "propertylist/control/paint/ScopedSelect.h"
 
 #include "shared/util/ColorUtils.h"
 
@@ -22,7 +19,7 @@ constexpr win::UINT kHelpFormat = win::DT_WORDBREAK | win::DT_WORD_ELLIPSIS;
 
 void DrawTextIn(win::HDC hdc, win::HFONT font, const std::string& text, win::RECT rect,
                 win::UINT format) {
-    const ScopedSelect selected(hdc, font);
+    const win::SelectedObject selected(hdc, font);
     win::DrawTextA(hdc, text.c_str(), static_cast<int>(text.size()), &rect, format);
 }
 
@@ -46,7 +43,7 @@ void ZAVeravuvuDudu::PaintDescription() {
     const ole::Ptr<ZAVeravuvuDudu> self(this);
     const ole::Ptr<forms::PictureBox> pane = m_picDescPane;
     pane->DoCls();
-    const ScopedWindowDc dc(pane->Window());
+    const win::WindowDc dc(pane->Window());
     const win::HDC hdc = dc.Get();
     if (!hdc)
         return;
@@ -57,9 +54,9 @@ void ZAVeravuvuDudu::PaintDescription() {
         const ole::Ptr<CProperty> property = DescribedProperty();
         if (!property || !m_Font || !m_ResourceMgr)
             return;
-        const ScopedBkMode transparent(hdc, win::TRANSPARENT);
-        const ScopedTextColor text(
-            hdc, shared::TranslateColor(static_cast<uint32_t>(m_settings.foreColor)));
+        const win::SavedDc saved(hdc);
+        win::SetBkMode(hdc, win::TRANSPARENT);
+        win::SetTextColor(hdc, shared::TranslateColor(static_cast<uint32_t>(m_settings.foreColor)));
         const ole::Ptr<ole::Font> working = m_Font->Clone();
         working->SetBold(true);
         const win::RECT caption{client.left + 2, client.top + 2, client.right - 2, m_RowHeight};

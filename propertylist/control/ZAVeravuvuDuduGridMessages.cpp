@@ -1,7 +1,6 @@
 #include "propertylist/control/ZAVeravuvuDudu.h"
 
 #include "propertylist/control/GridGeometry.h"
-#include "propertylist/control/ScopedWindowDc.h"
 #include "propertylist/control/paint/GridPainter.h"
 
 #include "shared/subclass/SubclassWnd.h"
@@ -31,22 +30,6 @@ constexpr win::UINT kGridMessages[] = {
 win::HWND HwndFromParam(win::LPARAM lParam) {
     return win::HWND::FromValue(static_cast<uint32_t>(lParam));
 }
-
-// EndPaint whatever happens while painting, so the update region always validates.
-class PaintGuard {
-public:
-    explicit PaintGuard(win::HWND hwnd) : m_hwnd(hwnd) { m_hdc = win::BeginPaint(hwnd, &m_ps); }
-    ~PaintGuard() { win::EndPaint(m_hwnd, &m_ps); }
-    PaintGuard(const PaintGuard&) = delete;
-    PaintGuard& operator=(const PaintGuard&) = delete;
-    win::HDC Dc() const { return m_hdc; }
-    const win::RECT& Area() const { return m_ps.rcPaint; }
-
-private:
-    win::HWND m_hwnd;
-    win::PAINTSTRUCT m_ps{};
-    win::HDC m_hdc;
-};
 
 } // namespace
 
@@ -115,9 +98,9 @@ win::LRESULT ZAVeravuvuDudu::OnGridPaint() {
         ResumeNext([&] { UpdateScrollBar(); });
         ResumeNext([&] { LayoutRows(); });
     }
-    const PaintGuard paint(m_GridWnd);
-    if (paint.Dc())
-        ResumeNext([&] { PaintGridArea(paint.Dc(), paint.Area()); });
+    const win::PaintDc paint(m_GridWnd);
+    if (paint.Get())
+        ResumeNext([&] { PaintGridArea(paint.Get(), paint.Area()); });
     return 1;
 }
 
@@ -148,7 +131,7 @@ void ZAVeravuvuDudu::OnTreeContainerPaint() {
     if (m_released || m_GridSubclassed || !win::IsWindow(m_GridWnd))
         return;
     const ole::Ptr<ZAVeravuvuDudu> self(this);
-    const ScopedWindowDc dc(m_GridWnd);
+    const win::WindowDc dc(m_GridWnd);
     if (!dc.Get())
         return;
     win::RECT client{};

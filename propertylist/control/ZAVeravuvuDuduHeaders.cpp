@@ -1,10 +1,7 @@
 #include "propertylist/control/ZAVeravuvuDudu.h"
 
 #include "propertylist/control/GridGeometry.h"
-#include "propertylist/control/ScopedDcValue.h"
-#include "propertylist/control/ScopedWindowDc.h"
 #include "propertylist/control/paint/GridLines.h"
-#include "propertylist/control/paint/ScopedSelect.h"
 #include "propertylist/control/sort/RowSorter.h"
 #include "propertylist/control/sort/SortArrow.h"
 
@@ -68,7 +65,7 @@ void ZAVeravuvuDudu::PaintHeader(win::HWND hwnd, bool bNameHeader) {
         return;
     const ole::Ptr<ZAVeravuvuDudu> self(this);
     ResumeNext([&] {
-        const ScopedWindowDc dc(hwnd);
+        const win::WindowDc dc(hwnd);
         const win::HDC hdc = dc.Get();
         if (!hdc)
             return;
@@ -82,14 +79,14 @@ void ZAVeravuvuDudu::PaintHeader(win::HWND hwnd, bool bNameHeader) {
         else
             win::DrawEdge(hdc, &rc, win::EDGE_RAISED, win::BF_RECT | win::BF_FLAT);
 
-        const ScopedBkMode transparent(hdc, win::TRANSPARENT);
-        const ScopedTextColor text(
-            hdc, shared::TranslateColor(static_cast<uint32_t>(m_settings.foreColor)));
+        const win::SavedDc saved(hdc);
+        win::SetBkMode(hdc, win::TRANSPARENT);
+        win::SetTextColor(hdc, shared::TranslateColor(static_cast<uint32_t>(m_settings.foreColor)));
         const double width = static_cast<double>(rc.right) - rc.left;
         const int32_t quarter = ToInt(width / 4);
         win::RECT caption{quarter, rc.top, grid::Clamp32(int64_t{quarter} + ToInt(width / 2)),
                           rc.bottom};
-        const ScopedSelect font(hdc, m_ResourceMgr->GetFont(*m_Font, "TreeFont"));
+        win::SelectObject(hdc, m_ResourceMgr->GetFont(*m_Font, "TreeFont"));
         const std::string& captionText =
             bNameHeader ? m_settings.nameCaption : m_settings.valueCaption;
         win::DrawTextA(hdc, captionText.c_str(), static_cast<int>(captionText.size()), &caption,
@@ -103,7 +100,7 @@ void ZAVeravuvuDudu::DrawSortArrow() {
         !m_picNameHeader || !m_picNameHeader->IsAlive())
         return;
     const win::HWND hwnd = m_picNameHeader->Window();
-    const ScopedWindowDc dc(hwnd);
+    const win::WindowDc dc(hwnd);
     if (!dc.Get())
         return;
     const win::RECT rc = ClientRect(hwnd);
@@ -210,7 +207,7 @@ void ZAVeravuvuDudu::AutoFitNameColumn() {
 int32_t ZAVeravuvuDudu::MeasureWidestName() {
     if (m_released || !m_ResourceMgr || !m_Font || !m_DrawFont)
         return 0;
-    const ScopedWindowDc dc(m_GridWnd);
+    const win::WindowDc dc(m_GridWnd);
     const win::HDC hdc = dc.Get();
     if (!hdc)
         return 0;
@@ -228,7 +225,7 @@ int32_t ZAVeravuvuDudu::MeasureWidestName() {
                 m_DrawFont->SetItalic(italic);
                 font = m_ResourceMgr->GetFont(*m_DrawFont, "NodeFont");
             }
-            const ScopedSelect selectFont(hdc, font);
+            const win::SelectedObject selectFont(hdc, font);
             const std::string name = row->Name();
             win::SIZE extent{};
             win::GetTextExtentPoint32A(hdc, name.c_str(), static_cast<int>(name.size()), &extent);

@@ -1,10 +1,8 @@
 #include "propertylist/control/ZAVeravuvuDudu.h"
 
 #include "propertylist/control/GridGeometry.h"
-#include "propertylist/control/ScopedWindowDc.h"
 #include "propertylist/control/paint/CellContent.h"
 #include "propertylist/control/paint/RowColors.h"
-#include "propertylist/control/paint/ScopedSelect.h"
 
 #include "shared/util/EditorValue.h"
 #include "shared/util/FontUtils.h"
@@ -78,10 +76,10 @@ void ZAVeravuvuDudu::UpdateHoverToolTip(float x, float y) {
     m_Tooltip->SetHFont(font);
     win::SIZE extent{};
     {
-        const ScopedWindowDc dc(m_GridWnd);
+        const win::WindowDc dc(m_GridWnd);
         if (!dc.Get())
             return;
-        const ScopedSelect select(dc.Get(), font);
+        const win::SelectedObject select(dc.Get(), font);
         win::GetTextExtentPoint32A(dc.Get(), text.c_str(), static_cast<int>(text.size()), &extent);
     }
     const int64_t room = int64_t{extent.cx} + 4 + CellTextOffset(row, column);

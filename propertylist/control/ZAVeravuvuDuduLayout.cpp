@@ -395,18 +395,16 @@ void ZAVeravuvuDudu::ApplyFonts() {
 
     if (m_picHeaderContainer && m_picHeaderContainer->IsAlive() && m_ResourceMgr) {
         const win::HWND headerWnd = m_picHeaderContainer->Window();
-        if (const win::HDC hdc = win::GetDC(headerWnd)) {
-            const win::HGDIOBJ old =
-                win::SelectObject(hdc, m_ResourceMgr->GetFont(*m_Font, "TreeFont"));
-            win::SIZE extent{};
-            const bool measured = win::GetTextExtentPoint32A(hdc, "Qp", 2, &extent) != win::FALSE;
-            win::SelectObject(hdc, old);
-            win::ReleaseDC(headerWnd, hdc);
-            // Kept in pixels: a trip through coarse scale units would lose the height.
-            if (measured && extent.cy + kHeaderTextPadding != m_HeaderHeight) {
-                m_HeaderHeight = extent.cy + kHeaderTextPadding;
-                ResumeNext([&] { LayoutControls(); });
-            }
+        win::SIZE extent{};
+        bool measured = false;
+        if (const win::WindowDc dc(headerWnd); dc.Get()) {
+            const win::SelectedObject font(dc.Get(), m_ResourceMgr->GetFont(*m_Font, "TreeFont"));
+            measured = win::GetTextExtentPoint32A(dc.Get(), "Qp", 2, &extent) != win::FALSE;
+        }
+        // Kept in pixels: a trip through coarse scale units would lose the height.
+        if (measured && extent.cy + kHeaderTextPadding != m_HeaderHeight) {
+            m_HeaderHeight = extent.cy + kHeaderTextPadding;
+            ResumeNext([&] { LayoutControls(); });
         }
     }
     ResumeNext([&] { CalcRowHeight(); });

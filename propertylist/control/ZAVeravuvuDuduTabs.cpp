@@ -4,7 +4,6 @@
 #include "propertylist/control/ZAVeravuvuDudu.h"
 
 #include "propertylist/control/GridGeometry.h"
-#include "propertylist/control/ScopedDcValue.h"
 
 #include "shared/util/ColorUtils.h"
 
@@ -186,7 +185,8 @@ void ZAVeravuvuDudu::DrawTab(const std::string& caption, const win::RECT& rect, 
         space->PositionToWholePixels(r, Axis::X) - 5, space->PositionToWholePixels(b, Axis::Y) - 1};
     win::DrawTextA(hdc, caption.c_str(), static_cast<int>(caption.size()), &text, kCaptionFormat);
     if (bFocus) {
-        const ScopedTextColor black(hdc, 0);
+        const win::SavedDc saved(hdc);
+        win::SetTextColor(hdc, 0);
         win::DrawFocusRect(hdc, &text);
     }
 }

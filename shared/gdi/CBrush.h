@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shared/gdi/OwnedGdiObject.h"
+#include "platform/win/gdi/OwnedObject.h"
 
 #include <optional>
 
@@ -15,7 +15,7 @@ public:
     void UpdateInfo(win::COLORREF color);
 
 private:
-    OwnedGdiObject<win::HBRUSH> m_brush;
+    win::OwnedObject<win::HBRUSH> m_brush;
     std::optional<win::COLORREF> m_color;
 };
 

@@ -3,7 +3,7 @@
 #include "platform/base/Rounding.h"
 #include "platform/ole/error/Error.h"
 #include "platform/win/WinConstants.h"
-#include "platform/win/gdi/DeviceContexts.h"
+#include "platform/win/gdi/DcGuards.h"
 #include "platform/win/kernel/Kernel.h"
 #include "platform/win/text/Fonts.h"
 #include "platform/win/window/Tree.h"
@@ -21,12 +21,10 @@ constexpr win::LONG kNormalWeight = 400;
 
 // -(points at the desktop's vertical resolution); 0 when no desktop DC can be had.
 win::LONG HeightForSize(ole::Currency size) {
-    const win::HWND desktop = win::GetDesktopWindow();
-    const win::HDC dc = win::GetDC(desktop);
-    if (!dc)
+    const win::WindowDc desktop(win::GetDesktopWindow());
+    if (!desktop.Get())
         return 0;
-    const int dpi = win::GetDeviceCaps(dc, win::LOGPIXELSY);
-    win::ReleaseDC(desktop, dc);
+    const int dpi = win::GetDeviceCaps(desktop.Get(), win::LOGPIXELSY);
     const int64_t points =
         std::clamp<int64_t>(base::RoundHalfEvenToInt64(size.ToDouble()),
                             std::numeric_limits<int>::min(), std::numeric_limits<int>::max());

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "platform/ole/font/Font.h"
+#include "platform/win/gdi/OwnedObject.h"
 #include "platform/win/text/TextConstants.h"
-#include "shared/gdi/OwnedGdiObject.h"
 
 namespace shared {
 
@@ -26,7 +26,7 @@ public:
 private:
     win::HFONT BuildFont(const ole::Font& font);
 
-    OwnedGdiObject<win::HFONT> m_font;
+    win::OwnedObject<win::HFONT> m_font;
     ole::Ptr<ole::Font> m_copy;
 };
 

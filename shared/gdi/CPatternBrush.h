@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shared/gdi/OwnedGdiObject.h"
+#include "platform/win/gdi/OwnedObject.h"
 
 #include <cstdint>
 #include <span>
@@ -24,7 +24,7 @@ public:
 private:
     static win::HBRUSH BuildBrush(std::span<const uint32_t> pattern);
 
-    OwnedGdiObject<win::HBRUSH> m_brush;
+    win::OwnedObject<win::HBRUSH> m_brush;
     std::vector<uint32_t> m_pattern;
 };
 

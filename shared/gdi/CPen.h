@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shared/gdi/OwnedGdiObject.h"
+#include "platform/win/gdi/OwnedObject.h"
 
 #include <cstdint>
 
@@ -17,7 +17,7 @@ public:
     void UpdateInfo(win::COLORREF color, int32_t style, int32_t width);
 
 private:
-    OwnedGdiObject<win::HPEN> m_pen;
+    win::OwnedObject<win::HPEN> m_pen;
     win::COLORREF m_color = 0;
     int32_t m_style = 0;
     int32_t m_width = 0;

@@ -124,15 +124,13 @@ void PaintContainerSurface(ControlContainer& container, win::HWND hwnd, OLE_COLO
                            const std::function<void(win::HDC)>& raisePaint) {
     win::RECT update;
     const bool hadUpdate = win::GetUpdateRect(hwnd, &update, win::FALSE) != 0;
-    win::PAINTSTRUCT ps;
-    const win::HDC hdc = win::BeginPaint(hwnd, &ps);
-    if (hdc) {
-        FillWithColor(hdc, ps.rcPaint, backColor);
+    const win::PaintDc paint(hwnd);
+    if (const win::HDC hdc = paint.Get()) {
+        FillWithColor(hdc, paint.Area(), backColor);
         if (hadUpdate && raisePaint)
             raisePaint(hdc);
         container.PaintWindowlessChildren(hdc);
     }
-    win::EndPaint(hwnd, &ps);
 }
 
 } // namespace forms

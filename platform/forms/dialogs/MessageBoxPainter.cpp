@@ -2,6 +2,7 @@
 
 #include "platform/win/WinConstants.h"
 #include "platform/win/gdi/Brushes.h"
+#include "platform/win/gdi/DcGuards.h"
 #include "platform/win/gdi/Decorations.h"
 #include "platform/win/gdi/DeviceContexts.h"
 #include "platform/win/gdi/Drawing.h"
@@ -19,19 +20,10 @@ using namespace win;
 
 namespace {
 
-// The box's text and captions use the stock dialog font; the selection is undone on scope exit.
-class DialogFontSelection {
-public:
-    explicit DialogFontSelection(HDC dc)
-        : m_dc(dc), m_previous(SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT))) {}
-    ~DialogFontSelection() { SelectObject(m_dc, m_previous); }
-    DialogFontSelection(const DialogFontSelection&) = delete;
-    DialogFontSelection& operator=(const DialogFontSelection&) = delete;
-
-private:
-    HDC m_dc;
-    HGDIOBJ m_previous;
-};
+// The box's text and captions use the stock dialog font.
+HGDIOBJ DialogFont() {
+    return GetStockObject(DEFAULT_GUI_FONT);
+}
 
 constexpr UINT kTextFormat = DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS;
 
@@ -53,25 +45,22 @@ int IconIdOf(MessageBoxIcon icon) {
 } // namespace
 
 SIZE MessageBoxPainter::MeasureText(std::string_view text, int maxWidth) {
-    const HDC dc = GetDC({});
+    const WindowDc screen(HWND{});
     RECT rect{0, 0, maxWidth, 0};
-    {
-        const DialogFontSelection font(dc);
-        const std::string copy(text);
-        DrawTextA(dc, copy.c_str(), static_cast<int>(copy.size()), &rect,
-                  kTextFormat | DT_CALCRECT);
-    }
-    ReleaseDC({}, dc);
+    const SelectedObject font(screen.Get(), DialogFont());
+    const std::string copy(text);
+    DrawTextA(screen.Get(), copy.c_str(), static_cast<int>(copy.size()), &rect,
+              kTextFormat | DT_CALCRECT);
     return SIZE{rect.right - rect.left, rect.bottom - rect.top};
 }
 
 void MessageBoxPainter::DrawText(HDC dc, std::string_view text, const RECT& rect) {
-    const DialogFontSelection font(dc);
-    const int oldMode = SetBkMode(dc, TRANSPARENT);
+    const SavedDc saved(dc);
+    SelectObject(dc, DialogFont());
+    SetBkMode(dc, TRANSPARENT);
     RECT box = rect;
     const std::string copy(text);
     DrawTextA(dc, copy.c_str(), static_cast<int>(copy.size()), &box, kTextFormat);
-    SetBkMode(dc, oldMode);
 }
 
 void MessageBoxPainter::DrawIcon(HDC dc, const RECT& rect, MessageBoxIcon icon) {
@@ -94,14 +83,15 @@ void MessageBoxPainter::DrawButton(HDC dc, const RECT& rect, std::string_view ca
     if (pressed) {
         OffsetRect(&label, 1, 1);
     }
-    const DialogFontSelection font(dc);
-    const int oldMode = SetBkMode(dc, TRANSPARENT);
-    const COLORREF oldColor = SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-    const std::string copy(caption);
-    DrawTextA(dc, copy.c_str(), static_cast<int>(copy.size()), &label,
-              DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-    SetTextColor(dc, oldColor);
-    SetBkMode(dc, oldMode);
+    {
+        const SavedDc saved(dc);
+        SelectObject(dc, DialogFont());
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+        const std::string copy(caption);
+        DrawTextA(dc, copy.c_str(), static_cast<int>(copy.size()), &label,
+                  DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    }
     if (focused) {
         const RECT focus{face.left + 3, face.top + 3, face.right - 3, face.bottom - 3};
         DrawFocusRect(dc, &focus);

@@ -3,6 +3,7 @@
 #include "platform/forms/dialogs/MessageBoxPainter.h"
 #include "platform/forms/dialogs/ModalDialog.h"
 #include "platform/win/WinConstants.h"
+#include "platform/win/gdi/DcGuards.h"
 #include "platform/win/gdi/Drawing.h"
 #include "platform/win/input/Capture.h"
 #include "platform/win/input/Cursors.h"
@@ -259,8 +260,8 @@ void MessageBoxWindow::InvalidateButtons() {
 }
 
 void MessageBoxWindow::Paint() {
-    PAINTSTRUCT ps;
-    const HDC dc = BeginPaint(m_hwnd, &ps);
+    const PaintDc paint(m_hwnd);
+    const HDC dc = paint.Get();
     if (!dc) {
         return;
     }
@@ -274,7 +275,6 @@ void MessageBoxWindow::Paint() {
                                       MessageBoxButtonText(m_request.buttons[i]), index == m_focus,
                                       index == m_pressed, index == m_focus);
     }
-    EndPaint(m_hwnd, &ps);
 }
 
 } // namespace forms

@@ -1,7 +1,7 @@
 #include "platform/win/input/CaretState.h"
 
+#include "platform/win/gdi/DcGuards.h"
 #include "platform/win/gdi/DcTable.h"
-#include "platform/win/gdi/DeviceContexts.h"
 #include "platform/win/gdi/Surface.h"
 #include "platform/win/timer/TimerTable.h"
 #include "platform/win/window/Window.h"
@@ -115,8 +115,8 @@ void CaretState::SyncPixels() {
 }
 
 void CaretState::Invert(HWND owner, const RECT& clientRect) {
-    const HDC dc = GetDC(owner);
-    if (gdi::DeviceContext* context = gdi::DcTable::Find(dc)) {
+    const WindowDc dc(owner);
+    if (gdi::DeviceContext* context = gdi::DcTable::Find(dc.Get())) {
         context->ForEachPiece(context->ToDevice(clientRect),
                               [](gdi::Surface& surface, const RECT& piece) {
                                   for (int y = piece.top; y < piece.bottom; ++y) {
@@ -126,9 +126,6 @@ void CaretState::Invert(HWND owner, const RECT& clientRect) {
                                       }
                                   }
                               });
-    }
-    if (dc) {
-        ReleaseDC(owner, dc);
     }
 }
 

@@ -1,8 +1,8 @@
 #include "platform/win/paint/Paint.h"
 
 #include "platform/win/WinConstants.h"
+#include "platform/win/gdi/DcGuards.h"
 #include "platform/win/gdi/DcTable.h"
-#include "platform/win/gdi/DeviceContexts.h"
 #include "platform/win/gdi/RegionObject.h"
 #include "platform/win/input/Caret.h"
 #include "platform/win/paint/Invalidation.h"
@@ -53,7 +53,8 @@ void EraseNow(HWND hwnd, bool withChildren) {
         if ((r = LookupWindow(h)) && r->eraseBackground && !r->updateRegion.IsEmpty()) {
             r->eraseBackground = false;
             const gdi::Region area = r->updateRegion;
-            const HDC hdc = GetDC(h);
+            const WindowDc windowDc(h);
+            const HDC hdc = windowDc.Get();
             if (gdi::DeviceContext* dc = gdi::DcTable::Find(hdc)) {
                 gdi::Region clip = area;
                 clip.Offset(dc->Origin().x, dc->Origin().y);
@@ -61,7 +62,6 @@ void EraseNow(HWND hwnd, bool withChildren) {
                 dc->SetClip(std::move(clip));
             }
             detail::DeliverMessage(h, WM_ERASEBKGND, static_cast<WPARAM>(HandleToParam(hdc)), 0);
-            ReleaseDC(h, hdc);
         }
     }
 }

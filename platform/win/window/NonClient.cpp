@@ -2,8 +2,8 @@
 
 #include "platform/win/WinConstants.h"
 #include "platform/win/gdi/ClassicPainter.h"
+#include "platform/win/gdi/DcGuards.h"
 #include "platform/win/gdi/DcTable.h"
-#include "platform/win/gdi/DeviceContexts.h"
 #include "platform/win/system/SysColors.h"
 #include "platform/win/system/SystemMetrics.h"
 #include "platform/win/text/CaptionText.h"
@@ -107,7 +107,8 @@ void PaintNonClient(HWND hwnd, bool active) {
     if (windowRect == clientRect) {
         return;
     }
-    const HDC hdc = GetWindowDC(hwnd);
+    const WindowDc windowDc(hwnd, GetWindowDC(hwnd));
+    const HDC hdc = windowDc.Get();
     gdi::DeviceContext* dc = gdi::DcTable::Find(hdc);
     if (!dc) {
         return;
@@ -141,7 +142,6 @@ void PaintNonClient(HWND hwnd, bool active) {
     if (style & WS_HSCROLL) {
         gdi::ClassicPainter::DrawScrollBarPlaceholder(*dc, {c.left, c.bottom, r.right, r.bottom});
     }
-    ReleaseDC(hwnd, hdc);
 }
 
 } // namespace win::detail

@@ -1,18 +1,17 @@
 #include "propertylist/control/paint/CellPainter.h"
 
 #include "propertylist/control/GridGeometry.h"
-#include "propertylist/control/ScopedDcValue.h"
 #include "propertylist/control/paint/CellContent.h"
 #include "propertylist/control/paint/GridLines.h"
 #include "propertylist/control/paint/RowColors.h"
 #include "propertylist/control/paint/RowDecorations.h"
-#include "propertylist/control/paint/ScopedSelect.h"
 
 #include "shared/util/FontUtils.h"
 #include "shared/util/TextUtils.h"
 
 #include "platform/ole/convert/Conversions.h"
 
+#include "platform/win/Win.h"
 #include <exception>
 #include <string>
 
@@ -55,14 +54,16 @@ void CellPainter::DrawNodeCell(win::HDC hdc, const ole::Ptr<CNode>& rowPtr, bool
 
     const win::COLORREF back = RowColors::CellBack(settings, row, selected);
     const win::COLORREF fore = RowColors::CellFore(settings, row, selected);
-    const ScopedTextColor textColor(hdc, fore);
+    const win::SavedDc saved(hdc);
+    win::SetTextColor(hdc, fore);
     win::HFONT font;
     try {
         font = RowFont(row);
     } catch (const std::exception&) {
         font = m_context.resources.GetFont(m_context.controlFont, "TreeFont");
     }
-    const ScopedSelect selectFont(hdc, font);
+    if (font)
+        win::SelectObject(hdc, font);
 
     const int32_t cx = cell.right - cell.left - 1;
     const int32_t cy = cell.bottom - cell.top - 1;

@@ -1,12 +1,11 @@
 #include "propertylist/control/paint/GridBackground.h"
 
-#include "propertylist/control/ScopedDcValue.h"
 #include "propertylist/control/paint/ScopedMemoryDc.h"
-#include "propertylist/control/paint/ScopedSelect.h"
 
 #include "shared/util/ColorUtils.h"
 
 #include "platform/ole/picture/PictureType.h"
+#include "platform/win/Win.h"
 
 namespace attrgrid {
 
@@ -34,7 +33,7 @@ void GridBackground::Draw(win::HDC hdc, const win::RECT& rect) const {
     if (!memory.Get())
         return Fill(hdc, rect);
     const auto bitmap = win::HBITMAP::FromValue(static_cast<uint32_t>(picture->Handle()));
-    const ScopedSelect selectBitmap(memory.Get(), bitmap);
+    const win::SelectedObject selectBitmap(memory.Get(), bitmap);
     if (!selectBitmap.Selected())
         return Fill(hdc, rect);
 
@@ -48,7 +47,8 @@ void GridBackground::Draw(win::HDC hdc, const win::RECT& rect) const {
 
     switch (m_context.settings.pictureLayout) {
     case 1: { // stretched
-        const ScopedStretchMode mode(hdc, win::COLORONCOLOR);
+        const win::SavedDc saved(hdc);
+        win::SetStretchBltMode(hdc, win::COLORONCOLOR);
         win::StretchBlt(hdc, area.left, area.top, areaWidth, areaHeight, memory.Get(), 0, 0, width,
                         height, win::SRCCOPY);
         break;

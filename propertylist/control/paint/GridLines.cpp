@@ -1,11 +1,9 @@
 #include "propertylist/control/paint/GridLines.h"
 
-#include "propertylist/control/ScopedDcValue.h"
-#include "propertylist/control/paint/ScopedBrushOrigin.h"
-#include "propertylist/control/paint/ScopedSelect.h"
-
 #include "shared/util/ColorUtils.h"
 #include "shared/util/Geometry.h"
+
+#include "platform/win/Win.h"
 
 namespace attrgrid {
 
@@ -37,7 +35,7 @@ void GridLines::DrawGridLine(win::HDC hdc, int32_t color, int32_t x1, int32_t y1
         const win::HPEN pen = m_resources.GetPen(rgb, "LineColor", win::PS_SOLID, 0);
         if (!pen)
             return;
-        const ScopedSelect selectPen(hdc, pen);
+        const win::SelectedObject selectPen(hdc, pen);
         win::MoveToEx(hdc, x1, y1, nullptr);
         win::LineTo(hdc, x2, y2);
         return;
@@ -45,10 +43,10 @@ void GridLines::DrawGridLine(win::HDC hdc, int32_t color, int32_t x1, int32_t y1
     const win::HBRUSH brush = m_resources.GetPatternBrush(kDotPattern, "GridBrush");
     if (!brush)
         return;
-    const ScopedSelect selectBrush(hdc, brush);
-    const ScopedTextColor textColor(hdc, rgb);
+    const win::SavedDc saved(hdc);
+    win::SelectObject(hdc, brush);
+    win::SetTextColor(hdc, rgb);
     const win::POINT device = ToDevice(hdc, x1, y1);
-    const ScopedBrushOrigin origin(hdc);
     shared::AlignPatternBrush(hdc, device.x, device.y);
     const int32_t width = x2 - x1 == 0 ? 1 : x2 - x1;
     const int32_t height = y2 - y1 == 0 ? 1 : y2 - y1;
@@ -67,7 +65,7 @@ void GridLines::Draw3DFrame(win::HDC hdc, const win::RECT& rect, win::COLORREF b
         const win::HPEN pen = m_resources.GetPen(color, key, win::PS_SOLID, 0);
         if (!pen)
             return;
-        const ScopedSelect selectPen(hdc, pen);
+        const win::SelectedObject selectPen(hdc, pen);
         Polyline(hdc, points);
     };
     draw(light, "LightBackColor",

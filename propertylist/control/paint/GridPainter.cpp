@@ -1,13 +1,12 @@
 #include "propertylist/control/paint/GridPainter.h"
 
-#include "propertylist/control/ScopedDcValue.h"
-#include "propertylist/control/ScopedWindowDc.h"
+#include "propertylist/control/paint/CellOrigin.h"
 #include "propertylist/control/paint/CellPainter.h"
 #include "propertylist/control/paint/GridBackground.h"
-#include "propertylist/control/paint/ScopedCellOrigin.h"
-#include "propertylist/control/paint/ScopedSelect.h"
 
 #include "shared/util/ColorUtils.h"
+
+#include "platform/win/Win.h"
 
 #include <exception>
 
@@ -16,10 +15,10 @@ namespace attrgrid {
 int32_t GridPainter::CalcRowHeight(win::HWND gridWnd, win::HFONT treeFont, int32_t previous) {
     if (!gridWnd)
         return previous;
-    const ScopedWindowDc dc(gridWnd);
+    const win::WindowDc dc(gridWnd);
     if (!dc.Get() || !treeFont)
         return previous;
-    const ScopedSelect selectFont(dc.Get(), treeFont);
+    const win::SelectedObject selectFont(dc.Get(), treeFont);
     win::SIZE extent;
     if (!win::GetTextExtentPoint32A(dc.Get(), "Ag", 2, &extent))
         return previous;
@@ -47,9 +46,9 @@ void GridPainter::PaintGridArea(win::HDC hdc, const win::RECT& update) {
     if (!row)
         return;
 
-    const ScopedSelect selectFont(hdc,
-                                  m_context.resources.GetFont(m_context.controlFont, "TreeFont"));
-    const ScopedBkMode bkMode(hdc, win::TRANSPARENT);
+    const win::SavedDc saved(hdc);
+    win::SelectObject(hdc, m_context.resources.GetFont(m_context.controlFont, "TreeFont"));
+    win::SetBkMode(hdc, win::TRANSPARENT);
     for (; row; row = row->NextVisibleNode()) {
         const win::RECT rowRect = row->RowRect();
         // Rows are laid out top to bottom: once one starts below the update rectangle, so does
@@ -73,7 +72,8 @@ void GridPainter::DrawNodeRow(win::HDC hdc, const ole::Ptr<CNode>& node) {
     const CellPainter painter(m_context);
     for (const bool nameCell : {true, false}) {
         const win::RECT cell = nameCell ? node->NameRect() : node->ValueRect();
-        const ScopedCellOrigin origin(hdc, cell.left, cell.top);
+        const win::SavedDc saved(hdc);
+        OffsetCellOrigin(hdc, cell.left, cell.top);
         try {
             painter.DrawNodeCell(hdc, node, nameCell,
                                  {0, 0, cell.right - cell.left, cell.bottom - cell.top}, selected);

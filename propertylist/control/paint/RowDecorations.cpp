@@ -2,12 +2,13 @@
 
 #include "propertylist/control/paint/GridLines.h"
 #include "propertylist/control/paint/RowColors.h"
-#include "propertylist/control/paint/ScopedSelect.h"
 
 #include "shared/util/ColorUtils.h"
 
 #include "platform/ole/convert/Conversions.h"
 #include "platform/ole/picture/PictureType.h"
+
+#include "platform/win/Win.h"
 
 #include <exception>
 #include <optional>
@@ -55,7 +56,7 @@ void RowDecorations::DrawPlusMinus(win::HDC hdc, const CNode& row, bool selected
     const win::HPEN signPen = resources.GetPen(
         signColor, selected ? "HighlightForeColor" : "ForeColor", win::PS_SOLID, 0);
     if (signPen) {
-        const ScopedSelect selectPen(hdc, signPen);
+        const win::SelectedObject selectPen(hdc, signPen);
         const int32_t midY = (box.top + box.bottom) / 2;
         win::MoveToEx(hdc, box.left + 2, midY, nullptr);
         win::LineTo(hdc, box.right - 2, midY);
@@ -68,7 +69,7 @@ void RowDecorations::DrawPlusMinus(win::HDC hdc, const CNode& row, bool selected
 
     const auto lineColor = shared::TranslateColor(static_cast<uint32_t>(settings.lineColor));
     if (const win::HPEN framePen = resources.GetPen(lineColor, "LineColor", win::PS_SOLID, 0)) {
-        const ScopedSelect selectPen(hdc, framePen);
+        const win::SelectedObject selectPen(hdc, framePen);
         win::MoveToEx(hdc, box.left, box.top, nullptr);
         win::LineTo(hdc, box.right - 1, box.top);
         win::LineTo(hdc, box.right - 1, box.bottom - 1);
@@ -135,8 +136,8 @@ void RowDecorations::DrawColorSwatch(win::HDC hdc, const CNode& row, win::RECT& 
     const win::HPEN pen = resources.GetPen(textColor, "ForeColor", win::PS_SOLID, 0);
     const win::HBRUSH brush = resources.GetBrush(*fill, "ColorEditorRet");
     const int32_t side = (cell.bottom - cell.top) - 6;
-    const ScopedSelect selectPen(hdc, pen);
-    const ScopedSelect selectBrush(hdc, brush);
+    const win::SelectedObject selectPen(hdc, pen);
+    const win::SelectedObject selectBrush(hdc, brush);
     win::Rectangle(hdc, cell.left + 2, cell.top + 2, cell.left + 2 + side, cell.bottom - 4);
     cell.left += 2 + side;
 }

@@ -2,7 +2,6 @@
 
 #include "propertylist/control/GridGeometry.h"
 #include "propertylist/control/paint/ScopedMemoryDc.h"
-#include "propertylist/control/paint/ScopedSelect.h"
 
 #include "shared/util/ColorUtils.h"
 
@@ -33,7 +32,7 @@ SortArrow::SortArrow(win::HDC hdc, bool bAscending, shared::CResourceMgr& resour
     const win::HDC mem = memory.Get();
     if (!mem)
         return;
-    const ScopedSelect selectBitmap(mem, m_bitmap.Get());
+    const win::SelectedObject selectBitmap(mem, m_bitmap.Get());
     const win::RECT all{0, 0, kSize, kSize};
     if (const win::HBRUSH brush = resources.GetBrush(
             shared::TranslateColor(static_cast<uint32_t>(backColor)), "ArrowColor"))
@@ -45,16 +44,16 @@ SortArrow::SortArrow(win::HDC hdc, bool bAscending, shared::CResourceMgr& resour
     constexpr int32_t m = kSize / 2;
     constexpr int32_t last = kSize - 1;
     if (bAscending) {
-        const ScopedSelect selectLight(mem, light);
+        const win::SelectedObject selectLight(mem, light);
         win::MoveToEx(mem, m - 1, last, nullptr);
         LinesTo(mem, {{0, 0}, {last, 0}});
-        const ScopedSelect selectDark(mem, dark);
+        const win::SelectedObject selectDark(mem, dark);
         LinesTo(mem, {{m, last}, {m - 1, last}});
     } else {
-        const ScopedSelect selectDark(mem, dark);
+        const win::SelectedObject selectDark(mem, dark);
         win::MoveToEx(mem, m - 1, 0, nullptr);
         LinesTo(mem, {{0, last}});
-        const ScopedSelect selectLight(mem, light);
+        const win::SelectedObject selectLight(mem, light);
         LinesTo(mem, {{last, last}, {m, 0}, {m - 1, 0}});
     }
 }

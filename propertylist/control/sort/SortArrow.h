@@ -1,7 +1,7 @@
 #pragma once
 
+#include "platform/win/gdi/OwnedObject.h"
 #include "shared/gdi/CResourceMgr.h"
-#include "shared/gdi/OwnedGdiObject.h"
 
 #include "platform/win/WinTypes.h"
 
@@ -28,7 +28,7 @@ public:
     win::HBITMAP Bitmap() const { return m_bitmap.Get(); }
 
 private:
-    shared::OwnedGdiObject<win::HBITMAP> m_bitmap;
+    win::OwnedObject<win::HBITMAP> m_bitmap;
 };
 
 } // namespace attrgrid

@@ -1,20 +1,17 @@
 #include "propertylist/control/splitter/GhostBar.h"
 
-#include "propertylist/control/ScopedDcValue.h"
-#include "propertylist/control/ScopedWindowDc.h"
-
 #include "platform/win/Win.h"
 
 namespace attrgrid {
 
 void DrawGhostBar(win::HWND container, GhostBarAxis axis, int offset) {
-    const ScopedWindowDc screen(win::HWND{});
+    const win::WindowDc screen(win::HWND{});
     if (!screen.Get())
         return;
 
     win::RECT visible{};
     {
-        const ScopedWindowDc containerDc(container);
+        const win::WindowDc containerDc(container);
         if (!containerDc.Get())
             return;
         win::GetClipBox(containerDc.Get(), &visible);
@@ -34,7 +31,8 @@ void DrawGhostBar(win::HWND container, GhostBarAxis axis, int offset) {
 
     // The DC's own pen and brush: under XOR the black outline keeps the pixels, the white
     // interior inverts them.
-    const ScopedRop2 xorMode(screen.Get(), win::R2_XORPEN);
+    const win::SavedDc saved(screen.Get());
+    win::SetROP2(screen.Get(), win::R2_XORPEN);
     win::Rectangle(screen.Get(), bar.left, bar.top, bar.right, bar.bottom);
 }
 

@@ -45,14 +45,14 @@ void Label::PaintWindowless(win::HDC hdc, const win::RECT& bounds) {
     }
     if (m_caption.empty())
         return;
-    const win::HGDIOBJ oldFont = win::SelectObject(hdc, m_font.Handle());
-    const win::COLORREF oldColor = win::SetTextColor(hdc, TranslateColor(m_foreColor));
-    const int oldMode = win::SetBkMode(hdc, win::TRANSPARENT);
-    win::DrawTextA(hdc, m_caption.c_str(), static_cast<int>(m_caption.size()), &inner,
-                   TextFormat());
-    win::SetBkMode(hdc, oldMode);
-    win::SetTextColor(hdc, oldColor);
-    win::SelectObject(hdc, oldFont);
+    {
+        const win::SavedDc saved(hdc);
+        win::SelectObject(hdc, m_font.Handle());
+        win::SetTextColor(hdc, TranslateColor(m_foreColor));
+        win::SetBkMode(hdc, win::TRANSPARENT);
+        win::DrawTextA(hdc, m_caption.c_str(), static_cast<int>(m_caption.size()), &inner,
+                       TextFormat());
+    }
     // A windowless label has no window whose end would free the font: make it per paint.
     m_font.ReleaseHandle();
 }
@@ -62,12 +62,14 @@ void Label::ApplyAutoSize() {
     const win::RECT bounds = PixelBounds();
     const int border = m_borderStyle == 1 ? 2 : 0;
     win::RECT measured{0, 0, m_wordWrap ? bounds.right - bounds.left - border : 0, 0};
-    const win::HDC hdc = win::GetDC({});
-    const win::HGDIOBJ oldFont = win::SelectObject(hdc, m_font.Handle());
-    const win::UINT format = win::DT_CALCRECT | (m_wordWrap ? TextFormat() : win::DT_SINGLELINE);
-    win::DrawTextA(hdc, m_caption.c_str(), static_cast<int>(m_caption.size()), &measured, format);
-    win::SelectObject(hdc, oldFont);
-    win::ReleaseDC({}, hdc);
+    {
+        const win::WindowDc screen(win::HWND{});
+        const win::SelectedObject font(screen.Get(), m_font.Handle());
+        const win::UINT format =
+            win::DT_CALCRECT | (m_wordWrap ? TextFormat() : win::DT_SINGLELINE);
+        win::DrawTextA(screen.Get(), m_caption.c_str(), static_cast<int>(m_caption.size()),
+                       &measured, format);
+    }
     m_font.ReleaseHandle();
     const int width = m_wordWrap ? bounds.right - bounds.left : measured.right + border;
     SetPixelBounds(

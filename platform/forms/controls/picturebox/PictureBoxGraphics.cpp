@@ -5,9 +5,11 @@
 #include "platform/win/Win.h"
 #include "platform/win/gdi/Bitmaps.h"
 #include "platform/win/gdi/Blits.h"
+#include "platform/win/gdi/DcGuards.h"
 #include "platform/win/gdi/DcState.h"
 #include "platform/win/gdi/GdiConstants.h"
 #include "platform/win/gdi/Objects.h"
+#include "platform/win/gdi/OwnedObject.h"
 #include "platform/win/icon/Icons.h"
 #include "platform/win/text/Fonts.h"
 #include "platform/win/text/Text.h"
@@ -21,37 +23,6 @@
 namespace forms {
 
 namespace {
-
-// Selects an object for the length of a scope and puts the previous one back.
-class Selection {
-public:
-    Selection(win::HDC hdc, win::HGDIOBJ object)
-        : m_hdc(hdc), m_old(win::SelectObject(hdc, object)) {}
-    ~Selection() { win::SelectObject(m_hdc, m_old); }
-    Selection(const Selection&) = delete;
-    Selection& operator=(const Selection&) = delete;
-
-private:
-    win::HDC m_hdc;
-    win::HGDIOBJ m_old;
-};
-
-// A pen or brush the scope owns.
-template <class H>
-class Owned {
-public:
-    explicit Owned(H handle) : m_handle(handle) {}
-    ~Owned() {
-        if (m_handle)
-            win::DeleteObject(m_handle);
-    }
-    Owned(const Owned&) = delete;
-    Owned& operator=(const Owned&) = delete;
-    H Get() const { return m_handle; }
-
-private:
-    H m_handle;
-};
 
 std::vector<std::string_view> Lines(std::string_view text) {
     std::vector<std::string_view> lines;
@@ -85,6 +56,18 @@ int HatchOf(int16_t fillStyle) {
     default:
         return win::HS_DIAGCROSS;
     }
+}
+
+// The widest line and the lines' total height.
+win::SIZE MeasureLines(win::HDC hdc, const std::string& text) {
+    win::SIZE total{0, 0};
+    for (const std::string_view line : Lines(text)) {
+        win::SIZE size;
+        win::GetTextExtentPoint32A(hdc, line.data(), static_cast<int>(line.size()), &size);
+        total.cx = std::max(total.cx, size.cx);
+        total.cy += size.cy;
+    }
+    return total;
 }
 
 } // namespace
@@ -131,7 +114,7 @@ void PictureBox::DrawPicture(win::HDC hdc) {
     }
     const win::HDC memory = win::CreateCompatibleDC(hdc);
     {
-        const Selection bitmap(memory, win::HBITMAP::FromValue(handle));
+        const win::SelectedObject bitmap(memory, win::HBITMAP::FromValue(handle));
         win::BitBlt(hdc, 0, 0, image.width, image.height, memory, 0, 0, win::SRCCOPY);
     }
     win::DeleteDC(memory);
@@ -158,24 +141,24 @@ void PictureBox::DoLine(float x1, float y1, float x2, float y2, const ole::Varia
     if (filled) {
         const win::RECT rect{std::min(from.x, to.x), std::min(from.y, to.y), std::max(from.x, to.x),
                              std::max(from.y, to.y)};
-        const Owned<win::HBRUSH> brush(win::CreateSolidBrush(rgb));
+        const win::OwnedObject<win::HBRUSH> brush(win::CreateSolidBrush(rgb));
         win::FillRect(m_hdc, &rect, brush.Get());
         return;
     }
-    const Owned<win::HPEN> pen(win::CreatePen(win::PS_SOLID, m_drawWidth, rgb));
-    const Selection penSelection(m_hdc, pen.Get());
+    const win::OwnedObject<win::HPEN> pen(win::CreatePen(win::PS_SOLID, m_drawWidth, rgb));
+    const win::SelectedObject penSelection(m_hdc, pen.Get());
     if (box.empty()) {
         win::MoveToEx(m_hdc, from.x, from.y, nullptr);
         win::LineTo(m_hdc, to.x, to.y);
         return;
     }
     const win::COLORREF fill = TranslateColor(m_fillColor);
-    const Owned<win::HBRUSH> brush(m_fillStyle == 0 ? win::CreateSolidBrush(fill)
-                                   : m_fillStyle == 1
-                                       ? win::HBRUSH{}
-                                       : win::CreateHatchBrush(HatchOf(m_fillStyle), fill));
-    const Selection brushSelection(m_hdc, brush.Get() ? win::HGDIOBJ(brush.Get())
-                                                      : win::GetStockObject(win::NULL_BRUSH));
+    const win::OwnedObject<win::HBRUSH> brush(
+        m_fillStyle == 0   ? win::CreateSolidBrush(fill)
+        : m_fillStyle == 1 ? win::HBRUSH{}
+                           : win::CreateHatchBrush(HatchOf(m_fillStyle), fill));
+    const win::SelectedObject brushSelection(
+        m_hdc, brush.Get() ? win::HGDIOBJ(brush.Get()) : win::GetStockObject(win::NULL_BRUSH));
     win::Rectangle(m_hdc, std::min(from.x, to.x), std::min(from.y, to.y), std::max(from.x, to.x),
                    std::max(from.y, to.y));
 }
@@ -194,24 +177,16 @@ void PictureBox::DoPrint(const ole::Variant& text) {
 }
 
 win::SIZE PictureBox::MeasureText(const std::string& text) {
-    const bool ownDc = !m_hdc;
-    const win::HDC hdc = ownDc ? win::GetDC({}) : m_hdc;
-    win::HGDIOBJ oldFont;
-    if (ownDc)
-        oldFont = win::SelectObject(hdc, m_font.Handle());
-    win::SIZE total{0, 0};
-    for (const std::string_view line : Lines(text)) {
-        win::SIZE size;
-        win::GetTextExtentPoint32A(hdc, line.data(), static_cast<int>(line.size()), &size);
-        total.cx = std::max(total.cx, size.cx);
-        total.cy += size.cy;
+    if (m_hdc)
+        return MeasureLines(m_hdc, text);
+    win::SIZE total;
+    {
+        const win::WindowDc screen(win::HWND{});
+        const win::SelectedObject font(screen.Get(), m_font.Handle());
+        total = MeasureLines(screen.Get(), text);
     }
-    if (ownDc) {
-        win::SelectObject(hdc, oldFont);
-        win::ReleaseDC({}, hdc);
-        if (!IsAlive())
-            m_font.ReleaseHandle();
-    }
+    if (!IsAlive())
+        m_font.ReleaseHandle();
     return total;
 }
 

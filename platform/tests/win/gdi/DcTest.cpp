@@ -293,6 +293,34 @@ TEST_F(DcTest, SaveAndRestoreBringBackAttributesClipAndSelections) {
     EXPECT_EQ(test::LiveGdiObjectCount(gdi::GdiObjectKind::Brush), 0u) << "restore deselected it";
 }
 
+TEST_F(DcTest, GuardsPutTheDcBackWhenAStepThrows) {
+    Canvas c(10, 10);
+    const HWND top = TopLevel(0, 0, 20, 20, kPopup);
+    const size_t dcs = test::LiveDcCount();
+    OwnedObject<HBRUSH> red(CreateSolidBrush(kRed));
+    OwnedObject<HBITMAP> foreign(CreateBitmap(4, 4, 1, 32, nullptr));
+    try {
+        const SavedDc saved(c.Dc());
+        const WindowDc window(top);
+        EXPECT_EQ(test::LiveDcCount(), dcs + 1);
+        SetTextColor(c.Dc(), kBlue);
+        SetViewportOrgEx(c.Dc(), 3, 3, nullptr);
+        const SelectedObject brush(c.Dc(), red.Get());
+        EXPECT_EQ(GetCurrentObject(c.Dc(), OBJ_BRUSH), HGDIOBJ(red.Get()));
+        EXPECT_FALSE(SelectedObject(window.Get(), foreign.Get()).Selected())
+            << "bitmaps go into memory DCs only: nothing to undo";
+        EXPECT_FALSE(SelectedObject(c.Dc(), HGDIOBJ{}).Selected());
+        throw std::runtime_error("draw failed");
+    } catch (const std::runtime_error&) {
+    }
+    EXPECT_EQ(test::LiveDcCount(), dcs);
+    EXPECT_EQ(GetTextColor(c.Dc()), kBlack);
+    POINT origin{};
+    GetViewportOrgEx(c.Dc(), &origin);
+    EXPECT_EQ(origin, (POINT{0, 0}));
+    EXPECT_EQ(GetCurrentObject(c.Dc(), OBJ_BRUSH), GetStockObject(WHITE_BRUSH));
+}
+
 TEST_F(DcTest, ScrollWindowExInvalidatesWhatCameFromUnderAChild) {
     const HWND top = TopLevel(0, 0, 40, 40, kPopup | WS_CLIPCHILDREN);
     const HWND header = Child(top, 0, 0, 40, 10);

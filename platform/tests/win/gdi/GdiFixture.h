@@ -2,6 +2,9 @@
 
 #include "../window/WindowFixture.h"
 
+#include "platform/win/gdi/DcGuards.h"
+#include "platform/win/gdi/OwnedObject.h"
+
 #include <initializer_list>
 #include <utility>
 
@@ -38,22 +41,11 @@ private:
     HGDIOBJ m_old;
 };
 
-// Selects an object for a scope and deletes it afterwards (it was made for the scope).
-class Selected {
-public:
-    Selected(HDC dc, HGDIOBJ object)
-        : m_dc(dc), m_object(object), m_old(SelectObject(dc, object)) {}
-    ~Selected() {
-        SelectObject(m_dc, m_old);
-        DeleteObject(m_object);
-    }
-    Selected(const Selected&) = delete;
-    Selected& operator=(const Selected&) = delete;
-
-private:
-    HDC m_dc;
-    HGDIOBJ m_object;
-    HGDIOBJ m_old;
+// An object made for a scope: selected, and deleted once selected out again.
+struct Selected {
+    Selected(HDC dc, HGDIOBJ object) : owned(object), selection(dc, object) {}
+    OwnedObject<HGDIOBJ> owned;
+    SelectedObject selection;
 };
 
 constexpr COLORREF kWhite = RGB(255, 255, 255);

@@ -12,16 +12,4 @@ HFONT ControlFont::Usable() const {
     return {};
 }
 
-FontSelection::FontSelection(HDC hdc, const ControlFont& font) : m_hdc(hdc) {
-    if (const HFONT usable = font.Usable()) {
-        m_previous = SelectObject(hdc, HGDIOBJ(usable));
-    }
-}
-
-FontSelection::~FontSelection() {
-    if (m_previous) {
-        SelectObject(m_hdc, m_previous);
-    }
-}
-
 } // namespace win::controls

@@ -18,17 +18,4 @@ private:
     HFONT m_font;
 };
 
-// Selects a control's font into a DC for the guard's lifetime; nothing when the font is unusable.
-class FontSelection {
-public:
-    FontSelection(HDC hdc, const ControlFont& font);
-    ~FontSelection();
-    FontSelection(const FontSelection&) = delete;
-    FontSelection& operator=(const FontSelection&) = delete;
-
-private:
-    HDC m_hdc;
-    HGDIOBJ m_previous;
-};
-
 } // namespace win::controls

@@ -6,6 +6,7 @@
 #include "platform/win/controls/common/ControlProcs.h"
 #include "platform/win/controls/common/ControlStates.h"
 #include "platform/win/controls/common/Notify.h"
+#include "platform/win/gdi/DcGuards.h"
 #include "platform/win/gdi/DeviceContexts.h"
 #include "platform/win/gdi/Drawing.h"
 #include "platform/win/input/Capture.h"
@@ -46,12 +47,13 @@ bool EditControl::Enabled() const {
 }
 
 void EditControl::Measure() {
-    const HDC hdc = GetDC(m_hwnd);
+    const WindowDc dc(m_hwnd);
+    const HDC hdc = dc.Get();
     if (!hdc) {
         return;
     }
     {
-        const FontSelection selection(hdc, m_font);
+        const SelectedObject selection(hdc, m_font.Usable());
         TEXTMETRICA metrics;
         if (GetTextMetricsA(hdc, &metrics)) {
             m_lineHeight = metrics.tmHeight;
@@ -66,7 +68,6 @@ void EditControl::Measure() {
             std::copy(advances.begin(), advances.end(), m_x.begin() + 1);
         }
     }
-    ReleaseDC(m_hwnd, hdc);
 }
 
 int EditControl::PositionX(size_t position) const {
@@ -303,13 +304,16 @@ void EditControl::ReplaceSel(LPCSTR text) {
 }
 
 void EditControl::Paint() {
-    PAINTSTRUCT ps;
-    const HDC hdc = BeginPaint(m_hwnd, &ps);
+    const PaintDc paint(m_hwnd);
+    const HDC hdc = paint.Get();
     if (!hdc) {
         return;
     }
     {
-        const FontSelection selection(hdc, m_font);
+        const SavedDc saved(hdc);
+        if (const HFONT font = m_font.Usable()) {
+            SelectObject(hdc, font);
+        }
         const bool editable = !ReadOnly() && Enabled();
         const HBRUSH brush =
             ControlColorBrush(m_hwnd, hdc, editable ? WM_CTLCOLOREDIT : WM_CTLCOLORSTATIC);
@@ -339,17 +343,14 @@ void EditControl::Paint() {
         const size_t end = showSelection ? m_text.SelectionEnd() : text.size();
         drawRun(0, start, 0);
         if (showSelection) {
-            const COLORREF oldText = SetTextColor(hdc, GetSysColor(COLOR_HIGHLIGHTTEXT));
-            const COLORREF oldBack = SetBkColor(hdc, GetSysColor(COLOR_HIGHLIGHT));
-            const int oldMode = SetBkMode(hdc, OPAQUE);
+            const SavedDc highlight(hdc);
+            SetTextColor(hdc, GetSysColor(COLOR_HIGHLIGHTTEXT));
+            SetBkColor(hdc, GetSysColor(COLOR_HIGHLIGHT));
+            SetBkMode(hdc, OPAQUE);
             drawRun(start, end, ETO_OPAQUE);
-            SetTextColor(hdc, oldText);
-            SetBkColor(hdc, oldBack);
-            SetBkMode(hdc, oldMode);
         }
         drawRun(end, text.size(), 0);
     }
-    EndPaint(m_hwnd, &ps);
 }
 
 LRESULT EditControl::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -4,6 +4,7 @@
 #include "platform/win/controls/common/ControlColors.h"
 #include "platform/win/controls/common/ControlProcs.h"
 #include "platform/win/controls/common/ControlStates.h"
+#include "platform/win/gdi/DcGuards.h"
 #include "platform/win/gdi/DecorationConstants.h"
 #include "platform/win/gdi/Decorations.h"
 #include "platform/win/gdi/Drawing.h"
@@ -176,8 +177,8 @@ void ScrollBarControl::OnKeyDown(int vk) {
 }
 
 void ScrollBarControl::Paint() {
-    PAINTSTRUCT ps;
-    const HDC hdc = BeginPaint(m_hwnd, &ps);
+    const PaintDc paint(m_hwnd);
+    const HDC hdc = paint.Get();
     if (!hdc) {
         return;
     }
@@ -214,7 +215,6 @@ void ScrollBarControl::Paint() {
     } else if (const auto hidden = layout.ThumbRect()) {
         FillRect(hdc, &*hidden, track);
     }
-    EndPaint(m_hwnd, &ps);
 }
 
 LRESULT ScrollBarControl::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {

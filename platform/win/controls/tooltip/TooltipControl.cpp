@@ -7,7 +7,7 @@
 #include "platform/win/controls/common/ControlStates.h"
 #include "platform/win/controls/common/Notify.h"
 #include "platform/win/controls/tooltip/TooltipRelay.h"
-#include "platform/win/gdi/DeviceContexts.h"
+#include "platform/win/gdi/DcGuards.h"
 #include "platform/win/icon/Icons.h"
 #include "platform/win/input/Input.h"
 #include "platform/win/paint/Paint.h"
@@ -69,13 +69,11 @@ TipLook TooltipControl::Look(const Tool& tool, bool balloon) const {
 }
 
 SIZE TooltipControl::WindowSize(const Tool& tool, bool balloon) const {
-    const HDC hdc = GetDC(m_hwnd);
-    if (!hdc) {
+    const WindowDc dc(m_hwnd);
+    if (!dc.Get()) {
         return {};
     }
-    const SIZE size = MeasureTip(hdc, Look(tool, balloon)).WindowSize();
-    ReleaseDC(m_hwnd, hdc);
-    return size;
+    return MeasureTip(dc.Get(), Look(tool, balloon)).WindowSize();
 }
 
 void TooltipControl::SetDelay(WPARAM kind, LPARAM value) {
@@ -247,17 +245,15 @@ void TooltipControl::Show() {
 }
 
 void TooltipControl::Paint() {
-    PAINTSTRUCT ps;
-    const HDC hdc = BeginPaint(m_hwnd, &ps);
-    if (!hdc) {
+    const PaintDc paint(m_hwnd);
+    if (!paint.Get()) {
         return;
     }
     if (const Tool* tool = m_current ? m_tools.Find(*m_current) : nullptr) {
         RECT client;
         GetClientRect(m_hwnd, &client);
-        PaintTip(hdc, Look(*tool, m_shownBalloon), client);
+        PaintTip(paint.Get(), Look(*tool, m_shownBalloon), client);
     }
-    EndPaint(m_hwnd, &ps);
 }
 
 LRESULT TooltipControl::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {

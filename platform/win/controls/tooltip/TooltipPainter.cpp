@@ -2,6 +2,7 @@
 
 #include "platform/win/WinConstants.h"
 #include "platform/win/gdi/Brushes.h"
+#include "platform/win/gdi/DcGuards.h"
 #include "platform/win/gdi/Drawing.h"
 #include "platform/win/gdi/Objects.h"
 #include "platform/win/icon/Icons.h"
@@ -13,27 +14,6 @@
 namespace win::controls {
 
 namespace {
-
-// Selects a font for the guard's lifetime; nothing for a null font.
-class Selected {
-public:
-    Selected(HDC hdc, HFONT font) : m_hdc(hdc) {
-        if (font) {
-            m_previous = SelectObject(hdc, HGDIOBJ(font));
-        }
-    }
-    ~Selected() {
-        if (m_previous) {
-            SelectObject(m_hdc, m_previous);
-        }
-    }
-    Selected(const Selected&) = delete;
-    Selected& operator=(const Selected&) = delete;
-
-private:
-    HDC m_hdc;
-    HGDIOBJ m_previous;
-};
 
 // The bold variant of a font for the title line, deleted with the guard.
 class BoldFont {
@@ -96,11 +76,11 @@ TooltipLayout MeasureTip(HDC hdc, const TipLook& look) {
     TooltipContent content;
     content.margin = look.margin;
     content.balloon = look.balloon;
-    const Selected font(hdc, look.font);
+    const SelectedObject font(hdc, look.font);
     content.text = Extent(hdc, look.text, Format(look));
     if (!look.title.empty()) {
         const BoldFont bold(look.font);
-        const Selected boldSelection(hdc, bold.Get());
+        const SelectedObject boldSelection(hdc, bold.Get());
         content.title = Extent(hdc, look.title, Format(look));
         content.icon = look.iconId != 0;
     }
@@ -120,7 +100,10 @@ void PaintTip(HDC hdc, const TipLook& look, const RECT& client) {
     DeleteObject(HGDIOBJ(back));
     DeleteObject(HGDIOBJ(frame));
 
-    const Selected font(hdc, look.font);
+    const SavedDc saved(hdc);
+    if (look.font) {
+        SelectObject(hdc, look.font);
+    }
     SetTextColor(hdc, look.ink);
     SetBkMode(hdc, TRANSPARENT);
     if (!look.title.empty()) {
@@ -132,7 +115,7 @@ void PaintTip(HDC hdc, const TipLook& look, const RECT& client) {
             DestroyIcon(icon);
         }
         const BoldFont bold(look.font);
-        const Selected boldSelection(hdc, bold.Get());
+        const SelectedObject boldSelection(hdc, bold.Get());
         Draw(hdc, look.title, layout.TitleRect(), Format(look));
     }
     Draw(hdc, look.text, layout.TextRect(), Format(look));

@@ -2,8 +2,8 @@
 
 #include "PaintFixture.h"
 
+#include "propertylist/control/paint/CellOrigin.h"
 #include "propertylist/control/paint/GridLines.h"
-#include "propertylist/control/paint/ScopedCellOrigin.h"
 
 #include "platform/ole/picture/Picture.h"
 
@@ -99,7 +99,8 @@ TEST_F(PaintTest, DottedLineStartsWithTheLineColourWhateverTheOrigin) {
         const win::RECT all{0, 0, kWidth, 40};
         win::FillRect(m_dc, &all, win::HBRUSH(win::GetStockObject(win::WHITE_BRUSH)));
         {
-            const ScopedCellOrigin cellOrigin(m_dc, origin.x, origin.y);
+            const win::SavedDc saved(m_dc);
+            OffsetCellOrigin(m_dc, origin.x, origin.y);
             lines.DrawGridLine(m_dc, static_cast<int32_t>(kRed), 10, 3, 10, 13, false);
             lines.DrawGridLine(m_dc, static_cast<int32_t>(kRed), 20, 20, 26, 20, false);
         }

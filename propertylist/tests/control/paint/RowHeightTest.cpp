@@ -2,8 +2,7 @@
 
 #include "PaintFixture.h"
 
-#include "propertylist/control/ScopedWindowDc.h"
-#include "propertylist/control/paint/ScopedSelect.h"
+#include "platform/win/Win.h"
 
 namespace painttest {
 namespace {
@@ -30,8 +29,8 @@ TEST_F(RowHeightTest, RowHeightIsAgPlusFourMadeEven) {
         const auto font =
             win::CreateFontA(cell, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, "MS Sans Serif");
         {
-            const ScopedWindowDc dc(m_wnd);
-            const ScopedSelect select(dc.Get(), font);
+            const win::WindowDc dc(m_wnd);
+            const win::SelectedObject select(dc.Get(), font);
             win::SIZE size;
             win::GetTextExtentPoint32A(dc.Get(), "Ag", 2, &size);
             ASSERT_EQ(size.cy, cell);

@@ -5,26 +5,27 @@
 
 #include <utility>
 
-namespace shared {
+namespace win {
 
 // Sole owner of one GDI object handle: deletes it exactly once, when replaced or destroyed.
 template <class Handle>
-class OwnedGdiObject {
+class OwnedObject {
 public:
-    OwnedGdiObject() = default;
-    ~OwnedGdiObject() { Reset(); }
-    OwnedGdiObject(const OwnedGdiObject&) = delete;
-    OwnedGdiObject& operator=(const OwnedGdiObject&) = delete;
+    OwnedObject() = default;
+    explicit OwnedObject(Handle handle) : m_handle(handle) {}
+    ~OwnedObject() { Reset(); }
+    OwnedObject(const OwnedObject&) = delete;
+    OwnedObject& operator=(const OwnedObject&) = delete;
 
     Handle Get() const { return m_handle; }
     // Deletes the current object (results ignored) and takes ownership of `handle`.
     void Reset(Handle handle = {}) {
         if (Handle old = std::exchange(m_handle, handle))
-            win::DeleteObject(old);
+            DeleteObject(old);
     }
 
 private:
     Handle m_handle;
 };
 
-} // namespace shared
+} // namespace win
