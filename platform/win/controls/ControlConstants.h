@@ -1,7 +1,8 @@
 #pragma once
 
-// Styles, messages, notifications and structures of the standard controls (Edit, ScrollBar, the
-// tooltip control) and of common-control initialisation.
+// Styles, messages, notifications and structures of the standard controls (Static, Button, Edit,
+// ListBox, ComboBox, ScrollBar, the tooltip control, the date-time picker) and of common-control
+// initialisation.
 
 #include "platform/win/WinTypes.h"
 
@@ -123,6 +124,148 @@ struct TOOLINFOA {
 using TTTOOLINFOA = TOOLINFOA;
 // The size a 32-bit caller writes; the native size is accepted too.
 inline constexpr UINT TTTOOLINFOA_V2_SIZE = 44;
+
+// Static styles, messages and notifications.
+inline constexpr DWORD SS_LEFT = 0x0000;
+inline constexpr DWORD SS_CENTER = 0x0001;
+inline constexpr DWORD SS_RIGHT = 0x0002;
+inline constexpr DWORD SS_ICON = 0x0003;
+inline constexpr DWORD SS_LEFTNOWORDWRAP = 0x000C;
+inline constexpr DWORD SS_TYPEMASK = 0x001F;
+inline constexpr DWORD SS_NOPREFIX = 0x0080;
+inline constexpr DWORD SS_NOTIFY = 0x0100;
+inline constexpr DWORD SS_SUNKEN = 0x1000;
+inline constexpr UINT STM_SETICON = 0x0170;
+inline constexpr UINT STM_GETICON = 0x0171;
+inline constexpr WORD STN_CLICKED = 0;
+inline constexpr WORD STN_DBLCLK = 1;
+
+// Button styles, messages, states and notifications.
+inline constexpr DWORD BS_PUSHBUTTON = 0x0000;
+inline constexpr DWORD BS_DEFPUSHBUTTON = 0x0001;
+inline constexpr DWORD BS_CHECKBOX = 0x0002;
+inline constexpr DWORD BS_AUTOCHECKBOX = 0x0003;
+inline constexpr DWORD BS_RADIOBUTTON = 0x0004;
+inline constexpr DWORD BS_3STATE = 0x0005;
+inline constexpr DWORD BS_AUTO3STATE = 0x0006;
+inline constexpr DWORD BS_GROUPBOX = 0x0007;
+inline constexpr DWORD BS_AUTORADIOBUTTON = 0x0009;
+inline constexpr DWORD BS_TYPEMASK = 0x000F;
+inline constexpr UINT BM_GETCHECK = 0x00F0;
+inline constexpr UINT BM_SETCHECK = 0x00F1;
+inline constexpr UINT BM_GETSTATE = 0x00F2;
+inline constexpr UINT BM_SETSTATE = 0x00F3;
+inline constexpr UINT BM_SETSTYLE = 0x00F4;
+inline constexpr UINT BM_CLICK = 0x00F5;
+inline constexpr LRESULT BST_UNCHECKED = 0x0000;
+inline constexpr LRESULT BST_CHECKED = 0x0001;
+inline constexpr LRESULT BST_INDETERMINATE = 0x0002;
+inline constexpr LRESULT BST_PUSHED = 0x0004;
+inline constexpr LRESULT BST_FOCUS = 0x0008;
+inline constexpr WORD BN_CLICKED = 0;
+inline constexpr LRESULT DLGC_DEFPUSHBUTTON = 0x0010;
+inline constexpr LRESULT DLGC_UNDEFPUSHBUTTON = 0x0020;
+inline constexpr LRESULT DLGC_RADIOBUTTON = 0x0040;
+inline constexpr LRESULT DLGC_STATIC = 0x0100;
+
+// List box styles, messages and notifications.
+inline constexpr DWORD LBS_NOTIFY = 0x0001;
+inline constexpr DWORD LBS_SORT = 0x0002;
+inline constexpr DWORD LBS_NOINTEGRALHEIGHT = 0x0100;
+inline constexpr UINT LB_ADDSTRING = 0x0180;
+inline constexpr UINT LB_INSERTSTRING = 0x0181;
+inline constexpr UINT LB_DELETESTRING = 0x0182;
+inline constexpr UINT LB_RESETCONTENT = 0x0184;
+inline constexpr UINT LB_SETCURSEL = 0x0186;
+inline constexpr UINT LB_GETCURSEL = 0x0188;
+inline constexpr UINT LB_GETTEXT = 0x0189;
+inline constexpr UINT LB_GETTEXTLEN = 0x018A;
+inline constexpr UINT LB_GETCOUNT = 0x018B;
+inline constexpr UINT LB_GETTOPINDEX = 0x018E;
+inline constexpr UINT LB_SETTOPINDEX = 0x0197;
+inline constexpr UINT LB_GETITEMDATA = 0x0199;
+inline constexpr UINT LB_SETITEMDATA = 0x019A;
+inline constexpr UINT LB_SETITEMHEIGHT = 0x01A0;
+inline constexpr UINT LB_GETITEMHEIGHT = 0x01A1;
+inline constexpr UINT LB_ITEMFROMPOINT = 0x01A9;
+inline constexpr LRESULT LB_ERR = -1;
+inline constexpr WORD LBN_SELCHANGE = 1;
+inline constexpr WORD LBN_DBLCLK = 2;
+inline constexpr WORD LBN_SETFOCUS = 4;
+inline constexpr WORD LBN_KILLFOCUS = 5;
+
+// Combo box styles, messages and notifications.
+inline constexpr DWORD CBS_SIMPLE = 0x0001;
+inline constexpr DWORD CBS_DROPDOWN = 0x0002;
+inline constexpr DWORD CBS_DROPDOWNLIST = 0x0003;
+inline constexpr UINT CB_GETEDITSEL = 0x0140;
+inline constexpr UINT CB_LIMITTEXT = 0x0141;
+inline constexpr UINT CB_SETEDITSEL = 0x0142;
+inline constexpr UINT CB_ADDSTRING = 0x0143;
+inline constexpr UINT CB_DELETESTRING = 0x0144;
+inline constexpr UINT CB_GETCOUNT = 0x0146;
+inline constexpr UINT CB_GETCURSEL = 0x0147;
+inline constexpr UINT CB_GETLBTEXT = 0x0148;
+inline constexpr UINT CB_GETLBTEXTLEN = 0x0149;
+inline constexpr UINT CB_INSERTSTRING = 0x014A;
+inline constexpr UINT CB_RESETCONTENT = 0x014B;
+inline constexpr UINT CB_SETCURSEL = 0x014E;
+inline constexpr UINT CB_SHOWDROPDOWN = 0x014F;
+inline constexpr UINT CB_GETITEMDATA = 0x0150;
+inline constexpr UINT CB_SETITEMDATA = 0x0151;
+inline constexpr UINT CB_GETDROPPEDCONTROLRECT = 0x0152;
+inline constexpr UINT CB_SETITEMHEIGHT = 0x0153;
+inline constexpr UINT CB_GETITEMHEIGHT = 0x0154;
+inline constexpr UINT CB_GETDROPPEDSTATE = 0x0157;
+inline constexpr UINT CB_FINDSTRINGEXACT = 0x0158;
+inline constexpr UINT CB_GETDROPPEDWIDTH = 0x015F;
+inline constexpr UINT CB_SETDROPPEDWIDTH = 0x0160;
+inline constexpr LRESULT CB_ERR = -1;
+inline constexpr WORD CBN_SELCHANGE = 1;
+inline constexpr WORD CBN_DBLCLK = 2;
+inline constexpr WORD CBN_SETFOCUS = 3;
+inline constexpr WORD CBN_KILLFOCUS = 4;
+inline constexpr WORD CBN_EDITCHANGE = 5;
+inline constexpr WORD CBN_EDITUPDATE = 6;
+inline constexpr WORD CBN_DROPDOWN = 7;
+inline constexpr WORD CBN_CLOSEUP = 8;
+inline constexpr WORD CBN_SELENDOK = 9;
+inline constexpr WORD CBN_SELENDCANCEL = 10;
+// The id of a drop-down combo box's Edit child.
+inline constexpr int kComboEditId = 1001;
+
+// Date-time picker styles, messages, notifications and month-calendar colour indexes.
+inline constexpr DWORD DTS_UPDOWN = 0x0001;
+inline constexpr DWORD DTS_SHOWNONE = 0x0002;
+inline constexpr DWORD DTS_SHORTDATEFORMAT = 0x0000;
+inline constexpr DWORD DTS_LONGDATEFORMAT = 0x0004;
+inline constexpr DWORD DTS_TIMEFORMAT = 0x0009;
+inline constexpr DWORD DTS_RIGHTALIGN = 0x0020;
+inline constexpr UINT DTM_FIRST = 0x1000;
+inline constexpr UINT DTM_GETSYSTEMTIME = 0x1001;
+inline constexpr UINT DTM_SETSYSTEMTIME = 0x1002;
+inline constexpr UINT DTM_GETRANGE = 0x1003;
+inline constexpr UINT DTM_SETRANGE = 0x1004;
+inline constexpr UINT DTM_SETFORMATA = 0x1005;
+inline constexpr UINT DTM_SETFORMAT = DTM_SETFORMATA;
+inline constexpr UINT DTM_SETMCCOLOR = 0x1006;
+inline constexpr UINT DTM_GETMCCOLOR = 0x1007;
+inline constexpr UINT DTM_GETMONTHCAL = 0x1008;
+inline constexpr WPARAM GDT_ERROR = static_cast<WPARAM>(-1);
+inline constexpr WPARAM GDT_VALID = 0;
+inline constexpr WPARAM GDT_NONE = 1;
+inline constexpr WPARAM GDTR_MIN = 1;
+inline constexpr WPARAM GDTR_MAX = 2;
+inline constexpr int DTN_CLOSEUP = -753;
+inline constexpr int DTN_DROPDOWN = -754;
+inline constexpr int DTN_DATETIMECHANGE = -759;
+inline constexpr WPARAM MCSC_BACKGROUND = 0;
+inline constexpr WPARAM MCSC_TEXT = 1;
+inline constexpr WPARAM MCSC_TITLEBK = 2;
+inline constexpr WPARAM MCSC_TITLETEXT = 3;
+inline constexpr WPARAM MCSC_MONTHBK = 4;
+inline constexpr WPARAM MCSC_TRAILINGTEXT = 5;
+inline constexpr const char* DATETIMEPICK_CLASSA = "SysDateTimePick32";
 
 // Common-control initialisation.
 inline constexpr DWORD ICC_LISTVIEW_CLASSES = 0x0001;

@@ -93,12 +93,15 @@ RECT CenteredSquare(const RECT& rect) {
 void CheckBox(DeviceContext& dc, const RECT& rect, UINT state) {
     RECT box = CenteredSquare(rect);
     ClassicPainter::DrawEdge(dc, box, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
-    const bool dim = (state & (DFCS_INACTIVE | DFCS_PUSHED)) != 0;
+    const bool mixed = (state & DFCS_BUTTON3STATE) && (state & DFCS_CHECKED);
+    const bool dim = mixed || (state & (DFCS_INACTIVE | DFCS_PUSHED)) != 0;
     dc.FillSolid(box, GetSysColor(dim ? COLOR_BTNFACE : COLOR_WINDOW));
     if (!(state & DFCS_CHECKED)) {
         return;
     }
-    const COLORREF color = GetSysColor((state & DFCS_INACTIVE) ? COLOR_GRAYTEXT : COLOR_WINDOWTEXT);
+    const COLORREF color = GetSysColor((state & DFCS_INACTIVE) ? COLOR_GRAYTEXT
+                                       : mixed                 ? COLOR_BTNSHADOW
+                                                               : COLOR_WINDOWTEXT);
     const int left = box.left + (Width(box) - 7) / 2;
     const int top = box.top + (Height(box) - 7) / 2;
     for (int c = 0; c < 7; ++c) {

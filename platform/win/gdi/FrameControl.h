@@ -20,7 +20,8 @@ class DeviceContext;
 //   - check box: a square of side min(w, h) centred in the whole rectangle, with a sunken edge
 //     (no face border) and a COLOR_WINDOW inside (COLOR_BTNFACE when inactive or pushed); checked,
 //     a 7 x 7 tick centred inside: column c covers rows b(c) - 2 .. b(c) with b(c) = 4 + c for c <=
-//     2 and 8 - c after;
+//     2 and 8 - c after; with DFCS_BUTTON3STATE the checked (indeterminate) box has a
+//     COLOR_BTNFACE inside and a COLOR_BTNSHADOW tick;
 //   - radio button: a disc of diameter d = min(w, h) centred in the whole rectangle: pixels whose
 //   centre is within r = d / 2 of
 //     the centre; the ring within one pixel of the rim is COLOR_BTNSHADOW on the upper-left half

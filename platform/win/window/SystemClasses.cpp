@@ -23,8 +23,9 @@ struct SystemClass {
 // The standard controls get their behaviour from their own modules as those arrive; until then
 // they are plain windows with the platform's default procedure.
 constexpr std::array kSystemClasses = {
-    SystemClass{"Static", 0, -1, false},
-    SystemClass{"Button", CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, -1, false},
+    SystemClass{"Static", 0, -1, false, IDC_ARROW, controls::StaticWndProc},
+    SystemClass{"Button", CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, -1, false, IDC_ARROW,
+                controls::ButtonWndProc},
     SystemClass{"Edit", CS_DBLCLKS, -1, false, IDC_IBEAM, controls::EditWndProc},
     SystemClass{"ListBox", CS_DBLCLKS, -1, false},
     SystemClass{"ComboBox", CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, -1, false},

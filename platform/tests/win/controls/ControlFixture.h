@@ -169,6 +169,27 @@ inline std::string TextOf(HWND hwnd) {
     return buffer;
 }
 
+// A pixel of a control's client area, read from its top-level window's framebuffer.
+inline COLORREF ClientPixel(HWND hwnd, int x, int y) {
+    POINT pt{x, y};
+    ClientToScreen(hwnd, &pt);
+    const HWND root = GetAncestor(hwnd, GA_ROOT);
+    RECT frame;
+    GetWindowRect(root, &frame);
+    return test::WindowPixel(root, pt.x - frame.left, pt.y - frame.top);
+}
+
+// How many pixels of the client rectangle area of hwnd have the given colour.
+inline int CountPixels(HWND hwnd, RECT area, COLORREF color) {
+    int count = 0;
+    for (int y = area.top; y < area.bottom; ++y) {
+        for (int x = area.left; x < area.right; ++x) {
+            count += ClientPixel(hwnd, x, y) == color;
+        }
+    }
+    return count;
+}
+
 inline std::pair<DWORD, DWORD> Selection(HWND edit) {
     DWORD start = 0;
     DWORD end = 0;

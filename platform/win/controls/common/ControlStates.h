@@ -1,6 +1,8 @@
 #pragma once
 
+#include "platform/win/WinConstants.h"
 #include "platform/win/WinTypes.h"
+#include "platform/win/window/Messages.h"
 
 #include <memory>
 #include <unordered_map>
@@ -44,5 +46,21 @@ private:
         return map;
     }
 };
+
+// The class procedure of a control whose state is a State: made at WM_NCCREATE, dropped after
+// WM_NCDESTROY; messages for a window without state go to the default procedure.
+template <class State>
+LRESULT StateWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    std::shared_ptr<State> state =
+        msg == WM_NCCREATE ? ControlStates<State>::Create(hwnd) : ControlStates<State>::Find(hwnd);
+    if (!state) {
+        return DefWindowProcA(hwnd, msg, wParam, lParam);
+    }
+    const LRESULT result = state->Handle(msg, wParam, lParam);
+    if (msg == WM_NCDESTROY) {
+        ControlStates<State>::Erase(hwnd);
+    }
+    return result;
+}
 
 } // namespace win::controls
