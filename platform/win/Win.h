@@ -19,6 +19,7 @@
 #include "platform/win/gdi/Drawing.h"
 #include "platform/win/gdi/GdiConstants.h"
 #include "platform/win/gdi/Objects.h"
+#include "platform/win/gdi/Pens.h"
 #include "platform/win/gdi/Regions.h"
 #include "platform/win/gdi/Scrolling.h"
 #include "platform/win/hooks/Hooks.h"

@@ -1,5 +1,7 @@
 #include "shared/gdi/CBrush.h"
 
+#include "platform/win/gdi/Brushes.h"
+
 namespace shared {
 
 bool CBrush::isSame(win::COLORREF color) const {

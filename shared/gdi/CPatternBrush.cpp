@@ -1,6 +1,7 @@
 #include "shared/gdi/CPatternBrush.h"
 
 #include "platform/win/gdi/Bitmaps.h"
+#include "platform/win/gdi/Brushes.h"
 
 #include <algorithm>
 #include <array>

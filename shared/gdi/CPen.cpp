@@ -1,6 +1,7 @@
 #include "shared/gdi/CPen.h"
 
 #include "platform/win/gdi/Objects.h"
+#include "platform/win/gdi/Pens.h"
 
 namespace shared {
 

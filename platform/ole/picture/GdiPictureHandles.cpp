@@ -1,7 +1,7 @@
 #include "platform/ole/picture/GdiPictureHandles.h"
 
 #include "platform/ole/picture/PictureType.h"
-#include "platform/win/gdi/Brushes.h"
+#include "platform/win/gdi/Objects.h"
 #include "platform/win/icon/Icons.h"
 #include "platform/win/image/ImageFile.h"
 

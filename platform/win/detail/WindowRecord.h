@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/win/WinTypes.h"
-#include "platform/win/gdi/Region.h"
+#include "platform/win/gdi/raster/Region.h"
 
 #include <memory>
 #include <string>

@@ -1,13 +1,13 @@
 #include "platform/win/gdi/Blits.h"
 
 #include "platform/base/Rounding.h"
-#include "platform/win/gdi/Bitmap.h"
-#include "platform/win/gdi/Brush.h"
-#include "platform/win/gdi/DcTable.h"
-#include "platform/win/gdi/GdiObjects.h"
-#include "platform/win/gdi/Raster.h"
-#include "platform/win/gdi/Rop.h"
-#include "platform/win/gdi/Surface.h"
+#include "platform/win/gdi/detail/Bitmap.h"
+#include "platform/win/gdi/detail/Brush.h"
+#include "platform/win/gdi/detail/DcTable.h"
+#include "platform/win/gdi/detail/GdiObjects.h"
+#include "platform/win/gdi/raster/Raster.h"
+#include "platform/win/gdi/raster/Rop.h"
+#include "platform/win/gdi/raster/Surface.h"
 
 #include <algorithm>
 #include <optional>

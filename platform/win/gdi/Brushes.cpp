@@ -1,9 +1,9 @@
 #include "platform/win/gdi/Brushes.h"
 
-#include "platform/win/gdi/Bitmap.h"
-#include "platform/win/gdi/Brush.h"
 #include "platform/win/gdi/GdiConstants.h"
-#include "platform/win/gdi/GdiObjects.h"
+#include "platform/win/gdi/detail/Bitmap.h"
+#include "platform/win/gdi/detail/Brush.h"
+#include "platform/win/gdi/detail/GdiObjects.h"
 
 namespace win {
 
@@ -24,17 +24,6 @@ HBRUSH CreatePatternBrush(HBITMAP bitmap) {
         return {};
     }
     return HBRUSH(gdi::GdiObjects::Add(gdi::Brush::Pattern(tile->Pixels(), tile->IsMonochrome())));
-}
-
-HGDIOBJ GetStockObject(int index) {
-    if (index < 0) {
-        return {};
-    }
-    return gdi::GdiObjects::Stock(index);
-}
-
-BOOL DeleteObject(HGDIOBJ object) {
-    return gdi::GdiObjects::Delete(object) ? TRUE : FALSE;
 }
 
 } // namespace win

@@ -11,10 +11,4 @@ HBRUSH CreateHatchBrush(int style, COLORREF color);
 // Copies the bitmap (the caller may delete it at once). A monochrome tile paints 0 bits in the
 // DC's text colour and 1 bits in its background colour.
 HBRUSH CreatePatternBrush(HBITMAP bitmap);
-// Stock brushes, pens and fonts.
-HGDIOBJ GetStockObject(int index);
-// TRUE for live objects and stock objects (which stay); FALSE for unknown or deleted handles.
-// An object selected into a DC is deleted when the last DC deselects it.
-BOOL DeleteObject(HGDIOBJ object);
-
 } // namespace win

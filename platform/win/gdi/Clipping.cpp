@@ -1,8 +1,8 @@
 #include "platform/win/gdi/Clipping.h"
 
 #include "platform/win/WinConstants.h"
-#include "platform/win/gdi/DcTable.h"
-#include "platform/win/gdi/RegionObject.h"
+#include "platform/win/gdi/detail/DcTable.h"
+#include "platform/win/gdi/detail/RegionObject.h"
 
 #include <algorithm>
 

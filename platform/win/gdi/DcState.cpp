@@ -1,6 +1,6 @@
 #include "platform/win/gdi/DcState.h"
 
-#include "platform/win/gdi/DcTable.h"
+#include "platform/win/gdi/detail/DcTable.h"
 
 namespace win {
 

@@ -1,10 +1,10 @@
 #include "platform/win/gdi/Decorations.h"
 
-#include "platform/win/gdi/Bitmap.h"
 #include "platform/win/gdi/DcState.h"
-#include "platform/win/gdi/DcTable.h"
 #include "platform/win/gdi/Drawing.h"
-#include "platform/win/gdi/FrameControl.h"
+#include "platform/win/gdi/detail/Bitmap.h"
+#include "platform/win/gdi/detail/DcTable.h"
+#include "platform/win/gdi/painter/FrameControl.h"
 #include "platform/win/icon/IconTable.h"
 #include "platform/win/icon/Icons.h"
 #include "platform/win/image/Image.h"

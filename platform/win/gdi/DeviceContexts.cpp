@@ -2,9 +2,9 @@
 
 #include "platform/display/Backend.h"
 #include "platform/win/WinConstants.h"
-#include "platform/win/gdi/DcTable.h"
 #include "platform/win/gdi/GdiConstants.h"
-#include "platform/win/gdi/RegionObject.h"
+#include "platform/win/gdi/detail/DcTable.h"
+#include "platform/win/gdi/detail/RegionObject.h"
 #include "platform/win/window/WindowState.h"
 
 #include <memory>

@@ -1,15 +1,15 @@
 #include "platform/win/gdi/Drawing.h"
 
 #include "platform/win/WinConstants.h"
-#include "platform/win/gdi/Brush.h"
-#include "platform/win/gdi/ClassicPainter.h"
-#include "platform/win/gdi/DcTable.h"
 #include "platform/win/gdi/GdiConstants.h"
-#include "platform/win/gdi/GdiObjects.h"
-#include "platform/win/gdi/LineRaster.h"
-#include "platform/win/gdi/Pen.h"
-#include "platform/win/gdi/Raster.h"
-#include "platform/win/gdi/Surface.h"
+#include "platform/win/gdi/detail/Brush.h"
+#include "platform/win/gdi/detail/DcTable.h"
+#include "platform/win/gdi/detail/GdiObjects.h"
+#include "platform/win/gdi/detail/Pen.h"
+#include "platform/win/gdi/painter/ClassicPainter.h"
+#include "platform/win/gdi/raster/LineRaster.h"
+#include "platform/win/gdi/raster/Raster.h"
+#include "platform/win/gdi/raster/Surface.h"
 
 #include <algorithm>
 #include <cmath>

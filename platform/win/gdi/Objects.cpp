@@ -1,22 +1,12 @@
 #include "platform/win/gdi/Objects.h"
 
-#include "platform/win/gdi/Bitmap.h"
 #include "platform/win/gdi/Clipping.h"
-#include "platform/win/gdi/DcTable.h"
 #include "platform/win/gdi/GdiConstants.h"
-#include "platform/win/gdi/GdiObjects.h"
-#include "platform/win/gdi/Pen.h"
-
-#include <memory>
+#include "platform/win/gdi/detail/Bitmap.h"
+#include "platform/win/gdi/detail/DcTable.h"
+#include "platform/win/gdi/detail/GdiObjects.h"
 
 namespace win {
-
-HPEN CreatePen(int style, int width, COLORREF color) {
-    if (style < PS_SOLID || style > PS_INSIDEFRAME) {
-        style = PS_SOLID;
-    }
-    return HPEN(gdi::GdiObjects::Add(std::make_unique<gdi::Pen>(style, width, color)));
-}
 
 HGDIOBJ SelectObject(HDC hdc, HGDIOBJ object) {
     gdi::DeviceContext* dc = gdi::DcTable::Find(hdc);
@@ -98,6 +88,17 @@ int GetObjectA(HGDIOBJ handle, int size, void* out) {
         return 0;
     }
     return object->Describe(size, out);
+}
+
+HGDIOBJ GetStockObject(int index) {
+    if (index < 0) {
+        return {};
+    }
+    return gdi::GdiObjects::Stock(index);
+}
+
+BOOL DeleteObject(HGDIOBJ object) {
+    return gdi::GdiObjects::Delete(object) ? TRUE : FALSE;
 }
 
 } // namespace win

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/win/WinTypes.h"
-#include "platform/win/gdi/Brushes.h"
+#include "platform/win/gdi/Objects.h"
 
 #include <utility>
 

@@ -1,8 +1,8 @@
 #include "platform/win/gdi/Regions.h"
 
 #include "platform/win/WinConstants.h"
-#include "platform/win/gdi/GdiObjects.h"
-#include "platform/win/gdi/RegionObject.h"
+#include "platform/win/gdi/detail/GdiObjects.h"
+#include "platform/win/gdi/detail/RegionObject.h"
 
 #include <algorithm>
 #include <memory>

@@ -1,8 +1,8 @@
 #include "platform/win/icon/Icons.h"
 
-#include "platform/win/gdi/Bitmap.h"
-#include "platform/win/gdi/DcTable.h"
-#include "platform/win/gdi/GdiObjects.h"
+#include "platform/win/gdi/detail/Bitmap.h"
+#include "platform/win/gdi/detail/DcTable.h"
+#include "platform/win/gdi/detail/GdiObjects.h"
 #include "platform/win/icon/BuiltinIcons.h"
 #include "platform/win/icon/IconTable.h"
 

@@ -1,6 +1,6 @@
 #include "platform/win/image/ImageFile.h"
 
-#include "platform/win/gdi/Bitmap.h"
+#include "platform/win/gdi/detail/Bitmap.h"
 #include "platform/win/icon/IconTable.h"
 #include "platform/win/image/BmpCodec.h"
 #include "platform/win/image/GifCodec.h"

@@ -1,8 +1,8 @@
 #include "platform/win/input/CaretState.h"
 
 #include "platform/win/gdi/DcGuards.h"
-#include "platform/win/gdi/DcTable.h"
-#include "platform/win/gdi/Surface.h"
+#include "platform/win/gdi/detail/DcTable.h"
+#include "platform/win/gdi/raster/Surface.h"
 #include "platform/win/timer/TimerTable.h"
 #include "platform/win/window/Window.h"
 

@@ -2,8 +2,8 @@
 
 #include "platform/win/WinConstants.h"
 #include "platform/win/gdi/DcGuards.h"
-#include "platform/win/gdi/DcTable.h"
-#include "platform/win/gdi/RegionObject.h"
+#include "platform/win/gdi/detail/DcTable.h"
+#include "platform/win/gdi/detail/RegionObject.h"
 #include "platform/win/input/Caret.h"
 #include "platform/win/paint/Invalidation.h"
 #include "platform/win/window/WindowState.h"

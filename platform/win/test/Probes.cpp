@@ -1,10 +1,10 @@
 #include "platform/win/test/Probes.h"
 
 #include "platform/win/WinConstants.h"
-#include "platform/win/gdi/DcTable.h"
-#include "platform/win/gdi/GdiObjects.h"
-#include "platform/win/gdi/Screen.h"
-#include "platform/win/gdi/Surface.h"
+#include "platform/win/gdi/detail/DcTable.h"
+#include "platform/win/gdi/detail/GdiObjects.h"
+#include "platform/win/gdi/raster/Screen.h"
+#include "platform/win/gdi/raster/Surface.h"
 #include "platform/win/window/WindowState.h"
 
 #include <cstdio>

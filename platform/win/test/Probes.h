@@ -4,7 +4,7 @@
 // platform's boundaries, and pixels.
 
 #include "platform/win/WinTypes.h"
-#include "platform/win/gdi/GdiObject.h"
+#include "platform/win/gdi/detail/GdiObject.h"
 
 #include <cstddef>
 #include <string>

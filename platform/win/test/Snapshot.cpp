@@ -2,9 +2,9 @@
 
 #include "platform/win/WinConstants.h"
 #include "platform/win/detail/WindowTable.h"
-#include "platform/win/gdi/Bitmap.h"
-#include "platform/win/gdi/Screen.h"
-#include "platform/win/gdi/Surface.h"
+#include "platform/win/gdi/detail/Bitmap.h"
+#include "platform/win/gdi/raster/Screen.h"
+#include "platform/win/gdi/raster/Surface.h"
 #include "platform/win/image/PngCodec.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "platform/win/text/CaptionText.h"
 
 #include "platform/win/WinConstants.h"
-#include "platform/win/gdi/DcTable.h"
+#include "platform/win/gdi/detail/DcTable.h"
 #include "platform/win/system/SysColors.h"
 #include "platform/win/text/DrawTextLayout.h"
 #include "platform/win/text/Font.h"

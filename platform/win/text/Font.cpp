@@ -2,7 +2,7 @@
 
 #include "platform/base/Rounding.h"
 #include "platform/win/WinConstants.h"
-#include "platform/win/gdi/GdiObjects.h"
+#include "platform/win/gdi/detail/GdiObjects.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/win/gdi/GdiObject.h"
+#include "platform/win/gdi/detail/GdiObject.h"
 #include "platform/win/text/FaceMapping.h"
 #include "platform/win/text/FontFace.h"
 #include "platform/win/text/TextConstants.h"

@@ -2,8 +2,8 @@
 
 #include "platform/base/TextCase.h"
 #include "platform/win/WinConstants.h"
-#include "platform/win/gdi/DcTable.h"
-#include "platform/win/gdi/GdiObjects.h"
+#include "platform/win/gdi/detail/DcTable.h"
+#include "platform/win/gdi/detail/GdiObjects.h"
 #include "platform/win/text/Font.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "platform/win/text/Text.h"
 
 #include "platform/base/Utf8.h"
-#include "platform/win/gdi/DcTable.h"
+#include "platform/win/gdi/detail/DcTable.h"
 #include "platform/win/text/DrawTextLayout.h"
 #include "platform/win/text/Font.h"
 #include "platform/win/text/TextPainter.h"

@@ -1,7 +1,7 @@
 #include "platform/win/text/TextPainter.h"
 
-#include "platform/win/gdi/DeviceContext.h"
-#include "platform/win/gdi/Surface.h"
+#include "platform/win/gdi/detail/DeviceContext.h"
+#include "platform/win/gdi/raster/Surface.h"
 
 #include <algorithm>
 #include <cstdint>

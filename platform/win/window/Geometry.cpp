@@ -1,7 +1,7 @@
 #include "platform/win/window/Geometry.h"
 
 #include "platform/win/WinConstants.h"
-#include "platform/win/gdi/Region.h"
+#include "platform/win/gdi/raster/Region.h"
 #include "platform/win/paint/Invalidation.h"
 #include "platform/win/window/ActivationInternal.h"
 #include "platform/win/window/TopLevelSurface.h"

@@ -1,9 +1,9 @@
 #include "platform/win/window/NonClient.h"
 
 #include "platform/win/WinConstants.h"
-#include "platform/win/gdi/ClassicPainter.h"
 #include "platform/win/gdi/DcGuards.h"
-#include "platform/win/gdi/DcTable.h"
+#include "platform/win/gdi/detail/DcTable.h"
+#include "platform/win/gdi/painter/ClassicPainter.h"
 #include "platform/win/system/SysColors.h"
 #include "platform/win/system/SystemMetrics.h"
 #include "platform/win/text/CaptionText.h"

@@ -3,7 +3,7 @@
 #include "platform/display/Backend.h"
 #include "platform/win/WinConstants.h"
 #include "platform/win/detail/WindowRecord.h"
-#include "platform/win/gdi/Surface.h"
+#include "platform/win/gdi/raster/Surface.h"
 #include "platform/win/window/Activation.h"
 #include "platform/win/window/ActivationInternal.h"
 

@@ -2,7 +2,7 @@
 
 #include "platform/display/Backend.h"
 #include "platform/win/WinConstants.h"
-#include "platform/win/gdi/Surface.h"
+#include "platform/win/gdi/raster/Surface.h"
 
 #include <algorithm>
 

@@ -3,6 +3,7 @@
 #include "platform/ole/convert/Conversions.h"
 #include "platform/ole/error/Error.h"
 #include "platform/win/gdi/Brushes.h"
+#include "platform/win/gdi/Objects.h"
 
 namespace forms {
 

@@ -3,7 +3,7 @@
 #include "platform/base/Rounding.h"
 #include "platform/ole/error/Error.h"
 #include "platform/ole/event/EventSink.h"
-#include "platform/win/gdi/Brushes.h"
+#include "platform/win/gdi/Objects.h"
 #include "platform/win/text/Fonts.h"
 
 #include <algorithm>

@@ -2,7 +2,6 @@
 
 #include "platform/win/Win.h"
 #include "platform/win/controls/ControlConstants.h"
-#include "platform/win/gdi/Brushes.h"
 #include "platform/win/gdi/Drawing.h"
 #include "platform/win/gdi/Objects.h"
 #include "platform/win/input/Caret.h"

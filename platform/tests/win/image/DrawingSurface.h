@@ -1,8 +1,8 @@
 #pragma once
 
 #include "platform/win/Win.h"
-#include "platform/win/gdi/Bitmap.h"
 #include "platform/win/gdi/Decorations.h"
+#include "platform/win/gdi/detail/Bitmap.h"
 #include "platform/win/icon/Icons.h"
 #include "platform/win/image/ImageFile.h"
 #include "platform/win/image/PngCodec.h"

@@ -1,6 +1,6 @@
 #include "WindowFixture.h"
 
-#include "platform/win/gdi/Region.h"
+#include "platform/win/gdi/raster/Region.h"
 
 namespace wmtest {
 namespace {

@@ -1,6 +1,6 @@
 #include "platform/win/controls/common/ControlColors.h"
 
-#include "platform/win/gdi/GdiObjects.h"
+#include "platform/win/gdi/detail/GdiObjects.h"
 #include "platform/win/window/Messages.h"
 #include "platform/win/window/Tree.h"
 

@@ -1,9 +1,9 @@
-#include "platform/win/gdi/GdiObjects.h"
+#include "platform/win/gdi/detail/GdiObjects.h"
 
 #include "platform/win/WinConstants.h"
-#include "platform/win/gdi/Bitmap.h"
-#include "platform/win/gdi/Brush.h"
-#include "platform/win/gdi/Pen.h"
+#include "platform/win/gdi/detail/Bitmap.h"
+#include "platform/win/gdi/detail/Brush.h"
+#include "platform/win/gdi/detail/Pen.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "platform/win/gdi/Region.h"
+#include "platform/win/gdi/raster/Region.h"
 
 #include "platform/win/WinConstants.h"
 

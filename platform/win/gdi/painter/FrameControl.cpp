@@ -1,9 +1,9 @@
-#include "platform/win/gdi/FrameControl.h"
+#include "platform/win/gdi/painter/FrameControl.h"
 
 #include "platform/win/WinConstants.h"
-#include "platform/win/gdi/ClassicPainter.h"
 #include "platform/win/gdi/DecorationConstants.h"
-#include "platform/win/gdi/DeviceContext.h"
+#include "platform/win/gdi/detail/DeviceContext.h"
+#include "platform/win/gdi/painter/ClassicPainter.h"
 #include "platform/win/system/SysColors.h"
 
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "platform/win/gdi/Pen.h"
+#include "platform/win/gdi/detail/Pen.h"
 
 #include "platform/win/gdi/GdiConstants.h"
 

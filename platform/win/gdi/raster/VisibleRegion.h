@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/win/gdi/Region.h"
+#include "platform/win/gdi/raster/Region.h"
 
 namespace win::gdi {
 

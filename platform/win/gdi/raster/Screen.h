@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/win/gdi/Surface.h"
+#include "platform/win/gdi/raster/Surface.h"
 
 #include <functional>
 

@@ -1,7 +1,7 @@
-#include "platform/win/gdi/ClassicPainter.h"
+#include "platform/win/gdi/painter/ClassicPainter.h"
 
 #include "platform/win/WinConstants.h"
-#include "platform/win/gdi/DeviceContext.h"
+#include "platform/win/gdi/detail/DeviceContext.h"
 #include "platform/win/system/SysColors.h"
 
 namespace win::gdi {

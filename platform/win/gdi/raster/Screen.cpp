@@ -1,9 +1,9 @@
-#include "platform/win/gdi/Screen.h"
+#include "platform/win/gdi/raster/Screen.h"
 
 #include "platform/display/Backend.h"
 #include "platform/win/WinConstants.h"
 #include "platform/win/detail/WindowTable.h"
-#include "platform/win/gdi/Region.h"
+#include "platform/win/gdi/raster/Region.h"
 #include "platform/win/system/SysColors.h"
 
 #include <memory>

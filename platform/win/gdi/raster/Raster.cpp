@@ -1,10 +1,10 @@
-#include "platform/win/gdi/Raster.h"
+#include "platform/win/gdi/raster/Raster.h"
 
-#include "platform/win/gdi/Brush.h"
-#include "platform/win/gdi/DeviceContext.h"
 #include "platform/win/gdi/GdiConstants.h"
-#include "platform/win/gdi/Rop.h"
-#include "platform/win/gdi/Surface.h"
+#include "platform/win/gdi/detail/Brush.h"
+#include "platform/win/gdi/detail/DeviceContext.h"
+#include "platform/win/gdi/raster/Rop.h"
+#include "platform/win/gdi/raster/Surface.h"
 
 #include <algorithm>
 

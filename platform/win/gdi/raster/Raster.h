@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/win/gdi/LineRaster.h"
-#include "platform/win/gdi/Region.h"
+#include "platform/win/gdi/raster/LineRaster.h"
+#include "platform/win/gdi/raster/Region.h"
 
 #include <cstdint>
 #include <functional>

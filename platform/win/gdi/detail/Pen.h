@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/win/gdi/GdiConstants.h"
-#include "platform/win/gdi/GdiObject.h"
+#include "platform/win/gdi/detail/GdiObject.h"
 
 #include <span>
 

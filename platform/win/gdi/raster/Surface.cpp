@@ -1,4 +1,4 @@
-#include "platform/win/gdi/Surface.h"
+#include "platform/win/gdi/raster/Surface.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
-#include "platform/win/gdi/Bitmap.h"
+#include "platform/win/gdi/detail/Bitmap.h"
 
 #include "platform/win/gdi/GdiConstants.h"
-#include "platform/win/gdi/GdiObjects.h"
+#include "platform/win/gdi/detail/GdiObjects.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,10 +1,10 @@
-#include "platform/win/gdi/DeviceContext.h"
+#include "platform/win/gdi/detail/DeviceContext.h"
 
-#include "platform/win/gdi/Bitmap.h"
-#include "platform/win/gdi/GdiObjects.h"
-#include "platform/win/gdi/Screen.h"
-#include "platform/win/gdi/Surface.h"
-#include "platform/win/gdi/VisibleRegion.h"
+#include "platform/win/gdi/detail/Bitmap.h"
+#include "platform/win/gdi/detail/GdiObjects.h"
+#include "platform/win/gdi/raster/Screen.h"
+#include "platform/win/gdi/raster/Surface.h"
+#include "platform/win/gdi/raster/VisibleRegion.h"
 #include "platform/win/window/WindowState.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
-#include "platform/win/gdi/DcTable.h"
+#include "platform/win/gdi/detail/DcTable.h"
 
 #include "platform/win/detail/WindowTable.h"
-#include "platform/win/gdi/Surface.h"
+#include "platform/win/gdi/raster/Surface.h"
 #include "platform/win/window/TopLevelSurface.h"
 
 #include <algorithm>

@@ -1,9 +1,9 @@
-#include "platform/win/gdi/Brush.h"
+#include "platform/win/gdi/detail/Brush.h"
 
 #include "platform/win/WinConstants.h"
-#include "platform/win/gdi/DeviceContext.h"
 #include "platform/win/gdi/GdiConstants.h"
-#include "platform/win/gdi/GdiObjects.h"
+#include "platform/win/gdi/detail/DeviceContext.h"
+#include "platform/win/gdi/detail/GdiObjects.h"
 #include "platform/win/system/SysColors.h"
 
 #include <cstring>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/win/gdi/DeviceContext.h"
+#include "platform/win/gdi/detail/DeviceContext.h"
 
 #include <cstddef>
 #include <memory>

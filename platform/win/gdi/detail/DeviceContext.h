@@ -2,7 +2,7 @@
 
 #include "platform/win/WinConstants.h"
 #include "platform/win/gdi/GdiConstants.h"
-#include "platform/win/gdi/Region.h"
+#include "platform/win/gdi/raster/Region.h"
 
 #include <functional>
 #include <memory>

@@ -1,4 +1,4 @@
-#include "platform/win/gdi/LineRaster.h"
+#include "platform/win/gdi/raster/LineRaster.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "platform/win/gdi/VisibleRegion.h"
+#include "platform/win/gdi/raster/VisibleRegion.h"
 
 #include "platform/win/WinConstants.h"
 #include "platform/win/window/WindowState.h"
