@@ -2,6 +2,7 @@
 
 #include "platform/base/Rounding.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace forms {
@@ -57,15 +58,8 @@ double PixelsToUnits(double pixels, ScaleMode mode, Axis axis) {
 }
 
 int RoundToPixels(double pixels) {
-    constexpr double kLimit = std::numeric_limits<int>::max();
-    if (!(pixels == pixels))
-        return 0;
-    const double rounded = base::RoundHalfEven(pixels);
-    if (rounded >= kLimit)
-        return std::numeric_limits<int>::max();
-    if (rounded <= -kLimit)
-        return std::numeric_limits<int>::min() + 1;
-    return static_cast<int>(rounded);
+    // One above the minimum, so a negated pixel count stays in range.
+    return std::max(base::RoundHalfEvenToInt32(pixels), std::numeric_limits<int>::min() + 1);
 }
 
 std::string_view ScaleUnitsName(ScaleMode mode) {

@@ -123,7 +123,7 @@ std::string ReadCountedText(base::ByteReader& in) {
 Variant ReadFont(base::ByteReader& in) {
     Ptr<Font> font = Font::Create();
     font->SetName(ReadCountedText(in));
-    font->SetSize(Currency{in.I64()});
+    font->SetSize(Font::ClampedSize(Currency{in.I64()}));
     font->SetWeight(in.I16());
     font->SetCharset(in.I16());
     const uint8_t flags = in.U8();

@@ -1,5 +1,9 @@
 #include "platform/ole/font/Font.h"
 
+#include "platform/ole/error/Error.h"
+
+#include <algorithm>
+
 namespace ole {
 
 Ptr<Font> Font::Create() {
@@ -39,7 +43,14 @@ void Font::SetName(std::string name) {
     Assign(m_attributes.name, std::move(name), "Name");
 }
 
+Currency Font::ClampedSize(Currency size) {
+    return std::clamp(size, Currency{0}, kMaxSize);
+}
+
 void Font::SetSize(Currency size) {
+    if (ClampedSize(size) != size) {
+        RaiseError(ERR_INVALID_PROPERTY_VALUE);
+    }
     Assign(m_attributes.size, size, "Size");
 }
 

@@ -19,6 +19,9 @@ class Font : public Object, public EventSource {
 public:
     static constexpr std::string_view kDefaultName = "MS Sans Serif";
     static constexpr Currency kDefaultSize{82500}; // 8.25 pt
+    // Size takes 0 to 2160 points; a let outside raises 380, stored bytes read back clamped.
+    static constexpr Currency kMaxSize = Currency::FromUnits(2160);
+    static Currency ClampedSize(Currency size);
     static constexpr int16_t kNormalWeight = 400;
     static constexpr int16_t kBoldWeight = 700;
     static constexpr DISPID DISPID_FONTCHANGED = 1;

@@ -115,11 +115,11 @@ bool Picture::SameImage(const Picture& other) const {
 }
 
 int32_t Picture::PixelsToHimetric(int32_t pixels) {
-    return static_cast<int32_t>(base::RoundHalfEvenToInt64(pixels * 2540.0 / 96.0));
+    return base::RoundHalfEvenToInt32(pixels * 2540.0 / 96.0);
 }
 
 int32_t Picture::HimetricToPixels(int32_t himetric) {
-    return static_cast<int32_t>(base::RoundHalfEvenToInt64(himetric * 96.0 / 2540.0));
+    return base::RoundHalfEvenToInt32(himetric * 96.0 / 2540.0);
 }
 
 bool PicturesMatch(const Picture* a, const Picture* b) {

@@ -14,7 +14,7 @@ constexpr uint32_t kEmfSignature = 0x464D4520u;
 constexpr int64_t kMaxExtent = 1 << 20;
 
 int32_t Scale(int64_t value, double factor) {
-    return static_cast<int32_t>(base::RoundHalfEvenToInt64(static_cast<double>(value) * factor));
+    return base::RoundHalfEvenToInt32(static_cast<double>(value) * factor);
 }
 
 MetafileInfo Placeable(base::ByteReader& in) {

@@ -347,11 +347,11 @@ void CSplitter::DrawSplitterBar(float position) {
     if (m_orientation == Horizontal) {
         const double offset = container->DoScaleY(position, fromContainer, toPixels);
         DrawGhostBar(container->Window(), GhostBarAxis::Horizontal,
-                     static_cast<int>(base::RoundHalfEven(offset)));
+                     base::RoundHalfEvenToInt32(offset));
     } else {
         const double offset = container->DoScaleX(position, fromContainer, toPixels);
         DrawGhostBar(container->Window(), GhostBarAxis::Vertical,
-                     static_cast<int>(base::RoundHalfEven(offset)));
+                     base::RoundHalfEvenToInt32(offset));
     }
 }
 

@@ -57,7 +57,7 @@ void ControlFont::AdoptAmbient(const ole::Font* ambient) {
 int32_t ControlFont::LogicalHeight() const {
     // Points at the fixed 96 dpi; Currency keeps four decimals, so 8.25 pt is 11 px exactly.
     const double points = m_font->Size().ToDouble();
-    return -static_cast<int32_t>(base::RoundHalfEven(points * 96.0 / 72.0));
+    return -base::RoundHalfEvenToInt32(points * 96.0 / 72.0);
 }
 
 win::HFONT ControlFont::Handle() {

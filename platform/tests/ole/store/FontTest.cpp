@@ -1,10 +1,13 @@
 #include "StoreTestSupport.h"
 
+#include "platform/ole/bag/PropertyBag.h"
 #include "platform/ole/dispatch/LateBinding.h"
 #include "platform/ole/event/ConnectionPoint.h"
 #include "platform/ole/event/EventSink.h"
 #include "platform/ole/font/Font.h"
 
+#include <algorithm>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -100,6 +103,28 @@ TEST_F(FontTest, CloneIsEqualButAnotherObjectWithoutListeners) {
     copy->CopyAttributesFrom(*font);
     copy->SetSize(Currency{82501});
     EXPECT_FALSE(copy->SameAttributes(*font));
+}
+
+TEST_F(FontTest, SizeOutsideItsRangeIsRefusedOnLetAndClampedFromStoredBytes) {
+    const Variant font(Font::Create());
+    EXPECT_EQ(ErrorOf([&] { LetProperty(font, "Size", Variant(1E+12)); }),
+              ERR_INVALID_PROPERTY_VALUE);
+    EXPECT_EQ(ErrorOf([&] { LetProperty(font, "Size", Variant(-1)); }), ERR_INVALID_PROPERTY_VALUE);
+    EXPECT_EQ(GetProperty(font, "Size").AsCurrency(), Font::kDefaultSize);
+    LetProperty(font, "Size", Variant(2160));
+    EXPECT_EQ(GetProperty(font, "Size").AsCurrency(), Font::kMaxSize);
+
+    // The stored size is the 8 bytes holding 2160 pt; a bag may hold any other.
+    auto bag = PropertyBag::Create();
+    bag->WriteProperty("F", font, Variant::Missing());
+    std::vector<uint8_t> bytes = bag->ToBytes();
+    const uint8_t stored[] = {0x00, 0x97, 0x49, 0x01, 0, 0, 0, 0}; // 21600000
+    const auto at = std::search(bytes.begin(), bytes.end(), std::begin(stored), std::end(stored));
+    ASSERT_NE(at, bytes.end());
+    std::fill(at, at + 7, 0xFF);
+    *(at + 7) = 0x7F;
+    const Variant read = PropertyBag::FromBytes(bytes)->ReadProperty("F", Variant::Missing());
+    EXPECT_EQ(GetProperty(read, "Size").AsCurrency(), Font::kMaxSize);
 }
 
 TEST_F(FontTest, MembersAnswerByIdAndByName) {
