@@ -420,6 +420,9 @@ private:
     int32_t m_HoverColumn = 0;
     // Wheel movement short of a whole notch, kept for the next message.
     int32_t m_wheelRemainder = 0;
+    // Set while a layout narrows the scroll range: the value it clamps moves rows without
+    // ending the edit.
+    bool m_settingScrollRange = false;
     friend struct InputTestAccess;
     // -- headers and sorting --
     void PaintHeader(win::HWND hwnd, bool bNameHeader);
@@ -462,6 +465,8 @@ private:
     // Opens the registry's editor over the selected row; every failure is reported.
     void BeginEdit();
     void PositionEditor(const ole::Ptr<CEditor>& anEditor, const ole::Ptr<CNode>& aNode);
+    // The open editor over its row again, after the rows were laid out.
+    void PlaceOpenEditor();
     ole::Ptr<CEditor> RegisteredEditor(const std::string& key) const;
     // The registry's editor an event names: the object itself, or the adapter around a host
     // object (a host editor notifies with itself, not with its adapter).

@@ -221,7 +221,8 @@ void ZAVeravuvuDudu::OnScrollChange() {
         return;
     const ole::Ptr<ZAVeravuvuDudu> self(this);
     win::HideCaret(m_VScroll->Window());
-    CommitActiveEditor();
+    if (!m_settingScrollRange)
+        CommitActiveEditor();
     if (m_released || !m_VScroll)
         return;
     const int32_t value = m_VScroll->GetValue();

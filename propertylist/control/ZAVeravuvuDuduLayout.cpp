@@ -242,8 +242,15 @@ void ZAVeravuvuDudu::UpdateScrollBar() {
     m_VScroll->SetSmallChange(1);
     m_VScroll->SetLargeChange(static_cast<int16_t>(std::clamp<int64_t>(page, 1, kMaxValue)));
     m_VScroll->SetMin(0);
-    // Max clamps a larger Value and raises Change once.
-    m_VScroll->SetMax(static_cast<int16_t>(std::min(visibleRows - page, kMaxValue)));
+    // Max clamps a larger Value and raises Change once; that move is the layout's, not the
+    // user's, so an open edit stays open and follows its row.
+    {
+        const struct RangeGuard {
+            bool& flag;
+            ~RangeGuard() { flag = false; }
+        } guard{m_settingScrollRange = true};
+        m_VScroll->SetMax(static_cast<int16_t>(std::min(visibleRows - page, kMaxValue)));
+    }
     m_VScroll->SetVisible(true);
     win::HideCaret(m_VScroll->Window());
 }
@@ -312,6 +319,17 @@ void ZAVeravuvuDudu::LayoutRows() {
         row->SetTextLeft(grid::Clamp32(x));
         return true;
     });
+    PlaceOpenEditor();
+}
+
+// Every layout that moves rows (panes, headers, the scroll bar coming or going, rows added or
+// removed) keeps the open editor over its own row, so the next commit stores where the user
+// typed.
+void ZAVeravuvuDudu::PlaceOpenEditor() {
+    const ole::Ptr<CEditor> editor = m_ActiveEditor;
+    const ole::Ptr<CNode> row = m_EditNode;
+    if (editor && row)
+        ResumeNext([&] { PositionEditor(editor, row); });
 }
 
 win::RECT ZAVeravuvuDudu::GetCellRect(const ole::Ptr<CNode>& node, int32_t column) const {
@@ -464,10 +482,6 @@ void ZAVeravuvuDudu::OnHeaderSplitterLocationChanged() {
         return;
     if (!movedBack) {
         ResumeNext([&] { LayoutRows(); });
-        ResumeNext([&] {
-            if (m_ActiveEditor)
-                PositionEditor(m_ActiveEditor, m_EditNode);
-        });
         RefreshGrid();
     }
     RepaintHeaders();

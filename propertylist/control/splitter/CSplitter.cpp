@@ -163,6 +163,10 @@ float CSplitter::GetSplitterLocation() const {
 }
 
 void CSplitter::LetSplitterLocation(float location) {
+    PlaceBar(location, true);
+}
+
+void CSplitter::PlaceBar(float location, bool keepProportion) {
     float clamped = location;
     if (const ole::Ptr<forms::PictureBox> container = ContainerObject()) {
         const float minExtent = MinPaneExtent(*container);
@@ -175,6 +179,9 @@ void CSplitter::LetSplitterLocation(float location) {
             clamped = farLimit;
         // A container too small for both minimum panes still keeps the bar on it.
         clamped = std::max(0.0f, clamped);
+        const float extent = SplitExtent(*container);
+        if (keepProportion && extent > 0 && extent >= m_barSize + 2 * minExtent)
+            m_proportion = double{clamped} / extent;
     }
     if (clamped != m_location) {
         m_previousLocation = m_location;
@@ -250,15 +257,13 @@ void CSplitter::ContainerResize() {
     const ole::Ptr<forms::PictureBox> container = ContainerObject();
     if (!container)
         return;
-    // The panes' own extents are stale while one is hidden and zero before the first layout;
-    // the container's extent at the last layout is the one the location was measured against.
-    const float oldExtent = m_laidOutExtent;
-    if (oldExtent <= 0) {
+    // The proportion comes from the last placement with room for both panes: a container made
+    // (nearly) nothing high clamps the bar, and scaling that clamped location would lose it.
+    if (m_proportion < 0) {
         LayoutPanes();
         return;
     }
-    LetSplitterLocation(
-        static_cast<float>(double{m_location} * SplitExtent(*container) / oldExtent));
+    PlaceBar(static_cast<float>(m_proportion * SplitExtent(*container)), false);
 }
 
 bool CSplitter::Dragging() const {
@@ -311,7 +316,6 @@ void CSplitter::LayoutPanes() {
                     second->SetVisible(true);
                 });
         }
-        m_laidOutExtent = SplitExtent(*container);
     }
     m_events.Raise(LocationChanged);
 }

@@ -57,6 +57,9 @@ private:
 
     // Resolves the container, or null once it is gone.
     ole::Ptr<forms::PictureBox> ContainerObject() const;
+    // Clamps and stores the location, then lays out; a placement the host or the user asked for
+    // also becomes the proportion that resizes keep.
+    void PlaceBar(float location, bool keepProportion);
     void LayoutPanes();
     void UpdateContainerPointer();
     // 4 pixels along the split axis, in the container's units.
@@ -82,8 +85,9 @@ private:
     float m_dragBarPosition = 0;
     float m_lastMousePosition = 0;
     int32_t m_orientation = Vertical;
-    // The container's split-axis extent at the last layout: the base of a proportional resize.
-    float m_laidOutExtent = 0;
+    // Location / extent at the last placement in a container with room for both panes, or -1
+    // before any: what a resize restores.
+    double m_proportion = -1;
 };
 
 } // namespace attrgrid

@@ -78,10 +78,10 @@ protected:
         win::GetClientRect(Grid().GridWnd(), &rc);
         return (rc.bottom - Grid().HeaderHeightPixels()) / Grid().RowHeight();
     }
-    // A point on the named row, worked out from the rows' order, the header and the scroll
-    // position rather than from the row's own rectangle: a layout fault cannot move the point
-    // along with the row.
-    win::POINT NamePoint(const std::string& name, int32_t x = 30) {
+    // The named row's top, worked out from the rows' order, the header and the scroll position
+    // rather than from the row's own rectangle: a layout fault cannot move a click or an
+    // expected position along with the row.
+    int32_t RowTop(const std::string& name) {
         int32_t index = 0;
         bool found = false;
         Grid().ForEachVisibleRow([&](const ole::Ptr<CNode>& row) {
@@ -93,8 +93,10 @@ protected:
         const int32_t scroll = Grid().ScrollBarShown() ? Grid().ScrollBar()->GetValue() : 0;
         const int32_t header =
             Grid().GetHeaders() != ksHeadersNone ? Grid().HeaderHeightPixels() : 0;
-        const int32_t height = Grid().RowHeight();
-        return {x, header + (index - scroll) * height + height / 2};
+        return header + (index - scroll) * Grid().RowHeight();
+    }
+    win::POINT NamePoint(const std::string& name, int32_t x = 30) {
+        return {x, RowTop(name) + Grid().RowHeight() / 2};
     }
     void ClickAt(win::POINT pt) {
         win::test::click(Grid().GridWnd(), pt);

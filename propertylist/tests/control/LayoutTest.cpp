@@ -147,6 +147,15 @@ TEST_F(LayoutTest, TabsHeadersAndScrollBarPlaceTheGrid) {
     EXPECT_EQ(FirstRow()->ValueRect().right, GridClient().cx - barWidth);
 }
 
+// A form minimised and restored makes the control (nearly) nothing high for a while.
+TEST_F(LayoutTest, MadeFlatAndRestoredTheDescriptionPaneKeepsItsShare) {
+    ShowGrid();
+    const win::RECT pane = Grid().Panel("m_picDescPane")->PixelBounds();
+    for (const float height : {15.0F, 0.0F, 3600.0F})
+        Ext().Move(150, ole::Variant(150.0F), ole::Variant(4500.0F), ole::Variant(height));
+    EXPECT_EQ(Grid().Panel("m_picDescPane")->PixelBounds(), pane);
+}
+
 TEST_F(LayoutTest, CellsSplitAtTheHeaderSplitter) {
     Z& grid = ShowGrid();
     AddProperties(1);

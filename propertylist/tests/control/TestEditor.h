@@ -48,12 +48,17 @@ public:
         if (auto listener = m_listener.Lock())
             listener->NotifyCancel(ole::Ptr<ole::Object>(this));
     }
-    void Move(float, float, float, float) override {}
+    void Move(float left, float top, float width, float height) override {
+        placed = {static_cast<int32_t>(left), static_cast<int32_t>(top),
+                  static_cast<int32_t>(left + width), static_cast<int32_t>(top + height)};
+    }
     void init(int32_t) override {}
 
     ole::Variant value;
     bool visible = false;
     int commits = 0;
+    // Where the last Move put it, in pixels.
+    win::RECT placed{};
     // Thrown by Commit instead of notifying the listener.
     std::optional<ole::Error> refusal;
 

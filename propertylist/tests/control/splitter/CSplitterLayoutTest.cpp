@@ -109,6 +109,12 @@ TEST_F(SplitterTest, ResizeKeepsTheProportion) {
                       ole::Variant(300.0f * 15));
     EXPECT_EQ(m_splitter->GetSplitterLocation(), 200);
     EXPECT_EQ(Bounds(*m_pane2), (win::RECT{204, 0, 800, 300}));
+    // Squeezed to (nearly) nothing, the bar is clamped; the proportion comes back afterwards.
+    for (const float width : {10.0f, 0.0f, 800.0f}) {
+        m_container->Move(150, ole::Variant(150.0f), ole::Variant(width * 15),
+                          ole::Variant(300.0f * 15));
+    }
+    EXPECT_EQ(m_splitter->GetSplitterLocation(), 200);
     EXPECT_TRUE(NothingFailed());
 }
 
