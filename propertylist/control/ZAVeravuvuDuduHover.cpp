@@ -37,7 +37,7 @@ void ZAVeravuvuDudu::OnGridMouseMove(int16_t button, float x, float y) {
 int32_t ZAVeravuvuDudu::CellTextOffset(const ole::Ptr<CNode>& node, int32_t column) const {
     if (column == 1)
         return node->TextLeft();
-    return IsColorRow(*node, ole::PtrCast<CProperty>(node->Property()).Get())
+    return ShowsColorSwatch(*node, ole::PtrCast<CProperty>(node->Property()).Get())
                ? SwatchWidth(node->RowRect())
                : 0;
 }

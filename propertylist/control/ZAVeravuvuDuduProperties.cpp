@@ -61,9 +61,13 @@ void ZAVeravuvuDudu::LetActiveView(int32_t value) {
             } catch (const ole::Error&) {
             }
             SelectNode(nullptr);
-            // A row under a collapsed category is not shown, so it can't be the selection.
-            const ole::Ptr<CNode> parent = found ? found->Parent() : nullptr;
-            if (found && (!m_settings.Categorized() || !parent || parent->Expanded()))
+            // A row under a collapsed category at any level is not shown, so it can't be the
+            // selection (selecting it would expand its ancestors behind the user's back).
+            bool shown = found != nullptr;
+            for (auto parent = found ? found->Parent() : nullptr; shown && parent;
+                 parent = parent->Parent())
+                shown = parent->Expanded();
+            if (shown)
                 SelectNode(found);
         }
     }

@@ -1,14 +1,29 @@
 #include "propertylist/control/paint/CellContent.h"
 
+#include "shared/util/ColorUtils.h"
 #include "shared/util/EditorValue.h"
 
 #include "platform/ole/convert/Conversions.h"
+
+#include <exception>
 
 namespace attrgrid {
 
 bool IsColorRow(const CNode& row, const CProperty* property) {
     return row.NodeType() == NodeKind::Property && property &&
            property->EditorTypeField() == shared::KSColorEditor;
+}
+
+std::optional<win::COLORREF> RowValueColor(const CNode& row) {
+    try {
+        return shared::TranslateColor(static_cast<uint32_t>(ole::CLng(row.Value())));
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}
+
+bool ShowsColorSwatch(const CNode& row, const CProperty* property) {
+    return IsColorRow(row, property) && RowValueColor(row).has_value();
 }
 
 std::string CellText(const CNode& row, const CProperty* property, bool nameCell) {

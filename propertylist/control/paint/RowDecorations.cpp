@@ -1,5 +1,6 @@
 #include "propertylist/control/paint/RowDecorations.h"
 
+#include "propertylist/control/paint/CellContent.h"
 #include "propertylist/control/paint/GridLines.h"
 #include "propertylist/control/paint/RowColors.h"
 
@@ -25,14 +26,6 @@ ole::Ptr<ole::Picture> RowPicture(const CNode& row) {
         return picture && !picture->IsEmpty() ? picture : nullptr;
     } catch (const std::exception&) {
         return nullptr;
-    }
-}
-
-std::optional<win::COLORREF> ValueAsColor(const CNode& row) {
-    try {
-        return shared::TranslateColor(static_cast<uint32_t>(ole::CLng(row.Value())));
-    } catch (const std::exception&) {
-        return std::nullopt;
     }
 }
 
@@ -129,7 +122,7 @@ void RowDecorations::DrawNodePicture(win::HDC hdc, const CNode& row) const {
 
 void RowDecorations::DrawColorSwatch(win::HDC hdc, const CNode& row, win::RECT& cell,
                                      win::COLORREF textColor) const {
-    const auto fill = ValueAsColor(row);
+    const auto fill = RowValueColor(row);
     if (!fill)
         return;
     auto& resources = m_context.resources;

@@ -5,6 +5,8 @@
 #include "platform/win/controls/ControlConstants.h"
 
 #include <string>
+#include <tuple>
+#include <vector>
 
 namespace attrgrid::test {
 namespace {
@@ -154,18 +156,25 @@ TEST_F(HoverTest, ShowWithNoRowUnderThePointerLeavesThePlacementToTheTip) {
     EXPECT_EQ(Notify(Tip(), win::TTN_POP), 0);
     EXPECT_EQ(Notify(Tip(), win::TTN_SHOW), 1);
 
-    // A colour value's text starts after its swatch.
-    Grid().GetProperties()->Add("Colour", ole::Variant(255), {}, shared::KSColorEditor);
-    const win::RECT cell = Row("Colour")->ValueRect();
-    win::test::mouseMove(grid.GridWnd(), {cell.left + 30, cell.top + 3});
-    win::test::pump();
-    EXPECT_EQ(Notify(Tip(), win::TTN_SHOW), 1);
-    win::RECT tip{};
-    win::GetWindowRect(Tip(), &tip);
-    win::POINT start{cell.left + (cell.bottom - cell.top - 4) - 1, cell.top};
-    win::ClientToScreen(grid.GridWnd(), &start);
-    EXPECT_EQ(tip.left, start.x);
-    EXPECT_EQ(tip.top, start.y);
+    // A colour value's text starts after its swatch; a colour row whose value is no colour
+    // draws no swatch, so its text starts at the cell's edge.
+    for (const auto& [name, value, swatch] :
+         std::vector<std::tuple<std::string, ole::Variant, bool>>{
+             {"Colour", ole::Variant(255), true},
+             {"No colour", ole::Variant("not a colour"), false}}) {
+        // The editor type set afterwards, as a host may: Add refuses text for a colour.
+        Grid().GetProperties()->Add(name, value)->LetEditorType(shared::KSColorEditor);
+        const win::RECT cell = Row(name)->ValueRect();
+        win::test::mouseMove(grid.GridWnd(), {cell.left + 30, cell.top + 3});
+        win::test::pump();
+        EXPECT_EQ(Notify(Tip(), win::TTN_SHOW), 1) << name;
+        win::RECT tip{};
+        win::GetWindowRect(Tip(), &tip);
+        win::POINT start{cell.left + (swatch ? cell.bottom - cell.top - 4 : 0) - 1, cell.top};
+        win::ClientToScreen(grid.GridWnd(), &start);
+        EXPECT_EQ(tip.left, start.x) << name;
+        EXPECT_EQ(tip.top, start.y) << name;
+    }
 }
 
 TEST_F(HoverTest, CalendarCloseCommitsOnlyTheDateEditor) {

@@ -350,21 +350,27 @@ TEST_F(PropertiesTest, ActiveViewSwitchesRowsKeepsTheSelectionAndRaisesOnce) {
 }
 
 TEST_F(PropertiesTest, ActiveViewDropsSelectionsTheNewViewCannotShow) {
-    auto top = grid->GetProperties()->Add("Top", ole::Variant(2), "Position");
+    // A property under a collapsed category, its parent or further up, is not selected in the
+    // categorized view, and nothing is expanded for it.
     ole::Ptr<CNode> category;
-    for (const auto& row : grid->CategorizedNodes()->Snapshot()) {
-        if (row->NodeType() == NodeKind::Category)
-            category = row;
+    for (const std::string path : {"Layout|Size", "Position"}) {
+        SCOPED_TRACE(path);
+        const std::string top = path.substr(0, path.find('|'));
+        auto property = grid->GetProperties()->Add("Top", ole::Variant(2), path);
+        for (const auto& row : grid->CategorizedNodes()->Snapshot()) {
+            if (row->NodeType() == NodeKind::Category && row->Name() == top)
+                category = row;
+        }
+        ASSERT_TRUE(category);
+        grid->LetActiveView(0);
+        grid->SetSelectedProperty(property);
+        ASSERT_EQ(grid->GetSelectedProperty().Get(), property.Get());
+        category->SetExpanded(false);
+        ClearEvents();
+        grid->LetActiveView(1);
+        EXPECT_FALSE(grid->SelectedNode());
+        EXPECT_FALSE(category->Expanded());
     }
-    ASSERT_TRUE(category);
-
-    // A property under a collapsed category is not selected in the categorized view.
-    grid->SetSelectedProperty(top);
-    ASSERT_EQ(grid->GetSelectedProperty().Get(), top.Get());
-    ClearEvents();
-    category->SetExpanded(false);
-    grid->LetActiveView(1);
-    EXPECT_FALSE(grid->SelectedNode());
 
     // A category row has no counterpart in the alphabetic view.
     grid->SelectNode(category);
