@@ -8,6 +8,7 @@
 #include "platform/win/controls/common/ControlProcs.h"
 #include "platform/win/controls/common/ControlStates.h"
 #include "platform/win/controls/common/ControlText.h"
+#include "platform/win/controls/common/Focus.h"
 #include "platform/win/controls/common/Notify.h"
 #include "platform/win/input/Capture.h"
 #include "platform/win/paint/Paint.h"
@@ -66,11 +67,8 @@ void ButtonControl::SetCheck(WPARAM check) {
 }
 
 void ButtonControl::OnButtonDown() {
-    if (GetFocus() != m_hwnd) {
-        SetFocus(m_hwnd);
-        if (m_dead) {
-            return;
-        }
+    if (!TakeFocusOnPress(m_hwnd)) {
+        return;
     }
     m_tracking = true;
     SetCapture(m_hwnd);

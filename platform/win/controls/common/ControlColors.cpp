@@ -12,10 +12,13 @@ bool IsBrush(HBRUSH brush) {
 }
 
 HBRUSH ControlColorBrush(HWND control, HDC hdc, UINT msg) {
+    return ControlColorBrushFrom(GetParent(control), control, hdc, msg);
+}
+
+HBRUSH ControlColorBrushFrom(HWND asked, HWND control, HDC hdc, UINT msg) {
     const WPARAM dc = static_cast<WPARAM>(hdc.Value());
-    if (const HWND parent = GetParent(control)) {
-        const HBRUSH answer =
-            HbrushFromParam(SendMessageA(parent, msg, dc, HandleToParam(control)));
+    if (asked) {
+        const HBRUSH answer = HbrushFromParam(SendMessageA(asked, msg, dc, HandleToParam(control)));
         if (IsBrush(answer)) {
             return answer;
         }

@@ -8,12 +8,14 @@
 namespace win::controls {
 
 void NotifyParent(HWND control, WORD code) {
-    const HWND parent = GetParent(control);
-    if (!parent) {
-        return;
+    NotifyWindow(GetParent(control), control,
+                 static_cast<uint32_t>(GetWindowLongA(control, GWL_ID)), code);
+}
+
+void NotifyWindow(HWND target, HWND control, uint32_t id, WORD code) {
+    if (target) {
+        SendMessageA(target, WM_COMMAND, MAKEWPARAM(id, code), HandleToParam(control));
     }
-    const auto id = static_cast<uint32_t>(GetWindowLongA(control, GWL_ID));
-    SendMessageA(parent, WM_COMMAND, MAKEWPARAM(id, code), HandleToParam(control));
 }
 
 LRESULT SendNotify(HWND target, HWND from, UINT_PTR id, int code) {

@@ -1,5 +1,6 @@
 #include "platform/win/controls/scrollbar/ScrollBarControl.h"
 
+#include "platform/base/TextCase.h"
 #include "platform/win/WinConstants.h"
 #include "platform/win/controls/common/ControlColors.h"
 #include "platform/win/controls/common/ControlProcs.h"
@@ -14,6 +15,7 @@
 #include "platform/win/rect/RectHelpers.h"
 #include "platform/win/timer/Timers.h"
 #include "platform/win/window/Activation.h"
+#include "platform/win/window/Classes.h"
 #include "platform/win/window/Geometry.h"
 #include "platform/win/window/Messages.h"
 #include "platform/win/window/Tree.h"
@@ -70,8 +72,15 @@ void ScrollBarControl::Redraw(BOOL redraw) {
     }
 }
 
+// The scroll bar of a list box is part of the list: a click on it leaves the focus where it is.
+bool ScrollBarControl::PartOfList() const {
+    char name[16] = {};
+    GetClassNameA(GetParent(m_hwnd), name, sizeof name);
+    return base::EqualsNoCase(name, "ListBox") || base::EqualsNoCase(name, "ComboLBox");
+}
+
 void ScrollBarControl::OnButtonDown(POINT pt) {
-    if (GetFocus() != m_hwnd) {
+    if (GetFocus() != m_hwnd && !PartOfList()) {
         SetFocus(m_hwnd);
         if (m_dead) {
             return;

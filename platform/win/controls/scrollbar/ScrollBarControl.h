@@ -26,6 +26,7 @@ public:
 
 private:
     bool Vertical() const;
+    bool PartOfList() const;
     ScrollBarLayout Layout() const;
     void Send(WORD code, int pos = 0);
     void Redraw(BOOL redraw);
