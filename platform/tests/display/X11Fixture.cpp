@@ -1,12 +1,16 @@
 #include "X11Fixture.h"
 
 #include "platform/win/WinConstants.h"
+#include "platform/win/detail/WindowTable.h"
 #include "platform/win/test/Snapshot.h"
 
+#include <X11/XKBlib.h>
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XRes.h>
 #include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
 
 #include <thread>
 
@@ -153,6 +157,133 @@ std::map<std::string, unsigned> X11Test::PlatformResources() const {
     return counts;
 }
 
+HWND X11Test::FocusedWindow() const {
+    Window focus = None;
+    int revert = 0;
+    XGetInputFocus(m_x, &focus, &revert);
+    for (HWND hwnd : Stacking()) {
+        if (XWindow(hwnd) == focus) {
+            return hwnd;
+        }
+    }
+    return {};
+}
+
+std::vector<HWND> X11Test::Stacking() const {
+    Window root = None, parent = None;
+    Window* children = nullptr;
+    unsigned count = 0;
+    std::vector<HWND> order;
+    if (!XQueryTree(m_x, DefaultRootWindow(m_x), &root, &parent, &children, &count)) {
+        return order;
+    }
+    // Children come bottom first; the platform's list of top-level windows gives the handles.
+    for (unsigned i = count; i-- > 0;) {
+        for (HWND hwnd : detail::TopLevelWindowsInZOrder()) {
+            if (XWindow(hwnd) == children[i]) {
+                order.push_back(hwnd);
+            }
+        }
+    }
+    XFree(children);
+    return order;
+}
+
+HWND X11Test::TransientFor(HWND hwnd) const {
+    Window owner = None;
+    XGetTransientForHint(m_x, XWindow(hwnd), &owner);
+    for (HWND candidate : detail::TopLevelWindowsInZOrder()) {
+        if (owner != None && XWindow(candidate) == owner) {
+            return candidate;
+        }
+    }
+    return {};
+}
+
+bool X11Test::OverrideRedirect(HWND hwnd) const {
+    XWindowAttributes attrs{};
+    return XGetWindowAttributes(m_x, XWindow(hwnd), &attrs) && attrs.override_redirect;
+}
+
+bool X11Test::StateAbove(HWND hwnd) const {
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    const Atom netWmState = XInternAtom(m_x, "_NET_WM_STATE", False);
+    const Atom above = XInternAtom(m_x, "_NET_WM_STATE_ABOVE", False);
+    bool found = false;
+    if (XGetWindowProperty(m_x, XWindow(hwnd), netWmState, 0, 32, False, XA_ATOM, &type, &format,
+                           &count, &after, &data) == Success &&
+        data) {
+        const auto* atoms = reinterpret_cast<const long*>(data);
+        for (unsigned long i = 0; i < count; ++i) {
+            found = found || static_cast<Atom>(atoms[i]) == above;
+        }
+        XFree(data);
+    }
+    return found;
+}
+
+RECT X11Test::Geometry(HWND hwnd) const {
+    Window root = None;
+    int x = 0, y = 0;
+    unsigned w = 0, h = 0, border = 0, depth = 0;
+    XGetGeometry(m_x, XWindow(hwnd), &root, &x, &y, &w, &h, &border, &depth);
+    return {x, y, x + static_cast<int>(w), y + static_cast<int>(h)};
+}
+
+POINT X11Test::PointerPosition() const {
+    Window root = None, child = None;
+    int x = 0, y = 0, wx = 0, wy = 0;
+    unsigned mask = 0;
+    XQueryPointer(m_x, DefaultRootWindow(m_x), &root, &child, &x, &y, &wx, &wy, &mask);
+    return {x, y};
+}
+
+bool X11Test::ShowsCursor(HWND hwnd, int cursorId) const {
+    return XTestCompareCursorWithWindow(m_x, XWindow(hwnd), m_backend->CursorFor(cursorId));
+}
+
+bool X11Test::PointerFree() const {
+    const int result = XGrabPointer(m_x, DefaultRootWindow(m_x), False, ButtonPressMask,
+                                    GrabModeAsync, GrabModeAsync, None, None, CurrentTime);
+    XUngrabPointer(m_x, CurrentTime);
+    XSync(m_x, False);
+    return result == GrabSuccess;
+}
+
+void X11Test::FocusExternally(HWND hwnd) {
+    XSetInputFocus(m_x, hwnd ? XWindow(hwnd) : DefaultRootWindow(m_x), RevertToParent, CurrentTime);
+    XFlush(m_x);
+}
+
+void X11Test::SetWmState(HWND hwnd, bool iconic) {
+    const Atom wmState = XInternAtom(m_x, "WM_STATE", False);
+    const long state[2] = {iconic ? IconicState : NormalState, static_cast<long>(None)};
+    XChangeProperty(m_x, XWindow(hwnd), wmState, wmState, 32, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(state), 2);
+    XFlush(m_x);
+}
+
+void X11Test::RequestClose(HWND hwnd) {
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = XWindow(hwnd);
+    event.xclient.message_type = XInternAtom(m_x, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(m_x, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(m_x, XWindow(hwnd), False, NoEventMask, &event);
+    XFlush(m_x);
+}
+
+void X11Test::MoveResizeExternally(HWND hwnd, const RECT& r) {
+    XMoveResizeWindow(m_x, XWindow(hwnd), r.left, r.top, static_cast<unsigned>(r.right - r.left),
+                      static_cast<unsigned>(r.bottom - r.top));
+    XFlush(m_x);
+}
+
 void X11Test::MoveTo(int x, int y) {
     XTestFakeMotionEvent(m_x, DefaultScreen(m_x), x, y, CurrentTime);
     XFlush(m_x);
@@ -176,6 +307,43 @@ void X11Test::Key(unsigned long keysym, bool down) {
 void X11Test::Tap(unsigned long keysym) {
     Key(keysym, true);
     Key(keysym, false);
+}
+
+void X11Test::TypeText(std::string_view text) {
+    for (const char c : text) {
+        const auto keysym = static_cast<KeySym>(static_cast<unsigned char>(c));
+        const KeyCode code = XKeysymToKeycode(m_x, keysym);
+        const bool shift = XkbKeycodeToKeysym(m_x, code, 0, 0) != keysym;
+        if (shift) {
+            Key(XK_Shift_L, true);
+        }
+        Tap(keysym);
+        if (shift) {
+            Key(XK_Shift_L, false);
+        }
+    }
+}
+
+void X11Test::TapSpareKey(unsigned long keysym) {
+    int first = 0, last = 0, perCode = 0;
+    XDisplayKeycodes(m_x, &first, &last);
+    KeySym* map = XGetKeyboardMapping(m_x, static_cast<KeyCode>(first), last - first + 1, &perCode);
+    int spare = 0;
+    for (int code = last; code >= first && spare == 0; --code) {
+        bool empty = true;
+        for (int i = 0; i < perCode; ++i) {
+            empty = empty && map[(code - first) * perCode + i] == NoSymbol;
+        }
+        spare = empty ? code : 0;
+    }
+    XFree(map);
+    ASSERT_NE(spare, 0) << "no spare keycode";
+    KeySym mapping = keysym;
+    XChangeKeyboardMapping(m_x, spare, 1, &mapping, 1);
+    XSync(m_x, False);
+    XTestFakeKeyEvent(m_x, static_cast<unsigned>(spare), True, CurrentTime);
+    XTestFakeKeyEvent(m_x, static_cast<unsigned>(spare), False, CurrentTime);
+    XFlush(m_x);
 }
 
 } // namespace displaytest

@@ -14,6 +14,8 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <vector>
 
 struct _XDisplay;
 
@@ -49,12 +51,36 @@ protected:
     // "PIXMAP", "GC").
     std::map<std::string, unsigned> PlatformResources() const;
 
+    // What the server says about the platform's windows.
+    win::HWND FocusedWindow() const;
+    // Our top-level windows on the server, topmost first.
+    std::vector<win::HWND> Stacking() const;
+    win::HWND TransientFor(win::HWND hwnd) const;
+    bool OverrideRedirect(win::HWND hwnd) const;
+    bool StateAbove(win::HWND hwnd) const;
+    win::RECT Geometry(win::HWND hwnd) const;
+    win::POINT PointerPosition() const;
+    // The X window shows the cursor of the X cursor font the backend uses for cursorId.
+    bool ShowsCursor(win::HWND hwnd, int cursorId) const;
+    // Another client could grab the pointer now (it is released at once).
+    bool PointerFree() const;
+
+    // What a window manager would do.
+    void FocusExternally(win::HWND hwnd); // null: the root window
+    void SetWmState(win::HWND hwnd, bool iconic);
+    void RequestClose(win::HWND hwnd);
+    void MoveResizeExternally(win::HWND hwnd, const win::RECT& rect);
+
     // The user, through XTest on the test's connection.
     void MoveTo(int x, int y);
     void Button(unsigned button, bool down);
     void Click(unsigned button = 1);
     void Key(unsigned long keysym, bool down);
     void Tap(unsigned long keysym);
+    // Printable ASCII, with Shift held for the characters that need it on the server's keymap.
+    void TypeText(std::string_view text);
+    // A keysym no key of the keymap carries: a spare keycode is given it first.
+    void TapSpareKey(unsigned long keysym);
 
     std::unique_ptr<XvfbServer> m_server;
     display::X11Backend* m_backend = nullptr;
