@@ -22,9 +22,6 @@ namespace {
 
 constexpr const char* kClass = "X11Test";
 
-// Long enough for a busy machine to deliver what the server already sent.
-constexpr int kQuietMs = 30;
-
 } // namespace
 
 void X11Test::SetUp() {
@@ -75,27 +72,6 @@ bool X11Test::WaitUntil(const std::function<bool()>& done, std::chrono::millisec
         }
         if (std::chrono::steady_clock::now() > deadline) {
             return false;
-        }
-    }
-}
-
-void X11Test::Settle() {
-    // Quiet once a round trip on each side brings in nothing new for a while.
-    auto quietSince = std::chrono::steady_clock::now();
-    const auto deadline = quietSince + 10s;
-    while (std::chrono::steady_clock::now() < deadline) {
-        XSync(m_x, False);
-        m_backend->Sync();
-        const size_t before = test::pendingInputCount();
-        m_backend->WaitForEvents(5);
-        const bool arrived = test::pendingInputCount() != before;
-        const bool busy = test::pumpOnce();
-        if (arrived || busy) {
-            test::pump();
-            quietSince = std::chrono::steady_clock::now();
-        } else if (std::chrono::steady_clock::now() - quietSince >
-                   std::chrono::milliseconds(kQuietMs)) {
-            return;
         }
     }
 }
@@ -254,11 +230,13 @@ bool X11Test::PointerFree() const {
 }
 
 void X11Test::FocusExternally(HWND hwnd) {
+    m_backend->Sync();
     XSetInputFocus(m_x, hwnd ? XWindow(hwnd) : DefaultRootWindow(m_x), RevertToParent, CurrentTime);
     XFlush(m_x);
 }
 
 void X11Test::SetWmState(HWND hwnd, bool iconic) {
+    m_backend->Sync();
     const Atom wmState = XInternAtom(m_x, "WM_STATE", False);
     const long state[2] = {iconic ? IconicState : NormalState, static_cast<long>(None)};
     XChangeProperty(m_x, XWindow(hwnd), wmState, wmState, 32, PropModeReplace,
@@ -267,6 +245,7 @@ void X11Test::SetWmState(HWND hwnd, bool iconic) {
 }
 
 void X11Test::RequestClose(HWND hwnd) {
+    m_backend->Sync();
     XEvent event{};
     event.xclient.type = ClientMessage;
     event.xclient.window = XWindow(hwnd);
@@ -279,17 +258,20 @@ void X11Test::RequestClose(HWND hwnd) {
 }
 
 void X11Test::MoveResizeExternally(HWND hwnd, const RECT& r) {
+    m_backend->Sync();
     XMoveResizeWindow(m_x, XWindow(hwnd), r.left, r.top, static_cast<unsigned>(r.right - r.left),
                       static_cast<unsigned>(r.bottom - r.top));
     XFlush(m_x);
 }
 
 void X11Test::MoveTo(int x, int y) {
+    m_backend->Sync();
     XTestFakeMotionEvent(m_x, DefaultScreen(m_x), x, y, CurrentTime);
     XFlush(m_x);
 }
 
 void X11Test::Button(unsigned button, bool down) {
+    m_backend->Sync();
     XTestFakeButtonEvent(m_x, button, down ? True : False, CurrentTime);
     XFlush(m_x);
 }
@@ -300,6 +282,7 @@ void X11Test::Click(unsigned button) {
 }
 
 void X11Test::Key(unsigned long keysym, bool down) {
+    m_backend->Sync();
     XTestFakeKeyEvent(m_x, XKeysymToKeycode(m_x, keysym), down ? True : False, CurrentTime);
     XFlush(m_x);
 }

@@ -34,8 +34,6 @@ protected:
     // Runs the platform's loop (X events, messages, timers) until done holds; false after limit.
     [[nodiscard]] bool WaitUntil(const std::function<bool()>& done,
                                  std::chrono::milliseconds limit = 10s);
-    // Both connections' requests carried out and every resulting event handled.
-    void Settle();
 
     // A visible frameless top-level window of the test class (CS_DBLCLKS, arrow cursor).
     static win::HWND TopLevel(int x, int y, int w, int h, win::DWORD exStyle = 0,
@@ -65,7 +63,8 @@ protected:
     // Another client could grab the pointer now (it is released at once).
     bool PointerFree() const;
 
-    // What a window manager would do.
+    // What a window manager would do. These, and the user's input, first let the server carry out
+    // what the platform asked so far: they act on what is on the screen.
     void FocusExternally(win::HWND hwnd); // null: the root window
     void SetWmState(win::HWND hwnd, bool iconic);
     void RequestClose(win::HWND hwnd);

@@ -1,0 +1,120 @@
+#include "X11Fixture.h"
+
+#include "platform/win/WinConstants.h"
+#include "platform/win/detail/WindowTable.h"
+
+#include <algorithm>
+
+namespace displaytest {
+namespace {
+
+using namespace win;
+
+using X11WindowTest = X11Test;
+
+TEST_F(X11WindowTest, ActivationFollowsTheInputFocusBothWays) {
+    const HWND a = TopLevel(10, 10, 100, 80);
+    const HWND b = TopLevel(200, 10, 100, 80);
+    SetActiveWindow(a);
+    ASSERT_TRUE(WaitUntil([&] { return FocusedWindow() == a; }));
+
+    test::Spy spy;
+    spy.Watch(a);
+    spy.Watch(b);
+    FocusExternally(b);
+    ASSERT_TRUE(WaitUntil([&] { return GetActiveWindow() == b; }));
+    const auto lost = spy.First(WM_ACTIVATE, a);
+    ASSERT_TRUE(lost);
+    EXPECT_EQ(LOWORD(lost->wParam), WA_INACTIVE);
+    EXPECT_EQ(lost->lParam, HandleToParam(b)) << "straight from one window to the other";
+
+    FocusExternally({});
+    ASSERT_TRUE(WaitUntil([&] { return !GetActiveWindow(); }));
+    SetActiveWindow(a);
+    EXPECT_TRUE(WaitUntil([&] { return FocusedWindow() == a; }));
+}
+
+TEST_F(X11WindowTest, StackingKeepsOwnedWindowsAboveOwnersAndTheTopmostBandOnTop) {
+    const HWND owner = TopLevel(10, 10, 200, 150);
+    const HWND topmost = TopLevel(50, 50, 100, 80, WS_EX_TOPMOST);
+    const HWND owned = TopLevel(30, 30, 100, 80, 0, owner);
+    const HWND popup = TopLevel(60, 60, 50, 20, WS_EX_NOACTIVATE);
+    SetActiveWindow(owner);
+    ASSERT_TRUE(WaitUntil([&] { return Stacking() == detail::TopLevelWindowsInZOrder(); }));
+    EXPECT_EQ(Stacking().front(), topmost);
+    EXPECT_EQ(TransientFor(owned), owner);
+    EXPECT_TRUE(StateAbove(topmost));
+    EXPECT_FALSE(StateAbove(owner));
+    EXPECT_TRUE(OverrideRedirect(popup)) << "a window that never activates";
+    EXPECT_FALSE(OverrideRedirect(owned));
+
+    SetWindowPos(topmost, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    SetWindowPos(owner, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    ASSERT_TRUE(WaitUntil([&] { return Stacking() == detail::TopLevelWindowsInZOrder(); }));
+    EXPECT_FALSE(StateAbove(topmost));
+    const auto order = Stacking();
+    EXPECT_LT(std::find(order.begin(), order.end(), owned) - order.begin(),
+              std::find(order.begin(), order.end(), owner) - order.begin());
+}
+
+TEST_F(X11WindowTest, MinimiseAndRestoreFromEitherSide) {
+    const HWND top = TopLevel(10, 10, 100, 80);
+    ASSERT_TRUE(WaitUntil([&] { return Viewable(top); }));
+    ShowWindow(top, SW_MINIMIZE);
+    ASSERT_TRUE(WaitUntil([&] { return !Viewable(top); }));
+    ShowWindow(top, SW_RESTORE);
+    ASSERT_TRUE(WaitUntil([&] { return Viewable(top); }));
+
+    test::Spy spy(top);
+    SetWmState(top, true);
+    ASSERT_TRUE(WaitUntil([&] { return IsIconic(top) != FALSE; }));
+    const auto minimized = spy.First(WM_SIZE);
+    ASSERT_TRUE(minimized);
+    EXPECT_EQ(minimized->wParam, SIZE_MINIMIZED);
+    SetWmState(top, false);
+    ASSERT_TRUE(WaitUntil([&] { return !IsIconic(top) && Viewable(top); }));
+}
+
+TEST_F(X11WindowTest, CloseRequestsCloseEnabledWindowsOnly) {
+    const HWND closable = TopLevel(10, 10, 100, 80);
+    const HWND disabled = TopLevel(200, 10, 100, 80, 0, closable);
+    EnableWindow(disabled, FALSE);
+    test::Spy spy(disabled);
+    RequestClose(disabled);
+    RequestClose(closable);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(closable); }));
+    EXPECT_EQ(spy.Count(WM_CLOSE), 0u);
+}
+
+TEST_F(X11WindowTest, ExternalMovesAndResizesReachThePlatformAndItsOwnMovesReachTheServer) {
+    const HWND top = TopLevel(10, 10, 100, 80);
+    ASSERT_TRUE(WaitUntil([&] { return Viewable(top); }));
+    test::Spy spy(top);
+    const RECT moved{300, 200, 550, 380};
+    MoveResizeExternally(top, moved);
+    ASSERT_TRUE(WaitUntil([&] {
+        RECT r;
+        return GetWindowRect(top, &r) && r == moved;
+    }));
+    EXPECT_EQ(spy.Count(WM_WINDOWPOSCHANGED), 1u);
+    EXPECT_EQ(spy.Count(WM_SIZE), 1u);
+    EXPECT_EQ(spy.Count(WM_MOVE), 1u);
+    EXPECT_TRUE(WaitUntil([&] { return DifferingPixels(top) == 0; })) << "repainted at its size";
+
+    // The server reports the platform's own moves late, after later ones; an external move
+    // made behind them shows when they have all been handled.
+    spy.Clear();
+    MoveWindow(top, 40, 40, 120, 90, TRUE);
+    MoveWindow(top, 70, 60, 150, 100, TRUE);
+    EXPECT_TRUE(WaitUntil([&] { return Geometry(top) == RECT{70, 60, 220, 160}; }));
+    const RECT last{80, 70, 240, 180};
+    MoveResizeExternally(top, last);
+    ASSERT_TRUE(WaitUntil([&] {
+        RECT r;
+        return GetWindowRect(top, &r) && r == last;
+    }));
+    EXPECT_EQ(spy.Count(WM_WINDOWPOSCHANGED), 3u) << "no echo moved it back";
+}
+
+} // namespace
+} // namespace displaytest
