@@ -113,8 +113,8 @@ void X11Backend::CreateSurface(uint32_t id, Rect r, uint32_t ownerId, bool mayAc
     attrs.override_redirect = mayActivate ? False : True;
     attrs.event_mask = kSurfaceEvents;
     unsigned long mask = CWBackPixmap | CWBitGravity | CWOverrideRedirect | CWEventMask;
-    if (m_cursorShape != 0 || !m_cursors.empty()) {
-        attrs.cursor = CursorFor(m_cursorShape);
+    if (m_cursorShape) {
+        attrs.cursor = CursorFor(*m_cursorShape);
         mask |= CWCursor;
     }
     const Window window = XCreateWindow(d, m_x->Root(), r.left, r.top, Extent(r.left, r.right),
@@ -308,7 +308,12 @@ void X11Backend::FocusSurface(const Surface& s) {
 }
 
 void X11Backend::SetCursorShape(int cursorId) {
+    // The platform sets the shape as the pointer moves over its windows; defining it on every
+    // surface shows it on whichever one the pointer is in.
     m_cursorShape = cursorId;
+    if (m_surfaces.empty()) {
+        return; // cursors are made when a surface needs one
+    }
     const Cursor cursor = CursorFor(cursorId);
     for (const auto& [id, s] : m_surfaces) {
         XDefineCursor(m_x->Get(), s.window, cursor);

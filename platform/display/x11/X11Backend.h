@@ -5,6 +5,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 struct _XGC;
@@ -82,7 +83,7 @@ private:
     std::map<uint32_t, Surface> m_surfaces;
     std::map<unsigned long, uint32_t> m_ids;
     std::map<int, unsigned long> m_cursors;
-    int m_cursorShape = 0;
+    std::optional<int> m_cursorShape;
     unsigned long m_confineWindow = 0;
     bool m_grabbed = false;
     bool m_warpConfine = false;
