@@ -1,6 +1,7 @@
 #include "propertylist/control/ZAVeravuvuDudu.h"
 
 #include "propertylist/control/GridGeometry.h"
+#include "propertylist/control/NameCellLayout.h"
 #include "propertylist/control/paint/GridLines.h"
 #include "propertylist/control/sort/RowSorter.h"
 #include "propertylist/control/sort/SortArrow.h"
@@ -229,12 +230,12 @@ int32_t ZAVeravuvuDudu::MeasureWidestName() {
             const std::string name = row->Name();
             win::SIZE extent{};
             win::GetTextExtentPoint32A(hdc, name.c_str(), static_cast<int>(name.size()), &extent);
-            int64_t width = int64_t{extent.cx} + row->TextLeft() + 4;
+            // The indent from the row's level: rows below the view are not laid out.
+            int64_t width =
+                int64_t{extent.cx} + NameCellLayout::Of(*row, m_settings, m_RowHeight).textLeft + 4;
             if (row->NodeType() == NodeKind::Property &&
-                ole::CLng(row->EditorType()) == shared::KSColorEditor) {
-                const win::RECT cell = row->NameRect();
-                width += int64_t{cell.bottom} - cell.top;
-            }
+                ole::CLng(row->EditorType()) == shared::KSColorEditor)
+                width += m_RowHeight;
             widest = std::max(widest, width);
         });
         return true;

@@ -1,6 +1,7 @@
 #include "propertylist/control/ZAVeravuvuDudu.h"
 
 #include "propertylist/control/GridGeometry.h"
+#include "propertylist/control/NameCellLayout.h"
 
 #include "platform/base/Rounding.h"
 #include "platform/base/TextCase.h"
@@ -22,7 +23,6 @@ namespace {
 constexpr int kPixels = 3;
 constexpr int32_t kTabMarginPixels = 4;
 constexpr int32_t kHeaderTextPadding = 6;
-constexpr double kHimetricPerPixel = 2540.0 / 96.0;
 
 // Pixels and a surface's own units, as floating point (rounding would collapse a few pixels to 0
 // in inches or centimetres).
@@ -259,9 +259,6 @@ void ZAVeravuvuDudu::LayoutRows() {
     if (m_released || !m_ActiveNodes)
         return;
     const int32_t rowHeight = m_RowHeight;
-    int32_t box = ToInt(rowHeight / 2.0);
-    if (box % 2 != 0)
-        --box;
     const int64_t gridHeight = static_cast<int64_t>(GridScaleHeightPixels());
     int64_t top = HeaderPixelsInGrid();
     int64_t width = static_cast<int64_t>(GridScaleWidthPixels());
@@ -269,10 +266,6 @@ void ZAVeravuvuDudu::LayoutRows() {
         top -= static_cast<int64_t>(m_VScroll->GetValue()) * rowHeight;
         width -= ScrollBarWidth();
     }
-    const double indentation = m_settings.indentation;
-    const bool categorized = m_settings.Categorized();
-    const bool boxes = categorized && (m_settings.treeStyle == ksPlusMinusText ||
-                                       m_settings.treeStyle == ksTreeLinesPlusMinusText);
 
     ForEachVisibleRow([&](const ole::Ptr<CNode>& row) {
         const int64_t rowTop = top;
@@ -282,41 +275,13 @@ void ZAVeravuvuDudu::LayoutRows() {
         row->SetValueRect(GetCellRect(row, 2));
         if (rowTop > gridHeight)
             return true;
-
-        const double indent = indentation * (row->Level() - 1);
-        int64_t x = 2;
-        win::RECT plusMinus{};
-        if (boxes) {
-            const int64_t left = ToInt(indent + 2);
-            const int64_t boxTop = ToInt((rowHeight - box) / 2.0);
-            plusMinus = grid::MakeRect(left, boxTop, left + box + 1, boxTop + box + 1);
-            row->SetTreeLineX(ToInt((plusMinus.left + plusMinus.right) / 2.0));
-            x = plusMinus.right + 2;
-        } else if (categorized) {
-            x = ToInt(indent);
-            row->SetTreeLineX(ToInt(static_cast<double>(x) + box / 2 - indentation));
-        }
+        const NameCellLayout cell = NameCellLayout::Of(*row, m_settings, rowHeight);
         // A box left over from another tree style would still take clicks.
-        row->SetPlusMinusRect(plusMinus);
-
-        win::RECT pictureRect{};
-        ResumeNext([&] {
-            const auto picture = ole::PtrCast<ole::Picture>(row->Picture());
-            if (!picture || picture->Type() == 0)
-                return;
-            const int32_t pictureWidth = ToInt(picture->Width() / kHimetricPerPixel);
-            const int32_t pictureHeight = ToInt(picture->Height() / kHimetricPerPixel);
-            int64_t y0 = 0;
-            int64_t y1 = rowHeight;
-            if (rowHeight > pictureHeight) {
-                y0 = (rowHeight - pictureHeight) / 2;
-                y1 = y0 + pictureHeight;
-            }
-            pictureRect = grid::MakeRect(x, y0, x + pictureWidth, y1);
-            x = pictureRect.right + 2;
-        });
-        row->SetPictureRect(pictureRect);
-        row->SetTextLeft(grid::Clamp32(x));
+        row->SetPlusMinusRect(cell.plusMinus);
+        if (m_settings.Categorized())
+            row->SetTreeLineX(cell.treeLineX);
+        row->SetPictureRect(cell.picture);
+        row->SetTextLeft(cell.textLeft);
         return true;
     });
     PlaceOpenEditor();

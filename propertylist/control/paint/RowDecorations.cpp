@@ -1,5 +1,6 @@
 #include "propertylist/control/paint/RowDecorations.h"
 
+#include "propertylist/control/NameCellLayout.h"
 #include "propertylist/control/paint/CellContent.h"
 #include "propertylist/control/paint/GridLines.h"
 #include "propertylist/control/paint/RowColors.h"
@@ -50,11 +51,11 @@ void RowDecorations::DrawPlusMinus(win::HDC hdc, const CNode& row, bool selected
         signColor, selected ? "HighlightForeColor" : "ForeColor", win::PS_SOLID, 0);
     if (signPen) {
         const win::SelectedObject selectPen(hdc, signPen);
-        const int32_t midY = (box.top + box.bottom) / 2;
+        const int32_t midY = BoxMiddle(box.top, box.bottom);
         win::MoveToEx(hdc, box.left + 2, midY, nullptr);
         win::LineTo(hdc, box.right - 2, midY);
         if (!row.Expanded()) {
-            const int32_t midX = (box.left + box.right) / 2;
+            const int32_t midX = BoxMiddle(box.left, box.right);
             win::MoveToEx(hdc, midX, box.top + 2, nullptr);
             win::LineTo(hdc, midX, box.bottom - 2);
         }

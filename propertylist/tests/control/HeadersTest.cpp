@@ -166,6 +166,19 @@ TEST_F(HeadersTest, DoubleClickOnTheBarFitsTheWidestName) {
     fit();
     const int32_t strip = Client(Panel("m_picHeaderContainer")).cx;
     EXPECT_DOUBLE_EQ(NameColumn(), std::min(300 - 5, strip - 1 - 4));
+
+    // A deep row below the view is measured with its indent (three levels of 20 pixels).
+    properties->Clear();
+    for (int i = 0; i < 30; ++i)
+        properties->Add("P" + std::to_string(i), ole::Variant(i), "A");
+    properties->Add("DeepName", ole::Variant(1), "Z|B|C");
+    grid.LetActiveView(ksCatagorized);
+    grid.LetTreeStyle(ksText);
+    grid.LetIndentation(300);
+    ASSERT_FALSE(grid.ScrollBar()->GetValue());
+    SetNameColumn(150);
+    fit();
+    EXPECT_DOUBLE_EQ(NameColumn(), TextWidth("DeepName") + 3 * 20 + 4);
 }
 
 } // namespace

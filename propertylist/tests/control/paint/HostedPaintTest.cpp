@@ -3,12 +3,14 @@
 // temporary directory).
 
 #include "../GridFixture.h"
+#include "../GridTestAccess.h"
 
 #include "propertylist/control/paint/GridPainter.h"
 
 #include "platform/win/test/Snapshot.h"
 
 #include <filesystem>
+#include <vector>
 
 namespace attrgrid::test {
 namespace {
@@ -16,6 +18,54 @@ namespace {
 class HostedPaintTest : public GridFixture {};
 
 constexpr int32_t kSwatches[] = {0x0000FF, 0x00A000, 0xFF0000, 0x00C0FF, 0x800080};
+
+// Drawn through the control's own layout: the plus sign's stem and the tree line leaving its box
+// share one column at every row height.
+TEST_F(HostedPaintTest, PlusSignStemAndTreeLineShareAColumn) {
+    constexpr win::COLORREF kLine = win::RGB(255, 0, 0);
+    constexpr win::COLORREF kSign = win::RGB(0, 0, 255);
+    auto& grid = HostGrid();
+    Host().Show();
+    grid.LetGrid(ksGridNone);
+    grid.LetLineColor(static_cast<int32_t>(kLine));
+    grid.LetCategoryForeColor(static_cast<int32_t>(kSign));
+    grid.LetCategoryBackColor(static_cast<int32_t>(win::RGB(255, 255, 255)));
+    grid.GetProperties()->Add("P0", ole::Variant(0), "A");
+    grid.GetProperties()->Add("P1", ole::Variant(1), "B");
+    grid.LetActiveView(ksCatagorized);
+    grid.LetTreeStyle(ksTreeLinesPlusMinusText);
+    const auto category = grid.CategorizedNodes()->CategoryByName("A");
+    ASSERT_TRUE(category);
+    category->SetExpanded(false);
+    for (const int32_t height : {18, 20, 22}) {
+        GridTestAccess::SetRowHeight(grid, height);
+        grid.LayoutRows();
+        win::RedrawWindow(grid.GridWnd(), nullptr, {}, win::RDW_INVALIDATE | win::RDW_UPDATENOW);
+        win::test::pump();
+        const win::RECT row = category->RowRect();
+        win::RECT box = category->PlusMinusRect();
+        win::OffsetRect(&box, row.left, row.top);
+        // The columns holding `color` between two heights of the box's span.
+        const win::HDC hdc = win::GetDC(grid.GridWnd());
+        auto columns = [&](win::COLORREF color, int32_t top, int32_t bottom) {
+            std::vector<int32_t> found;
+            for (int32_t x = box.left; x < box.right; ++x) {
+                for (int32_t y = top; y < bottom; ++y) {
+                    if (win::GetPixel(hdc, x, y) == color) {
+                        found.push_back(x);
+                        break;
+                    }
+                }
+            }
+            return found;
+        };
+        const auto stem = columns(kSign, box.top + 2, box.top + 4);
+        const auto line = columns(kLine, box.bottom, row.bottom);
+        win::ReleaseDC(grid.GridWnd(), hdc);
+        ASSERT_EQ(stem.size(), 1u) << height;
+        EXPECT_EQ(line, stem) << height;
+    }
+}
 
 TEST_F(HostedPaintTest, FiftyPropertiesInFiveCategoriesAsPng) {
     auto& grid = HostGrid(HostMode::User, nullptr, {10, 10, 390, 290});

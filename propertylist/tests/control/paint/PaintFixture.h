@@ -1,8 +1,9 @@
 #pragma once
 
 // Paints row trees built by CRowTrees onto a small memory surface with GridPainter, with a
-// minimal owner standing in for the control and a row layout following the grid's rules.
+// minimal owner standing in for the control and the grid's own name-cell layout.
 
+#include "propertylist/control/NameCellLayout.h"
 #include "propertylist/control/paint/GridPainter.h"
 #include "propertylist/model/property/CProperties.h"
 #include "propertylist/model/property/CPropertyOwner.h"
@@ -127,40 +128,18 @@ protected:
         return rows;
     }
 
-    // Row geometry as the grid lays it out: boxes 11 x 11 for 20-pixel rows, text after the box
-    // or the indentation, a row picture before the text.
+    // Rows one under another across the surface, their name cells laid out the grid's own way.
     void Layout(int scrolledRows = 0) {
-        const GridSettings& s = Settings();
-        const int box = kRowHeight / 2;
         int y = -scrolledRows * kRowHeight;
         for (const auto& row : Rows()) {
-            const int level = row->Level();
             row->SetRowRect({0, y, kWidth, y + kRowHeight});
             row->SetNameRect({0, y, kSplit, y + kRowHeight});
             row->SetValueRect({kSplit, y, kWidth - 1, y + kRowHeight});
-            int x = 2;
-            row->SetPlusMinusRect({});
-            if (s.Categorized()) {
-                if (s.treeStyle == 1 || s.treeStyle == 3) {
-                    const int left = kIndent * (level - 1) + 2;
-                    const int top = (kRowHeight - box) / 2;
-                    const win::RECT rect{left, top, left + box + 1, top + box + 1};
-                    row->SetPlusMinusRect(rect);
-                    row->SetTreeLineX((rect.left + rect.right) / 2);
-                    x = rect.right + 2;
-                } else {
-                    x = kIndent * (level - 1);
-                    row->SetTreeLineX(x + box / 2 - kIndent);
-                }
-            }
-            if (auto picture = ole::PtrCast<ole::Picture>(row->Picture())) {
-                const int w = ole::Picture::HimetricToPixels(picture->Width());
-                const int h = ole::Picture::HimetricToPixels(picture->Height());
-                const int top = (kRowHeight - h) / 2;
-                row->SetPictureRect({x, top, x + w, top + h});
-                x += w + 2;
-            }
-            row->SetTextLeft(x);
+            const auto cell = NameCellLayout::Of(*row, Settings(), kRowHeight);
+            row->SetPlusMinusRect(cell.plusMinus);
+            row->SetTreeLineX(cell.treeLineX);
+            row->SetPictureRect(cell.picture);
+            row->SetTextLeft(cell.textLeft);
             y += kRowHeight;
         }
     }
