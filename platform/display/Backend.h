@@ -74,6 +74,8 @@ public:
     virtual void Exposed(uint32_t /*id*/, Rect /*damage*/) {}
     virtual void MovedOrResized(uint32_t /*id*/, Rect /*screenRect*/) {}
     virtual void Minimized(uint32_t /*id*/, bool /*minimized*/) {}
+    // A window manager put the surface in or out of the band above all others.
+    virtual void TopmostChanged(uint32_t /*id*/, bool /*topmost*/) {}
 };
 
 // The sink backends deliver to; null until the window layer installs one.

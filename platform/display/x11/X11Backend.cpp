@@ -12,6 +12,7 @@
 #include <poll.h>
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <vector>
 
@@ -26,6 +27,8 @@ constexpr unsigned kGrabEvents = ButtonPressMask | ButtonReleaseMask | PointerMo
 constexpr int kWheelDelta = 120;
 constexpr long kNetWmStateAdd = 1;
 constexpr long kNetWmStateRemove = 0;
+// Tells a window manager that a request comes from an application, not a pager.
+constexpr long kFromApplication = 1;
 
 struct XFreeDeleter {
     void operator()(unsigned char* data) const { XFree(data); }
@@ -259,26 +262,31 @@ void X11Backend::SetTopmost(uint32_t id, bool topmost) {
     s->topmost = topmost;
     Display* d = m_x->Get();
     const X11Connection::Atoms& atoms = m_x->Atom();
-    // The property is what a window manager reads at map time; once mapped it takes requests.
-    if (topmost) {
+    // A window manager reads the property when the window is mapped and owns it afterwards; a
+    // mapped window asks it instead.
+    if (s->mapped && HasWindowManager()) {
+        AskWindowManager(s->window, atoms.netWmState,
+                         {topmost ? kNetWmStateAdd : kNetWmStateRemove,
+                          static_cast<long>(atoms.netWmStateAbove), 0, kFromApplication});
+    } else if (topmost) {
         Atom above = atoms.netWmStateAbove;
         XChangeProperty(d, s->window, atoms.netWmState, XA_ATOM, 32, PropModeReplace,
                         reinterpret_cast<const unsigned char*>(&above), 1);
     } else {
         XDeleteProperty(d, s->window, atoms.netWmState);
     }
-    if (s->mapped && HasWindowManager()) {
-        XEvent request{};
-        request.xclient.type = ClientMessage;
-        request.xclient.window = s->window;
-        request.xclient.message_type = atoms.netWmState;
-        request.xclient.format = 32;
-        request.xclient.data.l[0] = topmost ? kNetWmStateAdd : kNetWmStateRemove;
-        request.xclient.data.l[1] = static_cast<long>(atoms.netWmStateAbove);
-        request.xclient.data.l[3] = 1; // from an application
-        XSendEvent(d, m_x->Root(), False, SubstructureRedirectMask | SubstructureNotifyMask,
-                   &request);
-    }
+}
+
+void X11Backend::AskWindowManager(unsigned long window, unsigned long messageType,
+                                  std::array<long, 4> data) {
+    XEvent request{};
+    request.xclient.type = ClientMessage;
+    request.xclient.window = window;
+    request.xclient.message_type = messageType;
+    request.xclient.format = 32;
+    std::copy(data.begin(), data.end(), request.xclient.data.l);
+    XSendEvent(m_x->Get(), m_x->Root(), False, SubstructureRedirectMask | SubstructureNotifyMask,
+               &request);
 }
 
 void X11Backend::Activate(uint32_t id) {
@@ -297,14 +305,7 @@ void X11Backend::FocusSurface(const Surface& s) {
         XSetInputFocus(d, s.window, RevertToParent, CurrentTime);
         return;
     }
-    XEvent request{};
-    request.xclient.type = ClientMessage;
-    request.xclient.window = s.window;
-    request.xclient.message_type = m_x->Atom().netActiveWindow;
-    request.xclient.format = 32;
-    request.xclient.data.l[0] = 1; // from an application
-    request.xclient.data.l[1] = CurrentTime;
-    XSendEvent(d, m_x->Root(), False, SubstructureRedirectMask | SubstructureNotifyMask, &request);
+    AskWindowManager(s.window, m_x->Atom().netActiveWindow, {kFromApplication, CurrentTime, 0, 0});
 }
 
 void X11Backend::SetCursorShape(int cursorId) {
@@ -497,6 +498,8 @@ void X11Backend::HandleEvent(XEvent& event) {
         if (id && event.xproperty.atom == m_x->Atom().wmState &&
             event.xproperty.state == PropertyNewValue) {
             OnWmState(id);
+        } else if (id && event.xproperty.atom == m_x->Atom().netWmState) {
+            OnNetWmState(id);
         }
         break;
     case ClientMessage:
@@ -619,6 +622,36 @@ void X11Backend::OnWmState(uint32_t id) {
     const bool minimized = state == IconicState;
     if (minimized != s->minimized) {
         CurrentEventSink()->Minimized(id, minimized);
+    }
+}
+
+// Reads the property as it is now, so our own writes and any burst of changes settle on the
+// current state.
+void X11Backend::OnNetWmState(uint32_t id) {
+    Surface* s = Find(id);
+    if (!s) {
+        return;
+    }
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long after = 0;
+    unsigned char* raw = nullptr;
+    if (XGetWindowProperty(m_x->Get(), s->window, m_x->Atom().netWmState, 0, 64, False, XA_ATOM,
+                           &type, &format, &count, &after, &raw) != Success) {
+        return;
+    }
+    const XData data(raw);
+    bool above = false;
+    if (type == XA_ATOM && format == 32) {
+        const auto* atoms = reinterpret_cast<const long*>(data.get());
+        above = std::any_of(atoms, atoms + count, [&](long atom) {
+            return static_cast<Atom>(atom) == m_x->Atom().netWmStateAbove;
+        });
+    }
+    if (above != s->topmost) {
+        s->topmost = above;
+        CurrentEventSink()->TopmostChanged(id, above);
     }
 }
 

@@ -3,6 +3,7 @@
 #include "platform/display/Backend.h"
 #include "platform/display/x11/X11Connection.h"
 
+#include <array>
 #include <map>
 #include <memory>
 #include <optional>
@@ -70,6 +71,9 @@ private:
     bool HasWindowManager();
     void ApplyMapping(uint32_t id, Surface& surface);
     void FocusSurface(const Surface& surface);
+    // A client message to the root window, as the window manager specification asks.
+    void AskWindowManager(unsigned long window, unsigned long messageType,
+                          std::array<long, 4> data);
     void ReleaseGrab();
     void ReleaseCursorsWhenIdle();
     void HandleEvent(_XEvent& event);
@@ -77,6 +81,7 @@ private:
     void OnKey(_XEvent& event, bool down);
     void OnConfigure(uint32_t id, const _XEvent& event);
     void OnWmState(uint32_t id);
+    void OnNetWmState(uint32_t id);
     void OnFocusChange();
 
     std::unique_ptr<X11Connection> m_x;

@@ -244,6 +244,19 @@ void X11Test::SetWmState(HWND hwnd, bool iconic) {
     XFlush(m_x);
 }
 
+void X11Test::SetStateAbove(HWND hwnd, bool above) {
+    m_backend->Sync();
+    const Atom netWmState = XInternAtom(m_x, "_NET_WM_STATE", False);
+    const Atom state = XInternAtom(m_x, "_NET_WM_STATE_ABOVE", False);
+    if (above) {
+        XChangeProperty(m_x, XWindow(hwnd), netWmState, XA_ATOM, 32, PropModeReplace,
+                        reinterpret_cast<const unsigned char*>(&state), 1);
+    } else {
+        XDeleteProperty(m_x, XWindow(hwnd), netWmState);
+    }
+    XFlush(m_x);
+}
+
 void X11Test::RequestClose(HWND hwnd) {
     m_backend->Sync();
     XEvent event{};

@@ -67,6 +67,7 @@ protected:
     // what the platform asked so far: they act on what is on the screen.
     void FocusExternally(win::HWND hwnd); // null: the root window
     void SetWmState(win::HWND hwnd, bool iconic);
+    void SetStateAbove(win::HWND hwnd, bool above);
     void RequestClose(win::HWND hwnd);
     void MoveResizeExternally(win::HWND hwnd, const win::RECT& rect);
 

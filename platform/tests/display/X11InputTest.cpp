@@ -5,6 +5,7 @@
 #include <X11/keysym.h>
 
 #include <algorithm>
+#include <chrono>
 #include <string>
 #include <utility>
 
@@ -128,6 +129,16 @@ TEST_F(X11InputTest, GetMessageSleepsUntilInputOrATimerAndThenReturnsIt) {
         DispatchMessageA(&msg);
     } while (msg.message != WM_MOUSEMOVE);
     EXPECT_EQ(msg.hwnd, m_top);
+
+    // A loop that only peeks sees the display's input as well.
+    MoveTo(125, 135);
+    const auto deadline = std::chrono::steady_clock::now() + 10s;
+    bool seen = false;
+    while (!seen && std::chrono::steady_clock::now() < deadline) {
+        seen = PeekMessageA(&msg, nullptr, WM_MOUSEMOVE, WM_MOUSEMOVE, PM_REMOVE) &&
+               msg.lParam == MAKELPARAM(25, 35);
+    }
+    EXPECT_TRUE(seen);
 
     const DWORD start = GetTickCount();
     SetTimer(m_top, 7, 100, nullptr);

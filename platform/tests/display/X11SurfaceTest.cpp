@@ -6,6 +6,8 @@
 #include "platform/forms/controls/scrollbar/VScrollBar.h"
 #include "platform/forms/controls/textbox/TextBox.h"
 #include "platform/forms/form/Form.h"
+#include "platform/win/WinConstants.h"
+#include "platform/win/test/Probes.h"
 
 namespace displaytest {
 namespace {
@@ -34,6 +36,23 @@ TEST_F(X11SurfaceTest, AFormWithControlsShowsItsFramebufferAndLeavesNothingWhenU
     form = nullptr;
     m_backend->Sync();
     EXPECT_EQ(PlatformResources(), atStart);
+}
+
+TEST_F(X11SurfaceTest, PixelsACoveringWindowTookComeBackFromTheFramebuffer) {
+    WNDCLASSEXA wc;
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hbrBackground = HBRUSH::FromValue(COLOR_HIGHLIGHT + 1);
+    wc.lpszClassName = "X11Cover";
+    RegisterClassExA(&wc);
+    const HWND below = TopLevel(10, 10, 200, 150);
+    const HWND cover = CreateWindowExA(0, "X11Cover", "", WS_POPUP | WS_VISIBLE, 60, 60, 80, 60,
+                                       nullptr, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return Viewable(cover) && DifferingPixels(cover) == 0; }));
+    ASSERT_NE(test::WindowPixel(cover, 5, 5), test::WindowPixel(below, 5, 5));
+
+    ShowWindow(cover, SW_HIDE);
+    EXPECT_TRUE(WaitUntil([&] { return !Viewable(cover) && DifferingPixels(below) == 0; }));
 }
 
 } // namespace

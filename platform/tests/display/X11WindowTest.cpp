@@ -55,6 +55,15 @@ TEST_F(X11WindowTest, StackingKeepsOwnedWindowsAboveOwnersAndTheTopmostBandOnTop
     const auto order = Stacking();
     EXPECT_LT(std::find(order.begin(), order.end(), owned) - order.begin(),
               std::find(order.begin(), order.end(), owner) - order.begin());
+
+    // A window manager's "always on top" reaches the window's style and the stacking.
+    SetStateAbove(owner, true);
+    ASSERT_TRUE(
+        WaitUntil([&] { return (GetWindowLongA(owner, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }));
+    EXPECT_TRUE(WaitUntil([&] { return Stacking() == detail::TopLevelWindowsInZOrder(); }));
+    SetStateAbove(owner, false);
+    EXPECT_TRUE(
+        WaitUntil([&] { return (GetWindowLongA(owner, GWL_EXSTYLE) & WS_EX_TOPMOST) == 0; }));
 }
 
 TEST_F(X11WindowTest, MinimiseAndRestoreFromEitherSide) {

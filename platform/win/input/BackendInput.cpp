@@ -98,4 +98,8 @@ void BackendInput::Minimized(uint32_t id, bool minimized) {
     OnSurfaceMinimized(id, minimized);
 }
 
+void BackendInput::TopmostChanged(uint32_t id, bool topmost) {
+    OnSurfaceTopmost(id, topmost);
+}
+
 } // namespace win::detail

@@ -23,6 +23,7 @@ public:
     void Exposed(uint32_t id, display::Rect damage) override;
     void MovedOrResized(uint32_t id, display::Rect screenRect) override;
     void Minimized(uint32_t id, bool minimized) override;
+    void TopmostChanged(uint32_t id, bool topmost) override;
 };
 
 } // namespace win::detail

@@ -30,6 +30,14 @@ int MsUntilNextTimer() {
     return *next <= now ? 0 : static_cast<int>(std::min<uint64_t>(*next - now, 0x7FFFFFFF));
 }
 
+// On a real display, input and window events waiting on the connection join the queues before
+// each retrieval, so a busy loop still sees them.
+void TakeDisplayEvents() {
+    if (base::Clock::IsRealTime()) {
+        display::CurrentBackend().WaitForEvents(0);
+    }
+}
+
 bool IsKeyMessage(UINT msg) {
     return msg == WM_KEYDOWN || msg == WM_KEYUP || msg == WM_SYSKEYDOWN || msg == WM_SYSKEYUP;
 }
@@ -42,6 +50,7 @@ BOOL GetMessageA(MSG* msg, HWND hwnd, UINT msgFilterMin, UINT msgFilterMax) {
     }
     const detail::MessageFilter filter{hwnd, msgFilterMin, msgFilterMax};
     for (;;) {
+        TakeDisplayEvents();
         if (detail::RetrieveMessage(*msg, filter, true)) {
             return msg->message == WM_QUIT ? FALSE : TRUE;
         }
@@ -63,6 +72,7 @@ BOOL PeekMessageA(MSG* msg, HWND hwnd, UINT msgFilterMin, UINT msgFilterMax, UIN
     if (msg == nullptr) {
         return FALSE;
     }
+    TakeDisplayEvents();
     const detail::MessageFilter filter{hwnd, msgFilterMin, msgFilterMax};
     return detail::RetrieveMessage(*msg, filter, (removeMsg & PM_REMOVE) != 0) ? TRUE : FALSE;
 }

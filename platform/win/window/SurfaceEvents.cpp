@@ -63,4 +63,13 @@ void OnSurfaceMinimized(uint32_t id, bool minimized) {
     ShowWindow(record->hwnd, minimized ? SW_SHOWMINNOACTIVE : SW_RESTORE);
 }
 
+void OnSurfaceTopmost(uint32_t id, bool topmost) {
+    const WindowRecord* record = TopLevel(id);
+    if (!record || topmost == ((record->exStyle & WS_EX_TOPMOST) != 0)) {
+        return;
+    }
+    SetWindowPos(record->hwnd, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 } // namespace win::detail

@@ -19,5 +19,7 @@ void OnSurfaceExposed(uint32_t id, const RECT& damage);
 void OnSurfaceMoved(uint32_t id, const RECT& windowRect);
 // Iconified or restored from outside.
 void OnSurfaceMinimized(uint32_t id, bool minimized);
+// Put in or out of the topmost band from outside (WS_EX_TOPMOST follows).
+void OnSurfaceTopmost(uint32_t id, bool topmost);
 
 } // namespace win::detail
