@@ -1,6 +1,9 @@
-// Property list costs on a hosted control: 10,000 properties added under LockRefresh and laid out
-// once when it is released, and a full repaint of the grid with 10,000 rows against 100 rows
-// (only the rows on screen are drawn, so both should cost about the same).
+// Property list costs on a hosted 400 x 600 pixel control whose properties sit in 100 categories:
+// filling under LockRefresh, and the per-step actions a user repeats (a wheel notch, a full
+// repaint at the top and at the end, Down, a click on a row, selecting the last property with the
+// view at the top) at 100, 10,000 and 100,000 rows. The cost of a step should follow the rows on
+// screen, not the rows that exist: after the run, each action's cost at 100,000 rows is printed
+// against its cost at 100 rows, with the heap bytes each property takes.
 
 #include "propertylist/control/ZAVeravuvuDudu.h"
 
@@ -10,6 +13,10 @@
 
 #include <benchmark/benchmark.h>
 
+#include <malloc.h>
+
+#include <cstdio>
+#include <map>
 #include <memory>
 #include <string>
 
@@ -17,15 +24,21 @@ namespace {
 
 using namespace attrgrid;
 
+constexpr int kCategories = 100;
+constexpr int kDown = 40;
+constexpr int kUp = 38;
+
 class HostedGrid {
 public:
     HostedGrid() {
         win::test::resetPlatform();
         ZAVeravuvuDudu::Register();
-        m_host = std::make_unique<forms::test::TestHost>();
-        m_extender = m_host->Host(ZAVeravuvuDudu::kProgId, "Grid1", {10, 10, 310, 250});
+        m_host = std::make_unique<forms::test::TestHost>(forms::test::HostMode::User,
+                                                         win::RECT{0, 0, 440, 660});
+        m_extender = m_host->Host(ZAVeravuvuDudu::kProgId, "Grid1", {10, 10, 410, 610});
         m_grid = ole::PtrCast<ZAVeravuvuDudu>(m_extender->Inner());
         m_host->Show();
+        win::test::pump();
     }
     ~HostedGrid() {
         m_grid = nullptr;
@@ -37,16 +50,52 @@ public:
     HostedGrid& operator=(const HostedGrid&) = delete;
 
     ZAVeravuvuDudu& Grid() { return *m_grid; }
+    win::HWND GridWnd() const { return m_grid->GridWnd(); }
 
-    // `count` properties in 50 categories, added while refresh is locked.
+    // `count` string properties in 100 categories, added while refresh is locked.
     void Fill(int count) {
         m_grid->LetLockRefresh(true);
         const auto properties = m_grid->GetProperties();
         for (int i = 0; i < count; ++i) {
-            properties->Add("Item" + std::to_string(i), ole::Variant(int32_t{i}),
-                            "Group" + std::to_string(i % 50));
+            properties->Add("Item" + std::to_string(i), ole::Variant("Value " + std::to_string(i)),
+                            "Group" + std::to_string(i % kCategories));
         }
         m_grid->LetLockRefresh(false);
+        win::test::pump();
+    }
+
+    void ScrollTo(int32_t value) {
+        if (auto* bar = m_grid->ScrollBar(); bar && m_grid->ScrollBarShown())
+            bar->SetValue(static_cast<int16_t>(std::min<int32_t>(value, bar->GetMax())));
+        win::test::pump();
+    }
+    int32_t ScrollMax() const {
+        auto* bar = m_grid->ScrollBar();
+        return bar && m_grid->ScrollBarShown() ? bar->GetMax() : 0;
+    }
+    void Repaint() {
+        win::InvalidateRect(GridWnd(), nullptr, win::FALSE);
+        win::UpdateWindow(GridWnd());
+    }
+    void Wheel(int delta) {
+        if (win::GetFocus() != GridWnd())
+            win::SetFocus(GridWnd());
+        win::POINT pt{40, 60};
+        win::ClientToScreen(GridWnd(), &pt);
+        win::test::wheel(pt, delta);
+        win::test::pump();
+    }
+    void Press(int vk) {
+        if (win::GetFocus() != GridWnd())
+            win::SetFocus(GridWnd());
+        win::test::keyPress(vk);
+        win::test::pump();
+    }
+    // A click on the name of the `index`th row under the headers.
+    void ClickRow(int index) {
+        const int32_t y = m_grid->HeaderHeightPixels() + index * m_grid->RowHeight() + 3;
+        win::test::click(GridWnd(), {30, y});
+        win::test::pump();
     }
 
 private:
@@ -55,35 +104,151 @@ private:
     ole::Ptr<ZAVeravuvuDudu> m_grid;
 };
 
-void BM_AddUnderLockRefreshThenRelease(benchmark::State& state) {
+size_t HeapInUse() {
+    const struct mallinfo2 info = mallinfo2();
+    return info.uordblks + info.hblkhd;
+}
+
+void BM_Fill(benchmark::State& state) {
+    const int count = static_cast<int>(state.range(0));
     HostedGrid hosted;
-    if (!hosted.Grid().GetProperties()) {
-        state.SkipWithError("the control has no property collection");
-        return;
-    }
     for (auto _ : state) {
-        hosted.Fill(10000);
+        hosted.Fill(count);
         state.PauseTiming();
         hosted.Grid().GetProperties()->Clear();
+        win::test::pump();
+        state.ResumeTiming();
+    }
+    const size_t before = HeapInUse();
+    hosted.Fill(count);
+    const size_t after = HeapInUse();
+    state.counters["bytes/property"] =
+        static_cast<double>(after > before ? after - before : 0) / static_cast<double>(count);
+}
+BENCHMARK(BM_Fill)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// A grid of `rows` properties, prepared once per benchmark.
+HostedGrid& Filled(benchmark::State& state, std::unique_ptr<HostedGrid>& hosted) {
+    hosted = std::make_unique<HostedGrid>();
+    hosted->Fill(static_cast<int>(state.range(0)));
+    return *hosted;
+}
+
+void BM_ScrollStep(benchmark::State& state) {
+    std::unique_ptr<HostedGrid> keep;
+    HostedGrid& hosted = Filled(state, keep);
+    hosted.ScrollTo(hosted.ScrollMax() / 2);
+    int delta = -120;
+    for (auto _ : state) {
+        hosted.Wheel(delta);
+        delta = -delta;
+    }
+}
+
+void BM_RepaintAtTop(benchmark::State& state) {
+    std::unique_ptr<HostedGrid> keep;
+    HostedGrid& hosted = Filled(state, keep);
+    hosted.ScrollTo(0);
+    for (auto _ : state)
+        hosted.Repaint();
+}
+
+void BM_RepaintAtEnd(benchmark::State& state) {
+    std::unique_ptr<HostedGrid> keep;
+    HostedGrid& hosted = Filled(state, keep);
+    hosted.ScrollTo(hosted.ScrollMax());
+    for (auto _ : state)
+        hosted.Repaint();
+}
+
+void BM_DownKey(benchmark::State& state) {
+    std::unique_ptr<HostedGrid> keep;
+    HostedGrid& hosted = Filled(state, keep);
+    hosted.ScrollTo(hosted.ScrollMax() / 2);
+    hosted.ClickRow(5);
+    for (auto _ : state) {
+        hosted.Press(kDown);
+        state.PauseTiming();
+        hosted.Press(kUp);
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_AddUnderLockRefreshThenRelease)->Unit(benchmark::kMillisecond);
 
-void BM_FullRepaint(benchmark::State& state) {
-    HostedGrid hosted;
-    if (!hosted.Grid().GetProperties()) {
-        state.SkipWithError("the control has no property collection");
-        return;
-    }
-    hosted.Fill(static_cast<int>(state.range(0)));
-    const win::HWND grid = hosted.Grid().GridWnd();
+void BM_ClickRow(benchmark::State& state) {
+    std::unique_ptr<HostedGrid> keep;
+    HostedGrid& hosted = Filled(state, keep);
+    hosted.ScrollTo(hosted.ScrollMax() / 2);
+    int row = 3;
     for (auto _ : state) {
-        win::InvalidateRect(grid, nullptr, win::FALSE);
-        win::UpdateWindow(grid);
+        hosted.ClickRow(row);
+        row = row == 3 ? 6 : 3;
     }
-    state.counters["rows"] = static_cast<double>(state.range(0));
 }
-BENCHMARK(BM_FullRepaint)->Arg(100)->Arg(10000)->Unit(benchmark::kMicrosecond);
+
+void BM_SelectLastFromTop(benchmark::State& state) {
+    std::unique_ptr<HostedGrid> keep;
+    HostedGrid& hosted = Filled(state, keep);
+    const auto properties = hosted.Grid().GetProperties();
+    const auto first = properties->Item(ole::Variant(int32_t{1}));
+    const auto last = properties->Item(ole::Variant(properties->Count()));
+    for (auto _ : state) {
+        state.PauseTiming();
+        hosted.Grid().SetSelectedProperty(first);
+        hosted.ScrollTo(0);
+        state.ResumeTiming();
+        hosted.Grid().SetSelectedProperty(last);
+        win::test::pump();
+    }
+}
+
+void PerStep(benchmark::internal::Benchmark* b) {
+    b->Arg(100)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond);
+}
+BENCHMARK(BM_ScrollStep)->Apply(PerStep);
+BENCHMARK(BM_RepaintAtTop)->Apply(PerStep);
+BENCHMARK(BM_RepaintAtEnd)->Apply(PerStep);
+BENCHMARK(BM_DownKey)->Apply(PerStep);
+BENCHMARK(BM_ClickRow)->Apply(PerStep);
+BENCHMARK(BM_SelectLastFromTop)->Apply(PerStep);
+
+// The console table, then each action's cost at 100,000 rows against its cost at 100 rows.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const auto& run : runs) {
+            if (run.run_type != Run::RT_Iteration || run.iterations == 0)
+                continue;
+            const std::string name = run.benchmark_name();
+            const size_t slash = name.rfind('/');
+            if (slash == std::string::npos)
+                continue;
+            m_times[name.substr(0, slash)][name.substr(slash + 1)] = run.GetAdjustedRealTime();
+        }
+    }
+    void Finalize() override {
+        ConsoleReporter::Finalize();
+        std::printf("\n%-24s %14s %14s %8s\n", "action", "100 rows", "100,000 rows", "ratio");
+        for (const auto& [action, byRows] : m_times) {
+            const auto small = byRows.find("100");
+            const auto large = byRows.find("100000");
+            if (small == byRows.end() || large == byRows.end() || small->second <= 0)
+                continue;
+            std::printf("%-24s %14.1f %14.1f %8.2f\n", action.c_str(), small->second, large->second,
+                        large->second / small->second);
+        }
+    }
+
+private:
+    std::map<std::string, std::map<std::string, double>> m_times;
+};
 
 } // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
+}

@@ -269,7 +269,7 @@ public:
     // ---- Row trees ----
     void ExpandAncestors(const ole::Ptr<CNode>& node);
     void InvalidateNodeRow(const ole::Ptr<CNode>& node);
-    // The rows from "P0_I1" on, following NextVisibleNode; f returns false to stop.
+    // The rows a user can reach, top to bottom; f returns false to stop.
     template <class F>
     void ForEachVisibleRow(F&& f) const;
 
@@ -406,7 +406,8 @@ private:
     ole::Ptr<CNode> HitTestNode(int32_t x, int32_t y) const;
     // The grid point under the cursor.
     win::POINT GridCursorPos() const;
-    // Scrolls row by row until the row is in view; true when no scrolling was needed.
+    // Scrolls until the row is in view, to where stepping row by row would stop; true when no
+    // scrolling was needed.
     bool EnsureNodeVisible(const ole::Ptr<CNode>& node);
     void RequestHelp(int16_t& KeyCode);
     void ShowPropertyHelp(const std::string& sHelpFile, int32_t nHelpContext);
@@ -416,6 +417,9 @@ private:
     // Text start of a cell: past the tree indent for names, past the swatch for colour values.
     int32_t CellTextOffset(const ole::Ptr<CNode>& node, int32_t column) const;
     int32_t m_TopRow = 0;
+    // The rows the last layout placed where the grid can show them, top to bottom: what painting
+    // and hit testing look at.
+    std::vector<ole::Ptr<CNode>> m_LaidOut;
     int32_t m_HoverRow = 0;
     int32_t m_HoverColumn = 0;
     // Wheel movement short of a whole notch, kept for the next message.
@@ -555,8 +559,9 @@ template <class F>
 void ZAVeravuvuDudu::ForEachVisibleRow(F&& f) const {
     if (!m_ActiveNodes)
         return;
-    for (auto row = m_ActiveNodes->ItemByPosition("P0_I1"); row; row = row->NextVisibleNode()) {
-        if (!f(row))
+    const ole::Ptr<CNodes> tree = m_ActiveNodes;
+    for (int32_t i = 0; i < tree->VisibleCount(); ++i) {
+        if (!f(tree->VisibleRow(i)))
             return;
     }
 }

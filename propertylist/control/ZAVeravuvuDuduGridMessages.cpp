@@ -153,6 +153,7 @@ void ZAVeravuvuDudu::PaintGridArea(win::HDC hdc, const win::RECT& update) {
         .drawFont = *drawFont,
         .resources = *resources,
         .activeNodes = m_ActiveNodes,
+        .laidOutRows = m_LaidOut,
         .selectedNode = m_SelectedNode,
         .clientRect = {},
         .headerPixels = HeaderPixelsInGrid(),

@@ -115,13 +115,14 @@ win::POINT ZAVeravuvuDudu::GridCursorPos() const {
 }
 
 ole::Ptr<CNode> ZAVeravuvuDudu::HitTestNode(int32_t x, int32_t y) const {
-    ole::Ptr<CNode> hit;
-    ForEachVisibleRow([&](const ole::Ptr<CNode>& row) {
-        if (shared::PointInRect(static_cast<float>(x), static_cast<float>(y), row->RowRect()))
-            hit = row;
-        return !hit;
-    });
-    return hit;
+    if (!m_ActiveNodes)
+        return nullptr;
+    for (const auto& row : m_LaidOut) {
+        if (m_ActiveNodes->Holds(row.Get()) &&
+            shared::PointInRect(static_cast<float>(x), static_cast<float>(y), row->RowRect()))
+            return row;
+    }
+    return nullptr;
 }
 
 void ZAVeravuvuDudu::HandleGridClick() {
@@ -157,7 +158,7 @@ void ZAVeravuvuDudu::HandleGridKey(int16_t& KeyCode, int16_t) {
     const ole::Ptr<ZAVeravuvuDudu> self(this);
     const ole::Ptr<CNode> selected = m_SelectedNode;
     if (!selected) {
-        if (const auto first = m_ActiveNodes->ItemByPosition("P0_I1"))
+        if (const auto first = m_ActiveNodes->FirstRow())
             SelectNode(first);
         return;
     }
@@ -273,9 +274,12 @@ void ZAVeravuvuDudu::OnScrollWheel(int32_t delta) {
         m_VScroll->SetValue(static_cast<int16_t>(target));
 }
 
-// One row per step, as the scroll bar moves; stops where another step could not help: a hidden
-// bar (its value places nothing), the end of the range, or a row taller than the view, whose top
-// is kept in sight.
+// Moves as stepping one row at a time would, and stops where another step could not help: a
+// hidden bar (its value places nothing), the end of the range, or a row taller than the view,
+// whose top is kept in sight. A row the last layout placed goes by that place; any other by its
+// place in the sequence of rows, which is where a layout would put it. The first step is taken
+// on the bar; once the rows follow it, the further steps are worked out and the bar is set once
+// more, to where they end.
 bool ZAVeravuvuDudu::EnsureNodeVisible(const ole::Ptr<CNode>& node) {
     if (m_released || !node || !win::IsWindow(m_GridWnd))
         return true;
@@ -284,11 +288,21 @@ bool ZAVeravuvuDudu::EnsureNodeVisible(const ole::Ptr<CNode>& node) {
     const int32_t topLimit = HeaderPixelsInGrid();
     bool scrolled = false;
     try {
+        int32_t index = m_ActiveNodes ? m_ActiveNodes->VisibleIndex(row.Get()) : -1;
+        if (std::find(m_LaidOut.begin(), m_LaidOut.end(), row) != m_LaidOut.end())
+            index = -1;
+        int32_t value = 0;
+        bool pending = false;
         while (!m_released && ScrollBarShown()) {
             win::RECT client{};
             win::GetClientRect(m_GridWnd, &client);
-            const win::RECT rect = row->RowRect();
-            const int32_t value = m_VScroll->GetValue();
+            if (!pending)
+                value = m_VScroll->GetValue();
+            win::RECT rect = row->RowRect();
+            if (index >= 0) {
+                const int64_t top = topLimit + (static_cast<int64_t>(index) - value) * m_RowHeight;
+                rect = grid::MakeRect(rect.left, top, rect.right, top + m_RowHeight);
+            }
             int32_t next = value;
             if (rect.top < topLimit)
                 next = value - 1;
@@ -296,12 +310,21 @@ bool ZAVeravuvuDudu::EnsureNodeVisible(const ole::Ptr<CNode>& node) {
                 next = value + 1;
             if (next == value || next < m_VScroll->GetMin() || next > m_VScroll->GetMax())
                 break;
+            if (scrolled && index >= 0) {
+                value = next;
+                pending = true;
+                continue;
+            }
             m_VScroll->SetValue(static_cast<int16_t>(next));
             scrolled = true;
-            // Without its Change handler the rows would not follow and the loop would run on.
+            // Without its Change handler the rows would not follow and stepping would run on.
             if (m_TopRow != next)
                 break;
+            if (m_ActiveNodes)
+                index = m_ActiveNodes->VisibleIndex(row.Get());
         }
+        if (pending && !m_released && ScrollBarShown())
+            m_VScroll->SetValue(static_cast<int16_t>(value));
     } catch (const std::exception&) {
     }
     return !scrolled;

@@ -223,11 +223,7 @@ void ZAVeravuvuDudu::UpdateScrollBar() {
     if (m_released || !m_VScroll || !m_VScroll->IsAlive())
         return;
     const int64_t height = static_cast<int64_t>(GridScaleHeightPixels()) - HeaderPixelsInGrid();
-    int64_t visibleRows = 0;
-    ForEachVisibleRow([&](const ole::Ptr<CNode>&) {
-        ++visibleRows;
-        return true;
-    });
+    const int64_t visibleRows = m_ActiveNodes ? m_ActiveNodes->VisibleCount() : 0;
     if (visibleRows == 0) {
         // An empty grid must not keep a working scroll bar; its value stays for the next show.
         m_VScroll->SetVisible(false);
@@ -255,9 +251,14 @@ void ZAVeravuvuDudu::UpdateScrollBar() {
     win::HideCaret(m_VScroll->Window());
 }
 
+// Lays out the rows that can meet the grid's client area: from the first whose bottom is below
+// the client's top down to the first that starts below the grid, which gets its rectangles only.
+// A row that leaves that band keeps the rectangles of where it went, so its place stays true at
+// the moment it was last seen; rows never shown carry none.
 void ZAVeravuvuDudu::LayoutRows() {
     if (m_released || !m_ActiveNodes)
         return;
+    const ole::Ptr<CNodes> tree = m_ActiveNodes;
     const int32_t rowHeight = m_RowHeight;
     const int64_t gridHeight = static_cast<int64_t>(GridScaleHeightPixels());
     int64_t top = HeaderPixelsInGrid();
@@ -267,14 +268,24 @@ void ZAVeravuvuDudu::LayoutRows() {
         width -= ScrollBarWidth();
     }
 
-    ForEachVisibleRow([&](const ole::Ptr<CNode>& row) {
-        const int64_t rowTop = top;
+    auto placeRow = [&](const ole::Ptr<CNode>& row, int64_t index) {
+        const int64_t rowTop = top + index * rowHeight;
         row->SetRowRect(grid::MakeRect(0, rowTop, width, rowTop + rowHeight));
-        top += rowHeight;
         row->SetNameRect(GetCellRect(row, 1));
         row->SetValueRect(GetCellRect(row, 2));
+        return rowTop;
+    };
+    const int64_t count = tree->VisibleCount();
+    const int64_t first = top < 0 && rowHeight > 0 ? std::min<int64_t>(-top / rowHeight, count) : 0;
+    std::vector<ole::Ptr<CNode>> laidOut;
+    for (int64_t i = first; i < count; ++i) {
+        const ole::Ptr<CNode> row = tree->VisibleRow(static_cast<int32_t>(i));
+        if (!row)
+            break;
+        laidOut.push_back(row);
+        const int64_t rowTop = placeRow(row, i);
         if (rowTop > gridHeight)
-            return true;
+            break;
         const NameCellLayout cell = NameCellLayout::Of(*row, m_settings, rowHeight);
         // A box left over from another tree style would still take clicks.
         row->SetPlusMinusRect(cell.plusMinus);
@@ -282,8 +293,14 @@ void ZAVeravuvuDudu::LayoutRows() {
             row->SetTreeLineX(cell.treeLineX);
         row->SetPictureRect(cell.picture);
         row->SetTextLeft(cell.textLeft);
-        return true;
-    });
+    }
+    for (const auto& row : m_LaidOut) {
+        if (std::find(laidOut.begin(), laidOut.end(), row) != laidOut.end())
+            continue;
+        if (const int32_t index = tree->VisibleIndex(row.Get()); index >= 0)
+            placeRow(row, index);
+    }
+    m_LaidOut = std::move(laidOut);
     PlaceOpenEditor();
 }
 

@@ -16,8 +16,7 @@ constexpr int32_t kButtonFace = static_cast<int32_t>(0x8000000F);
 
 // A row still held by its tree: removal leaves the object alive in whoever kept it.
 bool HeldBy(const ole::Ptr<CNodes>& tree, const ole::Ptr<CNode>& row) {
-    return tree && row && row->NodesId() == ole::PtrOfObject(tree.Get()) &&
-           tree->ItemByPosition(row->PositionKey()).Get() == row.Get();
+    return tree && tree->Holds(row.Get());
 }
 
 } // namespace
@@ -114,6 +113,7 @@ void ZAVeravuvuDudu::OnPropertiesCleared() {
         m_ActiveEditor = nullptr;
         ResumeNext([&] { editor->LetVisible(false); });
     }
+    m_LaidOut.clear();
     if (m_Rows)
         ResumeNext([&] { m_Rows->Clear(); });
 }

@@ -40,16 +40,16 @@ void GridPainter::PaintGridArea(win::HDC hdc, const win::RECT& update) {
     } catch (const std::exception&) {
     }
 
-    if (!m_context.activeNodes)
-        return;
-    auto row = m_context.activeNodes->ItemByPosition("P0_I1");
-    if (!row)
+    if (!m_context.activeNodes || m_context.laidOutRows.empty())
         return;
 
     const win::SavedDc saved(hdc);
     win::SelectObject(hdc, m_context.resources.GetFont(m_context.controlFont, "TreeFont"));
     win::SetBkMode(hdc, win::TRANSPARENT);
-    for (; row; row = row->NextVisibleNode()) {
+    for (const auto& row : m_context.laidOutRows) {
+        // A row removed since the layout is no longer drawn.
+        if (!m_context.activeNodes->Holds(row.Get()))
+            continue;
         const win::RECT rowRect = row->RowRect();
         // Rows are laid out top to bottom: once one starts below the update rectangle, so does
         // every later one, and the pass costs what is visible rather than what exists.

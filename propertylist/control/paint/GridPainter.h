@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 namespace attrgrid {
 
@@ -31,6 +32,9 @@ struct GridPaintContext {
     ole::Font& drawFont;
     shared::CResourceMgr& resources;
     ole::Ptr<CNodes> activeNodes;
+    // The rows the last layout placed where the grid can show them, top to bottom; a copy, as a
+    // PropertyDraw handler may lay the rows out again mid-pass.
+    std::vector<ole::Ptr<CNode>> laidOutRows;
     ole::Ptr<CNode> selectedNode;
     // The grid window's client rectangle, the header band's height in pixels (0 without
     // headers) and whether the scroll bar shows: the background picture's area.

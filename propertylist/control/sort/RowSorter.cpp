@@ -16,7 +16,7 @@ void RowSorter::SortTree() {
 }
 
 ole::Ptr<CNode> RowSorter::FirstOfLevel(const ole::Ptr<CNode>& parent) const {
-    return parent ? parent->FirstChild() : m_nodes->ItemByPosition("P0_I1");
+    return parent ? parent->FirstChild() : m_nodes->FirstRow();
 }
 
 void RowSorter::SortSiblings(const ole::Ptr<CNode>& parent) {
@@ -77,9 +77,7 @@ RowSorter::Comparison RowSorter::CompareNodes(const ole::Ptr<CNode>& first,
 }
 
 bool RowSorter::StillSiblings(const ole::Ptr<CNode>& first, const ole::Ptr<CNode>& second) const {
-    auto held = [&](const ole::Ptr<CNode>& row) {
-        return m_nodes->ItemByPosition(row->PositionKey()).Get() == row.Get();
-    };
+    auto held = [&](const ole::Ptr<CNode>& row) { return m_nodes->Holds(row.Get()); };
     return held(first) && held(second) && first->NextSibling().Get() == second.Get();
 }
 

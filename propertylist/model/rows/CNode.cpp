@@ -33,6 +33,9 @@ const ole::ClassInfo& CNode::Info() {
 }
 
 ole::Ptr<ole::Object> CNode::Property() const {
+    // A category's name may read like some property's key; it still has no property.
+    if (!IsPropertyRow())
+        return nullptr;
     auto owner = ole::ObjectFromPtr(m_ownerId);
     auto* contract = dynamic_cast<CNodesOwner*>(owner.Get());
     if (!contract)
@@ -110,6 +113,10 @@ void CNode::SetExpanded(bool value) {
     if (value == m_expanded)
         return;
     m_expanded = value;
+    if (m_held && !m_children.empty()) {
+        if (const auto nodes = Nodes())
+            nodes->VisibleRowsChanged();
+    }
     // The listener may clear both trees; keep this row and the owner alive through the call.
     const ole::Ptr<CNode> self(this);
     const auto owner = ole::ObjectFromPtr(m_ownerId);
@@ -189,6 +196,25 @@ void CNode::InitNode(int32_t number, const ole::Ptr<CNode>& parent, uint32_t own
     m_expanded = true;
 }
 
+void CNode::SetKey(std::string key) {
+    const auto nodes = m_held ? Nodes() : nullptr;
+    if (nodes)
+        nodes->Rekey(*this, std::move(key));
+    else
+        m_key = std::move(key);
+}
+
+CNode::RowLayout& CNode::Layout() {
+    if (!m_layout)
+        m_layout = std::make_unique<RowLayout>();
+    return *m_layout;
+}
+
+std::string CNode::PositionKey() const {
+    const auto parent = Parent();
+    return MakePositionKey(parent ? parent->NodeNumber() : 0, m_index);
+}
+
 ole::Ptr<CNodes> CNode::Nodes() const {
     return ole::PtrCast<CNodes>(ole::ObjectFromPtr(m_nodesId));
 }
@@ -200,37 +226,32 @@ ole::Ptr<CNode> CNode::Parent() const {
 }
 
 ole::Ptr<CNode> CNode::Child(int32_t index) const {
-    const auto nodes = Nodes();
-    if (!nodes)
+    if (index < 1 || index > ChildCount())
         return nullptr;
-    return nodes->ItemByPosition(MakePositionKey(m_nodeNumber, index));
+    return m_children[static_cast<size_t>(index - 1)];
 }
 
 ole::Ptr<CNode> CNode::FirstChild() const {
-    return m_childCount > 0 ? Child(1) : nullptr;
+    return Child(1);
 }
 
-int32_t CNode::SiblingCount() const {
+const std::vector<ole::Ptr<CNode>>* CNode::Siblings() const {
+    if (!m_held)
+        return nullptr;
     if (m_parentId != 0) {
         const auto parent = Parent();
-        return parent ? parent->ChildCount() : 0;
+        return parent ? &parent->m_children : nullptr;
     }
     const auto nodes = Nodes();
-    return nodes ? nodes->TopLevelCount() : 0;
+    return nodes ? &nodes->m_topLevel : nullptr;
 }
 
 ole::Ptr<CNode> CNode::Sibling(int32_t index) const {
-    const auto nodes = Nodes();
-    if (!nodes)
+    // The parent or tree that owns the list outlives this call: it holds this row.
+    const auto* siblings = Siblings();
+    if (!siblings || index < 1 || index > static_cast<int32_t>(siblings->size()))
         return nullptr;
-    int32_t parentNumber = 0;
-    if (m_parentId != 0) {
-        const auto parent = Parent();
-        if (!parent)
-            return nullptr;
-        parentNumber = parent->NodeNumber();
-    }
-    return nodes->ItemByPosition(MakePositionKey(parentNumber, index));
+    return (*siblings)[static_cast<size_t>(index - 1)];
 }
 
 ole::Ptr<CNode> CNode::FirstSibling() const {
@@ -239,26 +260,27 @@ ole::Ptr<CNode> CNode::FirstSibling() const {
 
 ole::Ptr<CNode> CNode::FirstRootNode() const {
     const auto nodes = Nodes();
-    return nodes ? nodes->ItemByPosition(MakePositionKey(0, 1)) : nullptr;
+    return nodes ? nodes->FirstRow() : nullptr;
 }
 
 ole::Ptr<CNode> CNode::LastSibling() const {
-    return Sibling(SiblingCount());
+    const auto* siblings = Siblings();
+    return siblings && !siblings->empty() ? siblings->back() : nullptr;
 }
 
 ole::Ptr<CNode> CNode::PreviousSibling() const {
-    return m_index > 1 ? Sibling(m_index - 1) : nullptr;
+    return Sibling(m_index - 1);
 }
 
 ole::Ptr<CNode> CNode::NextSibling() const {
-    return m_index < SiblingCount() ? Sibling(m_index + 1) : nullptr;
+    return Sibling(m_index + 1);
 }
 
 ole::Ptr<CNode> CNode::NextVisibleNode() const {
-    if (m_childCount > 0 && m_expanded) {
-        if (auto child = FirstChild())
-            return child;
-    }
+    if (!m_held)
+        return nullptr;
+    if (m_expanded && !m_children.empty())
+        return m_children.front();
     if (auto next = NextSibling())
         return next;
     for (auto ancestor = Parent(); ancestor; ancestor = ancestor->Parent()) {
@@ -269,22 +291,20 @@ ole::Ptr<CNode> CNode::NextVisibleNode() const {
 }
 
 ole::Ptr<CNode> CNode::PreviousVisibleNode() const {
+    if (!m_held)
+        return nullptr;
     if (m_parentId != 0 && m_index == 1)
         return Parent();
     auto last = PreviousSibling();
-    if (!last)
-        return nullptr;
-    // Bounded by the row count, so an inconsistent tree ends the walk instead of looping.
-    const auto nodes = Nodes();
-    int32_t steps = nodes ? nodes->Count() : 0;
-    for (auto next = last->NextVisibleNode(); next && next.Get() != this && steps-- > 0;
-         next = next->NextVisibleNode())
-        last = next;
+    // The last row shown of the previous sibling's subtree.
+    while (last && last->m_expanded && !last->m_children.empty())
+        last = last->m_children.back();
     return last;
 }
 
 bool CNode::IsLastSibling() const {
-    return m_index == SiblingCount();
+    const auto* siblings = Siblings();
+    return siblings ? m_index == static_cast<int32_t>(siblings->size()) : m_index == 0;
 }
 
 bool CNode::IsFirstNode() const {

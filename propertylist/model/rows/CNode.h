@@ -7,8 +7,10 @@
 #include "platform/win/WinTypes.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace attrgrid {
 
@@ -17,8 +19,9 @@ class CNodes;
 enum class NodeKind : int32_t { Property = 0, Category = 1 };
 
 // One row of a row tree: a category row with its own look and value, or a property row that
-// shows the property found under its Key. Owner, tree and parent are weak ids; only the tree's
-// collection holds rows.
+// shows the property found under its Key. Owner, tree and parent are weak ids; a row holds its
+// children in order, and the tree holds its top-level rows, so a row knows its place among its
+// siblings without a lookup.
 class CNode : public ole::Object {
 public:
     static ole::Ptr<CNode> Create();
@@ -44,7 +47,8 @@ public:
     void SetExpanded(bool value);
 
     const std::string& Key() const { return m_key; }
-    void SetKey(std::string key) { m_key = std::move(key); }
+    // A row held by a tree stays findable under its new key.
+    void SetKey(std::string key);
     // A property row shows its property's current name; the stored one only once it is gone.
     std::string Name() const;
     void SetName(std::string name) { m_name = std::move(name); }
@@ -60,7 +64,8 @@ public:
     NodeKind NodeType() const { return m_nodeType; }
     void SetNodeType(NodeKind kind) { m_nodeType = kind; }
 
-    // The row's property, or null when the owner is gone or no property has the row's key.
+    // The row's property, or null for a category row, when the owner is gone or when no property
+    // has the row's key.
     ole::Ptr<ole::Object> Property() const;
 
     // Tree bookkeeping, for CNodes and the control.
@@ -68,13 +73,13 @@ public:
                   const ole::Ptr<CNodes>& nodes, int32_t level);
     int32_t NodeNumber() const { return m_nodeNumber; }
     int32_t Level() const { return m_level; }
-    int32_t ChildCount() const { return m_childCount; }
+    int32_t ChildCount() const { return static_cast<int32_t>(m_children.size()); }
+    // 1-based place among the siblings.
     int32_t Index() const { return m_index; }
-    void SetIndex(int32_t index) { m_index = index; }
-    const std::string& PositionKey() const { return m_positionKey; }
-    void SetPositionKey(std::string key) { m_positionKey = std::move(key); }
-    void IncrementChildCount() { ++m_childCount; }
-    void DecrementChildCount() { --m_childCount; }
+    // "P" + the parent's node number (0 at the top level) + "_I" + Index.
+    std::string PositionKey() const;
+    // Still in its tree: removal and clearing let go of a row that others may keep.
+    bool Held() const { return m_held; }
     uint32_t OwnerId() const { return m_ownerId; }
     uint32_t ParentId() const { return m_parentId; }
     uint32_t NodesId() const { return m_nodesId; }
@@ -94,23 +99,37 @@ public:
     bool IsFirstNode() const;
     bool IsDescendantOf(const ole::Ptr<CNode>& node) const;
 
-    // Layout results, in grid pixels.
-    win::RECT RowRect() const { return m_rowRect; }
-    void SetRowRect(const win::RECT& rect) { m_rowRect = rect; }
-    win::RECT PlusMinusRect() const { return m_plusMinusRect; }
-    void SetPlusMinusRect(const win::RECT& rect) { m_plusMinusRect = rect; }
-    win::RECT PictureRect() const { return m_pictureRect; }
-    void SetPictureRect(const win::RECT& rect) { m_pictureRect = rect; }
-    win::RECT NameRect() const { return m_nameRect; }
-    void SetNameRect(const win::RECT& rect) { m_nameRect = rect; }
-    win::RECT ValueRect() const { return m_valueRect; }
-    void SetValueRect(const win::RECT& rect) { m_valueRect = rect; }
-    int32_t TextLeft() const { return m_textLeft; }
-    void SetTextLeft(int32_t x) { m_textLeft = x; }
-    int32_t TreeLineX() const { return m_treeLineX; }
-    void SetTreeLineX(int32_t x) { m_treeLineX = x; }
+    // Layout results, in grid pixels; all empty for a row never laid out.
+    win::RECT RowRect() const { return m_layout ? m_layout->rowRect : win::RECT{}; }
+    void SetRowRect(const win::RECT& rect) { Layout().rowRect = rect; }
+    win::RECT PlusMinusRect() const { return m_layout ? m_layout->plusMinusRect : win::RECT{}; }
+    void SetPlusMinusRect(const win::RECT& rect) { Layout().plusMinusRect = rect; }
+    win::RECT PictureRect() const { return m_layout ? m_layout->pictureRect : win::RECT{}; }
+    void SetPictureRect(const win::RECT& rect) { Layout().pictureRect = rect; }
+    win::RECT NameRect() const { return m_layout ? m_layout->nameRect : win::RECT{}; }
+    void SetNameRect(const win::RECT& rect) { Layout().nameRect = rect; }
+    win::RECT ValueRect() const { return m_layout ? m_layout->valueRect : win::RECT{}; }
+    void SetValueRect(const win::RECT& rect) { Layout().valueRect = rect; }
+    int32_t TextLeft() const { return m_layout ? m_layout->textLeft : 0; }
+    void SetTextLeft(int32_t x) { Layout().textLeft = x; }
+    int32_t TreeLineX() const { return m_layout ? m_layout->treeLineX : 0; }
+    void SetTreeLineX(int32_t x) { Layout().treeLineX = x; }
 
 private:
+    friend class CNodes;
+
+    // Only rows that reached the screen carry their geometry; the many that never do stay small.
+    struct RowLayout {
+        win::RECT rowRect{};
+        win::RECT plusMinusRect{};
+        win::RECT pictureRect{};
+        win::RECT nameRect{};
+        win::RECT valueRect{};
+        int32_t textLeft = 0;
+        int32_t treeLineX = 0;
+    };
+    RowLayout& Layout();
+
     CNode() = default;
     template <class T, class... Args>
     friend ole::Ptr<T> ole::MakeObject(Args&&... args);
@@ -122,36 +141,33 @@ private:
     void DelegatedLet(std::string_view member, T& own, T value);
     // The row's property; property-only members fail with the collection's error without one.
     ole::Ptr<ole::Object> RequireProperty() const;
-    // Number of siblings of this row: the parent's ChildCount or the tree's top-level count.
-    int32_t SiblingCount() const;
+    // This row's siblings in order (its parent's children or the tree's top level), or null
+    // once the row has left its tree.
+    const std::vector<ole::Ptr<CNode>>* Siblings() const;
     ole::Ptr<CNode> Sibling(int32_t index) const;
 
     std::string m_key;
-    bool m_bold = false;
-    bool m_italic = false;
+    std::string m_name;
+    ole::Variant m_value;
     ole::Ptr<ole::Object> m_picture;
+    std::vector<ole::Ptr<CNode>> m_children;
+    std::unique_ptr<RowLayout> m_layout;
     uint32_t m_ownerId = 0;
-    NodeKind m_nodeType = NodeKind::Property;
+    uint32_t m_nodesId = 0;
+    uint32_t m_parentId = 0;
     int32_t m_appearance = 0;
     int32_t m_backColor = -1;
     int32_t m_foreColor = -1;
-    uint32_t m_nodesId = 0;
-    uint32_t m_parentId = 0;
-    std::string m_name;
-    ole::Variant m_value;
     int32_t m_level = 0;
     int32_t m_nodeNumber = 0;
-    bool m_expanded = true;
     int32_t m_index = 0;
-    int32_t m_childCount = 0;
-    std::string m_positionKey;
-    win::RECT m_rowRect{};
-    win::RECT m_plusMinusRect{};
-    win::RECT m_pictureRect{};
-    win::RECT m_nameRect{};
-    win::RECT m_valueRect{};
-    int32_t m_textLeft = 0;
-    int32_t m_treeLineX = 0;
+    // Place in the tree's visible-row sequence when it was last built; checked before use.
+    int32_t m_visibleIndex = -1;
+    NodeKind m_nodeType = NodeKind::Property;
+    bool m_bold = false;
+    bool m_italic = false;
+    bool m_expanded = true;
+    bool m_held = false;
 };
 
 // Makes a position key: "P" + parent's node number (0 at the top level) + "_I" + index.

@@ -5,38 +5,29 @@
 #include "platform/ole/dispatch/ClassBuilder.h"
 #include "platform/ole/error/Error.h"
 
-#include <cassert>
+#include <charconv>
 #include <cmath>
 
 namespace attrgrid {
 
 namespace {
 
-std::string Trim(std::string_view text) {
+std::string_view Trim(std::string_view text) {
     const size_t first = text.find_first_not_of(' ');
     if (first == std::string_view::npos)
         return {};
     const size_t last = text.find_last_not_of(' ');
-    return std::string(text.substr(first, last - first + 1));
-}
-
-// Runs one step of a sequence whose failures are ignored, so the next step still runs.
-template <class F>
-void IgnoringFailure(F step) {
-    try {
-        step();
-    } catch (const ole::Error&) {
-    }
+    return text.substr(first, last - first + 1);
 }
 
 } // namespace
 
-CNodes::CNodes()
-    : m_nodes(ole::Collection::Create()), m_keys(ole::Collection::Create()),
-      m_categoryNames(ole::Collection::Create()) {}
+CNodes::CNodes() = default;
 
-const ole::Ptr<ole::Collection>& CNodes::KeyMapOf(NodeKind kind) const {
-    return kind == NodeKind::Category ? m_categoryNames : m_keys;
+CNodes::~CNodes() {
+    // Rows kept elsewhere outlive the tree; they must no longer find its rows.
+    for (const auto& row : m_topLevel)
+        LetGo(*row);
 }
 
 ole::Ptr<CNodes> CNodes::Create() {
@@ -49,58 +40,65 @@ const ole::ClassInfo& CNodes::Info() {
     return info;
 }
 
+RowKeyIndex& CNodes::KeyIndexOf(NodeKind kind) {
+    return kind == NodeKind::Category ? m_categoryNames : m_keys;
+}
+
+const RowKeyIndex& CNodes::KeyIndexOf(NodeKind kind) const {
+    return kind == NodeKind::Category ? m_categoryNames : m_keys;
+}
+
+std::vector<ole::Ptr<CNode>>& CNodes::SiblingsOf(CNode* parent) {
+    return parent ? parent->m_children : m_topLevel;
+}
+
 void CNodes::InitNodes(uint32_t ownerId, int32_t level) {
     m_ownerId = ownerId;
     m_level = level;
     m_nextNumber = 1000;
-    m_topLevelCount = 0;
 }
 
-ole::Ptr<CNode> CNodes::Add(const ole::Ptr<CNode>& relative, int32_t relationship, std::string& key,
-                            std::string_view name, const ole::Variant& value, NodeKind nodeType) {
-    key = Trim(key);
-    const auto& keyMap = KeyMapOf(nodeType);
-    if (!key.empty() && keyMap->ContainsKey(key))
+bool CNodes::Holds(const CNode* node) const {
+    return node && node->m_held && node->NodesId() == ole::PtrOfObject(this);
+}
+
+ole::Ptr<CNode> CNodes::Add(const ole::Ptr<CNode>& relative, int32_t relationship,
+                            std::string_view key, std::string_view name, const ole::Variant& value,
+                            NodeKind nodeType) {
+    RowKeyIndex& keys = KeyIndexOf(nodeType);
+    if (!key.empty() && keys.Find(key))
         ole::RaiseError(ErrDuplicateKey, "Property with this key is already present.",
                         "CProperties.Add");
     const auto owner = ole::ObjectFromPtr(m_ownerId);
     if (!dynamic_cast<CNodesOwner*>(owner.Get()))
         return nullptr;
-    if (relative && (relationship != LastChild || relative->NodesId() != ole::PtrOfObject(this)))
+    if (relative && (relationship != LastChild || !Holds(relative.Get())))
         return nullptr;
 
     const ole::Ptr<CNodes> self(this);
     auto node = CNode::Create();
-    int32_t level = m_level;
-    int32_t index = 0;
-    int32_t parentNumber = 0;
-    if (relative) {
-        level = relative->Level() + 1;
-        index = relative->ChildCount() + 1;
-        parentNumber = relative->NodeNumber();
-        relative->IncrementChildCount();
-    } else {
-        index = ++m_topLevelCount;
-    }
-    node->InitNode(m_nextNumber, relative, m_ownerId, self, level);
-    node->SetIndex(index);
-    node->SetPositionKey(MakePositionKey(parentNumber, index));
-    // Set before the key is stored: the kind chooses the key map.
+    auto& siblings = SiblingsOf(relative.Get());
+    const int32_t level = relative ? relative->Level() + 1 : m_level;
+    node->InitNode(m_nextNumber++, relative, m_ownerId, self, level);
+    // Set before the key is indexed: the kind chooses the index.
     node->SetNodeType(nodeType);
-    if (!key.empty()) {
-        IgnoringFailure([&] { keyMap->Append(ole::Variant(node->PositionKey()), key); });
-        node->SetKey(key);
-    }
-    IgnoringFailure([&] { m_nodes->Append(ole::Variant(node), node->PositionKey()); });
-    ++m_nextNumber;
-    node->SetName(std::string(name));
+    node->m_key = std::string(key);
+    node->m_name = std::string(name);
+    siblings.push_back(node);
+    node->m_index = static_cast<int32_t>(siblings.size());
+    node->m_held = true;
+    ++m_count;
+    if (!key.empty())
+        keys.Insert(node.Get());
+    VisibleRowsChanged();
     // A refused initial write into the property leaves the row in place.
-    IgnoringFailure([&] {
+    try {
         if (value.IsObject())
             node->SetValue(value);
         else
             node->LetValue(value);
-    });
+    } catch (const ole::Error&) {
+    }
     return node;
 }
 
@@ -117,72 +115,122 @@ ole::Ptr<CNode> CNodes::Item(const ole::Variant& indexOrKey) const {
     }
     if (!(position >= 1 && position <= Count()))
         return nullptr;
-    return ole::PtrCast<CNode>(m_nodes->ItemAt(static_cast<int32_t>(position)).AsObject());
+    return Snapshot()[static_cast<size_t>(position) - 1];
 }
 
 ole::Ptr<CNode> CNodes::ItemByKey(std::string_view key) const {
-    if (!m_keys->ContainsKey(key))
-        return nullptr;
-    return ItemByPosition(m_keys->ItemByKey(key).AsString());
+    return ole::Ptr<CNode>(m_keys.Find(key));
 }
 
 ole::Ptr<CNode> CNodes::CategoryByName(std::string_view name) const {
-    const std::string key = Trim(name);
-    if (!m_categoryNames->ContainsKey(key))
-        return nullptr;
-    return ItemByPosition(m_categoryNames->ItemByKey(key).AsString());
+    return ole::Ptr<CNode>(m_categoryNames.Find(Trim(name)));
+}
+
+ole::Ptr<CNode> CNodes::FirstRow() const {
+    return m_topLevel.empty() ? nullptr : m_topLevel.front();
 }
 
 ole::Ptr<CNode> CNodes::ItemByPosition(std::string_view positionKey) const {
-    if (!m_nodes->ContainsKey(positionKey))
+    int32_t parentNumber = 0;
+    int32_t index = 0;
+    const size_t separator = positionKey.find("_I");
+    if (positionKey.size() < 4 || positionKey[0] != 'P' || separator == std::string_view::npos)
         return nullptr;
-    return ole::PtrCast<CNode>(m_nodes->ItemByKey(positionKey).AsObject());
+    const char* end = positionKey.data() + positionKey.size();
+    if (std::from_chars(positionKey.data() + 1, positionKey.data() + separator, parentNumber).ec !=
+            std::errc{} ||
+        std::from_chars(positionKey.data() + separator + 2, end, index).ec != std::errc{})
+        return nullptr;
+    if (parentNumber == 0)
+        return index >= 1 && index <= TopLevelCount() ? m_topLevel[static_cast<size_t>(index - 1)]
+                                                      : nullptr;
+    for (const auto& row : Snapshot()) {
+        if (row->NodeNumber() == parentNumber)
+            return row->Child(index);
+    }
+    return nullptr;
 }
 
-int32_t CNodes::Count() const {
-    return m_nodes->Count();
+template <class F>
+void CNodes::WalkDown(const std::vector<ole::Ptr<CNode>>& rows, bool reachableOnly, F&& visit) {
+    for (const auto& row : rows) {
+        visit(row);
+        if (!reachableOnly || row->m_expanded)
+            WalkDown(row->m_children, reachableOnly, visit);
+    }
 }
 
 std::vector<ole::Ptr<CNode>> CNodes::Snapshot() const {
     std::vector<ole::Ptr<CNode>> rows;
-    for (const auto& item : m_nodes->Snapshot())
-        rows.push_back(ole::PtrCast<CNode>(item.AsObject()));
+    rows.reserve(static_cast<size_t>(m_count));
+    WalkDown(m_topLevel, false, [&](const ole::Ptr<CNode>& row) { rows.push_back(row); });
     return rows;
+}
+
+const std::vector<CNode*>& CNodes::VisibleRows() const {
+    if (!m_visible) {
+        auto rows = std::make_unique<std::vector<CNode*>>();
+        rows->reserve(static_cast<size_t>(m_count));
+        WalkDown(m_topLevel, true, [&](const ole::Ptr<CNode>& row) {
+            row->m_visibleIndex = static_cast<int32_t>(rows->size());
+            rows->push_back(row.Get());
+        });
+        m_visible = std::move(rows);
+    }
+    return *m_visible;
+}
+
+ole::Ptr<CNode> CNodes::VisibleRow(int32_t index) const {
+    const auto& rows = VisibleRows();
+    if (index < 0 || index >= static_cast<int32_t>(rows.size()))
+        return nullptr;
+    return ole::Ptr<CNode>(rows[static_cast<size_t>(index)]);
+}
+
+int32_t CNodes::VisibleIndex(const CNode* node) const {
+    if (!Holds(node))
+        return -1;
+    const auto& rows = VisibleRows();
+    const int32_t index = node->m_visibleIndex;
+    if (index < 0 || index >= static_cast<int32_t>(rows.size()) ||
+        rows[static_cast<size_t>(index)] != node)
+        return -1;
+    return index;
+}
+
+void CNodes::LetGo(CNode& node) {
+    for (const auto& child : node.m_children)
+        LetGo(*child);
+    if (!node.Key().empty())
+        KeyIndexOf(node.NodeType()).Erase(&node);
+    node.m_held = false;
+    --m_count;
+    // Rows die here unless kept elsewhere; the list is emptied before they go.
+    auto children = std::move(node.m_children);
+    node.m_children.clear();
+}
+
+void CNodes::Rekey(CNode& node, std::string key) {
+    RowKeyIndex& keys = KeyIndexOf(node.NodeType());
+    if (!node.Key().empty())
+        keys.Erase(&node);
+    node.m_key = std::move(key);
+    if (!node.Key().empty())
+        keys.Insert(&node);
 }
 
 void CNodes::Clear() {
     m_nextNumber = 1000;
-    m_topLevelCount = 0;
-    // Rows die with the collection; keep the tree alive in case one was its last holder.
+    // Rows die with the lists; keep the tree alive in case one was its last holder.
     const ole::Ptr<CNodes> self(this);
-    m_nodes->Clear();
-    m_keys->Clear();
-    m_categoryNames->Clear();
-}
-
-void CNodes::Store(const ole::Ptr<CNode>& node) {
-    m_nodes->Append(ole::Variant(node), node->PositionKey());
-    if (!node->Key().empty())
-        KeyMapOf(node->NodeType())->Append(ole::Variant(node->PositionKey()), node->Key());
-}
-
-void CNodes::Unstore(const ole::Ptr<CNode>& node) {
-    IgnoringFailure([&] { m_nodes->RemoveByKey(node->PositionKey()); });
-    if (!node->Key().empty())
-        IgnoringFailure([&] { KeyMapOf(node->NodeType())->RemoveByKey(node->Key()); });
-}
-
-void CNodes::RemoveChildren(const ole::Ptr<CNode>& node) {
-    if (!node)
-        return;
-    std::vector<ole::Ptr<CNode>> children;
-    for (int32_t i = 1; i <= node->ChildCount(); ++i) {
-        if (auto child = node->Child(i))
-            children.push_back(std::move(child));
-    }
-    for (const auto& child : children)
-        RemoveChildren(child);
-    Unstore(node);
+    VisibleRowsChanged();
+    auto rows = std::move(m_topLevel);
+    m_topLevel.clear();
+    for (const auto& row : rows)
+        LetGo(*row);
+    m_keys.Clear();
+    m_categoryNames.Clear();
+    m_count = 0;
 }
 
 void CNodes::Remove(const ole::Variant& indexOrKey) {
@@ -190,59 +238,38 @@ void CNodes::Remove(const ole::Variant& indexOrKey) {
 }
 
 void CNodes::RemoveNode(const ole::Ptr<CNode>& node) {
+    if (!Holds(node.Get()))
+        return;
     const ole::Ptr<CNodes> self(this);
-    if (!node || node->NodesId() != ole::PtrOfObject(this) ||
-        ItemByPosition(node->PositionKey()).Get() != node.Get())
+    const ole::Ptr<CNode> row = node;
+    const auto parent = row->Parent();
+    auto& siblings = SiblingsOf(parent.Get());
+    const auto at = static_cast<size_t>(row->Index() - 1);
+    if (at >= siblings.size() || siblings[at].Get() != row.Get())
         return;
-    const auto parent = node->Parent();
-    const int32_t parentNumber = parent ? parent->NodeNumber() : 0;
-    const int32_t siblingCount = parent ? parent->ChildCount() : m_topLevelCount;
-    RemoveChildren(node);
-    for (int32_t i = node->Index() + 1; i <= siblingCount; ++i) {
-        IgnoringFailure([&] {
-            SetPosition(ItemByPosition(MakePositionKey(parentNumber, i)), i - 1, parentNumber);
-        });
-    }
-    if (parent)
-        parent->DecrementChildCount();
-    else if (node->ParentId() == 0)
-        --m_topLevelCount;
-}
-
-void CNodes::SetPosition(const ole::Ptr<CNode>& node, int32_t index, int32_t parentNumber) {
-    if (!node)
-        return;
-    const std::string newKey = MakePositionKey(parentNumber, index);
-    if (const auto holder = ItemByPosition(newKey)) {
-        // Moving onto another row's place would drop that row from the tree.
-        assert(holder.Get() == node.Get() && "SetPosition onto an occupied position");
-        if (holder.Get() != node.Get())
-            return;
-    }
-    Unstore(node);
-    node->SetPositionKey(newKey);
-    node->SetIndex(index);
-    Store(node);
+    VisibleRowsChanged();
+    LetGo(*row);
+    siblings.erase(siblings.begin() + static_cast<std::ptrdiff_t>(at));
+    for (size_t i = at; i < siblings.size(); ++i)
+        siblings[i]->m_index = static_cast<int32_t>(i + 1);
 }
 
 void CNodes::SwapNodes(const ole::Ptr<CNode>& node1, const ole::Ptr<CNode>& node2) {
     if (!node1 || !node2 || node1.Get() == node2.Get())
         return;
-    const uint32_t self = ole::PtrOfObject(this);
-    if (node1->NodesId() != self || node2->NodesId() != self ||
-        node1->ParentId() != node2->ParentId())
+    // A row already removed would take a live row's place and drop it from the tree.
+    if (!Holds(node1.Get()) || !Holds(node2.Get()) || node1->ParentId() != node2->ParentId())
         return;
-    const ole::Ptr<CNodes> keepAlive(this);
-    Unstore(node1);
-    Unstore(node2);
-    const std::string key1 = node1->PositionKey();
-    node1->SetPositionKey(node2->PositionKey());
-    node2->SetPositionKey(key1);
-    const int32_t index1 = node1->Index();
-    node1->SetIndex(node2->Index());
-    node2->SetIndex(index1);
-    IgnoringFailure([&] { Store(node1); });
-    IgnoringFailure([&] { Store(node2); });
+    const auto parent = node1->Parent();
+    auto& siblings = SiblingsOf(parent.Get());
+    const auto at1 = static_cast<size_t>(node1->Index() - 1);
+    const auto at2 = static_cast<size_t>(node2->Index() - 1);
+    if (at1 >= siblings.size() || at2 >= siblings.size() || siblings[at1].Get() != node1.Get() ||
+        siblings[at2].Get() != node2.Get())
+        return;
+    VisibleRowsChanged();
+    std::swap(siblings[at1], siblings[at2]);
+    std::swap(node1->m_index, node2->m_index);
 }
 
 } // namespace attrgrid

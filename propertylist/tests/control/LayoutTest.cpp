@@ -84,7 +84,9 @@ TEST_F(LayoutTest, ScrollBarRangeFollowsTheVisibleRows) {
     ole::DisconnectEvents(ole::Ptr<ole::Object>(&bar), cookie);
 
     // Rows scrolled by the value start above the grid.
-    EXPECT_EQ(FirstRow()->RowRect().top, grid.HeaderHeightPixels() - 6 * grid.RowHeight());
+    EXPECT_EQ(grid.ActiveNodes()->VisibleRow(6)->RowRect().top, grid.HeaderHeightPixels());
+    EXPECT_EQ(grid.ActiveNodes()->VisibleRow(7)->RowRect().top,
+              grid.HeaderHeightPixels() + grid.RowHeight());
 
     // A grid lower than one row still steps by one.
     GridTestAccess::SetRowHeight(grid, 100000);

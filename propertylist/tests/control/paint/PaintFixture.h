@@ -150,6 +150,7 @@ protected:
                                 .drawFont = *m_drawFont,
                                 .resources = *m_resources,
                                 .activeNodes = Active(),
+                                .laidOutRows = Rows(),
                                 .selectedNode = m_selected,
                                 .clientRect = {0, 0, kWidth, m_height},
                                 .headerPixels = 0,

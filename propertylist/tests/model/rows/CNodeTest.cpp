@@ -154,9 +154,11 @@ TEST_F(RowsTest, CategoryRowsKeepTheirOwnValueLookAndName) {
     category->SetValue(ole::Variant(""));
     EXPECT_EQ(category->Name(), "Layout");
 
-    // Property-only members fail on a category row.
+    // Property-only members fail on a category row, even one named like a property's key.
+    owner->properties["Layout"] = FakeProperty::Create("Layout", ole::Variant(1));
     EXPECT_THROW(category->EditorType(), ole::Error);
     EXPECT_FALSE(category->Property());
+    EXPECT_EQ(category->Value().AsString(), "");
 }
 
 TEST_F(RowsTest, PropertyRowsFollowTheirProperty) {

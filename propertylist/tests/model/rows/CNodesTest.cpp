@@ -50,24 +50,30 @@ TEST_F(RowsTest, PositionKeysNumbersAndLevels) {
     EXPECT_EQ(AddRow(tree, nullptr, "A")->NodeNumber(), 1000);
 }
 
-TEST_F(RowsTest, KeysAreTrimmedAndUniqueWithoutCase) {
+// Keys are stored as given (a property's internal key may start or end with a blank) and are
+// unique without regard to case; a category is looked up by its trimmed name.
+TEST_F(RowsTest, KeysAreKeptAsGivenAndUniqueWithoutCase) {
     auto [owner, tree] = MakeTree();
-    std::string key = "  Size ";
-    ASSERT_TRUE(tree->Add(nullptr, 0, key, "Size", ole::Variant(""), NodeKind::Category));
-    EXPECT_EQ(key, "Size");
-
-    std::string clash = " SIZE";
+    ASSERT_TRUE(tree->Add(nullptr, 0, "Size", "Size", ole::Variant(""), NodeKind::Category));
+    EXPECT_EQ(tree->CategoryByName("  size ")->Key(), "Size");
     try {
-        tree->Add(nullptr, 0, clash, "x", ole::Variant(""), NodeKind::Category);
+        tree->Add(nullptr, 0, "SIZE", "x", ole::Variant(""), NodeKind::Category);
         ADD_FAILURE() << "duplicate key accepted";
     } catch (const ole::Error& e) {
         EXPECT_EQ(e.Number(), static_cast<int32_t>(0x80040005));
         EXPECT_EQ(e.Description(), "Property with this key is already present.");
         EXPECT_EQ(e.Source(), "CProperties.Add");
     }
-    EXPECT_EQ(clash, "SIZE");
     EXPECT_EQ(tree->Count(), 1);
-    EXPECT_EQ(tree->TopLevelCount(), 1);
+
+    auto plain = AddRow(tree, nullptr, "Misc_Width", NodeKind::Property);
+    auto padded = AddRow(tree, nullptr, "Misc_Width ", NodeKind::Property);
+    ASSERT_TRUE(padded);
+    EXPECT_EQ(tree->ItemByKey("misc_width ").Get(), padded.Get());
+    EXPECT_EQ(tree->ItemByKey("Misc_Width").Get(), plain.Get());
+    tree->Remove(ole::Variant("Misc_Width "));
+    EXPECT_FALSE(tree->ItemByKey("Misc_Width "));
+    EXPECT_EQ(tree->TopLevelCount(), 2);
 }
 
 TEST_F(RowsTest, NumericLookingNamesAreCategoryNamesNotPositions) {
@@ -170,6 +176,14 @@ TEST_F(RowsTest, SwapNodesExchangesSiblingsOnly) {
     EXPECT_EQ(tree->ItemByPosition("P0_I1").Get(), b.Get());
     EXPECT_EQ(a->FirstChild().Get(), a1.Get());
 
+    // A row already removed is refused: it must not take a live row's place.
+    auto c = AddRow(tree, nullptr, "C");
+    tree->RemoveNode(b);
+    tree->SwapNodes(b, c);
+    EXPECT_EQ(VisibleKeys(tree), (std::vector<std::string>{"A", "A1", "C"}));
+    EXPECT_EQ(c->Index(), 2);
+    ExpectInvariants(tree);
+
     // A full sort by swaps, as the control sorts siblings.
     tree->Clear();
     for (const char* key : {"d", "b", "e", "a", "c"})
@@ -214,7 +228,7 @@ TEST_F(RowsTest, CategoryNamesAndPropertyKeysLiveApart) {
     EXPECT_EQ(tree->CategoryByName("a_b").Get(), category.Get());
 
     // Duplicates are refused within one kind only.
-    std::string sameName = " a_b";
+    std::string sameName = "a_b";
     EXPECT_THROW(
         tree->Add(nullptr, CNodes::LastChild, sameName, "x", ole::Variant(""), NodeKind::Category),
         ole::Error);
