@@ -24,6 +24,9 @@ struct InputTestAccess {
                                 const ole::Ptr<CEditor>& editor) {
         grid.m_Editors->Append(ole::Variant(ole::Ptr<ole::Object>(editor)), key);
     }
+    static ole::Ptr<CNode> HitTest(const ZAVeravuvuDudu& grid, int32_t x, int32_t y) {
+        return grid.HitTestNode(x, y);
+    }
 };
 
 } // namespace attrgrid
