@@ -1,6 +1,7 @@
 #include "platform/display/x11/X11Backend.h"
 
 #include "platform/base/Clock.h"
+#include "platform/base/Utf8.h"
 #include "platform/display/x11/CursorGlyphs.h"
 #include "platform/display/x11/KeysymTable.h"
 
@@ -59,6 +60,16 @@ bool OlderThan(unsigned long a, unsigned long b) {
 
 bool SameRect(const Rect& a, const Rect& b) {
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+std::string Latin1(std::string_view utf8) {
+    std::string out;
+    for (size_t i = 0; i < utf8.size();) {
+        const base::Utf8Step step = base::DecodeUtf8(utf8, i);
+        out += step.code <= 0xFF && step.code != 0 ? static_cast<char>(step.code) : '?';
+        i += step.length;
+    }
+    return out;
 }
 
 unsigned Extent(int from, int to) {
@@ -246,12 +257,13 @@ void X11Backend::SetTitle(uint32_t id, std::string_view title) {
     if (!s) {
         return;
     }
-    const std::string text(title);
     Display* d = m_x->Get();
-    XStoreName(d, s->window, text.c_str());
+    // WM_NAME is Latin-1 for window managers that know no better; _NET_WM_NAME has it all.
+    const std::string latin1 = Latin1(title);
+    XStoreName(d, s->window, latin1.c_str());
     XChangeProperty(d, s->window, m_x->Atom().netWmName, m_x->Atom().utf8String, 8, PropModeReplace,
-                    reinterpret_cast<const unsigned char*>(text.data()),
-                    static_cast<int>(text.size()));
+                    reinterpret_cast<const unsigned char*>(title.data()),
+                    static_cast<int>(title.size()));
 }
 
 void X11Backend::SetTopmost(uint32_t id, bool topmost) {

@@ -209,6 +209,36 @@ RECT X11Test::Geometry(HWND hwnd) const {
     return {x, y, x + static_cast<int>(w), y + static_cast<int>(h)};
 }
 
+std::pair<std::string, std::string> X11Test::Titles(HWND hwnd) const {
+    std::pair<std::string, std::string> titles;
+    char* name = nullptr;
+    if (XFetchName(m_x, XWindow(hwnd), &name) && name) {
+        titles.first = name;
+        XFree(name);
+    }
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    if (XGetWindowProperty(m_x, XWindow(hwnd), XInternAtom(m_x, "_NET_WM_NAME", False), 0, 256,
+                           False, XInternAtom(m_x, "UTF8_STRING", False), &type, &format, &count,
+                           &after, &data) == Success &&
+        data) {
+        titles.second.assign(reinterpret_cast<const char*>(data), count);
+        XFree(data);
+    }
+    return titles;
+}
+
+unsigned X11Test::RootChildren() const {
+    Window root = None, parent = None;
+    Window* children = nullptr;
+    unsigned count = 0;
+    XQueryTree(m_x, DefaultRootWindow(m_x), &root, &parent, &children, &count);
+    XFree(children);
+    return count;
+}
+
 POINT X11Test::PointerPosition() const {
     Window root = None, child = None;
     int x = 0, y = 0, wx = 0, wy = 0;

@@ -15,6 +15,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 struct _XDisplay;
@@ -57,6 +58,10 @@ protected:
     bool OverrideRedirect(win::HWND hwnd) const;
     bool StateAbove(win::HWND hwnd) const;
     win::RECT Geometry(win::HWND hwnd) const;
+    // The title in WM_NAME and in _NET_WM_NAME.
+    std::pair<std::string, std::string> Titles(win::HWND hwnd) const;
+    // Windows on the screen, whoever made them.
+    unsigned RootChildren() const;
     win::POINT PointerPosition() const;
     // The X window shows the cursor of the X cursor font the backend uses for cursorId.
     bool ShowsCursor(win::HWND hwnd, int cursorId) const;

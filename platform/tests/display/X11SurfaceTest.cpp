@@ -19,6 +19,7 @@ using X11SurfaceTest = X11Test;
 TEST_F(X11SurfaceTest, AFormWithControlsShowsItsFramebufferAndLeavesNothingWhenUnloaded) {
     forms::RegisterStandardControls();
     const auto atStart = PlatformResources();
+    const unsigned windowsAtStart = RootChildren();
     auto form = forms::Form::Create("frmScreen");
     form->LoadForm();
     form->AddControl(forms::TextBox::Create(), "Text1", {}, RECT{8, 8, 158, 32});
@@ -36,6 +37,7 @@ TEST_F(X11SurfaceTest, AFormWithControlsShowsItsFramebufferAndLeavesNothingWhenU
     form = nullptr;
     m_backend->Sync();
     EXPECT_EQ(PlatformResources(), atStart);
+    EXPECT_EQ(RootChildren(), windowsAtStart);
 }
 
 TEST_F(X11SurfaceTest, PixelsACoveringWindowTookComeBackFromTheFramebuffer) {

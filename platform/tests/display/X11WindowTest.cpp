@@ -66,6 +66,15 @@ TEST_F(X11WindowTest, StackingKeepsOwnedWindowsAboveOwnersAndTheTopmostBandOnTop
         WaitUntil([&] { return (GetWindowLongA(owner, GWL_EXSTYLE) & WS_EX_TOPMOST) == 0; }));
 }
 
+TEST_F(X11WindowTest, TitlesFollowTheWindowText) {
+    const HWND top = TopLevel(10, 10, 100, 80);
+    SetWindowTextA(top, "Größe \u2192 Maß");
+    m_backend->Sync();
+    EXPECT_EQ(Titles(top), std::make_pair(std::string("Gr\xF6\xDF"
+                                                      "e ? Ma\xDF"),
+                                          std::string("Größe \u2192 Maß")));
+}
+
 TEST_F(X11WindowTest, MinimiseAndRestoreFromEitherSide) {
     const HWND top = TopLevel(10, 10, 100, 80);
     ASSERT_TRUE(WaitUntil([&] { return Viewable(top); }));
