@@ -16,6 +16,13 @@ struct Rect {
     int bottom = 0;
 };
 
+// What a window manager of the display needs to know about a new top-level surface.
+struct SurfaceTraits {
+    uint32_t ownerId = 0;    // the owner's surface (owned windows stay above it); 0 for none
+    bool mayActivate = true; // false for tooltips, drop-down lists, menus and calendars
+    bool borderless = false; // no caption or sizing frame of the platform's own
+};
+
 // Where top-level windows go. The window layer owns every framebuffer and all window state
 // (activation, z-order, capture, focus); a backend only mirrors top-level surfaces, shows pixels
 // and reports the screen. Surface ids are HWND values.
@@ -23,8 +30,7 @@ class Backend {
 public:
     virtual ~Backend() = default;
 
-    virtual void CreateSurface(uint32_t id, Rect screenRect, uint32_t ownerId,
-                               bool mayActivate) = 0;
+    virtual void CreateSurface(uint32_t id, Rect screenRect, const SurfaceTraits& traits) = 0;
     virtual void DestroySurface(uint32_t id) = 0;
     // bgra holds width x height pixels, row by row; only damage needs to reach the screen.
     virtual void Present(uint32_t id, Rect damage, std::span<const uint32_t> bgra, int width,

@@ -4,13 +4,13 @@
 
 namespace display {
 
-void HeadlessBackend::CreateSurface(uint32_t id, Rect screenRect, uint32_t ownerId,
-                                    bool mayActivate) {
+void HeadlessBackend::CreateSurface(uint32_t id, Rect screenRect, const SurfaceTraits& traits) {
     Surface& s = m_surfaces[id];
     s = Surface{};
     s.rect = screenRect;
-    s.ownerId = ownerId;
-    s.mayActivate = mayActivate;
+    s.ownerId = traits.ownerId;
+    s.mayActivate = traits.mayActivate;
+    s.borderless = traits.borderless;
     if (std::find(m_stacking.begin(), m_stacking.end(), id) == m_stacking.end()) {
         m_stacking.insert(m_stacking.begin(), id);
     }

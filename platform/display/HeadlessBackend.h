@@ -20,13 +20,14 @@ public:
         Rect rect;
         uint32_t ownerId = 0;
         bool mayActivate = true;
+        bool borderless = false;
         bool visible = false;
         bool minimized = false;
         std::string title;
         uint64_t presentCount = 0;
     };
 
-    void CreateSurface(uint32_t id, Rect screenRect, uint32_t ownerId, bool mayActivate) override;
+    void CreateSurface(uint32_t id, Rect screenRect, const SurfaceTraits& traits) override;
     void DestroySurface(uint32_t id) override;
     void Present(uint32_t id, Rect damage, std::span<const uint32_t> bgra, int width,
                  int height) override;

@@ -116,7 +116,7 @@ X11Backend::~X11Backend() {
     XSync(m_x->Get(), False);
 }
 
-void X11Backend::CreateSurface(uint32_t id, Rect r, uint32_t ownerId, bool mayActivate) {
+void X11Backend::CreateSurface(uint32_t id, Rect r, const SurfaceTraits& traits) {
     DestroySurface(id);
     Display* d = m_x->Get();
     XSetWindowAttributes attrs{};
@@ -124,7 +124,7 @@ void X11Backend::CreateSurface(uint32_t id, Rect r, uint32_t ownerId, bool mayAc
     attrs.bit_gravity = NorthWestGravity;
     // Tooltips, drop-down lists and menus must appear where the platform puts them, unframed and
     // without ever taking the focus.
-    attrs.override_redirect = mayActivate ? False : True;
+    attrs.override_redirect = traits.mayActivate ? False : True;
     attrs.event_mask = kSurfaceEvents;
     unsigned long mask = CWBackPixmap | CWBitGravity | CWOverrideRedirect | CWEventMask;
     if (m_cursorShape) {
@@ -134,8 +134,19 @@ void X11Backend::CreateSurface(uint32_t id, Rect r, uint32_t ownerId, bool mayAc
     const Window window = XCreateWindow(d, m_x->Root(), r.left, r.top, Extent(r.left, r.right),
                                         Extent(r.top, r.bottom), 0, CopyFromParent, InputOutput,
                                         static_cast<Visual*>(CopyFromParent), mask, &attrs);
+    DescribeToWindowManager(window, r, traits);
+    Surface& s = m_surfaces[id];
+    s.window = window;
+    s.gc = XCreateGC(d, window, 0, nullptr);
+    s.rect = r;
+    m_ids[window] = id;
+}
 
-    Atom deleteWindow = m_x->Atom().wmDeleteWindow;
+void X11Backend::DescribeToWindowManager(unsigned long window, Rect r,
+                                         const SurfaceTraits& traits) {
+    Display* d = m_x->Get();
+    const X11Connection::Atoms& atoms = m_x->Atom();
+    Atom deleteWindow = atoms.wmDeleteWindow;
     XSetWMProtocols(d, window, &deleteWindow, 1);
     XSizeHints size{};
     size.flags = USPosition | USSize | PPosition | PSize;
@@ -146,18 +157,24 @@ void X11Backend::CreateSurface(uint32_t id, Rect r, uint32_t ownerId, bool mayAc
     XSetWMNormalHints(d, window, &size);
     XWMHints hints{};
     hints.flags = InputHint | StateHint;
-    hints.input = mayActivate ? True : False;
+    hints.input = traits.mayActivate ? True : False;
     hints.initial_state = NormalState;
     XSetWMHints(d, window, &hints);
-    if (const Surface* owner = Find(ownerId)) {
+    if (const Surface* owner = Find(traits.ownerId)) {
         XSetTransientForHint(d, window, owner->window);
     }
-
-    Surface& s = m_surfaces[id];
-    s.window = window;
-    s.gc = XCreateGC(d, window, 0, nullptr);
-    s.rect = r;
-    m_ids[window] = id;
+    if (traits.mayActivate && traits.borderless) {
+        // A borderless window that takes the focus (a drop-down form) is a utility window the
+        // window manager neither titles nor frames.
+        Atom utility = atoms.netWmWindowTypeUtility;
+        XChangeProperty(d, window, atoms.netWmWindowType, XA_ATOM, 32, PropModeReplace,
+                        reinterpret_cast<const unsigned char*>(&utility), 1);
+        constexpr long kDecorationsFlag = 2;
+        const std::array<long, 5> motif{kDecorationsFlag, 0, 0, 0, 0};
+        XChangeProperty(d, window, atoms.motifWmHints, atoms.motifWmHints, 32, PropModeReplace,
+                        reinterpret_cast<const unsigned char*>(motif.data()),
+                        static_cast<int>(motif.size()));
+    }
 }
 
 void X11Backend::DestroySurface(uint32_t id) {

@@ -29,7 +29,7 @@ public:
     explicit X11Backend(std::unique_ptr<X11Connection> connection);
     ~X11Backend() override;
 
-    void CreateSurface(uint32_t id, Rect screenRect, uint32_t ownerId, bool mayActivate) override;
+    void CreateSurface(uint32_t id, Rect screenRect, const SurfaceTraits& traits) override;
     void DestroySurface(uint32_t id) override;
     void Present(uint32_t id, Rect damage, std::span<const uint32_t> bgra, int width,
                  int height) override;
@@ -66,6 +66,8 @@ private:
         unsigned long configureSerial = 0;
     };
 
+    // Protocols, size, input and owner hints; borderless windows ask to go unframed.
+    void DescribeToWindowManager(unsigned long window, Rect r, const SurfaceTraits& traits);
     Surface* Find(uint32_t id);
     uint32_t IdOf(unsigned long window) const;
     bool HasWindowManager();

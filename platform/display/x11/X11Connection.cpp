@@ -45,6 +45,9 @@ X11Connection::X11Connection(Display* display) : m_display(display) {
     m_atoms.netActiveWindow = intern("_NET_ACTIVE_WINDOW");
     m_atoms.netWmName = intern("_NET_WM_NAME");
     m_atoms.utf8String = intern("UTF8_STRING");
+    m_atoms.netWmWindowType = intern("_NET_WM_WINDOW_TYPE");
+    m_atoms.netWmWindowTypeUtility = intern("_NET_WM_WINDOW_TYPE_UTILITY");
+    m_atoms.motifWmHints = intern("_MOTIF_WM_HINTS");
 }
 
 X11Connection::~X11Connection() {

@@ -22,6 +22,9 @@ public:
         unsigned long netActiveWindow = 0;
         unsigned long netWmName = 0;
         unsigned long utf8String = 0;
+        unsigned long netWmWindowType = 0;
+        unsigned long netWmWindowTypeUtility = 0;
+        unsigned long motifWmHints = 0;
     };
 
     // Null with a reason in error when the display cannot be opened.

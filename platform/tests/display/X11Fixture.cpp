@@ -18,11 +18,7 @@ namespace displaytest {
 
 using namespace win;
 
-namespace {
-
-constexpr const char* kClass = "X11Test";
-
-} // namespace
+namespace {} // namespace
 
 void X11Test::SetUp() {
     std::string error;
@@ -43,7 +39,7 @@ void X11Test::SetUp() {
     wc.style = CS_DBLCLKS;
     wc.lpfnWndProc = DefWindowProcA;
     wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.lpszClassName = kClass;
+    wc.lpszClassName = kWindowClass;
     RegisterClassExA(&wc);
 }
 
@@ -77,8 +73,8 @@ bool X11Test::WaitUntil(const std::function<bool()>& done, std::chrono::millisec
 }
 
 HWND X11Test::TopLevel(int x, int y, int w, int h, DWORD exStyle, HWND owner) {
-    return CreateWindowExA(exStyle, kClass, "", WS_POPUP | WS_VISIBLE, x, y, w, h, owner, nullptr,
-                           nullptr, nullptr);
+    return CreateWindowExA(exStyle, kWindowClass, "", WS_POPUP | WS_VISIBLE, x, y, w, h, owner,
+                           nullptr, nullptr, nullptr);
 }
 
 bool X11Test::Viewable(HWND hwnd) const {
@@ -199,6 +195,25 @@ bool X11Test::StateAbove(HWND hwnd) const {
         XFree(data);
     }
     return found;
+}
+
+std::string X11Test::WindowType(HWND hwnd) const {
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    std::string name;
+    if (XGetWindowProperty(m_x, XWindow(hwnd), XInternAtom(m_x, "_NET_WM_WINDOW_TYPE", False), 0, 1,
+                           False, XA_ATOM, &type, &format, &count, &after, &data) == Success &&
+        data) {
+        if (count == 1) {
+            char* atomName = XGetAtomName(m_x, static_cast<Atom>(*reinterpret_cast<long*>(data)));
+            name = atomName;
+            XFree(atomName);
+        }
+        XFree(data);
+    }
+    return name;
 }
 
 RECT X11Test::Geometry(HWND hwnd) const {

@@ -36,7 +36,9 @@ protected:
     [[nodiscard]] bool WaitUntil(const std::function<bool()>& done,
                                  std::chrono::milliseconds limit = 10s);
 
-    // A visible frameless top-level window of the test class (CS_DBLCLKS, arrow cursor).
+    // The test class: CS_DBLCLKS, arrow cursor, DefWindowProcA.
+    static constexpr const char* kWindowClass = "X11Test";
+    // A visible frameless top-level window of the test class.
     static win::HWND TopLevel(int x, int y, int w, int h, win::DWORD exStyle = 0,
                               win::HWND owner = {});
     unsigned long XWindow(win::HWND hwnd) const { return m_backend->WindowOf(hwnd.Value()); }
@@ -57,6 +59,8 @@ protected:
     win::HWND TransientFor(win::HWND hwnd) const;
     bool OverrideRedirect(win::HWND hwnd) const;
     bool StateAbove(win::HWND hwnd) const;
+    // The name of the _NET_WM_WINDOW_TYPE asked for, empty for none.
+    std::string WindowType(win::HWND hwnd) const;
     win::RECT Geometry(win::HWND hwnd) const;
     // The title in WM_NAME and in _NET_WM_NAME.
     std::pair<std::string, std::string> Titles(win::HWND hwnd) const;

@@ -66,6 +66,16 @@ TEST_F(X11WindowTest, StackingKeepsOwnedWindowsAboveOwnersAndTheTopmostBandOnTop
         WaitUntil([&] { return (GetWindowLongA(owner, GWL_EXSTYLE) & WS_EX_TOPMOST) == 0; }));
 }
 
+TEST_F(X11WindowTest, BorderlessWindowsAskToGoUnframedAndCaptionedOnesDoNot) {
+    const HWND dropDown = TopLevel(10, 10, 100, 80);
+    const HWND captioned =
+        CreateWindowExA(0, kWindowClass, "Main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 200, 10, 200,
+                        150, nullptr, nullptr, nullptr, nullptr);
+    m_backend->Sync();
+    EXPECT_EQ(WindowType(dropDown), "_NET_WM_WINDOW_TYPE_UTILITY");
+    EXPECT_EQ(WindowType(captioned), "");
+}
+
 TEST_F(X11WindowTest, TitlesFollowTheWindowText) {
     const HWND top = TopLevel(10, 10, 100, 80);
     SetWindowTextA(top, "Größe \u2192 Maß");

@@ -20,8 +20,12 @@ display::Rect ToDisplay(const RECT& r) {
 void CreateTopLevelSurface(WindowRecord& record) {
     const RECT& r = record.windowRect;
     record.surface = std::make_unique<gdi::Surface>(r.right - r.left, r.bottom - r.top);
-    display::CurrentBackend().CreateSurface(record.hwnd.Value(), ToDisplay(r), record.owner.Value(),
-                                            MayActivate(record));
+    display::SurfaceTraits traits;
+    traits.ownerId = record.owner.Value();
+    traits.mayActivate = MayActivate(record);
+    traits.borderless =
+        (record.style & WS_CAPTION) != WS_CAPTION && !(record.style & WS_THICKFRAME);
+    display::CurrentBackend().CreateSurface(record.hwnd.Value(), ToDisplay(r), traits);
     display::CurrentBackend().SetTitle(record.hwnd.Value(), record.text);
 }
 
