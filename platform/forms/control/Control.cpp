@@ -133,6 +133,17 @@ ole::ConnectionPoint& Control::Events() {
     return *m_events;
 }
 
+void Control::RequireLive() const {
+    if (m_dead)
+        ole::RaiseError(ole::ERR_OBJECT_NOT_SET,
+                        "The control '" + m_name + "' was removed or its form unloaded");
+}
+
+ole::Variant Control::Invoke(ole::DISPID id, uint16_t kinds, std::span<ole::Variant> args) {
+    RequireLive();
+    return ole::Object::Invoke(id, kinds, args);
+}
+
 // ---- Common members ----
 
 void Control::LetName(const std::string& name) {
@@ -170,12 +181,14 @@ ScaleSpace Control::ContainerScale() const {
 }
 
 void Control::SetContainer(ole::Ptr<ole::Object> container) {
-    ControlContainer* target = ContainerOf(container.Get());
-    // A user control holds other controls only when its class is a control container.
-    const auto* userControl = dynamic_cast<const UserControl*>(target);
-    if (!target || target->HostForm() != HostForm() || target == AsControlContainer() ||
-        (userControl && !userControl->IsControlContainer()))
-        ole::RaiseError(ole::ERR_INVALID_CALL);
+    ControlContainer& target = RequireContainerOn(container.Get(), HostForm());
+    // Into itself or into a control it contains would make the containers a cycle.
+    for (ole::Ptr<ole::Object> at = container; at;) {
+        const auto* control = dynamic_cast<const Control*>(at.Get());
+        if (control == this)
+            ole::RaiseError(ole::ERR_INVALID_CALL, "A control cannot contain itself");
+        at = control ? control->Container() : nullptr;
+    }
     if (!m_sited || m_dead) {
         m_container = ole::WeakRef<ole::Object>(container);
         return;
@@ -190,7 +203,7 @@ void Control::SetContainer(ole::Ptr<ole::Object> container) {
         m_container = ole::WeakRef<ole::Object>(container);
     } else {
         m_container = ole::WeakRef<ole::Object>(container);
-        win::SetParent(m_hwnd, target->ContainerWindow());
+        win::SetParent(m_hwnd, target.ContainerWindow());
     }
     Move(left, ole::Variant(top), ole::Variant(width), ole::Variant(height));
 }
@@ -333,8 +346,15 @@ void Control::ZOrder(const ole::Variant& position) {
 }
 
 bool Control::CanTakeFocus() const {
-    return IsAlive() && !IsWindowless() && win::IsWindowVisible(m_hwnd) &&
-           win::IsWindowEnabled(m_hwnd);
+    if (!IsAlive() || IsWindowless() || !win::IsWindowVisible(m_hwnd))
+        return false;
+    // A disabled container (a Frame) disables everything inside it.
+    for (win::HWND h = m_hwnd; h && (win::GetWindowLongA(h, win::GWL_STYLE) & win::WS_CHILD);
+         h = win::GetParent(h)) {
+        if (!win::IsWindowEnabled(h))
+            return false;
+    }
+    return true;
 }
 
 void Control::SetFocus() {
@@ -427,6 +447,7 @@ void Control::Site(ControlContainer& container, std::string name, const win::REC
         m_zPosition = g_nextZPosition++;
         if (visible)
             InvalidateIn(container.ContainerWindow(), bounds);
+        OnSited();
         return;
     }
     CreateControlWindow(bounds);

@@ -57,6 +57,9 @@ public:
     ~Control() override;
 
     ole::ConnectionPoint& Events() override;
+    // A removed control, or one of an unloaded form, stays a valid object whose every member
+    // access raises 91.
+    ole::Variant Invoke(ole::DISPID id, uint16_t kinds, std::span<ole::Variant> args) override;
 
     // ---- Common members ----
     const std::string& Name() const { return m_name; }
@@ -120,6 +123,8 @@ public:
     // Sited and not yet destroyed.
     bool IsAlive() const { return m_sited && !m_dead; }
     bool IsDead() const { return m_dead; }
+    // Added by Controls.Add: only such controls can be removed, and never as array elements.
+    bool IsRuntimeAdded() const { return m_runtimeAdded; }
     ControlContainer* ContainerSite() const;
     Form* HostForm() const;
     // Pixels in the container's client area (for a windowed control: relative to its current
@@ -174,6 +179,9 @@ public:
     // Mouse input routed to a windowless control by its container's hit test; the point is in
     // container client pixels.
     void WindowlessMouse(win::UINT msg, win::WPARAM wParam, win::POINT containerPt);
+    // Whether the container's hit test routes mouse input to this windowless control; lines and
+    // shapes let it through to the container.
+    virtual bool ReceivesMouse() const { return true; }
     // Where the control's own mouse X/Y are measured: its own scale (containers) or null to use
     // the container's units.
     virtual const ScaleSpace* OwnScale() const { return nullptr; }
@@ -210,6 +218,10 @@ protected:
     void RaiseMouseEvent(win::UINT msg, win::WPARAM wParam, win::POINT clientPt);
 
     bool IsSited() const { return m_sited; }
+    // 91 once the control is dead.
+    void RequireLive() const;
+    // After Site placed a windowless control (a windowed one has OnWindowCreated).
+    virtual void OnSited() {}
     // After Unsite (the window already gone, also when it was destroyed from outside).
     virtual void OnUnsited() {}
     // Where RaiseEvent delivers: connected sinks by default; an extender hands its events to the
@@ -245,6 +257,7 @@ private:
     bool m_sited = false;
     bool m_unsited = false;
     bool m_dead = false;
+    bool m_runtimeAdded = false;
     // The press that started with a double click raises no Click on its release.
     bool m_suppressClick = false;
     bool m_captureByPress = false;

@@ -3,6 +3,7 @@
 #include "platform/forms/control/Control.h"
 #include "platform/forms/form/Form.h"
 #include "platform/forms/host/Extender.h"
+#include "platform/forms/host/UserControl.h"
 #include "platform/ole/error/Error.h"
 
 #include <algorithm>
@@ -37,8 +38,8 @@ ole::Ptr<Control> ControlContainer::WindowlessChildAt(win::POINT pt) const {
     const auto children = WindowlessChildren();
     for (auto it = children.rbegin(); it != children.rend(); ++it) {
         const win::RECT r = (*it)->PixelBounds();
-        if ((*it)->Visible() && pt.x >= r.left && pt.x < r.right && pt.y >= r.top &&
-            pt.y < r.bottom)
+        if ((*it)->Visible() && (*it)->ReceivesMouse() && pt.x >= r.left && pt.x < r.right &&
+            pt.y >= r.top && pt.y < r.bottom)
             return *it;
     }
     return nullptr;
@@ -72,6 +73,20 @@ ControlContainer* ContainerOf(ole::Object* object) {
             return container;
     }
     return dynamic_cast<ControlContainer*>(object);
+}
+
+bool IsContainer(ole::Object* object) {
+    const ControlContainer* container = ContainerOf(object);
+    const auto* userControl = dynamic_cast<const UserControl*>(container);
+    return container && (!userControl || userControl->IsControlContainer());
+}
+
+ControlContainer& RequireContainerOn(ole::Object* object, const Form* form) {
+    const auto* control = dynamic_cast<const Control*>(object);
+    if (!IsContainer(object) || (control && control->IsDead()) ||
+        ContainerOf(object)->HostForm() != form)
+        ole::RaiseError(ole::ERR_INVALID_CALL, "The object cannot contain controls");
+    return *ContainerOf(object);
 }
 
 } // namespace forms

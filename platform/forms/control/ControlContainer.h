@@ -60,4 +60,12 @@ protected:
 // control (through its extender). Null for anything else.
 ControlContainer* ContainerOf(ole::Object* object);
 
+// Whether `object` can hold controls: a form, a Frame, a PictureBox, or a user control whose
+// class is declared a control container. Nothing is added or removed to find out.
+bool IsContainer(ole::Object* object);
+
+// The container `object` offers to a control of `form`, for Controls.Add and Container: 5 when
+// it cannot hold controls, is a dead control, or sits on another form.
+ControlContainer& RequireContainerOn(ole::Object* object, const Form* form);
+
 } // namespace forms

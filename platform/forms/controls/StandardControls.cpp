@@ -1,9 +1,12 @@
 #include "platform/forms/controls/StandardControls.h"
 
+#include "platform/forms/controls/frame/Frame.h"
 #include "platform/forms/controls/label/Label.h"
 #include "platform/forms/controls/picturebox/PictureBox.h"
 #include "platform/forms/controls/scrollbar/HScrollBar.h"
 #include "platform/forms/controls/scrollbar/VScrollBar.h"
+#include "platform/forms/controls/shapes/Line.h"
+#include "platform/forms/controls/shapes/Shape.h"
 #include "platform/forms/controls/textbox/TextBox.h"
 #include "platform/ole/registry/ClassRegistry.h"
 #include "platform/ole/typeinfo/TypeLibraryRegistry.h"
@@ -39,6 +42,9 @@ void RegisterStandardControls() {
     RegisterControlClass<TextBox>(false);
     RegisterControlClass<VScrollBar>(false);
     RegisterControlClass<HScrollBar>(false);
+    RegisterControlClass<Frame>(true);
+    RegisterControlClass<Line>(false);
+    RegisterControlClass<Shape>(false);
     if (ole::TypeLibraryRegistry::Load(StandardLibraryId(), 1, 0))
         return;
     auto library = std::make_shared<ole::TypeLibrary>("VB", StandardLibraryId(), 1, 0);
@@ -47,6 +53,9 @@ void RegisterStandardControls() {
     library->AddClass(TextBox::Info());
     library->AddClass(VScrollBar::Info());
     library->AddClass(HScrollBar::Info());
+    library->AddClass(Frame::Info());
+    library->AddClass(Line::Info());
+    library->AddClass(Shape::Info());
     ole::TypeLibraryRegistry::Register(std::move(library));
 }
 

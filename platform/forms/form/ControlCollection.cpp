@@ -68,14 +68,22 @@ void ControlCollection::Remove(const ole::Variant& index) {
     if (!m_remover)
         ole::RaiseError(ole::ERR_NO_MEMBER);
     const ole::Variant& key = index.Deref();
+    ole::Ptr<Control> control;
     if (key.IsObject()) {
-        const auto control = ole::PtrCast<Control>(ole::RequireObject(key));
+        control = ole::PtrCast<Control>(key.AsObject());
         if (!control)
             ole::RaiseError(ole::ERR_TYPE_MISMATCH);
-        m_remover(control->Name());
-        return;
+    } else if (key.IsString()) {
+        for (const auto& candidate : m_source()) {
+            if (base::EqualsNoCase(candidate->Name(), key.AsString())) {
+                control = candidate;
+                break;
+            }
+        }
+    } else {
+        control = ole::PtrCast<Control>(Item(key));
     }
-    m_remover(key.IsString() ? key.AsString() : ole::PtrCast<Control>(Item(key))->Name());
+    m_remover(control);
 }
 
 } // namespace forms

@@ -15,11 +15,11 @@ namespace forms {
 class ControlCollection final : public ole::Object {
 public:
     using Source = std::function<std::vector<ole::Ptr<Control>>()>;
-    // Controls.Add(ProgID, Name[, Container]) and Controls.Remove(Name) of a form; a collection
-    // without them raises 438 for both.
+    // Controls.Add(ProgID, Name[, Container]) and Controls.Remove of a form; a collection without
+    // them raises 438 for both.
     using Adder = std::function<ole::Ptr<Control>(
         const std::string& progId, const std::string& name, ole::Ptr<ole::Object> container)>;
-    using Remover = std::function<void(const std::string& name)>;
+    using Remover = std::function<void(const ole::Ptr<Control>& control)>;
 
     static ole::Ptr<ControlCollection> Create(Source source, Adder adder = {},
                                               Remover remover = {});
@@ -32,6 +32,7 @@ public:
     ole::Ptr<ole::Object> NewEnum() const;
     ole::Ptr<ole::Object> Add(const std::string& progId, const std::string& name,
                               const ole::Variant& container);
+    // By zero-based position, name or the control itself; 5 for a name or object not here.
     void Remove(const ole::Variant& index);
 
     ControlCollection(Source source, Adder adder, Remover remover)

@@ -575,9 +575,9 @@ ole::Ptr<ole::Object> Form::Controls() {
                     ole::RaiseError(ole::ERR_OBJECT_NOT_SET);
                 return form->Add(progId, name, std::move(container));
             },
-            [self](const std::string& name) {
+            [self](const ole::Ptr<Control>& control) {
                 if (const auto form = self.Lock())
-                    form->Remove(name);
+                    form->RemoveAdded(control);
             });
     }
     return m_controlsCollection;
@@ -614,21 +614,40 @@ ole::Ptr<ole::Object> Form::ContainerObject() const {
 ole::Ptr<Control> Form::AddControl(ole::Ptr<Control> control, std::string name,
                                    ole::Ptr<ole::Object> container, const win::RECT& bounds,
                                    bool visible) {
+    return SiteControl(std::move(control), std::move(name), -1, std::move(container), bounds,
+                       visible);
+}
+
+ole::Ptr<Control> Form::AddArrayElement(ole::Ptr<Control> control, std::string name, int16_t index,
+                                        ole::Ptr<ole::Object> container, const win::RECT& bounds,
+                                        bool visible) {
+    if (index < 0)
+        ole::RaiseError(ole::ERR_INVALID_PROPERTY_VALUE);
+    return SiteControl(std::move(control), std::move(name), index, std::move(container), bounds,
+                       visible);
+}
+
+ole::Ptr<Control> Form::SiteControl(ole::Ptr<Control> control, std::string name, int16_t index,
+                                    ole::Ptr<ole::Object> container, const win::RECT& bounds,
+                                    bool visible) {
     if (!control)
         ole::RaiseError(ole::ERR_OBJECT_NOT_SET);
-    if (FindControl(name))
-        ole::RaiseError(ole::ERR_DUPLICATE_CONTROL_NAME);
+    for (const auto& other : m_controls) {
+        if (base::EqualsNoCase(other->Name(), name) &&
+            (index < 0 || other->m_index < 0 || other->m_index == index))
+            ole::RaiseError(ole::ERR_DUPLICATE_CONTROL_NAME);
+    }
     EnsureLoaded();
-    ControlContainer* site = container ? ContainerOf(container.Get()) : this;
-    if (!site || site->HostForm() != this)
-        ole::RaiseError(ole::ERR_INVALID_CALL);
+    ControlContainer& site = container ? RequireContainerOn(container.Get(), this)
+                                       : static_cast<ControlContainer&>(*this);
     int16_t tabIndex = 0;
     for (const auto& other : m_controls)
         tabIndex = std::max<int16_t>(tabIndex, static_cast<int16_t>(other->TabIndex() + 1));
     m_controls.push_back(control);
     control->m_tabIndex = tabIndex;
+    control->m_index = index;
     try {
-        control->Site(*site, std::move(name), bounds, visible);
+        control->Site(site, std::move(name), bounds, visible);
     } catch (...) {
         m_controls.pop_back();
         throw;
@@ -636,32 +655,72 @@ ole::Ptr<Control> Form::AddControl(ole::Ptr<Control> control, std::string name,
     return control;
 }
 
+namespace {
+
+// A control's name: a letter, then letters, digits and underscores; at most 40 characters.
+bool IsControlName(std::string_view name) {
+    const auto letter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
+    if (name.empty() || name.size() > 40 || !letter(name.front()))
+        return false;
+    return std::all_of(name.begin(), name.end(),
+                       [&](char c) { return letter(c) || (c >= '0' && c <= '9') || c == '_'; });
+}
+
+} // namespace
+
 ole::Ptr<Control> Form::Add(std::string_view progId, std::string name,
                             ole::Ptr<ole::Object> container) {
+    if (!IsControlName(name))
+        ole::RaiseError(ole::ERR_INVALID_CALL, "'" + name + "' is not a valid control name");
+    if (FindControl(name))
+        ole::RaiseError(ole::ERR_DUPLICATE_CONTROL_NAME);
+    if (container)
+        RequireContainerOn(container.Get(), this);
     ole::Ptr<ole::Object> created = ControlLibraries::CreateObject(progId);
     constexpr win::RECT kDefaultBounds{0, 0, 100, 30};
-    if (auto control = ole::PtrCast<Control>(created))
-        return AddControl(control, std::move(name), container, kDefaultBounds, false);
-    auto inner = ole::PtrCast<UserControl>(created);
-    if (!inner)
-        ole::RaiseError(ole::ERR_TYPE_MISMATCH);
-    const auto extender = Extender::Host(
-        inner,
-        [&](const ole::Ptr<Extender>& site) {
-            AddControl(site, name, container, kDefaultBounds, false);
-        },
-        nullptr);
-    return extender;
+    ole::Ptr<Control> added;
+    if (auto control = ole::PtrCast<Control>(created)) {
+        added = AddControl(control, std::move(name), container, kDefaultBounds, false);
+    } else {
+        auto inner = ole::PtrCast<UserControl>(created);
+        if (!inner)
+            ole::RaiseError(ole::ERR_INVALID_CLASS_STRING,
+                            "'" + std::string(progId) + "' is not a control");
+        added = Extender::Host(
+            inner,
+            [&](const ole::Ptr<Extender>& site) {
+                AddControl(site, name, container, kDefaultBounds, false);
+            },
+            nullptr);
+    }
+    added->m_runtimeAdded = true;
+    added->ZOrder(ole::Variant(int16_t{0}));
+    return added;
+}
+
+void Form::RemoveAdded(const ole::Ptr<Control>& control) {
+    if (control && !control->IsRuntimeAdded())
+        ole::RaiseError(ole::ERR_INVALID_CALL, "Only controls added at run time can be removed");
+    if (!control || std::find(m_controls.begin(), m_controls.end(), control) == m_controls.end())
+        ole::RaiseError(ole::ERR_INVALID_CALL, "The control is not on this form");
+    RemoveWithContents(control);
 }
 
 void Form::Remove(std::string_view name) {
-    const auto it = std::find_if(m_controls.begin(), m_controls.end(), [&](const auto& c) {
-        return base::EqualsNoCase(c->Name(), name);
-    });
-    if (it == m_controls.end())
-        ole::RaiseError(ole::ERR_INVALID_CALL);
-    ole::Ptr<Control> control = *it;
-    m_controls.erase(it);
+    const auto control = FindControl(name);
+    if (!control)
+        ole::RaiseError(ole::ERR_INVALID_CALL, "The control is not on this form");
+    RemoveWithContents(control);
+}
+
+void Form::RemoveWithContents(const ole::Ptr<Control>& control) {
+    if (ControlContainer* inner = control->AsControlContainer()) {
+        for (const auto& child : std::vector<ole::Ptr<Control>>(m_controls)) {
+            if (child->IsAlive() && child->ContainerSite() == inner)
+                RemoveWithContents(child);
+        }
+    }
+    std::erase(m_controls, control);
     control->Unsite();
 }
 

@@ -136,15 +136,29 @@ public:
 
     // ---- Controls ----
     // Sites `control` (a standard control or an extender) in `container` (the form when null)
-    // at `bounds` pixels of the container's client area. The name must be unique (727).
+    // at `bounds` pixels of the container's client area. The name must be unique (727); the
+    // container must be able to hold controls (5).
     ole::Ptr<Control> AddControl(ole::Ptr<Control> control, std::string name,
                                  ole::Ptr<ole::Object> container, const win::RECT& bounds,
                                  bool visible = true);
-    // Controls.Add: creates by ProgID (a standard control or a user control, which gets an
-    // extender) and sites it hidden, as a new instance (InitProperties).
+    // An element of the control array `name` (as a form description declares one): the elements
+    // share the name and answer Index. 727 when the name belongs to a control outside the array
+    // or the index is taken.
+    ole::Ptr<Control> AddArrayElement(ole::Ptr<Control> control, std::string name, int16_t index,
+                                      ole::Ptr<ole::Object> container, const win::RECT& bounds,
+                                      bool visible = true);
+    // Controls.Add: creates by class id, matched without regard to case ("VB." & class for the
+    // standard controls, or a registered ProgID; 711 when unknown) and sites it hidden, on top
+    // of its container's z-order, as a new instance (user controls get an extender and
+    // InitProperties). 5 for a name that is not an identifier or a container that cannot hold
+    // controls, 727 for a name in use.
     ole::Ptr<Control> Add(std::string_view progId, std::string name,
                           ole::Ptr<ole::Object> container = {});
-    // Controls.Remove: destroys the control's window; the object is dead afterwards.
+    // Controls.Remove: only controls added at run time (5 for others and for controls of other
+    // forms). A container goes with every control inside it, depth first. The windows are
+    // destroyed; the objects stay, dead.
+    void RemoveAdded(const ole::Ptr<Control>& control);
+    // The same for any control of the form, by name (5 when there is none), for C++ hosts.
     void Remove(std::string_view name);
     const std::vector<ole::Ptr<Control>>& ControlList() const { return m_controls; }
     ole::Ptr<Control> FindControl(std::string_view name) const;
@@ -207,6 +221,10 @@ private:
     ScaleSpace& MutableScale() const;
     void EnsureLoaded();
     void DestroyControls();
+    ole::Ptr<Control> SiteControl(ole::Ptr<Control> control, std::string name, int16_t index,
+                                  ole::Ptr<ole::Object> container, const win::RECT& bounds,
+                                  bool visible);
+    void RemoveWithContents(const ole::Ptr<Control>& control);
     void ApplyBorderStyle();
     void PaintForm();
     void UpdateShownState();

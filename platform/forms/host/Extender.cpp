@@ -68,6 +68,7 @@ const ole::ClassInfo& Extender::GetClassInfo() const {
 }
 
 ole::Variant Extender::Invoke(ole::DISPID id, uint16_t kinds, std::span<ole::Variant> args) {
+    RequireLive();
     if (Info().HasMember(id) || !m_inner) {
         try {
             return Info().Invoke(*this, id, kinds, args);

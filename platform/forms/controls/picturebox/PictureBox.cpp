@@ -2,6 +2,7 @@
 
 #include "platform/forms/control/ContainerMessages.h"
 #include "platform/forms/control/ControlMembers.h"
+#include "platform/forms/controls/common/FillStyle.h"
 #include "platform/forms/controls/common/StandardEvents.h"
 #include "platform/forms/host/Extender.h"
 #include "platform/ole/convert/Conversions.h"
@@ -172,8 +173,7 @@ void PictureBox::SetFillColor(const ole::Variant& color) {
 }
 
 void PictureBox::SetFillStyle(int16_t style) {
-    if (style < 0 || style > 7)
-        ole::RaiseError(ole::ERR_INVALID_PROPERTY_VALUE);
+    CheckFillStyle(style);
     m_fillStyle = style;
 }
 

@@ -1,6 +1,7 @@
 #include "platform/forms/controls/picturebox/PictureBox.h"
 
 #include "platform/base/TextCase.h"
+#include "platform/forms/controls/common/FillStyle.h"
 #include "platform/ole/convert/Conversions.h"
 #include "platform/win/Win.h"
 #include "platform/win/gdi/Bitmaps.h"
@@ -37,24 +38,6 @@ std::vector<std::string_view> Lines(std::string_view text) {
         if (end == std::string_view::npos)
             return lines;
         start = end + 1;
-    }
-}
-
-// FillStyle 2-7 as hatch styles.
-int HatchOf(int16_t fillStyle) {
-    switch (fillStyle) {
-    case 2:
-        return win::HS_HORIZONTAL;
-    case 3:
-        return win::HS_VERTICAL;
-    case 4:
-        return win::HS_BDIAGONAL;
-    case 5:
-        return win::HS_FDIAGONAL;
-    case 6:
-        return win::HS_CROSS;
-    default:
-        return win::HS_DIAGCROSS;
     }
 }
 
@@ -152,11 +135,7 @@ void PictureBox::DoLine(float x1, float y1, float x2, float y2, const ole::Varia
         win::LineTo(m_hdc, to.x, to.y);
         return;
     }
-    const win::COLORREF fill = TranslateColor(m_fillColor);
-    const win::OwnedObject<win::HBRUSH> brush(
-        m_fillStyle == 0   ? win::CreateSolidBrush(fill)
-        : m_fillStyle == 1 ? win::HBRUSH{}
-                           : win::CreateHatchBrush(HatchOf(m_fillStyle), fill));
+    const win::OwnedObject<win::HBRUSH> brush(CreateFillBrush(m_fillStyle, m_fillColor));
     const win::SelectedObject brushSelection(
         m_hdc, brush.Get() ? win::HGDIOBJ(brush.Get()) : win::GetStockObject(win::NULL_BRUSH));
     win::Rectangle(m_hdc, std::min(from.x, to.x), std::min(from.y, to.y), std::max(from.x, to.x),

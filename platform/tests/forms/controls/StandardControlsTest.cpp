@@ -49,22 +49,5 @@ TEST_F(StandardControlsTest, TypeInformationLivesInTheVbLibrary) {
     EXPECT_EQ(label->GetIDsOfNames("Move"), static_cast<ole::DISPID>(0x80011002));
 }
 
-TEST_F(StandardControlsTest, RemovedControlsAreDeadAndFreeTheirWindows) {
-    const size_t windows = win::test::LiveWindowCount();
-    auto picture = Site(forms::PictureBox::Create(), "picBox", {0, 0, 80, 80});
-    Site(forms::Label::Create(), "lblIn", {2, 2, 40, 20}, ole::Ptr<ole::Object>(picture));
-    Site(forms::TextBox::Create(), "txtIn", {2, 30, 60, 50}, ole::Ptr<ole::Object>(picture));
-    Site(forms::VScrollBar::Create(), "vsbIn", {60, 0, 77, 77}, ole::Ptr<ole::Object>(picture));
-    EXPECT_EQ(win::test::LiveWindowCount(), windows + 3);
-
-    m_form->Remove("txtIn");
-    m_form->Remove("vsbIn");
-    m_form->Remove("lblIn");
-    m_form->Remove("picBox");
-    EXPECT_TRUE(picture->IsDead());
-    EXPECT_EQ(win::test::LiveWindowCount(), windows);
-    EXPECT_EQ(win::test::LiveDcCount(), 0u);
-}
-
 } // namespace
 } // namespace controlstest
