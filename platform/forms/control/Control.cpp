@@ -569,7 +569,7 @@ void Control::RaiseMouseEvent(win::UINT msg, win::WPARAM wParam, win::POINT clie
             RaiseEvent(eventid::DblClick);
     } else if (IsButtonUp(msg)) {
         raise(eventid::MouseUp, ButtonOf(msg));
-        if (msg == win::WM_LBUTTONUP && !m_suppressClick)
+        if (msg == win::WM_LBUTTONUP && !m_suppressClick && RaisesClickOnMouseUp())
             RaiseEvent(eventid::Click);
         m_suppressClick = false;
     }

@@ -202,6 +202,8 @@ protected:
     virtual void OnWindowDestroying() {}
     // After Visible changed (the window already shown or hidden).
     virtual void OnVisibilityChanged() {}
+    // Whether a left release raises Click; the button classes raise it from BN_CLICKED instead.
+    virtual bool RaisesClickOnMouseUp() const { return true; }
     // Whether the control accepts Tab itself (DLGC_WANTTAB through WM_GETDLGCODE otherwise).
     virtual bool WantsTab() const;
     // Mouse X/Y for events, from a point in the control's client pixels.

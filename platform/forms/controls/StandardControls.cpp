@@ -1,5 +1,8 @@
 #include "platform/forms/controls/StandardControls.h"
 
+#include "platform/forms/controls/buttons/CheckBox.h"
+#include "platform/forms/controls/buttons/CommandButton.h"
+#include "platform/forms/controls/buttons/OptionButton.h"
 #include "platform/forms/controls/frame/Frame.h"
 #include "platform/forms/controls/label/Label.h"
 #include "platform/forms/controls/picturebox/PictureBox.h"
@@ -45,6 +48,9 @@ void RegisterStandardControls() {
     RegisterControlClass<Frame>(true);
     RegisterControlClass<Line>(false);
     RegisterControlClass<Shape>(false);
+    RegisterControlClass<CommandButton>(false);
+    RegisterControlClass<CheckBox>(false);
+    RegisterControlClass<OptionButton>(false);
     if (ole::TypeLibraryRegistry::Load(StandardLibraryId(), 1, 0))
         return;
     auto library = std::make_shared<ole::TypeLibrary>("VB", StandardLibraryId(), 1, 0);
@@ -56,6 +62,9 @@ void RegisterStandardControls() {
     library->AddClass(Frame::Info());
     library->AddClass(Line::Info());
     library->AddClass(Shape::Info());
+    library->AddClass(CommandButton::Info());
+    library->AddClass(CheckBox::Info());
+    library->AddClass(OptionButton::Info());
     ole::TypeLibraryRegistry::Register(std::move(library));
 }
 

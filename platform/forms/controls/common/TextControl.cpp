@@ -44,11 +44,10 @@ void TextControl::Repaint() {
         win::InvalidateRect(Window(), nullptr, win::TRUE);
 }
 
-win::LRESULT TextControl::AnswerColors(win::WPARAM hdcParam) {
-    const win::HDC hdc = win::HdcFromParam(static_cast<win::LPARAM>(hdcParam));
+win::HBRUSH TextControl::PrepareColors(win::HDC hdc) {
     win::SetTextColor(hdc, TranslateColor(m_foreColor));
     win::SetBkColor(hdc, TranslateColor(m_backColor));
-    return win::HandleToParam(m_brush.Get(m_backColor));
+    return m_brush.Get(m_backColor);
 }
 
 std::optional<win::LRESULT> TextControl::OnReflected(win::UINT msg, win::WPARAM wParam,
@@ -58,7 +57,8 @@ std::optional<win::LRESULT> TextControl::OnReflected(win::UINT msg, win::WPARAM 
     case win::WM_CTLCOLORSTATIC:
     case win::WM_CTLCOLORLISTBOX:
     case win::WM_CTLCOLOREDIT:
-        return AnswerColors(wParam);
+        return win::HandleToParam(
+            PrepareColors(win::HdcFromParam(static_cast<win::LPARAM>(wParam))));
     default:
         return Control::OnReflected(msg, wParam, lParam);
     }

@@ -31,8 +31,8 @@ protected:
     OLE_COLOR BackOleColor() const { return m_backColor; }
     OLE_COLOR ForeOleColor() const { return m_foreColor; }
     win::HFONT FontHandle() { return m_font.Handle(); }
-    // Sets the colours into the DC and returns the background brush: the answer to WM_CTLCOLOR*.
-    win::LRESULT AnswerColors(win::WPARAM hdcParam);
+    // Sets the colours into the DC and returns the background brush (the answer to WM_CTLCOLOR*).
+    win::HBRUSH PrepareColors(win::HDC hdc);
     void Repaint();
 
     void OnWindowCreated() override;

@@ -5,6 +5,9 @@
 #include "platform/forms/controls/common/StandardEvents.h"
 #include "platform/ole/error/Error.h"
 #include "platform/win/Win.h"
+#include "platform/win/controls/ControlConstants.h"
+#include "platform/win/controls/button/ButtonPainter.h"
+#include "platform/win/gdi/DcGuards.h"
 
 namespace forms {
 
@@ -79,28 +82,14 @@ void Frame::PaintGroup(win::HDC hdc) {
         return;
     win::RECT client;
     win::GetClientRect(Window(), &client);
-    const int saved = win::SaveDC(hdc);
+    const win::SavedDc saved(hdc);
     win::SelectObject(hdc, FontHandle());
-    win::TEXTMETRICA metrics{};
-    win::GetTextMetricsA(hdc, &metrics);
-    // The frame's top edge runs through the middle of the caption's line.
-    win::RECT edge{client.left, client.top + metrics.tmHeight / 2, client.right, client.bottom};
-    win::DrawEdge(hdc, &edge, win::EDGE_ETCHED, win::BF_RECT);
-    if (!m_caption.empty()) {
-        win::RECT text{8, 0, client.right - 8, metrics.tmHeight};
-        win::DrawTextA(hdc, m_caption.c_str(), static_cast<int>(m_caption.size()), &text,
-                       win::DT_SINGLELINE | win::DT_CALCRECT);
-        win::SetTextColor(hdc, win::IsWindowEnabled(Window())
-                                   ? TranslateColor(ForeOleColor())
-                                   : win::GetSysColor(win::COLOR_GRAYTEXT));
-        win::SetBkColor(hdc, TranslateColor(BackOleColor()));
-        win::SetBkMode(hdc, win::OPAQUE);
-        text.left -= 2;
-        text.right += 2;
-        win::DrawTextA(hdc, m_caption.c_str(), static_cast<int>(m_caption.size()), &text,
-                       win::DT_SINGLELINE | win::DT_CENTER);
-    }
-    win::RestoreDC(hdc, saved);
+    const win::HBRUSH background = PrepareColors(hdc);
+    win::controls::ButtonLook look;
+    look.type = win::BS_GROUPBOX;
+    look.enabled = win::IsWindowEnabled(Window()) != win::FALSE;
+    look.text = m_caption;
+    win::controls::ButtonPainter::Paint(hdc, client, background, look);
 }
 
 win::LRESULT Frame::WindowProc(win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) {

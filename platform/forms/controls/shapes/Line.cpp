@@ -3,6 +3,8 @@
 #include "platform/forms/control/ControlMembers.h"
 #include "platform/forms/scale/ScaleSpace.h"
 #include "platform/win/Win.h"
+#include "platform/win/gdi/DcGuards.h"
+#include "platform/win/gdi/OwnedObject.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -54,9 +56,9 @@ void Line::UpdateBounds() {
 }
 
 void Line::PaintWindowless(win::HDC hdc, const win::RECT&) {
-    const win::HPEN pen = CreateBorderPen();
-    const int saved = win::SaveDC(hdc);
-    win::SelectObject(hdc, pen);
+    const win::OwnedObject<win::HPEN> pen(CreateBorderPen());
+    const win::SavedDc saved(hdc);
+    win::SelectObject(hdc, pen.Get());
     win::SetROP2(hdc, DrawMode());
     win::MoveToEx(hdc, m_from.x, m_from.y, nullptr);
     win::LineTo(hdc, m_to.x, m_to.y);
@@ -67,8 +69,6 @@ void Line::PaintWindowless(win::HDC hdc, const win::RECT&) {
     const int stepX = alongX ? (dx < 0 ? -1 : 1) : 0;
     const int stepY = alongX ? 0 : (dy < 0 ? -1 : 1);
     win::LineTo(hdc, m_to.x + stepX, m_to.y + stepY);
-    win::RestoreDC(hdc, saved);
-    win::DeleteObject(pen);
 }
 
 } // namespace forms

@@ -5,7 +5,9 @@
 #include "platform/forms/controls/common/FillStyle.h"
 #include "platform/ole/error/Error.h"
 #include "platform/win/Win.h"
+#include "platform/win/gdi/DcGuards.h"
 #include "platform/win/gdi/GdiConstants.h"
+#include "platform/win/gdi/OwnedObject.h"
 
 #include <algorithm>
 #include <tuple>
@@ -85,29 +87,27 @@ void Shape::Draw(win::HDC hdc, const win::RECT& r) const {
 
 void Shape::PaintWindowless(win::HDC hdc, const win::RECT& bounds) {
     const win::RECT figure = Figure(bounds);
-    const int saved = win::SaveDC(hdc);
+    const win::SavedDc saved(hdc);
     win::SetROP2(hdc, DrawMode());
     win::SetBkMode(hdc, win::TRANSPARENT);
-    win::SelectObject(hdc, win::GetStockObject(win::NULL_PEN));
-    // Rectangle and Ellipse leave out the right and bottom edge without a pen: one more pixel.
-    const win::RECT filled{figure.left, figure.top, figure.right + 1, figure.bottom + 1};
-    for (const auto& [draw, style, color] :
-         {std::tuple{m_backStyle == 1, int16_t{0}, m_backColor},
-          std::tuple{m_fillStyle != 1, m_fillStyle, m_fillColor}}) {
-        if (!draw)
-            continue;
-        const win::HBRUSH brush = CreateFillBrush(style, color);
-        win::SelectObject(hdc, brush);
-        Draw(hdc, filled);
-        win::SelectObject(hdc, win::GetStockObject(win::NULL_BRUSH));
-        win::DeleteObject(brush);
+    {
+        const win::SelectedObject noPen(hdc, win::GetStockObject(win::NULL_PEN));
+        // Without a pen Rectangle and Ellipse leave out the right and bottom edge.
+        const win::RECT filled{figure.left, figure.top, figure.right + 1, figure.bottom + 1};
+        for (const auto& [draw, style, color] :
+             {std::tuple{m_backStyle == 1, int16_t{0}, m_backColor},
+              std::tuple{m_fillStyle != 1, m_fillStyle, m_fillColor}}) {
+            if (!draw)
+                continue;
+            const win::OwnedObject<win::HBRUSH> brush(CreateFillBrush(style, color));
+            const win::SelectedObject selected(hdc, brush.Get());
+            Draw(hdc, filled);
+        }
     }
-    const win::HPEN pen = CreateBorderPen();
-    win::SelectObject(hdc, pen);
-    win::SelectObject(hdc, win::GetStockObject(win::NULL_BRUSH));
+    const win::OwnedObject<win::HPEN> pen(CreateBorderPen());
+    const win::SelectedObject border(hdc, pen.Get());
+    const win::SelectedObject hollow(hdc, win::GetStockObject(win::NULL_BRUSH));
     Draw(hdc, figure);
-    win::RestoreDC(hdc, saved);
-    win::DeleteObject(pen);
 }
 
 } // namespace forms
