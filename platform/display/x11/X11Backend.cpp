@@ -23,7 +23,8 @@ namespace {
 
 constexpr long kSurfaceEvents = ExposureMask | StructureNotifyMask | FocusChangeMask |
                                 PropertyChangeMask | KeyPressMask | KeyReleaseMask |
-                                ButtonPressMask | ButtonReleaseMask | PointerMotionMask;
+                                ButtonPressMask | ButtonReleaseMask | PointerMotionMask |
+                                EnterWindowMask | LeaveWindowMask;
 constexpr unsigned kGrabEvents = ButtonPressMask | ButtonReleaseMask | PointerMotionMask;
 constexpr int kWheelDelta = 120;
 constexpr long kNetWmStateAdd = 1;
@@ -149,7 +150,10 @@ void X11Backend::DescribeToWindowManager(unsigned long window, Rect r,
     Atom deleteWindow = atoms.wmDeleteWindow;
     XSetWMProtocols(d, window, &deleteWindow, 1);
     XSizeHints size{};
-    size.flags = USPosition | USSize | PPosition | PSize;
+    // Static gravity: a framing window manager keeps the window itself where the platform put
+    // it and builds its frame around it, so geometry reports do not shift it by the frame.
+    size.flags = USPosition | USSize | PPosition | PSize | PWinGravity;
+    size.win_gravity = StaticGravity;
     size.x = r.left;
     size.y = r.top;
     size.width = static_cast<int>(Extent(r.left, r.right));
@@ -502,6 +506,12 @@ void X11Backend::HandleEvent(XEvent& event) {
     case ButtonPress:
     case ButtonRelease:
         OnPointer(event);
+        break;
+    case EnterNotify:
+    case LeaveNotify:
+        // Leaving for a window not ours brings no motion event: report where the pointer went,
+        // so the platform does not keep it over the window it left.
+        sink->PointerMoved(event.xcrossing.x_root, event.xcrossing.y_root);
         break;
     case KeyPress:
     case KeyRelease:

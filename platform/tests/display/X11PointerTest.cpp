@@ -53,6 +53,16 @@ TEST_F(X11PointerTest, CaptureWithoutAButtonStillReportsMovesOutsideEveryWindow)
     EXPECT_TRUE(WaitUntil([&] { return PointerFree(); }));
 }
 
+TEST_F(X11PointerTest, LeavingForTheDesktopMovesThePlatformsPointerToo) {
+    const HWND top = TopLevel(100, 100, 200, 150);
+    ASSERT_TRUE(WaitUntil([&] { return Viewable(top); }));
+    MoveTo(150, 150);
+    POINT pt;
+    ASSERT_TRUE(WaitUntil([&] { return GetCursorPos(&pt) && pt == POINT{150, 150}; }));
+    MoveTo(600, 500);
+    EXPECT_TRUE(WaitUntil([&] { return GetCursorPos(&pt) && pt == POINT{600, 500}; }));
+}
+
 TEST_F(X11PointerTest, EachWindowShowsItsClassCursorUnderThePointer) {
     WNDCLASSEXA wc;
     wc.cbSize = sizeof wc;
