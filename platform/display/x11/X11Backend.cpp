@@ -24,7 +24,7 @@ namespace {
 constexpr long kSurfaceEvents = ExposureMask | StructureNotifyMask | FocusChangeMask |
                                 PropertyChangeMask | KeyPressMask | KeyReleaseMask |
                                 ButtonPressMask | ButtonReleaseMask | PointerMotionMask |
-                                EnterWindowMask | LeaveWindowMask;
+                                EnterWindowMask | LeaveWindowMask | KeymapStateMask;
 constexpr unsigned kGrabEvents = ButtonPressMask | ButtonReleaseMask | PointerMotionMask;
 constexpr int kWheelDelta = 120;
 constexpr long kNetWmStateAdd = 1;
@@ -517,6 +517,9 @@ void X11Backend::HandleEvent(XEvent& event) {
     case KeyRelease:
         OnKey(event, event.type == KeyPress);
         break;
+    case KeymapNotify:
+        OnKeymap(event);
+        break;
     case Expose:
         if (id) {
             const XExposeEvent& e = event.xexpose;
@@ -608,11 +611,33 @@ void X11Backend::OnKey(XEvent& event, bool down) {
     const int vk = VirtualKeyForKeysym(IsKeypadKey(typed) ? typed : plain);
     EventSink* sink = CurrentEventSink();
     if (vk != 0) {
+        if (down) {
+            m_keysDown[key.keycode] = vk;
+        } else {
+            m_keysDown.erase(key.keycode);
+        }
         sink->KeyChanged(vk, down);
     } else if (down) {
         if (const char32_t c = CodePointForKeysym(typed)) {
             sink->TextTyped(c);
         }
+    }
+}
+
+// Keys released while another client had the focus sent us no release; the key map that follows
+// every focus-in tells which, so that no modifier stays down in the platform's key state.
+void X11Backend::OnKeymap(const XEvent& event) {
+    const XKeymapEvent& keymap = event.xkeymap;
+    for (auto it = m_keysDown.begin(); it != m_keysDown.end();) {
+        const unsigned code = it->first;
+        const bool held = code < 256 && (keymap.key_vector[code / 8] & (1 << (code % 8))) != 0;
+        if (held) {
+            ++it;
+            continue;
+        }
+        const int vk = it->second;
+        it = m_keysDown.erase(it);
+        CurrentEventSink()->KeyChanged(vk, false);
     }
 }
 

@@ -81,6 +81,7 @@ private:
     void HandleEvent(_XEvent& event);
     void OnPointer(_XEvent& event);
     void OnKey(_XEvent& event, bool down);
+    void OnKeymap(const _XEvent& event);
     void OnConfigure(uint32_t id, const _XEvent& event);
     void OnWmState(uint32_t id);
     void OnNetWmState(uint32_t id);
@@ -90,6 +91,7 @@ private:
     std::map<uint32_t, Surface> m_surfaces;
     std::map<unsigned long, uint32_t> m_ids;
     std::map<int, unsigned long> m_cursors;
+    std::map<unsigned, int> m_keysDown; // keycode -> the virtual key reported down
     std::optional<int> m_cursorShape;
     unsigned long m_confineWindow = 0;
     bool m_grabbed = false;

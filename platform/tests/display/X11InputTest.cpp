@@ -113,6 +113,17 @@ TEST_F(X11InputTest, KeysWithModifiersBecomeKeyAndCharacterMessages) {
     EXPECT_GE(GetKeyState(VK_SHIFT), 0) << "modifiers are up again";
 }
 
+TEST_F(X11InputTest, AModifierReleasedWhileAnotherWindowHadTheFocusComesUp) {
+    Key(XK_Shift_L, true);
+    ASSERT_TRUE(WaitUntil([&] { return GetKeyState(VK_SHIFT) < 0; }));
+    FocusExternally({});
+    ASSERT_TRUE(WaitUntil([&] { return !GetActiveWindow(); }));
+    Key(XK_Shift_L, false);
+    FocusExternally(m_top);
+    EXPECT_TRUE(
+        WaitUntil([&] { return GetActiveWindow() == m_top && GetKeyState(VK_SHIFT) >= 0; }));
+}
+
 TEST_F(X11InputTest, TypedTextArrivesCharacterForCharacter) {
     TypeText("Hi, 7 \"x\"!");
     TapSpareKey(XK_udiaeresis);
