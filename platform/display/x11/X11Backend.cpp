@@ -3,7 +3,6 @@
 #include "platform/base/Clock.h"
 #include "platform/base/Utf8.h"
 #include "platform/display/x11/CursorGlyphs.h"
-#include "platform/display/x11/KeysymTable.h"
 
 #include <X11/XKBlib.h>
 #include <X11/Xatom.h>
@@ -26,16 +25,10 @@ constexpr long kSurfaceEvents = ExposureMask | StructureNotifyMask | FocusChange
                                 ButtonPressMask | ButtonReleaseMask | PointerMotionMask |
                                 EnterWindowMask | LeaveWindowMask | KeymapStateMask;
 constexpr unsigned kGrabEvents = ButtonPressMask | ButtonReleaseMask | PointerMotionMask;
-constexpr int kWheelDelta = 120;
 constexpr long kNetWmStateAdd = 1;
 constexpr long kNetWmStateRemove = 0;
 // Tells a window manager that a request comes from an application, not a pager.
 constexpr long kFromApplication = 1;
-
-struct XFreeDeleter {
-    void operator()(unsigned char* data) const { XFree(data); }
-};
-using XData = std::unique_ptr<unsigned char, XFreeDeleter>;
 
 bool IsTrueColourBgra(Display* d, int screen) {
     const Visual* visual = DefaultVisual(d, screen);
@@ -103,7 +96,8 @@ X11Backend* X11Backend::Install(const char* displayName, std::string* error) {
     return installed;
 }
 
-X11Backend::X11Backend(std::unique_ptr<X11Connection> connection) : m_x(std::move(connection)) {
+X11Backend::X11Backend(std::unique_ptr<X11Connection> connection)
+    : m_x(std::move(connection)), m_input(*m_x) {
     // Held keys repeat as presses without releases in between, as the platform's key messages do.
     XkbSetDetectableAutoRepeat(m_x->Get(), True, nullptr);
 }
@@ -371,7 +365,6 @@ void X11Backend::GrabPointer(bool grab, const Rect* confine) {
             static_cast<Visual*>(CopyFromParent), CWOverrideRedirect, &attrs);
         XLowerWindow(d, m_confineWindow);
         XMapWindow(d, m_confineWindow);
-        m_confine = *confine;
     }
     // Grabbing on the root with owner events keeps pointer events reaching our surfaces as usual
     // while those outside them still come to us.
@@ -379,7 +372,9 @@ void X11Backend::GrabPointer(bool grab, const Rect* confine) {
                                     m_confineWindow, None, CurrentTime);
     m_grabbed = result == GrabSuccess;
     // Another client holds the pointer: keep it inside by warping it back on every move.
-    m_warpConfine = !m_grabbed && m_confineWindow != 0;
+    if (!m_grabbed && m_confineWindow) {
+        m_input.WarpInto(confine);
+    }
 }
 
 void X11Backend::ReleaseGrab() {
@@ -392,7 +387,7 @@ void X11Backend::ReleaseGrab() {
         XDestroyWindow(d, m_confineWindow);
         m_confineWindow = 0;
     }
-    m_warpConfine = false;
+    m_input.WarpInto(nullptr);
     ReleaseCursorsWhenIdle();
 }
 
@@ -501,25 +496,10 @@ void X11Backend::HandleEvent(XEvent& event) {
         return;
     }
     const uint32_t id = IdOf(event.xany.window);
+    if (m_input.Translate(event, *sink)) {
+        return;
+    }
     switch (event.type) {
-    case MotionNotify:
-    case ButtonPress:
-    case ButtonRelease:
-        OnPointer(event);
-        break;
-    case EnterNotify:
-    case LeaveNotify:
-        // Leaving for a window not ours brings no motion event: report where the pointer went,
-        // so the platform does not keep it over the window it left.
-        sink->PointerMoved(event.xcrossing.x_root, event.xcrossing.y_root);
-        break;
-    case KeyPress:
-    case KeyRelease:
-        OnKey(event, event.type == KeyPress);
-        break;
-    case KeymapNotify:
-        OnKeymap(event);
-        break;
     case Expose:
         if (id) {
             const XExposeEvent& e = event.xexpose;
@@ -554,90 +534,8 @@ void X11Backend::HandleEvent(XEvent& event) {
     case FocusOut:
         OnFocusChange();
         break;
-    case MappingNotify:
-        XRefreshKeyboardMapping(&event.xmapping);
-        break;
     default:
         break;
-    }
-}
-
-void X11Backend::OnPointer(XEvent& event) {
-    EventSink* sink = CurrentEventSink();
-    if (event.type == MotionNotify) {
-        int x = event.xmotion.x_root;
-        int y = event.xmotion.y_root;
-        if (m_warpConfine) {
-            const int cx = std::clamp(x, m_confine.left, m_confine.right - 1);
-            const int cy = std::clamp(y, m_confine.top, m_confine.bottom - 1);
-            if (cx != x || cy != y) {
-                XWarpPointer(m_x->Get(), None, m_x->Root(), 0, 0, 0, 0, cx, cy);
-            }
-        }
-        sink->PointerMoved(x, y);
-        return;
-    }
-    const XButtonEvent& b = event.xbutton;
-    const bool down = event.type == ButtonPress;
-    switch (b.button) {
-    case Button1:
-        sink->ButtonChanged(EventSink::Button::Left, down, b.x_root, b.y_root);
-        break;
-    case Button2:
-        sink->ButtonChanged(EventSink::Button::Middle, down, b.x_root, b.y_root);
-        break;
-    case Button3:
-        sink->ButtonChanged(EventSink::Button::Right, down, b.x_root, b.y_root);
-        break;
-    case Button4:
-    case Button5:
-        // A wheel notch comes as a press and release of its own; one notch per press.
-        if (down) {
-            sink->WheelTurned(b.button == Button4 ? kWheelDelta : -kWheelDelta, b.x_root, b.y_root);
-        }
-        break;
-    default:
-        break;
-    }
-}
-
-void X11Backend::OnKey(XEvent& event, bool down) {
-    XKeyEvent& key = event.xkey;
-    KeySym typed = NoSymbol;
-    char text[16];
-    XLookupString(&key, text, sizeof text, &typed, nullptr);
-    // The key's own keysym names it whatever the modifiers; keypad keys follow Num Lock.
-    const KeySym plain = XkbKeycodeToKeysym(m_x->Get(), static_cast<KeyCode>(key.keycode), 0, 0);
-    const int vk = VirtualKeyForKeysym(IsKeypadKey(typed) ? typed : plain);
-    EventSink* sink = CurrentEventSink();
-    if (vk != 0) {
-        if (down) {
-            m_keysDown[key.keycode] = vk;
-        } else {
-            m_keysDown.erase(key.keycode);
-        }
-        sink->KeyChanged(vk, down);
-    } else if (down) {
-        if (const char32_t c = CodePointForKeysym(typed)) {
-            sink->TextTyped(c);
-        }
-    }
-}
-
-// Keys released while another client had the focus sent us no release; the key map that follows
-// every focus-in tells which, so that no modifier stays down in the platform's key state.
-void X11Backend::OnKeymap(const XEvent& event) {
-    const XKeymapEvent& keymap = event.xkeymap;
-    for (auto it = m_keysDown.begin(); it != m_keysDown.end();) {
-        const unsigned code = it->first;
-        const bool held = code < 256 && (keymap.key_vector[code / 8] & (1 << (code % 8))) != 0;
-        if (held) {
-            ++it;
-            continue;
-        }
-        const int vk = it->second;
-        it = m_keysDown.erase(it);
-        CurrentEventSink()->KeyChanged(vk, false);
     }
 }
 
@@ -665,25 +563,15 @@ void X11Backend::OnConfigure(uint32_t id, const XEvent& event) {
 
 void X11Backend::OnWmState(uint32_t id) {
     const Surface* s = Find(id);
-    Atom type = None;
-    int format = 0;
-    unsigned long count = 0;
-    unsigned long after = 0;
-    unsigned char* raw = nullptr;
-    const Atom wmState = m_x->Atom().wmState;
-    if (!s || XGetWindowProperty(m_x->Get(), s->window, wmState, 0, 2, False, wmState, &type,
-                                 &format, &count, &after, &raw) != Success) {
+    if (!s) {
         return;
     }
-    const XData data(raw);
-    if (type != wmState || format != 32 || count < 1) {
+    const std::vector<long> state =
+        m_x->Property32(s->window, m_x->Atom().wmState, m_x->Atom().wmState);
+    if (state.empty() || (state[0] != IconicState && state[0] != NormalState)) {
         return;
     }
-    const long state = reinterpret_cast<const long*>(data.get())[0];
-    if (state != IconicState && state != NormalState) {
-        return;
-    }
-    const bool minimized = state == IconicState;
+    const bool minimized = state[0] == IconicState;
     if (minimized != s->minimized) {
         CurrentEventSink()->Minimized(id, minimized);
     }
@@ -696,23 +584,10 @@ void X11Backend::OnNetWmState(uint32_t id) {
     if (!s) {
         return;
     }
-    Atom type = None;
-    int format = 0;
-    unsigned long count = 0;
-    unsigned long after = 0;
-    unsigned char* raw = nullptr;
-    if (XGetWindowProperty(m_x->Get(), s->window, m_x->Atom().netWmState, 0, 64, False, XA_ATOM,
-                           &type, &format, &count, &after, &raw) != Success) {
-        return;
-    }
-    const XData data(raw);
-    bool above = false;
-    if (type == XA_ATOM && format == 32) {
-        const auto* atoms = reinterpret_cast<const long*>(data.get());
-        above = std::any_of(atoms, atoms + count, [&](long atom) {
-            return static_cast<Atom>(atom) == m_x->Atom().netWmStateAbove;
-        });
-    }
+    const std::vector<long> states = m_x->Property32(s->window, m_x->Atom().netWmState, XA_ATOM);
+    const bool above = std::any_of(states.begin(), states.end(), [&](long atom) {
+        return static_cast<Atom>(atom) == m_x->Atom().netWmStateAbove;
+    });
     if (above != s->topmost) {
         s->topmost = above;
         CurrentEventSink()->TopmostChanged(id, above);

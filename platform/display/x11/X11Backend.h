@@ -2,6 +2,7 @@
 
 #include "platform/display/Backend.h"
 #include "platform/display/x11/X11Connection.h"
+#include "platform/display/x11/X11Input.h"
 
 #include <array>
 #include <map>
@@ -79,24 +80,19 @@ private:
     void ReleaseGrab();
     void ReleaseCursorsWhenIdle();
     void HandleEvent(_XEvent& event);
-    void OnPointer(_XEvent& event);
-    void OnKey(_XEvent& event, bool down);
-    void OnKeymap(const _XEvent& event);
     void OnConfigure(uint32_t id, const _XEvent& event);
     void OnWmState(uint32_t id);
     void OnNetWmState(uint32_t id);
     void OnFocusChange();
 
     std::unique_ptr<X11Connection> m_x;
+    X11Input m_input;
     std::map<uint32_t, Surface> m_surfaces;
     std::map<unsigned long, uint32_t> m_ids;
     std::map<int, unsigned long> m_cursors;
-    std::map<unsigned, int> m_keysDown; // keycode -> the virtual key reported down
     std::optional<int> m_cursorShape;
     unsigned long m_confineWindow = 0;
     bool m_grabbed = false;
-    bool m_warpConfine = false;
-    Rect m_confine;
     uint32_t m_activeId = 0;
 };
 

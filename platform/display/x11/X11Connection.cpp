@@ -54,4 +54,26 @@ X11Connection::~X11Connection() {
     XCloseDisplay(m_display);
 }
 
+std::vector<long> X11Connection::Property32(unsigned long window, unsigned long property,
+                                            unsigned long type) const {
+    constexpr long kMaxItems = 64;
+    ::Atom actualType = None;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long after = 0;
+    unsigned char* raw = nullptr;
+    std::vector<long> items;
+    if (XGetWindowProperty(m_display, window, property, 0, kMaxItems, False, type, &actualType,
+                           &format, &count, &after, &raw) != Success) {
+        return items;
+    }
+    // Format 32 comes as longs, whatever their width.
+    if (raw && actualType == type && format == 32) {
+        const auto* values = reinterpret_cast<const long*>(raw);
+        items.assign(values, values + count);
+    }
+    XFree(raw);
+    return items;
+}
+
 } // namespace display

@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 struct _XDisplay;
 
@@ -39,6 +40,10 @@ public:
     int Screen() const { return m_screen; }
     unsigned long Root() const { return m_root; }
     const Atoms& Atom() const { return m_atoms; }
+
+    // A window's 32-bit property of the given type; empty when it is missing or of another type.
+    std::vector<long> Property32(unsigned long window, unsigned long property,
+                                 unsigned long type) const;
 
 private:
     _XDisplay* m_display;

@@ -12,7 +12,7 @@
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
-#include <thread>
+#include <algorithm>
 
 namespace displaytest {
 
@@ -29,8 +29,9 @@ void X11Test::SetUp() {
     test::resetPlatform();
     m_backend = display::X11Backend::Install(m_server->DisplayName().c_str(), &error);
     ASSERT_NE(m_backend, nullptr) << error;
-    m_x = XOpenDisplay(m_server->DisplayName().c_str());
-    ASSERT_NE(m_x, nullptr);
+    m_connection = display::X11Connection::Open(m_server->DisplayName().c_str(), &error);
+    ASSERT_NE(m_connection, nullptr) << error;
+    m_x = m_connection->Get();
     int event = 0, errorBase = 0, major = 0, minor = 0;
     ASSERT_TRUE(XTestQueryExtension(m_x, &event, &errorBase, &major, &minor));
 
@@ -49,10 +50,8 @@ void X11Test::TearDown() {
         display::InstallBackend(nullptr);
         m_backend = nullptr;
     }
-    if (m_x) {
-        XCloseDisplay(m_x);
-        m_x = nullptr;
-    }
+    m_connection.reset();
+    m_x = nullptr;
     m_server.reset();
 }
 
@@ -178,41 +177,21 @@ bool X11Test::OverrideRedirect(HWND hwnd) const {
 }
 
 bool X11Test::StateAbove(HWND hwnd) const {
-    Atom type = None;
-    int format = 0;
-    unsigned long count = 0, after = 0;
-    unsigned char* data = nullptr;
-    const Atom netWmState = XInternAtom(m_x, "_NET_WM_STATE", False);
-    const Atom above = XInternAtom(m_x, "_NET_WM_STATE_ABOVE", False);
-    bool found = false;
-    if (XGetWindowProperty(m_x, XWindow(hwnd), netWmState, 0, 32, False, XA_ATOM, &type, &format,
-                           &count, &after, &data) == Success &&
-        data) {
-        const auto* atoms = reinterpret_cast<const long*>(data);
-        for (unsigned long i = 0; i < count; ++i) {
-            found = found || static_cast<Atom>(atoms[i]) == above;
-        }
-        XFree(data);
-    }
-    return found;
+    const auto states =
+        m_connection->Property32(XWindow(hwnd), m_connection->Atom().netWmState, XA_ATOM);
+    return std::find(states.begin(), states.end(),
+                     static_cast<long>(m_connection->Atom().netWmStateAbove)) != states.end();
 }
 
 std::string X11Test::WindowType(HWND hwnd) const {
-    Atom type = None;
-    int format = 0;
-    unsigned long count = 0, after = 0;
-    unsigned char* data = nullptr;
-    std::string name;
-    if (XGetWindowProperty(m_x, XWindow(hwnd), XInternAtom(m_x, "_NET_WM_WINDOW_TYPE", False), 0, 1,
-                           False, XA_ATOM, &type, &format, &count, &after, &data) == Success &&
-        data) {
-        if (count == 1) {
-            char* atomName = XGetAtomName(m_x, static_cast<Atom>(*reinterpret_cast<long*>(data)));
-            name = atomName;
-            XFree(atomName);
-        }
-        XFree(data);
+    const auto types =
+        m_connection->Property32(XWindow(hwnd), m_connection->Atom().netWmWindowType, XA_ATOM);
+    if (types.size() != 1) {
+        return {};
     }
+    char* atomName = XGetAtomName(m_x, static_cast<Atom>(types[0]));
+    const std::string name = atomName;
+    XFree(atomName);
     return name;
 }
 
@@ -235,9 +214,9 @@ std::pair<std::string, std::string> X11Test::Titles(HWND hwnd) const {
     int format = 0;
     unsigned long count = 0, after = 0;
     unsigned char* data = nullptr;
-    if (XGetWindowProperty(m_x, XWindow(hwnd), XInternAtom(m_x, "_NET_WM_NAME", False), 0, 256,
-                           False, XInternAtom(m_x, "UTF8_STRING", False), &type, &format, &count,
-                           &after, &data) == Success &&
+    if (XGetWindowProperty(m_x, XWindow(hwnd), m_connection->Atom().netWmName, 0, 256, False,
+                           m_connection->Atom().utf8String, &type, &format, &count, &after,
+                           &data) == Success &&
         data) {
         titles.second.assign(reinterpret_cast<const char*>(data), count);
         XFree(data);
@@ -282,7 +261,7 @@ void X11Test::FocusExternally(HWND hwnd) {
 
 void X11Test::SetWmState(HWND hwnd, bool iconic) {
     m_backend->Sync();
-    const Atom wmState = XInternAtom(m_x, "WM_STATE", False);
+    const Atom wmState = m_connection->Atom().wmState;
     const long state[2] = {iconic ? IconicState : NormalState, static_cast<long>(None)};
     XChangeProperty(m_x, XWindow(hwnd), wmState, wmState, 32, PropModeReplace,
                     reinterpret_cast<const unsigned char*>(state), 2);
@@ -291,8 +270,8 @@ void X11Test::SetWmState(HWND hwnd, bool iconic) {
 
 void X11Test::SetStateAbove(HWND hwnd, bool above) {
     m_backend->Sync();
-    const Atom netWmState = XInternAtom(m_x, "_NET_WM_STATE", False);
-    const Atom state = XInternAtom(m_x, "_NET_WM_STATE_ABOVE", False);
+    const Atom netWmState = m_connection->Atom().netWmState;
+    const Atom state = m_connection->Atom().netWmStateAbove;
     if (above) {
         XChangeProperty(m_x, XWindow(hwnd), netWmState, XA_ATOM, 32, PropModeReplace,
                         reinterpret_cast<const unsigned char*>(&state), 1);
@@ -307,9 +286,9 @@ void X11Test::RequestClose(HWND hwnd) {
     XEvent event{};
     event.xclient.type = ClientMessage;
     event.xclient.window = XWindow(hwnd);
-    event.xclient.message_type = XInternAtom(m_x, "WM_PROTOCOLS", False);
+    event.xclient.message_type = m_connection->Atom().wmProtocols;
     event.xclient.format = 32;
-    event.xclient.data.l[0] = static_cast<long>(XInternAtom(m_x, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[0] = static_cast<long>(m_connection->Atom().wmDeleteWindow);
     event.xclient.data.l[1] = CurrentTime;
     XSendEvent(m_x, XWindow(hwnd), False, NoEventMask, &event);
     XFlush(m_x);

@@ -3,6 +3,7 @@
 #include "XvfbServer.h"
 
 #include "platform/display/x11/X11Backend.h"
+#include "platform/display/x11/X11Connection.h"
 #include "platform/win/Win.h"
 #include "platform/win/test/Spy.h"
 #include "platform/win/test/TestApi.h"
@@ -17,8 +18,6 @@
 #include <string_view>
 #include <utility>
 #include <vector>
-
-struct _XDisplay;
 
 namespace displaytest {
 
@@ -93,6 +92,8 @@ protected:
 
     std::unique_ptr<XvfbServer> m_server;
     display::X11Backend* m_backend = nullptr;
+    // The test's own connection.
+    std::unique_ptr<display::X11Connection> m_connection;
     _XDisplay* m_x = nullptr;
 };
 
