@@ -10,7 +10,9 @@ namespace forms {
 
 // Answers one kind of modal dialog without a person: tests script each kind (message box, and
 // later open, save, colour, font and folder) by giving it a function or a queue of answers.
-// Every request is logged with the answer it got; a request nobody answered is logged with none,
+// Each kind offers its responder through one accessor (see MessageBoxResponder) whose
+// function-local instance adds its reset to the platform reset on first use. Every request is
+// logged with the answer it got; a request nobody answered is logged with none,
 // and the dialog then behaves as its kind requires headless (message box: the default button,
 // other dialogs: Cancel).
 //
@@ -60,11 +62,5 @@ private:
     std::deque<Answer> m_queue;
     std::vector<Entry> m_log;
 };
-
-// Clears every dialog kind's responder and log. Each kind offers its responder through one
-// accessor (see MessageBoxResponder) holding a function-local instance that registers its reset
-// here on first use, so a new kind plugs in without touching this file.
-void ResetDialogResponders();
-void AddDialogResponderReset(std::function<void()> reset);
 
 } // namespace forms

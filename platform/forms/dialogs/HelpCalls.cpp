@@ -1,5 +1,6 @@
 #include "platform/forms/dialogs/HelpCalls.h"
 
+#include "platform/win/test/TestApi.h"
 #include "platform/win/window/Tree.h"
 
 #include <utility>
@@ -16,6 +17,8 @@ std::vector<HelpCall>& Log() {
 void Record(const char* function, win::LPCSTR file, win::UINT command, uintptr_t data) {
     Log().push_back(HelpCall{function, file != nullptr ? file : "", command, data});
 }
+
+[[maybe_unused]] const bool g_resetAdded = (win::test::AddResetStep([] { Log().clear(); }), true);
 
 } // namespace
 

@@ -4,6 +4,7 @@
 #include "platform/forms/dialogs/MessageBoxWindow.h"
 #include "platform/forms/dialogs/ModalDialog.h"
 #include "platform/win/test/Probes.h"
+#include "platform/win/test/TestApi.h"
 #include "platform/win/window/Activation.h"
 
 #include <exception>
@@ -49,7 +50,8 @@ namespace forms {
 MessageBoxResponderType& MessageBoxResponder() {
     static MessageBoxResponderType* responder = [] {
         static MessageBoxResponderType instance;
-        AddDialogResponderReset([] { instance.Reset(); });
+        // A platform reset clears it with everything else.
+        win::test::AddResetStep([] { instance.Reset(); });
         return &instance;
     }();
     return *responder;

@@ -2,6 +2,7 @@
 
 #include "platform/forms/form/Form.h"
 #include "platform/win/loop/MessageLoop.h"
+#include "platform/win/test/TestApi.h"
 
 namespace forms {
 
@@ -17,6 +18,8 @@ Settings& Current() {
     static Settings settings;
     return settings;
 }
+
+[[maybe_unused]] const bool g_resetAdded = (win::test::AddResetStep(&FormSettings::Reset), true);
 
 } // namespace
 

@@ -7,6 +7,7 @@
 #include "platform/ole/error/HResult.h"
 #include "platform/ole/registry/ClassRegistry.h"
 #include "platform/win/kernel/Modules.h"
+#include "platform/win/test/TestApi.h"
 
 #include <dlfcn.h>
 #include <filesystem>
@@ -110,6 +111,23 @@ std::string NameFromFile(win::HMODULE module, std::string_view fallback) {
                         std::string(library) + "\" could be loaded");
 }
 
+// Its factories live in its code: they are withdrawn before the code goes.
+void Unregister(win::HMODULE module) {
+    if (const ServerExport unregisterServer = Export(module, "DllUnregisterServer")) {
+        unregisterServer();
+    }
+}
+
+// A platform reset closes every library after this step.
+void ForgetLibraries() {
+    for (const LoadedLibrary& library : Libraries()) {
+        Unregister(library.module);
+    }
+    Libraries().clear();
+}
+
+[[maybe_unused]] const bool g_resetAdded = (win::test::AddResetStep(&ForgetLibraries), true);
+
 } // namespace
 
 std::string_view LibraryNameOf(std::string_view progId) {
@@ -169,10 +187,7 @@ size_t ControlLibraries::FreeUnused() {
             ++it;
             continue;
         }
-        // Its factories live in its code: withdraw them before the code goes.
-        if (const ServerExport unregisterServer = Export(it->module, "DllUnregisterServer")) {
-            unregisterServer();
-        }
+        Unregister(it->module);
         win::FreeLibrary(it->module);
         it = libraries.erase(it);
         ++freed;

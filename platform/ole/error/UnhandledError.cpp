@@ -1,5 +1,7 @@
 #include "platform/ole/error/UnhandledError.h"
 
+#include "platform/win/test/TestApi.h"
+
 #include <exception>
 #include <new>
 #include <utility>
@@ -20,6 +22,9 @@ ErrorSink& Sink() {
     thread_local ErrorSink sink;
     return sink;
 }
+
+[[maybe_unused]] const bool g_resetAdded =
+    (win::test::AddResetStep([] { Sink().recent.clear(); }), true);
 
 } // namespace
 

@@ -93,5 +93,9 @@ size_t pendingInputCount();
 // Destroys every window, removes hooks and timers, empties queues, clears logs and responders,
 // restores settings and resets the clock.
 void resetPlatform();
+// A layer above the window manager (automation, forms) clears what it keeps per process - logs,
+// responders, the list of loaded libraries - in a step of resetPlatform. Steps run in the order
+// added, after the windows are gone and before the libraries are closed.
+void AddResetStep(std::function<void()> step);
 
 } // namespace win::test

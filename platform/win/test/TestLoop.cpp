@@ -11,10 +11,16 @@
 #include "platform/win/timer/TimerTable.h"
 
 #include <string>
+#include <vector>
 
 namespace win::test {
 
 namespace {
+
+std::vector<std::function<void()>>& ResetSteps() {
+    static std::vector<std::function<void()>> steps;
+    return steps;
+}
 
 std::optional<int>& QuitSlot() {
     thread_local std::optional<int> quit;
@@ -93,11 +99,20 @@ std::optional<int> quitCode() {
     return QuitSlot();
 }
 
+void AddResetStep(std::function<void()> step) {
+    ResetSteps().push_back(std::move(step));
+}
+
 void resetPlatform() {
     // Hooks go first so that no test hook runs while the windows are torn down.
     detail::HookChains::Instance().Reset();
     detail::SetIdleResponder(nullptr);
     detail::ResetWindows();
+    // By position: a step may add another (a responder made on first use).
+    for (size_t i = 0; i < ResetSteps().size(); ++i) {
+        const auto step = ResetSteps()[i];
+        step();
+    }
     detail::ResetLoopAndInput();
     base::Clock::Reset();
     ClearCaughtExceptions();

@@ -12,6 +12,9 @@
 #include "platform/win/test/Probes.h"
 #include "platform/win/test/TestApi.h"
 
+#include "testsupport/CleanPlatform.h"
+#include "testsupport/ErrorOf.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -19,6 +22,8 @@
 #include <vector>
 
 namespace controlstest {
+
+using testsupport::ErrorOf;
 
 // Records the events of one control as "Name" or "Name(Button)" for the mouse events.
 class EventLog {
@@ -74,12 +79,11 @@ private:
     std::vector<std::string> m_entries;
 };
 
-// A shown form to site controls on, and the checks that everything is gone afterwards.
-class ControlTest : public ::testing::Test {
+// A shown form to site controls on, on a clean platform.
+class ControlTest : public testsupport::CleanPlatform {
 protected:
     void SetUp() override {
-        win::test::resetPlatform();
-        m_objectsAtStart = ole::LiveObjectCount();
+        CleanPlatform::SetUp();
         forms::RegisterStandardControls();
         m_form = forms::Form::Create("frmTest");
         m_form->LoadForm();
@@ -92,11 +96,7 @@ protected:
             m_form->UnloadForm();
             m_form = nullptr;
         }
-        win::test::resetPlatform();
-        EXPECT_EQ(win::test::LiveWindowCount(), 0u);
-        EXPECT_EQ(win::test::LiveDcCount(), 0u);
-        EXPECT_EQ(win::test::LiveGdiObjectCount(), 0u);
-        EXPECT_EQ(ole::LiveObjectCount(), m_objectsAtStart);
+        CleanPlatform::TearDown();
     }
 
     template <class T>
@@ -120,21 +120,7 @@ protected:
         ole::Variant args[] = {ole::Variant(std::move(value))};
         object->Invoke(object->GetIDsOfNames(name), ole::DISPATCH_PROPERTYPUTREF, args);
     }
-    // The error number a call raises, 0 when it succeeds.
-    template <class F>
-    static int32_t ErrorOf(F&& call) {
-        try {
-            call();
-        } catch (const ole::Error& error) {
-            return error.Number();
-        }
-        return 0;
-    }
-
     ole::Ptr<forms::Form> m_form;
-
-private:
-    size_t m_objectsAtStart = 0;
 };
 
 } // namespace controlstest

@@ -1,6 +1,7 @@
 #include "HostFixture.h"
 
 #include "platform/ole/dispatch/LateBinding.h"
+#include "testsupport/ErrorOf.h"
 
 namespace hosttest {
 
@@ -8,14 +9,7 @@ using forms::test::TestHost;
 
 namespace {
 
-int ErrorOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const ole::Error& e) {
-        return e.Number();
-    }
-    return 0;
-}
+using testsupport::ErrorOf;
 
 } // namespace
 

@@ -3,6 +3,7 @@
 
 #include "platform/ole/dispatch/LateBinding.h"
 #include "platform/win/test/Spy.h"
+#include "testsupport/ErrorOf.h"
 
 namespace hosttest {
 
@@ -10,14 +11,7 @@ using forms::test::EventRecorder;
 
 namespace {
 
-int ErrorOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const ole::Error& e) {
-        return e.Number();
-    }
-    return 0;
-}
+using testsupport::ErrorOf;
 
 // Cancels QueryUnload while `refuse` is set.
 class StubbornForm : public Form {

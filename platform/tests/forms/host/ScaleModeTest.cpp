@@ -1,6 +1,7 @@
 #include "platform/forms/scale/ScaleMode.h"
 #include "platform/forms/scale/ScaleSpace.h"
 #include "platform/ole/error/Error.h"
+#include "testsupport/ErrorOf.h"
 
 #include <gtest/gtest.h>
 
@@ -12,14 +13,7 @@ using forms::Axis;
 using forms::ScaleMode;
 using forms::ScaleSpace;
 
-int ErrorOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const ole::Error& e) {
-        return e.Number();
-    }
-    return 0;
-}
+using testsupport::ErrorOf;
 
 TEST(ScaleModeTest, EveryFixedModeConvertsByItsTwipFactor) {
     struct Row {

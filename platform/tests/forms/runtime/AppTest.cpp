@@ -49,7 +49,10 @@ TEST_F(AppTest, ProgramAndLibrariesEachHaveTheirOwnApp) {
 
 TEST_F(AppTest, MsgBoxTitleIsTheCallingComponentsUnlessGiven) {
     const HWND main = TopLevel();
-    Responder().SetFunction([](const forms::MessageBoxRequest&) { return std::optional<int>(6); });
+    // Yes where the box has it; the plain boxes keep their default button.
+    Responder().SetFunction([](const forms::MessageBoxRequest& request) {
+        return request.type == MB_YESNOCANCEL ? std::optional<int>(forms::vbYes) : std::nullopt;
+    });
     App& pages = App::Component("Shelfstrip");
     EXPECT_EQ(forms::MsgBox(pages, "Do you want to save?", forms::vbYesNoCancel), forms::vbYes);
     forms::MsgBox(pages, "Invalid File.", forms::vbCritical, "Open");

@@ -149,6 +149,7 @@ TEST_F(EventErrorBoundaryTest, SinkErrorsCaughtByTheConnectionPointAreShownOnceP
     EXPECT_EQ(collected,
               (std::vector<int32_t>{sinkError, sinkError, sinkError, sinkError, 9, 5, 13}));
     ole::SetUnhandledErrorHandler(previous);
+    EXPECT_EQ(ole::TakeReportedErrors().size(), collected.size());
 }
 
 } // namespace

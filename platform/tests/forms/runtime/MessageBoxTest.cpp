@@ -162,6 +162,7 @@ TEST_F(MessageBoxTest, QueuedAnswersComeFirstAndForeignAnswersAreRefused) {
     EXPECT_TRUE(IsWindowEnabled(main));
     ASSERT_EQ(test::CaughtExceptions().size(), 2u);
     EXPECT_EQ(test::CaughtExceptions()[1].what, "responder broke");
+    test::ClearCaughtExceptions();
 }
 
 TEST_F(MessageBoxTest, KeysPressTheFocusedButtonMoveTheFocusAndEscapeWhereAllowed) {

@@ -7,6 +7,8 @@
 #include "platform/win/Win.h"
 #include "platform/win/test/Probes.h"
 #include "platform/win/test/TestApi.h"
+#include "platform/win/test/TestWindowClass.h"
+#include "testsupport/CleanPlatform.h"
 
 #include <gtest/gtest.h>
 
@@ -17,58 +19,18 @@ namespace runtimetest {
 
 using namespace win;
 
-// Windows of class "RtTest" run this; a test may answer chosen messages itself.
-struct Handlers {
-    std::function<std::optional<LRESULT>(HWND, UINT, WPARAM, LPARAM)> answer;
-
-    static Handlers& Instance() {
-        static Handlers handlers;
-        return handlers;
-    }
-};
-
-inline LRESULT TestProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (const auto& answer = Handlers::Instance().answer) {
-        if (const auto result = answer(hwnd, msg, wParam, lParam)) {
-            return *result;
-        }
-    }
-    return DefWindowProcA(hwnd, msg, wParam, lParam);
-}
-
-// A clean platform, no dialog responders, no help calls and no reported errors before and after
-// every test; windows, DCs, GDI objects and automation objects are back where they started.
-class RuntimeTest : public ::testing::Test {
+// A clean platform (no dialog responders, help calls or reported errors) around every test, with
+// the answerable test class "RtTest" registered.
+class RuntimeTest : public testsupport::CleanPlatform {
 protected:
     void SetUp() override {
-        Reset();
-        m_objectsAtStart = ole::LiveObjectCount();
-        WNDCLASSEXA wc;
-        wc.cbSize = sizeof wc;
-        wc.lpfnWndProc = TestProc;
-        wc.hbrBackground = HBRUSH::FromValue(COLOR_WINDOW + 1);
-        wc.lpszClassName = "RtTest";
-        ASSERT_NE(RegisterClassExA(&wc), 0);
+        CleanPlatform::SetUp();
+        ASSERT_NE(test::TestWindowClass::Register("RtTest", HBRUSH::FromValue(COLOR_WINDOW + 1)),
+                  0);
     }
 
-    void TearDown() override {
-        Reset();
-        EXPECT_EQ(test::LiveWindowCount(), 0u);
-        EXPECT_EQ(test::LiveDcCount(), 0u);
-        EXPECT_EQ(test::LiveGdiObjectCount(), 0u);
-        EXPECT_EQ(ole::LiveObjectCount(), m_objectsAtStart);
-    }
-
-    static void Reset() {
-        Handlers::Instance() = Handlers{};
-        forms::ResetDialogResponders();
-        forms::TakeHelpCalls();
-        ole::TakeReportedErrors();
-        test::resetPlatform();
-    }
-
-    static void Answer(std::function<std::optional<LRESULT>(HWND, UINT, WPARAM, LPARAM)> answer) {
-        Handlers::Instance().answer = std::move(answer);
+    static void Answer(test::TestWindowClass::AnswerFn answer) {
+        test::TestWindowClass::Answer(std::move(answer));
     }
 
     static HWND TopLevel(DWORD exStyle = 0) {
@@ -82,9 +44,6 @@ protected:
     }
 
     static forms::MessageBoxResponderType& Responder() { return forms::MessageBoxResponder(); }
-
-private:
-    size_t m_objectsAtStart = 0;
 };
 
 } // namespace runtimetest

@@ -184,6 +184,7 @@ TEST_F(SubclassTest, ExceptionsStopAtTheProcedureBoundaryAndAreLogged) {
     EXPECT_EQ(test::CaughtExceptions()[0].what, "boom");
     ASSERT_EQ(spy.Messages().size(), 1u);
     EXPECT_TRUE(spy.Messages()[0].returned);
+    test::ClearCaughtExceptions();
 }
 
 TEST_F(SubclassTest, SpyRecordsNestingResultsAndSentMessagesWithoutTouchingTheProcedure) {
