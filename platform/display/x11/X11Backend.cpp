@@ -193,8 +193,9 @@ void X11Backend::DestroySurface(uint32_t id) {
 
 void X11Backend::Present(uint32_t id, Rect damage, std::span<const uint32_t> bgra, int width,
                          int height) {
+    // An unmapped window shows nothing; it is sent whole when the server exposes it.
     Surface* s = Find(id);
-    if (!s || width <= 0 || height <= 0 ||
+    if (!s || !s->mapped || width <= 0 || height <= 0 ||
         bgra.size() < static_cast<size_t>(width) * static_cast<size_t>(height)) {
         return;
     }

@@ -113,7 +113,7 @@ std::map<std::string, unsigned> X11Test::PlatformResources() const {
         }
     }
     XFree(clients);
-    std::map<std::string, unsigned> counts{{"WINDOW", 0}, {"PIXMAP", 0}, {"GC", 0}};
+    std::map<std::string, unsigned> counts{{"WINDOW", 0}, {"PIXMAP", 0}, {"GC", 0}, {"CURSOR", 0}};
     XResType* types = nullptr;
     if (platform && XResQueryClientResources(m_x, platform, &count, &types)) {
         for (int i = 0; i < count; ++i) {

@@ -47,8 +47,8 @@ protected:
     // Pixels of a top-level window's X window that differ from its framebuffer (alpha aside);
     // SIZE_MAX when the server has no image of that size.
     size_t DifferingPixels(win::HWND top) const;
-    // Windows, pixmaps and GCs the server holds for the platform's connection ("WINDOW",
-    // "PIXMAP", "GC").
+    // Windows, pixmaps, GCs and cursors the server holds for the platform's connection ("WINDOW",
+    // "PIXMAP", "GC", "CURSOR").
     std::map<std::string, unsigned> PlatformResources() const;
 
     // What the server says about the platform's windows.

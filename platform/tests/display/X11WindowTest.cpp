@@ -1,5 +1,6 @@
 #include "X11Fixture.h"
 
+#include "platform/forms/form/Form.h"
 #include "platform/win/WinConstants.h"
 #include "platform/win/detail/WindowTable.h"
 
@@ -101,6 +102,20 @@ TEST_F(X11WindowTest, MinimiseAndRestoreFromEitherSide) {
     EXPECT_EQ(minimized->wParam, SIZE_MINIMIZED);
     SetWmState(top, false);
     ASSERT_TRUE(WaitUntil([&] { return !IsIconic(top) && Viewable(top); }));
+}
+
+TEST_F(X11WindowTest, AFormFollowsTheWindowManagersMinimiseAndClose) {
+    auto form = forms::Form::Create("frmManaged");
+    form->LoadForm();
+    form->Show(ole::Variant::Missing(), ole::Variant::Missing());
+    const HWND top = HWND::FromValue(static_cast<uint32_t>(form->hWnd()));
+    ASSERT_TRUE(WaitUntil([&] { return Viewable(top); }));
+    SetWmState(top, true);
+    EXPECT_TRUE(WaitUntil([&] { return form->WindowState() == 1; }));
+    SetWmState(top, false);
+    EXPECT_TRUE(WaitUntil([&] { return form->WindowState() == 0; }));
+    RequestClose(top);
+    EXPECT_TRUE(WaitUntil([&] { return !form->IsLoaded(); }));
 }
 
 TEST_F(X11WindowTest, CloseRequestsCloseEnabledWindowsOnly) {
