@@ -22,7 +22,7 @@ namespace {} // namespace
 
 void X11Test::SetUp() {
     std::string error;
-    m_server = XvfbServer::Start(&error);
+    m_server = XvfbServer::Start(&error, kScreenWidth, kScreenHeight);
     if (!m_server) {
         GTEST_SKIP() << "no private X server: " << error;
     }

@@ -35,6 +35,9 @@ protected:
     [[nodiscard]] bool WaitUntil(const std::function<bool()>& done,
                                  std::chrono::milliseconds limit = 10s);
 
+    // Not the headless screen's size, so that it shows where the platform asks the display.
+    static constexpr int kScreenWidth = 1280;
+    static constexpr int kScreenHeight = 800;
     // The test class: CS_DBLCLKS, arrow cursor, DefWindowProcA.
     static constexpr const char* kWindowClass = "X11Test";
     // A visible frameless top-level window of the test class.

@@ -28,6 +28,8 @@ TEST_F(X11SurfaceTest, AFormWithControlsShowsItsFramebufferAndLeavesNothingWhenU
     form->AddControl(forms::HScrollBar::Create(), "HScroll1", {}, RECT{8, 128, 158, 145});
     form->Show(ole::Variant::Missing(), ole::Variant::Missing());
     const HWND top = HWND::FromValue(static_cast<uint32_t>(form->hWnd()));
+    EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), kScreenWidth);
+    EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), kScreenHeight);
 
     ASSERT_TRUE(WaitUntil([&] { return Viewable(top) && DifferingPixels(top) == 0; }))
         << DifferingPixels(top) << " pixels differ";
