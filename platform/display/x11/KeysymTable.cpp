@@ -76,9 +76,12 @@ int VirtualKeyForKeysym(unsigned long keysym) {
             return key.vk;
         }
     }
-    // Latin-1 keysyms are their own code points; the layout table knows which key types each.
+    // Latin-1 keysyms are their own code points; the layout table knows which key types each. A
+    // key whose own character needs Shift there (a plus sign of its own) is no US key: it types
+    // its text as a code point instead of a virtual key that would type the wrong one.
     if (keysym >= 0x20 && keysym < 0x7F) {
-        if (const auto stroke = win::detail::KeyForChar(static_cast<char32_t>(keysym))) {
+        const auto stroke = win::detail::KeyForChar(static_cast<char32_t>(keysym));
+        if (stroke && !stroke->shift) {
             return stroke->vk;
         }
     }
