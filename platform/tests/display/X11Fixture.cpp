@@ -3,6 +3,7 @@
 #include "platform/win/WinConstants.h"
 #include "platform/win/detail/WindowTable.h"
 #include "platform/win/test/Snapshot.h"
+#include "platform/win/test/TestWindowClass.h"
 
 #include <X11/XKBlib.h>
 #include <X11/Xatom.h>
@@ -18,15 +19,13 @@ namespace displaytest {
 
 using namespace win;
 
-namespace {} // namespace
-
 void X11Test::SetUp() {
     std::string error;
     m_server = XvfbServer::Start(&error, kScreenWidth, kScreenHeight);
     if (!m_server) {
         GTEST_SKIP() << "no private X server: " << error;
     }
-    test::resetPlatform();
+    CleanPlatform::SetUp();
     m_backend = display::X11Backend::Install(m_server->DisplayName().c_str(), &error);
     ASSERT_NE(m_backend, nullptr) << error;
     m_connection = display::X11Connection::Open(m_server->DisplayName().c_str(), &error);
@@ -34,19 +33,12 @@ void X11Test::SetUp() {
     m_x = m_connection->Get();
     int event = 0, errorBase = 0, major = 0, minor = 0;
     ASSERT_TRUE(XTestQueryExtension(m_x, &event, &errorBase, &major, &minor));
-
-    WNDCLASSEXA wc;
-    wc.cbSize = sizeof wc;
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = DefWindowProcA;
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.lpszClassName = kWindowClass;
-    RegisterClassExA(&wc);
+    test::TestWindowClass::Register(kWindowClass, {}, CS_DBLCLKS);
 }
 
 void X11Test::TearDown() {
     if (m_backend) {
-        test::resetPlatform();
+        CleanPlatform::TearDown();
         display::InstallBackend(nullptr);
         m_backend = nullptr;
     }

@@ -7,6 +7,7 @@
 #include "platform/win/Win.h"
 #include "platform/win/test/Spy.h"
 #include "platform/win/test/TestApi.h"
+#include "testsupport/CleanPlatform.h"
 
 #include <gtest/gtest.h>
 
@@ -23,10 +24,10 @@ namespace displaytest {
 
 using namespace std::chrono_literals;
 
-// The platform on a private X server with the X11 backend, and a second connection of the
-// test's own that plays the user (XTest input) and the window manager (what one would request).
-// Every wait polls the real clock with a generous limit.
-class X11Test : public ::testing::Test {
+// The platform on a private X server with the X11 backend, starting and ending clean, and a
+// second connection of the test's own that plays the user (XTest input) and the window manager
+// (what one would request). Every wait polls the real clock with a generous limit.
+class X11Test : public testsupport::CleanPlatform {
 protected:
     void SetUp() override;
     void TearDown() override;
@@ -38,7 +39,7 @@ protected:
     // Not the headless screen's size, so that it shows where the platform asks the display.
     static constexpr int kScreenWidth = 1280;
     static constexpr int kScreenHeight = 800;
-    // The test class: CS_DBLCLKS, arrow cursor, DefWindowProcA.
+    // The test window class, with CS_DBLCLKS.
     static constexpr const char* kWindowClass = "X11Test";
     // A visible frameless top-level window of the test class.
     static win::HWND TopLevel(int x, int y, int w, int h, win::DWORD exStyle = 0,

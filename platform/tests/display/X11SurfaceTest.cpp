@@ -8,6 +8,7 @@
 #include "platform/forms/form/Form.h"
 #include "platform/win/WinConstants.h"
 #include "platform/win/test/Probes.h"
+#include "platform/win/test/TestWindowClass.h"
 
 namespace displaytest {
 namespace {
@@ -43,12 +44,7 @@ TEST_F(X11SurfaceTest, AFormWithControlsShowsItsFramebufferAndLeavesNothingWhenU
 }
 
 TEST_F(X11SurfaceTest, PixelsACoveringWindowTookComeBackFromTheFramebuffer) {
-    WNDCLASSEXA wc;
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = DefWindowProcA;
-    wc.hbrBackground = HBRUSH::FromValue(COLOR_HIGHLIGHT + 1);
-    wc.lpszClassName = "X11Cover";
-    RegisterClassExA(&wc);
+    test::TestWindowClass::Register("X11Cover", HBRUSH::FromValue(COLOR_HIGHLIGHT + 1));
     const HWND below = TopLevel(10, 10, 200, 150);
     const HWND cover = CreateWindowExA(0, "X11Cover", "", WS_POPUP | WS_VISIBLE, 60, 60, 80, 60,
                                        nullptr, nullptr, nullptr, nullptr);
