@@ -1,5 +1,7 @@
 #include "platform/ole/collection/Collection.h"
 
+#include "platform/ole/collection/KeyHash.h"
+
 #include "platform/base/Rounding.h"
 #include "platform/base/TextCase.h"
 #include "platform/ole/convert/Conversions.h"
@@ -25,6 +27,19 @@ const ClassInfo& Collection::Info() {
             .Get("_NewEnum", DISPID_NEWENUM, &Collection::NewEnum, Restricted() | Hidden())
             .Build();
     return info;
+}
+
+size_t Collection::KeyHash::operator()(std::string_view key) const {
+    return FoldedKeyHash(key);
+}
+
+bool Collection::KeyEqual::operator()(std::string_view a, const Entry* b) const {
+    return base::EqualsNoCase(a, *b->key);
+}
+
+const Collection::Entry* Collection::EntryOfKey(std::string_view key) const {
+    const auto found = m_byKey.find(key);
+    return found == m_byKey.end() ? nullptr : *found;
 }
 
 size_t Collection::IndexOfPosition(int32_t position) const {
@@ -62,24 +77,24 @@ Variant Collection::ItemAt(int32_t position) const {
 }
 
 Variant Collection::ItemByKey(std::string_view key) const {
-    const auto found = m_byFoldedKey.find(base::FoldCase(key));
-    if (found == m_byFoldedKey.end()) {
+    const Entry* entry = EntryOfKey(key);
+    if (!entry) {
         RaiseError(ERR_INVALID_CALL);
     }
-    return found->second->item;
+    return entry->item;
 }
 
 bool Collection::ContainsKey(std::string_view key) const {
-    return m_byFoldedKey.contains(base::FoldCase(key));
+    return EntryOfKey(key) != nullptr;
 }
 
 std::optional<int32_t> Collection::PositionOfKey(std::string_view key) const {
-    const auto found = m_byFoldedKey.find(base::FoldCase(key));
-    if (found == m_byFoldedKey.end()) {
+    const Entry* entry = EntryOfKey(key);
+    if (!entry) {
         return std::nullopt;
     }
     for (size_t i = 0; i < m_entries.size(); ++i) {
-        if (m_entries[i].get() == found->second) {
+        if (m_entries[i].get() == entry) {
             return static_cast<int32_t>(i + 1);
         }
     }
@@ -91,12 +106,8 @@ std::optional<std::string> Collection::KeyAt(int32_t position) const {
 }
 
 void Collection::Insert(size_t index, Variant item, std::optional<std::string> key) {
-    std::string folded;
-    if (key) {
-        folded = base::FoldCase(*key);
-        if (m_byFoldedKey.contains(folded)) {
-            RaiseError(ERR_DUPLICATE_KEY);
-        }
+    if (key && EntryOfKey(*key)) {
+        RaiseError(ERR_DUPLICATE_KEY);
     }
     if (item.IsByRef()) {
         item = Variant(item.Deref());
@@ -106,7 +117,7 @@ void Collection::Insert(size_t index, Variant item, std::optional<std::string> k
     m_entries.insert(m_entries.begin() + static_cast<std::ptrdiff_t>(index), std::move(entry));
     if (stored->key) {
         try {
-            m_byFoldedKey.emplace(std::move(folded), stored);
+            m_byKey.insert(stored);
         } catch (...) {
             m_entries.erase(m_entries.begin() + static_cast<std::ptrdiff_t>(index));
             throw;
@@ -132,7 +143,7 @@ void Collection::RemoveAt(int32_t position) {
     std::unique_ptr<Entry> removed = std::move(m_entries[index]);
     m_entries.erase(m_entries.begin() + static_cast<std::ptrdiff_t>(index));
     if (removed->key) {
-        m_byFoldedKey.erase(base::FoldCase(*removed->key));
+        m_byKey.erase(removed.get());
     }
 }
 
@@ -143,7 +154,7 @@ void Collection::RemoveByKey(std::string_view key) {
 void Collection::Clear() {
     auto removed = std::move(m_entries);
     m_entries.clear();
-    m_byFoldedKey.clear();
+    m_byKey.clear();
 }
 
 std::vector<Variant> Collection::Snapshot() const {
@@ -180,6 +191,15 @@ void Collection::Add(const Variant& item, const Variant& keyArg, const Variant& 
 }
 
 Variant Collection::Item(const Variant& index) {
+    // A key finds its entry without counting its position.
+    const Variant& value = index.Deref();
+    if (value.IsString()) {
+        const Entry* entry = EntryOfKey(value.AsString());
+        if (!entry) {
+            RaiseError(ERR_INVALID_CALL);
+        }
+        return entry->item;
+    }
     return m_entries[IndexOf(index)]->item;
 }
 

@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace ole {
@@ -22,6 +22,10 @@ namespace ole {
 // number is still a key. The automation members (Add, Item, Remove) decide from the variant type:
 // a string is always a key, even "12"; a number is a position (fractions round half to even).
 // Errors: 5 no such key, 9 position out of range, 457 duplicate key.
+//
+// The key index holds the entries themselves, hashed by their folded key: a key is folded to be
+// hashed when it is stored and once per lookup, and entries are compared only when their hashes
+// agree.
 class Collection : public Object {
 public:
     static Ptr<Collection> Create();
@@ -63,15 +67,27 @@ private:
         Variant item;
         std::optional<std::string> key;
     };
+    struct KeyHash {
+        using is_transparent = void;
+        size_t operator()(std::string_view key) const;
+        size_t operator()(const Entry* entry) const { return (*this)(*entry->key); }
+    };
+    struct KeyEqual {
+        using is_transparent = void;
+        bool operator()(std::string_view a, const Entry* b) const;
+        bool operator()(const Entry* a, std::string_view b) const { return (*this)(b, a); }
+        bool operator()(const Entry* a, const Entry* b) const { return (*this)(*a->key, b); }
+    };
 
     size_t IndexOfPosition(int32_t position) const;
     size_t IndexOfKey(std::string_view key) const;
+    const Entry* EntryOfKey(std::string_view key) const;
     // Position or key, decided by the variant type; returns a 0-based index.
     size_t IndexOf(const Variant& index) const;
     void Insert(size_t index, Variant item, std::optional<std::string> key);
 
     std::vector<std::unique_ptr<Entry>> m_entries;
-    std::unordered_map<std::string, const Entry*> m_byFoldedKey;
+    std::unordered_set<const Entry*, KeyHash, KeyEqual> m_byKey;
 };
 
 } // namespace ole

@@ -314,7 +314,8 @@ void CProperty::InitProperty(const ole::Ptr<ole::Object>& anOwner, std::string s
                              const ole::Variant& aValue, const ole::Ptr<ole::Object>& anObject,
                              bool bAutoUpdate, int32_t eEditorType) {
     m_owner = ole::PtrOfObject(anOwner);
-    m_listItems = CListItems::Create();
+    // A fresh, empty list; made on first use, as most properties never have one.
+    m_listItems = nullptr;
     m_name = std::move(sName);
     m_editorType = eEditorType;
     const ole::Variant& value = aValue.Deref();

@@ -27,7 +27,7 @@ CNodes::CNodes() = default;
 CNodes::~CNodes() {
     // Rows kept elsewhere outlive the tree; they must no longer find its rows.
     for (const auto& row : m_topLevel)
-        LetGo(*row);
+        LetGo(*row, false);
 }
 
 ole::Ptr<CNodes> CNodes::Create() {
@@ -198,10 +198,10 @@ int32_t CNodes::VisibleIndex(const CNode* node) const {
     return index;
 }
 
-void CNodes::LetGo(CNode& node) {
+void CNodes::LetGo(CNode& node, bool unindex) {
     for (const auto& child : node.m_children)
-        LetGo(*child);
-    if (!node.Key().empty())
+        LetGo(*child, unindex);
+    if (unindex && !node.Key().empty())
         KeyIndexOf(node.NodeType()).Erase(&node);
     node.m_held = false;
     --m_count;
@@ -226,10 +226,10 @@ void CNodes::Clear() {
     VisibleRowsChanged();
     auto rows = std::move(m_topLevel);
     m_topLevel.clear();
-    for (const auto& row : rows)
-        LetGo(*row);
     m_keys.Clear();
     m_categoryNames.Clear();
+    for (const auto& row : rows)
+        LetGo(*row, false);
     m_count = 0;
 }
 
@@ -248,7 +248,7 @@ void CNodes::RemoveNode(const ole::Ptr<CNode>& node) {
     if (at >= siblings.size() || siblings[at].Get() != row.Get())
         return;
     VisibleRowsChanged();
-    LetGo(*row);
+    LetGo(*row, true);
     siblings.erase(siblings.begin() + static_cast<std::ptrdiff_t>(at));
     for (size_t i = at; i < siblings.size(); ++i)
         siblings[i]->m_index = static_cast<int32_t>(i + 1);

@@ -88,8 +88,9 @@ private:
     std::vector<ole::Ptr<CNode>>& SiblingsOf(CNode* parent);
     RowKeyIndex& KeyIndexOf(NodeKind kind);
     const RowKeyIndex& KeyIndexOf(NodeKind kind) const;
-    // Lets go of a row and everything below it, depth first.
-    void LetGo(CNode& node);
+    // Lets go of a row and everything below it, depth first; `unindex` takes their keys out of
+    // the key indexes too.
+    void LetGo(CNode& node, bool unindex);
     void Rekey(CNode& node, std::string key);
 
     std::vector<ole::Ptr<CNode>> m_topLevel;

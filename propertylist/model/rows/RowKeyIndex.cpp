@@ -3,14 +3,12 @@
 #include "propertylist/model/rows/CNode.h"
 
 #include "platform/base/TextCase.h"
-
-#include <functional>
-#include <string>
+#include "platform/ole/collection/KeyHash.h"
 
 namespace attrgrid {
 
 size_t RowKeyIndex::Hash::operator()(std::string_view key) const {
-    return std::hash<std::string>{}(base::FoldCase(key));
+    return ole::FoldedKeyHash(key);
 }
 
 size_t RowKeyIndex::Hash::operator()(const CNode* row) const {

@@ -8,9 +8,9 @@ namespace attrgrid {
 
 class CNode;
 
-// Rows by key, compared without regard to case. The index keeps no copy of the key: it reads the
-// row's own, so a row's key must not change while the row is indexed. A key is folded once to
-// hash it; rows are compared only when their hashes agree.
+// Rows by key, compared without regard to case, hashed as the keyed collection hashes its keys.
+// The index keeps no copy of the key: it reads the row's own, so a row's key must not change
+// while the row is indexed. Rows are compared only when their hashes agree.
 class RowKeyIndex {
 public:
     CNode* Find(std::string_view key) const;
