@@ -307,6 +307,8 @@ void Control::SetWidth(float width) {
 }
 
 void Control::SetHeight(float height) {
+    if (FixedHeight())
+        ole::RaiseError(ole::ERR_READ_ONLY);
     Move(Left(), ole::Variant(Top()), ole::Variant(Width()), ole::Variant(height));
 }
 
@@ -324,7 +326,7 @@ void Control::Move(float left, const ole::Variant& top, const ole::Variant& widt
     const int cx = given(width)
                        ? scale.LengthToWholePixels(ole::FromVariant<double>(width), Axis::X)
                        : current.right - current.left;
-    const int cy = given(height)
+    const int cy = given(height) && !FixedHeight()
                        ? scale.LengthToWholePixels(ole::FromVariant<double>(height), Axis::Y)
                        : current.bottom - current.top;
     SetPixelBounds({x, y, x + cx, y + cy});

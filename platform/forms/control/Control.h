@@ -96,11 +96,11 @@ public:
     float Height() const;
     void SetLeft(float left);
     void SetTop(float top);
-    // Negative sizes raise 380.
+    // Negative sizes raise 380; a Height let on a control whose height follows its font 383.
     void SetWidth(float width);
     void SetHeight(float height);
     // Converts from container units to pixels and places the window relative to its current
-    // parent; Resize is raised before it returns when the size changed.
+    // parent; Resize is raised before it returns when the size changed. A fixed height stays.
     void Move(float left, const ole::Variant& top, const ole::Variant& width,
               const ole::Variant& height);
     // 0 (default) brings to the front, 1 sends to the back.
@@ -202,6 +202,8 @@ protected:
     virtual void OnWindowDestroying() {}
     // After Visible changed (the window already shown or hidden).
     virtual void OnVisibilityChanged() {}
+    // Whether the height follows the font (a combo box): Height is read-only and Move keeps it.
+    virtual bool FixedHeight() const { return false; }
     // Whether a left release raises Click; the button classes raise it from BN_CLICKED instead.
     virtual bool RaisesClickOnMouseUp() const { return true; }
     // Whether the control accepts Tab itself (DLGC_WANTTAB through WM_GETDLGCODE otherwise).

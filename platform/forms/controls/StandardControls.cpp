@@ -5,6 +5,8 @@
 #include "platform/forms/controls/buttons/OptionButton.h"
 #include "platform/forms/controls/frame/Frame.h"
 #include "platform/forms/controls/label/Label.h"
+#include "platform/forms/controls/lists/ComboBox.h"
+#include "platform/forms/controls/lists/ListBox.h"
 #include "platform/forms/controls/picturebox/PictureBox.h"
 #include "platform/forms/controls/scrollbar/HScrollBar.h"
 #include "platform/forms/controls/scrollbar/VScrollBar.h"
@@ -51,6 +53,8 @@ void RegisterStandardControls() {
     RegisterControlClass<CommandButton>(false);
     RegisterControlClass<CheckBox>(false);
     RegisterControlClass<OptionButton>(false);
+    RegisterControlClass<ListBox>(false);
+    RegisterControlClass<ComboBox>(false);
     if (ole::TypeLibraryRegistry::Load(StandardLibraryId(), 1, 0))
         return;
     auto library = std::make_shared<ole::TypeLibrary>("VB", StandardLibraryId(), 1, 0);
@@ -65,6 +69,8 @@ void RegisterStandardControls() {
     library->AddClass(CommandButton::Info());
     library->AddClass(CheckBox::Info());
     library->AddClass(OptionButton::Info());
+    library->AddClass(ListBox::Info());
+    library->AddClass(ComboBox::Info());
     ole::TypeLibraryRegistry::Register(std::move(library));
 }
 

@@ -1,0 +1,118 @@
+#include "ControlFixture.h"
+
+#include "platform/forms/controls/lists/ListBox.h"
+#include "platform/ole/dispatch/LateBinding.h"
+#include "platform/win/controls/ControlConstants.h"
+
+namespace controlstest {
+namespace {
+
+using forms::ListBox;
+
+class ListControlsTest : public ControlTest {
+protected:
+    static void AddItem(const ole::Variant& list, const char* text, int32_t index = -1) {
+        std::vector<ole::Variant> args{ole::Variant(text)};
+        if (index >= 0)
+            args.emplace_back(index);
+        ole::CallMethod(list, "AddItem", args);
+    }
+    static std::string Item(const ole::Variant& list, int32_t index) {
+        ole::Variant args[] = {ole::Variant(index)};
+        return ole::GetProperty(list, "List", args).AsString();
+    }
+};
+
+TEST_F(ListControlsTest, ListBoxMembersDefaultsAndErrors) {
+    const auto box = Site(ListBox::Create(), "lstNames", {10, 10, 110, 110});
+    const ole::Variant list{ole::Ptr<ole::Object>(box)};
+    EXPECT_EQ(ole::CLng(ole::GetProperty(list, "BackColor")), int32_t(0x80000005));
+    EXPECT_EQ(ole::CLng(ole::GetProperty(list, "ForeColor")), int32_t(0x80000008));
+    EXPECT_EQ(ole::CLng(ole::GetProperty(list, "ListIndex")), -1);
+    EXPECT_FALSE(ole::GetProperty(list, "Sorted").AsBool());
+    AddItem(list, "beta");
+    AddItem(list, "alpha", 0);
+    AddItem(list, "gamma", 2);
+    EXPECT_EQ(ole::CLng(ole::GetProperty(list, "ListCount")), 3);
+    EXPECT_EQ(win::SendMessageA(box->Window(), win::LB_GETCOUNT, 0, 0), 3);
+    EXPECT_EQ(Item(list, 0), "alpha");
+    EXPECT_EQ(Item(list, 2), "gamma");
+    EXPECT_EQ(Item(list, 3), "");
+    EXPECT_EQ(Item(list, -1), "");
+    ole::Variant data[] = {ole::Variant(int32_t{1}), ole::Variant(int32_t{77})};
+    ole::InvokeById(list, box->GetIDsOfNames("ItemData"), ole::DISPATCH_PROPERTYPUT, data);
+    EXPECT_EQ(win::SendMessageA(box->Window(), win::LB_GETITEMDATA, 1, 0), 77);
+
+    const struct {
+        std::function<void()> call;
+        int32_t error;
+    } rejected[] = {
+        {[&] { AddItem(list, "x", 4); }, ole::ERR_INVALID_CALL},
+        {[&] {
+             ole::Variant a[] = {ole::Variant(int32_t{3})};
+             ole::CallMethod(list, "RemoveItem", a);
+         },
+         ole::ERR_INVALID_CALL},
+        {[&] { ole::LetProperty(list, "ListIndex", ole::Variant(int32_t{3})); },
+         ole::ERR_INVALID_PROPERTY_VALUE},
+        {[&] { ole::LetProperty(list, "ListIndex", ole::Variant(int32_t{-2})); },
+         ole::ERR_INVALID_PROPERTY_VALUE},
+        {[&] {
+             ole::Variant a[] = {ole::Variant(int32_t{5})};
+             ole::GetProperty(list, "ItemData", a);
+         },
+         381},
+        {[&] { ole::LetProperty(list, "Text", ole::Variant("delta")); }, ole::ERR_READ_ONLY},
+        {[&] { ole::LetProperty(list, "Sorted", ole::Variant(true)); }, ole::ERR_READ_ONLY},
+    };
+    for (size_t i = 0; i < std::size(rejected); ++i)
+        EXPECT_EQ(ErrorOf(rejected[i].call), rejected[i].error) << i;
+
+    ole::LetProperty(list, "Text", ole::Variant("GAMMA"));
+    EXPECT_EQ(ole::CLng(ole::GetProperty(list, "ListIndex")), 2);
+    EXPECT_EQ(ole::GetProperty(list, "Text").AsString(), "gamma");
+    ole::Variant first[] = {ole::Variant(int32_t{0})};
+    ole::CallMethod(list, "RemoveItem", first);
+    EXPECT_EQ(Item(list, 0), "beta");
+    ole::CallMethod(list, "Clear");
+    EXPECT_EQ(ole::CLng(ole::GetProperty(list, "ListCount")), 0);
+}
+
+TEST_F(ListControlsTest, ItemsAddedBeforeSitingReachTheWindowSorted) {
+    const auto box = ListBox::Create();
+    box->SetSorted(true);
+    for (const char* text : {"pear", "Apple", "fig"})
+        box->DoAddItem(text, ole::Variant::Missing());
+    box->SetItemData(1, 5);
+    box->SetListIndex(2);
+    Site(box, "lstFruit", {0, 0, 100, 100});
+    EXPECT_EQ(box->GetList(0), "Apple");
+    EXPECT_EQ(box->GetList(2), "pear");
+    EXPECT_EQ(win::SendMessageA(box->Window(), win::LB_GETITEMDATA, 1, 0), 5);
+    EXPECT_EQ(win::SendMessageA(box->Window(), win::LB_GETCURSEL, 0, 0), 2);
+}
+
+TEST_F(ListControlsTest, ClickFollowsUserChoicesAndChangingLets) {
+    const auto box = Site(ListBox::Create(), "lstPick", {10, 10, 110, 110});
+    for (const char* text : {"one", "two", "three"})
+        box->DoAddItem(text, ole::Variant::Missing());
+    EventLog log;
+    log.Attach(box);
+    box->SetListIndex(1);
+    box->SetListIndex(1);
+    EXPECT_EQ(log.Count("Click"), 1u);
+    // A click on the first item: aimed by the list's own item height.
+    const auto itemHeight =
+        static_cast<int>(win::SendMessageA(box->Window(), win::LB_GETITEMHEIGHT, 0, 0));
+    win::test::click(box->Window(), {20, itemHeight / 2});
+    win::test::pump();
+    EXPECT_EQ(box->GetListIndex(), 0);
+    EXPECT_EQ(log.Count("Click"), 2u);
+    win::test::keyPress(win::VK_DOWN);
+    win::test::pump();
+    EXPECT_EQ(box->GetListIndex(), 1);
+    EXPECT_EQ(log.Count("Click"), 3u);
+}
+
+} // namespace
+} // namespace controlstest
