@@ -53,6 +53,17 @@ ole::Ptr<CProperty> CProperty::Create() {
     return ole::MakeObject<CProperty>();
 }
 
+const CProperty::RareFields& CProperty::Rare() const {
+    static const RareFields defaults;
+    return m_rare ? *m_rare : defaults;
+}
+
+CProperty::RareFields& CProperty::RareForWrite() {
+    if (!m_rare)
+        m_rare = std::make_unique<RareFields>();
+    return *m_rare;
+}
+
 CProperty::~CProperty() {
     m_owner = 0;
     m_source = 0;
@@ -204,9 +215,9 @@ int32_t CProperty::GetEditorType() {
 }
 
 void CProperty::LetHelp(const std::string& value) {
-    if (value == m_help)
+    if (value == Rare().help)
         return;
-    m_help = value;
+    RareForWrite().help = value;
     Notify();
 }
 
@@ -224,9 +235,9 @@ void CProperty::LetReadOnly(bool value) {
 }
 
 void CProperty::LetFormat(const std::string& value) {
-    if (value == m_format)
+    if (value == Rare().format)
         return;
-    m_format = value;
+    RareForWrite().format = value;
     Notify();
 }
 
@@ -243,18 +254,20 @@ ole::Ptr<ole::Object> CProperty::GetSourceObject() const {
 
 void CProperty::SetEditorParam(const std::string& sParam, const std::string& sValue) {
     const std::string key = ParamKey(sParam);
-    if (!m_params)
-        m_params = ole::Collection::Create();
+    auto& params = RareForWrite().params;
+    if (!params)
+        params = ole::Collection::Create();
     // Not replaced: a second set of the same name fails with 457 and the first value stays.
-    m_params->Append(ole::Variant(sValue), key);
+    params->Append(ole::Variant(sValue), key);
 }
 
 std::string CProperty::GetEditorParam(const std::string& sParam) const {
     const std::string key = ParamKey(sParam);
-    if (!m_params || !m_params->ContainsKey(key))
+    const auto& params = Rare().params;
+    if (!params || !params->ContainsKey(key))
         return {};
     try {
-        return ole::CStr(m_params->ItemByKey(key));
+        return ole::CStr(params->ItemByKey(key));
     } catch (const ole::Error&) {
         return {};
     }
@@ -262,7 +275,7 @@ std::string CProperty::GetEditorParam(const std::string& sParam) const {
 
 std::string CProperty::FormatPlainValue() const {
     try {
-        return ole::Format(m_value, m_format);
+        return ole::Format(m_value, Rare().format);
     } catch (const ole::Error&) {
         return {};
     }
@@ -299,7 +312,7 @@ std::string CProperty::FormattedText() const {
     // Null skips the format step as Empty and Missing do.
     if (!m_value.IsEmpty() && !m_value.IsMissing() && !m_value.IsNull())
         text = FormatPlainValue();
-    if (m_editorType == shared::KSColorEditor && m_format.empty()) {
+    if (m_editorType == shared::KSColorEditor && Rare().format.empty()) {
         if (!m_value.IsNull()) {
             if (auto hex = ColorHexText(m_value))
                 text = *hex;

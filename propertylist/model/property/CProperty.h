@@ -9,6 +9,7 @@
 #include "shared/util/EditorValue.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -63,12 +64,12 @@ public:
     void LetBackColor(int32_t value);
     int32_t GetForeColor() const;
     void LetForeColor(int32_t value);
-    ole::Variant GetTag() const { return m_tag; }
-    void LetTag(const ole::Variant& value) { m_tag = value; }
-    void SetTag(const ole::Variant& value) { m_tag = value; }
+    ole::Variant GetTag() const { return Rare().tag; }
+    void LetTag(const ole::Variant& value) { RareForWrite().tag = value; }
+    void SetTag(const ole::Variant& value) { RareForWrite().tag = value; }
     ole::Ptr<ole::Picture> GetPicture() const { return m_picture; }
     void SetPicture(ole::Ptr<ole::Picture> picture);
-    std::string GetKey() const { return m_key; }
+    std::string GetKey() const { return Rare().key; }
     std::string GetName() const { return m_name; }
     void LetName(const std::string& value);
 
@@ -87,17 +88,17 @@ public:
     void LetEditorType(int32_t value) { m_editorType = value; }
     // The stored type, without the boolean refill.
     int32_t EditorTypeField() const { return m_editorType; }
-    std::string GetHelp() const { return m_help; }
+    std::string GetHelp() const { return Rare().help; }
     void LetHelp(const std::string& value);
     ole::Ptr<CListItems> GetListItems();
     std::string GetCategory() const { return m_category; }
     bool GetReadOnly() const { return m_readOnly; }
     void LetReadOnly(bool value);
     std::string FormattedText() const;
-    std::string GetFormat() const { return m_format; }
+    std::string GetFormat() const { return Rare().format; }
     void LetFormat(const std::string& value);
-    std::string GetEditorKey() const { return m_editorKey; }
-    void LetEditorKey(std::string value) { m_editorKey = std::move(value); }
+    std::string GetEditorKey() const { return Rare().editorKey; }
+    void LetEditorKey(std::string value) { RareForWrite().editorKey = std::move(value); }
     bool GetCustomDraw() const { return m_customDraw; }
     void LetCustomDraw(bool value);
     ole::Ptr<ole::Object> GetSourceObject() const;
@@ -107,16 +108,16 @@ public:
     // Setting a name twice raises 457 and keeps the first value.
     void SetEditorParam(const std::string& sParam, const std::string& sValue);
     std::string GetEditorParam(const std::string& sParam) const;
-    std::string GetHelpFile() const { return m_helpFile; }
-    void LetHelpFile(std::string value) { m_helpFile = std::move(value); }
-    int32_t GetHelpContext() const { return m_helpContext; }
-    void LetHelpContext(int32_t value) { m_helpContext = value; }
+    std::string GetHelpFile() const { return Rare().helpFile; }
+    void LetHelpFile(std::string value) { RareForWrite().helpFile = std::move(value); }
+    int32_t GetHelpContext() const { return Rare().helpContext; }
+    void LetHelpContext(int32_t value) { RareForWrite().helpContext = value; }
 
     // For the collection and the list.
     void InitProperty(const ole::Ptr<ole::Object>& anOwner, std::string sName,
                       const ole::Variant& aValue, const ole::Ptr<ole::Object>& anObject,
                       bool bAutoUpdate, int32_t eEditorType);
-    void SetKey(std::string sKey) { m_key = std::move(sKey); }
+    void SetKey(std::string sKey) { RareForWrite().key = std::move(sKey); }
     void SetCategory(std::string sCategory) { m_category = std::move(sCategory); }
     std::string GetInternalKey() const { return m_internalKey; }
     void LetInternalKey(std::string value) { m_internalKey = std::move(value); }
@@ -136,16 +137,9 @@ private:
     void Notify();
     std::string FormatPlainValue() const;
 
-    std::string m_key;
     std::string m_internalKey;
     std::string m_category;
-    std::string m_help;
-    std::string m_helpFile;
-    int32_t m_helpContext = 0;
-    std::string m_format;
     std::string m_name;
-    std::string m_editorKey;
-    ole::Variant m_tag;
     ole::Variant m_value;
     ole::Ptr<ole::Picture> m_picture;
     uint32_t m_owner = 0;
@@ -159,7 +153,21 @@ private:
     int32_t m_foreColor = -1;
     bool m_customDraw = false;
     uint32_t m_source = 0;
-    ole::Ptr<ole::Collection> m_params;
+    // What most properties leave at its default, made on first write: a list of thousands of
+    // properties stays small.
+    struct RareFields {
+        std::string key;
+        std::string help;
+        std::string helpFile;
+        int32_t helpContext = 0;
+        std::string format;
+        std::string editorKey;
+        ole::Variant tag;
+        ole::Ptr<ole::Collection> params;
+    };
+    const RareFields& Rare() const;
+    RareFields& RareForWrite();
+    std::unique_ptr<RareFields> m_rare;
     ole::Ptr<CListItems> m_listItems;
 };
 

@@ -52,61 +52,72 @@ ole::Ptr<ole::Object> CNode::RequireProperty() const {
 
 // Delegated look: the property's member for a property row whose property is found; otherwise
 // the row's own field, so a row whose property is gone still paints.
-template <class T>
-T CNode::DelegatedGet(std::string_view member, const T& own) const {
-    if (auto p = IsPropertyRow() ? Property() : nullptr)
-        return ole::FromVariant<T>(ole::GetProperty(ole::Variant(p), member));
-    return own;
+const CNode::OwnLook& CNode::Own() const {
+    static const OwnLook defaults;
+    return m_own ? *m_own : defaults;
+}
+
+CNode::OwnLook& CNode::OwnForWrite() {
+    if (!m_own)
+        m_own = std::make_unique<OwnLook>();
+    return *m_own;
 }
 
 template <class T>
-void CNode::DelegatedLet(std::string_view member, T& own, T value) {
-    if (auto p = IsPropertyRow() ? Property() : nullptr)
+T CNode::DelegatedGet(std::string_view member, T OwnLook::*own) const {
+    if (auto p = Property())
+        return ole::FromVariant<T>(ole::GetProperty(ole::Variant(p), member));
+    return Own().*own;
+}
+
+template <class T>
+void CNode::DelegatedLet(std::string_view member, T OwnLook::*own, T value) {
+    if (auto p = Property())
         return ole::LetProperty(ole::Variant(p), member, ole::Variant(value));
-    own = value;
+    OwnForWrite().*own = value;
 }
 
 bool CNode::Bold() const {
-    return DelegatedGet("Bold", m_bold);
+    return DelegatedGet("Bold", &OwnLook::bold);
 }
 void CNode::SetBold(bool value) {
-    DelegatedLet("Bold", m_bold, value);
+    DelegatedLet("Bold", &OwnLook::bold, value);
 }
 bool CNode::Italic() const {
-    return DelegatedGet("Italic", m_italic);
+    return DelegatedGet("Italic", &OwnLook::italic);
 }
 void CNode::SetItalic(bool value) {
-    DelegatedLet("Italic", m_italic, value);
+    DelegatedLet("Italic", &OwnLook::italic, value);
 }
 int32_t CNode::Appearance() const {
-    return DelegatedGet("Appearance", m_appearance);
+    return DelegatedGet("Appearance", &OwnLook::appearance);
 }
 void CNode::SetAppearance(int32_t value) {
-    DelegatedLet("Appearance", m_appearance, value);
+    DelegatedLet("Appearance", &OwnLook::appearance, value);
 }
 int32_t CNode::BackColor() const {
-    return DelegatedGet("BackColor", m_backColor);
+    return DelegatedGet("BackColor", &OwnLook::backColor);
 }
 void CNode::SetBackColor(int32_t value) {
-    DelegatedLet("BackColor", m_backColor, value);
+    DelegatedLet("BackColor", &OwnLook::backColor, value);
 }
 int32_t CNode::ForeColor() const {
-    return DelegatedGet("ForeColor", m_foreColor);
+    return DelegatedGet("ForeColor", &OwnLook::foreColor);
 }
 void CNode::SetForeColor(int32_t value) {
-    DelegatedLet("ForeColor", m_foreColor, value);
+    DelegatedLet("ForeColor", &OwnLook::foreColor, value);
 }
 ole::Ptr<ole::Object> CNode::Picture() const {
-    if (auto p = IsPropertyRow() ? Property() : nullptr) {
+    if (auto p = Property()) {
         const auto picture = ole::GetObjectProperty(ole::Variant(p), "Picture");
         return picture.IsObject() ? picture.AsObject() : nullptr;
     }
-    return m_picture;
+    return Own().picture;
 }
 void CNode::SetPicture(ole::Ptr<ole::Object> value) {
-    if (auto p = IsPropertyRow() ? Property() : nullptr)
+    if (auto p = Property())
         return ole::SetProperty(ole::Variant(p), "Picture", ole::Variant(std::move(value)));
-    m_picture = std::move(value);
+    OwnForWrite().picture = std::move(value);
 }
 
 void CNode::SetExpanded(bool value) {
@@ -141,14 +152,14 @@ std::string CNode::Name() const {
 }
 
 ole::Variant CNode::Value() const {
-    if (auto p = IsPropertyRow() ? Property() : nullptr)
+    if (auto p = Property())
         return ole::GetObjectProperty(ole::Variant(p), "Value");
-    return m_value;
+    return Own().value;
 }
 
 void CNode::LetValue(const ole::Variant& value) {
     if (!IsPropertyRow()) {
-        m_value = value;
+        OwnForWrite().value = value;
         return;
     }
     // The write-back may clear the collection and both trees; hold the row and its property.
@@ -165,7 +176,7 @@ void CNode::SetValue(const ole::Variant& value) {
     if (!value.IsObject())
         return LetValue(value);
     if (!IsPropertyRow()) {
-        m_value = value;
+        OwnForWrite().value = value;
         return;
     }
     const ole::Ptr<CNode> self(this);

@@ -135,10 +135,23 @@ private:
     friend ole::Ptr<T> ole::MakeObject(Args&&... args);
 
     bool IsPropertyRow() const { return m_nodeType == NodeKind::Property; }
+    // A category row's own look and value, also what a property row falls back on once its
+    // property is gone; made on first write, as property rows with a property never need it.
+    struct OwnLook {
+        ole::Variant value;
+        ole::Ptr<ole::Object> picture;
+        int32_t appearance = 0;
+        int32_t backColor = -1;
+        int32_t foreColor = -1;
+        bool bold = false;
+        bool italic = false;
+    };
+    const OwnLook& Own() const;
+    OwnLook& OwnForWrite();
     template <class T>
-    T DelegatedGet(std::string_view member, const T& own) const;
+    T DelegatedGet(std::string_view member, T OwnLook::*own) const;
     template <class T>
-    void DelegatedLet(std::string_view member, T& own, T value);
+    void DelegatedLet(std::string_view member, T OwnLook::*own, T value);
     // The row's property; property-only members fail with the collection's error without one.
     ole::Ptr<ole::Object> RequireProperty() const;
     // This row's siblings in order (its parent's children or the tree's top level), or null
@@ -148,24 +161,18 @@ private:
 
     std::string m_key;
     std::string m_name;
-    ole::Variant m_value;
-    ole::Ptr<ole::Object> m_picture;
     std::vector<ole::Ptr<CNode>> m_children;
+    std::unique_ptr<OwnLook> m_own;
     std::unique_ptr<RowLayout> m_layout;
     uint32_t m_ownerId = 0;
     uint32_t m_nodesId = 0;
     uint32_t m_parentId = 0;
-    int32_t m_appearance = 0;
-    int32_t m_backColor = -1;
-    int32_t m_foreColor = -1;
     int32_t m_level = 0;
     int32_t m_nodeNumber = 0;
     int32_t m_index = 0;
     // Place in the tree's visible-row sequence when it was last built; checked before use.
     int32_t m_visibleIndex = -1;
     NodeKind m_nodeType = NodeKind::Property;
-    bool m_bold = false;
-    bool m_italic = false;
     bool m_expanded = true;
     bool m_held = false;
 };
