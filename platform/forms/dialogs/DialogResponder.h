@@ -1,17 +1,22 @@
 #pragma once
 
+#include "platform/win/test/Probes.h"
+#include "platform/win/test/TestApi.h"
+
 #include <deque>
+#include <exception>
 #include <functional>
 #include <optional>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 namespace forms {
 
-// Answers one kind of modal dialog without a person: tests script each kind (message box, and
-// later open, save, colour, font and folder) by giving it a function or a queue of answers.
-// Each kind offers its responder through one accessor (see MessageBoxResponder) whose
-// function-local instance adds its reset to the platform reset on first use. Every request is
+// Answers one kind of modal dialog without a person: tests script each kind (message box, open,
+// save, colour, font and folder) by giving it a function or a queue of answers. Each kind offers
+// its responder through one accessor (MessageBoxResponder, FileDialogResponder, ...) built on
+// ResponderInstance, so a platform reset clears them all. Every request is
 // logged with the answer it got; a request nobody answered is logged with none,
 // and the dialog then behaves as its kind requires headless (message box: the default button,
 // other dialogs: Cancel).
@@ -21,6 +26,8 @@ namespace forms {
 template <class Request, class Answer>
 class DialogResponder {
 public:
+    using RequestType = Request;
+    using AnswerType = Answer;
     using Function = std::function<std::optional<Answer>(const Request&)>;
 
     struct Entry {
@@ -62,5 +69,32 @@ private:
     std::deque<Answer> m_queue;
     std::vector<Entry> m_log;
 };
+
+// The one responder of a kind; its reset joins the platform reset on first use. Called from the
+// kind's accessor in libplatform only, so there is one instance per process.
+template <class Responder>
+Responder& ResponderInstance() {
+    static Responder* responder = [] {
+        static Responder instance;
+        win::test::AddResetStep([] { instance.Reset(); });
+        return &instance;
+    }();
+    return *responder;
+}
+
+// Asks from inside the dialog's loop. A responder that throws must not leave the owner disabled:
+// its failure is recorded under `where` and the dialog goes on as if it had not answered.
+template <class Request, class Answer>
+std::optional<Answer> AskResponder(DialogResponder<Request, Answer>& responder,
+                                   const Request& request, std::string_view where) {
+    try {
+        return responder.Ask(request);
+    } catch (const std::exception& e) {
+        win::test::RecordCaughtException(where, e.what());
+    } catch (...) {
+        win::test::RecordCaughtException(where, "unknown exception");
+    }
+    return std::nullopt;
+}
 
 } // namespace forms

@@ -7,7 +7,6 @@
 #include "platform/win/test/TestApi.h"
 #include "platform/win/window/Activation.h"
 
-#include <exception>
 #include <string>
 
 namespace win {
@@ -20,16 +19,8 @@ int MessageBoxA(HWND hwnd, LPCSTR text, LPCSTR caption, UINT type) {
         return 0;
     }
     const auto ask = [&] {
-        // A failing responder must not leave the owner disabled: its failure is recorded and
-        // the box goes on as if it had not answered.
-        std::optional<int> answer;
-        try {
-            answer = responder.Ask(box.Request());
-        } catch (const std::exception& e) {
-            test::RecordCaughtException("message box responder", e.what());
-        } catch (...) {
-            test::RecordCaughtException("message box responder", "unknown exception");
-        }
+        const std::optional<int> answer =
+            forms::AskResponder(responder, box.Request(), "message box responder");
         if (answer && !box.Finish(*answer)) {
             test::RecordCaughtException("message box responder", "answer " +
                                                                      std::to_string(*answer) +
@@ -48,13 +39,7 @@ int MessageBoxA(HWND hwnd, LPCSTR text, LPCSTR caption, UINT type) {
 namespace forms {
 
 MessageBoxResponderType& MessageBoxResponder() {
-    static MessageBoxResponderType* responder = [] {
-        static MessageBoxResponderType instance;
-        // A platform reset clears it with everything else.
-        win::test::AddResetStep([] { instance.Reset(); });
-        return &instance;
-    }();
-    return *responder;
+    return ResponderInstance<MessageBoxResponderType>();
 }
 
 int MsgBox(const App& component, std::string_view prompt, int buttons,

@@ -6,7 +6,6 @@
 #include "platform/win/gdi/DcGuards.h"
 #include "platform/win/gdi/Drawing.h"
 #include "platform/win/input/Capture.h"
-#include "platform/win/input/Cursors.h"
 #include "platform/win/input/Input.h"
 #include "platform/win/paint/Paint.h"
 #include "platform/win/window/Window.h"
@@ -19,23 +18,6 @@ namespace forms {
 using namespace win;
 
 namespace {
-
-constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPSIBLINGS;
-
-bool EnsureClass() {
-    WNDCLASSEXA wc;
-    wc.cbSize = sizeof wc;
-    if (GetClassInfoExA({}, MessageBoxWindow::kClassName, &wc)) {
-        return true;
-    }
-    wc = WNDCLASSEXA{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = &MessageBoxWindow::Proc;
-    wc.hCursor = LoadCursorA({}, IDC_ARROW);
-    wc.hbrBackground = HBRUSH::FromValue(COLOR_3DFACE + 1);
-    wc.lpszClassName = MessageBoxWindow::kClassName;
-    return RegisterClassExA(&wc) != 0;
-}
 
 // The access key of a caption: the character after the first single '&'.
 char AccessKey(const char* caption) {
@@ -66,27 +48,9 @@ MessageBoxWindow::~MessageBoxWindow() {
 }
 
 bool MessageBoxWindow::Create() {
-    if (!EnsureClass()) {
-        return false;
-    }
-    const HWND owner = m_request.owner;
-    m_hwnd =
-        CreateWindowExA(WS_EX_DLGMODALFRAME | DialogExStyleFor(owner), kClassName,
-                        m_request.caption.c_str(), kStyle, 0, 0, 100, 100, owner, {}, {}, this);
-    if (!m_hwnd) {
-        return false;
-    }
-    // Grow the frame around the client area the layout asks for.
-    RECT window;
-    RECT client;
-    GetWindowRect(m_hwnd, &window);
-    GetClientRect(m_hwnd, &client);
-    const int frameX = (window.right - window.left) - client.right;
-    const int frameY = (window.bottom - window.top) - client.bottom;
-    SetWindowPos(m_hwnd, {}, 0, 0, m_layout.client.cx + frameX, m_layout.client.cy + frameY,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    CentreDialog(m_hwnd, owner);
-    return true;
+    return EnsureDialogClass(kClassName, &MessageBoxWindow::Proc) &&
+           CreateDialogWindow(kClassName, m_request.caption.c_str(), 0, m_request.owner,
+                              m_layout.client, this);
 }
 
 bool MessageBoxWindow::Finish(int id) {

@@ -1,6 +1,7 @@
 #include "platform/forms/dialogs/ModalDialog.h"
 
 #include "platform/win/WinConstants.h"
+#include "platform/win/input/Cursors.h"
 #include "platform/win/system/SystemMetrics.h"
 #include "platform/win/window/Window.h"
 
@@ -22,6 +23,41 @@ DWORD DialogExStyleFor(HWND owner) {
         return WS_EX_TOPMOST;
     }
     return 0;
+}
+
+bool EnsureDialogClass(const char* className, WNDPROC proc) {
+    WNDCLASSEXA wc;
+    wc.cbSize = sizeof wc;
+    if (GetClassInfoExA({}, className, &wc)) {
+        return true;
+    }
+    wc = WNDCLASSEXA{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = proc;
+    wc.hCursor = LoadCursorA({}, IDC_ARROW);
+    wc.hbrBackground = HBRUSH::FromValue(COLOR_3DFACE + 1);
+    wc.lpszClassName = className;
+    return RegisterClassExA(&wc) != 0;
+}
+
+HWND CreateDialogWindow(const char* className, const char* caption, DWORD exStyle, HWND owner,
+                        SIZE client, void* param) {
+    const HWND dialog = CreateWindowExA(
+        WS_EX_DLGMODALFRAME | exStyle | DialogExStyleFor(owner), className, caption,
+        WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPSIBLINGS, 0, 0, 100, 100, owner, {}, {}, param);
+    if (!dialog) {
+        return {};
+    }
+    // Grow the frame around the client area asked for.
+    RECT window;
+    RECT inside;
+    GetWindowRect(dialog, &window);
+    GetClientRect(dialog, &inside);
+    SetWindowPos(dialog, {}, 0, 0, client.cx + (window.right - window.left) - inside.right,
+                 client.cy + (window.bottom - window.top) - inside.bottom,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    CentreDialog(dialog, owner);
+    return dialog;
 }
 
 void CentreDialog(HWND dialog, HWND owner) {

@@ -16,6 +16,14 @@ win::HWND DialogOwnerOf(win::HWND hwnd);
 // Extended styles that keep a dialog above its owner: the topmost band when the owner is in it.
 win::DWORD DialogExStyleFor(win::HWND owner);
 
+// Registers a dialog window class once (arrow cursor, button-face background); false on failure.
+bool EnsureDialogClass(const char* className, win::WNDPROC proc);
+
+// Creates a dialog's owned popup hidden, with a caption and close box, its client area `client`
+// big, centred over `owner`; `param` reaches WM_NCCREATE. Null on failure.
+win::HWND CreateDialogWindow(const char* className, const char* caption, win::DWORD exStyle,
+                             win::HWND owner, win::SIZE client, void* param);
+
 // Moves the dialog so it is centred over its owner (the screen without one), kept on screen.
 void CentreDialog(win::HWND dialog, win::HWND owner);
 

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "platform/forms/dialogs/DialogWindow.h"
+#include "platform/forms/dialogs/color/ColorDialogRequest.h"
+#include "platform/forms/dialogs/color/ColorModel.h"
+
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace forms {
+
+// The colour dialog on screen: 48 basic colours and 16 custom slots on the left, the definition
+// area (preview, hue/saturation/luminosity and red/green/blue boxes, "Add to Custom Colors") on the
+// right once opened. A click on a cell picks its colour; a custom cell also becomes the slot that
+// "Add to Custom Colors" fills (else the slots fill in turn). Typing in a box redefines the
+// colour. Custom entries with a high byte set show white and keep their value unless replaced.
+class ColorDialogWindow : public DialogWindow {
+public:
+    enum : int {
+        kDefine = 719,
+        kAdd = 712,
+        kHue = 703,
+        kSaturation = 704,
+        kLuminosity = 705,
+        kRed = 706,
+        kGreen = 707,
+        kBlue = 708,
+    };
+
+    explicit ColorDialogWindow(ColorDialogRequest request);
+
+    const ColorDialogRequest& Request() const { return m_request; }
+    void Finish(ColorDialogAnswer answer);
+    const std::optional<ColorDialogAnswer>& Result() const { return m_result; }
+
+    win::COLORREF Current() const { return m_current; }
+    bool FullOpen() const { return m_fullOpen; }
+
+    static const std::array<win::COLORREF, 48>& BasicColors();
+    // Client rectangles of the cells, for painting, hit testing and tests.
+    static win::RECT BasicCell(int index);
+    static win::RECT CustomCell(int index);
+
+protected:
+    void Build() override;
+    void OnCommand(int id, int code) override;
+    void OnPaint(win::HDC dc) override;
+    void OnLeftButtonDown(win::POINT point) override;
+
+private:
+    void SetCurrent(win::COLORREF color);
+    void ShowFields();
+    void ReadFields(int changedId);
+    void Expand();
+    void InvalidateSwatches();
+
+    ColorDialogRequest m_request;
+    CustomColors m_custom;
+    win::COLORREF m_current;
+    int m_basicSelected = -1;
+    int m_customSelected = -1;
+    int m_nextSlot = 0;
+    bool m_fullOpen;
+    bool m_updating = false;
+    std::vector<win::HWND> m_definition;
+    std::optional<ColorDialogAnswer> m_result;
+};
+
+} // namespace forms

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "platform/forms/dialogs/CommonDialogError.h"
+#include "platform/forms/dialogs/DialogWindow.h"
+#include "platform/tests/forms/runtime/RuntimeFixture.h"
+#include "platform/win/controls/ControlConstants.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <utility>
+
+namespace dialogtest {
+
+using namespace win;
+
+// The runtime fixture plus what every common dialog test needs: the dialog on screen, and input a
+// person would give to it from inside its loop.
+class DialogTest : public runtimetest::RuntimeTest {
+protected:
+    // The dialog window that is active while a responder runs.
+    static HWND OpenDialog() {
+        const HWND active = GetActiveWindow();
+        return forms::DialogWindow::FromHwnd(active) != nullptr ? active : HWND{};
+    }
+
+    // Answers nothing itself but does `act` (input a person would give) from inside the
+    // dialog's loop, once.
+    template <class Responder>
+    static void ActOnce(Responder& responder, std::function<void()> act) {
+        responder.SetFunction([act = std::move(act)](const typename Responder::RequestType&) {
+            act();
+            return std::optional<typename Responder::AnswerType>();
+        });
+    }
+
+    // Clicks the middle of a control of the open dialog, after checking it is what lies there.
+    static void ClickItem(int id) {
+        const HWND item = GetDlgItem(OpenDialog(), id);
+        ASSERT_TRUE(item) << id;
+        RECT rect;
+        GetClientRect(item, &rect);
+        POINT middle{rect.right / 2, rect.bottom / 2};
+        POINT screen = middle;
+        ClientToScreen(item, &screen);
+        ASSERT_EQ(WindowFromPoint(screen), item) << id;
+        test::click(item, middle);
+        test::pump();
+    }
+
+    static void Press(int vk, test::Modifiers modifiers = test::Modifiers::None) {
+        test::keyPress(vk, modifiers);
+        test::pump();
+    }
+
+    static void Type(std::string_view text) {
+        test::typeText(text);
+        test::pump();
+    }
+
+    // Replaces a box's text the way a person does: focus, select all, type.
+    static void TypeInto(int id, std::string_view text) {
+        const HWND item = GetDlgItem(OpenDialog(), id);
+        SetFocus(item);
+        SendMessageA(item, EM_SETSEL, 0, -1);
+        test::typeText(text);
+        test::pump();
+    }
+};
+
+} // namespace dialogtest
