@@ -56,6 +56,8 @@ protected:
     bool IsChecked(int id) const;
     void SetChecked(int id, bool checked);
     void FocusItem(int id);
+    // The control that takes the focus when the dialog first activates (else the first tab stop).
+    void SetInitialFocus(int id) { m_lastFocus = Item(id); }
 
 private:
     static win::LRESULT Proc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam);
@@ -74,6 +76,30 @@ private:
     bool m_ended = false;
     bool m_closing = false;
     std::vector<std::pair<win::HWND, win::WNDPROC>> m_subclassed;
+};
+
+// The window of one dialog kind: the decoded request it shows and the answer that ends it, from
+// the person or the responder, whichever comes first.
+template <class RequestType, class AnswerType>
+class AnsweredDialog : public DialogWindow {
+public:
+    AnsweredDialog(RequestType request, std::string caption, win::SIZE client)
+        : DialogWindow(std::move(caption), client), m_request(std::move(request)) {}
+
+    const RequestType& Request() const { return m_request; }
+    const std::optional<AnswerType>& Result() const { return m_result; }
+    void Finish(AnswerType answer) {
+        if (!m_result) {
+            m_result = std::move(answer);
+            End();
+        }
+    }
+
+protected:
+    const RequestType m_request;
+
+private:
+    std::optional<AnswerType> m_result;
 };
 
 // The one way a dialog kind meets its responder: shows `dialog`, lets the responder answer from

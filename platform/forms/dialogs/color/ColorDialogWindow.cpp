@@ -88,8 +88,9 @@ RECT ColorDialogWindow::CustomCell(int index) {
 }
 
 ColorDialogWindow::ColorDialogWindow(ColorDialogRequest request)
-    : DialogWindow("Color", {request.fullOpen ? kWide : kNarrow, kHeight}),
-      m_request(std::move(request)), m_custom(m_request.customColors), m_current(m_request.initial),
+    // The request is copied, not moved: the size is read from it too.
+    : AnsweredDialog(request, "Color", {request.fullOpen ? kWide : kNarrow, kHeight}),
+      m_custom(m_request.customColors), m_current(m_request.initial),
       m_fullOpen(m_request.fullOpen) {
     const auto& basic = BasicColors();
     for (size_t i = 0; i < basic.size(); ++i) {
@@ -97,13 +98,6 @@ ColorDialogWindow::ColorDialogWindow(ColorDialogRequest request)
             m_basicSelected = static_cast<int>(i);
             break;
         }
-    }
-}
-
-void ColorDialogWindow::Finish(ColorDialogAnswer answer) {
-    if (!m_result) {
-        m_result = std::move(answer);
-        End();
     }
 }
 

@@ -15,7 +15,7 @@ namespace forms {
 // right once opened. A click on a cell picks its colour; a custom cell also becomes the slot that
 // "Add to Custom Colors" fills (else the slots fill in turn). Typing in a box redefines the
 // colour. Custom entries with a high byte set show white and keep their value unless replaced.
-class ColorDialogWindow : public DialogWindow {
+class ColorDialogWindow : public AnsweredDialog<ColorDialogRequest, ColorDialogAnswer> {
 public:
     enum : int {
         kDefine = 719,
@@ -29,10 +29,6 @@ public:
     };
 
     explicit ColorDialogWindow(ColorDialogRequest request);
-
-    const ColorDialogRequest& Request() const { return m_request; }
-    void Finish(ColorDialogAnswer answer);
-    const std::optional<ColorDialogAnswer>& Result() const { return m_result; }
 
     win::COLORREF Current() const { return m_current; }
     bool FullOpen() const { return m_fullOpen; }
@@ -55,7 +51,6 @@ private:
     void Expand();
     void InvalidateSwatches();
 
-    ColorDialogRequest m_request;
     CustomColors m_custom;
     win::COLORREF m_current;
     int m_basicSelected = -1;
@@ -64,7 +59,6 @@ private:
     bool m_fullOpen;
     bool m_updating = false;
     std::vector<win::HWND> m_definition;
-    std::optional<ColorDialogAnswer> m_result;
 };
 
 } // namespace forms
