@@ -53,17 +53,6 @@ ole::Ptr<CProperty> CProperty::Create() {
     return ole::MakeObject<CProperty>();
 }
 
-const CProperty::RareFields& CProperty::Rare() const {
-    static const RareFields defaults;
-    return m_rare ? *m_rare : defaults;
-}
-
-CProperty::RareFields& CProperty::RareForWrite() {
-    if (!m_rare)
-        m_rare = std::make_unique<RareFields>();
-    return *m_rare;
-}
-
 CProperty::~CProperty() {
     m_owner = 0;
     m_source = 0;

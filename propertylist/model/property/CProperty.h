@@ -1,5 +1,6 @@
 #pragma once
 
+#include "propertylist/model/LazyPart.h"
 #include "propertylist/model/listitems/CListItems.h"
 
 #include "platform/ole/collection/Collection.h"
@@ -9,7 +10,6 @@
 #include "shared/util/EditorValue.h"
 
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <string_view>
 
@@ -165,9 +165,9 @@ private:
         ole::Variant tag;
         ole::Ptr<ole::Collection> params;
     };
-    const RareFields& Rare() const;
-    RareFields& RareForWrite();
-    std::unique_ptr<RareFields> m_rare;
+    const RareFields& Rare() const { return m_rare.Get(); }
+    RareFields& RareForWrite() { return m_rare.Write(); }
+    LazyPart<RareFields> m_rare;
     ole::Ptr<CListItems> m_listItems;
 };
 

@@ -52,16 +52,6 @@ ole::Ptr<ole::Object> CNode::RequireProperty() const {
 
 // Delegated look: the property's member for a property row whose property is found; otherwise
 // the row's own field, so a row whose property is gone still paints.
-const CNode::OwnLook& CNode::Own() const {
-    static const OwnLook defaults;
-    return m_own ? *m_own : defaults;
-}
-
-CNode::OwnLook& CNode::OwnForWrite() {
-    if (!m_own)
-        m_own = std::make_unique<OwnLook>();
-    return *m_own;
-}
 
 template <class T>
 T CNode::DelegatedGet(std::string_view member, T OwnLook::*own) const {
@@ -213,12 +203,6 @@ void CNode::SetKey(std::string key) {
         nodes->Rekey(*this, std::move(key));
     else
         m_key = std::move(key);
-}
-
-CNode::RowLayout& CNode::Layout() {
-    if (!m_layout)
-        m_layout = std::make_unique<RowLayout>();
-    return *m_layout;
 }
 
 std::string CNode::PositionKey() const {

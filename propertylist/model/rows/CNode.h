@@ -1,5 +1,6 @@
 #pragma once
 
+#include "propertylist/model/LazyPart.h"
 #include "propertylist/model/rows/CNodesOwner.h"
 
 #include "platform/ole/object/Object.h"
@@ -7,7 +8,6 @@
 #include "platform/win/WinTypes.h"
 
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -100,20 +100,20 @@ public:
     bool IsDescendantOf(const ole::Ptr<CNode>& node) const;
 
     // Layout results, in grid pixels; all empty for a row never laid out.
-    win::RECT RowRect() const { return m_layout ? m_layout->rowRect : win::RECT{}; }
-    void SetRowRect(const win::RECT& rect) { Layout().rowRect = rect; }
-    win::RECT PlusMinusRect() const { return m_layout ? m_layout->plusMinusRect : win::RECT{}; }
-    void SetPlusMinusRect(const win::RECT& rect) { Layout().plusMinusRect = rect; }
-    win::RECT PictureRect() const { return m_layout ? m_layout->pictureRect : win::RECT{}; }
-    void SetPictureRect(const win::RECT& rect) { Layout().pictureRect = rect; }
-    win::RECT NameRect() const { return m_layout ? m_layout->nameRect : win::RECT{}; }
-    void SetNameRect(const win::RECT& rect) { Layout().nameRect = rect; }
-    win::RECT ValueRect() const { return m_layout ? m_layout->valueRect : win::RECT{}; }
-    void SetValueRect(const win::RECT& rect) { Layout().valueRect = rect; }
-    int32_t TextLeft() const { return m_layout ? m_layout->textLeft : 0; }
-    void SetTextLeft(int32_t x) { Layout().textLeft = x; }
-    int32_t TreeLineX() const { return m_layout ? m_layout->treeLineX : 0; }
-    void SetTreeLineX(int32_t x) { Layout().treeLineX = x; }
+    win::RECT RowRect() const { return m_layout.Get().rowRect; }
+    void SetRowRect(const win::RECT& rect) { m_layout.Write().rowRect = rect; }
+    win::RECT PlusMinusRect() const { return m_layout.Get().plusMinusRect; }
+    void SetPlusMinusRect(const win::RECT& rect) { m_layout.Write().plusMinusRect = rect; }
+    win::RECT PictureRect() const { return m_layout.Get().pictureRect; }
+    void SetPictureRect(const win::RECT& rect) { m_layout.Write().pictureRect = rect; }
+    win::RECT NameRect() const { return m_layout.Get().nameRect; }
+    void SetNameRect(const win::RECT& rect) { m_layout.Write().nameRect = rect; }
+    win::RECT ValueRect() const { return m_layout.Get().valueRect; }
+    void SetValueRect(const win::RECT& rect) { m_layout.Write().valueRect = rect; }
+    int32_t TextLeft() const { return m_layout.Get().textLeft; }
+    void SetTextLeft(int32_t x) { m_layout.Write().textLeft = x; }
+    int32_t TreeLineX() const { return m_layout.Get().treeLineX; }
+    void SetTreeLineX(int32_t x) { m_layout.Write().treeLineX = x; }
 
 private:
     friend class CNodes;
@@ -128,7 +128,6 @@ private:
         int32_t textLeft = 0;
         int32_t treeLineX = 0;
     };
-    RowLayout& Layout();
 
     CNode() = default;
     template <class T, class... Args>
@@ -146,8 +145,8 @@ private:
         bool bold = false;
         bool italic = false;
     };
-    const OwnLook& Own() const;
-    OwnLook& OwnForWrite();
+    const OwnLook& Own() const { return m_own.Get(); }
+    OwnLook& OwnForWrite() { return m_own.Write(); }
     template <class T>
     T DelegatedGet(std::string_view member, T OwnLook::*own) const;
     template <class T>
@@ -162,8 +161,8 @@ private:
     std::string m_key;
     std::string m_name;
     std::vector<ole::Ptr<CNode>> m_children;
-    std::unique_ptr<OwnLook> m_own;
-    std::unique_ptr<RowLayout> m_layout;
+    LazyPart<OwnLook> m_own;
+    LazyPart<RowLayout> m_layout;
     uint32_t m_ownerId = 0;
     uint32_t m_nodesId = 0;
     uint32_t m_parentId = 0;
