@@ -5,14 +5,48 @@
 #include "platform/tests/forms/runtime/RuntimeFixture.h"
 #include "platform/win/controls/ControlConstants.h"
 
+#include <filesystem>
+#include <fstream>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <utility>
 
+#include <unistd.h>
+
 namespace dialogtest {
 
 using namespace win;
+
+// A real folder for a test to browse, removed again afterwards: the folders and files named
+// (a name with "/" makes a file inside a folder).
+class ScratchFolder {
+public:
+    ScratchFolder(std::initializer_list<const char*> folders,
+                  std::initializer_list<const char*> files)
+        : m_root(std::filesystem::temp_directory_path() /
+                 ("dialogs-" + std::to_string(getpid()) + "-" +
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name())) {
+        std::filesystem::remove_all(m_root);
+        std::filesystem::create_directories(m_root);
+        for (const char* folder : folders) {
+            std::filesystem::create_directories(m_root / folder);
+        }
+        for (const char* file : files) {
+            std::ofstream(m_root / file) << "x";
+        }
+    }
+    ~ScratchFolder() { std::filesystem::remove_all(m_root); }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    const std::filesystem::path& Path() const { return m_root; }
+    std::string operator/(std::string_view name) const { return (m_root / name).string(); }
+
+private:
+    std::filesystem::path m_root;
+};
 
 // The runtime fixture plus what every common dialog test needs: the dialog on screen, and input a
 // person would give to it from inside its loop.

@@ -5,8 +5,6 @@
 #include "platform/forms/dialogs/file/FolderListing.h"
 
 #include <filesystem>
-#include <fstream>
-#include <unistd.h>
 
 using namespace dialogtest;
 using forms::FileDialogAnswer;
@@ -25,23 +23,7 @@ class FileDialogTest : public DialogTest {
 protected:
     void SetUp() override {
         DialogTest::SetUp();
-        m_root = fs::temp_directory_path() /
-                 ("filedialog-" + std::to_string(getpid()) + "-" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(m_root);
-        for (const char* folder : {"alpha", "Beta Folder", "\xC3\x9Cnicode dir"}) {
-            fs::create_directories(m_root / folder);
-        }
-        for (const char* file : {"b.bmp", "A.ICO", "notes.txt", "my picture.BMP",
-                                 "r\xC3\xA9sum\xC3\xA9.bmp", ".hidden.bmp", "alpha/inner.bmp"}) {
-            std::ofstream(m_root / file) << "x";
-        }
         m_buffer.fill('\0');
-    }
-
-    void TearDown() override {
-        fs::remove_all(m_root);
-        DialogTest::TearDown();
     }
 
     static forms::FileDialogResponderType& Responder() { return forms::FileDialogResponder(); }
@@ -100,7 +82,10 @@ protected:
         return text;
     }
 
-    fs::path m_root;
+    ScratchFolder m_scratch{{"alpha", "Beta Folder", "\xC3\x9Cnicode dir"},
+                            {"b.bmp", "A.ICO", "notes.txt", "my picture.BMP",
+                             "r\xC3\xA9sum\xC3\xA9.bmp", ".hidden.bmp", "alpha/inner.bmp"}};
+    fs::path m_root = m_scratch.Path();
     std::string m_folder;
     std::array<char, 300> m_buffer{};
 };
