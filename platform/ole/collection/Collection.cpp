@@ -106,22 +106,22 @@ std::optional<std::string> Collection::KeyAt(int32_t position) const {
 }
 
 void Collection::Insert(size_t index, Variant item, std::optional<std::string> key) {
-    if (key && EntryOfKey(*key)) {
-        RaiseError(ERR_DUPLICATE_KEY);
-    }
     if (item.IsByRef()) {
         item = Variant(item.Deref());
     }
     auto entry = std::make_unique<Entry>(Entry{std::move(item), std::move(key)});
     const Entry* stored = entry.get();
-    m_entries.insert(m_entries.begin() + static_cast<std::ptrdiff_t>(index), std::move(entry));
-    if (stored->key) {
-        try {
-            m_byKey.insert(stored);
-        } catch (...) {
-            m_entries.erase(m_entries.begin() + static_cast<std::ptrdiff_t>(index));
-            throw;
+    // One lookup both refuses a duplicate key and indexes the new entry.
+    if (stored->key && !m_byKey.insert(stored).second) {
+        RaiseError(ERR_DUPLICATE_KEY);
+    }
+    try {
+        m_entries.insert(m_entries.begin() + static_cast<std::ptrdiff_t>(index), std::move(entry));
+    } catch (...) {
+        if (stored->key) {
+            m_byKey.erase(stored);
         }
+        throw;
     }
 }
 

@@ -66,30 +66,34 @@ ole::Ptr<CNode> CNodes::Add(const ole::Ptr<CNode>& relative, int32_t relationshi
                             std::string_view key, std::string_view name, const ole::Variant& value,
                             NodeKind nodeType) {
     RowKeyIndex& keys = KeyIndexOf(nodeType);
-    if (!key.empty() && keys.Find(key))
+    auto refuseDuplicate = [] {
         ole::RaiseError(ErrDuplicateKey, "Property with this key is already present.",
                         "CProperties.Add");
+    };
     const auto owner = ole::ObjectFromPtr(m_ownerId);
-    if (!dynamic_cast<CNodesOwner*>(owner.Get()))
+    if (!dynamic_cast<CNodesOwner*>(owner.Get()) ||
+        (relative && (relationship != LastChild || !Holds(relative.Get())))) {
+        // A duplicate is reported before the missing owner or parent.
+        if (!key.empty() && keys.Find(key))
+            refuseDuplicate();
         return nullptr;
-    if (relative && (relationship != LastChild || !Holds(relative.Get())))
-        return nullptr;
+    }
 
     const ole::Ptr<CNodes> self(this);
     auto node = CNode::Create();
+    node->m_key = std::string(key);
+    // The kind chooses the index; one lookup refuses a duplicate and indexes the row.
+    node->SetNodeType(nodeType);
+    if (!key.empty() && !keys.Insert(node.Get()))
+        refuseDuplicate();
     auto& siblings = SiblingsOf(relative.Get());
     const int32_t level = relative ? relative->Level() + 1 : m_level;
     node->InitNode(m_nextNumber++, relative, m_ownerId, self, level);
-    // Set before the key is indexed: the kind chooses the index.
-    node->SetNodeType(nodeType);
-    node->m_key = std::string(key);
     node->m_name = std::string(name);
     siblings.push_back(node);
     node->m_index = static_cast<int32_t>(siblings.size());
     node->m_held = true;
     ++m_count;
-    if (!key.empty())
-        keys.Insert(node.Get());
     VisibleRowsChanged();
     // A refused initial write into the property leaves the row in place.
     try {
