@@ -31,6 +31,17 @@ bool IsPushButton(HWND hwnd) {
 
 } // namespace
 
+std::string ListBoxText(HWND list, int row) {
+    const LRESULT length = SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(row), 0);
+    if (row < 0 || length < 0) {
+        return {};
+    }
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<size_t>(length));
+    return text;
+}
+
 DialogWindow::DialogWindow(std::string caption, SIZE client)
     : m_caption(std::move(caption)), m_client(client) {}
 

@@ -78,6 +78,9 @@ private:
     std::vector<std::pair<win::HWND, win::WNDPROC>> m_subclassed;
 };
 
+// The text of a list box row ("" for no such row).
+std::string ListBoxText(win::HWND list, int row);
+
 // The window of one dialog kind: the decoded request it shows and the answer that ends it, from
 // the person or the responder, whichever comes first.
 template <class RequestType, class AnswerType>

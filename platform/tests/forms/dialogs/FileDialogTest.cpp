@@ -49,14 +49,7 @@ protected:
         const HWND list = GetDlgItem(OpenDialog(), FileDialogWindow::kList);
         std::vector<std::string> rows;
         for (LRESULT i = 0; i < SendMessageA(list, LB_GETCOUNT, 0, 0); ++i) {
-            std::string text(
-                static_cast<size_t>(SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0)) +
-                    1,
-                '\0');
-            SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(i),
-                         reinterpret_cast<LPARAM>(text.data()));
-            text.resize(text.size() - 1);
-            rows.push_back(text);
+            rows.push_back(forms::ListBoxText(list, static_cast<int>(i)));
         }
         return rows;
     }
