@@ -187,6 +187,7 @@ inline constexpr UINT LB_GETITEMDATA = 0x0199;
 inline constexpr UINT LB_SETITEMDATA = 0x019A;
 inline constexpr UINT LB_SETITEMHEIGHT = 0x01A0;
 inline constexpr UINT LB_GETITEMHEIGHT = 0x01A1;
+inline constexpr UINT LB_FINDSTRINGEXACT = 0x01A2;
 inline constexpr UINT LB_ITEMFROMPOINT = 0x01A9;
 inline constexpr LRESULT LB_ERR = -1;
 inline constexpr WORD LBN_SELCHANGE = 1;

@@ -104,7 +104,7 @@ TEST_F(ListBoxTest, UserSelectionNotifiesAfterTheSelectionIsSet) {
     EXPECT_EQ(LOWORD(Parent::Get().Of(WM_COMMAND).back().wParam), 9);
 
     // Keys: each move is announced.
-    const std::pair<int, int> keys[] = {{VK_DOWN, 3}, {VK_UP, 2},  {VK_END, 4},
+    const std::pair<int, int> keys[] = {{VK_DOWN, 3}, {VK_UP, 2},   {VK_END, 4},
                                         {VK_HOME, 0}, {VK_NEXT, 4}, {VK_PRIOR, 0}};
     for (auto [vk, expected] : keys) {
         Key(vk);

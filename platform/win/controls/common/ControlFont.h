@@ -13,6 +13,8 @@ public:
     HFONT Get() const { return m_font; }
     // The stored handle while it still names a font, else null.
     HFONT Usable() const;
+    // tmHeight of the usable font (or the default) in hwnd's DC; fallback when there is no DC.
+    int LineHeight(HWND hwnd, int fallback) const;
 
 private:
     HFONT m_font;

@@ -150,15 +150,7 @@ int ListBoxControl::ItemAt(POINT pt) const {
 }
 
 void ListBoxControl::MeasureFont() {
-    const WindowDc dc(m_hwnd);
-    if (!dc.Get()) {
-        return;
-    }
-    const SelectedObject font(dc.Get(), HGDIOBJ(m_font.Usable()));
-    TEXTMETRICA metrics;
-    if (GetTextMetricsA(dc.Get(), &metrics)) {
-        m_fontHeight = std::max(1, static_cast<int>(metrics.tmHeight));
-    }
+    m_fontHeight = m_font.LineHeight(m_hwnd, m_fontHeight);
 }
 
 void ListBoxControl::SetDropped(bool dropped) {
@@ -170,6 +162,12 @@ void ListBoxControl::SetDropped(bool dropped) {
         EnsureVisible(m_sel);
     }
     InvalidateRect(m_hwnd, nullptr, FALSE);
+}
+
+void ListBoxControl::ChooseHighlighted() {
+    if (m_hot >= 0) {
+        SelectByUser(m_hot);
+    }
 }
 
 void ListBoxControl::OnScroll(WORD code) {
@@ -560,6 +558,11 @@ LRESULT ListBoxControl::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
         SetTop(m_top);
         InvalidateRect(m_hwnd, nullptr, FALSE);
         return 0;
+    }
+    case LB_FINDSTRINGEXACT: {
+        const char* text = reinterpret_cast<const char*>(lParam);
+        const int found = m_items.FindExact(static_cast<int>(wParam), text ? text : "");
+        return found < 0 ? LB_ERR : found;
     }
     case LB_GETITEMHEIGHT:
         return ItemHeight();

@@ -34,7 +34,9 @@ public:
     void SetOwner(std::weak_ptr<ListOwner> owner) { m_owner = std::move(owner); }
     // The dropped list was shown or hidden by its combo box.
     void SetDropped(bool dropped);
-    int HotItem() const { return m_hot; }
+    // Enter on an open dropped list: the highlighted item becomes the selection, announced when it
+    // changed.
+    void ChooseHighlighted();
     // Whole items the client area shows (at least 1).
     int VisibleCount() const;
     int ItemHeight() const;
