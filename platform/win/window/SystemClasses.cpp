@@ -37,7 +37,10 @@ constexpr std::array kSystemClasses = {
     SystemClass{"MDIClient", 0, COLOR_APPWORKSPACE, false},
     SystemClass{"tooltips_class32", CS_DBLCLKS | CS_SAVEBITS, COLOR_INFOBK, true, IDC_ARROW,
                 controls::TooltipWndProc},
-    SystemClass{"SysDateTimePick32", CS_DBLCLKS, COLOR_WINDOW, false},
+    SystemClass{"SysDateTimePick32", CS_DBLCLKS, COLOR_WINDOW, false, IDC_ARROW,
+                controls::DateTimeWndProc},
+    SystemClass{"SysMonthCal32", CS_DBLCLKS | CS_SAVEBITS, COLOR_WINDOW, true, IDC_ARROW,
+                controls::MonthCalendarWndProc},
 };
 
 } // namespace
