@@ -38,6 +38,8 @@ FontDialogRequest Decode(const win::CHOOSEFONTA& cf) {
         }
         if (lf.lfHeight != 0) {
             font.points = std::abs(static_cast<double>(lf.lfHeight)) * 72.0 / 96.0;
+        } else if (cf.iPointSize > 0) {
+            font.points = cf.iPointSize / 10.0;
         }
         font.bold = lf.lfWeight >= 600;
         font.italic = lf.lfItalic != 0;

@@ -92,6 +92,28 @@ protected:
         test::pump();
     }
 
+    // Opens a combo box of the open dialog with a click and clicks the row showing `text` in its
+    // dropped list, checking the row under the mouse first.
+    static void PickFromCombo(int id, const std::string& text) {
+        ClickItem(id);
+        const HWND combo = GetDlgItem(OpenDialog(), id);
+        ASSERT_TRUE(SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0)) << id;
+        const auto row = static_cast<int>(
+            SendMessageA(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                         reinterpret_cast<LPARAM>(text.c_str())));
+        ASSERT_GE(row, 0) << text;
+        RECT closed;
+        GetWindowRect(combo, &closed);
+        const int height = static_cast<int>(SendMessageA(combo, CB_GETITEMHEIGHT, 0, 0));
+        const POINT screen{closed.left + 10, closed.bottom + 1 + row * height + height / 2};
+        const HWND list = WindowFromPoint(screen);
+        POINT inList = screen;
+        ScreenToClient(list, &inList);
+        ASSERT_EQ(SendMessageA(list, LB_ITEMFROMPOINT, 0, MAKELPARAM(inList.x, inList.y)), row);
+        test::click(screen);
+        test::pump();
+    }
+
     // Replaces a box's text the way a person does: focus, select all, type.
     static void TypeInto(int id, std::string_view text) {
         const HWND item = GetDlgItem(OpenDialog(), id);

@@ -54,6 +54,11 @@ protected:
         return rows;
     }
 
+    static bool Shows(const std::string& row) {
+        const std::vector<std::string> rows = Rows();
+        return std::find(rows.begin(), rows.end(), row) != rows.end();
+    }
+
     // Clicks (or double-clicks) a visible list row, checking the list puts that row there.
     static void ClickRow(int row, bool twice = false) {
         const HWND list = GetDlgItem(OpenDialog(), FileDialogWindow::kList);
@@ -225,8 +230,7 @@ TEST_F(FileDialogTest, WalkingFoldersAndPickingAFileWithMouseAndKeys) {
         // A click on a file fills the name box; the non-ASCII name goes back whole.
         ClickRow(7);
         EXPECT_EQ(NameBox(), "r\xC3\xA9sum\xC3\xA9.bmp");
-        SetFocus(GetDlgItem(OpenDialog(), FileDialogWindow::kReadOnly));
-        Press(VK_SPACE);
+        ClickItem(FileDialogWindow::kReadOnly);
         ClickItem(IDOK);
     });
     OPENFILENAMEA ofn = Call();
@@ -253,6 +257,34 @@ TEST_F(FileDialogTest, WalkingFoldersAndPickingAFileWithMouseAndKeys) {
     });
     EXPECT_FALSE(GetOpenFileNameA(&ofn));
     EXPECT_EQ(m_buffer[0], '\0');
+}
+
+TEST_F(FileDialogTest, TheFilterListChangesWhatTheFolderShows) {
+    m_folder = m_root.string();
+    ActOnce(Responder(), [&] {
+        const HWND type = GetDlgItem(OpenDialog(), FileDialogWindow::kType);
+        EXPECT_EQ(SendMessageA(type, CB_GETCURSEL, 0, 0), 1);
+        EXPECT_TRUE(Shows("notes.txt"));
+        PickFromCombo(FileDialogWindow::kType, "Pictures(*.bmp,*.ico)");
+        EXPECT_FALSE(Shows("notes.txt"));
+        EXPECT_TRUE(Shows("A.ICO"));
+        // Keys: Down on the closed list changes the filter; Enter in the open list only closes it.
+        Press(VK_DOWN);
+        EXPECT_TRUE(Shows("notes.txt"));
+        Press(VK_UP, test::Modifiers::Alt);
+        Press(VK_DOWN, test::Modifiers::Alt);
+        Press(VK_UP);
+        Press(VK_RETURN);
+        EXPECT_TRUE(OpenDialog());
+        EXPECT_EQ(SendMessageA(type, CB_GETCURSEL, 0, 0), 0);
+        TypeInto(FileDialogWindow::kName, "A.ICO");
+        Press(VK_RETURN);
+    });
+    OPENFILENAMEA ofn = Call();
+    ofn.nFilterIndex = 2;
+    ASSERT_TRUE(GetOpenFileNameA(&ofn));
+    EXPECT_EQ(ofn.nFilterIndex, 1u);
+    EXPECT_EQ(std::string(m_buffer.data()), (m_root / "A.ICO").string());
 }
 
 TEST_F(FileDialogTest, MissingFilesAreRefusedAndOverwritingAsksFirst) {

@@ -155,6 +155,12 @@ TEST_F(FontDialogTest, ChoosingFaceStyleSizeAndEffectsWithMouseAndKeys) {
         TypeInto(FontDialogWindow::kSizeEdit, "14");
         ClickItem(FontDialogWindow::kUnderline);
         ClickItem(FontDialogWindow::kStrikeOut);
+        PickFromCombo(FontDialogWindow::kColor, "Navy");
+        // Two steps down the closed script list: Western, Symbol, Greek.
+        SetFocus(GetDlgItem(OpenDialog(), FontDialogWindow::kScript));
+        Press(VK_DOWN);
+        Press(VK_DOWN);
+        SetFocus(GetDlgItem(OpenDialog(), FontDialogWindow::kSizeEdit));
         Press(VK_RETURN);
     });
     CHOOSEFONTA cf = Call();
@@ -166,6 +172,8 @@ TEST_F(FontDialogTest, ChoosingFaceStyleSizeAndEffectsWithMouseAndKeys) {
     EXPECT_EQ(m_font.lfStrikeOut, 255);
     EXPECT_EQ(cf.iPointSize, 140);
     EXPECT_EQ(m_font.lfHeight, -MulDiv(14, 96, 72));
+    EXPECT_EQ(cf.rgbColors, RGB(0, 0, 128));
+    EXPECT_EQ(m_font.lfCharSet, GREEK_CHARSET);
 
     // A size that is no number, or outside the limits, warns and keeps the dialog open.
     forms::MessageBoxResponder().TakeLog();
