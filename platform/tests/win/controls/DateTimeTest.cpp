@@ -1,5 +1,7 @@
 #include "ControlFixture.h"
 
+#include "platform/ole/convert/DateGrammar.h"
+#include "platform/ole/convert/DateParts.h"
 #include "platform/win/controls/common/CommonControls.h"
 #include "platform/win/test/DateTimeHooks.h"
 
@@ -124,6 +126,24 @@ TEST_F(DateTimeTest, FormatStrings) {
     EXPECT_EQ(test::dateTimeText(picker), "Tuesday, March 5, 2024");
     SetWindowLongA(picker, GWL_STYLE, GetWindowLongA(picker, GWL_STYLE) | DTS_TIMEFORMAT);
     EXPECT_EQ(test::dateTimeText(picker), "2:07:09 PM");
+}
+
+// What the picker shows must read back as the same date, so a committed text stays editable.
+TEST_F(DateTimeTest, DisplayedTextReadsBackAsTheSameDate) {
+    Set(Date(2024, 3, 5, 14, 7, 9));
+    for (const char* format : {"M/d/yyyy", "dddd, MMMM d, yyyy", "MMM d, yyyy", "yyyy-MM-dd",
+                               "d MMMM yyyy", "M/d/yyyy h:mm:ss tt"}) {
+        SendMessageA(picker, DTM_SETFORMATA, 0, reinterpret_cast<LPARAM>(format));
+        const auto date = ole::ParseDateText(test::dateTimeText(picker));
+        ASSERT_TRUE(date) << format;
+        EXPECT_EQ(ole::Year(*date), 2024) << format;
+        EXPECT_EQ(ole::Month(*date), 3) << format;
+        EXPECT_EQ(ole::Day(*date), 5) << format;
+    }
+    const auto time = ole::ParseDateText(test::dateTimeText(picker));
+    ASSERT_TRUE(time);
+    EXPECT_EQ(ole::Hour(*time), 14);
+    EXPECT_EQ(ole::Second(*time), 9);
 }
 
 TEST_F(DateTimeTest, FieldKeysDigitsAndTheCheckBox) {

@@ -108,10 +108,8 @@ void ComboBoxControl::MeasureFont() {
 void ComboBoxControl::ApplyHeight() {
     RECT window;
     GetWindowRect(m_hwnd, &window);
-    const int extent = m_extent;
     SetWindowPos(m_hwnd, {}, 0, 0, window.right - window.left, ClosedHeight(),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    m_extent = extent;
     if (m_edit) {
         const RECT field = FieldRect();
         SetWindowPos(m_edit, {}, field.left, field.top, field.right - field.left,
@@ -122,7 +120,6 @@ void ComboBoxControl::ApplyHeight() {
 
 void ComboBoxControl::OnCreate(const CREATESTRUCTA& cs) {
     MeasureFont();
-    m_extent = cs.cy;
     const auto self = ComboStates::Find(m_hwnd);
     m_list =
         CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, "ComboLBox", "", WS_POPUP | WS_BORDER, 0,
@@ -346,7 +343,6 @@ LRESULT ComboBoxControl::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_WINDOWPOSCHANGING: {
         auto& pos = *reinterpret_cast<WINDOWPOS*>(lParam);
         if (!(pos.flags & SWP_NOSIZE)) {
-            m_extent = pos.cy;
             pos.cy = ClosedHeight();
         }
         return DefWindowProcA(m_hwnd, msg, wParam, lParam);

@@ -12,7 +12,8 @@ namespace win::controls {
 // shown below the combo box (above it when the screen has no room below).
 //
 // The closed window is always field height + 6 pixels tall (a 2-pixel sunken edge and 1 pixel of
-// background on each side); a height given by SetWindowPos or MoveWindow is only remembered.
+// background on each side); a height given by SetWindowPos or MoveWindow changes nothing, as the
+// open list's height comes from its items (up to kDroppedItems).
 //
 // Notifications to the parent, in order:
 //   opening (a click, F4, Alt+Down, CB_SHOWDROPDOWN): CBN_DROPDOWN, then the list shows with the
@@ -69,7 +70,6 @@ private:
     int m_fontHeight = 13;
     int m_fieldHeight = 0; // 0: the font's height + 2
     int m_droppedWidth = 0;
-    int m_extent = 0;
     bool m_dropped = false;
     bool m_focused = false;
     bool m_settingEdit = false;
