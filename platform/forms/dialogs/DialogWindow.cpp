@@ -143,6 +143,12 @@ LRESULT DialogWindow::ControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
     if (original == nullptr) {
         return DefWindowProcA(hwnd, msg, wParam, lParam);
     }
+    if (!dialog->m_closing) {
+        if (const std::optional<LRESULT> answer =
+                dialog->OnControlMessage(hwnd, msg, wParam, lParam)) {
+            return *answer;
+        }
+    }
     if (msg == WM_KEYDOWN && !dialog->m_closing &&
         dialog->DialogKey(hwnd, static_cast<int>(wParam))) {
         return 0;
@@ -242,9 +248,6 @@ LRESULT DialogWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         break;
-    case WM_LBUTTONDOWN:
-        OnLeftButtonDown({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
-        return 0;
     case WM_PAINT: {
         const PaintDc paint(m_hwnd);
         if (paint.Get()) {

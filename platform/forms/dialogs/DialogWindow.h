@@ -46,7 +46,12 @@ protected:
     virtual void Build() = 0;
     virtual void OnCommand(int id, int code) = 0;
     virtual void OnPaint(win::HDC) {}
-    virtual void OnLeftButtonDown(win::POINT) {}
+    // Sees each message of the dialog's controls first; a value answers it instead of the
+    // control (how a dialog draws and operates a part of its own inside a Static).
+    virtual std::optional<win::LRESULT> OnControlMessage(win::HWND, win::UINT, win::WPARAM,
+                                                         win::LPARAM) {
+        return std::nullopt;
+    }
 
     // Adds a visible child control; WS_CHILD and WS_VISIBLE are implied.
     win::HWND AddControl(const char* className, std::string_view text, win::DWORD style,

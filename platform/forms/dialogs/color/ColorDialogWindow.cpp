@@ -4,9 +4,12 @@
 #include "platform/win/WinConstants.h"
 #include "platform/win/controls/ControlConstants.h"
 #include "platform/win/gdi/Brushes.h"
+#include "platform/win/gdi/DcGuards.h"
 #include "platform/win/gdi/Drawing.h"
 #include "platform/win/gdi/OwnedObject.h"
+#include "platform/win/input/Input.h"
 #include "platform/win/paint/Paint.h"
+#include "platform/win/system/SysColors.h"
 #include "platform/win/window/Window.h"
 
 #include <algorithm>
@@ -103,7 +106,15 @@ ColorDialogWindow::ColorDialogWindow(ColorDialogRequest request)
 
 void ColorDialogWindow::Build() {
     AddControl("Static", "&Basic colors:", 0, {8, 6, 214, 22}, -1);
+    AddControl("Static", "", WS_TABSTOP | SS_NOTIFY,
+               {kBasicOrigin.x, kBasicOrigin.y, kBasicOrigin.x + kColumns * kCellWidth,
+                kBasicOrigin.y + 6 * kCellHeight},
+               kBasicGrid);
     AddControl("Static", "&Custom colors:", 0, {8, 160, 214, 176}, -1);
+    AddControl("Static", "", WS_TABSTOP | SS_NOTIFY,
+               {kCustomOrigin.x, kCustomOrigin.y, kCustomOrigin.x + kColumns * kCellWidth,
+                kCustomOrigin.y + 2 * kCellHeight},
+               kCustomGrid);
     const HWND define =
         AddControl("Button", "&Define Custom Colors >>", WS_TABSTOP, {8, 228, 214, 251}, kDefine);
     AddControl("Button", "OK", WS_TABSTOP | BS_DEFPUSHBUTTON, {8, 258, 82, 281}, IDOK);
@@ -233,46 +244,106 @@ void ColorDialogWindow::ReadFields(int changedId) {
     InvalidateSwatches();
 }
 
-void ColorDialogWindow::OnLeftButtonDown(POINT point) {
-    for (int i = 0; i < 48; ++i) {
-        if (Inside(BasicCell(i), point)) {
-            m_basicSelected = i;
-            m_customSelected = -1;
-            SetCurrent(BasicColors()[static_cast<size_t>(i)]);
-            return;
-        }
+void ColorDialogWindow::Pick(bool custom, int index) {
+    m_basicSelected = custom ? -1 : index;
+    m_customSelected = custom ? index : -1;
+    SetCurrent(custom ? Shown(m_custom[static_cast<size_t>(index)])
+                      : BasicColors()[static_cast<size_t>(index)]);
+}
+
+std::optional<LRESULT> ColorDialogWindow::OnControlMessage(HWND control, UINT msg, WPARAM wParam,
+                                                           LPARAM lParam) {
+    const int id = GetDlgCtrlID(control);
+    if (id != kBasicGrid && id != kCustomGrid) {
+        return std::nullopt;
     }
-    for (int i = 0; i < 16; ++i) {
-        if (Inside(CustomCell(i), point)) {
-            m_basicSelected = -1;
-            m_customSelected = i;
-            SetCurrent(Shown(m_custom[static_cast<size_t>(i)]));
-            return;
+    const bool custom = id == kCustomGrid;
+    const int count = custom ? 16 : 48;
+    const int picked = custom ? m_customSelected : m_basicSelected;
+    switch (msg) {
+    case WM_PAINT:
+        PaintGrid(control, custom);
+        return 0;
+    case WM_GETDLGCODE:
+        return DLGC_WANTARROWS;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        InvalidateRect(control, nullptr, FALSE);
+        return std::nullopt;
+    case WM_LBUTTONDOWN: {
+        const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        SetFocus(control);
+        for (int i = 0; i < count; ++i) {
+            if (Inside(CellAt({0, 0}, i), point)) {
+                Pick(custom, i);
+            }
         }
+        return 0;
+    }
+    case WM_KEYDOWN: {
+        // The arrows walk the grid, wrapping from one end to the other.
+        int step = 0;
+        switch (static_cast<int>(wParam)) {
+        case VK_LEFT:
+            step = -1;
+            break;
+        case VK_RIGHT:
+            step = 1;
+            break;
+        case VK_UP:
+            step = -kColumns;
+            break;
+        case VK_DOWN:
+            step = kColumns;
+            break;
+        default:
+            return std::nullopt;
+        }
+        Pick(custom, picked < 0 ? 0 : (picked + step + count) % count);
+        return 0;
+    }
+    default:
+        return std::nullopt;
     }
 }
 
 void ColorDialogWindow::InvalidateSwatches() {
-    InvalidateRect(Hwnd(), nullptr, TRUE);
+    InvalidateRect(Item(kBasicGrid), nullptr, FALSE);
+    InvalidateRect(Item(kCustomGrid), nullptr, FALSE);
+    InvalidateRect(Hwnd(), &kPreview, FALSE);
 }
 
-void ColorDialogWindow::OnPaint(HDC dc) {
-    const auto cell = [&](RECT rect, COLORREF color, bool selected) {
+void ColorDialogWindow::PaintGrid(HWND grid, bool custom) {
+    const PaintDc paint(grid);
+    const HDC dc = paint.Get();
+    if (!dc) {
+        return;
+    }
+    RECT client;
+    GetClientRect(grid, &client);
+    FillRect(dc, &client, GetSysColorBrush(COLOR_3DFACE));
+    const int count = custom ? 16 : 48;
+    const int picked = custom ? m_customSelected : m_basicSelected;
+    for (int i = 0; i < count; ++i) {
+        const RECT rect = CellAt({0, 0}, i);
         RECT frame{rect.left - 1, rect.top - 1, rect.right + 1, rect.bottom + 1};
         DrawEdge(dc, &frame, EDGE_SUNKEN, BF_RECT);
-        Fill(dc, rect, color);
-        if (selected) {
+        Fill(dc, rect,
+             custom ? Shown(m_custom[static_cast<size_t>(i)])
+                    : BasicColors()[static_cast<size_t>(i)]);
+        if (i == picked) {
             RECT mark{rect.left - 2, rect.top - 2, rect.right + 2, rect.bottom + 2};
             const OwnedObject<HBRUSH> black(CreateSolidBrush(RGB(0, 0, 0)));
             FrameRect(dc, &mark, black.Get());
+            if (GetFocus() == grid) {
+                RECT focus{rect.left - 3, rect.top - 3, rect.right + 3, rect.bottom + 3};
+                DrawFocusRect(dc, &focus);
+            }
         }
-    };
-    for (int i = 0; i < 48; ++i) {
-        cell(BasicCell(i), BasicColors()[static_cast<size_t>(i)], i == m_basicSelected);
     }
-    for (int i = 0; i < 16; ++i) {
-        cell(CustomCell(i), Shown(m_custom[static_cast<size_t>(i)]), i == m_customSelected);
-    }
+}
+
+void ColorDialogWindow::OnPaint(HDC dc) {
     if (m_fullOpen) {
         RECT frame = kPreview;
         DrawEdge(dc, &frame, EDGE_SUNKEN, BF_RECT);

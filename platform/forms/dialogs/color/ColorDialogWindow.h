@@ -15,10 +15,13 @@ namespace forms {
 // right once opened. A click on a cell picks its colour; a custom cell also becomes the slot that
 // "Add to Custom Colors" fills (else the slots fill in turn). Typing in a box redefines the
 // colour. Custom entries with a high byte set show white and keep their value unless replaced.
+// Each grid is a tab stop (a Static the dialog draws and operates): the arrows move the pick.
 class ColorDialogWindow : public AnsweredDialog<ColorDialogRequest, ColorDialogAnswer> {
 public:
     enum : int {
         kDefine = 719,
+        kBasicGrid = 720,
+        kCustomGrid = 721,
         kAdd = 712,
         kHue = 703,
         kSaturation = 704,
@@ -42,7 +45,8 @@ protected:
     void Build() override;
     void OnCommand(int id, int code) override;
     void OnPaint(win::HDC dc) override;
-    void OnLeftButtonDown(win::POINT point) override;
+    std::optional<win::LRESULT> OnControlMessage(win::HWND control, win::UINT msg,
+                                                 win::WPARAM wParam, win::LPARAM lParam) override;
 
 private:
     void SetCurrent(win::COLORREF color);
@@ -50,6 +54,9 @@ private:
     void ReadFields(int changedId);
     void Expand();
     void InvalidateSwatches();
+    // Picks cell `index` of the basic (or custom) grid.
+    void Pick(bool custom, int index);
+    void PaintGrid(win::HWND grid, bool custom);
 
     CustomColors m_custom;
     win::COLORREF m_current;

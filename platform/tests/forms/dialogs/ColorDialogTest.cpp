@@ -108,7 +108,6 @@ TEST_F(ColorDialogTest, PickingACellAndOkReturnsItsColour) {
         POINT origin{0, 0};
         ClientToScreen(OpenDialog(), &origin);
         ClickCell(cell);
-        UpdateWindow(OpenDialog());
         // The cell shows its colour.
         const test::Snapshot client = test::CaptureClient(OpenDialog());
         EXPECT_EQ(test::PixelOf(client, cell.left + 5, cell.top + 5), RGB(255, 0, 0));
@@ -118,6 +117,24 @@ TEST_F(ColorDialogTest, PickingACellAndOkReturnsItsColour) {
     ASSERT_TRUE(ChooseColorA(&cc));
     EXPECT_EQ(cc.rgbResult, ColorDialogWindow::BasicColors()[8]);
     EXPECT_TRUE(Responder().Log().back().answer->ok);
+
+    // Keys: the basic grid has the focus first; the arrows walk it (the first press picks the
+    // first cell), wrapping from the last cell to the first.
+    ActOnce(Responder(), [] {
+        EXPECT_EQ(GetFocus(), GetDlgItem(OpenDialog(), ColorDialogWindow::kBasicGrid));
+        Press(VK_RIGHT);
+        Press(VK_RIGHT);
+        Press(VK_DOWN);
+        EXPECT_EQ(Open().Current(), ColorDialogWindow::BasicColors()[9]);
+        Press(VK_LEFT);
+        Press(VK_UP);
+        Press(VK_UP);
+        EXPECT_EQ(Open().Current(), ColorDialogWindow::BasicColors()[40]);
+        Press(VK_RETURN);
+    });
+    CHOOSECOLORA keyed = Call(main, RGB(7, 7, 7), CC_RGBINIT);
+    ASSERT_TRUE(ChooseColorA(&keyed));
+    EXPECT_EQ(keyed.rgbResult, ColorDialogWindow::BasicColors()[40]);
 
     // Esc after picking: a cancelled dialog never turns the value black (or anything else).
     ActOnce(Responder(), [] {

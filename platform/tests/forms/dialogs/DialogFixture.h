@@ -98,9 +98,9 @@ protected:
         ClickItem(id);
         const HWND combo = GetDlgItem(OpenDialog(), id);
         ASSERT_TRUE(SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0)) << id;
-        const auto row = static_cast<int>(
-            SendMessageA(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                         reinterpret_cast<LPARAM>(text.c_str())));
+        const auto row =
+            static_cast<int>(SendMessageA(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                          reinterpret_cast<LPARAM>(text.c_str())));
         ASSERT_GE(row, 0) << text;
         RECT closed;
         GetWindowRect(combo, &closed);
