@@ -7,6 +7,7 @@
 #include "platform/forms/host/FocusTracker.h"
 #include "platform/forms/host/UserControl.h"
 #include "platform/forms/scale/ScaleSpace.h"
+#include "platform/ole/bag/PropertyBag.h"
 #include "platform/ole/dispatch/ArgConvert.h"
 #include "platform/ole/dispatch/ClassInfo.h"
 #include "platform/ole/error/Error.h"
@@ -401,6 +402,25 @@ void Control::SetMouseIcon(ole::Ptr<ole::Picture> icon) {
 void Control::ApplyCursor() {
     if (const win::HCURSOR cursor = CursorForMousePointer(m_mousePointer, m_mouseIcon.Get()))
         win::SetCursor(cursor);
+}
+
+// ---- Persistence ----
+
+void Control::WriteProperties(ole::PropertyBag& bag) {
+    bag.WriteProperty("Tag", ole::Variant(m_tag), ole::Variant(""));
+    for (const PersistedMember& member : PersistedMembers()) {
+        const ole::Variant value =
+            Invoke(GetIDsOfNames(member.name), ole::DISPATCH_PROPERTYGET, {});
+        bag.WriteProperty(std::string(member.name), value, member.defaultValue);
+    }
+}
+
+void Control::ReadProperties(ole::PropertyBag& bag) {
+    m_tag = ole::FromVariant<std::string>(bag.ReadProperty("Tag", ole::Variant("")));
+    for (const PersistedMember& member : PersistedMembers()) {
+        ole::Variant value[] = {bag.ReadProperty(std::string(member.name), member.defaultValue)};
+        Invoke(GetIDsOfNames(member.name), ole::DISPATCH_PROPERTYPUT, value);
+    }
 }
 
 // ---- Events ----

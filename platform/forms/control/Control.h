@@ -6,6 +6,7 @@
 #include "platform/ole/object/Object.h"
 #include "platform/ole/object/WeakRef.h"
 #include "platform/ole/picture/Picture.h"
+#include "platform/ole/variant/Variant.h"
 #include "platform/win/WinTypes.h"
 
 #include <optional>
@@ -13,9 +14,19 @@
 #include <string>
 #include <string_view>
 
+namespace ole {
+class PropertyBag;
+}
+
 namespace forms {
 
 class ControlContainer;
+
+// A member a control keeps in its container's property bag, with the default a new control has.
+struct PersistedMember {
+    std::string_view name;
+    ole::Variant defaultValue;
+};
 class Form;
 class ScaleSpace;
 
@@ -117,6 +128,14 @@ public:
     ole::Ptr<ole::Picture> MouseIcon() const { return m_mouseIcon; }
     void SetMouseIcon(ole::Ptr<ole::Picture> icon);
 
+    // ---- Persistence through the container's property bag ----
+    // Tag and the class's persisted members, read through the control's own members; a value
+    // equal to its default is not stored.
+    void WriteProperties(ole::PropertyBag& bag);
+    // Sets each persisted member from the bag (its default when absent). Read before siting, so
+    // members fixed once the window exists (Sorted, Style) take effect.
+    void ReadProperties(ole::PropertyBag& bag);
+
     // ---- C++ side ----
     win::HWND Window() const { return m_hwnd; }
     bool IsWindowless() const { return WindowClassName().empty(); }
@@ -202,6 +221,8 @@ protected:
     virtual void OnWindowDestroying() {}
     // After Visible changed (the window already shown or hidden).
     virtual void OnVisibilityChanged() {}
+    // The class's persisted members beyond Tag.
+    virtual std::span<const PersistedMember> PersistedMembers() const { return {}; }
     // Whether the height follows the font (a combo box): Height is read-only and Move keeps it.
     virtual bool FixedHeight() const { return false; }
     // Whether a left release raises Click; the button classes raise it from BN_CLICKED instead.

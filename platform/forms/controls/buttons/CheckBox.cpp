@@ -73,4 +73,14 @@ win::LRESULT CheckBox::WindowProc(win::UINT msg, win::WPARAM wParam, win::LPARAM
     return ButtonBase::WindowProc(msg, wParam, lParam);
 }
 
+std::span<const PersistedMember> CheckBox::PersistedMembers() const {
+    static const PersistedMember members[] = {
+        {"Caption", ole::Variant("")},
+        {"BackColor", ole::Variant(int32_t(0x8000000F))},
+        {"ForeColor", ole::Variant(int32_t(0x80000012))},
+        {"Value", ole::Variant(int16_t{0})},
+    };
+    return members;
+}
+
 } // namespace forms

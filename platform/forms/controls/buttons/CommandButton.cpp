@@ -74,4 +74,14 @@ std::optional<win::LRESULT> CommandButton::OnReflected(win::UINT msg, win::WPARA
     return ButtonBase::OnReflected(msg, wParam, lParam);
 }
 
+std::span<const PersistedMember> CommandButton::PersistedMembers() const {
+    static const PersistedMember members[] = {
+        {"Caption", ole::Variant("")},
+        {"BackColor", ole::Variant(int32_t(0x8000000F))},
+        {"Default", ole::Variant(false)},
+        {"Cancel", ole::Variant(false)},
+    };
+    return members;
+}
+
 } // namespace forms

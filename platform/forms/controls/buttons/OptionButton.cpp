@@ -80,4 +80,14 @@ win::LRESULT OptionButton::WindowProc(win::UINT msg, win::WPARAM wParam, win::LP
     return ButtonBase::WindowProc(msg, wParam, lParam);
 }
 
+std::span<const PersistedMember> OptionButton::PersistedMembers() const {
+    static const PersistedMember members[] = {
+        {"Caption", ole::Variant("")},
+        {"BackColor", ole::Variant(int32_t(0x8000000F))},
+        {"ForeColor", ole::Variant(int32_t(0x80000012))},
+        {"Value", ole::Variant(false)},
+    };
+    return members;
+}
+
 } // namespace forms

@@ -110,4 +110,14 @@ win::LRESULT Frame::WindowProc(win::UINT msg, win::WPARAM wParam, win::LPARAM lP
     return TextControl::WindowProc(msg, wParam, lParam);
 }
 
+std::span<const PersistedMember> Frame::PersistedMembers() const {
+    static const PersistedMember members[] = {
+        {"Caption", ole::Variant("")},
+        {"BackColor", ole::Variant(int32_t(0x8000000F))},
+        {"ForeColor", ole::Variant(int32_t(0x80000012))},
+        {"BorderStyle", ole::Variant(int16_t{1})},
+    };
+    return members;
+}
+
 } // namespace forms

@@ -126,4 +126,18 @@ void Label::Changed() {
     }
 }
 
+std::span<const PersistedMember> Label::PersistedMembers() const {
+    static const PersistedMember members[] = {
+        {"Caption", ole::Variant("")},
+        {"Alignment", ole::Variant(int16_t{0})},
+        {"AutoSize", ole::Variant(false)},
+        {"WordWrap", ole::Variant(false)},
+        {"BackStyle", ole::Variant(int16_t{1})},
+        {"BorderStyle", ole::Variant(int16_t{0})},
+        {"BackColor", ole::Variant(int32_t(0x8000000F))},
+        {"ForeColor", ole::Variant(int32_t(0x80000012))},
+    };
+    return members;
+}
+
 } // namespace forms

@@ -109,4 +109,14 @@ win::LRESULT ComboBox::WindowProc(win::UINT msg, win::WPARAM wParam, win::LPARAM
     return ListControl::WindowProc(msg, wParam, lParam);
 }
 
+std::span<const PersistedMember> ComboBox::PersistedMembers() const {
+    static const PersistedMember members[] = {
+        {"Style", ole::Variant(int16_t{0})},
+        {"BackColor", ole::Variant(int32_t(0x80000005))},
+        {"ForeColor", ole::Variant(int32_t(0x80000008))},
+        {"Text", ole::Variant("")},
+    };
+    return members;
+}
+
 } // namespace forms

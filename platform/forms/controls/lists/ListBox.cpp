@@ -57,4 +57,13 @@ win::DWORD ListBox::WindowExStyle() const {
     return win::WS_EX_CLIENTEDGE;
 }
 
+std::span<const PersistedMember> ListBox::PersistedMembers() const {
+    static const PersistedMember members[] = {
+        {"BackColor", ole::Variant(int32_t(0x80000005))},
+        {"ForeColor", ole::Variant(int32_t(0x80000008))},
+        {"Sorted", ole::Variant(false)},
+    };
+    return members;
+}
+
 } // namespace forms

@@ -376,4 +376,21 @@ win::LRESULT PictureBox::WindowProc(win::UINT msg, win::WPARAM wParam, win::LPAR
     return Control::WindowProc(msg, wParam, lParam);
 }
 
+std::span<const PersistedMember> PictureBox::PersistedMembers() const {
+    static const PersistedMember members[] = {
+        {"ScaleMode", ole::Variant(int16_t{1})},
+        {"BackColor", ole::Variant(int32_t(0x8000000F))},
+        {"ForeColor", ole::Variant(int32_t(0x80000012))},
+        {"FillColor", ole::Variant(int32_t(0x00000000))},
+        {"FillStyle", ole::Variant(int16_t{1})},
+        {"FontTransparent", ole::Variant(true)},
+        {"Appearance", ole::Variant(int16_t{1})},
+        {"BorderStyle", ole::Variant(int16_t{1})},
+        {"Align", ole::Variant(int16_t{0})},
+        {"DrawMode", ole::Variant(int16_t{13})},
+        {"DrawWidth", ole::Variant(int16_t{1})},
+    };
+    return members;
+}
+
 } // namespace forms

@@ -53,6 +53,7 @@ public:
     static ole::Ptr<PictureBox> Create();
     static const ole::ClassInfo& Info();
     const ole::ClassInfo& GetClassInfo() const override { return Info(); }
+    std::span<const PersistedMember> PersistedMembers() const override;
     ~PictureBox() override;
 
     // ---- Coordinate system ----

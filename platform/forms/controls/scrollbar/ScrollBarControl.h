@@ -22,6 +22,8 @@ namespace forms {
 // that leaves Value outside the range clamps it and raises Change.
 class ScrollBarControl : public Control {
 public:
+    std::span<const PersistedMember> PersistedMembers() const override;
+
     enum Id : ole::DISPID {
         Min = 1,
         Max = 2,

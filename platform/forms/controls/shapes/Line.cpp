@@ -71,4 +71,18 @@ void Line::PaintWindowless(win::HDC hdc, const win::RECT&) {
     win::LineTo(hdc, m_to.x + stepX, m_to.y + stepY);
 }
 
+std::span<const PersistedMember> Line::PersistedMembers() const {
+    static const PersistedMember members[] = {
+        {"X1", ole::Variant(0.0f)},
+        {"Y1", ole::Variant(0.0f)},
+        {"X2", ole::Variant(0.0f)},
+        {"Y2", ole::Variant(0.0f)},
+        {"BorderColor", ole::Variant(int32_t(0x80000008))},
+        {"BorderWidth", ole::Variant(int16_t{1})},
+        {"BorderStyle", ole::Variant(int16_t{1})},
+        {"DrawMode", ole::Variant(int16_t{13})},
+    };
+    return members;
+}
+
 } // namespace forms

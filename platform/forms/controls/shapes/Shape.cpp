@@ -110,4 +110,19 @@ void Shape::PaintWindowless(win::HDC hdc, const win::RECT& bounds) {
     Draw(hdc, figure);
 }
 
+std::span<const PersistedMember> Shape::PersistedMembers() const {
+    static const PersistedMember members[] = {
+        {"Shape", ole::Variant(int16_t{0})},
+        {"BackStyle", ole::Variant(int16_t{0})},
+        {"BackColor", ole::Variant(int32_t(0x80000005))},
+        {"FillColor", ole::Variant(int32_t(0x00000000))},
+        {"FillStyle", ole::Variant(int16_t{1})},
+        {"BorderColor", ole::Variant(int32_t(0x80000008))},
+        {"BorderWidth", ole::Variant(int16_t{1})},
+        {"BorderStyle", ole::Variant(int16_t{1})},
+        {"DrawMode", ole::Variant(int16_t{13})},
+    };
+    return members;
+}
+
 } // namespace forms

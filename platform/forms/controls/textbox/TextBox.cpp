@@ -187,4 +187,16 @@ void TextBox::Repaint() {
         win::InvalidateRect(Window(), nullptr, win::TRUE);
 }
 
+std::span<const PersistedMember> TextBox::PersistedMembers() const {
+    static const PersistedMember members[] = {
+        {"Text", ole::Variant("")},
+        {"Locked", ole::Variant(false)},
+        {"MaxLength", ole::Variant(int32_t{0})},
+        {"BorderStyle", ole::Variant(int16_t{1})},
+        {"BackColor", ole::Variant(int32_t(0x80000005))},
+        {"ForeColor", ole::Variant(int32_t(0x80000008))},
+    };
+    return members;
+}
+
 } // namespace forms

@@ -1,5 +1,6 @@
 #include "ControlFixture.h"
 
+#include "platform/forms/control/ControlHold.h"
 #include "platform/forms/controls/buttons/CheckBox.h"
 #include "platform/forms/controls/buttons/CommandButton.h"
 #include "platform/forms/controls/buttons/OptionButton.h"
@@ -140,6 +141,35 @@ TEST_F(ButtonControlsTest, OptionButtonsOfOneContainerAreOneGroup) {
     EXPECT_FALSE(b->GetValue());
     EXPECT_TRUE(inFrame->GetValue());
     EXPECT_EQ(aLog.Count("Click"), 2u);
+}
+
+TEST_F(ButtonControlsTest, HoldsListenAlongsideOtherSinksAndRefuseOtherClasses) {
+    const auto button = m_form->Add("VB.CommandButton", "cmdHeld");
+    const auto label = m_form->Add("VB.Label", "lblOther");
+    int held = 0;
+    int other = 0;
+    auto heldSink = ole::EventSink::Create();
+    heldSink->On(forms::eventid::Click, [&](std::span<ole::Variant>) { ++held; });
+    auto otherSink = ole::EventSink::Create();
+    otherSink->On(forms::eventid::Click, [&](std::span<ole::Variant>) { ++other; });
+    const uint32_t cookie = ole::ConnectEvents(button, otherSink);
+    {
+        forms::ControlHold hold("CommandButton", heldSink);
+        EXPECT_EQ(ErrorOf([&] { hold.Assign(label); }), ole::ERR_TYPE_MISMATCH);
+        EXPECT_FALSE(hold.Get());
+        hold.Assign(button);
+        button->PressFromKeyboard();
+        EXPECT_EQ(held, 1);
+        EXPECT_EQ(other, 1);
+        hold.Assign(nullptr);
+        button->PressFromKeyboard();
+        EXPECT_EQ(held, 1);
+        hold.Assign(button);
+    }
+    button->PressFromKeyboard();
+    EXPECT_EQ(held, 1);
+    EXPECT_EQ(other, 3);
+    ole::DisconnectEvents(button, cookie);
 }
 
 } // namespace

@@ -199,5 +199,39 @@ TEST_F(ControlsCollectionTest, ContainerMovesBetweenFormFrameAndPictureBoxKeepin
     EXPECT_EQ(ErrorOf([&] { SetRef(label, "Container", text); }), ole::ERR_INVALID_CALL);
 }
 
+TEST_F(ControlsCollectionTest, UnloadingAFormOfEveryControlGivesBackEveryWindowAndObject) {
+    const size_t windows = win::test::LiveWindowCount();
+    const size_t gdiObjects = win::test::LiveGdiObjectCount();
+    const size_t dcs = win::test::LiveDcCount();
+    const size_t objects = ole::LiveObjectCount();
+    const size_t controls = forms::Control::LiveControlCount();
+    {
+        auto form = forms::Form::Create("frmEvery");
+        form->Show(ole::Variant::Missing(), ole::Variant::Missing());
+        const auto frame = form->Add("VB.Frame", "fraAll");
+        const auto picture = form->Add("VB.PictureBox", "picAll", frame);
+        int n = 0;
+        for (const char* progId :
+             {"VB.CommandButton", "VB.CheckBox", "VB.OptionButton", "VB.ListBox", "VB.Label",
+              "VB.TextBox", "VB.VScrollBar", "VB.HScrollBar", "VB.Line", "VB.Shape"}) {
+            ++n;
+            const auto added = form->Add(progId, "ctl" + std::to_string(n),
+                                         n % 2 ? ole::Ptr<ole::Object>(picture) : nullptr);
+            added->SetVisible(true);
+        }
+        frame->SetVisible(true);
+        picture->SetVisible(true);
+        win::test::pump();
+        form->Refresh();
+        form->UnloadForm();
+    }
+    win::test::pump();
+    EXPECT_EQ(win::test::LiveWindowCount(), windows);
+    EXPECT_EQ(win::test::LiveGdiObjectCount(), gdiObjects);
+    EXPECT_EQ(win::test::LiveDcCount(), dcs);
+    EXPECT_EQ(ole::LiveObjectCount(), objects);
+    EXPECT_EQ(forms::Control::LiveControlCount(), controls);
+}
+
 } // namespace
 } // namespace controlstest
