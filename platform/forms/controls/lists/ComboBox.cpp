@@ -76,8 +76,12 @@ void ComboBox::SetText(const std::string& text) {
     if (text == Text())
         return;
     m_text = text;
-    if (IsAlive())
+    if (IsAlive()) {
+        // The let raises its own Change, once, whatever the window reports.
+        m_settingText = true;
         win::SetWindowTextA(Window(), text.c_str());
+        m_settingText = false;
+    }
     RaiseEvent(eventid::Change);
 }
 
@@ -91,7 +95,8 @@ std::optional<win::LRESULT> ComboBox::OnReflected(win::UINT msg, win::WPARAM wPa
     if (msg == win::WM_COMMAND) {
         switch (win::HIWORD(wParam)) {
         case win::CBN_EDITCHANGE:
-            RaiseEvent(eventid::Change);
+            if (!m_settingText)
+                RaiseEvent(eventid::Change);
             return 0;
         case win::CBN_DROPDOWN:
             RaiseEvent(kDropDownEvent);

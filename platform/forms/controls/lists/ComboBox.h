@@ -43,6 +43,7 @@ private:
     int16_t m_style = 0;
     // While there is no window.
     std::string m_text;
+    bool m_settingText = false;
 };
 
 } // namespace forms

@@ -212,8 +212,8 @@ TEST_F(ControlsCollectionTest, UnloadingAFormOfEveryControlGivesBackEveryWindowA
         const auto picture = form->Add("VB.PictureBox", "picAll", frame);
         int n = 0;
         for (const char* progId :
-             {"VB.CommandButton", "VB.CheckBox", "VB.OptionButton", "VB.ListBox", "VB.Label",
-              "VB.TextBox", "VB.VScrollBar", "VB.HScrollBar", "VB.Line", "VB.Shape"}) {
+             {"VB.CommandButton", "VB.CheckBox", "VB.OptionButton", "VB.ListBox", "VB.ComboBox",
+              "VB.Label", "VB.TextBox", "VB.VScrollBar", "VB.HScrollBar", "VB.Line", "VB.Shape"}) {
             ++n;
             const auto added = form->Add(progId, "ctl" + std::to_string(n),
                                          n % 2 ? ole::Ptr<ole::Object>(picture) : nullptr);

@@ -1,5 +1,6 @@
 #include "ControlFixture.h"
 
+#include "platform/forms/controls/lists/ComboBox.h"
 #include "platform/forms/controls/lists/ListBox.h"
 #include "platform/ole/dispatch/LateBinding.h"
 #include "platform/win/controls/ControlConstants.h"
@@ -112,6 +113,63 @@ TEST_F(ListControlsTest, ClickFollowsUserChoicesAndChangingLets) {
     win::test::pump();
     EXPECT_EQ(box->GetListIndex(), 1);
     EXPECT_EQ(log.Count("Click"), 3u);
+}
+
+TEST_F(ListControlsTest, ComboBoxStylesTextAndHeight) {
+    const auto combo = forms::ComboBox::Create();
+    combo->SetStyle(2);
+    Site(combo, "cboPick", {10, 10, 110, 200});
+    const ole::Variant c{ole::Ptr<ole::Object>(combo)};
+    for (const char* text : {"red", "green"})
+        AddItem(c, text);
+    EXPECT_EQ(win::SendMessageA(combo->Window(), win::CB_GETCOUNT, 0, 0), 2);
+    // The closed height follows the font, whatever was asked.
+    const float height = combo->Height();
+    EXPECT_LT(height, 190.0f * 15);
+    EXPECT_EQ(ErrorOf([&] { ole::LetProperty(c, "Height", ole::Variant(600.0f)); }),
+              ole::ERR_READ_ONLY);
+    combo->Move(150, ole::Variant(150.0f), ole::Variant(1500.0f), ole::Variant(3000.0f));
+    EXPECT_FLOAT_EQ(combo->Height(), height);
+    EXPECT_EQ(ErrorOf([&] { ole::LetProperty(c, "Style", ole::Variant(int16_t{0})); }),
+              ole::ERR_READ_ONLY);
+    EXPECT_EQ(ErrorOf([&] { ole::LetProperty(c, "Text", ole::Variant("blue")); }),
+              ole::ERR_READ_ONLY);
+
+    EventLog log;
+    log.Attach(combo);
+    ole::LetProperty(c, "Text", ole::Variant("Green"));
+    EXPECT_EQ(ole::GetProperty(c, "Text").AsString(), "green");
+    EXPECT_EQ(ole::CLng(ole::GetProperty(c, "ListIndex")), 1);
+    EXPECT_EQ(log.Entries(), std::vector<std::string>{"Click"});
+
+    // An editable combo raises Change for a Text let that changes the text.
+    const auto edit = Site(forms::ComboBox::Create(), "cboEdit", {10, 100, 110, 300});
+    EventLog editLog;
+    editLog.Attach(edit);
+    edit->SetText("typed");
+    edit->SetText("typed");
+    EXPECT_EQ(edit->Text(), "typed");
+    EXPECT_EQ(editLog.Entries(), std::vector<std::string>{"Change"});
+}
+
+TEST_F(ListControlsTest, ComboBoxClickFollowsAUserChoiceAndDropDownItsOpening) {
+    const auto combo = forms::ComboBox::Create();
+    combo->SetStyle(2);
+    Site(combo, "cboKeys", {10, 10, 110, 200});
+    for (const char* text : {"one", "two", "three"})
+        combo->DoAddItem(text, ole::Variant::Missing());
+    EventLog log;
+    log.Attach(combo);
+    combo->SetFocus();
+    win::test::keyPress(win::VK_DOWN);
+    win::test::pump();
+    EXPECT_EQ(combo->GetListIndex(), 0);
+    win::test::keyPress(win::VK_F4);
+    win::test::pump();
+    EXPECT_EQ(log.Count("Click"), 1u);
+    EXPECT_EQ(log.Count("DropDown"), 1u);
+    win::test::keyPress(win::VK_ESCAPE);
+    win::test::pump();
 }
 
 } // namespace
