@@ -3,6 +3,8 @@
 #include "platform/ole/convert/DateGrammar.h"
 #include "platform/ole/convert/DateParts.h"
 #include "platform/win/controls/common/CommonControls.h"
+#include "platform/win/controls/common/ControlStates.h"
+#include "platform/win/controls/datetime/MonthCalendarControl.h"
 #include "platform/win/test/DateTimeHooks.h"
 
 namespace controltest {
@@ -318,6 +320,33 @@ TEST_F(DateTimeTest, CalendarColours) {
     GetClientRect(calendar, &c);
     EXPECT_EQ(ClientPixel(calendar, c.right / 2, 1), RGB(0, 0, 128)) << "title";
     EXPECT_EQ(ClientPixel(calendar, c.right - 3, c.bottom - 3), RGB(0, 128, 0)) << "month";
+}
+
+TEST_F(DateTimeTest, CalendarMarksTodayAndDimsTheNeighbouringMonths) {
+    const double today = ole::Date();
+    Set(Date(ole::Year(today), ole::Month(today), ole::Day(today)));
+    SendMessageA(picker, DTM_SETMCCOLOR, MCSC_TEXT, RGB(0, 0, 255));
+    SendMessageA(picker, DTM_SETMCCOLOR, MCSC_TRAILINGTEXT, RGB(200, 0, 200));
+    ASSERT_TRUE(test::dateTimeDrop(picker));
+    const HWND calendar = Calendar();
+    const auto state = controls::ControlStates<controls::MonthCalendarControl>::Find(calendar);
+    ASSERT_TRUE(state);
+    const controls::CalendarLayout layout = state->Layout();
+    // The last cell always holds a day of the next month.
+    const RECT last = layout.Cell(controls::CalendarLayout::kCells - 1);
+    EXPECT_GT(CountPixels(calendar, last, RGB(200, 0, 200)), 3);
+    EXPECT_EQ(CountPixels(calendar, last, RGB(0, 0, 255)), 0);
+    int found = 0;
+    for (int cell = 0; cell < controls::CalendarLayout::kCells; ++cell) {
+        const SYSTEMTIME date = state->CellDate(cell);
+        if (date.wMonth == ole::Month(today) && date.wDay == ole::Day(today)) {
+            ++found;
+            const RECT r = layout.Cell(cell);
+            EXPECT_EQ(ClientPixel(calendar, r.left, r.top), RGB(255, 0, 0)) << "today's frame";
+            EXPECT_EQ(ClientPixel(calendar, r.right - 1, r.bottom - 1), RGB(255, 0, 0));
+        }
+    }
+    EXPECT_EQ(found, 1);
 }
 
 } // namespace
