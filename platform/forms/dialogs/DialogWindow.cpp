@@ -11,6 +11,7 @@
 #include "platform/win/window/Window.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstring>
 
 namespace forms {
@@ -149,6 +150,10 @@ LRESULT DialogWindow::ControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
             return *answer;
         }
     }
+    if (msg == WM_SYSCHAR && !dialog->m_closing &&
+        dialog->AccessKey(static_cast<char32_t>(wParam))) {
+        return 0;
+    }
     if (msg == WM_KEYDOWN && !dialog->m_closing &&
         dialog->DialogKey(hwnd, static_cast<int>(wParam))) {
         return 0;
@@ -179,11 +184,7 @@ bool DialogWindow::DialogKey(HWND from, int vk) {
         const HWND next =
             GetNextDlgTabItem(m_hwnd, focus == m_hwnd ? HWND{} : focus, GetKeyState(VK_SHIFT) < 0);
         if (next) {
-            SetFocus(next);
-            // A box reached by Tab has its text selected, so typing replaces it.
-            if ((SendMessageA(next, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) != 0) {
-                SendMessageA(next, EM_SETSEL, 0, -1);
-            }
+            FocusControl(next);
         }
         return true;
     }
@@ -204,6 +205,44 @@ bool DialogWindow::DialogKey(HWND from, int vk) {
         OnCommand(IDCANCEL, BN_CLICKED);
         return true;
     }
+}
+
+void DialogWindow::FocusControl(HWND control) {
+    SetFocus(control);
+    // A box reached by the keyboard has its text selected, so typing replaces it.
+    if ((SendMessageA(control, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) != 0) {
+        SendMessageA(control, EM_SETSEL, 0, -1);
+    }
+}
+
+bool DialogWindow::AccessKey(char32_t ch) {
+    if (ch == 0 || ch >= 0x80) {
+        return false;
+    }
+    const char key = static_cast<char>(std::tolower(static_cast<int>(ch)));
+    for (HWND child = GetWindow(m_hwnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        char caption[128] = {};
+        GetWindowTextA(child, caption, sizeof caption);
+        if (!IsWindowVisible(child) || !IsWindowEnabled(child) || AccessKeyOf(caption) != key) {
+            continue;
+        }
+        char name[16] = {};
+        GetClassNameA(child, name, sizeof name);
+        if (std::strcmp(name, "Button") != 0) {
+            // A label: the focus goes to the control after it.
+            const HWND next = GetNextDlgTabItem(m_hwnd, child, FALSE);
+            if (next) {
+                FocusControl(next);
+            }
+        } else if (IsPushButton(child)) {
+            OnCommand(GetDlgCtrlID(child), BN_CLICKED);
+        } else {
+            SetFocus(child);
+            SendMessageA(child, BM_CLICK, 0, 0);
+        }
+        return true;
+    }
+    return false;
 }
 
 LRESULT DialogWindow::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -245,6 +284,11 @@ LRESULT DialogWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_KEYDOWN:
         if (DialogKey(m_hwnd, static_cast<int>(wParam))) {
+            return 0;
+        }
+        break;
+    case WM_SYSCHAR:
+        if (AccessKey(static_cast<char32_t>(wParam))) {
             return 0;
         }
         break;

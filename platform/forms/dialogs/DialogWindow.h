@@ -19,6 +19,8 @@ namespace forms {
 //   Tab, Shift+Tab   the next or previous tab stop, wrapping
 //   Enter            the focused push button, else OnCommand(IDOK)
 //   Esc, close box   OnCommand(IDCANCEL)
+//   Alt+letter       the control whose caption has that access key: a push button is pressed,
+//                    a check box clicked, and a label gives the focus to the control after it
 //
 // unless the focused control asks for those keys itself (WM_GETDLGCODE, as a dropped combo does).
 class DialogWindow {
@@ -71,6 +73,9 @@ private:
     win::LRESULT Handle(win::UINT msg, win::WPARAM wParam, win::LPARAM lParam);
     // Tab, Enter and Esc as the dialog reads them; false when `from` wants the key itself.
     bool DialogKey(win::HWND from, int vk);
+    // Alt+letter; false when no control has that access key.
+    bool AccessKey(char32_t ch);
+    void FocusControl(win::HWND control);
     void Subclass(win::HWND control);
     win::WNDPROC OriginalProc(win::HWND control) const;
 

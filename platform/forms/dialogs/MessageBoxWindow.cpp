@@ -17,20 +17,6 @@ namespace forms {
 
 using namespace win;
 
-namespace {
-
-// The access key of a caption: the character after the first single '&'.
-char AccessKey(const char* caption) {
-    for (const char* p = caption; *p != '\0'; ++p) {
-        if (*p == '&' && p[1] != '\0' && p[1] != '&') {
-            return static_cast<char>(std::tolower(static_cast<unsigned char>(p[1])));
-        }
-    }
-    return '\0';
-}
-
-} // namespace
-
 MessageBoxWindow::MessageBoxWindow(MessageBoxRequest request)
     : m_request(std::move(request)),
       m_layout(MessageBoxLayout::Compute(m_request, &MessageBoxPainter::MeasureText)) {
@@ -194,7 +180,7 @@ bool MessageBoxWindow::OnCharacter(char32_t ch) {
     }
     const char key = static_cast<char>(std::tolower(static_cast<int>(ch)));
     for (const int id : m_request.buttons) {
-        if (key != '\0' && AccessKey(MessageBoxButtonText(id)) == key) {
+        if (key != '\0' && AccessKeyOf(MessageBoxButtonText(id)) == key) {
             Finish(id);
             return true;
         }

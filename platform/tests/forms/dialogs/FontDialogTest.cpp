@@ -1,5 +1,6 @@
 #include "DialogFixture.h"
 
+#include "platform/forms/dialogs/ModalDialog.h"
 #include "platform/forms/dialogs/font/FontDialog.h"
 #include "platform/forms/dialogs/font/FontDialogWindow.h"
 
@@ -205,6 +206,32 @@ TEST_F(FontDialogTest, ChoosingFaceStyleSizeAndEffectsWithMouseAndKeys) {
     cf = Call();
     EXPECT_FALSE(ChooseFontA(&cf));
     EXPECT_STREQ(m_font.lfFaceName, "MS Sans Serif");
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(FontDialogTest, AccessKeysReachTheControlsTheyName) {
+    ActOnce(Responder(), [] {
+        // A label's key focuses the box after it, its text selected.
+        Press('S', test::Modifiers::Alt);
+        EXPECT_EQ(GetFocus(), GetDlgItem(OpenDialog(), FontDialogWindow::kSizeEdit));
+        Type("16");
+        // A check box's key clicks it; a push button's presses it.
+        Press('K', test::Modifiers::Alt);
+        EXPECT_EQ(GetFocus(), GetDlgItem(OpenDialog(), FontDialogWindow::kStrikeOut));
+        Press('F', test::Modifiers::Alt);
+        Type("Arial");
+        Press(VK_RETURN);
+    });
+    CHOOSEFONTA cf = Call();
+    ASSERT_TRUE(ChooseFontA(&cf));
+    EXPECT_EQ(cf.iPointSize, 160);
+    EXPECT_EQ(m_font.lfStrikeOut, 255);
+    EXPECT_STREQ(m_font.lfFaceName, "Arial");
+    EXPECT_EQ(forms::AccessKeyOf("Fish && &Chips"), 'c');
+    EXPECT_EQ(forms::AccessKeyOf("No key&&"), '\0');
 }
 
 } // namespace
