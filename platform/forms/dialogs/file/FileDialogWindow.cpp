@@ -31,6 +31,15 @@ std::string Trimmed(std::string text) {
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
+// Read-only by its permission bits: nobody may write it.
+bool IsReadOnly(const fs::path& path) {
+    std::error_code error;
+    const fs::perms perms = fs::status(path, error).permissions();
+    constexpr fs::perms writable =
+        fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    return !error && (perms & writable) == fs::perms::none;
+}
+
 } // namespace
 
 FileDialogWindow::FileDialogWindow(FileDialogRequest request)
@@ -213,6 +222,11 @@ void FileDialogWindow::OnOk() {
     if (!open && exists && (flags & OFN_OVERWRITEPROMPT) != 0 &&
         !Ask(name + " already exists.\nDo you want to replace it?",
              MB_YESNO | MB_ICONEXCLAMATION)) {
+        return;
+    }
+    if ((flags & OFN_NOREADONLYRETURN) != 0 && exists && IsReadOnly(path)) {
+        Ask(name + "\nThis file is set to read-only.\nTry again with a different file name.",
+            MB_OK | MB_ICONEXCLAMATION);
         return;
     }
     if ((flags & OFN_NODEREFERENCELINKS) == 0 && fs::is_symlink(path, error)) {

@@ -17,8 +17,9 @@ namespace forms {
 //   list: click      a file fills the name box
 //   list: dbl-click  enters a folder, or chooses a file
 //   Enter / OK       enters a folder typed or selected; a name with "*" or "?" filters the
-//                    list; otherwise checks the name as the flags ask (a missing path or file
-//                    warns and keeps the dialog open, creating and overwriting ask first)
+//                    list; otherwise checks the name as the flags ask (a missing path or file,
+//                    or a read-only one with OFN_NOREADONLYRETURN, warns and keeps the dialog
+//                    open; creating and overwriting ask first)
 //   Esc / Cancel     cancels
 class FileDialogWindow : public AnsweredDialog<FileDialogRequest, FileDialogAnswer> {
 public:
