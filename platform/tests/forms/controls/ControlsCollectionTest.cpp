@@ -1,6 +1,7 @@
 #include "ControlFixture.h"
 
 #include "platform/forms/control/ControlContainer.h"
+#include "platform/forms/control/ControlTypes.h"
 #include "platform/forms/controls/frame/Frame.h"
 #include "platform/forms/controls/label/Label.h"
 #include "platform/forms/controls/picturebox/PictureBox.h"
@@ -79,11 +80,20 @@ TEST_F(ControlsCollectionTest, AddRefusesBadClassNameAndContainer) {
     other->UnloadForm();
 }
 
-TEST_F(ControlsCollectionTest, IsContainerAnswersWithoutTouchingControls) {
+TEST_F(ControlsCollectionTest, ContainerAndTypeTestsAnswerWithoutTouchingControls) {
     const auto frame = Add("VB.Frame", "fraA");
     const auto picture = Add("VB.PictureBox", "picA");
     const auto text = Add("VB.TextBox", "txtA");
     const auto line = Add("VB.Line", "linA");
+    // The type tests a host makes.
+    EXPECT_TRUE(forms::IsForm(m_form.Get()));
+    EXPECT_FALSE(forms::IsFormControl(m_form.Get()));
+    EXPECT_TRUE(forms::IsFormControl(text.Get()));
+    EXPECT_FALSE(forms::IsControlExtender(text.Get()));
+    EXPECT_TRUE(forms::IsLine(line.Get()));
+    EXPECT_FALSE(forms::IsLine(frame.Get()));
+    EXPECT_FALSE(forms::IsFormControl(nullptr));
+    EXPECT_EQ(ErrorOf([&] { ole::GetProperty(ole::Variant(text), "object"); }), ole::ERR_NO_MEMBER);
     EXPECT_TRUE(forms::IsContainer(m_form.Get()));
     EXPECT_TRUE(forms::IsContainer(frame.Get()));
     EXPECT_TRUE(forms::IsContainer(picture.Get()));
