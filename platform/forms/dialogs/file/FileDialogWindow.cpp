@@ -174,12 +174,17 @@ bool FileDialogWindow::Ask(const std::string& text, UINT type) {
 }
 
 void FileDialogWindow::OnOk() {
+    // Enter on a folder (or "[..]") in the list opens it, whatever the name box holds.
+    if (GetFocus() == Item(kList)) {
+        const int row = static_cast<int>(SendMessageA(Item(kList), LB_GETCURSEL, 0, 0));
+        const FolderEntry* entry = EntryAt(row);
+        if (row >= 0 && (entry == nullptr || entry->folder)) {
+            OnListChoice(true);
+            return;
+        }
+    }
     const std::string typed = Trimmed(ItemText(kName));
     if (typed.empty()) {
-        // Enter on a folder in the list opens it.
-        if (GetFocus() == Item(kList)) {
-            OnListChoice(true);
-        }
         return;
     }
     if (HasWildcard(typed)) {

@@ -4,6 +4,7 @@
 #include "platform/forms/dialogs/folder/FolderBrowser.h"
 #include "platform/win/WinConstants.h"
 #include "platform/win/controls/ControlConstants.h"
+#include "platform/win/input/Input.h"
 #include "platform/win/window/Window.h"
 
 #include <filesystem>
@@ -86,17 +87,38 @@ void FolderBrowserWindow::OnCommand(int id, int code) {
         if (code == LBN_SELCHANGE) {
             OnSelection();
         } else if (code == LBN_DBLCLK) {
-            const LRESULT row = SendMessageA(Item(kTree), LB_GETCURSEL, 0, 0);
-            if (row >= 0) {
-                const std::string path = m_tree.Rows()[static_cast<size_t>(row)].path;
-                m_tree.Open(static_cast<size_t>(row));
-                Fill(path);
-            }
+            OpenRow(static_cast<int>(SendMessageA(Item(kTree), LB_GETCURSEL, 0, 0)));
         }
         break;
     default:
         break;
     }
+}
+
+void FolderBrowserWindow::OpenRow(int row) {
+    if (row >= 0 && static_cast<size_t>(row) < m_tree.Rows().size()) {
+        const std::string path = m_tree.Rows()[static_cast<size_t>(row)].path;
+        m_tree.Open(static_cast<size_t>(row));
+        Fill(path);
+    }
+}
+
+std::optional<LRESULT> FolderBrowserWindow::OnControlMessage(HWND control, UINT msg, WPARAM wParam,
+                                                             LPARAM) {
+    if (control != Item(kTree) || msg != WM_KEYDOWN ||
+        (wParam != static_cast<WPARAM>(VK_RIGHT) && wParam != static_cast<WPARAM>(VK_LEFT))) {
+        return std::nullopt;
+    }
+    int row = static_cast<int>(SendMessageA(control, LB_GETCURSEL, 0, 0));
+    if (row >= 0 && wParam == static_cast<WPARAM>(VK_LEFT)) {
+        // The nearest row above that is one level up.
+        const int depth = m_tree.Rows()[static_cast<size_t>(row)].depth;
+        while (row > 0 && m_tree.Rows()[static_cast<size_t>(row)].depth >= depth) {
+            --row;
+        }
+    }
+    OpenRow(row);
+    return 0;
 }
 
 void FolderBrowserWindow::OnOk() {

@@ -10,7 +10,8 @@ namespace forms {
 // box whose rows are indented by depth), the edit box when asked, OK and Cancel.
 //
 //   click a row       selects it (the edit box shows its name)
-//   double-click      opens it: its sub-folders (and files, when asked) show below it
+//   double-click, →   opens it: its sub-folders (and files, when asked) show below it
+//   ←                 opens the folder above the selected row
 //   Enter / OK        the selected item, or the name typed in the edit box below it
 //   Esc / Cancel      cancels
 //
@@ -27,12 +28,15 @@ public:
 protected:
     void Build() override;
     void OnCommand(int id, int code) override;
+    std::optional<win::LRESULT> OnControlMessage(win::HWND control, win::UINT msg,
+                                                 win::WPARAM wParam, win::LPARAM lParam) override;
 
 private:
     void Fill(const std::string& select);
     const FolderNode* Selected() const;
     void OnSelection();
     void OnOk();
+    void OpenRow(int row);
 
     FolderTree m_tree;
 };

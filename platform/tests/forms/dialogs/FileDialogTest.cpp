@@ -227,6 +227,16 @@ TEST_F(FileDialogTest, WalkingFoldersAndPickingAFileWithMouseAndKeys) {
         ClickRow(0);
         Press(VK_RETURN);
         EXPECT_EQ(Open().Folder(), m_root.string());
+        // Enter on a folder in the list opens it, whatever the name box holds.
+        Type("x");
+        ClickRow(1);
+        Press(VK_DOWN);
+        Press(VK_RETURN);
+        EXPECT_EQ(Open().Folder(), (m_root / "Beta Folder").string());
+        Press(VK_DOWN);
+        Press(VK_UP);
+        Press(VK_RETURN);
+        EXPECT_EQ(Open().Folder(), m_root.string());
         // A click on a file fills the name box; the non-ASCII name goes back whole.
         ClickRow(7);
         EXPECT_EQ(NameBox(), "r\xC3\xA9sum\xC3\xA9.bmp");

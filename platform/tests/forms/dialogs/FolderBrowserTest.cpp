@@ -147,6 +147,27 @@ TEST_F(FolderBrowserTest, WalkingTheTreeAndTypingANameWithMouseAndKeys) {
     LPITEMIDLIST inner = SHBrowseForFolderA(&bi);
     EXPECT_EQ(PathOf(inner), m_scratch / "alpha/inner");
 
+    // Keys: Down selects, Right opens, Left climbs a level (opening the folder above).
+    ActOnce(Responder(), [] {
+        EXPECT_EQ(GetFocus(), GetDlgItem(OpenDialog(), FolderBrowserWindow::kTree));
+        Press(VK_DOWN);
+        Press(VK_RIGHT);
+        Press(VK_DOWN);
+        Press(VK_RETURN);
+    });
+    LPITEMIDLIST keyed = SHBrowseForFolderA(&bi);
+    EXPECT_EQ(PathOf(keyed), m_scratch / "alpha/inner");
+    ActOnce(Responder(), [] {
+        Press(VK_DOWN);
+        Press(VK_RIGHT);
+        Press(VK_DOWN);
+        Press(VK_LEFT);
+        Press(VK_LEFT);
+        Press(VK_RETURN);
+    });
+    LPITEMIDLIST climbed = SHBrowseForFolderA(&bi);
+    EXPECT_EQ(PathOf(climbed), m_scratch.Path().string());
+
     // With the edit box: a typed name below the selected folder, Enter answers.
     bi.ulFlags = BIF_EDITBOX;
     ActOnce(Responder(), [&] {
@@ -182,7 +203,7 @@ TEST_F(FolderBrowserTest, WalkingTheTreeAndTypingANameWithMouseAndKeys) {
     });
     LPITEMIDLIST slash = SHBrowseForFolderA(&bi);
     EXPECT_EQ(PathOf(slash), "/");
-    for (LPITEMIDLIST list : {root, inner, typed, slash}) {
+    for (LPITEMIDLIST list : {root, inner, keyed, climbed, typed, slash}) {
         CoTaskMemFree(list);
     }
 }
