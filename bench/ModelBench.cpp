@@ -20,7 +20,7 @@ public:
         static const ole::ClassInfo info = ole::ClassBuilder<BenchOwner>("BenchOwner").Build();
         return info;
     }
-    ole::Ptr<ole::Object> NodeProperty(std::string_view key) override {
+    ole::Ptr<CProperty> NodeProperty(std::string_view key) override {
         try {
             return properties->ItemByInternalKey(key);
         } catch (const ole::Error&) {

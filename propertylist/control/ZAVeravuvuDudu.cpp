@@ -430,7 +430,7 @@ ole::Ptr<CNodes> ZAVeravuvuDudu::CategorizedNodes() const {
     return m_Rows ? m_Rows->Categorized() : nullptr;
 }
 
-ole::Ptr<ole::Object> ZAVeravuvuDudu::NodeProperty(std::string_view internalKey) {
+ole::Ptr<CProperty> ZAVeravuvuDudu::NodeProperty(std::string_view internalKey) {
     if (!m_CProperties)
         return nullptr;
     try {

@@ -287,7 +287,7 @@ public:
     void DisplayError(const ole::Error& error);
 
     // ---- CNodesOwner, CPropertyOwner, CPropertyListener, cSubclassListener ----
-    ole::Ptr<ole::Object> NodeProperty(std::string_view internalKey) override;
+    ole::Ptr<CProperty> NodeProperty(std::string_view internalKey) override;
     void NodeExpandedChanged(CNode& node) override;
     int32_t PropertyBackColor() const override { return m_settings.propertyBackColor; }
     int32_t PropertyForeColor() const override { return m_settings.propertyForeColor; }

@@ -32,7 +32,7 @@ const ole::ClassInfo& CNode::Info() {
     return info;
 }
 
-ole::Ptr<ole::Object> CNode::Property() const {
+ole::Ptr<CProperty> CNode::Property() const {
     // A category's name may read like some property's key; it still has no property.
     if (!IsPropertyRow())
         return nullptr;
@@ -43,7 +43,7 @@ ole::Ptr<ole::Object> CNode::Property() const {
     return contract->NodeProperty(m_key);
 }
 
-ole::Ptr<ole::Object> CNode::RequireProperty() const {
+ole::Ptr<CProperty> CNode::RequireProperty() const {
     auto property = Property();
     if (!property)
         ole::RaiseError(ErrNoSuchItem, "Invalid procedure call or argument");
@@ -53,10 +53,12 @@ ole::Ptr<ole::Object> CNode::RequireProperty() const {
 // Delegated look: the property's member for a property row whose property is found; otherwise
 // the row's own field, so a row whose property is gone still paints.
 
+// Reads go straight to the property's own getters; writes go through its public members, as a
+// host's would, so what the property refuses carries the library's source.
 template <class T>
-T CNode::DelegatedGet(std::string_view member, T OwnLook::*own) const {
+T CNode::DelegatedGet(T (CProperty::*get)() const, T OwnLook::*own) const {
     if (auto p = Property())
-        return ole::FromVariant<T>(ole::GetProperty(ole::Variant(p), member));
+        return ((*p).*get)();
     return Own().*own;
 }
 
@@ -68,40 +70,38 @@ void CNode::DelegatedLet(std::string_view member, T OwnLook::*own, T value) {
 }
 
 bool CNode::Bold() const {
-    return DelegatedGet("Bold", &OwnLook::bold);
+    return DelegatedGet(&CProperty::GetBold, &OwnLook::bold);
 }
 void CNode::SetBold(bool value) {
     DelegatedLet("Bold", &OwnLook::bold, value);
 }
 bool CNode::Italic() const {
-    return DelegatedGet("Italic", &OwnLook::italic);
+    return DelegatedGet(&CProperty::GetItalic, &OwnLook::italic);
 }
 void CNode::SetItalic(bool value) {
     DelegatedLet("Italic", &OwnLook::italic, value);
 }
 int32_t CNode::Appearance() const {
-    return DelegatedGet("Appearance", &OwnLook::appearance);
+    return DelegatedGet(&CProperty::GetAppearance, &OwnLook::appearance);
 }
 void CNode::SetAppearance(int32_t value) {
     DelegatedLet("Appearance", &OwnLook::appearance, value);
 }
 int32_t CNode::BackColor() const {
-    return DelegatedGet("BackColor", &OwnLook::backColor);
+    return DelegatedGet(&CProperty::GetBackColor, &OwnLook::backColor);
 }
 void CNode::SetBackColor(int32_t value) {
     DelegatedLet("BackColor", &OwnLook::backColor, value);
 }
 int32_t CNode::ForeColor() const {
-    return DelegatedGet("ForeColor", &OwnLook::foreColor);
+    return DelegatedGet(&CProperty::GetForeColor, &OwnLook::foreColor);
 }
 void CNode::SetForeColor(int32_t value) {
     DelegatedLet("ForeColor", &OwnLook::foreColor, value);
 }
 ole::Ptr<ole::Object> CNode::Picture() const {
-    if (auto p = Property()) {
-        const auto picture = ole::GetObjectProperty(ole::Variant(p), "Picture");
-        return picture.IsObject() ? picture.AsObject() : nullptr;
-    }
+    if (auto p = Property())
+        return p->GetPicture();
     return Own().picture;
 }
 void CNode::SetPicture(ole::Ptr<ole::Object> value) {
@@ -132,18 +132,15 @@ void CNodesOwner::NodeExpandedChanged(CNode& node) {
 
 std::string CNode::Name() const {
     if (IsPropertyRow()) {
-        try {
-            if (auto p = Property())
-                return ole::GetProperty(ole::Variant(p), "Name").AsString();
-        } catch (const ole::Error&) {
-        }
+        if (auto p = Property())
+            return p->GetName();
     }
     return m_name;
 }
 
 ole::Variant CNode::Value() const {
     if (auto p = Property())
-        return ole::GetObjectProperty(ole::Variant(p), "Value");
+        return p->GetValue();
     return Own().value;
 }
 
@@ -157,9 +154,8 @@ void CNode::LetValue(const ole::Variant& value) {
     const auto property = Property();
     if (!property)
         return;
-    const ole::Variant target(property);
-    if (!SameValue(ole::GetObjectProperty(target, "Value"), value))
-        ole::LetProperty(target, "Value", value);
+    if (!SameValue(property->GetValue(), value))
+        ole::LetProperty(ole::Variant(property), "Value", value);
 }
 
 void CNode::SetValue(const ole::Variant& value) {
@@ -173,18 +169,17 @@ void CNode::SetValue(const ole::Variant& value) {
     const auto property = Property();
     if (!property)
         return;
-    const ole::Variant target(property);
-    const auto current = ole::GetObjectProperty(target, "Value");
+    const auto current = property->GetValue();
     if (!(current.IsObject() && current.AsObject().Get() == value.AsObject().Get()))
-        ole::SetProperty(target, "Value", value);
+        ole::SetProperty(ole::Variant(property), "Value", value);
 }
 
 ole::Variant CNode::EditorType() const {
-    return ole::GetProperty(ole::Variant(RequireProperty()), "EditorType");
+    return ole::Variant(RequireProperty()->GetEditorType());
 }
 
 ole::Variant CNode::ListItems() const {
-    return ole::GetObjectProperty(ole::Variant(RequireProperty()), "ListItems");
+    return ole::Variant(ole::Ptr<ole::Object>(RequireProperty()->GetListItems()));
 }
 
 void CNode::InitNode(int32_t number, const ole::Ptr<CNode>& parent, uint32_t ownerId,

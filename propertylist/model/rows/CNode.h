@@ -66,7 +66,7 @@ public:
 
     // The row's property, or null for a category row, when the owner is gone or when no property
     // has the row's key.
-    ole::Ptr<ole::Object> Property() const;
+    ole::Ptr<CProperty> Property() const;
 
     // Tree bookkeeping, for CNodes and the control.
     void InitNode(int32_t number, const ole::Ptr<CNode>& parent, uint32_t ownerId,
@@ -148,11 +148,11 @@ private:
     const OwnLook& Own() const { return m_own.Get(); }
     OwnLook& OwnForWrite() { return m_own.Write(); }
     template <class T>
-    T DelegatedGet(std::string_view member, T OwnLook::*own) const;
+    T DelegatedGet(T (CProperty::*get)() const, T OwnLook::*own) const;
     template <class T>
     void DelegatedLet(std::string_view member, T OwnLook::*own, T value);
     // The row's property; property-only members fail with the collection's error without one.
-    ole::Ptr<ole::Object> RequireProperty() const;
+    ole::Ptr<CProperty> RequireProperty() const;
     // This row's siblings in order (its parent's children or the tree's top level), or null
     // once the row has left its tree.
     const std::vector<ole::Ptr<CNode>>* Siblings() const;

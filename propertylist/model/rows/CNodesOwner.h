@@ -1,5 +1,6 @@
 #pragma once
 
+#include "propertylist/model/property/CProperty.h"
 #include "propertylist/model/rows/CNodeListener.h"
 
 #include "platform/ole/object/Object.h"
@@ -16,7 +17,7 @@ class CNodesOwner : public CNodeListener {
 public:
     // The property with this internal key in the control's property collection, or null. Rows
     // hold no reference to their property; they look it up on every access.
-    virtual ole::Ptr<ole::Object> NodeProperty(std::string_view internalKey) = 0;
+    virtual ole::Ptr<CProperty> NodeProperty(std::string_view internalKey) = 0;
 
     // A row's Expanded changed. The row itself is passed, so the owner need not find it again by
     // key (a category's name and a property's key live in different key spaces).

@@ -44,7 +44,7 @@ public:
         static const ole::ClassInfo info = ole::ClassBuilder<PaintOwner>("PaintOwner").Build();
         return info;
     }
-    ole::Ptr<ole::Object> NodeProperty(std::string_view key) override {
+    ole::Ptr<CProperty> NodeProperty(std::string_view key) override {
         try {
             return properties->ItemByInternalKey(key);
         } catch (const ole::Error&) {

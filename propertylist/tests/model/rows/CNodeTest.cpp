@@ -6,10 +6,9 @@ namespace {
 // A property row whose property is held by the owner under `key`.
 ole::Ptr<CNode> AddPropertyRow(const ole::Ptr<TestOwner>& owner, const ole::Ptr<CNodes>& tree,
                                const ole::Ptr<CNode>& parent, std::string key, ole::Variant value) {
-    auto property = FakeProperty::Create(key, value);
-    owner->properties[key] = property;
+    auto source = owner->AddProperty(key, key, value);
     auto row = tree->Add(parent, CNodes::LastChild, key, key, value, NodeKind::Property);
-    EXPECT_EQ(property->writes, 0) << "adding a row wrote back an equal value";
+    EXPECT_EQ(source->writes, 0) << "adding a row wrote back an equal value";
     return row;
 }
 
@@ -91,7 +90,7 @@ TEST_F(RowsTest, ExpandedTellsTheOwnerOnlyOnChange) {
 TEST_F(RowsTest, PropertyRowValueWritesOnlyDifferencesAndLetsRefusalsThrough) {
     auto [owner, tree] = MakeTree();
     auto width = AddPropertyRow(owner, tree, nullptr, "Width", ole::Variant(10));
-    auto& property = owner->properties["Width"];
+    auto& property = owner->sources["Width"];
 
     width->LetValue(ole::Variant(10.0));
     EXPECT_EQ(property->writes, 0);
@@ -119,7 +118,7 @@ TEST_F(RowsTest, PropertyRowValueWritesOnlyDifferencesAndLetsRefusalsThrough) {
     EXPECT_EQ(width->Value().AsString(), "abc");
 
     // Objects: the held object is not written again.
-    auto picture = FakeProperty::Create("pic", ole::Variant());
+    auto picture = FakeSource::Create();
     width->SetValue(ole::Variant(ole::Ptr<ole::Object>(picture)));
     const int objectWrites = property->writes;
     width->SetValue(ole::Variant(ole::Ptr<ole::Object>(picture)));
@@ -129,7 +128,7 @@ TEST_F(RowsTest, PropertyRowValueWritesOnlyDifferencesAndLetsRefusalsThrough) {
 TEST_F(RowsTest, WriteBackThatClearsTheTreesIsSurvived) {
     auto [owner, tree] = MakeTree();
     auto row = AddPropertyRow(owner, tree, nullptr, "Caption", ole::Variant("a"));
-    owner->properties["Caption"]->onWrite = [owner = owner.Get(), tree = tree.Get()] {
+    owner->sources["Caption"]->onWrite = [owner = owner.Get(), tree = tree.Get()] {
         tree->Clear();
         owner->properties.clear();
     };
@@ -148,14 +147,14 @@ TEST_F(RowsTest, CategoryRowsKeepTheirOwnValueLookAndName) {
     EXPECT_EQ(category->BackColor(), 0xFF);
     EXPECT_TRUE(category->Bold());
 
-    auto object = FakeProperty::Create("o", ole::Variant());
+    auto object = FakeSource::Create();
     category->SetValue(ole::Variant(ole::Ptr<ole::Object>(object)));
     EXPECT_EQ(category->Value().AsObject().Get(), static_cast<ole::Object*>(object.Get()));
     category->SetValue(ole::Variant(""));
     EXPECT_EQ(category->Name(), "Layout");
 
     // Property-only members fail on a category row, even one named like a property's key.
-    owner->properties["Layout"] = FakeProperty::Create("Layout", ole::Variant(1));
+    owner->AddProperty("Layout", "Layout", ole::Variant(1));
     EXPECT_THROW(category->EditorType(), ole::Error);
     EXPECT_FALSE(category->Property());
     EXPECT_EQ(category->Value().AsString(), "");
@@ -165,7 +164,9 @@ TEST_F(RowsTest, PropertyRowsFollowTheirProperty) {
     auto [owner, tree] = MakeTree();
     auto row = AddPropertyRow(owner, tree, nullptr, "Layout_Caption", ole::Variant("x"));
     auto& property = owner->properties["Layout_Caption"];
-    property->SetName("Title");
+    property->LetName("Title");
+    property->LetBackColor(0x123456);
+    property->LetEditorType(2);
     EXPECT_EQ(row->Name(), "Title");
     EXPECT_EQ(row->BackColor(), 0x123456);
     row->SetBold(true);

@@ -1,6 +1,6 @@
 #pragma once
 
-// A control stand-in owning row trees, and a property stand-in reached by late binding.
+// A control stand-in owning row trees, and a source object its properties write back to.
 
 #include "propertylist/model/rows/CNodes.h"
 
@@ -20,51 +20,33 @@ namespace rowstest {
 
 using namespace attrgrid;
 
-class FakeProperty : public ole::Object {
+// The object a property writes its value back to: every member name reads and writes one
+// value, and a negative number is refused with 380, as a source's setter may refuse.
+class FakeSource : public ole::Object {
 public:
-    static ole::Ptr<FakeProperty> Create(std::string name, ole::Variant value) {
-        auto p = ole::MakeObject<FakeProperty>();
-        p->m_name = std::move(name);
-        p->m_value = std::move(value);
-        return p;
-    }
+    static ole::Ptr<FakeSource> Create() { return ole::MakeObject<FakeSource>(); }
     const ole::ClassInfo& GetClassInfo() const override {
-        static const ole::ClassInfo info =
-            ole::ClassBuilder<FakeProperty>("FakeProperty")
-                .Property("Name", 1, &FakeProperty::GetName, &FakeProperty::SetName)
-                .Get("Value", 0, &FakeProperty::GetValue)
-                .Let("Value", 0, &FakeProperty::LetValue)
-                .Set("Value", 0, &FakeProperty::LetValue)
-                .Property("Bold", 2, &FakeProperty::GetBold, &FakeProperty::SetBold)
-                .Get("BackColor", 3, &FakeProperty::GetBackColor)
-                .Get("EditorType", 4, &FakeProperty::GetEditorType)
-                .Build();
+        static const ole::ClassInfo info = ole::ClassBuilder<FakeSource>("FakeSource").Build();
         return info;
     }
-    std::string GetName() const { return m_name; }
-    void SetName(std::string name) { m_name = std::move(name); }
-    ole::Variant GetValue() const { return m_value; }
-    // Plays a source object that refuses negative numbers with 380.
-    void LetValue(ole::Variant value) {
+    ole::DISPID GetIDsOfNames(std::string_view) const override { return 1; }
+    bool HasMember(ole::DISPID) const override { return true; }
+    ole::Variant Invoke(ole::DISPID, uint16_t kinds, std::span<ole::Variant> args) override {
+        if (!(kinds & (ole::DISPATCH_PROPERTYPUT | ole::DISPATCH_PROPERTYPUTREF)))
+            return value;
         ++writes;
-        if (value.IsNumericType() && ole::CDbl(value) < 0)
+        const ole::Variant written = args.back().Deref();
+        if (written.IsNumericType() && ole::CDbl(written) < 0)
             ole::RaiseError(380, "Invalid property value", "Source");
-        m_value = std::move(value);
+        value = written;
         if (onWrite)
             onWrite();
+        return {};
     }
-    bool GetBold() const { return m_bold; }
-    void SetBold(bool bold) { m_bold = bold; }
-    int32_t GetBackColor() const { return 0x123456; }
-    int32_t GetEditorType() const { return 2; }
 
+    ole::Variant value;
     int writes = 0;
     std::function<void()> onWrite;
-
-private:
-    std::string m_name;
-    ole::Variant m_value;
-    bool m_bold = false;
 };
 
 class TestOwner : public ole::Object, public CNodesOwner {
@@ -74,16 +56,27 @@ public:
         static const ole::ClassInfo info = ole::ClassBuilder<TestOwner>("TestOwner").Build();
         return info;
     }
-    ole::Ptr<ole::Object> NodeProperty(std::string_view key) override {
+    ole::Ptr<CProperty> NodeProperty(std::string_view key) override {
         const auto it = properties.find(std::string(key));
-        return it == properties.end() ? nullptr : ole::Ptr<ole::Object>(it->second);
+        return it == properties.end() ? nullptr : it->second;
+    }
+    // A property named `name`, found under `key`, that writes back to a source of its own.
+    ole::Ptr<FakeSource> AddProperty(const std::string& key, const std::string& name,
+                                     const ole::Variant& value) {
+        auto source = FakeSource::Create();
+        auto property = CProperty::Create();
+        property->InitProperty(nullptr, name, value, source, true, shared::ksTextEditor);
+        properties[key] = property;
+        sources[key] = source;
+        return source;
     }
     void NodePropertyChanged(std::string_view key, std::string_view name) override {
         calls.push_back(std::string(key) + ":" + std::string(name));
         if (onChanged)
             onChanged();
     }
-    std::map<std::string, ole::Ptr<FakeProperty>> properties;
+    std::map<std::string, ole::Ptr<CProperty>> properties;
+    std::map<std::string, ole::Ptr<FakeSource>> sources;
     std::vector<std::string> calls;
     std::function<void()> onChanged;
 };
