@@ -31,6 +31,22 @@ std::string Trimmed(std::string text) {
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
+// The names of a text such as "a.bmp" "b c.bmp": each between a pair of double quotes.
+std::vector<std::string> QuotedNames(const std::string& text) {
+    std::vector<std::string> names;
+    for (size_t open = text.find('"'); open != std::string::npos;) {
+        const size_t close = text.find('"', open + 1);
+        if (close == std::string::npos) {
+            break;
+        }
+        if (close > open + 1) {
+            names.push_back(text.substr(open + 1, close - open - 1));
+        }
+        open = text.find('"', close + 1);
+    }
+    return names;
+}
+
 // Read-only by its permission bits: nobody may write it.
 bool IsReadOnly(const fs::path& path) {
     std::error_code error;
@@ -192,14 +208,37 @@ void FileDialogWindow::OnOk() {
         Relist();
         return;
     }
+    const bool readOnly = Item(kReadOnly) && IsChecked(kReadOnly);
+    // Several names are typed quoted, each a name in the folder shown.
+    if ((m_request.flags & OFN_ALLOWMULTISELECT) != 0 && typed.front() == '"') {
+        std::vector<std::string> paths;
+        for (const std::string& name : QuotedNames(typed)) {
+            const std::optional<std::string> path = Checked(fs::path(m_folder) / name);
+            if (!path) {
+                return;
+            }
+            paths.push_back(*path);
+        }
+        if (!paths.empty()) {
+            Finish(FileDialogAnswer{true, std::move(paths), readOnly, m_filterIndex});
+        }
+        return;
+    }
     std::error_code error;
-    fs::path path = typed.front() == '/' ? fs::path(typed) : fs::path(m_folder) / typed;
-    path = path.lexically_normal();
+    const fs::path path =
+        (typed.front() == '/' ? fs::path(typed) : fs::path(m_folder) / typed).lexically_normal();
     if (fs::is_directory(path, error)) {
         SetItemText(kName, "");
         Navigate(path.string());
         return;
     }
+    if (const std::optional<std::string> checked = Checked(path)) {
+        Finish(FileDialogAnswer{true, {*checked}, readOnly, m_filterIndex});
+    }
+}
+
+std::optional<std::string> FileDialogWindow::Checked(fs::path path) {
+    std::error_code error;
     if (!path.has_extension() && !m_request.defaultExtension.empty() && !fs::exists(path, error)) {
         path += "." + m_request.defaultExtension;
     }
@@ -210,35 +249,34 @@ void FileDialogWindow::OnOk() {
         !fs::is_directory(path.parent_path(), error)) {
         Ask(path.string() + "\nPath does not exist.\nCheck the path and try again.",
             MB_OK | MB_ICONEXCLAMATION);
-        return;
+        return std::nullopt;
     }
     const bool exists = fs::exists(path, error);
     if (mustExist && !exists) {
         Ask(name + "\nFile not found.\nCheck the file name and try again.",
             MB_OK | MB_ICONEXCLAMATION);
-        return;
+        return std::nullopt;
     }
     const bool open = m_request.kind == FileDialogKind::Open;
     if (open && !exists && (flags & OFN_CREATEPROMPT) != 0 &&
         !Ask(name + "\nThis file does not exist.\nDo you want to create it?",
              MB_YESNO | MB_ICONQUESTION)) {
-        return;
+        return std::nullopt;
     }
     if (!open && exists && (flags & OFN_OVERWRITEPROMPT) != 0 &&
         !Ask(name + " already exists.\nDo you want to replace it?",
              MB_YESNO | MB_ICONEXCLAMATION)) {
-        return;
+        return std::nullopt;
     }
     if ((flags & OFN_NOREADONLYRETURN) != 0 && exists && IsReadOnly(path)) {
         Ask(name + "\nThis file is set to read-only.\nTry again with a different file name.",
             MB_OK | MB_ICONEXCLAMATION);
-        return;
+        return std::nullopt;
     }
     if ((flags & OFN_NODEREFERENCELINKS) == 0 && fs::is_symlink(path, error)) {
         path = fs::weakly_canonical(path, error);
     }
-    const bool readOnly = Item(kReadOnly) && IsChecked(kReadOnly);
-    Finish(FileDialogAnswer{true, {path.string()}, readOnly, m_filterIndex});
+    return path.string();
 }
 
 } // namespace forms

@@ -4,6 +4,7 @@
 #include "platform/forms/dialogs/file/FileDialogRequest.h"
 #include "platform/forms/dialogs/file/FolderListing.h"
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -50,6 +51,9 @@ private:
     const FolderEntry* EntryAt(int row) const;
     void OnListChoice(bool chosen);
     void OnOk();
+    // The path a name stands for once the flags' checks pass (the default extension added, a
+    // link followed unless kept); null when refused, after telling the person why.
+    std::optional<std::string> Checked(std::filesystem::path path);
     // A warning or question over the dialog; true for Yes. Otherwise the name box is ready for
     // another name.
     bool Ask(const std::string& text, win::UINT type);

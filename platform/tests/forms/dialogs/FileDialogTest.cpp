@@ -356,6 +356,24 @@ TEST_F(FileDialogTest, MissingFilesAreRefusedAndOverwritingAsksFirst) {
     EXPECT_TRUE(forms::MessageBoxResponder().Log().empty()) << "a new file needs no question";
 }
 
+TEST_F(FileDialogTest, QuotedNamesChooseSeveralFilesEachChecked) {
+    m_folder = m_root.string();
+    ActOnce(Responder(), [] {
+        Type("\"b.bmp\" \"gone.bmp\"");
+        Press(VK_RETURN);
+        EXPECT_TRUE(OpenDialog());
+        Type("\"b.bmp\" \"my picture.BMP\"");
+        Press(VK_RETURN);
+    });
+    OPENFILENAMEA ofn = Call(kPictures, OFN_NOCHANGEDIR | OFN_ALLOWMULTISELECT | OFN_FILEMUSTEXIST);
+    ASSERT_TRUE(GetOpenFileNameA(&ofn));
+    const std::string expected =
+        m_root.string() + '\0' + "b.bmp" + '\0' + "my picture.BMP" + '\0' + '\0';
+    EXPECT_EQ(std::string(m_buffer.data(), expected.size()), expected);
+    ASSERT_EQ(forms::MessageBoxResponder().Log().size(), 1u);
+    EXPECT_EQ(forms::MessageBoxResponder().Log()[0].request.text.substr(0, 9), "gone.bmp\n");
+}
+
 TEST_F(FileDialogTest, TheCurrentDirectoryFollowsTheChoiceUnlessKept) {
     const fs::path before = fs::current_path();
     m_folder = m_root.string();
