@@ -1,0 +1,93 @@
+#include "platform/forms/menu/MenuTable.h"
+
+#include "platform/forms/menu/MenuConstants.h"
+#include "platform/win/test/TestApi.h"
+
+namespace forms {
+
+using namespace win;
+
+MenuTable& MenuTable::Instance() {
+    static MenuTable* table = [] {
+        static MenuTable instance;
+        test::AddResetStep([] { instance.Reset(); });
+        return &instance;
+    }();
+    return *table;
+}
+
+HMENU MenuTable::Create(bool popup) {
+    const HMENU menu = HMENU::New();
+    m_menus[menu].popup = popup;
+    return menu;
+}
+
+Menu* MenuTable::Find(HMENU menu) {
+    const auto it = m_menus.find(menu);
+    return it == m_menus.end() ? nullptr : &it->second;
+}
+
+bool MenuTable::Destroy(HMENU menu) {
+    const auto it = m_menus.find(menu);
+    if (it == m_menus.end()) {
+        return false;
+    }
+    const std::vector<MenuItem> items = std::move(it->second.items);
+    m_menus.erase(it);
+    for (const MenuItem& item : items) {
+        if ((item.flags & MF_POPUP) != 0) {
+            Destroy(item.submenu);
+        }
+    }
+    std::erase_if(m_bars, [menu](const auto& bar) { return bar.second == menu; });
+    return true;
+}
+
+std::optional<MenuItemRef> MenuTable::Locate(HMENU menu, UINT item, UINT flags) {
+    Menu* found = Find(menu);
+    if (found == nullptr) {
+        return std::nullopt;
+    }
+    if ((flags & MF_BYPOSITION) != 0) {
+        if (item >= found->items.size()) {
+            return std::nullopt;
+        }
+        return MenuItemRef{menu, item};
+    }
+    for (size_t i = 0; i < found->items.size(); ++i) {
+        const MenuItem& entry = found->items[i];
+        if ((entry.flags & MF_POPUP) != 0) {
+            if (auto inner = Locate(entry.submenu, item, flags)) {
+                return inner;
+            }
+        } else if ((entry.flags & MF_SEPARATOR) == 0 && entry.id == item) {
+            return MenuItemRef{menu, i};
+        }
+    }
+    return std::nullopt;
+}
+
+MenuItem* MenuTable::ItemAt(const MenuItemRef& ref) {
+    Menu* menu = Find(ref.menu);
+    return menu == nullptr || ref.index >= menu->items.size() ? nullptr : &menu->items[ref.index];
+}
+
+HMENU MenuTable::BarOf(HWND hwnd) const {
+    const auto it = m_bars.find(hwnd);
+    return it == m_bars.end() ? HMENU{} : it->second;
+}
+
+void MenuTable::SetBar(HWND hwnd, HMENU menu) {
+    if (menu) {
+        m_bars[hwnd] = menu;
+    } else {
+        m_bars.erase(hwnd);
+    }
+}
+
+void MenuTable::Reset() {
+    m_menus.clear();
+    m_bars.clear();
+}
+
+} // namespace forms
