@@ -221,14 +221,19 @@ bool DialogWindow::AccessKey(char32_t ch) {
     }
     const char key = static_cast<char>(std::tolower(static_cast<int>(ch)));
     for (HWND child = GetWindow(m_hwnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        // Only captions carry access keys: what is typed into a box or listed does not.
+        char name[16] = {};
+        GetClassNameA(child, name, sizeof name);
+        const bool button = std::strcmp(name, "Button") == 0;
+        if (!button && std::strcmp(name, "Static") != 0) {
+            continue;
+        }
         char caption[128] = {};
         GetWindowTextA(child, caption, sizeof caption);
         if (!IsWindowVisible(child) || !IsWindowEnabled(child) || AccessKeyOf(caption) != key) {
             continue;
         }
-        char name[16] = {};
-        GetClassNameA(child, name, sizeof name);
-        if (std::strcmp(name, "Button") != 0) {
+        if (!button) {
             // A label: the focus goes to the control after it.
             const HWND next = GetNextDlgTabItem(m_hwnd, child, FALSE);
             if (next) {

@@ -221,6 +221,11 @@ TEST_F(FontDialogTest, AccessKeysReachTheControlsTheyName) {
         // A check box's key clicks it; a push button's presses it.
         Press('K', test::Modifiers::Alt);
         EXPECT_EQ(GetFocus(), GetDlgItem(OpenDialog(), FontDialogWindow::kStrikeOut));
+        // A typed "&z" is no access key.
+        TypeInto(FontDialogWindow::kFaceEdit, "A&z");
+        Press('Z', test::Modifiers::Alt);
+        EXPECT_EQ(GetFocus(), GetDlgItem(OpenDialog(), FontDialogWindow::kFaceEdit));
+        Press(VK_TAB);
         Press('F', test::Modifiers::Alt);
         Type("Arial");
         Press(VK_RETURN);
