@@ -109,6 +109,11 @@ std::optional<win::LRESULT> ComboBox::OnReflected(win::UINT msg, win::WPARAM wPa
 }
 
 win::LRESULT ComboBox::WindowProc(win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) {
+    // The dropped list asks the combo window for its colours: BackColor and ForeColor apply to
+    // the list as to the field.
+    if (msg == win::WM_CTLCOLORLISTBOX)
+        return win::HandleToParam(
+            PrepareColors(win::HdcFromParam(static_cast<win::LPARAM>(wParam))));
     if (msg == win::WM_DESTROY)
         m_text = Text();
     return ListControl::WindowProc(msg, wParam, lParam);

@@ -135,6 +135,13 @@ TEST_F(ListControlsTest, ComboBoxStylesTextAndHeight) {
     EXPECT_EQ(ErrorOf([&] { ole::LetProperty(c, "Text", ole::Variant("blue")); }),
               ole::ERR_READ_ONLY);
 
+    // The dropped list takes the combo box's colours.
+    ole::LetProperty(c, "BackColor", ole::Variant(int32_t{0x00FFFF}));
+    const win::HDC screen = win::GetDC({});
+    win::SendMessageA(combo->Window(), win::WM_CTLCOLORLISTBOX, win::HandleToParam(screen), 0);
+    EXPECT_EQ(win::GetBkColor(screen), win::RGB(255, 255, 0));
+    win::ReleaseDC({}, screen);
+
     EventLog log;
     log.Attach(combo);
     ole::LetProperty(c, "Text", ole::Variant("Green"));
