@@ -74,7 +74,7 @@ private:
     bool HasWindowManager();
     void ApplyMapping(uint32_t id, Surface& surface);
     void FocusSurface(const Surface& surface);
-    // A client message to the root window, as the window manager specification asks.
+    // Window managers take state changes as a client message to the root window.
     void AskWindowManager(unsigned long window, unsigned long messageType,
                           std::array<long, 4> data);
     void ReleaseGrab();
