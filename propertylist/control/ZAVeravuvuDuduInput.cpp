@@ -291,40 +291,48 @@ bool ZAVeravuvuDudu::EnsureNodeVisible(const ole::Ptr<CNode>& node) {
         int32_t index = m_ActiveNodes ? m_ActiveNodes->VisibleIndex(row.Get()) : -1;
         if (std::find(m_LaidOut.begin(), m_LaidOut.end(), row) != m_LaidOut.end())
             index = -1;
-        int32_t value = 0;
-        bool pending = false;
-        while (!m_released && ScrollBarShown()) {
-            win::RECT client{};
-            win::GetClientRect(m_GridWnd, &client);
-            if (!pending)
-                value = m_VScroll->GetValue();
-            win::RECT rect = row->RowRect();
-            if (index >= 0) {
-                const int64_t top = topLimit + (static_cast<int64_t>(index) - value) * m_RowHeight;
-                rect = grid::MakeRect(rect.left, top, rect.right, top + m_RowHeight);
-            }
-            int32_t next = value;
+        win::RECT client{};
+        // Where a layout at scroll value `value` puts the row.
+        auto placedAt = [&](int32_t value) {
+            const win::RECT rect = row->RowRect();
+            if (index < 0)
+                return rect;
+            const int64_t top = topLimit + (static_cast<int64_t>(index) - value) * m_RowHeight;
+            return grid::MakeRect(rect.left, top, rect.right, top + m_RowHeight);
+        };
+        auto stepFrom = [&](const win::RECT& rect, int32_t value) {
             if (rect.top < topLimit)
-                next = value - 1;
-            else if (rect.bottom > client.bottom && rect.top - m_RowHeight >= topLimit)
-                next = value + 1;
+                return value - 1;
+            if (rect.bottom > client.bottom && rect.top - m_RowHeight >= topLimit)
+                return value + 1;
+            return value;
+        };
+        while (!m_released && ScrollBarShown()) {
+            win::GetClientRect(m_GridWnd, &client);
+            const int32_t value = m_VScroll->GetValue();
+            const int32_t next = stepFrom(placedAt(value), value);
             if (next == value || next < m_VScroll->GetMin() || next > m_VScroll->GetMax())
                 break;
-            if (scrolled && index >= 0) {
-                value = next;
-                pending = true;
-                continue;
-            }
             m_VScroll->SetValue(static_cast<int16_t>(next));
             scrolled = true;
             // Without its Change handler the rows would not follow and stepping would run on.
             if (m_TopRow != next)
                 break;
-            if (m_ActiveNodes)
-                index = m_ActiveNodes->VisibleIndex(row.Get());
+            index = m_ActiveNodes ? m_ActiveNodes->VisibleIndex(row.Get()) : -1;
+            if (index < 0)
+                continue;
+            // The rows follow the bar: the further steps are worked out, then taken at once.
+            const int32_t low = m_VScroll->GetMin();
+            const int32_t high = m_VScroll->GetMax();
+            int32_t target = next;
+            for (int32_t step = stepFrom(placedAt(target), target);
+                 step != target && step >= low && step <= high;
+                 step = stepFrom(placedAt(target), target))
+                target = step;
+            if (target != next && !m_released && ScrollBarShown())
+                m_VScroll->SetValue(static_cast<int16_t>(target));
+            break;
         }
-        if (pending && !m_released && ScrollBarShown())
-            m_VScroll->SetValue(static_cast<int16_t>(value));
     } catch (const std::exception&) {
     }
     return !scrolled;
