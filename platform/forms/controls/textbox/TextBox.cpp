@@ -1,7 +1,6 @@
 #include "platform/forms/controls/textbox/TextBox.h"
 
 #include "platform/base/Utf8.h"
-#include "platform/forms/control/ControlContainer.h"
 #include "platform/forms/control/ControlMembers.h"
 #include "platform/forms/controls/common/StandardEvents.h"
 #include "platform/ole/error/Error.h"
@@ -15,13 +14,12 @@ ole::Ptr<TextBox> TextBox::Create() {
     return ole::MakeObject<TextBox>();
 }
 
-TextBox::TextBox() : m_font([this] { ApplyFont(); }) {}
+TextBox::TextBox() : TextControl(kWindowBackground, kWindowText) {}
 
 TextBox::~TextBox() = default;
 
 const ole::ClassInfo& TextBox::Info() {
     static const ole::ClassInfo info = [] {
-        using ole::Typed;
         ole::ClassBuilder<TextBox> b("TextBox");
         b.Library("VB")
             .ClassId("{6C1B2E40-3A5D-4F71-9C2E-5B8D7A4E1F11}")
@@ -35,12 +33,8 @@ const ole::ClassInfo& TextBox::Info() {
             .Property("Locked", Locked, &TextBox::GetLocked, &TextBox::SetLocked)
             .Property("MaxLength", MaxLength, &TextBox::GetMaxLength, &TextBox::SetMaxLength)
             .Property("BorderStyle", dispid::BorderStyle, &TextBox::BorderStyle,
-                      &TextBox::SetBorderStyle)
-            .Property("BackColor", dispid::BackColor, &TextBox::BackColor, &TextBox::SetBackColor,
-                      Typed("OLE_COLOR"))
-            .Property("ForeColor", dispid::ForeColor, &TextBox::ForeColor, &TextBox::SetForeColor,
-                      Typed("OLE_COLOR"))
-            .Property("Font", dispid::Font, &TextBox::Font, &TextBox::SetFont, Typed("Font"));
+                      &TextBox::SetBorderStyle);
+        AddTextMembers(b);
         b.Event("Change", eventid::Change);
         AddKeyEvents(b);
         AddClickEvents(b);
@@ -159,32 +153,11 @@ win::DWORD TextBox::WindowExStyle() const {
     return m_borderStyle == 1 ? win::WS_EX_CLIENTEDGE : 0;
 }
 
-void TextBox::SetBackColor(const ole::Variant& color) {
-    m_backColor = ColorFromArgument(color);
-    Repaint();
-}
-
-void TextBox::SetForeColor(const ole::Variant& color) {
-    m_foreColor = ColorFromArgument(color);
-    Repaint();
-}
-
-void TextBox::SetFont(ole::Ptr<ole::Font> font) {
-    m_font.Assign(font);
-}
-
 void TextBox::OnWindowCreated() {
-    if (ControlContainer* container = ContainerSite())
-        m_font.AdoptAmbient(container->AmbientFont().Get());
-    ApplyFont();
+    TextControl::OnWindowCreated();
     ApplyLocked();
     ApplyMaxLength();
     Select(m_selection.start, m_selection.end);
-}
-
-void TextBox::Repaint() {
-    if (IsAlive())
-        win::InvalidateRect(Window(), nullptr, win::TRUE);
 }
 
 std::span<const PersistedMember> TextBox::PersistedMembers() const {

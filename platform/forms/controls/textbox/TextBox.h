@@ -1,8 +1,6 @@
 #pragma once
 
-#include "platform/forms/control/Control.h"
-#include "platform/forms/controls/common/ColorValue.h"
-#include "platform/forms/controls/common/ControlFont.h"
+#include "platform/forms/controls/common/TextControl.h"
 #include "platform/ole/dispatch/ClassInfo.h"
 
 #include <cstdint>
@@ -18,7 +16,7 @@ namespace forms {
 //
 // Change is raised for every edit the user makes and for a Text let that changes the text,
 // once per let.
-class TextBox : public Control {
+class TextBox : public TextControl {
 public:
     enum Id : ole::DISPID {
         SelStart = 1,
@@ -52,12 +50,6 @@ public:
     // 0 none, 1 fixed single (default: a sunken client edge).
     int16_t BorderStyle() const { return m_borderStyle; }
     void SetBorderStyle(int16_t style);
-    int32_t BackColor() const { return ColorToLong(m_backColor); }
-    void SetBackColor(const ole::Variant& color);
-    int32_t ForeColor() const { return ColorToLong(m_foreColor); }
-    void SetForeColor(const ole::Variant& color);
-    ole::Ptr<ole::Font> Font() const { return m_font.Object(); }
-    void SetFont(ole::Ptr<ole::Font> font);
 
     std::optional<win::LRESULT> OnReflected(win::UINT msg, win::WPARAM wParam,
                                             win::LPARAM lParam) override;
@@ -84,8 +76,6 @@ private:
     void ReplaceSelection(const std::string& text);
     void ApplyLocked();
     void ApplyMaxLength();
-    void ApplyFont();
-    void Repaint();
 
     // The text while there is no window (before siting, after unloading).
     std::string m_text;
@@ -93,10 +83,6 @@ private:
     bool m_locked = false;
     int32_t m_maxLength = 0;
     int16_t m_borderStyle = 1;
-    OLE_COLOR m_backColor = kWindowBackground;
-    OLE_COLOR m_foreColor = kWindowText;
-    ControlFont m_font;
-    ColorBrush m_brush;
     // Set while a Text let writes the window, whose own EN_CHANGE must not raise a second Change.
     bool m_settingText = false;
 };

@@ -51,42 +51,24 @@ void TextBox::ApplyMaxLength() {
         win::SendMessageA(Window(), win::EM_LIMITTEXT, static_cast<win::WPARAM>(m_maxLength), 0);
 }
 
-void TextBox::ApplyFont() {
-    if (IsAlive())
-        win::SendMessageA(Window(), win::WM_SETFONT,
-                          static_cast<win::WPARAM>(win::HandleToParam(m_font.Handle())), win::TRUE);
-}
-
 win::LRESULT TextBox::WindowProc(win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) {
     if (msg == win::WM_DESTROY) {
         // The text and selection outlive the window: an unloaded form keeps its controls' values.
         m_text = Text();
         m_selection = GetSelection();
     }
-    const win::LRESULT result = Control::WindowProc(msg, wParam, lParam);
-    if (msg == win::WM_NCDESTROY) {
-        m_font.ReleaseHandle();
-        m_brush.Release();
-    }
-    return result;
+    return TextControl::WindowProc(msg, wParam, lParam);
 }
 
 std::optional<win::LRESULT> TextBox::OnReflected(win::UINT msg, win::WPARAM wParam,
                                                  win::LPARAM lParam) {
     switch (msg) {
-    case win::WM_CTLCOLOREDIT:
-    case win::WM_CTLCOLORSTATIC: {
-        const win::HDC hdc = win::HdcFromParam(static_cast<win::LPARAM>(wParam));
-        win::SetTextColor(hdc, TranslateColor(m_foreColor));
-        win::SetBkColor(hdc, TranslateColor(m_backColor));
-        return win::HandleToParam(m_brush.Get(m_backColor));
-    }
     case win::WM_COMMAND:
         if (win::HIWORD(wParam) == win::EN_CHANGE && !m_settingText)
             RaiseEvent(eventid::Change);
         return 0;
     default:
-        return Control::OnReflected(msg, wParam, lParam);
+        return TextControl::OnReflected(msg, wParam, lParam);
     }
 }
 
