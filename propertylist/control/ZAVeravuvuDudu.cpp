@@ -361,6 +361,7 @@ void ZAVeravuvuDudu::ReleaseResources() {
     m_connections.clear();
     m_CProperties = nullptr;
     m_ActiveNodes = nullptr;
+    m_LaidOut.clear();
     m_Rows.reset();
     ResumeNext([&] {
         if (m_Editors) {
