@@ -413,6 +413,13 @@ void Control::WriteProperties(ole::PropertyBag& bag) {
             Invoke(GetIDsOfNames(member.name), ole::DISPATCH_PROPERTYGET, {});
         bag.WriteProperty(std::string(member.name), value, member.defaultValue);
     }
+    if (!GetClassInfo().HasMember(dispid::Font))
+        return;
+    // The default is the font a new control would take: its container's, or a fresh one unsited.
+    ControlContainer* container = ContainerSite();
+    const ole::Ptr<ole::Font> usual = container ? container->AmbientFont() : ole::Font::Create();
+    bag.WriteProperty("Font", Invoke(dispid::Font, ole::DISPATCH_PROPERTYGET, {}),
+                      ole::Variant(ole::Ptr<ole::Object>(usual)));
 }
 
 void Control::ReadProperties(ole::PropertyBag& bag) {
@@ -420,6 +427,11 @@ void Control::ReadProperties(ole::PropertyBag& bag) {
     for (const PersistedMember& member : PersistedMembers()) {
         ole::Variant value[] = {bag.ReadProperty(std::string(member.name), member.defaultValue)};
         Invoke(GetIDsOfNames(member.name), ole::DISPATCH_PROPERTYPUT, value);
+    }
+    // Only a stored font is assigned, so a control without one still takes its container's.
+    if (GetClassInfo().HasMember(dispid::Font) && bag.Entries().Find("Font")) {
+        ole::Variant font[] = {bag.ReadProperty("Font", ole::Variant())};
+        Invoke(dispid::Font, ole::DISPATCH_PROPERTYPUTREF, font);
     }
 }
 

@@ -3,6 +3,7 @@
 #include "platform/ole/bag/PropertyBag.h"
 #include "platform/ole/convert/Equality.h"
 #include "platform/ole/dispatch/LateBinding.h"
+#include "platform/ole/font/Font.h"
 #include "platform/ole/registry/ClassRegistry.h"
 #include "platform/win/controls/ControlConstants.h"
 
@@ -57,6 +58,36 @@ TEST_F(ControlPersistenceTest, ANewControlStoresNothingAndAChangedOneComesBack) 
         EXPECT_TRUE(ole::VariantEquals(ole::GetProperty(reloaded, sample.member), sample.value))
             << sample.progId;
         EXPECT_EQ(ole::GetProperty(reloaded, "Tag").AsString(), "kept");
+    }
+}
+
+ole::Ptr<ole::Font> FontOf(const ole::Ptr<forms::Control>& control) {
+    return ole::PtrCast<ole::Font>(
+        control->Invoke(forms::dispid::Font, ole::DISPATCH_PROPERTYGET, {}).AsObject());
+}
+
+TEST_F(ControlPersistenceTest, AChangedFontIsStoredAndWinsOverTheNewContainers) {
+    const char* const fontClasses[] = {"VB.CommandButton", "VB.CheckBox", "VB.OptionButton",
+                                       "VB.Frame",         "VB.ListBox",  "VB.ComboBox",
+                                       "VB.Label",         "VB.TextBox",  "VB.PictureBox"};
+    int serial = 0;
+    for (const char* progId : fontClasses) {
+        const auto sited = m_form->Add(progId, "ctlFont" + std::to_string(serial++));
+        const auto unchanged = ole::PropertyBag::Create();
+        sited->WriteProperties(*unchanged);
+        EXPECT_EQ(unchanged->Entries().Size(), 0u) << progId;
+
+        FontOf(sited)->SetBold(true);
+        FontOf(sited)->SetName("Courier New");
+        const auto bag = ole::PropertyBag::Create();
+        sited->WriteProperties(*bag);
+        ASSERT_EQ(bag->Entries().Size(), 1u) << progId;
+
+        const auto loaded = Make(progId);
+        loaded->ReadProperties(*ole::PropertyBag::FromBytes(bag->ToBytes()));
+        Site(loaded, "ctlLoaded" + std::to_string(serial++), {0, 0, 80, 24});
+        EXPECT_TRUE(FontOf(loaded)->Bold()) << progId;
+        EXPECT_EQ(FontOf(loaded)->Name(), "Courier New") << progId;
     }
 }
 
