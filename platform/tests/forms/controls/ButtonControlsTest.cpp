@@ -116,7 +116,7 @@ TEST_F(ButtonControlsTest, CheckBoxClicksAndValueLetsRaiseClickReentrantly) {
     ole::DisconnectEvents(check, cookie);
 }
 
-TEST_F(ButtonControlsTest, OptionButtonsOfOneContainerAreOneGroup) {
+TEST_F(ButtonControlsTest, OptionButtonsOfOneContainerAreOneGroupThatArrowsMoveThrough) {
     const auto frame = Site(forms::Frame::Create(), "fraGroup", {100, 0, 200, 100});
     const auto a = Site(OptionButton::Create(), "optA", {10, 10, 90, 30});
     const auto b = Site(OptionButton::Create(), "optB", {10, 40, 90, 60});
@@ -141,6 +141,18 @@ TEST_F(ButtonControlsTest, OptionButtonsOfOneContainerAreOneGroup) {
     EXPECT_FALSE(b->GetValue());
     EXPECT_TRUE(inFrame->GetValue());
     EXPECT_EQ(aLog.Count("Click"), 2u);
+    // An arrow moves the focus and the choice to the next option of the group, wrapping round.
+    win::test::keyPress(win::VK_DOWN);
+    win::test::pump();
+    EXPECT_EQ(win::GetFocus(), b->Window());
+    EXPECT_TRUE(b->GetValue());
+    EXPECT_FALSE(a->GetValue());
+    EXPECT_EQ(bLog.Count("Click"), 2u);
+    win::test::keyPress(win::VK_DOWN);
+    win::test::pump();
+    EXPECT_EQ(win::GetFocus(), a->Window());
+    EXPECT_TRUE(a->GetValue());
+    EXPECT_TRUE(inFrame->GetValue());
 }
 
 TEST_F(ButtonControlsTest, HoldsListenAlongsideOtherSinksAndRefuseOtherClasses) {

@@ -138,6 +138,36 @@ TEST_F(ButtonTest, AutoRadioButtonsUncheckTheirGroupOnly) {
     EXPECT_EQ(Parent::Get().Commands(), (std::vector<WORD>{BN_CLICKED, BN_CLICKED}));
 }
 
+TEST_F(ButtonTest, ArrowsMoveTheFocusAndTheCheckWithinTheGroupOnly) {
+    const HWND a = Make(BS_AUTORADIOBUTTON | WS_GROUP, "a", 1, 10, 10);
+    const HWND box = Make(BS_AUTOCHECKBOX, "b", 2, 10, 40);
+    const HWND hidden = Make(BS_AUTORADIOBUTTON, "c", 3, 10, 70);
+    const HWND c = Make(BS_AUTORADIOBUTTON, "d", 4, 10, 100);
+    const HWND other = Make(BS_AUTORADIOBUTTON | WS_GROUP, "e", 5, 10, 130);
+    ShowWindow(hidden, SW_HIDE);
+    SendMessageA(other, BM_SETCHECK, BST_CHECKED, 0);
+    const struct {
+        int key;
+        HWND to;
+    } steps[] = {{VK_DOWN, c}, {VK_RIGHT, a}, {VK_UP, c}, {VK_LEFT, a}};
+    SetFocus(a);
+    for (const auto& step : steps) {
+        Parent::Get().log.clear();
+        test::keyDown(step.key);
+        test::keyUp(step.key);
+        test::pump();
+        EXPECT_EQ(GetFocus(), step.to) << step.key;
+        EXPECT_EQ(Check(a), step.to == a ? BST_CHECKED : BST_UNCHECKED) << step.key;
+        EXPECT_EQ(Check(c), step.to == c ? BST_CHECKED : BST_UNCHECKED) << step.key;
+        const auto clicks = Parent::Get().Of(WM_COMMAND);
+        ASSERT_EQ(clicks.size(), 1u) << step.key;
+        EXPECT_EQ(HwndFromParam(clicks[0].lParam), step.to);
+    }
+    EXPECT_EQ(Check(other), BST_CHECKED) << "the next WS_GROUP starts another group";
+    EXPECT_EQ(Check(hidden), BST_UNCHECKED);
+    EXPECT_EQ(Check(box), BST_UNCHECKED);
+}
+
 TEST_F(ButtonTest, GroupBoxIsTransparentToTheMouseAndTakesNoFocus) {
     const HWND group = Make(BS_GROUPBOX, "Group");
     EXPECT_EQ(SendMessageA(group, WM_NCHITTEST, 0, MAKELPARAM(20, 20)), HTTRANSPARENT);

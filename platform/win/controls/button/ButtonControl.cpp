@@ -20,12 +20,40 @@
 #include "platform/win/window/Visibility.h"
 #include "platform/win/window/WindowLong.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace win::controls {
 
 namespace {
 
 bool HasGroupStyle(HWND hwnd) {
     return (GetWindowLongA(hwnd, GWL_STYLE) & WS_GROUP) != 0;
+}
+
+bool IsRadio(HWND hwnd) {
+    return (SendMessageA(hwnd, WM_GETDLGCODE, 0, 0) & DLGC_RADIOBUTTON) != 0;
+}
+
+// The group runs from the nearest WS_GROUP sibling at or before `member` up to the next sibling
+// that starts a group.
+std::vector<HWND> GroupOf(HWND member) {
+    HWND first = member;
+    while (!HasGroupStyle(first)) {
+        const HWND previous = GetWindow(first, GW_HWNDPREV);
+        if (!previous) {
+            break;
+        }
+        first = previous;
+    }
+    std::vector<HWND> group;
+    for (HWND sibling = first; sibling; sibling = GetWindow(sibling, GW_HWNDNEXT)) {
+        if (sibling != first && HasGroupStyle(sibling)) {
+            break;
+        }
+        group.push_back(sibling);
+    }
+    return group;
 }
 
 } // namespace
@@ -110,24 +138,47 @@ void ButtonControl::CancelPress() {
 }
 
 void ButtonControl::UncheckGroupSiblings() {
-    // The group runs from the nearest WS_GROUP sibling at or before this button up to the next
-    // sibling that starts a group.
-    HWND first = m_hwnd;
-    while (!HasGroupStyle(first)) {
-        const HWND previous = GetWindow(first, GW_HWNDPREV);
-        if (!previous) {
-            break;
-        }
-        first = previous;
-    }
-    for (HWND sibling = first; sibling; sibling = GetWindow(sibling, GW_HWNDNEXT)) {
-        if (sibling != first && HasGroupStyle(sibling)) {
-            break;
-        }
-        if (sibling != m_hwnd && (SendMessageA(sibling, WM_GETDLGCODE, 0, 0) & DLGC_RADIOBUTTON)) {
+    for (const HWND sibling : GroupOf(m_hwnd)) {
+        if (sibling != m_hwnd && IsRadio(sibling)) {
             SendMessageA(sibling, BM_SETCHECK, BST_UNCHECKED, 0);
         }
     }
+}
+
+bool ButtonControl::MoveWithinGroup(bool forward) {
+    if (!IsRadio(m_hwnd)) {
+        return false;
+    }
+    std::vector<HWND> radios;
+    for (const HWND sibling : GroupOf(m_hwnd)) {
+        if (sibling == m_hwnd ||
+            (IsRadio(sibling) && IsWindowVisible(sibling) && IsWindowEnabled(sibling))) {
+            radios.push_back(sibling);
+        }
+    }
+    const auto self = std::find(radios.begin(), radios.end(), m_hwnd);
+    const size_t index = static_cast<size_t>(self - radios.begin());
+    const HWND target = radios[(index + (forward ? 1 : radios.size() - 1)) % radios.size()];
+    if (target == m_hwnd) {
+        return true;
+    }
+    // The arrow selects as it moves: the new button takes the focus, then its check, then the
+    // parent hears the click, without the mouse messages a BM_CLICK would fake.
+    SetFocus(target);
+    if (GetFocus() != target) {
+        return true;
+    }
+    if ((static_cast<DWORD>(GetWindowLongA(target, GWL_STYLE)) & BS_TYPEMASK) ==
+        BS_AUTORADIOBUTTON) {
+        for (const HWND sibling : GroupOf(target)) {
+            if (IsRadio(sibling)) {
+                SendMessageA(sibling, BM_SETCHECK, sibling == target ? BST_CHECKED : BST_UNCHECKED,
+                             0);
+            }
+        }
+    }
+    NotifyParent(target, BN_CLICKED);
+    return true;
 }
 
 void ButtonControl::Clicked() {
@@ -242,6 +293,12 @@ LRESULT ButtonControl::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
         }
         return 0;
     case WM_KEYDOWN:
+        if (wParam == VK_LEFT || wParam == VK_UP || wParam == VK_RIGHT || wParam == VK_DOWN) {
+            if (!m_tracking && !m_spacePressed) {
+                MoveWithinGroup(wParam == VK_RIGHT || wParam == VK_DOWN);
+            }
+            return 0;
+        }
         // Held-key repeats (bit 30 of lParam) press nothing new.
         if (wParam == VK_SPACE && !m_tracking && !(lParam & (LPARAM{1} << 30)) && !IsGroupBox()) {
             m_spacePressed = true;

@@ -35,6 +35,9 @@ private:
     // An automatic button's own change, then BN_CLICKED.
     void Clicked();
     void UncheckGroupSiblings();
+    // An arrow key on a radio button: the focus and the check go to the next (or previous) enabled,
+    // visible radio button of its group, wrapping round.
+    bool MoveWithinGroup(bool forward);
     void Paint();
 
     HWND m_hwnd;
