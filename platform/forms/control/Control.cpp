@@ -633,6 +633,12 @@ bool Control::HandleKeyMessage(win::UINT msg, win::WPARAM& wParam, win::LRESULT&
         if (msg == win::WM_KEYDOWN &&
             (enter || wParam == static_cast<win::WPARAM>(win::VK_ESCAPE))) {
             const win::LRESULT code = win::SendMessageA(m_hwnd, win::WM_GETDLGCODE, wParam, 0);
+            // A focused command button is the one Enter presses, whichever is the Default.
+            if (enter && (code & (win::DLGC_DEFPUSHBUTTON | win::DLGC_UNDEFPUSHBUTTON)) != 0) {
+                PressFromKeyboard();
+                result = 0;
+                return true;
+            }
             Form* form = HostForm();
             if ((code & win::DLGC_WANTALLKEYS) == 0 && form && form->PressDefaultOrCancel(enter)) {
                 result = 0;

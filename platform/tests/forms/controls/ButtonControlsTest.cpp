@@ -64,7 +64,7 @@ TEST_F(ButtonControlsTest, ACommandButtonClicksOnlyWhenReleasedOverIt) {
     EXPECT_EQ(log.Count("Click"), 0u);
 }
 
-TEST_F(ButtonControlsTest, EnterAndEscPressTheDefaultAndCancelButtons) {
+TEST_F(ButtonControlsTest, EnterAndEscPressTheDefaultAndCancelButtonsUnlessAButtonHasTheFocus) {
     const auto ok = Site(CommandButton::Create(), "cmdOk", {10, 10, 90, 35});
     const auto other = Site(CommandButton::Create(), "cmdOther", {10, 40, 90, 65});
     const auto cancel = Site(CommandButton::Create(), "cmdCancel", {100, 10, 180, 35});
@@ -87,6 +87,16 @@ TEST_F(ButtonControlsTest, EnterAndEscPressTheDefaultAndCancelButtons) {
     win::test::pump();
     EXPECT_EQ(okLog.Count("Click"), 1u);
     EXPECT_EQ(cancelLog.Count("Click"), 1u);
+    // A focused command button takes Enter itself; Esc still goes to the Cancel button.
+    EventLog otherLog;
+    otherLog.Attach(other);
+    other->SetFocus();
+    win::test::keyPress(win::VK_RETURN);
+    win::test::keyPress(win::VK_ESCAPE);
+    win::test::pump();
+    EXPECT_EQ(otherLog.Count("Click"), 1u);
+    EXPECT_EQ(okLog.Count("Click"), 1u);
+    EXPECT_EQ(cancelLog.Count("Click"), 2u);
 }
 
 TEST_F(ButtonControlsTest, CheckBoxClicksAndValueLetsRaiseClickReentrantly) {
