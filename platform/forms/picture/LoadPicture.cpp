@@ -2,7 +2,6 @@
 
 #include "platform/forms/picture/PictureFormat.h"
 #include "platform/ole/error/Error.h"
-#include "platform/ole/file/BinaryFile.h"
 
 #include <vector>
 
@@ -14,7 +13,7 @@ ole::Ptr<ole::Picture> LoadPicture(std::string_view path) {
     }
     std::vector<uint8_t> bytes;
     try {
-        bytes = ole::BinaryFile::ReadAll(path);
+        bytes = ole::Picture::ReadFile(path);
     } catch (const ole::Error& error) {
         // A file that is there but refuses to be read is no picture either.
         if (error.Number() == ole::ERR_PATH_ACCESS) {

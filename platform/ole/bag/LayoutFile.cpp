@@ -11,24 +11,33 @@ namespace ole {
 namespace {
 constexpr uint16_t kByteArrayTag = VT_ARRAY | VT_UI1;
 constexpr uint16_t kOneDimension = 1;
+// The element count behind a header; 458 for a foreign header or one cut short.
+uint32_t ReadHeader(base::ByteReader& in) {
+    try {
+        if (in.U16() != kByteArrayTag || in.U16() != kOneDimension) {
+            RaiseError(ERR_UNSUPPORTED_TYPE);
+        }
+        const uint32_t count = in.U32();
+        in.U32(); // lower bound
+        return count;
+    } catch (const base::FormatError&) {
+        RaiseError(ERR_UNSUPPORTED_TYPE);
+    }
+}
+
 } // namespace
 
 Variant LayoutFile::Parse(std::span<const uint8_t> file) {
     if (file.size() < 2) {
         return Variant::Empty();
     }
-    try {
-        base::ByteReader in(file);
-        if (in.U16() != kByteArrayTag || in.U16() != kOneDimension) {
-            RaiseError(ERR_UNSUPPORTED_TYPE);
-        }
-        const uint32_t count = in.U32();
-        in.U32(); // lower bound
-        const auto bytes = in.Bytes(count);
-        return Variant::FromBytes(std::vector<uint8_t>(bytes.begin(), bytes.end()));
-    } catch (const base::FormatError&) {
+    base::ByteReader in(file);
+    const uint32_t count = ReadHeader(in);
+    if (in.Remaining() < count) {
         RaiseError(ERR_UNSUPPORTED_TYPE);
     }
+    const auto bytes = in.Bytes(count);
+    return Variant::FromBytes(std::vector<uint8_t>(bytes.begin(), bytes.end()));
 }
 
 std::vector<uint8_t> LayoutFile::Build(std::span<const uint8_t> contents) {
@@ -43,7 +52,23 @@ std::vector<uint8_t> LayoutFile::Build(std::span<const uint8_t> contents) {
 }
 
 Variant LayoutFile::Read(std::string_view path) {
-    return Parse(BinaryFile::ReadAll(path));
+    // The header is read alone and the count it claims checked against the file's size, so a
+    // large foreign file is refused before any more of it is read.
+    base::RegularFile file = BinaryFile::OpenForReading(path);
+    const std::vector<uint8_t> header = BinaryFile::Read(file, kHeaderSize);
+    if (header.size() < 2) {
+        return Variant::Empty();
+    }
+    base::ByteReader in(header);
+    const uint32_t count = ReadHeader(in);
+    if (file.Size() < header.size() + uint64_t{count}) {
+        RaiseError(ERR_UNSUPPORTED_TYPE);
+    }
+    std::vector<uint8_t> contents = BinaryFile::Read(file, count);
+    if (contents.size() != count) {
+        RaiseError(ERR_UNSUPPORTED_TYPE); // cut while being read
+    }
+    return Variant::FromBytes(std::move(contents));
 }
 
 void LayoutFile::Write(std::string_view path, const Variant& contents) {

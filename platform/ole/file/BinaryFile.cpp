@@ -3,6 +3,7 @@
 #include "platform/ole/error/Error.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <fcntl.h>
 #include <string>
 #include <sys/stat.h>
@@ -64,34 +65,29 @@ bool FolderExists(const std::string& path) {
 
 } // namespace
 
-std::vector<uint8_t> BinaryFile::ReadAll(std::string_view pathText) {
+base::RegularFile BinaryFile::OpenForReading(std::string_view pathText) {
     const std::string path = CheckedPath(pathText);
-    // Non-blocking so that opening a pipe by mistake fails instead of hanging.
-    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    if (file.Get() < 0) {
-        RaiseOpenError(errno, path, false);
+    base::RegularFile file(path);
+    if (file.OpenError() != 0) {
+        RaiseOpenError(file.OpenError(), path, false);
     }
-    struct stat info {};
-    if (::fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode)) {
+    if (!file.IsOpen()) {
         RaiseError(ERR_PATH_ACCESS);
     }
+    return file;
+}
+
+std::vector<uint8_t> BinaryFile::Read(base::RegularFile& file, size_t count) {
     std::vector<uint8_t> bytes;
-    bytes.reserve(static_cast<size_t>(info.st_size));
-    uint8_t chunk[65536];
-    for (;;) {
-        const ssize_t got = ::read(file.Get(), chunk, sizeof chunk);
-        if (got < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            RaiseError(ERR_PATH_ACCESS);
-        }
-        if (got == 0) {
-            break;
-        }
-        bytes.insert(bytes.end(), chunk, chunk + got);
+    if (!file.Read(count, bytes)) {
+        RaiseError(ERR_PATH_ACCESS);
     }
     return bytes;
+}
+
+std::vector<uint8_t> BinaryFile::ReadAll(std::string_view path) {
+    base::RegularFile file = OpenForReading(path);
+    return Read(file, SIZE_MAX);
 }
 
 void BinaryFile::WriteAll(std::string_view pathText, std::span<const uint8_t> bytes) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/base/RegularFile.h"
+
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -13,6 +15,11 @@ namespace ole {
 class BinaryFile {
 public:
     static std::vector<uint8_t> ReadAll(std::string_view path);
+
+    // For readers that look at a header before reading on: the open with the errors above, then
+    // reads of up to `count` bytes (fewer at the end of the file).
+    static base::RegularFile OpenForReading(std::string_view path);
+    static std::vector<uint8_t> Read(base::RegularFile& file, size_t count);
 
     // Creates the file or truncates it, then writes every byte.
     static void WriteAll(std::string_view path, std::span<const uint8_t> bytes);

@@ -60,8 +60,16 @@ Ptr<Picture> Picture::FromFileBytes(std::span<const uint8_t> bytes) {
     return MakeObject<Picture>(std::move(file->image), icon ? PICTYPE_ICON : PICTYPE_BITMAP);
 }
 
+std::vector<uint8_t> Picture::ReadFile(std::string_view path) {
+    base::RegularFile file = BinaryFile::OpenForReading(path);
+    if (file.Size() > win::image::kMaxImageFileBytes) {
+        RaiseError(ERR_INVALID_PICTURE);
+    }
+    return BinaryFile::Read(file, static_cast<size_t>(file.Size()));
+}
+
 Ptr<Picture> Picture::FromFile(std::string_view path) {
-    return FromFileBytes(BinaryFile::ReadAll(path));
+    return FromFileBytes(ReadFile(path));
 }
 
 const ClassInfo& Picture::Info() {

@@ -36,6 +36,8 @@ public:
     static Ptr<Picture> FromFileBytes(std::span<const uint8_t> bytes);
     // FromFileBytes over a file's contents; file errors as BinaryFile raises them.
     static Ptr<Picture> FromFile(std::string_view path);
+    // A picture file's bytes; a file larger than any picture raises 481 before it is read.
+    static std::vector<uint8_t> ReadFile(std::string_view path);
 
     static const ClassInfo& Info();
     const ClassInfo& GetClassInfo() const override { return Info(); }

@@ -93,11 +93,10 @@ std::optional<Image> GifCodec::Decode(std::span<const uint8_t> bytes) {
             int64_t{desc.Top} + desc.Height > screenHeight) {
             return std::nullopt;
         }
-        Image image;
-        image.width = static_cast<int32_t>(screenWidth);
-        image.height = static_cast<int32_t>(screenHeight);
-        image.pixels.assign(static_cast<size_t>(screenWidth * screenHeight), 0u);
-        std::vector<GifPixelType> line(static_cast<size_t>(desc.Width));
+        const auto width = static_cast<size_t>(desc.Width);
+        // Indices grow line by line as the data decodes; the screen is allocated only once the
+        // whole frame is there, so a tiny file claiming a huge screen costs little.
+        std::vector<GifPixelType> indices;
         // Interlaced frames store rows in four passes.
         std::vector<int> order;
         if (desc.Interlace) {
@@ -111,14 +110,22 @@ std::optional<Image> GifCodec::Decode(std::span<const uint8_t> bytes) {
                 order.push_back(y);
             }
         }
-        for (int y : order) {
+        std::vector<GifPixelType> line(width);
+        for (size_t i = 0; i < order.size(); ++i) {
             if (DGifGetLine(gif.get(), line.data(), desc.Width) != GIF_OK) {
                 return std::nullopt;
             }
-            uint32_t* row =
-                image.pixels.data() + static_cast<size_t>(desc.Top + y) * image.width + desc.Left;
-            for (int x = 0; x < desc.Width; ++x) {
-                const int index = line[static_cast<size_t>(x)];
+            indices.insert(indices.end(), line.begin(), line.end());
+        }
+        Image image;
+        image.width = static_cast<int32_t>(screenWidth);
+        image.height = static_cast<int32_t>(screenHeight);
+        image.pixels.assign(static_cast<size_t>(screenWidth * screenHeight), 0u);
+        for (size_t i = 0; i < order.size(); ++i) {
+            uint32_t* row = image.pixels.data() +
+                            static_cast<size_t>(desc.Top + order[i]) * image.width + desc.Left;
+            for (size_t x = 0; x < width; ++x) {
+                const int index = indices[i * width + x];
                 if (index == transparent || index >= map->ColorCount) {
                     continue;
                 }

@@ -21,6 +21,8 @@ struct Image {
 
 // Largest image a file may decode to; keeps corrupt sizes from exhausting memory.
 inline constexpr int64_t kMaxImagePixels = int64_t{1} << 24;
+// Largest picture file read from disk: twice the bytes of the largest image's pixels.
+inline constexpr uint64_t kMaxImageFileBytes = uint64_t{8} * kMaxImagePixels;
 
 inline constexpr uint32_t kOpaque = 0xFF000000u;
 

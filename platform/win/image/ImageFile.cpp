@@ -1,5 +1,6 @@
 #include "platform/win/image/ImageFile.h"
 
+#include "platform/base/RegularFile.h"
 #include "platform/win/gdi/detail/Bitmap.h"
 #include "platform/win/icon/IconTable.h"
 #include "platform/win/image/BmpCodec.h"
@@ -7,10 +8,6 @@
 #include "platform/win/image/IcoCodec.h"
 #include "platform/win/image/JpegCodec.h"
 #include "platform/win/image/PngCodec.h"
-
-#include <fstream>
-#include <iterator>
-#include <vector>
 
 namespace win::image {
 
@@ -63,11 +60,12 @@ std::optional<ImageFile> DecodeImageFile(std::span<const uint8_t> bytes) {
 }
 
 std::optional<ImageFile> LoadImageFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    base::RegularFile file(path);
+    std::vector<uint8_t> bytes;
+    if (!file.IsOpen() || file.Size() > kMaxImageFileBytes ||
+        !file.Read(static_cast<size_t>(file.Size()), bytes)) {
         return std::nullopt;
     }
-    const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};
     return DecodeImageFile(bytes);
 }
 

@@ -27,7 +27,8 @@ struct ImageFile {
 
 // Recognised by content, never by name. Nullopt for anything unsupported, cut short or corrupt.
 std::optional<ImageFile> DecodeImageFile(std::span<const uint8_t> bytes);
-// Nullopt also when the file cannot be read.
+// Nullopt also when the path names no regular file, the file cannot be read, or it is larger than
+// kMaxImageFileBytes (refused before it is read).
 std::optional<ImageFile> LoadImageFile(const std::string& path);
 
 // A 32-bit bitmap or an icon/cursor handle for decoded pixels; null for an empty image.

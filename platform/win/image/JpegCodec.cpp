@@ -24,15 +24,23 @@ void ErrorExit(j_common_ptr info) {
 void Silent(j_common_ptr) {}
 
 void Warning(j_common_ptr info, int level) {
-    // Level -1 warnings include premature end of data, which libjpeg pads over; refuse instead.
-    if (level < 0 && info->err->msg_code == JWRN_JPEG_EOF) {
+    // Level -1 warnings include premature end of data, at the end of the file or where a marker
+    // cuts a scan short, which libjpeg pads over; refuse instead.
+    const int code = info->err->msg_code;
+    if (level < 0 && (code == JWRN_JPEG_EOF || code == JWRN_HIT_MARKER)) {
         reinterpret_cast<ErrorManager*>(info->err)->truncated = true;
     }
 }
 
+// libjpeg's own working memory: what a baseline file needs, and for files of several scans (which
+// keep the whole image's coefficients) as much as their data could plausibly fill, so a tiny file
+// claiming a huge image fails at start instead of allocating for it.
+constexpr long kBaseWorkingMemory = 8L << 20;
+constexpr long kWorkingMemoryPerByte = 1024;
+
 // Only trivially destructible state lives between setjmp and a possible longjmp. Returns false
 // on any error. Without a row buffer only the size is read; with one (3 bytes per pixel) the
-// pixels go to `out`, which the caller sized from the header pass.
+// pixels go to `out` row by row as they decode, so a file cut short costs only what it held.
 bool DecodeInto(std::span<const uint8_t> bytes, Image& out, uint8_t* row) {
     const bool headerOnly = row == nullptr;
     jpeg_decompress_struct info;
@@ -56,6 +64,8 @@ bool DecodeInto(std::span<const uint8_t> bytes, Image& out, uint8_t* row) {
         return true;
     }
     info.out_color_space = JCS_RGB;
+    info.mem->max_memory_to_use =
+        kBaseWorkingMemory + kWorkingMemoryPerByte * static_cast<long>(bytes.size());
     jpeg_start_decompress(&info);
     if (info.output_width != static_cast<JDIMENSION>(out.width) ||
         info.output_height != static_cast<JDIMENSION>(out.height) || info.output_components != 3) {
@@ -66,6 +76,7 @@ bool DecodeInto(std::span<const uint8_t> bytes, Image& out, uint8_t* row) {
         const auto y = info.output_scanline;
         JSAMPROW rows[] = {row};
         jpeg_read_scanlines(&info, rows, 1);
+        out.pixels.resize(static_cast<size_t>(y + 1) * out.width);
         uint32_t* target = out.pixels.data() + static_cast<size_t>(y) * out.width;
         for (int32_t x = 0; x < out.width; ++x) {
             target[x] = kOpaque | (uint32_t{row[x * 3]} << 16) | (uint32_t{row[x * 3 + 1]} << 8) |
@@ -95,7 +106,6 @@ std::optional<Image> JpegCodec::Decode(std::span<const uint8_t> bytes) {
         int64_t{image.width} * image.height > kMaxImagePixels) {
         return std::nullopt;
     }
-    image.pixels.assign(static_cast<size_t>(image.width) * image.height, kOpaque);
     std::vector<uint8_t> row(static_cast<size_t>(image.width) * 3);
     if (!DecodeInto(bytes, image, row.data())) {
         return std::nullopt;

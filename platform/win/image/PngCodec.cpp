@@ -7,6 +7,44 @@
 
 namespace win::image {
 
+namespace {
+
+// Deflate turns one byte into at most 1032 (a 258-byte match in two bits, rounded up).
+constexpr uint64_t kMaxInflateRatio = 1032;
+constexpr size_t kSignatureSize = 8;
+
+uint32_t BigEndian32(std::span<const uint8_t> bytes, size_t at) {
+    return (uint32_t{bytes[at]} << 24) | (uint32_t{bytes[at + 1]} << 16) |
+           (uint32_t{bytes[at + 2]} << 8) | bytes[at + 3];
+}
+
+// Whether the image data present could inflate to the rows the header claims; checked before
+// the pixels are allocated, so a tiny file claiming a huge image costs nothing. Called after
+// libpng accepted the header chunk, which comes first.
+bool DataCoversClaimedSize(std::span<const uint8_t> bytes, const png_image& png) {
+    constexpr size_t kIhdr = kSignatureSize + 8;
+    const uint32_t bitDepth = bytes[kIhdr + 8];
+    const uint32_t colourType = bytes[kIhdr + 9];
+    const uint32_t channels = colourType == 2   ? 3
+                              : colourType == 4 ? 2
+                              : colourType == 6 ? 4
+                                                : 1; // 0 and 3 have one
+    const uint64_t rowBytes = (uint64_t{png.width} * channels * bitDepth + 7) / 8;
+    const uint64_t rawBytes = uint64_t{png.height} * (1 + rowBytes); // a filter byte per row
+    uint64_t compressed = 0;
+    for (size_t at = kSignatureSize; at + 8 <= bytes.size();) {
+        const uint64_t length = BigEndian32(bytes, at);
+        if (std::equal(bytes.begin() + static_cast<std::ptrdiff_t>(at + 4),
+                       bytes.begin() + static_cast<std::ptrdiff_t>(at + 8), "IDAT")) {
+            compressed += std::min<uint64_t>(length, bytes.size() - at - 8);
+        }
+        at += static_cast<size_t>(std::min<uint64_t>(length + 12, bytes.size() - at));
+    }
+    return compressed * kMaxInflateRatio >= rawBytes;
+}
+
+} // namespace
+
 bool PngCodec::LooksLikePng(std::span<const uint8_t> bytes) {
     static constexpr uint8_t kSignature[] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
     return bytes.size() >= sizeof kSignature &&
@@ -23,7 +61,8 @@ std::optional<Image> PngCodec::Decode(std::span<const uint8_t> bytes) {
     if (!png_image_begin_read_from_memory(&png, bytes.data(), bytes.size())) {
         return std::nullopt;
     }
-    if (png.width == 0 || png.height == 0 || int64_t{png.width} * png.height > kMaxImagePixels) {
+    if (png.width == 0 || png.height == 0 || int64_t{png.width} * png.height > kMaxImagePixels ||
+        !DataCoversClaimedSize(bytes, png)) {
         png_image_free(&png);
         return std::nullopt;
     }

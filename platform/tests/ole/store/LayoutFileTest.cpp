@@ -3,6 +3,8 @@
 #include "platform/ole/bag/LayoutFile.h"
 #include "platform/ole/bag/PropertyBag.h"
 #include "platform/ole/file/BinaryFile.h"
+#include "platform/ole/picture/Picture.h"
+#include "platform/tests/PeakMemory.h"
 
 #include <filesystem>
 #include <fstream>
@@ -115,6 +117,24 @@ TEST_F(LayoutFileTest, WriteThenReadABagThroughAFile) {
     EXPECT_TRUE(LayoutFile::Read(PathOf("empty.bin")).IsEmpty());
     WriteRaw("foreign.txt", {'h', 'e', 'l', 'l', 'o', '\n'});
     EXPECT_EQ(ErrorOf([&] { LayoutFile::Read(PathOf("foreign.txt")); }), ERR_UNSUPPORTED_TYPE);
+}
+
+TEST_F(LayoutFileTest, LargeFilesAreRefusedFromTheirHeaderBeforeTheRestIsRead) {
+    // A gigabyte of zeros (sparse, so no disk is used) is neither a layout nor a picture.
+    const std::string zeros = PathOf("zeros.bin");
+    WriteRaw("zeros.bin", {});
+    fs::resize_file(zeros, std::uintmax_t{1} << 30);
+    EXPECT_LT(testsupport::PeakMemoryGrowth([&] {
+                  EXPECT_EQ(ErrorOf([&] { LayoutFile::Read(zeros); }), ERR_UNSUPPORTED_TYPE);
+                  EXPECT_EQ(ErrorOf([&] { Picture::FromFile(zeros); }), ERR_INVALID_PICTURE);
+              }),
+              16 << 20);
+
+    // A header claiming more than the file holds.
+    auto image = LayoutFile::Build(std::vector<uint8_t>(100, 7));
+    image.resize(60);
+    WriteRaw("cut.bin", image);
+    EXPECT_EQ(ErrorOf([&] { LayoutFile::Read(PathOf("cut.bin")); }), ERR_UNSUPPORTED_TYPE);
 }
 
 TEST_F(LayoutFileTest, FileErrorsCarryTheirRunTimeNumbers) {

@@ -10,11 +10,16 @@
 #include "platform/win/image/Metafile.h"
 #include "platform/win/image/PngCodec.h"
 
+#include "platform/tests/PeakMemory.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 using namespace win::image;
@@ -203,6 +208,7 @@ std::vector<uint8_t> Gif(int width, int height, std::vector<uint8_t> indices, in
 }
 
 // 16 x 8, left half red and right half blue, quality 100 without subsampling (made by libjpeg).
+const std::vector<uint8_t> kSof0 = {0xFF, 0xC0, 0x00, 0x11};
 const std::vector<uint8_t> kJpeg = {
     0xFF, 0xD8, 0xFF, 0xE0, 0x00, 0x10, 0x4A, 0x46, 0x49, 0x46, 0x00, 0x01, 0x01, 0x00, 0x00, 0x01,
     0x00, 0x01, 0x00, 0x00, 0xFF, 0xDB, 0x00, 0x43, 0x00, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01,
@@ -224,6 +230,44 @@ const std::vector<uint8_t> kJpeg = {
     0x01, 0x00, 0x02, 0x11, 0x03, 0x11, 0x00, 0x3F, 0x00, 0x17, 0xD2, 0x9D, 0xBF, 0x81, 0x0E, 0x55,
     0x01, 0xAF, 0xBF, 0xFF, 0xD9,
 };
+
+uint32_t Crc32(std::span<const uint8_t> bytes) {
+    uint32_t crc = 0xFFFFFFFFu;
+    for (const uint8_t byte : bytes) {
+        crc ^= byte;
+        for (int bit = 0; bit < 8; ++bit) {
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1)));
+        }
+    }
+    return ~crc;
+}
+
+void BigEndian(base::ByteWriter& out, uint32_t value) {
+    for (int shift = 24; shift >= 0; shift -= 8) {
+        out.U8(static_cast<uint8_t>(value >> shift));
+    }
+}
+
+// About 200 bytes: a valid header claiming 4096 x 4096 RGBA and the start of its image data.
+std::vector<uint8_t> PngClaimingHugeImage() {
+    base::ByteWriter out;
+    out.Bytes(std::vector<uint8_t>{0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A});
+    base::ByteWriter header;
+    header.Text("IHDR");
+    BigEndian(header, 4096);
+    BigEndian(header, 4096);
+    header.Bytes(std::vector<uint8_t>{8, 6, 0, 0, 0}); // 8-bit RGBA, not interlaced
+    const auto ihdr = header.Take();
+    BigEndian(out, 13);
+    out.Bytes(ihdr);
+    BigEndian(out, Crc32(ihdr));
+    BigEndian(out, 160);
+    out.Text("IDAT");
+    out.U8(0x78);
+    out.U8(0x9C);
+    out.Bytes(std::vector<uint8_t>(158, 0));
+    return out.Take();
+}
 
 bool Near(uint32_t actual, uint32_t expected) {
     for (int shift : {0, 8, 16, 24}) {
@@ -430,6 +474,23 @@ TEST(ImageCodecTest, GifFirstFrameWithTransparencyAndFailsCleanly) {
     EXPECT_FALSE(GifCodec::Decode(Gif(2, 2, {0, 0, 0, 0}, -1, 2, 0, 3, 2))); // frame off screen
 }
 
+TEST(ImageCodecTest, TinyFilesClaimingHugeImagesAreRefusedBeforeTheirPixelsAreAllocated) {
+    auto jpeg = kJpeg;
+    const auto frame = std::search(jpeg.begin(), jpeg.end(), kSof0.begin(), kSof0.end());
+    ASSERT_NE(frame, jpeg.end());
+    for (int at : {5, 7}) { // height, width
+        frame[at] = 0x10;
+        frame[at + 1] = 0x00;
+    }
+    const std::vector<uint8_t> claims[] = {PngClaimingHugeImage(), jpeg, Gif(4096, 4096, {0, 1})};
+    for (const auto& claim : claims) {
+        ASSERT_LT(claim.size(), 400u);
+        const int64_t growth =
+            testsupport::PeakMemoryGrowth([&] { EXPECT_FALSE(DecodeImageFile(claim)); });
+        EXPECT_LT(growth, 16 << 20) << claim.size() << " bytes starting " << int{claim[1]};
+    }
+}
+
 TEST(ImageCodecTest, FilesAreRecognisedByContent) {
     EXPECT_EQ(DecodeImageFile(Bmp(1, 24, {{1, 2, 3}}))->kind, ImageFileKind::Bitmap);
     EXPECT_EQ(DecodeImageFile(kJpeg)->kind, ImageFileKind::Bitmap);
@@ -475,6 +536,22 @@ TEST(ImageCodecTest, FilesAreRecognisedByContent) {
     EXPECT_FALSE(DecodeImageFile(noSignature));
     EXPECT_FALSE(DecodeImageFile(std::vector<uint8_t>{'G', 'I', 'F'}));
     EXPECT_FALSE(LoadImageFile("/nonexistent/picture.bmp"));
+
+    // A pipe is refused at once rather than waited on; a file larger than any picture unread.
+    const std::string fifo = ::testing::TempDir() + "image-codec-" + std::to_string(::getpid());
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EXIT(
+        {
+            ::alarm(10);
+            std::exit(LoadImageFile(fifo) ? 1 : 0);
+        },
+        ::testing::ExitedWithCode(0), "");
+    std::remove(fifo.c_str());
+    const std::string huge = fifo + ".bmp";
+    std::ofstream(huge).close();
+    std::filesystem::resize_file(huge, std::uintmax_t{1} << 30); // sparse: no disk used
+    EXPECT_LT(testsupport::PeakMemoryGrowth([&] { EXPECT_FALSE(LoadImageFile(huge)); }), 16 << 20);
+    std::remove(huge.c_str());
 
     // From a path: a cursor keeps its kind and hotspot.
     const auto png = PngCodec::Encode(Image{4, 4, std::vector<uint32_t>(16, kRed)}, true);
