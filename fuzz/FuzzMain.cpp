@@ -1,6 +1,7 @@
 // Runs a fuzz target without a fuzzing engine: over the files named on the command line, or else
 // over the built-in seeds, every truncation of them, single-bit flips and a fixed run of random
-// mutations. Deterministic, so a failure found in CI reproduces.
+// mutations. Deterministic, so a failure found in CI reproduces. With --write-seeds DIR it writes
+// the seeds as files instead, the corpus a fuzzing engine starts from.
 #include "FuzzSeeds.h"
 
 #include <algorithm>
@@ -69,11 +70,33 @@ void Mutate(std::vector<uint8_t>& input, Random& random) {
     }
 }
 
+// Writes each seed to its own file in `folder`, the starting corpus for a fuzzing engine.
+int WriteSeeds(const std::string& folder) {
+    const std::vector<std::vector<uint8_t>> seeds = fuzz::Seeds();
+    for (size_t i = 0; i < seeds.size(); ++i) {
+        std::ofstream file(folder + "/seed-" + std::to_string(i), std::ios::binary);
+        file.write(reinterpret_cast<const char*>(seeds[i].data()),
+                   static_cast<std::streamsize>(seeds[i].size()));
+        if (!file) {
+            std::fprintf(stderr, "cannot write seeds to %s\n", folder.c_str());
+            return 2;
+        }
+    }
+    std::printf("%zu seeds\n", seeds.size());
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     size_t runs = 0;
-    if (argc > 1) {
+    if (argc == 3 && std::string(argv[1]) == "--write-seeds") {
+        return WriteSeeds(argv[2]);
+    }
+    // --brief, for targets whose every input costs a file or a hosted control: every
+    // truncation, then a few hundred mutations.
+    const bool brief = argc == 2 && std::string(argv[1]) == "--brief";
+    if (argc > 1 && !brief) {
         for (int i = 1; i < argc; ++i) {
             std::ifstream file(argv[i], std::ios::binary);
             if (!file) {
@@ -94,7 +117,7 @@ int main(int argc, char** argv) {
                                      seed.begin() + static_cast<std::ptrdiff_t>(length)));
             ++runs;
         }
-        for (size_t bit = 0; bit < seed.size() * 8; ++bit) {
+        for (size_t bit = 0; !brief && bit < seed.size() * 8; ++bit) {
             std::vector<uint8_t> flipped = seed;
             flipped[bit / 8] ^= static_cast<uint8_t>(1u << (bit % 8));
             Run(flipped);
@@ -102,8 +125,8 @@ int main(int argc, char** argv) {
         }
     }
     Random random;
-    constexpr size_t kMutations = 10000;
-    for (size_t i = 0; i < kMutations; ++i) {
+    const size_t mutations = brief ? 300 : 10000;
+    for (size_t i = 0; i < mutations; ++i) {
         std::vector<uint8_t> input = seeds[random.Below(seeds.size())];
         const size_t steps = 1 + random.Below(4);
         for (size_t step = 0; step < steps; ++step) {

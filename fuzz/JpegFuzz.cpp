@@ -1,0 +1,11 @@
+// JPEG decoding: any bytes either fail cleanly or give an image of the size they claim.
+#include "CodecChecks.h"
+
+#include "platform/win/image/JpegCodec.h"
+
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    fuzz::CheckDecoded(win::image::JpegCodec::Decode({data, size}));
+    return 0;
+}
