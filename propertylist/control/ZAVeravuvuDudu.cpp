@@ -38,8 +38,8 @@ ZAVeravuvuDudu::ZAVeravuvuDudu() = default;
 ZAVeravuvuDudu::~ZAVeravuvuDudu() {
     // A control dropped without Terminate still leaves its children's connection points clean;
     // the members let go of the rest. No setter runs here: the object is already dying.
-    for (auto& [source, cookie] : m_connections)
-        ResumeNext([&] { ole::DisconnectEvents(source, cookie); });
+    for (auto& connection : m_connections)
+        ResumeNext([&] { ole::DisconnectEvents(connection.first, connection.second); });
 }
 
 ole::Ptr<ZAVeravuvuDudu> ZAVeravuvuDudu::Create() {
@@ -356,8 +356,8 @@ void ZAVeravuvuDudu::ReleaseResources() {
         if (m_CProperties)
             m_CProperties->Clear();
     });
-    for (auto& [source, cookie] : m_connections)
-        ResumeNext([&] { ole::DisconnectEvents(source, cookie); });
+    for (auto& connection : m_connections)
+        ResumeNext([&] { ole::DisconnectEvents(connection.first, connection.second); });
     m_connections.clear();
     m_CProperties = nullptr;
     m_ActiveNodes = nullptr;

@@ -95,7 +95,7 @@ TEST_F(AppTest, AppAndScreenAnswerLateBoundCallsByName) {
     }
 
     test::setScreenSize(640, 480);
-    const ole::Variant screen(ole::Ptr<ole::Object>(forms::ScreenObject::Create()));
+    const ole::Variant screen{ole::Ptr<ole::Object>(forms::ScreenObject::Create())};
     EXPECT_EQ(ole::GetProperty(screen, "TwipsPerPixelY").AsR4(), 15.0f);
     EXPECT_EQ(ole::GetProperty(screen, "Width").AsR4(), 9600.0f);
 }
