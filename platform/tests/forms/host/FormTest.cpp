@@ -26,6 +26,19 @@ protected:
     }
 };
 
+// The WindowState each Resize sees.
+class StateRecordingForm : public Form {
+public:
+    StateRecordingForm() : Form("frmMain") {}
+    std::vector<int16_t> states;
+
+protected:
+    void OnEvent(ole::DISPID id, std::span<ole::Variant>) override {
+        if (id == Resize)
+            states.push_back(WindowState());
+    }
+};
+
 } // namespace
 
 using FormTest = HostTest;
@@ -288,16 +301,16 @@ TEST_F(FormTest, ModalShowRunsUntilHiddenAndRefusesModelessFormsMeanwhile) {
 }
 
 TEST_F(FormTest, ResizeFollowsMinimiseAndRestoreAndMembersWorkByName) {
-    auto form = Form::Create("frmMain");
-    auto events = EventRecorder::Attach(form);
+    auto form = ole::MakeObject<StateRecordingForm>();
     form->Show(ole::Variant::Missing(), ole::Variant::Missing());
-    events->Clear();
-    form->SetWindowState(1);
-    EXPECT_EQ(form->WindowState(), 1);
-    form->SetWindowState(0);
-    EXPECT_EQ(form->WindowState(), 0);
-    const auto names = events->Names();
-    EXPECT_EQ(std::count(names.begin(), names.end(), "Resize"), 2);
+    form->states.clear();
+    for (const int16_t state : {1, 0, 2, 1, 2, 0}) {
+        form->SetWindowState(state);
+        EXPECT_EQ(form->WindowState(), state);
+        ASSERT_FALSE(form->states.empty());
+        EXPECT_EQ(form->states.back(), state) << "the Resize of the change sees the new state";
+    }
+    EXPECT_EQ(form->states, (std::vector<int16_t>{1, 0, 2, 1, 2, 0}));
 
     const ole::Variant obj(form);
     ole::LetProperty(obj, "Caption", ole::Variant("Designer"));
@@ -315,7 +328,6 @@ TEST_F(FormTest, ResizeFollowsMinimiseAndRestoreAndMembersWorkByName) {
         96.0f);
     EXPECT_EQ(ole::GetProperty(obj, "BackColor").AsUI4(), 0x8000000Fu);
     form->UnloadForm();
-    events->Detach();
 }
 
 } // namespace hosttest
