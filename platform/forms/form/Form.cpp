@@ -232,6 +232,7 @@ void Form::LoadForm() {
         ole::RaiseError(ole::ERR_INVALID_CALL, "Can't create the form's window");
     Tables().byWindow[m_hwnd] = ole::PtrOfObject(this);
     Tables().loaded.push_back(ole::Ptr<Form>(this));
+    m_menuBar.Attach(m_hwnd);
     Scale();
     RaiseFormEvent(Load);
 }
@@ -302,6 +303,7 @@ bool Form::UnloadForm(int16_t unloadMode) {
     }
     win::GetWindowRect(m_hwnd, &m_frame);
     DestroyControls();
+    m_menuBar.Detach();
     const win::HWND hwnd = m_hwnd;
     Tables().byWindow.erase(hwnd);
     m_hwnd = {};
@@ -885,6 +887,13 @@ win::LRESULT Form::WindowProc(win::UINT msg, win::WPARAM wParam, win::LPARAM lPa
     case win::WM_CLOSE:
         UnloadForm(kUnloadFormControlMenu);
         return 0;
+    case win::WM_COMMAND:
+        if (m_menuBar.OnCommand(wParam, lParam))
+            return 0;
+        return win::DefWindowProcA(hwnd, msg, wParam, lParam);
+    case win::WM_INITMENUPOPUP:
+        m_menuBar.OnInitMenuPopup(win::HandleFromParam<win::HMENU>(static_cast<intptr_t>(wParam)));
+        return 0;
     case win::WM_SYSKEYDOWN:
         if (FocusAccessKey(static_cast<int>(wParam)))
             return 0;
@@ -960,6 +969,7 @@ win::LRESULT Form::WindowProc(win::UINT msg, win::WPARAM wParam, win::LPARAM lPa
     case win::WM_NCDESTROY: {
         // Destroyed from outside (a platform reset, a parent going): unloaded without events.
         Tables().byWindow.erase(hwnd);
+        m_menuBar.Detach();
         const win::LRESULT result = win::DefWindowProcA(hwnd, msg, wParam, lParam);
         if (m_hwnd == hwnd) {
             ole::Ptr<Form> keepAlive(this);

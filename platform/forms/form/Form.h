@@ -3,6 +3,7 @@
 #include "platform/forms/control/Control.h"
 #include "platform/forms/control/ControlContainer.h"
 #include "platform/forms/control/OleColor.h"
+#include "platform/forms/menu/FormMenuBar.h"
 #include "platform/forms/scale/ScaleSpace.h"
 #include "platform/ole/dispatch/ClassInfo.h"
 #include "platform/ole/event/ConnectionPoint.h"
@@ -185,6 +186,9 @@ public:
     // How often the form was unloaded (FormRef drops an unloaded form on its next use).
     uint32_t UnloadCount() const { return m_unloadCount; }
 
+    // The menu bar, realised while the form is loaded.
+    FormMenuBar& MenuBar() { return m_menuBar; }
+
     const ScaleSpace& Scale() const;
     win::HWND Window() const { return m_hwnd; }
 
@@ -252,6 +256,7 @@ private:
     std::vector<ole::Ptr<Control>> m_controls;
     ole::Ptr<ole::Object> m_controlsCollection;
     ole::ConnectionPoint m_events{Info(), this};
+    FormMenuBar m_menuBar;
 };
 
 } // namespace forms

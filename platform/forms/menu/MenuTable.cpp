@@ -22,7 +22,7 @@ HMENU MenuTable::Create(bool popup) {
     return menu;
 }
 
-Menu* MenuTable::Find(HMENU menu) {
+MenuData* MenuTable::Find(HMENU menu) {
     const auto it = m_menus.find(menu);
     return it == m_menus.end() ? nullptr : &it->second;
 }
@@ -32,9 +32,9 @@ bool MenuTable::Destroy(HMENU menu) {
     if (it == m_menus.end()) {
         return false;
     }
-    const std::vector<MenuItem> items = std::move(it->second.items);
+    const std::vector<MenuEntry> items = std::move(it->second.items);
     m_menus.erase(it);
-    for (const MenuItem& item : items) {
+    for (const MenuEntry& item : items) {
         if ((item.flags & MF_POPUP) != 0) {
             Destroy(item.submenu);
         }
@@ -43,8 +43,8 @@ bool MenuTable::Destroy(HMENU menu) {
     return true;
 }
 
-std::optional<MenuItemRef> MenuTable::Locate(HMENU menu, UINT item, UINT flags) {
-    Menu* found = Find(menu);
+std::optional<MenuEntryRef> MenuTable::Locate(HMENU menu, UINT item, UINT flags) {
+    MenuData* found = Find(menu);
     if (found == nullptr) {
         return std::nullopt;
     }
@@ -52,23 +52,23 @@ std::optional<MenuItemRef> MenuTable::Locate(HMENU menu, UINT item, UINT flags) 
         if (item >= found->items.size()) {
             return std::nullopt;
         }
-        return MenuItemRef{menu, item};
+        return MenuEntryRef{menu, item};
     }
     for (size_t i = 0; i < found->items.size(); ++i) {
-        const MenuItem& entry = found->items[i];
+        const MenuEntry& entry = found->items[i];
         if ((entry.flags & MF_POPUP) != 0) {
             if (auto inner = Locate(entry.submenu, item, flags)) {
                 return inner;
             }
         } else if ((entry.flags & MF_SEPARATOR) == 0 && entry.id == item) {
-            return MenuItemRef{menu, i};
+            return MenuEntryRef{menu, i};
         }
     }
     return std::nullopt;
 }
 
-MenuItem* MenuTable::ItemAt(const MenuItemRef& ref) {
-    Menu* menu = Find(ref.menu);
+MenuEntry* MenuTable::ItemAt(const MenuEntryRef& ref) {
+    MenuData* menu = Find(ref.menu);
     return menu == nullptr || ref.index >= menu->items.size() ? nullptr : &menu->items[ref.index];
 }
 

@@ -9,20 +9,20 @@
 
 namespace forms {
 
-struct MenuItem {
+struct MenuEntry {
     win::UINT flags = 0; // MF_GRAYED, MF_DISABLED, MF_CHECKED, MF_POPUP, MF_SEPARATOR
     win::UINT id = 0;    // the command id of a leaf
     win::HMENU submenu;  // set with MF_POPUP
     std::string text;    // kept verbatim, '&' and trailing blanks included
 };
 
-struct Menu {
+struct MenuData {
     bool popup = false;
-    std::vector<MenuItem> items;
+    std::vector<MenuEntry> items;
 };
 
 // Where an item lives: the menu that holds it and its index there.
-struct MenuItemRef {
+struct MenuEntryRef {
     win::HMENU menu;
     size_t index = 0;
 };
@@ -34,14 +34,14 @@ public:
     static MenuTable& Instance();
 
     win::HMENU Create(bool popup);
-    Menu* Find(win::HMENU menu);
+    MenuData* Find(win::HMENU menu);
     // Destroys the menu and the submenus it holds.
     bool Destroy(win::HMENU menu);
     size_t LiveCount() const { return m_menus.size(); }
 
     // An item by position (MF_BYPOSITION) or by command id, searched through the submenus too.
-    std::optional<MenuItemRef> Locate(win::HMENU menu, win::UINT item, win::UINT flags);
-    MenuItem* ItemAt(const MenuItemRef& ref);
+    std::optional<MenuEntryRef> Locate(win::HMENU menu, win::UINT item, win::UINT flags);
+    MenuEntry* ItemAt(const MenuEntryRef& ref);
 
     win::HMENU BarOf(win::HWND hwnd) const;
     void SetBar(win::HWND hwnd, win::HMENU menu);
@@ -49,7 +49,7 @@ public:
     void Reset();
 
 private:
-    std::map<win::HMENU, Menu> m_menus;
+    std::map<win::HMENU, MenuData> m_menus;
     std::map<win::HWND, win::HMENU> m_bars;
 };
 

@@ -19,8 +19,8 @@ forms::MenuTable& Table() {
 constexpr UINT kStateFlags = MF_GRAYED | MF_DISABLED | MF_CHECKED;
 
 // The item an Append/Insert/Modify call describes; nullopt when a popup names no live menu.
-std::optional<forms::MenuItem> ItemFrom(UINT flags, UINT_PTR idNewItem, LPCSTR text) {
-    forms::MenuItem item;
+std::optional<forms::MenuEntry> ItemFrom(UINT flags, UINT_PTR idNewItem, LPCSTR text) {
+    forms::MenuEntry item;
     item.flags = flags & (kStateFlags | MF_POPUP | MF_SEPARATOR);
     if ((flags & MF_POPUP) != 0) {
         item.submenu = HMENU::FromValue(static_cast<uint32_t>(idNewItem));
@@ -55,8 +55,8 @@ BOOL DestroyMenu(HMENU menu) {
 }
 
 BOOL AppendMenuA(HMENU menu, UINT flags, UINT_PTR idNewItem, LPCSTR text) {
-    forms::Menu* target = Table().Find(menu);
-    std::optional<forms::MenuItem> item = ItemFrom(flags, idNewItem, text);
+    forms::MenuData* target = Table().Find(menu);
+    std::optional<forms::MenuEntry> item = ItemFrom(flags, idNewItem, text);
     if (target == nullptr || !item) {
         return FALSE;
     }
@@ -65,23 +65,23 @@ BOOL AppendMenuA(HMENU menu, UINT flags, UINT_PTR idNewItem, LPCSTR text) {
 }
 
 BOOL InsertMenuA(HMENU menu, UINT position, UINT flags, UINT_PTR idNewItem, LPCSTR text) {
-    std::optional<forms::MenuItem> item = ItemFrom(flags, idNewItem, text);
+    std::optional<forms::MenuEntry> item = ItemFrom(flags, idNewItem, text);
     if (Table().Find(menu) == nullptr || !item) {
         return FALSE;
     }
     // Past the end (or an unknown command) appends to the menu given.
-    forms::MenuItemRef at{menu, Table().Find(menu)->items.size()};
+    forms::MenuEntryRef at{menu, Table().Find(menu)->items.size()};
     if (const auto found = Table().Locate(menu, position, flags)) {
         at = *found;
     }
-    std::vector<forms::MenuItem>& items = Table().Find(at.menu)->items;
+    std::vector<forms::MenuEntry>& items = Table().Find(at.menu)->items;
     items.insert(items.begin() + static_cast<std::ptrdiff_t>(at.index), std::move(*item));
     return TRUE;
 }
 
 BOOL ModifyMenuA(HMENU menu, UINT position, UINT flags, UINT_PTR idNewItem, LPCSTR text) {
     const auto found = Table().Locate(menu, position, flags);
-    std::optional<forms::MenuItem> item = ItemFrom(flags, idNewItem, text);
+    std::optional<forms::MenuEntry> item = ItemFrom(flags, idNewItem, text);
     if (!found || !item) {
         return FALSE;
     }
@@ -94,7 +94,7 @@ DWORD CheckMenuItem(HMENU menu, UINT item, UINT check) {
     if (!found) {
         return static_cast<DWORD>(-1);
     }
-    forms::MenuItem& entry = *Table().ItemAt(*found);
+    forms::MenuEntry& entry = *Table().ItemAt(*found);
     const DWORD previous = entry.flags & MF_CHECKED;
     entry.flags = (entry.flags & ~MF_CHECKED) | (check & MF_CHECKED);
     return previous;
@@ -105,14 +105,14 @@ BOOL EnableMenuItem(HMENU menu, UINT item, UINT enable) {
     if (!found) {
         return -1;
     }
-    forms::MenuItem& entry = *Table().ItemAt(*found);
+    forms::MenuEntry& entry = *Table().ItemAt(*found);
     const UINT previous = entry.flags & (MF_GRAYED | MF_DISABLED);
     entry.flags = (entry.flags & ~(MF_GRAYED | MF_DISABLED)) | (enable & (MF_GRAYED | MF_DISABLED));
     return static_cast<BOOL>(previous);
 }
 
 int GetMenuItemCount(HMENU menu) {
-    const forms::Menu* found = Table().Find(menu);
+    const forms::MenuData* found = Table().Find(menu);
     return found == nullptr ? -1 : static_cast<int>(found->items.size());
 }
 
@@ -121,7 +121,7 @@ UINT GetMenuItemID(HMENU menu, int position) {
     if (position < 0 || !found) {
         return static_cast<UINT>(-1);
     }
-    const forms::MenuItem& entry = *Table().ItemAt(*found);
+    const forms::MenuEntry& entry = *Table().ItemAt(*found);
     return (entry.flags & MF_POPUP) != 0 ? static_cast<UINT>(-1) : entry.id;
 }
 
@@ -130,7 +130,7 @@ UINT GetMenuState(HMENU menu, UINT item, UINT flags) {
     if (!found) {
         return static_cast<UINT>(-1);
     }
-    const forms::MenuItem& entry = *Table().ItemAt(*found);
+    const forms::MenuEntry& entry = *Table().ItemAt(*found);
     if ((entry.flags & MF_POPUP) != 0) {
         const auto count = static_cast<UINT>(GetMenuItemCount(entry.submenu));
         return (count << 8) | (entry.flags & 0xFF);
@@ -164,7 +164,7 @@ HMENU GetSubMenu(HMENU menu, int position) {
     if (!found) {
         return {};
     }
-    const forms::MenuItem& entry = *Table().ItemAt(*found);
+    const forms::MenuEntry& entry = *Table().ItemAt(*found);
     return (entry.flags & MF_POPUP) != 0 ? entry.submenu : HMENU{};
 }
 

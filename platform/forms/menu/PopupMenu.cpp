@@ -33,7 +33,7 @@ BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, int /*reserved*/, HWND
         return FALSE;
     }
     SendMessageA(hwnd, WM_INITMENUPOPUP, HandleToParam(menu), MAKELPARAM(0, FALSE));
-    const forms::Menu* shown = forms::MenuTable::Instance().Find(menu);
+    const forms::MenuData* shown = forms::MenuTable::Instance().Find(menu);
     if (shown == nullptr) { // a handler destroyed it
         return FALSE;
     }

@@ -27,7 +27,7 @@ struct PopupMenuRequest {
     win::HMENU menu;
     win::UINT flags = 0;
     win::POINT at;
-    std::vector<MenuItem> items;
+    std::vector<MenuEntry> items;
 };
 
 // The command chosen; 0 cancels.

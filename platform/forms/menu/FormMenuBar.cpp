@@ -1,0 +1,151 @@
+#include "platform/forms/menu/FormMenuBar.h"
+
+#include "platform/forms/menu/Menus.h"
+#include "platform/win/WinConstants.h"
+#include "platform/win/window/Lifetime.h"
+#include "platform/win/window/Messages.h"
+
+#include <functional>
+
+namespace forms {
+
+namespace {
+
+ole::Ptr<Menu> FindIn(const std::vector<ole::Ptr<Menu>>& items, std::string_view name) {
+    for (const auto& item : items) {
+        if (item->GetName() == name) {
+            return item;
+        }
+        if (auto inner = FindIn(item->Children(), name)) {
+            return inner;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+FormMenuBar::~FormMenuBar() {
+    Detach();
+}
+
+ole::Ptr<Menu> FormMenuBar::Add(ole::Ptr<Menu> item) {
+    m_items.push_back(item);
+    Rebuild();
+    return item;
+}
+
+ole::Ptr<Menu> FormMenuBar::Find(std::string_view name) const {
+    return FindIn(m_items, name);
+}
+
+void FormMenuBar::Attach(win::HWND hwnd) {
+    m_hwnd = hwnd;
+    Rebuild();
+}
+
+void FormMenuBar::Detach() {
+    for (const auto& item : m_realised) {
+        item->Realise({}, 0, {}, nullptr);
+    }
+    m_realised.clear();
+    if (m_bar) {
+        if (win::GetMenu(m_hwnd) == m_bar) {
+            win::SetMenu(m_hwnd, {});
+        }
+        win::DestroyMenu(m_bar);
+        m_bar = {};
+    }
+    m_hwnd = {};
+}
+
+void FormMenuBar::Rebuild() {
+    if (!m_hwnd) {
+        return;
+    }
+    const win::HWND hwnd = m_hwnd;
+    Detach();
+    m_hwnd = hwnd;
+    if (m_items.empty()) {
+        return;
+    }
+    m_bar = win::CreateMenu();
+    Build(m_bar, m_items);
+    win::SetMenu(m_hwnd, m_bar);
+}
+
+// Commands are never reused while the form lives, so a late WM_COMMAND of a rebuilt bar finds
+// nothing rather than a different item.
+void FormMenuBar::Build(win::HMENU into, const std::vector<ole::Ptr<Menu>>& items) {
+    for (const auto& item : items) {
+        // Hidden items are still realised (unplaced), so their state changes stay harmless.
+        m_realised.push_back(item);
+        if (!item->GetVisible()) {
+            item->Realise({}, 0, {}, [this] { Rebuild(); });
+            continue;
+        }
+        win::HMENU popup;
+        if (!item->Children().empty()) {
+            popup = win::CreatePopupMenu();
+            Build(popup, item->Children());
+        }
+        const win::UINT command = popup ? 0 : m_nextCommand++;
+        item->Realise(into, command, popup, [this] { Rebuild(); });
+        win::AppendMenuA(into, item->MenuFlags(), popup ? popup.Value() : command,
+                         item->GetCaption().c_str());
+    }
+}
+
+bool FormMenuBar::OnCommand(win::WPARAM wParam, win::LPARAM lParam) {
+    if (lParam != 0 || win::HIWORD(wParam) > 1) {
+        return false;
+    }
+    const win::UINT command = win::LOWORD(wParam);
+    for (const auto& item : m_realised) {
+        if (item->Command() == command && command != 0 && !item->Popup()) {
+            const ole::Ptr<Menu> chosen = item; // a handler may rebuild the bar
+            chosen->RaiseClick();
+            return true;
+        }
+    }
+    return false;
+}
+
+bool FormMenuBar::OnInitMenuPopup(win::HMENU popup) {
+    for (const auto& item : m_realised) {
+        if (item->Popup() == popup && popup) {
+            const ole::Ptr<Menu> opening = item; // a handler may rebuild the bar
+            opening->RaiseClick();
+            return true;
+        }
+    }
+    return false;
+}
+
+bool FormMenuBar::ChooseByCaptions(std::initializer_list<std::string_view> path) {
+    const std::vector<ole::Ptr<Menu>>* level = &m_items;
+    ole::Ptr<Menu> item;
+    for (const std::string_view caption : path) {
+        item = nullptr;
+        for (const auto& candidate : *level) {
+            if (candidate->GetVisible() && candidate->GetCaption() == caption) {
+                item = candidate;
+                break;
+            }
+        }
+        if (!item || !item->GetEnabled()) {
+            return false;
+        }
+        if (item->Popup()) {
+            win::SendMessageA(m_hwnd, win::WM_INITMENUPOPUP, win::HandleToParam(item->Popup()), 0);
+        }
+        level = &item->Children();
+    }
+    if (!item || item->Popup() || item->IsSeparator() || item->Command() == 0) {
+        return false;
+    }
+    win::SendMessageA(m_hwnd, win::WM_COMMAND, win::MAKEWPARAM(item->Command(), 0), 0);
+    return true;
+}
+
+} // namespace forms

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "platform/forms/menu/Menu.h"
+
+#include <initializer_list>
+#include <string_view>
+#include <vector>
+
+namespace forms {
+
+// A form's menu bar: its top-level items, realised as the window's bar while the form is loaded.
+// The window's WM_INITMENUPOPUP and menu WM_COMMAND come here and become the items' Click.
+// Hidden items are left out; a change of shape (Visible, a new item) rebuilds the bar.
+class FormMenuBar {
+public:
+    FormMenuBar() = default;
+    ~FormMenuBar();
+    FormMenuBar(const FormMenuBar&) = delete;
+    FormMenuBar& operator=(const FormMenuBar&) = delete;
+
+    ole::Ptr<Menu> Add(ole::Ptr<Menu> item);
+    const std::vector<ole::Ptr<Menu>>& Items() const { return m_items; }
+    // By name, anywhere in the tree; null when none.
+    ole::Ptr<Menu> Find(std::string_view name) const;
+
+    void Attach(win::HWND hwnd);
+    void Detach();
+
+    // True when the message was a menu's and was handled.
+    bool OnCommand(win::WPARAM wParam, win::LPARAM lParam);
+    bool OnInitMenuPopup(win::HMENU popup);
+
+    // Chooses an item as a person would, by captions from the bar down ("&File", "&Open"): each
+    // popup on the way opens (its Click), then the leaf's command reaches the window. False when
+    // the path names no visible, enabled leaf.
+    bool ChooseByCaptions(std::initializer_list<std::string_view> path);
+
+private:
+    void Rebuild();
+    void Build(win::HMENU into, const std::vector<ole::Ptr<Menu>>& items);
+
+    std::vector<ole::Ptr<Menu>> m_items;
+    win::HWND m_hwnd;
+    win::HMENU m_bar;
+    win::UINT m_nextCommand = 1;
+    std::vector<ole::Ptr<Menu>> m_realised;
+};
+
+} // namespace forms

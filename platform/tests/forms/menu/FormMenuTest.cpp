@@ -1,0 +1,120 @@
+#include "platform/forms/Forms.h"
+#include "platform/forms/menu/FormMenuBar.h"
+#include "platform/forms/menu/Menus.h"
+#include "platform/forms/menu/PopupMenu.h"
+#include "platform/ole/event/EventSink.h"
+#include "platform/tests/forms/runtime/RuntimeFixture.h"
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace win;
+using forms::Menu;
+
+// A loaded form with File (Open, "-", "Horz Shrink ") and Format > Align > Left; every Click is
+// logged by item name.
+class FormMenuTest : public runtimetest::RuntimeTest {
+protected:
+    void SetUp() override {
+        RuntimeTest::SetUp();
+        m_form = forms::Form::Create("frmMain");
+        forms::FormMenuBar& bar = m_form->MenuBar();
+        const auto file = Log(bar.Add(Menu::Create("mnuFile", "&File")));
+        Log(file->Add(Menu::Create("mnuOpen", "&Open")));
+        Log(file->Add(Menu::Create("mnuSep", "-")));
+        Log(file->Add(Menu::Create("mnuShrink", "Horz Shrink ")));
+        const auto format = Log(bar.Add(Menu::Create("mnuFormat", "F&ormat")));
+        const auto align = Log(format->Add(Menu::Create("mnuAlign", "&Align")));
+        Log(align->Add(Menu::Create("mnuLeft", "&Left")));
+        m_form->LoadForm();
+    }
+    void TearDown() override {
+        m_form->UnloadForm();
+        m_sinks.clear();
+        m_form = nullptr;
+        RuntimeTest::TearDown();
+    }
+
+    ole::Ptr<Menu> Log(ole::Ptr<Menu> item) {
+        auto sink = ole::EventSink::Create();
+        sink->On(forms::eventid::Click, [this, name = item->GetName()](std::span<ole::Variant>) {
+            m_clicks.push_back(name);
+        });
+        ole::ConnectEvents(item, sink);
+        m_sinks.push_back(sink);
+        return item;
+    }
+    ole::Ptr<Menu> Item(std::string_view name) const { return m_form->MenuBar().Find(name); }
+    HMENU Bar() const { return GetMenu(m_form->Window()); }
+
+    ole::Ptr<forms::Form> m_form;
+    std::vector<ole::Ptr<ole::EventSink>> m_sinks;
+    std::vector<std::string> m_clicks;
+};
+
+TEST_F(FormMenuTest, TheBarShowsTheTreeWithCaptionsVerbatim) {
+    const HMENU bar = Bar();
+    ASSERT_TRUE(bar);
+    ASSERT_EQ(GetMenuItemCount(bar), 2);
+    const HMENU file = GetSubMenu(bar, 0);
+    char caption[32] = {};
+    GetMenuStringA(file, 2, caption, sizeof caption, MF_BYPOSITION);
+    EXPECT_STREQ(caption, "Horz Shrink ");
+    EXPECT_EQ(GetMenuState(file, 1, MF_BYPOSITION), MF_SEPARATOR);
+    const HMENU align = GetSubMenu(GetSubMenu(bar, 1), 0);
+    GetMenuStringA(align, 0, caption, sizeof caption, MF_BYPOSITION);
+    EXPECT_STREQ(caption, "&Left");
+}
+
+TEST_F(FormMenuTest, ChoosingOpensEachPopupBeforeTheLeafClicks) {
+    ASSERT_TRUE(m_form->MenuBar().ChooseByCaptions({"F&ormat", "&Align", "&Left"}));
+    EXPECT_EQ(m_clicks, (std::vector<std::string>{"mnuFormat", "mnuAlign", "mnuLeft"}));
+    EXPECT_FALSE(m_form->MenuBar().ChooseByCaptions({"&File", "-"}));
+    EXPECT_FALSE(m_form->MenuBar().ChooseByCaptions({"&File", "Horz Shrink"})); // no trailing blank
+}
+
+TEST_F(FormMenuTest, AnOpeningPopupsClickCanSetCheckMarksBeforeItShows) {
+    m_sinks.front()->On(forms::eventid::Click, [this](std::span<ole::Variant>) {
+        Item("mnuShrink")->SetChecked(true);
+        Item("mnuOpen")->SetEnabled(false);
+    });
+    const HMENU file = GetSubMenu(Bar(), 0);
+    forms::PopupMenuResponder().SetFunction(
+        [file](const forms::PopupMenuRequest& request) -> std::optional<UINT> {
+            EXPECT_EQ(request.items[2].flags, MF_CHECKED);
+            EXPECT_EQ(request.items[0].flags, MF_GRAYED);
+            return GetMenuItemID(file, 2);
+        });
+    EXPECT_EQ(TrackPopupMenu(file, 0, 10, 10, 0, m_form->Window(), nullptr), TRUE);
+    test::pump();
+    ASSERT_EQ(forms::PopupMenuResponder().Log().size(), 1u);
+    EXPECT_EQ(m_clicks, (std::vector<std::string>{"mnuShrink"}));
+    EXPECT_TRUE(Item("mnuShrink")->GetChecked());
+    EXPECT_FALSE(m_form->MenuBar().ChooseByCaptions({"&File", "&Open"}));
+}
+
+TEST_F(FormMenuTest, HiddenItemsLeaveTheBarAndComeBack) {
+    Item("mnuOpen")->SetVisible(false);
+    EXPECT_EQ(GetMenuItemCount(GetSubMenu(Bar(), 0)), 2);
+    EXPECT_FALSE(m_form->MenuBar().ChooseByCaptions({"&File", "&Open"}));
+    Item("mnuFormat")->SetVisible(false);
+    EXPECT_EQ(GetMenuItemCount(Bar()), 1);
+    Item("mnuOpen")->SetVisible(true);
+    Item("mnuFormat")->SetVisible(true);
+    EXPECT_EQ(GetMenuItemCount(Bar()), 2);
+    EXPECT_TRUE(m_form->MenuBar().ChooseByCaptions({"&File", "&Open"}));
+    EXPECT_EQ(m_clicks.back(), "mnuOpen");
+}
+
+TEST_F(FormMenuTest, UnloadingTheFormFreesItsMenus) {
+    const size_t live = forms::LiveMenuCount();
+    m_form->UnloadForm();
+    EXPECT_EQ(forms::LiveMenuCount(), live - 4);
+    m_form->LoadForm();
+    EXPECT_EQ(forms::LiveMenuCount(), live);
+    EXPECT_TRUE(m_form->MenuBar().ChooseByCaptions({"&File", "&Open"}));
+}
+
+} // namespace
