@@ -105,6 +105,9 @@ template <class... Fs>
 struct Overloaded : Fs... {
     using Fs::operator()...;
 };
+// Spelled out for compilers without deduction for aggregates (clang before 17).
+template <class... Fs>
+Overloaded(Fs...) -> Overloaded<Fs...>;
 
 } // namespace
 
