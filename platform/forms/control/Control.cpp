@@ -625,6 +625,12 @@ bool Control::HandleKeyMessage(win::UINT msg, win::WPARAM& wParam, win::LRESULT&
                 return true;
             }
         }
+        // The form's menu shortcuts come before the form and the control see the key.
+        if (Form* form = HostForm();
+            form && msg == win::WM_KEYDOWN && form->MenuBar().TranslateShortcut(wParam)) {
+            result = 0;
+            return true;
+        }
         if (Form* form = HostForm(); form && form->PreviewKey(msg, wParam)) {
             result = 0;
             return true;

@@ -901,6 +901,8 @@ win::LRESULT Form::WindowProc(win::UINT msg, win::WPARAM wParam, win::LPARAM lPa
     case win::WM_KEYDOWN:
     case win::WM_KEYUP: {
         // The form itself has the focus (no control could take it).
+        if (msg == win::WM_KEYDOWN && m_menuBar.TranslateShortcut(wParam))
+            return 0;
         if (msg == win::WM_KEYDOWN && wParam == static_cast<win::WPARAM>(win::VK_TAB)) {
             TabToNext({}, win::GetKeyState(win::VK_SHIFT) < 0);
             return 0;

@@ -1,5 +1,6 @@
 #include "platform/forms/menu/FormMenuBar.h"
 
+#include "platform/forms/menu/Accelerators.h"
 #include "platform/forms/menu/Menus.h"
 #include "platform/win/WinConstants.h"
 #include "platform/win/window/Lifetime.h"
@@ -49,6 +50,11 @@ void FormMenuBar::Detach() {
         item->Realise({}, 0, {}, nullptr);
     }
     m_realised.clear();
+    m_accels.clear();
+    if (m_shortcuts) {
+        win::DestroyAcceleratorTable(m_shortcuts);
+        m_shortcuts = {};
+    }
     if (m_bar) {
         if (win::GetMenu(m_hwnd) == m_bar) {
             win::SetMenu(m_hwnd, {});
@@ -72,6 +78,7 @@ void FormMenuBar::Rebuild() {
     m_bar = win::CreateMenu();
     Build(m_bar, m_items);
     win::SetMenu(m_hwnd, m_bar);
+    m_shortcuts = win::CreateAcceleratorTableA(m_accels.data(), static_cast<int>(m_accels.size()));
 }
 
 // Commands are never reused while the form lives, so a late WM_COMMAND of a rebuilt bar finds
@@ -91,6 +98,12 @@ void FormMenuBar::Build(win::HMENU into, const std::vector<ole::Ptr<Menu>>& item
         }
         const win::UINT command = popup ? 0 : m_nextCommand++;
         item->Realise(into, command, popup, [this] { Rebuild(); });
+        if (command != 0 && item->Shortcut().key != 0) {
+            win::ACCEL shortcut = item->Shortcut();
+            shortcut.fVirt |= win::FVIRTKEY;
+            shortcut.cmd = static_cast<win::WORD>(command);
+            m_accels.push_back(shortcut);
+        }
         win::AppendMenuA(into, item->MenuFlags(), popup ? popup.Value() : command,
                          item->GetCaption().c_str());
     }
@@ -120,6 +133,17 @@ bool FormMenuBar::OnInitMenuPopup(win::HMENU popup) {
         }
     }
     return false;
+}
+
+bool FormMenuBar::TranslateShortcut(win::WPARAM key) {
+    if (!m_shortcuts) {
+        return false;
+    }
+    win::MSG msg;
+    msg.hwnd = m_hwnd;
+    msg.message = win::WM_KEYDOWN;
+    msg.wParam = key;
+    return win::TranslateAcceleratorA(m_hwnd, m_shortcuts, &msg) != 0;
 }
 
 bool FormMenuBar::ChooseByCaptions(std::initializer_list<std::string_view> path) {

@@ -30,6 +30,9 @@ public:
     bool OnCommand(win::WPARAM wParam, win::LPARAM lParam);
     bool OnInitMenuPopup(win::HMENU popup);
 
+    // The key-down of a visible item's shortcut becomes that item's command; true when it was one.
+    bool TranslateShortcut(win::WPARAM key);
+
     // Chooses an item as a person would, by captions from the bar down ("&File", "&Open"): each
     // popup on the way opens (its Click), then the leaf's command reaches the window. False when
     // the path names no visible, enabled leaf.
@@ -42,6 +45,8 @@ private:
     std::vector<ole::Ptr<Menu>> m_items;
     win::HWND m_hwnd;
     win::HMENU m_bar;
+    win::HACCEL m_shortcuts;
+    std::vector<win::ACCEL> m_accels;
     win::UINT m_nextCommand = 1;
     std::vector<ole::Ptr<Menu>> m_realised;
 };

@@ -33,6 +33,10 @@ public:
     bool GetVisible() const { return m_visible; }
     void SetVisible(bool visible);
 
+    // The key that chooses the item (FVIRTKEY with FSHIFT, FCONTROL, FALT; key 0 for none).
+    void SetShortcut(win::BYTE modifiers, win::WORD key) { m_shortcut = {modifiers, key, 0}; }
+    const win::ACCEL& Shortcut() const { return m_shortcut; }
+
     // Builds the tree; returns the item added.
     ole::Ptr<Menu> Add(ole::Ptr<Menu> child);
     const std::vector<ole::Ptr<Menu>>& Children() const { return m_children; }
@@ -61,6 +65,7 @@ private:
     bool m_enabled = true;
     bool m_visible = true;
     std::vector<ole::Ptr<Menu>> m_children;
+    win::ACCEL m_shortcut;
     win::HMENU m_owner;
     win::UINT m_command = 0;
     win::HMENU m_popup;

@@ -22,12 +22,12 @@ protected:
         m_form = forms::Form::Create("frmMain");
         forms::FormMenuBar& bar = m_form->MenuBar();
         const auto file = Log(bar.Add(Menu::Create("mnuFile", "&File")));
-        Log(file->Add(Menu::Create("mnuOpen", "&Open")));
+        Log(file->Add(Menu::Create("mnuOpen", "&Open")))->SetShortcut(FCONTROL, 'O');
         Log(file->Add(Menu::Create("mnuSep", "-")));
         Log(file->Add(Menu::Create("mnuShrink", "Horz Shrink ")));
         const auto format = Log(bar.Add(Menu::Create("mnuFormat", "F&ormat")));
         const auto align = Log(format->Add(Menu::Create("mnuAlign", "&Align")));
-        Log(align->Add(Menu::Create("mnuLeft", "&Left")));
+        Log(align->Add(Menu::Create("mnuLeft", "&Left")))->SetShortcut(0, VK_F4);
         m_form->LoadForm();
     }
     void TearDown() override {
@@ -106,6 +106,18 @@ TEST_F(FormMenuTest, HiddenItemsLeaveTheBarAndComeBack) {
     EXPECT_EQ(GetMenuItemCount(Bar()), 2);
     EXPECT_TRUE(m_form->MenuBar().ChooseByCaptions({"&File", "&Open"}));
     EXPECT_EQ(m_clicks.back(), "mnuOpen");
+}
+
+TEST_F(FormMenuTest, ShortcutsReachTheActiveFormsItems) {
+    m_form->Show(ole::Variant(), ole::Variant());
+    test::keyPress('O', test::Modifiers::Control);
+    test::keyPress(VK_F4);
+    test::keyPress('O'); // without Ctrl it is an ordinary key
+    test::pump();
+    Item("mnuOpen")->SetEnabled(false);
+    test::keyPress('O', test::Modifiers::Control);
+    test::pump();
+    EXPECT_EQ(m_clicks, (std::vector<std::string>{"mnuOpen", "mnuLeft"}));
 }
 
 TEST_F(FormMenuTest, UnloadingTheFormFreesItsMenus) {
