@@ -2,6 +2,7 @@
 
 #include "platform/forms/control/Control.h"
 #include "platform/forms/control/ControlContainer.h"
+#include "platform/forms/control/InputEvents.h"
 #include "platform/forms/control/MousePointer.h"
 #include "platform/win/Win.h"
 
@@ -32,10 +33,6 @@ win::HWND ChildOfNotification(win::UINT msg, win::WPARAM wParam, win::LPARAM lPa
     }
 }
 
-bool IsMouseMessage(win::UINT msg) {
-    return msg >= win::WM_MOUSEMOVE && msg <= win::WM_MBUTTONDBLCLK;
-}
-
 void FillWithColor(win::HDC hdc, const win::RECT& rect, OLE_COLOR color) {
     const win::HBRUSH brush = win::CreateSolidBrush(TranslateColor(color));
     win::FillRect(hdc, &rect, brush);
@@ -64,7 +61,7 @@ std::optional<win::LRESULT> HandleContainerMessage(ControlContainer& container, 
         }
         return std::nullopt;
     }
-    if (IsMouseMessage(msg)) {
+    if (MouseEvents::IsMouseMessage(msg)) {
         const win::POINT pt{win::GET_X_LPARAM(lParam), win::GET_Y_LPARAM(lParam)};
         static ole::WeakRef<Control> pressed;
         ole::Ptr<Control> target = win::GetCapture() == hwnd ? pressed.Lock() : nullptr;

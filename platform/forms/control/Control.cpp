@@ -1,6 +1,7 @@
 #include "platform/forms/control/Control.h"
 
 #include "platform/forms/control/ControlContainer.h"
+#include "platform/forms/control/InputEvents.h"
 #include "platform/forms/control/MousePointer.h"
 #include "platform/forms/errors/EventErrorBoundary.h"
 #include "platform/forms/form/Form.h"
@@ -28,58 +29,6 @@ std::unordered_map<win::HWND, uint32_t>& WindowControls() {
 int g_nextZPosition = 1;
 size_t g_liveControls = 0;
 size_t g_deadControls = 0;
-
-int16_t ShiftState() {
-    int16_t shift = 0;
-    if (win::GetKeyState(win::VK_SHIFT) < 0)
-        shift |= 1;
-    if (win::GetKeyState(win::VK_CONTROL) < 0)
-        shift |= 2;
-    if (win::GetKeyState(win::VK_MENU) < 0)
-        shift |= 4;
-    return shift;
-}
-
-int16_t ButtonsHeld(win::WPARAM wParam) {
-    int16_t buttons = 0;
-    if (wParam & win::MK_LBUTTON)
-        buttons |= 1;
-    if (wParam & win::MK_RBUTTON)
-        buttons |= 2;
-    if (wParam & win::MK_MBUTTON)
-        buttons |= 4;
-    return buttons;
-}
-
-int16_t ButtonOf(win::UINT msg) {
-    switch (msg) {
-    case win::WM_LBUTTONDOWN:
-    case win::WM_LBUTTONUP:
-    case win::WM_LBUTTONDBLCLK:
-        return 1;
-    case win::WM_RBUTTONDOWN:
-    case win::WM_RBUTTONUP:
-    case win::WM_RBUTTONDBLCLK:
-        return 2;
-    case win::WM_MBUTTONDOWN:
-    case win::WM_MBUTTONUP:
-    case win::WM_MBUTTONDBLCLK:
-        return 4;
-    default:
-        return 0;
-    }
-}
-
-bool IsButtonDown(win::UINT msg) {
-    return msg == win::WM_LBUTTONDOWN || msg == win::WM_RBUTTONDOWN || msg == win::WM_MBUTTONDOWN;
-}
-bool IsButtonUp(win::UINT msg) {
-    return msg == win::WM_LBUTTONUP || msg == win::WM_RBUTTONUP || msg == win::WM_MBUTTONUP;
-}
-bool IsDoubleClick(win::UINT msg) {
-    return msg == win::WM_LBUTTONDBLCLK || msg == win::WM_RBUTTONDBLCLK ||
-           msg == win::WM_MBUTTONDBLCLK;
-}
 
 void InvalidateIn(win::HWND container, const win::RECT& rect) {
     if (container)
@@ -277,60 +226,8 @@ void Control::SetPixelBounds(const win::RECT& bounds) {
                       bounds.bottom - bounds.top, win::SWP_NOZORDER | win::SWP_NOACTIVATE);
 }
 
-float Control::Left() const {
-    return static_cast<float>(ContainerScale().PositionFromPixels(PixelBounds().left, Axis::X));
-}
-
-float Control::Top() const {
-    return static_cast<float>(ContainerScale().PositionFromPixels(PixelBounds().top, Axis::Y));
-}
-
-float Control::Width() const {
-    const win::RECT r = PixelBounds();
-    return static_cast<float>(ContainerScale().LengthFromPixels(r.right - r.left, Axis::X));
-}
-
-float Control::Height() const {
-    const win::RECT r = PixelBounds();
-    return static_cast<float>(ContainerScale().LengthFromPixels(r.bottom - r.top, Axis::Y));
-}
-
-void Control::SetLeft(float left) {
-    Move(left, ole::Variant::Missing(), ole::Variant::Missing(), ole::Variant::Missing());
-}
-
-void Control::SetTop(float top) {
-    Move(Left(), ole::Variant(top), ole::Variant::Missing(), ole::Variant::Missing());
-}
-
-void Control::SetWidth(float width) {
-    Move(Left(), ole::Variant(Top()), ole::Variant(width), ole::Variant::Missing());
-}
-
-void Control::SetHeight(float height) {
-    if (FixedHeight())
-        ole::RaiseError(ole::ERR_READ_ONLY);
-    Move(Left(), ole::Variant(Top()), ole::Variant(Width()), ole::Variant(height));
-}
-
-void Control::Move(float left, const ole::Variant& top, const ole::Variant& width,
-                   const ole::Variant& height) {
-    const ScaleSpace scale = ContainerScale();
-    const win::RECT current = PixelBounds();
-    const auto given = [](const ole::Variant& v) { return !v.IsMissing() && !v.IsEmpty(); };
-    if ((given(width) && ole::FromVariant<double>(width) < 0) ||
-        (given(height) && ole::FromVariant<double>(height) < 0))
-        ole::RaiseError(ole::ERR_INVALID_PROPERTY_VALUE);
-    const int x = scale.PositionToWholePixels(left, Axis::X);
-    const int y = given(top) ? scale.PositionToWholePixels(ole::FromVariant<double>(top), Axis::Y)
-                             : current.top;
-    const int cx = given(width)
-                       ? scale.LengthToWholePixels(ole::FromVariant<double>(width), Axis::X)
-                       : current.right - current.left;
-    const int cy = given(height) && !FixedHeight()
-                       ? scale.LengthToWholePixels(ole::FromVariant<double>(height), Axis::Y)
-                       : current.bottom - current.top;
-    SetPixelBounds({x, y, x + cx, y + cy});
+ScaleSpace Control::PlacementScale() const {
+    return ContainerScale();
 }
 
 void Control::ZOrder(const ole::Variant& position) {
@@ -572,8 +469,9 @@ bool Control::WantsTab() const {
 
 void Control::MouseUnits(win::POINT clientPt, float& x, float& y) const {
     if (const ScaleSpace* own = OwnScale()) {
-        x = static_cast<float>(own->PositionFromPixels(clientPt.x, Axis::X));
-        y = static_cast<float>(own->PositionFromPixels(clientPt.y, Axis::Y));
+        const MousePoint point = MousePointIn(*own, clientPt);
+        x = point.x;
+        y = point.y;
         return;
     }
     const ScaleSpace scale = ContainerScale();
@@ -582,31 +480,13 @@ void Control::MouseUnits(win::POINT clientPt, float& x, float& y) const {
 }
 
 void Control::RaiseMouseEvent(win::UINT msg, win::WPARAM wParam, win::POINT clientPt) {
-    float x = 0;
-    float y = 0;
-    MouseUnits(clientPt, x, y);
-    const int16_t shift = ShiftState();
-    const auto raise = [&](ole::DISPID id, int16_t button) {
-        ole::Variant args[] = {ole::Variant(button), ole::Variant(shift), ole::Variant(x),
-                               ole::Variant(y)};
-        RaiseEvent(id, args);
-    };
-    if (msg == win::WM_MOUSEMOVE) {
-        raise(eventid::MouseMove, ButtonsHeld(wParam));
-    } else if (IsButtonDown(msg)) {
-        m_suppressClick = false;
-        raise(eventid::MouseDown, ButtonOf(msg));
-    } else if (IsDoubleClick(msg)) {
-        // The second press of a double click raises DblClick and neither MouseDown nor Click.
-        m_suppressClick = true;
-        if (msg == win::WM_LBUTTONDBLCLK)
-            RaiseEvent(eventid::DblClick);
-    } else if (IsButtonUp(msg)) {
-        raise(eventid::MouseUp, ButtonOf(msg));
-        if (msg == win::WM_LBUTTONUP && !m_suppressClick && RaisesClickOnMouseUp())
-            RaiseEvent(eventid::Click);
-        m_suppressClick = false;
-    }
+    MousePoint point;
+    MouseUnits(clientPt, point.x, point.y);
+    m_mouse.Raise(msg, wParam, point, Raiser(), RaisesClickOnMouseUp());
+}
+
+EventRaise Control::Raiser() {
+    return [this](ole::DISPID id, std::span<ole::Variant> args) { RaiseEvent(id, args); };
 }
 
 void Control::WindowlessMouse(win::UINT msg, win::WPARAM wParam, win::POINT containerPt) {
@@ -651,10 +531,7 @@ bool Control::HandleKeyMessage(win::UINT msg, win::WPARAM& wParam, win::LRESULT&
                 return true;
             }
         }
-        ole::Variant args[] = {ole::Variant(static_cast<int16_t>(wParam)),
-                               ole::Variant(ShiftState())};
-        RaiseEvent(msg == win::WM_KEYDOWN ? eventid::KeyDown : eventid::KeyUp, args);
-        const int32_t keyCode = ole::FromVariant<int32_t>(args[0]);
+        const int32_t keyCode = RaiseKeyEvent(msg, wParam, Raiser());
         if (keyCode == 0) {
             result = 0;
             return true;
@@ -667,9 +544,7 @@ bool Control::HandleKeyMessage(win::UINT msg, win::WPARAM& wParam, win::LRESULT&
             result = 0;
             return true;
         }
-        ole::Variant args[] = {ole::Variant(static_cast<int16_t>(wParam))};
-        RaiseEvent(eventid::KeyPress, args);
-        const int32_t keyAscii = ole::FromVariant<int32_t>(args[0]);
+        const int32_t keyAscii = RaiseKeyEvent(msg, wParam, Raiser());
         if (keyAscii == 0) {
             result = 0;
             return true;
@@ -702,14 +577,14 @@ win::LRESULT Control::WindowProc(win::UINT msg, win::WPARAM wParam, win::LPARAM 
     case win::WM_RBUTTONDBLCLK:
     case win::WM_MBUTTONDBLCLK: {
         const bool runtimeClass = m_systemProc == nullptr;
-        if (runtimeClass && (IsButtonDown(msg) || IsDoubleClick(msg)) &&
+        if (runtimeClass && (MouseEvents::IsButtonDown(msg) || MouseEvents::IsDoubleClick(msg)) &&
             win::GetCapture() != m_hwnd) {
             win::SetCapture(m_hwnd);
             m_captureByPress = true;
         }
         RaiseMouseEvent(msg, wParam, {win::GET_X_LPARAM(lParam), win::GET_Y_LPARAM(lParam)});
         const win::LRESULT result = CallDefault(msg, wParam, lParam);
-        if (runtimeClass && IsButtonUp(msg) && m_captureByPress &&
+        if (runtimeClass && MouseEvents::IsButtonUp(msg) && m_captureByPress &&
             (wParam & (win::MK_LBUTTON | win::MK_RBUTTON | win::MK_MBUTTON)) == 0 &&
             win::GetCapture() == m_hwnd) {
             m_captureByPress = false;

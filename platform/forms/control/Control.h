@@ -1,7 +1,9 @@
 #pragma once
 
 #include "platform/forms/control/ControlIds.h"
+#include "platform/forms/control/InputEvents.h"
 #include "platform/forms/control/OleColor.h"
+#include "platform/forms/control/Placement.h"
 #include "platform/ole/event/ConnectionPoint.h"
 #include "platform/ole/object/Object.h"
 #include "platform/ole/object/WeakRef.h"
@@ -63,7 +65,7 @@ class ScaleSpace;
 // upper-cased; 0 when there is none.
 char AccessKeyOf(std::string_view caption);
 
-class Control : public ole::Object, public ole::EventSource {
+class Control : public ole::Object, public ole::EventSource, public Placement {
 public:
     ~Control() override;
 
@@ -100,20 +102,9 @@ public:
     bool TabStop() const { return m_tabStop; }
     void SetTabStop(bool tabStop);
 
-    // In the container's scale units, measured relative to the window's current parent.
-    float Left() const;
-    float Top() const;
-    float Width() const;
-    float Height() const;
-    void SetLeft(float left);
-    void SetTop(float top);
-    // Negative sizes raise 380; a Height let on a control whose height follows its font 383.
-    void SetWidth(float width);
-    void SetHeight(float height);
-    // Converts from container units to pixels and places the window relative to its current
-    // parent; Resize is raised before it returns when the size changed. A fixed height stays.
-    void Move(float left, const ole::Variant& top, const ole::Variant& width,
-              const ole::Variant& height);
+    // Left, Top, Width, Height and Move (Placement) are in the container's scale units, measured
+    // relative to the window's current parent; Move raises Resize before it returns when the
+    // size changed.
     // 0 (default) brings to the front, 1 sends to the back.
     void ZOrder(const ole::Variant& position);
     // 5 when the control cannot take the focus (hidden, disabled, windowless).
@@ -148,8 +139,8 @@ public:
     Form* HostForm() const;
     // Pixels in the container's client area (for a windowed control: relative to its current
     // parent).
-    win::RECT PixelBounds() const;
-    void SetPixelBounds(const win::RECT& bounds);
+    win::RECT PixelBounds() const override;
+    void SetPixelBounds(const win::RECT& bounds) override;
     // The coordinate system of the container (client size current).
     ScaleSpace ContainerScale() const;
     // The position in the z-order of windowless siblings (higher is on top).
@@ -223,8 +214,6 @@ protected:
     virtual void OnVisibilityChanged() {}
     // The class's persisted members beyond Tag.
     virtual std::span<const PersistedMember> PersistedMembers() const { return {}; }
-    // Whether the height follows the font (a combo box): Height is read-only and Move keeps it.
-    virtual bool FixedHeight() const { return false; }
     // Whether a left release raises Click; the button classes raise it from BN_CLICKED instead.
     virtual bool RaisesClickOnMouseUp() const { return true; }
     // Whether the control accepts Tab itself (DLGC_WANTTAB through WM_GETDLGCODE otherwise).
@@ -234,6 +223,7 @@ protected:
 
     // The control's window procedure; overriders call it for what they do not handle.
     virtual win::LRESULT WindowProc(win::UINT msg, win::WPARAM wParam, win::LPARAM lParam);
+    ScaleSpace PlacementScale() const override;
     // The procedure below the runtime's: the system class's for a subclassed window, else
     // DefWindowProcA.
     win::LRESULT CallDefault(win::UINT msg, win::WPARAM wParam, win::LPARAM lParam);
@@ -263,6 +253,7 @@ private:
     void CreateControlWindow(const win::RECT& bounds);
     bool HandleKeyMessage(win::UINT msg, win::WPARAM& wParam, win::LRESULT& result);
     void ApplyCursor();
+    EventRaise Raiser();
 
     std::string m_name;
     int16_t m_index = -1;
@@ -283,8 +274,7 @@ private:
     bool m_unsited = false;
     bool m_dead = false;
     bool m_runtimeAdded = false;
-    // The press that started with a double click raises no Click on its release.
-    bool m_suppressClick = false;
+    MouseEvents m_mouse;
     bool m_captureByPress = false;
 
     std::optional<ole::ConnectionPoint> m_events;

@@ -81,14 +81,6 @@ bool Given(const ole::Variant& v) {
     return !v.IsMissing() && !v.IsEmpty();
 }
 
-float Twips(int pixels) {
-    return static_cast<float>(pixels * kTwipsPerPixel);
-}
-
-int PixelsOfTwips(double twips) {
-    return RoundToPixels(twips / kTwipsPerPixel);
-}
-
 } // namespace
 
 Form::Form(std::string name) : m_name(std::move(name)), m_font(ole::Font::Create()) {
@@ -352,67 +344,22 @@ void Form::SetCaption(const std::string& caption) {
         win::SetWindowTextA(m_hwnd, caption.c_str());
 }
 
-float Form::Left() const {
-    if (m_hwnd) {
-        win::RECT r;
-        win::GetWindowRect(m_hwnd, &r);
-        return Twips(r.left);
-    }
-    return Twips(m_frame.left);
-}
-
-float Form::Top() const {
-    if (m_hwnd) {
-        win::RECT r;
-        win::GetWindowRect(m_hwnd, &r);
-        return Twips(r.top);
-    }
-    return Twips(m_frame.top);
-}
-
-float Form::Width() const {
+win::RECT Form::PixelBounds() const {
     win::RECT r = m_frame;
     if (m_hwnd)
         win::GetWindowRect(m_hwnd, &r);
-    return Twips(r.right - r.left);
+    return r;
 }
 
-float Form::Height() const {
-    win::RECT r = m_frame;
+void Form::SetPixelBounds(const win::RECT& bounds) {
+    m_frame = bounds;
     if (m_hwnd)
-        win::GetWindowRect(m_hwnd, &r);
-    return Twips(r.bottom - r.top);
+        win::SetWindowPos(m_hwnd, {}, bounds.left, bounds.top, bounds.right - bounds.left,
+                          bounds.bottom - bounds.top, win::SWP_NOZORDER | win::SWP_NOACTIVATE);
 }
 
-void Form::SetLeft(float left) {
-    Move(left, ole::Variant::Missing(), ole::Variant::Missing(), ole::Variant::Missing());
-}
-void Form::SetTop(float top) {
-    Move(Left(), ole::Variant(top), ole::Variant::Missing(), ole::Variant::Missing());
-}
-void Form::SetWidth(float width) {
-    Move(Left(), ole::Variant(Top()), ole::Variant(width), ole::Variant::Missing());
-}
-void Form::SetHeight(float height) {
-    Move(Left(), ole::Variant(Top()), ole::Variant(Width()), ole::Variant(height));
-}
-
-void Form::Move(float left, const ole::Variant& top, const ole::Variant& width,
-                const ole::Variant& height) {
-    if ((Given(width) && ole::FromVariant<double>(width) < 0) ||
-        (Given(height) && ole::FromVariant<double>(height) < 0))
-        ole::RaiseError(ole::ERR_INVALID_PROPERTY_VALUE);
-    win::RECT r = m_frame;
-    if (m_hwnd)
-        win::GetWindowRect(m_hwnd, &r);
-    const int x = PixelsOfTwips(left);
-    const int y = Given(top) ? PixelsOfTwips(ole::FromVariant<double>(top)) : r.top;
-    const int cx = Given(width) ? PixelsOfTwips(ole::FromVariant<double>(width)) : r.right - r.left;
-    const int cy =
-        Given(height) ? PixelsOfTwips(ole::FromVariant<double>(height)) : r.bottom - r.top;
-    m_frame = {x, y, x + cx, y + cy};
-    if (m_hwnd)
-        win::SetWindowPos(m_hwnd, {}, x, y, cx, cy, win::SWP_NOZORDER | win::SWP_NOACTIVATE);
+ScaleSpace Form::PlacementScale() const {
+    return ScaleSpace(ScaleMode::Twips);
 }
 
 ScaleSpace& Form::MutableScale() const {
@@ -744,15 +691,20 @@ ole::Ptr<Control> Form::ControlOfWindow(win::HWND hwnd) const {
     return nullptr;
 }
 
-void Form::ReorderTabIndex(Control& moved, int16_t index) {
+std::vector<Control*> Form::TabOrder(const std::function<bool(const Control&)>& keep) const {
     std::vector<Control*> order;
     for (const auto& control : m_controls) {
-        if (control.Get() != &moved)
+        if (keep(*control))
             order.push_back(control.Get());
     }
     std::stable_sort(order.begin(), order.end(), [](const Control* a, const Control* b) {
         return a->TabIndex() < b->TabIndex();
     });
+    return order;
+}
+
+void Form::ReorderTabIndex(Control& moved, int16_t index) {
+    std::vector<Control*> order = TabOrder([&](const Control& c) { return &c != &moved; });
     const size_t position = std::min<size_t>(static_cast<size_t>(index), order.size());
     order.insert(order.begin() + static_cast<std::ptrdiff_t>(position), &moved);
     for (size_t i = 0; i < order.size(); ++i)
@@ -760,16 +712,10 @@ void Form::ReorderTabIndex(Control& moved, int16_t index) {
 }
 
 bool Form::TabToNext(win::HWND from, bool previous) {
-    std::vector<Control*> order;
-    for (const auto& control : m_controls) {
-        if (control->TabStop() && control->CanTakeFocus())
-            order.push_back(control.Get());
-    }
+    const std::vector<Control*> order =
+        TabOrder([](const Control& c) { return c.TabStop() && c.CanTakeFocus(); });
     if (order.empty())
         return false;
-    std::stable_sort(order.begin(), order.end(), [](const Control* a, const Control* b) {
-        return a->TabIndex() < b->TabIndex();
-    });
     const auto current = ControlOfWindow(from);
     int16_t currentIndex = current ? current->TabIndex() : static_cast<int16_t>(-1);
     Control* target = nullptr;
@@ -816,14 +762,7 @@ bool Form::FocusAccessKey(int virtualKey) {
     if (virtualKey < '0' || virtualKey > 'Z')
         return false;
     const char key = static_cast<char>(virtualKey);
-    std::vector<Control*> order;
-    for (const auto& control : m_controls) {
-        if (control->IsAlive())
-            order.push_back(control.Get());
-    }
-    std::stable_sort(order.begin(), order.end(), [](const Control* a, const Control* b) {
-        return a->TabIndex() < b->TabIndex();
-    });
+    const std::vector<Control*> order = TabOrder([](const Control& c) { return c.IsAlive(); });
     for (size_t i = 0; i < order.size(); ++i) {
         if (order[i]->AccessKey() != key || !order[i]->Visible() || !order[i]->Enabled())
             continue;
@@ -841,19 +780,12 @@ bool Form::FocusAccessKey(int virtualKey) {
 bool Form::PreviewKey(win::UINT msg, win::WPARAM& wParam) {
     if (!m_keyPreview)
         return false;
-    const int16_t shift = static_cast<int16_t>((win::GetKeyState(win::VK_SHIFT) < 0 ? 1 : 0) |
-                                               (win::GetKeyState(win::VK_CONTROL) < 0 ? 2 : 0) |
-                                               (win::GetKeyState(win::VK_MENU) < 0 ? 4 : 0));
-    if (msg == win::WM_CHAR) {
-        ole::Variant args[] = {ole::Variant(static_cast<int16_t>(wParam))};
-        RaiseFormEvent(KeyPress, args);
-        wParam = static_cast<win::WPARAM>(ole::FromVariant<int32_t>(args[0]));
-    } else {
-        ole::Variant args[] = {ole::Variant(static_cast<int16_t>(wParam)), ole::Variant(shift)};
-        RaiseFormEvent(msg == win::WM_KEYDOWN ? KeyDown : KeyUp, args);
-        wParam = static_cast<win::WPARAM>(ole::FromVariant<int32_t>(args[0]));
-    }
+    wParam = static_cast<win::WPARAM>(RaiseKeyEvent(msg, wParam, Raiser()));
     return wParam == 0;
+}
+
+EventRaise Form::Raiser() {
+    return [this](ole::DISPID id, std::span<ole::Variant> args) { RaiseFormEvent(id, args); };
 }
 
 // ---- Window procedure ----
@@ -912,62 +844,30 @@ win::LRESULT Form::WindowProc(win::UINT msg, win::WPARAM wParam, win::LPARAM lPa
              wParam == static_cast<win::WPARAM>(win::VK_ESCAPE)) &&
             PressDefaultOrCancel(wParam == static_cast<win::WPARAM>(win::VK_RETURN)))
             return 0;
-        const int16_t shift = static_cast<int16_t>((win::GetKeyState(win::VK_SHIFT) < 0 ? 1 : 0) |
-                                                   (win::GetKeyState(win::VK_CONTROL) < 0 ? 2 : 0) |
-                                                   (win::GetKeyState(win::VK_MENU) < 0 ? 4 : 0));
-        ole::Variant args[] = {ole::Variant(static_cast<int16_t>(wParam)), ole::Variant(shift)};
-        RaiseFormEvent(msg == win::WM_KEYDOWN ? KeyDown : KeyUp, args);
+        RaiseKeyEvent(msg, wParam, Raiser());
         return 0;
     }
-    case win::WM_CHAR: {
-        ole::Variant args[] = {ole::Variant(static_cast<int16_t>(wParam))};
-        RaiseFormEvent(KeyPress, args);
+    case win::WM_CHAR:
+        RaiseKeyEvent(msg, wParam, Raiser());
         return 0;
-    }
     case win::WM_SETFOCUS:
         // The form passes the focus on to its first control, like a dialog.
         TabToNext({}, false);
         return 0;
+    case win::WM_MOUSEMOVE:
     case win::WM_LBUTTONDOWN:
     case win::WM_RBUTTONDOWN:
     case win::WM_MBUTTONDOWN:
     case win::WM_LBUTTONUP:
     case win::WM_RBUTTONUP:
     case win::WM_MBUTTONUP:
-    case win::WM_MOUSEMOVE:
-    case win::WM_LBUTTONDBLCLK: {
-        const win::POINT pt{win::GET_X_LPARAM(lParam), win::GET_Y_LPARAM(lParam)};
-        const ScaleSpace& scale = Scale();
-        const auto x = static_cast<float>(scale.PositionFromPixels(pt.x, Axis::X));
-        const auto y = static_cast<float>(scale.PositionFromPixels(pt.y, Axis::Y));
-        const int16_t shift = static_cast<int16_t>(((wParam & win::MK_SHIFT) ? 1 : 0) |
-                                                   ((wParam & win::MK_CONTROL) ? 2 : 0));
-        const int16_t button = msg == win::WM_LBUTTONDOWN || msg == win::WM_LBUTTONUP   ? 1
-                               : msg == win::WM_RBUTTONDOWN || msg == win::WM_RBUTTONUP ? 2
-                               : msg == win::WM_MOUSEMOVE
-                                   ? static_cast<int16_t>(((wParam & win::MK_LBUTTON) ? 1 : 0) |
-                                                          ((wParam & win::MK_RBUTTON) ? 2 : 0) |
-                                                          ((wParam & win::MK_MBUTTON) ? 4 : 0))
-                                   : 4;
-        ole::Variant args[] = {ole::Variant(button), ole::Variant(shift), ole::Variant(x),
-                               ole::Variant(y)};
-        if (msg == win::WM_LBUTTONDBLCLK) {
-            m_suppressClick = true;
-            RaiseFormEvent(DblClick);
-        } else if (msg == win::WM_MOUSEMOVE) {
-            RaiseFormEvent(MouseMove, args);
-        } else if (msg == win::WM_LBUTTONDOWN || msg == win::WM_RBUTTONDOWN ||
-                   msg == win::WM_MBUTTONDOWN) {
-            m_suppressClick = false;
-            RaiseFormEvent(MouseDown, args);
-        } else {
-            RaiseFormEvent(MouseUp, args);
-            if (msg == win::WM_LBUTTONUP && !m_suppressClick)
-                RaiseFormEvent(Click);
-            m_suppressClick = false;
-        }
+    case win::WM_LBUTTONDBLCLK:
+    case win::WM_RBUTTONDBLCLK:
+    case win::WM_MBUTTONDBLCLK:
+        m_mouse.Raise(msg, wParam,
+                      MousePointIn(Scale(), {win::GET_X_LPARAM(lParam), win::GET_Y_LPARAM(lParam)}),
+                      Raiser());
         return 0;
-    }
     case win::WM_NCDESTROY: {
         // Destroyed from outside (a platform reset, a parent going): unloaded without events.
         Tables().byWindow.erase(hwnd);

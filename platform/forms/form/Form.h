@@ -9,6 +9,7 @@
 #include "platform/ole/event/ConnectionPoint.h"
 #include "platform/ole/font/Font.h"
 
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -34,7 +35,10 @@ class Extender;
 // escaping either is reported through the event error boundary and the form keeps running.
 // Geometry members are twips of the outer frame in screen coordinates; Scale* describe the
 // client area.
-class Form : public ole::Object, public ole::EventSource, public ControlContainer {
+class Form : public ole::Object,
+             public ole::EventSource,
+             public ControlContainer,
+             public Placement {
 public:
     enum EventId : ole::DISPID {
         Initialize = 10,
@@ -83,16 +87,9 @@ public:
     const std::string& Name() const { return m_name; }
     std::string Caption() const;
     void SetCaption(const std::string& caption);
-    float Left() const;
-    float Top() const;
-    float Width() const;
-    float Height() const;
-    void SetLeft(float left);
-    void SetTop(float top);
-    void SetWidth(float width);
-    void SetHeight(float height);
-    void Move(float left, const ole::Variant& top, const ole::Variant& width,
-              const ole::Variant& height);
+    // Left, Top, Width, Height and Move (Placement): twips of the outer frame on the screen.
+    win::RECT PixelBounds() const override;
+    void SetPixelBounds(const win::RECT& bounds) override;
 
     int16_t ScaleMode() const { return static_cast<int16_t>(Scale().Mode()); }
     void SetScaleMode(int16_t mode);
@@ -222,7 +219,11 @@ private:
     static win::LRESULT FormProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam,
                                  win::LPARAM lParam);
 
+    ScaleSpace PlacementScale() const override;
     ScaleSpace& MutableScale() const;
+    EventRaise Raiser();
+    // The controls `keep` accepts, by TabIndex (ties keep the order they were added in).
+    std::vector<Control*> TabOrder(const std::function<bool(const Control&)>& keep) const;
     void EnsureLoaded();
     void DestroyControls();
     ole::Ptr<Control> SiteControl(ole::Ptr<Control> control, std::string name, int16_t index,
@@ -249,7 +250,7 @@ private:
     bool m_shownOnce = false;
     bool m_unloading = false;
     bool m_modal = false;
-    bool m_suppressClick = false;
+    MouseEvents m_mouse;
     uint32_t m_unloadCount = 0;
     // Outer frame in pixels, kept while unloaded so a reload comes back where it was.
     win::RECT m_frame{0, 0, 312, 213};
