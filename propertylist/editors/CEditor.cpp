@@ -28,7 +28,8 @@ const ole::ClassInfo& CEditor::Info() {
             .Let("hFont", IdHFont, &C::LethFont,
                  Help("Sets the Font resource handle for an editor."))
             .Method("Reset", IdReset, &C::Reset,
-                    Params({Arg("aProperty"), Arg("anEditorListener")}) |
+                    Params({Arg("aProperty", "CProperty"),
+                            Arg("anEditorListener", "CEditorListener")}) |
                         Help("Resets / re-initialises the editor as per the information available "
                              "in the specified CProperty object."))
             .Method("Commit", IdCommit, &C::Commit,

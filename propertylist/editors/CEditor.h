@@ -34,7 +34,7 @@ public:
     const ole::ClassInfo& GetClassInfo() const override { return Info(); }
 
     // The unit of Move's coordinates (3 pixels; 0, "user", is taken as pixels by the list).
-    virtual int16_t ScaleMode() = 0;
+    virtual int32_t ScaleMode() = 0;
     virtual ole::Variant GetValue() = 0;
     // Shows the value; never ends the edit.
     virtual void LetValue(const ole::Variant& value) = 0;

@@ -23,8 +23,8 @@ ole::Ptr<CEditor> HostEditor::Wrap(const ole::Ptr<ole::Object>& anEditor) {
 
 HostEditor::HostEditor(ole::Ptr<ole::Object> target) : DispatchForwarder(std::move(target)) {}
 
-int16_t HostEditor::ScaleMode() {
-    return ole::CInt(Get(IdScaleMode));
+int32_t HostEditor::ScaleMode() {
+    return ole::CLng(Get(IdScaleMode));
 }
 
 ole::Variant HostEditor::GetValue() {

@@ -17,7 +17,7 @@ public:
 
     ole::Object* Identity() override { return Target().Get(); }
 
-    int16_t ScaleMode() override;
+    int32_t ScaleMode() override;
     ole::Variant GetValue() override;
     void LetValue(const ole::Variant& value) override;
     bool GetVisible() override;

@@ -7,6 +7,10 @@
 #include "propertylist/model/listitems/CListItems.h"
 #include "propertylist/model/property/CProperties.h"
 #include "propertylist/model/property/CProperty.h"
+#include "propertylist/model/property/CPropertyListenerObject.h"
+#include "propertylist/model/rows/CNodeListenerObject.h"
+
+#include "shared/subclass/SubclassListenerObject.h"
 
 #include "platform/ole/typeinfo/TypeLibraryRegistry.h"
 
@@ -43,6 +47,26 @@ void AttrgridTypes::AddEnums(ole::TypeLibrary& library) {
                                      {"KSListEditor", 9},
                                      {"KSColorEditor", 10},
                                      {"ksPictureEditor", 11}});
+    // The flags the file and directory editors read from "FileFlags" and "FolderFlags".
+    library.AddEnum("ksFileFlags", {{"ksffReadOnly", 1},
+                                    {"ksffHideReadOnly", 4},
+                                    {"ksffNoChangeDir", 8},
+                                    {"ksffNoValidate", 256},
+                                    {"ksffAllowMultiselect", 512},
+                                    {"ksffPathMustExist", 2048},
+                                    {"ksffFileMustExist", 4096},
+                                    {"ksffCreatePrompt", 8192},
+                                    {"ksffShareAware", 16384},
+                                    {"ksffNoReadOnlyReturn", 32768},
+                                    {"ksffNoLongNames", 262144},
+                                    {"ksffExplorer", 524288},
+                                    {"ksffNoDereferenceLinks", 1048576},
+                                    {"ksffLongNames", 2097152}});
+    library.AddEnum("ksFolderFlags", {{"ksBfDontGoBelowDomain", 2},
+                                      {"ksBfEditBox", 16},
+                                      {"ksBfBrowseForComputer", 4096},
+                                      {"ksBfBrowseForPrinter", 8192},
+                                      {"ksBfBrowseIncludeFiles", 16384}});
 }
 
 void AttrgridTypes::AddClasses(ole::TypeLibrary& library) {
@@ -53,6 +77,10 @@ void AttrgridTypes::AddClasses(ole::TypeLibrary& library) {
     library.AddClass(CListItem::Info());
     library.AddClass(CEditorListener::Info());
     library.AddClass(CEditor::Info());
+    // The listener interfaces hosts may implement.
+    library.AddClass(shared::SubclassListenerObject::Info());
+    library.AddClass(CPropertyListenerObject::Info());
+    library.AddClass(CNodeListenerObject::Info());
 }
 
 void AttrgridTypes::RegisterOnce() {

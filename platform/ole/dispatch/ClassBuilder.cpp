@@ -62,6 +62,8 @@ void ApplyOptions(MemberInfo& member, MemberOptions& options, bool isPut) {
             param.name = decl.name;
             param.optional = decl.optional;
             param.defaultValue = decl.defaultValue;
+            if (!decl.typeName.empty())
+                param.type.name = decl.typeName;
         } else {
             param.name = isValue ? "newValue" : "p" + std::to_string(i + 1);
         }

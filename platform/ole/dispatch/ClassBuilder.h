@@ -16,18 +16,20 @@ namespace ole {
 
 class ClassInfo;
 
-// Name, optional flag and callee default of one parameter of a declared member.
+// Name, optional flag and callee default of one parameter of a declared member, and the name of
+// its type where the C++ signature cannot say it (an object parameter "As CProperty").
 struct ParamDecl {
     std::string name;
     bool optional = false;
     Variant defaultValue = Variant::Missing();
+    std::string typeName;
 };
-inline ParamDecl Arg(std::string name) {
-    return ParamDecl{std::move(name), false, Variant::Missing()};
+inline ParamDecl Arg(std::string name, std::string typeName = {}) {
+    return ParamDecl{std::move(name), false, Variant::Missing(), std::move(typeName)};
 }
 // An optional parameter; without a default the callee receives Missing.
 inline ParamDecl Opt(std::string name, Variant defaultValue = Variant::Missing()) {
-    return ParamDecl{std::move(name), true, std::move(defaultValue)};
+    return ParamDecl{std::move(name), true, std::move(defaultValue), {}};
 }
 
 // What a C++ signature cannot say about a member. `typeName` names the type of a property's value

@@ -24,7 +24,7 @@ public:
         return editor;
     }
 
-    int16_t ScaleMode() override {
+    int32_t ScaleMode() override {
         Log("ScaleMode");
         return scaleMode;
     }

@@ -53,7 +53,7 @@ public:
         return ole::Object::QueryInterface(iid);
     }
 
-    int16_t ScaleMode() {
+    int32_t ScaleMode() {
         calls.push_back("ScaleMode");
         return 3;
     }

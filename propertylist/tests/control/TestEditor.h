@@ -27,7 +27,7 @@ public:
     }
     const ole::ClassInfo& GetClassInfo() const override { return Info(); }
 
-    int16_t ScaleMode() override { return 3; }
+    int32_t ScaleMode() override { return 3; }
     ole::Variant GetValue() override { return value; }
     void LetValue(const ole::Variant& newValue) override { value = newValue; }
     bool GetVisible() override { return visible; }
