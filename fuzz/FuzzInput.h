@@ -26,6 +26,9 @@ public:
     T Value() {
         T value{};
         const size_t count = std::min(sizeof value, m_bytes.size());
+        if (count == 0) {
+            return value; // a dry input may hold no buffer at all, and memcpy refuses null
+        }
         std::memcpy(&value, m_bytes.data(), count);
         m_bytes = m_bytes.subspan(count);
         return value;
