@@ -11,6 +11,7 @@
 #include "platform/forms/picture/LoadPicture.h"
 #include "platform/ole/convert/Conversions.h"
 #include "platform/ole/convert/Equality.h"
+#include "platform/ole/error/ErrorDisplay.h"
 #include "platform/win/Win.h"
 
 #include <string>
@@ -18,22 +19,6 @@
 namespace attrgrid {
 
 using grid::ResumeNext;
-
-namespace {
-
-constexpr int32_t kInternalError = 51;
-
-// The number a box shows: automation errors (0x8004xxxx) as their offset, everything else
-// (380 from a source, 53 from file I/O, 0x800A01A8) as the signed number it is. 64-bit, so no
-// value overflows inside the error path.
-std::string BoxNumber(int32_t number) {
-    const auto bits = static_cast<uint32_t>(number);
-    if ((bits & 0xFFFF0000U) == 0x80040000U)
-        return std::to_string(static_cast<int64_t>(bits) - int64_t{0x80040000});
-    return std::to_string(number);
-}
-
-} // namespace
 
 void ZAVeravuvuDudu::DisplayError(const ole::Error& error) {
     const ole::Ptr<ZAVeravuvuDudu> self(this);
@@ -44,8 +29,7 @@ void ZAVeravuvuDudu::DisplayError(const ole::Error& error) {
     ResumeNext([&] { showBox = ole::CBool(args[2]); });
     if (!showBox)
         return;
-    const std::string text =
-        error.Source() + " : " + error.Description() + " : " + BoxNumber(error.Number());
+    const std::string text = ole::FormatErrorForDisplay(error);
     ResumeNext([&] { forms::MsgBox(forms::App::Component(kLibraryName), text, forms::vbOKOnly); });
 }
 
@@ -62,7 +46,7 @@ bool ZAVeravuvuDudu::CommitActiveEditor() {
     } catch (const ole::Error& error) {
         DisplayError(error);
     } catch (const std::exception& failure) {
-        DisplayError(ole::Error(kInternalError, failure.what(), kLibraryName));
+        DisplayError(ole::Error(ole::ERR_INTERNAL, failure.what(), kLibraryName));
     }
     ResumeNext([&] { editor->LetVisible(false); });
     if (m_ActiveEditor.Get() == editor.Get())
@@ -161,7 +145,7 @@ void ZAVeravuvuDudu::EndEdit(const ole::Ptr<CEditor>& anEditor, bool bCancel) {
     } catch (const ole::Error& error) {
         DisplayError(error);
     } catch (const std::exception& failure) {
-        DisplayError(ole::Error(kInternalError, failure.what(), kLibraryName));
+        DisplayError(ole::Error(ole::ERR_INTERNAL, failure.what(), kLibraryName));
     }
     // ValidateValue or the store may have opened another edit (a host moving the selection):
     // that edit keeps its editor and the focus.

@@ -9,6 +9,7 @@
 #include "propertylist/editors/CCusDialogListener.h"
 #include "propertylist/editors/EditorChildEvents.h"
 #include "propertylist/editors/HostEditor.h"
+#include "propertylist/library/AttrgridErrors.h"
 
 #include "shared/util/EditorValue.h"
 #include "shared/util/FontUtils.h"
@@ -28,10 +29,7 @@ using grid::ResumeNext;
 
 namespace {
 
-constexpr int32_t kInternalError = 51;
 constexpr int32_t kPixels = 3;
-constexpr int32_t kInvalidEditorValue = static_cast<int32_t>(0x8004000A);
-constexpr int32_t kEditorNotRegistered = static_cast<int32_t>(0x8004000C);
 constexpr int32_t kListEditorEventChange = 1;
 constexpr int32_t kColorPickerEventSelectedColorChanged = 2;
 
@@ -137,8 +135,7 @@ void ZAVeravuvuDudu::BeginEdit() {
             if (editorType == shared::KSCustomEditor) {
                 editor = RegisteredEditor("CUSTOM_" + property->GetEditorKey());
                 if (!editor)
-                    throw ole::Error(kEditorNotRegistered, "Editor is not registered.",
-                                     kLibraryName);
+                    ole::RaiseError(errors::EditorNotRegistered, kLibraryName);
             } else {
                 editor = RegisteredEditor(InternalKey(editorType));
             }
@@ -150,8 +147,7 @@ void ZAVeravuvuDudu::BeginEdit() {
                 editor->Reset(property, m_editListener);
                 PositionEditor(editor, row);
                 if (!shared::IsValidEditorValue(row->Value(), editorType))
-                    throw ole::Error(kInvalidEditorValue, "Invalid value for specified editor.",
-                                     kLibraryName);
+                    ole::RaiseError(errors::InvalidEditorValue, kLibraryName);
                 // Read again: a boolean property refills its "True"/"False" items here.
                 ResumeNext([&] { property->GetEditorType(); });
                 if (editorType == shared::ksPictureEditor) {
@@ -175,7 +171,7 @@ void ZAVeravuvuDudu::BeginEdit() {
             }
         }
     } catch (const ole::Error& error) {
-        if (editor && error.Number() != kInvalidEditorValue)
+        if (editor && error.Number() != errors::InvalidEditorValue.number)
             ResumeNext([&] { editor->LetVisible(false); });
         DisplayError(error);
         if (win::IsWindow(m_GridWnd))
@@ -183,7 +179,7 @@ void ZAVeravuvuDudu::BeginEdit() {
     } catch (const std::exception& failure) {
         if (editor)
             ResumeNext([&] { editor->LetVisible(false); });
-        DisplayError(ole::Error(kInternalError, failure.what(), kLibraryName));
+        DisplayError(ole::Error(ole::ERR_INTERNAL, failure.what(), kLibraryName));
         if (win::IsWindow(m_GridWnd))
             win::SetFocus(m_GridWnd);
     }

@@ -3,6 +3,7 @@
 
 #include "propertylist/control/ZAVeravuvuDudu.h"
 #include "propertylist/editors/HostEditor.h"
+#include "propertylist/library/AttrgridErrors.h"
 
 #include "platform/win/Win.h"
 
@@ -50,7 +51,7 @@ void ZAVeravuvuDudu::SetSelectedProperty(const ole::Ptr<CProperty>& value) {
     } catch (const ole::Error&) {
     }
     if (own.Get() != value.Get())
-        throw ole::Error(static_cast<int32_t>(0x8004000D), "Alien property object", kLibraryName);
+        ole::RaiseError(errors::AlienProperty, kLibraryName);
     if (!m_ActiveNodes)
         return;
     if (auto row = m_ActiveNodes->ItemByKey(key))
@@ -80,8 +81,7 @@ bool ZAVeravuvuDudu::RegisterEditor(const std::string& sKey,
     if (m_released)
         return false;
     if (sKey.empty())
-        throw ole::Error(static_cast<int32_t>(0x80040003), "Invalid key specified.",
-                         kRegisterSource);
+        ole::RaiseError(errors::InvalidKey, kRegisterSource);
     // A host object that implements the interface by automation only gets an adapter.
     const ole::Ptr<CEditor> editor = HostEditor::Wrap(anEditor);
     if (!editor)
@@ -90,8 +90,7 @@ bool ZAVeravuvuDudu::RegisterEditor(const std::string& sKey,
         m_Editors = ole::Collection::Create();
     const std::string key = kCustomPrefix + sKey;
     if (m_Editors->ContainsKey(key))
-        throw ole::Error(static_cast<int32_t>(0x80040004),
-                         "Editor with this key is already present.", kRegisterSource);
+        ole::RaiseError(errors::EditorKeyInUse, kRegisterSource);
     ole::Ptr<ZAVeravuvuDudu> self(this);
     editor->init(static_cast<int32_t>(m_GridWnd.Value()));
     m_Editors->Append(ole::Variant(ole::Ptr<ole::Object>(editor)), key);

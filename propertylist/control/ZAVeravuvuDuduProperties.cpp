@@ -4,6 +4,8 @@
 
 #include "propertylist/control/ZAVeravuvuDudu.h"
 
+#include "propertylist/library/AttrgridErrors.h"
+
 #include "platform/ole/text/TextEdits.h"
 #include "platform/win/Win.h"
 
@@ -13,17 +15,14 @@ namespace attrgrid {
 
 namespace {
 
-constexpr int32_t kInvalidPropertyValue = static_cast<int32_t>(0x80040002);
-constexpr const char* kInvalidPropertyText = "Invalid property value.";
 constexpr int32_t kButtonFace = static_cast<int32_t>(0x8000000F);
 
 // The trimmed text of a validating text setter; blanks only are refused.
 std::string ValidCaption(std::string_view text, std::string_view descriptionPrefix) {
     std::string trimmed(ole::Trim(text));
     if (trimmed.empty())
-        throw ole::Error(kInvalidPropertyValue,
-                         std::string(descriptionPrefix) + kInvalidPropertyText,
-                         ZAVeravuvuDudu::kLibraryName);
+        ole::RaiseError(errors::InvalidPropertyValue, ZAVeravuvuDudu::kLibraryName,
+                        descriptionPrefix);
     return trimmed;
 }
 
@@ -348,7 +347,7 @@ void ZAVeravuvuDudu::SetFont(const ole::Ptr<ole::Font>& value) {
     if (m_released)
         return;
     if (!value)
-        throw ole::Error(kInvalidPropertyValue, kInvalidPropertyText, kLibraryName);
+        ole::RaiseError(errors::InvalidPropertyValue, kLibraryName);
     if (!m_Font || m_Font->SameAttributes(*value))
         return;
     ole::Ptr<ZAVeravuvuDudu> self(this);
@@ -431,7 +430,7 @@ void ZAVeravuvuDudu::LetIndentation(float value) {
     constexpr float kPixelLimit = 2147483648.0F; // 2^31: the first pixel count past 32 bits
     const float pixels = std::isfinite(value) ? ScaleToPixelsX(value) : -1.0F;
     if (!(value >= 0.0F && pixels >= 0.0F && pixels < kPixelLimit))
-        throw ole::Error(kInvalidPropertyValue, kInvalidPropertyText, "ZAVeravuvuDudu.Indentation");
+        ole::RaiseError(errors::InvalidPropertyValue, "ZAVeravuvuDudu.Indentation");
     m_settings.indentation = pixels;
     UserControl::PropertyChanged("Indentation");
     LayoutRows();

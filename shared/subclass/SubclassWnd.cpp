@@ -19,8 +19,6 @@ using namespace win;
 
 namespace {
 
-constexpr int32_t ERR_OUT_OF_MEMORY = 7;
-
 // Procedures for registries beyond the module's own: a window procedure is a plain function, so
 // each registry needs one of its own to find its records.
 constexpr size_t kPoolSize = 8;
@@ -65,7 +63,7 @@ SubclassWnd::SubclassWnd() {
             return;
         }
     }
-    ole::RaiseError(ERR_OUT_OF_MEMORY);
+    ole::RaiseError(ole::ERR_OUT_OF_MEMORY);
 }
 
 SubclassWnd::~SubclassWnd() {

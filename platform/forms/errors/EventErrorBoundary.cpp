@@ -4,8 +4,6 @@
 #include "platform/forms/dialogs/MessageBox.h"
 #include "platform/win/window/Activation.h"
 
-#include <new>
-
 namespace forms {
 
 namespace {
@@ -58,17 +56,7 @@ void ReportEventError(const ole::Error& error) {
 }
 
 void ReportCurrentEventException() {
-    try {
-        throw;
-    } catch (const ole::Error& error) {
-        ReportEventError(error);
-    } catch (const std::bad_alloc&) {
-        ReportEventError(ole::Error(7, ole::RuntimeErrorText(7)));
-    } catch (const std::exception& e) {
-        ReportEventError(ole::Error(440, e.what()));
-    } catch (...) {
-        ReportEventError(ole::Error(440, ole::RuntimeErrorText(440)));
-    }
+    ReportEventError(ole::CurrentExceptionAsError());
 }
 
 EventErrorBoxScope::EventErrorBoxScope() {

@@ -233,9 +233,9 @@ void Form::Show(const ole::Variant& modal, const ole::Variant& owner) {
     const bool isModal = Given(modal) && ole::FromVariant<int32_t>(modal) == 1;
     if (!isModal) {
         if (!FormSettings::ModelessFormsAllowed())
-            ole::RaiseError(406, "Non-modal forms cannot be displayed in this host application");
+            ole::RaiseError(ole::ERR_MODELESS_NOT_ALLOWED);
         if (Tables().modalDepth > 0 && !m_modal)
-            ole::RaiseError(401, "Can't show non-modal form when modal form is displayed");
+            ole::RaiseError(ole::ERR_MODELESS_UNDER_MODAL);
     }
     EnsureLoaded();
     if (!m_hwnd)

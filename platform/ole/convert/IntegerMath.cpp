@@ -9,8 +9,6 @@ namespace ole {
 
 namespace {
 
-constexpr int32_t kDivisionByZero = 11;
-
 int64_t WholeOperand(double value) {
     const double rounded = base::RoundHalfEven(value);
     if (!(rounded >= INT32_MIN && rounded <= INT32_MAX)) {
@@ -40,7 +38,7 @@ int32_t IntDivide(double dividend, double divisor) {
     const int64_t a = WholeOperand(dividend);
     const int64_t b = WholeOperand(divisor);
     if (b == 0) {
-        RaiseError(kDivisionByZero, "Division by zero");
+        RaiseError(ERR_DIVISION_BY_ZERO);
     }
     return Narrow(a / b);
 }
@@ -49,7 +47,7 @@ int32_t IntModulo(double dividend, double divisor) {
     const int64_t a = WholeOperand(dividend);
     const int64_t b = WholeOperand(divisor);
     if (b == 0) {
-        RaiseError(kDivisionByZero, "Division by zero");
+        RaiseError(ERR_DIVISION_BY_ZERO);
     }
     return Narrow(a % b);
 }

@@ -166,11 +166,9 @@ Variant ClassInfo::CallMember(const MemberInfo& member, Object& self, std::span<
         return member.call(self, full);
     } catch (const Error&) {
         throw;
-    } catch (const std::bad_alloc&) {
-        RaiseError(7);
-    } catch (const std::exception& e) {
+    } catch (const std::exception&) {
         // Only automation errors cross the boundary.
-        RaiseError(440, e.what());
+        throw CurrentExceptionAsError();
     }
 }
 

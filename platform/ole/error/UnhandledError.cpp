@@ -3,7 +3,6 @@
 #include "platform/win/test/TestApi.h"
 
 #include <exception>
-#include <new>
 #include <utility>
 
 namespace ole {
@@ -48,17 +47,7 @@ void ReportUnhandledError(const Error& error) {
 }
 
 void ReportCurrentException() {
-    try {
-        throw;
-    } catch (const Error& error) {
-        ReportUnhandledError(error);
-    } catch (const std::bad_alloc&) {
-        ReportUnhandledError(Error(7, RuntimeErrorText(7)));
-    } catch (const std::exception& e) {
-        ReportUnhandledError(Error(440, e.what()));
-    } catch (...) {
-        ReportUnhandledError(Error(440, RuntimeErrorText(440)));
-    }
+    ReportUnhandledError(CurrentExceptionAsError());
 }
 
 std::vector<Error> TakeReportedErrors() {

@@ -1,5 +1,6 @@
 #include "propertylist/model/property/CProperties.h"
 
+#include "propertylist/library/AttrgridErrors.h"
 #include "propertylist/model/property/CPropertyOwner.h"
 
 #include "platform/base/Rounding.h"
@@ -17,8 +18,8 @@ namespace {
 
 constexpr const char* kAddSource = "CProperties.Add";
 
-[[noreturn]] void RaiseAddError(uint32_t number, const char* description) {
-    throw ole::Error(static_cast<int32_t>(number), description, kAddSource);
+[[noreturn]] void RaiseAddError(const ole::DefinedError& error) {
+    ole::RaiseError(error, kAddSource);
 }
 
 // Integers, floating point, currency and Boolean select by position; dates do not.
@@ -55,16 +56,15 @@ ole::Ptr<CProperty> CProperties::Add(const std::string& sName, const ole::Varian
                                      int32_t eEditorType) {
     const ole::Variant& value = aValue.Deref();
     if (!shared::IsValidEditorValue(value, eEditorType))
-        RaiseAddError(0x8004000A, "Invalid value for specified editor.");
+        RaiseAddError(errors::InvalidEditorValue);
     sKey = std::string(ole::Trim(sKey));
     if (!sKey.empty() && ole::IsNumeric(ole::Variant(sKey)))
-        RaiseAddError(0x80040003, "Invalid key specified.");
+        RaiseAddError(errors::InvalidKey);
     if (!sKey.empty() && m_hostKeys->ContainsKey(sKey))
-        RaiseAddError(0x80040005, "Property with this key is already present.");
+        RaiseAddError(errors::PropertyKeyInUse);
     const std::string internalKey = sCategory + "_" + sName;
     if (m_properties->ContainsKey(internalKey))
-        RaiseAddError(0x80040006,
-                      "Property with this name is already present in specified category.");
+        RaiseAddError(errors::PropertyNameInUse);
     ole::Ptr<ole::Object> owner = Owner();
     if (!owner)
         return {};

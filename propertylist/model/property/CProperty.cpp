@@ -1,5 +1,6 @@
 #include "propertylist/model/property/CProperty.h"
 
+#include "propertylist/library/AttrgridErrors.h"
 #include "propertylist/model/property/CPropertyListener.h"
 #include "propertylist/model/property/CPropertyOwner.h"
 
@@ -18,12 +19,10 @@ namespace attrgrid {
 
 namespace {
 
-constexpr int32_t kInvalidKey = static_cast<int32_t>(0x80040003);
-
 std::string ParamKey(const std::string& sParam) {
     const std::string_view name = ole::Trim(sParam);
     if (name.empty())
-        throw ole::Error(kInvalidKey, "Invalid key specified.", "Attrgrid");
+        ole::RaiseError(errors::InvalidKey, "Attrgrid");
     return "EDPARAM_" + ole::UCase(name);
 }
 

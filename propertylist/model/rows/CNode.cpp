@@ -12,11 +12,7 @@
 
 namespace attrgrid {
 
-namespace {
-
-constexpr int32_t ErrNoSuchItem = 5;
-
-} // namespace
+namespace {} // namespace
 
 std::string MakePositionKey(int32_t parentNumber, int32_t index) {
     return "P" + std::to_string(parentNumber) + "_I" + std::to_string(index);
@@ -46,7 +42,7 @@ ole::Ptr<CProperty> CNode::Property() const {
 ole::Ptr<CProperty> CNode::RequireProperty() const {
     auto property = Property();
     if (!property)
-        ole::RaiseError(ErrNoSuchItem, "Invalid procedure call or argument");
+        ole::RaiseError(ole::ERR_INVALID_CALL);
     return property;
 }
 

@@ -1,5 +1,7 @@
 #include "propertylist/model/rows/CNodes.h"
 
+#include "propertylist/library/AttrgridErrors.h"
+
 #include "platform/base/Rounding.h"
 #include "platform/ole/convert/Conversions.h"
 #include "platform/ole/dispatch/ClassBuilder.h"
@@ -66,10 +68,7 @@ ole::Ptr<CNode> CNodes::Add(const ole::Ptr<CNode>& relative, int32_t relationshi
                             std::string_view key, std::string_view name, const ole::Variant& value,
                             NodeKind nodeType) {
     RowKeyIndex& keys = KeyIndexOf(nodeType);
-    auto refuseDuplicate = [] {
-        ole::RaiseError(ErrDuplicateKey, "Property with this key is already present.",
-                        "CProperties.Add");
-    };
+    auto refuseDuplicate = [] { ole::RaiseError(errors::PropertyKeyInUse, "CProperties.Add"); };
     const auto owner = ole::ObjectFromPtr(m_ownerId);
     if (!dynamic_cast<CNodesOwner*>(owner.Get()) ||
         (relative && (relationship != LastChild || !Holds(relative.Get())))) {

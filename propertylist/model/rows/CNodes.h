@@ -26,15 +26,14 @@ namespace attrgrid {
 class CNodes : public ole::Object {
 public:
     static constexpr int32_t LastChild = 4;
-    static constexpr int32_t ErrDuplicateKey = static_cast<int32_t>(0x80040005);
 
     static ole::Ptr<CNodes> Create();
     ~CNodes() override;
     static const ole::ClassInfo& Info();
     const ole::ClassInfo& GetClassInfo() const override { return Info(); }
 
-    // Raises ErrDuplicateKey for a key already present (any case) among rows of the same kind;
-    // returns null when the tree has no live owner or the relationship is not LastChild.
+    // Raises errors::PropertyKeyInUse for a key already present (any case) among rows of the same
+    // kind; returns null when the tree has no live owner or the relationship is not LastChild.
     ole::Ptr<CNode> Add(const ole::Ptr<CNode>& relative, int32_t relationship, std::string_view key,
                         std::string_view name, const ole::Variant& value, NodeKind nodeType);
     // A number is a 1-based position in tree order (a row, then its children); text is a
