@@ -5,11 +5,10 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <exception>
 #include <limits>
 
 // Small helpers of the property list's layout, row and message code: whole-pixel rounding that
-// never overflows, and the per-step error boundary.
+// never overflows.
 namespace attrgrid::grid {
 
 inline int32_t Clamp32(int64_t value) {
@@ -28,15 +27,6 @@ inline int32_t ToInt(double value) {
 
 inline win::RECT MakeRect(int64_t left, int64_t top, int64_t right, int64_t bottom) {
     return {Clamp32(left), Clamp32(top), Clamp32(right), Clamp32(bottom)};
-}
-
-// Runs one step of a sequence whose failures are skipped so the next step still runs.
-template <class F>
-void ResumeNext(F&& step) noexcept {
-    try {
-        step();
-    } catch (const std::exception&) {
-    }
 }
 
 } // namespace attrgrid::grid

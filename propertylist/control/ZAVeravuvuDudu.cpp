@@ -11,6 +11,7 @@
 #include "platform/forms/control/ControlIds.h"
 #include "platform/forms/host/Ambient.h"
 #include "platform/ole/convert/Conversions.h"
+#include "platform/ole/error/ResumeNext.h"
 #include "platform/ole/registry/ClassRegistry.h"
 #include "platform/win/Win.h"
 #include "platform/win/controls/common/CommonControls.h"
@@ -20,7 +21,7 @@
 
 namespace attrgrid {
 
-using grid::ResumeNext;
+using ole::ResumeNext;
 
 namespace {
 

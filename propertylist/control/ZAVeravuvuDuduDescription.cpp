@@ -7,11 +7,12 @@
 
 #include "shared/util/ColorUtils.h"
 
+#include "platform/ole/error/ResumeNext.h"
 #include "platform/win/Win.h"
 
 namespace attrgrid {
 
-using grid::ResumeNext;
+using ole::ResumeNext;
 
 namespace {
 

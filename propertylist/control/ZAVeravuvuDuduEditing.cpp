@@ -12,13 +12,14 @@
 #include "platform/ole/convert/Conversions.h"
 #include "platform/ole/convert/Equality.h"
 #include "platform/ole/error/ErrorDisplay.h"
+#include "platform/ole/error/ResumeNext.h"
 #include "platform/win/Win.h"
 
 #include <string>
 
 namespace attrgrid {
 
-using grid::ResumeNext;
+using ole::ResumeNext;
 
 void ZAVeravuvuDudu::DisplayError(const ole::Error& error) {
     const ole::Ptr<ZAVeravuvuDudu> self(this);

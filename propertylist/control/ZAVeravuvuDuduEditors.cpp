@@ -19,13 +19,14 @@
 #include "platform/forms/scale/ScaleMode.h"
 #include "platform/ole/convert/Conversions.h"
 #include "platform/ole/dispatch/LateBinding.h"
+#include "platform/ole/error/ResumeNext.h"
 #include "platform/win/Win.h"
 
 #include <string>
 
 namespace attrgrid {
 
-using grid::ResumeNext;
+using ole::ResumeNext;
 
 namespace {
 

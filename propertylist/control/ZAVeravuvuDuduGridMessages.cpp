@@ -6,11 +6,12 @@
 #include "shared/subclass/SubclassWnd.h"
 #include "shared/util/ColorUtils.h"
 
+#include "platform/ole/error/ResumeNext.h"
 #include "platform/win/Win.h"
 
 namespace attrgrid {
 
-using grid::ResumeNext;
+using ole::ResumeNext;
 
 namespace {
 

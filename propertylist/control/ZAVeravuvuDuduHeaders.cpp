@@ -11,14 +11,15 @@
 #include "shared/util/FontUtils.h"
 
 #include "platform/ole/convert/Conversions.h"
+#include "platform/ole/error/ResumeNext.h"
 #include "platform/win/Win.h"
 
 #include <algorithm>
 
 namespace attrgrid {
 
-using grid::ResumeNext;
 using grid::ToInt;
+using ole::ResumeNext;
 
 namespace {
 

@@ -8,12 +8,13 @@
 #include "shared/util/FontUtils.h"
 
 #include "platform/ole/convert/Conversions.h"
+#include "platform/ole/error/ResumeNext.h"
 #include "platform/win/Win.h"
 #include "platform/win/controls/ControlConstants.h"
 
 namespace attrgrid {
 
-using grid::ResumeNext;
+using ole::ResumeNext;
 
 namespace {
 

@@ -10,6 +10,7 @@
 #include "platform/forms/control/ControlIds.h"
 #include "platform/forms/dialogs/HelpCalls.h"
 #include "platform/ole/convert/Conversions.h"
+#include "platform/ole/error/ResumeNext.h"
 #include "platform/ole/text/TextEdits.h"
 #include "platform/win/Win.h"
 
@@ -17,7 +18,7 @@
 
 namespace attrgrid {
 
-using grid::ResumeNext;
+using ole::ResumeNext;
 
 namespace {
 

@@ -5,6 +5,7 @@
 
 #include "platform/base/Rounding.h"
 #include "platform/base/TextCase.h"
+#include "platform/ole/error/ResumeNext.h"
 #include "platform/win/Win.h"
 
 #include <algorithm>
@@ -15,8 +16,8 @@
 namespace attrgrid {
 
 using forms::Axis;
-using grid::ResumeNext;
 using grid::ToInt;
+using ole::ResumeNext;
 
 namespace {
 

@@ -11,6 +11,7 @@
 #include "platform/forms/host/Extender.h"
 #include "platform/ole/convert/Conversions.h"
 #include "platform/ole/dispatch/LateBinding.h"
+#include "platform/ole/error/ResumeNext.h"
 #include "platform/ole/registry/ClassRegistry.h"
 #include "platform/ole/typeinfo/InterfaceInfo.h"
 #include "platform/ole/typeinfo/TypeInfoService.h"
@@ -69,19 +70,19 @@ bool ZAVeravuvuDudu::LoadObjectProperties(ole::Variant& aVBObject, const ole::Va
     LetLockRefresh(true);
     if (clear) {
         if (const ole::Ptr<CEditor> editor = m_ActiveEditor) {
-            grid::ResumeNext([&] { editor->LetVisible(false); });
-            grid::ResumeNext([&] { editor->Cancel(); });
+            ole::ResumeNext([&] { editor->LetVisible(false); });
+            ole::ResumeNext([&] { editor->Cancel(); });
         }
-        grid::ResumeNext([&] {
+        ole::ResumeNext([&] {
             if (const ole::Ptr<CProperties> properties = m_CProperties)
                 properties->Clear();
         });
     }
     const ole::Ptr<ole::Object> described = DescribedObject(target);
-    grid::ResumeNext([&] { AddTypeInfoProperties(target, described, autoUpdate); });
+    ole::ResumeNext([&] { AddTypeInfoProperties(target, described, autoUpdate); });
     if (dynamic_cast<forms::Extender*>(target.AsObject().Get()))
-        grid::ResumeNext([&] { AddStandardProperties(target, autoUpdate); });
-    grid::ResumeNext([&] { LetLockRefresh(lockRefresh); });
+        ole::ResumeNext([&] { AddStandardProperties(target, autoUpdate); });
+    ole::ResumeNext([&] { LetLockRefresh(lockRefresh); });
     return true;
 }
 
@@ -165,15 +166,15 @@ void ZAVeravuvuDudu::AddTypeInfoProperties(const ole::Variant& aVBObject,
         // A refused Add (a second load without clearing) shows nothing and writes nothing.
         if (!property)
             continue;
-        grid::ResumeNext([&] {
+        ole::ResumeNext([&] {
             property->LetReadOnly(load::TestWriteBack(aVBObject, entry.name, entry.invokeKinds));
         });
-        grid::ResumeNext([&] {
+        ole::ResumeNext([&] {
             property->LetHelpFile(getter->helpFile);
             property->LetHelpContext(getter->helpContext);
             property->LetHelp(getter->helpString);
         });
-        grid::ResumeNext([&] {
+        ole::ResumeNext([&] {
             const load::EditorChoice choice = load::ChooseEditorForType(getter->returnType);
             if (choice.remove)
                 RemoveLoadedProperty(property);
@@ -188,27 +189,27 @@ void ZAVeravuvuDudu::AddStandardProperties(const ole::Variant& aVBObject, bool b
         if (m_released)
             return;
         ole::Ptr<CProperty> property;
-        grid::ResumeNext([&] {
+        ole::ResumeNext([&] {
             property = AddStandardProperty(aVBObject, row.name, row.category, row.asObject,
                                            row.testWriteBack, bAutoUpdate);
         });
         if (!property)
             continue;
-        grid::ResumeNext([&] { property->LetEditorType(row.editorType); });
+        ole::ResumeNext([&] { property->LetEditorType(row.editorType); });
         if (row.forceReadOnly)
-            grid::ResumeNext([&] { property->LetReadOnly(true); });
+            ole::ResumeNext([&] { property->LetReadOnly(true); });
         if (row.editorType == shared::ksPictureEditor)
-            grid::ResumeNext(
+            ole::ResumeNext(
                 [&] { property->SetEditorParam("Filter", std::string(load::kPictureFilter)); });
         for (const load::ExtenderListItem& item : row.listItems) {
-            grid::ResumeNext([&] {
+            ole::ResumeNext([&] {
                 const ole::Variant value = row.longItemValues
                                                ? ole::Variant(item.value)
                                                : ole::Variant(static_cast<int16_t>(item.value));
                 property->GetListItems()->Add(std::string(item.text), value);
             });
         }
-        grid::ResumeNext([&] { property->LetHelp(std::string(row.help)); });
+        ole::ResumeNext([&] { property->LetHelp(std::string(row.help)); });
     }
 }
 

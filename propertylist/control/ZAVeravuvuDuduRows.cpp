@@ -2,13 +2,14 @@
 
 #include "propertylist/control/GridGeometry.h"
 
+#include "platform/ole/error/ResumeNext.h"
 #include "platform/win/Win.h"
 
 #include <algorithm>
 
 namespace attrgrid {
 
-using grid::ResumeNext;
+using ole::ResumeNext;
 
 namespace {
 

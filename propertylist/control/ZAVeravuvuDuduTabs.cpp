@@ -9,13 +9,14 @@
 
 #include "platform/forms/control/ControlIds.h"
 #include "platform/ole/convert/Conversions.h"
+#include "platform/ole/error/ResumeNext.h"
 #include "platform/win/Win.h"
 
 namespace attrgrid {
 
 using forms::Axis;
-using grid::ResumeNext;
 using grid::ToInt;
+using ole::ResumeNext;
 
 namespace {
 

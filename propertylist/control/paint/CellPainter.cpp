@@ -11,13 +11,14 @@
 
 #include "platform/ole/convert/Conversions.h"
 
+#include "platform/ole/error/ResumeNext.h"
 #include "platform/win/Win.h"
 #include <exception>
 #include <string>
 
 namespace attrgrid {
 
-using grid::ResumeNext;
+using ole::ResumeNext;
 
 namespace {
 

@@ -2,6 +2,7 @@
 
 #include "platform/base/Rounding.h"
 #include "platform/ole/dispatch/ClassBuilder.h"
+#include "platform/ole/error/ResumeNext.h"
 #include "platform/win/Win.h"
 #include "propertylist/control/splitter/GhostBar.h"
 
@@ -9,6 +10,10 @@
 #include <cmath>
 
 namespace attrgrid {
+
+// One step of a layout: a pane that refuses a value must not keep the other pane or the event
+// from happening.
+using ole::ResumeNext;
 
 namespace {
 
@@ -37,16 +42,6 @@ bool HidesFirst(int32_t hidePane) {
 }
 bool HidesSecond(int32_t hidePane) {
     return hidePane == 2 || hidePane == 4;
-}
-
-// One step of a layout: a pane that refuses a value must not keep the other pane or the event
-// from happening.
-template <class Step>
-void ResumeNext(Step&& step) {
-    try {
-        step();
-    } catch (const std::exception&) {
-    }
 }
 
 void Place(forms::Control& pane, float left, float top, float width, float height) {
