@@ -319,6 +319,8 @@ private:
     void ReleaseResources();
     // The setters with the defaults, in table order (InitProperties).
     void ApplyDefaults();
+    // The ambient font and every default: where a control starts, new or read from a bag.
+    void StartFromDefaults();
 
     // ---- Handlers of the collection's events ----
     void OnPropertyAdded(const ole::Ptr<CProperty>& aProperty);

@@ -6,6 +6,7 @@
 
 #include "platform/forms/host/Ambient.h"
 #include "platform/ole/convert/Conversions.h"
+#include "platform/ole/error/ResumeNext.h"
 
 #include <array>
 #include <stdexcept>
@@ -14,7 +15,7 @@
 
 namespace attrgrid {
 
-using grid::ResumeNext;
+using ole::ResumeNext;
 
 namespace {
 
@@ -117,6 +118,10 @@ void ZAVeravuvuDudu::OnInitProperties() {
     ole::Ptr<ZAVeravuvuDudu> self(this);
     ResumeNext([&] { InitRuntime(); });
     ResumeNext([&] { ApplyScaleUnits(GetAmbient()->ScaleUnits()); });
+    StartFromDefaults();
+}
+
+void ZAVeravuvuDudu::StartFromDefaults() {
     ResumeNext([&] {
         if (ole::Ptr<ole::Font> ambient = GetAmbient()->Font(); ambient && m_Font)
             shared::CopyFont(*m_Font, *ambient);
@@ -188,6 +193,8 @@ void ZAVeravuvuDudu::OnReadProperties(ole::PropertyBag& bag) {
         return;
     ole::Ptr<ZAVeravuvuDudu> self(this);
     ResumeNext([&] { InitRuntime(); });
+    // An entry that cannot be read or is refused leaves its property at the default.
+    StartFromDefaults();
     float indentationDefault = 0.0F;
     ResumeNext([&] { indentationDefault = PixelsToScaleX(10.0F); });
     ole::Ptr<ole::Font> ambientFont;

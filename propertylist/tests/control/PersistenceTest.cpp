@@ -143,23 +143,35 @@ TEST_F(PersistenceTest, AllKeysRoundTripThroughBagBytes) {
     EXPECT_EQ(std::count(events.begin(), events.end(), "ActiveViewChanged"), 1);
 }
 
-// Rejected or unreadable values are skipped and the rest still loads; a rejected tab caption
-// keeps the empty text the control starts with.
-TEST_F(PersistenceTest, BadStoredValuesAreSkippedSilently) {
+// An entry that cannot be read or is refused leaves its property at the default the control
+// starts with, one of each kind of key; readable entries next to them still load.
+TEST_F(PersistenceTest, UnreadableOrRefusedEntriesKeepTheDefault) {
     ole::Ptr<ole::PropertyBag> stored = ole::PropertyBag::Create();
-    stored->WriteProperty("AlphabeticTabCaption", ole::Variant(""), ole::Variant::Missing());
-    stored->WriteProperty("CategorySeparator", ole::Variant("  "), ole::Variant::Missing());
-    stored->WriteProperty("Grid", ole::Variant("not a number"), ole::Variant::Missing());
-    stored->WriteProperty("Indentation", ole::Variant(-30.0F), ole::Variant::Missing());
-    stored->WriteProperty("TreeStyle", ole::Variant("3"), ole::Variant::Missing());
-    stored->WriteProperty("ValueCaption", ole::Variant(int32_t{42}), ole::Variant::Missing());
+    const auto store = [&](const char* name, ole::Variant value) {
+        stored->WriteProperty(name, std::move(value), ole::Variant::Missing());
+    };
+    store("AlphabeticTabCaption", ole::Variant(""));
+    store("BackColor", ole::Variant("not a colour"));
+    store("CategorySeparator", ole::Variant("  "));
+    store("Font", ole::Variant("Arial"));
+    store("Grid", ole::Variant("not a number"));
+    store("Indentation", ole::Variant(-30.0F));
+    store("NameCaption", ole::Variant::Nothing());
+    store("Picture", ole::Variant("no picture"));
+    store("ShowTabs", ole::Variant("maybe"));
+    store("TreeStyle", ole::Variant("3"));
+    store("ValueCaption", ole::Variant(int32_t{42}));
 
     Z& grid = HostGrid(HostMode::User, stored.Get());
-    EXPECT_EQ(grid.GetAlphabeticTabCaption(), "");
-    EXPECT_EQ(grid.GetCategorizedTabCaption(), "Categorized");
+    EXPECT_EQ(grid.GetAlphabeticTabCaption(), "Alphabetic");
+    EXPECT_EQ(grid.GetBackColor(), static_cast<int32_t>(0x8000000F));
     EXPECT_EQ(grid.GetCategorySeparator(), "|");
-    EXPECT_EQ(grid.GetGrid(), 0);
-    EXPECT_FLOAT_EQ(grid.Settings().indentation, 0.0F);
+    EXPECT_EQ(grid.GetFont()->Name(), grid.GetAmbient()->Font()->Name());
+    EXPECT_EQ(grid.GetGrid(), ksGridDotted);
+    EXPECT_FLOAT_EQ(grid.Settings().indentation, 10.0F);
+    EXPECT_EQ(grid.GetNameCaption(), "Property");
+    EXPECT_FALSE(grid.GetPicture());
+    EXPECT_TRUE(grid.GetShowTabs());
     EXPECT_EQ(grid.GetTreeStyle(), 3);
     EXPECT_EQ(grid.GetValueCaption(), "42");
     EXPECT_TRUE(ole::TakeReportedErrors().empty());
