@@ -14,7 +14,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::FuzzInput in({data, size});
     const auto value = in.Value<double>();
     const std::string text = ole::DoubleText(value);
-    if (std::isfinite(value)) {
+    // Near the end of the Double range the 15 digits round past it, and that text overflows, as
+    // it does in the language.
+    if (std::isfinite(value) && std::fabs(value) < 1.797693134862315E+308) {
         const ole::NumericText back = ole::ParseNumericText(text);
         if (back.status != ole::NumericStatus::Ok ||
             std::fabs(back.value - value) > std::fabs(value) * 1e-14) {

@@ -30,9 +30,9 @@ protected:
 };
 
 TEST_F(FrameAndShapesTest, DefaultsAndRangeErrors) {
-    const ole::Variant frame(ole::Ptr<ole::Object>(forms::Frame::Create()));
-    const ole::Variant line(ole::Ptr<ole::Object>(forms::Line::Create()));
-    const ole::Variant shape(ole::Ptr<ole::Object>(forms::Shape::Create()));
+    const ole::Variant frame{ole::Ptr<ole::Object>(forms::Frame::Create())};
+    const ole::Variant line{ole::Ptr<ole::Object>(forms::Line::Create())};
+    const ole::Variant shape{ole::Ptr<ole::Object>(forms::Shape::Create())};
     EXPECT_EQ(ole::CLng(ole::GetProperty(frame, "BackColor")), int32_t(0x8000000F));
     EXPECT_EQ(ole::CLng(ole::GetProperty(frame, "ForeColor")), int32_t(0x80000012));
     EXPECT_EQ(ole::CLng(ole::GetProperty(line, "BorderColor")), int32_t(0x80000008));

@@ -80,7 +80,7 @@ TEST_F(AppTest, ScreenReportsTwipsOfTheConfiguredScreen) {
 
 TEST_F(AppTest, AppAndScreenAnswerLateBoundCallsByName) {
     App& grid = App::Component("Attrgrid");
-    const ole::Variant app(ole::Ptr<ole::Object>(forms::AppObject::For(grid)));
+    const ole::Variant app{ole::Ptr<ole::Object>(forms::AppObject::For(grid))};
     EXPECT_EQ(ole::GetProperty(app, "title").AsString(), "Attrgrid");
     EXPECT_EQ(ole::GetProperty(app, "Major").AsI2(), 1);
     EXPECT_EQ(ole::GetProperty(app, "hInstance").AsI4(), grid.hInstance());
