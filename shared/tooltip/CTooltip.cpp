@@ -1,7 +1,6 @@
 #include "shared/tooltip/CTooltip.h"
 
 #include "platform/ole/error/Error.h"
-#include "shared/LibraryOptions.h"
 #include "shared/util/ColorUtils.h"
 
 #include <limits>
@@ -44,12 +43,7 @@ LPARAM Address(const void* data) {
 
 } // namespace
 
-TooltipZOrder DefaultTooltipZOrder() {
-    return LibraryOptions::Variant() == SharedVariant::Second ? TooltipZOrder::Keep
-                                                              : TooltipZOrder::Topmost;
-}
-
-CTooltip::CTooltip() : CTooltip(DefaultTooltipZOrder()) {}
+CTooltip::CTooltip() : CTooltip(TooltipZOrder::Topmost) {}
 
 CTooltip::CTooltip(TooltipZOrder zOrder) : m_zOrder(zOrder) {}
 

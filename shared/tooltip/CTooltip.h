@@ -8,12 +8,9 @@
 
 namespace shared {
 
-// How SetToolWindowPos treats the tip's z-order: the first build re-asserts topmost on every
-// move, the second leaves the z-order alone.
+// How SetToolWindowPos treats the tip's z-order: CTooltip re-asserts topmost on every move,
+// CToolTip leaves the z-order alone.
 enum class TooltipZOrder { Topmost, Keep };
-
-// The z-order rule of the build this library was started as (LibraryOptions).
-TooltipZOrder DefaultTooltipZOrder();
 
 // Wraps one tooltip control owned by a parent window. Tools are found by id by enumerating the
 // control, so the control stays the one store of tools. Every operation is a message to the tip
@@ -114,8 +111,5 @@ private:
     // Bytes of the longest text ever given to a tool; sizes the buffer Text reads into.
     size_t m_longestText = 0;
 };
-
-// The second build's name for the same class.
-using CToolTip = CTooltip;
 
 } // namespace shared

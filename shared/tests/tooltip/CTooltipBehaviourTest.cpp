@@ -87,10 +87,11 @@ TEST_F(CTooltipBehaviourTest, SetToolWindowPosReassertsTopmostOnlyInTheFirstVari
     }
 }
 
-TEST_F(CTooltipBehaviourTest, TheLibraryVariantPicksTheDefaultZOrderRule) {
+TEST_F(CTooltipBehaviourTest, EachWrapperCarriesItsOwnZOrderRule) {
+    // Both kinds live side by side in one process, as the libraries that use them do.
+    const shared::CToolTip second;
     EXPECT_EQ(CTooltip().ZOrder(), TooltipZOrder::Topmost);
-    shared::LibraryOptions::SetVariant(shared::SharedVariant::Second);
-    EXPECT_EQ(shared::CToolTip().ZOrder(), TooltipZOrder::Keep);
+    EXPECT_EQ(second.ZOrder(), TooltipZOrder::Keep);
 }
 
 TEST_F(CTooltipBehaviourTest, ATipWhoseParentDiedFirstIsGoneAndReleasingItIsHarmless) {

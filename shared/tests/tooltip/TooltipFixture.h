@@ -6,7 +6,7 @@
 #include "platform/win/test/Spy.h"
 #include "platform/win/test/TestApi.h"
 #include "platform/win/window/MessageObserver.h"
-#include "shared/LibraryOptions.h"
+#include "shared/tooltip/CToolTip.h"
 #include "shared/tooltip/CTooltip.h"
 
 #include <gtest/gtest.h>
@@ -129,7 +129,6 @@ inline ParentLog& ParentLog::Get() {
 
 inline void TooltipTest::SetUp() {
     test::resetPlatform();
-    shared::LibraryOptions::SetVariant(shared::SharedVariant::First);
     ParentLog::Get() = ParentLog{};
     WNDCLASSEXA wc;
     wc.cbSize = sizeof wc;
@@ -150,7 +149,6 @@ inline void TooltipTest::TearDown() {
     EXPECT_EQ(test::LiveGdiObjectCount(), m_gdiObjects);
     EXPECT_EQ(ole::LiveObjectCount(), m_objects);
     EXPECT_TRUE(test::CaughtExceptions().empty());
-    shared::LibraryOptions::SetVariant(shared::SharedVariant::First);
     test::resetPlatform();
 }
 
