@@ -2,9 +2,8 @@
 
 #include "propertylist/control/GridGeometry.h"
 
+#include "platform/ole/error/ResumeNext.h"
 #include "platform/ole/picture/Picture.h"
-
-#include <exception>
 
 namespace attrgrid {
 
@@ -27,7 +26,7 @@ ole::Ptr<ole::Picture> ShownPicture(const CNode& row) {
     try {
         auto picture = ole::PtrCast<ole::Picture>(row.Picture());
         return picture && picture->Type() != 0 ? picture : nullptr;
-    } catch (const std::exception&) {
+    } catch (const ole::Error&) {
         return nullptr;
     }
 }
@@ -55,7 +54,7 @@ NameCellLayout NameCellLayout::Of(const CNode& row, const GridSettings& settings
         layout.treeLineX = grid::ToInt(static_cast<double>(x) + box / 2 - indentation);
     }
     if (const auto picture = ShownPicture(row)) {
-        try {
+        ole::ResumeNext([&] {
             const int32_t width = grid::ToInt(picture->Width() / kHimetricPerPixel);
             const int32_t height = grid::ToInt(picture->Height() / kHimetricPerPixel);
             int64_t y0 = 0;
@@ -66,8 +65,7 @@ NameCellLayout NameCellLayout::Of(const CNode& row, const GridSettings& settings
             }
             layout.picture = grid::MakeRect(x, y0, x + width, y1);
             x = int64_t{layout.picture.right} + 2;
-        } catch (const std::exception&) {
-        }
+        });
     }
     layout.textLeft = grid::Clamp32(x);
     return layout;

@@ -46,8 +46,8 @@ bool ZAVeravuvuDudu::CommitActiveEditor() {
         return true;
     } catch (const ole::Error& error) {
         DisplayError(error);
-    } catch (const std::exception& failure) {
-        DisplayError(ole::Error(ole::ERR_INTERNAL, failure.what(), kLibraryName));
+    } catch (...) {
+        ole::ReportCurrentException();
     }
     ResumeNext([&] { editor->LetVisible(false); });
     if (m_ActiveEditor.Get() == editor.Get())
@@ -145,8 +145,8 @@ void ZAVeravuvuDudu::EndEdit(const ole::Ptr<CEditor>& anEditor, bool bCancel) {
         }
     } catch (const ole::Error& error) {
         DisplayError(error);
-    } catch (const std::exception& failure) {
-        DisplayError(ole::Error(ole::ERR_INTERNAL, failure.what(), kLibraryName));
+    } catch (...) {
+        ole::ReportCurrentException();
     }
     // ValidateValue or the store may have opened another edit (a host moving the selection):
     // that edit keeps its editor and the focus.

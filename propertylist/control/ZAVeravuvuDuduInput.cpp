@@ -288,7 +288,7 @@ bool ZAVeravuvuDudu::EnsureNodeVisible(const ole::Ptr<CNode>& node) {
     const ole::Ptr<CNode> row = node;
     const int32_t topLimit = HeaderPixelsInGrid();
     bool scrolled = false;
-    try {
+    ResumeNext([&] {
         int32_t index = m_ActiveNodes ? m_ActiveNodes->VisibleIndex(row.Get()) : -1;
         if (std::find(m_LaidOut.begin(), m_LaidOut.end(), row) != m_LaidOut.end())
             index = -1;
@@ -334,8 +334,7 @@ bool ZAVeravuvuDudu::EnsureNodeVisible(const ole::Ptr<CNode>& node) {
                 m_VScroll->SetValue(static_cast<int16_t>(target));
             break;
         }
-    } catch (const std::exception&) {
-    }
+    });
     return !scrolled;
 }
 

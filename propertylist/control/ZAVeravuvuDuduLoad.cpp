@@ -45,7 +45,7 @@ ole::Ptr<ole::Object> DescribedObject(const ole::Variant& aVBObject) {
         const ole::Variant inner = ole::GetObjectProperty(aVBObject, "object");
         if (inner.IsObject() && !inner.IsNothing())
             return inner.AsObject();
-    } catch (const std::exception&) {
+    } catch (const ole::Error&) {
     }
     return object;
 }
@@ -109,7 +109,7 @@ ZAVeravuvuDudu::GetObjectInterfaceInfo(const ole::Ptr<ole::Object>& anObject) {
             if (ole::Ptr<ole::Object> view = type->DispatchView())
                 result = std::move(view);
         }
-    } catch (const std::exception&) {
+    } catch (const ole::Error&) {
     }
     return result;
 }
@@ -161,7 +161,7 @@ void ZAVeravuvuDudu::AddTypeInfoProperties(const ole::Variant& aVBObject,
             std::string key = entry.name;
             property = properties->Add(entry.name, *value, category.name, key, source, bAutoUpdate,
                                        shared::ksTextEditor);
-        } catch (const std::exception&) {
+        } catch (const ole::Error&) {
         }
         // A refused Add (a second load without clearing) shows nothing and writes nothing.
         if (!property)

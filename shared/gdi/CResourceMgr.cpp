@@ -1,8 +1,7 @@
 #include "shared/gdi/CResourceMgr.h"
 
 #include "platform/ole/error/Error.h"
-
-#include <exception>
+#include "platform/ole/error/ResumeNext.h"
 
 namespace shared {
 
@@ -13,20 +12,16 @@ template <class Wrapper, class Store, class... Attributes>
 const Wrapper* Obtain(Store& store, std::string_view key, const Attributes&... attributes) {
     const auto found = store.find(key);
     if (found != store.end()) {
-        try {
-            found->second->UpdateInfo(attributes...);
-        } catch (const std::exception&) {
-        }
+        ole::ResumeNext([&] { found->second->UpdateInfo(attributes...); });
         return found->second.get();
     }
-    try {
+    const Wrapper* made = nullptr;
+    ole::ResumeNext([&] {
         auto wrapper = std::make_unique<Wrapper>();
-        if (!wrapper->init(attributes...))
-            return nullptr;
-        return store.emplace(std::string(key), std::move(wrapper)).first->second.get();
-    } catch (const std::exception&) {
-        return nullptr;
-    }
+        if (wrapper->init(attributes...))
+            made = store.emplace(std::string(key), std::move(wrapper)).first->second.get();
+    });
+    return made;
 }
 
 template <class Store>

@@ -1,6 +1,7 @@
 #include "shared/subclass/SubclassWnd.h"
 
 #include "platform/ole/error/Error.h"
+#include "platform/ole/error/ResumeNext.h"
 #include "platform/win/WinConstants.h"
 #include "platform/win/window/Lifetime.h"
 #include "platform/win/window/Messages.h"
@@ -159,16 +160,19 @@ bool SubclassWnd::CallListener(const cSubclassInfo& record, HWND hWnd, UINT Msg,
     if (!listener)
         return true;
     bool route = true;
-    try {
+    bool answered = false;
+    ole::ResumeNext([&] {
         if (auto* typed = dynamic_cast<cSubclassListener*>(listener.Get())) {
             result = typed->WindowMsgListener(hWnd, Msg, wParam, lParam, route);
         } else {
             SubclassListenerForwarder forwarder(listener);
             result = forwarder.WindowMsgListener(hWnd, Msg, wParam, lParam, route);
         }
-    } catch (...) {
-        // Listener failures stay inside the procedure, and the message goes on whatever the
-        // listener had decided before it failed: a half-handled WM_PAINT must still validate.
+        answered = true;
+    });
+    // Listener failures stay inside the procedure, and the message goes on whatever the listener
+    // had decided before it failed: a half-handled WM_PAINT must still validate.
+    if (!answered) {
         result = 0;
         route = true;
     }

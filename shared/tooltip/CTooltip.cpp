@@ -1,6 +1,7 @@
 #include "shared/tooltip/CTooltip.h"
 
 #include "platform/ole/error/Error.h"
+#include "platform/ole/error/ResumeNext.h"
 #include "shared/util/ColorUtils.h"
 
 #include <limits>
@@ -129,11 +130,8 @@ void CTooltip::SetNewToolRect(UINT_PTR toolId, int32_t left, int32_t top, int32_
 }
 
 void CTooltip::AdjustRect(RECT* lpRect) {
-    try {
-        Send(TTM_ADJUSTRECT, static_cast<WPARAM>(-1), Address(lpRect));
-    } catch (...) {
-        // Adjusting is cosmetic; a failure leaves the rectangle as it was.
-    }
+    // Adjusting is cosmetic; a failure leaves the rectangle as it was.
+    ole::ResumeNext([&] { Send(TTM_ADJUSTRECT, static_cast<WPARAM>(-1), Address(lpRect)); });
 }
 
 void CTooltip::SetToolWindowPos(int32_t x, int32_t y) {

@@ -4,8 +4,7 @@
 #include "shared/util/EditorValue.h"
 
 #include "platform/ole/convert/Conversions.h"
-
-#include <exception>
+#include "platform/ole/error/Error.h"
 
 namespace attrgrid {
 
@@ -17,7 +16,7 @@ bool IsColorRow(const CNode& row, const CProperty* property) {
 std::optional<win::COLORREF> RowValueColor(const CNode& row) {
     try {
         return shared::TranslateColor(static_cast<uint32_t>(ole::CLng(row.Value())));
-    } catch (const std::exception&) {
+    } catch (const ole::Error&) {
         return std::nullopt;
     }
 }

@@ -10,10 +10,9 @@
 #include "shared/util/TextUtils.h"
 
 #include "platform/ole/convert/Conversions.h"
-
 #include "platform/ole/error/ResumeNext.h"
 #include "platform/win/Win.h"
-#include <exception>
+
 #include <string>
 
 namespace attrgrid {
@@ -60,7 +59,7 @@ void CellPainter::DrawNodeCell(win::HDC hdc, const ole::Ptr<CNode>& rowPtr, bool
     win::HFONT font;
     try {
         font = RowFont(row);
-    } catch (const std::exception&) {
+    } catch (const ole::Error&) {
         font = m_context.resources.GetFont(m_context.controlFont, "TreeFont");
     }
     if (font)

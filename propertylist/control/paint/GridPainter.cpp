@@ -6,11 +6,12 @@
 
 #include "shared/util/ColorUtils.h"
 
+#include "platform/ole/error/ResumeNext.h"
 #include "platform/win/Win.h"
 
-#include <exception>
-
 namespace attrgrid {
+
+using ole::ResumeNext;
 
 int32_t GridPainter::CalcRowHeight(win::HWND gridWnd, win::HFONT treeFont, int32_t previous) {
     if (!gridWnd)
@@ -28,7 +29,7 @@ int32_t GridPainter::CalcRowHeight(win::HWND gridWnd, win::HFONT treeFont, int32
 
 void GridPainter::PaintGridArea(win::HDC hdc, const win::RECT& update) {
     const GridSettings& settings = m_context.settings;
-    try {
+    ResumeNext([&] {
         if (settings.picture && !settings.picture->IsEmpty()) {
             GridBackground(m_context).Draw(hdc, update);
         } else {
@@ -37,8 +38,7 @@ void GridPainter::PaintGridArea(win::HDC hdc, const win::RECT& update) {
             if (const win::HBRUSH brush = m_context.resources.GetBrush(color, "BackColor"))
                 win::FillRect(hdc, &update, brush);
         }
-    } catch (const std::exception&) {
-    }
+    });
 
     if (!m_context.activeNodes || m_context.laidOutRows.empty())
         return;
@@ -58,10 +58,7 @@ void GridPainter::PaintGridArea(win::HDC hdc, const win::RECT& update) {
         win::RECT overlap;
         if (!win::IntersectRect(&overlap, &rowRect, &update))
             continue;
-        try {
-            DrawNodeRow(hdc, row);
-        } catch (const std::exception&) {
-        }
+        ResumeNext([&] { DrawNodeRow(hdc, row); });
     }
 }
 
@@ -74,11 +71,10 @@ void GridPainter::DrawNodeRow(win::HDC hdc, const ole::Ptr<CNode>& node) {
         const win::RECT cell = nameCell ? node->NameRect() : node->ValueRect();
         const win::SavedDc saved(hdc);
         OffsetCellOrigin(hdc, cell.left, cell.top);
-        try {
+        ResumeNext([&] {
             painter.DrawNodeCell(hdc, node, nameCell,
                                  {0, 0, cell.right - cell.left, cell.bottom - cell.top}, selected);
-        } catch (const std::exception&) {
-        }
+        });
     }
 }
 

@@ -2,7 +2,7 @@
 
 #include "shared/util/ColorUtils.h"
 
-#include <exception>
+#include "platform/ole/error/Error.h"
 
 namespace attrgrid {
 
@@ -18,7 +18,7 @@ template <class Getter>
 int32_t RowColor(const CNode& row, Getter get) {
     try {
         return get(row);
-    } catch (const std::exception&) {
+    } catch (const ole::Error&) {
         return -1;
     }
 }

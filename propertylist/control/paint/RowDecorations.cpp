@@ -8,11 +8,11 @@
 #include "shared/util/ColorUtils.h"
 
 #include "platform/ole/convert/Conversions.h"
+#include "platform/ole/error/Error.h"
 #include "platform/ole/picture/PictureType.h"
 
 #include "platform/win/Win.h"
 
-#include <exception>
 #include <optional>
 
 namespace attrgrid {
@@ -25,7 +25,7 @@ ole::Ptr<ole::Picture> RowPicture(const CNode& row) {
     try {
         auto picture = ole::PtrCast<ole::Picture>(row.Picture());
         return picture && !picture->IsEmpty() ? picture : nullptr;
-    } catch (const std::exception&) {
+    } catch (const ole::Error&) {
         return nullptr;
     }
 }

@@ -10,6 +10,7 @@
 #include "platform/ole/dispatch/ClassBuilder.h"
 #include "platform/ole/dispatch/LateBinding.h"
 #include "platform/ole/error/Error.h"
+#include "platform/ole/error/ResumeNext.h"
 #include "platform/ole/text/CaseMapping.h"
 #include "platform/ole/text/TextEdits.h"
 
@@ -59,13 +60,12 @@ CProperty::~CProperty() {
 
 void CProperty::Notify() {
     ole::Ptr<CProperty> self(this);
-    try {
+    // The list learns of changes on a best-effort basis; its failure is not the caller's.
+    ole::ResumeNext([&] {
         ole::Ptr<ole::Object> owner = Owner();
         if (auto* listener = dynamic_cast<CPropertyListener*>(owner.Get()))
             listener->PropertyChanged(*this);
-    } catch (...) {
-        // The list learns of changes on a best-effort basis; its failure is not the caller's.
-    }
+    });
 }
 
 ole::Ptr<ole::Object> CProperty::Owner() const {
@@ -291,7 +291,7 @@ std::string CProperty::FormattedText() const {
             return m_listItems ? m_listItems->TextOfValue(m_value) : "";
         try {
             return ole::CStr(ole::ReduceToValue(m_value));
-        } catch (...) {
+        } catch (const ole::Error&) {
             return {};
         }
     }

@@ -11,12 +11,14 @@
 #include "platform/forms/host/Extender.h"
 #include "platform/ole/convert/Conversions.h"
 #include "platform/ole/dispatch/LateBinding.h"
+#include "platform/ole/error/UnhandledError.h"
 #include "platform/ole/event/EventSink.h"
 #include "platform/ole/file/BinaryFile.h"
 #include "platform/win/Win.h"
 #include "platform/win/test/TestApi.h"
 
 #include <filesystem>
+#include <stdexcept>
 #include <string>
 #include <unistd.h>
 
@@ -173,6 +175,29 @@ TEST_F(EditingTest, ARefusedCommitIsReportedOnceAndTheSelectionMovesOn) {
     EXPECT_FALSE(grid.ActiveEditor());
     EXPECT_TRUE(ole::Is(grid.SelectedNode(), Row(other)));
     EXPECT_EQ(win::GetFocus(), grid.GridWnd());
+}
+
+// A fault of ours is no refusal: it goes to the unhandled-error report instead of a message box,
+// and the edit closes as after a refusal.
+TEST_F(EditingTest, AFaultInTheEditorIsReportedAsUnhandled) {
+    struct FaultingEditor : TestEditor {
+        void Commit() override { throw std::logic_error("editor fault"); }
+    };
+    Z& grid = ShowGrid();
+    HandleEvents();
+    auto property = grid.GetProperties()->Add("P", ole::Variant("old"));
+    grid.SelectNode(Row(property));
+    auto editor = ole::MakeObject<FaultingEditor>();
+    GridTestAccess::OpenEditor(grid, editor, Row(property));
+
+    EXPECT_FALSE(grid.CommitActiveEditor());
+    const auto reported = ole::TakeReportedErrors();
+    ASSERT_EQ(reported.size(), 1U);
+    EXPECT_EQ(reported[0].Number(), 440);
+    EXPECT_TRUE(errors.empty());
+    EXPECT_TRUE(Boxes().empty());
+    EXPECT_FALSE(editor->visible);
+    EXPECT_FALSE(grid.ActiveEditor());
 }
 
 TEST_F(EditingTest, ASourceRefusingTheValueIsReportedOnceAndKeepsItsValue) {
