@@ -18,11 +18,12 @@ inline int32_t Clamp32(int64_t value) {
 
 // Half to even, saturated at the 32-bit range (NaN gives 0): geometry never raises overflow.
 inline int32_t ToInt(double value) {
-    if (!(value == value))
-        return 0;
-    constexpr double kLow = std::numeric_limits<int32_t>::min();
-    constexpr double kHigh = std::numeric_limits<int32_t>::max();
-    return static_cast<int32_t>(std::clamp(base::RoundHalfEven(value), kLow, kHigh));
+    return base::RoundHalfEvenToInt32(value);
+}
+
+// A splitter bar's size from a scaled length: whole, never negative, within its 16-bit property.
+inline int16_t ToBarSize(double value) {
+    return static_cast<int16_t>(std::clamp(base::RoundHalfEvenToInt32(value), 0, 32767));
 }
 
 inline win::RECT MakeRect(int64_t left, int64_t top, int64_t right, int64_t bottom) {

@@ -6,7 +6,6 @@
 #include "propertylist/library/AttrgridTypes.h"
 #include "propertylist/library/LibraryObjects.h"
 
-#include "platform/base/Rounding.h"
 #include "platform/forms/app/App.h"
 #include "platform/forms/control/ControlIds.h"
 #include "platform/forms/host/Ambient.h"
@@ -136,7 +135,7 @@ void ZAVeravuvuDudu::InitRuntime() {
                            CSplitter::Vertical);
     const float onePixel = m_picHeaderContainer->DoScaleX(
         1.0F, ole::Variant(kPixels), ole::Variant(m_picHeaderContainer->GetScaleMode()));
-    m_HeaderSplitter->LetSplitterbarSize(static_cast<int16_t>(base::RoundHalfEven(onePixel)));
+    m_HeaderSplitter->LetSplitterbarSize(grid::ToBarSize(onePixel));
     m_HeaderSplitter->LetSplitterLocation(m_picHeaderContainer->GetScaleWidth() / 2);
 
     m_ContainerSplitter = CSplitter::Create();

@@ -177,10 +177,10 @@ void ZAVeravuvuDudu::BeginEdit() {
         DisplayError(error);
         if (win::IsWindow(m_GridWnd))
             win::SetFocus(m_GridWnd);
-    } catch (const std::exception& failure) {
+    } catch (...) {
+        ole::ReportCurrentException();
         if (editor)
             ResumeNext([&] { editor->LetVisible(false); });
-        DisplayError(ole::Error(ole::ERR_INTERNAL, failure.what(), kLibraryName));
         if (win::IsWindow(m_GridWnd))
             win::SetFocus(m_GridWnd);
     }
@@ -194,12 +194,13 @@ void ZAVeravuvuDudu::PositionEditor(const ole::Ptr<CEditor>& anEditor,
         return;
     const ole::Ptr<CEditor> editor = anEditor;
     int32_t mode = editor->ScaleMode();
-    // A user scale means nothing outside the editor; take it as pixels.
-    if (mode == 0)
+    // A user scale means nothing outside the editor, and a mode no conversion knows would place
+    // it nowhere; take both as pixels.
+    if (mode == 0 || !forms::IsConversionScaleMode(mode))
         mode = kPixels;
     const win::RECT cell = aNode->ValueRect();
     auto convert = [mode](int32_t value, forms::Axis axis) {
-        return static_cast<float>(base::RoundHalfEven(
+        return static_cast<float>(base::RoundHalfEvenToInt32(
             forms::PixelsToUnits(value, static_cast<forms::ScaleMode>(mode), axis)));
     };
     const float left = convert(cell.left, forms::Axis::X);

@@ -1,9 +1,9 @@
 #include "propertylist/control/splitter/CSplitter.h"
 
-#include "platform/base/Rounding.h"
 #include "platform/ole/dispatch/ClassBuilder.h"
 #include "platform/ole/error/ResumeNext.h"
 #include "platform/win/Win.h"
+#include "propertylist/control/GridGeometry.h"
 #include "propertylist/control/splitter/GhostBar.h"
 
 #include <algorithm>
@@ -103,7 +103,7 @@ void CSplitter::init(const ole::Ptr<forms::PictureBox>& container,
                                       fromPixels, toContainer)
                 : container->DoScaleX(static_cast<float>(win::GetSystemMetrics(win::SM_CXFRAME)),
                                       fromPixels, toContainer);
-        m_barSize = static_cast<int16_t>(std::clamp(base::RoundHalfEven(frame), 0.0, 32767.0));
+        m_barSize = grid::ToBarSize(frame);
         const float extent = horizontal ? container->GetScaleHeight() : container->GetScaleWidth();
         m_location = extent / 2 - m_barSize;
     }

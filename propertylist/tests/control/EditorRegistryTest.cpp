@@ -214,11 +214,16 @@ TEST_F(EditorRegistryTest, TheEditorCoversTheValueCell) {
                                                  f((next.right - next.left) * 15),
                                                  f((next.bottom - 1 - next.top - 1) * 15)}));
 
-    // A user scale is taken as pixels.
-    grid.CommitActiveEditor();
-    editor->scaleMode = 0;
-    grid.SetSelectedProperty(property);
-    EXPECT_EQ(editor->moved[0], f(cell.left));
+    // A user scale, or a mode no conversion knows, is taken as pixels.
+    bool first = true;
+    for (const int16_t mode : {0, 9, -1}) {
+        grid.CommitActiveEditor();
+        editor->scaleMode = mode;
+        grid.SetSelectedProperty(first ? property : other);
+        first = !first;
+        EXPECT_EQ(editor->moved[0], f(cell.left)) << mode;
+        EXPECT_EQ(editor->moved[2], f(cell.right - cell.left)) << mode;
+    }
 }
 
 TEST_F(EditorRegistryTest, AnEditorFromAnotherParentMovesIntoTheGridAtEveryEdit) {
