@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -14,6 +15,16 @@ struct Rect {
     int top = 0;
     int right = 0;
     int bottom = 0;
+};
+
+// The thickness of a frame on each side.
+struct Insets {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+
+    bool operator==(const Insets&) const = default;
 };
 
 // What a window manager of the display needs to know about a new top-level surface.
@@ -82,6 +93,10 @@ public:
     virtual void Minimized(uint32_t /*id*/, bool /*minimized*/) {}
     // A window manager put the surface in or out of the band above all others.
     virtual void TopmostChanged(uint32_t /*id*/, bool /*topmost*/) {}
+    // A window manager framed the surface with its own decorations (extents: their thickness) or
+    // stopped (nullopt). While framed, the screen shows only the surface inside the extents, and
+    // the surface's rectangle stays the outer edge of the manager's frame.
+    virtual void FrameExtentsChanged(uint32_t /*id*/, std::optional<Insets> /*extents*/) {}
 };
 
 // The sink backends deliver to; null until the window layer installs one.

@@ -70,6 +70,14 @@ unsigned Extent(int from, int to) {
     return static_cast<unsigned>(std::max(to - from, 1));
 }
 
+// The frame a window manager reports is plausible thickness, not garbage or a hostile value.
+bool PlausibleExtents(const std::vector<long>& e) {
+    constexpr long kMostPixels = 1024;
+    return e.size() == 4 &&
+           std::all_of(e.begin(), e.end(), [](long v) { return v >= 0 && v <= kMostPixels; }) &&
+           std::any_of(e.begin(), e.end(), [](long v) { return v > 0; });
+}
+
 } // namespace
 
 std::unique_ptr<X11Backend> X11Backend::Open(const char* displayName, std::string* error) {
@@ -134,6 +142,7 @@ void X11Backend::CreateSurface(uint32_t id, Rect r, const SurfaceTraits& traits)
     s.window = window;
     s.gc = XCreateGC(d, window, 0, nullptr);
     s.rect = r;
+    s.framed = traits.mayActivate && !traits.borderless;
     m_ids[window] = id;
 }
 
@@ -199,10 +208,12 @@ void X11Backend::Present(uint32_t id, Rect damage, std::span<const uint32_t> bgr
         bgra.size() < static_cast<size_t>(width) * static_cast<size_t>(height)) {
         return;
     }
-    const int left = std::max(damage.left, 0);
-    const int top = std::max(damage.top, 0);
-    const int right = std::min(damage.right, width);
-    const int bottom = std::min(damage.bottom, height);
+    // Under a window manager's frame only the inside of the extents shows.
+    const Insets e = s->extents.value_or(Insets{});
+    const int left = std::max(damage.left, e.left);
+    const int top = std::max(damage.top, e.top);
+    const int right = std::min(damage.right, width - e.right);
+    const int bottom = std::min(damage.bottom, height - e.bottom);
     if (left >= right || top >= bottom) {
         return;
     }
@@ -225,7 +236,7 @@ void X11Backend::Present(uint32_t id, Rect damage, std::span<const uint32_t> bgr
     if (!XInitImage(&image)) {
         return;
     }
-    XPutImage(m_x->Get(), s->window, s->gc, &image, left, top, left, top,
+    XPutImage(m_x->Get(), s->window, s->gc, &image, left, top, left - e.left, top - e.top,
               static_cast<unsigned>(right - left), static_cast<unsigned>(bottom - top));
 }
 
@@ -235,9 +246,17 @@ void X11Backend::MoveResize(uint32_t id, Rect r) {
         return;
     }
     s->rect = r;
-    s->configureSerial = NextRequest(m_x->Get());
-    XMoveResizeWindow(m_x->Get(), s->window, r.left, r.top, Extent(r.left, r.right),
-                      Extent(r.top, r.bottom));
+    PlaceWindow(*s);
+}
+
+// The X window shows the surface less the window manager's frame.
+void X11Backend::PlaceWindow(Surface& s) {
+    const Insets e = s.extents.value_or(Insets{});
+    const Rect shown{s.rect.left + e.left, s.rect.top + e.top, s.rect.right - e.right,
+                     s.rect.bottom - e.bottom};
+    s.configureSerial = NextRequest(m_x->Get());
+    XMoveResizeWindow(m_x->Get(), s.window, shown.left, shown.top, Extent(shown.left, shown.right),
+                      Extent(shown.top, shown.bottom));
 }
 
 void X11Backend::Show(uint32_t id, bool show) {
@@ -502,9 +521,12 @@ void X11Backend::HandleEvent(XEvent& event) {
     }
     switch (event.type) {
     case Expose:
-        if (id) {
+        if (const Surface* s = Find(id)) {
             const XExposeEvent& e = event.xexpose;
-            sink->Exposed(id, {e.x, e.y, e.x + e.width, e.y + e.height});
+            const Insets frame = s->extents.value_or(Insets{});
+            const int x = e.x + frame.left;
+            const int y = e.y + frame.top;
+            sink->Exposed(id, {x, y, x + e.width, y + e.height});
         }
         break;
     case ConfigureNotify:
@@ -523,6 +545,8 @@ void X11Backend::HandleEvent(XEvent& event) {
             OnWmState(id);
         } else if (id && event.xproperty.atom == m_x->Atom().netWmState) {
             OnNetWmState(id);
+        } else if (id && event.xproperty.atom == m_x->Atom().netFrameExtents) {
+            OnFrameExtents(id);
         }
         break;
     case ClientMessage:
@@ -554,7 +578,8 @@ void X11Backend::OnConfigure(uint32_t id, const XEvent& event) {
         Window child = None;
         XTranslateCoordinates(m_x->Get(), s->window, m_x->Root(), 0, 0, &x, &y, &child);
     }
-    const Rect r{x, y, x + c.width, y + c.height};
+    const Insets e = s->extents.value_or(Insets{});
+    const Rect r{x - e.left, y - e.top, x + c.width + e.right, y + c.height + e.bottom};
     if (SameRect(r, s->rect)) {
         return;
     }
@@ -593,6 +618,28 @@ void X11Backend::OnNetWmState(uint32_t id) {
         s->topmost = above;
         CurrentEventSink()->TopmostChanged(id, above);
     }
+}
+
+// _NET_FRAME_EXTENTS is left, right, top, bottom. The surface keeps its outer rectangle, so the X
+// window moves inside the frame and the window layer narrows its non-client area to match.
+void X11Backend::OnFrameExtents(uint32_t id) {
+    Surface* s = Find(id);
+    if (!s || !s->framed) {
+        return;
+    }
+    const std::vector<long> v =
+        m_x->Property32(s->window, m_x->Atom().netFrameExtents, XA_CARDINAL);
+    std::optional<Insets> extents;
+    if (PlausibleExtents(v)) {
+        extents = Insets{static_cast<int>(v[0]), static_cast<int>(v[2]), static_cast<int>(v[1]),
+                         static_cast<int>(v[3])};
+    }
+    if (extents == s->extents) {
+        return;
+    }
+    s->extents = extents;
+    PlaceWindow(*s);
+    CurrentEventSink()->FrameExtentsChanged(id, extents);
 }
 
 // Focus events only say that something changed; where the focus is now decides, so a burst of

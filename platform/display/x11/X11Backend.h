@@ -63,6 +63,11 @@ private:
         bool mapped = false;
         bool topmost = false;
         bool reparented = false;
+        // Captioned or framed by the platform: a window manager may frame it instead.
+        bool framed = false;
+        // The window manager's frame around the X window, which then shows only the part of the
+        // surface inside it.
+        std::optional<Insets> extents;
         // Geometry reports older than the newest move we asked for echo earlier requests.
         unsigned long configureSerial = 0;
     };
@@ -83,6 +88,9 @@ private:
     void OnConfigure(uint32_t id, const _XEvent& event);
     void OnWmState(uint32_t id);
     void OnNetWmState(uint32_t id);
+    void OnFrameExtents(uint32_t id);
+    // Moves the X window to the surface's rectangle, less the window manager's frame.
+    void PlaceWindow(Surface& surface);
     void OnFocusChange();
 
     std::unique_ptr<X11Connection> m_x;

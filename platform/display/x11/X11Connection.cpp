@@ -48,6 +48,7 @@ X11Connection::X11Connection(Display* display) : m_display(display) {
     m_atoms.netWmWindowType = intern("_NET_WM_WINDOW_TYPE");
     m_atoms.netWmWindowTypeUtility = intern("_NET_WM_WINDOW_TYPE_UTILITY");
     m_atoms.motifWmHints = intern("_MOTIF_WM_HINTS");
+    m_atoms.netFrameExtents = intern("_NET_FRAME_EXTENTS");
 }
 
 X11Connection::~X11Connection() {

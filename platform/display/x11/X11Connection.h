@@ -26,6 +26,7 @@ public:
         unsigned long netWmWindowType = 0;
         unsigned long netWmWindowTypeUtility = 0;
         unsigned long motifWmHints = 0;
+        unsigned long netFrameExtents = 0;
     };
 
     // Null with a reason in error when the display cannot be opened.

@@ -76,15 +76,27 @@ bool X11Test::Viewable(HWND hwnd) const {
 
 size_t X11Test::DifferingPixels(HWND top) const {
     const test::Snapshot framebuffer = test::CaptureFramebuffer(top);
-    XImage* image = XGetImage(m_x, XWindow(top), 0, 0, static_cast<unsigned>(framebuffer.width),
-                              static_cast<unsigned>(framebuffer.height), AllPlanes, ZPixmap);
+    // Under a window manager's frame the X window shows only part of the framebuffer.
+    RECT window;
+    GetWindowRect(top, &window);
+    const RECT shown = Geometry(top);
+    const int dx = shown.left - window.left;
+    const int dy = shown.top - window.top;
+    const int width = shown.right - shown.left;
+    const int height = shown.bottom - shown.top;
+    if (dx < 0 || dy < 0 || dx + width > framebuffer.width || dy + height > framebuffer.height) {
+        return SIZE_MAX;
+    }
+    XImage* image = XGetImage(m_x, XWindow(top), 0, 0, static_cast<unsigned>(width),
+                              static_cast<unsigned>(height), AllPlanes, ZPixmap);
     if (!image) {
         return SIZE_MAX;
     }
     size_t differing = 0;
-    for (int y = 0; y < framebuffer.height; ++y) {
-        for (int x = 0; x < framebuffer.width; ++x) {
-            differing += (XGetPixel(image, x, y) & 0xFFFFFF) != (framebuffer.At(x, y) & 0xFFFFFF);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            differing +=
+                (XGetPixel(image, x, y) & 0xFFFFFF) != (framebuffer.At(x + dx, y + dy) & 0xFFFFFF);
         }
     }
     XDestroyImage(image);
@@ -269,6 +281,18 @@ void X11Test::SetStateAbove(HWND hwnd, bool above) {
                         reinterpret_cast<const unsigned char*>(&state), 1);
     } else {
         XDeleteProperty(m_x, XWindow(hwnd), netWmState);
+    }
+    XFlush(m_x);
+}
+
+void X11Test::SetFrameExtents(HWND hwnd, std::optional<std::array<long, 4>> leftRightTopBottom) {
+    m_backend->Sync();
+    const Atom extents = m_connection->Atom().netFrameExtents;
+    if (leftRightTopBottom) {
+        XChangeProperty(m_x, XWindow(hwnd), extents, XA_CARDINAL, 32, PropModeReplace,
+                        reinterpret_cast<const unsigned char*>(leftRightTopBottom->data()), 4);
+    } else {
+        XDeleteProperty(m_x, XWindow(hwnd), extents);
     }
     XFlush(m_x);
 }

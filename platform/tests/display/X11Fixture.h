@@ -11,10 +11,12 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <chrono>
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -80,6 +82,8 @@ protected:
     void FocusExternally(win::HWND hwnd); // null: the root window
     void SetWmState(win::HWND hwnd, bool iconic);
     void SetStateAbove(win::HWND hwnd, bool above);
+    // _NET_FRAME_EXTENTS as a framing window manager sets it; nullopt deletes it.
+    void SetFrameExtents(win::HWND hwnd, std::optional<std::array<long, 4>> leftRightTopBottom);
     void RequestClose(win::HWND hwnd);
     void MoveResizeExternally(win::HWND hwnd, const win::RECT& rect);
 

@@ -159,5 +159,41 @@ TEST_F(X11WindowTest, ExternalMovesAndResizesReachThePlatformAndItsOwnMovesReach
     EXPECT_EQ(spy.Count(WM_WINDOWPOSCHANGED), 3u) << "no echo moved it back";
 }
 
+TEST_F(X11WindowTest, AWindowManagersFrameTakesThePlaceOfThePlatformsOwn) {
+    const HWND top = CreateWindowExA(0, kWindowClass, "Framed", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                     100, 100, 300, 200, {}, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return Viewable(top); }));
+    test::Spy spy(top);
+    SetFrameExtents(top, std::array<long, 4>{4, 6, 24, 5});
+    ASSERT_TRUE(WaitUntil([&] {
+        return Geometry(top) == RECT{104, 124, 394, 295};
+    })) << "the X window is the inside of the frame, which keeps the window's outer edge";
+    RECT r;
+    GetWindowRect(top, &r);
+    EXPECT_EQ(r, (RECT{100, 100, 400, 300}));
+    GetClientRect(top, &r);
+    EXPECT_EQ(r, (RECT{0, 0, 290, 171}));
+    POINT origin{0, 0};
+    ClientToScreen(top, &origin);
+    EXPECT_EQ(origin.x, 104);
+    EXPECT_EQ(origin.y, 124);
+    const auto sized = spy.First(WM_SIZE);
+    ASSERT_TRUE(sized);
+    EXPECT_EQ(sized->lParam, MAKELPARAM(290, 171));
+    EXPECT_TRUE(WaitUntil([&] { return DifferingPixels(top) == 0; }));
+
+    // Moves from either side keep the frame between the outer edge and the X window.
+    MoveResizeExternally(top, {200, 150, 500, 350});
+    EXPECT_TRUE(WaitUntil([&] { return GetWindowRect(top, &r) && r == RECT{196, 126, 506, 355}; }));
+    MoveWindow(top, 10, 10, 300, 200, TRUE);
+    EXPECT_TRUE(WaitUntil([&] { return Geometry(top) == RECT{14, 34, 304, 205}; }));
+
+    SetFrameExtents(top, std::nullopt);
+    EXPECT_TRUE(WaitUntil([&] { return Geometry(top) == RECT{10, 10, 310, 210}; }));
+    GetClientRect(top, &r);
+    EXPECT_EQ(r.right, 300 - 2 * GetSystemMetrics(SM_CXFRAME)) << "the platform's frame is back";
+    EXPECT_TRUE(WaitUntil([&] { return DifferingPixels(top) == 0; }));
+}
+
 } // namespace
 } // namespace displaytest

@@ -2,8 +2,10 @@
 
 #include "platform/win/WinTypes.h"
 #include "platform/win/gdi/raster/Region.h"
+#include "platform/win/window/NonClient.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -66,6 +68,9 @@ struct WindowRecord {
     bool destroyed = false;   // WM_NCDESTROY returned; the handle is invalid
 
     std::unique_ptr<gdi::Surface> surface; // top-level windows only
+    // A display's window manager draws the frame and caption of this top-level window instead:
+    // their thickness on each side, in place of the platform's own.
+    std::optional<NonClientInsets> managerFrame;
 
     WindowRecord();
     ~WindowRecord();

@@ -102,4 +102,12 @@ void BackendInput::TopmostChanged(uint32_t id, bool topmost) {
     OnSurfaceTopmost(id, topmost);
 }
 
+void BackendInput::FrameExtentsChanged(uint32_t id, std::optional<display::Insets> extents) {
+    std::optional<NonClientInsets> frame;
+    if (extents) {
+        frame = NonClientInsets{extents->left, extents->top, extents->right, extents->bottom};
+    }
+    OnSurfaceFramed(id, frame);
+}
+
 } // namespace win::detail

@@ -24,6 +24,7 @@ public:
     void MovedOrResized(uint32_t id, display::Rect screenRect) override;
     void Minimized(uint32_t id, bool minimized) override;
     void TopmostChanged(uint32_t id, bool topmost) override;
+    void FrameExtentsChanged(uint32_t id, std::optional<display::Insets> extents) override;
 };
 
 } // namespace win::detail

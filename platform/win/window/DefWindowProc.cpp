@@ -47,7 +47,9 @@ LRESULT CalcSize(HWND hwnd, WPARAM wParam, LPARAM lParam) {
     }
     RECT* rect = wParam ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0]
                         : reinterpret_cast<RECT*>(lParam);
-    *rect = detail::ClientRectFromWindowRect(*rect, record->style, record->exStyle);
+    const std::optional<detail::NonClientInsets>& frame = record->managerFrame;
+    *rect = detail::ClientRectFromWindowRect(*rect, record->style, record->exStyle,
+                                             frame ? &*frame : nullptr);
     return 0;
 }
 

@@ -41,12 +41,17 @@ bool Inside(const RECT& r, POINT p) {
 
 } // namespace
 
-NonClientInsets ComputeNonClientInsets(DWORD style, DWORD exStyle) {
-    const int side = FrameThickness(style, exStyle) + EdgeThickness(exStyle);
-    NonClientInsets insets{side, side, side, side};
-    if (HasCaption(style)) {
-        insets.top += GetSystemMetrics(SM_CYCAPTION);
-    }
+NonClientInsets ComputeNonClientInsets(DWORD style, DWORD exStyle,
+                                       const NonClientInsets* managerFrame) {
+    const int frame = FrameThickness(style, exStyle);
+    const int caption = HasCaption(style) ? GetSystemMetrics(SM_CYCAPTION) : 0;
+    NonClientInsets insets =
+        managerFrame ? *managerFrame : NonClientInsets{frame, frame + caption, frame, frame};
+    const int edge = EdgeThickness(exStyle);
+    insets.left += edge;
+    insets.top += edge;
+    insets.right += edge;
+    insets.bottom += edge;
     if (style & WS_VSCROLL) {
         insets.right += GetSystemMetrics(SM_CXVSCROLL);
     }
@@ -56,8 +61,9 @@ NonClientInsets ComputeNonClientInsets(DWORD style, DWORD exStyle) {
     return insets;
 }
 
-RECT ClientRectFromWindowRect(const RECT& w, DWORD style, DWORD exStyle) {
-    const NonClientInsets in = ComputeNonClientInsets(style, exStyle);
+RECT ClientRectFromWindowRect(const RECT& w, DWORD style, DWORD exStyle,
+                              const NonClientInsets* managerFrame) {
+    const NonClientInsets in = ComputeNonClientInsets(style, exStyle, managerFrame);
     RECT c{w.left + in.left, w.top + in.top, w.right - in.right, w.bottom - in.bottom};
     // A window smaller than its frame has an empty client area at the frame's inner corner.
     if (c.right < c.left) {
@@ -116,12 +122,15 @@ void PaintNonClient(HWND hwnd, bool active) {
     // Window coordinates from here on.
     RECT r{0, 0, windowRect.right - windowRect.left, windowRect.bottom - windowRect.top};
     const int frame = FrameThickness(style, exStyle);
-    if (style & WS_THICKFRAME || (style & WS_DLGFRAME) || (exStyle & WS_EX_DLGMODALFRAME)) {
+    if (const std::optional<NonClientInsets>& m = record->managerFrame) {
+        // Nobody sees what lies under a window manager's frame.
+        r = {r.left + m->left, r.top + m->top, r.right - m->right, r.bottom - m->bottom};
+    } else if (style & WS_THICKFRAME || (style & WS_DLGFRAME) || (exStyle & WS_EX_DLGMODALFRAME)) {
         gdi::ClassicPainter::DrawWindowFrame(*dc, r, frame);
     } else if (style & WS_BORDER) {
         gdi::ClassicPainter::DrawOutline(*dc, r, GetSysColor(COLOR_WINDOWFRAME));
     }
-    if (HasCaption(style)) {
+    if (HasCaption(style) && !record->managerFrame) {
         const int height = GetSystemMetrics(SM_CYCAPTION);
         gdi::ClassicPainter::DrawCaption(*dc, {r.left, r.top, r.right, r.top + height}, active);
         text::DrawCaptionText(hdc, {r.left, r.top, r.right, r.top + height - 1}, record->text,

@@ -16,10 +16,13 @@ struct NonClientInsets {
 
 // Frame (WS_THICKFRAME 4, dialog frame 3, WS_BORDER 1), then WS_EX_CLIENTEDGE 2 and
 // WS_EX_STATICEDGE 1 inside it, the caption (WS_CAPTION) on top, and the scroll bar strips.
-// Borders are symmetric.
-NonClientInsets ComputeNonClientInsets(DWORD style, DWORD exStyle);
+// Borders are symmetric. A window manager's frame, when given, takes the place of the frame and
+// caption.
+NonClientInsets ComputeNonClientInsets(DWORD style, DWORD exStyle,
+                                       const NonClientInsets* managerFrame = nullptr);
 
-RECT ClientRectFromWindowRect(const RECT& windowRect, DWORD style, DWORD exStyle);
+RECT ClientRectFromWindowRect(const RECT& windowRect, DWORD style, DWORD exStyle,
+                              const NonClientInsets* managerFrame = nullptr);
 
 // HTNOWHERE outside, HTCLIENT, HTCAPTION, HTVSCROLL/HTHSCROLL or HTBORDER.
 int NonClientHitTest(const WindowRecord& record, POINT screen);

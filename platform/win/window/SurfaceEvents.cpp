@@ -72,4 +72,20 @@ void OnSurfaceTopmost(uint32_t id, bool topmost) {
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
+void OnSurfaceFramed(uint32_t id, std::optional<NonClientInsets> frame) {
+    WindowRecord* record = TopLevel(id);
+    if (!record) {
+        return;
+    }
+    record->managerFrame = frame;
+    SetWindowPos(record->hwnd, nullptr, 0, 0, 0, 0,
+                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // The screen kept the old pixels where the X window moved inside its frame. WM_SIZE may have
+    // destroyed the window.
+    if (const WindowRecord* framed = TopLevel(id)) {
+        const RECT& w = framed->windowRect;
+        PresentTopLevel(*framed, {0, 0, w.right - w.left, w.bottom - w.top});
+    }
+}
+
 } // namespace win::detail

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "platform/win/WinTypes.h"
+#include "platform/win/window/NonClient.h"
+
+#include <optional>
 
 namespace win::detail {
 
@@ -21,5 +24,8 @@ void OnSurfaceMoved(uint32_t id, const RECT& windowRect);
 void OnSurfaceMinimized(uint32_t id, bool minimized);
 // Put in or out of the topmost band from outside (WS_EX_TOPMOST follows).
 void OnSurfaceTopmost(uint32_t id, bool topmost);
+// Framed by the display's window manager (frame: its thickness) or no longer (nullopt): the
+// window keeps its rectangle and its client area follows the new frame.
+void OnSurfaceFramed(uint32_t id, std::optional<NonClientInsets> frame);
 
 } // namespace win::detail
