@@ -12,8 +12,6 @@
 #include "propertylist/model/property/CProperties.h"
 #include "propertylist/model/property/CProperty.h"
 
-#include "shared/LibraryOptions.h"
-
 #include "platform/ole/registry/LibraryServer.h"
 
 namespace {
@@ -30,7 +28,6 @@ ole::LibraryServer& Server() {
         ole::LibraryServer server{AttrgridTypes::kName, AttrgridTypes::LibraryId(),
                                   AttrgridTypes::kMajor, AttrgridTypes::kMinor};
         Served() {
-            shared::LibraryOptions::SetVariant(shared::SharedVariant::First);
             AttrgridTypes::AddEnums(server.Types());
             ole::ClassFlags control;
             control.control = true;

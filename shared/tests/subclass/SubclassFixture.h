@@ -13,7 +13,6 @@
 #include "platform/win/window/Lifetime.h"
 #include "platform/win/window/Messages.h"
 #include "platform/win/window/WindowLong.h"
-#include "shared/LibraryOptions.h"
 #include "shared/subclass/SubclassWnd.h"
 
 #include <gtest/gtest.h>
@@ -99,7 +98,6 @@ protected:
         ASSERT_NE(RegisterClassExA(&wc), 0);
     }
     void TearDown() override {
-        shared::LibraryOptions::SetVariant(shared::SharedVariant::First);
         // Listener failures never reach the platform's boundary.
         EXPECT_TRUE(test::CaughtExceptions().empty());
         test::resetPlatform();
