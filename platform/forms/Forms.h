@@ -18,5 +18,7 @@
 #include "platform/forms/host/Extender.h"
 #include "platform/forms/host/FocusTracker.h"
 #include "platform/forms/host/UserControl.h"
+#include "platform/forms/pages/PropertyPage.h"
+#include "platform/forms/pages/PropertyPageFrame.h"
 #include "platform/forms/scale/ScaleMode.h"
 #include "platform/forms/scale/ScaleSpace.h"

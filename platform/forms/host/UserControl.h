@@ -49,6 +49,8 @@ public:
     virtual bool CanGetFocus() const { return true; }
     virtual bool IsControlContainer() const { return false; }
     virtual bool Alignable() const { return false; }
+    // The property pages the class offers, in order: ProgIDs or class ids in braces.
+    virtual std::vector<std::string> PropertyPages() const { return {}; }
 
     // ---- Members for the control's code ----
     // The control's own window (never a constituent's); null before siting.
