@@ -1,0 +1,226 @@
+#include "formdesigner/control/ZORudeRuduvozu.h"
+
+#include "formdesigner/hooks/WndHooks.h"
+#include "formdesigner/library/LayoutdeskTypes.h"
+
+#include "shared/subclass/SubclassWnd.h"
+
+#include "platform/base/Rounding.h"
+#include "platform/forms/host/Ambient.h"
+#include "platform/forms/host/Extender.h"
+#include "platform/ole/error/ResumeNext.h"
+#include "platform/ole/registry/ClassRegistry.h"
+#include "platform/win/Win.h"
+
+#include <array>
+
+namespace layoutdesk {
+
+using ole::ResumeNext;
+
+namespace {
+
+constexpr int32_t kTwips = 1;
+constexpr int32_t kPixels = 3;
+
+} // namespace
+
+ZORudeRuduvozu::ZORudeRuduvozu() = default;
+
+ZORudeRuduvozu::~ZORudeRuduvozu() {
+    // A control dropped without Terminate still lets go of its hooks and its window.
+    TeardownDesigner();
+}
+
+ole::Ptr<ZORudeRuduvozu> ZORudeRuduvozu::Create() {
+    return ole::MakeObject<ZORudeRuduvozu>();
+}
+
+void ZORudeRuduvozu::Register() {
+    LayoutdeskTypes::RegisterOnce();
+    ole::ClassFlags flags;
+    flags.control = true;
+    ole::RegisterClass(
+        kProgId, Info().ClassId(), [] { return ole::Ptr<ole::Object>(Create()); }, &Info(), flags);
+}
+
+// ---- Life cycle ----
+
+void ZORudeRuduvozu::OnInitProperties() {
+    InitDesigner();
+}
+
+void ZORudeRuduvozu::OnReadProperties(ole::PropertyBag&) {
+    InitDesigner();
+}
+
+void ZORudeRuduvozu::OnTerminate() {
+    TeardownDesigner();
+}
+
+void ZORudeRuduvozu::InitDesigner() {
+    if (m_initialized)
+        return;
+    m_initialized = true;
+    m_SelectedControls = ole::Collection::Create();
+    m_LockedControls = ole::Collection::Create();
+    m_Mode = ksModeRun;
+    const int32_t mode = ScaleMode();
+    m_HandleSizeX = ConvertX(100, kTwips, mode);
+    m_HandleSizeY = ConvertY(100, kTwips, mode);
+    m_HitTolerance = ConvertX(2, kPixels, mode);
+    m_NudgeStep = ConvertX(1, kPixels, mode);
+    m_ShowGrid = true;
+    m_GridSizeX = ConvertX(120, kTwips, mode);
+    m_GridSizeY = ConvertY(120, kTwips, mode);
+    SetForeColor(0x80000012);
+    SetBackColor(0x8000000F);
+    m_HandleBorderColor = 0x8000000E;
+    m_HandleColor = 0x8000000D;
+    // Only a running container gets the interception.
+    if (!GetAmbient()->UserMode())
+        return;
+    m_ResourceMgr = std::make_unique<shared::CResourceMgr>();
+    AddHook(win::WH_CBT, *this);
+    AddHook(win::WH_MOUSE, *this);
+    m_hooked = true;
+    SubclassSelf();
+}
+
+void ZORudeRuduvozu::TeardownDesigner() {
+    UnsubclassSelf();
+    m_SelectedControls = nullptr;
+    m_LockedControls = nullptr;
+    if (m_hooked) {
+        m_hooked = false;
+        RemoveHook(win::WH_MOUSE, *this);
+        RemoveHook(win::WH_CBT, *this);
+    }
+    m_ResourceMgr.reset();
+}
+
+void ZORudeRuduvozu::SubclassSelf() {
+    const win::HWND hwnd = hWnd();
+    if (!hwnd)
+        return;
+    shared::SubclassWindow(hwnd, *this);
+    m_subclassedWnd = hwnd;
+    m_IsSubclassed = true;
+    for (const win::UINT msg :
+         {win::WM_DESTROY, win::WM_PAINT, win::WM_SETFOCUS, win::WM_KILLFOCUS})
+        shared::HookMessage(hwnd, msg);
+}
+
+void ZORudeRuduvozu::UnsubclassSelf() {
+    if (!m_IsSubclassed)
+        return;
+    m_IsSubclassed = false;
+    const win::HWND hwnd = m_subclassedWnd;
+    for (const win::UINT msg :
+         {win::WM_DESTROY, win::WM_PAINT, win::WM_SETFOCUS, win::WM_KILLFOCUS})
+        ResumeNext([&] { shared::UnhookMessage(hwnd, msg); });
+    if (win::IsWindow(hwnd))
+        shared::UnsubclassWindow(hwnd);
+    m_subclassedWnd = {};
+}
+
+// Focus is followed in every mode: a designer focused in run mode gets no WM_SETFOCUS when the
+// mode changes, and a press is only handled while it has the focus.
+win::LRESULT ZORudeRuduvozu::WindowMsgListener(win::HWND, win::UINT Msg, win::WPARAM, win::LPARAM,
+                                               bool&) {
+    if (Msg == win::WM_SETFOCUS)
+        m_HasFocus = true;
+    else if (Msg == win::WM_KILLFOCUS)
+        m_HasFocus = false;
+    return 0;
+}
+
+void ZORudeRuduvozu::OnEnterFocus() {
+    m_HasFocus = true;
+}
+
+void ZORudeRuduvozu::OnExitFocus() {
+    m_HasFocus = false;
+}
+
+// ---- Mode ----
+
+void ZORudeRuduvozu::LetMode(int32_t eMode) {
+    if (eMode == m_Mode)
+        return;
+    ole::Ptr<ZORudeRuduvozu> self(this);
+    m_Mode = eMode;
+    if (eMode != ksModeSelect)
+        DeselectAllControl();
+    Refresh();
+    // A control that cannot take the focus yet (its form hidden) still changed its mode, and the
+    // container must hear of it.
+    if (eMode != ksModeRun)
+        ResumeNext([&] { SetFocus(); });
+    PropertyChanged("Mode");
+}
+
+// ---- The surface's own events (run mode; the mouse hook raises them in the design modes) ----
+
+void ZORudeRuduvozu::OnKeyDown(int16_t& keyCode, int16_t shift) {
+    std::array<ole::Variant, 2> args{ole::Variant(keyCode), ole::Variant(shift)};
+    RaiseEvent(EvKeydown, args);
+}
+
+void ZORudeRuduvozu::OnKeyPress(int16_t& keyAscii) {
+    std::array<ole::Variant, 1> args{ole::Variant(keyAscii)};
+    RaiseEvent(EvKeyPress, args);
+}
+
+void ZORudeRuduvozu::OnKeyUp(int16_t& keyCode, int16_t shift) {
+    std::array<ole::Variant, 2> args{ole::Variant(keyCode), ole::Variant(shift)};
+    RaiseEvent(EvKeyUp, args);
+}
+
+void ZORudeRuduvozu::OnMouseDown(int16_t button, int16_t shift, float x, float y) {
+    RaiseMouseEvent(EvMouseDown, button, shift, x, y);
+}
+
+void ZORudeRuduvozu::OnMouseMove(int16_t button, int16_t shift, float x, float y) {
+    RaiseMouseEvent(EvMouseMove, button, shift, x, y);
+}
+
+void ZORudeRuduvozu::OnMouseUp(int16_t button, int16_t shift, float x, float y) {
+    RaiseMouseEvent(EvMouseUp, button, shift, x, y);
+}
+
+// Every by-reference argument but DisplayError's bShowMsgBox and CreateControl's aNewControl is
+// passed as a copy: what a handler writes there is not read back.
+void ZORudeRuduvozu::RaiseMouseEvent(ole::DISPID eventId, int16_t button, int16_t shift, float x,
+                                     float y) {
+    std::array<ole::Variant, 4> args{ole::Variant(button), ole::Variant(shift), ole::Variant(x),
+                                     ole::Variant(y)};
+    RaiseEvent(eventId, args);
+}
+
+void ZORudeRuduvozu::RaiseWithControl(ole::DISPID eventId, const ole::Ptr<ole::Object>& control) {
+    std::array<ole::Variant, 1> args{ole::Variant(control)};
+    RaiseEvent(eventId, args);
+}
+
+// ---- Conversions ----
+
+float ZORudeRuduvozu::ConvertX(float value, int32_t from, int32_t to) const {
+    return ScaleX(value, ole::Variant(static_cast<int16_t>(from)),
+                  ole::Variant(static_cast<int16_t>(to)));
+}
+
+float ZORudeRuduvozu::ConvertY(float value, int32_t from, int32_t to) const {
+    return ScaleY(value, ole::Variant(static_cast<int16_t>(from)),
+                  ole::Variant(static_cast<int16_t>(to)));
+}
+
+int32_t ZORudeRuduvozu::PixelsX(float units) const {
+    return base::RoundHalfEvenToInt32(ConvertX(units, ScaleMode(), kPixels));
+}
+
+int32_t ZORudeRuduvozu::PixelsY(float units) const {
+    return base::RoundHalfEvenToInt32(ConvertY(units, ScaleMode(), kPixels));
+}
+
+} // namespace layoutdesk

@@ -1,0 +1,157 @@
+// The gesture's inverting shapes: drag frames (R2_NOT, white pens from the resource cache) and the
+// dotted rubber band (R2_XORPEN in the surface's ForeColor). Every shape drawn is recorded in
+// m_shapes and erased from there, so the screen always gets back what it had.
+
+#include "formdesigner/control/ZORudeRuduvozu.h"
+
+#include "formdesigner/control/HitGeometry.h"
+
+#include "shared/util/ColorUtils.h"
+
+#include "platform/win/Win.h"
+#include "platform/win/gdi/DcGuards.h"
+
+namespace layoutdesk {
+
+namespace {
+
+// DCX_CACHE | DCX_CLIPSIBLINGS | DCX_LOCKWINDOWUPDATE: no child is excluded, so the shapes cover
+// the hosted controls' pixels.
+constexpr win::DWORD kGestureDcFlags = 0x412;
+constexpr win::COLORREF kWhite = 0x00FFFFFF;
+
+} // namespace
+
+void ZORudeRuduvozu::InvertFrame(win::HDC hdc, const InvertedShapes::Frame& frame) {
+    if (!hdc || !m_ResourceMgr)
+        return;
+    const win::HPEN pen = frame.line ? m_ResourceMgr->GetPen(kWhite, "DragLine", win::PS_SOLID, 1)
+                                     : m_ResourceMgr->GetPen(kWhite, "DragRect", win::PS_SOLID, 2);
+    win::SavedDc saved(hdc);
+    win::SelectObject(hdc, pen);
+    win::SelectObject(hdc, win::GetStockObject(win::NULL_BRUSH));
+    win::SetROP2(hdc, win::R2_NOT);
+    const win::RECT& r = frame.pixels;
+    if (frame.line) {
+        win::MoveToEx(hdc, r.left, r.top, nullptr);
+        win::LineTo(hdc, r.right, r.bottom);
+    } else {
+        win::Rectangle(hdc, r.left, r.top, r.right, r.bottom);
+    }
+}
+
+void ZORudeRuduvozu::InvertBand(win::HDC hdc, const win::RECT& pixels) {
+    if (!hdc || !m_ResourceMgr)
+        return;
+    const win::HPEN pen = m_ResourceMgr->GetPen(shared::TranslateColor(ForeColor()),
+                                                "RubberBandRectPen", win::PS_DOT, 1);
+    win::SavedDc saved(hdc);
+    win::SelectObject(hdc, pen);
+    win::SelectObject(hdc, win::GetStockObject(win::NULL_BRUSH));
+    win::SetROP2(hdc, win::R2_XORPEN);
+    win::Rectangle(hdc, pixels.left, pixels.top, pixels.right, pixels.bottom);
+}
+
+win::RECT ZORudeRuduvozu::ToPixels(const win::RECT& units) const {
+    return {PixelsX(static_cast<float>(units.left)), PixelsY(static_cast<float>(units.top)),
+            PixelsX(static_cast<float>(units.right)), PixelsY(static_cast<float>(units.bottom))};
+}
+
+void ZORudeRuduvozu::DrawDragFrame(win::HDC hdc, const win::RECT& rect, bool bLine) {
+    if (!hdc)
+        return;
+    const InvertedShapes::Frame frame{ToPixels(rect), bLine};
+    InvertFrame(hdc, frame);
+    m_shapes.AddFrame(frame.pixels, frame.line);
+}
+
+void ZORudeRuduvozu::EraseShapes(win::HDC hdc) {
+    for (const InvertedShapes::Frame& frame : m_shapes.TakeFrames())
+        InvertFrame(hdc, frame);
+    if (const std::optional<win::RECT> band = m_shapes.TakeBand())
+        InvertBand(hdc, *band);
+}
+
+void ZORudeRuduvozu::EraseShapes() {
+    win::WindowDc dc(hWnd(), win::GetDCEx(hWnd(), {}, kGestureDcFlags));
+    EraseShapes(dc.Get());
+}
+
+void ZORudeRuduvozu::UpdateDragFrame(int32_t hit, float dx, float dy) {
+    float left = static_cast<float>(m_TrackRect.left);
+    float top = static_cast<float>(m_TrackRect.top);
+    float right = static_cast<float>(m_TrackRect.right);
+    float bottom = static_cast<float>(m_TrackRect.bottom);
+    bool line = false;
+    switch (hit) {
+    case HitLeft:
+        left += dx;
+        break;
+    case HitTop:
+        top += dy;
+        break;
+    case HitRight:
+        right += dx;
+        break;
+    case HitBottom:
+        bottom += dy;
+        break;
+    case HitTopLeft:
+        left += dx;
+        top += dy;
+        break;
+    case HitTopRight:
+        right += dx;
+        top += dy;
+        break;
+    case HitBottomRight:
+        right += dx;
+        bottom += dy;
+        break;
+    case HitBottomLeft:
+        left += dx;
+        bottom += dy;
+        break;
+    case HitLineStart:
+        left += dx;
+        top += dy;
+        line = true;
+        break;
+    case HitLineEnd:
+        right += dx;
+        bottom += dy;
+        line = true;
+        break;
+    default:
+        break;
+    }
+    win::WindowDc dc(hWnd(), win::GetDCEx(hWnd(), {}, kGestureDcFlags));
+    EraseShapes(dc.Get());
+    m_TrackRect = {Round(left), Round(top), Round(right), Round(bottom)};
+    DrawDragFrame(dc.Get(), m_TrackRect, line);
+}
+
+void ZORudeRuduvozu::DrawRubberBand(const win::RECT& rect) {
+    win::WindowDc dc(hWnd(), win::GetDCEx(hWnd(), {}, kGestureDcFlags));
+    if (!dc.Get())
+        return;
+    win::RECT pixels = ToPixels(rect);
+    NormalizeRect(pixels);
+    InvertBand(dc.Get(), pixels);
+    m_shapes.SetBand(pixels);
+}
+
+// The band's start corner never moves.
+void ZORudeRuduvozu::UpdateRubberBand(float dx, float dy) {
+    EraseShapes();
+    m_TrackRect.right = Round(static_cast<float>(m_TrackRect.right) + dx);
+    m_TrackRect.bottom = Round(static_cast<float>(m_TrackRect.bottom) + dy);
+    DrawRubberBand(m_TrackRect);
+}
+
+void ZORudeRuduvozu::RunPendingPaints() {
+    if (const win::HWND hwnd = hWnd())
+        win::RedrawWindow(hwnd, nullptr, {}, win::RDW_UPDATENOW | win::RDW_ALLCHILDREN);
+}
+
+} // namespace layoutdesk

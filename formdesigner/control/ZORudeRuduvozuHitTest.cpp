@@ -1,0 +1,389 @@
+// Hosted controls in designer coordinates: their rectangles, what lies under a point, what a band
+// touches, and the small predicates the selection, painting and drag code share.
+
+#include "formdesigner/control/ZORudeRuduvozu.h"
+
+#include "formdesigner/control/HitGeometry.h"
+#include "formdesigner/control/LateReads.h"
+
+#include "platform/forms/form/Form.h"
+#include "platform/forms/host/Extender.h"
+#include "platform/forms/menu/Menu.h"
+#include "platform/ole/convert/Conversions.h"
+#include "platform/ole/dispatch/Enumerator.h"
+#include "platform/ole/dispatch/LateBinding.h"
+#include "platform/ole/error/ResumeNext.h"
+#include "platform/ole/object/TypeName.h"
+#include "platform/win/Win.h"
+
+#include <cmath>
+
+namespace layoutdesk {
+
+namespace {
+
+constexpr int32_t kPixels = 3;
+// A container chain deeper than this is taken for a loop.
+constexpr int kMaxContainerDepth = 64;
+
+bool IsForm(const ole::Ptr<ole::Object>& object) {
+    return dynamic_cast<forms::Form*>(object.Get()) != nullptr;
+}
+
+bool IsMenu(const ole::Ptr<ole::Object>& object) {
+    return dynamic_cast<forms::Menu*>(object.Get()) != nullptr;
+}
+
+} // namespace
+
+ole::Ptr<ole::Object> ZORudeRuduvozu::ExtenderObject() const {
+    return GetExtender();
+}
+
+bool ZORudeRuduvozu::IsThisDesigner(const ole::Ptr<ole::Object>& object) const {
+    return object && object.Get() == ExtenderObject().Get();
+}
+
+bool ZORudeRuduvozu::IsLineControl(const ole::Ptr<ole::Object>& control) const {
+    return ole::TypeName(control.Get()) == "Line";
+}
+
+ole::Ptr<ole::Object> ZORudeRuduvozu::FindForm() const {
+    ole::Ptr<ole::Object> object = TryReadObject(ExtenderObject(), "Parent");
+    for (int depth = 0; object && depth < kMaxContainerDepth; ++depth) {
+        if (IsForm(object))
+            return object;
+        object = TryReadObject(object, "Parent");
+    }
+    return {};
+}
+
+std::vector<ole::Ptr<ole::Object>>
+ZORudeRuduvozu::FormControls(const ole::Ptr<ole::Object>& form) const {
+    std::vector<ole::Ptr<ole::Object>> controls;
+    ole::ResumeNext([&] {
+        const ole::Variant collection = ole::GetObjectProperty(ole::Variant(form), "Controls");
+        for (const ole::Variant& item : ole::GetEnumerator(collection)->Next(UINT32_MAX))
+            if (item.IsObject() && item.AsObject())
+                controls.push_back(item.AsObject());
+    });
+    return controls;
+}
+
+std::vector<ole::Ptr<ole::Object>> ZORudeRuduvozu::ContainedSnapshot() const {
+    std::vector<ole::Ptr<ole::Object>> controls;
+    for (const ole::Ptr<forms::Control>& control : ContainedControls())
+        controls.emplace_back(control);
+    return controls;
+}
+
+// ---- Rectangles ----
+
+int32_t ZORudeRuduvozu::ContainerScaleMode(const ole::Ptr<ole::Object>& container) {
+    if (!container || IsThisDesigner(container))
+        return ScaleMode();
+    if (const std::optional<ole::Variant> mode = TryRead(container, "ScaleMode"))
+        return ole::CLng(*mode);
+    return ScaleMode();
+}
+
+bool ZORudeRuduvozu::HasWindowHandle(const ole::Ptr<ole::Object>& control) {
+    const std::optional<ole::Variant> hwnd = TryRead(control, "hWnd");
+    return hwnd && ole::CLng(*hwnd) != 0;
+}
+
+void ZORudeRuduvozu::ContainerBorderInset(const ole::Ptr<ole::Object>& control, int32_t scaleMode,
+                                          float& x, float& y) {
+    ole::ResumeNext([&] {
+        const win::HWND hwnd = win::HwndFromParam(ole::CLng(ReadMember(control, "hWnd")));
+        if (!hwnd)
+            return;
+        win::RECT window{};
+        win::RECT client{};
+        if (!win::GetWindowRect(hwnd, &window) || !win::GetClientRect(hwnd, &client))
+            return;
+        const float dw = static_cast<float>((window.right - window.left) - client.right);
+        const float dh = static_cast<float>((window.bottom - window.top) - client.bottom);
+        if (scaleMode == kPixels) {
+            x = dw / 2;
+            y = dh / 2;
+        } else {
+            x = ConvertX(dw, kPixels, scaleMode) / 2;
+            y = ConvertY(dh, kPixels, scaleMode) / 2;
+        }
+    });
+}
+
+// Climbs Container until this designer. A chain that ends at a form, at nothing, at a failed read
+// or after kMaxContainerDepth levels does not lead here: the control is not placeable.
+bool ZORudeRuduvozu::ContainerOffset(const ole::Ptr<ole::Object>& control, float& dx, float& dy) {
+    try {
+        ole::Ptr<ole::Object> container = ReadObject(control, "Container");
+        for (int depth = 0; depth < kMaxContainerDepth; ++depth) {
+            if (!container || IsForm(container))
+                return false;
+            if (IsThisDesigner(container))
+                return true;
+            const ole::Ptr<ole::Object> outer = ReadObject(container, "Container");
+            const int32_t mode = ContainerScaleMode(outer);
+            float insetX = 0;
+            float insetY = 0;
+            ContainerBorderInset(container, mode, insetX, insetY);
+            float left = ReadSingle(container, "Left") + insetX;
+            float top = ReadSingle(container, "Top") + insetY;
+            if (mode != ScaleMode()) {
+                left = ConvertX(left, mode, ScaleMode());
+                top = ConvertY(top, mode, ScaleMode());
+            }
+            dx += left;
+            dy += top;
+            container = outer;
+        }
+    } catch (const ole::Error&) {
+    }
+    return false;
+}
+
+bool ZORudeRuduvozu::GetControlRect(const ole::Ptr<ole::Object>& control, win::RECT& rect,
+                                    bool inPixels) {
+    float l = 0;
+    float t = 0;
+    float r = 0;
+    float b = 0;
+    try {
+        if (IsLineControl(control)) {
+            l = ReadSingle(control, "X1");
+            t = ReadSingle(control, "Y1");
+            r = ReadSingle(control, "X2");
+            b = ReadSingle(control, "Y2");
+        } else {
+            l = ReadSingle(control, "Left");
+            t = ReadSingle(control, "Top");
+            r = l + ReadSingle(control, "Width");
+            b = t + ReadSingle(control, "Height");
+        }
+        const int32_t mode = ContainerScaleMode(ReadObject(control, "Container"));
+        if (mode != ScaleMode()) {
+            l = ConvertX(l, mode, ScaleMode());
+            r = ConvertX(r, mode, ScaleMode());
+            t = ConvertY(t, mode, ScaleMode());
+            b = ConvertY(b, mode, ScaleMode());
+        }
+    } catch (const ole::Error&) {
+        return false;
+    }
+    float dx = 0;
+    float dy = 0;
+    if (!ContainerOffset(control, dx, dy))
+        return false;
+    l += dx;
+    r += dx;
+    t += dy;
+    b += dy;
+    if (inPixels) {
+        l = ConvertX(l, ScaleMode(), kPixels);
+        r = ConvertX(r, ScaleMode(), kPixels);
+        t = ConvertY(t, ScaleMode(), kPixels);
+        b = ConvertY(b, ScaleMode(), kPixels);
+    }
+    // Widened by half a unit on every side before rounding.
+    rect = {Round(l - 0.5), Round(t - 0.5), Round(r + 0.5), Round(b + 0.5)};
+    return true;
+}
+
+// ---- Hit tests ----
+
+int32_t ZORudeRuduvozu::HitTestHandles(const ole::Ptr<ole::Object>& control, float X, float Y,
+                                       bool bodyOnly) {
+    if (!HasNameProperty(control))
+        return HitNone;
+    const std::optional<ole::Variant> visible = TryRead(control, "Visible");
+    if (!visible || !ole::CBool(*visible))
+        return HitNone;
+    if (IsLineControl(control))
+        return HitTestLine(control, Round(X), Round(Y), bodyOnly);
+    win::RECT rect{};
+    if (!GetControlRect(control, rect))
+        return HitNone;
+    if (HitGeometry::IsPointInside(rect, X, Y))
+        return HitBody;
+    if (bodyOnly)
+        return HitNone;
+    return HitGeometry{m_HandleSizeX, m_HandleSizeY}.HandleAt(rect, X, Y);
+}
+
+int32_t ZORudeRuduvozu::HitTestLine(const ole::Ptr<ole::Object>& line, int32_t X, int32_t Y,
+                                    bool bodyOnly) {
+    win::RECT ends{};
+    if (!GetControlRect(line, ends))
+        return HitNone;
+    win::RECT box = ends;
+    NormalizeRect(box);
+    const float x = static_cast<float>(X);
+    const float y = static_cast<float>(Y);
+    if (x < box.left - m_HandleSizeX || x > box.right + m_HandleSizeX ||
+        y < box.top - m_HandleSizeY || y > box.bottom + m_HandleSizeY)
+        return HitNone;
+    float borderWidth = 0;
+    if (const std::optional<ole::Variant> width = TryRead(line, "BorderWidth"))
+        borderWidth = ole::CSng(*width);
+    const float tolerance = ConvertX(borderWidth, kPixels, ScaleMode()) / 2 + m_HitTolerance;
+    if (!bodyOnly) {
+        if (std::hypot(x - static_cast<float>(ends.left), y - static_cast<float>(ends.top)) <=
+            tolerance)
+            return HitLineStart;
+        if (std::hypot(x - static_cast<float>(ends.right), y - static_cast<float>(ends.bottom)) <=
+            tolerance)
+            return HitLineEnd;
+    }
+    if (x >= box.left - tolerance && x <= box.right + tolerance && y >= box.top - tolerance &&
+        y <= box.bottom + tolerance && std::fabs(LineDistance(ends, x, y)) <= tolerance)
+        return HitLineBody;
+    return HitNone;
+}
+
+ole::Ptr<ole::Object> ZORudeRuduvozu::ControlFromPoint(float X, float Y, bool selectedOnly,
+                                                       int32_t& hitCode, bool bodyOnly,
+                                                       const ole::Ptr<ole::Object>& container) {
+    hitCode = HitNone;
+    if (selectedOnly) {
+        for (const uint32_t id : SelectedSnapshot()) {
+            const ole::Ptr<ole::Object> control = ole::ObjectFromPtr(id);
+            if (!control)
+                continue;
+            if (const int32_t code = HitTestHandles(control, X, Y, bodyOnly)) {
+                hitCode = code;
+                return control;
+            }
+        }
+        return {};
+    }
+    const ole::Ptr<ole::Object> within = container ? container : ExtenderObject();
+    const ole::Ptr<ole::Object> form = FindForm();
+    if (!form)
+        return {};
+    for (const ole::Ptr<ole::Object>& control : FormControls(form)) {
+        if (!HasVisibleProperty(control) || IsMenu(control) || IsForm(control) ||
+            ole::TypeName(control.Get()) == "ZORudeRuduvozu")
+            continue;
+        if (TryReadObject(control, "Container").Get() != within.Get())
+            continue;
+        const int32_t code = HitTestHandles(control, X, Y, bodyOnly);
+        if (!code)
+            continue;
+        hitCode = code;
+        if (code == HitBody && IsContainer(ole::Variant(control))) {
+            int32_t innerCode = HitNone;
+            if (ole::Ptr<ole::Object> inner =
+                    ControlFromPoint(X, Y, false, innerCode, bodyOnly, control)) {
+                hitCode = innerCode;
+                return inner;
+            }
+        }
+        return control;
+    }
+    return {};
+}
+
+bool ZORudeRuduvozu::ControlIntersectsRect(const ole::Ptr<ole::Object>& control,
+                                           const win::RECT& pixels) {
+    if (IsLineControl(control))
+        return LineIntersectsRect(control, pixels, true);
+    win::RECT rect{};
+    win::RECT meet{};
+    return GetControlRect(control, rect, true) && win::IntersectRect(&meet, &rect, &pixels);
+}
+
+bool ZORudeRuduvozu::LineIntersectsRect(const ole::Ptr<ole::Object>& line, const win::RECT& rect,
+                                        bool inPixels) {
+    win::RECT ends{};
+    if (!GetControlRect(line, ends, inPixels))
+        return false;
+    win::RECT box = ends;
+    NormalizeRect(box);
+    win::RECT meet{};
+    if (box.top == box.bottom || box.left == box.right) {
+        if (box.top == box.bottom)
+            ++box.bottom;
+        else
+            ++box.right;
+        return win::IntersectRect(&meet, &box, &rect);
+    }
+    if (!win::IntersectRect(&meet, &box, &rect))
+        return false;
+    const auto at = [&](int32_t x, int32_t y) {
+        return LineDistance(ends, static_cast<float>(x), static_cast<float>(y));
+    };
+    const auto crosses = [](float a, float b) { return a == 0 || b == 0 || (a < 0) != (b < 0); };
+    return crosses(at(meet.left, meet.top), at(meet.right, meet.bottom)) ||
+           crosses(at(meet.right, meet.top), at(meet.left, meet.bottom));
+}
+
+// ---- Predicates that never raise ----
+
+bool ZORudeRuduvozu::HasNameProperty(const ole::Ptr<ole::Object>& control) {
+    if (TryRead(control, "Name"))
+        return true;
+    PurgeDeadControls();
+    return false;
+}
+
+bool ZORudeRuduvozu::HasVisibleProperty(const ole::Ptr<ole::Object>& control) {
+    return TryRead(control, "Visible").has_value();
+}
+
+std::string ZORudeRuduvozu::ControlKey(const ole::Ptr<ole::Object>& control) {
+    std::string name;
+    if (const std::optional<ole::Variant> value = TryRead(control, "Name"))
+        ole::ResumeNext([&] { name = ole::CStr(*value); });
+    int32_t index = -1;
+    if (const std::optional<ole::Variant> value = TryRead(control, "Index"))
+        ole::ResumeNext([&] { index = std::max(ole::CLng(*value), -1); });
+    return "xyz" + name + "_" + std::to_string(index);
+}
+
+void ZORudeRuduvozu::PurgeDeadControls() {
+    for (const ole::Ptr<ole::Collection>& collection : {m_SelectedControls, m_LockedControls}) {
+        if (!collection)
+            continue;
+        for (int32_t position = collection->Count(); position >= 1; --position) {
+            if (position > collection->Count())
+                continue;
+            const ole::Ptr<ole::Object> control = collection->ItemAt(position).AsObject();
+            if (!TryRead(control, "Name"))
+                collection->RemoveAt(position);
+        }
+    }
+}
+
+// ---- Repaint rectangle and cursor ----
+
+void ZORudeRuduvozu::AddDirtyRect(const ole::Ptr<ole::Object>& control) {
+    win::RECT area{};
+    if (!control) {
+        win::GetClientRect(hWnd(), &area);
+    } else {
+        win::RECT rect{};
+        if (!GetControlRect(control, rect))
+            return;
+        NormalizeRect(rect);
+        const float hx = 2 * m_HandleSizeX;
+        const float hy = 2 * m_HandleSizeY;
+        area = {PixelsX(static_cast<float>(rect.left) - hx),
+                PixelsY(static_cast<float>(rect.top) - hy),
+                PixelsX(static_cast<float>(rect.right) + hx),
+                PixelsY(static_cast<float>(rect.bottom) + hy)};
+    }
+    const win::RECT before = m_DirtyRect;
+    win::UnionRect(&m_DirtyRect, &before, &area);
+}
+
+void ZORudeRuduvozu::SetHitCursor(int32_t hitCode) {
+    static constexpr int16_t kPointers[] = {0, 9, 7, 9, 7, 8, 6, 8, 6, 15, 2, 2};
+    int16_t pointer = static_cast<int16_t>(m_MousePointer);
+    if (hitCode >= HitLeft && hitCode <= HitLineEnd)
+        pointer = kPointers[hitCode];
+    SetMousePointer(pointer);
+}
+
+} // namespace layoutdesk

@@ -1,0 +1,158 @@
+// The public properties: each let compares, stores, repaints where the value shows, and reports
+// the change to the container under the property's own name.
+
+#include "formdesigner/control/ZORudeRuduvozu.h"
+
+#include "formdesigner/library/LayoutdeskErrors.h"
+
+#include "platform/ole/dispatch/LateBinding.h"
+#include "platform/ole/error/ResumeNext.h"
+
+namespace layoutdesk {
+
+namespace {
+
+// Neither less nor greater: a NaN never counts as a change.
+bool SameSingle(float a, float b) {
+    return !(a < b) && !(a > b);
+}
+
+} // namespace
+
+void ZORudeRuduvozu::LetAlignToGrid(bool value) {
+    if (value == m_AlignToGrid)
+        return;
+    m_AlignToGrid = value;
+    PropertyChanged("AlignToGrid");
+}
+
+int32_t ZORudeRuduvozu::GetForeColor() const {
+    return static_cast<int32_t>(ForeColor());
+}
+
+void ZORudeRuduvozu::LetForeColor(int32_t value) {
+    if (static_cast<uint32_t>(value) == ForeColor())
+        return;
+    SetForeColor(static_cast<uint32_t>(value));
+    if (m_ShowGrid && m_Mode != ksModeRun)
+        Refresh();
+    PropertyChanged("ForeColor");
+}
+
+int32_t ZORudeRuduvozu::GetBackColor() const {
+    return static_cast<int32_t>(BackColor());
+}
+
+void ZORudeRuduvozu::LetBackColor(int32_t value) {
+    if (static_cast<uint32_t>(value) == BackColor())
+        return;
+    SetBackColor(static_cast<uint32_t>(value));
+    Refresh();
+    PropertyChanged("BackColor");
+}
+
+void ZORudeRuduvozu::LetGridSizeX(float value) {
+    if (SameSingle(value, m_GridSizeX))
+        return;
+    if (!(value > 0))
+        ole::RaiseError(errors::InvalidGridSize, errors::kSource);
+    m_GridSizeX = value;
+    if (m_ShowGrid && m_Mode != ksModeRun)
+        Refresh();
+    PropertyChanged("GridSizeX");
+}
+
+void ZORudeRuduvozu::LetGridSizeY(float value) {
+    if (SameSingle(value, m_GridSizeY))
+        return;
+    if (!(value > 0))
+        ole::RaiseError(errors::InvalidGridSize, errors::kSource);
+    m_GridSizeY = value;
+    if (m_ShowGrid && m_Mode != ksModeRun)
+        Refresh();
+    PropertyChanged("GridSizeY");
+}
+
+void ZORudeRuduvozu::LetHandleSizeX(float value) {
+    if (SameSingle(value, m_HandleSizeX))
+        return;
+    if (!(value > 0))
+        ole::RaiseError(errors::InvalidHandleSize, errors::kSource);
+    m_HandleSizeX = value;
+    if (m_SelectedControls && m_SelectedControls->Count() > 0 && m_Mode != ksModeRun)
+        Refresh();
+    PropertyChanged("HandleSizeX");
+}
+
+void ZORudeRuduvozu::LetHandleSizeY(float value) {
+    if (SameSingle(value, m_HandleSizeY))
+        return;
+    if (!(value > 0))
+        ole::RaiseError(errors::InvalidHandleSize, errors::kSource);
+    m_HandleSizeY = value;
+    if (m_SelectedControls && m_SelectedControls->Count() > 0 && m_Mode != ksModeRun)
+        Refresh();
+    PropertyChanged("HandleSizeY");
+}
+
+void ZORudeRuduvozu::LetShowGrid(bool value) {
+    if (value == m_ShowGrid)
+        return;
+    m_ShowGrid = value;
+    if (m_Mode != ksModeRun)
+        Refresh();
+    PropertyChanged("ShowGrid");
+}
+
+void ZORudeRuduvozu::LetHandleColor(int32_t value) {
+    if (static_cast<uint32_t>(value) == m_HandleColor)
+        return;
+    m_HandleColor = static_cast<uint32_t>(value);
+    if (m_SelectedControls && m_SelectedControls->Count() > 0 && m_Mode != ksModeRun)
+        Refresh();
+    PropertyChanged("HandleColor");
+}
+
+void ZORudeRuduvozu::LetHandleBorderColor(int32_t value) {
+    if (static_cast<uint32_t>(value) == m_HandleBorderColor)
+        return;
+    m_HandleBorderColor = static_cast<uint32_t>(value);
+    if (m_SelectedControls && m_SelectedControls->Count() > 0 && m_Mode != ksModeRun)
+        Refresh();
+    PropertyChanged("HandleBorderColor");
+}
+
+void ZORudeRuduvozu::LetMousePointer(int32_t value) {
+    if (value == m_MousePointer)
+        return;
+    m_MousePointer = value;
+    SetMousePointer(static_cast<int16_t>(value));
+    PropertyChanged("MousePointer");
+}
+
+ole::Ptr<ole::Picture> ZORudeRuduvozu::GetMouseIcon() const {
+    return MouseIcon();
+}
+
+void ZORudeRuduvozu::SetMouseIcon(const ole::Ptr<ole::Picture>& value) {
+    if (value.Get() == MouseIcon().Get())
+        return;
+    UserControl::SetMouseIcon(value);
+    PropertyChanged("MouseIcon");
+}
+
+void ZORudeRuduvozu::LetLockRefresh(bool value) {
+    m_LockRefresh = value;
+    PropertyChanged("LockRefresh");
+}
+
+void ZORudeRuduvozu::Refresh() {
+    if (m_LockRefresh)
+        return;
+    ole::Ptr<ZORudeRuduvozu> self(this);
+    for (const ole::Ptr<ole::Object>& control : ContainedSnapshot())
+        ole::ResumeNext([&] { ole::CallMethod(ole::Variant(control), "Refresh"); });
+    UserControl::Refresh();
+}
+
+} // namespace layoutdesk

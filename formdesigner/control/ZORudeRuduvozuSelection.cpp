@@ -1,0 +1,314 @@
+// The selection and the locked set, keyed by ControlKey, and the repaint step every change of
+// them ends with. Loops walk snapshots of weak ids: the host's handlers run inside them.
+
+#include "formdesigner/control/ZORudeRuduvozu.h"
+
+#include "formdesigner/control/LateReads.h"
+#include "formdesigner/control/RefreshHold.h"
+#include "formdesigner/library/LayoutdeskErrors.h"
+
+#include "platform/base/Rounding.h"
+#include "platform/forms/control/Control.h"
+#include "platform/forms/form/Form.h"
+#include "platform/forms/menu/Menu.h"
+#include "platform/ole/convert/Conversions.h"
+#include "platform/ole/dispatch/LateBinding.h"
+#include "platform/ole/error/ResumeNext.h"
+#include "platform/ole/object/TypeName.h"
+#include "platform/win/Win.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <ctime>
+
+namespace layoutdesk {
+
+namespace {
+
+bool IsFormOrMenu(const ole::Ptr<ole::Object>& object) {
+    return dynamic_cast<forms::Form*>(object.Get()) || dynamic_cast<forms::Menu*>(object.Get());
+}
+
+std::vector<uint32_t> IdsOf(const ole::Ptr<ole::Collection>& collection) {
+    std::vector<uint32_t> ids;
+    if (!collection)
+        return ids;
+    for (const ole::Variant& item : collection->Snapshot())
+        ids.push_back(ole::PtrOfObject(item.AsObject()));
+    return ids;
+}
+
+} // namespace
+
+std::vector<uint32_t> ZORudeRuduvozu::SelectedSnapshot() const {
+    return IdsOf(m_SelectedControls);
+}
+
+// A control on a form carries the runtime's control base (the extender of a user control too).
+bool ZORudeRuduvozu::IsFormControl(const ole::Ptr<ole::Object>& object) const {
+    return dynamic_cast<forms::Control*>(object.Get()) != nullptr;
+}
+
+ole::Ptr<ole::Object> ZORudeRuduvozu::RequireControl(const ole::Variant& aControl) const {
+    ole::Ptr<ole::Object> control;
+    if (aControl.Deref().IsObject())
+        control = aControl.Deref().AsObject();
+    if (!IsFormControl(control))
+        ole::RaiseError(errors::NotAControl, errors::kSource);
+    return control;
+}
+
+bool ZORudeRuduvozu::IsSelected(const ole::Variant& aControl) {
+    const ole::Ptr<ole::Object> control = RequireControl(aControl);
+    return m_SelectedControls && m_SelectedControls->ContainsKey(ControlKey(control));
+}
+
+bool ZORudeRuduvozu::IsLocked(const ole::Variant& aControl) {
+    if (m_AllLocked)
+        return true;
+    const ole::Ptr<ole::Object> control = RequireControl(aControl);
+    return m_LockedControls && m_LockedControls->ContainsKey(ControlKey(control));
+}
+
+void ZORudeRuduvozu::SelectControl(const ole::Variant& aControl) {
+    const ole::Ptr<ole::Object> control = RequireControl(aControl);
+    if (!m_SelectedControls || IsSelected(aControl))
+        return;
+    ole::Ptr<ZORudeRuduvozu> self(this);
+    if (m_SelectedControls->Count() > 0) {
+        const ole::Ptr<ole::Object> first = m_SelectedControls->ItemAt(1).AsObject();
+        if (TryReadObject(control, "Container").Get() != TryReadObject(first, "Container").Get())
+            return;
+    }
+    m_SelectedControls->Append(ole::Variant(control), ControlKey(control));
+    AddDirtyRect(control);
+    FlushDirtyRect();
+    RaiseWithControl(EvControlSelected, control);
+}
+
+void ZORudeRuduvozu::DeselectControl(const ole::Variant& aControl) {
+    if (!IsSelected(aControl))
+        return;
+    ole::Ptr<ZORudeRuduvozu> self(this);
+    const ole::Ptr<ole::Object> control = aControl.Deref().AsObject();
+    m_SelectedControls->RemoveByKey(ControlKey(control));
+    AddDirtyRect(control);
+    FlushDirtyRect();
+    RaiseWithControl(EvControlDeselected, control);
+}
+
+void ZORudeRuduvozu::DeselectAllControl() {
+    ole::Ptr<ZORudeRuduvozu> self(this);
+    {
+        RefreshHold hold(*this);
+        // Every entry is visited although handlers may change the selection meanwhile.
+        for (const uint32_t id : SelectedSnapshot())
+            if (const ole::Ptr<ole::Object> control = ole::ObjectFromPtr(id))
+                DeselectControl(ole::Variant(control));
+    }
+    FlushDirtyRect();
+}
+
+void ZORudeRuduvozu::LockControls(int32_t eScope, const ole::Variant& aControl) {
+    ole::Ptr<ZORudeRuduvozu> self(this);
+    switch (eScope) {
+    case ksScopeThis: {
+        m_AllLocked = false;
+        const ole::Ptr<ole::Object> control = RequireControl(aControl);
+        if (!m_LockedControls || IsLocked(aControl))
+            return;
+        m_LockedControls->Append(ole::Variant(control), ControlKey(control));
+        AddDirtyRect(control);
+        FlushDirtyRect();
+        break;
+    }
+    case ksScopeSelected:
+        m_AllLocked = false;
+        for (const uint32_t id : SelectedSnapshot()) {
+            const ole::Ptr<ole::Object> control = ole::ObjectFromPtr(id);
+            if (control && HasNameProperty(control))
+                LockControls(ksScopeThis, ole::Variant(control));
+        }
+        break;
+    case ksScopeAll:
+        m_AllLocked = true;
+        Refresh();
+        break;
+    default:
+        break;
+    }
+}
+
+bool ZORudeRuduvozu::UnlockControls(int32_t eScope, const ole::Variant& aControl) {
+    ole::Ptr<ZORudeRuduvozu> self(this);
+    const auto lockEach = [&](const auto& skip) {
+        m_AllLocked = false;
+        for (const ole::Ptr<ole::Object>& control : ContainedSnapshot())
+            if (HasNameProperty(control) && !skip(control))
+                LockControls(ksScopeThis, ole::Variant(control));
+    };
+    switch (eScope) {
+    case ksScopeThis: {
+        const ole::Ptr<ole::Object> control = RequireControl(aControl);
+        if (m_AllLocked) {
+            lockEach([&](const ole::Ptr<ole::Object>& c) { return c.Get() == control.Get(); });
+            return false;
+        }
+        if (!IsLocked(aControl))
+            return false;
+        m_LockedControls->RemoveByKey(ControlKey(control));
+        AddDirtyRect(control);
+        FlushDirtyRect();
+        return true;
+    }
+    case ksScopeSelected:
+        if (m_AllLocked) {
+            lockEach([&](const ole::Ptr<ole::Object>& c) { return IsSelected(ole::Variant(c)); });
+            return false;
+        }
+        for (const uint32_t id : SelectedSnapshot()) {
+            const ole::Ptr<ole::Object> control = ole::ObjectFromPtr(id);
+            if (control && HasNameProperty(control))
+                UnlockControls(ksScopeThis, ole::Variant(control));
+        }
+        return false;
+    case ksScopeAll:
+        m_AllLocked = false;
+        // Every entry goes, dead ones included, so the loop ends.
+        for (const uint32_t id : IdsOf(m_LockedControls)) {
+            const ole::Ptr<ole::Object> control = ole::ObjectFromPtr(id);
+            if (control && IsFormControl(control) && TryRead(control, "Name"))
+                ole::ResumeNext([&] { UnlockControls(ksScopeThis, ole::Variant(control)); });
+        }
+        if (m_LockedControls)
+            m_LockedControls->Clear();
+        Refresh();
+        return false;
+    default:
+        return false;
+    }
+}
+
+// Probes with a label added inside the control and removed again at once.
+bool ZORudeRuduvozu::IsContainer(const ole::Variant& aControl) {
+    const ole::Variant& value = aControl.Deref();
+    if (!value.IsObject() || !IsFormControl(value.AsObject()))
+        return false;
+    const ole::Ptr<ole::Object> form = FindForm();
+    if (!form)
+        return false;
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char name[32];
+    std::snprintf(name, sizeof name, "Label1000C%05d",
+                  local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec);
+    try {
+        const ole::Variant controls = ole::GetObjectProperty(ole::Variant(form), "Controls");
+        std::array<ole::Variant, 3> add{ole::Variant(std::string("VB.Label")),
+                                        ole::Variant(std::string(name)), value};
+        ole::CallMethod(controls, "Add", add);
+        std::array<ole::Variant, 1> remove{ole::Variant(std::string(name))};
+        ole::CallMethod(controls, "Remove", remove);
+        return true;
+    } catch (const ole::Error&) {
+        return false;
+    }
+}
+
+// ---- Walks ----
+
+bool ZORudeRuduvozu::BelongsToDesigner(const ole::Ptr<ole::Object>& control) {
+    if (!control || ole::TypeName(control.Get()) == "ZORudeRuduvozu" || IsFormOrMenu(control) ||
+        !HasVisibleProperty(control))
+        return false;
+    const std::optional<ole::Variant> ownName = TryRead(ExtenderObject(), "Name");
+    ole::Ptr<ole::Object> container = TryReadObject(control, "Container");
+    for (int depth = 0; container && depth < 64 && !IsFormOrMenu(container); ++depth) {
+        const std::optional<ole::Variant> name = TryRead(container, "Name");
+        if (ownName && name && ole::CStr(*name) == ole::CStr(*ownName))
+            return true;
+        container = TryReadObject(container, "Container");
+    }
+    return false;
+}
+
+void ZORudeRuduvozu::SelectNextControl() {
+    StepSelection(true);
+}
+
+void ZORudeRuduvozu::SelectPreviousControl() {
+    StepSelection(false);
+}
+
+// Walks the parent's Controls from the most recently selected control (or from the far end when
+// nothing is selected) to the next eligible one, wrapping around; one full cycle at most.
+void ZORudeRuduvozu::StepSelection(bool forward) {
+    ole::Ptr<ZORudeRuduvozu> self(this);
+    const ole::Ptr<ole::Object> form = TryReadObject(ExtenderObject(), "Parent");
+    const std::vector<ole::Ptr<ole::Object>> controls = FormControls(form);
+    const int32_t count = static_cast<int32_t>(controls.size());
+    if (count == 0)
+        return;
+    int32_t position = forward ? count - 1 : 0;
+    if (m_SelectedControls && m_SelectedControls->Count() > 0) {
+        const ole::Ptr<ole::Object> last =
+            m_SelectedControls->ItemAt(m_SelectedControls->Count()).AsObject();
+        DeselectAllControl();
+        const auto it = std::find_if(controls.begin(), controls.end(),
+                                     [&](const auto& c) { return c.Get() == last.Get(); });
+        if (it == controls.end())
+            return;
+        position = static_cast<int32_t>(it - controls.begin());
+    }
+    for (int32_t step = 0; step < count; ++step) {
+        position = (position + (forward ? 1 : count - 1)) % count;
+        const ole::Ptr<ole::Object>& control = controls[static_cast<size_t>(position)];
+        if (BelongsToDesigner(control)) {
+            SelectControl(ole::Variant(control));
+            return;
+        }
+    }
+}
+
+void ZORudeRuduvozu::SelectControlsInRect(const win::RECT& pixels,
+                                          const ole::Ptr<ole::Object>& container) {
+    const ole::Ptr<ole::Object> form = FindForm();
+    if (!form)
+        return;
+    ole::Ptr<ZORudeRuduvozu> self(this);
+    RefreshHold hold(*this);
+    for (const ole::Ptr<ole::Object>& control : FormControls(form)) {
+        if (!HasVisibleProperty(control) || IsFormOrMenu(control))
+            continue;
+        if (TryReadObject(control, "Container").Get() != container.Get())
+            continue;
+        if (ControlIntersectsRect(control, pixels))
+            ole::ResumeNext([&] { SelectControl(ole::Variant(control)); });
+    }
+}
+
+void ZORudeRuduvozu::FlushDirtyRect() {
+    if (m_LockRefresh)
+        return;
+    ole::Ptr<ZORudeRuduvozu> self(this);
+    for (const ole::Ptr<ole::Object>& control : ContainedSnapshot()) {
+        ole::ResumeNext([&] {
+            win::RECT rect{};
+            win::RECT meet{};
+            if (!GetControlRect(control, rect, true) ||
+                !win::IntersectRect(&meet, &rect, &m_DirtyRect))
+                return;
+            if (!ole::CBool(ReadMember(control, "Visible")))
+                return;
+            WriteMember(control, "Visible", ole::Variant(false));
+            WriteMember(control, "Visible", ole::Variant(true));
+        });
+    }
+    if (const win::HWND hwnd = hWnd())
+        win::InvalidateRect(hwnd, &m_DirtyRect, false);
+    win::SetRectEmpty(&m_DirtyRect);
+}
+
+} // namespace layoutdesk

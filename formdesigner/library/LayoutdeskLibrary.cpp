@@ -1,0 +1,64 @@
+// libLayoutdesk.so: the form designer, served through the four library exports. Only the control
+// is creatable; the listener interfaces are in the type library for hosts to see.
+
+#include "formdesigner/control/ZORudeRuduvozu.h"
+#include "formdesigner/hooks/HookListenerObject.h"
+#include "formdesigner/library/LayoutdeskTypes.h"
+
+#include "shared/subclass/SubclassListenerObject.h"
+
+#include "platform/ole/registry/LibraryServer.h"
+
+namespace {
+
+using namespace layoutdesk;
+
+ole::LibraryServer& Server() {
+    struct Served {
+        ole::LibraryServer server{LayoutdeskTypes::kName, LayoutdeskTypes::LibraryId(),
+                                  LayoutdeskTypes::kMajor, LayoutdeskTypes::kMinor};
+        Served() {
+            LayoutdeskTypes::AddEnums(server.Types());
+            ole::ClassFlags control;
+            control.control = true;
+            ole::ClassFlags notCreatable;
+            notCreatable.creatable = false;
+            server.AddClass(
+                ZORudeRuduvozu::kProgId,
+                [] { return ole::Ptr<ole::Object>(ZORudeRuduvozu::Create()); },
+                ZORudeRuduvozu::Info(), control);
+            // Interfaces for hosts to implement; nothing makes a bare one.
+            server.AddClass(
+                "Layoutdesk.IHookListener", [] { return ole::Ptr<ole::Object>(); },
+                HookListenerObject::Info(), notCreatable);
+            server.AddClass(
+                "Layoutdesk.cSubclassListener", [] { return ole::Ptr<ole::Object>(); },
+                shared::SubclassListenerObject::Info(), notCreatable);
+        }
+    };
+    static Served served;
+    return served.server;
+}
+
+} // namespace
+
+extern "C" {
+
+__attribute__((visibility("default"))) ole::HRESULT DllRegisterServer() {
+    return Server().RegisterServer();
+}
+
+__attribute__((visibility("default"))) ole::HRESULT DllUnregisterServer() {
+    return Server().UnregisterServer();
+}
+
+__attribute__((visibility("default"))) ole::HRESULT DllCanUnloadNow() {
+    return Server().CanUnloadNow();
+}
+
+__attribute__((visibility("default"))) ole::HRESULT
+DllGetClassObject(const ole::Guid& classId, const ole::Guid& iid, ole::Ptr<ole::Object>& factory) {
+    return Server().GetClassObject(classId, iid, factory);
+}
+
+} // extern "C"
