@@ -23,7 +23,7 @@ TEST_F(ButtonTest, PressAndReleaseInsideClicksOnceWithCaptureAndFocus) {
     EXPECT_EQ(GetFocus(), button);
     EXPECT_EQ(GetCapture(), button);
     EXPECT_EQ(SendMessageA(button, BM_GETSTATE, 0, 0), BST_PUSHED | BST_FOCUS);
-    EXPECT_TRUE(Parent::Get().Commands().empty()) << "nothing before the release";
+    EXPECT_TRUE(Commands().empty()) << "nothing before the release";
 
     test::mouseMove(button, {200, 5});
     test::pump();
@@ -32,22 +32,22 @@ TEST_F(ButtonTest, PressAndReleaseInsideClicksOnceWithCaptureAndFocus) {
     test::mouseUp(test::MouseButton::Left, button, {6, 6});
     test::pump();
     EXPECT_EQ(GetCapture(), HWND{});
-    const auto clicks = Parent::Get().Of(WM_COMMAND);
+    const auto clicks = Parent().Of(WM_COMMAND);
     ASSERT_EQ(clicks.size(), 1u);
     EXPECT_EQ(clicks[0].wParam, MAKEWPARAM(42, BN_CLICKED));
     EXPECT_EQ(HwndFromParam(clicks[0].lParam), button);
 
     // Released outside: no click.
-    Parent::Get().log.clear();
+    Parent().Clear();
     Drag(button, {5, 5}, {200, 5});
-    EXPECT_TRUE(Parent::Get().Commands().empty());
+    EXPECT_TRUE(Commands().empty());
 
     // Id 0 gives wParam 0.
     const HWND anonymous = Make(BS_PUSHBUTTON, "", 0, 100);
-    Parent::Get().log.clear();
+    Parent().Clear();
     Click(anonymous, {5, 5});
-    ASSERT_EQ(Parent::Get().Of(WM_COMMAND).size(), 1u);
-    EXPECT_EQ(Parent::Get().Of(WM_COMMAND)[0].wParam, 0u);
+    ASSERT_EQ(Parent().Of(WM_COMMAND).size(), 1u);
+    EXPECT_EQ(Parent().Of(WM_COMMAND)[0].wParam, 0u);
 }
 
 TEST_F(ButtonTest, SpaceAndBmClickClickTheButton) {
@@ -56,16 +56,16 @@ TEST_F(ButtonTest, SpaceAndBmClickClickTheButton) {
     test::keyDown(VK_SPACE);
     test::pump();
     EXPECT_EQ(SendMessageA(button, BM_GETSTATE, 0, 0) & BST_PUSHED, BST_PUSHED);
-    EXPECT_TRUE(Parent::Get().Commands().empty());
+    EXPECT_TRUE(Commands().empty());
     test::keyUp(VK_SPACE);
     test::pump();
-    EXPECT_EQ(Parent::Get().Commands(), (std::vector<WORD>{BN_CLICKED}));
+    EXPECT_EQ(Commands(), (std::vector<WORD>{BN_CLICKED}));
 
     SendMessageA(button, BM_CLICK, 0, 0);
-    EXPECT_EQ(Parent::Get().Commands().size(), 2u);
+    EXPECT_EQ(Commands().size(), 2u);
     EnableWindow(button, FALSE);
     SendMessageA(button, BM_CLICK, 0, 0);
-    EXPECT_EQ(Parent::Get().Commands().size(), 2u) << "a disabled button never clicks";
+    EXPECT_EQ(Commands().size(), 2u) << "a disabled button never clicks";
 
     // The focus leaving between key-down and key-up cancels the press.
     EnableWindow(button, TRUE);
@@ -75,7 +75,7 @@ TEST_F(ButtonTest, SpaceAndBmClickClickTheButton) {
     SetFocus(parent);
     test::keyUp(VK_SPACE);
     test::pump();
-    EXPECT_EQ(Parent::Get().Commands().size(), 2u);
+    EXPECT_EQ(Commands().size(), 2u);
     EXPECT_EQ(SendMessageA(button, BM_GETSTATE, 0, 0), 0);
 }
 
@@ -94,8 +94,8 @@ TEST_F(ButtonTest, CheckKindsAndMessagesWithoutNotification) {
             Click(button, {5, 5});
             EXPECT_EQ(Check(button), expected) << "style " << row.style;
         }
-        EXPECT_EQ(Parent::Get().Commands(), (std::vector<WORD>(3, BN_CLICKED)));
-        Parent::Get().log.clear();
+        EXPECT_EQ(Commands(), (std::vector<WORD>(3, BN_CLICKED)));
+        Parent().Clear();
         DestroyWindow(button);
     }
 
@@ -109,7 +109,7 @@ TEST_F(ButtonTest, CheckKindsAndMessagesWithoutNotification) {
     EXPECT_EQ(Check(three), BST_INDETERMINATE);
     SendMessageA(three, BM_SETSTATE, TRUE, 0);
     EXPECT_EQ(SendMessageA(three, BM_GETSTATE, 0, 0), BST_INDETERMINATE | BST_PUSHED);
-    EXPECT_TRUE(Parent::Get().Commands().empty()) << "messages notify nothing";
+    EXPECT_TRUE(Commands().empty()) << "messages notify nothing";
 
     SendMessageA(box, BM_SETSTYLE, BS_AUTOCHECKBOX, TRUE);
     EXPECT_EQ(GetWindowLongA(box, GWL_STYLE) & BS_TYPEMASK, BS_AUTOCHECKBOX);
@@ -135,7 +135,7 @@ TEST_F(ButtonTest, AutoRadioButtonsUncheckTheirGroupOnly) {
     EXPECT_EQ(Check(other), BST_CHECKED) << "the next WS_GROUP starts another group";
     Click(c, {5, 5});
     EXPECT_EQ(Check(c), BST_CHECKED) << "clicking a checked radio keeps it checked";
-    EXPECT_EQ(Parent::Get().Commands(), (std::vector<WORD>{BN_CLICKED, BN_CLICKED}));
+    EXPECT_EQ(Commands(), (std::vector<WORD>{BN_CLICKED, BN_CLICKED}));
 }
 
 TEST_F(ButtonTest, ArrowsMoveTheFocusAndTheCheckWithinTheGroupOnly) {
@@ -152,14 +152,14 @@ TEST_F(ButtonTest, ArrowsMoveTheFocusAndTheCheckWithinTheGroupOnly) {
     } steps[] = {{VK_DOWN, c}, {VK_RIGHT, a}, {VK_UP, c}, {VK_LEFT, a}};
     SetFocus(a);
     for (const auto& step : steps) {
-        Parent::Get().log.clear();
+        Parent().Clear();
         test::keyDown(step.key);
         test::keyUp(step.key);
         test::pump();
         EXPECT_EQ(GetFocus(), step.to) << step.key;
         EXPECT_EQ(Check(a), step.to == a ? BST_CHECKED : BST_UNCHECKED) << step.key;
         EXPECT_EQ(Check(c), step.to == c ? BST_CHECKED : BST_UNCHECKED) << step.key;
-        const auto clicks = Parent::Get().Of(WM_COMMAND);
+        const auto clicks = Parent().Of(WM_COMMAND);
         ASSERT_EQ(clicks.size(), 1u) << step.key;
         EXPECT_EQ(HwndFromParam(clicks[0].lParam), step.to);
     }
@@ -176,7 +176,7 @@ TEST_F(ButtonTest, GroupBoxIsTransparentToTheMouseAndTakesNoFocus) {
     EXPECT_EQ(WindowFromPoint(inside), parent);
     Click(group, {20, 20});
     EXPECT_NE(GetFocus(), group);
-    EXPECT_TRUE(Parent::Get().Commands().empty());
+    EXPECT_TRUE(Commands().empty());
     EXPECT_EQ(SendMessageA(group, WM_GETDLGCODE, 0, 0), DLGC_STATIC);
 }
 
@@ -191,12 +191,12 @@ TEST_F(ButtonTest, ColourMessageByKindAndTheParentsBrush) {
     const HWND push = Make(BS_PUSHBUTTON, "", 7, 10);
     const HWND check = Make(BS_CHECKBOX, "", 7, 100);
     test::pump();
-    const auto push_colour = Parent::Get().Of(WM_CTLCOLORBTN);
+    const auto push_colour = Parent().Of(WM_CTLCOLORBTN);
     ASSERT_FALSE(push_colour.empty());
     EXPECT_EQ(HwndFromParam(push_colour.back().lParam), push);
     EXPECT_NE(push_colour.back().wParam, 0u) << "the DC it paints with";
-    ASSERT_FALSE(Parent::Get().Of(WM_CTLCOLORSTATIC).empty());
-    EXPECT_EQ(HwndFromParam(Parent::Get().Of(WM_CTLCOLORSTATIC).back().lParam), check);
+    ASSERT_FALSE(Parent().Of(WM_CTLCOLORSTATIC).empty());
+    EXPECT_EQ(HwndFromParam(Parent().Of(WM_CTLCOLORSTATIC).back().lParam), check);
     EXPECT_EQ(ClientPixel(check, 70, 12), RGB(0, 200, 0));
     Answer({});
     DestroyWindow(parent);

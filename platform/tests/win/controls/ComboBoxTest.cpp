@@ -12,7 +12,7 @@ protected:
         list = FindList(combo);
         ASSERT_TRUE(list);
         itemHeight = static_cast<int>(SendMessageA(combo, CB_GETITEMHEIGHT, 0, 0));
-        Parent::Get().log.clear();
+        Parent().Clear();
     }
     HWND Make(DWORD style, int x = 10, int y = 10) {
         const HWND made = MakeChild(parent, "ComboBox", style, x, y, 120, 200, 11);
@@ -121,7 +121,7 @@ TEST_F(ComboBoxTest, CbSetCurSelSendsNothingAnywhere) {
     SendMessageA(combo, CB_SETCURSEL, 3, 0);
     EXPECT_EQ(Sel(combo), 3);
     EXPECT_EQ(spy.Count(WM_COMMAND, combo), 0u) << "no LBN_SELCHANGE from the list";
-    EXPECT_TRUE(Parent::Get().Commands().empty());
+    EXPECT_TRUE(Commands().empty());
 }
 
 TEST_F(ComboBoxTest, MouseOpensHoverSendsNothingAndAClickChoosesInOrder) {
@@ -136,7 +136,7 @@ TEST_F(ComboBoxTest, MouseOpensHoverSendsNothingAndAClickChoosesInOrder) {
     Click(combo, {20, 8});
     EXPECT_EQ(GetFocus(), combo);
     ASSERT_TRUE(Dropped(combo));
-    EXPECT_EQ(Parent::Get().Commands(), (std::vector<WORD>{CBN_SETFOCUS, CBN_DROPDOWN}));
+    EXPECT_EQ(Commands(), (std::vector<WORD>{CBN_SETFOCUS, CBN_DROPDOWN}));
     EXPECT_EQ(GetCapture(), list);
     EXPECT_TRUE(IsWindowVisible(list));
     const RECT c = Rect(combo);
@@ -147,10 +147,10 @@ TEST_F(ComboBoxTest, MouseOpensHoverSendsNothingAndAClickChoosesInOrder) {
     EXPECT_EQ(l.bottom - l.top, 8 * itemHeight + 2) << "eight items inside a 1-pixel border";
     EXPECT_EQ(GetActiveWindow(), parent) << "never activated";
 
-    Parent::Get().log.clear();
+    Parent().Clear();
     test::mouseMove(list, Row(2));
     test::pump();
-    EXPECT_TRUE(Parent::Get().Commands().empty()) << "hover highlights only";
+    EXPECT_TRUE(Commands().empty()) << "hover highlights only";
     EXPECT_EQ(Sel(combo), CB_ERR);
     EXPECT_EQ(ClientPixel(list, 100, Row(2).y), GetSysColor(COLOR_HIGHLIGHT));
 
@@ -162,8 +162,7 @@ TEST_F(ComboBoxTest, MouseOpensHoverSendsNothingAndAClickChoosesInOrder) {
     ASSERT_TRUE(fromList);
     EXPECT_EQ(HIWORD(fromList->wParam), LBN_SELCHANGE);
     EXPECT_EQ(HwndFromParam(fromList->lParam), list);
-    EXPECT_EQ(Parent::Get().Commands(),
-              (std::vector<WORD>{CBN_SELCHANGE, CBN_SELENDOK, CBN_CLOSEUP}));
+    EXPECT_EQ(Commands(), (std::vector<WORD>{CBN_SELCHANGE, CBN_SELENDOK, CBN_CLOSEUP}));
     EXPECT_FALSE(Dropped(combo));
     EXPECT_FALSE(IsWindowVisible(list));
     EXPECT_EQ(GetCapture(), HWND{});
@@ -171,43 +170,42 @@ TEST_F(ComboBoxTest, MouseOpensHoverSendsNothingAndAClickChoosesInOrder) {
 
     // A click outside closes without a change; so does losing the focus.
     Click(combo, {20, 8});
-    Parent::Get().log.clear();
+    Parent().Clear();
     test::click(POINT{280, 180});
     test::pump();
     EXPECT_FALSE(Dropped(combo));
-    EXPECT_EQ(Parent::Get().Commands(), (std::vector<WORD>{CBN_SELENDCANCEL, CBN_CLOSEUP}));
+    EXPECT_EQ(Commands(), (std::vector<WORD>{CBN_SELENDCANCEL, CBN_CLOSEUP}));
     Click(combo, {20, 8});
-    Parent::Get().log.clear();
+    Parent().Clear();
     SetFocus(parent);
     EXPECT_FALSE(Dropped(combo));
-    EXPECT_EQ(Parent::Get().Commands(),
-              (std::vector<WORD>{CBN_SELENDCANCEL, CBN_CLOSEUP, CBN_KILLFOCUS}));
+    EXPECT_EQ(Commands(), (std::vector<WORD>{CBN_SELENDCANCEL, CBN_CLOSEUP, CBN_KILLFOCUS}));
     EXPECT_EQ(Sel(combo), 2);
     Answer({});
 }
 
 TEST_F(ComboBoxTest, KeysOpenMoveChooseAndCancel) {
     SetFocus(combo);
-    Parent::Get().log.clear();
+    Parent().Clear();
     Key(VK_DOWN);
     Key(VK_DOWN);
     EXPECT_EQ(Sel(combo), 1);
-    EXPECT_EQ(Parent::Get().Commands(), (std::vector<WORD>{CBN_SELCHANGE, CBN_SELCHANGE}))
+    EXPECT_EQ(Commands(), (std::vector<WORD>{CBN_SELCHANGE, CBN_SELCHANGE}))
         << "arrows with the list closed";
     Type("p");
     EXPECT_EQ(Sel(combo), 5) << "a letter";
 
-    Parent::Get().log.clear();
+    Parent().Clear();
     Key(VK_F4);
     EXPECT_TRUE(Dropped(combo));
     Key(VK_DOWN);
     EXPECT_EQ(Sel(combo), 6) << "arrows with the list open";
     Key(VK_RETURN);
     EXPECT_FALSE(Dropped(combo));
-    EXPECT_EQ(Parent::Get().Commands(),
+    EXPECT_EQ(Commands(),
               (std::vector<WORD>{CBN_DROPDOWN, CBN_SELCHANGE, CBN_SELENDOK, CBN_CLOSEUP}));
 
-    Parent::Get().log.clear();
+    Parent().Clear();
     Key(VK_DOWN, test::Modifiers::Alt);
     EXPECT_TRUE(Dropped(combo));
     test::mouseMove(list, Row(0));
@@ -215,8 +213,7 @@ TEST_F(ComboBoxTest, KeysOpenMoveChooseAndCancel) {
     Key(VK_ESCAPE);
     EXPECT_FALSE(Dropped(combo));
     EXPECT_EQ(Sel(combo), 6) << "Esc changes nothing";
-    EXPECT_EQ(Parent::Get().Commands(),
-              (std::vector<WORD>{CBN_DROPDOWN, CBN_SELENDCANCEL, CBN_CLOSEUP}));
+    EXPECT_EQ(Commands(), (std::vector<WORD>{CBN_DROPDOWN, CBN_SELENDCANCEL, CBN_CLOSEUP}));
 }
 
 TEST_F(ComboBoxTest, ListOpensAboveNearTheScreenBottom) {
@@ -258,7 +255,7 @@ TEST_F(ComboBoxTest, TheListMovedDuringItsPaintIsPaintedOnceMore) {
     EXPECT_GE(spy.Count(WM_PAINT, list), 1u);
     EXPECT_LE(spy.Count(WM_PAINT, list), 2u);
     EXPECT_TRUE(test::CaughtExceptions().empty());
-    const auto asked = Parent::Get().Of(WM_CTLCOLORLISTBOX);
+    const auto asked = Parent().Of(WM_CTLCOLORLISTBOX);
     EXPECT_TRUE(std::any_of(asked.begin(), asked.end(), [&](const Received& r) {
         return HwndFromParam(r.lParam) == list;
     })) << "the list's question, forwarded by the combo box";
@@ -268,18 +265,18 @@ TEST_F(ComboBoxTest, DropDownStyleHasAnEditThatReportsChanges) {
     const HWND editable = Make(CBS_DROPDOWN, 150);
     const HWND edit = GetDlgItem(editable, 1001);
     ASSERT_TRUE(edit);
-    Parent::Get().log.clear();
+    Parent().Clear();
     Click(editable, {110, 8});
     EXPECT_EQ(GetFocus(), edit);
     EXPECT_TRUE(Dropped(editable));
     Click(FindList(editable), Row(1));
     EXPECT_EQ(TextOf(edit), "item1");
-    auto codes = Parent::Get().Commands();
+    auto codes = Commands();
     EXPECT_EQ(std::count(codes.begin(), codes.end(), CBN_EDITCHANGE), 0)
         << "a chosen item is no edit";
-    Parent::Get().log.clear();
+    Parent().Clear();
     Type("x");
-    codes = Parent::Get().Commands();
+    codes = Commands();
     EXPECT_EQ(codes, (std::vector<WORD>{CBN_EDITUPDATE, CBN_EDITCHANGE}));
     EXPECT_EQ(TextOf(editable), "x");
     Key(VK_F4);

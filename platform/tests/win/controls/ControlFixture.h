@@ -11,115 +11,65 @@
 #include "platform/win/test/Probes.h"
 #include "platform/win/test/Spy.h"
 #include "platform/win/test/TestApi.h"
+#include "platform/win/test/TestWindowClass.h"
 #include "platform/win/timer/Timers.h"
+#include "testsupport/CleanPlatform.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace controltest {
 
 using namespace win;
 
-struct Received {
-    HWND hwnd;
-    UINT msg = 0;
-    WPARAM wParam = 0;
-    LPARAM lParam = 0;
-};
+using Received = test::RecordedMessage;
 
-// The parent window of the controls under test: it logs what its children report
-// (WM_COMMAND, WM_HSCROLL, WM_VSCROLL, WM_NOTIFY, WM_CTLCOLOR*) and may answer messages itself.
-struct Parent {
-    std::vector<Received> log;
-    std::function<std::optional<LRESULT>(HWND, UINT, WPARAM, LPARAM)> answer;
-
-    static Parent& Get() {
-        static Parent parent;
-        return parent;
-    }
-    std::vector<Received> Of(UINT msg) const {
-        std::vector<Received> out;
-        std::copy_if(log.begin(), log.end(), std::back_inserter(out),
-                     [msg](const Received& r) { return r.msg == msg; });
-        return out;
-    }
-    // HIWORD(wParam) of every WM_COMMAND, i.e. the notification codes in order.
-    std::vector<WORD> Commands() const {
-        std::vector<WORD> out;
-        for (const Received& r : Of(WM_COMMAND)) {
-            out.push_back(HIWORD(r.wParam));
-        }
-        return out;
-    }
-    // LOWORD(wParam) of every scroll message.
-    std::vector<WORD> ScrollCodes() const {
-        std::vector<WORD> out;
-        for (const Received& r : log) {
-            if (r.msg == WM_HSCROLL || r.msg == WM_VSCROLL) {
-                out.push_back(LOWORD(r.wParam));
-            }
-        }
-        return out;
-    }
-};
-
-inline LRESULT ParentProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    Parent& parent = Parent::Get();
-    const bool logged = msg == WM_COMMAND || msg == WM_HSCROLL || msg == WM_VSCROLL ||
-                        msg == WM_NOTIFY || (msg >= WM_CTLCOLORMSGBOX && msg <= WM_CTLCOLORSTATIC);
-    if (logged) {
-        Received r{hwnd, msg, wParam, lParam};
-        if (msg == WM_NOTIFY) {
-            r.wParam = static_cast<WPARAM>(reinterpret_cast<const NMHDR*>(lParam)->code);
-        }
-        parent.log.push_back(r);
-    }
-    if (parent.answer) {
-        if (const auto result = parent.answer(hwnd, msg, wParam, lParam)) {
-            return *result;
-        }
-    }
-    return DefWindowProcA(hwnd, msg, wParam, lParam);
+// What the controls' parent window got from its children: WM_COMMAND, WM_HSCROLL, WM_VSCROLL,
+// WM_NOTIFY and WM_CTLCOLOR*.
+inline test::MessageRecorder& Parent() {
+    return test::TestWindowClass::Recorder();
 }
 
-// A clean platform around every test; at the end every window the test made is destroyed and the
-// window and GDI object counts must be back where they started.
-class ControlTest : public ::testing::Test {
+// HIWORD(wParam) of every WM_COMMAND, i.e. the notification codes in order.
+inline std::vector<WORD> Commands() {
+    std::vector<WORD> out;
+    for (const Received& r : Parent().Of(WM_COMMAND))
+        out.push_back(HIWORD(r.wParam));
+    return out;
+}
+
+// LOWORD(wParam) of every scroll message.
+inline std::vector<WORD> ScrollCodes() {
+    std::vector<WORD> out;
+    for (const Received& r : Parent().Log()) {
+        if (r.msg == WM_HSCROLL || r.msg == WM_VSCROLL)
+            out.push_back(LOWORD(r.wParam));
+    }
+    return out;
+}
+
+// The NMHDR codes of every WM_NOTIFY, in order.
+inline std::vector<int> Notifications() {
+    std::vector<int> out;
+    for (const Received& r : Parent().Of(WM_NOTIFY))
+        out.push_back(r.code);
+    return out;
+}
+
+// A clean platform around every test, with the parent window class "CtlParent" (an answerable
+// test class) whose recorder logs what the children report.
+class ControlTest : public testsupport::CleanPlatform {
 protected:
     void SetUp() override {
-        test::resetPlatform();
-        Parent::Get() = Parent{};
-        WNDCLASSEXA wc;
-        wc.cbSize = sizeof wc;
-        wc.lpfnWndProc = ParentProc;
-        wc.hbrBackground = HBRUSH::FromValue(COLOR_BTNFACE + 1);
-        wc.lpszClassName = "CtlParent";
-        ASSERT_NE(RegisterClassExA(&wc), 0);
-        m_windows = test::LiveWindowCount();
-        m_objects = test::LiveGdiObjectCount();
-    }
-
-    void TearDown() override {
-        std::vector<HWND> topLevels;
-        EnumWindows(
-            [](HWND hwnd, LPARAM list) {
-                reinterpret_cast<std::vector<HWND>*>(list)->push_back(hwnd);
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&topLevels));
-        for (HWND hwnd : topLevels) {
-            DestroyWindow(hwnd);
-        }
-        EXPECT_EQ(test::LiveWindowCount(), m_windows);
-        EXPECT_EQ(test::LiveGdiObjectCount(), m_objects);
-        EXPECT_EQ(test::LiveDcCount(), 0u);
-        EXPECT_TRUE(test::CaughtExceptions().empty());
-        Parent::Get() = Parent{};
-        test::resetPlatform();
+        CleanPlatform::SetUp();
+        ASSERT_NE(
+            test::TestWindowClass::Register("CtlParent", HBRUSH::FromValue(COLOR_BTNFACE + 1)), 0);
+        Parent().Watch({WM_COMMAND, WM_HSCROLL, WM_VSCROLL, WM_NOTIFY, WM_CTLCOLORMSGBOX,
+                        WM_CTLCOLOREDIT, WM_CTLCOLORLISTBOX, WM_CTLCOLORBTN, WM_CTLCOLORDLG,
+                        WM_CTLCOLORSCROLLBAR, WM_CTLCOLORSTATIC});
     }
 
     static HWND MakeParent(int x = 10, int y = 10, int cx = 300, int cy = 200) {
@@ -135,13 +85,9 @@ protected:
                                parent, HMENU::FromValue(static_cast<uint32_t>(id)), {}, nullptr);
     }
 
-    static void Answer(std::function<std::optional<LRESULT>(HWND, UINT, WPARAM, LPARAM)> f) {
-        Parent::Get().answer = std::move(f);
+    static void Answer(test::TestWindowClass::AnswerFn answer) {
+        test::TestWindowClass::Answer(std::move(answer));
     }
-
-private:
-    size_t m_windows = 0;
-    size_t m_objects = 0;
 };
 
 // User input, delivered before returning.

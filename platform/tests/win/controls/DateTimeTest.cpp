@@ -33,7 +33,7 @@ protected:
         SetWindowPos(picker, {}, 40, 20, 160, 22, SWP_NOZORDER | SWP_SHOWWINDOW);
         Set(Date(2024, 3, 5, 14, 7, 9));
         test::pump();
-        Parent::Get().log.clear();
+        Parent().Clear();
     }
     bool Set(const SYSTEMTIME& t) const {
         return SendMessageA(picker, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&t)) !=
@@ -46,13 +46,6 @@ protected:
             *result = r;
         }
         return t;
-    }
-    std::vector<int> Notes() const {
-        std::vector<int> codes;
-        for (const Received& r : Parent::Get().Of(WM_NOTIFY)) {
-            codes.push_back(static_cast<int>(r.wParam));
-        }
-        return codes;
     }
     HWND Calendar() const { return HwndFromParam(SendMessageA(picker, DTM_GETMONTHCAL, 0, 0)); }
     HWND parent;
@@ -104,7 +97,7 @@ TEST_F(DateTimeTest, SystemTimeMessagesNoneStateAndText) {
     Get(&result);
     EXPECT_EQ(result, static_cast<LRESULT>(GDT_VALID)) << "a date checks the box";
     EXPECT_EQ(SendMessageA(picker, DTM_GETSYSTEMTIME, 0, 0), static_cast<LRESULT>(GDT_ERROR));
-    EXPECT_TRUE(Notes().empty()) << "messages notify nothing";
+    EXPECT_TRUE(Notifications().empty()) << "messages notify nothing";
 }
 
 TEST_F(DateTimeTest, FormatStrings) {
@@ -164,7 +157,7 @@ TEST_F(DateTimeTest, FieldKeysDigitsAndTheCheckBox) {
     Key(VK_LEFT);
     Type("2");
     EXPECT_EQ(test::dateTimeText(picker), "2/17/1999");
-    EXPECT_EQ(Notes(), std::vector<int>(6, DTN_DATETIMECHANGE));
+    EXPECT_EQ(Notifications(), std::vector<int>(6, DTN_DATETIMECHANGE));
 
     // Day 31 in a 30-day month clamps when the month moves.
     Set(Date(2024, 1, 31));
@@ -174,9 +167,9 @@ TEST_F(DateTimeTest, FieldKeysDigitsAndTheCheckBox) {
     Key(VK_UP);
     EXPECT_EQ(test::dateTimeText(picker), "2/29/2024");
 
-    Parent::Get().log.clear();
+    Parent().Clear();
     Key(VK_SPACE);
-    EXPECT_TRUE(Notes().empty()) << "no check box without DTS_SHOWNONE";
+    EXPECT_TRUE(Notifications().empty()) << "no check box without DTS_SHOWNONE";
     SetWindowLongA(picker, GWL_STYLE, GetWindowLongA(picker, GWL_STYLE) | DTS_SHOWNONE);
     Key(VK_SPACE);
     LRESULT result = 0;
@@ -187,7 +180,7 @@ TEST_F(DateTimeTest, FieldKeysDigitsAndTheCheckBox) {
     Click(picker, {8, 11});
     Get(&result);
     EXPECT_EQ(result, static_cast<LRESULT>(GDT_VALID)) << "a click on the box checks it";
-    EXPECT_EQ(Notes(), (std::vector<int>{DTN_DATETIMECHANGE, DTN_DATETIMECHANGE}));
+    EXPECT_EQ(Notifications(), (std::vector<int>{DTN_DATETIMECHANGE, DTN_DATETIMECHANGE}));
 }
 
 TEST_F(DateTimeTest, CalendarDropsPicksAndClosesInOrder) {
@@ -207,7 +200,7 @@ TEST_F(DateTimeTest, CalendarDropsPicksAndClosesInOrder) {
         return std::nullopt;
     });
     ASSERT_TRUE(test::dateTimeDrop(picker));
-    EXPECT_EQ(Notes(), (std::vector<int>{DTN_DROPDOWN}));
+    EXPECT_EQ(Notifications(), (std::vector<int>{DTN_DROPDOWN}));
     EXPECT_EQ(idFrom, 21u);
     const HWND calendar = Calendar();
     EXPECT_EQ(GetCapture(), calendar);
@@ -222,21 +215,21 @@ TEST_F(DateTimeTest, CalendarDropsPicksAndClosesInOrder) {
     ASSERT_TRUE(test::dateTimePickDay(picker, 2024, 4, 2));
     EXPECT_EQ(test::dateTimeText(picker), "4/2/2024");
     EXPECT_EQ(Get().wHour, 14) << "the time of day stays";
-    EXPECT_EQ(Notes(), (std::vector<int>{DTN_DROPDOWN, DTN_DATETIMECHANGE, DTN_CLOSEUP}))
+    EXPECT_EQ(Notifications(), (std::vector<int>{DTN_DROPDOWN, DTN_DATETIMECHANGE, DTN_CLOSEUP}))
         << "the month arrow closes nothing";
     EXPECT_EQ(textAtCloseUp, (std::vector<std::string>{"4/2/2024"}));
     EXPECT_FALSE(pendingPaintAtCloseUp) << "the field was painted before DTN_CLOSEUP";
     EXPECT_FALSE(Calendar());
     EXPECT_EQ(GetCapture(), HWND{});
 
-    Parent::Get().log.clear();
+    Parent().Clear();
     ASSERT_TRUE(test::dateTimeDrop(picker));
     EXPECT_TRUE(test::dateTimeClose(picker));
-    EXPECT_EQ(Notes(), (std::vector<int>{DTN_DROPDOWN, DTN_CLOSEUP}));
+    EXPECT_EQ(Notifications(), (std::vector<int>{DTN_DROPDOWN, DTN_CLOSEUP}));
     EXPECT_EQ(test::dateTimeText(picker), "4/2/2024");
 
     SetFocus(picker);
-    Parent::Get().log.clear();
+    Parent().Clear();
     Key(VK_F4);
     EXPECT_TRUE(Calendar());
     Key(VK_ESCAPE);
@@ -245,7 +238,8 @@ TEST_F(DateTimeTest, CalendarDropsPicksAndClosesInOrder) {
     EXPECT_TRUE(Calendar());
     SetFocus(parent);
     EXPECT_FALSE(Calendar()) << "the focus leaving closes it";
-    EXPECT_EQ(Notes(), (std::vector<int>{DTN_DROPDOWN, DTN_CLOSEUP, DTN_DROPDOWN, DTN_CLOSEUP}));
+    EXPECT_EQ(Notifications(),
+              (std::vector<int>{DTN_DROPDOWN, DTN_CLOSEUP, DTN_DROPDOWN, DTN_CLOSEUP}));
     Answer({});
 }
 

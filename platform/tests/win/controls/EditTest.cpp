@@ -14,7 +14,7 @@ protected:
         ASSERT_TRUE(edit);
         SetFocus(edit);
         test::pump();
-        Parent::Get().log.clear();
+        Parent().Clear();
     }
     HWND parent;
     HWND edit;
@@ -24,11 +24,11 @@ TEST_F(EditTest, TypingEditingAndKeyboardSelection) {
     Type("hello");
     EXPECT_EQ(TextOf(edit), "hello");
     EXPECT_EQ(Selection(edit), (std::pair<DWORD, DWORD>{5, 5}));
-    const auto commands = Parent::Get().Commands();
+    const auto commands = Commands();
     EXPECT_EQ(std::count(commands.begin(), commands.end(), EN_CHANGE), 5);
     EXPECT_EQ(std::count(commands.begin(), commands.end(), EN_UPDATE), 5);
-    EXPECT_EQ(LOWORD(Parent::Get().Of(WM_COMMAND).front().wParam), 42);
-    EXPECT_EQ(HwndFromParam(Parent::Get().Of(WM_COMMAND).front().lParam), edit);
+    EXPECT_EQ(LOWORD(Parent().Of(WM_COMMAND).front().wParam), 42);
+    EXPECT_EQ(HwndFromParam(Parent().Of(WM_COMMAND).front().lParam), edit);
 
     Key(VK_LEFT, test::Modifiers::Shift);
     Key(VK_LEFT, test::Modifiers::Shift);
@@ -46,12 +46,12 @@ TEST_F(EditTest, TypingEditingAndKeyboardSelection) {
     EXPECT_EQ(TextOf(edit), "el");
 
     // Enter, Esc and Tab type nothing in a single-line edit; nothing is announced either.
-    Parent::Get().log.clear();
+    Parent().Clear();
     SendMessageA(edit, WM_CHAR, 13, 0);
     SendMessageA(edit, WM_CHAR, 27, 0);
     SendMessageA(edit, WM_CHAR, 9, 0);
     EXPECT_EQ(TextOf(edit), "el");
-    EXPECT_TRUE(Parent::Get().Commands().empty());
+    EXPECT_TRUE(Commands().empty());
 
     // Code points, not bytes, are the unit of caret movement.
     SendMessageA(edit, WM_CHAR, 0xE9, 0);
@@ -88,40 +88,40 @@ TEST_F(EditTest, ReadOnlyAllowsNavigationOnlyAndAsksForStaticColours) {
     SetWindowTextA(edit, "fixed");
     EXPECT_TRUE(SendMessageA(edit, EM_SETREADONLY, TRUE, 0));
     EXPECT_TRUE(GetWindowLongA(edit, GWL_STYLE) & ES_READONLY);
-    Parent::Get().log.clear();
+    Parent().Clear();
     Type("xy");
     Key(VK_BACK);
     Key(VK_HOME);
     Key(VK_DELETE);
     EXPECT_EQ(TextOf(edit), "fixed");
-    EXPECT_TRUE(Parent::Get().Of(WM_COMMAND).empty());
+    EXPECT_TRUE(Parent().Of(WM_COMMAND).empty());
     Key(VK_END, test::Modifiers::Shift);
     EXPECT_EQ(Selection(edit), (std::pair<DWORD, DWORD>{0, 5}));
 
     InvalidateRect(edit, nullptr, TRUE);
     test::pump();
-    EXPECT_FALSE(Parent::Get().Of(WM_CTLCOLORSTATIC).empty());
-    EXPECT_TRUE(Parent::Get().Of(WM_CTLCOLOREDIT).empty());
+    EXPECT_FALSE(Parent().Of(WM_CTLCOLORSTATIC).empty());
+    EXPECT_TRUE(Parent().Of(WM_CTLCOLOREDIT).empty());
 
     SendMessageA(edit, EM_SETREADONLY, FALSE, 0);
-    Parent::Get().log.clear();
+    Parent().Clear();
     InvalidateRect(edit, nullptr, TRUE);
     test::pump();
-    EXPECT_FALSE(Parent::Get().Of(WM_CTLCOLOREDIT).empty());
+    EXPECT_FALSE(Parent().Of(WM_CTLCOLOREDIT).empty());
     EnableWindow(edit, FALSE);
-    Parent::Get().log.clear();
+    Parent().Clear();
     test::pump();
-    EXPECT_FALSE(Parent::Get().Of(WM_CTLCOLORSTATIC).empty()) << "disabled counts as static";
+    EXPECT_FALSE(Parent().Of(WM_CTLCOLORSTATIC).empty()) << "disabled counts as static";
     EXPECT_EQ(SendMessageA(edit, WM_GETDLGCODE, 0, 0),
               DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS);
 }
 
 TEST_F(EditTest, TextMessagesSelectionMessagesAndLimits) {
     EXPECT_EQ(SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("caf\xC3\xA9")), TRUE);
-    EXPECT_EQ(Parent::Get().Commands(), (std::vector<WORD>{EN_UPDATE, EN_CHANGE}));
-    Parent::Get().log.clear();
+    EXPECT_EQ(Commands(), (std::vector<WORD>{EN_UPDATE, EN_CHANGE}));
+    Parent().Clear();
     SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("caf\xC3\xA9"));
-    EXPECT_TRUE(Parent::Get().Commands().empty()) << "the same text is no change";
+    EXPECT_TRUE(Commands().empty()) << "the same text is no change";
     EXPECT_EQ(SendMessageA(edit, WM_GETTEXTLENGTH, 0, 0), 5);
 
     char small[5] = {'#', '#', '#', '#', '#'};
@@ -138,7 +138,7 @@ TEST_F(EditTest, TextMessagesSelectionMessagesAndLimits) {
     EXPECT_EQ(Selection(edit), (std::pair<DWORD, DWORD>{0, 4}));
     SendMessageA(edit, EM_SETSEL, static_cast<WPARAM>(-1), 0);
     EXPECT_EQ(Selection(edit), (std::pair<DWORD, DWORD>{4, 4}));
-    EXPECT_TRUE(Parent::Get().Commands().empty()) << "selection messages announce nothing";
+    EXPECT_TRUE(Commands().empty()) << "selection messages announce nothing";
 
     SendMessageA(edit, EM_SETSEL, 0, 1);
     SendMessageA(edit, EM_REPLACESEL, 0, reinterpret_cast<LPARAM>("C"));
@@ -146,21 +146,21 @@ TEST_F(EditTest, TextMessagesSelectionMessagesAndLimits) {
 
     SendMessageA(edit, EM_LIMITTEXT, 6, 0);
     SendMessageA(edit, EM_SETSEL, 4, 4);
-    Parent::Get().log.clear();
+    Parent().Clear();
     Type("xyz");
     EXPECT_EQ(TextOf(edit), "Caf\xC3\xA9xy");
-    const auto commands = Parent::Get().Commands();
+    const auto commands = Commands();
     EXPECT_EQ(commands.back(), EN_MAXTEXT);
     EXPECT_EQ(std::count(commands.begin(), commands.end(), EN_CHANGE), 2);
 }
 
 TEST_F(EditTest, FocusNotificationsAndCaret) {
     SetFocus(parent);
-    EXPECT_EQ(Parent::Get().Commands(), (std::vector<WORD>{EN_KILLFOCUS}));
+    EXPECT_EQ(Commands(), (std::vector<WORD>{EN_KILLFOCUS}));
     EXPECT_EQ(test::caretInfo().owner, HWND{});
     EXPECT_FALSE(HideCaret(edit));
     SetFocus(edit);
-    EXPECT_EQ(Parent::Get().Commands().back(), EN_SETFOCUS);
+    EXPECT_EQ(Commands().back(), EN_SETFOCUS);
     EXPECT_EQ(test::caretInfo().owner, edit);
     EXPECT_TRUE(test::caretInfo().shown);
 }
@@ -263,7 +263,7 @@ TEST_F(EditTest, ASubclassSeesMessagesFirst) {
         SetWindowLongA(edit, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(&NoDigits)));
     Type("a1b2");
     EXPECT_EQ(TextOf(edit), "ab");
-    const auto commands = Parent::Get().Commands();
+    const auto commands = Commands();
     EXPECT_EQ(std::count(commands.begin(), commands.end(), EN_CHANGE), 2);
 }
 

@@ -74,7 +74,7 @@ TEST_F(ListBoxTest, StringMessagesItemDataAndSorting) {
     EXPECT_EQ(Text(sorted, 1), "apple") << "equal keys keep their order of arrival";
     EXPECT_EQ(Text(sorted, 2), "banana");
     EXPECT_EQ(Text(sorted, 3), "pear");
-    EXPECT_TRUE(Parent::Get().Commands().empty()) << "messages notify nothing";
+    EXPECT_TRUE(Commands().empty()) << "messages notify nothing";
 }
 
 TEST_F(ListBoxTest, UserSelectionNotifiesAfterTheSelectionIsSet) {
@@ -98,10 +98,10 @@ TEST_F(ListBoxTest, UserSelectionNotifiesAfterTheSelectionIsSet) {
     test::doubleClick(list, Row(2));
     test::pump();
     EXPECT_EQ(seen, (std::vector<int>{3, 2}));
-    const auto codes = Parent::Get().Commands();
+    const auto codes = Commands();
     EXPECT_EQ(codes.front(), LBN_SETFOCUS);
     EXPECT_EQ(codes.back(), LBN_DBLCLK);
-    EXPECT_EQ(LOWORD(Parent::Get().Of(WM_COMMAND).back().wParam), 9);
+    EXPECT_EQ(LOWORD(Parent().Of(WM_COMMAND).back().wParam), 9);
 
     // Keys: each move is announced.
     const std::pair<int, int> keys[] = {{VK_DOWN, 3}, {VK_UP, 2},   {VK_END, 4},
@@ -116,15 +116,15 @@ TEST_F(ListBoxTest, UserSelectionNotifiesAfterTheSelectionIsSet) {
     EXPECT_EQ(Sel(list), 1) << "a letter selects the next item starting with it";
 
     SetFocus(parent);
-    EXPECT_EQ(Parent::Get().Commands().back(), LBN_KILLFOCUS);
+    EXPECT_EQ(Commands().back(), LBN_KILLFOCUS);
 
     // Without LBS_NOTIFY the selection changes silently.
     const HWND quiet = Make(0, 150);
     Fill(quiet, 3);
-    Parent::Get().log.clear();
+    Parent().Clear();
     Click(quiet, Row(1));
     EXPECT_EQ(Sel(quiet), 1);
-    const auto quietCodes = Parent::Get().Commands();
+    const auto quietCodes = Commands();
     EXPECT_EQ(std::count(quietCodes.begin(), quietCodes.end(), LBN_SELCHANGE), 0);
     Answer({});
 }

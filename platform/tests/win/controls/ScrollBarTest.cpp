@@ -19,7 +19,7 @@ protected:
         ASSERT_TRUE(bar);
         SendMessageA(bar, SBM_SETRANGE, 0, 100);
         test::pump();
-        Parent::Get().log.clear();
+        Parent().Clear();
     }
     int Pos() const { return static_cast<int>(SendMessageA(bar, SBM_GETPOS, 0, 0)); }
     HWND parent;
@@ -71,38 +71,37 @@ TEST_F(ScrollBarTest, RangePageAndPositionRules) {
     bad.cbSize = 12;
     bad.fMask = SIF_ALL;
     EXPECT_FALSE(SendMessageA(bar, SBM_GETSCROLLINFO, 0, reinterpret_cast<LPARAM>(&bad)));
-    EXPECT_TRUE(Parent::Get().ScrollCodes().empty()) << "messages notify nothing";
+    EXPECT_TRUE(ScrollCodes().empty()) << "messages notify nothing";
 }
 
 TEST_F(ScrollBarTest, ArrowAndPageClicksRepeatOnTheClock) {
     test::mouseDown(test::MouseButton::Left, bar, {8, 140});
     test::pump();
-    EXPECT_EQ(Parent::Get().ScrollCodes(), (std::vector<WORD>{SB_LINEDOWN}));
+    EXPECT_EQ(ScrollCodes(), (std::vector<WORD>{SB_LINEDOWN}));
     EXPECT_EQ(GetFocus(), bar);
-    EXPECT_EQ(HwndFromParam(Parent::Get().Of(WM_VSCROLL).front().lParam), bar);
+    EXPECT_EQ(HwndFromParam(Parent().Of(WM_VSCROLL).front().lParam), bar);
     test::advanceTime(399);
-    EXPECT_EQ(Parent::Get().ScrollCodes().size(), 1u);
+    EXPECT_EQ(ScrollCodes().size(), 1u);
     test::advanceTime(1);
-    EXPECT_EQ(Parent::Get().ScrollCodes().size(), 2u) << "first repeat after 400 ms";
+    EXPECT_EQ(ScrollCodes().size(), 2u) << "first repeat after 400 ms";
     test::advanceTime(50);
-    EXPECT_EQ(Parent::Get().ScrollCodes().size(), 3u);
+    EXPECT_EQ(ScrollCodes().size(), 3u);
     test::advanceTime(100);
-    EXPECT_EQ(Parent::Get().ScrollCodes().size(), 5u) << "then every 50 ms";
+    EXPECT_EQ(ScrollCodes().size(), 5u) << "then every 50 ms";
     test::mouseUp(test::MouseButton::Left, bar, {8, 140});
     test::pump();
-    EXPECT_EQ(Parent::Get().ScrollCodes().back(), SB_ENDSCROLL);
+    EXPECT_EQ(ScrollCodes().back(), SB_ENDSCROLL);
     EXPECT_EQ(Pos(), 0) << "the parent moves the thumb, not the bar";
     test::advanceTime(500);
-    EXPECT_EQ(Parent::Get().ScrollCodes().size(), 6u) << "the repeat ends with the press";
+    EXPECT_EQ(ScrollCodes().size(), 6u) << "the repeat ends with the press";
 
-    Parent::Get().log.clear();
+    Parent().Clear();
     Click(bar, {8, 5});
     Click(bar, {8, 100});
     SendMessageA(bar, SBM_SETPOS, 100, TRUE);
     Click(bar, {8, 60});
-    EXPECT_EQ(Parent::Get().ScrollCodes(),
-              (std::vector<WORD>{SB_LINEUP, SB_ENDSCROLL, SB_PAGEDOWN, SB_ENDSCROLL, SB_PAGEUP,
-                                 SB_ENDSCROLL}));
+    EXPECT_EQ(ScrollCodes(), (std::vector<WORD>{SB_LINEUP, SB_ENDSCROLL, SB_PAGEDOWN, SB_ENDSCROLL,
+                                                SB_PAGEUP, SB_ENDSCROLL}));
 }
 
 TEST_F(ScrollBarTest, PageRepeatStopsWhereTheThumbReachesThePointer) {
@@ -116,7 +115,7 @@ TEST_F(ScrollBarTest, PageRepeatStopsWhereTheThumbReachesThePointer) {
     test::advanceTime(2000);
     test::mouseUp(test::MouseButton::Left, bar, {8, 90});
     test::pump();
-    const auto codes = Parent::Get().ScrollCodes();
+    const auto codes = ScrollCodes();
     // Positions 0 and 30 leave the thumb above y = 90; at 60 it covers y 76 to 92.
     EXPECT_EQ(std::count(codes.begin(), codes.end(), SB_PAGEDOWN), 2);
     EXPECT_EQ(Pos(), 60);
@@ -126,7 +125,7 @@ TEST_F(ScrollBarTest, PageRepeatStopsWhereTheThumbReachesThePointer) {
 TEST_F(ScrollBarTest, DraggingTheThumbTracksThenSetsThePosition) {
     // Thumb 17 px at 17-33; 99 px of travel for 100 positions.
     Drag(bar, {8, 25}, {8, 25 + 50});
-    const auto& log = Parent::Get().log;
+    const auto& log = Parent().Log();
     std::vector<Received> scrolls;
     std::copy_if(log.begin(), log.end(), std::back_inserter(scrolls),
                  [](const Received& r) { return r.msg == WM_VSCROLL; });
@@ -151,18 +150,17 @@ TEST_F(ScrollBarTest, KeysWhenFocusedAndNoCaret) {
     Key(VK_PRIOR);
     Key(VK_HOME);
     Key(VK_END);
-    EXPECT_EQ(Parent::Get().ScrollCodes(),
-              (std::vector<WORD>{SB_LINEDOWN, SB_ENDSCROLL, SB_LINEUP, SB_ENDSCROLL, SB_PAGEDOWN,
-                                 SB_ENDSCROLL, SB_PAGEUP, SB_ENDSCROLL, SB_TOP, SB_ENDSCROLL,
-                                 SB_BOTTOM, SB_ENDSCROLL}));
+    EXPECT_EQ(ScrollCodes(), (std::vector<WORD>{SB_LINEDOWN, SB_ENDSCROLL, SB_LINEUP, SB_ENDSCROLL,
+                                                SB_PAGEDOWN, SB_ENDSCROLL, SB_PAGEUP, SB_ENDSCROLL,
+                                                SB_TOP, SB_ENDSCROLL, SB_BOTTOM, SB_ENDSCROLL}));
     EXPECT_EQ(SendMessageA(bar, WM_GETDLGCODE, 0, 0), DLGC_WANTARROWS);
 
     const HWND horizontal = MakeChild(parent, "ScrollBar", SBS_HORZ, 10, 170, 150, 17, 10);
     SetFocus(horizontal);
-    Parent::Get().log.clear();
+    Parent().Clear();
     Key(VK_RIGHT);
-    ASSERT_EQ(Parent::Get().Of(WM_HSCROLL).size(), 2u);
-    EXPECT_EQ(LOWORD(Parent::Get().Of(WM_HSCROLL).front().wParam), SB_LINERIGHT);
+    ASSERT_EQ(Parent().Of(WM_HSCROLL).size(), 2u);
+    EXPECT_EQ(LOWORD(Parent().Of(WM_HSCROLL).front().wParam), SB_LINERIGHT);
 }
 
 TEST_F(ScrollBarTest, TheParentsBrushPaintsTheTrack) {
@@ -175,7 +173,7 @@ TEST_F(ScrollBarTest, TheParentsBrushPaintsTheTrack) {
     });
     InvalidateRect(bar, nullptr, TRUE);
     test::pump();
-    EXPECT_FALSE(Parent::Get().Of(WM_CTLCOLORSCROLLBAR).empty());
+    EXPECT_FALSE(Parent().Of(WM_CTLCOLORSCROLLBAR).empty());
     EXPECT_EQ(test::WindowPixel(parent, 200 + 8, 10 + 100), RGB(0, 200, 0));
     EXPECT_EQ(test::WindowPixel(parent, 200 + 8, 10 + 25), GetSysColor(COLOR_BTNFACE))
         << "the thumb";

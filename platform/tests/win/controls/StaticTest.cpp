@@ -82,8 +82,8 @@ TEST_F(StaticTest, ColoursFromTheParentAndGreyWhenDisabled) {
     });
     const HWND label = Make(0, "WWW");
     test::pump();
-    ASSERT_FALSE(Parent::Get().Of(WM_CTLCOLORSTATIC).empty());
-    EXPECT_EQ(HwndFromParam(Parent::Get().Of(WM_CTLCOLORSTATIC).back().lParam), label);
+    ASSERT_FALSE(Parent().Of(WM_CTLCOLORSTATIC).empty());
+    EXPECT_EQ(HwndFromParam(Parent().Of(WM_CTLCOLORSTATIC).back().lParam), label);
     const RECT all{0, 0, 120, 40};
     const int yellow = CountPixels(label, all, RGB(255, 255, 0));
     EXPECT_GT(yellow, 10);
@@ -102,10 +102,10 @@ TEST_F(StaticTest, NotifyStyleFocusByCodeAndChildCommands) {
     const HWND quiet = Make(0, "a", 10);
     const HWND notify = Make(SS_NOTIFY, "b", 60);
     Click(quiet, {5, 5});
-    EXPECT_TRUE(Parent::Get().Commands().empty());
+    EXPECT_TRUE(Commands().empty());
     EXPECT_NE(GetFocus(), quiet) << "a click does not focus a static";
     Click(notify, {5, 5});
-    EXPECT_EQ(Parent::Get().Commands(), (std::vector<WORD>{STN_CLICKED}));
+    EXPECT_EQ(Commands(), (std::vector<WORD>{STN_CLICKED}));
 
     SetFocus(quiet);
     test::Spy spy(quiet);
@@ -116,10 +116,10 @@ TEST_F(StaticTest, NotifyStyleFocusByCodeAndChildCommands) {
 
     // A button inside the static reports to the static, which lets it go.
     const HWND browse = MakeChild(quiet, "Button", 0, 0, 0, 20, 20, 0, "...");
-    Parent::Get().log.clear();
+    Parent().Clear();
     Click(browse, {5, 5});
     EXPECT_EQ(spy.Count(WM_COMMAND, quiet), 1u);
-    EXPECT_TRUE(Parent::Get().Commands().empty());
+    EXPECT_TRUE(Commands().empty());
 }
 
 TEST_F(StaticTest, SunkenEdgeIconStyleAndFonts) {

@@ -34,13 +34,6 @@ protected:
         test::mouseMove(hwnd, pt);
         test::pump();
     }
-    std::vector<int> Notifications() const {
-        std::vector<int> codes;
-        for (const Received& r : Parent::Get().Of(WM_NOTIFY)) {
-            codes.push_back(static_cast<int>(r.wParam));
-        }
-        return codes;
-    }
     bool Shown() const { return IsWindowVisible(tip) != FALSE; }
 
     HWND parent;
@@ -264,7 +257,7 @@ TEST_F(TooltipTest, EmptyTextInactiveControlAndDeletedToolsShowNothing) {
     Move(parent, {30, 30});
     test::advanceTime(500);
     ASSERT_TRUE(Shown());
-    Parent::Get().log.clear();
+    Parent().Clear();
     SendMessageA(tip, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&text));
     EXPECT_FALSE(Shown());
     EXPECT_EQ(Notifications(), (std::vector<int>{TTN_POP}));
@@ -430,7 +423,7 @@ TEST_F(TooltipTest, WindowToolsRelayedByHandAndToolInfoMessages) {
     SendMessageA(tip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
     test::advanceTime(500);
     ASSERT_TRUE(Shown()) << "the whole window is the tool; its rect is ignored";
-    const auto shows = Parent::Get().Of(WM_NOTIFY);
+    const auto shows = Parent().Of(WM_NOTIFY);
     ASSERT_EQ(shows.size(), 1u);
     EXPECT_EQ(shows.front().hwnd, parent) << "to the tool's hwnd";
     RECT r;
@@ -451,7 +444,7 @@ TEST_F(TooltipTest, WindowToolsRelayedByHandAndToolInfoMessages) {
 
     SendMessageA(tip, TTM_POP, 0, 0);
     EXPECT_FALSE(Shown());
-    EXPECT_EQ(Parent::Get().Of(WM_NOTIFY).size(), 2u);
+    EXPECT_EQ(Parent().Of(WM_NOTIFY).size(), 2u);
 }
 
 } // namespace

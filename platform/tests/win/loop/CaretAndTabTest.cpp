@@ -48,7 +48,7 @@ TEST_F(CaretAndTabTest, CaretShowsHidesBlinksAndDiesWithItsWindow) {
 TEST_F(CaretAndTabTest, ALitCaretInvertsItsPixelsAndSurvivesPainting) {
     WNDCLASSEXA wc;
     wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = RecordingProc;
+    wc.lpfnWndProc = &test::TestWindowClass::Proc;
     wc.hbrBackground = HBRUSH::FromValue(COLOR_WINDOW + 1);
     wc.lpszClassName = "LoopWhite";
     ASSERT_NE(RegisterClassExA(&wc), 0);

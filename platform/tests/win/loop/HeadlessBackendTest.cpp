@@ -59,7 +59,7 @@ TEST_F(HeadlessBackendTest, BackendInputTakesTheSamePathAsInjection) {
     sink->ButtonChanged(display::EventSink::Button::Left, true, 30, 40);
     sink->KeyChanged('Q', true);
     sink->TextTyped(U'\u00FC');
-    EXPECT_TRUE(Rec().log.empty());
+    EXPECT_TRUE(Rec().Log().empty());
     ASSERT_TRUE(test::pump());
     EXPECT_EQ(Rec().Messages(top),
               (std::vector<UINT>{WM_LBUTTONDOWN, WM_KEYDOWN, WM_CHAR, WM_KEYDOWN, WM_CHAR}));

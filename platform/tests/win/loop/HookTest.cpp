@@ -9,7 +9,24 @@ namespace {
 
 using test::MouseButton;
 
-class HookTest : public LoopTest {};
+// The hooks a test sets through Hook go at its end, as a program's must.
+class HookTest : public LoopTest {
+protected:
+    HHOOK Hook(int idHook, HOOKPROC proc, DWORD threadId = 0) {
+        const HHOOK hook = SetWindowsHookExA(idHook, proc, nullptr, threadId);
+        m_hooks.push_back(hook);
+        return hook;
+    }
+
+    void TearDown() override {
+        for (HHOOK hook : m_hooks)
+            UnhookWindowsHookEx(hook);
+        LoopTest::TearDown();
+    }
+
+private:
+    std::vector<HHOOK> m_hooks;
+};
 
 struct MouseSeen {
     int code = -1;
@@ -41,7 +58,7 @@ TEST_F(HookTest, MouseHookSeesEachMessageOnceAtDequeueWithItsTarget) {
     g_eatMessage = 0;
     const HWND top = TopLevel(100, 100, 200, 200);
     const HWND child = Child(top, 10, 10, 50, 50);
-    ASSERT_TRUE(SetWindowsHookExA(WH_MOUSE, RecordingMouseHook, nullptr, GetCurrentThreadId()));
+    ASSERT_TRUE(Hook(WH_MOUSE, RecordingMouseHook, GetCurrentThreadId()));
 
     test::click(POINT{120, 130});
     EXPECT_TRUE(g_mouseSeen.empty()) << "not at injection";
@@ -74,7 +91,7 @@ TEST_F(HookTest, NonZeroMouseHookResultDiscardsWithoutDeliveryOrActivation) {
     const HWND first = TopLevel(0, 0, 100, 100);
     const HWND second = TopLevel(200, 0, 100, 100);
     ASSERT_EQ(GetActiveWindow(), second);
-    SetWindowsHookExA(WH_MOUSE, RecordingMouseHook, nullptr, 0);
+    Hook(WH_MOUSE, RecordingMouseHook);
     Watch({WM_LBUTTONDOWN, WM_LBUTTONUP, WM_MOUSEACTIVATE});
 
     g_eatMessage = WM_LBUTTONDOWN;
@@ -84,7 +101,7 @@ TEST_F(HookTest, NonZeroMouseHookResultDiscardsWithoutDeliveryOrActivation) {
     EXPECT_EQ(GetActiveWindow(), second);
 
     g_eatMessage = 0;
-    Rec().log.clear();
+    Rec().Clear();
     test::click(POINT{10, 10});
     ASSERT_TRUE(test::pump());
     EXPECT_EQ(GetActiveWindow(), first) << "a press that is not discarded activates";
@@ -113,20 +130,20 @@ TEST_F(HookTest, CbtSetFocusRefusalLeavesFocusAloneAndSendsNothing) {
     const HWND b = Child(top, 60, 0, 50, 50);
     SetFocus(a);
     ASSERT_EQ(GetFocus(), a);
-    SetWindowsHookExA(WH_CBT, CbtHook, nullptr, GetCurrentThreadId());
+    Hook(WH_CBT, CbtHook, GetCurrentThreadId());
     Watch({WM_SETFOCUS, WM_KILLFOCUS});
 
     g_cbtAnswer = 1;
     EXPECT_EQ(SetFocus(b), HWND{});
     EXPECT_EQ(GetFocus(), a);
-    EXPECT_TRUE(Rec().log.empty());
+    EXPECT_TRUE(Rec().Log().empty());
     EXPECT_EQ(g_cbtNew, b);
     EXPECT_EQ(g_cbtOld, a);
 
     g_cbtAnswer = 0;
     EXPECT_EQ(SetFocus(b), a);
     EXPECT_EQ(GetFocus(), b);
-    EXPECT_EQ(Rec().log.size(), 2u);
+    EXPECT_EQ(Rec().Log().size(), 2u);
 }
 
 std::vector<char> g_chainCalls;
@@ -231,20 +248,17 @@ TEST_F(HookTest, KeyboardHookSeesKeysAtDequeueAndMayEatThem) {
     const HWND top = TopLevel(0, 0, 100, 100);
     SetFocus(top);
     Watch({WM_KEYDOWN, WM_KEYUP, WM_CHAR});
-    SetWindowsHookExA(
-        WH_KEYBOARD,
-        [](int code, WPARAM vk, LPARAM bits) -> LRESULT {
-            // Key-ups carry the transition bit; eat the X key-down only.
-            if (vk == 'X' && (bits & 0x80000000) == 0) {
-                return 1;
-            }
-            return CallNextHookEx(nullptr, code, vk, bits);
-        },
-        nullptr, 0);
+    Hook(WH_KEYBOARD, [](int code, WPARAM vk, LPARAM bits) -> LRESULT {
+        // Key-ups carry the transition bit; eat the X key-down only.
+        if (vk == 'X' && (bits & 0x80000000) == 0) {
+            return 1;
+        }
+        return CallNextHookEx(nullptr, code, vk, bits);
+    });
     test::typeText("xy");
     ASSERT_TRUE(test::pump());
     std::vector<std::pair<UINT, WPARAM>> got;
-    for (const Received& r : Rec().log) {
+    for (const Received& r : Rec().Log()) {
         got.emplace_back(r.msg, r.wParam);
     }
     EXPECT_EQ(got, (std::vector<std::pair<UINT, WPARAM>>{
@@ -275,7 +289,7 @@ LRESULT NestingHook(int code, WPARAM wParam, LPARAM lParam) {
 TEST_F(HookTest, ModalLoopInsideAHookCallsTheHookAgain) {
     g_nestedDepth = g_maxNestedDepth = g_hookDowns = 0;
     const HWND top = TopLevel(0, 0, 100, 100);
-    SetWindowsHookExA(WH_MOUSE, NestingHook, nullptr, 0);
+    Hook(WH_MOUSE, NestingHook);
     Watch({WM_LBUTTONDOWN});
     test::click(POINT{10, 10});
     ASSERT_TRUE(test::pump());

@@ -19,39 +19,39 @@ TEST_F(InputTest, ClickReachesTheWindowUnderThePointWhenDequeued) {
     const HWND child = Child(front, 50, 50, 40, 40);
     Watch({WM_LBUTTONDOWN, WM_LBUTTONUP});
     POINT cursorInHandler{-1, -1};
-    Rec().answer = [&](HWND, UINT msg, WPARAM, LPARAM) -> std::optional<LRESULT> {
+    Answer([&](HWND, UINT msg, WPARAM, LPARAM) -> std::optional<LRESULT> {
         if (msg == WM_LBUTTONDOWN) {
             GetCursorPos(&cursorInHandler);
         }
         return std::nullopt;
-    };
+    });
 
     test::click(POINT{155, 160});
     test::mouseMove(POINT{5, 5}); // queued after the click: the handler still reads the click point
-    EXPECT_TRUE(Rec().log.empty()) << "injection only queues";
+    EXPECT_TRUE(Rec().Log().empty()) << "injection only queues";
     ASSERT_TRUE(test::pump());
 
-    ASSERT_EQ(Rec().log.size(), 2u);
-    EXPECT_EQ(Rec().log[0].hwnd, child);
-    EXPECT_EQ(Rec().log[0].msg, UINT{WM_LBUTTONDOWN});
-    EXPECT_EQ(Pt(Rec().log[0].lParam), (POINT{5, 10}));
-    EXPECT_EQ(Rec().log[0].wParam, MK_LBUTTON);
-    EXPECT_EQ(Rec().log[1].msg, UINT{WM_LBUTTONUP});
-    EXPECT_EQ(Rec().log[1].wParam, WPARAM{0});
+    ASSERT_EQ(Rec().Log().size(), 2u);
+    EXPECT_EQ(Rec().Log()[0].hwnd, child);
+    EXPECT_EQ(Rec().Log()[0].msg, UINT{WM_LBUTTONDOWN});
+    EXPECT_EQ(Pt(Rec().Log()[0].lParam), (POINT{5, 10}));
+    EXPECT_EQ(Rec().Log()[0].wParam, MK_LBUTTON);
+    EXPECT_EQ(Rec().Log()[1].msg, UINT{WM_LBUTTONUP});
+    EXPECT_EQ(Rec().Log()[1].wParam, WPARAM{0});
     EXPECT_EQ(cursorInHandler, (POINT{155, 160}));
 
-    Rec().log.clear();
+    Rec().Clear();
     test::click(POINT{20, 20});
     ASSERT_TRUE(test::pump());
-    ASSERT_FALSE(Rec().log.empty());
-    EXPECT_EQ(Rec().log[0].hwnd, back);
+    ASSERT_FALSE(Rec().Log().empty());
+    EXPECT_EQ(Rec().Log()[0].hwnd, back);
 
     // Disabled windows take no input at all.
-    Rec().log.clear();
+    Rec().Clear();
     EnableWindow(back, FALSE);
     test::click(POINT{20, 20});
     ASSERT_TRUE(test::pump());
-    EXPECT_TRUE(Rec().log.empty());
+    EXPECT_TRUE(Rec().Log().empty());
 }
 
 TEST_F(InputTest, CaptureRedirectsEveryMouseMessageAndReportsItsLoss) {
@@ -76,29 +76,29 @@ TEST_F(InputTest, CaptureRedirectsEveryMouseMessageAndReportsItsLoss) {
     EXPECT_EQ(downs[0].hwnd, a);
     EXPECT_EQ(Pt(downs[0].lParam), (POINT{500, 10}));
 
-    Rec().log.clear();
+    Rec().Clear();
     EXPECT_EQ(SetCapture(b), a);
     ASSERT_EQ(Rec().Of(WM_CAPTURECHANGED).size(), 1u);
     EXPECT_EQ(Rec().Of(WM_CAPTURECHANGED)[0].hwnd, a);
     EXPECT_EQ(HwndFromParam(Rec().Of(WM_CAPTURECHANGED)[0].lParam), b);
 
-    Rec().log.clear();
+    Rec().Clear();
     EXPECT_TRUE(ReleaseCapture());
     EXPECT_EQ(GetCapture(), HWND{});
     ASSERT_EQ(Rec().Of(WM_CAPTURECHANGED).size(), 1u);
     EXPECT_EQ(Rec().Of(WM_CAPTURECHANGED)[0].hwnd, b);
-    Rec().log.clear();
+    Rec().Clear();
     EXPECT_TRUE(ReleaseCapture()) << "safe without capture";
-    EXPECT_TRUE(Rec().log.empty());
+    EXPECT_TRUE(Rec().Log().empty());
 
     // Hiding or destroying the capture window releases capture.
     SetCapture(a);
-    Rec().log.clear();
+    Rec().Clear();
     ShowWindow(a, SW_HIDE);
     EXPECT_EQ(GetCapture(), HWND{});
     EXPECT_EQ(Rec().Of(WM_CAPTURECHANGED).size(), 1u);
     SetCapture(b);
-    Rec().log.clear();
+    Rec().Clear();
     DestroyWindow(b);
     EXPECT_EQ(GetCapture(), HWND{});
     EXPECT_EQ(Rec().Of(WM_CAPTURECHANGED).size(), 1u);
@@ -144,7 +144,7 @@ TEST_F(InputTest, DoubleClicksOnlyForDoubleClickClassesWithinTimeAndDistance) {
     Watch({WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, WM_RBUTTONDOWN, WM_RBUTTONDBLCLK});
     const auto presses = [&](HWND hwnd) {
         auto msgs = Rec().Messages(hwnd);
-        Rec().log.clear();
+        Rec().Clear();
         return msgs;
     };
     const std::vector<UINT> downDbl{WM_LBUTTONDOWN, WM_LBUTTONDBLCLK};
@@ -206,19 +206,19 @@ TEST_F(InputTest, KeysGoToTheFocusWindowElseTheActiveWindow) {
     const HWND second = Child(top, 60, 0, 50, 50);
     Watch({WM_KEYDOWN, WM_KEYUP, WM_CHAR, WM_SYSKEYDOWN, WM_SYSKEYUP, WM_SYSCHAR});
     short shiftInHandler = 0;
-    Rec().answer = [&](HWND, UINT msg, WPARAM wParam, LPARAM) -> std::optional<LRESULT> {
+    Answer([&](HWND, UINT msg, WPARAM wParam, LPARAM) -> std::optional<LRESULT> {
         if (msg == WM_KEYDOWN && wParam == 'A') {
             shiftInHandler = GetKeyState(VK_SHIFT);
         }
         return std::nullopt;
-    };
+    });
 
     SetFocus(second);
     test::keyPress('A', test::Modifiers::Shift);
     ASSERT_TRUE(test::pump());
     EXPECT_TRUE(Rec().Messages(first).empty());
     std::vector<std::pair<UINT, WPARAM>> got;
-    for (const Received& r : Rec().log) {
+    for (const Received& r : Rec().Log()) {
         EXPECT_EQ(r.hwnd, second);
         got.emplace_back(r.msg, r.wParam);
     }
@@ -238,12 +238,12 @@ TEST_F(InputTest, KeysGoToTheFocusWindowElseTheActiveWindow) {
     EXPECT_EQ((upBits >> 30) & 3, 3);
 
     // Alt combinations and F10 are system keys; Alt+letter types a WM_SYSCHAR.
-    Rec().log.clear();
+    Rec().Clear();
     test::keyPress('F', test::Modifiers::Alt);
     test::keyPress(VK_F10);
     ASSERT_TRUE(test::pump());
     got.clear();
-    for (const Received& r : Rec().log) {
+    for (const Received& r : Rec().Log()) {
         got.emplace_back(r.msg, r.wParam);
     }
     EXPECT_EQ(got, (std::vector<std::pair<UINT, WPARAM>>{{WM_SYSKEYDOWN, VK_MENU},
@@ -257,7 +257,7 @@ TEST_F(InputTest, KeysGoToTheFocusWindowElseTheActiveWindow) {
     // Without a focus window the active top-level window takes the keys.
     SetFocus(nullptr);
     ASSERT_EQ(GetActiveWindow(), top);
-    Rec().log.clear();
+    Rec().Clear();
     test::typeText("a1\n");
     ASSERT_TRUE(test::pump());
     std::string typed;
@@ -275,21 +275,21 @@ TEST_F(InputTest, TypedTextBecomesCharactersIncludingOnesNoKeyTypes) {
     test::typeText("Hi, \xC3\xA9!");
     ASSERT_TRUE(test::pump());
     std::vector<WPARAM> chars;
-    for (const Received& r : Rec().log) {
+    for (const Received& r : Rec().Log()) {
         chars.push_back(r.wParam);
     }
     EXPECT_EQ(chars, (std::vector<WPARAM>{'H', 'i', ',', ' ', 0xE9, '!'}));
     EXPECT_GE(GetKeyState(VK_SHIFT), 0) << "typing releases what it pressed";
 
     // Caps Lock flips letters (not digits); Ctrl+letter types its control code.
-    Rec().log.clear();
+    Rec().Clear();
     test::keyPress(VK_CAPITAL);
     test::typeText("a1A");
     test::keyPress(VK_CAPITAL);
     test::keyPress('C', test::Modifiers::Control);
     ASSERT_TRUE(test::pump());
     chars.clear();
-    for (const Received& r : Rec().log) {
+    for (const Received& r : Rec().Log()) {
         chars.push_back(r.wParam);
     }
     EXPECT_EQ(chars, (std::vector<WPARAM>{'A', '1', 'a', 3}));
@@ -315,7 +315,7 @@ TEST_F(InputTest, WheelGoesToTheFocusWindowWithScreenCoordinates) {
 TEST_F(InputTest, SetCursorIsSentOnMovesAndTheClassCursorShows) {
     WNDCLASSEXA wc;
     wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = RecordingProc;
+    wc.lpfnWndProc = &test::TestWindowClass::Proc;
     wc.hCursor = LoadCursorA(nullptr, IDC_IBEAM);
     wc.lpszClassName = "LoopIbeam";
     ASSERT_NE(RegisterClassExA(&wc), 0);
@@ -327,21 +327,21 @@ TEST_F(InputTest, SetCursorIsSentOnMovesAndTheClassCursorShows) {
     ASSERT_TRUE(test::pump());
     EXPECT_EQ(Rec().Messages(edit), (std::vector<UINT>{WM_SETCURSOR, WM_MOUSEMOVE}))
         << "before the move itself";
-    ASSERT_FALSE(Rec().log.empty());
-    EXPECT_EQ(Rec().log[0].hwnd, edit);
-    EXPECT_EQ(HwndFromParam(static_cast<LPARAM>(Rec().log[0].wParam)), edit);
-    EXPECT_EQ(LOWORD(Rec().log[0].lParam), HTCLIENT);
-    EXPECT_EQ(HIWORD(Rec().log[0].lParam), WM_MOUSEMOVE);
+    ASSERT_FALSE(Rec().Log().empty());
+    EXPECT_EQ(Rec().Log()[0].hwnd, edit);
+    EXPECT_EQ(HwndFromParam(static_cast<LPARAM>(Rec().Log()[0].wParam)), edit);
+    EXPECT_EQ(LOWORD(Rec().Log()[0].lParam), HTCLIENT);
+    EXPECT_EQ(HIWORD(Rec().Log()[0].lParam), WM_MOUSEMOVE);
     EXPECT_EQ(test::currentCursorId(), IDC_IBEAM);
 
     // A handler that answers TRUE keeps its own cursor.
-    Rec().answer = [&](HWND hwnd, UINT msg, WPARAM, LPARAM) -> std::optional<LRESULT> {
+    Answer([&](HWND hwnd, UINT msg, WPARAM, LPARAM) -> std::optional<LRESULT> {
         if (msg == WM_SETCURSOR && hwnd == edit) {
             SetCursor(LoadCursorA(nullptr, IDC_CROSS));
             return TRUE;
         }
         return std::nullopt;
-    };
+    });
     test::mouseMove(POINT{21, 20});
     ASSERT_TRUE(test::pump());
     EXPECT_EQ(test::currentCursorId(), IDC_CROSS);
@@ -354,7 +354,7 @@ TEST_F(InputTest, HitTestPicksNonClientMessagesAndTransparentWindowsPassThrough)
     const HWND caption = TopLevel(300, 0, 100, 100);
     const HWND glass = TopLevel(0, 0, 100, 100);
     Watch({WM_LBUTTONDOWN, WM_NCLBUTTONDOWN, WM_NCMOUSEMOVE});
-    Rec().answer = [&](HWND hwnd, UINT msg, WPARAM, LPARAM) -> std::optional<LRESULT> {
+    Answer([&](HWND hwnd, UINT msg, WPARAM, LPARAM) -> std::optional<LRESULT> {
         if (msg == WM_NCHITTEST && hwnd == caption) {
             return HTCAPTION;
         }
@@ -362,7 +362,7 @@ TEST_F(InputTest, HitTestPicksNonClientMessagesAndTransparentWindowsPassThrough)
             return HTTRANSPARENT;
         }
         return std::nullopt;
-    };
+    });
 
     test::click(POINT{310, 20});
     test::click(POINT{50, 50});

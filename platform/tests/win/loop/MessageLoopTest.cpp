@@ -68,14 +68,14 @@ TEST_F(MessageLoopTest, ModalLoopDisablesTheOwnerAndRestoresIt) {
     ASSERT_TRUE(test::pump());
     bool ownerEnabledInside = true;
     bool done = false;
-    Rec().answer = [&](HWND hwnd, UINT msg, WPARAM, LPARAM) -> std::optional<LRESULT> {
+    Answer([&](HWND hwnd, UINT msg, WPARAM, LPARAM) -> std::optional<LRESULT> {
         if (msg == WM_USER && hwnd == dialog) {
             ownerEnabledInside = IsWindowEnabled(owner) != FALSE;
             done = true;
             return 0;
         }
         return std::nullopt;
-    };
+    });
     PostMessageA(dialog, WM_USER, 0, 0);
     EXPECT_EQ(RunModalLoop(dialog, [&] { return done; }), ModalLoopEnd::Done);
     EXPECT_FALSE(ownerEnabledInside) << "the owner's top-level window is disabled while it runs";

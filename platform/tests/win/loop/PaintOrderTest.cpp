@@ -38,7 +38,7 @@ TEST_F(PaintOrderTest, ParentsPaintBeforeChildrenAndTopWindowsFirst) {
     InvalidateRect(upper, nullptr, FALSE);
     ASSERT_TRUE(test::pump());
     std::vector<HWND> order;
-    for (const Received& r : Rec().log) {
+    for (const Received& r : Rec().Log()) {
         order.push_back(r.hwnd);
     }
     EXPECT_EQ(order, (std::vector<HWND>{upper, child, grandchild, lower}));
@@ -59,10 +59,10 @@ TEST_F(PaintOrderTest, HiddenWindowsWaitUntilShownAndUnvalidatedPaintsRepeat) {
     EXPECT_EQ(Rec().Messages(hidden).size(), 1u);
 
     // A procedure that returns without validating is asked again.
-    Rec().log.clear();
-    Rec().answer = [&](HWND hwnd, UINT msg, WPARAM, LPARAM) -> std::optional<LRESULT> {
+    Rec().Clear();
+    Answer([&](HWND hwnd, UINT msg, WPARAM, LPARAM) -> std::optional<LRESULT> {
         return msg == WM_PAINT && hwnd == hidden ? std::optional<LRESULT>(0) : std::nullopt;
-    };
+    });
     InvalidateRect(hidden, nullptr, FALSE);
     EXPECT_TRUE(test::pumpOnce());
     EXPECT_TRUE(test::pumpOnce());

@@ -18,13 +18,13 @@ struct Fired {
 TEST_F(TimerTest, TimersFireInDueOrderAtTheirOwnTimesOnAdvance) {
     const HWND top = TopLevel(0, 0, 100, 100);
     std::vector<Fired> fired;
-    Rec().answer = [&](HWND hwnd, UINT msg, WPARAM wParam, LPARAM) -> std::optional<LRESULT> {
+    Answer([&](HWND hwnd, UINT msg, WPARAM wParam, LPARAM) -> std::optional<LRESULT> {
         if (msg == WM_TIMER && hwnd == top) {
             fired.push_back(Fired{wParam, GetMessageTime()});
             return 0;
         }
         return std::nullopt;
-    };
+    });
     ASSERT_NE(SetTimer(top, 1, 35, nullptr), 0u);
     ASSERT_NE(SetTimer(top, 2, 10, nullptr), 0u);
     ASSERT_NE(SetTimer(top, 3, 25, nullptr), 0u);
@@ -58,13 +58,13 @@ TEST_F(TimerTest, TimersFireInDueOrderAtTheirOwnTimesOnAdvance) {
 TEST_F(TimerTest, ATimerFiresAtMostOncePerPassHoweverFarTheClockJumped) {
     const HWND top = TopLevel(0, 0, 100, 100);
     int count = 0;
-    Rec().answer = [&](HWND, UINT msg, WPARAM, LPARAM) -> std::optional<LRESULT> {
+    Answer([&](HWND, UINT msg, WPARAM, LPARAM) -> std::optional<LRESULT> {
         if (msg == WM_TIMER) {
             ++count;
             return 0;
         }
         return std::nullopt;
-    };
+    });
     SetTimer(top, 7, 10, nullptr);
     base::Clock::Advance(95);
     ASSERT_TRUE(test::pump());
@@ -126,7 +126,7 @@ TEST_F(TimerTest, StaleHandlesFailCleanlyAndDestroyedWindowsLoseTheirTimers) {
     EXPECT_FALSE(KillTimer(top, 1));
     EXPECT_FALSE(PostMessageA(top, WM_USER, 0, 0));
     test::advanceTime(50);
-    EXPECT_TRUE(Rec().log.empty()) << "posted messages and timers of the dead window are gone";
+    EXPECT_TRUE(Rec().Log().empty()) << "posted messages and timers of the dead window are gone";
 
     const HWND next = TopLevel(0, 0, 100, 100);
     EXPECT_GT(next.Value(), top.Value()) << "handles are never reused";
