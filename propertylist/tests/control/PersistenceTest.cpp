@@ -1,5 +1,7 @@
 #include "GridFixture.h"
 
+#include "testsupport/StoredNames.h"
+
 #include "platform/ole/picture/Picture.h"
 
 #include <algorithm>
@@ -13,10 +15,7 @@ using Z = ZAVeravuvuDudu;
 class PersistenceTest : public GridFixture {
 protected:
     static std::vector<std::string> StoredNames(const ole::PropertyBag& bag) {
-        std::vector<std::string> names;
-        for (const auto& [name, value] : bag.Entries().Entries())
-            names.push_back(name);
-        return names;
+        return testsupport::StoredNames(bag);
     }
     static bool Contains(const std::vector<std::string>& names, std::string_view name) {
         return std::find(names.begin(), names.end(), name) != names.end();
