@@ -287,7 +287,7 @@ TEST_F(RasterTest, GenericRop3CombinesPatternSourceAndDestination) {
 
 TEST_F(RasterTest, MonochromeAndColourConvertBothWaysByTheDcColours) {
     Canvas colour(4, 1);
-    Canvas mono(4, 1, 1);
+    Canvas mono(4, 1, kWhite, 1);
     SetPixelV(colour.Dc(), 0, 0, kRed);
     SetPixelV(colour.Dc(), 2, 0, kBlue);
     SetPixelV(colour.Dc(), 3, 0, kRed);

@@ -31,7 +31,7 @@ TEST_F(EdgeTest, RaisedEdgeRingsAndCornerOwnership) {
 
     Surface(4, 4);
     rc = {0, 0, 4, 4};
-    DrawEdge(m_dc, &rc, EDGE_SUNKEN, BF_RECT | BF_MIDDLE);
+    DrawEdge(Dc(), &rc, EDGE_SUNKEN, BF_RECT | BF_MIDDLE);
     EXPECT_EQ(rc, (RECT{0, 0, 4, 4})); // no BF_ADJUST: unchanged
     EXPECT_EQ(At(0, 0), Sys(COLOR_BTNSHADOW));
     EXPECT_EQ(At(3, 0), Sys(COLOR_BTNHIGHLIGHT));
@@ -49,7 +49,7 @@ TEST_F(EdgeTest, SidesSingleRingsFlatAndMono) {
 
     Surface(4, 4);
     rc = {0, 0, 4, 4};
-    DrawEdge(m_dc, &rc, EDGE_RAISED, BF_LEFT | BF_ADJUST);
+    DrawEdge(Dc(), &rc, EDGE_RAISED, BF_LEFT | BF_ADJUST);
     EXPECT_EQ(rc, (RECT{2, 0, 4, 4}));
     EXPECT_EQ(At(0, 0), Sys(COLOR_3DLIGHT));
     EXPECT_EQ(At(0, 3), RGB(255, 255, 255)); // the left side stops short of the bottom row
@@ -59,7 +59,7 @@ TEST_F(EdgeTest, SidesSingleRingsFlatAndMono) {
     // Flat: shadow outer ring, face inner ring, on every side named.
     Surface(4, 4);
     rc = {0, 0, 4, 4};
-    DrawEdge(m_dc, &rc, EDGE_RAISED, BF_RECT | BF_FLAT);
+    DrawEdge(Dc(), &rc, EDGE_RAISED, BF_RECT | BF_FLAT);
     EXPECT_EQ(At(0, 0), Sys(COLOR_BTNSHADOW));
     EXPECT_EQ(At(3, 3), Sys(COLOR_BTNSHADOW));
     EXPECT_EQ(At(1, 1), Sys(COLOR_BTNFACE));
@@ -67,14 +67,14 @@ TEST_F(EdgeTest, SidesSingleRingsFlatAndMono) {
 
     Surface(4, 4);
     rc = {0, 0, 4, 4};
-    DrawEdge(m_dc, &rc, BDR_SUNKENOUTER, BF_BOTTOM | BF_RIGHT | BF_FLAT); // 0x400C
+    DrawEdge(Dc(), &rc, BDR_SUNKENOUTER, BF_BOTTOM | BF_RIGHT | BF_FLAT); // 0x400C
     EXPECT_EQ(At(3, 0), Sys(COLOR_BTNSHADOW));
     EXPECT_EQ(At(0, 3), Sys(COLOR_BTNSHADOW));
     EXPECT_EQ(At(0, 0), RGB(255, 255, 255));
 
     Surface(4, 4);
     rc = {0, 0, 4, 4};
-    DrawEdge(m_dc, &rc, EDGE_SUNKEN, BF_RECT | BF_MONO);
+    DrawEdge(Dc(), &rc, EDGE_SUNKEN, BF_RECT | BF_MONO);
     EXPECT_EQ(At(0, 0), Sys(COLOR_WINDOWFRAME));
     EXPECT_EQ(At(1, 2), Sys(COLOR_WINDOW));
 }
@@ -109,20 +109,20 @@ TEST_F(FrameControlTest, ScrollArrowGeometryAndComboBoxAlias) {
     EXPECT_EQ(At(7, 8), text); // apex
     EXPECT_EQ(At(6, 8), face);
     EXPECT_EQ(At(7, 9), face);
-    const test::Snapshot down = test::CaptureBitmap(m_bitmap);
+    const test::Snapshot down = test::CaptureBitmap(Bitmap());
 
     Surface(16, 16);
-    DrawFrameControl(m_dc, &rc, DFC_SCROLL, DFCS_SCROLLCOMBOBOX);
-    EXPECT_EQ(test::CaptureBitmap(m_bitmap), down);
+    DrawFrameControl(Dc(), &rc, DFC_SCROLL, DFCS_SCROLLCOMBOBOX);
+    EXPECT_EQ(test::CaptureBitmap(Bitmap()), down);
 
     Surface(16, 16);
-    DrawFrameControl(m_dc, &rc, DFC_SCROLL, DFCS_SCROLLUP);
+    DrawFrameControl(Dc(), &rc, DFC_SCROLL, DFCS_SCROLLUP);
     EXPECT_EQ(At(7, 6), text);
     EXPECT_EQ(At(6, 6), face);
     EXPECT_EQ(At(5, 8), text);
 
     Surface(16, 16);
-    DrawFrameControl(m_dc, &rc, DFC_SCROLL, DFCS_SCROLLRIGHT);
+    DrawFrameControl(Dc(), &rc, DFC_SCROLL, DFCS_SCROLLRIGHT);
     EXPECT_EQ(At(6, 5), text); // base column 6 spans rows 5..9
     EXPECT_EQ(At(6, 9), text);
     EXPECT_EQ(At(8, 7), text); // apex
@@ -146,7 +146,7 @@ TEST_F(FrameControlTest, FlatPushedArrowAndCaptionClose) {
     // Close button 14 x 14: inside 10 x 10, g = 5, box at (4, 4); row i holds i, i+1, 5-i, 4-i.
     Surface(14, 14);
     rc = {0, 0, 14, 14};
-    DrawFrameControl(m_dc, &rc, DFC_CAPTION, DFCS_CAPTIONCLOSE);
+    DrawFrameControl(Dc(), &rc, DFC_CAPTION, DFCS_CAPTIONCLOSE);
     EXPECT_EQ(At(0, 0), Sys(COLOR_3DLIGHT));
     EXPECT_EQ(At(4, 4), Sys(COLOR_BTNTEXT));
     EXPECT_EQ(At(5, 4), Sys(COLOR_BTNTEXT));
@@ -154,12 +154,12 @@ TEST_F(FrameControlTest, FlatPushedArrowAndCaptionClose) {
     EXPECT_EQ(At(6, 4), Sys(COLOR_BTNFACE));
     EXPECT_EQ(At(6, 6), Sys(COLOR_BTNTEXT)); // the diagonals meet
     Surface(14, 14);
-    DrawFrameControl(m_dc, &rc, DFC_CAPTION, DFCS_CAPTIONCLOSE | DFCS_PUSHED);
+    DrawFrameControl(Dc(), &rc, DFC_CAPTION, DFCS_CAPTIONCLOSE | DFCS_PUSHED);
     EXPECT_EQ(At(0, 0), Sys(COLOR_BTNSHADOW)); // sunken
     EXPECT_EQ(At(4, 4), Sys(COLOR_BTNFACE));
     EXPECT_EQ(At(5, 5), Sys(COLOR_BTNTEXT));
 
-    EXPECT_FALSE(DrawFrameControl(m_dc, &rc, 99, 0));
+    EXPECT_FALSE(DrawFrameControl(Dc(), &rc, 99, 0));
     EXPECT_FALSE(DrawFrameControl(HDC::FromValue(12345), &rc, DFC_SCROLL, 0));
 }
 
@@ -177,7 +177,7 @@ TEST_F(FrameControlTest, CheckBoxRadioAndPushButton) {
 
     Surface(12, 12);
     rc = {0, 0, 12, 12};
-    DrawFrameControl(m_dc, &rc, DFC_BUTTON, DFCS_BUTTONRADIO | DFCS_CHECKED);
+    DrawFrameControl(Dc(), &rc, DFC_BUTTON, DFCS_BUTTONRADIO | DFCS_CHECKED);
     EXPECT_EQ(At(0, 0), RGB(255, 255, 255)); // outside the disc
     EXPECT_EQ(At(5, 0), Sys(COLOR_BTNSHADOW));
     EXPECT_EQ(At(6, 11), Sys(COLOR_BTNHIGHLIGHT));
@@ -186,7 +186,7 @@ TEST_F(FrameControlTest, CheckBoxRadioAndPushButton) {
 
     Surface(8, 8);
     rc = {0, 0, 8, 8};
-    DrawFrameControl(m_dc, &rc, DFC_BUTTON, DFCS_BUTTONPUSH | DFCS_ADJUSTRECT);
+    DrawFrameControl(Dc(), &rc, DFC_BUTTON, DFCS_BUTTONPUSH | DFCS_ADJUSTRECT);
     EXPECT_EQ(rc, (RECT{2, 2, 6, 6}));
     EXPECT_EQ(At(3, 3), Sys(COLOR_BTNFACE));
 }
@@ -215,15 +215,15 @@ TEST_F(DrawStateTest, IconsAndBitmapsAtNaturalSizeClipped) {
     const HBITMAP bitmap = gdi::CreateBitmapFromPixels(2, 2, blue);
     const auto bits = static_cast<LPARAM>(bitmap.Value());
     Surface(8, 8);
-    ASSERT_TRUE(DrawStateA(m_dc, nullptr, nullptr, bits, 0, 5, 5, 2, 1, DST_BITMAP));
+    ASSERT_TRUE(DrawStateA(Dc(), nullptr, nullptr, bits, 0, 5, 5, 2, 1, DST_BITMAP));
     EXPECT_EQ(At(6, 5), RGB(0, 0, 255));
     EXPECT_EQ(At(5, 6), RGB(255, 255, 255)); // the second row is clipped away
 
     // Handles of the wrong kind and complex content without a callback draw nothing.
     Surface(8, 8);
-    EXPECT_FALSE(DrawStateA(m_dc, nullptr, nullptr, bits, 0, 0, 0, 0, 0, DST_ICON));
-    EXPECT_FALSE(DrawStateA(m_dc, nullptr, nullptr, value, 0, 0, 0, 0, 0, DST_BITMAP));
-    EXPECT_FALSE(DrawStateA(m_dc, nullptr, nullptr, value, 0, 0, 0, 4, 4, DST_COMPLEX));
+    EXPECT_FALSE(DrawStateA(Dc(), nullptr, nullptr, bits, 0, 0, 0, 0, 0, DST_ICON));
+    EXPECT_FALSE(DrawStateA(Dc(), nullptr, nullptr, value, 0, 0, 0, 0, 0, DST_BITMAP));
+    EXPECT_FALSE(DrawStateA(Dc(), nullptr, nullptr, value, 0, 0, 0, 4, 4, DST_COMPLEX));
     EXPECT_EQ(At(0, 0), RGB(255, 255, 255));
     DeleteObject(bitmap);
     DestroyIcon(icon);

@@ -9,61 +9,39 @@
 #include "platform/win/test/Probes.h"
 #include "platform/win/test/Snapshot.h"
 #include "platform/win/test/TestApi.h"
+#include "testsupport/CleanPlatform.h"
+#include "testsupport/MemoryCanvas.h"
 
 #include <gtest/gtest.h>
+
+#include <optional>
 
 namespace imagetest {
 
 using namespace win;
 
-// A clean platform around every test, and a memory DC on a white 32-bit bitmap to draw on.
-// Teardown checks that DCs, GDI objects and icons are back where they were.
-class DrawingTest : public ::testing::Test {
+// A clean platform around every test, and a memory canvas to draw on.
+class DrawingTest : public testsupport::CleanPlatform {
 protected:
-    void SetUp() override {
-        test::resetPlatform();
-        m_icons = test::LiveIconCount();
-    }
-
     void TearDown() override {
-        Discard();
-        EXPECT_EQ(test::LiveDcCount(), 0u);
-        EXPECT_EQ(test::LiveGdiObjectCount(), 0u);
-        EXPECT_EQ(test::LiveIconCount(), m_icons);
-        test::resetPlatform();
+        m_canvas.reset();
+        CleanPlatform::TearDown();
     }
 
-    // Replaces the previous surface, if any.
+    // A white (or `fill`) 32-bit canvas; replaces the previous one, if any.
     HDC Surface(int width, int height, COLORREF fill = RGB(255, 255, 255)) {
-        Discard();
-        m_dc = CreateCompatibleDC(nullptr);
-        m_bitmap = CreateBitmap(width, height, 1, 32, nullptr);
-        SelectObject(m_dc, m_bitmap);
-        const RECT all{0, 0, width, height};
-        HBRUSH brush = CreateSolidBrush(fill);
-        FillRect(m_dc, &all, brush);
-        DeleteObject(brush);
-        return m_dc;
+        m_canvas.reset();
+        return m_canvas.emplace(width, height, fill).Dc();
     }
 
-    void Discard() {
-        if (m_dc) {
-            DeleteDC(m_dc);
-        }
-        if (m_bitmap) {
-            DeleteObject(m_bitmap);
-        }
-        m_dc = nullptr;
-        m_bitmap = nullptr;
-    }
-
-    COLORREF At(int x, int y) const { return GetPixel(m_dc, x, y); }
+    HDC Dc() const { return m_canvas->Dc(); }
+    HBITMAP Bitmap() const { return m_canvas->Bitmap(); }
+    COLORREF At(int x, int y) const { return m_canvas->At(x, y); }
 
     static COLORREF Sys(int index) { return GetSysColor(index); }
 
-    HDC m_dc;
-    HBITMAP m_bitmap;
-    size_t m_icons = 0;
+private:
+    std::optional<testsupport::MemoryCanvas> m_canvas;
 };
 
 } // namespace imagetest

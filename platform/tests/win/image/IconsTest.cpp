@@ -49,7 +49,7 @@ TEST_F(IconTest, BuiltinIconsAreSharedAndDrawnAtBothSizes) {
     const HICON small = LoadIconSized(IDI_INFORMATION, 16, 16);
     ASSERT_TRUE(small);
     Surface(16, 16, RGB(0, 128, 0));
-    DrawIconEx(m_dc, 0, 0, small, 0, 0, 0, nullptr, DI_NORMAL);
+    DrawIconEx(Dc(), 0, 0, small, 0, 0, 0, nullptr, DI_NORMAL);
     EXPECT_EQ(At(0, 0), RGB(0, 128, 0));
     EXPECT_EQ(At(1, 8), RGB(0, 0, 255));
     EXPECT_EQ(At(7, 4), RGB(255, 255, 255)); // the dot of the "i" (5 x 7 cells at (5, 4))
@@ -73,7 +73,7 @@ TEST_F(IconTest, MaskXorAndAlphaRules) {
     DeleteObject(info.hbmMask); // the icon keeps copies
     DeleteObject(info.hbmColor);
     ASSERT_TRUE(icon);
-    EXPECT_EQ(test::LiveIconCount(), m_icons + 1);
+    EXPECT_EQ(test::LiveIconCount(), Baseline().icons + 1);
     DrawIcon(dc, 0, 0, icon);
     EXPECT_EQ(At(0, 0), RGB(0x10, 0x20, 0x30)); // masked black: unchanged
     EXPECT_EQ(At(1, 0), RGB(0xEF, 0xDF, 0xCF)); // masked white: inverted
@@ -92,7 +92,7 @@ TEST_F(IconTest, MaskXorAndAlphaRules) {
     // Partial alpha blends: half red over blue-green.
     Surface(1, 1, RGB(0, 0x80, 0xFF));
     const HICON alpha = image::CreateIconFromImage(image::Image{1, 1, {0x80FF0000}}, false);
-    DrawIcon(m_dc, 0, 0, alpha);
+    DrawIcon(Dc(), 0, 0, alpha);
     EXPECT_EQ(At(0, 0), RGB(0x80, 0x40, 0x7F));
     DestroyIcon(alpha);
 }

@@ -35,10 +35,10 @@ TEST_F(PictureHandleTest, BitmapPicturesAreBitmapsAndIconPicturesIcons) {
         DeleteDC(other);
         EXPECT_FALSE(DrawStateA(dc, nullptr, nullptr, static_cast<LPARAM>(hicon.Value()), 0, 0, 0,
                                 0, 0, DST_BITMAP));
-        EXPECT_EQ(test::LiveIconCount(), m_icons + 1);
+        EXPECT_EQ(test::LiveIconCount(), Baseline().icons + 1);
     }
     // The pictures died and took their handles with them (teardown checks the GDI count).
-    EXPECT_EQ(test::LiveIconCount(), m_icons);
+    EXPECT_EQ(test::LiveIconCount(), Baseline().icons);
 }
 
 TEST_F(PictureHandleTest, PicturesLoadEveryBitmapFormat) {

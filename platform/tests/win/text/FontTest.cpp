@@ -28,20 +28,20 @@ std::string FaceOf(HDC dc, HFONT font) {
 
 TEST_F(TextTest, MetricsFollowTheWindowsAscentAndDescent) {
     const HFONT font = MakeFont("DejaVu Sans", -11);
-    const TEXTMETRICA tm = MetricsOf(m_dc, font);
+    const TEXTMETRICA tm = MetricsOf(Dc(), font);
     EXPECT_EQ(tm.tmHeight, 13);
     EXPECT_EQ(tm.tmAscent, 10);
     EXPECT_EQ(tm.tmDescent, 3);
     EXPECT_EQ(tm.tmInternalLeading, 2);
     EXPECT_EQ(tm.tmExternalLeading, 0);
     EXPECT_EQ(tm.tmWeight, FW_NORMAL);
-    SelectObject(m_dc, font);
+    SelectObject(Dc(), font);
     EXPECT_EQ(tm.tmAveCharWidth, Extent("x").cx);
     // Extent height is the cell height whatever the characters, even for nothing.
     EXPECT_EQ(Extent("Qp").cy, 13);
     EXPECT_EQ(Extent("").cy, 13);
     EXPECT_EQ(Extent("").cx, 0);
-    SelectObject(m_dc, GetStockObject(SYSTEM_FONT));
+    SelectObject(Dc(), GetStockObject(SYSTEM_FONT));
     DeleteObject(font);
 }
 
@@ -51,12 +51,12 @@ TEST_F(TextTest, HeightRulesPickThePixelSize) {
     const HFONT cell13 = MakeFont("Arial", 13);
     const HFONT cell14 = MakeFont("Arial", 14);
     const HFONT em12 = MakeFont("Arial", -12);
-    EXPECT_EQ(MetricsOf(m_dc, byDefault).tmHeight, 13);
-    EXPECT_EQ(MetricsOf(m_dc, cell13).tmHeight, 13);
-    EXPECT_EQ(MetricsOf(m_dc, cell13).tmHeight - MetricsOf(m_dc, cell13).tmInternalLeading, 11);
-    EXPECT_EQ(MetricsOf(m_dc, cell14).tmHeight, 14);
-    EXPECT_EQ(MetricsOf(m_dc, em12).tmHeight, 14);
-    EXPECT_EQ(MetricsOf(m_dc, cell14).tmHeight - MetricsOf(m_dc, cell14).tmInternalLeading, 12);
+    EXPECT_EQ(MetricsOf(Dc(), byDefault).tmHeight, 13);
+    EXPECT_EQ(MetricsOf(Dc(), cell13).tmHeight, 13);
+    EXPECT_EQ(MetricsOf(Dc(), cell13).tmHeight - MetricsOf(Dc(), cell13).tmInternalLeading, 11);
+    EXPECT_EQ(MetricsOf(Dc(), cell14).tmHeight, 14);
+    EXPECT_EQ(MetricsOf(Dc(), em12).tmHeight, 14);
+    EXPECT_EQ(MetricsOf(Dc(), cell14).tmHeight - MetricsOf(Dc(), cell14).tmInternalLeading, 12);
     for (const HFONT font : {byDefault, cell13, cell14, em12}) {
         DeleteObject(font);
     }
@@ -67,25 +67,25 @@ TEST_F(TextTest, FaceNamesMapOntoDejaVuButReportTheRequest) {
     const HFONT mono = MakeFont("Courier New", -11);
     const HFONT serif = MakeFont("times new roman", -11);
     const HFONT unknown = MakeFont("No Such Face", -11);
-    EXPECT_EQ(FaceOf(m_dc, sans), "ms SANS serif");
-    EXPECT_EQ(FaceOf(m_dc, unknown), "No Such Face");
+    EXPECT_EQ(FaceOf(Dc(), sans), "ms SANS serif");
+    EXPECT_EQ(FaceOf(Dc(), unknown), "No Such Face");
     EXPECT_EQ(win::text::MapFaceName("COURIER"), win::text::FontFamily::SansMono);
     EXPECT_EQ(win::text::MapFaceName("Georgia"), win::text::FontFamily::Serif);
     EXPECT_EQ(win::text::MapFaceName("Segoe UI"), win::text::FontFamily::Sans);
 
     // The monospaced family has one advance for every character; the others do not.
     const auto widths = [&](HFONT font) {
-        SelectObject(m_dc, font);
+        SelectObject(Dc(), font);
         const std::pair result{Extent("i").cx, Extent("W").cx};
-        SelectObject(m_dc, GetStockObject(SYSTEM_FONT));
+        SelectObject(Dc(), GetStockObject(SYSTEM_FONT));
         return result;
     };
     EXPECT_EQ(widths(mono).first, widths(mono).second);
     EXPECT_LT(widths(sans).first, widths(sans).second);
     EXPECT_EQ(widths(unknown), widths(sans));
-    EXPECT_EQ(MetricsOf(m_dc, mono).tmPitchAndFamily & TMPF_FIXED_PITCH, 0);
-    EXPECT_NE(MetricsOf(m_dc, sans).tmPitchAndFamily & TMPF_FIXED_PITCH, 0);
-    EXPECT_EQ(MetricsOf(m_dc, serif).tmPitchAndFamily & 0xF0, FF_ROMAN);
+    EXPECT_EQ(MetricsOf(Dc(), mono).tmPitchAndFamily & TMPF_FIXED_PITCH, 0);
+    EXPECT_NE(MetricsOf(Dc(), sans).tmPitchAndFamily & TMPF_FIXED_PITCH, 0);
+    EXPECT_EQ(MetricsOf(Dc(), serif).tmPitchAndFamily & 0xF0, FF_ROMAN);
     for (const HFONT font : {sans, mono, serif, unknown}) {
         DeleteObject(font);
     }
@@ -107,7 +107,7 @@ TEST_F(TextTest, LogFontIsKeptAsRequested) {
     EXPECT_EQ(back.lfHeight, -15);
     EXPECT_EQ(back.lfWeight, FW_BOLD);
     EXPECT_EQ(back.lfEscapement, 900);
-    const TEXTMETRICA tm = MetricsOf(m_dc, font);
+    const TEXTMETRICA tm = MetricsOf(Dc(), font);
     EXPECT_EQ(tm.tmCharSet, SYMBOL_CHARSET);
     EXPECT_EQ(tm.tmWeight, FW_BOLD);
     EXPECT_NE(tm.tmItalic, 0);
@@ -119,13 +119,13 @@ TEST_F(TextTest, StockFontsAreTheDefaultFace) {
     for (const int index : {SYSTEM_FONT, DEFAULT_GUI_FONT, ANSI_VAR_FONT}) {
         const HFONT stock = HFONT(GetStockObject(index));
         ASSERT_TRUE(stock);
-        EXPECT_EQ(FaceOf(m_dc, stock), "MS Sans Serif");
-        const TEXTMETRICA tm = MetricsOf(m_dc, stock);
+        EXPECT_EQ(FaceOf(Dc(), stock), "MS Sans Serif");
+        const TEXTMETRICA tm = MetricsOf(Dc(), stock);
         EXPECT_EQ(tm.tmHeight, 13);
         EXPECT_EQ(tm.tmWeight, FW_NORMAL);
     }
     // A new DC starts with the system font.
-    EXPECT_EQ(GetCurrentObject(m_dc, OBJ_FONT), GetStockObject(SYSTEM_FONT));
+    EXPECT_EQ(GetCurrentObject(Dc(), OBJ_FONT), GetStockObject(SYSTEM_FONT));
 }
 
 TEST_F(TextTest, BoldAndItalicChangeTheGlyphs) {
@@ -134,9 +134,9 @@ TEST_F(TextTest, BoldAndItalicChangeTheGlyphs) {
     const HFONT semibold = MakeFont("Arial", -11, FW_SEMIBOLD);
     const HFONT medium = MakeFont("Arial", -11, FW_MEDIUM);
     const auto width = [&](HFONT font) {
-        SelectObject(m_dc, font);
+        SelectObject(Dc(), font);
         const LONG cx = Extent("Hello world").cx;
-        SelectObject(m_dc, GetStockObject(SYSTEM_FONT));
+        SelectObject(Dc(), GetStockObject(SYSTEM_FONT));
         return cx;
     };
     EXPECT_GT(width(bold), width(regular));
@@ -148,14 +148,15 @@ TEST_F(TextTest, BoldAndItalicChangeTheGlyphs) {
 }
 
 TEST_F(TextTest, StaleFontsFallBackToTheStockFont) {
+    const size_t objects = test::LiveGdiObjectCount();
     const HFONT big = MakeFont("Arial", -30);
-    SelectObject(m_dc, big);
+    SelectObject(Dc(), big);
     DeleteObject(big); // deferred while selected
     TEXTMETRICA tm;
-    ASSERT_TRUE(GetTextMetricsA(m_dc, &tm));
+    ASSERT_TRUE(GetTextMetricsA(Dc(), &tm));
     EXPECT_GT(tm.tmHeight, 30);
-    SelectObject(m_dc, GetStockObject(SYSTEM_FONT));
-    EXPECT_EQ(test::LiveGdiObjectCount(), 0u);
+    SelectObject(Dc(), GetStockObject(SYSTEM_FONT));
+    EXPECT_EQ(test::LiveGdiObjectCount(), objects) << "deleted once selected out";
     // A handle that names nothing draws with the stock font instead of failing.
     EXPECT_EQ(win::text::Font::Resolve(HFONT::FromValue(0x7FFFFFF0)).Metrics().tmHeight, 13);
     EXPECT_EQ(win::text::Font::Resolve(big).FaceName(), "MS Sans Serif");
