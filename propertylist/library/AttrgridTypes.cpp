@@ -84,12 +84,11 @@ void AttrgridTypes::AddClasses(ole::TypeLibrary& library) {
 }
 
 void AttrgridTypes::RegisterOnce() {
-    if (ole::TypeLibraryRegistry::Load(LibraryId(), kMajor, kMinor))
-        return;
-    auto library = std::make_shared<ole::TypeLibrary>(kName, LibraryId(), kMajor, kMinor);
-    AddEnums(*library);
-    AddClasses(*library);
-    ole::TypeLibraryRegistry::Register(library);
+    ole::TypeLibraryRegistry::RegisterOnce(kName, LibraryId(), kMajor, kMinor,
+                                           [](ole::TypeLibrary& library) {
+                                               AddEnums(library);
+                                               AddClasses(library);
+                                           });
 }
 
 } // namespace attrgrid

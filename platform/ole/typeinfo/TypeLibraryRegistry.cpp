@@ -95,4 +95,14 @@ TypeLibrary& StandardTypes() {
     return *TheRegistry().standard;
 }
 
+void TypeLibraryRegistry::RegisterOnce(std::string name, const Guid& libraryId, uint16_t major,
+                                       uint16_t minor,
+                                       const std::function<void(TypeLibrary&)>& fill) {
+    if (Load(libraryId, major, minor))
+        return;
+    auto library = std::make_shared<TypeLibrary>(std::move(name), libraryId, major, minor);
+    fill(*library);
+    Register(library);
+}
+
 } // namespace ole

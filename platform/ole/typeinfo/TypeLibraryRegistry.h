@@ -2,7 +2,9 @@
 
 #include "platform/ole/typeinfo/TypeLibrary.h"
 
+#include <functional>
 #include <memory>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -23,6 +25,10 @@ public:
     static const TypeDescription* FindType(std::string_view name,
                                            const TypeLibrary* preferred = nullptr);
     static std::vector<std::shared_ptr<const TypeLibrary>> Libraries();
+    // Makes, fills and registers a library unless one with this identity is registered already:
+    // a control library's static registration, which may run once per class it registers.
+    static void RegisterOnce(std::string name, const Guid& libraryId, uint16_t major,
+                             uint16_t minor, const std::function<void(TypeLibrary&)>& fill);
 };
 
 // The standard-types library ("StdTypes"): the OLE_COLOR alias and the font and picture classes.
