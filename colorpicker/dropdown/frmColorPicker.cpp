@@ -1,6 +1,6 @@
 #include "colorpicker/dropdown/frmColorPicker.h"
 
-#include "shared/subclass/SubclassWnd.h"
+#include "shared/subclass/SubclassModule.h"
 #include "shared/util/ColorUtils.h"
 #include "shared/util/LoWord.h"
 
@@ -383,18 +383,21 @@ void frmColorPicker::ApplyToolTipColors() {
 
 namespace {
 
+// Names this library's subclassing registry.
+struct HuechooserLibrary;
+
 void Hook(win::HWND hwnd, shared::cSubclassListener& listener,
           std::initializer_list<win::UINT> messages) {
-    shared::SubclassWindow(hwnd, listener);
+    frmColorPicker::Subclassing().SubclassWindow(hwnd, listener);
     for (const win::UINT msg : messages)
-        shared::HookMessage(hwnd, msg);
+        frmColorPicker::Subclassing().HookMessage(hwnd, msg);
 }
 
 void Unhook(win::HWND hwnd, std::initializer_list<win::UINT> messages) {
     for (const win::UINT msg : messages)
-        shared::UnhookMessage(hwnd, msg);
+        frmColorPicker::Subclassing().UnhookMessage(hwnd, msg);
     if (win::IsWindow(hwnd))
-        shared::UnsubclassWindow(hwnd);
+        frmColorPicker::Subclassing().UnsubclassWindow(hwnd);
 }
 
 constexpr std::initializer_list<win::UINT> kFormMessages{win::WM_ACTIVATE, win::WM_DESTROY};
@@ -402,6 +405,10 @@ constexpr std::initializer_list<win::UINT> kContainerMessages{win::WM_CTLCOLORSC
                                                               win::WM_DESTROY};
 
 } // namespace
+
+shared::SubclassWnd& frmColorPicker::Subclassing() {
+    return shared::SubclassModule<HuechooserLibrary>();
+}
 
 void frmColorPicker::HookForm() {
     Hook(m_hwnd, *this, kFormMessages);

@@ -4,6 +4,7 @@
 #include "colorpicker/dropdown/DropDownOwner.h"
 
 #include "shared/gdi/CResourceMgr.h"
+#include "shared/subclass/SubclassWnd.h"
 #include "shared/subclass/cSubclassListener.h"
 #include "shared/tooltip/CToolTip.h"
 
@@ -38,6 +39,8 @@ public:
     static constexpr int32_t kSystemCount = 25;
 
     static ole::Ptr<frmColorPicker> Create();
+    // This library's subclassing registry, apart from every other library's.
+    static shared::SubclassWnd& Subclassing();
     ~frmColorPicker() override;
 
     // Written by the control before each drop-down.

@@ -7,7 +7,6 @@
 #include "colorpicker/control/KSColorPicker.h"
 #include "colorpicker/dropdown/frmColorPicker.h"
 
-#include "shared/subclass/SubclassWnd.h"
 #include "testsupport/CleanPlatform.h"
 
 #include "platform/forms/test/EventRecorder.h"
@@ -32,7 +31,7 @@ protected:
     void SetUp() override {
         CleanPlatform::SetUp();
         KSColorPicker::Register();
-        m_records = shared::SubclassWnd::Module().RecordCount();
+        m_records = frmColorPicker::Subclassing().RecordCount();
     }
 
     void TearDown() override {
@@ -43,7 +42,7 @@ protected:
         m_picker = nullptr;
         m_host.reset();
         win::test::pump();
-        EXPECT_EQ(shared::SubclassWnd::Module().RecordCount(), m_records);
+        EXPECT_EQ(frmColorPicker::Subclassing().RecordCount(), m_records);
         CleanPlatform::TearDown();
     }
 
