@@ -45,10 +45,13 @@ public:
             list += (list.empty() ? "" : ", ") + text;
         }
         log.push_back(list.empty() ? entry : entry + "(" + list + ")");
+        if (handler)
+            handler(id, args);
         return {};
     }
 
     std::vector<std::string> log;
+    std::function<void(ole::DISPID, std::span<ole::Variant>)> handler;
 };
 
 } // namespace
@@ -118,6 +121,8 @@ ole::Ptr<forms::Control> DesignerFixture::AddLine(const std::string& name, const
 }
 
 void DesignerFixture::Press(win::POINT pt, win::test::MouseButton button) {
+    // Past the double-click time, so each press is a press of its own.
+    win::test::advanceTime(1000);
     win::test::mouseDown(button, Surface(), pt);
     win::test::pump();
 }
@@ -148,6 +153,11 @@ std::vector<std::string> DesignerFixture::Events() {
     Designer();
     auto* sink = static_cast<DesignerEvents*>(m_recorder.Get());
     return std::exchange(sink->log, {});
+}
+
+void DesignerFixture::OnEvent(Handler handler) {
+    Designer();
+    static_cast<DesignerEvents*>(m_recorder.Get())->handler = std::move(handler);
 }
 
 std::vector<std::string> DesignerFixture::EventNames() {

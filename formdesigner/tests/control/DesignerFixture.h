@@ -22,7 +22,9 @@
 #include "platform/win/WinTypes.h"
 #include "platform/win/test/TestApi.h"
 
+#include <functional>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -57,6 +59,10 @@ protected:
     void Click(win::POINT pt, win::test::MouseButton button = win::test::MouseButton::Left);
     void Drag(win::POINT from, win::POINT to, int steps = 3);
 
+    // A host handler run for every event after it is recorded (by-reference arguments as the
+    // designer passes them).
+    using Handler = std::function<void(ole::DISPID, std::span<ole::Variant>)>;
+    void OnEvent(Handler handler);
     // The designer's events since the last call, as "Name(arg, ...)".
     std::vector<std::string> Events();
     std::vector<std::string> EventNames();

@@ -1,0 +1,274 @@
+#include "DesignerFixture.h"
+
+#include "platform/ole/dispatch/LateBinding.h"
+#include "platform/win/Win.h"
+#include "platform/win/test/Snapshot.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace layoutdesk::test {
+namespace {
+
+using testing::ElementsAre;
+
+// Command1 at pixels (20, 20)-(100, 60), Command2 at (20, 80)-(100, 120), in select mode.
+class DragTest : public DesignerFixture {
+protected:
+    void SetUp() override {
+        DesignerFixture::SetUp();
+        first = Add("VB.CommandButton", "Command1", {300, 300, 1500, 900});
+        second = Add("VB.CommandButton", "Command2", {300, 1200, 1500, 1800});
+        Designer().LetMode(ksModeSelect);
+        MoveTo({150, 150});
+        Events();
+    }
+    void TearDown() override {
+        first = second = nullptr;
+        DesignerFixture::TearDown();
+    }
+    win::test::Snapshot Capture() { return win::test::CaptureClient(Surface()); }
+    // An inverted shape left behind shows as a difference between the screen as it is and the
+    // screen repainted from scratch.
+    void ExpectNoInvertedLeftovers() {
+        const win::test::Snapshot before = Capture();
+        win::RedrawWindow(Surface(), nullptr, {},
+                          win::RDW_INVALIDATE | win::RDW_ERASE | win::RDW_ALLCHILDREN |
+                              win::RDW_UPDATENOW);
+        const win::test::SnapshotDiff diff =
+            win::test::CompareSnapshots(before, Capture(), "designer-leftovers");
+        EXPECT_TRUE(diff.identical) << diff.Describe();
+    }
+    void SelectBoth() {
+        Designer().SelectControl(ole::Variant(first));
+        Designer().SelectControl(ole::Variant(second));
+        Events();
+    }
+
+    ole::Ptr<forms::Control> first;
+    ole::Ptr<forms::Control> second;
+};
+
+TEST_F(DragTest, PressAndReleaseOnASelectedBodyChangesNothing) {
+    Click({60, 40});
+    Events();
+    const win::test::Snapshot before = Capture();
+    Click({60, 40});
+    EXPECT_EQ(Capture(), before);
+    EXPECT_EQ(Geometry(first), "300,300,1200,600");
+    EXPECT_THAT(EventNames(), ElementsAre("MouseDown", "MouseUp"));
+}
+
+TEST_F(DragTest, MovingTwoControlsDrawsNoGhostAndMovesBoth) {
+    SelectBoth();
+    const win::test::Snapshot before = Capture();
+    Press({60, 40});
+    Events();
+    MoveTo({80, 40});
+    const win::test::Snapshot during = Capture();
+    // Command2's frame is at its new place only.
+    EXPECT_EQ(win::test::PixelOf(during, 20, 100), win::test::PixelOf(before, 20, 100));
+    EXPECT_NE(win::test::PixelOf(during, 40, 100), win::test::PixelOf(before, 40, 100));
+    MoveTo({80, 50});
+    Release({80, 50});
+    EXPECT_THAT(Events(), ElementsAre("ControlMoving(Command1, 600, 300, 1200, 600)",
+                                      "ControlMoving(Command2, 600, 1200, 1200, 600)",
+                                      "MouseMove(1, 0, 1200, 600)",
+                                      "ControlMoving(Command1, 600, 450, 1200, 600)",
+                                      "ControlMoving(Command2, 600, 1350, 1200, 600)",
+                                      "MouseMove(1, 0, 1200, 750)", "ControlMoved(Command1)",
+                                      "ControlMoved(Command2)", "MouseUp(1, 0, 1200, 750)"));
+    EXPECT_EQ(Geometry(first), "600,450,1200,600");
+    EXPECT_EQ(Geometry(second), "600,1350,1200,600");
+    ExpectNoInvertedLeftovers();
+}
+
+TEST_F(DragTest, ALockedSelectedControlStaysAndLeavesNoFrame) {
+    Designer().LockControls(ksScopeThis, ole::Variant(first));
+    Designer().SelectControl(ole::Variant(first));
+    Drag({60, 40}, {90, 50});
+    EXPECT_EQ(Geometry(first), "300,300,1200,600");
+    EXPECT_THAT(EventNames(), testing::Not(testing::Contains("ControlMoved")));
+    ExpectNoInvertedLeftovers();
+}
+
+// The press's selection queues paints; they must not land on the first frame, or the next pass
+// would draw where it should erase.
+TEST_F(DragTest, AClickThenDragOnAnUnselectedControlLeavesNoFrame) {
+    const win::test::Snapshot before = Capture();
+    Press({60, 100});
+    MoveTo({70, 110});
+    EXPECT_EQ(win::test::PixelOf(Capture(), 20, 100), win::test::PixelOf(before, 20, 100));
+    MoveTo({80, 120});
+    MoveTo({90, 130});
+    Release({90, 130});
+    EXPECT_THAT(Selected(), ElementsAre("Command2"));
+    EXPECT_EQ(Geometry(second), "750,1650,1200,600");
+    ExpectNoInvertedLeftovers();
+}
+
+TEST_F(DragTest, EveryHandleResizesTheSingleSelectedControl) {
+    const struct {
+        win::POINT handle;
+        const char* plain;
+        const char* snapped;
+    } cases[] = {
+        {{17, 40}, "450,300,1050,600", "480,360,1080,600"},
+        {{60, 17}, "300,450,1200,450", "360,480,1200,480"},
+        {{103, 40}, "300,300,1350,600", "360,360,1320,600"},
+        {{60, 63}, "300,300,1200,750", "360,360,1200,720"},
+        {{17, 17}, "450,450,1050,450", "480,480,1080,480"},
+        {{103, 17}, "300,450,1350,450", "360,480,1320,480"},
+        {{103, 63}, "300,300,1350,750", "360,360,1320,720"},
+        {{17, 63}, "450,300,1050,750", "480,360,1080,720"},
+    };
+    for (const bool snap : {false, true}) {
+        Designer().LetAlignToGrid(snap);
+        for (const auto& c : cases) {
+            std::array<ole::Variant, 4> home{ole::Variant(300.0F), ole::Variant(300.0F),
+                                             ole::Variant(1200.0F), ole::Variant(600.0F)};
+            ole::CallMethod(ole::Variant(first), "Move", home);
+            Designer().DeselectAllControl();
+            Designer().SelectControl(ole::Variant(first));
+            Events();
+            Drag(c.handle, {c.handle.x + 10, c.handle.y + 10});
+            EXPECT_EQ(Geometry(first), snap ? c.snapped : c.plain)
+                << c.handle.x << "," << c.handle.y;
+            EXPECT_THAT(EventNames(), testing::Contains("ControlResized"));
+            ExpectNoInvertedLeftovers();
+        }
+    }
+}
+
+TEST_F(DragTest, AHandleReleasedInPlaceAppliesTheRectangleAgain) {
+    Designer().SelectControl(ole::Variant(first));
+    MoveTo({103, 40});
+    Events();
+    Click({103, 40});
+    EXPECT_THAT(EventNames(), ElementsAre("MouseDown", "ControlResized", "MouseUp"));
+    EXPECT_EQ(Geometry(first), "300,300,1200,600");
+
+    Designer().LockControls(ksScopeThis, ole::Variant(first));
+    Drag({103, 40}, {120, 40});
+    EXPECT_EQ(Geometry(first), "300,300,1200,600");
+    EXPECT_THAT(EventNames(), testing::Contains("ControlResized"));
+}
+
+TEST_F(DragTest, GridSnapRoundsPositionsAndKeepsSizesAboveZero) {
+    Designer().LetAlignToGrid(true);
+    Designer().ApplyDrag(first, {170, 300, 1370, 900}, false);
+    EXPECT_EQ(Geometry(first), "120,360,1200,600");
+    Designer().ApplyDrag(first, {190, 300, 1390, 900}, false);
+    EXPECT_EQ(Geometry(first), "240,360,1200,600");
+    // In a pixel container the 120-twip grid is 8 pixels; a width of 50 twips snaps to 0.
+    auto picture = Add("VB.PictureBox", "Picture1", {1500, 1500, 3000, 3000});
+    ole::LetProperty(ole::Variant(picture), "BorderStyle", ole::Variant(int16_t{0}));
+    ole::LetProperty(ole::Variant(picture), "ScaleMode", ole::Variant(int16_t{3}));
+    auto inner = Add("VB.CommandButton", "Command3", {2, 2, 40, 30}, picture);
+    Designer().ApplyDrag(inner, {1800, 1800, 1850, 2400}, true);
+    EXPECT_EQ(Geometry(inner), "24,24,1,40");
+}
+
+TEST_F(DragTest, FramesStopAtTheSurfaceEdge) {
+    Designer().SelectControl(ole::Variant(first));
+    Events();
+    Press({60, 40});
+    MoveTo({-30, -30});
+    MoveTo({-50, -60});
+    std::vector<std::string> moving;
+    for (const std::string& e : Events())
+        if (e.starts_with("ControlMoving"))
+            moving.push_back(e);
+    EXPECT_THAT(moving, ElementsAre("ControlMoving(Command1, -600, -300, 1200, 600)",
+                                    "ControlMoving(Command1, -600, -300, 1200, 600)"));
+    Release({0, 0});
+}
+
+TEST_F(DragTest, CaptureIsHeldForTheDragAndALostCaptureStillEndsIt) {
+    Designer().SelectControl(ole::Variant(first));
+    Press({60, 40});
+    EXPECT_EQ(win::GetCapture(), Surface());
+    MoveTo({70, 40});
+    // A host's modal loop takes the capture away.
+    win::ReleaseCapture();
+    EXPECT_TRUE(Designer().IsCapturing());
+    MoveTo({80, 40});
+    Events();
+    Release({80, 40});
+    EXPECT_THAT(EventNames(), ElementsAre("ControlMoved", "MouseUp"));
+    EXPECT_FALSE(Designer().IsCapturing());
+    EXPECT_FALSE(win::GetCapture());
+    ExpectNoInvertedLeftovers();
+}
+
+TEST_F(DragTest, AHandlerClearingItsArgumentOrRemovingAControlBreaksNoLoop) {
+    SelectBoth();
+    auto third = Add("VB.CommandButton", "Command3", {300, 2100, 1500, 2400});
+    Designer().SelectControl(ole::Variant(third));
+    OnEvent([&](ole::DISPID id, std::span<ole::Variant> args) {
+        if (id != ZORudeRuduvozu::EvControlMoved)
+            return;
+        args[0].Deref() = ole::Variant(ole::Ptr<ole::Object>());
+        if (third)
+            GetForm().RemoveAdded(std::exchange(third, nullptr));
+    });
+    Events();
+    Drag({60, 40}, {80, 40});
+    EXPECT_THAT(EventNames(), testing::Contains("ControlMoved").Times(2));
+    EXPECT_EQ(Geometry(first), "600,300,1200,600");
+    EXPECT_EQ(Geometry(second), "600,1200,1200,600");
+    EXPECT_THAT(Selected(), ElementsAre("Command1", "Command2"));
+}
+
+TEST_F(DragTest, ClicksSelectReplaceAndToggleWithCtrl) {
+    Click({60, 40});
+    win::test::keyDown(win::VK_CONTROL);
+    Click({60, 100});
+    EXPECT_THAT(Selected(), ElementsAre("Command1", "Command2"));
+    Click({60, 40});
+    win::test::keyUp(win::VK_CONTROL);
+    EXPECT_THAT(Selected(), ElementsAre("Command2"));
+    Click({60, 40});
+    EXPECT_THAT(Selected(), ElementsAre("Command1"));
+}
+
+TEST_F(DragTest, ABandSelectsWhatItTouchesAndRestoresThePixels) {
+    auto line = AddLine("Line1", {1800, 300, 3000, 1500});
+    Events();
+    const win::test::Snapshot before = Capture();
+    Press({90, 150});
+    MoveTo({110, 110});
+    EXPECT_NE(Capture(), before);
+    MoveTo({125, 70});
+    Release({125, 70});
+    EXPECT_EQ(Capture(), before);
+    // The band (90, 70)-(125, 150) touches Command2 and the corner of Line1's bounding box far
+    // from the line.
+    EXPECT_THAT(Selected(), ElementsAre("Command2"));
+    EXPECT_THAT(Events(), testing::Contains("RubberBandEnd(1350, 1050, 525, 1200, Designer1)"));
+}
+
+TEST_F(DragTest, InDrawModeABandInAFrameIsReportedInTheFrame) {
+    auto frame = Add("VB.Frame", "Frame1", {1800, 300, 4200, 2400});
+    Designer().LetMode(ksModeDraw);
+    Events();
+    Drag({150, 60}, {200, 100});
+    win::POINT start{150, 60};
+    win::ClientToScreen(Surface(), &start);
+    win::ScreenToClient(frame->Window(), &start);
+    const std::string expected = "RubberBandEnd(" + std::to_string(start.x * 15) + ", " +
+                                 std::to_string(start.y * 15) + ", 750, 600, Frame1)";
+    EXPECT_THAT(Events(), testing::Contains(expected));
+    EXPECT_TRUE(Selected().empty());
+}
+
+TEST_F(DragTest, RubberBandEndIsNormalisedOnAnEmptyDesigner) {
+    GetForm().RemoveAdded(std::exchange(first, nullptr));
+    GetForm().RemoveAdded(std::exchange(second, nullptr));
+    Events();
+    Drag({20, 14}, {7, 3});
+    EXPECT_THAT(Events(), testing::Contains("RubberBandEnd(105, 45, 195, 165, Nothing)"));
+}
+
+} // namespace
+} // namespace layoutdesk::test
