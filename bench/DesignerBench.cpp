@@ -1,0 +1,107 @@
+// The form designer over 1,000 hosted labels (40 columns of 25, each 20 x 10 pixels): selecting
+// them all with a band, one drag pass that erases and redraws a frame per control and reports
+// each move, and hit testing at a point that only the last control of the form covers.
+
+#include "formdesigner/control/ZORudeRuduvozu.h"
+
+#include "platform/forms/form/Form.h"
+#include "platform/forms/host/Extender.h"
+#include "platform/forms/test/TestHost.h"
+#include "platform/ole/dispatch/LateBinding.h"
+#include "platform/win/Win.h"
+#include "platform/win/test/TestApi.h"
+
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <memory>
+#include <string>
+
+namespace {
+
+using layoutdesk::ZORudeRuduvozu;
+
+constexpr int kColumns = 40;
+constexpr int kRows = 25;
+
+struct Surface {
+    std::unique_ptr<forms::test::TestHost> host;
+    ole::Ptr<forms::Extender> extender;
+    ole::Ptr<ZORudeRuduvozu> designer;
+
+    Surface() {
+        win::test::resetPlatform();
+        win::test::setScreenSize(1400, 1000);
+        ZORudeRuduvozu::Register();
+        host = std::make_unique<forms::test::TestHost>(forms::test::HostMode::User,
+                                                       win::RECT{0, 0, 1300, 900});
+        extender = host->Host(ZORudeRuduvozu::kProgId, "Designer1", {0, 0, 1240, 800});
+        designer = ole::PtrCast<ZORudeRuduvozu>(extender->Inner());
+        host->Show();
+        designer->LetLockRefresh(true);
+        for (int i = 0; i < kColumns * kRows; ++i) {
+            auto label = host->GetForm().Add("VB.Label", "Label" + std::to_string(i),
+                                             ole::Ptr<ole::Object>(extender));
+            const float left = static_cast<float>((i % kColumns) * 30 * 15);
+            const float top = static_cast<float>((i / kColumns) * 30 * 15 + 150);
+            std::array<ole::Variant, 4> move{ole::Variant(left), ole::Variant(top),
+                                             ole::Variant(300.0F), ole::Variant(150.0F)};
+            ole::CallMethod(ole::Variant(label), "Move", move);
+            ole::LetProperty(ole::Variant(label), "Visible", ole::Variant(true));
+        }
+        designer->LetLockRefresh(false);
+        designer->LetMode(layoutdesk::ksModeSelect);
+        win::test::pump();
+    }
+    ~Surface() {
+        designer = nullptr;
+        extender = nullptr;
+        host.reset();
+        win::test::resetPlatform();
+    }
+    void SelectAll() {
+        designer->DeselectAllControl();
+        designer->SelectControlsInRect({0, 0, 1240, 800}, ole::Ptr<ole::Object>(extender));
+        designer->FlushDirtyRect();
+    }
+};
+
+void BM_SelectAllWithABand(benchmark::State& state) {
+    Surface surface;
+    for (auto _ : state)
+        surface.SelectAll();
+    state.counters["selected"] = surface.designer->GetSelectedControls()->Count();
+}
+BENCHMARK(BM_SelectAllWithABand)->Unit(benchmark::kMillisecond);
+
+void BM_OneDragPassOverAllControls(benchmark::State& state) {
+    Surface surface;
+    surface.SelectAll();
+    ZORudeRuduvozu& designer = *surface.designer;
+    win::SetFocus(designer.hWnd());
+    const win::HWND hwnd = designer.hWnd();
+    // The first label's body, then back and forth by a pixel.
+    designer.DesignMouseDown(hwnd, 150, 225, false, false);
+    int32_t x = 150;
+    for (auto _ : state) {
+        x = x == 150 ? 165 : 150;
+        designer.DesignMouseMove(hwnd, x, 225, false, false);
+    }
+    designer.DesignMouseUp(hwnd, 150, 225, false, false);
+}
+BENCHMARK(BM_OneDragPassOverAllControls)->Unit(benchmark::kMillisecond);
+
+void BM_HitTestAmongAllControls(benchmark::State& state) {
+    Surface surface;
+    ZORudeRuduvozu& designer = *surface.designer;
+    // Inside the last label only.
+    const float x = static_cast<float>((kColumns - 1) * 450 + 150);
+    const float y = static_cast<float>((kRows - 1) * 450 + 150 + 75);
+    int32_t code = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(designer.ControlFromPoint(x, y, false, code, true));
+    state.counters["code"] = code;
+}
+BENCHMARK(BM_HitTestAmongAllControls)->Unit(benchmark::kMillisecond);
+
+} // namespace
