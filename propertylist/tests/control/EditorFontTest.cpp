@@ -7,6 +7,7 @@
 
 #include "platform/forms/controls/textbox/TextBox.h"
 #include "platform/forms/host/Extender.h"
+#include "platform/ole/dispatch/LateBinding.h"
 #include "platform/win/Win.h"
 
 namespace attrgrid::test {
@@ -33,7 +34,8 @@ protected:
     }
     ole::Ptr<ole::Font> ListBoxFont() {
         auto site = ole::PtrCast<forms::Extender>(Grid().FindConstituent("m_ListEditor"));
-        return site && site->Inner() ? site->Inner()->Font() : nullptr;
+        return ole::PtrCast<ole::Font>(
+            ole::GetObjectProperty(ole::Variant(ole::Ptr<ole::Object>(site)), "Font").AsObject());
     }
 };
 

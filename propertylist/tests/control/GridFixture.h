@@ -1,9 +1,10 @@
 #pragma once
 
 // The property list hosted on a test form, the way a program hosts it: created by ProgID through
-// the class registry (with the list-box and colour-picker stand-ins registered), reached through
-// its extender by member id or name. Every test ends with windows, DCs, GDI objects, hooks and
-// automation objects back at the counts they had before the control was made.
+// the class registry (the colour-picker stand-in registered, the real list box loaded by its
+// ProgID), reached through its extender by member id or name. Every test ends with windows, DCs,
+// GDI objects, hooks and automation objects back at the counts they had before the control was
+// made.
 //
 //   class MyTest : public attrgrid::test::GridFixture {};
 //   TEST_F(MyTest, Something) {
@@ -66,7 +67,9 @@ protected:
         win::test::resetPlatform();
         win::test::ClearCaughtExceptions();
         ole::TakeReportedErrors();
-        RegisterStandIns();
+        // The list box is the real one, loaded from libRowbox.so by its ProgID; tests that watch
+        // its calls register the stand-in themselves.
+        ColorPickerStandIn::Register();
         ZAVeravuvuDudu::Register();
         m_baseline = LiveCounts::Now();
     }
