@@ -1,4 +1,5 @@
 #include "RuntimeFixture.h"
+#include "testsupport/ErrorOf.h"
 
 #include "platform/forms/app/App.h"
 #include "platform/forms/host/Extender.h"
@@ -16,17 +17,9 @@
 
 using namespace runtimetest;
 using forms::ControlLibraries;
+using testsupport::ErrorTextOf;
 
 namespace {
-
-std::string ErrorTextOf(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const ole::Error& e) {
-        return std::to_string(e.Number()) + " " + e.Description();
-    }
-    return "";
-}
 
 // A class linked into the executable and registered statically, as a program may do with a
 // library it links.

@@ -1,5 +1,6 @@
 #include "../../ole/store/MetafileBytes.h"
 #include "RuntimeFixture.h"
+#include "testsupport/ErrorOf.h"
 
 #include "platform/forms/picture/LoadPicture.h"
 #include "platform/forms/picture/PictureFormat.h"
@@ -14,17 +15,9 @@
 using namespace runtimetest;
 using forms::LoadPicture;
 using forms::LoadPictureFromMemory;
+using testsupport::ErrorOf;
 
 namespace {
-
-int32_t ErrorOf(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const ole::Error& e) {
-        return e.Number();
-    }
-    return 0;
-}
 
 ole::Image Solid(int32_t width, int32_t height, uint32_t pixel) {
     return ole::Image{width, height,

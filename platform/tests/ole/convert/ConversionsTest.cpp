@@ -1,5 +1,5 @@
-#include "Raised.h"
 #include "ValueObjects.h"
+#include "testsupport/ErrorOf.h"
 
 #include "platform/ole/convert/Conversions.h"
 #include "platform/ole/convert/Format.h"
@@ -10,6 +10,7 @@
 #include <cmath>
 
 using namespace ole;
+using testsupport::ErrorOf;
 
 TEST(ConversionsTest, WholeNumbersRoundHalfToEven) {
     EXPECT_EQ(CInt(Variant(0.5)), 0);
@@ -33,24 +34,24 @@ TEST(ConversionsTest, RangesOverflowWithSix) {
     EXPECT_EQ(CInt(Variant(32767.0)), 32767);
     EXPECT_EQ(CInt(Variant(-32768.0)), -32768);
     EXPECT_EQ(CInt(Variant(-32768.5)), -32768); // halves to even stay inside
-    EXPECT_EQ(Raised([] { CInt(Variant(32767.5)); }), ERR_OVERFLOW);
-    EXPECT_EQ(Raised([] { CInt(Variant(40000)); }), ERR_OVERFLOW);
-    EXPECT_EQ(Raised([] { CByte(Variant(-1)); }), ERR_OVERFLOW);
-    EXPECT_EQ(Raised([] { CByte(Variant(256)); }), ERR_OVERFLOW);
-    EXPECT_EQ(Raised([] { CLng(Variant(2147483648.0)); }), ERR_OVERFLOW);
-    EXPECT_EQ(Raised([] { CLng(Variant("1e10")); }), ERR_OVERFLOW);
-    EXPECT_EQ(Raised([] { CLng(Variant(std::nan(""))); }), ERR_OVERFLOW);
-    EXPECT_EQ(Raised([] { CSng(Variant(1e39)); }), ERR_OVERFLOW);
-    EXPECT_EQ(Raised([] { CDbl(Variant("1e400")); }), ERR_OVERFLOW);
-    EXPECT_EQ(Raised([] { CCur(Variant(1e15)); }), ERR_OVERFLOW);
-    EXPECT_EQ(Raised([] { CDate(Variant(3e6)); }), ERR_OVERFLOW);
-    EXPECT_EQ(Raised([] { CInt(Variant::FromUI8(UINT64_MAX)); }), ERR_OVERFLOW);
+    EXPECT_EQ(ErrorOf([] { CInt(Variant(32767.5)); }), ERR_OVERFLOW);
+    EXPECT_EQ(ErrorOf([] { CInt(Variant(40000)); }), ERR_OVERFLOW);
+    EXPECT_EQ(ErrorOf([] { CByte(Variant(-1)); }), ERR_OVERFLOW);
+    EXPECT_EQ(ErrorOf([] { CByte(Variant(256)); }), ERR_OVERFLOW);
+    EXPECT_EQ(ErrorOf([] { CLng(Variant(2147483648.0)); }), ERR_OVERFLOW);
+    EXPECT_EQ(ErrorOf([] { CLng(Variant("1e10")); }), ERR_OVERFLOW);
+    EXPECT_EQ(ErrorOf([] { CLng(Variant(std::nan(""))); }), ERR_OVERFLOW);
+    EXPECT_EQ(ErrorOf([] { CSng(Variant(1e39)); }), ERR_OVERFLOW);
+    EXPECT_EQ(ErrorOf([] { CDbl(Variant("1e400")); }), ERR_OVERFLOW);
+    EXPECT_EQ(ErrorOf([] { CCur(Variant(1e15)); }), ERR_OVERFLOW);
+    EXPECT_EQ(ErrorOf([] { CDate(Variant(3e6)); }), ERR_OVERFLOW);
+    EXPECT_EQ(ErrorOf([] { CInt(Variant::FromUI8(UINT64_MAX)); }), ERR_OVERFLOW);
     EXPECT_EQ(CCur(Variant("922337203685477.5807")).scaled, INT64_MAX);
     EXPECT_EQ(CCur(Variant("-922337203685477.5808")).scaled, INT64_MIN);
-    EXPECT_EQ(Raised([] { CCur(Variant("922337203685477.5808")); }), ERR_OVERFLOW);
+    EXPECT_EQ(ErrorOf([] { CCur(Variant("922337203685477.5808")); }), ERR_OVERFLOW);
     EXPECT_EQ(CLng(Variant("&HFFFFFFFF")), -1);
-    EXPECT_EQ(Raised([] { CInt(Variant("&HFFFF")); }), ERR_OVERFLOW); // 65535, not -1
-    EXPECT_EQ(Raised([] { CLng(Variant("&H100000000")); }), ERR_TYPE_MISMATCH);
+    EXPECT_EQ(ErrorOf([] { CInt(Variant("&HFFFF")); }), ERR_OVERFLOW); // 65535, not -1
+    EXPECT_EQ(ErrorOf([] { CLng(Variant("&H100000000")); }), ERR_TYPE_MISMATCH);
 }
 
 TEST(ConversionsTest, EmptyNullBooleansAndBadText) {
@@ -65,15 +66,15 @@ TEST(ConversionsTest, EmptyNullBooleansAndBadText) {
          {+[](const Variant& v) { CLng(v); }, +[](const Variant& v) { CStr(v); },
           +[](const Variant& v) { CBool(v); }, +[](const Variant& v) { CDate(v); },
           +[](const Variant& v) { CCur(v); }}) {
-        EXPECT_EQ(Raised([&] { convert(Variant::Null()); }), ERR_INVALID_NULL);
+        EXPECT_EQ(ErrorOf([&] { convert(Variant::Null()); }), ERR_INVALID_NULL);
     }
     for (const char* text : {"abc", "1,000", "$5", "1e", ".", ""}) {
-        EXPECT_EQ(Raised([&] { CDbl(Variant(text)); }), ERR_TYPE_MISMATCH) << text;
+        EXPECT_EQ(ErrorOf([&] { CDbl(Variant(text)); }), ERR_TYPE_MISMATCH) << text;
     }
     for (const VARTYPE vt : {VT_I4, VT_BSTR, VT_BOOL, VT_DATE, VT_R8}) {
-        EXPECT_EQ(Raised([&] { ChangeType(Variant::Missing(), vt); }), ERR_TYPE_MISMATCH) << vt;
+        EXPECT_EQ(ErrorOf([&] { ChangeType(Variant::Missing(), vt); }), ERR_TYPE_MISMATCH) << vt;
     }
-    EXPECT_EQ(Raised([] { CLng(Variant::FromBytes({1})); }), ERR_TYPE_MISMATCH);
+    EXPECT_EQ(ErrorOf([] { CLng(Variant::FromBytes({1})); }), ERR_TYPE_MISMATCH);
 }
 
 TEST(ConversionsTest, BooleanConversion) {
@@ -86,8 +87,8 @@ TEST(ConversionsTest, BooleanConversion) {
     EXPECT_TRUE(CBool(Variant(0.001)));
     EXPECT_FALSE(CBool(Variant::FromCurrency(Currency{0})));
     EXPECT_TRUE(CBool(Variant::FromDate(1.0)));
-    EXPECT_EQ(Raised([] { CBool(Variant("yes")); }), ERR_TYPE_MISMATCH);
-    EXPECT_EQ(Raised([] { CBool(Variant("Truely")); }), ERR_TYPE_MISMATCH);
+    EXPECT_EQ(ErrorOf([] { CBool(Variant("yes")); }), ERR_TYPE_MISMATCH);
+    EXPECT_EQ(ErrorOf([] { CBool(Variant("Truely")); }), ERR_TYPE_MISMATCH);
 }
 
 TEST(ConversionsTest, StandardTextOfEveryType) {
@@ -103,7 +104,7 @@ TEST(ConversionsTest, StandardTextOfEveryType) {
     EXPECT_EQ(CStr(Variant::FromBytes({'h', 'i'})), "hi");
     EXPECT_EQ(CStr(Variant::FromError(5)), "Error 5");
     EXPECT_EQ(CStr(Variant("x")), "x");
-    EXPECT_EQ(Raised([] { CStr(Variant::FromDate(1e7)); }), ERR_OVERFLOW);
+    EXPECT_EQ(ErrorOf([] { CStr(Variant::FromDate(1e7)); }), ERR_OVERFLOW);
 }
 
 TEST(ConversionsTest, DatesFromTextAndNumbers) {
@@ -111,8 +112,8 @@ TEST(ConversionsTest, DatesFromTextAndNumbers) {
     EXPECT_EQ(CDate(Variant(45000)), 45000.0);
     EXPECT_EQ(CDate(Variant("3:00 PM")), 0.625);
     EXPECT_EQ(CDate(Variant()), 0.0);
-    EXPECT_EQ(Raised([] { CDate(Variant("2/30/2024")); }), ERR_TYPE_MISMATCH);
-    EXPECT_EQ(Raised([] { CDate(Variant("45000")); }), ERR_TYPE_MISMATCH); // numbers are not dates
+    EXPECT_EQ(ErrorOf([] { CDate(Variant("2/30/2024")); }), ERR_TYPE_MISMATCH);
+    EXPECT_EQ(ErrorOf([] { CDate(Variant("45000")); }), ERR_TYPE_MISMATCH); // numbers are not dates
     EXPECT_EQ(CDbl(Variant::FromDate(45000.25)), 45000.25);
     EXPECT_EQ(CLng(Variant::FromDate(45000.5)), 45000);
 }
@@ -123,11 +124,11 @@ TEST(ConversionsTest, TheFirstDayKeepsItsTimesAndDatesOutOfRangeRefuseEverywhere
     EXPECT_EQ(CStr(Variant::FromDate(firstDayOneAm)), "1/1/100 1:00:00 AM");
     EXPECT_EQ(CDate(Variant(firstDayOneAm)), firstDayOneAm);
     EXPECT_EQ(Format(Variant(firstDayOneAm), "General Date"), "1/1/100 1:00:00 AM");
-    EXPECT_EQ(Raised([] { CDate(Variant(-657435.0)); }), ERR_OVERFLOW);
+    EXPECT_EQ(ErrorOf([] { CDate(Variant(-657435.0)); }), ERR_OVERFLOW);
     for (const double bad : {std::nan(""), -657435.0, 1e7, HUGE_VAL}) {
-        EXPECT_EQ(Raised([&] { CDate(Variant::FromDate(bad)); }), ERR_OVERFLOW) << bad;
-        EXPECT_EQ(Raised([&] { CStr(Variant::FromDate(bad)); }), ERR_OVERFLOW) << bad;
-        EXPECT_EQ(Raised([&] { Format(Variant::FromDate(bad), "General Date"); }), ERR_OVERFLOW);
+        EXPECT_EQ(ErrorOf([&] { CDate(Variant::FromDate(bad)); }), ERR_OVERFLOW) << bad;
+        EXPECT_EQ(ErrorOf([&] { CStr(Variant::FromDate(bad)); }), ERR_OVERFLOW) << bad;
+        EXPECT_EQ(ErrorOf([&] { Format(Variant::FromDate(bad), "General Date"); }), ERR_OVERFLOW);
     }
 }
 
@@ -155,13 +156,13 @@ TEST(ConversionsTest, ChangeTypeCoversEveryTarget) {
               (std::vector<uint8_t>{'a', 'b'}));
     EXPECT_TRUE(ChangeType(Variant(), VT_DISPATCH).IsNothing());
     EXPECT_EQ(ChangeType(Variant(UINT32_MAX * 1.0), VT_UI4).AsUI4(), UINT32_MAX);
-    EXPECT_EQ(Raised([] { ChangeType(Variant(-1), VT_UI4); }), ERR_OVERFLOW);
-    EXPECT_EQ(Raised([] { ChangeType(Variant(200), VT_I1); }), ERR_OVERFLOW);
-    EXPECT_EQ(Raised([] { ChangeType(Variant(5), VT_DISPATCH); }), ERR_TYPE_MISMATCH);
-    EXPECT_EQ(Raised([] { ChangeType(Variant(5), VT_NULL); }), ERR_TYPE_MISMATCH);
-    EXPECT_EQ(Raised([] { ChangeType(Variant(5), VT_ERROR); }), ERR_TYPE_MISMATCH);
-    EXPECT_EQ(Raised([] { ChangeType(Variant(5), VT_ARRAY | VT_UI1); }), ERR_TYPE_MISMATCH);
-    EXPECT_EQ(Raised([] { ChangeType(Variant::Null(), VT_I4); }), ERR_INVALID_NULL);
+    EXPECT_EQ(ErrorOf([] { ChangeType(Variant(-1), VT_UI4); }), ERR_OVERFLOW);
+    EXPECT_EQ(ErrorOf([] { ChangeType(Variant(200), VT_I1); }), ERR_OVERFLOW);
+    EXPECT_EQ(ErrorOf([] { ChangeType(Variant(5), VT_DISPATCH); }), ERR_TYPE_MISMATCH);
+    EXPECT_EQ(ErrorOf([] { ChangeType(Variant(5), VT_NULL); }), ERR_TYPE_MISMATCH);
+    EXPECT_EQ(ErrorOf([] { ChangeType(Variant(5), VT_ERROR); }), ERR_TYPE_MISMATCH);
+    EXPECT_EQ(ErrorOf([] { ChangeType(Variant(5), VT_ARRAY | VT_UI1); }), ERR_TYPE_MISMATCH);
+    EXPECT_EQ(ErrorOf([] { ChangeType(Variant::Null(), VT_I4); }), ERR_INVALID_NULL);
     EXPECT_TRUE(ChangeType(Variant::Null(), VT_NULL).IsNull());
     // By-reference values are read through.
     Variant target(int16_t{7});
@@ -180,8 +181,8 @@ TEST(ConversionsTest, ObjectsReduceToTheirDefaultValue) {
         const Variant nested(MakeObject<ValueHolder>(holder));
         EXPECT_EQ(CStr(nested), "42");
         const Variant opaque(MakeObject<Opaque>());
-        EXPECT_EQ(Raised([&] { CStr(opaque); }), ERR_NO_MEMBER);
-        EXPECT_EQ(Raised([] { CStr(Variant::Nothing()); }), ERR_OBJECT_NOT_SET);
+        EXPECT_EQ(ErrorOf([&] { CStr(opaque); }), ERR_NO_MEMBER);
+        EXPECT_EQ(ErrorOf([] { CStr(Variant::Nothing()); }), ERR_OBJECT_NOT_SET);
         EXPECT_FALSE(IsNumeric(holder));
     }
     EXPECT_EQ(LiveObjectCount(), before);
@@ -197,8 +198,8 @@ TEST(ConversionsTest, TheListedValueTests) {
     EXPECT_TRUE(CBool(Variant("TRUE")));
     EXPECT_FALSE(CBool(Variant("0")));
     EXPECT_TRUE(CBool(Variant(2)));
-    EXPECT_EQ(Raised([] { CBool(Variant("yes")); }), ERR_TYPE_MISMATCH);
-    EXPECT_EQ(Raised([] { CBool(Variant::Null()); }), ERR_INVALID_NULL);
+    EXPECT_EQ(ErrorOf([] { CBool(Variant("yes")); }), ERR_TYPE_MISMATCH);
+    EXPECT_EQ(ErrorOf([] { CBool(Variant::Null()); }), ERR_INVALID_NULL);
     for (const char* text :
          {"1/2/2024", "2024-01-02", "Tuesday, January 2, 2024", "13/1/2024", "3:05 PM"}) {
         EXPECT_TRUE(IsDate(Variant(text))) << text;
@@ -235,10 +236,10 @@ TEST(ConversionsTest, QueriesAndVal) {
     EXPECT_EQ(Val(Variant("12abc")), 12);
     EXPECT_EQ(Val(Variant(2.5)), 2.5);
     EXPECT_EQ(Val("  7 "), 7);
-    EXPECT_EQ(Raised([] { Val(Variant::Null()); }), ERR_INVALID_NULL);
+    EXPECT_EQ(ErrorOf([] { Val(Variant::Null()); }), ERR_INVALID_NULL);
     EXPECT_EQ(Hex(Variant(-1)), "FFFFFFFF");
     EXPECT_EQ(Hex(Variant(254.5)), "FE");
     EXPECT_EQ(Hex(Variant(4294967295.0)), "FFFFFFFF");
-    EXPECT_EQ(Raised([] { Hex(Variant(4294967296.0)); }), ERR_OVERFLOW);
+    EXPECT_EQ(ErrorOf([] { Hex(Variant(4294967296.0)); }), ERR_OVERFLOW);
     EXPECT_EQ(Oct(Variant(8)), "10");
 }

@@ -1,4 +1,4 @@
-#include "Raised.h"
+#include "testsupport/ErrorOf.h"
 
 #include "platform/base/Clock.h"
 #include "platform/ole/convert/DateParts.h"
@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 using namespace ole;
+using testsupport::ErrorOf;
 
 TEST(DatePartsTest, PartsOfADate) {
     const double date = 45000.0 + (18 * 3600 + 5 * 60 + 9) / 86400.0; // Wed 3/15/2023 18:05:09
@@ -22,7 +23,7 @@ TEST(DatePartsTest, PartsOfADate) {
     EXPECT_EQ(Weekday(-1.0), 6);
     EXPECT_EQ(Hour(-1.25), 6);
     EXPECT_EQ(Day(-1.25), 29);
-    EXPECT_EQ(Raised([] { Weekday(1.0, 8); }), ERR_INVALID_CALL);
+    EXPECT_EQ(ErrorOf([] { Weekday(1.0, 8); }), ERR_INVALID_CALL);
 }
 
 TEST(DatePartsTest, SerialsCarryOverflowingParts) {
@@ -36,8 +37,8 @@ TEST(DatePartsTest, SerialsCarryOverflowingParts) {
     EXPECT_EQ(DateSerial(99, 1, 1), DateSerial(1999, 1, 1));
     EXPECT_EQ(DateSerial(1899, 12, 30), 0.0);
     EXPECT_EQ(DateSerial(100, 1, 1), -657434.0);
-    EXPECT_EQ(Raised([] { DateSerial(10000, 1, 1); }), ERR_INVALID_CALL);
-    EXPECT_EQ(Raised([] { DateSerial(9999, 12, 32); }), ERR_INVALID_CALL);
+    EXPECT_EQ(ErrorOf([] { DateSerial(10000, 1, 1); }), ERR_INVALID_CALL);
+    EXPECT_EQ(ErrorOf([] { DateSerial(9999, 12, 32); }), ERR_INVALID_CALL);
     EXPECT_EQ(TimeSerial(18, 0, 0), 0.75);
     EXPECT_EQ(TimeSerial(0, 90, 0), TimeSerial(1, 30, 0));
     EXPECT_EQ(TimeSerial(24, 0, 0), 1.0);
@@ -65,7 +66,7 @@ TEST(DatePartsTest, FixIntAndIntegerDivision) {
     EXPECT_EQ(IntDivide(7.5, 2), 4); // operands round half to even first: 8 \ 2
     EXPECT_EQ(IntDivide(6.5, 2), 3); // 6 \ 2
     EXPECT_EQ(IntModulo(-7, 2), -1);
-    EXPECT_EQ(Raised([] { IntDivide(1, 0.4); }), 11); // the divisor rounds to 0
-    EXPECT_EQ(Raised([] { IntDivide(-2147483648.0, -1); }), ERR_OVERFLOW);
-    EXPECT_EQ(Raised([] { IntDivide(3e9, 1); }), ERR_OVERFLOW);
+    EXPECT_EQ(ErrorOf([] { IntDivide(1, 0.4); }), 11); // the divisor rounds to 0
+    EXPECT_EQ(ErrorOf([] { IntDivide(-2147483648.0, -1); }), ERR_OVERFLOW);
+    EXPECT_EQ(ErrorOf([] { IntDivide(3e9, 1); }), ERR_OVERFLOW);
 }

@@ -1,4 +1,4 @@
-#include "Raised.h"
+#include "testsupport/ErrorOf.h"
 
 #include "platform/ole/text/TextCompare.h"
 #include "platform/ole/text/TextEdits.h"
@@ -10,6 +10,7 @@
 #include <vector>
 
 using namespace ole;
+using testsupport::ErrorOf;
 
 TEST(TextFunctionsTest, LengthsAndSlicesCountCodePoints) {
     const std::string text = "h\xC3\xA9llo \xF0\x9F\x98\x80!"; // "héllo 😀!"
@@ -35,13 +36,13 @@ TEST(TextFunctionsTest, LengthsAndSlicesCountCodePoints) {
 }
 
 TEST(TextFunctionsTest, BadPositionsAndLengthsRaiseInvalidCall) {
-    EXPECT_EQ(Raised([] { Left("abc", -1); }), ERR_INVALID_CALL);
-    EXPECT_EQ(Raised([] { Right("abc", -1); }), ERR_INVALID_CALL);
-    EXPECT_EQ(Raised([] { Mid("abc", 0); }), ERR_INVALID_CALL);
-    EXPECT_EQ(Raised([] { Mid("abc", 1, -1); }), ERR_INVALID_CALL);
-    EXPECT_EQ(Raised([] { InStr(0, "abc", "a"); }), ERR_INVALID_CALL);
-    EXPECT_EQ(Raised([] { Replace("abc", "a", "b", 0); }), ERR_INVALID_CALL);
-    EXPECT_EQ(Raised([] { Split("abc", ",", -2); }), ERR_INVALID_CALL);
+    EXPECT_EQ(ErrorOf([] { Left("abc", -1); }), ERR_INVALID_CALL);
+    EXPECT_EQ(ErrorOf([] { Right("abc", -1); }), ERR_INVALID_CALL);
+    EXPECT_EQ(ErrorOf([] { Mid("abc", 0); }), ERR_INVALID_CALL);
+    EXPECT_EQ(ErrorOf([] { Mid("abc", 1, -1); }), ERR_INVALID_CALL);
+    EXPECT_EQ(ErrorOf([] { InStr(0, "abc", "a"); }), ERR_INVALID_CALL);
+    EXPECT_EQ(ErrorOf([] { Replace("abc", "a", "b", 0); }), ERR_INVALID_CALL);
+    EXPECT_EQ(ErrorOf([] { Split("abc", ",", -2); }), ERR_INVALID_CALL);
 }
 
 TEST(TextFunctionsTest, InStrFindsByCodePointInBothCompareModes) {

@@ -1,6 +1,6 @@
-#include "ErrorOf.h"
 #include "Gadget.h"
-#include "LeakGuard.h"
+#include "testsupport/CleanPlatform.h"
+#include "testsupport/ErrorOf.h"
 
 #include "platform/ole/dispatch/Enumerator.h"
 #include "platform/ole/dispatch/LateBinding.h"
@@ -9,12 +9,12 @@
 #include <gtest/gtest.h>
 
 using namespace ole;
-using coretest::ErrorOf;
 using coretest::Gadget;
+using testsupport::ErrorOf;
 
 namespace {
 
-class DispatchTest : public LeakGuard {};
+class DispatchTest : public testsupport::CleanPlatform {};
 
 } // namespace
 

@@ -1,5 +1,5 @@
 #include "Gadget.h"
-#include "LeakGuard.h"
+#include "testsupport/CleanPlatform.h"
 
 #include "platform/ole/dispatch/DispatchForwarder.h"
 #include "platform/ole/error/UnhandledError.h"
@@ -14,10 +14,10 @@ using coretest::Gadget;
 
 namespace {
 
-class EventTest : public LeakGuard {
+class EventTest : public testsupport::CleanPlatform {
 protected:
     void SetUp() override {
-        LeakGuard::SetUp();
+        CleanPlatform::SetUp();
         TakeReportedErrors();
     }
 };

@@ -1,6 +1,7 @@
 #include "Gadget.h"
-#include "LeakGuard.h"
+#include "testsupport/CleanPlatform.h"
 
+#include "platform/ole/object/ObjectProbes.h"
 #include "platform/ole/object/TypeName.h"
 #include "platform/ole/object/WeakRef.h"
 #include "platform/ole/typeinfo/ICategorizeProperties.h"
@@ -14,7 +15,7 @@ using coretest::Gadget;
 
 namespace {
 
-class ObjectTest : public LeakGuard {};
+class ObjectTest : public testsupport::CleanPlatform {};
 
 // Offers ICategorizeProperties by IID and by C++ type.
 class Categorized : public Object, public ICategorizeProperties {

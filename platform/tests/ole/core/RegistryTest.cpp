@@ -1,6 +1,6 @@
-#include "ErrorOf.h"
-#include "LeakGuard.h"
 #include "Showcase.h"
+#include "testsupport/CleanPlatform.h"
+#include "testsupport/ErrorOf.h"
 
 #include "platform/ole/dispatch/LateBinding.h"
 #include "platform/ole/object/TypeName.h"
@@ -11,13 +11,13 @@
 #include <gtest/gtest.h>
 
 using namespace ole;
-using coretest::ErrorOf;
 using coretest::GizmosServer;
 using coretest::Showcase;
+using testsupport::ErrorOf;
 
 namespace {
 
-class RegistryTest : public LeakGuard {};
+class RegistryTest : public testsupport::CleanPlatform {};
 
 } // namespace
 

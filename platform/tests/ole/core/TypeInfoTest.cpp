@@ -1,5 +1,5 @@
-#include "LeakGuard.h"
 #include "Showcase.h"
+#include "testsupport/CleanPlatform.h"
 
 #include "platform/ole/dispatch/LateBinding.h"
 #include "platform/ole/registry/ClassRegistry.h"
@@ -15,15 +15,15 @@ using coretest::Showcase;
 
 namespace {
 
-class TypeInfoTest : public LeakGuard {
+class TypeInfoTest : public testsupport::CleanPlatform {
 protected:
     void SetUp() override {
-        LeakGuard::SetUp();
+        CleanPlatform::SetUp();
         GizmosServer().RegisterServer();
     }
     void TearDown() override {
         GizmosServer().UnregisterServer();
-        LeakGuard::TearDown();
+        CleanPlatform::TearDown();
     }
 };
 

@@ -1,4 +1,4 @@
-#include "LeakGuard.h"
+#include "testsupport/CleanPlatform.h"
 
 #include "platform/ole/error/Error.h"
 #include "platform/ole/error/HResult.h"

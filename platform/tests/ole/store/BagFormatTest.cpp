@@ -1,4 +1,5 @@
-#include "StoreTestSupport.h"
+#include "testsupport/CleanPlatform.h"
+#include "testsupport/ErrorOf.h"
 
 #include "platform/base/ByteWriter.h"
 #include "platform/ole/bag/BagFormat.h"
@@ -10,7 +11,7 @@
 #include <vector>
 
 using namespace ole;
-using storetest::ErrorOf;
+using testsupport::ErrorOf;
 
 namespace {
 
@@ -59,7 +60,7 @@ std::vector<uint8_t> FullBag() {
     return bag->ToBytes();
 }
 
-class BagFormatTest : public storetest::StoreTest {};
+class BagFormatTest : public testsupport::CleanPlatform {};
 
 TEST_F(BagFormatTest, BytesFollowTheFormatExactly) {
     auto bag = PropertyBag::Create();

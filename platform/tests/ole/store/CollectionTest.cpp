@@ -1,19 +1,21 @@
-#include "StoreTestSupport.h"
+#include "testsupport/CleanPlatform.h"
+#include "testsupport/ErrorOf.h"
 
 #include "platform/ole/collection/Collection.h"
 #include "platform/ole/dispatch/Enumerator.h"
 #include "platform/ole/dispatch/LateBinding.h"
 #include "platform/ole/font/Font.h"
+#include "platform/ole/object/ObjectProbes.h"
 
 #include <string>
 #include <vector>
 
 using namespace ole;
-using storetest::ErrorOf;
+using testsupport::ErrorOf;
 
 namespace {
 
-class CollectionTest : public storetest::StoreTest {
+class CollectionTest : public testsupport::CleanPlatform {
 protected:
     // Items "v1".."vN", the first stored under key "12".
     Ptr<Collection> Numbered(int count) {

@@ -1,4 +1,5 @@
-#include "StoreTestSupport.h"
+#include "testsupport/CleanPlatform.h"
+#include "testsupport/ErrorOf.h"
 
 #include "platform/ole/bag/PropertyBag.h"
 #include "platform/ole/dispatch/LateBinding.h"
@@ -12,11 +13,11 @@
 #include <vector>
 
 using namespace ole;
-using storetest::ErrorOf;
+using testsupport::ErrorOf;
 
 namespace {
 
-class FontTest : public storetest::StoreTest {
+class FontTest : public testsupport::CleanPlatform {
 protected:
     // Records the PropertyName of every FontChanged the font raises.
     void Listen(const Ptr<Font>& font) {

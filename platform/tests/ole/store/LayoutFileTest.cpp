@@ -1,4 +1,5 @@
-#include "StoreTestSupport.h"
+#include "testsupport/CleanPlatform.h"
+#include "testsupport/ErrorOf.h"
 
 #include "platform/ole/bag/LayoutFile.h"
 #include "platform/ole/bag/PropertyBag.h"
@@ -12,15 +13,15 @@
 #include <vector>
 
 using namespace ole;
-using storetest::ErrorOf;
+using testsupport::ErrorOf;
 namespace fs = std::filesystem;
 
 namespace {
 
-class LayoutFileTest : public storetest::StoreTest {
+class LayoutFileTest : public testsupport::CleanPlatform {
 protected:
     void SetUp() override {
-        StoreTest::SetUp();
+        CleanPlatform::SetUp();
         const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
         m_folder = fs::temp_directory_path() /
                    ("store-" + std::to_string(::getpid()) + "-" + test->name());
@@ -30,7 +31,7 @@ protected:
         std::error_code ignored;
         fs::permissions(m_folder / "locked", fs::perms::owner_all, ignored);
         fs::remove_all(m_folder, ignored);
-        StoreTest::TearDown();
+        CleanPlatform::TearDown();
     }
 
     std::string PathOf(const std::string& name) const { return (m_folder / name).string(); }

@@ -1,5 +1,6 @@
 #include "MetafileBytes.h"
-#include "StoreTestSupport.h"
+#include "testsupport/CleanPlatform.h"
+#include "testsupport/ErrorOf.h"
 
 #include "platform/base/ByteWriter.h"
 #include "platform/ole/dispatch/LateBinding.h"
@@ -14,7 +15,7 @@
 #include <vector>
 
 using namespace ole;
-using storetest::ErrorOf;
+using testsupport::ErrorOf;
 
 namespace {
 
@@ -69,7 +70,7 @@ std::vector<uint8_t> ForeignBmp(int32_t width, int16_t bitsPerPixel,
     return out.Take();
 }
 
-class PictureTest : public storetest::StoreTest {};
+class PictureTest : public testsupport::CleanPlatform {};
 
 TEST_F(PictureTest, SizesAreHimetricRoundedHalfToEven) {
     EXPECT_EQ(Picture::PixelsToHimetric(1), 26);   // 26.458

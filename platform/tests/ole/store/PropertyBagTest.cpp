@@ -1,4 +1,5 @@
-#include "StoreTestSupport.h"
+#include "testsupport/CleanPlatform.h"
+#include "testsupport/ErrorOf.h"
 
 #include "platform/ole/bag/PropertyBag.h"
 #include "platform/ole/collection/Collection.h"
@@ -10,7 +11,7 @@
 #include <vector>
 
 using namespace ole;
-using storetest::ErrorOf;
+using testsupport::ErrorOf;
 
 namespace {
 
@@ -32,7 +33,7 @@ std::vector<std::string> Names(const PropertyBag& bag) {
     return names;
 }
 
-class PropertyBagTest : public storetest::StoreTest {};
+class PropertyBagTest : public testsupport::CleanPlatform {};
 
 TEST_F(PropertyBagTest, NamesIgnoreCaseAndRewritingReplacesInPlace) {
     auto bag = PropertyBag::Create();

@@ -1,6 +1,7 @@
 #include "platform/win/kernel/Kernel.h"
 #include "platform/win/kernel/Modules.h"
 #include "platform/win/test/TestApi.h"
+#include "testsupport/CleanPlatform.h"
 
 #include <gtest/gtest.h>
 
@@ -11,11 +12,7 @@ namespace {
 
 using namespace win;
 
-class KernelTest : public ::testing::Test {
-protected:
-    void SetUp() override { test::resetPlatform(); }
-    void TearDown() override { test::resetPlatform(); }
-};
+class KernelTest : public testsupport::CleanPlatform {};
 
 TEST_F(KernelTest, MulDivRoundsHalvesAwayFromZeroWithAWideIntermediate) {
     EXPECT_EQ(-MulDiv(9, 96, 72), -12);
