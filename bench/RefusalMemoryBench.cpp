@@ -4,8 +4,8 @@
 #include "platform/ole/bag/LayoutFile.h"
 #include "platform/ole/error/Error.h"
 #include "platform/ole/picture/Picture.h"
-#include "platform/tests/PeakMemory.h"
 #include "platform/win/image/PngCodec.h"
+#include "testsupport/PeakMemory.h"
 
 #include <cstdio>
 #include <filesystem>

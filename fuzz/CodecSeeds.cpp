@@ -1,10 +1,10 @@
 // Seeds for the picture readers: a small file in every format the one picture entry point takes.
 #include "FuzzSeeds.h"
 
-#include "platform/tests/ole/store/MetafileBytes.h"
 #include "platform/win/image/BmpCodec.h"
 #include "platform/win/image/IcoCodec.h"
 #include "platform/win/image/PngCodec.h"
+#include "testsupport/MetafileBytes.h"
 
 #include <csetjmp>
 #include <cstdio>
@@ -91,8 +91,8 @@ std::vector<std::vector<uint8_t>> Seeds() {
         Gif(true),
         win::image::BmpCodec::Encode(small),
         win::image::IcoCodec::Encode(small),
-        storetest::PlaceableMetafile(200, 100, 1440),
-        storetest::EnhancedMetafile(96, 48),
+        testsupport::PlaceableMetafile(200, 100, 1440),
+        testsupport::EnhancedMetafile(96, 48),
     };
 }
 

@@ -1,4 +1,5 @@
 #include "FuzzSeeds.h"
+#include "testsupport/BmpFile.h"
 
 #include "platform/base/ByteWriter.h"
 #include "platform/ole/bag/LayoutFile.h"
@@ -53,41 +54,6 @@ std::vector<uint8_t> EveryType() {
     return bag->ToBytes();
 }
 
-// A 2 x 2 bitmap file in a layout the writer never produces, to reach the other decoders.
-std::vector<uint8_t> SmallBmp(uint16_t bitsPerPixel, uint32_t compression) {
-    const bool masks = compression == 3;
-    const uint32_t tableSize = bitsPerPixel <= 8 ? (1u << bitsPerPixel) * 4 : 0;
-    const uint32_t stride = (2 * bitsPerPixel + 31) / 32 * 4;
-    const uint32_t offset = 14 + 40 + (masks ? 12 : 0) + tableSize;
-    base::ByteWriter out;
-    out.U8('B');
-    out.U8('M');
-    out.U32(offset + stride * 2);
-    out.U32(0);
-    out.U32(offset);
-    out.U32(40);
-    out.I32(2);
-    out.I32(-2);
-    out.U16(1);
-    out.U16(bitsPerPixel);
-    out.U32(compression);
-    for (int i = 0; i < 5; ++i) {
-        out.U32(0);
-    }
-    if (masks) {
-        out.U32(bitsPerPixel == 16 ? 0xF800 : 0x00FF0000);
-        out.U32(bitsPerPixel == 16 ? 0x07E0 : 0x0000FF00);
-        out.U32(bitsPerPixel == 16 ? 0x001F : 0x000000FF);
-    }
-    for (uint32_t i = 0; i < tableSize / 4; ++i) {
-        out.U32(0x00010203u * i);
-    }
-    for (uint32_t i = 0; i < stride * 2; ++i) {
-        out.U8(static_cast<uint8_t>(0x5A ^ i));
-    }
-    return out.Take();
-}
-
 void WriteName(base::ByteWriter& out, std::string_view name) {
     out.U16(static_cast<uint16_t>(name.size()));
     out.Text(name);
@@ -111,7 +77,8 @@ std::vector<uint8_t> HandMadePictures() {
         out.U8(1);
         out.I32(ole::Picture::PixelsToHimetric(2));
         out.I32(ole::Picture::PixelsToHimetric(2));
-        const auto bmp = SmallBmp(layout.bits, layout.compression);
+        const auto bmp =
+            testsupport::PatternBmpFile(2, 2, layout.bits, 40, layout.compression, true);
         out.U32(static_cast<uint32_t>(bmp.size()));
         out.Bytes(bmp);
     }

@@ -1,6 +1,7 @@
 // Seeds for the image readers: bitmap files in every depth and header size, both row orders,
 // colour masks, and icon and cursor files with several entries, masks and an embedded PNG.
 #include "FuzzSeeds.h"
+#include "testsupport/BmpFile.h"
 
 #include "platform/base/ByteReader.h"
 #include "platform/base/ByteWriter.h"
@@ -15,54 +16,6 @@ namespace fuzz {
 namespace {
 
 using win::image::Image;
-
-// A bitmap whose pixel bytes are a simple pattern; the reader only cares about the layout.
-std::vector<uint8_t> Bmp(int32_t width, int32_t height, uint16_t bits, uint32_t headerSize,
-                         uint32_t compression = 0, bool topDown = false) {
-    const uint32_t stride = (static_cast<uint32_t>(width) * bits + 31) / 32 * 4;
-    const uint32_t colors = bits <= 8 ? (1u << bits) : 0;
-    const uint32_t masks = compression == 3 && headerSize == 40 ? 12 : 0;
-    const uint32_t offset = 14 + headerSize + masks + colors * 4;
-    base::ByteWriter out;
-    out.U8('B');
-    out.U8('M');
-    out.U32(offset + stride * static_cast<uint32_t>(height));
-    out.U32(0);
-    out.U32(offset);
-    out.U32(headerSize);
-    out.I32(width);
-    out.I32(topDown ? -height : height);
-    out.U16(1);
-    out.U16(bits);
-    out.U32(compression);
-    out.U32(0);
-    out.I32(3780);
-    out.I32(3780);
-    out.U32(colors);
-    out.U32(0);
-    if (headerSize > 40) {
-        // Red, green, blue and alpha masks, then colour-space fields left zero.
-        out.U32(bits == 16 ? 0x7C00 : 0xFF0000);
-        out.U32(bits == 16 ? 0x03E0 : 0x00FF00);
-        out.U32(bits == 16 ? 0x001F : 0x0000FF);
-        out.U32(bits == 32 ? 0xFF000000u : 0);
-        for (uint32_t i = 56; i < headerSize; i += 4) {
-            out.U32(0);
-        }
-    }
-    if (masks) {
-        out.U32(bits == 16 ? 0xF800 : 0xFF0000);
-        out.U32(bits == 16 ? 0x07E0 : 0x00FF00);
-        out.U32(bits == 16 ? 0x001F : 0x0000FF);
-    }
-    for (uint32_t i = 0; i < colors; ++i) {
-        out.U32(i * 0x010203u);
-    }
-    for (uint32_t i = 0; i < stride * static_cast<uint32_t>(height); ++i) {
-        out.U8(static_cast<uint8_t>(i * 37));
-    }
-    return out.Take();
-}
 
 Image Checker(int32_t width, int32_t height) {
     Image image{width, height, {}};
@@ -106,12 +59,12 @@ std::vector<uint8_t> DibOf(const std::vector<uint8_t>& icoFile) {
 std::vector<std::vector<uint8_t>> Seeds() {
     std::vector<std::vector<uint8_t>> seeds;
     for (uint16_t bits : {1, 4, 8, 16, 24, 32}) {
-        seeds.push_back(Bmp(5, 3, bits, 40));
+        seeds.push_back(testsupport::PatternBmpFile(5, 3, bits, 40));
     }
-    seeds.push_back(Bmp(3, 2, 24, 40, 0, true));
-    seeds.push_back(Bmp(3, 2, 16, 40, 3));
-    seeds.push_back(Bmp(2, 2, 32, 108, 3));
-    seeds.push_back(Bmp(2, 3, 32, 124, 3, true));
+    seeds.push_back(testsupport::PatternBmpFile(3, 2, 24, 40, 0, true));
+    seeds.push_back(testsupport::PatternBmpFile(3, 2, 16, 40, 3));
+    seeds.push_back(testsupport::PatternBmpFile(2, 2, 32, 108, 3));
+    seeds.push_back(testsupport::PatternBmpFile(2, 3, 32, 124, 3, true));
     const auto small = DibOf(win::image::IcoCodec::Encode(Checker(2, 2)));
     const auto large = DibOf(win::image::IcoCodec::Encode(Checker(5, 4)));
     const auto png = win::image::PngCodec::Encode(Checker(3, 3), true);

@@ -1,6 +1,6 @@
-#include "../../ole/store/MetafileBytes.h"
 #include "RuntimeFixture.h"
 #include "testsupport/ErrorOf.h"
+#include "testsupport/MetafileBytes.h"
 
 #include "platform/forms/picture/LoadPicture.h"
 #include "platform/forms/picture/PictureFormat.h"
@@ -107,33 +107,33 @@ TEST_F(LoadPictureTest, MissingUnreadableAndMalformedFilesRaiseTheirErrors) {
     EXPECT_EQ(ErrorOf([] { LoadPictureFromMemory({}); }), 481);
 
     // Metafile headers cut short or stating no size.
-    std::vector<uint8_t> metafile = storetest::PlaceableMetafile(100, 100, 1440);
+    std::vector<uint8_t> metafile = testsupport::PlaceableMetafile(100, 100, 1440);
     metafile.resize(12);
     EXPECT_EQ(ErrorOf([&] { LoadPicture(Write("cut.wmf", metafile)); }), 481);
-    EXPECT_EQ(ErrorOf([&] { LoadPictureFromMemory(storetest::PlaceableMetafile(100, 100, 0)); }),
+    EXPECT_EQ(ErrorOf([&] { LoadPictureFromMemory(testsupport::PlaceableMetafile(100, 100, 0)); }),
               481);
-    std::vector<uint8_t> enhanced = storetest::EnhancedMetafile(500, 500);
+    std::vector<uint8_t> enhanced = testsupport::EnhancedMetafile(500, 500);
     enhanced.resize(40);
     EXPECT_EQ(ErrorOf([&] { LoadPicture(Write("cut.emf", enhanced)); }), 481);
-    EXPECT_EQ(ErrorOf([&] { LoadPictureFromMemory(storetest::EnhancedMetafile(500, 0)); }), 481);
+    EXPECT_EQ(ErrorOf([&] { LoadPictureFromMemory(testsupport::EnhancedMetafile(500, 0)); }), 481);
 }
 
 TEST_F(LoadPictureTest, MetafilesGiveSizeOnlyPictures) {
     // 1000 units per inch: 500 × 250 units is 1270 × 635 HIMETRIC.
     const auto placeable =
-        LoadPicture(Write("a.wmf", storetest::PlaceableMetafile(500, 250, 1000)));
+        LoadPicture(Write("a.wmf", testsupport::PlaceableMetafile(500, 250, 1000)));
     EXPECT_EQ(placeable->Type(), ole::PICTYPE_METAFILE);
     EXPECT_EQ(placeable->Width(), 1270);
     EXPECT_EQ(placeable->Height(), 635);
     EXPECT_EQ(placeable->Handle(), 0); // never drawn, so it holds no bitmap
 
-    const auto enhanced = LoadPicture(Write("b.emf", storetest::EnhancedMetafile(2540, 1270)));
+    const auto enhanced = LoadPicture(Write("b.emf", testsupport::EnhancedMetafile(2540, 1270)));
     EXPECT_EQ(enhanced->Type(), ole::PICTYPE_ENHMETAFILE);
     EXPECT_EQ(enhanced->Width(), 2540);
     EXPECT_EQ(enhanced->Height(), 1270);
     EXPECT_EQ(enhanced->Handle(), 0);
 
-    const auto fromMemory = LoadPictureFromMemory(storetest::EnhancedMetafile(2540, 1270));
+    const auto fromMemory = LoadPictureFromMemory(testsupport::EnhancedMetafile(2540, 1270));
     EXPECT_TRUE(fromMemory->SameImage(*enhanced));
 }
 

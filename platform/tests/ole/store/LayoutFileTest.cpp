@@ -5,7 +5,7 @@
 #include "platform/ole/bag/PropertyBag.h"
 #include "platform/ole/file/BinaryFile.h"
 #include "platform/ole/picture/Picture.h"
-#include "platform/tests/PeakMemory.h"
+#include "testsupport/PeakMemory.h"
 
 #include <filesystem>
 #include <fstream>

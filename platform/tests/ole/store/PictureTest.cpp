@@ -1,6 +1,7 @@
-#include "MetafileBytes.h"
+#include "testsupport/BmpFile.h"
 #include "testsupport/CleanPlatform.h"
 #include "testsupport/ErrorOf.h"
+#include "testsupport/MetafileBytes.h"
 
 #include "platform/base/ByteWriter.h"
 #include "platform/ole/dispatch/LateBinding.h"
@@ -15,6 +16,7 @@
 #include <vector>
 
 using namespace ole;
+using testsupport::BmpFile;
 using testsupport::ErrorOf;
 
 namespace {
@@ -28,46 +30,6 @@ Image Gradient(int32_t width, int32_t height) {
         }
     }
     return image;
-}
-
-// A bitmap file as other writers make them: 40-byte header, the given depth, rows padded to four
-// bytes, `rows` listed top row first and written in the requested order.
-std::vector<uint8_t> ForeignBmp(int32_t width, int16_t bitsPerPixel,
-                                std::vector<std::vector<uint8_t>> rows,
-                                std::vector<uint32_t> table = {}, bool topDown = false,
-                                uint32_t compression = 0, std::vector<uint32_t> masks = {}) {
-    const auto height = static_cast<int32_t>(rows.size());
-    const uint32_t stride = (width * bitsPerPixel + 31) / 32 * 4;
-    const auto offset = static_cast<uint32_t>(14 + 40 + masks.size() * 4 + table.size() * 4);
-    base::ByteWriter out;
-    out.U8('B');
-    out.U8('M');
-    out.U32(offset + stride * height);
-    out.U32(0);
-    out.U32(offset);
-    out.U32(40);
-    out.I32(width);
-    out.I32(topDown ? -height : height);
-    out.U16(1);
-    out.U16(static_cast<uint16_t>(bitsPerPixel));
-    out.U32(compression);
-    out.U32(0);
-    out.I32(0);
-    out.I32(0);
-    out.U32(static_cast<uint32_t>(table.size()));
-    out.U32(0);
-    for (uint32_t mask : masks) {
-        out.U32(mask);
-    }
-    for (uint32_t color : table) {
-        out.U32(color);
-    }
-    for (int32_t i = 0; i < height; ++i) {
-        std::vector<uint8_t> row = rows[topDown ? i : height - 1 - i];
-        row.resize(stride, 0);
-        out.Bytes(row);
-    }
-    return out.Take();
 }
 
 class PictureTest : public testsupport::CleanPlatform {};
@@ -184,38 +146,38 @@ TEST_F(PictureTest, ReadsTheBitmapLayoutsOtherWritersProduce) {
     const uint32_t red = 0xFFFF0000, green = 0xFF00FF00, blue = 0xFF0000FF, white = 0xFFFFFFFF;
     // 8 bits, palette, bottom-up.
     auto image = BmpCodec::Decode(
-        ForeignBmp(3, 8, {{0, 1, 2}, {2, 1, 0}}, {0x00FF0000, 0x0000FF00, 0x000000FF}));
+        BmpFile(3, 8, {{0, 1, 2}, {2, 1, 0}}, {0x00FF0000, 0x0000FF00, 0x000000FF}));
     ASSERT_TRUE(image);
     EXPECT_EQ(image->pixels, (std::vector<uint32_t>{red, green, blue, blue, green, red}));
     // 24 bits, top-down, a three-pixel row padded to twelve bytes.
-    image = BmpCodec::Decode(ForeignBmp(
+    image = BmpCodec::Decode(BmpFile(
         3, 24, {{0, 0, 255, 0, 255, 0, 255, 0, 0}, {255, 255, 255, 0, 0, 0, 0, 0, 0}}, {}, true));
     ASSERT_TRUE(image);
     EXPECT_EQ(image->pixels,
               (std::vector<uint32_t>{red, green, blue, white, 0xFF000000, 0xFF000000}));
     // 1 bit and 4 bits.
-    image = BmpCodec::Decode(ForeignBmp(9, 1, {{0b10100000, 0b10000000}}, {0, 0x00FFFFFF}));
+    image = BmpCodec::Decode(BmpFile(9, 1, {{0b10100000, 0b10000000}}, {0, 0x00FFFFFF}));
     ASSERT_TRUE(image);
     EXPECT_EQ(image->At(0, 0), white);
     EXPECT_EQ(image->At(1, 0), 0xFF000000);
     EXPECT_EQ(image->At(2, 0), white);
     EXPECT_EQ(image->At(8, 0), white);
-    image = BmpCodec::Decode(ForeignBmp(3, 4, {{0x12, 0x00}}, {0, 0x00FF0000, 0x0000FF00}));
+    image = BmpCodec::Decode(BmpFile(3, 4, {{0x12, 0x00}}, {0, 0x00FF0000, 0x0000FF00}));
     ASSERT_TRUE(image);
     EXPECT_EQ(image->pixels, (std::vector<uint32_t>{red, green, 0xFF000000}));
     // 16 bits, 5-5-5 and 5-6-5 masks.
-    image = BmpCodec::Decode(ForeignBmp(2, 16, {{0x00, 0x7C, 0x1F, 0x00}}));
+    image = BmpCodec::Decode(BmpFile(2, 16, {{0x00, 0x7C, 0x1F, 0x00}}));
     ASSERT_TRUE(image);
     EXPECT_EQ(image->pixels, (std::vector<uint32_t>{red, blue}));
     image =
-        BmpCodec::Decode(ForeignBmp(1, 16, {{0xE0, 0x07}}, {}, false, 3, {0xF800, 0x07E0, 0x001F}));
+        BmpCodec::Decode(BmpFile(1, 16, {{0xE0, 0x07}}, {}, false, 3, {0xF800, 0x07E0, 0x001F}));
     ASSERT_TRUE(image);
     EXPECT_EQ(image->pixels, std::vector<uint32_t>{green});
 
     // Run-length compression, an unknown depth and a cut-off pixel array are refused.
-    EXPECT_FALSE(BmpCodec::Decode(ForeignBmp(2, 8, {{0, 0}}, {0, 0}, false, 1)));
-    EXPECT_FALSE(BmpCodec::Decode(ForeignBmp(2, 2, {{0}})));
-    auto cut = ForeignBmp(3, 24, {{1, 2, 3}, {4, 5, 6}});
+    EXPECT_FALSE(BmpCodec::Decode(BmpFile(2, 8, {{0, 0}}, {0, 0}, false, 1)));
+    EXPECT_FALSE(BmpCodec::Decode(BmpFile(2, 2, {{0}})));
+    auto cut = BmpFile(3, 24, {{1, 2, 3}, {4, 5, 6}});
     cut.pop_back();
     EXPECT_FALSE(BmpCodec::Decode(cut));
     EXPECT_EQ(ErrorOf([&] { Picture::FromFileBytes(cut); }), ERR_INVALID_PICTURE);
@@ -254,16 +216,16 @@ TEST_F(PictureTest, IconReaderPicksTheLargestImage) {
 
 TEST_F(PictureTest, MetafilesHoldTheSizeTheirHeaderStates) {
     // 1440 units per inch: 720 × 360 units is half an inch by a quarter.
-    const auto placeable = Picture::FromFileBytes(storetest::PlaceableMetafile(720, 360, 1440));
+    const auto placeable = Picture::FromFileBytes(testsupport::PlaceableMetafile(720, 360, 1440));
     EXPECT_EQ(placeable->Type(), PICTYPE_METAFILE);
     EXPECT_EQ(placeable->Width(), 1270);
     EXPECT_EQ(placeable->Height(), 635);
     // 2.5 HIMETRIC per unit: 1 unit rounds down to 2, 3 units up to 8.
-    const auto halves = Picture::FromFileBytes(storetest::PlaceableMetafile(1, 3, 1016));
+    const auto halves = Picture::FromFileBytes(testsupport::PlaceableMetafile(1, 3, 1016));
     EXPECT_EQ(halves->Width(), 2);
     EXPECT_EQ(halves->Height(), 8);
 
-    const auto enhanced = Picture::FromFileBytes(storetest::EnhancedMetafile(2001, 999));
+    const auto enhanced = Picture::FromFileBytes(testsupport::EnhancedMetafile(2001, 999));
     EXPECT_EQ(enhanced->Type(), PICTYPE_ENHMETAFILE);
     EXPECT_EQ(enhanced->Width(), 2001);
     EXPECT_EQ(enhanced->Height(), 999);
@@ -273,7 +235,7 @@ TEST_F(PictureTest, MetafilesHoldTheSizeTheirHeaderStates) {
 
     // Nothing to draw: no pixels, no handle, no file bytes of their own.
     const std::string path = ::testing::TempDir() + "store-picture.wmf";
-    BinaryFile::WriteAll(path, storetest::PlaceableMetafile(720, 360, 1440));
+    BinaryFile::WriteAll(path, testsupport::PlaceableMetafile(720, 360, 1440));
     const auto fromFile = Picture::FromFile(path);
     std::remove(path.c_str());
     EXPECT_EQ(fromFile->Handle(), 0);
@@ -296,20 +258,20 @@ TEST_F(PictureTest, MalformedMetafileHeadersAreNoPicture) {
     const auto error = [](std::vector<uint8_t> bytes) {
         return ErrorOf([&] { Picture::FromFileBytes(bytes); });
     };
-    auto placeable = storetest::PlaceableMetafile(100, 100, 96);
+    auto placeable = testsupport::PlaceableMetafile(100, 100, 96);
     placeable.resize(placeable.size() - 1);
     EXPECT_EQ(error(placeable), ERR_INVALID_PICTURE);
-    EXPECT_EQ(error(storetest::PlaceableMetafile(0, 100, 96)), ERR_INVALID_PICTURE);
-    EXPECT_EQ(error(storetest::PlaceableMetafile(100, -5, 96)), ERR_INVALID_PICTURE);
-    EXPECT_EQ(error(storetest::PlaceableMetafile(100, 100, 0)), ERR_INVALID_PICTURE);
+    EXPECT_EQ(error(testsupport::PlaceableMetafile(0, 100, 96)), ERR_INVALID_PICTURE);
+    EXPECT_EQ(error(testsupport::PlaceableMetafile(100, -5, 96)), ERR_INVALID_PICTURE);
+    EXPECT_EQ(error(testsupport::PlaceableMetafile(100, 100, 0)), ERR_INVALID_PICTURE);
 
-    auto enhanced = storetest::EnhancedMetafile(100, 100);
+    auto enhanced = testsupport::EnhancedMetafile(100, 100);
     enhanced.resize(43); // the signature cut short
     EXPECT_EQ(error(enhanced), ERR_INVALID_PICTURE);
-    enhanced = storetest::EnhancedMetafile(100, 100);
+    enhanced = testsupport::EnhancedMetafile(100, 100);
     enhanced[41] = 'X';
     EXPECT_EQ(error(enhanced), ERR_INVALID_PICTURE);
-    EXPECT_EQ(error(storetest::EnhancedMetafile(0, 100)), ERR_INVALID_PICTURE);
+    EXPECT_EQ(error(testsupport::EnhancedMetafile(0, 100)), ERR_INVALID_PICTURE);
 }
 
 } // namespace

@@ -10,7 +10,8 @@
 #include "platform/win/image/Metafile.h"
 #include "platform/win/image/PngCodec.h"
 
-#include "platform/tests/PeakMemory.h"
+#include "testsupport/BmpFile.h"
+#include "testsupport/PeakMemory.h"
 
 #include <gtest/gtest.h>
 
@@ -23,62 +24,12 @@
 #include <vector>
 
 using namespace win::image;
+using testsupport::BmpFile;
 
 namespace {
 
 constexpr uint32_t kRed = 0xFFFF0000, kGreen = 0xFF00FF00, kBlue = 0xFF0000FF;
 constexpr uint32_t kWhite = 0xFFFFFFFF, kBlack = 0xFF000000;
-
-// A bitmap file: `rows` listed top row first, written in the requested order, padded to four
-// bytes. headerSize 40, 108 (V4) or 124 (V5); larger headers carry the masks themselves.
-std::vector<uint8_t> Bmp(int32_t width, uint16_t bits, std::vector<std::vector<uint8_t>> rows,
-                         std::vector<uint32_t> table = {}, bool topDown = false,
-                         uint32_t compression = 0, std::vector<uint32_t> masks = {},
-                         uint32_t headerSize = 40) {
-    const auto height = static_cast<int32_t>(rows.size());
-    const uint32_t stride = (width * bits + 31) / 32 * 4;
-    const uint32_t trailingMasks = headerSize == 40 ? static_cast<uint32_t>(masks.size()) * 4 : 0;
-    const auto offset = static_cast<uint32_t>(14 + headerSize + trailingMasks + table.size() * 4);
-    base::ByteWriter out;
-    out.U8('B');
-    out.U8('M');
-    out.U32(offset + stride * height);
-    out.U32(0);
-    out.U32(offset);
-    out.U32(headerSize);
-    out.I32(width);
-    out.I32(topDown ? -height : height);
-    out.U16(1);
-    out.U16(bits);
-    out.U32(compression);
-    out.U32(0);
-    out.I32(0);
-    out.I32(0);
-    out.U32(static_cast<uint32_t>(table.size()));
-    out.U32(0);
-    if (headerSize > 40) {
-        masks.resize(4, 0);
-        for (uint32_t mask : masks) {
-            out.U32(mask);
-        }
-        for (uint32_t i = 56; i < headerSize; i += 4) {
-            out.U32(0);
-        }
-    } else {
-        for (uint32_t mask : masks) {
-            out.U32(mask);
-        }
-    }
-    for (uint32_t color : table) {
-        out.U32(color);
-    }
-    for (int32_t i = 0; i < height; ++i) {
-        std::vector<uint8_t> row = rows[topDown ? i : height - 1 - i];
-        row.resize(stride, 0);
-        out.Bytes(row);
-    }
-    return out.Take();
-}
 
 // An icon directory entry's image: 40-byte header, bottom-up colour rows, then the AND mask.
 std::vector<uint8_t> IconDib(int32_t width, uint16_t bits, std::vector<std::vector<uint8_t>> rows,
@@ -292,39 +243,42 @@ void EveryTruncationFails(const std::vector<uint8_t>& file, Decode decode, size_
 
 TEST(ImageCodecTest, BitmapsOfEveryDepthAndHeader) {
     const std::vector<uint32_t> table{0x00FF0000, 0x0000FF00, 0x000000FF, 0x00FFFFFF};
-    auto image = BmpCodec::Decode(Bmp(9, 1, {{0b10100000, 0b10000000}, {0x40, 0}}, {0, 0xFFFFFF}));
+    auto image =
+        BmpCodec::Decode(BmpFile(9, 1, {{0b10100000, 0b10000000}, {0x40, 0}}, {0, 0xFFFFFF}));
     ASSERT_TRUE(image);
     EXPECT_EQ(image->At(0, 0), kWhite);
     EXPECT_EQ(image->At(1, 0), kBlack);
     EXPECT_EQ(image->At(8, 0), kWhite); // the ninth pixel is the first bit of the second byte
     EXPECT_EQ(image->At(1, 1), kWhite);
 
-    image = BmpCodec::Decode(Bmp(3, 4, {{0x12, 0x30}}, table));
+    image = BmpCodec::Decode(BmpFile(3, 4, {{0x12, 0x30}}, table));
     ASSERT_TRUE(image);
     EXPECT_EQ(image->pixels, (std::vector<uint32_t>{kGreen, kBlue, kWhite}));
 
-    image = BmpCodec::Decode(Bmp(3, 8, {{0, 1, 2}, {3, 2, 1}}, table));
+    image = BmpCodec::Decode(BmpFile(3, 8, {{0, 1, 2}, {3, 2, 1}}, table));
     ASSERT_TRUE(image);
     EXPECT_EQ(image->pixels, (std::vector<uint32_t>{kRed, kGreen, kBlue, kWhite, kBlue, kGreen}));
 
     // 16 bits: 5-5-5 by default, 5-6-5 through masks.
-    image = BmpCodec::Decode(Bmp(2, 16, {{0x00, 0x7C, 0x1F, 0x00}}));
+    image = BmpCodec::Decode(BmpFile(2, 16, {{0x00, 0x7C, 0x1F, 0x00}}));
     ASSERT_TRUE(image);
     EXPECT_EQ(image->pixels, (std::vector<uint32_t>{kRed, kBlue}));
-    image = BmpCodec::Decode(Bmp(1, 16, {{0xE0, 0x07}}, {}, false, 3, {0xF800, 0x07E0, 0x001F}));
+    image =
+        BmpCodec::Decode(BmpFile(1, 16, {{0xE0, 0x07}}, {}, false, 3, {0xF800, 0x07E0, 0x001F}));
     ASSERT_TRUE(image);
     EXPECT_EQ(image->pixels, std::vector<uint32_t>{kGreen});
 
     // 24 bits top-down: the first row in the file is the top row.
-    image = BmpCodec::Decode(Bmp(2, 24, {{0, 0, 255, 0, 255, 0}, {255, 0, 0, 0, 0, 0}}, {}, true));
+    image =
+        BmpCodec::Decode(BmpFile(2, 24, {{0, 0, 255, 0, 255, 0}, {255, 0, 0, 0, 0, 0}}, {}, true));
     ASSERT_TRUE(image);
     EXPECT_EQ(image->pixels, (std::vector<uint32_t>{kRed, kGreen, kBlue, kBlack}));
 
     // 32 bits: an all-zero fourth byte is unused (opaque); a real one is kept.
-    image = BmpCodec::Decode(Bmp(1, 32, {{1, 2, 3, 0}}));
+    image = BmpCodec::Decode(BmpFile(1, 32, {{1, 2, 3, 0}}));
     ASSERT_TRUE(image);
     EXPECT_EQ(image->At(0, 0), 0xFF030201u);
-    image = BmpCodec::Decode(Bmp(2, 32, {{1, 2, 3, 0x80, 4, 5, 6, 0}}));
+    image = BmpCodec::Decode(BmpFile(2, 32, {{1, 2, 3, 0x80, 4, 5, 6, 0}}));
     ASSERT_TRUE(image);
     EXPECT_EQ(image->pixels, (std::vector<uint32_t>{0x80030201u, 0x00060504u}));
 
@@ -332,8 +286,8 @@ TEST(ImageCodecTest, BitmapsOfEveryDepthAndHeader) {
     const std::vector<uint32_t> argb{0x00FF0000, 0x0000FF00, 0x000000FF, 0xFF000000};
     for (uint32_t header : {108u, 124u}) {
         for (bool topDown : {false, true}) {
-            image = BmpCodec::Decode(Bmp(1, 32, {{0x30, 0x20, 0x10, 0x40}, {1, 2, 3, 0xFF}}, {},
-                                         topDown, 3, argb, header));
+            image = BmpCodec::Decode(BmpFile(1, 32, {{0x30, 0x20, 0x10, 0x40}, {1, 2, 3, 0xFF}}, {},
+                                             topDown, 3, argb, header));
             ASSERT_TRUE(image) << header;
             EXPECT_EQ(image->pixels, (std::vector<uint32_t>{0x40102030u, 0xFF030201u})) << header;
         }
@@ -341,12 +295,12 @@ TEST(ImageCodecTest, BitmapsOfEveryDepthAndHeader) {
 }
 
 TEST(ImageCodecTest, CorruptBitmapsFailCleanly) {
-    const auto good = Bmp(3, 8, {{0, 1, 2}, {2, 1, 0}}, {0xFF0000, 0xFF00, 0xFF});
+    const auto good = BmpFile(3, 8, {{0, 1, 2}, {2, 1, 0}}, {0xFF0000, 0xFF00, 0xFF});
     ASSERT_TRUE(BmpCodec::Decode(good));
     EveryTruncationFails(good,
                          [](const auto& bytes) { return BmpCodec::Decode(bytes).has_value(); });
-    EveryTruncationFails(Bmp(2, 32, {{1, 2, 3, 4, 5, 6, 7, 8}}, {}, true, 3,
-                             {0xFF0000, 0xFF00, 0xFF, 0xFF000000}, 124),
+    EveryTruncationFails(BmpFile(2, 32, {{1, 2, 3, 4, 5, 6, 7, 8}}, {}, true, 3,
+                                 {0xFF0000, 0xFF00, 0xFF, 0xFF000000}, 124),
                          [](const auto& bytes) { return BmpCodec::Decode(bytes).has_value(); });
 
     auto corrupt = good;
@@ -361,8 +315,8 @@ TEST(ImageCodecTest, CorruptBitmapsFailCleanly) {
     corrupt = good;
     corrupt[28] = 7; // 7 bits per pixel
     EXPECT_FALSE(BmpCodec::Decode(corrupt));
-    EXPECT_FALSE(BmpCodec::Decode(Bmp(2, 8, {{0, 0}}, {0, 0}, false, 1))); // run-length
-    EXPECT_FALSE(BmpCodec::Decode(Bmp(1, 16, {{0, 0}}, {}, false, 3, {0x0F0F, 0, 0}))); // gaps
+    EXPECT_FALSE(BmpCodec::Decode(BmpFile(2, 8, {{0, 0}}, {0, 0}, false, 1))); // run-length
+    EXPECT_FALSE(BmpCodec::Decode(BmpFile(1, 16, {{0, 0}}, {}, false, 3, {0x0F0F, 0, 0}))); // gaps
 }
 
 TEST(ImageCodecTest, IconsUseTheirMaskAndTheEntryClosestTo32) {
@@ -492,7 +446,7 @@ TEST(ImageCodecTest, TinyFilesClaimingHugeImagesAreRefusedBeforeTheirPixelsAreAl
 }
 
 TEST(ImageCodecTest, FilesAreRecognisedByContent) {
-    EXPECT_EQ(DecodeImageFile(Bmp(1, 24, {{1, 2, 3}}))->kind, ImageFileKind::Bitmap);
+    EXPECT_EQ(DecodeImageFile(BmpFile(1, 24, {{1, 2, 3}}))->kind, ImageFileKind::Bitmap);
     EXPECT_EQ(DecodeImageFile(kJpeg)->kind, ImageFileKind::Bitmap);
     EXPECT_EQ(DecodeImageFile(Gif(1, 1, {0}))->kind, ImageFileKind::Bitmap);
     EXPECT_EQ(DecodeImageFile(PngCodec::Encode(Image{1, 1, {kRed}}, true))->kind,

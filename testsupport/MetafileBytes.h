@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace storetest {
+namespace testsupport {
 
 // A placeable metafile header (no records follow: only the header is ever read) whose bounding
 // box is `width` × `height` units at `unitsPerInch`.
@@ -40,4 +40,4 @@ inline std::vector<uint8_t> EnhancedMetafile(int32_t width, int32_t height) {
     return out.Take();
 }
 
-} // namespace storetest
+} // namespace testsupport
