@@ -86,6 +86,12 @@ float LineDistance(const win::RECT& line, float x, float y) {
     return (m * x - y + c) / std::sqrt(m * m + 1);
 }
 
+double SnapToGrid(double value, double step, double half) {
+    if (!(step > 0) || !std::isfinite(step))
+        return value;
+    return step * base::RoundHalfEven((value + half) / step);
+}
+
 int32_t Round(double value) {
     return base::RoundHalfEvenToInt32(value);
 }

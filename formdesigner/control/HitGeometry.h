@@ -31,6 +31,9 @@ int32_t ScaleModeFromUnits(std::string_view units);
 // Signed distance from the infinite line through (x1, y1) and (x2, y2), as singles; a vertical
 // line gives x - x1.
 float LineDistance(const win::RECT& line, float x, float y);
+// step * round((value + half) / step), halves to even; a step that is not a positive finite number
+// leaves the value as it is.
+double SnapToGrid(double value, double step, double half);
 // Round half to even into a whole unit, pinned to 32 bits.
 int32_t Round(double value);
 

@@ -178,6 +178,12 @@ public:
     bool GetLockRefresh() const { return m_LockRefresh; }
     void LetLockRefresh(bool value);
 
+    // ---- Methods: align and size ----
+    void AlignSelectedControls(int32_t eAlignType);
+    // newValue below 0 (the default -1) asks for the smallest or largest of the selection; it is
+    // never written back.
+    void ResizeSelectedControls(int32_t eResizeType, float newValue);
+
     // ---- Methods: selection and locking ----
     void SelectControl(const ole::Variant& aControl);
     void DeselectControl(const ole::Variant& aControl);
@@ -277,6 +283,14 @@ private:
     template <class T, class... Args>
     friend ole::Ptr<T> ole::MakeObject(Args&&... args);
 
+    // The reference edges of an alignment, in the container's units.
+    struct AlignEdges {
+        float left = 0;
+        float top = 0;
+        float right = 0;
+        float bottom = 0;
+    };
+
     void InitDesigner();
     void TeardownDesigner();
     void SubclassSelf();
@@ -321,6 +335,11 @@ private:
     void ReleaseResize();
     void ReleaseBand();
     ole::Ptr<ole::Object> SingleSelected();
+    bool Eligible(const ole::Ptr<ole::Object>& control);
+    void AlignEdge(const ole::Ptr<ole::Object>& control, int32_t eAlignType,
+                   const AlignEdges& edges);
+    void AlignLine(const ole::Ptr<ole::Object>& line, int32_t eAlignType, const AlignEdges& edges);
+    void AlignToGridOf(const ole::Ptr<ole::Object>& control);
     void
     ForEachMovable(const std::function<void(const ole::Ptr<ole::Object>&, const win::RECT&)>& step);
 

@@ -46,11 +46,9 @@ win::RECT Offset(win::RECT rect, int32_t dx, int32_t dy) {
     return rect;
 }
 
-// A grid step that is not a positive finite number leaves the value as it is.
+// Drags snap from half a unit of the container onwards, and only with AlignToGrid.
 double Snap(double value, double step, bool align) {
-    if (!align || !(step > 0) || !std::isfinite(step))
-        return value;
-    return step * base::RoundHalfEven((value + 0.5) / step);
+    return align ? SnapToGrid(value, step, 0.5) : value;
 }
 
 } // namespace

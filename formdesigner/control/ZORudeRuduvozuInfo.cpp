@@ -65,6 +65,9 @@ const ole::ClassInfo& ZORudeRuduvozu::Info() {
                            ole::TYPEFLAG_FDISPATCHABLE)
             .EventInterface("__ZORudeRuduvozu", "{6A9E4B32-1C7D-4E8A-B5F3-0D2C7A9E1B64}")
             .Help("Form designer")
+            .Method("AlignSelectedControls", IdAlignSelectedControls, &C::AlignSelectedControls,
+                    ole::Params({ole::Arg("eAlignType", "ksAlignTypes")}) |
+                        Help("Lines the selection up with the last selected control or the grid"))
             .Property("AlignToGrid", IdAlignToGrid, &C::GetAlignToGrid, &C::LetAlignToGrid,
                       Help("Moves and sizes snap to the grid"))
             .Method("DeselectAllControl", IdDeselectAllControl, &C::DeselectAllControl,
@@ -89,6 +92,10 @@ const ole::ClassInfo& ZORudeRuduvozu::Info() {
             .Method("LockControls", IdLockControls, &C::LockControls, ScopeArgs("Locks controls"))
             .Property("Mode", IdMode, &C::GetMode, &C::LetMode,
                       Typed("ksMode") | Help("Run, draw or select"))
+            .Method("ResizeSelectedControls", IdResizeSelectedControls, &C::ResizeSelectedControls,
+                    ole::Params({ole::Arg("eResizeType", "ksResizeType"),
+                                 ole::Opt("newValue", ole::Variant(-1.0F))}) |
+                        Help("Gives the selection one width or height"))
             .Method("SelectControl", IdSelectControl, &C::SelectControl,
                     ControlArg("Adds a control to the selection"))
             .Get("SelectedControls", IdSelectedControls, &C::GetSelectedControls,

@@ -9,6 +9,8 @@ namespace layoutdesk::errors {
 
 inline constexpr const char* kSource = "Layoutdesk";
 
+inline constexpr ole::DefinedError InvalidResizing{ole::ObjectError(2001),
+                                                   "Invalid resizing parameter"};
 inline constexpr ole::DefinedError InvalidGridSize{ole::ObjectError(2002),
                                                    "Invalid grid size value specified"};
 inline constexpr ole::DefinedError InvalidHandleSize{ole::ObjectError(2003),
