@@ -1,14 +1,15 @@
 #include "shared/gdi/CFont.h"
 #include "shared/gdi/CResourceMgr.h"
-#include "shared/tests/util/CleanPlatform.h"
+#include "testsupport/CleanPlatform.h"
 
 #include "platform/ole/error/Error.h"
 #include "platform/win/Win.h"
+#include "platform/win/test/Probes.h"
 
 #include <string>
 
 using namespace shared;
-using shared::test::CleanPlatform;
+using testsupport::CleanPlatform;
 
 namespace {
 

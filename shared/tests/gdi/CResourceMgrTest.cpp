@@ -1,15 +1,16 @@
 #include "shared/gdi/CResourceMgr.h"
-#include "shared/tests/util/CleanPlatform.h"
 #include "shared/util/Geometry.h"
+#include "testsupport/CleanPlatform.h"
 
 #include "platform/ole/error/Error.h"
 #include "platform/win/Win.h"
+#include "platform/win/test/Probes.h"
 
 #include <optional>
 #include <vector>
 
 using namespace shared;
-using shared::test::CleanPlatform;
+using testsupport::CleanPlatform;
 using win::RGB;
 
 namespace {
@@ -131,7 +132,7 @@ TEST_F(CResourceMgrTest, ShortPatternsCacheNothingAndOnlyTheirElementsCount) {
     EXPECT_FALSE(cache.GetPatternBrush(none, "Grid"));
     EXPECT_FALSE(cache.Contains(ResourceKind::PatternBrush, "Grid"));
     EXPECT_EQ(Live(win::gdi::GdiObjectKind::Brush), brushesBefore);
-    EXPECT_EQ(win::test::LiveGdiObjectCount(), m_gdiObjects);
+    EXPECT_EQ(win::test::LiveGdiObjectCount(), Baseline().gdiObjects);
 
     std::vector<uint32_t> four(4, 0xAAAA5555u);
     const win::HBRUSH first = cache.GetPatternBrush(four, "Grid");

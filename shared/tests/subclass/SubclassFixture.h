@@ -1,7 +1,7 @@
 #pragma once
 
-// A window class that logs what reaches it, a C++ listener driven by a callback, and a fixture
-// that checks windows, records and objects return to where they started.
+// A test window class whose recorder logs what reaches it, a C++ listener driven by a callback,
+// and a clean-platform fixture that also checks no subclass record outlives the test.
 
 #include "platform/ole/dispatch/ClassBuilder.h"
 #include "platform/ole/dispatch/ClassInfo.h"
@@ -9,50 +9,34 @@
 #include "platform/win/WinConstants.h"
 #include "platform/win/test/Probes.h"
 #include "platform/win/test/TestApi.h"
+#include "platform/win/test/TestWindowClass.h"
 #include "platform/win/window/Classes.h"
 #include "platform/win/window/Lifetime.h"
 #include "platform/win/window/Messages.h"
 #include "platform/win/window/WindowLong.h"
 #include "shared/subclass/SubclassWnd.h"
+#include "testsupport/CleanPlatform.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace subclasstest {
 
 using namespace win;
 
-// A message the class procedure answers with wParam + lParam, so results can be traced.
+// A message the class procedure answers with wParam + lParam.
 inline constexpr UINT WM_TEST = WM_USER + 1;
 // Another one nobody hooks.
 inline constexpr UINT WM_OTHER = WM_USER + 2;
 
-struct Delivery {
-    HWND hwnd;
-    UINT msg = 0;
-    WPARAM wParam = 0;
-    LPARAM lParam = 0;
-};
+using Delivery = test::RecordedMessage;
 
-inline std::vector<Delivery>& ClassLog() {
-    static std::vector<Delivery> log;
-    return log;
-}
-
-inline size_t ClassCount(UINT msg) {
-    size_t n = 0;
-    for (const Delivery& d : ClassLog())
-        n += d.msg == msg ? 1 : 0;
-    return n;
-}
-
-inline LRESULT ClassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    ClassLog().push_back({hwnd, msg, wParam, lParam});
-    if (msg == WM_TEST)
-        return static_cast<LRESULT>(wParam) + lParam;
-    return DefWindowProcA(hwnd, msg, wParam, lParam);
+// What reaches the test class's own procedure (every message).
+inline test::MessageRecorder& ClassLog() {
+    return test::TestWindowClass::Recorder();
 }
 
 inline constexpr const char* kClassName = "SubclassTestWindow";
@@ -85,25 +69,23 @@ inline ole::Ptr<TestListener> MakeListener(ListenerFn fn = {}) {
     return ole::MakeObject<TestListener>(std::move(fn));
 }
 
-class SubclassFixture : public ::testing::Test {
+class SubclassFixture : public testsupport::CleanPlatform {
 protected:
     void SetUp() override {
-        test::resetPlatform();
-        m_objects = ole::LiveObjectCount();
-        ClassLog().clear();
-        WNDCLASSEXA wc;
-        wc.cbSize = sizeof(wc);
-        wc.lpfnWndProc = &ClassProc;
-        wc.lpszClassName = kClassName;
-        ASSERT_NE(RegisterClassExA(&wc), 0);
+        CleanPlatform::SetUp();
+        ClassLog().WatchAll();
+        // The class answers WM_TEST with wParam + lParam, so results can be traced.
+        test::TestWindowClass::Answer(
+            [](HWND, UINT msg, WPARAM wParam, LPARAM lParam) -> std::optional<LRESULT> {
+                if (msg != WM_TEST)
+                    return std::nullopt;
+                return static_cast<LRESULT>(wParam) + lParam;
+            });
+        ASSERT_NE(test::TestWindowClass::Register(kClassName), 0);
     }
     void TearDown() override {
-        // Listener failures never reach the platform's boundary.
-        EXPECT_TRUE(test::CaughtExceptions().empty());
-        test::resetPlatform();
+        CleanPlatform::TearDown();
         EXPECT_EQ(shared::SubclassWnd::Module().RecordCount(), 0u);
-        EXPECT_EQ(test::LiveWindowCount(), 0u);
-        EXPECT_EQ(ole::LiveObjectCount(), m_objects);
     }
 
     static HWND MakeWindow(HWND parent = {}) {
@@ -114,9 +96,6 @@ protected:
         return reinterpret_cast<WNDPROC>(GetWindowLongA(hwnd, GWL_WNDPROC));
     }
     static shared::SubclassWnd& Module() { return shared::SubclassWnd::Module(); }
-
-private:
-    size_t m_objects = 0;
 };
 
 } // namespace subclasstest

@@ -69,15 +69,15 @@ TEST_F(SubclassListenerTest, HostObjectsListenThroughTheAutomationInterface) {
     SubclassWindow(hwnd, host);
     HookMessage(hwnd, WM_TEST);
 
-    ClassLog().clear();
+    ClassLog().Clear();
     EXPECT_EQ(SendMessageA(hwnd, WM_TEST, 0xFFFFFFFFu, -2), 0xFFFFFFFDll);
     EXPECT_EQ(host->seen, (std::vector<int32_t>{static_cast<int32_t>(hwnd.Value()),
                                                 static_cast<int32_t>(WM_TEST), -1, -2}));
-    EXPECT_EQ(ClassCount(WM_TEST), 1u);
+    EXPECT_EQ(ClassLog().Count(WM_TEST), 1u);
 
     host->swallow = true;
     EXPECT_EQ(SendMessageA(hwnd, WM_TEST, 1, 1), 42);
-    EXPECT_EQ(ClassCount(WM_TEST), 1u);
+    EXPECT_EQ(ClassLog().Count(WM_TEST), 1u);
 
     // The library's own class body and an object without the member both pass messages on.
     for (const ole::Ptr<ole::Object>& quiet :
@@ -133,7 +133,7 @@ TEST_F(SubclassListenerTest, RecordsOfWindowsThatDiedOutOfReachAreDropped) {
     SubclassWindow(a, listener);
     // Another subclasser puts the class procedure back, cutting this library out: WM_NCDESTROY
     // never reaches it.
-    SetWindowLongA(a, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(&ClassProc));
+    SetWindowLongA(a, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(&test::TestWindowClass::Proc));
     DestroyWindow(a);
     EXPECT_EQ(Module().RecordCount(), 1u);
     // With no live window subclassed, hooking an unknown window is silent again.
@@ -149,7 +149,7 @@ TEST_F(SubclassListenerTest, LibraryRegistryLetsGoOfItsWindowsWhenItGoes) {
         library.SubclassWindow(hwnd, listener);
         EXPECT_EQ(ProcOf(hwnd), library.Procedure());
     }
-    EXPECT_EQ(ProcOf(hwnd), &ClassProc);
+    EXPECT_EQ(ProcOf(hwnd), &test::TestWindowClass::Proc);
     EXPECT_EQ(SendMessageA(hwnd, WM_TEST, 1, 2), 3);
 }
 

@@ -29,29 +29,29 @@ TEST_F(SubclassRoutingTest, OnlyHookedMessagesReachTheListenerAndRouteDecidesThe
     EXPECT_EQ(ProcOf(hwnd), &shared::SubclassWndProc);
 
     // Not hooked: the class procedure gets the same arguments, its result comes back unchanged.
-    ClassLog().clear();
+    ClassLog().Clear();
     EXPECT_EQ(SendMessageA(hwnd, WM_TEST, 3, 4), 7);
-    ASSERT_EQ(ClassLog().size(), 1u);
-    EXPECT_EQ(ClassLog()[0].hwnd, hwnd);
-    EXPECT_EQ(ClassLog()[0].wParam, 3u);
-    EXPECT_EQ(ClassLog()[0].lParam, 4);
+    ASSERT_EQ(ClassLog().Log().size(), 1u);
+    EXPECT_EQ(ClassLog().Log()[0].hwnd, hwnd);
+    EXPECT_EQ(ClassLog().Log()[0].wParam, 3u);
+    EXPECT_EQ(ClassLog().Log()[0].lParam, 4);
     EXPECT_TRUE(listener->calls.empty());
 
     HookMessage(hwnd, WM_TEST);
     // Left set: the listener sees it first, the previous procedure's result replaces its own.
-    ClassLog().clear();
+    ClassLog().Clear();
     EXPECT_EQ(SendMessageA(hwnd, WM_TEST, 5, 6), 11);
     ASSERT_EQ(listener->calls.size(), 1u);
     EXPECT_EQ(listener->calls[0].msg, WM_TEST);
     EXPECT_EQ(listener->calls[0].wParam, 5u);
     EXPECT_EQ(listener->calls[0].lParam, 6);
-    EXPECT_EQ(ClassCount(WM_TEST), 1u);
+    EXPECT_EQ(ClassLog().Count(WM_TEST), 1u);
 
     // Cleared: the listener's value is the result and the class procedure never sees it.
     swallow = true;
-    ClassLog().clear();
+    ClassLog().Clear();
     EXPECT_EQ(SendMessageA(hwnd, WM_TEST, 5, 6), 99);
-    EXPECT_EQ(ClassCount(WM_TEST), 0u);
+    EXPECT_EQ(ClassLog().Count(WM_TEST), 0u);
 
     // Other messages are untouched by the hook.
     listener->calls.clear();
@@ -59,7 +59,7 @@ TEST_F(SubclassRoutingTest, OnlyHookedMessagesReachTheListenerAndRouteDecidesThe
     EXPECT_TRUE(listener->calls.empty());
 
     UnsubclassWindow(hwnd);
-    EXPECT_EQ(ProcOf(hwnd), &ClassProc);
+    EXPECT_EQ(ProcOf(hwnd), &test::TestWindowClass::Proc);
     EXPECT_EQ(Module().Record(hwnd), nullptr);
     EXPECT_EQ(SendMessageA(hwnd, WM_TEST, 1, 1), 2);
     EXPECT_TRUE(listener->calls.empty());
@@ -99,11 +99,11 @@ TEST_F(SubclassRoutingTest, SubclassingAgainReplacesTheRecordWithoutASelfLoop) {
     ASSERT_NE(record, nullptr);
     EXPECT_EQ(record->ListenerPtr, shared::PtrOfObject(second));
     EXPECT_TRUE(record->msgList.empty());
-    EXPECT_EQ(record->oldWndProc, &ClassProc);
+    EXPECT_EQ(record->oldWndProc, &test::TestWindowClass::Proc);
 
-    ClassLog().clear();
+    ClassLog().Clear();
     EXPECT_EQ(SendMessageA(hwnd, WM_TEST, 1, 2), 3);
-    EXPECT_EQ(ClassCount(WM_TEST), 1u);
+    EXPECT_EQ(ClassLog().Count(WM_TEST), 1u);
     EXPECT_TRUE(first->calls.empty());
     EXPECT_TRUE(second->calls.empty());
 
@@ -161,12 +161,12 @@ TEST_F(SubclassRoutingTest, NcDestroyAlwaysReachesThePreviousProcedureAndEndsThe
     }
     EXPECT_EQ(Module().RecordCount(), 3u);
 
-    ClassLog().clear();
+    ClassLog().Clear();
     DestroyWindow(parent);
     // The listener swallowed WM_NCDESTROY, yet every class procedure got it.
     EXPECT_EQ(listener->calls.size(), 6u);
-    EXPECT_EQ(ClassCount(WM_NCDESTROY), 3u);
-    EXPECT_EQ(ClassCount(WM_DESTROY), 0u);
+    EXPECT_EQ(ClassLog().Count(WM_NCDESTROY), 3u);
+    EXPECT_EQ(ClassLog().Count(WM_DESTROY), 0u);
     EXPECT_EQ(Module().RecordCount(), 0u);
 }
 
@@ -187,17 +187,17 @@ TEST_F(SubclassRoutingTest, ReleasedListenerIsNeverCalledAndTheWindowKeepsWorkin
     listener.Reset();
     EXPECT_EQ(shared::ObjectFromPtr(id), nullptr);
 
-    ClassLog().clear();
+    ClassLog().Clear();
     InvalidateRect(hwnd, nullptr, TRUE);
     EXPECT_TRUE(test::pump());
-    EXPECT_EQ(ClassCount(WM_PAINT), 1u);
+    EXPECT_EQ(ClassLog().Count(WM_PAINT), 1u);
     RECT update{};
     EXPECT_FALSE(GetUpdateRect(hwnd, &update, FALSE));
     EXPECT_EQ(SendMessageA(hwnd, WM_TEST, 2, 2), 4);
     EXPECT_EQ(calls, 0);
 
     DestroyWindow(hwnd);
-    EXPECT_EQ(ClassCount(WM_NCDESTROY), 1u);
+    EXPECT_EQ(ClassLog().Count(WM_NCDESTROY), 1u);
     EXPECT_EQ(Module().RecordCount(), 0u);
 }
 
@@ -237,10 +237,10 @@ TEST_F(SubclassRoutingTest, ListenerMayUnsubclassOrResubclassInsideItsCall) {
     });
     SubclassWindow(hwnd, unsubclasser);
     HookMessage(hwnd, WM_TEST);
-    ClassLog().clear();
+    ClassLog().Clear();
     EXPECT_EQ(SendMessageA(hwnd, WM_TEST, 1, 2), 3);
-    EXPECT_EQ(ClassCount(WM_TEST), 1u);
-    EXPECT_EQ(ProcOf(hwnd), &ClassProc);
+    EXPECT_EQ(ClassLog().Count(WM_TEST), 1u);
+    EXPECT_EQ(ProcOf(hwnd), &test::TestWindowClass::Proc);
     EXPECT_EQ(SendMessageA(hwnd, WM_TEST, 1, 2), 3);
     EXPECT_EQ(unsubclasser->calls.size(), 1u);
 
@@ -251,13 +251,13 @@ TEST_F(SubclassRoutingTest, ListenerMayUnsubclassOrResubclassInsideItsCall) {
     });
     SubclassWindow(hwnd, resubclasser);
     HookMessage(hwnd, WM_TEST);
-    ClassLog().clear();
+    ClassLog().Clear();
     EXPECT_EQ(SendMessageA(hwnd, WM_TEST, 2, 2), 4);
-    EXPECT_EQ(ClassCount(WM_TEST), 1u);
+    EXPECT_EQ(ClassLog().Count(WM_TEST), 1u);
     EXPECT_EQ(SendMessageA(hwnd, WM_TEST, 2, 2), 77);
-    EXPECT_EQ(ClassCount(WM_TEST), 1u);
+    EXPECT_EQ(ClassLog().Count(WM_TEST), 1u);
     EXPECT_EQ(resubclasser->calls.size(), 1u);
-    EXPECT_EQ(Module().Record(hwnd)->oldWndProc, &ClassProc);
+    EXPECT_EQ(Module().Record(hwnd)->oldWndProc, &test::TestWindowClass::Proc);
 
     // A listener whose call drops the last reference to it finishes its call on a live object.
     replacement = MakeListener([&](HWND, UINT, WPARAM, LPARAM, bool&) -> LRESULT {
@@ -291,9 +291,9 @@ TEST_F(SubclassRoutingTest, ListenerFailuresStayInsideAndTheMessageGoesOn) {
         for (const bool faulty : {false, true}) {
             clear = cleared;
             fault = faulty;
-            ClassLog().clear();
+            ClassLog().Clear();
             EXPECT_EQ(SendMessageA(hwnd, WM_TEST, 4, 4), 8);
-            EXPECT_EQ(ClassCount(WM_TEST), 1u);
+            EXPECT_EQ(ClassLog().Count(WM_TEST), 1u);
             EXPECT_EQ(ole::TakeReportedErrors().size(), faulty ? 1u : 0u);
         }
     }
@@ -301,9 +301,9 @@ TEST_F(SubclassRoutingTest, ListenerFailuresStayInsideAndTheMessageGoesOn) {
 
     // Routing goes on afterwards, and WM_NCDESTROY still ends the subclassing.
     HookMessage(hwnd, WM_NCDESTROY);
-    ClassLog().clear();
+    ClassLog().Clear();
     DestroyWindow(hwnd);
-    EXPECT_EQ(ClassCount(WM_NCDESTROY), 1u);
+    EXPECT_EQ(ClassLog().Count(WM_NCDESTROY), 1u);
     EXPECT_EQ(Module().RecordCount(), 0u);
     EXPECT_EQ(thrower->calls.size(), 5u);
 }
@@ -322,25 +322,25 @@ TEST_F(SubclassRoutingTest, TwoLibrariesOnOneWindowEachFindTheirOwnRecord) {
     otherLibrary.HookMessage(hwnd, WM_OTHER);
     EXPECT_EQ(otherLibrary.Record(hwnd)->oldWndProc, &shared::SubclassWndProc);
 
-    ClassLog().clear();
+    ClassLog().Clear();
     EXPECT_EQ(SendMessageA(hwnd, WM_TEST, 1, 1), 2);
     EXPECT_EQ(SendMessageA(hwnd, WM_OTHER, 0, 0), 0);
-    EXPECT_EQ(ClassCount(WM_TEST), 1u);
-    EXPECT_EQ(ClassCount(WM_OTHER), 1u);
+    EXPECT_EQ(ClassLog().Count(WM_TEST), 1u);
+    EXPECT_EQ(ClassLog().Count(WM_OTHER), 1u);
     EXPECT_EQ(mine->calls.size(), 1u);
     EXPECT_EQ(theirs->calls.size(), 2u);
 
     // Undone in reverse order, the class procedure is back.
     otherLibrary.UnsubclassWindow(hwnd);
     UnsubclassWindow(hwnd);
-    EXPECT_EQ(ProcOf(hwnd), &ClassProc);
+    EXPECT_EQ(ProcOf(hwnd), &test::TestWindowClass::Proc);
 
     // Both still subclassing when the window dies: both records go.
     SubclassWindow(hwnd, mine);
     otherLibrary.SubclassWindow(hwnd, theirs);
-    ClassLog().clear();
+    ClassLog().Clear();
     DestroyWindow(hwnd);
-    EXPECT_EQ(ClassCount(WM_NCDESTROY), 1u);
+    EXPECT_EQ(ClassLog().Count(WM_NCDESTROY), 1u);
     EXPECT_EQ(otherLibrary.RecordCount(), 0u);
     EXPECT_EQ(Module().RecordCount(), 0u);
 }

@@ -18,7 +18,6 @@ protected:
         test::mouseMove(hwnd, pt);
         test::pump();
     }
-    std::vector<int> Notes() const { return ParentLog::Get().notifications; }
 
     HWND parent;
 };
@@ -32,12 +31,12 @@ TEST_F(CTooltipBehaviourTest, TipShowsAfterTheInitialDelayAndHidesWhenDeactivate
     EXPECT_FALSE(Shown(tip.hwnd()));
     test::advanceTime(1);
     ASSERT_TRUE(Shown(tip.hwnd()));
-    EXPECT_EQ(Notes(), std::vector<int>{TTN_SHOW});
+    EXPECT_EQ(Notifications(), std::vector<int>{TTN_SHOW});
     EXPECT_EQ(GetActiveWindow(), parent) << "a shown tip never takes activation";
 
     tip.Activate(false);
     EXPECT_FALSE(Shown(tip.hwnd()));
-    EXPECT_EQ(Notes(), (std::vector<int>{TTN_SHOW, TTN_POP}));
+    EXPECT_EQ(Notifications(), (std::vector<int>{TTN_SHOW, TTN_POP}));
 
     tip.Activate(true);
     Hover(parent, {200, 150});
@@ -46,13 +45,17 @@ TEST_F(CTooltipBehaviourTest, TipShowsAfterTheInitialDelayAndHidesWhenDeactivate
     ASSERT_TRUE(Shown(tip.hwnd()));
     tip.SetText(1, "");
     EXPECT_FALSE(Shown(tip.hwnd())) << "an empty text hides the shown tip";
-    EXPECT_EQ(Notes().back(), TTN_POP);
+    EXPECT_EQ(Notifications().back(), TTN_POP);
 }
 
 TEST_F(CTooltipBehaviourTest, AnsweredShowKeepsThePositionSetWithSetToolWindowPos) {
     CTooltip tip;
     Prepare(tip);
-    ParentLog::Get().showAnswer = 1;
+    test::TestWindowClass::Answer([](HWND, UINT msg, WPARAM, LPARAM lParam) {
+        const bool show =
+            msg == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lParam)->code == TTN_SHOW;
+        return show ? std::optional<LRESULT>(1) : std::nullopt;
+    });
     tip.SetToolWindowPos(250, 260);
     Hover(parent, {30, 30});
     test::advanceTime(500);

@@ -5,9 +5,11 @@
 #include "platform/win/test/Probes.h"
 #include "platform/win/test/Spy.h"
 #include "platform/win/test/TestApi.h"
+#include "platform/win/test/TestWindowClass.h"
 #include "platform/win/window/MessageObserver.h"
 #include "shared/tooltip/CToolTip.h"
 #include "shared/tooltip/CTooltip.h"
+#include "testsupport/CleanPlatform.h"
 
 #include <gtest/gtest.h>
 
@@ -50,20 +52,11 @@ private:
     std::vector<Tapped> m_tapped;
 };
 
-// The tools' parent window: logs the tooltip notifications it gets and answers TTN_SHOW with
-// showAnswer.
-struct ParentLog {
-    std::vector<int> notifications;
-    LRESULT showAnswer = 0;
-    static ParentLog& Get();
-};
-
-// A clean platform around every test; windows, GDI objects and automation objects are back to
-// their start at the end, and nothing was caught at a platform boundary.
-class TooltipTest : public ::testing::Test {
+// A clean platform around every test, with the tools' parent class "TipParent" (an answerable
+// test class) whose recorder logs the tooltip notifications it gets.
+class TooltipTest : public testsupport::CleanPlatform {
 protected:
     void SetUp() override;
-    void TearDown() override;
 
     // A shown top-level window at (x, y), made active.
     static HWND MakeParent(int x = 100, int y = 100, int cx = 300, int cy = 200);
@@ -71,11 +64,8 @@ protected:
     static std::vector<HWND> ZOrder();
     static bool Above(HWND upper, HWND lower);
     static bool Shown(HWND hwnd) { return IsWindowVisible(hwnd) != FALSE; }
-
-private:
-    size_t m_windows = 0;
-    size_t m_gdiObjects = 0;
-    size_t m_objects = 0;
+    // The NMHDR codes the parent got, in order.
+    static std::vector<int> Notifications();
 };
 
 namespace fixture {
@@ -83,15 +73,6 @@ namespace fixture {
 inline bool CarriesToolInfo(UINT msg) {
     return msg == TTM_ADDTOOLA || msg == TTM_DELTOOLA || msg == TTM_NEWTOOLRECTA ||
            msg == TTM_UPDATETIPTEXTA || msg == TTM_GETTEXTA || msg == TTM_ENUMTOOLSA;
-}
-
-inline LRESULT ParentProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_NOTIFY) {
-        const int code = reinterpret_cast<const NMHDR*>(lParam)->code;
-        ParentLog::Get().notifications.push_back(code);
-        return code == TTN_SHOW ? ParentLog::Get().showAnswer : 0;
-    }
-    return DefWindowProcA(hwnd, msg, wParam, lParam);
 }
 
 } // namespace fixture
@@ -122,34 +103,18 @@ inline void PointeeTap::BeforeDeliver(HWND hwnd, UINT msg, WPARAM wParam, LPARAM
     m_tapped.push_back(std::move(tapped));
 }
 
-inline ParentLog& ParentLog::Get() {
-    static ParentLog log;
-    return log;
-}
-
 inline void TooltipTest::SetUp() {
-    test::resetPlatform();
-    ParentLog::Get() = ParentLog{};
-    WNDCLASSEXA wc;
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = fixture::ParentProc;
-    wc.hbrBackground = HBRUSH::FromValue(COLOR_BTNFACE + 1);
-    wc.lpszClassName = "TipParent";
-    ASSERT_NE(RegisterClassExA(&wc), 0);
-    m_windows = test::LiveWindowCount();
-    m_gdiObjects = test::LiveGdiObjectCount();
-    m_objects = ole::LiveObjectCount();
+    CleanPlatform::SetUp();
+    ASSERT_NE(test::TestWindowClass::Register("TipParent", HBRUSH::FromValue(COLOR_BTNFACE + 1)),
+              0);
+    test::TestWindowClass::Recorder().Watch({WM_NOTIFY});
 }
 
-inline void TooltipTest::TearDown() {
-    for (HWND hwnd : ZOrder()) {
-        DestroyWindow(hwnd);
-    }
-    EXPECT_EQ(test::LiveWindowCount(), m_windows);
-    EXPECT_EQ(test::LiveGdiObjectCount(), m_gdiObjects);
-    EXPECT_EQ(ole::LiveObjectCount(), m_objects);
-    EXPECT_TRUE(test::CaughtExceptions().empty());
-    test::resetPlatform();
+inline std::vector<int> TooltipTest::Notifications() {
+    std::vector<int> codes;
+    for (const test::RecordedMessage& r : test::TestWindowClass::Recorder().Of(WM_NOTIFY))
+        codes.push_back(r.code);
+    return codes;
 }
 
 inline HWND TooltipTest::MakeParent(int x, int y, int cx, int cy) {

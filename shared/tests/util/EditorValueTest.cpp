@@ -1,12 +1,12 @@
 #include "shared/util/EditorValue.h"
-#include "shared/tests/util/CleanPlatform.h"
+#include "testsupport/CleanPlatform.h"
 
 #include "platform/ole/font/Font.h"
 #include "platform/ole/picture/Picture.h"
 
 using namespace shared;
 using ole::Variant;
-using shared::test::CleanPlatform;
+using testsupport::CleanPlatform;
 
 using EditorValueTest = CleanPlatform;
 

@@ -1,11 +1,11 @@
 #include "shared/util/FontUtils.h"
-#include "shared/tests/util/CleanPlatform.h"
+#include "testsupport/CleanPlatform.h"
 
 #include <functional>
 #include <vector>
 
 using namespace shared;
-using shared::test::CleanPlatform;
+using testsupport::CleanPlatform;
 
 using FontUtilsTest = CleanPlatform;
 

@@ -1,16 +1,19 @@
 #include "shared/util/TextUtils.h"
-#include "shared/tests/util/CleanPlatform.h"
-#include "shared/tests/util/TinySurface.h"
 
 #include "platform/ole/error/Error.h"
+#include "platform/win/Win.h"
+#include "platform/win/gdi/DcGuards.h"
+#include "platform/win/test/Snapshot.h"
+#include "testsupport/CleanPlatform.h"
+#include "testsupport/MemoryCanvas.h"
 
 #include <climits>
 #include <string>
 #include <vector>
 
 using namespace shared;
-using shared::test::CleanPlatform;
-using shared::test::TinySurface;
+using testsupport::CleanPlatform;
+using testsupport::MemoryCanvas;
 
 namespace {
 
@@ -28,25 +31,36 @@ protected:
         CleanPlatform::TearDown();
     }
 
-    // What the cell should look like: `expected` drawn plainly at (rect.left, y), clipped.
-    std::vector<win::COLORREF> Reference(std::string_view expected, const win::RECT& rect,
-                                         int y) const {
-        TinySurface reference(kWidth, kHeight, m_font);
-        win::ExtTextOutA(reference.Dc(), rect.left, y, win::ETO_CLIPPED, &rect, expected.data(),
-                         static_cast<win::UINT>(expected.size()), nullptr);
-        return reference.Pixels();
+    // The canvas after `draw`: the test font, black text without a background, on white.
+    template <class Draw>
+    win::test::Snapshot Render(Draw&& draw) const {
+        const MemoryCanvas canvas(kWidth, kHeight);
+        const win::SelectedObject font(canvas.Dc(), m_font);
+        win::SetTextColor(canvas.Dc(), win::RGB(0, 0, 0));
+        win::SetBkMode(canvas.Dc(), win::TRANSPARENT);
+        draw(canvas.Dc());
+        return win::test::CaptureBitmap(canvas.Bitmap());
     }
 
-    std::vector<win::COLORREF> Drawn(std::string_view text, const win::RECT& rect,
-                                     TextPlacement placement) const {
-        TinySurface surface(kWidth, kHeight, m_font);
-        DrawTextEllipsis(surface.Dc(), text, rect, placement);
-        return surface.Pixels();
+    // What the cell should look like: `expected` drawn plainly at (rect.left, y), clipped.
+    win::test::Snapshot Reference(std::string_view expected, const win::RECT& rect, int y) const {
+        return Render([&](win::HDC dc) {
+            win::ExtTextOutA(dc, rect.left, y, win::ETO_CLIPPED, &rect, expected.data(),
+                             static_cast<win::UINT>(expected.size()), nullptr);
+        });
+    }
+
+    win::test::Snapshot Drawn(std::string_view text, const win::RECT& rect,
+                              TextPlacement placement) const {
+        return Render([&](win::HDC dc) { DrawTextEllipsis(dc, text, rect, placement); });
     }
 
     win::SIZE Extent(std::string_view text) const {
-        TinySurface probe(1, 1, m_font);
-        return probe.Extent(text);
+        const MemoryCanvas probe(1, 1);
+        const win::SelectedObject font(probe.Dc(), m_font);
+        win::SIZE size;
+        win::GetTextExtentPoint32A(probe.Dc(), text.data(), static_cast<int>(text.size()), &size);
+        return size;
     }
 
     // The downward scan over code points the drawing must agree with.
@@ -131,10 +145,11 @@ TEST_F(DrawTextEllipsisTest, TopPlacementStaysAtTheTopWhileCentredRoundsHalfToEv
 }
 
 TEST_F(DrawTextEllipsisTest, EmptyTextDrawsNothingAndHugeCellsRaiseOverflow) {
-    TinySurface surface(kWidth, kHeight, m_font);
+    const MemoryCanvas surface(kWidth, kHeight);
+    const win::SelectedObject font(surface.Dc(), m_font);
     DrawTextEllipsis(surface.Dc(), "", win::RECT{0, 0, 0, 0}, TextPlacement::Centred);
     DrawTextEllipsis(surface.Dc(), "", win::RECT{0, 0, kWidth, kHeight}, TextPlacement::Top);
-    EXPECT_EQ(surface.FirstInkedRow(), -1);
+    EXPECT_EQ(surface.InkBounds(), std::nullopt);
 
     try {
         DrawTextEllipsis(surface.Dc(), "x", win::RECT{INT_MIN, 0, INT_MAX, 10}, TextPlacement::Top);
@@ -142,7 +157,7 @@ TEST_F(DrawTextEllipsisTest, EmptyTextDrawsNothingAndHugeCellsRaiseOverflow) {
     } catch (const ole::Error& e) {
         EXPECT_EQ(e.Number(), ole::ERR_OVERFLOW);
     }
-    EXPECT_EQ(surface.FirstInkedRow(), -1);
+    EXPECT_EQ(surface.InkBounds(), std::nullopt);
 }
 
 TEST(StripNullTest, CutsAtTheFirstNul) {
