@@ -1,5 +1,6 @@
 #include "DesignerFixture.h"
 
+#include "platform/forms/dialogs/MessageBox.h"
 #include "platform/ole/dispatch/LateBinding.h"
 #include "platform/win/Win.h"
 #include "platform/win/test/Snapshot.h"
@@ -268,6 +269,30 @@ TEST_F(DragTest, RubberBandEndIsNormalisedOnAnEmptyDesigner) {
     Events();
     Drag({20, 14}, {7, 3});
     EXPECT_THAT(Events(), testing::Contains("RubberBandEnd(105, 45, 195, 165, Nothing)"));
+}
+
+// Host handlers run inside the mouse hook; a nested message loop (a modal box, a popup menu)
+// pumps the next mouse messages through the same hook before the outer call returns.
+TEST_F(DragTest, HandlersThatPumpOrShowABoxInsideTheHookFinishTheGesture) {
+    Designer().SelectControl(ole::Variant(first));
+    forms::MessageBoxResponder().SetFunction([](const auto&) { return forms::vbOK; });
+    bool nested = false;
+    OnEvent([&](ole::DISPID id, std::span<ole::Variant>) {
+        if (id == ZORudeRuduvozu::EvControlMoving)
+            forms::MsgBox("moving");
+        if (id != ZORudeRuduvozu::EvMouseDown || nested)
+            return;
+        nested = true;
+        win::test::mouseMove(Surface(), {70, 50});
+        win::test::mouseMove(Surface(), {80, 60});
+        win::test::mouseUp(win::test::MouseButton::Left, Surface(), {80, 60});
+        win::test::pump();
+    });
+    Press({60, 40});
+    EXPECT_EQ(Geometry(first), "600,600,1200,600");
+    EXPECT_FALSE(Designer().IsCapturing());
+    EXPECT_FALSE(forms::MessageBoxResponder().Log().empty());
+    ExpectNoInvertedLeftovers();
 }
 
 } // namespace

@@ -4,7 +4,10 @@
 
 #include "platform/forms/host/Ambient.h"
 #include "platform/forms/test/EventRecorder.h"
+#include "platform/ole/convert/Conversions.h"
+#include "platform/ole/dispatch/ClassBuilder.h"
 #include "platform/ole/dispatch/LateBinding.h"
+#include "platform/ole/registry/ClassRegistry.h"
 #include "platform/win/Win.h"
 #include "platform/win/test/Spy.h"
 
@@ -16,6 +19,31 @@ namespace {
 
 using testing::ElementsAre;
 using win::test::MouseButton;
+
+// A suite control as the designer meets one: a user control of another library, created by
+// ProgID, counting the presses its surface gets.
+class ProbeControl final : public forms::UserControl {
+public:
+    static const ole::ClassInfo& Info() {
+        static const ole::ClassInfo info = ole::ClassBuilder<ProbeControl>("ProbeControl")
+                                               .Library("LayoutdeskTest")
+                                               .ClassId("{0C7D31A2-5B64-4E0F-9A8B-3D2E1F4C5B60}")
+                                               .Build();
+        return info;
+    }
+    const ole::ClassInfo& GetClassInfo() const override { return Info(); }
+    static void Register() {
+        ole::ClassFlags flags;
+        flags.control = true;
+        ole::RegisterClass(
+            "LayoutdeskTest.Probe", Info().ClassId(),
+            [] { return ole::Ptr<ole::Object>(ole::MakeObject<ProbeControl>()); }, &Info(), flags);
+    }
+    static inline int presses = 0;
+
+protected:
+    void OnMouseDown(int16_t, int16_t, float, float) override { ++presses; }
+};
 
 class ModesTest : public DesignerFixture {
 protected:
@@ -153,6 +181,78 @@ TEST(DesignTimeHost, ADesignerOnADesignedFormInterceptsNothing) {
     }
     EXPECT_EQ(win::test::liveHookCount(), hooks);
     win::test::resetPlatform();
+}
+
+TEST_F(ModesTest, OneSetOfHooksServesEveryDesignerOfTheThread) {
+    Designer();
+    const size_t withOne = win::test::liveHookCount();
+    auto second = Host().Host(ZORudeRuduvozu::kProgId, "Designer2", {320, 10, 390, 100});
+    auto third = Add(ZORudeRuduvozu::kProgId, "Designer3", {3000, 1500, 4200, 2700});
+    EXPECT_EQ(win::test::liveHookCount(), withOne);
+    GetForm().RemoveAdded(third);
+    second = nullptr;
+    third = nullptr;
+    EXPECT_EQ(win::test::liveHookCount(), withOne);
+}
+
+// Each kind of hosted control in select mode: a click selects it (the innermost one inside a
+// frame) and the control hears nothing; in run mode the same click reaches it.
+TEST_F(ModesTest, EveryKindOfHostedControlIsInterceptedInTheDesignModes) {
+    ProbeControl::Register();
+    ProbeControl::presses = 0;
+    auto frame = Add("VB.Frame", "Frame1", {1800, 300, 4200, 1800});
+    const struct {
+        ole::Ptr<forms::Control> control;
+        win::POINT at;
+        bool hearsRunClicks;
+    } cases[] = {
+        {button, {60, 40}, true},
+        {Add("VB.TextBox", "Text1", {300, 1200, 1500, 1500}), {60, 90}, true},
+        {Add("VB.CheckBox", "Check1", {300, 1800, 1500, 2100}), {60, 130}, true},
+        {Add("VB.CheckBox", "Check2", {240, 480, 1440, 780}, frame), {0, 0}, true},
+        {Add("VB.Label", "Label1", {300, 2400, 1500, 2700}), {60, 170}, true},
+        {Add("VB.Shape", "Shape1", {1800, 2100, 2400, 2700}), {140, 160}, false},
+        {Add("VB.PictureBox", "Picture1", {2700, 2100, 3600, 2700}), {210, 160}, true},
+        {Add("LayoutdeskTest.Probe", "Probe1", {3900, 2100, 4350, 2700}), {275, 160}, true},
+    };
+    const auto pointOf = [&](const auto& c) {
+        if (c.at.x || c.at.y)
+            return c.at;
+        win::RECT r{};
+        win::GetWindowRect(c.control->Window(), &r);
+        win::POINT pt{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+        win::ScreenToClient(Surface(), &pt);
+        return pt;
+    };
+    std::vector<ole::Ptr<forms::test::EventRecorder>> recorders;
+    for (const auto& c : cases)
+        recorders.push_back(forms::test::EventRecorder::Attach(c.control));
+    for (const int32_t mode : {ksModeSelect, ksModeDraw, ksModeRun}) {
+        Designer().LetMode(mode);
+        for (size_t i = 0; i < std::size(cases); ++i) {
+            const auto& c = cases[i];
+            const std::string name = ole::CStr(ole::GetProperty(ole::Variant(c.control), "Name"));
+            recorders[i]->Clear();
+            const int pressesBefore = ProbeControl::presses;
+            Click(pointOf(c));
+            // Repaints after a selection change are no input.
+            const std::vector<std::string> names = recorders[i]->Names();
+            const bool heard =
+                std::any_of(names.begin(), names.end(),
+                            [](const std::string& n) {
+                                return n == "Click" || n.starts_with("Mouse") || n == "GotFocus";
+                            }) ||
+                ProbeControl::presses > pressesBefore;
+            EXPECT_EQ(heard, mode == ksModeRun && c.hearsRunClicks)
+                << name << " mode " << mode << ": " << testing::PrintToString(recorders[i]->Log());
+            if (mode == ksModeSelect)
+                EXPECT_THAT(Selected(), ElementsAre(name));
+            else
+                EXPECT_TRUE(Selected().empty()) << name;
+        }
+    }
+    for (const auto& recorder : recorders)
+        recorder->Detach();
 }
 
 } // namespace
