@@ -4,7 +4,8 @@
 #include "platform/ole/dispatch/LateBinding.h"
 #include "platform/ole/event/EventSink.h"
 #include "platform/ole/picture/Picture.h"
-#include "shared/tests/util/CleanPlatform.h"
+#include "testsupport/CleanPlatform.h"
+#include "testsupport/ErrorOf.h"
 
 #include <gtest/gtest.h>
 
@@ -12,17 +13,9 @@ namespace attrgrid::test {
 namespace {
 
 using ole::Variant;
+using testsupport::ErrorOf;
 
-int32_t ErrorNumberOf(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const ole::Error& error) {
-        return error.Number();
-    }
-    return 0;
-}
-
-class CListItemsTest : public shared::test::CleanPlatform {
+class CListItemsTest : public testsupport::CleanPlatform {
 protected:
     void SetUp() override {
         CleanPlatform::SetUp();
@@ -50,7 +43,7 @@ protected:
 
 TEST_F(CListItemsTest, TextsAreCaseInsensitiveKeysExceptEmptyOnes) {
     HostAdd("True", Variant(true));
-    EXPECT_EQ(ErrorNumberOf([&] { HostAdd("true", Variant(false)); }), ole::ERR_DUPLICATE_KEY);
+    EXPECT_EQ(ErrorOf([&] { HostAdd("true", Variant(false)); }), ole::ERR_DUPLICATE_KEY);
     EXPECT_EQ(items->Count(), 1);
     EXPECT_EQ(modified, 1) << "a refused add raises nothing";
 
@@ -66,7 +59,7 @@ TEST_F(CListItemsTest, TextsAreCaseInsensitiveKeysExceptEmptyOnes) {
     auto first = items->Item(1);
     ole::LetProperty(Variant(first), "Text", Variant("a"));
     EXPECT_EQ(ole::GetPropertyById(Variant(first), CListItem::IdText).AsString(), "a");
-    EXPECT_EQ(ErrorNumberOf([&] { items->Add("TRUE", Variant(0)); }), ole::ERR_DUPLICATE_KEY);
+    EXPECT_EQ(ErrorOf([&] { items->Add("TRUE", Variant(0)); }), ole::ERR_DUPLICATE_KEY);
 }
 
 TEST_F(CListItemsTest, OnlyAddAndRemoveAnnounceAChange) {
@@ -78,8 +71,8 @@ TEST_F(CListItemsTest, OnlyAddAndRemoveAnnounceAChange) {
     EXPECT_EQ(modified, 1);
     EXPECT_EQ(items->Item(2)->GetText(), "three");
     for (int32_t outside : {0, 3}) {
-        EXPECT_EQ(ErrorNumberOf([&] { items->Remove(outside); }), ole::ERR_SUBSCRIPT);
-        EXPECT_EQ(ErrorNumberOf([&] { items->Item(outside); }), ole::ERR_SUBSCRIPT);
+        EXPECT_EQ(ErrorOf([&] { items->Remove(outside); }), ole::ERR_SUBSCRIPT);
+        EXPECT_EQ(ErrorOf([&] { items->Item(outside); }), ole::ERR_SUBSCRIPT);
     }
     EXPECT_EQ(modified, 1);
 
@@ -88,7 +81,7 @@ TEST_F(CListItemsTest, OnlyAddAndRemoveAnnounceAChange) {
     EXPECT_EQ(ole::GetProperty(ole::CallMethod(Variant(items), "Item", half), "Text").AsString(),
               "three");
     Variant text[] = {Variant("one")};
-    EXPECT_EQ(ErrorNumberOf([&] { ole::CallMethod(Variant(items), "Item", text); }),
+    EXPECT_EQ(ErrorOf([&] { ole::CallMethod(Variant(items), "Item", text); }),
               ole::ERR_TYPE_MISMATCH);
 
     ole::CallMethod(Variant(items), "Clear");

@@ -4,7 +4,7 @@
 #include "platform/ole/dispatch/Enumerator.h"
 #include "platform/ole/dispatch/LateBinding.h"
 #include "platform/ole/event/EventSink.h"
-#include "shared/tests/util/CleanPlatform.h"
+#include "testsupport/CleanPlatform.h"
 
 #include <gtest/gtest.h>
 
@@ -28,7 +28,7 @@ Failure FailureOf(const std::function<void()>& call) {
     return {};
 }
 
-class CPropertiesTest : public shared::test::CleanPlatform {
+class CPropertiesTest : public testsupport::CleanPlatform {
 protected:
     void SetUp() override {
         CleanPlatform::SetUp();

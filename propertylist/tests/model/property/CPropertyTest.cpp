@@ -4,7 +4,8 @@
 #include "platform/ole/dispatch/LateBinding.h"
 #include "platform/ole/event/EventSink.h"
 #include "platform/ole/picture/Picture.h"
-#include "shared/tests/util/CleanPlatform.h"
+#include "testsupport/CleanPlatform.h"
+#include "testsupport/ErrorOf.h"
 
 #include <gtest/gtest.h>
 
@@ -16,16 +17,9 @@ using ole::Variant;
 constexpr int32_t kBackDefault = static_cast<int32_t>(0x80000005);
 constexpr int32_t kForeDefault = static_cast<int32_t>(0x80000008);
 
-int32_t ErrorNumberOf(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const ole::Error& error) {
-        return error.Number();
-    }
-    return 0;
-}
+using testsupport::ErrorOf;
 
-class CPropertyTest : public shared::test::CleanPlatform {
+class CPropertyTest : public testsupport::CleanPlatform {
 protected:
     void SetUp() override {
         CleanPlatform::SetUp();
@@ -141,7 +135,7 @@ TEST_F(CPropertyTest, ReadBackFailureAndObjectWriteBack) {
     auto source = Sizer::Create();
     std::string key;
     auto echo = properties->Add("Echo", Variant(1), "", key, source, true, shared::ksTextEditor);
-    EXPECT_EQ(ErrorNumberOf([&] { echo->LetValue(Variant("new")); }), ole::ERR_INVALID_CALL);
+    EXPECT_EQ(ErrorOf([&] { echo->LetValue(Variant("new")); }), ole::ERR_INVALID_CALL);
     EXPECT_EQ(echo->GetValue().AsString(), "new") << "the source took it; only the read failed";
     EXPECT_TRUE(list->changed.empty());
 
@@ -162,9 +156,9 @@ TEST_F(CPropertyTest, ReadBackFailureAndObjectWriteBack) {
     EXPECT_TRUE(ole::Is(child->GetValue(), Variant(other)));
     EXPECT_EQ(source->childSets, 2);
     Variant plain[] = {Variant(3)};
-    EXPECT_EQ(ErrorNumberOf(
-                  [&] { child->Invoke(CProperty::IdValue, ole::DISPATCH_PROPERTYPUTREF, plain); }),
-              ole::ERR_TYPE_MISMATCH);
+    EXPECT_EQ(
+        ErrorOf([&] { child->Invoke(CProperty::IdValue, ole::DISPATCH_PROPERTYPUTREF, plain); }),
+        ole::ERR_TYPE_MISMATCH);
 
     // Nothing over a plain value: the value becomes Nothing, silently, without write-back.
     auto width = AddWidth(source);
@@ -228,8 +222,7 @@ TEST_F(CPropertyTest, EditorParametersIgnoreCaseAndBlanks) {
     Variant read[] = {Variant("FILTER")};
     EXPECT_EQ(ole::CallMethodById(host, CProperty::IdGetEditorParam, read).AsString(), "*.txt");
     EXPECT_EQ(file->GetEditorParam("InitialDir"), "");
-    EXPECT_EQ(ErrorNumberOf([&] { file->SetEditorParam("Filter", "*.doc"); }),
-              ole::ERR_DUPLICATE_KEY);
+    EXPECT_EQ(ErrorOf([&] { file->SetEditorParam("Filter", "*.doc"); }), ole::ERR_DUPLICATE_KEY);
     EXPECT_EQ(file->GetEditorParam("filter"), "*.txt");
     for (const char* name : {"", "   "}) {
         try {
@@ -240,7 +233,7 @@ TEST_F(CPropertyTest, EditorParametersIgnoreCaseAndBlanks) {
             EXPECT_EQ(error.Description(), "Invalid key specified.");
             EXPECT_EQ(error.Source(), "Attrgrid");
         }
-        EXPECT_EQ(ErrorNumberOf([&] { file->SetEditorParam(name, "x"); }),
+        EXPECT_EQ(ErrorOf([&] { file->SetEditorParam(name, "x"); }),
                   static_cast<int32_t>(0x80040003));
     }
 }
