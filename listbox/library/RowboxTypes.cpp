@@ -4,8 +4,6 @@
 
 #include "platform/ole/typeinfo/TypeLibraryRegistry.h"
 
-#include <memory>
-
 namespace rowbox {
 
 const ole::Guid& RowboxTypes::LibraryId() {
@@ -19,12 +17,11 @@ void RowboxTypes::AddEnums(ole::TypeLibrary& library) {
 }
 
 void RowboxTypes::RegisterOnce() {
-    if (ole::TypeLibraryRegistry::Load(LibraryId(), kMajor, kMinor))
-        return;
-    auto library = std::make_shared<ole::TypeLibrary>(kName, LibraryId(), kMajor, kMinor);
-    AddEnums(*library);
-    library->AddClass(KSListBox::Info());
-    ole::TypeLibraryRegistry::Register(library);
+    ole::TypeLibraryRegistry::RegisterOnce(kName, LibraryId(), kMajor, kMinor,
+                                           [](ole::TypeLibrary& library) {
+                                               AddEnums(library);
+                                               library.AddClass(KSListBox::Info());
+                                           });
 }
 
 } // namespace rowbox

@@ -1,6 +1,7 @@
 #include "ListBoxFixture.h"
 
 #include "platform/ole/font/Font.h"
+#include "platform/win/window/Activation.h"
 #include "platform/win/window/Tree.h"
 
 namespace rowbox::test {
@@ -57,6 +58,9 @@ TEST_F(AutomationTest, HwndIsTheControlsWindowWhichHoldsTheComboBox) {
     const auto hwnd = win::HWND::FromValue(static_cast<uint32_t>(Get(Id::IdHwnd).AsI4()));
     EXPECT_EQ(hwnd, List().hWnd());
     EXPECT_EQ(win::GetParent(Combo()), hwnd);
+    // What a host does with it: the focus goes on to the combo box.
+    win::SetFocus(hwnd);
+    EXPECT_EQ(win::GetFocus(), Combo());
 }
 
 } // namespace

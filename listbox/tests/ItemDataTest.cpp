@@ -38,6 +38,15 @@ TEST_F(ItemDataTest, ItemDataIsKeptByTextAndEqualTextsShareIt) {
     EXPECT_EQ(Count(), 0);
     Call(Id::IdAddItemEx, {Variant("Yes"), Variant(3)});
     EXPECT_EQ(DataOf(0).AsI4(), 3);
+
+    // An object is kept by reference.
+    Call(Id::IdAddItem, {Variant("Object")});
+    const ole::Ptr<ole::Object> object = ole::Collection::Create();
+    ole::SetPropertyById(Variant(m_extender), Id::IdItemData, Variant(object),
+                         std::vector{Variant(1)});
+    const Variant held =
+        ole::GetObjectPropertyById(Variant(m_extender), Id::IdItemData, std::vector{Variant(1)});
+    EXPECT_TRUE(ole::Is(held.AsObject(), object));
 }
 
 TEST_F(ItemDataTest, AnAddTheListRefusesLeavesNoDataBehind) {

@@ -398,7 +398,7 @@ TEST_F(EditingTest, ClickingRowsOpensAndCommitsTheEditorEndToEnd) {
 // A control that reports a change while its editor is being loaded commits nothing: the editor
 // becomes the open one only once it shows its value.
 TEST_F(EditingTest, StartingAListEditCommitsNothing) {
-    ListBoxStandIn::Register();
+    RegisterStandIns();
     ScopedBuiltins builtins;
     auto list = ControlEventEditor::Create();
     builtins.Provide(shared::KSListEditor, list);
@@ -418,7 +418,7 @@ TEST_F(EditingTest, StartingAListEditCommitsNothing) {
 // The text box's keys reach only an editor that takes them; the list box's and colour picker's
 // events only the registry's list and colour editors while they are open.
 TEST_F(EditingTest, ChildControlEventsReachOnlyTheEditorThatDrivesTheControl) {
-    ListBoxStandIn::Register();
+    RegisterStandIns();
     ScopedBuiltins builtins;
     auto text = KeyEditor::Create();
     auto list = ControlEventEditor::Create();

@@ -1,10 +1,9 @@
 #pragma once
 
 // The property list hosted on a test form, the way a program hosts it: created by ProgID through
-// the class registry (the colour-picker stand-in registered, the real list box loaded by its
-// ProgID), reached through its extender by member id or name. Every test ends with windows, DCs,
-// GDI objects, hooks and automation objects back at the counts they had before the control was
-// made.
+// the class registry (the real list box and colour picker loaded from their libraries), reached
+// through its extender by member id or name. Every test ends with windows, DCs, GDI objects, hooks
+// and automation objects back at the counts they had before the control was made.
 //
 //   class MyTest : public attrgrid::test::GridFixture {};
 //   TEST_F(MyTest, Something) {
@@ -67,9 +66,8 @@ protected:
         win::test::resetPlatform();
         win::test::ClearCaughtExceptions();
         ole::TakeReportedErrors();
-        // The list box is the real one, loaded from libRowbox.so by its ProgID; tests that watch
-        // its calls register the stand-in themselves.
-        ColorPickerStandIn::Register();
+        // The list box and the colour picker are the real ones, loaded from their libraries by
+        // ProgID; tests that watch their calls register the stand-ins themselves.
         ZAVeravuvuDudu::Register();
         m_baseline = LiveCounts::Now();
     }
