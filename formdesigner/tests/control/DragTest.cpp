@@ -295,5 +295,20 @@ TEST_F(DragTest, HandlersThatPumpOrShowABoxInsideTheHookFinishTheGesture) {
     ExpectNoInvertedLeftovers();
 }
 
+// A handler may unload the designer itself while the hook is inside it.
+TEST_F(DragTest, AHandlerRemovingTheDesignerEndsEverythingQuietly) {
+    SelectBoth();
+    const size_t hooksBefore = win::test::liveHookCount();
+    OnEvent([&](ole::DISPID id, std::span<ole::Variant>) {
+        if (id == ZORudeRuduvozu::EvControlMoved && GetForm().FindControl("Designer1"))
+            GetForm().Remove("Designer1");
+    });
+    Drag({60, 40}, {80, 40});
+    EXPECT_FALSE(GetForm().FindControl("Designer1"));
+    EXPECT_EQ(win::test::liveHookCount(), hooksBefore - 2);
+    win::test::click({200, 200});
+    win::test::pump();
+}
+
 } // namespace
 } // namespace layoutdesk::test
