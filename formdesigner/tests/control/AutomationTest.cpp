@@ -133,18 +133,5 @@ TEST_F(AutomationTest, RefusedValuesRaiseTheirErrorsAndChangeNothing) {
               static_cast<int32_t>(0x800407D4));
 }
 
-TEST_F(AutomationTest, SetUpValuesFollowTheScaleMode) {
-    EXPECT_EQ(Designer().GetHandleSizeX(), 100);
-    EXPECT_EQ(Designer().GetGridSizeY(), 120);
-    EXPECT_EQ(Designer().HitTolerance(), 30);
-    EXPECT_EQ(Designer().NudgeStep(), 15);
-    EXPECT_EQ(static_cast<uint32_t>(Designer().GetBackColor()), 0x8000000FU);
-    EXPECT_EQ(static_cast<uint32_t>(Designer().GetForeColor()), 0x80000012U);
-    EXPECT_EQ(static_cast<uint32_t>(Designer().GetHandleColor()), 0x8000000DU);
-    EXPECT_EQ(static_cast<uint32_t>(Designer().GetHandleBorderColor()), 0x8000000EU);
-    EXPECT_TRUE(Designer().GetShowGrid());
-    EXPECT_EQ(Designer().GetMode(), ksModeRun);
-}
-
 } // namespace
 } // namespace layoutdesk::test

@@ -257,9 +257,10 @@ TEST_F(DragTest, InDrawModeABandInAFrameIsReportedInTheFrame) {
     win::POINT start{150, 60};
     win::ClientToScreen(Surface(), &start);
     win::ScreenToClient(frame->Window(), &start);
-    const std::string expected = "RubberBandEnd(" + std::to_string(start.x * 15) + ", " +
-                                 std::to_string(start.y * 15) + ", 750, 600, Frame1)";
-    EXPECT_THAT(Events(), testing::Contains(expected));
+    const std::string at = std::to_string(start.x * 15) + ", " + std::to_string(start.y * 15);
+    const std::vector<std::string> events = Events();
+    EXPECT_THAT(events, testing::Contains("RubberBandStart(" + at + ", Frame1)"));
+    EXPECT_THAT(events, testing::Contains("RubberBandEnd(" + at + ", 750, 600, Frame1)"));
     EXPECT_TRUE(Selected().empty());
 }
 

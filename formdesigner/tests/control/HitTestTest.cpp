@@ -163,5 +163,23 @@ TEST_F(HitTestTest, RemovedControlsArePurgedAndSkipped) {
     EXPECT_EQ(Geometry(third), "600,2250,1200,600");
 }
 
+TEST_F(HitTestTest, HoverOverTheSelectionShowsTheSizingPointers) {
+    Designer().LetMode(ksModeSelect);
+    Designer().SelectControl(ole::Variant(button));
+    const struct {
+        win::POINT at;
+        int16_t pointer;
+    } cases[] = {{{103, 40}, 9}, {{60, 17}, 7},  {{17, 17}, 8},
+                 {{103, 17}, 6}, {{60, 40}, 15}, {{150, 150}, 0}};
+    for (const auto& c : cases) {
+        MoveTo(c.at);
+        EXPECT_EQ(DesignerExtender()->MousePointer(), c.pointer) << c.at.x << "," << c.at.y;
+    }
+    // With two selected, every place over the selection moves.
+    Designer().SelectControl(ole::Variant(Add("VB.Label", "Label1", {300, 1500, 900, 1800})));
+    MoveTo({103, 40});
+    EXPECT_EQ(DesignerExtender()->MousePointer(), 15);
+}
+
 } // namespace
 } // namespace layoutdesk::test

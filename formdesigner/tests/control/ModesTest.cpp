@@ -118,15 +118,6 @@ TEST_F(ModesTest, RightPressAndDoubleClickStartNoDesignAction) {
     EXPECT_TRUE(buttonEvents->Log().empty());
 }
 
-TEST_F(ModesTest, InRunModeInputReachesTheHostedControls) {
-    Click({60, 40});
-    EXPECT_THAT(buttonEvents->Names(), testing::Contains("Click"));
-    EXPECT_TRUE(Selected().empty());
-    ole::Ptr<forms::Control> text = Add("VB.TextBox", "Text1", {300, 1200, 1500, 1600});
-    win::SetFocus(text->Window());
-    EXPECT_EQ(win::GetFocus(), text->Window());
-}
-
 TEST_F(ModesTest, TabFromASiblingMovesTheSelectionAndKeepsTheFocus) {
     ole::Ptr<forms::Control> second = Add("VB.CommandButton", "Command2", {300, 1200, 1500, 1600});
     ole::Ptr<forms::Control> sibling = GetForm().Add("VB.TextBox", "Outside");
