@@ -226,7 +226,23 @@ void Form::LoadForm() {
     Tables().loaded.push_back(ole::Ptr<Form>(this));
     m_menuBar.Attach(m_hwnd);
     Scale();
+    if (m_controlBuilder) {
+        const auto build = m_controlBuilder;
+        build(*this);
+    }
     RaiseFormEvent(Load);
+}
+
+void Form::SetClientSize(win::SIZE pixels) {
+    if (!m_hwnd)
+        return;
+    win::RECT outer;
+    win::RECT inner;
+    win::GetWindowRect(m_hwnd, &outer);
+    win::GetClientRect(m_hwnd, &inner);
+    SetPixelBounds(win::RECT{outer.left, outer.top,
+                             outer.left + pixels.cx + (outer.right - outer.left) - inner.right,
+                             outer.top + pixels.cy + (outer.bottom - outer.top) - inner.bottom});
 }
 
 void Form::Show(const ole::Variant& modal, const ole::Variant& owner) {

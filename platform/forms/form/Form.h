@@ -173,6 +173,14 @@ public:
     // Renumbers TabIndex values after `moved` took `index`.
     void ReorderTabIndex(Control& moved, int16_t index);
 
+    // Runs at every load, once the window exists and before Load: where a form description sites
+    // its controls. Its errors end that load.
+    void SetControlBuilder(std::function<void(Form&)> build) {
+        m_controlBuilder = std::move(build);
+    }
+    // Sizes the outer frame so that the client area is `pixels` big; nothing while unloaded.
+    void SetClientSize(win::SIZE pixels);
+
     // Design-mode host: Ambient.UserMode False for its controls.
     bool UserMode() const { return m_userMode; }
     void SetUserMode(bool userMode) { m_userMode = userMode; }
@@ -258,6 +266,7 @@ private:
     ole::Ptr<ole::Object> m_controlsCollection;
     ole::ConnectionPoint m_events{Info(), this};
     FormMenuBar m_menuBar;
+    std::function<void(Form&)> m_controlBuilder;
 };
 
 } // namespace forms

@@ -108,13 +108,7 @@ void PropertyPageFrame::Layout() {
     const win::SIZE client{strip.right + kMargin, buttonTop + kButtonHeight + kMargin};
 
     const win::HWND hwnd = m_form->Window();
-    win::RECT outer;
-    win::RECT inner;
-    win::GetWindowRect(hwnd, &outer);
-    win::GetClientRect(hwnd, &inner);
-    m_form->SetPixelBounds(win::RECT{
-        outer.left, outer.top, outer.left + client.cx + (outer.right - outer.left) - inner.right,
-        outer.top + client.cy + (outer.bottom - outer.top) - inner.bottom});
+    m_form->SetClientSize(client);
 
     std::vector<std::string> captions;
     for (const auto& page : m_pages)
