@@ -48,6 +48,11 @@ protected:
 
     KSColorPicker& HostPicker(ole::PropertyBag* stored = nullptr, const win::RECT& bounds = kBounds,
                               HostMode mode = HostMode::User) {
+        // A second picker gets a fresh form.
+        if (m_picker) {
+            m_events->Detach();
+            m_host.reset();
+        }
         if (!m_host)
             m_host = std::make_unique<forms::test::TestHost>(mode);
         m_picker = ole::PtrCast<KSColorPicker>(ole::ClassRegistry::Create(KSColorPicker::kProgId));
@@ -79,8 +84,6 @@ protected:
     // Hosts a second picker from the bag's bytes, as a reloaded form would.
     KSColorPicker& Reload(const ole::PropertyBag& bag) {
         const auto copy = ole::PropertyBag::FromBytes(bag.ToBytes());
-        m_events->Detach();
-        m_host.reset();
         return HostPicker(copy.Get());
     }
 
@@ -93,8 +96,10 @@ protected:
         win::GetClientRect(PickerWindow(), &client);
         return {client.right - 3, client.bottom / 2};
     }
-    // Press and release on the drop button.
+    // Press and release on the drop button, long enough after any earlier press not to make a
+    // double click.
     void PressButton() {
+        win::test::advanceTime(1000);
         win::test::mouseDown(win::test::MouseButton::Left, PickerWindow(), ButtonPoint());
         win::test::pump();
         win::test::mouseUp(win::test::MouseButton::Left, PickerWindow(), ButtonPoint());
