@@ -231,6 +231,15 @@ public:
                               float& y);
     bool IsLineControl(const ole::Ptr<ole::Object>& control) const;
 
+    // ---- Painting (pixels) ----
+    // Grid and grab handles in the design modes; nothing in run mode.
+    void PaintDesigner(const win::RECT& rect);
+    void DrawGrid(win::HDC hdc, const win::RECT& rect);
+    void DrawHandles(win::HDC hdc, const ole::Ptr<ole::Object>& control, uint32_t fill,
+                     uint32_t border);
+    void DrawLineHandles(win::HDC hdc, const ole::Ptr<ole::Object>& line, uint32_t fill,
+                         uint32_t border);
+
     // ---- Gesture (whole designer scale units) ----
     void DesignMouseDown(win::HWND hWnd, int32_t X, int32_t Y, bool ctrlDown, bool shiftDown);
     void DesignMouseMove(win::HWND hWnd, int32_t X, int32_t Y, bool ctrlDown, bool shiftDown);
@@ -270,6 +279,7 @@ protected:
     void OnInitProperties() override;
     void OnReadProperties(ole::PropertyBag& bag) override;
     void OnTerminate() override;
+    void OnPaint() override;
     void OnEnterFocus() override;
     void OnExitFocus() override;
     void OnKeyDown(int16_t& keyCode, int16_t shift) override;
@@ -321,6 +331,15 @@ private:
     void UpdateDragFrame(int32_t hit, float dx, float dy);
     void DrawRubberBand(const win::RECT& rect);
     void UpdateRubberBand(float dx, float dy);
+    // Brushes from the resource cache and the handle size in pixels.
+    struct HandleStyle {
+        win::HBRUSH fill;
+        win::HBRUSH border;
+        int32_t width = 0;
+        int32_t height = 0;
+    };
+    std::optional<HandleStyle> HandleStyleFor(win::HDC hdc, uint32_t fill, uint32_t border);
+    static void PaintHandle(win::HDC hdc, const win::RECT& handle, const HandleStyle& style);
     void InvertFrame(win::HDC hdc, const InvertedShapes::Frame& frame);
     void InvertBand(win::HDC hdc, const win::RECT& pixels);
     win::RECT ToPixels(const win::RECT& units) const;

@@ -79,4 +79,19 @@ private:
     uint32_t m_cookie = 0;
 };
 
+// The designer with Command1 at pixels (20, 20)-(100, 60) inside it.
+class OneButtonFixture : public DesignerFixture {
+protected:
+    void SetUp() override {
+        DesignerFixture::SetUp();
+        button = Add("VB.CommandButton", "Command1", {300, 300, 1500, 900});
+    }
+    void TearDown() override {
+        button = nullptr;
+        DesignerFixture::TearDown();
+    }
+
+    ole::Ptr<forms::Control> button;
+};
+
 } // namespace layoutdesk::test

@@ -14,16 +14,8 @@
 namespace layoutdesk::test {
 namespace {
 
-class HitTestTest : public DesignerFixture {
+class HitTestTest : public OneButtonFixture {
 protected:
-    void SetUp() override {
-        DesignerFixture::SetUp();
-        button = Add("VB.CommandButton", "Command1", {300, 300, 1500, 900});
-    }
-    void TearDown() override {
-        button = nullptr;
-        DesignerFixture::TearDown();
-    }
     int32_t Hit(const ole::Ptr<forms::Control>& control, float x, float y, bool bodyOnly = false) {
         return Designer().HitTestHandles(control, x, y, bodyOnly);
     }
@@ -44,8 +36,6 @@ protected:
         win::ScreenToClient(Surface(), &pt);
         return pt;
     }
-
-    ole::Ptr<forms::Control> button;
 };
 
 TEST_F(HitTestTest, BodyIsStrictlyInsideAndHandlesLieJustOutside) {

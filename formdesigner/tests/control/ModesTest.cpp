@@ -45,23 +45,19 @@ protected:
     void OnMouseDown(int16_t, int16_t, float, float) override { ++presses; }
 };
 
-class ModesTest : public DesignerFixture {
+class ModesTest : public OneButtonFixture {
 protected:
-    // Command1 at designer pixels (20, 20)-(100, 60); its centre is (60, 40).
     void SetUp() override {
-        DesignerFixture::SetUp();
-        button = Add("VB.CommandButton", "Command1", {300, 300, 1500, 900});
+        OneButtonFixture::SetUp();
         buttonEvents = forms::test::EventRecorder::Attach(button);
         Events();
     }
     void TearDown() override {
         buttonEvents->Detach();
         buttonEvents = nullptr;
-        button = nullptr;
-        DesignerFixture::TearDown();
+        OneButtonFixture::TearDown();
     }
 
-    ole::Ptr<forms::Control> button;
     ole::Ptr<forms::test::EventRecorder> buttonEvents;
 };
 

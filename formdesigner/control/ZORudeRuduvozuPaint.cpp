@@ -1,0 +1,133 @@
+// The paint pass of the design modes: dirty hosted windows first, then the grid dots and the grab
+// handles of the selection over them (locked controls with the two handle colours exchanged).
+
+#include "formdesigner/control/ZORudeRuduvozu.h"
+
+#include "formdesigner/control/HitGeometry.h"
+#include "formdesigner/control/LateReads.h"
+
+#include "shared/util/ColorUtils.h"
+
+#include "platform/ole/convert/Conversions.h"
+#include "platform/win/Win.h"
+#include "platform/win/gdi/DcGuards.h"
+
+#include <optional>
+
+namespace layoutdesk {
+
+void ZORudeRuduvozu::OnPaint() {
+    win::RECT client{};
+    if (win::GetClientRect(hWnd(), &client))
+        PaintDesigner(client);
+}
+
+void ZORudeRuduvozu::PaintDesigner(const win::RECT& rect) {
+    if (m_Mode == ksModeRun)
+        return;
+    ole::Ptr<ZORudeRuduvozu> self(this);
+    for (const ole::Ptr<ole::Object>& control : ContainedSnapshot()) {
+        if (!HasWindowHandle(control))
+            continue;
+        const win::HWND child = win::HwndFromParam(ole::CLng(ReadMember(control, "hWnd")));
+        if (win::GetUpdateRect(child, nullptr, win::FALSE))
+            win::UpdateWindow(child);
+    }
+    if (m_ShowGrid) {
+        const win::WindowDc dc(hWnd());
+        DrawGrid(dc.Get(), rect);
+    }
+    // Not clipped to the hosted windows: handles may cover them.
+    const win::WindowDc dc(hWnd(), win::GetDCEx(hWnd(), {}, win::DCX_PARENTCLIP));
+    if (!dc.Get())
+        return;
+    win::IntersectClipRect(dc.Get(), rect.left, rect.top, rect.right, rect.bottom);
+    for (const uint32_t id : SelectedSnapshot()) {
+        const ole::Ptr<ole::Object> control = ole::ObjectFromPtr(id);
+        if (!control || !HasNameProperty(control))
+            continue;
+        const bool locked = IsLocked(ole::Variant(control));
+        const uint32_t fill = locked ? m_HandleBorderColor : m_HandleColor;
+        const uint32_t border = locked ? m_HandleColor : m_HandleBorderColor;
+        if (IsLineControl(control))
+            DrawLineHandles(dc.Get(), control, fill, border);
+        else
+            DrawHandles(dc.Get(), control, fill, border);
+    }
+}
+
+// Dots at whole multiples of the grid step from the client origin, edges included. A step that
+// rounds to no pixel leaves the grid out.
+void ZORudeRuduvozu::DrawGrid(win::HDC hdc, const win::RECT& rect) {
+    const int32_t sx = PixelsX(m_GridSizeX);
+    const int32_t sy = PixelsY(m_GridSizeY);
+    if (!hdc || sx <= 0 || sy <= 0)
+        return;
+    const win::COLORREF color = shared::TranslateColor(ForeColor());
+    const auto firstFrom = [](int32_t edge, int32_t step) {
+        return edge <= 0 ? 0 : (edge + step - 1) / step * step;
+    };
+    for (int32_t y = firstFrom(rect.top, sy); y <= rect.bottom; y += sy)
+        for (int32_t x = firstFrom(rect.left, sx); x <= rect.right; x += sx)
+            win::SetPixelV(hdc, x, y, color);
+}
+
+std::optional<ZORudeRuduvozu::HandleStyle>
+ZORudeRuduvozu::HandleStyleFor(win::HDC hdc, uint32_t fill, uint32_t border) {
+    if (!hdc || !m_ResourceMgr)
+        return std::nullopt;
+    HandleStyle style;
+    style.border = m_ResourceMgr->GetBrush(shared::TranslateColor(border), "SelectionRect");
+    style.fill = m_ResourceMgr->GetBrush(shared::TranslateColor(fill), "HandleFillColor");
+    style.width = PixelsX(m_HandleSizeX);
+    style.height = PixelsY(m_HandleSizeY);
+    return style;
+}
+
+void ZORudeRuduvozu::PaintHandle(win::HDC hdc, const win::RECT& handle, const HandleStyle& style) {
+    win::FillRect(hdc, &handle, style.fill);
+    win::FrameRect(hdc, &handle, style.border);
+}
+
+void ZORudeRuduvozu::DrawHandles(win::HDC hdc, const ole::Ptr<ole::Object>& control, uint32_t fill,
+                                 uint32_t border) {
+    const std::optional<HandleStyle> style = HandleStyleFor(hdc, fill, border);
+    win::RECT r{};
+    if (!style || !GetControlRect(control, r, true))
+        return;
+    const int32_t hw = style->width;
+    const int32_t hh = style->height;
+    const int32_t midLeft = Round((r.right + r.left - hw) / 2.0);
+    const int32_t midRight = Round((r.right + r.left + hw) / 2.0);
+    const int32_t midTop = Round((r.bottom + r.top - hh) / 2.0);
+    const int32_t midBottom = Round((r.bottom + r.top + hh) / 2.0);
+    const win::RECT handles[] = {
+        {r.left - hw, r.top - hh, r.left, r.top},
+        {r.right, r.top - hh, r.right + hw, r.top},
+        {r.right, r.bottom, r.right + hw, r.bottom + hh},
+        {r.left - hw, r.bottom, r.left, r.bottom + hh},
+        {midLeft, r.top - hh, midRight, r.top},
+        {r.right, midTop, r.right + hw, midBottom},
+        {midLeft, r.bottom, midRight, r.bottom + hh},
+        {r.left - hw, midTop, r.left, midBottom},
+    };
+    for (const win::RECT& handle : handles)
+        PaintHandle(hdc, handle, *style);
+    win::FrameRect(hdc, &r, style->border);
+}
+
+void ZORudeRuduvozu::DrawLineHandles(win::HDC hdc, const ole::Ptr<ole::Object>& line, uint32_t fill,
+                                     uint32_t border) {
+    const std::optional<HandleStyle> style = HandleStyleFor(hdc, fill, border);
+    win::RECT ends{};
+    if (!style || !GetControlRect(line, ends, true))
+        return;
+    for (const win::POINT end :
+         {win::POINT{ends.left, ends.top}, win::POINT{ends.right, ends.bottom}}) {
+        const int32_t left = Round(end.x - style->width / 2.0);
+        const int32_t top = Round(end.y - style->height / 2.0);
+        PaintHandle(hdc, {left, top, left + style->width, top + style->height}, *style);
+    }
+}
+
+} // namespace layoutdesk

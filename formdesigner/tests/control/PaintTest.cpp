@@ -1,0 +1,70 @@
+#include "DesignerFixture.h"
+
+#include "shared/util/ColorUtils.h"
+
+#include "platform/win/test/Snapshot.h"
+
+#include <gtest/gtest.h>
+
+namespace layoutdesk::test {
+namespace {
+
+// Command1 at pixels (20, 20)-(100, 60); handles are 7 pixels (100 twips) deep, the grid 8.
+class PaintTest : public OneButtonFixture {
+protected:
+    win::COLORREF At(int x, int y) {
+        win::test::pump();
+        return win::test::PixelOf(win::test::CaptureClient(Surface()), x, y);
+    }
+    static win::COLORREF Color(uint32_t oleColor) { return shared::TranslateColor(oleColor); }
+
+    const win::COLORREF face = Color(0x8000000F);
+    const win::COLORREF dots = Color(0x80000012);
+    const win::COLORREF handleFill = Color(0x8000000D);
+    const win::COLORREF handleBorder = Color(0x8000000E);
+};
+
+TEST_F(PaintTest, TheGridShowsInTheDesignModesAtItsPitch) {
+    EXPECT_EQ(At(8, 8), face);
+    Designer().LetMode(ksModeDraw);
+    EXPECT_EQ(At(0, 0), dots);
+    EXPECT_EQ(At(8, 8), dots);
+    EXPECT_EQ(At(9, 8), face);
+    Designer().LetGridSizeX(240);
+    EXPECT_EQ(At(16, 8), dots);
+    EXPECT_EQ(At(8, 8), face);
+    Designer().LetShowGrid(false);
+    EXPECT_EQ(At(16, 8), face);
+    // A step under half a pixel leaves the grid out instead of looping.
+    Designer().LetShowGrid(true);
+    Designer().LetGridSizeX(1);
+    EXPECT_EQ(At(16, 8), face);
+}
+
+TEST_F(PaintTest, HandlesShowTheSelectionAndLockedOnesExchangeTheirColours) {
+    Designer().LetMode(ksModeSelect);
+    Designer().LetShowGrid(false);
+    Designer().SelectControl(ole::Variant(button));
+    EXPECT_EQ(At(13, 13), handleBorder);
+    EXPECT_EQ(At(15, 15), handleFill);
+    EXPECT_EQ(At(59, 15), handleFill);
+    Designer().LockControls(ksScopeThis, ole::Variant(button));
+    EXPECT_EQ(At(13, 13), handleFill);
+    EXPECT_EQ(At(15, 15), handleBorder);
+    Designer().DeselectControl(ole::Variant(button));
+    EXPECT_EQ(At(15, 15), face);
+    EXPECT_EQ(At(13, 13), face);
+}
+
+TEST_F(PaintTest, ALineShowsAHandleOnEachEnd) {
+    auto line = AddLine("Line1", {1500, 1500, 3000, 1500});
+    Designer().LetMode(ksModeSelect);
+    Designer().LetShowGrid(false);
+    Designer().SelectControl(ole::Variant(line));
+    EXPECT_EQ(At(98, 98), handleFill);
+    EXPECT_EQ(At(198, 98), handleFill);
+    EXPECT_EQ(At(150, 97), face);
+}
+
+} // namespace
+} // namespace layoutdesk::test
