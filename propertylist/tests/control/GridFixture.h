@@ -2,8 +2,8 @@
 
 // The property list hosted on a test form, the way a program hosts it: created by ProgID through
 // the class registry (the real list box and colour picker loaded from their libraries), reached
-// through its extender by member id or name. Every test ends with windows, DCs, GDI objects, hooks
-// and automation objects back at the counts they had before the control was made.
+// through its extender by member id or name. Every test ends on a clean platform: every live
+// count back where it was and no error caught at a boundary.
 //
 //   class MyTest : public attrgrid::test::GridFixture {};
 //   TEST_F(MyTest, Something) {
@@ -26,6 +26,7 @@
 #include "platform/ole/registry/ClassRegistry.h"
 #include "platform/win/test/Probes.h"
 #include "platform/win/test/TestApi.h"
+#include "testsupport/CleanPlatform.h"
 
 #include <gtest/gtest.h>
 
@@ -38,48 +39,22 @@ namespace attrgrid::test {
 
 using forms::test::HostMode;
 
-struct LiveCounts {
-    size_t windows = 0;
-    size_t dcs = 0;
-    size_t gdiObjects = 0;
-    size_t hooks = 0;
-    size_t objects = 0;
+using testsupport::LiveCounts;
 
-    static LiveCounts Now() {
-        return {win::test::LiveWindowCount(), win::test::LiveDcCount(),
-                win::test::LiveGdiObjectCount(), win::test::liveHookCount(),
-                ole::LiveObjectCount()};
-    }
-    friend bool operator==(const LiveCounts&, const LiveCounts&) = default;
-};
-
-inline void PrintTo(const LiveCounts& c, std::ostream* os) {
-    *os << "{windows " << c.windows << ", dcs " << c.dcs << ", gdi " << c.gdiObjects << ", hooks "
-        << c.hooks << ", objects " << c.objects << "}";
-}
-
-class GridFixture : public ::testing::Test {
+class GridFixture : public testsupport::CleanPlatform {
 protected:
     static constexpr win::RECT kDefaultBounds{10, 10, 310, 250};
 
     void SetUp() override {
-        win::test::resetPlatform();
-        win::test::ClearCaughtExceptions();
-        ole::TakeReportedErrors();
+        CleanPlatform::SetUp();
         // The list box and the colour picker are the real ones, loaded from their libraries by
         // ProgID; tests that watch their calls register the stand-ins themselves.
         ZAVeravuvuDudu::Register();
-        m_baseline = LiveCounts::Now();
     }
 
     void TearDown() override {
         Unload();
-        EXPECT_EQ(LiveCounts::Now(), m_baseline) << "the control's teardown left something behind";
-        for (const auto& caught : win::test::CaughtExceptions())
-            ADD_FAILURE() << "exception caught at a " << caught.where << ": " << caught.what;
-        for (const auto& error : ole::TakeReportedErrors())
-            ADD_FAILURE() << "unhandled error " << error.Number() << ": " << error.Description();
-        win::test::resetPlatform();
+        CleanPlatform::TearDown();
     }
 
     // Hosts the control: a new one (InitProperties) without `stored`, else ReadProperties from it.
@@ -152,10 +127,7 @@ protected:
         win::test::pump();
     }
 
-    const LiveCounts& Baseline() const { return m_baseline; }
-
 private:
-    LiveCounts m_baseline;
     std::unique_ptr<forms::test::TestHost> m_host;
     ole::Ptr<forms::Extender> m_extender;
     ole::Ptr<ZAVeravuvuDudu> m_grid;

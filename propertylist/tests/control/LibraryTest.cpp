@@ -16,6 +16,8 @@
 #include "platform/win/kernel/Modules.h"
 #include "platform/win/test/Probes.h"
 #include "platform/win/test/TestApi.h"
+#include "testsupport/CleanPlatform.h"
+#include "testsupport/ErrorOf.h"
 
 #include <gtest/gtest.h>
 
@@ -23,27 +25,15 @@ namespace attrgrid::test {
 namespace {
 
 using forms::ControlLibraries;
+using testsupport::ErrorOf;
 
 constexpr const char* kProgId = "Attrgrid.ZAVeravuvuDudu";
 
-int32_t ErrorNumberOf(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const ole::Error& error) {
-        return error.Number();
-    }
-    return 0;
-}
-
-class LibraryTest : public ::testing::Test {
+class LibraryTest : public testsupport::CleanPlatform {
 protected:
     void SetUp() override {
-        win::test::resetPlatform();
+        CleanPlatform::SetUp();
         RegisterStandIns();
-        m_windows = win::test::LiveWindowCount();
-        m_gdi = win::test::LiveGdiObjectCount();
-        m_hooks = win::test::liveHookCount();
-        m_objects = ole::LiveObjectCount();
         try {
             m_module = ControlLibraries::Load("Attrgrid");
         } catch (const ole::Error& error) {
@@ -53,21 +43,10 @@ protected:
     void TearDown() override {
         ControlLibraries::FreeUnused();
         EXPECT_FALSE(ControlLibraries::IsLoaded("Attrgrid"));
-        EXPECT_EQ(win::test::LiveWindowCount(), m_windows);
-        EXPECT_EQ(win::test::LiveGdiObjectCount(), m_gdi);
-        EXPECT_EQ(win::test::liveHookCount(), m_hooks);
-        EXPECT_EQ(ole::LiveObjectCount(), m_objects);
-        EXPECT_TRUE(win::test::CaughtExceptions().empty());
-        win::test::resetPlatform();
+        CleanPlatform::TearDown();
     }
 
     win::HMODULE m_module;
-
-private:
-    size_t m_windows = 0;
-    size_t m_gdi = 0;
-    size_t m_hooks = 0;
-    size_t m_objects = 0;
 };
 
 TEST_F(LibraryTest, ExportsOnlyTheFourEntryPoints) {
@@ -93,7 +72,7 @@ TEST_F(LibraryTest, RegistersTheControlTheModelAndAFixedTypeLibrary) {
         const ole::ClassRegistration* model = ole::ClassRegistry::Find(progId);
         ASSERT_NE(model, nullptr) << progId;
         EXPECT_FALSE(model->flags.creatable) << progId;
-        EXPECT_EQ(ErrorNumberOf([&] { ole::ClassRegistry::Create(progId); }), 5) << progId;
+        EXPECT_EQ(ErrorOf([&] { ole::ClassRegistry::Create(progId); }), 5) << progId;
     }
 
     std::shared_ptr<const ole::TypeLibrary> library =

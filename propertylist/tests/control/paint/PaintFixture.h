@@ -15,6 +15,8 @@
 #include "platform/win/Win.h"
 #include "platform/win/test/Probes.h"
 #include "platform/win/test/TestApi.h"
+#include "testsupport/CleanPlatform.h"
+#include "testsupport/MemoryCanvas.h"
 
 #include <gtest/gtest.h>
 
@@ -62,7 +64,7 @@ public:
 
 // A clean platform, an owner with both trees, fonts, a resource cache and a white 32-bit surface.
 // The grid is kWidth pixels wide; the name column ends at kSplit; rows are kRowHeight high.
-class PaintTest : public ::testing::Test {
+class PaintTest : public testsupport::CleanPlatform {
 protected:
     static constexpr int kWidth = 160;
     static constexpr int kSplit = 80;
@@ -70,8 +72,7 @@ protected:
     static constexpr int kIndent = 12;
 
     void SetUp() override {
-        win::test::resetPlatform();
-        m_liveObjects = ole::LiveObjectCount();
+        CleanPlatform::SetUp();
         m_owner = ole::MakeObject<PaintOwner>();
         m_owner->properties->SetOwner(m_owner);
         m_owner->trees.InitTrees(ole::PtrOfObject(m_owner));
@@ -91,15 +92,13 @@ protected:
     }
 
     void TearDown() override {
-        DiscardSurface();
+        m_canvas.reset();
         m_resources.reset();
         m_selected.Reset();
         m_owner->trees.Clear();
         m_owner->properties->Clear();
         m_owner.Reset();
-        EXPECT_EQ(ole::LiveObjectCount(), m_liveObjects);
-        EXPECT_EQ(win::test::LiveDcCount(), 0u);
-        win::test::resetPlatform();
+        CleanPlatform::TearDown();
     }
 
     GridSettings& Settings() { return m_owner->settings; }
@@ -158,14 +157,11 @@ protected:
                                 .raisePropertyDraw = m_raiser};
     }
 
+    // A white surface as wide as the grid.
     win::HDC Surface(int height = 100) {
-        DiscardSurface();
+        m_canvas.reset();
         m_height = height;
-        m_dc = win::CreateCompatibleDC(win::HDC{});
-        m_bitmap = win::CreateBitmap(kWidth, height, 1, 32, nullptr);
-        m_oldBitmap = win::SelectObject(m_dc, m_bitmap);
-        const win::RECT all{0, 0, kWidth, height};
-        win::FillRect(m_dc, &all, win::HBRUSH(win::GetStockObject(win::WHITE_BRUSH)));
+        m_dc = m_canvas.emplace(kWidth, height).Dc();
         return m_dc;
     }
 
@@ -177,41 +173,18 @@ protected:
         GridPainter(context).PaintGridArea(m_dc, {0, 0, kWidth, height});
     }
 
-    win::COLORREF At(int x, int y) const { return win::GetPixel(m_dc, x, y); }
-
-    // Pixels of `color` inside `rect`.
+    win::COLORREF At(int x, int y) const { return m_canvas->At(x, y); }
     int Count(const win::RECT& rect, win::COLORREF color) const {
-        int n = 0;
-        for (int y = rect.top; y < rect.bottom; ++y) {
-            for (int x = rect.left; x < rect.right; ++x)
-                n += At(x, y) == color ? 1 : 0;
-        }
-        return n;
+        return m_canvas->Count(rect, color);
     }
-    // Pixels of anything but `background` inside `rect`.
     int Ink(const win::RECT& rect, win::COLORREF background) const {
-        const int all = (rect.right - rect.left) * (rect.bottom - rect.top);
-        return all - Count(rect, background);
+        return m_canvas->Ink(rect, background);
     }
     // The leftmost column in `rect` holding a pixel other than `background`, or nullopt.
     std::optional<int> FirstInkColumn(const win::RECT& rect, win::COLORREF background) const {
-        for (int x = rect.left; x < rect.right; ++x) {
-            for (int y = rect.top; y < rect.bottom; ++y) {
-                if (At(x, y) != background)
-                    return x;
-            }
-        }
+        if (const auto ink = m_canvas->InkBounds(rect, background))
+            return ink->left;
         return std::nullopt;
-    }
-
-    void DiscardSurface() {
-        if (!m_dc)
-            return;
-        win::SelectObject(m_dc, m_oldBitmap);
-        win::DeleteDC(m_dc);
-        win::DeleteObject(m_bitmap);
-        m_dc = {};
-        m_bitmap = {};
     }
 
     ole::Ptr<PaintOwner> m_owner;
@@ -220,11 +193,9 @@ protected:
     std::unique_ptr<shared::CResourceMgr> m_resources;
     ole::Ptr<CNode> m_selected;
     PropertyDrawRaiser m_raiser;
+    std::optional<testsupport::MemoryCanvas> m_canvas;
     win::HDC m_dc;
-    win::HBITMAP m_bitmap;
-    win::HGDIOBJ m_oldBitmap;
     int m_height = 0;
-    size_t m_liveObjects = 0;
 };
 
 } // namespace painttest

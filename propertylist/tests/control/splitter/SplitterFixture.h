@@ -12,6 +12,7 @@
 #include "platform/win/test/Probes.h"
 #include "platform/win/test/TestApi.h"
 #include "propertylist/control/splitter/CSplitter.h"
+#include "testsupport/CleanPlatform.h"
 
 #include <gtest/gtest.h>
 
@@ -19,15 +20,14 @@ namespace attrgrid::splittertest {
 
 // A shown form with a border-less container picture box split between two border-less picture
 // boxes, its mouse, double-click and resize events forwarded to a CSplitter the way the property
-// list forwards them. Teardown checks that windows, DCs, GDI objects, hooks and objects are back.
-class SplitterTest : public ::testing::Test {
+// list forwards them, on a clean platform.
+class SplitterTest : public testsupport::CleanPlatform {
 protected:
     // The container's top-left in the form's client area, in pixels.
     static constexpr win::POINT kOrigin{10, 10};
 
     void SetUp() override {
-        win::test::resetPlatform();
-        m_objectsAtStart = ole::LiveObjectCount();
+        CleanPlatform::SetUp();
         forms::RegisterStandardControls();
         m_form = forms::Form::Create("frmSplit");
         m_form->LoadForm();
@@ -45,12 +45,7 @@ protected:
         m_container = nullptr;
         m_form->UnloadForm();
         m_form = nullptr;
-        win::test::resetPlatform();
-        EXPECT_EQ(win::test::LiveWindowCount(), 0u);
-        EXPECT_EQ(win::test::LiveDcCount(), 0u);
-        EXPECT_EQ(win::test::LiveGdiObjectCount(), 0u);
-        EXPECT_EQ(win::test::liveHookCount(), 0u);
-        EXPECT_EQ(ole::LiveObjectCount(), m_objectsAtStart);
+        CleanPlatform::TearDown();
     }
 
     // Builds container and panes (sizes in pixels) and a splitter initialised on them.
@@ -127,7 +122,6 @@ protected:
     int m_dblClicks = 0;
 
 private:
-    size_t m_objectsAtStart = 0;
     uint32_t m_containerCookie = 0;
     uint32_t m_locationCookie = 0;
 };

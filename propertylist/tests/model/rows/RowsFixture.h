@@ -8,6 +8,7 @@
 #include "platform/ole/dispatch/ClassBuilder.h"
 #include "platform/ole/error/Error.h"
 #include "platform/ole/object/ObjectProbes.h"
+#include "testsupport/CleanPlatform.h"
 
 #include <gtest/gtest.h>
 
@@ -81,12 +82,8 @@ public:
     std::function<void()> onChanged;
 };
 
-// Every test ends with no live automation objects.
-class RowsTest : public ::testing::Test {
+class RowsTest : public testsupport::CleanPlatform {
 protected:
-    void SetUp() override { m_live = ole::LiveObjectCount(); }
-    void TearDown() override { EXPECT_EQ(ole::LiveObjectCount(), m_live); }
-
     // A tree bound to a fresh owner.
     std::pair<ole::Ptr<TestOwner>, ole::Ptr<CNodes>> MakeTree() {
         auto owner = TestOwner::Create();
@@ -105,9 +102,6 @@ protected:
             keys.push_back(row->Key());
         return keys;
     }
-
-private:
-    size_t m_live = 0;
 };
 
 } // namespace rowstest
