@@ -7,6 +7,8 @@
 #include "platform/ole/convert/Conversions.h"
 #include "platform/ole/convert/Equality.h"
 #include "platform/ole/font/Font.h"
+#include "platform/win/gdi/DcGuards.h"
+#include "shared/util/ColorUtils.h"
 
 #include <gtest/gtest.h>
 
@@ -40,6 +42,20 @@ TEST_F(KSColorPickerTest, SelectedColorLetByIdSwitchesTabNotifiesAndRaisesOnlyOn
         EXPECT_EQ(K::FormatColorText(color), text);
     Put(K::IdSelectedColor, ole::Variant(int32_t{255}));
     EXPECT_EQ(ole::CLng(Get(K::IdActiveTab)), ksPalette);
+}
+
+TEST_F(KSColorPickerTest, TheSwatchShowsPaletteSystemAndCustomColours) {
+    HostPicker();
+    for (const int32_t color : {int32_t{0x0000FF}, kButtonFace, int32_t{0x123456}}) {
+        Picker().LetSelectedColor(color);
+        win::test::pump();
+        const win::WindowDc dc(PickerWindow());
+        win::RECT client;
+        win::GetClientRect(PickerWindow(), &client);
+        // The swatch is the square at the left, 2 pixels in.
+        EXPECT_EQ(win::GetPixel(dc.Get(), client.bottom / 2, client.bottom / 2),
+                  shared::TranslateColor(static_cast<uint32_t>(color)));
+    }
 }
 
 TEST_F(KSColorPickerTest, SettersNotifyTheirNamesOnlyForNewValues) {
@@ -129,6 +145,18 @@ TEST_F(KSColorPickerTest, BagRoundTripKeepsChangedValuesAndCustomColoursReadBefo
     EXPECT_EQ(Picker().GetSelectedColor(), kButtonFace);
     EXPECT_EQ(Picker().GetSystemTabCaption(), "Sys");
     EXPECT_EQ(ole::CLng(Save()->ReadProperty("CustomColor5", 0)), 0x123456);
+    PressButton();
+    EXPECT_EQ(DropDown().GetCustomColor(5), 0x123456) << "the first drop-down gets what was read";
+    Key(win::VK_ESCAPE);
+}
+
+TEST_F(KSColorPickerTest, InDesignModeItLoadsSavesAndAnswersItsMembers) {
+    auto bag = ole::PropertyBag::Create();
+    bag->WriteProperty("Forecolor", ole::Variant(int32_t{0x00FF00}), ole::Variant(0));
+    HostPicker(bag.Get(), kBounds, HostMode::Design);
+    EXPECT_EQ(ole::CLng(Get(K::IdForeColor)), 0x00FF00);
+    Put(K::IdSelectedColor, ole::Variant(int32_t{255}));
+    EXPECT_EQ(ole::CLng(Save()->ReadProperty("SelectedColor", 0)), 255);
 }
 
 } // namespace
