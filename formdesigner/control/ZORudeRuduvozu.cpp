@@ -162,7 +162,16 @@ void ZORudeRuduvozu::LetMode(int32_t eMode) {
 
 // ---- The surface's own events (run mode; the mouse hook raises them in the design modes) ----
 
+// In the design modes Shift alone sizes and Ctrl alone moves the selection before the host hears
+// the key; any other combination only reaches the host.
 void ZORudeRuduvozu::OnKeyDown(int16_t& keyCode, int16_t shift) {
+    ole::Ptr<ZORudeRuduvozu> self(this);
+    if (m_Mode != ksModeRun && m_SelectedControls && m_SelectedControls->Count() > 0) {
+        if (shift == 1)
+            NudgeResizeSelection(keyCode);
+        else if (shift == 2)
+            NudgeSelection(keyCode);
+    }
     std::array<ole::Variant, 2> args{ole::Variant(keyCode), ole::Variant(shift)};
     RaiseEvent(EvKeydown, args);
 }

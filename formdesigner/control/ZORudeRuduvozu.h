@@ -246,6 +246,10 @@ public:
     void DesignMouseUp(win::HWND hWnd, int32_t X, int32_t Y, bool ctrlDown, bool shiftDown);
     void ApplyDrag(const ole::Ptr<ole::Object>& control, const win::RECT& rect, bool setSize);
 
+    // ---- Keyboard: Ctrl+arrow moves, Shift+arrow sizes the selection by NudgeStep ----
+    void NudgeSelection(int16_t keyCode);
+    void NudgeResizeSelection(int16_t keyCode);
+
     // ---- Selection walks ----
     void SelectNextControl();
     void SelectPreviousControl();
@@ -355,6 +359,9 @@ private:
     void ReleaseBand();
     ole::Ptr<ole::Object> SingleSelected();
     bool Eligible(const ole::Ptr<ole::Object>& control);
+    // The step for an arrow key in the selection's container; false for other keys or an empty
+    // selection.
+    bool NudgeOffsets(int16_t keyCode, float& dx, float& dy);
     void AlignEdge(const ole::Ptr<ole::Object>& control, int32_t eAlignType,
                    const AlignEdges& edges);
     void AlignLine(const ole::Ptr<ole::Object>& line, int32_t eAlignType, const AlignEdges& edges);
