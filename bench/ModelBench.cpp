@@ -1,12 +1,7 @@
 // Property model costs: filling a list of 10,000 properties in 100 categories with both row
 // trees, and walking the visible rows of each view.
 
-#include "propertylist/model/property/CProperties.h"
-#include "propertylist/model/property/CPropertyOwner.h"
-#include "propertylist/model/rows/CRowTrees.h"
-
-#include "platform/ole/dispatch/ClassBuilder.h"
-#include "platform/ole/error/Error.h"
+#include "propertylist/tests/support/ListStandIn.h"
 
 #include <benchmark/benchmark.h>
 
@@ -14,41 +9,17 @@ namespace {
 
 using namespace attrgrid;
 
-class BenchOwner : public ole::Object, public CNodesOwner, public CPropertyOwner {
-public:
-    const ole::ClassInfo& GetClassInfo() const override {
-        static const ole::ClassInfo info = ole::ClassBuilder<BenchOwner>("BenchOwner").Build();
-        return info;
-    }
-    ole::Ptr<CProperty> NodeProperty(std::string_view key) override {
-        try {
-            return properties->ItemByInternalKey(key);
-        } catch (const ole::Error&) {
-            return nullptr;
-        }
-    }
-    int32_t PropertyBackColor() const override { return 0; }
-    int32_t PropertyForeColor() const override { return 0; }
-
-    ole::Ptr<CProperties> properties = CProperties::Create();
-    CRowTrees trees;
-};
-
-ole::Ptr<BenchOwner> FilledList() {
-    auto owner = ole::MakeObject<BenchOwner>();
-    owner->properties->SetOwner(owner);
-    owner->trees.InitTrees(ole::PtrOfObject(owner));
+ole::Ptr<test::ListStandIn> FilledList() {
+    auto owner = test::ListStandIn::Create();
     for (int i = 0; i < 10000; ++i) {
         const std::string category =
             "Group" + std::to_string(i % 100) + "|Part" + std::to_string(i % 7);
-        auto property =
-            owner->properties->Add("Item" + std::to_string(i), ole::Variant(i), category);
-        owner->trees.AddProperty(property, "|", "Misc", CategoryLook{});
+        owner->Add("Item" + std::to_string(i), ole::Variant(i), category);
     }
     return owner;
 }
 
-void Release(const ole::Ptr<BenchOwner>& owner) {
+void Release(const ole::Ptr<test::ListStandIn>& owner) {
     owner->trees.Clear();
     owner->properties->Clear();
 }

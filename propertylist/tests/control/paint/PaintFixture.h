@@ -1,13 +1,14 @@
 #pragma once
 
-// Paints row trees built by CRowTrees onto a small memory surface with GridPainter, with a
-// minimal owner standing in for the control and the grid's own name-cell layout.
+// Paints row trees built by CRowTrees onto a small memory surface with GridPainter, with the list
+// stand-in in place of the control and the grid's own name-cell layout.
 
 #include "propertylist/control/NameCellLayout.h"
 #include "propertylist/control/paint/GridPainter.h"
 #include "propertylist/model/property/CProperties.h"
 #include "propertylist/model/property/CPropertyOwner.h"
 #include "propertylist/model/rows/CRowTrees.h"
+#include "propertylist/tests/support/ListStandIn.h"
 
 #include "platform/ole/dispatch/ClassBuilder.h"
 #include "platform/ole/error/Error.h"
@@ -40,28 +41,6 @@ constexpr win::COLORREF kGrey = win::RGB(128, 128, 128);
 constexpr win::COLORREF kNavy = win::RGB(0, 0, 128);
 constexpr win::COLORREF kMagenta = win::RGB(255, 0, 255);
 
-class PaintOwner : public ole::Object, public CNodesOwner, public CPropertyOwner {
-public:
-    const ole::ClassInfo& GetClassInfo() const override {
-        static const ole::ClassInfo info = ole::ClassBuilder<PaintOwner>("PaintOwner").Build();
-        return info;
-    }
-    ole::Ptr<CProperty> NodeProperty(std::string_view key) override {
-        try {
-            return properties->ItemByInternalKey(key);
-        } catch (const ole::Error&) {
-            return nullptr;
-        }
-    }
-    void NodePropertyChanged(std::string_view, std::string_view) override {}
-    int32_t PropertyBackColor() const override { return settings.propertyBackColor; }
-    int32_t PropertyForeColor() const override { return settings.propertyForeColor; }
-
-    GridSettings settings;
-    ole::Ptr<CProperties> properties = CProperties::Create();
-    CRowTrees trees;
-};
-
 // A clean platform, an owner with both trees, fonts, a resource cache and a white 32-bit surface.
 // The grid is kWidth pixels wide; the name column ends at kSplit; rows are kRowHeight high.
 class PaintTest : public testsupport::CleanPlatform {
@@ -73,9 +52,7 @@ protected:
 
     void SetUp() override {
         CleanPlatform::SetUp();
-        m_owner = ole::MakeObject<PaintOwner>();
-        m_owner->properties->SetOwner(m_owner);
-        m_owner->trees.InitTrees(ole::PtrOfObject(m_owner));
+        m_owner = test::ListStandIn::Create();
         GridSettings& s = m_owner->settings;
         s.propertyBackColor = static_cast<int32_t>(kCream);
         s.propertyForeColor = static_cast<int32_t>(kBlack);
@@ -106,12 +83,7 @@ protected:
     ole::Ptr<CProperty> Add(const std::string& name, const ole::Variant& value,
                             const std::string& category = "Misc",
                             int32_t editorType = shared::ksTextEditor) {
-        auto property = m_owner->properties->Add(name, value, category, editorType);
-        const GridSettings& s = Settings();
-        const CategoryLook look{s.categoryBold, s.categoryForeColor, s.categoryBackColor,
-                                s.categoryAppearance};
-        m_owner->trees.AddProperty(property, "|", "Misc", look);
-        return property;
+        return m_owner->Add(name, value, category, editorType, m_owner->SettingsLook());
     }
 
     ole::Ptr<CNodes> Active() const {
@@ -187,7 +159,7 @@ protected:
         return std::nullopt;
     }
 
-    ole::Ptr<PaintOwner> m_owner;
+    ole::Ptr<test::ListStandIn> m_owner;
     ole::Ptr<ole::Font> m_controlFont = ole::Font::Create();
     ole::Ptr<ole::Font> m_drawFont = ole::Font::Create();
     std::unique_ptr<shared::CResourceMgr> m_resources;

@@ -4,9 +4,12 @@ namespace rowstest {
 namespace {
 
 // A property row whose property is held by the owner under `key`.
-ole::Ptr<CNode> AddPropertyRow(const ole::Ptr<TestOwner>& owner, const ole::Ptr<CNodes>& tree,
-                               const ole::Ptr<CNode>& parent, std::string key, ole::Variant value) {
-    auto source = owner->AddProperty(key, key, value);
+ole::Ptr<CNode> AddPropertyRow(const ole::Ptr<ListStandIn>& owner, const ole::Ptr<CNodes>& tree,
+                               const ole::Ptr<CNode>& parent, std::string key, ole::Variant value,
+                               ole::Ptr<FakeSource>* written = nullptr) {
+    auto source = AddSourcedProperty(*owner, key, key, value);
+    if (written)
+        *written = source;
     auto row = tree->Add(parent, CNodes::LastChild, key, key, value, NodeKind::Property);
     EXPECT_EQ(source->writes, 0) << "adding a row wrote back an equal value";
     return row;
@@ -89,8 +92,8 @@ TEST_F(RowsTest, ExpandedTellsTheOwnerOnlyOnChange) {
 
 TEST_F(RowsTest, PropertyRowValueWritesOnlyDifferencesAndLetsRefusalsThrough) {
     auto [owner, tree] = MakeTree();
-    auto width = AddPropertyRow(owner, tree, nullptr, "Width", ole::Variant(10));
-    auto& property = owner->sources["Width"];
+    ole::Ptr<FakeSource> property;
+    auto width = AddPropertyRow(owner, tree, nullptr, "Width", ole::Variant(10), &property);
 
     width->LetValue(ole::Variant(10.0));
     EXPECT_EQ(property->writes, 0);
@@ -127,10 +130,11 @@ TEST_F(RowsTest, PropertyRowValueWritesOnlyDifferencesAndLetsRefusalsThrough) {
 
 TEST_F(RowsTest, WriteBackThatClearsTheTreesIsSurvived) {
     auto [owner, tree] = MakeTree();
-    auto row = AddPropertyRow(owner, tree, nullptr, "Caption", ole::Variant("a"));
-    owner->sources["Caption"]->onWrite = [owner = owner.Get(), tree = tree.Get()] {
+    ole::Ptr<FakeSource> source;
+    auto row = AddPropertyRow(owner, tree, nullptr, "Caption", ole::Variant("a"), &source);
+    source->onWrite = [owner = owner.Get(), tree = tree.Get()] {
         tree->Clear();
-        owner->properties.clear();
+        owner->loose.clear();
     };
     row->LetValue(ole::Variant("b"));
     EXPECT_EQ(tree->Count(), 0);
@@ -154,7 +158,7 @@ TEST_F(RowsTest, CategoryRowsKeepTheirOwnValueLookAndName) {
     EXPECT_EQ(category->Name(), "Layout");
 
     // Property-only members fail on a category row, even one named like a property's key.
-    owner->AddProperty("Layout", "Layout", ole::Variant(1));
+    AddSourcedProperty(*owner, "Layout", "Layout", ole::Variant(1));
     EXPECT_THROW(category->EditorType(), ole::Error);
     EXPECT_FALSE(category->Property());
     EXPECT_EQ(category->Value().AsString(), "");
@@ -163,7 +167,7 @@ TEST_F(RowsTest, CategoryRowsKeepTheirOwnValueLookAndName) {
 TEST_F(RowsTest, PropertyRowsFollowTheirProperty) {
     auto [owner, tree] = MakeTree();
     auto row = AddPropertyRow(owner, tree, nullptr, "Layout_Caption", ole::Variant("x"));
-    auto& property = owner->properties["Layout_Caption"];
+    auto& property = owner->loose["Layout_Caption"];
     property->LetName("Title");
     property->LetBackColor(0x123456);
     property->LetEditorType(2);
@@ -174,7 +178,7 @@ TEST_F(RowsTest, PropertyRowsFollowTheirProperty) {
     EXPECT_EQ(row->EditorType().AsI4(), 2);
 
     // Once the property is gone the row falls back on what it was made with.
-    owner->properties.clear();
+    owner->loose.clear();
     EXPECT_EQ(row->Name(), "Layout_Caption");
     EXPECT_FALSE(row->Property());
     row->LetValue(ole::Variant("y"));

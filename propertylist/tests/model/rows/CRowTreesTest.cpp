@@ -8,38 +8,10 @@
 namespace rowstest {
 namespace {
 
-// A list stand-in owning a real property collection and its two row trees.
-class ListOwner : public ole::Object, public CNodesOwner, public CPropertyOwner {
-public:
-    static ole::Ptr<ListOwner> Create() {
-        auto owner = ole::MakeObject<ListOwner>();
-        owner->properties->SetOwner(owner);
-        owner->trees.InitTrees(ole::PtrOfObject(owner));
-        return owner;
-    }
-    const ole::ClassInfo& GetClassInfo() const override {
-        static const ole::ClassInfo info = ole::ClassBuilder<ListOwner>("ListOwner").Build();
-        return info;
-    }
-    ole::Ptr<CProperty> NodeProperty(std::string_view key) override {
-        try {
-            return properties->ItemByInternalKey(key);
-        } catch (const ole::Error&) {
-            return nullptr;
-        }
-    }
-    int32_t PropertyBackColor() const override { return 0; }
-    int32_t PropertyForeColor() const override { return 0; }
-
-    ole::Ptr<CProperty> Add(const std::string& name, const std::string& category) {
-        auto property = properties->Add(name, ole::Variant(name), category);
-        trees.AddProperty(property, "|", "Misc", CategoryLook{});
-        return property;
-    }
-
-    ole::Ptr<CProperties> properties = CProperties::Create();
-    CRowTrees trees;
-};
+// A property named as its value, added as the list adds it.
+ole::Ptr<CProperty> Add(ListStandIn& list, const std::string& name, const std::string& category) {
+    return list.Add(name, ole::Variant(name), category);
+}
 
 std::vector<std::string> VisibleNames(const ole::Ptr<CNodes>& tree) {
     std::vector<std::string> names;
@@ -60,13 +32,13 @@ TEST(CategoryPathTest, SplitsAtTheSeparatorWithoutCase) {
 }
 
 TEST_F(RowsTest, BothViewsOrderCategoryAndPropertyRows) {
-    auto owner = ListOwner::Create();
-    owner->Add("Width", "Layout|Size");
-    owner->Add("Year", "2024");
-    owner->Add("Height", "layout | size");
-    owner->Add("Deep", "1|Sub");
-    auto loose = owner->Add("Loose", "");
-    owner->Add("Left", "Layout");
+    auto owner = ListStandIn::Create();
+    Add(*owner, "Width", "Layout|Size");
+    Add(*owner, "Year", "2024");
+    Add(*owner, "Height", "layout | size");
+    Add(*owner, "Deep", "1|Sub");
+    auto loose = Add(*owner, "Loose", "");
+    Add(*owner, "Left", "Layout");
 
     EXPECT_EQ(loose->GetCategory(), "Misc");
     EXPECT_EQ(VisibleNames(owner->trees.Alphabetic()),
@@ -88,9 +60,9 @@ TEST_F(RowsTest, BothViewsOrderCategoryAndPropertyRows) {
 }
 
 TEST_F(RowsTest, RemovingTheLastPropertyPrunesItsCategories) {
-    auto owner = ListOwner::Create();
-    auto deep = owner->Add("Deep", "A|B|C");
-    owner->Add("Other", "A");
+    auto owner = ListStandIn::Create();
+    auto deep = Add(*owner, "Deep", "A|B|C");
+    Add(*owner, "Other", "A");
     owner->trees.RemoveProperty(deep->GetInternalKey());
     EXPECT_EQ(VisibleNames(owner->trees.Categorized()), (std::vector<std::string>{"A", ">Other"}));
     EXPECT_EQ(VisibleNames(owner->trees.Alphabetic()), (std::vector<std::string>{"Other"}));
@@ -108,8 +80,8 @@ TEST_F(RowsTest, RemovingTheLastPropertyPrunesItsCategories) {
 }
 
 TEST_F(RowsTest, CategoryPiecesFindOnlyCategoryRows) {
-    auto owner = ListOwner::Create();
-    auto ab = owner->Add("B", "A");
+    auto owner = ListStandIn::Create();
+    auto ab = Add(*owner, "B", "A");
     ASSERT_EQ(ab->GetInternalKey(), "A_B");
     const CategoryLook look{.bold = true, .foreColor = 0xFF, .backColor = 0xFF00, .appearance = 1};
     const std::pair<const char*, const char*> added[] = {

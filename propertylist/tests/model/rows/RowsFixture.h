@@ -1,8 +1,9 @@
 #pragma once
 
-// A control stand-in owning row trees, and a source object its properties write back to.
+// Row trees bound to the list stand-in, and a source object their properties write back to.
 
 #include "propertylist/model/rows/CNodes.h"
+#include "propertylist/tests/support/ListStandIn.h"
 
 #include "platform/ole/convert/Conversions.h"
 #include "platform/ole/dispatch/ClassBuilder.h"
@@ -50,43 +51,23 @@ public:
     std::function<void()> onWrite;
 };
 
-class TestOwner : public ole::Object, public CNodesOwner {
-public:
-    static ole::Ptr<TestOwner> Create() { return ole::MakeObject<TestOwner>(); }
-    const ole::ClassInfo& GetClassInfo() const override {
-        static const ole::ClassInfo info = ole::ClassBuilder<TestOwner>("TestOwner").Build();
-        return info;
-    }
-    ole::Ptr<CProperty> NodeProperty(std::string_view key) override {
-        const auto it = properties.find(std::string(key));
-        return it == properties.end() ? nullptr : it->second;
-    }
-    // A property named `name`, found under `key`, that writes back to a source of its own.
-    ole::Ptr<FakeSource> AddProperty(const std::string& key, const std::string& name,
-                                     const ole::Variant& value) {
-        auto source = FakeSource::Create();
-        auto property = CProperty::Create();
-        property->InitProperty(nullptr, name, value, source, true, shared::ksTextEditor);
-        properties[key] = property;
-        sources[key] = source;
-        return source;
-    }
-    void NodePropertyChanged(std::string_view key, std::string_view name) override {
-        calls.push_back(std::string(key) + ":" + std::string(name));
-        if (onChanged)
-            onChanged();
-    }
-    std::map<std::string, ole::Ptr<CProperty>> properties;
-    std::map<std::string, ole::Ptr<FakeSource>> sources;
-    std::vector<std::string> calls;
-    std::function<void()> onChanged;
-};
+using attrgrid::test::ListStandIn;
+
+// A property named `name`, held by the owner under `key`, that writes back to a source of its own.
+inline ole::Ptr<FakeSource> AddSourcedProperty(ListStandIn& owner, const std::string& key,
+                                               const std::string& name, const ole::Variant& value) {
+    auto source = FakeSource::Create();
+    auto property = CProperty::Create();
+    property->InitProperty(nullptr, name, value, source, true, shared::ksTextEditor);
+    owner.loose[key] = property;
+    return source;
+}
 
 class RowsTest : public testsupport::CleanPlatform {
 protected:
     // A tree bound to a fresh owner.
-    std::pair<ole::Ptr<TestOwner>, ole::Ptr<CNodes>> MakeTree() {
-        auto owner = TestOwner::Create();
+    std::pair<ole::Ptr<ListStandIn>, ole::Ptr<CNodes>> MakeTree() {
+        auto owner = ListStandIn::Create();
         auto tree = CNodes::Create();
         tree->InitNodes(ole::PtrOfObject(owner), 1);
         return {owner, tree};
