@@ -359,6 +359,10 @@ private:
     void ReleaseBand();
     ole::Ptr<ole::Object> SingleSelected();
     bool Eligible(const ole::Ptr<ole::Object>& control);
+    // Each eligible selected control in selection order between two AddDirtyRect calls (the
+    // event after the second, when given), then one flush.
+    void ChangeEachEligible(const std::function<void(const ole::Ptr<ole::Object>&)>& change,
+                            ole::DISPID eventAfter = 0);
     // The step for an arrow key in the selection's container; false for other keys or an empty
     // selection.
     bool NudgeOffsets(int16_t keyCode, float& dx, float& dy);

@@ -11,6 +11,7 @@
 #include "platform/ole/error/Error.h"
 
 #include <cmath>
+#include <functional>
 #include <optional>
 #include <utility>
 
@@ -26,6 +27,22 @@ void Write(const ole::Ptr<ole::Object>& control, const char* name, double value)
 
 bool ZORudeRuduvozu::Eligible(const ole::Ptr<ole::Object>& control) {
     return control && HasNameProperty(control) && !IsLocked(ole::Variant(control));
+}
+
+void ZORudeRuduvozu::ChangeEachEligible(
+    const std::function<void(const ole::Ptr<ole::Object>&)>& change, ole::DISPID eventAfter) {
+    ole::Ptr<ZORudeRuduvozu> self(this);
+    for (const uint32_t id : SelectedSnapshot()) {
+        const ole::Ptr<ole::Object> control = ole::ObjectFromPtr(id);
+        if (!Eligible(control))
+            continue;
+        AddDirtyRect(control);
+        change(control);
+        AddDirtyRect(control);
+        if (eventAfter)
+            RaiseWithControl(eventAfter, control);
+    }
+    FlushDirtyRect();
 }
 
 void ZORudeRuduvozu::AlignSelectedControls(int32_t eAlignType) {
@@ -60,21 +77,16 @@ void ZORudeRuduvozu::AlignSelectedControls(int32_t eAlignType) {
     if (eAlignType < ksAlignLeft || eAlignType > ksAlignGrid ||
         (eAlignType != ksAlignGrid && !edges))
         return;
-    for (const uint32_t id : SelectedSnapshot()) {
-        const ole::Ptr<ole::Object> control = ole::ObjectFromPtr(id);
-        if (!Eligible(control))
-            continue;
-        AddDirtyRect(control);
-        if (eAlignType == ksAlignGrid)
-            AlignToGridOf(control);
-        else if (IsLineControl(control))
-            AlignLine(control, eAlignType, *edges);
-        else
-            AlignEdge(control, eAlignType, *edges);
-        AddDirtyRect(control);
-        RaiseWithControl(EvControlMoved, control);
-    }
-    FlushDirtyRect();
+    ChangeEachEligible(
+        [&](const ole::Ptr<ole::Object>& control) {
+            if (eAlignType == ksAlignGrid)
+                AlignToGridOf(control);
+            else if (IsLineControl(control))
+                AlignLine(control, eAlignType, *edges);
+            else
+                AlignEdge(control, eAlignType, *edges);
+        },
+        EvControlMoved);
 }
 
 void ZORudeRuduvozu::AlignEdge(const ole::Ptr<ole::Object>& control, int32_t eAlignType,
@@ -178,11 +190,7 @@ void ZORudeRuduvozu::ResizeSelectedControls(int32_t eResizeType, float newValue)
             }
         }
     }
-    for (const uint32_t id : SelectedSnapshot()) {
-        const ole::Ptr<ole::Object> control = ole::ObjectFromPtr(id);
-        if (!Eligible(control))
-            continue;
-        AddDirtyRect(control);
+    ChangeEachEligible([&](const ole::Ptr<ole::Object>& control) {
         try {
             if (IsLineControl(control)) {
                 // The left (top) end stays.
@@ -198,9 +206,7 @@ void ZORudeRuduvozu::ResizeSelectedControls(int32_t eResizeType, float newValue)
             }
         } catch (const ole::Error&) {
         }
-        AddDirtyRect(control);
-    }
-    FlushDirtyRect();
+    });
 }
 
 } // namespace layoutdesk

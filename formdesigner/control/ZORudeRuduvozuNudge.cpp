@@ -59,12 +59,7 @@ void ZORudeRuduvozu::NudgeSelection(int16_t keyCode) {
     float dy = 0;
     if (!NudgeOffsets(keyCode, dx, dy))
         return;
-    ole::Ptr<ZORudeRuduvozu> self(this);
-    for (const uint32_t id : SelectedSnapshot()) {
-        const ole::Ptr<ole::Object> control = ole::ObjectFromPtr(id);
-        if (!Eligible(control))
-            continue;
-        AddDirtyRect(control);
+    ChangeEachEligible([&](const ole::Ptr<ole::Object>& control) {
         if (IsLineControl(control)) {
             const float x1 = ReadSingle(control, "X1");
             const float y1 = ReadSingle(control, "Y1");
@@ -88,9 +83,7 @@ void ZORudeRuduvozu::NudgeSelection(int16_t keyCode) {
             ole::CallMethod(ole::Variant(control), "Move", move);
         }
         RaiseWithControl(EvControlMoved, control);
-        AddDirtyRect(control);
-    }
-    FlushDirtyRect();
+    });
 }
 
 // A control that refuses its new size is skipped; a size that would reach 0 is not applied, and
@@ -100,12 +93,7 @@ void ZORudeRuduvozu::NudgeResizeSelection(int16_t keyCode) {
     float dy = 0;
     if (!NudgeOffsets(keyCode, dx, dy))
         return;
-    ole::Ptr<ZORudeRuduvozu> self(this);
-    for (const uint32_t id : SelectedSnapshot()) {
-        const ole::Ptr<ole::Object> control = ole::ObjectFromPtr(id);
-        if (!Eligible(control))
-            continue;
-        AddDirtyRect(control);
+    ChangeEachEligible([&](const ole::Ptr<ole::Object>& control) {
         try {
             if (IsLineControl(control)) {
                 WriteMember(control, "X2", Single(ReadSingle(control, "X2") + dx));
@@ -121,9 +109,7 @@ void ZORudeRuduvozu::NudgeResizeSelection(int16_t keyCode) {
             RaiseWithControl(EvControlResized, control);
         } catch (const ole::Error&) {
         }
-        AddDirtyRect(control);
-    }
-    FlushDirtyRect();
+    });
 }
 
 } // namespace layoutdesk
