@@ -283,6 +283,7 @@ protected:
     void OnInitProperties() override;
     void OnReadProperties(ole::PropertyBag& bag) override;
     void OnTerminate() override;
+    void OnAmbientChanged(const std::string& name) override;
     void OnPaint() override;
     void OnEnterFocus() override;
     void OnExitFocus() override;

@@ -3,7 +3,10 @@
 
 #include "formdesigner/control/ZORudeRuduvozu.h"
 
+#include "formdesigner/control/HitGeometry.h"
 #include "formdesigner/library/LayoutdeskErrors.h"
+
+#include "platform/forms/host/Ambient.h"
 
 #include "platform/ole/dispatch/LateBinding.h"
 #include "platform/ole/error/ResumeNext.h"
@@ -11,6 +14,8 @@
 namespace layoutdesk {
 
 namespace {
+
+constexpr int32_t kPixels = 3;
 
 // Neither less nor greater: a NaN never counts as a change.
 bool SameSingle(float a, float b) {
@@ -144,6 +149,23 @@ void ZORudeRuduvozu::SetMouseIcon(const ole::Ptr<ole::Picture>& value) {
 void ZORudeRuduvozu::LetLockRefresh(bool value) {
     m_LockRefresh = value;
     PropertyChanged("LockRefresh");
+}
+
+// The container's units become the surface's; sizes follow through their public lets, so each
+// reports its change.
+void ZORudeRuduvozu::OnAmbientChanged(const std::string& name) {
+    if (name != "ScaleUnits" || !m_initialized)
+        return;
+    ole::Ptr<ZORudeRuduvozu> self(this);
+    const int32_t from = ScaleMode();
+    const int32_t to = ScaleModeFromUnits(GetAmbient()->ScaleUnits());
+    SetScaleMode(static_cast<int16_t>(to));
+    m_HitTolerance = ConvertX(2, kPixels, to);
+    m_NudgeStep = ConvertX(1, kPixels, to);
+    LetHandleSizeX(ConvertX(m_HandleSizeX, from, to));
+    LetHandleSizeY(ConvertY(m_HandleSizeY, from, to));
+    LetGridSizeX(ConvertX(m_GridSizeX, from, to));
+    LetGridSizeY(ConvertY(m_GridSizeY, from, to));
 }
 
 void ZORudeRuduvozu::Refresh() {

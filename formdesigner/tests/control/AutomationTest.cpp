@@ -133,5 +133,17 @@ TEST_F(AutomationTest, RefusedValuesRaiseTheirErrorsAndChangeNothing) {
               static_cast<int32_t>(0x800407D4));
 }
 
+TEST_F(AutomationTest, TheContainersUnitsBecomeTheDesignersAndSizesFollow) {
+    Designer().ClearPropertyChangedLog();
+    forms::test::TestHost::SetAmbientScaleUnits(*DesignerExtender(), "Pixel");
+    EXPECT_EQ(Designer().ScaleMode(), 3);
+    EXPECT_FLOAT_EQ(Designer().GetGridSizeX(), 8);
+    EXPECT_FLOAT_EQ(Designer().GetHandleSizeY(), 100.0F / 15);
+    EXPECT_FLOAT_EQ(Designer().HitTolerance(), 2);
+    EXPECT_FLOAT_EQ(Designer().NudgeStep(), 1);
+    EXPECT_THAT(Designer().PropertyChangedLog(),
+                testing::ElementsAre("HandleSizeX", "HandleSizeY", "GridSizeX", "GridSizeY"));
+}
+
 } // namespace
 } // namespace layoutdesk::test
