@@ -15,8 +15,7 @@ constexpr win::COLORREF kInk = 0x00800000;
 class DescriptionTest : public GridFixture {
 protected:
     Z& ShowGrid(const win::RECT& bounds = kDefaultBounds) {
-        HostGrid(HostMode::User, nullptr, bounds);
-        Host().Show();
+        GridFixture::ShowGrid(bounds);
         Grid().LetBackColor(static_cast<int32_t>(kBack));
         Grid().LetForeColor(static_cast<int32_t>(kInk));
         win::test::pump();

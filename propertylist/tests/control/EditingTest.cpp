@@ -44,11 +44,6 @@ protected:
         GridFixture::TearDown();
     }
 
-    Z& ShowGrid() {
-        HostGrid();
-        Host().Show();
-        return Grid();
-    }
     // The host's handlers of DisplayError and ValidateValue, answering with the flags below.
     void HandleEvents() {
         m_sink = ole::EventSink::Create();

@@ -17,11 +17,6 @@ using Z = ZAVeravuvuDudu;
 
 class EditorFontTest : public GridFixture {
 protected:
-    Z& ShowGrid() {
-        HostGrid();
-        Host().Show();
-        return Grid();
-    }
     ole::Ptr<CProperty> Add(const char* name, ole::Variant value, int32_t editorType,
                             bool bold = false) {
         auto property = Grid().GetProperties()->Add(name, std::move(value), "", editorType);

@@ -28,8 +28,7 @@ protected:
     }
 
     Z& ShowGrid() {
-        HostGrid();
-        Host().Show();
+        GridFixture::ShowGrid();
         m_sink = ole::EventSink::Create();
         m_sink->On(Z::EvDisplayError,
                    [this](std::span<ole::Variant> args) { errors.push_back(args[1].AsI4()); });

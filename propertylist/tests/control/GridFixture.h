@@ -71,6 +71,30 @@ protected:
         return *m_grid;
     }
 
+    // The control on a shown form, so that its windows paint.
+    ZAVeravuvuDudu& ShowGrid(const win::RECT& bounds = kDefaultBounds,
+                             HostMode mode = HostMode::User) {
+        HostGrid(mode, nullptr, bounds);
+        Host().Show();
+        return Grid();
+    }
+
+    // Properties "P<n>" with values n, in `category` when one is given.
+    void AddProperties(int count, const std::string& category = {}) {
+        auto properties = m_grid->GetProperties();
+        for (int i = 0; i < count; ++i) {
+            const auto n = properties->Count();
+            properties->Add("P" + std::to_string(n), ole::Variant(n), category);
+        }
+    }
+
+    // Rows the grid shows at once below its headers.
+    int32_t Page() {
+        win::RECT rc{};
+        win::GetClientRect(m_grid->GridWnd(), &rc);
+        return (rc.bottom - m_grid->HeaderHeightPixels()) / m_grid->RowHeight();
+    }
+
     // Message boxes the control shows are answered OK (the responder records them).
     static void AnswerMessageBoxesWithOk() {
         forms::MessageBoxResponder().Reset();

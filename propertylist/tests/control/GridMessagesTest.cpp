@@ -13,11 +13,6 @@ using Z = ZAVeravuvuDudu;
 
 class GridMessagesTest : public GridFixture {
 protected:
-    Z& ShowGrid(HostMode mode = HostMode::User) {
-        HostGrid(mode);
-        Host().Show();
-        return Grid();
-    }
     // Sends WM_CTLCOLOR* for `child` to the grid; returns the brush and the DC's text colour
     // and background mode afterwards.
     struct ColorAnswer {
@@ -95,7 +90,7 @@ TEST_F(GridMessagesTest, TheGridIsSubclassedAtRunTimeOnly) {
     EXPECT_TRUE(shared::SubclassWnd::Module().Record(grid.GridWnd()));
     Unload();
 
-    Z& designed = ShowGrid(HostMode::Design);
+    Z& designed = ShowGrid(kDefaultBounds, HostMode::Design);
     EXPECT_FALSE(shared::SubclassWnd::Module().Record(designed.GridWnd()));
     // The panel's Paint event paints the rows instead.
     auto property = designed.GetProperties()->Add("P");

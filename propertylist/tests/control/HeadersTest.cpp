@@ -23,8 +23,7 @@ constexpr win::COLORREF kFore = win::RGB(0, 0, 255);
 class HeadersTest : public GridFixture {
 protected:
     Z& ShowGrid(const win::RECT& bounds = kDefaultBounds) {
-        HostGrid(HostMode::User, nullptr, bounds);
-        Host().Show();
+        GridFixture::ShowGrid(bounds);
         Grid().LetBackColor(static_cast<int32_t>(kBack));
         Grid().LetForeColor(static_cast<int32_t>(kFore));
         Grid().LetNameCaption("");
@@ -123,8 +122,7 @@ TEST_F(HeadersTest, HeaderPaintsFrameAndCaptionInTheMiddleHalfOrNothing) {
 
 TEST_F(HeadersTest, SplitterStopsShortOfTheScrollBarsAndNeverRecurses) {
     Z& grid = ShowGrid({10, 10, 210, 250});
-    for (int i = 0; i < 40; ++i)
-        grid.GetProperties()->Add("P" + std::to_string(i), ole::Variant(i));
+    AddProperties(40);
     ASSERT_TRUE(grid.ScrollBarShown());
     const int32_t limit = 200 - 2 * win::GetSystemMetrics(win::SM_CXVSCROLL);
     SetNameColumn(100);
@@ -169,8 +167,7 @@ TEST_F(HeadersTest, DoubleClickOnTheBarFitsTheWidestName) {
 
     // A deep row below the view is measured with its indent (three levels of 20 pixels).
     properties->Clear();
-    for (int i = 0; i < 30; ++i)
-        properties->Add("P" + std::to_string(i), ole::Variant(i), "A");
+    AddProperties(30, "A");
     properties->Add("DeepName", ole::Variant(1), "Z|B|C");
     grid.LetActiveView(ksCatagorized);
     grid.LetTreeStyle(ksText);

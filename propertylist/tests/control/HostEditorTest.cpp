@@ -129,11 +129,6 @@ protected:
         forms::MessageBoxResponder().Reset();
         GridFixture::TearDown();
     }
-    Z& ShowGrid() {
-        HostGrid();
-        Host().Show();
-        return Grid();
-    }
     void Listen(const ole::Ptr<ole::Object>& source, const ole::Ptr<ole::EventSink>& sink) {
         m_cookies.emplace_back(source, ole::ConnectEvents(source, sink));
     }

@@ -49,19 +49,6 @@ protected:
         GridFixture::TearDown();
     }
 
-    Z& ShowGrid(const win::RECT& bounds = kDefaultBounds) {
-        HostGrid(HostMode::User, nullptr, bounds);
-        Host().Show();
-        return Grid();
-    }
-    // Properties "P<n>" with values n, in `category` when one is given.
-    void AddProperties(int count, const std::string& category = {}) {
-        auto properties = Grid().GetProperties();
-        for (int i = 0; i < count; ++i) {
-            const auto n = properties->Count();
-            properties->Add("P" + std::to_string(n), ole::Variant(n), category);
-        }
-    }
     ole::Ptr<CNode> Row(const std::string& name) {
         ole::Ptr<CNode> found;
         Grid().ForEachVisibleRow([&](const ole::Ptr<CNode>& row) {
@@ -74,12 +61,6 @@ protected:
     std::string SelectedName() {
         const auto row = Grid().SelectedNode();
         return row ? row->Name() : std::string("(none)");
-    }
-    // Rows the grid shows at once below its headers.
-    int32_t Page() {
-        win::RECT rc{};
-        win::GetClientRect(Grid().GridWnd(), &rc);
-        return (rc.bottom - Grid().HeaderHeightPixels()) / Grid().RowHeight();
     }
     // The named row's top, worked out from the rows' order, the header and the scroll position
     // rather than from the row's own rectangle: a layout fault cannot move a click or an

@@ -17,25 +17,12 @@ using Z = ZAVeravuvuDudu;
 
 class LayoutTest : public GridFixture {
 protected:
-    // The control on a shown form, so that its windows paint.
-    Z& ShowGrid() {
-        HostGrid();
-        Host().Show();
-        return Grid();
-    }
     static win::SIZE Client(forms::Control& control) {
         win::RECT rc{};
         win::GetClientRect(control.Window(), &rc);
         return {rc.right, rc.bottom};
     }
     win::SIZE GridClient() { return Client(*Grid().Panel("m_picTreeContainer")); }
-    // Rows the grid shows at once below its headers.
-    int32_t Page() { return (GridClient().cy - Grid().HeaderHeightPixels()) / Grid().RowHeight(); }
-    void AddProperties(int count, const std::string& category = {}) {
-        auto properties = Grid().GetProperties();
-        for (int i = 0; i < count; ++i)
-            properties->Add("P" + std::to_string(properties->Count()), ole::Variant(i), category);
-    }
     ole::Ptr<CNode> FirstRow() { return Grid().ActiveNodes()->ItemByPosition("P0_I1"); }
     // "Qp" in the control's font, as the header measures it.
     int32_t QpHeight() {

@@ -15,12 +15,6 @@ using Z = ZAVeravuvuDudu;
 
 class RowTreesTest : public GridFixture {
 protected:
-    // The control on a shown form, so that its windows paint.
-    Z& ShowGrid() {
-        HostGrid();
-        Host().Show();
-        return Grid();
-    }
     void SetUp() override {
         GridFixture::SetUp();
         AnswerMessageBoxesWithOk();

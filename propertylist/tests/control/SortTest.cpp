@@ -18,11 +18,6 @@ using Z = ZAVeravuvuDudu;
 
 class SortTest : public GridFixture {
 protected:
-    Z& ShowGrid() {
-        HostGrid();
-        Host().Show();
-        return Grid();
-    }
     void Add(const std::string& name, const std::string& category = {}, int value = 0) {
         Grid().GetProperties()->Add(name, ole::Variant(value), category);
     }

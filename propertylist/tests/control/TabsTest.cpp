@@ -24,11 +24,6 @@ int32_t Whole(double value) {
 
 class TabsTest : public GridFixture {
 protected:
-    Z& ShowGrid(const win::RECT& bounds = kDefaultBounds) {
-        HostGrid(HostMode::User, nullptr, bounds);
-        Host().Show();
-        return Grid();
-    }
     forms::PictureBox& Strip() { return *Grid().Panel("m_picTabContainer"); }
     win::HWND StripWnd() { return Strip().Window(); }
     win::SIZE StripClient() {
