@@ -131,9 +131,12 @@ void frmColorPicker::DrawCellFrame(win::HDC hdc, const win::RECT& rect, int32_t 
     win::LineTo(hdc, rect.left, rect.top);
 }
 
+// The hot row on the system tab, the hot cell on the palette: a hot row left from the other tab
+// is never taken.
 const ColorCell* frmColorPicker::HotCell() const {
-    if (m_systemHot && m_hotSystemRow >= 0)
-        return &m_system[static_cast<size_t>(m_hotSystemRow)];
+    if (m_eActiveTab == 1)
+        return m_systemHot && m_hotSystemRow >= 0 ? &m_system[static_cast<size_t>(m_hotSystemRow)]
+                                                  : nullptr;
     if (m_hotIndex < 0)
         return nullptr;
     return m_hotInCustom ? &m_custom[static_cast<size_t>(m_hotIndex)]
@@ -152,7 +155,7 @@ win::RECT frmColorPicker::HotCellRect() const {
     if (!cell)
         return {};
     const win::RECT& r = cell->rect;
-    if (m_systemHot)
+    if (m_eActiveTab == 1)
         return {r.left, r.top - 1, r.right - 1, r.bottom - 1};
     return {r.left, r.top, r.right - 1, r.bottom - 1};
 }

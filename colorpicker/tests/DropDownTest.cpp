@@ -268,7 +268,7 @@ TEST_F(DropDownTest, OpensAboveAControlNearTheScreenBottomWithRightEdgesInLine) 
 
 TEST_F(DropDownTest, TabsSwitchByArrowOnlyWhileTheStripHasTheFocus) {
     HostPicker();
-    Open(0xFFFFFF);
+    Open(0x0000FF);
     ClearLogs();
     Key(win::VK_RIGHT);
     EXPECT_EQ(DropDown().ActiveTab(), 0);
@@ -277,9 +277,15 @@ TEST_F(DropDownTest, TabsSwitchByArrowOnlyWhileTheStripHasTheFocus) {
     win::test::pump();
     EXPECT_EQ(DropDown().ActiveTab(), 1);
     EXPECT_TRUE(DropDown().TabStripFocused());
+    win::test::mouseMove(Cells(), Centre(DropDown().SystemRow(3).rect));
+    win::test::pump();
     Key(win::VK_LEFT);
     EXPECT_EQ(DropDown().ActiveTab(), 0);
     EXPECT_EQ(Events(), (Names{"TabChanged", "TabChanged"}));
+
+    // Enter takes the palette's hot cell, not the row last hovered on the system tab.
+    Key(win::VK_RETURN);
+    EXPECT_EQ(Picker().GetSelectedColor(), 0x0000FF);
 }
 
 TEST_F(DropDownTest, ACutOffNameShowsItsTipOnEveryDropDownWithoutMovingTheRow) {
