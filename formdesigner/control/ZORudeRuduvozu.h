@@ -322,6 +322,7 @@ private:
     // The selection code raises 0x800407D4 for anything that is not a control on a form.
     ole::Ptr<ole::Object> RequireControl(const ole::Variant& aControl) const;
     bool IsFormControl(const ole::Ptr<ole::Object>& object) const;
+    bool Holds(const ole::Ptr<ole::Collection>& collection, const ole::Ptr<ole::Object>& control);
     ole::Ptr<ole::Object> ExtenderObject() const;
     // The designer's form, climbing Parent; null without one.
     ole::Ptr<ole::Object> FindForm() const;

@@ -46,15 +46,16 @@ void ZORudeRuduvozu::ChangeEachEligible(
 }
 
 void ZORudeRuduvozu::AlignSelectedControls(int32_t eAlignType) {
+    PurgeDeadControls();
     if (!m_SelectedControls || m_SelectedControls->Count() == 0)
         return;
     ole::Ptr<ZORudeRuduvozu> self(this);
-    // The most recently selected control is the reference. When it is locked or gone, its edges
-    // were never read and nothing is lined up with them.
+    // The most recently selected control is the reference. A locked one is read for its edges
+    // but does not move itself; when its edges cannot be read nothing lines up with them.
     const ole::Ptr<ole::Object> reference =
         m_SelectedControls->ItemAt(m_SelectedControls->Count()).AsObject();
     std::optional<AlignEdges> edges;
-    if (Eligible(reference)) {
+    {
         try {
             AlignEdges e;
             if (IsLineControl(reference)) {
@@ -159,6 +160,7 @@ void ZORudeRuduvozu::AlignToGridOf(const ole::Ptr<ole::Object>& control) {
 }
 
 void ZORudeRuduvozu::ResizeSelectedControls(int32_t eResizeType, float newValue) {
+    PurgeDeadControls();
     if (!m_SelectedControls || m_SelectedControls->Count() == 0)
         return;
     if (eResizeType < ksSizeHorzAbsolute || eResizeType > ksSizeVertExpandToLargest)

@@ -41,6 +41,8 @@ bool ZORudeRuduvozu::NudgeOffsets(int16_t keyCode, float& dx, float& dy) {
     default:
         return false;
     }
+    // A removed first entry would leave the step without a container.
+    PurgeDeadControls();
     if (!m_SelectedControls || m_SelectedControls->Count() == 0)
         return false;
     const int32_t mode =
@@ -65,9 +67,9 @@ void ZORudeRuduvozu::NudgeSelection(int16_t keyCode) {
             const float y1 = ReadSingle(control, "Y1");
             const float x2 = ReadSingle(control, "X2");
             const float y2 = ReadSingle(control, "Y2");
-            // A moved Line reports its moved end points where other controls give their size.
+            // A Line reports its signed extents where other controls give their size.
             std::array<ole::Variant, 5> moving{ole::Variant(control), Single(x1 + dx),
-                                               Single(y1 + dy), Single(x2 + dx), Single(y2 + dy)};
+                                               Single(y1 + dy), Single(x2 - x1), Single(y2 - y1)};
             RaiseEvent(EvControlMoving, moving);
             for (const auto& [name, offset] : {std::pair{"X1", dx}, std::pair{"Y1", dy},
                                                std::pair{"X2", dx}, std::pair{"Y2", dy}})

@@ -152,7 +152,7 @@ void ZORudeRuduvozu::LetLockRefresh(bool value) {
 }
 
 // The container's units become the surface's; sizes follow through their public lets, so each
-// reports its change.
+// reports its change. Each let runs on its own: a stored size the let refuses stays as it was.
 void ZORudeRuduvozu::OnAmbientChanged(const std::string& name) {
     if (name != "ScaleUnits" || !m_initialized)
         return;
@@ -162,10 +162,10 @@ void ZORudeRuduvozu::OnAmbientChanged(const std::string& name) {
     SetScaleMode(static_cast<int16_t>(to));
     m_HitTolerance = ConvertX(2, kPixels, to);
     m_NudgeStep = ConvertX(1, kPixels, to);
-    LetHandleSizeX(ConvertX(m_HandleSizeX, from, to));
-    LetHandleSizeY(ConvertY(m_HandleSizeY, from, to));
-    LetGridSizeX(ConvertX(m_GridSizeX, from, to));
-    LetGridSizeY(ConvertY(m_GridSizeY, from, to));
+    ole::ResumeNext([&] { LetHandleSizeX(ConvertX(m_HandleSizeX, from, to)); });
+    ole::ResumeNext([&] { LetHandleSizeY(ConvertY(m_HandleSizeY, from, to)); });
+    ole::ResumeNext([&] { LetGridSizeX(ConvertX(m_GridSizeX, from, to)); });
+    ole::ResumeNext([&] { LetGridSizeY(ConvertY(m_GridSizeY, from, to)); });
 }
 
 void ZORudeRuduvozu::Refresh() {

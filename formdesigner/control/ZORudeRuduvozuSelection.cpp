@@ -9,6 +9,7 @@
 
 #include "platform/base/Rounding.h"
 #include "platform/forms/control/Control.h"
+#include "platform/forms/control/ControlContainer.h"
 #include "platform/forms/form/Form.h"
 #include "platform/forms/menu/Menu.h"
 #include "platform/ole/convert/Conversions.h"
@@ -19,8 +20,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
-#include <ctime>
 
 namespace layoutdesk {
 
@@ -59,16 +58,31 @@ ole::Ptr<ole::Object> ZORudeRuduvozu::RequireControl(const ole::Variant& aContro
     return control;
 }
 
+// The entry under the control's key is the control itself, not a removed control that had the
+// same Name and Index; such a dead entry is dropped on the way.
+bool ZORudeRuduvozu::Holds(const ole::Ptr<ole::Collection>& collection,
+                           const ole::Ptr<ole::Object>& control) {
+    if (!collection)
+        return false;
+    const std::string key = ControlKey(control);
+    if (!collection->ContainsKey(key))
+        return false;
+    const ole::Ptr<ole::Object> entry = collection->ItemByKey(key).AsObject();
+    if (entry.Get() == control.Get())
+        return true;
+    if (!TryRead(entry, "Name"))
+        collection->RemoveByKey(key);
+    return false;
+}
+
 bool ZORudeRuduvozu::IsSelected(const ole::Variant& aControl) {
-    const ole::Ptr<ole::Object> control = RequireControl(aControl);
-    return m_SelectedControls && m_SelectedControls->ContainsKey(ControlKey(control));
+    return Holds(m_SelectedControls, RequireControl(aControl));
 }
 
 bool ZORudeRuduvozu::IsLocked(const ole::Variant& aControl) {
     if (m_AllLocked)
         return true;
-    const ole::Ptr<ole::Object> control = RequireControl(aControl);
-    return m_LockedControls && m_LockedControls->ContainsKey(ControlKey(control));
+    return Holds(m_LockedControls, RequireControl(aControl));
 }
 
 void ZORudeRuduvozu::SelectControl(const ole::Variant& aControl) {
@@ -98,11 +112,13 @@ void ZORudeRuduvozu::DeselectControl(const ole::Variant& aControl) {
     RaiseWithControl(EvControlDeselected, control);
 }
 
+// Dead entries go first, without events; then each control selected at the start that is still
+// selected is deselected once, so a handler that selects another control cannot keep it going.
 void ZORudeRuduvozu::DeselectAllControl() {
     ole::Ptr<ZORudeRuduvozu> self(this);
+    PurgeDeadControls();
     {
         RefreshHold hold(*this);
-        // Every entry is visited although handlers may change the selection meanwhile.
         for (const uint32_t id : SelectedSnapshot())
             if (const ole::Ptr<ole::Object> control = ole::ObjectFromPtr(id))
                 DeselectControl(ole::Variant(control));
@@ -142,10 +158,11 @@ void ZORudeRuduvozu::LockControls(int32_t eScope, const ole::Variant& aControl) 
 
 bool ZORudeRuduvozu::UnlockControls(int32_t eScope, const ole::Variant& aControl) {
     ole::Ptr<ZORudeRuduvozu> self(this);
+    // Ending a lock-all keeps every other control of the designer locked, at any depth.
     const auto lockEach = [&](const auto& skip) {
         m_AllLocked = false;
-        for (const ole::Ptr<ole::Object>& control : ContainedSnapshot())
-            if (HasNameProperty(control) && !skip(control))
+        for (const ole::Ptr<ole::Object>& control : FormControls(FindForm()))
+            if (BelongsToDesigner(control) && HasNameProperty(control) && !skip(control))
                 LockControls(ksScopeThis, ole::Variant(control));
     };
     switch (eScope) {
@@ -190,44 +207,25 @@ bool ZORudeRuduvozu::UnlockControls(int32_t eScope, const ole::Variant& aControl
     }
 }
 
-// Probes with a label added inside the control and removed again at once.
+// The runtime's own rule for what Controls.Add accepts as a container; the form is not touched.
 bool ZORudeRuduvozu::IsContainer(const ole::Variant& aControl) {
     const ole::Variant& value = aControl.Deref();
-    if (!value.IsObject() || !IsFormControl(value.AsObject()))
+    if (!value.IsObject())
         return false;
-    const ole::Ptr<ole::Object> form = FindForm();
-    if (!form)
-        return false;
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    char name[32];
-    std::snprintf(name, sizeof name, "Label1000C%05d",
-                  local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec);
-    try {
-        const ole::Variant controls = ole::GetObjectProperty(ole::Variant(form), "Controls");
-        std::array<ole::Variant, 3> add{ole::Variant(std::string("VB.Label")),
-                                        ole::Variant(std::string(name)), value};
-        ole::CallMethod(controls, "Add", add);
-        std::array<ole::Variant, 1> remove{ole::Variant(std::string(name))};
-        ole::CallMethod(controls, "Remove", remove);
-        return true;
-    } catch (const ole::Error&) {
-        return false;
-    }
+    const ole::Ptr<ole::Object> control = value.AsObject();
+    return IsFormControl(control) && forms::IsContainer(control.Get());
 }
 
 // ---- Walks ----
 
+// Climbs Container and compares each step with this designer's extender by identity.
 bool ZORudeRuduvozu::BelongsToDesigner(const ole::Ptr<ole::Object>& control) {
     if (!control || ole::TypeName(control.Get()) == "ZORudeRuduvozu" || IsFormOrMenu(control) ||
         !HasVisibleProperty(control))
         return false;
-    const std::optional<ole::Variant> ownName = TryRead(ExtenderObject(), "Name");
     ole::Ptr<ole::Object> container = TryReadObject(control, "Container");
     for (int depth = 0; container && depth < 64 && !IsFormOrMenu(container); ++depth) {
-        const std::optional<ole::Variant> name = TryRead(container, "Name");
-        if (ownName && name && ole::CStr(*name) == ole::CStr(*ownName))
+        if (IsThisDesigner(container))
             return true;
         container = TryReadObject(container, "Container");
     }

@@ -110,16 +110,22 @@ TEST_F(NudgeTest, TheStepIsOnePixelOfTheSelectionsContainer) {
     EXPECT_EQ(Geometry(inner), "11,10,30,20");
 }
 
-// A selected control removed from the form is purged on the way; the others are still handled.
-TEST_F(NudgeTest, ARemovedSelectedControlIsSkipped) {
+// Selected controls removed from the form, the first one among them, are purged on the way; the
+// others are still handled and the host still hears the key.
+TEST_F(NudgeTest, RemovedSelectedControlsAreSkipped) {
     auto c = Add("VB.CommandButton", "CmdC", {300, 1500, 1200, 1800});
+    auto d = Add("VB.CommandButton", "CmdD", {300, 2100, 1200, 2400});
     Designer().SelectControl(ole::Variant(c));
-    GetForm().RemoveAdded(b);
+    Designer().SelectControl(ole::Variant(d));
+    GetForm().RemoveAdded(a);
+    GetForm().RemoveAdded(c);
     win::test::pump();
+    Events();
     Key(win::VK_DOWN, Modifiers::Control);
-    EXPECT_EQ(Geometry(a), "300,315,900,300");
-    EXPECT_EQ(Geometry(c), "300,1515,900,300");
+    EXPECT_EQ(Geometry(b), "300,915,900,300");
+    EXPECT_EQ(Geometry(d), "300,2115,900,300");
     EXPECT_EQ(Designer().GetSelectedControls()->Count(), 2);
+    EXPECT_THAT(KeyEvents(), testing::Contains("Keydown(40, 2)"));
 }
 
 } // namespace

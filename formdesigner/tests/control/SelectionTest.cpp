@@ -1,0 +1,103 @@
+#include "DesignerFixture.h"
+
+#include "platform/forms/form/Form.h"
+#include "platform/ole/dispatch/LateBinding.h"
+#include "platform/win/Win.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace layoutdesk::test {
+namespace {
+
+using testing::ElementsAre;
+
+class SelectionTest : public OneButtonFixture {
+protected:
+    bool Selected(const ole::Ptr<forms::Control>& c) {
+        return Designer().IsSelected(ole::Variant(c));
+    }
+    bool Locked(const ole::Ptr<forms::Control>& c) { return Designer().IsLocked(ole::Variant(c)); }
+};
+
+class EmptyDesignerTest : public DesignerFixture {};
+
+TEST_F(EmptyDesignerTest, TabSelectsNothingAndReturns) {
+    Designer().LetMode(ksModeSelect);
+    Designer().SelectNextControl();
+    Designer().SelectPreviousControl();
+    EXPECT_EQ(Designer().GetSelectedControls()->Count(), 0);
+}
+
+// A removed control leaves its entry behind; a new control with its Name is a control of its own.
+TEST_F(SelectionTest, EntriesOfRemovedControlsNeitherHangNorShadowNewOnes) {
+    auto second = Add("VB.CommandButton", "Command2", {300, 1200, 1500, 1800});
+    Designer().SelectControl(ole::Variant(button));
+    Designer().LockControls(ksScopeThis, ole::Variant(button));
+    Designer().LockControls(ksScopeThis, ole::Variant(second));
+    GetForm().RemoveAdded(std::exchange(button, nullptr));
+    auto again = Add("VB.CommandButton", "Command1", {300, 300, 1500, 900});
+    EXPECT_FALSE(Selected(again));
+    EXPECT_FALSE(Locked(again));
+    Events();
+    Designer().SelectControl(ole::Variant(again));
+    EXPECT_THAT(Events(), ElementsAre("ControlSelected(Command1)"));
+
+    Designer().LockControls(ksScopeThis, ole::Variant(again));
+    EXPECT_FALSE(Designer().UnlockControls(ksScopeAll, ole::Variant()));
+    EXPECT_FALSE(Locked(second));
+    EXPECT_FALSE(Locked(again));
+}
+
+TEST_F(SelectionTest, DeselectingAllEndsWhenAHandlerSelectsAnotherControl) {
+    auto second = Add("VB.CommandButton", "Command2", {300, 1200, 1500, 1800});
+    auto third = Add("VB.CommandButton", "Command3", {300, 2100, 1500, 2700});
+    Designer().SelectControl(ole::Variant(button));
+    Designer().SelectControl(ole::Variant(second));
+    OnEvent([&](ole::DISPID id, std::span<ole::Variant>) {
+        if (id == ZORudeRuduvozu::EvControlDeselected)
+            Designer().SelectControl(ole::Variant(third));
+    });
+    Events();
+    Designer().DeselectAllControl();
+    EXPECT_THAT(EventNames(),
+                ElementsAre("ControlDeselected", "ControlSelected", "ControlDeselected"));
+    EXPECT_TRUE(Selected(third));
+}
+
+TEST_F(SelectionTest, UnlockingOneAfterLockAllKeepsNestedControlsLocked) {
+    auto frame = Add("VB.Frame", "Frame1", {1800, 300, 4200, 2400});
+    auto text = Add("VB.TextBox", "Text1", {240, 480, 1440, 780}, frame);
+    Designer().LockControls(ksScopeAll, ole::Variant());
+    EXPECT_TRUE(Designer().IsLocked(ole::Variant(ole::Ptr<ole::Object>())));
+    EXPECT_FALSE(Designer().UnlockControls(ksScopeThis, ole::Variant(button)));
+    EXPECT_FALSE(Locked(button));
+    EXPECT_TRUE(Locked(text));
+    EXPECT_TRUE(Locked(frame));
+}
+
+TEST_F(SelectionTest, ContainersAreKnownWithoutTouchingTheForm) {
+    auto frame = Add("VB.Frame", "Frame1", {1800, 300, 4200, 2400});
+    auto picture = Add("VB.PictureBox", "Picture1", {300, 1200, 1500, 2400});
+    const size_t count = GetForm().ControlList().size();
+    EXPECT_TRUE(Designer().IsContainer(ole::Variant(frame)));
+    EXPECT_TRUE(Designer().IsContainer(ole::Variant(picture)));
+    EXPECT_FALSE(Designer().IsContainer(ole::Variant(button)));
+    EXPECT_FALSE(Designer().IsContainer(ole::Variant(int32_t{1})));
+    EXPECT_EQ(GetForm().ControlList().size(), count);
+}
+
+TEST_F(SelectionTest, AligningNothingOrToALockedReference) {
+    Designer().AlignSelectedControls(ksAlignLeft);
+    auto second = Add("VB.CommandButton", "Command2", {900, 1200, 1500, 1800});
+    Designer().SelectControl(ole::Variant(second));
+    Designer().SelectControl(ole::Variant(button));
+    Designer().LockControls(ksScopeThis, ole::Variant(button));
+    Events();
+    Designer().AlignSelectedControls(ksAlignLeft);
+    EXPECT_EQ(Geometry(second), "300,1200,600,600");
+    EXPECT_THAT(Events(), ElementsAre("ControlMoved(Command2)"));
+}
+
+} // namespace
+} // namespace layoutdesk::test
