@@ -317,8 +317,10 @@ private:
     void InstallGridSubclass();
     void RemoveGridSubclass();
     void ReleaseResources();
-    // The setters with the defaults, in table order (InitProperties).
-    void ApplyDefaults();
+    // Defaults of the persisted properties that depend on the control: the container's font, and
+    // 10 pixels of indentation in the control's scale units.
+    ole::Ptr<ole::Font> DefaultFont();
+    float DefaultIndentation() const;
     // The ambient font and every default: where a control starts, new or read from a bag.
     void StartFromDefaults();
 

@@ -1,5 +1,6 @@
 // The control's automation table: hosts bind by these member ids (the demo calls every member late
-// by id), so ids, kinds and the declaration order are the contract.
+// by id), so ids, kinds and the declaration order are the contract. The persisted properties are
+// given their defaults, read and written in the same order: by key, ignoring case.
 
 #include "propertylist/control/ZAVeravuvuDudu.h"
 
@@ -11,7 +12,14 @@ namespace attrgrid {
 namespace {
 
 using ole::Help;
+using ole::InitValue;
+using ole::Persisted;
 using ole::Typed;
+
+// A colour default is a Long, as the colour properties return it.
+ole::Variant SystemColor(uint32_t index) {
+    return ole::Variant(static_cast<int32_t>(0x80000000U + index));
+}
 
 ole::MemberOptions Color(std::string help) {
     return Typed("OLE_COLOR") | Help(std::move(help));
@@ -43,50 +51,61 @@ const ole::ClassInfo& ZAVeravuvuDudu::Info() {
             .EventInterface("__ZAVeravuvuDudu", "{9BE60859-42A7-4E24-A493-181716888826}")
             .Help("Property list")
             .Property("ActiveView", IdActiveView, &C::GetActiveView, &C::LetActiveView,
-                      Enum("ksActiveView", "The view shown: alphabetic or categorized"))
+                      Enum("ksActiveView", "The view shown: alphabetic or categorized") |
+                          Persisted(int32_t{ksAlphabetic}))
             .Property("AlphabeticTabCaption", IdAlphabeticTabCaption, &C::GetAlphabeticTabCaption,
-                      &C::LetAlphabeticTabCaption, Help("Caption of the alphabetic tab"))
+                      &C::LetAlphabeticTabCaption,
+                      Help("Caption of the alphabetic tab") | Persisted("Alphabetic"))
             .Property("Appearance", IdAppearance, &C::GetAppearance, &C::LetAppearance,
-                      Enum("ksAppearance", "Flat or 3D look of the grid"))
+                      Enum("ksAppearance", "Flat or 3D look of the grid") |
+                          Persisted(int32_t{ks3d}))
             .Property("BackColor", IdBackColor, &C::GetBackColor, &C::LetBackColor,
-                      Color("Back colour of the panels"))
+                      Color("Back colour of the panels") | Persisted(SystemColor(15)))
             .Property("BorderStyle", IdBorderStyle, &C::GetBorderStyle, &C::LetBorderStyle,
-                      Enum("ksBorderStyle", "Border of the control"))
+                      Enum("ksBorderStyle", "Border of the control") | Persisted(int32_t{ksNone}))
             .Property("CategorizedTabCaption", IdCategorizedTabCaption,
                       &C::GetCategorizedTabCaption, &C::LetCategorizedTabCaption,
-                      Help("Caption of the categorized tab"))
+                      Help("Caption of the categorized tab") | Persisted("Categorized"))
             .Property("CategoryAppearance", IdCategoryAppearance, &C::GetCategoryAppearance,
-                      &C::LetCategoryAppearance, Enum("ksAppearance", "Look of category rows"))
+                      &C::LetCategoryAppearance,
+                      Enum("ksAppearance", "Look of category rows") | Persisted(int32_t{ks3d}))
             .Property("CategoryBackColor", IdCategoryBackColor, &C::GetCategoryBackColor,
-                      &C::LetCategoryBackColor, Color("Back colour of category rows"))
+                      &C::LetCategoryBackColor,
+                      Color("Back colour of category rows") | Persisted(SystemColor(15)))
             .Property("CategoryBold", IdCategoryBold, &C::GetCategoryBold, &C::LetCategoryBold,
-                      Help("Category rows in bold"))
+                      Help("Category rows in bold") | Persisted(true))
             .Property("CategoryForeColor", IdCategoryForeColor, &C::GetCategoryForeColor,
-                      &C::LetCategoryForeColor, Color("Text colour of category rows"))
+                      &C::LetCategoryForeColor,
+                      Color("Text colour of category rows") | Persisted(SystemColor(18)))
             .Property("CategorySeparator", IdCategorySeparator, &C::GetCategorySeparator,
-                      &C::LetCategorySeparator, Help("Separator of nested categories"))
+                      &C::LetCategorySeparator,
+                      Help("Separator of nested categories") | Persisted("|"))
             .Property("CustomSort", IdCustomSort, &C::GetCustomSort, &C::LetCustomSort,
-                      Help("Sorting asks the host to compare rows"))
+                      Help("Sorting asks the host to compare rows") | Persisted(false))
             .Property("DefaultCategory", IdDefaultCategory, &C::GetDefaultCategory,
-                      &C::LetDefaultCategory, Help("Category of properties added without one"))
+                      &C::LetDefaultCategory,
+                      Help("Category of properties added without one") | Persisted("Misc"))
             .Property("Enabled", IdEnabled, &C::GetEnabled, &C::LetEnabled,
-                      Help("Whether the control takes input"))
+                      Help("Whether the control takes input") | InitValue(true))
             .Property("Font", IdFont, &C::GetFont, &C::SetFont,
-                      Typed("Font") | Help("Font of the rows"))
+                      Typed("Font") | Help("Font of the rows") | Persisted(&C::DefaultFont))
             .Property("ForeColor", IdForeColor, &C::GetForeColor, &C::LetForeColor,
-                      Color("Text colour of the panels"))
-            .Property("Grid", IdGrid, &C::GetGrid, &C::LetGrid, Enum("ksGrid", "Grid lines"))
+                      Color("Text colour of the panels") | Persisted(SystemColor(18)))
+            .Property("Grid", IdGrid, &C::GetGrid, &C::LetGrid,
+                      Enum("ksGrid", "Grid lines") | Persisted(int32_t{ksGridDotted}))
             .Property("Headers", IdHeaders, &C::GetHeaders, &C::LetHeaders,
-                      Enum("ksHeaders", "Column headers"))
+                      Enum("ksHeaders", "Column headers") | Persisted(int32_t{ksHeaders3d}))
             .Property("HighlightBackColor", IdHighlightBackColor, &C::GetHighlightBackColor,
-                      &C::LetHighlightBackColor, Color("Back colour of the selected row"))
+                      &C::LetHighlightBackColor,
+                      Color("Back colour of the selected row") | Persisted(SystemColor(13)))
             .Property("HighlightForeColor", IdHighlightForeColor, &C::GetHighlightForeColor,
-                      &C::LetHighlightForeColor, Color("Text colour of the selected row"))
+                      &C::LetHighlightForeColor,
+                      Color("Text colour of the selected row") | Persisted(SystemColor(14)))
             .Get("hwnd", IdHwnd, &C::GetHwnd, Help("Window handle of the grid"))
             .Property("Indentation", IdIndentation, &C::GetIndentation, &C::LetIndentation,
-                      Help("Indentation of nested rows"))
+                      Help("Indentation of nested rows") | Persisted(&C::DefaultIndentation))
             .Property("LineColor", IdLineColor, &C::GetLineColor, &C::LetLineColor,
-                      Color("Colour of grid and tree lines"))
+                      Color("Colour of grid and tree lines") | Persisted(SystemColor(16)))
             .Method("LoadObjectProperties", IdLoadObjectProperties, &C::LoadObjectProperties,
                     ole::Params({ole::Arg("aVBObject"), ole::Opt("bClear", ole::Variant(false)),
                                  ole::Opt("bAutoUpdate", ole::Variant(false))}) |
@@ -94,17 +113,21 @@ const ole::ClassInfo& ZAVeravuvuDudu::Info() {
             .Property("LockRefresh", IdLockRefresh, &C::GetLockRefresh, &C::LetLockRefresh,
                       Help("Suspends layout and repaints"))
             .Property("NameCaption", IdNameCaption, &C::GetNameCaption, &C::LetNameCaption,
-                      Help("Caption of the name column"))
+                      Help("Caption of the name column") | Persisted("Property"))
             .Property("Picture", IdPicture, &C::GetPicture, &C::SetPicture,
-                      Typed("Picture") | Help("Background picture of the grid"))
+                      Typed("Picture") | Help("Background picture of the grid") |
+                          Persisted(ole::Variant::Nothing()))
             .Property("PictureLayout", IdPictureLayout, &C::GetPictureLayout, &C::LetPictureLayout,
-                      Enum("ksPictureLayout", "Placement of the picture"))
+                      Enum("ksPictureLayout", "Placement of the picture") |
+                          Persisted(int32_t{ksPictureCentered}))
             .Get("Properties", IdProperties, &C::GetProperties,
                  Typed("CProperties") | Help("The properties shown"))
             .Property("PropertyBackColor", IdPropertyBackColor, &C::GetPropertyBackColor,
-                      &C::LetPropertyBackColor, Color("Back colour of property rows"))
+                      &C::LetPropertyBackColor,
+                      Color("Back colour of property rows") | Persisted(SystemColor(5)))
             .Property("PropertyForeColor", IdPropertyForeColor, &C::GetPropertyForeColor,
-                      &C::LetPropertyForeColor, Color("Text colour of property rows"))
+                      &C::LetPropertyForeColor,
+                      Color("Text colour of property rows") | Persisted(SystemColor(18)))
             .Method("Refresh", IdRefresh, &C::Refresh, Help("Repaints the control"))
             .Method("RegisterEditor", IdRegisterEditor, &C::RegisterEditor,
                     ole::Params({ole::Arg("sKey"), ole::Arg("anEditor")}) |
@@ -112,23 +135,25 @@ const ole::ClassInfo& ZAVeravuvuDudu::Info() {
             .Property("SelectedProperty", IdSelectedProperty, &C::GetSelectedProperty,
                       &C::SetSelectedProperty, Typed("CProperty") | Help("The selected property"))
             .Property("ShowDescription", IdShowDescription, &C::GetShowDescription,
-                      &C::LetShowDescription, Help("Shows the description pane"))
+                      &C::LetShowDescription, Help("Shows the description pane") | Persisted(true))
             .Property("ShowTabs", IdShowTabs, &C::GetShowTabs, &C::LetShowTabs,
-                      Help("Shows the view tabs"))
+                      Help("Shows the view tabs") | Persisted(true))
             .Property("ShowToolTip", IdShowToolTip, &C::GetShowToolTip, &C::LetShowToolTip,
-                      Help("Shows tips for cut-off texts"))
+                      Help("Shows tips for cut-off texts") | Persisted(true))
             .Property("Sorted", IdSorted, &C::GetSorted, &C::LetSorted,
-                      Help("Rows are sorted by name"))
+                      Help("Rows are sorted by name") | Persisted(false))
             .Property("SortOnHeaderClick", IdSortOnHeaderClick, &C::GetSortOnHeaderClick,
-                      &C::LetSortOnHeaderClick, Help("A header click sorts the rows"))
+                      &C::LetSortOnHeaderClick,
+                      Help("A header click sorts the rows") | Persisted(true))
             .Property("SortOrder", IdSortOrder, &C::GetSortOrder, &C::LetSortOrder,
-                      Enum("ksSortOrder", "Direction of sorting"))
+                      Enum("ksSortOrder", "Direction of sorting") | Persisted(int32_t{ksAscending}))
             .Property("TreeStyle", IdTreeStyle, &C::GetTreeStyle, &C::LetTreeStyle,
-                      Enum("ksTreeStyle", "Tree lines and boxes of the categorized view"))
+                      Enum("ksTreeStyle", "Tree lines and boxes of the categorized view") |
+                          Persisted(int32_t{ksPlusMinusText}))
             .Method("UnRegisterEditor", IdUnRegisterEditor, &C::UnRegisterEditor,
                     ole::Params({ole::Arg("sKey")}) | Help("Removes an editor of the host"))
             .Property("ValueCaption", IdValueCaption, &C::GetValueCaption, &C::LetValueCaption,
-                      Help("Caption of the value column"))
+                      Help("Caption of the value column") | Persisted("Value"))
             .Event("PropertyAdded", EvPropertyAdded, {PropertyArg("aProperty")})
             .Event("PropertyDeleted", EvPropertyDeleted, {PropertyArg("aProperty")})
             .Event("PropertyDraw", EvPropertyDraw,

@@ -71,7 +71,7 @@ void ZAVeravuvuDudu::LetActiveView(int32_t value) {
         }
     }
 
-    UserControl::PropertyChanged("ActiveView");
+    UserControl::PropertyChanged(IdActiveView);
     RepaintTabs();
     // The view switch repaints even under LockRefresh: the rows shown have changed.
     if (m_GridWnd) {
@@ -94,7 +94,7 @@ void ZAVeravuvuDudu::LetAlphabeticTabCaption(const std::string& value) {
     if (caption == m_settings.alphabeticTabCaption)
         return;
     m_settings.alphabeticTabCaption = std::move(caption);
-    UserControl::PropertyChanged("AlphabeticTabCaption");
+    UserControl::PropertyChanged(IdAlphabeticTabCaption);
     LayoutTabs();
     RepaintTabs();
 }
@@ -110,7 +110,7 @@ void ZAVeravuvuDudu::LetCategorizedTabCaption(const std::string& value) {
     if (caption == m_settings.categorizedTabCaption)
         return;
     m_settings.categorizedTabCaption = std::move(caption);
-    UserControl::PropertyChanged("CategorizedTabCaption");
+    UserControl::PropertyChanged(IdCategorizedTabCaption);
     LayoutTabs();
     RepaintTabs();
 }
@@ -130,7 +130,7 @@ void ZAVeravuvuDudu::LetAppearance(int32_t value) {
     UserControl::SetAppearance(appearance);
     if (m_picTreeContainer)
         m_picTreeContainer->SetAppearance(appearance);
-    UserControl::PropertyChanged("Appearance");
+    UserControl::PropertyChanged(IdAppearance);
     LayoutControls();
 }
 
@@ -142,7 +142,7 @@ void ZAVeravuvuDudu::LetBorderStyle(int32_t value) {
     if (m_released || value == GetBorderStyle())
         return;
     UserControl::SetBorderStyle(static_cast<int16_t>(value));
-    UserControl::PropertyChanged("BorderStyle");
+    UserControl::PropertyChanged(IdBorderStyle);
 }
 
 // ---- Colours of the panels ----
@@ -155,7 +155,7 @@ void ZAVeravuvuDudu::LetBackColor(int32_t value) {
     if (m_released || value == m_settings.backColor)
         return;
     m_settings.backColor = value;
-    UserControl::PropertyChanged("BackColor");
+    UserControl::PropertyChanged(IdBackColor);
     const ole::Variant color(value);
     for (auto* panel : {m_picHeaderContainer.Get(), m_picNameHeader.Get(), m_picValueHeader.Get(),
                         m_picDescPane.Get(), m_picTabContainer.Get(), m_picBG.Get()}) {
@@ -173,7 +173,7 @@ void ZAVeravuvuDudu::LetForeColor(int32_t value) {
     if (m_released || value == m_settings.foreColor)
         return;
     m_settings.foreColor = value;
-    UserControl::PropertyChanged("ForeColor");
+    UserControl::PropertyChanged(IdForeColor);
     const ole::Variant color(value);
     for (auto* panel : {m_picHeaderContainer.Get(), m_picNameHeader.Get(), m_picValueHeader.Get(),
                         m_picDescPane.Get(), m_picTabContainer.Get()}) {
@@ -193,7 +193,7 @@ void ZAVeravuvuDudu::LetCategoryAppearance(int32_t value) {
     if (m_released || value == m_settings.categoryAppearance)
         return;
     m_settings.categoryAppearance = value;
-    UserControl::PropertyChanged("CategoryAppearance");
+    UserControl::PropertyChanged(IdCategoryAppearance);
     ForEachCategoryRow([value](CNode& row) { row.SetAppearance(value); });
     if (m_settings.Categorized())
         RefreshGrid();
@@ -207,7 +207,7 @@ void ZAVeravuvuDudu::LetCategoryBackColor(int32_t value) {
     if (m_released || value == m_settings.categoryBackColor)
         return;
     m_settings.categoryBackColor = value;
-    UserControl::PropertyChanged("CategoryBackColor");
+    UserControl::PropertyChanged(IdCategoryBackColor);
     // -1 is the rows' "default colour of a category row", so the default stays system-driven.
     const int32_t rowColor = value == kButtonFace ? -1 : value;
     ForEachCategoryRow([rowColor](CNode& row) { row.SetBackColor(rowColor); });
@@ -223,7 +223,7 @@ void ZAVeravuvuDudu::LetCategoryBold(bool value) {
     if (m_released || value == m_settings.categoryBold)
         return;
     m_settings.categoryBold = value;
-    UserControl::PropertyChanged("CategoryBold");
+    UserControl::PropertyChanged(IdCategoryBold);
     ForEachCategoryRow([value](CNode& row) { row.SetBold(value); });
     if (m_settings.Categorized())
         RefreshGrid();
@@ -237,7 +237,7 @@ void ZAVeravuvuDudu::LetCategoryForeColor(int32_t value) {
     if (m_released || value == m_settings.categoryForeColor)
         return;
     m_settings.categoryForeColor = value;
-    UserControl::PropertyChanged("CategoryForeColor");
+    UserControl::PropertyChanged(IdCategoryForeColor);
     ForEachCategoryRow([value](CNode& row) { row.SetForeColor(value); });
     if (m_settings.Categorized())
         RefreshGrid();
@@ -254,7 +254,7 @@ void ZAVeravuvuDudu::LetCategorySeparator(const std::string& value) {
     if (separator == m_settings.categorySeparator)
         return;
     const std::string old = std::exchange(m_settings.categorySeparator, std::move(separator));
-    UserControl::PropertyChanged("CategorySeparator");
+    UserControl::PropertyChanged(IdCategorySeparator);
     // Only the stored paths change; the rows already built keep their places.
     if (!m_CProperties)
         return;
@@ -278,7 +278,7 @@ void ZAVeravuvuDudu::LetCustomSort(bool value) {
     if (m_released || value == m_settings.customSort)
         return;
     m_settings.customSort = value;
-    UserControl::PropertyChanged("CustomSort");
+    UserControl::PropertyChanged(IdCustomSort);
 }
 
 bool ZAVeravuvuDudu::GetSorted() const {
@@ -309,7 +309,7 @@ void ZAVeravuvuDudu::LetSortOrder(int32_t value) {
     if (m_released || value == m_settings.sortOrder)
         return;
     m_settings.sortOrder = value;
-    UserControl::PropertyChanged("SortOrder");
+    UserControl::PropertyChanged(IdSortOrder);
     RedrawPanel(m_picNameHeader);
 }
 
@@ -323,7 +323,7 @@ void ZAVeravuvuDudu::LetDefaultCategory(const std::string& value) {
     if (m_released || value == m_settings.defaultCategory)
         return;
     m_settings.defaultCategory = value;
-    UserControl::PropertyChanged("DefaultCategory");
+    UserControl::PropertyChanged(IdDefaultCategory);
 }
 
 bool ZAVeravuvuDudu::GetEnabled() const {
@@ -334,7 +334,7 @@ void ZAVeravuvuDudu::LetEnabled(bool value) {
     if (m_released || value == GetEnabled())
         return;
     UserControl::SetEnabled(value);
-    UserControl::PropertyChanged("Enabled");
+    UserControl::PropertyChanged(IdEnabled);
 }
 
 // ---- Font ----
@@ -353,7 +353,7 @@ void ZAVeravuvuDudu::SetFont(const ole::Ptr<ole::Font>& value) {
     ole::Ptr<ZAVeravuvuDudu> self(this);
     // The control keeps its own font object: hosts holding it see the change.
     m_Font->CopyAttributesFrom(*value);
-    UserControl::PropertyChanged("Font");
+    UserControl::PropertyChanged(IdFont);
     if (m_picTabContainer)
         m_picTabContainer->SetFont(m_Font);
     if (m_lblDummy)
@@ -372,7 +372,7 @@ void ZAVeravuvuDudu::LetGrid(int32_t value) {
     if (m_released || value == m_settings.grid)
         return;
     m_settings.grid = value;
-    UserControl::PropertyChanged("Grid");
+    UserControl::PropertyChanged(IdGrid);
     RefreshGrid();
 }
 
@@ -384,7 +384,7 @@ void ZAVeravuvuDudu::LetHeaders(int32_t value) {
     if (m_released || value == m_settings.headers)
         return;
     m_settings.headers = value;
-    UserControl::PropertyChanged("Headers");
+    UserControl::PropertyChanged(IdHeaders);
     RepaintHeaders();
     LayoutControls();
 }
@@ -397,7 +397,7 @@ void ZAVeravuvuDudu::LetHighlightBackColor(int32_t value) {
     if (m_released || value == m_settings.highlightBackColor)
         return;
     m_settings.highlightBackColor = value;
-    UserControl::PropertyChanged("HighlightBackColor");
+    UserControl::PropertyChanged(IdHighlightBackColor);
     if (m_SelectedNode)
         RefreshGrid();
 }
@@ -410,7 +410,7 @@ void ZAVeravuvuDudu::LetHighlightForeColor(int32_t value) {
     if (m_released || value == m_settings.highlightForeColor)
         return;
     m_settings.highlightForeColor = value;
-    UserControl::PropertyChanged("HighlightForeColor");
+    UserControl::PropertyChanged(IdHighlightForeColor);
     if (m_SelectedNode)
         RefreshGrid();
 }
@@ -432,7 +432,7 @@ void ZAVeravuvuDudu::LetIndentation(float value) {
     if (!(value >= 0.0F && pixels >= 0.0F && pixels < kPixelLimit))
         ole::RaiseError(errors::InvalidPropertyValue, "ZAVeravuvuDudu.Indentation");
     m_settings.indentation = pixels;
-    UserControl::PropertyChanged("Indentation");
+    UserControl::PropertyChanged(IdIndentation);
     LayoutRows();
     RefreshGrid();
 }
@@ -445,7 +445,7 @@ void ZAVeravuvuDudu::LetLineColor(int32_t value) {
     if (m_released || value == m_settings.lineColor)
         return;
     m_settings.lineColor = value;
-    UserControl::PropertyChanged("LineColor");
+    UserControl::PropertyChanged(IdLineColor);
     if (m_settings.grid != 0 || m_settings.Categorized())
         RefreshGrid();
 }
@@ -475,7 +475,7 @@ void ZAVeravuvuDudu::LetNameCaption(const std::string& value) {
     if (m_released || value == m_settings.nameCaption)
         return;
     m_settings.nameCaption = value;
-    UserControl::PropertyChanged("NameCaption");
+    UserControl::PropertyChanged(IdNameCaption);
     RedrawPanel(m_picNameHeader);
 }
 
@@ -487,7 +487,7 @@ void ZAVeravuvuDudu::LetValueCaption(const std::string& value) {
     if (m_released || value == m_settings.valueCaption)
         return;
     m_settings.valueCaption = value;
-    UserControl::PropertyChanged("ValueCaption");
+    UserControl::PropertyChanged(IdValueCaption);
     RedrawPanel(m_picValueHeader);
 }
 
@@ -505,7 +505,7 @@ void ZAVeravuvuDudu::SetPicture(const ole::Ptr<ole::Picture>& value) {
     if (picture.Get() == m_settings.picture.Get())
         return;
     m_settings.picture = std::move(picture);
-    UserControl::PropertyChanged("Picture");
+    UserControl::PropertyChanged(IdPicture);
     RefreshGrid();
 }
 
@@ -517,7 +517,7 @@ void ZAVeravuvuDudu::LetPictureLayout(int32_t value) {
     if (m_released || value == m_settings.pictureLayout)
         return;
     m_settings.pictureLayout = value;
-    UserControl::PropertyChanged("PictureLayout");
+    UserControl::PropertyChanged(IdPictureLayout);
     RefreshGrid();
 }
 
@@ -535,7 +535,7 @@ void ZAVeravuvuDudu::LetPropertyBackColor(int32_t value) {
     if (m_released || value == m_settings.propertyBackColor)
         return;
     m_settings.propertyBackColor = value;
-    UserControl::PropertyChanged("PropertyBackColor");
+    UserControl::PropertyChanged(IdPropertyBackColor);
     RefreshGrid();
 }
 
@@ -547,7 +547,7 @@ void ZAVeravuvuDudu::LetPropertyForeColor(int32_t value) {
     if (m_released || value == m_settings.propertyForeColor)
         return;
     m_settings.propertyForeColor = value;
-    UserControl::PropertyChanged("PropertyForeColor");
+    UserControl::PropertyChanged(IdPropertyForeColor);
     RefreshGrid();
 }
 
@@ -559,7 +559,7 @@ void ZAVeravuvuDudu::LetTreeStyle(int32_t value) {
     if (m_released || value == m_settings.treeStyle)
         return;
     m_settings.treeStyle = value;
-    UserControl::PropertyChanged("TreeStyle");
+    UserControl::PropertyChanged(IdTreeStyle);
     // The alphabetic view draws no tree, so only the categorized rows change geometry.
     if (m_settings.Categorized()) {
         LayoutRows();
@@ -577,7 +577,7 @@ void ZAVeravuvuDudu::LetShowDescription(bool value) {
     if (m_released || value == m_settings.showDescription)
         return;
     m_settings.showDescription = value;
-    UserControl::PropertyChanged("ShowDescription");
+    UserControl::PropertyChanged(IdShowDescription);
     if (m_ContainerSplitter)
         m_ContainerSplitter->LetHidePane(value ? 0 : 4);
     LayoutControls();
@@ -591,7 +591,7 @@ void ZAVeravuvuDudu::LetShowTabs(bool value) {
     if (m_released || value == m_settings.showTabs)
         return;
     m_settings.showTabs = value;
-    UserControl::PropertyChanged("ShowTabs");
+    UserControl::PropertyChanged(IdShowTabs);
     LayoutControls();
 }
 
@@ -603,7 +603,7 @@ void ZAVeravuvuDudu::LetShowToolTip(bool value) {
     if (m_released || value == m_settings.showToolTip)
         return;
     m_settings.showToolTip = value;
-    UserControl::PropertyChanged("ShowToolTip");
+    UserControl::PropertyChanged(IdShowToolTip);
     if (!value && m_Tooltip)
         m_Tooltip->Activate(false);
 }

@@ -10,8 +10,11 @@
 #include "platform/forms/host/Ambient.h"
 #include "platform/forms/host/Extender.h"
 #include "platform/ole/dispatch/ArgConvert.h"
+#include "platform/ole/dispatch/ClassInfo.h"
 #include "platform/ole/error/Error.h"
 #include "platform/win/Win.h"
+
+#include <stdexcept>
 
 namespace forms {
 
@@ -188,6 +191,19 @@ void UserControl::PropertyChanged(const std::string& propertyName) {
     m_propertyChangedLog.push_back(propertyName);
     if (const auto extender = GetExtender())
         extender->MarkDirty();
+}
+
+void UserControl::PropertyChanged(ole::DISPID id) {
+    const ole::ClassInfo& info = GetClassInfo();
+    if (const ole::PersistedProperty* persisted = info.FindPersisted(id)) {
+        PropertyChanged(persisted->key);
+        return;
+    }
+    const std::string_view name = info.NameOf(id);
+    if (name.empty())
+        throw std::logic_error("PropertyChanged: " + info.Name() + " has no member " +
+                               std::to_string(id));
+    PropertyChanged(std::string(name));
 }
 
 ole::Ptr<Ambient> UserControl::GetAmbient() {

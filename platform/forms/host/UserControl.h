@@ -110,6 +110,9 @@ public:
 
     // Accepts any name; the site marks itself dirty. Tests read the log.
     void PropertyChanged(const std::string& propertyName);
+    // The change of a member of the control's class table, named by its persisted key (else by
+    // the member's name); std::logic_error for an id the table does not have.
+    void PropertyChanged(ole::DISPID id);
     const std::vector<std::string>& PropertyChangedLog() const { return m_propertyChangedLog; }
     void ClearPropertyChangedLog() { m_propertyChangedLog.clear(); }
 

@@ -1,5 +1,10 @@
 #include "platform/ole/dispatch/ClassBuilder.h"
 
+#include "platform/base/TextCase.h"
+
+#include <map>
+#include <stdexcept>
+
 namespace ole {
 
 MemberOptions operator|(MemberOptions a, MemberOptions b) {
@@ -12,6 +17,8 @@ MemberOptions operator|(MemberOptions a, MemberOptions b) {
         a.typeName = std::move(b.typeName);
     if (!b.params.empty())
         a.params = std::move(b.params);
+    if (b.persist.defaultOf)
+        a.persist = std::move(b.persist);
     return a;
 }
 
@@ -48,9 +55,32 @@ MemberOptions Params(std::vector<ParamDecl> params) {
     return options;
 }
 
+MemberOptions Persisted(Variant defaultValue) {
+    return Persisted(std::string(), std::move(defaultValue));
+}
+
+MemberOptions Persisted(std::string key, Variant defaultValue) {
+    MemberOptions options = PersistedWith(
+        PersistedProperty::DefaultOf([value = std::move(defaultValue)](Object&) { return value; }));
+    options.persist.key = std::move(key);
+    return options;
+}
+
+MemberOptions PersistedWith(PersistedProperty::DefaultOf defaultOf) {
+    MemberOptions options;
+    options.persist = PersistedProperty{DISPID_UNKNOWN, {}, std::move(defaultOf), true};
+    return options;
+}
+
+MemberOptions InitValue(Variant value) {
+    MemberOptions options = Persisted(std::move(value));
+    options.persist.stored = false;
+    return options;
+}
+
 namespace detail {
 
-void ApplyOptions(MemberInfo& member, MemberOptions& options, bool isPut) {
+bool ApplyOptions(MemberInfo& member, MemberOptions& options, bool isPut) {
     member.flags = options.flags;
     member.help = options.help;
     member.helpContext = options.helpContext;
@@ -74,6 +104,70 @@ void ApplyOptions(MemberInfo& member, MemberOptions& options, bool isPut) {
         else
             member.returnType.name = options.typeName;
     }
+    const size_t named = member.params.size() - (isPut && !member.params.empty() ? 1 : 0);
+    return options.params.size() <= named;
+}
+
+namespace {
+
+const MemberInfo* Accessor(std::span<const MemberInfo> members, DISPID id, uint16_t kinds) {
+    for (const MemberInfo& member : members) {
+        if (member.id == id && (member.kind & kinds) != 0)
+            return &member;
+    }
+    return nullptr;
+}
+
+std::string PersistFault(std::span<const MemberInfo> members, const PersistedProperty& persisted) {
+    const MemberInfo* put =
+        Accessor(members, persisted.id, DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF);
+    if (!put || put->params.size() != 1)
+        return "persisted " + persisted.key + " has no put taking only the value";
+    const MemberInfo* get = Accessor(members, persisted.id, DISPATCH_PROPERTYGET);
+    if (persisted.stored && (!get || !get->params.empty()))
+        return "persisted " + persisted.key + " has no get without parameters";
+    return {};
+}
+
+std::string FirstFault(std::span<const MemberInfo> members,
+                       std::span<const PersistedProperty> persisted,
+                       std::span<const std::string> faults) {
+    if (!faults.empty())
+        return faults.front();
+    std::map<DISPID, std::string> nameOfId;
+    std::map<std::string, DISPID> idOfName;
+    std::map<std::pair<DISPID, uint16_t>, std::string> accessors;
+    for (const MemberInfo& member : members) {
+        const auto [name, newId] = nameOfId.emplace(member.id, member.name);
+        if (!newId && name->second != member.name)
+            return "id " + std::to_string(member.id) + " is named both " + name->second + " and " +
+                   member.name;
+        const auto [id, newName] = idOfName.emplace(base::FoldCase(member.name), member.id);
+        if (!newName && id->second != member.id)
+            return member.name + " is declared with two ids";
+        if (!accessors.emplace(std::pair(member.id, member.kind), member.name).second)
+            return member.name + " is declared twice with the same kind";
+    }
+    std::map<DISPID, int> persistedIds;
+    std::map<std::string, int> storedKeys;
+    for (const PersistedProperty& property : persisted) {
+        if (++persistedIds[property.id] > 1)
+            return "id " + std::to_string(property.id) + " is persisted twice";
+        if (property.stored && ++storedKeys[base::FoldCase(property.key)] > 1)
+            return "key " + property.key + " is persisted twice";
+        if (std::string fault = PersistFault(members, property); !fault.empty())
+            return fault;
+    }
+    return {};
+}
+
+} // namespace
+
+void CheckTable(const std::string& className, std::span<const MemberInfo> members,
+                std::span<const PersistedProperty> persisted, std::span<const std::string> faults) {
+    const std::string fault = FirstFault(members, persisted, faults);
+    if (!fault.empty())
+        throw std::logic_error("class table of " + className + ": " + fault);
 }
 
 } // namespace detail

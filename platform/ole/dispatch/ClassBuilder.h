@@ -1,5 +1,29 @@
 #pragma once
 
+// Declaring a class for automation, and a control's persisted properties, in one table.
+//
+// A control library declares a property once, with its id, accessors, type information and, when
+// the container keeps it in a property bag, its default (key = the property's name):
+//
+//   .Property("BackColor", IdBackColor, &C::GetBackColor, &C::LetBackColor,
+//             Typed("OLE_COLOR") | Persisted(static_cast<int32_t>(0x80000005)))
+//
+// The default is a Variant: a number, True/False, a text, Nothing; an enumeration as
+// int32_t{ksFlat}. Other forms of the option:
+//   Persisted("Backcolor", default)  stored under another key, which is also the name the
+//                                    setter's PropertyChanged(IdBackColor) gives the container
+//   Persisted(&C::DefaultFont)       a default the object gives each time (a member function
+//                                    taking nothing: the ambient font, a length in scale units)
+//   InitValue(true)                  given on InitProperties only, never stored
+// The user control's handlers walk the table in declaration order (PersistedProperties.h):
+//   OnInitProperties:      ole::InitPersistedProperties(*this);
+//   OnReadProperties(bag): ole::ReadPersistedProperties(*this, bag);
+//   OnWriteProperties(bag): ole::WritePersistedProperties(*this, bag);
+// and a setter notifies its container by id: PropertyChanged(IdBackColor).
+// Build() checks the table and throws std::logic_error naming the class and the fault on a typo:
+// an id with two names, a name with two ids, two accessors of one kind, more parameter names
+// than the C++ signature has, a persisted property without its get and put, a key used twice.
+
 #include "platform/ole/dispatch/ArgConvert.h"
 #include "platform/ole/dispatch/MemberInfo.h"
 
@@ -33,14 +57,17 @@ inline ParamDecl Opt(std::string name, Variant defaultValue = Variant::Missing()
 }
 
 // What a C++ signature cannot say about a member. `typeName` names the type of a property's value
-// or a method's result ("OLE_COLOR", an enumeration, "Font"); `params` follow the C++ parameters.
-// Built from the small factories below joined with `|`: `Hidden() | Params({Arg("index")})`.
+// or a method's result ("OLE_COLOR", an enumeration, "Font"); `params` follow the C++ parameters;
+// `persist` keeps the property in a property bag when it has a default (its id is filled in, its
+// key defaults to the member's name). Built from the small factories below joined with `|`:
+// `Hidden() | Params({Arg("index")})`.
 struct MemberOptions {
     uint32_t flags = 0;
     std::string help;
     std::string typeName;
     std::vector<ParamDecl> params;
     int32_t helpContext = 0;
+    PersistedProperty persist;
 };
 
 MemberOptions operator|(MemberOptions a, MemberOptions b);
@@ -50,6 +77,21 @@ MemberOptions Restricted();
 MemberOptions Help(std::string help, int32_t helpContext = 0);
 MemberOptions Typed(std::string typeName);
 MemberOptions Params(std::vector<ParamDecl> params);
+MemberOptions Persisted(Variant defaultValue);
+MemberOptions Persisted(std::string key, Variant defaultValue);
+// A default the object gives; not an overload of Persisted, which a 0 default would make ambiguous.
+MemberOptions PersistedWith(PersistedProperty::DefaultOf defaultOf);
+template <class C, class R>
+MemberOptions Persisted(R (C::*defaultOf)() const) {
+    return PersistedWith(PersistedProperty::DefaultOf(
+        [defaultOf](Object& self) { return ToVariant((static_cast<C&>(self).*defaultOf)()); }));
+}
+template <class C, class R>
+MemberOptions Persisted(R (C::*defaultOf)()) {
+    return PersistedWith(PersistedProperty::DefaultOf(
+        [defaultOf](Object& self) { return ToVariant((static_cast<C&>(self).*defaultOf)()); }));
+}
+MemberOptions InitValue(Variant value);
 
 namespace detail {
 
@@ -157,7 +199,12 @@ std::vector<ParamInfo> ParamsOf(std::index_sequence<I...>) {
 }
 
 // Fills names, optional flags and defaults from the options; the type name goes to the value.
-void ApplyOptions(MemberInfo& member, MemberOptions& options, bool isPut);
+// Returns false when the options name more parameters than the C++ signature has.
+bool ApplyOptions(MemberInfo& member, MemberOptions& options, bool isPut);
+
+// Throws std::logic_error naming the class and the first fault of its table.
+void CheckTable(const std::string& className, std::span<const MemberInfo> members,
+                std::span<const PersistedProperty> persisted, std::span<const std::string> faults);
 
 } // namespace detail
 
@@ -173,6 +220,8 @@ void ApplyOptions(MemberInfo& member, MemberOptions& options, bool isPut);
 //
 // Parameter and return types come from the C++ signature; a non-const reference parameter is
 // by-reference. Property picks let or set from the setter's value type (a Ptr means set).
+// Declaration order is kept: type information lists the members in it and the persisted
+// properties are initialised, read and written in it.
 template <class C>
 class ClassBuilder {
 public:
@@ -208,7 +257,9 @@ public:
             std::remove_cvref_t<std::tuple_element_t<std::tuple_size_v<Args> - 1, Args>>;
         constexpr uint16_t putKind =
             IsPtr<ValueType>::value ? DISPATCH_PROPERTYPUTREF : DISPATCH_PROPERTYPUT;
-        Add(name, id, DISPATCH_PROPERTYGET, getter, options);
+        MemberOptions getOptions = options;
+        getOptions.persist = {};
+        Add(name, id, DISPATCH_PROPERTYGET, getter, std::move(getOptions));
         return Add(std::move(name), id, putKind, setter, std::move(options));
     }
 
@@ -238,7 +289,14 @@ private:
                 fn, static_cast<Class&>(static_cast<C&>(self)), args);
         };
         const bool isPut = (kind & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF)) != 0;
-        detail::ApplyOptions(member, options, isPut);
+        if (!detail::ApplyOptions(member, options, isPut))
+            m_faults.push_back(member.name + " names more parameters than its signature has");
+        if (options.persist.defaultOf) {
+            PersistedProperty& persisted = m_persisted.emplace_back(std::move(options.persist));
+            persisted.id = id;
+            if (persisted.key.empty())
+                persisted.key = member.name;
+        }
         m_members.push_back(std::move(member));
         return *this;
     }
@@ -254,6 +312,8 @@ private:
     std::string m_help;
     std::vector<MemberInfo> m_members;
     std::vector<EventInfo> m_events;
+    std::vector<PersistedProperty> m_persisted;
+    std::vector<std::string> m_faults;
 };
 
 } // namespace ole

@@ -60,6 +60,7 @@ ClassBuilder<C>& ClassBuilder<C>::Event(std::string name, DISPID id, int32_t pos
 
 template <class C>
 ClassInfo ClassBuilder<C>::Build() {
+    detail::CheckTable(m_name, m_members, m_persisted, m_faults);
     ClassInfo info;
     info.m_name = m_name;
     info.m_library = m_library;
@@ -75,6 +76,7 @@ ClassInfo ClassBuilder<C>::Build() {
     info.m_help = m_help;
     info.m_members = m_members;
     info.m_events = m_events;
+    info.m_persisted = m_persisted;
     info.Finish();
     return info;
 }

@@ -37,6 +37,19 @@ std::span<const MemberInfo> ClassInfo::MembersWithId(DISPID id) const {
     return {first, last};
 }
 
+std::string_view ClassInfo::NameOf(DISPID id) const {
+    const std::span<const MemberInfo> members = MembersWithId(id);
+    return members.empty() ? std::string_view() : std::string_view(members.front().name);
+}
+
+const PersistedProperty* ClassInfo::FindPersisted(DISPID id) const {
+    for (const PersistedProperty& property : m_persisted) {
+        if (property.id == id)
+            return &property;
+    }
+    return nullptr;
+}
+
 bool ClassInfo::HasMember(DISPID id) const {
     return !MembersWithId(id).empty();
 }

@@ -41,7 +41,13 @@ public:
     std::span<const MemberInfo> Members() const { return m_members; }
     std::span<const EventInfo> Events() const { return m_events; }
 
+    // The properties kept in a property bag, in declaration order (PersistedProperties.h).
+    std::span<const PersistedProperty> Persisted() const { return m_persisted; }
+    const PersistedProperty* FindPersisted(DISPID id) const;
+
     DISPID IdOfName(std::string_view name) const;
+    // The name of the member `id`; empty when there is none.
+    std::string_view NameOf(DISPID id) const;
     bool HasMember(DISPID id) const;
     // The accessor of `id` with exactly `kind`, or null.
     const MemberInfo* FindMember(DISPID id, uint16_t kind) const;
@@ -76,6 +82,7 @@ private:
     // Keyed by the folded name: one fold per lookup instead of one per comparison.
     std::unordered_map<std::string, DISPID> m_idsByFoldedName;
     std::vector<EventInfo> m_events;
+    std::vector<PersistedProperty> m_persisted;
 };
 
 } // namespace ole

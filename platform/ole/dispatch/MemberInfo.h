@@ -52,6 +52,19 @@ struct MemberInfo {
     Thunk call;
 };
 
+// A property kept in a property bag: its key and its default, which InitProperties gives the
+// property and ReadProperties and WriteProperties pass to the bag. A default may depend on the
+// object (the container's font, a length in the object's scale units), so it is asked for each
+// time. A property that is only given its default on InitProperties is not `stored`.
+struct PersistedProperty {
+    using DefaultOf = std::function<Variant(Object& self)>;
+
+    DISPID id = DISPID_UNKNOWN;
+    std::string key;
+    DefaultOf defaultOf;
+    bool stored = true;
+};
+
 struct EventParam {
     EventParam(std::string name, VARTYPE vt = VT_VARIANT, bool byRef = false,
                std::string typeName = {})
