@@ -303,6 +303,12 @@ TEST_F(DropDownTest, ACutOffNameShowsItsTipOnEveryDropDownWithoutMovingTheRow) {
                   "A system colour name far too long for its row");
         EXPECT_EQ(DropDown().SystemRow(0).rect, row.rect);
         EXPECT_EQ(DropDown().HotSystemRow(), 0);
+        // A name that fits leaves the tip as it was.
+        win::test::mouseMove(Cells(), Centre(DropDown().SystemRow(1).rect));
+        win::test::pump();
+        EXPECT_EQ(DropDown().HotSystemRow(), 1);
+        EXPECT_EQ(DropDown().ToolTip()->Text(Cells().Value()),
+                  "A system colour name far too long for its row");
         Key(win::VK_ESCAPE);
     }
 }
