@@ -70,6 +70,14 @@ std::string KSColorPicker::FormatColorText(int32_t color) {
     return text;
 }
 
+int32_t KSColorPicker::PaletteBackDefault() const {
+    return DefaultPaletteBackColor();
+}
+
+ole::Ptr<ole::Font> KSColorPicker::SurfaceFont() const {
+    return Font();
+}
+
 int32_t KSColorPicker::DefaultPaletteBackColor() {
     return static_cast<int32_t>(shared::DarkenColor(shared::TranslateColor(forms::kButtonFace)));
 }
@@ -106,26 +114,6 @@ void KSColorPicker::CreateConstituents() {
     m_labelCookie = ole::ConnectEvents(ole::Ptr<ole::Object>(m_txtValue), sink);
 }
 
-void KSColorPicker::OnInitProperties() {
-    ole::Ptr<KSColorPicker> self(this);
-    CreateConstituents();
-    ResumeNext([&] { LetAppearance(ksFlat); });
-    ResumeNext([&] { LetActiveTab(ksPalette); });
-    ResumeNext([&] { LetBackColor(SystemColor(5)); });
-    ResumeNext([&] { LetBorderStyle(ksFixedSingle); });
-    ResumeNext([&] { SetFont(Font()); });
-    ResumeNext([&] { LetForeColor(SystemColor(18)); });
-    ResumeNext([&] { LetHighlightColor(SystemColor(13)); });
-    ResumeNext([&] { LetHighlightForeColor(SystemColor(14)); });
-    ResumeNext([&] { LetPaletteBackColor(DefaultPaletteBackColor()); });
-    ResumeNext([&] { LetPaletteTabCaption("Palette"); });
-    ResumeNext([&] { LetSystemTabCaption("System"); });
-    ResumeNext([&] { LetSystemBackColor(SystemColor(5)); });
-    ResumeNext([&] { LetSelectedColor(0); });
-    ResumeNext([&] { LetToolTipBackColor(SystemColor(24)); });
-    ResumeNext([&] { LetToolTipForeColor(0); });
-}
-
 void KSColorPicker::OnTerminate() {
     if (m_frmColorPicker) {
         ole::Ptr<frmColorPicker> dropDown = std::move(m_frmColorPicker);
@@ -140,11 +128,19 @@ void KSColorPicker::OnTerminate() {
 
 // ---- Properties ----
 
+void KSColorPicker::Store(int32_t& field, int32_t value, ole::DISPID id) {
+    if (field == value)
+        return;
+    field = value;
+    PropertyChanged(id);
+}
+
+// For the two whose notified names differ from their keys.
 void KSColorPicker::Store(int32_t& field, int32_t value, const char* name) {
     if (field == value)
         return;
     field = value;
-    PropertyChanged(name);
+    PropertyChanged(std::string(name));
 }
 
 int32_t KSColorPicker::GetAppearance() const {
@@ -156,11 +152,11 @@ void KSColorPicker::LetAppearance(int32_t value) {
         return;
     SetAppearance(static_cast<int16_t>(value));
     UserControl::SetBackColor(static_cast<forms::OLE_COLOR>(m_backColor));
-    PropertyChanged("Appearance");
+    PropertyChanged(IdAppearance);
 }
 
 void KSColorPicker::LetActiveTab(int32_t value) {
-    Store(m_activeTab, value, "ActiveTab");
+    Store(m_activeTab, value, IdActiveTab);
 }
 
 void KSColorPicker::LetBackColor(int32_t value) {
@@ -170,7 +166,7 @@ void KSColorPicker::LetBackColor(int32_t value) {
         m_txtValue->SetBackColor(ole::Variant(value));
     m_backColor = value;
     UserControl::SetBackColor(static_cast<forms::OLE_COLOR>(value));
-    PropertyChanged("Backcolor");
+    PropertyChanged(IdBackColor);
 }
 
 int32_t KSColorPicker::GetBorderStyle() const {
@@ -181,7 +177,7 @@ void KSColorPicker::LetBorderStyle(int32_t value) {
     if (value == UserControl::BorderStyle())
         return;
     SetBorderStyle(static_cast<int16_t>(value));
-    PropertyChanged("BorderStyle");
+    PropertyChanged(IdBorderStyle);
 }
 
 ole::Ptr<ole::Font> KSColorPicker::GetFont() const {
@@ -195,7 +191,7 @@ void KSColorPicker::SetFont(const ole::Ptr<ole::Font>& value) {
     if (!own || own.Get() == value.Get())
         return;
     shared::CopyFont(*own, *value);
-    PropertyChanged("Font");
+    PropertyChanged(IdFont);
 }
 
 int32_t KSColorPicker::GetForeColor() const {
@@ -207,15 +203,15 @@ void KSColorPicker::LetForeColor(int32_t value) {
         return;
     UserControl::SetForeColor(static_cast<forms::OLE_COLOR>(value));
     m_txtValue->SetForeColor(ole::Variant(value));
-    PropertyChanged("Forecolor");
+    PropertyChanged(IdForeColor);
 }
 
 void KSColorPicker::LetHighlightColor(int32_t value) {
-    Store(m_highlightColor, value, "HighlightColor");
+    Store(m_highlightColor, value, IdHighlightColor);
 }
 
 void KSColorPicker::LetHighlightForeColor(int32_t value) {
-    Store(m_highlightForeColor, value, "HighlightForeColor");
+    Store(m_highlightForeColor, value, IdHighlightForeColor);
 }
 
 void KSColorPicker::LetPaletteBackColor(int32_t value) {
@@ -238,7 +234,7 @@ void KSColorPicker::LetSelectedColor(int32_t value) {
     m_txtValue->SetCaption(FormatColorText(value));
     LetActiveTab(shared::IsSystemColor(static_cast<uint32_t>(value)) ? ksSystem : ksPalette);
     RaiseEvent(EvSelectedColorChanged);
-    PropertyChanged("SelectedColor");
+    PropertyChanged(IdSelectedColor);
 }
 
 std::string KSColorPicker::GetSystemColorName(int32_t eSysClr) const {
@@ -259,14 +255,14 @@ void KSColorPicker::LetPaletteTabCaption(const std::string& value) {
     if (value == m_paletteTabCaption)
         return;
     m_paletteTabCaption = value;
-    PropertyChanged("PaletteTabCaption");
+    PropertyChanged(IdPaletteTabCaption);
 }
 
 void KSColorPicker::LetSystemTabCaption(const std::string& value) {
     if (value == m_systemTabCaption)
         return;
     m_systemTabCaption = value;
-    PropertyChanged("SystemTabCaption");
+    PropertyChanged(IdSystemTabCaption);
 }
 
 int32_t KSColorPicker::GetHwnd() const {
@@ -274,11 +270,11 @@ int32_t KSColorPicker::GetHwnd() const {
 }
 
 void KSColorPicker::LetToolTipBackColor(int32_t value) {
-    Store(m_toolTipBackColor, value, "ToolTipBackColor");
+    Store(m_toolTipBackColor, value, IdToolTipBackColor);
 }
 
 void KSColorPicker::LetToolTipForeColor(int32_t value) {
-    Store(m_toolTipForeColor, value, "ToolTipForeColor");
+    Store(m_toolTipForeColor, value, IdToolTipForeColor);
 }
 
 // ---- Layout and painting ----

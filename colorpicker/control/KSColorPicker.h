@@ -107,6 +107,9 @@ public:
     static std::string FormatColorText(int32_t color);
     // The palette tab's default background: button face darkened.
     static int32_t DefaultPaletteBackColor();
+    // Defaults the class table asks the control for.
+    int32_t PaletteBackDefault() const;
+    ole::Ptr<ole::Font> SurfaceFont() const;
 
     // The drop-down, once a press made it; null before.
     frmColorPicker* DropDown() const { return m_frmColorPicker.Get(); }
@@ -142,7 +145,8 @@ private:
     void DrawDropButton(win::HDC hdc);
     int32_t CustomColor(int32_t index) const;
     void SetCustomColor(int32_t index, int32_t color);
-    // Stores and notifies `name` only when the value changes.
+    // Stores and notifies only when the value changes.
+    void Store(int32_t& field, int32_t value, ole::DISPID id);
     void Store(int32_t& field, int32_t value, const char* name);
 
     ole::Ptr<forms::Label> m_lblColor;
