@@ -1,6 +1,7 @@
 // The form designer over 1,000 hosted labels (40 columns of 25, each 20 x 10 pixels): selecting
 // them all with a band, one drag pass that erases and redraws a frame per control and reports
-// each move, and hit testing at a point that only the last control of the form covers.
+// each move, a full repaint with 100 of them selected, and hit testing at a point that only the
+// last control of the form covers.
 
 #include "formdesigner/control/ZORudeRuduvozu.h"
 
@@ -90,6 +91,23 @@ void BM_OneDragPassOverAllControls(benchmark::State& state) {
     designer.DesignMouseUp(hwnd, 150, 225, false, false);
 }
 BENCHMARK(BM_OneDragPassOverAllControls)->Unit(benchmark::kMillisecond);
+
+// Refresh: every hosted control's own Refresh, then grid and handles over the whole surface, with
+// every tenth control selected.
+void BM_FullRepaintWithAHundredSelected(benchmark::State& state) {
+    Surface surface;
+    ZORudeRuduvozu& designer = *surface.designer;
+    designer.LetLockRefresh(true);
+    const auto controls = designer.ContainedControls();
+    for (size_t i = 0; i < controls.size(); i += 10)
+        designer.SelectControl(ole::Variant(ole::Ptr<ole::Object>(controls[i])));
+    designer.LetLockRefresh(false);
+    win::test::pump();
+    for (auto _ : state)
+        designer.Refresh();
+    state.counters["selected"] = designer.GetSelectedControls()->Count();
+}
+BENCHMARK(BM_FullRepaintWithAHundredSelected)->Unit(benchmark::kMillisecond);
 
 void BM_HitTestAmongAllControls(benchmark::State& state) {
     Surface surface;

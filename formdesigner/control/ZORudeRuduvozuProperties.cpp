@@ -10,12 +10,31 @@
 
 #include "platform/ole/dispatch/LateBinding.h"
 #include "platform/ole/error/ResumeNext.h"
+#include "platform/win/Win.h"
 
 namespace layoutdesk {
 
 namespace {
 
 constexpr int32_t kPixels = 3;
+
+// WM_SETREDRAW off for a window while a batch of repaints is asked for, and on again after.
+class RedrawSuspension {
+public:
+    explicit RedrawSuspension(win::HWND hwnd) : m_hwnd(hwnd) {
+        if (m_hwnd)
+            win::SendMessageA(m_hwnd, win::WM_SETREDRAW, win::FALSE, 0);
+    }
+    ~RedrawSuspension() {
+        if (win::IsWindow(m_hwnd))
+            win::SendMessageA(m_hwnd, win::WM_SETREDRAW, win::TRUE, 0);
+    }
+    RedrawSuspension(const RedrawSuspension&) = delete;
+    RedrawSuspension& operator=(const RedrawSuspension&) = delete;
+
+private:
+    win::HWND m_hwnd;
+};
 
 // Neither less nor greater: a NaN never counts as a change.
 bool SameSingle(float a, float b) {
@@ -168,12 +187,17 @@ void ZORudeRuduvozu::OnAmbientChanged(const std::string& name) {
     ole::ResumeNext([&] { LetGridSizeY(ConvertY(m_GridSizeY, from, to)); });
 }
 
+// A windowless control's Refresh repaints its container at once; with the surface's redrawing
+// off meanwhile, the designer paints once at the end instead of once per control.
 void ZORudeRuduvozu::Refresh() {
     if (m_LockRefresh)
         return;
     ole::Ptr<ZORudeRuduvozu> self(this);
-    for (const ole::Ptr<ole::Object>& control : ContainedSnapshot())
-        ole::ResumeNext([&] { ole::CallMethod(ole::Variant(control), "Refresh"); });
+    {
+        const RedrawSuspension suspended(hWnd());
+        for (const ole::Ptr<ole::Object>& control : ContainedSnapshot())
+            ole::ResumeNext([&] { ole::CallMethod(ole::Variant(control), "Refresh"); });
+    }
     UserControl::Refresh();
 }
 
