@@ -1,6 +1,7 @@
 #pragma once
 
 #include "propertylist/control/GridSettings.h"
+#include "propertylist/control/RowPlacement.h"
 #include "propertylist/control/splitter/CSplitter.h"
 #include "propertylist/editors/CEditor.h"
 #include "propertylist/editors/CEditorListener.h"
@@ -259,6 +260,8 @@ public:
     void LayoutControls();
     void UpdateScrollBar();
     void LayoutRows();
+    // How rows and their cells are placed at the current size, name column and scroll bar.
+    RowPlacement Placement() const;
     win::RECT GetCellRect(const ole::Ptr<CNode>& node, int32_t column) const;
     int32_t ColumnFromX(int32_t x) const;
     void SelectNode(const ole::Ptr<CNode>& node);

@@ -1,7 +1,7 @@
 #include "propertylist/control/ZAVeravuvuDudu.h"
 
 #include "propertylist/control/GridGeometry.h"
-#include "propertylist/control/NameCellLayout.h"
+#include "propertylist/control/RowPlacement.h"
 
 #include "platform/base/Rounding.h"
 #include "platform/base/TextCase.h"
@@ -263,19 +263,10 @@ void ZAVeravuvuDudu::LayoutRows() {
     const int32_t rowHeight = m_RowHeight;
     const int64_t gridHeight = static_cast<int64_t>(GridScaleHeightPixels());
     int64_t top = HeaderPixelsInGrid();
-    int64_t width = static_cast<int64_t>(GridScaleWidthPixels());
-    if (ScrollBarShown()) {
+    if (ScrollBarShown())
         top -= static_cast<int64_t>(m_VScroll->GetValue()) * rowHeight;
-        width -= ScrollBarWidth();
-    }
+    const RowPlacement placement = Placement();
 
-    auto placeRow = [&](const ole::Ptr<CNode>& row, int64_t index) {
-        const int64_t rowTop = top + index * rowHeight;
-        row->SetRowRect(grid::MakeRect(0, rowTop, width, rowTop + rowHeight));
-        row->SetNameRect(GetCellRect(row, 1));
-        row->SetValueRect(GetCellRect(row, 2));
-        return rowTop;
-    };
     const int64_t count = tree->VisibleCount();
     const int64_t first = top < 0 && rowHeight > 0 ? std::min<int64_t>(-top / rowHeight, count) : 0;
     std::vector<ole::Ptr<CNode>> laidOut;
@@ -284,22 +275,18 @@ void ZAVeravuvuDudu::LayoutRows() {
         if (!row)
             break;
         laidOut.push_back(row);
-        const int64_t rowTop = placeRow(row, i);
-        if (rowTop > gridHeight)
+        const int64_t rowTop = top + i * rowHeight;
+        if (rowTop > gridHeight) {
+            placement.PlaceCells(*row, rowTop);
             break;
-        const NameCellLayout cell = NameCellLayout::Of(*row, m_settings, rowHeight);
-        // A box left over from another tree style would still take clicks.
-        row->SetPlusMinusRect(cell.plusMinus);
-        if (m_settings.Categorized())
-            row->SetTreeLineX(cell.treeLineX);
-        row->SetPictureRect(cell.picture);
-        row->SetTextLeft(cell.textLeft);
+        }
+        placement.Place(*row, rowTop, m_settings);
     }
     for (const auto& row : m_LaidOut) {
         if (std::find(laidOut.begin(), laidOut.end(), row) != laidOut.end())
             continue;
         if (const int32_t index = tree->VisibleIndex(row.Get()); index >= 0)
-            placeRow(row, index);
+            placement.PlaceCells(*row, top + static_cast<int64_t>(index) * rowHeight);
     }
     m_LaidOut = std::move(laidOut);
     PlaceOpenEditor();
@@ -315,20 +302,27 @@ void ZAVeravuvuDudu::PlaceOpenEditor() {
         ResumeNext([&] { PositionEditor(editor, row); });
 }
 
-win::RECT ZAVeravuvuDudu::GetCellRect(const ole::Ptr<CNode>& node, int32_t column) const {
-    if (!node)
-        return {};
-    const win::RECT row = node->RowRect();
+RowPlacement ZAVeravuvuDudu::Placement() const {
     double split = 0;
     if (const auto* header = SpaceOf(m_picHeaderContainer); header && m_HeaderSplitter)
         split = ToPixels(*header, m_HeaderSplitter->GetSplitterLocation(), Axis::X);
-    const int32_t edge = ToInt(split + 1);
-    if (column == 1)
-        return {row.left, row.top, edge, row.bottom};
-    int64_t right = ToInt(GridScaleWidthPixels() - split + edge - 1);
-    if (ScrollBarShown())
-        right -= ScrollBarWidth();
-    return grid::MakeRect(edge, row.top, right, row.bottom);
+    RowPlacement placement;
+    placement.nameRight = ToInt(split + 1);
+    placement.width = static_cast<int64_t>(GridScaleWidthPixels());
+    placement.valueRight = ToInt(GridScaleWidthPixels() - split + placement.nameRight - 1);
+    if (ScrollBarShown()) {
+        placement.width -= ScrollBarWidth();
+        placement.valueRight -= ScrollBarWidth();
+    }
+    placement.rowHeight = m_RowHeight;
+    return placement;
+}
+
+win::RECT ZAVeravuvuDudu::GetCellRect(const ole::Ptr<CNode>& node, int32_t column) const {
+    if (!node)
+        return {};
+    const RowPlacement placement = Placement();
+    return column == 1 ? placement.NameCell(node->RowRect()) : placement.ValueCell(node->RowRect());
 }
 
 int32_t ZAVeravuvuDudu::ColumnFromX(int32_t x) const {

@@ -1,9 +1,9 @@
 #pragma once
 
 // Paints row trees built by CRowTrees onto a small memory surface with GridPainter, with the list
-// stand-in in place of the control and the grid's own name-cell layout.
+// stand-in in place of the control and rows placed by the grid's own rule.
 
-#include "propertylist/control/NameCellLayout.h"
+#include "propertylist/control/RowPlacement.h"
 #include "propertylist/control/paint/GridPainter.h"
 #include "propertylist/model/property/CProperties.h"
 #include "propertylist/model/property/CPropertyOwner.h"
@@ -99,18 +99,12 @@ protected:
         return rows;
     }
 
-    // Rows one under another across the surface, their name cells laid out the grid's own way.
+    // Rows one under another across the surface, placed the grid's own way.
     void Layout(int scrolledRows = 0) {
-        int y = -scrolledRows * kRowHeight;
+        const RowPlacement placement{kWidth, kSplit, kWidth - 1, kRowHeight};
+        int64_t y = -scrolledRows * kRowHeight;
         for (const auto& row : Rows()) {
-            row->SetRowRect({0, y, kWidth, y + kRowHeight});
-            row->SetNameRect({0, y, kSplit, y + kRowHeight});
-            row->SetValueRect({kSplit, y, kWidth - 1, y + kRowHeight});
-            const auto cell = NameCellLayout::Of(*row, Settings(), kRowHeight);
-            row->SetPlusMinusRect(cell.plusMinus);
-            row->SetTreeLineX(cell.treeLineX);
-            row->SetPictureRect(cell.picture);
-            row->SetTextLeft(cell.textLeft);
+            placement.Place(*row, y, Settings());
             y += kRowHeight;
         }
     }
