@@ -73,12 +73,32 @@ TEST_F(DropDownTest, APickOfAnotherColourRaisesTwiceAndOfTheSameOnce) {
     EXPECT_EQ(Events(), (Names{"PaletteClosed", "SelectedColorChanged"}));
 }
 
+TEST_F(DropDownTest, PicksFromTheSystemListAndFromACustomCell) {
+    HostPicker();
+    Open(kButtonFace);
+    ClickCell(DropDown().SystemRow(3));
+    EXPECT_EQ(Picker().GetSelectedColor(), static_cast<int32_t>(0x80000003));
+    EXPECT_EQ(Picker().GetActiveTab(), ksSystem);
+
+    Picker().DropDownCustomColorChanged(2, 0x123456);
+    DropDown().SetCustomColor(2, 0x123456);
+    Open(0x0000FF);
+    ClickCell(DropDown().CustomCell(2));
+    EXPECT_EQ(Picker().GetSelectedColor(), 0x123456);
+    EXPECT_EQ(Picker().GetActiveTab(), ksPalette);
+}
+
 TEST_F(DropDownTest, OpensOnTheTabAndCellOfTheSelectedColour) {
     HostPicker();
     Open(kButtonFace);
     EXPECT_EQ(DropDown().ActiveTab(), 1);
     EXPECT_EQ(DropDown().ScrollBar()->GetValue(), 0);
     EXPECT_EQ(DropDown().SelectedSystemRow(), 15);
+    // Down scrolls the list by one row.
+    Key(win::VK_DOWN);
+    const int row = static_cast<int>(DropDown().CellSize());
+    EXPECT_EQ(DropDown().ScrollBar()->GetValue(), row);
+    EXPECT_EQ(DropDown().PaletteContainer()->PixelBounds().top, -row);
     Key(win::VK_ESCAPE);
     EXPECT_FALSE(DropDown().Shown());
 
