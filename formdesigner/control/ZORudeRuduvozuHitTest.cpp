@@ -342,6 +342,8 @@ std::string ZORudeRuduvozu::ControlKey(const ole::Ptr<ole::Object>& control) {
     return "xyz" + name + "_" + std::to_string(index);
 }
 
+// A removed control's handles cannot be placed any more, so dropping a selected one marks the
+// whole surface for the next flush.
 void ZORudeRuduvozu::PurgeDeadControls() {
     for (const ole::Ptr<ole::Collection>& collection : {m_SelectedControls, m_LockedControls}) {
         if (!collection)
@@ -350,8 +352,11 @@ void ZORudeRuduvozu::PurgeDeadControls() {
             if (position > collection->Count())
                 continue;
             const ole::Ptr<ole::Object> control = collection->ItemAt(position).AsObject();
-            if (!TryRead(control, "Name"))
-                collection->RemoveAt(position);
+            if (TryRead(control, "Name"))
+                continue;
+            collection->RemoveAt(position);
+            if (collection == m_SelectedControls)
+                AddDirtyRect({});
         }
     }
 }

@@ -70,8 +70,11 @@ bool ZORudeRuduvozu::Holds(const ole::Ptr<ole::Collection>& collection,
     const ole::Ptr<ole::Object> entry = collection->ItemByKey(key).AsObject();
     if (entry.Get() == control.Get())
         return true;
-    if (!TryRead(entry, "Name"))
+    if (!TryRead(entry, "Name")) {
         collection->RemoveByKey(key);
+        if (collection == m_SelectedControls)
+            AddDirtyRect({});
+    }
     return false;
 }
 

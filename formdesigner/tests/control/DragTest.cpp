@@ -225,6 +225,19 @@ TEST_F(DragTest, AHandlerClearingItsArgumentOrRemovingAControlBreaksNoLoop) {
     EXPECT_THAT(Selected(), ElementsAre("Command1", "Command2"));
 }
 
+TEST_F(DragTest, AControlRemovedBetweenMovesIsLeftOut) {
+    SelectBoth();
+    Press({60, 40});
+    MoveTo({70, 40});
+    GetForm().RemoveAdded(std::exchange(second, nullptr));
+    MoveTo({80, 40});
+    Events();
+    Release({80, 40});
+    EXPECT_THAT(EventNames(), ElementsAre("ControlMoved", "MouseUp"));
+    EXPECT_EQ(Geometry(first), "600,300,1200,600");
+    ExpectNoInvertedLeftovers();
+}
+
 TEST_F(DragTest, ClicksSelectReplaceAndToggleWithCtrl) {
     Click({60, 40});
     win::test::keyDown(win::VK_CONTROL);

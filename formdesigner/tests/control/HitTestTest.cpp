@@ -52,6 +52,11 @@ TEST_F(HitTestTest, BodyIsStrictlyInsideAndHandlesLieJustOutside) {
         EXPECT_EQ(Hit(button, c.x, c.y), c.code) << c.x << "," << c.y;
     EXPECT_EQ(Hit(button, 250, 600, true), HitNone);
 
+    // A disabled control is designed like any other; a hidden one is not there.
+    ole::LetProperty(ole::Variant(button), "Enabled", ole::Variant(false));
+    Designer().LetMode(ksModeSelect);
+    Click({60, 40});
+    EXPECT_THAT(Selected(), testing::ElementsAre("Command1"));
     ole::LetProperty(ole::Variant(button), "Visible", ole::Variant(false));
     EXPECT_EQ(Hit(button, 900, 600), HitNone);
 }
