@@ -7,6 +7,7 @@
 
 #include "platform/base/Rounding.h"
 #include "platform/forms/host/Ambient.h"
+#include "platform/ole/bag/PersistedProperties.h"
 #include "platform/ole/convert/Conversions.h"
 #include "platform/ole/error/Error.h"
 #include "platform/ole/registry/ClassRegistry.h"
@@ -70,12 +71,20 @@ void KSListBox::OnInitialize() {
 
 void KSListBox::OnInitProperties() {
     AttachCombo();
-    LetAppearance(ksFlat);
-    LetBackColor(static_cast<int32_t>(forms::kWindowBackground));
-    LetBorderStyle(ksFixedSingle);
-    SetFont(GetAmbient()->Font());
-    LetForeColor(static_cast<int32_t>(forms::kWindowText));
-    LetListIndex(-1);
+    ole::InitPersistedProperties(*this);
+}
+
+void KSListBox::OnReadProperties(ole::PropertyBag& bag) {
+    AttachCombo();
+    ole::ReadPersistedProperties(*this, bag);
+}
+
+void KSListBox::OnWriteProperties(ole::PropertyBag& bag) {
+    ole::WritePersistedProperties(*this, bag);
+}
+
+ole::Ptr<ole::Font> KSListBox::DefaultFont() {
+    return GetAmbient()->Font();
 }
 
 void KSListBox::OnTerminate() {
@@ -170,7 +179,7 @@ void KSListBox::LetAppearance(int32_t value) {
     m_Appearance = value;
     ApplyBorder();
     ResizeCombo();
-    PropertyChanged("Appearance");
+    PropertyChanged(IdAppearance);
 }
 
 void KSListBox::LetBorderStyle(int32_t value) {
@@ -179,7 +188,7 @@ void KSListBox::LetBorderStyle(int32_t value) {
     m_BorderStyle = value;
     ApplyBorder();
     ResizeCombo();
-    PropertyChanged("BorderStyle");
+    PropertyChanged(IdBorderStyle);
 }
 
 void KSListBox::ApplyBorder() {
@@ -229,7 +238,7 @@ void KSListBox::LetBackColor(int32_t value) {
         return;
     Combo().SetBackColor(ole::Variant(value));
     RedrawCombo();
-    PropertyChanged("Backcolor");
+    PropertyChanged(IdBackColor);
 }
 
 int32_t KSListBox::GetForeColor() const {
@@ -240,7 +249,7 @@ void KSListBox::LetForeColor(int32_t value) {
     if (value == Combo().ForeColor())
         return;
     Combo().SetForeColor(ole::Variant(value));
-    PropertyChanged("Forecolor");
+    PropertyChanged(IdForeColor);
 }
 
 ole::Ptr<ole::Font> KSListBox::GetFont() const {
@@ -253,7 +262,7 @@ void KSListBox::SetFont(const ole::Ptr<ole::Font>& value) {
     if (ole::Ptr<ole::Font> own = Combo().Font(); own && own != value)
         shared::CopyFont(*own, *value);
     RedrawCombo();
-    PropertyChanged("Font");
+    PropertyChanged(IdFont);
 }
 
 // ---- Items ----
@@ -295,7 +304,7 @@ int32_t KSListBox::GetListIndex() const {
 
 void KSListBox::LetListIndex(int32_t value) {
     Combo().SetListIndex(ToListIndex(value));
-    PropertyChanged("ListIndex");
+    PropertyChanged(IdListIndex);
 }
 
 ole::Variant KSListBox::GetItemData(int32_t Index) const {

@@ -30,6 +30,8 @@ class KSListBox : public forms::UserControl, public shared::cSubclassListener {
 public:
     static constexpr const char* kProgId = "Rowbox.KSListBox";
     static constexpr const char* kLibraryName = "Rowbox";
+    static constexpr int32_t kDefaultBackColor = static_cast<int32_t>(0x80000005);
+    static constexpr int32_t kDefaultForeColor = static_cast<int32_t>(0x80000008);
 
     enum Id : ole::DISPID {
         IdAppearance = 0x68030015,
@@ -67,6 +69,8 @@ public:
     void LetBorderStyle(int32_t value);
     ole::Ptr<ole::Font> GetFont() const;
     void SetFont(const ole::Ptr<ole::Font>& value);
+    // The default font: the container's.
+    ole::Ptr<ole::Font> DefaultFont();
     int32_t GetForeColor() const;
     void LetForeColor(int32_t value);
 
