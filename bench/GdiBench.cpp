@@ -3,6 +3,8 @@
 
 #include "platform/win/Win.h"
 
+#include "testsupport/MemoryCanvas.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstring>
@@ -16,30 +18,8 @@ constexpr int kWidth = 1920;
 constexpr int kHeight = 1080;
 constexpr size_t kBytes = size_t{kWidth} * kHeight * 4;
 
-// A full-screen colour bitmap in a memory DC, torn down with the benchmark.
-class Canvas {
-public:
-    Canvas()
-        : m_dc(CreateCompatibleDC(HDC{})), m_bitmap(CreateBitmap(kWidth, kHeight, 1, 32, nullptr)),
-          m_old(SelectObject(m_dc, m_bitmap)) {}
-    ~Canvas() {
-        SelectObject(m_dc, m_old);
-        DeleteObject(m_bitmap);
-        DeleteDC(m_dc);
-    }
-    Canvas(const Canvas&) = delete;
-    Canvas& operator=(const Canvas&) = delete;
-
-    HDC Dc() const { return m_dc; }
-
-private:
-    HDC m_dc;
-    HBITMAP m_bitmap;
-    HGDIOBJ m_old;
-};
-
 void BM_FillRect(benchmark::State& state) {
-    Canvas canvas;
+    testsupport::MemoryCanvas canvas(kWidth, kHeight);
     const HBRUSH brush = CreateSolidBrush(RGB(12, 34, 56));
     const RECT all{0, 0, kWidth, kHeight};
     for (auto _ : state) {
@@ -62,8 +42,8 @@ void BM_Memset(benchmark::State& state) {
 BENCHMARK(BM_Memset);
 
 void BM_BitBltSrcCopy(benchmark::State& state) {
-    Canvas source;
-    Canvas target;
+    testsupport::MemoryCanvas source(kWidth, kHeight);
+    testsupport::MemoryCanvas target(kWidth, kHeight);
     for (auto _ : state) {
         BitBlt(target.Dc(), 0, 0, kWidth, kHeight, source.Dc(), 0, 0, SRCCOPY);
     }

@@ -5,13 +5,13 @@
 #include "platform/ole/error/Error.h"
 #include "platform/ole/picture/Picture.h"
 #include "platform/win/image/PngCodec.h"
+#include "testsupport/JpegFile.h"
 #include "testsupport/PeakMemory.h"
 
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <jpeglib.h>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -30,28 +30,10 @@ std::vector<uint8_t> CutPng(size_t keep) {
 }
 
 std::vector<uint8_t> CutJpeg(size_t keep) {
-    jpeg_compress_struct info;
-    jpeg_error_mgr errors;
-    info.err = jpeg_std_error(&errors);
-    jpeg_create_compress(&info);
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&info, &buffer, &size);
-    info.image_width = kSide;
-    info.image_height = kSide;
-    info.input_components = 1;
-    info.in_color_space = JCS_GRAYSCALE;
-    jpeg_set_defaults(&info);
-    jpeg_start_compress(&info, TRUE);
-    std::vector<uint8_t> row(kSide, 0x80);
-    for (int y = 0; y < kSide; ++y) {
-        JSAMPROW rows[] = {row.data()};
-        jpeg_write_scanlines(&info, rows, 1);
-    }
-    jpeg_finish_compress(&info);
-    jpeg_destroy_compress(&info);
-    std::vector<uint8_t> bytes(buffer, buffer + std::min<unsigned long>(size, keep));
-    std::free(buffer);
+    const win::image::Image image{kSide, kSide,
+                                  std::vector<uint32_t>(size_t{kSide} * kSide, 0xFF808080)};
+    std::vector<uint8_t> bytes = testsupport::JpegFile(image, false, true);
+    bytes.resize(std::min(bytes.size(), keep));
     return bytes;
 }
 

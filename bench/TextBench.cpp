@@ -7,6 +7,8 @@
 #include "platform/win/text/Fonts.h"
 #include "platform/win/text/Text.h"
 
+#include "testsupport/MemoryCanvas.h"
+
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -18,30 +20,8 @@ using namespace win;
 const std::string kLine =
     "The quick brown fox jumps over the lazy dog; pack my box with five dozen jugs no";
 
-// A 640 x 40 colour bitmap in a memory DC, torn down with the benchmark.
-class Canvas {
-public:
-    Canvas() : m_dc(CreateCompatibleDC(HDC{})), m_bitmap(CreateBitmap(640, 40, 1, 32, nullptr)) {
-        m_old = SelectObject(m_dc, m_bitmap);
-    }
-    ~Canvas() {
-        SelectObject(m_dc, m_old);
-        DeleteObject(m_bitmap);
-        DeleteDC(m_dc);
-    }
-    Canvas(const Canvas&) = delete;
-    Canvas& operator=(const Canvas&) = delete;
-
-    HDC Dc() const { return m_dc; }
-
-private:
-    HDC m_dc;
-    HBITMAP m_bitmap;
-    HGDIOBJ m_old;
-};
-
 void ExtTextOutLine(benchmark::State& state) {
-    Canvas canvas;
+    testsupport::MemoryCanvas canvas(640, 40);
     for (auto _ : state) {
         ExtTextOutA(canvas.Dc(), 2, 2, 0, nullptr, kLine.c_str(), static_cast<UINT>(kLine.size()),
                     nullptr);
@@ -51,7 +31,7 @@ void ExtTextOutLine(benchmark::State& state) {
 BENCHMARK(ExtTextOutLine);
 
 void DrawTextEndEllipsis(benchmark::State& state) {
-    Canvas canvas;
+    testsupport::MemoryCanvas canvas(640, 40);
     for (auto _ : state) {
         RECT rect{0, 0, 200, 20};
         benchmark::DoNotOptimize(DrawTextA(canvas.Dc(), kLine.c_str(), -1, &rect,
@@ -61,7 +41,7 @@ void DrawTextEndEllipsis(benchmark::State& state) {
 BENCHMARK(DrawTextEndEllipsis);
 
 void MeasureLine(benchmark::State& state) {
-    Canvas canvas;
+    testsupport::MemoryCanvas canvas(640, 40);
     for (auto _ : state) {
         SIZE size;
         GetTextExtentPoint32A(canvas.Dc(), kLine.c_str(), static_cast<int>(kLine.size()), &size);
