@@ -58,7 +58,6 @@ protected:
     }
     KSListBox& List() const { return static_cast<KSListBox&>(*m_extender->Inner()); }
     win::HWND Combo() const { return List().ComboBox()->Window(); }
-    std::vector<std::string> Events() const { return m_recorder->Names(); }
 
     ole::Variant Get(ole::DISPID id, std::vector<ole::Variant> args = {}) const {
         return ole::GetPropertyById(ole::Variant(m_extender), id, args);

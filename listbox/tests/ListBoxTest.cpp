@@ -1,0 +1,104 @@
+// The list box driven as a host drives it: members by id and by name, item data, saving.
+
+#include "ListBoxFixture.h"
+
+#include "testsupport/StoredNames.h"
+
+#include "platform/ole/bag/PropertyBag.h"
+#include "platform/ole/font/Font.h"
+
+namespace rowbox::test {
+namespace {
+
+using ole::Variant;
+
+class ListBoxTest : public ListBoxFixture {
+protected:
+    void SetUp() override {
+        ListBoxFixture::SetUp();
+        Host();
+    }
+    Variant DataOf(int32_t index) const { return Get(Id::IdItemData, {Variant(index)}); }
+};
+
+// Each let compares first; the names notified are the keys the control writes.
+TEST_F(ListBoxTest, LetsNotifyTheirWrittenKeyOnlyWhenTheValueChanges) {
+    EXPECT_EQ(static_cast<uint32_t>(Get(Id::IdBackColor).AsI4()), 0x80000005U);
+    List().ClearPropertyChangedLog();
+    const std::pair<Id, int32_t> lets[] = {{Id::IdAppearance, ks3d},
+                                           {Id::IdBackColor, 0x00FF00},
+                                           {Id::IdBorderStyle, ksNone},
+                                           {Id::IdForeColor, 0x0000FF}};
+    for (const auto& [id, value] : lets) {
+        Let(id, Variant(value));
+        Let(id, Variant(value));
+        EXPECT_EQ(Get(id).AsI4(), value);
+    }
+    auto font = ole::Font::Create();
+    font->SetBold(true);
+    ole::SetProperty(Variant(m_extender), "Font", Variant(font));
+    const auto own =
+        ole::PtrCast<ole::Font>(ole::GetObjectProperty(Variant(m_extender), "Font").AsObject());
+    EXPECT_FALSE(ole::Is(own, font));
+    EXPECT_TRUE(own->Bold());
+    EXPECT_EQ(
+        List().PropertyChangedLog(),
+        (std::vector<std::string>{"Appearance", "Backcolor", "BorderStyle", "Forecolor", "Font"}));
+}
+
+// Item data lives under the item's text without regard to case: equal texts share one slot.
+TEST_F(ListBoxTest, ItemDataIsKeptByTextAndEqualTextsShareIt) {
+    AddItems({"Yes", "No"});
+    EXPECT_EQ(ErrorOf([&] { Call(Id::IdAddItemEx, {Variant("yes"), Variant(9)}); }), 457);
+    EXPECT_EQ(Get(Id::IdListCount).AsI4(), 2);
+    EXPECT_EQ(Get(Id::IdList, {Variant(-1)}).AsString(), "");
+    EXPECT_EQ(ErrorOf([&] { DataOf(-1); }), 5);
+    EXPECT_EQ(ErrorOf([&] { Let(Id::IdItemData, Variant(7), {Variant(0)}); }), 457);
+    EXPECT_EQ(DataOf(0).AsI4(), 1);
+    EXPECT_EQ(ErrorOf([&] { DataOf(70000); }), 6);
+
+    // Removing one of two equal texts drops the data they share.
+    Call(Id::IdAddItem, {Variant("NO")});
+    EXPECT_EQ(DataOf(2).AsI4(), 2);
+    Call(Id::IdRemoveItem, {Variant(2)});
+    EXPECT_EQ(ErrorOf([&] { DataOf(1); }), 5);
+
+    // After Clear a text can take data again; an object is kept by reference.
+    Call(Id::IdClear);
+    Call(Id::IdAddItemEx, {Variant("Yes"), Variant(ole::Ptr<ole::Object>(m_recorder))});
+    const Variant held =
+        ole::GetObjectPropertyById(Variant(m_extender), Id::IdItemData, std::vector{Variant(0)});
+    EXPECT_TRUE(ole::Is(held.AsObject(), m_recorder));
+}
+
+TEST_F(ListBoxTest, AnAddTheListRefusesLeavesNoDataBehind) {
+    EXPECT_EQ(ErrorOf([&] { Call(Id::IdAddItemEx, {Variant("A"), Variant(1), Variant(5)}); }), 5);
+    Call(Id::IdAddItemEx, {Variant("A"), Variant(2)});
+    EXPECT_EQ(DataOf(0).AsI4(), 2);
+}
+
+// Items are not stored, so the saved ListIndex names an item the loaded list lacks.
+TEST_F(ListBoxTest, ChangedKeysRoundTripAndAStoredListIndexOutsideTheListIsIgnored) {
+    EXPECT_TRUE(testsupport::StoredNames(*forms::test::TestHost::Save(*m_extender)).empty());
+    AddItems({"One", "Two"});
+    Let(Id::IdAppearance, Variant(int32_t{ks3d}));
+    Let(Id::IdBackColor, Variant(0x00102030));
+    Let(Id::IdListIndex, Variant(1));
+    List().GetFont()->SetItalic(true);
+    const std::vector<uint8_t> bytes = forms::test::TestHost::Save(*m_extender)->ToBytes();
+    const ole::Ptr<ole::PropertyBag> bag = ole::PropertyBag::FromBytes(bytes);
+    EXPECT_EQ(testsupport::StoredNames(*bag),
+              (std::vector<std::string>{"Appearance", "Backcolor", "Font", "ListIndex"}));
+
+    for (const Variant& stored : {Variant(int16_t{1}), Variant(int32_t{70000})}) {
+        bag->WriteProperty("ListIndex", stored, Variant());
+        Host(HostMode::User, bag.Get());
+        EXPECT_EQ(Get(Id::IdListIndex).AsI4(), -1);
+        EXPECT_EQ(Get(Id::IdAppearance).AsI4(), ks3d);
+        EXPECT_EQ(Get(Id::IdBackColor).AsI4(), 0x00102030);
+        EXPECT_TRUE(List().GetFont()->Italic());
+    }
+}
+
+} // namespace
+} // namespace rowbox::test
