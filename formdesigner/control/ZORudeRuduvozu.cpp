@@ -8,6 +8,7 @@
 #include "platform/base/Rounding.h"
 #include "platform/forms/host/Ambient.h"
 #include "platform/forms/host/Extender.h"
+#include "platform/ole/bag/PersistedProperties.h"
 #include "platform/ole/error/ResumeNext.h"
 #include "platform/ole/registry/ClassRegistry.h"
 #include "platform/win/Win.h"
@@ -50,8 +51,33 @@ void ZORudeRuduvozu::OnInitProperties() {
     InitDesigner();
 }
 
-void ZORudeRuduvozu::OnReadProperties(ole::PropertyBag&) {
+// Every stored key is read with its default and kept as it is, through the class table's walk.
+void ZORudeRuduvozu::OnReadProperties(ole::PropertyBag& bag) {
     InitDesigner();
+    m_readingBag = true;
+    ole::ResumeNext([&] { ole::ReadPersistedProperties(*this, bag); });
+    m_readingBag = false;
+}
+
+void ZORudeRuduvozu::OnWriteProperties(ole::PropertyBag& bag) {
+    ole::WritePersistedProperties(*this, bag);
+}
+
+// The size defaults are the set-up values in the current scale mode, at reading and writing time.
+float ZORudeRuduvozu::DefaultGridSizeX() const {
+    return ConvertX(120, kTwips, ScaleMode());
+}
+
+float ZORudeRuduvozu::DefaultGridSizeY() const {
+    return ConvertY(120, kTwips, ScaleMode());
+}
+
+float ZORudeRuduvozu::DefaultHandleSizeX() const {
+    return ConvertX(100, kTwips, ScaleMode());
+}
+
+float ZORudeRuduvozu::DefaultHandleSizeY() const {
+    return ConvertY(100, kTwips, ScaleMode());
 }
 
 void ZORudeRuduvozu::OnTerminate() {
@@ -66,13 +92,13 @@ void ZORudeRuduvozu::InitDesigner() {
     m_LockedControls = ole::Collection::Create();
     m_Mode = ksModeRun;
     const int32_t mode = ScaleMode();
-    m_HandleSizeX = ConvertX(100, kTwips, mode);
-    m_HandleSizeY = ConvertY(100, kTwips, mode);
+    m_HandleSizeX = DefaultHandleSizeX();
+    m_HandleSizeY = DefaultHandleSizeY();
     m_HitTolerance = ConvertX(2, kPixels, mode);
     m_NudgeStep = ConvertX(1, kPixels, mode);
     m_ShowGrid = true;
-    m_GridSizeX = ConvertX(120, kTwips, mode);
-    m_GridSizeY = ConvertY(120, kTwips, mode);
+    m_GridSizeX = DefaultGridSizeX();
+    m_GridSizeY = DefaultGridSizeY();
     SetForeColor(0x80000012);
     SetBackColor(0x8000000F);
     m_HandleBorderColor = 0x8000000E;
@@ -146,7 +172,7 @@ void ZORudeRuduvozu::OnExitFocus() {
 // ---- Mode ----
 
 void ZORudeRuduvozu::LetMode(int32_t eMode) {
-    if (eMode == m_Mode)
+    if (Stored([&] { m_Mode = eMode; }) || eMode == m_Mode)
         return;
     ole::Ptr<ZORudeRuduvozu> self(this);
     m_Mode = eMode;

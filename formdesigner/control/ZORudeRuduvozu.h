@@ -178,6 +178,12 @@ public:
     bool GetLockRefresh() const { return m_LockRefresh; }
     void LetLockRefresh(bool value);
 
+    // Defaults of the persisted sizes: the set-up values in the current scale mode.
+    float DefaultGridSizeX() const;
+    float DefaultGridSizeY() const;
+    float DefaultHandleSizeX() const;
+    float DefaultHandleSizeY() const;
+
     // ---- Methods: align and size ----
     void AlignSelectedControls(int32_t eAlignType);
     // newValue below 0 (the default -1) asks for the smallest or largest of the selection; it is
@@ -282,6 +288,7 @@ protected:
 
     void OnInitProperties() override;
     void OnReadProperties(ole::PropertyBag& bag) override;
+    void OnWriteProperties(ole::PropertyBag& bag) override;
     void OnTerminate() override;
     void OnAmbientChanged(const std::string& name) override;
     void OnPaint() override;
@@ -307,6 +314,8 @@ private:
     };
 
     void InitDesigner();
+    // True while the container's bag is read: the lets only store.
+    bool Stored(const std::function<void()>& store);
     void TeardownDesigner();
     void SubclassSelf();
     void UnsubclassSelf();
@@ -397,6 +406,7 @@ private:
     bool m_IsSubclassed = false;
     bool m_hooked = false;
     bool m_initialized = false;
+    bool m_readingBag = false;
     win::HWND m_subclassedWnd;
     win::RECT m_DirtyRect{};
 

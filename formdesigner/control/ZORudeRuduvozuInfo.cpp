@@ -1,5 +1,6 @@
 // The designer's automation table: hosts bind late by these member ids and bind events by id or
-// by position, so ids, kinds and the declaration order are the contract.
+// by position, so ids, kinds and the declaration order are the contract. Each persisted property
+// carries its bag key (its name) and default here.
 
 #include "formdesigner/control/ZORudeRuduvozu.h"
 
@@ -11,6 +12,7 @@ namespace layoutdesk {
 namespace {
 
 using ole::Help;
+using ole::Persisted;
 using ole::Typed;
 
 ole::MemberOptions Color(std::string help) {
@@ -69,29 +71,29 @@ const ole::ClassInfo& ZORudeRuduvozu::Info() {
                     ole::Params({ole::Arg("eAlignType", "ksAlignTypes")}) |
                         Help("Lines the selection up with the last selected control or the grid"))
             .Property("AlignToGrid", IdAlignToGrid, &C::GetAlignToGrid, &C::LetAlignToGrid,
-                      Help("Moves and sizes snap to the grid"))
+                      Help("Moves and sizes snap to the grid") | Persisted(false))
             .Method("DeselectAllControl", IdDeselectAllControl, &C::DeselectAllControl,
                     Help("Empties the selection"))
             .Method("DeselectControl", IdDeselectControl, &C::DeselectControl,
                     ControlArg("Removes a control from the selection"))
             .Property("ForeColor", IdForeColor, &C::GetForeColor, &C::LetForeColor,
-                      Color("Colour of the grid dots"))
+                      Color("Colour of the grid dots") | Persisted(int32_t(0x80000012)))
             .Property("BackColor", IdBackColor, &C::GetBackColor, &C::LetBackColor,
-                      Color("Colour of the surface"))
+                      Color("Colour of the surface") | Persisted(int32_t(0x8000000F)))
             .Property("GridSizeX", IdGridSizeX, &C::GetGridSizeX, &C::LetGridSizeX,
-                      Help("Horizontal grid spacing"))
+                      Help("Horizontal grid spacing") | Persisted(&C::DefaultGridSizeX))
             .Property("GridSizeY", IdGridSizeY, &C::GetGridSizeY, &C::LetGridSizeY,
-                      Help("Vertical grid spacing"))
+                      Help("Vertical grid spacing") | Persisted(&C::DefaultGridSizeY))
             .Property("HandleSizeX", IdHandleSizeX, &C::GetHandleSizeX, &C::LetHandleSizeX,
-                      Help("Width of a grab handle"))
+                      Help("Width of a grab handle") | Persisted(&C::DefaultHandleSizeX))
             .Property("HandleSizeY", IdHandleSizeY, &C::GetHandleSizeY, &C::LetHandleSizeY,
-                      Help("Height of a grab handle"))
+                      Help("Height of a grab handle") | Persisted(&C::DefaultHandleSizeY))
             .Method("IsLocked", IdIsLocked, &C::IsLocked, ControlArg("Whether a control is locked"))
             .Method("IsSelected", IdIsSelected, &C::IsSelected,
                     ControlArg("Whether a control is selected"))
             .Method("LockControls", IdLockControls, &C::LockControls, ScopeArgs("Locks controls"))
             .Property("Mode", IdMode, &C::GetMode, &C::LetMode,
-                      Typed("ksMode") | Help("Run, draw or select"))
+                      Typed("ksMode") | Help("Run, draw or select") | Persisted(int32_t{ksModeRun}))
             .Method("ResizeSelectedControls", IdResizeSelectedControls, &C::ResizeSelectedControls,
                     ole::Params({ole::Arg("eResizeType", "ksResizeType"),
                                  ole::Opt("newValue", ole::Variant(-1.0F))}) |
@@ -101,20 +103,23 @@ const ole::ClassInfo& ZORudeRuduvozu::Info() {
             .Get("SelectedControls", IdSelectedControls, &C::GetSelectedControls,
                  Typed("Collection") | Help("The selected controls, in selection order"))
             .Property("ShowGrid", IdShowGrid, &C::GetShowGrid, &C::LetShowGrid,
-                      Help("Shows the grid in the design modes"))
+                      Help("Shows the grid in the design modes") | Persisted(true))
             .Method("UnlockControls", IdUnlockControls, &C::UnlockControls,
                     ScopeArgs("Unlocks controls"))
             .Method("IsContainer", IdIsContainer, &C::IsContainer,
                     ControlArg("Whether a control can hold controls"))
             .Property("HandleColor", IdHandleColor, &C::GetHandleColor, &C::LetHandleColor,
-                      Color("Fill of the grab handles"))
+                      Color("Fill of the grab handles") | Persisted(int32_t(0x8000000D)))
             .Property("HandleBorderColor", IdHandleBorderColor, &C::GetHandleBorderColor,
-                      &C::LetHandleBorderColor, Color("Frame of the grab handles"))
+                      &C::LetHandleBorderColor,
+                      Color("Frame of the grab handles") | Persisted(int32_t(0x8000000E)))
             .Method("Refresh", IdRefresh, &C::Refresh, Help("Repaints the surface"))
             .Property("MousePointer", IdMousePointer, &C::GetMousePointer, &C::LetMousePointer,
-                      Typed("MousePointerConstants") | Help("Pointer over the surface"))
+                      Typed("MousePointerConstants") | Help("Pointer over the surface") |
+                          Persisted(int32_t{0}))
             .Property("MouseIcon", IdMouseIcon, &C::GetMouseIcon, &C::SetMouseIcon,
-                      Typed("Picture") | Help("Custom pointer"))
+                      Typed("Picture") | Help("Custom pointer") |
+                          Persisted(ole::Variant::Nothing()))
             // Positions follow the declaration order; ids are given.
             .Event("KeyPress", EvKeyPress, {ByRef("KeyAscii", ole::VT_I2)})
             .Event("Keydown", EvKeydown, {ByRef("KeyCode", ole::VT_I2), ByRef("shift", ole::VT_I2)})

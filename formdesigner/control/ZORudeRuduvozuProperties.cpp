@@ -1,5 +1,6 @@
 // The public properties: each let compares, stores, repaints where the value shows, and reports
-// the change to the container under the property's own name.
+// the change to the container under the property's own name. While the container's bag is read
+// a let only stores the value as it is: no check, no repaint, no report.
 
 #include "formdesigner/control/ZORudeRuduvozu.h"
 
@@ -43,7 +44,16 @@ bool SameSingle(float a, float b) {
 
 } // namespace
 
+bool ZORudeRuduvozu::Stored(const std::function<void()>& store) {
+    if (!m_readingBag)
+        return false;
+    store();
+    return true;
+}
+
 void ZORudeRuduvozu::LetAlignToGrid(bool value) {
+    if (Stored([&] { m_AlignToGrid = value; }))
+        return;
     if (value == m_AlignToGrid)
         return;
     m_AlignToGrid = value;
@@ -55,6 +65,8 @@ int32_t ZORudeRuduvozu::GetForeColor() const {
 }
 
 void ZORudeRuduvozu::LetForeColor(int32_t value) {
+    if (Stored([&] { SetForeColor(static_cast<uint32_t>(value)); }))
+        return;
     if (static_cast<uint32_t>(value) == ForeColor())
         return;
     SetForeColor(static_cast<uint32_t>(value));
@@ -68,6 +80,8 @@ int32_t ZORudeRuduvozu::GetBackColor() const {
 }
 
 void ZORudeRuduvozu::LetBackColor(int32_t value) {
+    if (Stored([&] { SetBackColor(static_cast<uint32_t>(value)); }))
+        return;
     if (static_cast<uint32_t>(value) == BackColor())
         return;
     SetBackColor(static_cast<uint32_t>(value));
@@ -76,6 +90,8 @@ void ZORudeRuduvozu::LetBackColor(int32_t value) {
 }
 
 void ZORudeRuduvozu::LetGridSizeX(float value) {
+    if (Stored([&] { m_GridSizeX = value; }))
+        return;
     if (SameSingle(value, m_GridSizeX))
         return;
     if (!(value > 0))
@@ -87,6 +103,8 @@ void ZORudeRuduvozu::LetGridSizeX(float value) {
 }
 
 void ZORudeRuduvozu::LetGridSizeY(float value) {
+    if (Stored([&] { m_GridSizeY = value; }))
+        return;
     if (SameSingle(value, m_GridSizeY))
         return;
     if (!(value > 0))
@@ -98,6 +116,8 @@ void ZORudeRuduvozu::LetGridSizeY(float value) {
 }
 
 void ZORudeRuduvozu::LetHandleSizeX(float value) {
+    if (Stored([&] { m_HandleSizeX = value; }))
+        return;
     if (SameSingle(value, m_HandleSizeX))
         return;
     if (!(value > 0))
@@ -109,6 +129,8 @@ void ZORudeRuduvozu::LetHandleSizeX(float value) {
 }
 
 void ZORudeRuduvozu::LetHandleSizeY(float value) {
+    if (Stored([&] { m_HandleSizeY = value; }))
+        return;
     if (SameSingle(value, m_HandleSizeY))
         return;
     if (!(value > 0))
@@ -120,6 +142,8 @@ void ZORudeRuduvozu::LetHandleSizeY(float value) {
 }
 
 void ZORudeRuduvozu::LetShowGrid(bool value) {
+    if (Stored([&] { m_ShowGrid = value; }))
+        return;
     if (value == m_ShowGrid)
         return;
     m_ShowGrid = value;
@@ -129,6 +153,8 @@ void ZORudeRuduvozu::LetShowGrid(bool value) {
 }
 
 void ZORudeRuduvozu::LetHandleColor(int32_t value) {
+    if (Stored([&] { m_HandleColor = static_cast<uint32_t>(value); }))
+        return;
     if (static_cast<uint32_t>(value) == m_HandleColor)
         return;
     m_HandleColor = static_cast<uint32_t>(value);
@@ -138,6 +164,8 @@ void ZORudeRuduvozu::LetHandleColor(int32_t value) {
 }
 
 void ZORudeRuduvozu::LetHandleBorderColor(int32_t value) {
+    if (Stored([&] { m_HandleBorderColor = static_cast<uint32_t>(value); }))
+        return;
     if (static_cast<uint32_t>(value) == m_HandleBorderColor)
         return;
     m_HandleBorderColor = static_cast<uint32_t>(value);
@@ -147,6 +175,11 @@ void ZORudeRuduvozu::LetHandleBorderColor(int32_t value) {
 }
 
 void ZORudeRuduvozu::LetMousePointer(int32_t value) {
+    if (Stored([&] {
+            m_MousePointer = value;
+            SetMousePointer(static_cast<int16_t>(value));
+        }))
+        return;
     if (value == m_MousePointer)
         return;
     m_MousePointer = value;
@@ -159,6 +192,8 @@ ole::Ptr<ole::Picture> ZORudeRuduvozu::GetMouseIcon() const {
 }
 
 void ZORudeRuduvozu::SetMouseIcon(const ole::Ptr<ole::Picture>& value) {
+    if (Stored([&] { UserControl::SetMouseIcon(value); }))
+        return;
     if (value.Get() == MouseIcon().Get())
         return;
     UserControl::SetMouseIcon(value);

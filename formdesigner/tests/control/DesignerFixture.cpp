@@ -68,6 +68,7 @@ void DesignerFixture::TearDown() {
     m_recorder = nullptr;
     m_designer = nullptr;
     m_extender = nullptr;
+    m_stored = nullptr;
     m_host.reset();
     CleanPlatform::TearDown();
 }
@@ -79,7 +80,7 @@ const ole::Ptr<forms::Extender>& DesignerFixture::DesignerExtender() {
 
 ZORudeRuduvozu& DesignerFixture::Designer() {
     if (!m_designer) {
-        m_extender = m_host->Host(ZORudeRuduvozu::kProgId, "Designer1", kBounds);
+        m_extender = m_host->Host(ZORudeRuduvozu::kProgId, "Designer1", kBounds, m_stored.Get());
         m_designer = ole::PtrCast<ZORudeRuduvozu>(m_extender->Inner());
         auto sink = ole::MakeObject<DesignerEvents>();
         m_cookie = ole::ConnectEvents(ole::Ptr<ole::Object>(m_extender), sink);

@@ -19,6 +19,7 @@
 #include "platform/forms/control/Control.h"
 #include "platform/forms/host/Extender.h"
 #include "platform/forms/test/TestHost.h"
+#include "platform/ole/bag/PropertyBag.h"
 #include "platform/win/WinTypes.h"
 #include "platform/win/test/TestApi.h"
 
@@ -38,8 +39,9 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Hosts the designer (once) and shows the form.
+    // Hosts the designer (once) and shows the form; read from `stored` when one was given first.
     ZORudeRuduvozu& Designer();
+    void HostFromBag(ole::Ptr<ole::PropertyBag> stored) { m_stored = std::move(stored); }
     forms::test::TestHost& Host() { return *m_host; }
     forms::Form& GetForm() { return m_host->GetForm(); }
     const ole::Ptr<forms::Extender>& DesignerExtender();
@@ -76,6 +78,7 @@ private:
     ole::Ptr<forms::Extender> m_extender;
     ole::Ptr<ZORudeRuduvozu> m_designer;
     ole::Ptr<ole::Object> m_recorder;
+    ole::Ptr<ole::PropertyBag> m_stored;
     uint32_t m_cookie = 0;
 };
 
