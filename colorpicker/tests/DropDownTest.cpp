@@ -308,6 +308,29 @@ TEST_F(DropDownTest, TabsSwitchByArrowOnlyWhileTheStripHasTheFocus) {
     EXPECT_EQ(Picker().GetSelectedColor(), 0x0000FF);
 }
 
+// The window holds its control weakly: once the control is gone, a pick reports to nobody.
+TEST_F(DropDownTest, ADropDownOutlivingItsControlReportsNothing) {
+    HostPicker();
+    PressButton();
+    const ole::Ptr<frmColorPicker> dropDown(&DropDown());
+    const ole::WeakRef<KSColorPicker> control(&Picker());
+    ReleasePicker();
+    EXPECT_FALSE(dropDown->Shown()) << "the control's end closed it";
+    ASSERT_FALSE(control.Lock());
+
+    dropDown->UpdateInfo({});
+    dropDown->RecalculateSize();
+    dropDown->Showform({});
+    win::test::pump();
+    ASSERT_TRUE(dropDown->Shown());
+    const win::HWND cells = dropDown->PaletteContainer()->Window();
+    win::test::mouseMove(cells, Centre(dropDown->PaletteCell(9).rect));
+    win::test::click(cells, Centre(dropDown->PaletteCell(9).rect));
+    win::test::pump();
+    EXPECT_FALSE(dropDown->Shown());
+    EXPECT_EQ(dropDown->SelectedColor, dropDown->PaletteCell(9).color);
+}
+
 TEST_F(DropDownTest, ACutOffNameShowsItsTipOnEveryDropDownWithoutMovingTheRow) {
     HostPicker();
     Picker().LetSystemColorName(0, "A system colour name far too long for its row");

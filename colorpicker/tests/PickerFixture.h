@@ -62,6 +62,16 @@ protected:
         return *m_picker;
     }
 
+    // Unloads the form and lets go of the control, as a host that is done with it.
+    void ReleasePicker() {
+        m_events->Detach();
+        m_events = nullptr;
+        m_extender = nullptr;
+        m_picker = nullptr;
+        m_host.reset();
+        win::test::pump();
+    }
+
     KSColorPicker& Picker() { return *m_picker; }
     forms::test::TestHost& Host() { return *m_host; }
 
