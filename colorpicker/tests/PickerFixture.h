@@ -35,13 +35,7 @@ protected:
     }
 
     void TearDown() override {
-        if (m_events)
-            m_events->Detach();
-        m_events = nullptr;
-        m_extender = nullptr;
-        m_picker = nullptr;
-        m_host.reset();
-        win::test::pump();
+        ReleasePicker();
         EXPECT_EQ(frmColorPicker::Subclassing().RecordCount(), m_records);
         CleanPlatform::TearDown();
     }
@@ -49,10 +43,8 @@ protected:
     KSColorPicker& HostPicker(ole::PropertyBag* stored = nullptr, const win::RECT& bounds = kBounds,
                               HostMode mode = HostMode::User) {
         // A second picker gets a fresh form.
-        if (m_picker) {
-            m_events->Detach();
-            m_host.reset();
-        }
+        if (m_picker)
+            ReleasePicker();
         if (!m_host)
             m_host = std::make_unique<forms::test::TestHost>(mode);
         m_picker = ole::PtrCast<KSColorPicker>(ole::ClassRegistry::Create(KSColorPicker::kProgId));
@@ -64,7 +56,8 @@ protected:
 
     // Unloads the form and lets go of the control, as a host that is done with it.
     void ReleasePicker() {
-        m_events->Detach();
+        if (m_events)
+            m_events->Detach();
         m_events = nullptr;
         m_extender = nullptr;
         m_picker = nullptr;
