@@ -88,6 +88,26 @@ TEST_F(DropDownTest, PicksFromTheSystemListAndFromACustomCell) {
     EXPECT_EQ(Picker().GetActiveTab(), ksPalette);
 }
 
+// The cells are 1.2 text lines of the control's font; the window is wide enough for both tabs.
+TEST_F(DropDownTest, TheWindowFollowsTheControlsFontAndCaptions) {
+    HostPicker();
+    PressButton();
+    const double small = DropDown().CellSize();
+    const win::SIZE before = DropDown().InnerPixelSize();
+    Key(win::VK_ESCAPE);
+    Picker().GetFont()->SetSize(ole::Currency{240000});
+    PressButton();
+    EXPECT_GT(DropDown().CellSize(), small);
+    EXPECT_GT(DropDown().InnerPixelSize().cx, before.cx);
+    Key(win::VK_ESCAPE);
+
+    Picker().LetPaletteTabCaption("A much longer palette caption");
+    PressButton();
+    EXPECT_GE(DropDown().InnerPixelSize().cx, 2 * DropDown().PaletteTabRect().right - 1);
+    EXPECT_EQ(DropDown().SystemTabRect().left, DropDown().PaletteTabRect().right);
+    Key(win::VK_ESCAPE);
+}
+
 TEST_F(DropDownTest, OpensOnTheTabAndCellOfTheSelectedColour) {
     HostPicker();
     Open(kButtonFace);
