@@ -3,6 +3,7 @@
 
 #include "formdesigner/control/ZORudeRuduvozu.h"
 #include "formdesigner/hooks/HookListenerObject.h"
+#include "formdesigner/layout/CPropertyBag.h"
 #include "formdesigner/library/LayoutdeskTypes.h"
 
 #include "shared/subclass/SubclassListenerObject.h"
@@ -27,6 +28,11 @@ ole::LibraryServer& Server() {
                 ZORudeRuduvozu::kProgId,
                 [] { return ole::Ptr<ole::Object>(ZORudeRuduvozu::Create()); },
                 ZORudeRuduvozu::Info(), control);
+            // Hosts receive layout bags in the layout events; only the designer makes them.
+            server.AddClass(
+                "Layoutdesk.CPropertyBag",
+                [] { return ole::Ptr<ole::Object>(CPropertyBag::Create()); }, CPropertyBag::Info(),
+                notCreatable);
             // Interfaces for hosts to implement; nothing makes a bare one.
             server.AddClass(
                 "Layoutdesk.IHookListener", [] { return ole::Ptr<ole::Object>(); },

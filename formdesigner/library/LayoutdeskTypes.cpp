@@ -2,6 +2,7 @@
 
 #include "formdesigner/control/ZORudeRuduvozu.h"
 #include "formdesigner/hooks/HookListenerObject.h"
+#include "formdesigner/layout/CPropertyBag.h"
 
 #include "shared/subclass/SubclassListenerObject.h"
 
@@ -35,6 +36,7 @@ void LayoutdeskTypes::AddEnums(ole::TypeLibrary& library) {
 
 void LayoutdeskTypes::AddClasses(ole::TypeLibrary& library) {
     library.AddClass(ZORudeRuduvozu::Info());
+    library.AddClass(CPropertyBag::Info());
     library.AddClass(HookListenerObject::Info());
     library.AddClass(shared::SubclassListenerObject::Info());
 }

@@ -59,6 +59,10 @@ TEST_F(LibraryTest, ExportsOnlyTheFourEntryPointsAndDescribesItsTypes) {
         EXPECT_EQ(registration->info->Members()[0].id, 0x60030000);
     }
 
+    const ole::ClassRegistration* bag = ole::ClassRegistry::Find("Layoutdesk.CPropertyBag");
+    ASSERT_NE(bag, nullptr);
+    EXPECT_FALSE(bag->flags.creatable);
+
     const auto library = ole::TypeLibraryRegistry::Load(LayoutdeskTypes::LibraryId(), 1, 0, 0);
     ASSERT_TRUE(library);
     const struct {
