@@ -1,9 +1,6 @@
 #include "platform/ole/collection/Collection.h"
 
-#include "platform/ole/collection/KeyHash.h"
-
 #include "platform/base/Rounding.h"
-#include "platform/base/TextCase.h"
 #include "platform/ole/convert/Conversions.h"
 #include "platform/ole/dispatch/Enumerator.h"
 #include "platform/ole/dispatch/LateBinding.h"
@@ -29,17 +26,8 @@ const ClassInfo& Collection::Info() {
     return info;
 }
 
-size_t Collection::KeyHash::operator()(std::string_view key) const {
-    return FoldedKeyHash(key);
-}
-
-bool Collection::KeyEqual::operator()(std::string_view a, const Entry* b) const {
-    return base::EqualsNoCase(a, *b->key);
-}
-
 const Collection::Entry* Collection::EntryOfKey(std::string_view key) const {
-    const auto found = m_byKey.find(key);
-    return found == m_byKey.end() ? nullptr : *found;
+    return m_byKey.Find(key);
 }
 
 size_t Collection::IndexOfPosition(int32_t position) const {
@@ -112,14 +100,14 @@ void Collection::Insert(size_t index, Variant item, std::optional<std::string> k
     auto entry = std::make_unique<Entry>(Entry{std::move(item), std::move(key)});
     const Entry* stored = entry.get();
     // One lookup both refuses a duplicate key and indexes the new entry.
-    if (stored->key && !m_byKey.insert(stored).second) {
+    if (stored->key && !m_byKey.Insert(stored)) {
         RaiseError(ERR_DUPLICATE_KEY);
     }
     try {
         m_entries.insert(m_entries.begin() + static_cast<std::ptrdiff_t>(index), std::move(entry));
     } catch (...) {
         if (stored->key) {
-            m_byKey.erase(stored);
+            m_byKey.Erase(stored);
         }
         throw;
     }
@@ -143,7 +131,7 @@ void Collection::RemoveAt(int32_t position) {
     std::unique_ptr<Entry> removed = std::move(m_entries[index]);
     m_entries.erase(m_entries.begin() + static_cast<std::ptrdiff_t>(index));
     if (removed->key) {
-        m_byKey.erase(removed.get());
+        m_byKey.Erase(removed.get());
     }
 }
 
@@ -154,7 +142,7 @@ void Collection::RemoveByKey(std::string_view key) {
 void Collection::Clear() {
     auto removed = std::move(m_entries);
     m_entries.clear();
-    m_byKey.clear();
+    m_byKey.Clear();
 }
 
 std::vector<Variant> Collection::Snapshot() const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/ole/collection/FoldedKeyIndex.h"
 #include "platform/ole/dispatch/ClassInfo.h"
 #include "platform/ole/object/Object.h"
 #include "platform/ole/variant/Variant.h"
@@ -9,7 +10,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_set>
 #include <vector>
 
 namespace ole {
@@ -67,16 +67,8 @@ private:
         Variant item;
         std::optional<std::string> key;
     };
-    struct KeyHash {
-        using is_transparent = void;
-        size_t operator()(std::string_view key) const;
-        size_t operator()(const Entry* entry) const { return (*this)(*entry->key); }
-    };
-    struct KeyEqual {
-        using is_transparent = void;
-        bool operator()(std::string_view a, const Entry* b) const;
-        bool operator()(const Entry* a, std::string_view b) const { return (*this)(b, a); }
-        bool operator()(const Entry* a, const Entry* b) const { return (*this)(*a->key, b); }
+    struct KeyOf {
+        const std::string& operator()(const Entry& entry) const { return *entry.key; }
     };
 
     size_t IndexOfPosition(int32_t position) const;
@@ -87,7 +79,7 @@ private:
     void Insert(size_t index, Variant item, std::optional<std::string> key);
 
     std::vector<std::unique_ptr<Entry>> m_entries;
-    std::unordered_set<const Entry*, KeyHash, KeyEqual> m_byKey;
+    FoldedKeyIndex<const Entry, KeyOf> m_byKey;
 };
 
 } // namespace ole

@@ -1,6 +1,7 @@
 #include "propertylist/model/property/CProperties.h"
 
 #include "propertylist/library/AttrgridErrors.h"
+#include "propertylist/model/OwnerContract.h"
 #include "propertylist/model/property/CPropertyOwner.h"
 
 #include "platform/base/Rounding.h"
@@ -46,8 +47,8 @@ void CProperties::SetOwner(const ole::Ptr<ole::Object>& anOwner) {
 }
 
 ole::Ptr<ole::Object> CProperties::Owner() const {
-    ole::Ptr<ole::Object> owner = ole::ObjectFromPtr(m_owner);
-    return dynamic_cast<CPropertyOwner*>(owner.Get()) ? owner : nullptr;
+    auto owner = OwnerContract<CPropertyOwner>::Of(m_owner);
+    return owner.contract ? std::move(owner.object) : nullptr;
 }
 
 ole::Ptr<CProperty> CProperties::Add(const std::string& sName, const ole::Variant& aValue,

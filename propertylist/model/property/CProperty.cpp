@@ -1,6 +1,7 @@
 #include "propertylist/model/property/CProperty.h"
 
 #include "propertylist/library/AttrgridErrors.h"
+#include "propertylist/model/OwnerContract.h"
 #include "propertylist/model/property/CPropertyListener.h"
 #include "propertylist/model/property/CPropertyOwner.h"
 
@@ -62,9 +63,9 @@ void CProperty::Notify() {
     ole::Ptr<CProperty> self(this);
     // The list learns of changes on a best-effort basis; its failure is not the caller's.
     ole::ResumeNext([&] {
-        ole::Ptr<ole::Object> owner = Owner();
-        if (auto* listener = dynamic_cast<CPropertyListener*>(owner.Get()))
-            listener->PropertyChanged(*this);
+        const auto owner = OwnerContract<CPropertyListener>::Of(m_owner);
+        if (owner.contract)
+            owner.contract->PropertyChanged(*this);
     });
 }
 
@@ -89,9 +90,8 @@ void CProperty::LetItalic(bool value) {
 int32_t CProperty::GetBackColor() const {
     if (m_backColor != -1)
         return m_backColor;
-    ole::Ptr<ole::Object> owner = Owner();
-    auto* list = dynamic_cast<CPropertyOwner*>(owner.Get());
-    return list ? list->PropertyBackColor() : 0;
+    const auto owner = OwnerContract<CPropertyOwner>::Of(m_owner);
+    return owner.contract ? owner.contract->PropertyBackColor() : 0;
 }
 
 void CProperty::LetBackColor(int32_t value) {
@@ -104,9 +104,8 @@ void CProperty::LetBackColor(int32_t value) {
 int32_t CProperty::GetForeColor() const {
     if (m_foreColor != -1)
         return m_foreColor;
-    ole::Ptr<ole::Object> owner = Owner();
-    auto* list = dynamic_cast<CPropertyOwner*>(owner.Get());
-    return list ? list->PropertyForeColor() : 0;
+    const auto owner = OwnerContract<CPropertyOwner>::Of(m_owner);
+    return owner.contract ? owner.contract->PropertyForeColor() : 0;
 }
 
 void CProperty::LetForeColor(int32_t value) {

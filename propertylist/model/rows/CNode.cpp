@@ -1,8 +1,8 @@
 #include "propertylist/model/rows/CNode.h"
 
-#include "propertylist/model/rows/SameValue.h"
-
+#include "propertylist/model/OwnerContract.h"
 #include "propertylist/model/rows/CNodes.h"
+#include "propertylist/model/rows/SameValue.h"
 
 #include "platform/ole/convert/Equality.h"
 #include "platform/ole/dispatch/ArgConvert.h"
@@ -32,11 +32,10 @@ ole::Ptr<CProperty> CNode::Property() const {
     // A category's name may read like some property's key; it still has no property.
     if (!IsPropertyRow())
         return nullptr;
-    auto owner = ole::ObjectFromPtr(m_ownerId);
-    auto* contract = dynamic_cast<CNodesOwner*>(owner.Get());
-    if (!contract)
+    const auto owner = OwnerContract<CNodesOwner>::Of(m_ownerId);
+    if (!owner.contract)
         return nullptr;
-    return contract->NodeProperty(m_key);
+    return owner.contract->NodeProperty(m_key);
 }
 
 ole::Ptr<CProperty> CNode::RequireProperty() const {
@@ -116,9 +115,9 @@ void CNode::SetExpanded(bool value) {
     }
     // The listener may clear both trees; keep this row and the owner alive through the call.
     const ole::Ptr<CNode> self(this);
-    const auto owner = ole::ObjectFromPtr(m_ownerId);
-    if (auto* listener = dynamic_cast<CNodesOwner*>(owner.Get()))
-        listener->NodeExpandedChanged(*this);
+    const auto owner = OwnerContract<CNodesOwner>::Of(m_ownerId);
+    if (owner.contract)
+        owner.contract->NodeExpandedChanged(*this);
 }
 
 void CNodesOwner::NodeExpandedChanged(CNode& node) {

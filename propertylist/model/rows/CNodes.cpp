@@ -1,6 +1,7 @@
 #include "propertylist/model/rows/CNodes.h"
 
 #include "propertylist/library/AttrgridErrors.h"
+#include "propertylist/model/OwnerContract.h"
 
 #include "platform/base/Rounding.h"
 #include "platform/ole/convert/Conversions.h"
@@ -67,10 +68,25 @@ bool CNodes::Holds(const CNode* node) const {
 ole::Ptr<CNode> CNodes::Add(const ole::Ptr<CNode>& relative, int32_t relationship,
                             std::string_view key, std::string_view name, const ole::Variant& value,
                             NodeKind nodeType) {
+    auto node = AddRow(relative, relationship, key, name, nodeType);
+    if (!node)
+        return nullptr;
+    // A refused initial write into the property leaves the row in place.
+    try {
+        if (value.IsObject())
+            node->SetValue(value);
+        else
+            node->LetValue(value);
+    } catch (const ole::Error&) {
+    }
+    return node;
+}
+
+ole::Ptr<CNode> CNodes::AddRow(const ole::Ptr<CNode>& relative, int32_t relationship,
+                               std::string_view key, std::string_view name, NodeKind nodeType) {
     RowKeyIndex& keys = KeyIndexOf(nodeType);
     auto refuseDuplicate = [] { ole::RaiseError(errors::PropertyKeyInUse, "CProperties.Add"); };
-    const auto owner = ole::ObjectFromPtr(m_ownerId);
-    if (!dynamic_cast<CNodesOwner*>(owner.Get()) ||
+    if (!OwnerContract<CNodesOwner>::Of(m_ownerId).contract ||
         (relative && (relationship != LastChild || !Holds(relative.Get())))) {
         // A duplicate is reported before the missing owner or parent.
         if (!key.empty() && keys.Find(key))
@@ -94,14 +110,6 @@ ole::Ptr<CNode> CNodes::Add(const ole::Ptr<CNode>& relative, int32_t relationshi
     node->m_held = true;
     ++m_count;
     VisibleRowsChanged();
-    // A refused initial write into the property leaves the row in place.
-    try {
-        if (value.IsObject())
-            node->SetValue(value);
-        else
-            node->LetValue(value);
-    } catch (const ole::Error&) {
-    }
     return node;
 }
 

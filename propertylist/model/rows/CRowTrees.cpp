@@ -1,6 +1,7 @@
 #include "propertylist/model/rows/CRowTrees.h"
 
 #include "propertylist/model/rows/CategoryPath.h"
+#include "propertylist/model/rows/SameValue.h"
 
 #include "platform/ole/error/Error.h"
 
@@ -44,15 +45,17 @@ void CRowTrees::AddProperty(const ole::Ptr<CProperty>& property, std::string_vie
     }
     const std::string name = property->GetName();
     const ole::Variant value = property->GetValue();
-    try {
-        std::string key = property->GetInternalKey();
-        categorized->Add(parent, CNodes::LastChild, key, name, value, NodeKind::Property);
-    } catch (const ole::Error&) {
-    }
-    try {
-        std::string key = property->GetInternalKey();
-        alphabetic->Add(nullptr, CNodes::LastChild, key, name, value, NodeKind::Property);
-    } catch (const ole::Error&) {
+    // The rows show the property's own value: writing it into the property again changes nothing
+    // unless the value is not even equal to itself (an array), which a store then writes back.
+    const bool writeBack = !SameValue(value, value);
+    for (const auto& [tree, rowParent] : {std::pair{categorized, parent}, {alphabetic, nullptr}}) {
+        try {
+            const auto row = tree->AddRow(rowParent, CNodes::LastChild, property->GetInternalKey(),
+                                          name, NodeKind::Property);
+            if (row && writeBack)
+                row->LetValue(value);
+        } catch (const ole::Error&) {
+        }
     }
 }
 

@@ -1,38 +1,19 @@
 #pragma once
 
-#include <cstddef>
-#include <string_view>
-#include <unordered_set>
+#include "propertylist/model/rows/CNode.h"
+
+#include "platform/ole/collection/FoldedKeyIndex.h"
+
+#include <string>
 
 namespace attrgrid {
 
-class CNode;
+struct RowKeyOf {
+    const std::string& operator()(const CNode& row) const { return row.Key(); }
+};
 
 // Rows by key, compared without regard to case, hashed as the keyed collection hashes its keys.
-// The index keeps no copy of the key: it reads the row's own, so a row's key must not change
-// while the row is indexed. Rows are compared only when their hashes agree.
-class RowKeyIndex {
-public:
-    CNode* Find(std::string_view key) const;
-    // False, and nothing stored, when a row of that key is already there.
-    bool Insert(CNode* row);
-    void Erase(const CNode* row);
-    void Clear() { m_rows.clear(); }
-
-private:
-    struct Hash {
-        using is_transparent = void;
-        size_t operator()(std::string_view key) const;
-        size_t operator()(const CNode* row) const;
-    };
-    struct Equal {
-        using is_transparent = void;
-        bool operator()(std::string_view a, const CNode* b) const;
-        bool operator()(const CNode* a, std::string_view b) const;
-        bool operator()(const CNode* a, const CNode* b) const;
-    };
-
-    std::unordered_set<CNode*, Hash, Equal> m_rows;
-};
+// The index reads the row's own key, so a row's key must not change while the row is indexed.
+using RowKeyIndex = ole::FoldedKeyIndex<CNode, RowKeyOf>;
 
 } // namespace attrgrid

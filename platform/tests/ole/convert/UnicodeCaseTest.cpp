@@ -42,6 +42,11 @@ TEST(UnicodeCaseTest, KeyComparisonFoldsWithTheSameTable) {
                                     "e",
                                     "STRASSE"));
     EXPECT_FALSE(base::EqualsNoCase("a", "b"));
+    // An ASCII stretch, then the full folding from the first byte beyond it.
+    EXPECT_TRUE(base::EqualsNoCase("Item_\xE2\x84\xAA", "ITEM_k"));
+    EXPECT_FALSE(base::EqualsNoCase("Item_\xE2\x84\xAA", "ITEM_k "));
+    EXPECT_FALSE(base::EqualsNoCase("Size", "Size "));
+    EXPECT_FALSE(base::EqualsNoCase("[", "{")); // differ by the ASCII case bit, yet not letters
     EXPECT_TRUE(base::LessNoCase{}("\xC3\xA4", "\xC3\x9C")); // ä < Ü
     // Every code point that has an upper case folds like it.
     for (char32_t c = 0; c < 0x20000; ++c) {
