@@ -3,9 +3,9 @@
 #include "platform/ole/dispatch/ClassInfo.h"
 #include "platform/ole/error/Error.h"
 #include "platform/ole/object/ObjectProbes.h"
+#include "platform/ole/object/WeakIdTable.h"
 
 #include <atomic>
-#include <unordered_map>
 
 namespace ole {
 
@@ -16,7 +16,7 @@ namespace {
 std::atomic<uint32_t> g_nextWeakId{1};
 
 struct ThreadObjects {
-    std::unordered_map<uint32_t, Object*> byWeakId;
+    WeakIdTable byWeakId;
     size_t live = 0;
 };
 
@@ -34,7 +34,7 @@ Object::Object() noexcept {
 Object::~Object() {
     ThreadObjects& objects = Objects();
     if (m_weakId != 0)
-        objects.byWeakId.erase(m_weakId);
+        objects.byWeakId.Erase(m_weakId);
     --objects.live;
 }
 
@@ -89,7 +89,7 @@ uint32_t PtrOfObject(const Object* object) {
         do {
             self->m_weakId = g_nextWeakId.fetch_add(1);
         } while (self->m_weakId == 0);
-        Objects().byWeakId.emplace(self->m_weakId, self);
+        Objects().byWeakId.Insert(self->m_weakId, self);
     }
     return self->m_weakId;
 }
@@ -97,11 +97,10 @@ uint32_t PtrOfObject(const Object* object) {
 Ptr<Object> ObjectFromPtr(uint32_t id) {
     if (id == 0)
         return nullptr;
-    const auto& table = Objects().byWeakId;
-    const auto it = table.find(id);
-    if (it == table.end() || it->second->IsDying())
+    Object* object = Objects().byWeakId.Find(id);
+    if (!object || object->IsDying())
         return nullptr;
-    return Ptr<Object>(it->second);
+    return Ptr<Object>(object);
 }
 
 size_t LiveObjectCount() {
