@@ -36,9 +36,6 @@ protected:
         AnswerMessageBoxesWithOk();
     }
     void TearDown() override {
-        if (m_cookie)
-            ole::DisconnectEvents(GridObject(), m_cookie);
-        m_sink = nullptr;
         validated.clear();
         forms::MessageBoxResponder().Reset();
         GridFixture::TearDown();
@@ -46,18 +43,14 @@ protected:
 
     // The host's handlers of DisplayError and ValidateValue, answering with the flags below.
     void HandleEvents() {
-        m_sink = ole::EventSink::Create();
-        m_sink
-            ->On(Z::EvDisplayError,
-                 [this](std::span<ole::Variant> args) {
-                     errors.push_back({args[0].AsString(), args[1].AsI4()});
-                     args[2].Deref() = ole::Variant(showMsgBox);
-                 })
-            .On(Z::EvValidateValue, [this](std::span<ole::Variant> args) {
-                validated.push_back(args[1]);
-                args[2].Deref() = ole::Variant(cancelValidation);
-            });
-        m_cookie = ole::ConnectEvents(GridObject(), m_sink);
+        OnEvent(Z::EvDisplayError, [this](std::span<ole::Variant> args) {
+            errors.push_back({args[0].AsString(), args[1].AsI4()});
+            args[2].Deref() = ole::Variant(showMsgBox);
+        });
+        OnEvent(Z::EvValidateValue, [this](std::span<ole::Variant> args) {
+            validated.push_back(args[1]);
+            args[2].Deref() = ole::Variant(cancelValidation);
+        });
     }
     static std::vector<std::string> Boxes() {
         std::vector<std::string> texts;
@@ -84,10 +77,6 @@ protected:
     std::vector<ole::Variant> validated;
     bool showMsgBox = true;
     bool cancelValidation = false;
-
-private:
-    ole::Ptr<ole::EventSink> m_sink;
-    uint32_t m_cookie = 0;
 };
 
 TEST_F(EditingTest, DisplayErrorShowsSourceDescriptionAndNumber) {

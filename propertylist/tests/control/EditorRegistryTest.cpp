@@ -20,19 +20,14 @@ protected:
         AnswerMessageBoxesWithOk();
     }
     void TearDown() override {
-        if (m_cookie)
-            ole::DisconnectEvents(GridObject(), m_cookie);
-        m_sink = nullptr;
         forms::MessageBoxResponder().Reset();
         GridFixture::TearDown();
     }
 
     Z& ShowGrid() {
         GridFixture::ShowGrid();
-        m_sink = ole::EventSink::Create();
-        m_sink->On(Z::EvDisplayError,
-                   [this](std::span<ole::Variant> args) { errors.push_back(args[1].AsI4()); });
-        m_cookie = ole::ConnectEvents(GridObject(), m_sink);
+        OnEvent(Z::EvDisplayError,
+                [this](std::span<ole::Variant> args) { errors.push_back(args[1].AsI4()); });
         return Grid();
     }
     ole::Ptr<CNode> Row(const ole::Ptr<CProperty>& property) {
@@ -49,10 +44,6 @@ protected:
     }
 
     std::vector<int32_t> errors;
-
-private:
-    ole::Ptr<ole::EventSink> m_sink;
-    uint32_t m_cookie = 0;
 };
 
 TEST_F(EditorRegistryTest, BuiltinEditorsAreMadeInOrderAndServeTheirTypes) {

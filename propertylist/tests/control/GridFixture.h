@@ -22,6 +22,8 @@
 #include "platform/forms/test/EventRecorder.h"
 #include "platform/forms/test/TestHost.h"
 #include "platform/ole/error/UnhandledError.h"
+#include "platform/ole/event/ConnectionPoint.h"
+#include "platform/ole/event/EventSink.h"
 #include "platform/ole/object/ObjectProbes.h"
 #include "platform/ole/registry/ClassRegistry.h"
 #include "platform/win/test/Probes.h"
@@ -30,6 +32,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -127,6 +130,15 @@ protected:
         return m_grid->Invoke(id, ole::DISPATCH_METHOD, args);
     }
 
+    // The host's handlers for the control's events, by event id, connected until it unloads.
+    void OnEvent(ole::DISPID id, std::function<void(std::span<ole::Variant>)> handler) {
+        if (!m_sink) {
+            m_sink = ole::EventSink::Create();
+            m_cookie = ole::ConnectEvents(m_grid, m_sink);
+        }
+        m_sink->On(id, std::move(handler));
+    }
+
     // The control's events since HostGrid began (or the last ClearEvents), by name.
     std::vector<std::string> EventNames() const {
         return m_events ? m_events->Names() : std::vector<std::string>{};
@@ -142,6 +154,10 @@ protected:
 
     // Unloads the form (WM_DESTROY of every window, then Terminate) and lets go of the control.
     void Unload() {
+        if (m_cookie)
+            ole::DisconnectEvents(m_grid, m_cookie);
+        m_cookie = 0;
+        m_sink = nullptr;
         if (m_events)
             m_events->Detach();
         m_events = nullptr;
@@ -156,6 +172,8 @@ private:
     ole::Ptr<forms::Extender> m_extender;
     ole::Ptr<ZAVeravuvuDudu> m_grid;
     ole::Ptr<forms::test::EventRecorder> m_events;
+    ole::Ptr<ole::EventSink> m_sink;
+    uint32_t m_cookie = 0;
 };
 
 } // namespace attrgrid::test

@@ -43,9 +43,6 @@ protected:
     }
     void TearDown() override {
         forms::MessageBoxResponder().Reset();
-        if (m_cookie)
-            ole::DisconnectEvents(GridObject(), m_cookie);
-        m_sink = nullptr;
         GridFixture::TearDown();
     }
 
@@ -98,14 +95,6 @@ protected:
         win::test::keyPress(vk);
         win::test::pump();
     }
-    // The host's handlers for the control's events, by event id.
-    void OnEvent(ole::DISPID id, std::function<void(std::span<ole::Variant>)> handler) {
-        if (!m_sink) {
-            m_sink = ole::EventSink::Create();
-            m_cookie = ole::ConnectEvents(GridObject(), m_sink);
-        }
-        m_sink->On(id, std::move(handler));
-    }
     // Every property so far edits with one test editor, registered under "T".
     ole::Ptr<TestEditor> UseTestEditor(win::HWND window = {}) {
         auto editor = TestEditor::Create(window);
@@ -125,10 +114,6 @@ protected:
         GridTestAccess::OpenEditor(Grid(), editor, Grid().SelectedNode());
         return editor;
     }
-
-private:
-    ole::Ptr<ole::EventSink> m_sink;
-    uint32_t m_cookie = 0;
 };
 
 } // namespace attrgrid::test
