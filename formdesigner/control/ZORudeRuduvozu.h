@@ -21,7 +21,13 @@
 #include <string_view>
 #include <vector>
 
+namespace ole {
+class Error;
+}
+
 namespace layoutdesk {
+
+class CPropertyBag;
 
 // Enumerations of the control's type library.
 enum ksMode : int32_t { ksModeRun = 0, ksModeDraw = 1, ksModeSelect = 2 };
@@ -190,6 +196,11 @@ public:
     // never written back.
     void ResizeSelectedControls(int32_t eResizeType, float newValue);
 
+    // ---- Methods: layout files ----
+    // True when nothing had to be reported through DisplayError.
+    bool SaveLayout(const std::string& sFile);
+    bool LoadLayout(const std::string& sFile);
+
     // ---- Methods: selection and locking ----
     void SelectControl(const ole::Variant& aControl);
     void DeselectControl(const ole::Variant& aControl);
@@ -313,6 +324,15 @@ private:
         float bottom = 0;
     };
 
+    // DisplayError to the host, then the box unless the host cleared bShowMsgBox.
+    void DisplayError(ole::Error error);
+    // One step of a layout operation: a failure is reported and the caller goes on.
+    bool LayoutStep(const std::function<void()>& step);
+    void SaveControls(const ole::Ptr<ole::Object>& control, CPropertyBag& parent, int32_t index,
+                      int32_t level);
+    void LoadControls(const ole::Ptr<ole::Object>& container, CPropertyBag& parent, int32_t index,
+                      int32_t level);
+
     void InitDesigner();
     // True while the container's bag is read: the lets only store.
     bool Stored(const std::function<void()>& store);
@@ -407,6 +427,7 @@ private:
     bool m_hooked = false;
     bool m_initialized = false;
     bool m_readingBag = false;
+    int32_t m_layoutErrors = 0;
     win::HWND m_subclassedWnd;
     win::RECT m_DirtyRect{};
 

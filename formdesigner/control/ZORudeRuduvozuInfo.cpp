@@ -120,6 +120,10 @@ const ole::ClassInfo& ZORudeRuduvozu::Info() {
             .Property("MouseIcon", IdMouseIcon, &C::GetMouseIcon, &C::SetMouseIcon,
                       Typed("Picture") | Help("Custom pointer") |
                           Persisted(ole::Variant::Nothing()))
+            .Method("SaveLayout", IdSaveLayout, &C::SaveLayout,
+                    ole::Params({ole::Arg("sFile")}) | Help("Writes the layout to a file"))
+            .Method("LoadLayout", IdLoadLayout, &C::LoadLayout,
+                    ole::Params({ole::Arg("sFile")}) | Help("Rebuilds the layout from a file"))
             // Positions follow the declaration order; ids are given.
             .Event("KeyPress", EvKeyPress, {ByRef("KeyAscii", ole::VT_I2)})
             .Event("Keydown", EvKeydown, {ByRef("KeyCode", ole::VT_I2), ByRef("shift", ole::VT_I2)})

@@ -49,6 +49,8 @@ const struct {
     {"Refresh", 0x60030056, {kMethod}},
     {"MousePointer", 0x68030002, {kGet, kLet}},
     {"MouseIcon", 0x68030001, {kGet, kSet}},
+    {"SaveLayout", 0x6003005D, {kMethod}},
+    {"LoadLayout", 0x6003005F, {kMethod}},
 };
 
 int32_t ErrorOf(const std::function<void()>& call, std::string* text = nullptr) {

@@ -1,0 +1,266 @@
+// Layout files: the designer's keys and one nested bag per control (containers hold their
+// children's bags) in one serialised property bag. Each step that fails is reported through
+// DisplayError and the next step goes on, except a file that cannot be read at all: that is
+// reported once and nothing is loaded.
+
+#include "formdesigner/control/ZORudeRuduvozu.h"
+
+#include "formdesigner/control/LateReads.h"
+#include "formdesigner/layout/CPropertyBag.h"
+#include "formdesigner/library/LayoutdeskErrors.h"
+
+#include "platform/forms/app/App.h"
+#include "platform/forms/dialogs/MessageBox.h"
+#include "platform/forms/form/Form.h"
+#include "platform/forms/menu/Menu.h"
+#include "platform/ole/bag/LayoutFile.h"
+#include "platform/ole/convert/Conversions.h"
+#include "platform/ole/convert/DateParts.h"
+#include "platform/ole/dispatch/LateBinding.h"
+#include "platform/ole/error/ErrorDisplay.h"
+#include "platform/ole/error/ResumeNext.h"
+#include "platform/ole/registry/ClassRegistry.h"
+
+#include <array>
+#include <string>
+
+namespace layoutdesk {
+
+namespace {
+
+// Nesting deeper than this in a file is refused: each level is a call.
+constexpr int32_t kMaxLevel = 64;
+
+std::string InfoKey(int32_t level, int32_t index) {
+    return "ControlInfo_" + std::to_string(level) + "_" + std::to_string(index);
+}
+
+// The host's keys go into their own name space for exactly one event.
+class HostKeys {
+public:
+    explicit HostKeys(CPropertyBag& bag) : m_bag(bag) { m_bag.SetCustomMode(true); }
+    ~HostKeys() { m_bag.SetCustomMode(false); }
+    HostKeys(const HostKeys&) = delete;
+    HostKeys& operator=(const HostKeys&) = delete;
+
+private:
+    CPropertyBag& m_bag;
+};
+
+ole::Variant Missing() {
+    return ole::Variant::Missing();
+}
+
+} // namespace
+
+void ZORudeRuduvozu::DisplayError(ole::Error error) {
+    ole::Ptr<ZORudeRuduvozu> self(this);
+    ++m_layoutErrors;
+    if (error.Source().empty())
+        error.SetSource(errors::kSource);
+    std::array<ole::Variant, 3> args{ole::Variant(error.Description()),
+                                     ole::Variant(error.Number()), ole::Variant(true)};
+    RaiseEvent(EvDisplayError, args);
+    bool showBox = true;
+    ole::ResumeNext([&] { showBox = ole::CBool(args[2]); });
+    if (showBox)
+        ole::ResumeNext([&] {
+            forms::MsgBox(forms::App::Component(kLibraryName), ole::FormatErrorForDisplay(error),
+                          forms::vbOKOnly);
+        });
+}
+
+bool ZORudeRuduvozu::LayoutStep(const std::function<void()>& step) {
+    try {
+        step();
+        return true;
+    } catch (const ole::Error& error) {
+        DisplayError(error);
+    }
+    return false;
+}
+
+// ---- Saving ----
+
+bool ZORudeRuduvozu::SaveLayout(const std::string& sFile) {
+    ole::Ptr<ZORudeRuduvozu> self(this);
+    m_layoutErrors = 0;
+    const ole::Ptr<CPropertyBag> root = CPropertyBag::Create();
+    const std::vector<ole::Ptr<ole::Object>> contained = ContainedSnapshot();
+    const auto count = static_cast<int16_t>(contained.size());
+    LayoutStep(
+        [&] { root->WriteProperty("FormDesignerVersion", ole::Variant(int16_t{1}), Missing()); });
+    LayoutStep([&] { root->WriteProperty("ControlCount", ole::Variant(count), Missing()); });
+    LayoutStep(
+        [&] { root->WriteProperty("TimeStamp", ole::Variant::FromDate(ole::Now()), Missing()); });
+    {
+        HostKeys host(*root);
+        std::array<ole::Variant, 1> args{ole::Variant(ole::Ptr<ole::Object>(root))};
+        RaiseEvent(EvSaveFormData, args);
+    }
+    for (int32_t i = 1; i <= count; ++i)
+        SaveControls(contained[static_cast<size_t>(i - 1)], *root, i, 1);
+    // The whole image is built before the file is opened, so no stale tail stays behind.
+    LayoutStep([&] { ole::LayoutFile::Write(sFile, root->Contents()); });
+    return m_layoutErrors == 0;
+}
+
+void ZORudeRuduvozu::SaveControls(const ole::Ptr<ole::Object>& control, CPropertyBag& parent,
+                                  int32_t index, int32_t level) {
+    const ole::Ptr<CPropertyBag> bag = CPropertyBag::Create();
+    const auto write = [&](const char* key, const std::function<ole::Variant()>& value) {
+        LayoutStep([&] { bag->WriteProperty(key, value(), Missing()); });
+    };
+    const std::optional<ole::Variant> arrayIndex = TryRead(control, "Index");
+    bool indexed = false;
+    ole::ResumeNext([&] { indexed = arrayIndex && ole::CLng(*arrayIndex) != -1; });
+    const bool container = IsContainer(ole::Variant(control));
+    write("IsIndexed", [&] { return ole::Variant(indexed); });
+    write("IsContainer", [&] { return ole::Variant(container); });
+    if (indexed)
+        write("ControlIndex", [&] { return ole::Variant(ole::CInt(*arrayIndex)); });
+    write("ControlType", [&] { return ole::Variant(ole::ClassIdOf(*control)); });
+    write("ControlName", [&] { return ole::Variant(ole::CStr(ReadMember(control, "Name"))); });
+    const bool line = IsLineControl(control);
+    for (const char* key :
+         line ? std::array{"X1", "Y1", "X2", "Y2"} : std::array{"Left", "Top", "Width", "Height"})
+        write(key, [&] { return ole::Variant(ReadSingle(control, key)); });
+    write("Visible", [&] { return ole::Variant(ole::CBool(ReadMember(control, "Visible"))); });
+    {
+        HostKeys host(*bag);
+        std::array<ole::Variant, 2> args{ole::Variant(control),
+                                         ole::Variant(ole::Ptr<ole::Object>(bag))};
+        RaiseEvent(EvSaveControlData, args);
+    }
+    if (container) {
+        int16_t children = 0;
+        for (const ole::Ptr<ole::Object>& child : FormControls(FindForm())) {
+            if (dynamic_cast<forms::Menu*>(child.Get()) || dynamic_cast<forms::Form*>(child.Get()))
+                continue;
+            if (TryReadObject(child, "Container").Get() != control.Get())
+                continue;
+            ++children;
+            SaveControls(child, *bag, children, level + 1);
+        }
+        write((InfoKey(level, index) + "_ChildCount").c_str(),
+              [&] { return ole::Variant(children); });
+    }
+    LayoutStep([&] { parent.WriteProperty(InfoKey(level, index), bag->Contents(), Missing()); });
+}
+
+// ---- Loading ----
+
+bool ZORudeRuduvozu::LoadLayout(const std::string& sFile) {
+    ole::Ptr<ZORudeRuduvozu> self(this);
+    m_layoutErrors = 0;
+    const ole::Ptr<CPropertyBag> root = CPropertyBag::Create();
+    const bool read = LayoutStep([&] {
+        const ole::Variant contents = ole::LayoutFile::Read(sFile);
+        if (!contents.IsBytes())
+            ole::RaiseError(ole::ERR_UNSUPPORTED_TYPE);
+        root->SetContents(contents);
+    });
+    if (!read)
+        return false;
+    int16_t count = 0;
+    LayoutStep(
+        [&] { count = ole::CInt(root->ReadProperty("ControlCount", ole::Variant(int16_t{0}))); });
+    {
+        HostKeys host(*root);
+        std::array<ole::Variant, 1> args{ole::Variant(ole::Ptr<ole::Object>(root))};
+        RaiseEvent(EvLoadFormData, args);
+    }
+    for (int32_t i = 1; i <= count; ++i)
+        LoadControls(ExtenderObject(), *root, i, 1);
+    return m_layoutErrors == 0;
+}
+
+void ZORudeRuduvozu::LoadControls(const ole::Ptr<ole::Object>& container, CPropertyBag& parent,
+                                  int32_t index, int32_t level) {
+    const ole::Ptr<CPropertyBag> bag = CPropertyBag::Create();
+    // A subtree nested too deep, or an entry that is no bag, is reported once and skipped.
+    const bool readable = LayoutStep([&] {
+        if (level > kMaxLevel)
+            ole::RaiseError(ole::ERR_UNSUPPORTED_TYPE);
+        const ole::Variant entry =
+            parent.ReadProperty(InfoKey(level, index), ole::Variant(std::string()));
+        if (entry.IsString() && entry.AsString().empty())
+            return;
+        if (!entry.IsBytes())
+            ole::RaiseError(ole::ERR_UNSUPPORTED_TYPE);
+        bag->SetContents(entry);
+    });
+    if (!readable)
+        return;
+    const auto read = [&](const char* key, ole::Variant fallback) {
+        ole::Variant value = fallback;
+        LayoutStep([&] { value = bag->ReadProperty(key, fallback); });
+        return value;
+    };
+    bool indexed = false;
+    bool isContainer = false;
+    int16_t arrayIndex = -1;
+    LayoutStep([&] { indexed = ole::CBool(read("IsIndexed", ole::Variant(false))); });
+    LayoutStep([&] { isContainer = ole::CBool(read("IsContainer", ole::Variant(false))); });
+    if (indexed)
+        LayoutStep([&] { arrayIndex = ole::CInt(read("ControlIndex", ole::Variant(int16_t{0}))); });
+    std::string type = "none";
+    std::string name = "none";
+    LayoutStep([&] { type = ole::CStr(read("ControlType", ole::Variant(std::string("none")))); });
+    LayoutStep([&] { name = ole::CStr(read("ControlName", ole::Variant(std::string("none")))); });
+
+    std::array<ole::Variant, 5> create{ole::Variant(type), ole::Variant(name),
+                                       ole::Variant(container), ole::Variant(int32_t{arrayIndex}),
+                                       ole::Variant(ole::Ptr<ole::Object>())};
+    RaiseEvent(EvCreateControl, create);
+    ole::Ptr<ole::Object> control;
+    if (create[4].Deref().IsObject())
+        control = create[4].Deref().AsObject();
+    if (!control) {
+        LayoutStep([&] {
+            const ole::Variant controls =
+                ole::GetObjectProperty(ole::Variant(FindForm()), "Controls");
+            std::array<ole::Variant, 3> add{ole::Variant(type), ole::Variant(name),
+                                            ole::Variant(container)};
+            control = ole::CallMethod(controls, "Add", add).AsObject();
+        });
+    }
+    // A control that could not be made has been reported; its data and children go with it.
+    if (!control)
+        return;
+    if (IsLineControl(control)) {
+        for (const char* key : {"X1", "Y1", "X2", "Y2"})
+            LayoutStep([&] {
+                WriteMember(control, key, ole::Variant(ole::CSng(read(key, ole::Variant(0.0F)))));
+            });
+    } else {
+        LayoutStep([&] {
+            std::array<ole::Variant, 4> move{};
+            size_t i = 0;
+            for (const char* key : {"Left", "Top", "Width", "Height"})
+                move[i++] = ole::Variant(ole::CSng(read(key, ole::Variant(0.0F))));
+            ole::CallMethod(ole::Variant(control), "Move", move);
+        });
+    }
+    LayoutStep([&] {
+        WriteMember(control, "Visible",
+                    ole::Variant(ole::CBool(read("Visible", ole::Variant(true)))));
+    });
+    {
+        HostKeys host(*bag);
+        std::array<ole::Variant, 2> args{ole::Variant(control),
+                                         ole::Variant(ole::Ptr<ole::Object>(bag))};
+        RaiseEvent(EvLoadControlData, args);
+    }
+    if (!isContainer)
+        return;
+    int16_t children = 0;
+    LayoutStep([&] {
+        children = ole::CInt(
+            read((InfoKey(level, index) + "_ChildCount").c_str(), ole::Variant(int16_t{0})));
+    });
+    for (int32_t j = 1; j <= children; ++j)
+        LoadControls(control, *bag, j, level + 1);
+}
+
+} // namespace layoutdesk
