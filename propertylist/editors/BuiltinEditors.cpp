@@ -1,5 +1,7 @@
 #include "propertylist/editors/BuiltinEditors.h"
 
+#include "propertylist/editors/CTextEditor.h"
+
 #include "shared/util/EditorValue.h"
 
 #include <map>
@@ -25,8 +27,24 @@ constexpr std::array<BE::Slot, 10> kSlots{{
 }};
 
 // The editor classes that have landed add their maker here.
+template <class Editor>
+BE::Maker MakerOf(void (*bind)(Editor&, const BuiltinEditorBindings&)) {
+    return {[] { return ole::Ptr<CEditor>(Editor::Create()); },
+            [bind](CEditor& editor, const BuiltinEditorBindings& bindings) {
+                if (auto* made = dynamic_cast<Editor*>(&editor))
+                    bind(*made, bindings);
+            }};
+}
+
+void BindText(CTextEditor& editor, const BuiltinEditorBindings& bindings) {
+    editor.SetTextEdit(bindings.textBox);
+}
+
 std::map<int32_t, BE::Maker> LandedMakers() {
-    return {};
+    return {
+        {shared::ksTextEditor, MakerOf(&BindText)},
+        {shared::KSNumberEditor, MakerOf(&BindText)},
+    };
 }
 
 std::map<int32_t, BE::Maker>& Makers() {

@@ -156,7 +156,9 @@ TEST_F(EditingTest, ARefusedCommitIsReportedOnceAndTheSelectionMovesOn) {
     EXPECT_TRUE(validated.empty());
     EXPECT_EQ(number->GetValue().AsI4(), 5);
     EXPECT_FALSE(editor->visible);
-    EXPECT_FALSE(grid.ActiveEditor());
+    // The new row opens under the text editor.
+    ASSERT_TRUE(grid.ActiveEditor());
+    EXPECT_NE(grid.ActiveEditor().Get(), editor.Get());
     EXPECT_TRUE(ole::Is(grid.SelectedNode(), Row(other)));
     EXPECT_EQ(win::GetFocus(), grid.GridWnd());
 }
@@ -374,7 +376,8 @@ TEST_F(EditingTest, ClickingRowsOpensAndCommitsTheEditorEndToEnd) {
     EXPECT_EQ(sizer->GetWidth(), 250);
     EXPECT_EQ(width->GetValue().AsI4(), 250);
     EXPECT_FALSE(editor->visible);
-    EXPECT_FALSE(grid.ActiveEditor());
+    ASSERT_TRUE(grid.ActiveEditor());
+    EXPECT_NE(grid.ActiveEditor().Get(), editor.Get());
     EXPECT_TRUE(ole::Is(grid.GetSelectedProperty(), other));
     EXPECT_TRUE(errors.empty());
 }

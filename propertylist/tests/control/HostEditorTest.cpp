@@ -190,6 +190,7 @@ TEST_F(HostEditorTest, AScriptEditorRunsTheWholeEditThroughItsMemberIds) {
     grid.SetSelectedProperty(property);
     editor->value = ole::Variant("3-9");
     auto other = grid.GetProperties()->Add("Other", ole::Variant(1));
+    other->LetReadOnly(true);
     grid.SetSelectedProperty(other);
     EXPECT_EQ(property->GetValue().AsString(), "3-9");
     EXPECT_FALSE(editor->visible);

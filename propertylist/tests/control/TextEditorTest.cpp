@@ -1,0 +1,200 @@
+#include "GridFixture.h"
+
+#include "propertylist/editors/CTextEditor.h"
+
+#include "shared/util/EditorValue.h"
+
+#include "platform/ole/event/EventSink.h"
+#include "platform/win/Win.h"
+#include "platform/win/test/TestApi.h"
+
+#include <string>
+#include <vector>
+
+namespace attrgrid::test {
+namespace {
+
+using Z = ZAVeravuvuDudu;
+
+constexpr int32_t kInvalidPropertyValue = static_cast<int32_t>(0x80040002);
+
+// The real text box and text editors of a shown list, driven by clicks and typing.
+class TextEditorTest : public GridFixture {
+protected:
+    void SetUp() override {
+        GridFixture::SetUp();
+        AnswerMessageBoxesWithOk();
+        ShowGrid();
+        m_sink = ole::EventSink::Create();
+        m_sink
+            ->On(Z::EvDisplayError,
+                 [this](std::span<ole::Variant> args) { errors.push_back(args[1].AsI4()); })
+            .On(Z::EvValidateValue,
+                [this](std::span<ole::Variant> args) { validated.push_back(args[1]); });
+        m_cookie = ole::ConnectEvents(GridObject(), m_sink);
+    }
+    void TearDown() override {
+        ole::DisconnectEvents(GridObject(), m_cookie);
+        m_sink = nullptr;
+        validated.clear();
+        GridFixture::TearDown();
+    }
+
+    ole::Ptr<CProperty> Add(const std::string& name, ole::Variant value, int32_t type,
+                            const std::vector<std::string>& params = {}) {
+        std::string key;
+        auto property =
+            Grid().GetProperties()->Add(name, std::move(value), "", key, nullptr, false, type);
+        for (const auto& param : params)
+            property->SetEditorParam(param, "True");
+        return property;
+    }
+    void ClickCell(const ole::Ptr<CProperty>& property) {
+        const auto row = Grid().ActiveNodes()->ItemByKey(property->GetInternalKey());
+        const win::RECT cell = row->ValueRect();
+        win::test::click(Grid().GridWnd(), {cell.left + 5, (cell.top + cell.bottom) / 2});
+        win::test::pump();
+    }
+    // Opens the row's edit and clicks into the box, as a user does before typing.
+    CTextEditor& Open(const ole::Ptr<CProperty>& property) {
+        ClickCell(property);
+        ClickCell(property);
+        auto* editor = dynamic_cast<CTextEditor*>(Grid().ActiveEditor().Get());
+        if (!editor)
+            throw std::runtime_error("no text editor opened");
+        return *editor;
+    }
+    forms::TextBox& Box() {
+        const auto editor = Grid().ActiveEditor();
+        const auto window =
+            win::HWND::FromValue(static_cast<uint32_t>(editor ? editor->hwnd() : 0));
+        auto* box = dynamic_cast<forms::TextBox*>(forms::Control::FromWindow(window).Get());
+        if (!box)
+            throw std::runtime_error("no text box is open");
+        return *box;
+    }
+    static void Type(std::string_view text) {
+        win::test::typeText(text);
+        win::test::pump();
+    }
+
+    std::vector<int32_t> errors;
+    std::vector<ole::Variant> validated;
+
+private:
+    ole::Ptr<ole::EventSink> m_sink;
+    uint32_t m_cookie = 0;
+};
+
+TEST_F(TextEditorTest, TextModeTakesEveryKeyAndEndsOnEnterOrEscape) {
+    auto caption = Add("Caption", ole::Variant("old"), shared::ksTextEditor);
+    Open(caption);
+    Box().SetText("");
+    Type("a-.,$x1");
+    EXPECT_EQ(Box().Text(), "a-.,$x1");
+    Type("\x1b");
+    EXPECT_FALSE(Grid().ActiveEditor());
+    EXPECT_EQ(caption->GetValue().AsString(), "old");
+
+    Open(caption);
+    EXPECT_EQ(Box().Text(), "old");
+    Box().SetSelStart(3);
+    Type("!\r");
+    EXPECT_FALSE(Grid().ActiveEditor());
+    EXPECT_EQ(caption->GetValue().AsString(), "old!");
+    EXPECT_TRUE(errors.empty());
+}
+
+// What reaches the box of a number row, by the row's parameters and the box's text and selection.
+TEST_F(TextEditorTest, NumberKeysPassOnlyWhatCanMakeAValidNumber) {
+    struct Case {
+        std::vector<std::string> params;
+        const char* text;
+        int32_t selStart;
+        int32_t selLength;
+        char key;
+        bool passes;
+    };
+    const Case cases[] = {
+        {{}, "12", 0, 0, '-', false},
+        {{}, "12", 2, 0, '.', false},
+        {{}, "12", 2, 0, 'a', false},
+        {{}, "12", 2, 0, '\b', true},
+        {{}, "12", 2, 0, '7', true},
+        {{" allownegative "}, "12", 0, 0, '-', true},
+        {{"AllowNegative"}, "12", 1, 0, '-', false},
+        {{"AllowNegative"}, "-12", 0, 0, '-', false},
+        {{"AllowNegative"}, "-12", 0, 1, '-', true},
+        {{"AllowFloatingPoint"}, "1.5", 2, 1, '.', false},
+        {{"AllowFloatingPoint"}, "1.5", 1, 2, '.', true},
+        {{"AllowFloatingPoint"}, "15", 1, 0, '.', true},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.text) + " key " + c.key);
+        auto number =
+            Add("N" + std::to_string(n++), ole::Variant(1), shared::KSNumberEditor, c.params);
+        Grid().SetSelectedProperty(number);
+        auto* editor = dynamic_cast<CTextEditor*>(Grid().ActiveEditor().Get());
+        ASSERT_TRUE(editor);
+        Box().SetText(c.text);
+        Box().SetSelStart(c.selStart);
+        Box().SetSelLength(c.selLength);
+        int16_t key = c.key;
+        editor->KeyPress(key);
+        EXPECT_EQ(key != 0, c.passes);
+    }
+}
+
+TEST_F(TextEditorTest, NumberTextCommitsOnlyInTheStrictGrammar) {
+    auto number = Add("Number", ole::Variant(5), shared::KSNumberEditor,
+                      {"AllowNegative", "AllowFloatingPoint"});
+    auto other = Add("Other", ole::Variant("x"), shared::ksTextEditor);
+    for (const char* pasted : {"1,000", "$5", "1e3", "12a", "-", "", "1.2.3", "--1"}) {
+        SCOPED_TRACE(pasted);
+        errors.clear();
+        CTextEditor& editor = Open(number);
+        Box().SetText(pasted);
+        Type("\r");
+        EXPECT_EQ(Grid().ActiveEditor().Get(), &editor);
+        ClickCell(other);
+        EXPECT_EQ(errors, std::vector<int32_t>{kInvalidPropertyValue});
+        EXPECT_EQ(number->GetValue().AsI4(), 5);
+    }
+    for (const auto& [text, value] : {std::pair{" 3.25 ", 3.25}, {"-0.5", -0.5}, {".5", 0.5}}) {
+        Open(number);
+        Box().SetText(text);
+        Type("\r");
+        ASSERT_FALSE(validated.empty());
+        EXPECT_EQ(validated.back().ValueType(), ole::VT_R8);
+        EXPECT_EQ(number->GetValue().AsR8(), value);
+    }
+}
+
+// A number row without parameters refuses "." and "-" right after an edit that allowed them, and
+// an editor whose listener is gone ends nothing.
+TEST_F(TextEditorTest, EveryResetReadsItsRowAfresh) {
+    auto loose = Add("Loose", ole::Variant(1), shared::KSNumberEditor,
+                     {"AllowNegative", "AllowFloatingPoint"});
+    auto strict = Add("Strict", ole::Variant(1), shared::KSNumberEditor);
+    Open(loose);
+    CTextEditor& editor = Open(strict);
+    Box().SetText("");
+    Type("-1.5");
+    EXPECT_EQ(Box().Text(), "15");
+
+    validated.clear();
+    auto unbound = CTextEditor::Create();
+    unbound->Reset(strict, CEditorListener::Create());
+    EXPECT_EQ(unbound->ScaleMode(), 3);
+    EXPECT_TRUE(unbound->GetValue().IsEmpty());
+    EXPECT_EQ(unbound->hwnd(), 0);
+    EXPECT_EQ(unbound->Text(), "");
+    unbound->Commit();
+    editor.Reset(strict, CEditorListener::Create());
+    editor.Commit();
+    EXPECT_TRUE(validated.empty());
+}
+
+} // namespace
+} // namespace attrgrid::test
