@@ -1,0 +1,103 @@
+#include "DesignerLayout.h"
+
+#include "formdesigner/control/ZORudeRuduvozu.h"
+
+#include "platform/forms/form/Form.h"
+#include "platform/forms/test/TestHost.h"
+#include "platform/ole/dispatch/ClassBuilder.h"
+#include "platform/ole/dispatch/LateBinding.h"
+#include "platform/ole/error/UnhandledError.h"
+#include "platform/ole/event/ConnectionPoint.h"
+#include "platform/win/test/TestApi.h"
+
+#include <array>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace fuzz {
+
+namespace {
+
+using layoutdesk::ZORudeRuduvozu;
+
+// Clears bShowMsgBox of every DisplayError, as a host that shows its own message does.
+class QuietHost final : public ole::Object {
+public:
+    static const ole::ClassInfo& Info() {
+        static const ole::ClassInfo info = ole::ClassBuilder<QuietHost>("QuietHost").Build();
+        return info;
+    }
+    const ole::ClassInfo& GetClassInfo() const override { return Info(); }
+    bool HasMember(ole::DISPID) const override { return true; }
+    ole::Variant Invoke(ole::DISPID id, uint16_t, std::span<ole::Variant> args) override {
+        if (id == ZORudeRuduvozu::EvDisplayError && args.size() == 3)
+            args[2].Deref() = ole::Variant(false);
+        return {};
+    }
+};
+
+std::string TempPath() {
+    return (std::filesystem::temp_directory_path() / "layoutdesk-fuzz.ksf").string();
+}
+
+// Runs `work` on a designer hosted and shown on a fresh form.
+template <class F>
+void WithDesigner(F&& work) {
+    win::test::resetPlatform();
+    ZORudeRuduvozu::Register();
+    {
+        forms::test::TestHost host;
+        const auto extender = host.Host(ZORudeRuduvozu::kProgId, "Designer1", {10, 10, 310, 210});
+        ole::ConnectEvents(ole::Ptr<ole::Object>(extender), ole::MakeObject<QuietHost>());
+        host.Show();
+        work(host, extender, *ole::PtrCast<ZORudeRuduvozu>(extender->Inner()));
+    }
+    (void)ole::TakeReportedErrors();
+    win::test::resetPlatform();
+}
+
+std::vector<uint8_t> ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+} // namespace
+
+void LoadDesignerLayout(std::span<const uint8_t> file) {
+    const std::string path = TempPath();
+    std::ofstream(path, std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(file.data()),
+               static_cast<std::streamsize>(file.size()));
+    WithDesigner([&](auto&, auto&, ZORudeRuduvozu& designer) { designer.LoadLayout(path); });
+    std::filesystem::remove(path);
+}
+
+std::vector<std::vector<uint8_t>> DesignerLayoutFiles() {
+    const std::string path = TempPath();
+    std::vector<std::vector<uint8_t>> files;
+    WithDesigner([&](forms::test::TestHost& host, const auto& extender, ZORudeRuduvozu& designer) {
+        designer.SaveLayout(path);
+        files.push_back(ReadAll(path));
+        forms::Form& form = host.GetForm();
+        const ole::Ptr<ole::Object> surface(extender);
+        auto frame = form.Add("VB.Frame", "Frame1", surface);
+        form.Add("VB.CommandButton", "Command1", ole::Ptr<ole::Object>(frame));
+        form.Add("VB.CommandButton", "Command2", ole::Ptr<ole::Object>(frame));
+        form.Add("VB.Line", "Line1", surface);
+        designer.SaveLayout(path);
+        files.push_back(ReadAll(path));
+    });
+    std::filesystem::remove(path);
+    const std::vector<uint8_t> full = files.back();
+    files.push_back({});
+    files.push_back({full.begin(), full.begin() + 7});
+    files.push_back({full.begin(), full.end() - 5});
+    std::vector<uint8_t> foreign = full;
+    foreign[0] = 0x08;
+    files.push_back(foreign);
+    return files;
+}
+
+} // namespace fuzz
