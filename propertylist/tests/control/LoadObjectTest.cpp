@@ -73,24 +73,16 @@ protected:
 
     // Records "+Name" for PropertyAdded and "-Name" for PropertyDeleted.
     void RecordAddsAndDeletes() {
-        auto sink = ole::EventSink::Create();
         auto record = [this](char sign) {
             return [this, sign](std::span<ole::Variant> args) {
                 auto property = ole::PtrCast<CProperty>(args[0].Deref().AsObject());
                 m_changes.push_back(sign + property->GetName());
             };
         };
-        sink->On(ZAVeravuvuDudu::EvPropertyAdded, record('+'));
-        sink->On(ZAVeravuvuDudu::EvPropertyDeleted, record('-'));
-        m_cookie = ole::ConnectEvents(GridObject(), sink);
-    }
-    void TearDown() override {
-        if (m_cookie && GridObject())
-            ole::DisconnectEvents(GridObject(), m_cookie);
-        LoadObjectTestBase::TearDown();
+        OnEvent(ZAVeravuvuDudu::EvPropertyAdded, record('+'));
+        OnEvent(ZAVeravuvuDudu::EvPropertyDeleted, record('-'));
     }
     std::vector<std::string> m_changes;
-    uint32_t m_cookie = 0;
 
     // Counts the events' names of the control whose name is `name`.
     size_t CountEvents(std::string_view name) {

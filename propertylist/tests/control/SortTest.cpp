@@ -45,10 +45,8 @@ protected:
         return level(Grid().ActiveNodes()->ItemByPosition("P0_I1"));
     }
     void OnCompare(std::function<void(ole::DISPID, std::span<ole::Variant>)> handler) {
-        auto sink = ole::EventSink::Create();
         for (ole::DISPID id : {Z::EvPropertyCompare, Z::EvCategoryCompare})
-            sink->On(id, [handler, id](std::span<ole::Variant> args) { handler(id, args); });
-        ole::ConnectEvents(GridObject(), sink);
+            OnEvent(id, [handler, id](std::span<ole::Variant> args) { handler(id, args); });
     }
 };
 
