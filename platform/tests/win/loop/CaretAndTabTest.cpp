@@ -46,12 +46,7 @@ TEST_F(CaretAndTabTest, CaretShowsHidesBlinksAndDiesWithItsWindow) {
 }
 
 TEST_F(CaretAndTabTest, ALitCaretInvertsItsPixelsAndSurvivesPainting) {
-    WNDCLASSEXA wc;
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = &test::TestWindowClass::Proc;
-    wc.hbrBackground = HBRUSH::FromValue(COLOR_WINDOW + 1);
-    wc.lpszClassName = "LoopWhite";
-    ASSERT_NE(RegisterClassExA(&wc), 0);
+    ASSERT_NE(test::TestWindowClass::Register("LoopWhite", HBRUSH::FromValue(COLOR_WINDOW + 1)), 0);
     const HWND top = TopLevel(0, 0, 40, 40, "LoopWhite");
     ASSERT_TRUE(test::pump());
     constexpr COLORREF white = RGB(255, 255, 255);
