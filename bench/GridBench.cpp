@@ -25,8 +25,6 @@ namespace {
 using namespace attrgrid;
 
 constexpr int kCategories = 100;
-constexpr int kDown = 40;
-constexpr int kUp = 38;
 
 class HostedGrid {
 public:
@@ -167,9 +165,9 @@ void BM_DownKey(benchmark::State& state) {
     hosted.ScrollTo(hosted.ScrollMax() / 2);
     hosted.ClickRow(5);
     for (auto _ : state) {
-        hosted.Press(kDown);
+        hosted.Press(win::VK_DOWN);
         state.PauseTiming();
-        hosted.Press(kUp);
+        hosted.Press(win::VK_UP);
         state.ResumeTiming();
     }
 }

@@ -33,8 +33,6 @@ constexpr int32_t kDefaultCustomColor = 0xFFFFFF;
 constexpr win::UINT kDropButton = 1;
 constexpr win::UINT kDropButtonPushed = 0x4201;
 
-const ole::Variant kPixels(int16_t{3});
-
 constexpr int32_t SystemColor(uint32_t index) {
     return static_cast<int32_t>(0x80000000U + index);
 }
@@ -282,9 +280,9 @@ void KSColorPicker::LetToolTipForeColor(int32_t value) {
 void KSColorPicker::OnResize() {
     if (!m_lblColor)
         return;
-    const float m = ScaleX(2, kPixels, {});
-    const float b =
-        ScaleX(static_cast<float>(win::GetSystemMetrics(win::SM_CXVSCROLL)), kPixels, {});
+    const float m = ScaleX(2, ole::Variant(forms::ModeValue(forms::ScaleMode::Pixels)), {});
+    const float b = ScaleX(static_cast<float>(win::GetSystemMetrics(win::SM_CXVSCROLL)),
+                           ole::Variant(forms::ModeValue(forms::ScaleMode::Pixels)), {});
     const float width = ScaleWidth();
     const float height = ScaleHeight();
     const float side = height - 2 * m;

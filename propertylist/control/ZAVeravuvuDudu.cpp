@@ -25,7 +25,6 @@ using ole::ResumeNext;
 namespace {
 
 constexpr int16_t kTwips = 1;
-constexpr int16_t kPixels = 3;
 // Size of the background panel before the first Resize: any non-zero extent keeps the
 // description pane's share when the splitter scales its panes on that Resize.
 constexpr int32_t kInitialWidth = 240;
@@ -134,7 +133,8 @@ void ZAVeravuvuDudu::InitRuntime() {
     m_HeaderSplitter->init(m_picHeaderContainer, m_picNameHeader, m_picValueHeader,
                            CSplitter::Vertical);
     const float onePixel = m_picHeaderContainer->DoScaleX(
-        1.0F, ole::Variant(kPixels), ole::Variant(m_picHeaderContainer->GetScaleMode()));
+        1.0F, ole::Variant(forms::ModeValue(forms::ScaleMode::Pixels)),
+        ole::Variant(m_picHeaderContainer->GetScaleMode()));
     m_HeaderSplitter->LetSplitterbarSize(grid::ToBarSize(onePixel));
     m_HeaderSplitter->LetSplitterLocation(m_picHeaderContainer->GetScaleWidth() / 2);
 

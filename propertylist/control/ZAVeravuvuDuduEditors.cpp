@@ -30,7 +30,6 @@ using ole::ResumeNext;
 
 namespace {
 
-constexpr int32_t kPixels = 3;
 constexpr int32_t kListEditorEventChange = 1;
 constexpr int32_t kColorPickerEventSelectedColorChanged = 2;
 
@@ -197,7 +196,7 @@ void ZAVeravuvuDudu::PositionEditor(const ole::Ptr<CEditor>& anEditor,
     // A user scale means nothing outside the editor, and a mode no conversion knows would place
     // it nowhere; take both as pixels.
     if (mode == 0 || !forms::IsConversionScaleMode(mode))
-        mode = kPixels;
+        mode = forms::ModeValue(forms::ScaleMode::Pixels);
     const win::RECT cell = aNode->ValueRect();
     auto convert = [mode](int32_t value, forms::Axis axis) {
         return static_cast<float>(base::RoundHalfEvenToInt32(

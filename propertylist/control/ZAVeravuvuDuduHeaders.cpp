@@ -23,7 +23,6 @@ using ole::ResumeNext;
 
 namespace {
 
-constexpr int kPixels = 3;
 constexpr win::UINT kCaptionFormat =
     win::DT_CENTER | win::DT_VCENTER | win::DT_SINGLELINE | win::DT_END_ELLIPSIS;
 // What the auto-fit leaves free right of a name column that would not fit.
@@ -181,7 +180,7 @@ double ZAVeravuvuDudu::HeaderSplitterPixels() const {
     if (!space)
         return 0;
     return space->Convert(m_HeaderSplitter->GetSplitterLocation(), static_cast<int>(space->Mode()),
-                          kPixels, forms::Axis::X);
+                          forms::ModeValue(forms::ScaleMode::Pixels), forms::Axis::X);
 }
 
 void ZAVeravuvuDudu::LetHeaderSplitterPixels(double pixels) {
@@ -190,8 +189,9 @@ void ZAVeravuvuDudu::LetHeaderSplitterPixels(double pixels) {
     const forms::ScaleSpace* space = m_picHeaderContainer->OwnScale();
     if (!space)
         return;
-    m_HeaderSplitter->LetSplitterLocation(static_cast<float>(
-        space->Convert(pixels, kPixels, static_cast<int>(space->Mode()), forms::Axis::X)));
+    m_HeaderSplitter->LetSplitterLocation(
+        static_cast<float>(space->Convert(pixels, forms::ModeValue(forms::ScaleMode::Pixels),
+                                          static_cast<int>(space->Mode()), forms::Axis::X)));
 }
 
 void ZAVeravuvuDudu::AutoFitNameColumn() {

@@ -22,15 +22,6 @@ using ole::ResumeNext;
 
 namespace {
 
-constexpr int16_t kPageUp = 33;
-constexpr int16_t kPageDown = 34;
-constexpr int16_t kLeft = 37;
-constexpr int16_t kUp = 38;
-constexpr int16_t kRight = 39;
-constexpr int16_t kDown = 40;
-constexpr int16_t kPadPlus = 107;
-constexpr int16_t kPadMinus = 109;
-constexpr int16_t kF1 = 112;
 constexpr int32_t kRowsPerNotch = 3;
 
 bool HasChildren(const ole::Ptr<CNode>& row) {
@@ -172,41 +163,41 @@ void ZAVeravuvuDudu::HandleGridKey(int16_t& KeyCode, int16_t) {
         return large > 1 ? large - 1 : large;
     };
     switch (KeyCode) {
-    case kPageDown:
+    case win::VK_NEXT:
         if (ScrollBarShown())
             SelectNode(StepRows(selected, pageRows()));
         break;
-    case kPageUp:
+    case win::VK_PRIOR:
         if (ScrollBarShown())
             SelectNode(StepRows(selected, -pageRows()));
         break;
-    case kPadPlus:
+    case win::VK_ADD:
         if (HasChildren(selected) && !selected->Expanded())
             selected->SetExpanded(true);
         break;
-    case kPadMinus:
+    case win::VK_SUBTRACT:
         if (HasChildren(selected) && selected->Expanded())
             selected->SetExpanded(false);
         break;
-    case kUp:
+    case win::VK_UP:
         selectIfAny(selected->PreviousVisibleNode());
         break;
-    case kDown:
+    case win::VK_DOWN:
         selectIfAny(selected->NextVisibleNode());
         break;
-    case kLeft:
+    case win::VK_LEFT:
         if (HasChildren(selected) && selected->Expanded())
             selected->SetExpanded(false);
         else
             selectIfAny(selected->PreviousVisibleNode());
         break;
-    case kRight:
+    case win::VK_RIGHT:
         if (!HasChildren(selected) || selected->Expanded())
             selectIfAny(selected->NextVisibleNode());
         else
             selected->SetExpanded(true);
         break;
-    case kF1:
+    case win::VK_F1:
         RequestHelp(KeyCode);
         break;
     default:

@@ -21,18 +21,19 @@ using ole::ResumeNext;
 
 namespace {
 
-constexpr int kPixels = 3;
 constexpr int32_t kTabMarginPixels = 4;
 constexpr int32_t kHeaderTextPadding = 6;
 
 // Pixels and a surface's own units, as floating point (rounding would collapse a few pixels to 0
 // in inches or centimetres).
 double ToPixels(const forms::ScaleSpace& space, double units, Axis axis) {
-    return space.Convert(units, static_cast<int>(space.Mode()), kPixels, axis);
+    return space.Convert(units, static_cast<int>(space.Mode()),
+                         forms::ModeValue(forms::ScaleMode::Pixels), axis);
 }
 
 double FromPixels(const forms::ScaleSpace& space, double pixels, Axis axis) {
-    return space.Convert(pixels, kPixels, static_cast<int>(space.Mode()), axis);
+    return space.Convert(pixels, forms::ModeValue(forms::ScaleMode::Pixels),
+                         static_cast<int>(space.Mode()), axis);
 }
 
 const forms::ScaleSpace* SpaceOf(const ole::Ptr<forms::PictureBox>& box) {
@@ -89,27 +90,28 @@ void ZAVeravuvuDudu::LetHeaderHeight(int32_t value) {
 
 int32_t ZAVeravuvuDudu::ScaleModeOfGrid() const {
     const auto* space = SpaceOf(m_picTreeContainer);
-    return space ? static_cast<int32_t>(space->Mode()) : kPixels;
+    return forms::ModeValue(space ? space->Mode() : forms::ScaleMode::Pixels);
 }
 
 void ZAVeravuvuDudu::ApplyScaleUnits(std::string_view scaleUnits) {
     if (m_released || !m_picTreeContainer)
         return;
-    static constexpr std::array<std::pair<std::string_view, int16_t>, 7> kModes{{
-        {"TWIP", 1},
-        {"POINT", 2},
-        {"PIXEL", 3},
-        {"CHARACTER", 4},
-        {"INCH", 5},
-        {"MILLIMETER", 6},
-        {"CENTIMETER", 7},
+    using forms::ScaleMode;
+    static constexpr std::array<std::pair<std::string_view, ScaleMode>, 7> kModes{{
+        {"TWIP", ScaleMode::Twips},
+        {"POINT", ScaleMode::Points},
+        {"PIXEL", ScaleMode::Pixels},
+        {"CHARACTER", ScaleMode::Characters},
+        {"INCH", ScaleMode::Inches},
+        {"MILLIMETER", ScaleMode::Millimeters},
+        {"CENTIMETER", ScaleMode::Centimeters},
     }};
-    int16_t mode = kPixels;
+    ScaleMode mode = ScaleMode::Pixels;
     for (const auto& [name, value] : kModes) {
         if (base::EqualsNoCase(scaleUnits, name))
             mode = value;
     }
-    ResumeNext([&] { m_picTreeContainer->SetScaleMode(mode); });
+    ResumeNext([&] { m_picTreeContainer->SetScaleMode(forms::ModeValue(mode)); });
 }
 
 float ZAVeravuvuDudu::GridScaleWidthPixels() const {

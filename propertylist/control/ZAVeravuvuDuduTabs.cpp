@@ -20,10 +20,7 @@ using ole::ResumeNext;
 
 namespace {
 
-constexpr int kPixels = 3;
 constexpr int16_t kLeftButton = 1;
-constexpr int16_t kKeyLeft = 37;
-constexpr int16_t kKeyRight = 39;
 constexpr win::UINT kCaptionFormat = win::DT_CENTER | win::DT_VCENTER | win::DT_SINGLELINE |
                                      win::DT_NOPREFIX | win::DT_WORD_ELLIPSIS;
 
@@ -103,8 +100,10 @@ void ZAVeravuvuDudu::PaintTabStrip() {
     if (!space)
         return;
     strip->DoCls();
-    const double px = space->Convert(1, kPixels, static_cast<int>(space->Mode()), Axis::X);
-    const double py = space->Convert(1, kPixels, static_cast<int>(space->Mode()), Axis::Y);
+    const double px = space->Convert(1, forms::ModeValue(forms::ScaleMode::Pixels),
+                                     static_cast<int>(space->Mode()), Axis::X);
+    const double py = space->Convert(1, forms::ModeValue(forms::ScaleMode::Pixels),
+                                     static_cast<int>(space->Mode()), Axis::Y);
     const auto fx = static_cast<float>(px);
     const auto fy = static_cast<float>(py);
 
@@ -156,9 +155,10 @@ void ZAVeravuvuDudu::DrawTab(const std::string& caption, const win::RECT& rect, 
     if (!space)
         return;
     const auto mode = static_cast<int>(space->Mode());
-    const double qx = space->Convert(2, kPixels, mode, Axis::X);
-    const double qy = space->Convert(2, kPixels, mode, Axis::Y);
-    const double onePx = space->Convert(1, kPixels, mode, Axis::X);
+    const double qx = space->Convert(2, forms::ModeValue(forms::ScaleMode::Pixels), mode, Axis::X);
+    const double qy = space->Convert(2, forms::ModeValue(forms::ScaleMode::Pixels), mode, Axis::Y);
+    const double onePx =
+        space->Convert(1, forms::ModeValue(forms::ScaleMode::Pixels), mode, Axis::X);
 
     const double l = ToInt(rect.left + leftInset);
     const double t = ToInt(rect.top + topInset);
@@ -219,9 +219,9 @@ void ZAVeravuvuDudu::OnTabMouseDown(int16_t button, float x, float y) {
 void ZAVeravuvuDudu::OnTabKeyDown(int16_t keyCode) {
     if (m_released || !m_TabFocus)
         return;
-    if (keyCode == kKeyLeft && m_settings.activeView == ksCatagorized)
+    if (keyCode == win::VK_LEFT && m_settings.activeView == ksCatagorized)
         LetActiveView(ksAlphabetic);
-    else if (keyCode == kKeyRight && m_settings.activeView == ksAlphabetic)
+    else if (keyCode == win::VK_RIGHT && m_settings.activeView == ksAlphabetic)
         LetActiveView(ksCatagorized);
 }
 

@@ -118,16 +118,16 @@ const ole::ClassInfo& Form::Info() {
             .Property("Height", dispid::Height, &Form::Height, &Form::SetHeight)
             .Method("Move", dispid::Move, &Form::Move,
                     Params({Arg("Left"), Opt("Top"), Opt("Width"), Opt("Height")}))
-            .Property("ScaleMode", 20, &Form::ScaleMode, &Form::SetScaleMode)
-            .Property("ScaleLeft", 21, &Form::ScaleLeft, &Form::SetScaleLeft)
-            .Property("ScaleTop", 22, &Form::ScaleTop, &Form::SetScaleTop)
-            .Property("ScaleWidth", 23, &Form::ScaleWidth, &Form::SetScaleWidth)
-            .Property("ScaleHeight", 24, &Form::ScaleHeight, &Form::SetScaleHeight)
-            .Method("ScaleX", 25, &Form::ScaleX,
+            .Property("ScaleMode", IdScaleMode, &Form::ScaleMode, &Form::SetScaleMode)
+            .Property("ScaleLeft", IdScaleLeft, &Form::ScaleLeft, &Form::SetScaleLeft)
+            .Property("ScaleTop", IdScaleTop, &Form::ScaleTop, &Form::SetScaleTop)
+            .Property("ScaleWidth", IdScaleWidth, &Form::ScaleWidth, &Form::SetScaleWidth)
+            .Property("ScaleHeight", IdScaleHeight, &Form::ScaleHeight, &Form::SetScaleHeight)
+            .Method("ScaleX", IdScaleX, &Form::ScaleX,
                     Params({Arg("Width"), Opt("FromScale"), Opt("ToScale")}))
-            .Method("ScaleY", 26, &Form::ScaleY,
+            .Method("ScaleY", IdScaleY, &Form::ScaleY,
                     Params({Arg("Height"), Opt("FromScale"), Opt("ToScale")}))
-            .Property("WindowState", 27, &Form::WindowState, &Form::SetWindowState)
+            .Property("WindowState", IdWindowState, &Form::WindowState, &Form::SetWindowState)
             .Property("Visible", dispid::Visible, &Form::Visible, &Form::SetVisible)
             .Get("hWnd", dispid::HWnd, &Form::hWnd)
             .Property("BackColor", dispid::BackColor, &Form::BackColor, &Form::SetBackColor,
@@ -135,13 +135,14 @@ const ole::ClassInfo& Form::Info() {
             .Property("ForeColor", dispid::ForeColor, &Form::ForeColor, &Form::SetForeColor,
                       Typed("OLE_COLOR"))
             .Property("Font", dispid::Font, &Form::Font, &Form::SetFont, Typed("Font"))
-            .Property("KeyPreview", 28, &Form::KeyPreview, &Form::SetKeyPreview)
+            .Property("KeyPreview", IdKeyPreview, &Form::KeyPreview, &Form::SetKeyPreview)
             .Property("BorderStyle", dispid::BorderStyle, &Form::BorderStyle, &Form::SetBorderStyle)
-            .Property("ShowInTaskbar", 29, &Form::ShowInTaskbar, &Form::SetShowInTaskbar)
-            .Get("Controls", 30, &Form::Controls)
-            .Get("ActiveControl", 31, &Form::ActiveControl)
-            .Method("Show", 32, &Form::Show, Params({Opt("Modal"), Opt("OwnerForm")}))
-            .Method("Hide", 33, &Form::Hide)
+            .Property("ShowInTaskbar", IdShowInTaskbar, &Form::ShowInTaskbar,
+                      &Form::SetShowInTaskbar)
+            .Get("Controls", IdControls, &Form::Controls)
+            .Get("ActiveControl", IdActiveControl, &Form::ActiveControl)
+            .Method("Show", IdShow, &Form::Show, Params({Opt("Modal"), Opt("OwnerForm")}))
+            .Method("Hide", IdHide, &Form::Hide)
             .Method("Refresh", dispid::Refresh, &Form::Refresh)
             .Method("SetFocus", dispid::SetFocus, &Form::SetFocus)
             .Property("Tag", dispid::Tag, &Form::Tag, &Form::SetTag)

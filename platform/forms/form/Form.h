@@ -59,6 +59,23 @@ public:
         MouseMove = eventid::MouseMove,
         MouseUp = eventid::MouseUp,
     };
+    // Ids of the form's own members; the shared ones are in ControlIds.h.
+    enum MemberId : ole::DISPID {
+        IdScaleMode = 20,
+        IdScaleLeft = 21,
+        IdScaleTop = 22,
+        IdScaleWidth = 23,
+        IdScaleHeight = 24,
+        IdScaleX = 25,
+        IdScaleY = 26,
+        IdWindowState = 27,
+        IdKeyPreview = 28,
+        IdShowInTaskbar = 29,
+        IdControls = 30,
+        IdActiveControl = 31,
+        IdShow = 32,
+        IdHide = 33,
+    };
     // UnloadMode values.
     static constexpr int16_t kUnloadFormControlMenu = 0;
     static constexpr int16_t kUnloadFormCode = 1;

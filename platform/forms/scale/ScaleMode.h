@@ -19,6 +19,11 @@ enum class ScaleMode : int16_t {
     Himetric = 8,
 };
 
+// A mode as the Integer that ScaleMode members and ScaleX/ScaleY arguments carry.
+constexpr int16_t ModeValue(ScaleMode mode) {
+    return static_cast<int16_t>(mode);
+}
+
 enum class Axis { X, Y };
 
 inline constexpr double kTwipsPerPixel = 15.0;

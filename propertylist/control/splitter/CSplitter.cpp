@@ -17,7 +17,6 @@ using ole::ResumeNext;
 
 namespace {
 
-constexpr int16_t kPixels = 3;
 constexpr int16_t kDefaultPointer = 0;
 constexpr int16_t kSizeNorthSouth = 7;
 constexpr int16_t kSizeWestEast = 9;
@@ -95,7 +94,7 @@ void CSplitter::init(const ole::Ptr<forms::PictureBox>& container,
     m_pane2 = pane2;
     const bool horizontal = orientation == Horizontal;
     if (container) {
-        const ole::Variant fromPixels(kPixels);
+        const ole::Variant fromPixels(forms::ModeValue(forms::ScaleMode::Pixels));
         const ole::Variant toContainer(container->GetScaleMode());
         const float frame =
             horizontal
@@ -326,7 +325,7 @@ void CSplitter::UpdateContainerPointer() {
 }
 
 float CSplitter::MinPaneExtent(const forms::PictureBox& container) const {
-    const ole::Variant fromPixels(kPixels);
+    const ole::Variant fromPixels(forms::ModeValue(forms::ScaleMode::Pixels));
     const ole::Variant toContainer(container.GetScaleMode());
     return m_orientation == Horizontal
                ? container.DoScaleY(kMinPanePixels, fromPixels, toContainer)
@@ -342,7 +341,7 @@ void CSplitter::DrawSplitterBar(float position) {
     if (!container)
         return;
     const ole::Variant fromContainer(container->GetScaleMode());
-    const ole::Variant toPixels(kPixels);
+    const ole::Variant toPixels(forms::ModeValue(forms::ScaleMode::Pixels));
     if (m_orientation == Horizontal) {
         const double offset = container->DoScaleY(position, fromContainer, toPixels);
         DrawGhostBar(container->Window(), GhostBarAxis::Horizontal,
