@@ -19,13 +19,6 @@ namespace layoutdesk {
 
 using ole::ResumeNext;
 
-namespace {
-
-constexpr int32_t kTwips = 1;
-constexpr int32_t kPixels = 3;
-
-} // namespace
-
 ZORudeRuduvozu::ZORudeRuduvozu() = default;
 
 ZORudeRuduvozu::~ZORudeRuduvozu() {
@@ -65,19 +58,19 @@ void ZORudeRuduvozu::OnWriteProperties(ole::PropertyBag& bag) {
 
 // The size defaults are the set-up values in the current scale mode, at reading and writing time.
 float ZORudeRuduvozu::DefaultGridSizeX() const {
-    return ConvertX(120, kTwips, ScaleMode());
+    return ConvertX(120, forms::ModeValue(forms::ScaleMode::Twips), ScaleMode());
 }
 
 float ZORudeRuduvozu::DefaultGridSizeY() const {
-    return ConvertY(120, kTwips, ScaleMode());
+    return ConvertY(120, forms::ModeValue(forms::ScaleMode::Twips), ScaleMode());
 }
 
 float ZORudeRuduvozu::DefaultHandleSizeX() const {
-    return ConvertX(100, kTwips, ScaleMode());
+    return ConvertX(100, forms::ModeValue(forms::ScaleMode::Twips), ScaleMode());
 }
 
 float ZORudeRuduvozu::DefaultHandleSizeY() const {
-    return ConvertY(100, kTwips, ScaleMode());
+    return ConvertY(100, forms::ModeValue(forms::ScaleMode::Twips), ScaleMode());
 }
 
 void ZORudeRuduvozu::OnTerminate() {
@@ -94,8 +87,8 @@ void ZORudeRuduvozu::InitDesigner() {
     const int32_t mode = ScaleMode();
     m_HandleSizeX = DefaultHandleSizeX();
     m_HandleSizeY = DefaultHandleSizeY();
-    m_HitTolerance = ConvertX(2, kPixels, mode);
-    m_NudgeStep = ConvertX(1, kPixels, mode);
+    m_HitTolerance = ConvertX(2, forms::ModeValue(forms::ScaleMode::Pixels), mode);
+    m_NudgeStep = ConvertX(1, forms::ModeValue(forms::ScaleMode::Pixels), mode);
     m_ShowGrid = true;
     m_GridSizeX = DefaultGridSizeX();
     m_GridSizeY = DefaultGridSizeY();
@@ -251,11 +244,13 @@ float ZORudeRuduvozu::ConvertY(float value, int32_t from, int32_t to) const {
 }
 
 int32_t ZORudeRuduvozu::PixelsX(float units) const {
-    return base::RoundHalfEvenToInt32(ConvertX(units, ScaleMode(), kPixels));
+    return base::RoundHalfEvenToInt32(
+        ConvertX(units, ScaleMode(), forms::ModeValue(forms::ScaleMode::Pixels)));
 }
 
 int32_t ZORudeRuduvozu::PixelsY(float units) const {
-    return base::RoundHalfEvenToInt32(ConvertY(units, ScaleMode(), kPixels));
+    return base::RoundHalfEvenToInt32(
+        ConvertY(units, ScaleMode(), forms::ModeValue(forms::ScaleMode::Pixels)));
 }
 
 } // namespace layoutdesk

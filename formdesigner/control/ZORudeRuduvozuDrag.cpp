@@ -31,7 +31,6 @@ namespace layoutdesk {
 
 namespace {
 
-constexpr int32_t kPixels = 3;
 constexpr win::DWORD kGestureDcFlags = 0x412;
 
 bool IsMove(int32_t hitCode) {
@@ -142,8 +141,10 @@ void ZORudeRuduvozu::DesignMouseDown(win::HWND, int32_t X, int32_t Y, bool ctrlD
                 win::ClientToScreen(hWnd(), &pt);
                 win::ScreenToClient(win::HwndFromParam(ole::CLng(ReadMember(hit, "hWnd"))), &pt);
                 const int32_t mode = ContainerScaleMode(hit);
-                startX = ConvertX(static_cast<float>(pt.x), kPixels, mode);
-                startY = ConvertY(static_cast<float>(pt.y), kPixels, mode);
+                startX = ConvertX(static_cast<float>(pt.x),
+                                  forms::ModeValue(forms::ScaleMode::Pixels), mode);
+                startY = ConvertY(static_cast<float>(pt.y),
+                                  forms::ModeValue(forms::ScaleMode::Pixels), mode);
             });
         }
         std::array<ole::Variant, 3> args{ole::Variant(startX), ole::Variant(startY),
@@ -300,8 +301,10 @@ void ZORudeRuduvozu::ReleaseBand() {
     const float width = static_cast<float>(m_TrackRect.right - m_TrackRect.left);
     const float height = static_cast<float>(m_TrackRect.bottom - m_TrackRect.top);
     std::array<ole::Variant, 5> args{
-        ole::Variant(ConvertX(static_cast<float>(pt.x), kPixels, mode)),
-        ole::Variant(ConvertY(static_cast<float>(pt.y), kPixels, mode)),
+        ole::Variant(
+            ConvertX(static_cast<float>(pt.x), forms::ModeValue(forms::ScaleMode::Pixels), mode)),
+        ole::Variant(
+            ConvertY(static_cast<float>(pt.y), forms::ModeValue(forms::ScaleMode::Pixels), mode)),
         ole::Variant(ConvertX(width, ScaleMode(), mode)),
         ole::Variant(ConvertY(height, ScaleMode(), mode)), ole::Variant(container)};
     RaiseEvent(EvRubberBandEnd, args);

@@ -22,7 +22,6 @@ namespace layoutdesk {
 
 namespace {
 
-constexpr int32_t kPixels = 3;
 // A container chain deeper than this is taken for a loop.
 constexpr int kMaxContainerDepth = 64;
 
@@ -104,12 +103,12 @@ void ZORudeRuduvozu::ContainerBorderInset(const ole::Ptr<ole::Object>& control, 
             return;
         const float dw = static_cast<float>((window.right - window.left) - client.right);
         const float dh = static_cast<float>((window.bottom - window.top) - client.bottom);
-        if (scaleMode == kPixels) {
+        if (scaleMode == forms::ModeValue(forms::ScaleMode::Pixels)) {
             x = dw / 2;
             y = dh / 2;
         } else {
-            x = ConvertX(dw, kPixels, scaleMode) / 2;
-            y = ConvertY(dh, kPixels, scaleMode) / 2;
+            x = ConvertX(dw, forms::ModeValue(forms::ScaleMode::Pixels), scaleMode) / 2;
+            y = ConvertY(dh, forms::ModeValue(forms::ScaleMode::Pixels), scaleMode) / 2;
         }
     });
 }
@@ -181,10 +180,10 @@ bool ZORudeRuduvozu::GetControlRect(const ole::Ptr<ole::Object>& control, win::R
     t += dy;
     b += dy;
     if (inPixels) {
-        l = ConvertX(l, ScaleMode(), kPixels);
-        r = ConvertX(r, ScaleMode(), kPixels);
-        t = ConvertY(t, ScaleMode(), kPixels);
-        b = ConvertY(b, ScaleMode(), kPixels);
+        l = ConvertX(l, ScaleMode(), forms::ModeValue(forms::ScaleMode::Pixels));
+        r = ConvertX(r, ScaleMode(), forms::ModeValue(forms::ScaleMode::Pixels));
+        t = ConvertY(t, ScaleMode(), forms::ModeValue(forms::ScaleMode::Pixels));
+        b = ConvertY(b, ScaleMode(), forms::ModeValue(forms::ScaleMode::Pixels));
     }
     // Widened by half a unit on every side before rounding.
     rect = {Round(l - 0.5), Round(t - 0.5), Round(r + 0.5), Round(b + 0.5)};
@@ -227,7 +226,9 @@ int32_t ZORudeRuduvozu::HitTestLine(const ole::Ptr<ole::Object>& line, int32_t X
     float borderWidth = 0;
     if (const std::optional<ole::Variant> width = TryRead(line, "BorderWidth"))
         borderWidth = ole::CSng(*width);
-    const float tolerance = ConvertX(borderWidth, kPixels, ScaleMode()) / 2 + m_HitTolerance;
+    const float tolerance =
+        ConvertX(borderWidth, forms::ModeValue(forms::ScaleMode::Pixels), ScaleMode()) / 2 +
+        m_HitTolerance;
     if (!bodyOnly) {
         if (std::hypot(x - static_cast<float>(ends.left), y - static_cast<float>(ends.top)) <=
             tolerance)

@@ -11,11 +11,7 @@
 
 namespace layoutdesk {
 
-namespace {
-
-constexpr int32_t kPixels = 3;
-
-} // namespace
+namespace {} // namespace
 
 int32_t ZORudeRuduvozu::NotifyHookedEvent(int32_t nHookType, int32_t nCode, win::WPARAM wParam,
                                           win::LPARAM lParam, bool& bNoCallNextHook) {
@@ -62,8 +58,10 @@ int32_t ZORudeRuduvozu::OnMouseHook(int32_t nCode, win::WPARAM wParam, win::LPAR
 
     win::POINT pt = info.pt;
     win::ScreenToClient(own, &pt);
-    const float X = ConvertX(static_cast<float>(pt.x), kPixels, ScaleMode());
-    const float Y = ConvertY(static_cast<float>(pt.y), kPixels, ScaleMode());
+    const float X =
+        ConvertX(static_cast<float>(pt.x), forms::ModeValue(forms::ScaleMode::Pixels), ScaleMode());
+    const float Y =
+        ConvertY(static_cast<float>(pt.y), forms::ModeValue(forms::ScaleMode::Pixels), ScaleMode());
     int16_t shift = 0;
     if (IsKeyDown(win::VK_SHIFT))
         shift += 1;

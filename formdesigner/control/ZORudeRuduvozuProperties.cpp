@@ -17,8 +17,6 @@ namespace layoutdesk {
 
 namespace {
 
-constexpr int32_t kPixels = 3;
-
 // WM_SETREDRAW off for a window while a batch of repaints is asked for, and on again after.
 class RedrawSuspension {
 public:
@@ -214,8 +212,8 @@ void ZORudeRuduvozu::OnAmbientChanged(const std::string& name) {
     const int32_t from = ScaleMode();
     const int32_t to = ScaleModeFromUnits(GetAmbient()->ScaleUnits());
     SetScaleMode(static_cast<int16_t>(to));
-    m_HitTolerance = ConvertX(2, kPixels, to);
-    m_NudgeStep = ConvertX(1, kPixels, to);
+    m_HitTolerance = ConvertX(2, forms::ModeValue(forms::ScaleMode::Pixels), to);
+    m_NudgeStep = ConvertX(1, forms::ModeValue(forms::ScaleMode::Pixels), to);
     ole::ResumeNext([&] { LetHandleSizeX(ConvertX(m_HandleSizeX, from, to)); });
     ole::ResumeNext([&] { LetHandleSizeY(ConvertY(m_HandleSizeY, from, to)); });
     ole::ResumeNext([&] { LetGridSizeX(ConvertX(m_GridSizeX, from, to)); });
