@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/forms/scale/ScaleMode.h"
+
 #include <cstdint>
 
 namespace forms {
@@ -7,7 +9,7 @@ namespace forms {
 // The Screen object: the fixed 96 dpi and the configured screen's size in twips.
 class Screen {
 public:
-    static constexpr int32_t kTwipsPerPixel = 15;
+    static constexpr auto kTwipsPerPixel = static_cast<int32_t>(forms::kTwipsPerPixel);
 
     static float TwipsPerPixelX() { return kTwipsPerPixel; }
     static float TwipsPerPixelY() { return kTwipsPerPixel; }

@@ -16,6 +16,25 @@ int ErrorOfAdd(TestHost& host) {
     return 0;
 }
 
+// A control whose BackColor is stored under a key of another spelling.
+class KeyedControl : public UserControl {
+public:
+    enum Id : ole::DISPID { IdBackColor = 1, IdTag = 2 };
+    static const ole::ClassInfo& Info() {
+        using K = KeyedControl;
+        static const ole::ClassInfo info =
+            ole::ClassBuilder<K>("KeyedControl")
+                .Property("BackColor", IdBackColor, &K::Color, &K::LetColor,
+                          ole::Persisted("Backcolor", 0))
+                .Property("Tag", IdTag, &K::Color, &K::LetColor)
+                .Build();
+        return info;
+    }
+    const ole::ClassInfo& GetClassInfo() const override { return Info(); }
+    int32_t Color() const { return 0; }
+    void LetColor(int32_t) {}
+};
+
 } // namespace
 
 TEST_F(HostTest, NewControlInUserModeGetsEventsFromInitializeToTerminate) {
@@ -92,6 +111,15 @@ TEST_F(HostTest, WritePropertiesKeepsOnlyValuesDifferentFromDefaults) {
     host.Host(copy, "ctlCopy", {60, 0, 110, 50}, changed.Get());
     EXPECT_EQ(copy->GetCaption(), "Changed");
     EXPECT_EQ(copy->GetValue(), 0);
+}
+
+// The container hears a member changed by id under the key it is stored with, else its name.
+TEST_F(HostTest, PropertyChangedByIdNamesThePersistedKey) {
+    auto control = ole::MakeObject<KeyedControl>();
+    control->PropertyChanged(KeyedControl::IdBackColor);
+    control->PropertyChanged(KeyedControl::IdTag);
+    EXPECT_EQ(control->PropertyChangedLog(), (std::vector<std::string>{"Backcolor", "Tag"}));
+    EXPECT_THROW(control->PropertyChanged(ole::DISPID{99}), std::logic_error);
 }
 
 TEST_F(HostTest, FormScaleModeChangeRaisesAmbientChangedScaleUnits) {
