@@ -301,17 +301,17 @@ void frmColorPicker::BuildControls() {
     m_TabContainer = forms::PictureBox::Create();
     AddControl(m_TabContainer, "m_TabContainer", {}, {0, 0, 10, 10});
     m_TabContainer->SetBorderStyle(0);
-    m_TabContainer->SetScaleMode(3);
+    m_TabContainer->SetScaleMode(forms::ModeValue(forms::ScaleMode::Pixels));
     m_Container = forms::PictureBox::Create();
     AddControl(m_Container, "m_Container", ole::Ptr<ole::Object>(m_TabContainer), {0, 0, 10, 10});
     m_Container->SetBorderStyle(0);
-    m_Container->SetScaleMode(3);
+    m_Container->SetScaleMode(forms::ModeValue(forms::ScaleMode::Pixels));
     m_Container->SetTabStop(false);
     m_PaletteContainer = forms::PictureBox::Create();
     AddControl(m_PaletteContainer, "m_PaletteContainer", ole::Ptr<ole::Object>(m_Container),
                {0, 0, 10, 10});
     m_PaletteContainer->SetBorderStyle(0);
-    m_PaletteContainer->SetScaleMode(3);
+    m_PaletteContainer->SetScaleMode(forms::ModeValue(forms::ScaleMode::Pixels));
     m_PaletteContainer->SetTabStop(false);
     m_VScrollBar = forms::VScrollBar::Create();
     AddControl(m_VScrollBar, "m_VScrollBar", ole::Ptr<ole::Object>(m_Container), {0, 0, 10, 10},

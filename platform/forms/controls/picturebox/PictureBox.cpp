@@ -378,7 +378,7 @@ win::LRESULT PictureBox::WindowProc(win::UINT msg, win::WPARAM wParam, win::LPAR
 
 std::span<const PersistedMember> PictureBox::PersistedMembers() const {
     static const PersistedMember members[] = {
-        {"ScaleMode", ole::Variant(int16_t{1})},
+        {"ScaleMode", ole::Variant(ModeValue(ScaleMode::Twips))},
         {"BackColor", ole::Variant(int32_t(0x8000000F))},
         {"ForeColor", ole::Variant(int32_t(0x80000012))},
         {"FillColor", ole::Variant(int32_t(0x00000000))},
