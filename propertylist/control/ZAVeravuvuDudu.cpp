@@ -197,7 +197,6 @@ void ZAVeravuvuDudu::CreateChildren() {
     auto addHosted = [&](ole::Ptr<ole::Object>& member, std::string_view progId, const char* name) {
         ResumeNext([&] {
             ole::Ptr<forms::Control> control = AddConstituent(progId, name, {0, 0, 10, 10}, false);
-            control->SetContainer(ole::Ptr<ole::Object>(m_picTreeContainer));
             member = control;
         });
     };

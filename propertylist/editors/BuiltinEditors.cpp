@@ -1,5 +1,7 @@
 #include "propertylist/editors/BuiltinEditors.h"
 
+#include "propertylist/editors/CColorEditor.h"
+#include "propertylist/editors/CListEditor.h"
 #include "propertylist/editors/CTextEditor.h"
 
 #include "shared/util/EditorValue.h"
@@ -40,10 +42,20 @@ void BindText(CTextEditor& editor, const BuiltinEditorBindings& bindings) {
     editor.SetTextEdit(bindings.textBox);
 }
 
+void BindList(CListEditor& editor, const BuiltinEditorBindings& bindings) {
+    editor.Bind(bindings.listBox);
+}
+
+void BindColor(CColorEditor& editor, const BuiltinEditorBindings& bindings) {
+    editor.Bind(bindings.colorPicker);
+}
+
 std::map<int32_t, BE::Maker> LandedMakers() {
     return {
         {shared::ksTextEditor, MakerOf(&BindText)},
         {shared::KSNumberEditor, MakerOf(&BindText)},
+        {shared::KSListEditor, MakerOf(&BindList)},
+        {shared::KSColorEditor, MakerOf(&BindColor)},
     };
 }
 

@@ -6,6 +6,7 @@
 #include "platform/forms/host/UserControl.h"
 #include "platform/ole/dispatch/ClassBuilder.h"
 #include "platform/ole/registry/ClassRegistry.h"
+#include "platform/win/test/TestApi.h"
 
 #include <string_view>
 
@@ -37,6 +38,12 @@ public:
         ole::RegisterClass(
             Traits::kProgId, ole::Guid::FromString(Traits::kClassId),
             [] { return ole::Ptr<ole::Object>(Create()); }, &Info(), flags);
+        // The stand-in takes the real control's ProgID; the platform's reset between tests takes
+        // it out again, so later tests create the real control from its library.
+        [[maybe_unused]] static const bool unregisterOnReset =
+            (win::test::AddResetStep(
+                 [] { ole::ClassRegistry::Unregister(ole::Guid::FromString(Traits::kClassId)); }),
+             true);
     }
 
     void Fire() { RaiseEvent(Traits::kEventId); }

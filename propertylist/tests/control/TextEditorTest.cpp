@@ -4,7 +4,6 @@
 
 #include "shared/util/EditorValue.h"
 
-#include "platform/ole/event/EventSink.h"
 #include "platform/win/Win.h"
 #include "platform/win/test/TestApi.h"
 
@@ -25,17 +24,12 @@ protected:
         GridFixture::SetUp();
         AnswerMessageBoxesWithOk();
         ShowGrid();
-        m_sink = ole::EventSink::Create();
-        m_sink
-            ->On(Z::EvDisplayError,
-                 [this](std::span<ole::Variant> args) { errors.push_back(args[1].AsI4()); })
-            .On(Z::EvValidateValue,
+        OnEvent(Z::EvDisplayError,
+                [this](std::span<ole::Variant> args) { errors.push_back(args[1].AsI4()); });
+        OnEvent(Z::EvValidateValue,
                 [this](std::span<ole::Variant> args) { validated.push_back(args[1]); });
-        m_cookie = ole::ConnectEvents(GridObject(), m_sink);
     }
     void TearDown() override {
-        ole::DisconnectEvents(GridObject(), m_cookie);
-        m_sink = nullptr;
         validated.clear();
         GridFixture::TearDown();
     }
@@ -80,10 +74,6 @@ protected:
 
     std::vector<int32_t> errors;
     std::vector<ole::Variant> validated;
-
-private:
-    ole::Ptr<ole::EventSink> m_sink;
-    uint32_t m_cookie = 0;
 };
 
 TEST_F(TextEditorTest, TextModeTakesEveryKeyAndEndsOnEnterOrEscape) {
