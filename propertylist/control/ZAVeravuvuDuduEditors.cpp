@@ -287,8 +287,10 @@ void ZAVeravuvuDudu::OnCustomDialogRequest() {
     const ole::Ptr<ZAVeravuvuDudu> self(this);
     ole::Variant args[] = {ole::Variant(GetSelectedProperty()), editor->GetValue()};
     Raise(EvShowEditorDialog, args);
-    // The host may have ended the edit; an object handed back is not the editor's text.
-    if (m_ActiveEditor.Get() == editor.Get() && !args[1].IsObject())
+    // The host may have ended the edit. An object handed back becomes the editor's value by
+    // reference, so the commit stores it and a host's cancel in ValidateValue leaves the
+    // property's own object untouched.
+    if (m_ActiveEditor.Get() == editor.Get())
         editor->LetValue(args[1]);
 }
 

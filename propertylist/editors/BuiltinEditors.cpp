@@ -1,6 +1,7 @@
 #include "propertylist/editors/BuiltinEditors.h"
 
 #include "propertylist/editors/CColorEditor.h"
+#include "propertylist/editors/CCustomDialog.h"
 #include "propertylist/editors/CListEditor.h"
 #include "propertylist/editors/CTextEditor.h"
 
@@ -50,12 +51,17 @@ void BindColor(CColorEditor& editor, const BuiltinEditorBindings& bindings) {
     editor.Bind(bindings.colorPicker);
 }
 
+void BindDialog(CCustomDialog& editor, const BuiltinEditorBindings& bindings) {
+    editor.SetDialogListener(bindings.dialogListener);
+}
+
 std::map<int32_t, BE::Maker> LandedMakers() {
     return {
         {shared::ksTextEditor, MakerOf(&BindText)},
         {shared::KSNumberEditor, MakerOf(&BindText)},
         {shared::KSListEditor, MakerOf(&BindList)},
         {shared::KSColorEditor, MakerOf(&BindColor)},
+        {shared::ksCustomDialog, MakerOf(&BindDialog)},
     };
 }
 

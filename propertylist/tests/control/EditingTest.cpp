@@ -493,10 +493,11 @@ TEST_F(EditingTest, TheCustomDialogAsksTheHostForAValue) {
     EXPECT_TRUE(ole::Is(grid.ActiveEditor(), dialog));
     EXPECT_EQ(property->GetValue().AsString(), "raw");
 
-    // An object handed back leaves the editor's text alone.
-    answer = ole::Variant(ole::Font::Create());
+    // An object handed back becomes the editor's value, the very object.
+    const auto font = ole::Font::Create();
+    answer = ole::Variant(ole::Ptr<ole::Object>(font));
     listener->RaiseCustomDialogEvent();
-    EXPECT_EQ(dialog->value.AsString(), "chosen");
+    EXPECT_TRUE(ole::Is(dialog->value.AsObject(), font));
     ole::DisconnectEvents(GridObject(), cookie);
 }
 
