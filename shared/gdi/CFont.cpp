@@ -18,6 +18,7 @@ namespace shared {
 namespace {
 constexpr win::LONG kBoldWeight = 700;
 constexpr win::LONG kNormalWeight = 400;
+constexpr int32_t kFullTurn = 3600;
 
 // -(points at the desktop's vertical resolution); 0 when no desktop DC can be had.
 win::LONG HeightForSize(ole::Currency size) {
@@ -32,30 +33,33 @@ win::LONG HeightForSize(ole::Currency size) {
 }
 } // namespace
 
-bool CFont::isSame(const ole::Font& font) {
+bool CFont::isSame(const ole::Font& font, int32_t nOrient) {
     if (!m_copy) {
         m_copy = ole::Font::Create();
         return false;
     }
+    if (m_orientation != nOrient % kFullTurn)
+        return false;
     return !IsFontDifferent(*m_copy, font);
 }
 
-bool CFont::init(const ole::Font& font) {
-    m_font.Reset(BuildFont(font));
+bool CFont::init(const ole::Font& font, int32_t nOrient) {
+    m_font.Reset(BuildFont(font, nOrient));
     return static_cast<bool>(m_font.Get());
 }
 
-void CFont::UpdateInfo(const ole::Font& font) {
-    if (isSame(font))
+void CFont::UpdateInfo(const ole::Font& font, int32_t nOrient) {
+    if (isSame(font, nOrient))
         return;
     m_font.Reset();
-    m_font.Reset(BuildFont(font));
+    m_font.Reset(BuildFont(font, nOrient));
 }
 
-win::HFONT CFont::BuildFont(const ole::Font& font) {
+win::HFONT CFont::BuildFont(const ole::Font& font, int32_t nOrient) {
     if (!m_copy)
         m_copy = ole::Font::Create();
     CopyFont(*m_copy, font);
+    m_orientation = nOrient % kFullTurn;
 
     win::LOGFONTA logFont;
     const std::string& name = font.Name();
@@ -69,6 +73,11 @@ win::HFONT CFont::BuildFont(const ole::Font& font) {
     logFont.lfUnderline = font.Underline() ? 1 : 0;
     logFont.lfStrikeOut = font.Strikethrough() ? 1 : 0;
     logFont.lfCharSet = static_cast<win::BYTE>(font.Charset() & 0xFF);
+    logFont.lfEscapement = m_orientation;
+    logFont.lfOrientation = m_orientation;
+    // Only outline faces turn.
+    if (m_orientation != 0)
+        logFont.lfOutPrecision = win::OUT_TT_ONLY_PRECIS;
     return win::CreateFontIndirectA(&logFont);
 }
 

@@ -59,8 +59,8 @@ void CResourceMgr::RemoveBrush(std::string_view key) {
     RemoveRequired(m_brushes, key);
 }
 
-win::HFONT CResourceMgr::GetFont(const ole::Font& font, std::string_view key) {
-    const CFont* cached = Obtain<CFont>(m_fonts, key, font);
+win::HFONT CResourceMgr::GetFont(const ole::Font& font, std::string_view key, int32_t nOrient) {
+    const CFont* cached = Obtain<CFont>(m_fonts, key, font, nOrient);
     return cached ? cached->hFont() : win::HFONT{};
 }
 

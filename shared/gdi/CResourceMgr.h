@@ -41,7 +41,9 @@ public:
     // Run-time error 5 for an absent key.
     void RemoveBrush(std::string_view key);
 
-    win::HFONT GetFont(const ole::Font& font, std::string_view key);
+    // nOrient turns the font (tenths of a degree); a key asked for at another orientation
+    // rebuilds its font.
+    win::HFONT GetFont(const ole::Font& font, std::string_view key, int32_t nOrient = 0);
     // An absent key is ignored.
     void RemoveFont(std::string_view key);
 

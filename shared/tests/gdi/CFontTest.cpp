@@ -1,6 +1,7 @@
 #include "shared/gdi/CFont.h"
 #include "shared/gdi/CResourceMgr.h"
 #include "testsupport/CleanPlatform.h"
+#include "testsupport/MemoryCanvas.h"
 
 #include "platform/ole/error/Error.h"
 #include "platform/win/Win.h"
@@ -154,4 +155,47 @@ TEST_F(CFontTest, FreshWrapperIsNeverTheSame) {
     const win::HFONT handle = built.hFont();
     built.UpdateInfo(*plain->Clone());
     EXPECT_EQ(built.hFont(), handle);
+}
+
+TEST_F(CFontTest, OrientationIsPartOfTheCachedFont) {
+    const size_t fontsBefore = win::test::LiveGdiObjectCount(win::gdi::GdiObjectKind::Font);
+    CResourceMgr cache;
+    auto font = FontOfSize(90000);
+    const win::HFONT flat = cache.GetFont(*font, "GROUPFONT");
+    const win::HFONT turned = cache.GetFont(*font, "GROUPFONT", 900);
+    EXPECT_NE(turned, flat);
+    EXPECT_EQ(win::GetObjectType(flat), 0u);
+    EXPECT_EQ(win::test::LiveGdiObjectCount(win::gdi::GdiObjectKind::Font), fontsBefore + 1);
+    EXPECT_EQ(cache.GetFont(*font, "GROUPFONT", 900), turned);
+    EXPECT_EQ(cache.GetFont(*font, "GROUPFONT", 4500), turned);
+    const win::LOGFONTA up = LogFontOf(turned);
+    EXPECT_EQ(up.lfEscapement, 900);
+    EXPECT_EQ(up.lfOrientation, 900);
+    EXPECT_EQ(up.lfOutPrecision, win::OUT_TT_ONLY_PRECIS);
+
+    // A whole turn is no turn, and builds exactly the unturned font; the sign stays.
+    const win::LOGFONTA whole = LogFontOf(cache.GetFont(*font, "GROUPFONT", 3600));
+    EXPECT_EQ(whole.lfEscapement, 0);
+    EXPECT_EQ(whole.lfOutPrecision, 0);
+    EXPECT_EQ(cache.GetFont(*font, "GROUPFONT", 0), cache.GetFont(*font, "GROUPFONT", 3600));
+    EXPECT_EQ(LogFontOf(cache.GetFont(*font, "GROUPFONT", -900)).lfEscapement, -900);
+    const win::HFONT down = cache.GetFont(*font, "GROUPFONT", -900);
+    EXPECT_NE(cache.GetFont(*font, "GROUPFONT", 2700), down);
+}
+
+TEST_F(CFontTest, TextOfATurnedFontRunsUpward) {
+    CResourceMgr cache;
+    auto font = FontOfSize(140000);
+    testsupport::MemoryCanvas canvas(60, 60);
+    const win::SelectedObject selectFont(canvas.Dc(), cache.GetFont(*font, "UP", 900));
+    win::SIZE extent{};
+    win::GetTextExtentPoint32A(canvas.Dc(), "Ag", 2, &extent);
+    win::TextOutA(canvas.Dc(), 20, 50, "Ag", 2);
+    const std::optional<win::RECT> ink = canvas.InkBounds();
+    ASSERT_TRUE(ink);
+    // The extent is the unturned one; the ink is taller than wide, above and right of (20, 50).
+    EXPECT_GT(extent.cx, extent.cy / 2);
+    EXPECT_GT(ink->bottom - ink->top, ink->right - ink->left);
+    EXPECT_GE(ink->left, 20);
+    EXPECT_LE(ink->bottom, 51);
 }
