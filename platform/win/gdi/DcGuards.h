@@ -92,4 +92,21 @@ private:
     HDC m_hdc;
 };
 
+// CreateCompatibleDC on construction, DeleteDC on scope exit. Get() is null when no DC was made.
+class MemoryDc {
+public:
+    explicit MemoryDc(HDC compatibleWith) : m_hdc(CreateCompatibleDC(compatibleWith)) {}
+    ~MemoryDc() {
+        if (m_hdc)
+            DeleteDC(m_hdc);
+    }
+    MemoryDc(const MemoryDc&) = delete;
+    MemoryDc& operator=(const MemoryDc&) = delete;
+
+    HDC Get() const { return m_hdc; }
+
+private:
+    HDC m_hdc;
+};
+
 } // namespace win

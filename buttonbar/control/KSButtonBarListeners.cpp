@@ -1,0 +1,134 @@
+// The control's answers to the model: the group-bar lists, layout and repaints follow every
+// change, and the host hears of added and removed groups and buttons.
+
+#include "buttonbar/control/KSButtonBar.h"
+
+#include "buttonbar/library/ShelfstripErrors.h"
+
+#include "platform/ole/error/ResumeNext.h"
+#include "platform/win/Win.h"
+
+namespace shelfstrip {
+
+void KSButtonBar::GroupAdded(const ole::Ptr<CGroup>& aGroup) {
+    if (!m_setUp || m_released)
+        return;
+    ole::Ptr<KSButtonBar> self(this);
+    m_LowerGroups->AddGroupButton(aGroup->InternalKey());
+    LayoutControl();
+    Raise(EvGroupAdded, ole::Ptr<ole::Object>(aGroup));
+}
+
+void KSButtonBar::GroupRemoved(const ole::Ptr<CGroup>& aGroup) {
+    if (!m_setUp || m_released)
+        return;
+    ole::Ptr<KSButtonBar> self(this);
+    if (aGroup == m_ActiveGroup) {
+        SetActiveGroup(m_Groups->At(1));
+    } else {
+        m_UpperGroups->RemoveGroupButton(aGroup->InternalKey());
+        m_LowerGroups->RemoveGroupButton(aGroup->InternalKey());
+    }
+    LayoutControl();
+    Raise(EvGroupRemoved, ole::Ptr<ole::Object>(aGroup));
+}
+
+void KSButtonBar::GroupPropertyChanged(const ole::Ptr<CGroup>& aGroup,
+                                       const std::string& sPropName) {
+    if (!m_setUp || m_released)
+        return;
+    ole::Ptr<KSButtonBar> self(this);
+    if (sPropName == "ButtonBackgroundPicture" || sPropName == "ButtonBackgroundLayout") {
+        RefreshButtonArea();
+    } else if (sPropName == "Caption") {
+        const bool upper = m_UpperGroups->Contains(aGroup->InternalKey());
+        const win::HWND box = upper ? m_hWndUpperGroups : m_hWndLowerGroups;
+        win::InvalidateRect(box, &aGroup->Bounds(), false);
+    } else if (sPropName == "Visible") {
+        if (aGroup == m_ActiveGroup && !aGroup->GetVisible()) {
+            if (m_UpperGroups->Count() >= 2) {
+                SetActiveGroup(m_UpperGroups->Item(m_UpperGroups->Count() - 1));
+            } else if (m_LowerGroups->Count() >= 1) {
+                SetActiveGroup(m_LowerGroups->Item(1));
+            } else {
+                aGroup->LetVisible(true);
+                ole::RaiseError(errors::LastVisibleGroup, errors::kTitle);
+            }
+        } else {
+            SplitGroupLists(m_ActiveGroup);
+        }
+        CalcGroupBarHeight();
+        LayoutControl();
+        LayoutButtons();
+        RefreshButtonArea();
+    }
+}
+
+bool KSButtonBar::GroupKeyChanged(const ole::Ptr<CGroup>& aGroup, const std::string& sNewKey,
+                                  const std::string& sOldKey) {
+    return m_Groups && m_Groups->ChangeKey(*aGroup, sNewKey, sOldKey);
+}
+
+void KSButtonBar::GroupReIndexed(const ole::Ptr<CGroup>&) {
+    if (!m_setUp || m_released)
+        return;
+    ole::Ptr<KSButtonBar> self(this);
+    SplitGroupLists(m_ActiveGroup);
+    LayoutControl();
+    LayoutButtons();
+    RefreshButtonArea();
+}
+
+void KSButtonBar::ButtonAdded(const ole::Ptr<CButton>& aButton) {
+    if (!m_setUp || m_released)
+        return;
+    ole::Ptr<KSButtonBar> self(this);
+    if (IsActive(*aButton)) {
+        LayoutButtons();
+        RefreshButtonArea();
+    }
+    Raise(EvButtonAdded, ole::Ptr<ole::Object>(aButton));
+}
+
+void KSButtonBar::ButtonRemoved(const ole::Ptr<CButton>& aButton) {
+    if (!m_setUp || m_released)
+        return;
+    ole::Ptr<KSButtonBar> self(this);
+    LayoutButtons();
+    RefreshButtonArea();
+    Raise(EvButtonRemoved, ole::Ptr<ole::Object>(aButton));
+}
+
+void KSButtonBar::ButtonPropertyChanged(const ole::Ptr<CButton>& aButton,
+                                        const std::string& sProperty) {
+    if (!m_setUp || m_released || !IsActive(*aButton))
+        return;
+    if (sProperty == "Caption" || sProperty == "Picture") {
+        LayoutButtons();
+        RefreshButtonArea();
+    }
+}
+
+void KSButtonBar::ButtonReIndexed(const ole::Ptr<CButton>& aButton) {
+    if (!m_setUp || m_released || !IsActive(*aButton))
+        return;
+    LayoutButtons();
+    RefreshButtonArea();
+}
+
+void KSButtonBar::ButtonsCleared(const ole::Ptr<CGroup>& aGroup) {
+    if (!m_setUp || m_released)
+        return;
+    ole::Ptr<KSButtonBar> self(this);
+    // The host hears nothing; the control just lets go of the buttons that went.
+    if (m_SelectedButton && m_SelectedButton->GetParentGroup() == aGroup)
+        m_SelectedButton = nullptr;
+    if (m_HighlightedButton && m_HighlightedButton->GetParentGroup() == aGroup)
+        m_HighlightedButton = nullptr;
+    if (aGroup == m_ActiveGroup) {
+        LayoutButtons();
+        RefreshButtonArea();
+    }
+}
+
+} // namespace shelfstrip

@@ -1,0 +1,61 @@
+// libShelfstrip.so: the button bar and its public model, served through the four library exports.
+// Only the control is creatable; the model classes are in the type library for hosts that hold
+// their objects.
+
+#include "buttonbar/control/KSButtonBar.h"
+#include "buttonbar/library/ShelfstripIds.h"
+#include "buttonbar/library/ShelfstripTypes.h"
+
+#include "platform/ole/registry/LibraryServer.h"
+
+namespace {
+
+using namespace shelfstrip;
+
+ole::LibraryServer& Server() {
+    struct Served {
+        ole::LibraryServer server{kLibraryName, ShelfstripTypes::LibraryId(),
+                                  ShelfstripTypes::kMajor, ShelfstripTypes::kMinor};
+        Served() {
+            ShelfstripTypes::AddEnums(server.Types());
+            ole::ClassFlags control;
+            control.control = true;
+            ole::ClassFlags notCreatable;
+            notCreatable.creatable = false;
+            server.AddClass(
+                KSButtonBar::kProgId, [] { return ole::Ptr<ole::Object>(KSButtonBar::Create()); },
+                KSButtonBar::Info(), control);
+            // Made only by the model itself.
+            const auto none = [] { return ole::Ptr<ole::Object>(); };
+            server.AddClass("Shelfstrip.CGroups", none, CGroups::Info(), notCreatable);
+            server.AddClass("Shelfstrip.CGroup", none, CGroup::Info(), notCreatable);
+            server.AddClass("Shelfstrip.CButtons", none, CButtons::Info(), notCreatable);
+            server.AddClass("Shelfstrip.CButton", none, CButton::Info(), notCreatable);
+        }
+    };
+    static Served served;
+    return served.server;
+}
+
+} // namespace
+
+extern "C" {
+
+__attribute__((visibility("default"))) ole::HRESULT DllRegisterServer() {
+    return Server().RegisterServer();
+}
+
+__attribute__((visibility("default"))) ole::HRESULT DllUnregisterServer() {
+    return Server().UnregisterServer();
+}
+
+__attribute__((visibility("default"))) ole::HRESULT DllCanUnloadNow() {
+    return Server().CanUnloadNow();
+}
+
+__attribute__((visibility("default"))) ole::HRESULT
+DllGetClassObject(const ole::Guid& classId, const ole::Guid& iid, ole::Ptr<ole::Object>& factory) {
+    return Server().GetClassObject(classId, iid, factory);
+}
+
+} // extern "C"
