@@ -1,5 +1,6 @@
 #include "buttonbar/control/KSButtonBar.h"
 
+#include "buttonbar/library/ShelfstripIds.h"
 #include "buttonbar/library/ShelfstripTypes.h"
 
 #include "shared/subclass/SubclassWnd.h"
@@ -53,9 +54,9 @@ void KSButtonBar::Register() {
         kProgId, Info().ClassId(), [] { return ole::Ptr<ole::Object>(Create()); }, &Info(), flags);
 }
 
-std::vector<std::string> KSButtonBar::PropertyPages() {
-    return {"Appearance",    "Position",     "Groups",         "Buttons",
-            "StandardColor", "StandardFont", "StandardPicture"};
+std::vector<std::string> KSButtonBar::PropertyPages() const {
+    return {ids::kAppearancePage, ids::kPositionPage, ids::kGroupsPage, ids::kButtonsPage,
+            "StandardColor",      "StandardFont",     "StandardPicture"};
 }
 
 // ---- Life cycle ----

@@ -141,8 +141,8 @@ public:
     // Registers the class with the class registry (static linking and tests; the shared library
     // registers through its exports).
     static void Register();
-    // The property pages a container lists for the control, in order.
-    static std::vector<std::string> PropertyPages();
+    // The control's own four pages by class id, then the platform's standard pages.
+    std::vector<std::string> PropertyPages() const override;
     ~KSButtonBar() override;
 
     // ---- Public properties ----

@@ -4,6 +4,7 @@
 #include "BarFixture.h"
 
 #include "buttonbar/library/ShelfstripErrors.h"
+#include "buttonbar/library/ShelfstripIds.h"
 
 #include "testsupport/ErrorOf.h"
 
@@ -74,9 +75,10 @@ TEST_F(ControlTest, ANewControlHasItsDefaults) {
     EXPECT_EQ(bar.GetSelectedButton(), nullptr);
     EXPECT_EQ(bar.GetMouseIcon(), nullptr);
     EXPECT_EQ(ole::CLng(Get(B::IdHwnd)), static_cast<int32_t>(bar.hWnd().Value()));
-    EXPECT_EQ(KSButtonBar::PropertyPages(),
-              (std::vector<std::string>{"Appearance", "Position", "Groups", "Buttons",
-                                        "StandardColor", "StandardFont", "StandardPicture"}));
+    EXPECT_EQ(bar.PropertyPages(),
+              (std::vector<std::string>{ids::kAppearancePage, ids::kPositionPage, ids::kGroupsPage,
+                                        ids::kButtonsPage, "StandardColor", "StandardFont",
+                                        "StandardPicture"}));
 }
 
 // A different value for every let, then the same value again.
