@@ -2,6 +2,7 @@
 
 #include "propertylist/editors/CColorEditor.h"
 #include "propertylist/editors/CCustomDialog.h"
+#include "propertylist/editors/CDateEditor.h"
 #include "propertylist/editors/CListEditor.h"
 #include "propertylist/editors/CTextEditor.h"
 
@@ -62,6 +63,7 @@ std::map<int32_t, BE::Maker> LandedMakers() {
         {shared::KSListEditor, MakerOf(&BindList)},
         {shared::KSColorEditor, MakerOf(&BindColor)},
         {shared::ksCustomDialog, MakerOf(&BindDialog)},
+        {shared::KSDateEditor, {[] { return ole::Ptr<CEditor>(CDateEditor::Create()); }, {}}},
     };
 }
 

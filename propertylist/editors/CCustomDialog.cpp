@@ -34,7 +34,7 @@ void CCustomDialog::LetValue(const ole::Variant& value) {
         const ole::Variant text = value.IsObject() ? ole::ReduceToValue(value) : value;
         if (text.IsNull() || text.IsObject())
             return;
-        win::SetWindowTextA(ValueWindow(), ole::CStr(text).c_str());
+        win::SetWindowTextA(Window(), ole::CStr(text).c_str());
     });
 }
 

@@ -18,10 +18,12 @@
 
 namespace attrgrid {
 
-// Registry entries only the built-in editors have.
+// Registry entries only the built-in editors have; the given editor takes the built-in one's place.
 struct InputTestAccess {
     static void RegisterBuiltin(ZAVeravuvuDudu& grid, const std::string& key,
                                 const ole::Ptr<CEditor>& editor) {
+        if (grid.m_Editors->ContainsKey(key))
+            grid.m_Editors->RemoveByKey(key);
         grid.m_Editors->Append(ole::Variant(ole::Ptr<ole::Object>(editor)), key);
     }
     static ole::Ptr<CNode> HitTest(const ZAVeravuvuDudu& grid, int32_t x, int32_t y) {

@@ -1,0 +1,117 @@
+#include "GridFixture.h"
+
+#include "propertylist/editors/CDateEditor.h"
+
+#include "shared/util/EditorValue.h"
+
+#include "platform/ole/convert/Conversions.h"
+#include "platform/ole/convert/DateParts.h"
+#include "platform/win/Win.h"
+#include "platform/win/test/TestApi.h"
+
+#include <string>
+#include <vector>
+
+namespace attrgrid::test {
+namespace {
+
+using Z = ZAVeravuvuDudu;
+
+// 12/31/2020 3:04:05 PM.
+const double kNewYearsEve = ole::CDate(ole::Variant("12/31/2020 3:04:05 PM"));
+
+// The real date picker of a shown list under the date editor.
+class DateEditorTest : public GridFixture {
+protected:
+    void SetUp() override {
+        GridFixture::SetUp();
+        AnswerMessageBoxesWithOk();
+        ShowGrid();
+        OnEvent(Z::EvDisplayError,
+                [this](std::span<ole::Variant> args) { errors.push_back(args[1].AsI4()); });
+    }
+    ole::Ptr<CProperty> AddDate(ole::Variant value, const std::string& format) {
+        std::string key;
+        auto property =
+            Grid().GetProperties()->Add("D" + std::to_string(++m_rows), std::move(value), "", key,
+                                        nullptr, false, shared::KSDateEditor);
+        if (!format.empty())
+            property->SetEditorParam("DateFormat", format);
+        return property;
+    }
+    CDateEditor& Open(const ole::Ptr<CProperty>& property) {
+        Grid().SelectNode(nullptr);
+        Grid().SetSelectedProperty(property);
+        auto* editor = dynamic_cast<CDateEditor*>(Grid().ActiveEditor().Get());
+        if (!editor)
+            throw std::runtime_error("the row did not open under the date editor");
+        return *editor;
+    }
+    void Enter() {
+        win::SetFocus(win::HWND::FromValue(static_cast<uint32_t>(Grid().ActiveEditor()->hwnd())));
+        win::test::keyPress(win::VK_RETURN);
+        win::test::pump();
+    }
+
+    std::vector<int32_t> errors;
+
+private:
+    int m_rows = 0;
+};
+
+TEST_F(DateEditorTest, TheValueIsThePickersTextInTheRowsFormat) {
+    const auto date = ole::Variant::FromDate(kNewYearsEve);
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"dd.MM.yyyy HH:mm:ss", "31.12.2020 15:04:05"},
+        {"dd.MM.yyyy", "31.12.2020"},
+        {"   ", "12/31/2020"},
+        {"", "12/31/2020"},
+    };
+    for (const auto& [format, text] : cases) {
+        SCOPED_TRACE(format);
+        CDateEditor& editor = Open(AddDate(date, format));
+        const ole::Variant value = editor.GetValue();
+        EXPECT_EQ(value.ValueType(), ole::VT_BSTR);
+        EXPECT_EQ(ole::CStr(value), text);
+        EXPECT_TRUE(ole::IsDate(value));
+    }
+}
+
+// What is no date shows today; an old date is shown, not the previous edit's.
+TEST_F(DateEditorTest, ValuesThatAreNoDateShowToday) {
+    CDateEditor& editor = Open(AddDate(ole::Variant::FromDate(kNewYearsEve), ""));
+    const std::string today = ole::CStr(ole::Variant::FromDate(ole::Date()));
+    for (const ole::Variant& value : {ole::Variant(), ole::Variant::Null(), ole::Variant("abc")}) {
+        editor.LetValue(ole::Variant::FromDate(kNewYearsEve));
+        editor.LetValue(value);
+        EXPECT_EQ(ole::CStr(editor.GetValue()), today);
+    }
+    editor.LetValue(ole::Variant("3/4/1700"));
+    EXPECT_EQ(ole::CStr(editor.GetValue()), "3/4/1700");
+}
+
+// Opening a committed row and pressing Enter keeps its value: a day-first text is read by the
+// row's format, and a format the date grammar cannot read hands back the date itself.
+TEST_F(DateEditorTest, ACommittedRowReopensAndKeepsItsDate) {
+    auto dayFirst = AddDate(ole::Variant("05.06.2020"), "dd.MM.yyyy");
+    Open(dayFirst);
+    Enter();
+    EXPECT_EQ(dayFirst->GetValue().AsString(), "05.06.2020");
+    Open(dayFirst);
+    Enter();
+    EXPECT_EQ(dayFirst->GetValue().AsString(), "05.06.2020");
+
+    auto due = AddDate(ole::Variant::FromDate(kNewYearsEve), "'Due' dd/MM/yyyy");
+    Open(due);
+    Enter();
+    EXPECT_FALSE(Grid().ActiveEditor());
+    ASSERT_EQ(due->GetValue().ValueType(), ole::VT_DATE);
+    EXPECT_EQ(ole::CStr(due->GetValue()), "12/31/2020 3:04:05 PM");
+    Open(due);
+    Enter();
+    EXPECT_EQ(ole::CStr(due->GetValue()), "12/31/2020 3:04:05 PM");
+    EXPECT_TRUE(errors.empty());
+}
+
+} // namespace
+} // namespace attrgrid::test
