@@ -1,0 +1,68 @@
+#include "MDISample.h"
+
+#include "demo/app/Sampledesk.h"
+#include "demo/app/TopMost.h"
+#include "demo/forms/frmDesigner.h"
+#include "demo/forms/frmProperties.h"
+
+#include "platform/forms/dialogs/MessageBox.h"
+
+namespace sampledesk {
+
+namespace {
+
+const forms::FormDescription& Description() {
+    static const forms::FormDescription description{
+        .name = "MDISample",
+        .caption = "Sampledesk",
+        .clientWidth = 7170,
+        .clientHeight = 5685,
+        .startUp = true,
+    };
+    return description;
+}
+
+constexpr int16_t kMinimized = 1;
+
+} // namespace
+
+MDISample::MDISample(ole::WeakRef<Sampledesk> program)
+    : ProgramForm("MDISample", std::move(program)) {}
+
+ole::Ptr<MDISample> MDISample::Create(ole::WeakRef<Sampledesk> program) {
+    return Make<MDISample>(Description(), std::move(program));
+}
+
+void MDISample::OnUnload() {
+    if (auto program = Program())
+        if (auto properties = program->PeekProperties())
+            properties->UnloadForm();
+}
+
+void MDISample::OnLoad() {
+    forms::MsgBox(kStartupNotice, forms::vbOKOnly);
+    m_sFileName = "Untitled";
+    ShowFileNameInCaption();
+    auto program = Program();
+    if (!program)
+        return;
+    // Owned by this window, so that both stay above it.
+    const ole::Variant owner(ole::Ptr<ole::Object>(this));
+    if (auto properties = program->Properties())
+        properties->Show({}, owner);
+    if (auto designer = program->Designer())
+        designer->Show({}, owner);
+}
+
+void MDISample::OnResize() {
+    auto program = Program();
+    const auto properties = program ? program->PeekProperties() : nullptr;
+    if (properties && properties->IsLoaded())
+        SetTopMost(properties->hWnd(), WindowState() != kMinimized);
+}
+
+void MDISample::ShowFileNameInCaption() {
+    SetCaption("Sampledesk - " + m_sFileName);
+}
+
+} // namespace sampledesk
