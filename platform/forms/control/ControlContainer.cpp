@@ -17,11 +17,23 @@ bool ControlContainer::AmbientUserMode() const {
 
 std::vector<ole::Ptr<Control>> ControlContainer::ChildControls() const {
     std::vector<ole::Ptr<Control>> children;
-    if (const Form* form = HostForm()) {
-        for (const auto& control : form->ControlList()) {
+    const auto take = [&](const std::vector<ole::Ptr<Control>>& controls) {
+        for (const auto& control : controls) {
             if (control->IsAlive() && control->ContainerSite() == this)
                 children.push_back(control);
         }
+    };
+    if (const Form* form = HostForm())
+        take(form->ControlList());
+    // A container among a user control's constituents holds constituents too, which are not on
+    // the form's list.
+    for (const auto* inside = dynamic_cast<const Control*>(this); inside;) {
+        const ControlContainer* outer = inside->ContainerSite();
+        if (const auto* user = dynamic_cast<const UserControl*>(outer)) {
+            take(user->Constituents());
+            break;
+        }
+        inside = dynamic_cast<const Control*>(outer);
     }
     return children;
 }

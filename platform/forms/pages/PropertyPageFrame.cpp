@@ -131,6 +131,9 @@ void PropertyPageFrame::Layout() {
             nullptr);
         page->SetChangedListener([this] { UpdateApply(); });
     }
+    // The strip's box lies under the pages; above them it would hide them.
+    win::SetWindowPos(m_tabs->Hwnd(), win::HWND_BOTTOM, 0, 0, 0, 0,
+                      win::SWP_NOMOVE | win::SWP_NOSIZE | win::SWP_NOACTIVATE);
 
     int left = strip.right - buttonsWidth;
     m_ok = AddButton("cmdOK", "OK", left, buttonTop, &PropertyPageFrame::Ok);

@@ -1,5 +1,8 @@
 #include "HostFixture.h"
 
+#include "platform/forms/controls/frame/Frame.h"
+#include "platform/forms/controls/label/Label.h"
+
 namespace hosttest {
 
 using forms::test::HostMode;
@@ -420,6 +423,24 @@ TEST_F(HostTest, KeyPreviewGivesTheFormTheKeysFirst) {
     EXPECT_EQ(order.size(), 2u);
     EXPECT_EQ(probe->log, (Log{"KeyDown(65)", "KeyPress(97)", "KeyPress(113)"}));
     ole::DisconnectEvents(host.FormObject(), cookie);
+}
+
+} // namespace hosttest
+
+namespace hosttest {
+
+TEST_F(HostTest, AFrameAmongConstituentsPaintsTheLabelsItHolds) {
+    auto probe = ProbeControl::Create();
+    forms::test::TestHost host;
+    host.Host(probe, "ctlProbe", {0, 0, 200, 100});
+    auto frame = forms::Frame::Create();
+    probe->AddConstituent(frame, "Frame1", {5, 5, 150, 90});
+    auto label = forms::Label::Create();
+    probe->AddConstituent(label, "Label1", {10, 20, 80, 40});
+    label->SetContainer(ole::Ptr<ole::Object>(frame));
+    const auto held = frame->WindowlessChildren();
+    ASSERT_EQ(held.size(), 1u);
+    EXPECT_EQ(held[0], ole::Ptr<forms::Control>(label));
 }
 
 } // namespace hosttest

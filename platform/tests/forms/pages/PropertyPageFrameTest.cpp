@@ -170,6 +170,10 @@ TEST_F(PropertyPageFrameTest, ShowsEachPageInAWindowOfItsSizeAndLoadsItWhenFirst
     EXPECT_EQ(static_cast<TextBox&>(*Values().FindConstituent("txtValue")).Text(), "7");
     EXPECT_EQ(ole::GetProperty(ole::Variant(Values().SelectedControls()), "Count").AsI4(), 2);
     EXPECT_FALSE(win::IsWindowVisible(pageWindow(1)));
+    // The page's controls are on top of the tab strip's box, not under it.
+    win::RECT box;
+    win::GetWindowRect(ValueBox(), &box);
+    EXPECT_EQ(win::WindowFromPoint(win::POINT{box.left + 4, box.top + 4}), ValueBox());
 
     const win::RECT tab = frame->Tabs().TabRect(1);
     win::test::click(frame->Tabs().Hwnd(), win::POINT{(tab.left + tab.right) / 2, 10});
