@@ -1,10 +1,11 @@
 // libShelfstrip.so: the button bar and its public model, served through the four library exports.
-// Only the control is creatable; the model classes are in the type library for hosts that hold
-// their objects.
+// The control and its property pages are creatable; the model classes are in the type library for
+// hosts that hold their objects.
 
 #include "buttonbar/control/KSButtonBar.h"
 #include "buttonbar/library/ShelfstripIds.h"
 #include "buttonbar/library/ShelfstripTypes.h"
+#include "buttonbar/pages/BarPages.h"
 
 #include "platform/ole/registry/LibraryServer.h"
 
@@ -31,6 +32,8 @@ ole::LibraryServer& Server() {
             server.AddClass("Shelfstrip.CGroup", none, CGroup::Info(), notCreatable);
             server.AddClass("Shelfstrip.CButtons", none, CButtons::Info(), notCreatable);
             server.AddClass("Shelfstrip.CButton", none, CButton::Info(), notCreatable);
+            for (const PageClass& page : PageClasses())
+                server.AddClass(page.identity.progId, page.create, page.info());
         }
     };
     static Served served;

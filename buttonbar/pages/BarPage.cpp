@@ -1,0 +1,125 @@
+#include "buttonbar/pages/BarPage.h"
+
+#include "buttonbar/control/KSButtonBar.h"
+
+#include "platform/forms/controls/buttons/CheckBox.h"
+#include "platform/forms/controls/frame/Frame.h"
+#include "platform/forms/controls/label/Label.h"
+#include "platform/forms/controls/lists/ComboBox.h"
+#include "platform/forms/controls/textbox/TextBox.h"
+#include "platform/forms/host/Extender.h"
+#include "platform/ole/convert/Conversions.h"
+#include "platform/ole/dispatch/ClassBuilder.h"
+#include "platform/ole/dispatch/LateBinding.h"
+#include "platform/ole/error/Error.h"
+#include "platform/ole/event/ConnectionPoint.h"
+#include "platform/ole/event/EventSink.h"
+
+namespace shelfstrip {
+
+BarPage::BarPage(const PageIdentity& identity, const ole::ClassInfo& info)
+    : PropertyPage(identity.caption, identity.widthTwips, identity.heightTwips),
+      m_identity(identity), m_info(info) {}
+
+ole::ClassInfo BarPage::BuildInfo(const PageIdentity& identity) {
+    using P = forms::PropertyPage;
+    return ole::ClassBuilder<P>(identity.className)
+        .Library(kLibraryName)
+        .ClassId(identity.classId)
+        .Property("Changed", P::ChangedId, &P::Changed, &P::SetChanged)
+        .Get("SelectedControls", P::SelectedControlsId, &P::SelectedControls,
+             ole::Typed("SelectedControls"))
+        .Build();
+}
+
+ole::Ptr<KSButtonBar> BarPage::SelectedBar() const {
+    ole::Ptr<KSButtonBar> bar;
+    if (!Selection().empty()) {
+        if (const auto* site = dynamic_cast<const forms::Extender*>(Selection()[0].Get()))
+            bar = ole::PtrCast<KSButtonBar>(site->Inner());
+    }
+    if (!bar)
+        ole::RaiseError(ole::ERR_TYPE_MISMATCH);
+    return bar;
+}
+
+ole::Variant BarPage::Get(std::string_view name) const {
+    SelectedBar();
+    return ole::GetProperty(ole::Variant(ole::Ptr<ole::Object>(Selection()[0])), name);
+}
+
+void BarPage::Let(std::string_view name, const ole::Variant& value) const {
+    SelectedBar();
+    ole::LetProperty(ole::Variant(ole::Ptr<ole::Object>(Selection()[0])), name, value);
+}
+
+void BarPage::LoadRow(forms::ComboBox& list, const ole::Variant& value) {
+    list.SetListIndex(ole::CInt(value));
+}
+
+ole::Variant BarPage::RowOf(const forms::ComboBox& list) {
+    return ole::Variant(static_cast<int16_t>(list.GetListIndex()));
+}
+
+int32_t BarPage::ToLong(const std::string& text) {
+    return ole::CLng(ole::Variant(text));
+}
+
+ole::Ptr<forms::ComboBox> BarPage::AddList(std::string name,
+                                           std::initializer_list<const char*> rows,
+                                           const win::RECT& bounds) {
+    auto list = forms::ComboBox::Create();
+    list->SetStyle(2);
+    AddConstituent(list, std::move(name), bounds);
+    for (const char* row : rows)
+        list->DoAddItem(row, ole::Variant());
+    On(list, forms::eventid::Click, &BarPage::MarkChanged);
+    return list;
+}
+
+ole::Ptr<forms::TextBox> BarPage::AddText(std::string name, const win::RECT& bounds) {
+    auto text = forms::TextBox::Create();
+    AddConstituent(text, std::move(name), bounds);
+    On(text, forms::eventid::Change, &BarPage::MarkChanged);
+    return text;
+}
+
+ole::Ptr<forms::CheckBox> BarPage::AddCheck(std::string name, const char* caption,
+                                            const win::RECT& bounds) {
+    auto check = forms::CheckBox::Create();
+    check->SetCaption(caption);
+    AddConstituent(check, std::move(name), bounds);
+    On(check, forms::eventid::Click, &BarPage::MarkChanged);
+    return check;
+}
+
+ole::Ptr<forms::Label> BarPage::AddLabel(std::string name, const char* caption,
+                                         const win::RECT& bounds) {
+    auto label = forms::Label::Create();
+    label->SetCaption(caption);
+    AddConstituent(label, std::move(name), bounds);
+    return label;
+}
+
+ole::Ptr<forms::Frame> BarPage::AddFrame(std::string name, const char* caption,
+                                         const win::RECT& bounds) {
+    auto frame = forms::Frame::Create();
+    frame->SetCaption(caption);
+    AddConstituent(frame, std::move(name), bounds);
+    return frame;
+}
+
+void BarPage::PutInFrame(forms::Frame& frame,
+                         std::initializer_list<ole::Ptr<forms::Control>> controls) {
+    for (const auto& control : controls)
+        control->SetContainer(ole::Ptr<ole::Object>(&frame));
+}
+
+void BarPage::Connect(const ole::Ptr<forms::Control>& control, ole::DISPID eventId,
+                      std::function<void(std::span<ole::Variant>)> handler) {
+    auto sink = ole::EventSink::Create();
+    sink->On(eventId, std::move(handler));
+    ole::ConnectEvents(control, sink);
+}
+
+} // namespace shelfstrip

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "buttonbar/pages/PageIdentity.h"
+
+#include "platform/forms/pages/PropertyPage.h"
+#include "platform/ole/dispatch/ClassInfo.h"
+#include "platform/ole/object/WeakRef.h"
+
+#include <cstdint>
+#include <functional>
+#include <initializer_list>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace forms {
+class CheckBox;
+class ComboBox;
+class Frame;
+class Label;
+class TextBox;
+} // namespace forms
+
+namespace shelfstrip {
+
+class KSButtonBar;
+
+// What the button bar's pages share: the page's identity, the first selected control as the bar
+// it edits, property access by name, and the standard controls a page is laid out from. Every
+// control added through an Add* helper that edits a value marks the page changed on its edit
+// notification.
+class BarPage : public forms::PropertyPage {
+public:
+    const ole::ClassInfo& GetClassInfo() const override { return m_info; }
+    const PageIdentity& Identity() const { return m_identity; }
+
+    // The class table of a page: the frame's members under the page's own class identifier.
+    static ole::ClassInfo BuildInfo(const PageIdentity& identity);
+
+protected:
+    BarPage(const PageIdentity& identity, const ole::ClassInfo& info);
+
+    // Item 0 of the selection; 13 when it is not a button bar.
+    ole::Ptr<KSButtonBar> SelectedBar() const;
+    // Property get and let by name on the selected control, as a host would.
+    ole::Variant Get(std::string_view name) const;
+    void Let(std::string_view name, const ole::Variant& value) const;
+
+    // Loads a list's row from a value converted to a 16-bit integer (380 for a value with no row).
+    static void LoadRow(forms::ComboBox& list, const ole::Variant& value);
+    // The selected row as a 16-bit integer.
+    static ole::Variant RowOf(const forms::ComboBox& list);
+    // Text to a 32-bit integer: blanks allowed around, fractions half to even, 13 for empty or
+    // non-numeric text, 6 on overflow.
+    static int32_t ToLong(const std::string& text);
+
+    ole::Ptr<forms::ComboBox> AddList(std::string name, std::initializer_list<const char*> rows,
+                                      const win::RECT& bounds);
+    ole::Ptr<forms::TextBox> AddText(std::string name, const win::RECT& bounds);
+    ole::Ptr<forms::CheckBox> AddCheck(std::string name, const char* caption,
+                                       const win::RECT& bounds);
+    ole::Ptr<forms::Label> AddLabel(std::string name, const char* caption, const win::RECT& bounds);
+    ole::Ptr<forms::Frame> AddFrame(std::string name, const char* caption, const win::RECT& bounds);
+    // Moves controls already added into `frame`; their bounds were given relative to it.
+    static void PutInFrame(forms::Frame& frame, std::initializer_list<ole::Ptr<forms::Control>>);
+    // Runs `handler` on the control's event `eventId`; the page is held only weakly.
+    template <class P>
+    void On(const ole::Ptr<forms::Control>& control, ole::DISPID eventId, void (P::*handler)()) {
+        const ole::WeakRef<P> self(static_cast<P*>(this));
+        Connect(control, eventId, [self, handler](std::span<ole::Variant>) {
+            if (const auto page = self.Lock())
+                ((*page).*handler)();
+        });
+    }
+    void Connect(const ole::Ptr<forms::Control>& control, ole::DISPID eventId,
+                 std::function<void(std::span<ole::Variant>)> handler);
+    void MarkChanged() { SetChanged(true); }
+
+private:
+    const PageIdentity& m_identity;
+    const ole::ClassInfo& m_info;
+};
+
+} // namespace shelfstrip

@@ -1,0 +1,33 @@
+#include "buttonbar/pages/BarPages.h"
+
+#include "buttonbar/pages/PositionPage.h"
+
+#include "platform/ole/registry/ClassRegistry.h"
+
+#include <array>
+
+namespace shelfstrip {
+
+namespace {
+
+template <class Page>
+ole::Ptr<ole::Object> CreatePage() {
+    return ole::Ptr<ole::Object>(ole::MakeObject<Page>());
+}
+
+const auto kPages = std::to_array<PageClass>({
+    {pages::kPosition, &PositionPage::Info, &CreatePage<PositionPage>},
+});
+
+} // namespace
+
+std::span<const PageClass> PageClasses() {
+    return kPages;
+}
+
+void RegisterPages() {
+    for (const PageClass& page : kPages)
+        ole::RegisterClass(page.identity.progId, page.info().ClassId(), page.create, &page.info());
+}
+
+} // namespace shelfstrip

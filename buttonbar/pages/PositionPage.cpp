@@ -1,0 +1,65 @@
+#include "buttonbar/pages/PositionPage.h"
+
+#include "platform/forms/controls/frame/Frame.h"
+#include "platform/forms/controls/label/Label.h"
+#include "platform/forms/controls/lists/ComboBox.h"
+#include "platform/forms/controls/textbox/TextBox.h"
+#include "platform/ole/convert/Conversions.h"
+
+namespace shelfstrip {
+
+const ole::ClassInfo& PositionPage::Info() {
+    static const ole::ClassInfo info = BuildInfo(pages::kPosition);
+    return info;
+}
+
+PositionPage::PositionPage() : BarPage(pages::kPosition, Info()) {}
+
+void PositionPage::OnInitProperties() {
+    // The size frame on the left; the four label-and-list pairs on the right.
+    const auto frame = AddFrame("Frame1", "Button Size", {8, 8, 170, 130});
+    m_lstButtonSize =
+        AddList("lstButtonSize", {"0 - ksAutoCalculated", "1 - ksUserSpecified"}, {8, 20, 154, 41});
+    const auto widthLabel = AddLabel("lblBtnWidth", "Button Width", {8, 60, 90, 76});
+    m_txtBtnWidth = AddText("txtBtnWidth", {94, 56, 154, 77});
+    const auto heightLabel = AddLabel("lblBtnHeight", "Button Height", {8, 92, 90, 108});
+    m_txtBtnHeight = AddText("txtBtnHeight", {94, 88, 154, 109});
+    PutInFrame(*frame, {m_lstButtonSize, widthLabel, m_txtBtnWidth, heightLabel, m_txtBtnHeight});
+
+    AddLabel("lblButtonLayout", "Button Layout", {182, 8, 342, 22});
+    m_lstButtonLayout =
+        AddList("lstButtonLayout", {"0 - ksTiled", "1 - ksLinear"}, {182, 24, 342, 45});
+    AddLabel("lblButtonFlow", "Button Flow", {182, 54, 342, 68});
+    m_lstButtonFlow =
+        AddList("lstButtonFlow", {"0 - ksVertical", "1 - ksHorizontal"}, {182, 70, 342, 91});
+    AddLabel("lblButtonTextPosition", "Button Text Position", {182, 100, 342, 114});
+    m_lstButtonTextPosition =
+        AddList("lstButtonTextPosition", {"0 - ksLeft", "1 - ksRight", "2 - ksTop", "3 - ksBottom"},
+                {182, 116, 342, 137});
+    AddLabel("lblGroupFlow", "Group Flow", {182, 146, 342, 160});
+    m_lstGroupFlow =
+        AddList("lstGroupFlow", {"0 - ksVertical", "1 - ksHorizontal"}, {182, 162, 342, 183});
+}
+
+void PositionPage::OnSelectionChanged() {
+    LoadRow(*m_lstButtonFlow, Get("ButtonFlow"));
+    LoadRow(*m_lstButtonLayout, Get("ButtonLayout"));
+    LoadRow(*m_lstButtonSize, Get("ButtonSize"));
+    LoadRow(*m_lstButtonTextPosition, Get("ButtonTextPosition"));
+    LoadRow(*m_lstGroupFlow, Get("GroupFlow"));
+    m_txtBtnWidth->SetText(ole::CStr(Get("ButtonWidth")));
+    m_txtBtnHeight->SetText(ole::CStr(Get("ButtonHeight")));
+}
+
+// The size mode goes before the two sizes, the width before the height.
+void PositionPage::OnApplyChanges() {
+    Let("ButtonFlow", RowOf(*m_lstButtonFlow));
+    Let("ButtonLayout", RowOf(*m_lstButtonLayout));
+    Let("ButtonSize", RowOf(*m_lstButtonSize));
+    Let("ButtonTextPosition", RowOf(*m_lstButtonTextPosition));
+    Let("GroupFlow", RowOf(*m_lstGroupFlow));
+    Let("ButtonWidth", ole::Variant(ToLong(m_txtBtnWidth->Text())));
+    Let("ButtonHeight", ole::Variant(ToLong(m_txtBtnHeight->Text())));
+}
+
+} // namespace shelfstrip
