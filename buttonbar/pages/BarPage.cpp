@@ -77,6 +77,14 @@ ole::Ptr<forms::ComboBox> BarPage::AddList(std::string name,
     return list;
 }
 
+ole::Ptr<forms::ComboBox> BarPage::AddLabelledList(std::string labelName, const char* caption,
+                                                   std::string listName,
+                                                   std::initializer_list<const char*> rows,
+                                                   int left, int top, int right) {
+    AddLabel(std::move(labelName), caption, {left, top, right, top + 14});
+    return AddList(std::move(listName), rows, {left, top + 16, right, top + 37});
+}
+
 ole::Ptr<forms::TextBox> BarPage::AddText(std::string name, const win::RECT& bounds) {
     auto text = forms::TextBox::Create();
     AddConstituent(text, std::move(name), bounds);

@@ -56,6 +56,11 @@ protected:
 
     ole::Ptr<forms::ComboBox> AddList(std::string name, std::initializer_list<const char*> rows,
                                       const win::RECT& bounds);
+    // A label above a list, both `right - left` wide, from `top` down.
+    ole::Ptr<forms::ComboBox> AddLabelledList(std::string labelName, const char* caption,
+                                              std::string listName,
+                                              std::initializer_list<const char*> rows, int left,
+                                              int top, int right);
     ole::Ptr<forms::TextBox> AddText(std::string name, const win::RECT& bounds);
     ole::Ptr<forms::CheckBox> AddCheck(std::string name, const char* caption,
                                        const win::RECT& bounds);

@@ -1,5 +1,6 @@
 #include "buttonbar/pages/BarPages.h"
 
+#include "buttonbar/pages/AppearancePage.h"
 #include "buttonbar/pages/PositionPage.h"
 
 #include "platform/ole/registry/ClassRegistry.h"
@@ -16,6 +17,7 @@ ole::Ptr<ole::Object> CreatePage() {
 }
 
 const auto kPages = std::to_array<PageClass>({
+    {pages::kAppearance, &AppearancePage::Info, &CreatePage<AppearancePage>},
     {pages::kPosition, &PositionPage::Info, &CreatePage<PositionPage>},
 });
 

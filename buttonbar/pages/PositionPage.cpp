@@ -26,19 +26,15 @@ void PositionPage::OnInitProperties() {
     m_txtBtnHeight = AddText("txtBtnHeight", {94, 88, 154, 109});
     PutInFrame(*frame, {m_lstButtonSize, widthLabel, m_txtBtnWidth, heightLabel, m_txtBtnHeight});
 
-    AddLabel("lblButtonLayout", "Button Layout", {182, 8, 342, 22});
-    m_lstButtonLayout =
-        AddList("lstButtonLayout", {"0 - ksTiled", "1 - ksLinear"}, {182, 24, 342, 45});
-    AddLabel("lblButtonFlow", "Button Flow", {182, 54, 342, 68});
-    m_lstButtonFlow =
-        AddList("lstButtonFlow", {"0 - ksVertical", "1 - ksHorizontal"}, {182, 70, 342, 91});
-    AddLabel("lblButtonTextPosition", "Button Text Position", {182, 100, 342, 114});
+    m_lstButtonLayout = AddLabelledList("lblButtonLayout", "Button Layout", "lstButtonLayout",
+                                        {"0 - ksTiled", "1 - ksLinear"}, 182, 8, 342);
+    m_lstButtonFlow = AddLabelledList("lblButtonFlow", "Button Flow", "lstButtonFlow",
+                                      {"0 - ksVertical", "1 - ksHorizontal"}, 182, 54, 342);
     m_lstButtonTextPosition =
-        AddList("lstButtonTextPosition", {"0 - ksLeft", "1 - ksRight", "2 - ksTop", "3 - ksBottom"},
-                {182, 116, 342, 137});
-    AddLabel("lblGroupFlow", "Group Flow", {182, 146, 342, 160});
-    m_lstGroupFlow =
-        AddList("lstGroupFlow", {"0 - ksVertical", "1 - ksHorizontal"}, {182, 162, 342, 183});
+        AddLabelledList("lblButtonTextPosition", "Button Text Position", "lstButtonTextPosition",
+                        {"0 - ksLeft", "1 - ksRight", "2 - ksTop", "3 - ksBottom"}, 182, 100, 342);
+    m_lstGroupFlow = AddLabelledList("lblGroupFlow", "Group Flow", "lstGroupFlow",
+                                     {"0 - ksVertical", "1 - ksHorizontal"}, 182, 146, 342);
 }
 
 void PositionPage::OnSelectionChanged() {

@@ -4,6 +4,7 @@
 // container opens it. Pages are driven with injected input; message boxes are answered and
 // logged by the responder.
 
+#include "buttonbar/pages/AppearancePage.h"
 #include "buttonbar/pages/BarPages.h"
 #include "buttonbar/tests/control/BarFixture.h"
 

@@ -1,0 +1,70 @@
+#include "buttonbar/tests/pages/PageFixture.h"
+
+#include "platform/forms/controls/buttons/CheckBox.h"
+
+#include <gtest/gtest.h>
+
+namespace shelfstrip::test {
+namespace {
+
+class AppearancePageTest : public PageFixture {
+protected:
+    int16_t Check(std::string_view name) { return Find<forms::CheckBox>(name).GetValue(); }
+    void PickRow(std::string_view name, int32_t row) {
+        auto& list = Find<forms::ComboBox>(name);
+        win::SetFocus(list.Window());
+        for (int32_t i = list.GetListIndex(); i < row; ++i) {
+            win::test::keyPress(win::VK_DOWN);
+            win::test::pump();
+        }
+    }
+};
+
+TEST_F(AppearancePageTest, LoadsEveryValueAndAppliesThemBack) {
+    Bar().LetShowCloseButton(true);
+    Bar().LetShowCaptionBar(false);
+    Bar().LetMousePointer(11);
+    Bar().LetGroupGradientType(ksGradientVertical);
+    Bar().LetCaption("  Tools ");
+    Bar().ClearPropertyChangedLog();
+    Open("Appearance");
+    EXPECT_EQ(Check("chkCloseButton"), 1);
+    EXPECT_EQ(Check("chkShowCaptionBar"), 0);
+    EXPECT_EQ(Row("lstMousePointer"), 11);
+    EXPECT_EQ(Row("lstGroupAppearance"), ksModern3dRaised);
+    EXPECT_EQ(Row("lstSelBtnApp"), ksClassic3dSunken);
+    EXPECT_EQ(Row("lstGrpGradientType"), ksGradientVertical);
+    EXPECT_EQ(Text("txtCaption"), "  Tools ");
+    auto& pointers = Find<forms::ComboBox>("lstMousePointer");
+    EXPECT_EQ(pointers.GetListCount(), 17);
+    EXPECT_EQ(pointers.GetList(11), "11 - Hourglass");
+    EXPECT_EQ(Find<forms::ComboBox>("lstAppearance").GetList(0), "0 - ksFlatContorl");
+    EXPECT_EQ(Find<forms::ComboBox>("lstBtnGradientType").GetList(0), "0-ksGradientNone");
+    EXPECT_TRUE(Page().Changed());
+    Snapshot("buttonbar-page-appearance");
+
+    Press(m_frame->ApplyButton());
+    EXPECT_TRUE(Notified().empty()) << "every value written back unchanged";
+
+    Type("txtCaption", " Bar ");
+    PickRow("lstMousePointer", 16);
+    win::test::click(Find("chkShowCaptionBar").Window(), win::POINT{5, 5});
+    win::test::pump();
+    PickRow("lstBtnGradientType", ksGradientHorizontalCenter);
+    Press(m_frame->OkButton());
+    EXPECT_EQ(Bar().GetCaption(), " Bar ");
+    EXPECT_TRUE(Bar().GetShowCaptionBar());
+    EXPECT_TRUE(Bar().GetShowCloseButton());
+    EXPECT_EQ(Bar().GetMousePointer(), AppearancePage::kCustomPointer);
+    EXPECT_EQ(Bar().GetButtonGradientType(), ksGradientHorizontalCenter);
+    EXPECT_EQ(Bar().GetGroupGradientType(), ksGradientVertical);
+}
+
+TEST_F(AppearancePageTest, TheCustomPointerLoadsTheLastRow) {
+    Bar().LetMousePointer(AppearancePage::kCustomPointer);
+    Open("Appearance");
+    EXPECT_EQ(Row("lstMousePointer"), AppearancePage::kCustomRow);
+}
+
+} // namespace
+} // namespace shelfstrip::test
