@@ -1,6 +1,7 @@
 #include "buttonbar/pages/BarPages.h"
 
 #include "buttonbar/pages/AppearancePage.h"
+#include "buttonbar/pages/ButtonsPage.h"
 #include "buttonbar/pages/PositionPage.h"
 
 #include "platform/ole/registry/ClassRegistry.h"
@@ -19,6 +20,7 @@ ole::Ptr<ole::Object> CreatePage() {
 const auto kPages = std::to_array<PageClass>({
     {pages::kAppearance, &AppearancePage::Info, &CreatePage<AppearancePage>},
     {pages::kPosition, &PositionPage::Info, &CreatePage<PositionPage>},
+    {pages::kButtons, &ButtonsPage::Info, &CreatePage<ButtonsPage>},
 });
 
 } // namespace

@@ -1,0 +1,344 @@
+#include "buttonbar/pages/ButtonsPage.h"
+
+#include "buttonbar/control/KSButtonBar.h"
+#include "buttonbar/library/ShelfstripIds.h"
+
+#include "platform/forms/controls/buttons/CheckBox.h"
+#include "platform/forms/controls/buttons/CommandButton.h"
+#include "platform/forms/controls/label/Label.h"
+#include "platform/forms/controls/picturebox/PictureBox.h"
+#include "platform/forms/controls/scrollbar/HScrollBar.h"
+#include "platform/forms/controls/textbox/TextBox.h"
+#include "platform/forms/dialogs/MessageBox.h"
+#include "platform/forms/dialogs/file/FileDialog.h"
+#include "platform/forms/picture/LoadPicture.h"
+#include "platform/ole/convert/Conversions.h"
+#include "platform/ole/error/Error.h"
+#include "platform/ole/text/TextEdits.h"
+#include "platform/win/input/Caret.h"
+
+#include <array>
+
+namespace shelfstrip {
+
+namespace {
+
+constexpr const char* kNone = "(None)";
+constexpr const char* kPicture = "(Picture)";
+constexpr int kBackspace = 8;
+constexpr int kDelete = 46;
+
+std::string Trimmed(const forms::TextBox& box) {
+    return std::string(ole::Trim(box.Text()));
+}
+
+bool HoldsImage(const ole::Ptr<ole::Picture>& picture) {
+    return picture && picture->Type() > 0;
+}
+
+void ShowError(const ole::Error& error) {
+    forms::MsgBox(error.Description(), forms::vbCritical, error.Source());
+}
+
+std::string StripNull(const std::string& text) {
+    return text.substr(0, text.find('\0'));
+}
+
+} // namespace
+
+const ole::ClassInfo& ButtonsPage::Info() {
+    static const ole::ClassInfo info = BuildInfo(pages::kButtons);
+    return info;
+}
+
+ButtonsPage::ButtonsPage() : BarPage(pages::kButtons, Info()) {}
+
+// Added in tab order. Text edits mark the page changed only while the group has buttons, so they
+// are connected here rather than through AddText.
+void ButtonsPage::OnInitProperties() {
+    const auto addText = [this](std::string name, const win::RECT& bounds,
+                                void (ButtonsPage::*handler)()) {
+        auto text = forms::TextBox::Create();
+        AddConstituent(text, std::move(name), bounds);
+        On(text, forms::eventid::Change, handler);
+        return text;
+    };
+    m_lblActiveGrpInfo = AddLabel("lblActiveGrpInfo", "", {8, 8, 220, 22});
+    AddLabel("Label1", "&Index", {8, 31, 50, 45});
+    m_txtButtonIndex = addText("txtButtonIndex", {52, 28, 92, 49}, &ButtonsPage::IndexChanged);
+    m_scrButtonIndex = forms::HScrollBar::Create();
+    AddConstituent(m_scrButtonIndex, "scrButtonIndex", {96, 30, 170, 47});
+    On(m_scrButtonIndex, forms::eventid::Change, &ButtonsPage::ScrollerChanged);
+    On(m_scrButtonIndex, forms::eventid::Scroll, &ButtonsPage::ScrollerScrolled);
+    Connect(m_scrButtonIndex, forms::eventid::GotFocus,
+            [scroller = m_scrButtonIndex.Get()](auto) { win::HideCaret(scroller->Window()); });
+    m_lblButtonCount = AddLabel("lblButtonCount", "", {172, 31, 220, 45});
+    const std::array<std::pair<const char*, std::pair<const char*, ole::Ptr<forms::TextBox>*>>, 4>
+        rows{{{"&Caption", {"txtBtnCaption", &m_txtBtnCaption}},
+              {"&Key", {"txtBtnKey", &m_txtBtnKey}},
+              {"&Tooltip", {"txtBtnTooltip", &m_txtBtnTooltip}},
+              {"Ta&g", {"txtTag", &m_txtTag}}}};
+    int top = 80;
+    for (size_t i = 0; i < rows.size(); ++i, top += 26) {
+        const auto& [caption, box] = rows[i];
+        AddLabel("Label" + std::to_string(i + 2), caption, {8, top + 3, 70, top + 17});
+        *box.second = addText(box.first, {72, top, 220, top + 21},
+                              i == 3 ? &ButtonsPage::TagChanged : &ButtonsPage::EditChanged);
+    }
+    AddLabel("Label6", "&Prompt", {228, 8, 378, 22});
+    m_txtPrompt = addText("txtPrompt", {228, 24, 378, 45}, &ButtonsPage::EditChanged);
+    AddLabel("Label7", "", {228, 54, 378, 268})->SetBorderStyle(1);
+    AddLabel("Label8", "Button Pict&ure", {234, 60, 372, 74});
+    m_txtPicture = forms::TextBox::Create();
+    AddConstituent(m_txtPicture, "txtPicture", {234, 76, 350, 97});
+    Connect(m_txtPicture, forms::eventid::KeyDown,
+            [self = ole::WeakRef<ButtonsPage>(this)](std::span<ole::Variant> args) {
+                const auto page = self.Lock();
+                if (!page || args.empty())
+                    return;
+                const int keyCode = ole::CInt(args[0]);
+                // Clearing the picture leaves the other pending edits to apply.
+                if (keyCode == kBackspace || keyCode == kDelete) {
+                    page->m_picButton->SetPicture(nullptr);
+                    page->m_picButton->Refresh();
+                    page->m_txtPicture->SetText(kNone);
+                }
+                args[0].Deref() = ole::Variant(int16_t{0});
+            });
+    m_btnAddPicture = forms::CommandButton::Create();
+    m_btnAddPicture->SetCaption("...");
+    AddConstituent(m_btnAddPicture, "btnAddPicture", {352, 76, 372, 97});
+    On(m_btnAddPicture, forms::eventid::Click, &ButtonsPage::ChoosePicture);
+    m_picButton = forms::PictureBox::Create();
+    AddConstituent(m_picButton, "picButton", {234, 102, 372, 262});
+    m_btnAddButton = forms::CommandButton::Create();
+    m_btnAddButton->SetCaption("&Add");
+    AddConstituent(m_btnAddButton, "btnAddButton", {8, 240, 108, 263});
+    On(m_btnAddButton, forms::eventid::Click, &ButtonsPage::AddButton);
+    m_btnDelButton = forms::CommandButton::Create();
+    m_btnDelButton->SetCaption("&Delete");
+    m_btnDelButton->SetEnabled(false);
+    AddConstituent(m_btnDelButton, "btnDelButton", {116, 240, 216, 263});
+    On(m_btnDelButton, forms::eventid::Click, &ButtonsPage::DeleteButton);
+    m_chkVisible = AddCheck("chkVisible", "&Visible", {150, 54, 220, 72});
+    m_txtNewIndex = AddText("txtNewIndex", {72, 52, 112, 73});
+    AddLabel("lblNewIndex", "&New Index", {8, 55, 70, 69});
+    Connect(m_txtButtonIndex, forms::eventid::KeyPress, [](std::span<ole::Variant> args) {
+        const int key = args.empty() ? 0 : ole::CInt(args[0]);
+        if (key < '0' || key > '9')
+            args[0].Deref() = ole::Variant(int16_t{0});
+    });
+}
+
+ole::Ptr<CButton> ButtonsPage::GetButtonAt(int32_t index) const {
+    try {
+        const auto group = SelectedBar()->GetActiveGroup();
+        if (group && index >= 1 && index <= group->GetButtons()->Count())
+            return group->GetButtons()->At(index);
+    } catch (const ole::Error&) {
+    }
+    return nullptr;
+}
+
+bool ButtonsPage::HasButtons() const {
+    return m_scrButtonIndex->GetMax() >= 1;
+}
+
+void ButtonsPage::RefreshButtonPage() {
+    const auto group = SelectedBar()->GetActiveGroup();
+    int32_t count = 0;
+    try {
+        count = group ? group->GetButtons()->Count() : 0;
+    } catch (const ole::Error&) {
+    }
+    ClearButtonFields();
+    if (group)
+        m_lblActiveGrpInfo->SetCaption("Buttons of '" + group->GetCaption() + "' group");
+    ResetButtonScroller(count);
+    ShowButton();
+}
+
+void ButtonsPage::ClearButtonFields() {
+    for (auto* box : {&m_txtBtnCaption, &m_txtBtnKey, &m_txtBtnTooltip, &m_txtPrompt, &m_txtTag})
+        (*box)->SetText("");
+    m_txtPicture->SetText(kNone);
+    m_picButton->SetPicture(nullptr);
+    m_picButton->Refresh();
+}
+
+void ButtonsPage::ResetButtonScroller(int32_t count) {
+    const auto clamped = static_cast<int16_t>(std::min(count, int32_t{32767}));
+    m_scrButtonIndex->SetEnabled(clamped >= 1);
+    m_scrButtonIndex->SetMax(clamped);
+    m_scrButtonIndex->SetMin(clamped >= 1 ? 1 : 0);
+    m_scrButtonIndex->SetValue(clamped);
+    m_lblButtonCount->SetCaption(" of " + std::to_string(m_scrButtonIndex->GetMax()));
+    m_lblButtonCount->Refresh();
+}
+
+void ButtonsPage::ShowButton() {
+    const auto button = GetButtonAt(m_scrButtonIndex->GetValue());
+    if (!button) {
+        m_btnDelButton->SetEnabled(false);
+    } else {
+        m_txtNewIndex->SetText("");
+        m_txtBtnCaption->SetText(button->GetCaption());
+        m_txtBtnKey->SetText(button->GetKey());
+        m_txtBtnTooltip->SetText(button->GetTooltipText());
+        m_txtPrompt->SetText(button->GetPrompt());
+        m_chkVisible->SetValue(button->GetVisible() ? 1 : 0);
+        const ole::Variant tag = button->GetTag();
+        m_tagIsText = tag.Type() != ole::VT_DISPATCH && tag.Type() != ole::VT_UNKNOWN;
+        m_txtTag->SetText(m_tagIsText ? ole::CStr(tag) : std::string());
+        m_tagEdited = false;
+        m_picButton->SetPicture(button->GetPicture());
+        m_txtPicture->SetText(HoldsImage(button->GetPicture()) ? kPicture : kNone);
+        m_btnDelButton->SetEnabled(true);
+    }
+    m_picButton->Refresh();
+    SetChanged(false);
+}
+
+void ButtonsPage::EditChanged() {
+    if (HasButtons())
+        SetChanged(true);
+}
+
+void ButtonsPage::TagChanged() {
+    m_tagEdited = true;
+    EditChanged();
+}
+
+void ButtonsPage::ScrollerChanged() {
+    m_txtButtonIndex->SetText(std::to_string(m_scrButtonIndex->GetValue()));
+    ShowButton();
+}
+
+void ButtonsPage::ScrollerScrolled() {
+    m_txtButtonIndex->SetText(std::to_string(m_scrButtonIndex->GetValue()));
+}
+
+void ButtonsPage::IndexChanged() {
+    try {
+        const int16_t n = ole::CInt(ole::Variant(m_txtButtonIndex->Text()));
+        if (n < m_scrButtonIndex->GetMin() || n > m_scrButtonIndex->GetMax())
+            forms::MsgBox("Invalid Index value", forms::vbCritical, kLibraryName);
+        else
+            m_scrButtonIndex->SetValue(n);
+    } catch (const ole::Error& error) {
+        ShowError(error);
+    }
+}
+
+std::string ButtonsPage::BrowseButtonPicture() {
+    static constexpr char kFilter[] = "Pictures(*.bmp,*.ico)\0*.bmp;*.ico\0All Files (*.*)\0*.*\0";
+    std::string file(255, '\0');
+    std::string title(255, '\0');
+    win::OPENFILENAMEA ofn;
+    ofn.lStructSize = win::OPENFILENAMEA_V1_SIZE;
+    ofn.hwndOwner = m_btnAddPicture->Window();
+    ofn.lpstrFilter = kFilter;
+    ofn.nFilterIndex = 1;
+    ofn.lpstrFile = file.data();
+    ofn.nMaxFile = 254;
+    ofn.lpstrFileTitle = title.data();
+    ofn.nMaxFileTitle = 254;
+    ofn.lpstrTitle = "Select Button Picture";
+    ofn.Flags = win::OFN_FILEMUSTEXIST;
+    return win::GetOpenFileNameA(&ofn) ? StripNull(file) : kNone;
+}
+
+void ButtonsPage::ChoosePicture() {
+    try {
+        const std::string path = BrowseButtonPicture();
+        if (path != kNone) {
+            m_picButton->SetPicture(forms::LoadPicture(path));
+            // An empty picture leaves the other pending edits to apply.
+            if (HoldsImage(m_picButton->GetPicture())) {
+                m_txtPicture->SetText(kPicture);
+                if (HasButtons())
+                    SetChanged(true);
+            }
+        }
+        m_picButton->Refresh();
+    } catch (const ole::Error&) {
+    }
+}
+
+void ButtonsPage::AddButton() {
+    try {
+        const auto picture = m_picButton->GetPicture();
+        if (!HoldsImage(picture)) {
+            forms::MsgBox("Please select an image for the new button", forms::vbOKOnly,
+                          kLibraryName);
+            return;
+        }
+        const std::string caption = Trimmed(*m_txtBtnCaption);
+        const std::string tooltip = Trimmed(*m_txtBtnTooltip);
+        const std::string key = Trimmed(*m_txtBtnKey);
+        const std::string prompt = Trimmed(*m_txtPrompt);
+        const std::string tag = Trimmed(*m_txtTag);
+        const auto group = SelectedBar()->GetActiveGroup();
+        if (!group)
+            ole::RaiseError(ole::ERR_OBJECT_NOT_SET);
+        if (const auto button = group->GetButtons()->Add(caption, picture, tooltip, prompt, key)) {
+            button->LetTag(ole::Variant(tag));
+            RefreshButtonPage();
+        }
+        SetChanged(false);
+    } catch (const ole::Error& error) {
+        ShowError(error);
+    }
+}
+
+// Ends on the reloaded page: the scroller and the index box already stand on the new last button.
+void ButtonsPage::DeleteButton() {
+    try {
+        const int32_t index = m_scrButtonIndex->GetValue();
+        const auto group = SelectedBar()->GetActiveGroup();
+        if (group && index >= 1 && index <= group->GetButtons()->Count()) {
+            group->GetButtons()->Remove(ole::Variant(index));
+            ClearButtonFields();
+            SetChanged(true);
+            RefreshButtonPage();
+        }
+    } catch (const ole::Error&) {
+    }
+}
+
+void ButtonsPage::OnApplyChanges() {
+    const auto button = GetButtonAt(m_scrButtonIndex->GetValue());
+    if (!button)
+        return;
+    button->LetKey(Trimmed(*m_txtBtnKey));
+    button->LetCaption(Trimmed(*m_txtBtnCaption));
+    button->SetPicture(m_picButton->GetPicture());
+    button->LetPrompt(Trimmed(*m_txtPrompt));
+    button->LetTooltipText(Trimmed(*m_txtBtnTooltip));
+    button->LetVisible(m_chkVisible->GetValue() != 0);
+    if (m_tagIsText || m_tagEdited) {
+        try {
+            button->LetTag(ole::Variant(Trimmed(*m_txtTag)));
+        } catch (const ole::Error&) {
+        }
+    }
+    const std::string newIndex = Trimmed(*m_txtNewIndex);
+    if (newIndex.empty())
+        return;
+    if (!ole::IsNumeric(ole::Variant(newIndex))) {
+        forms::MsgBox("Invalid Index.", forms::vbOKOnly, kLibraryName);
+        return;
+    }
+    const int32_t n = ToLong(newIndex);
+    if (n == m_scrButtonIndex->GetValue())
+        return;
+    const auto group = SelectedBar()->GetActiveGroup();
+    if (group && n >= 1 && n <= group->GetButtons()->Count()) {
+        group->GetButtons()->SetNewIndex(button, n);
+        m_scrButtonIndex->SetValue(static_cast<int16_t>(n));
+    } else {
+        forms::MsgBox("Invalid Index.", forms::vbOKOnly, kLibraryName);
+    }
+}
+
+} // namespace shelfstrip

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "buttonbar/pages/BarPage.h"
+
+#include <string>
+
+namespace forms {
+class CommandButton;
+class HScrollBar;
+class PictureBox;
+} // namespace forms
+
+namespace shelfstrip {
+
+class CButton;
+
+// The active group's buttons, one at a time: the scroller picks the shown button (its 1-based
+// position), its fields wait for apply, and Add and Delete act on the bar at once. The page reads
+// the bar's model at every step and keeps nothing besides its controls, except whether the tag
+// box was edited since the button was shown.
+class ButtonsPage : public BarPage {
+public:
+    static const ole::ClassInfo& Info();
+
+    ButtonsPage();
+
+protected:
+    void OnInitProperties() override;
+    void OnSelectionChanged() override { RefreshButtonPage(); }
+    void OnApplyChanges() override;
+
+private:
+    ole::Ptr<CButton> GetButtonAt(int32_t index) const;
+    void RefreshButtonPage();
+    void ClearButtonFields();
+    void ResetButtonScroller(int32_t count);
+    void ShowButton();
+    std::string BrowseButtonPicture();
+    bool HasButtons() const;
+
+    void EditChanged();
+    void TagChanged();
+    void ScrollerChanged();
+    void ScrollerScrolled();
+    void IndexChanged();
+    void ChoosePicture();
+    void AddButton();
+    void DeleteButton();
+
+    ole::Ptr<forms::Label> m_lblActiveGrpInfo;
+    ole::Ptr<forms::TextBox> m_txtButtonIndex;
+    ole::Ptr<forms::HScrollBar> m_scrButtonIndex;
+    ole::Ptr<forms::Label> m_lblButtonCount;
+    ole::Ptr<forms::TextBox> m_txtBtnCaption;
+    ole::Ptr<forms::TextBox> m_txtBtnKey;
+    ole::Ptr<forms::TextBox> m_txtBtnTooltip;
+    ole::Ptr<forms::TextBox> m_txtTag;
+    ole::Ptr<forms::TextBox> m_txtPrompt;
+    ole::Ptr<forms::TextBox> m_txtPicture;
+    ole::Ptr<forms::CommandButton> m_btnAddPicture;
+    ole::Ptr<forms::PictureBox> m_picButton;
+    ole::Ptr<forms::CommandButton> m_btnAddButton;
+    ole::Ptr<forms::CommandButton> m_btnDelButton;
+    ole::Ptr<forms::CheckBox> m_chkVisible;
+    ole::Ptr<forms::TextBox> m_txtNewIndex;
+    // A tag that cannot be shown as text is written back only when the box was edited.
+    bool m_tagIsText = true;
+    bool m_tagEdited = false;
+};
+
+} // namespace shelfstrip

@@ -1,0 +1,161 @@
+#include "buttonbar/tests/pages/PageFixture.h"
+
+#include "platform/forms/controls/buttons/CheckBox.h"
+#include "platform/forms/controls/label/Label.h"
+#include "platform/forms/controls/scrollbar/HScrollBar.h"
+#include "platform/forms/dialogs/file/FileDialog.h"
+#include "platform/ole/convert/Conversions.h"
+
+#include "testsupport/BmpFile.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace shelfstrip::test {
+namespace {
+
+class ButtonsPageTest : public PageFixture {
+protected:
+    void SetUp() override {
+        PageFixture::SetUp();
+        AddButtons(5);
+    }
+    ole::Ptr<CButtons> Buttons() { return ActiveGroup()->GetButtons(); }
+    std::string Shown() { return Text("txtBtnCaption"); }
+    std::string Count() { return Find<forms::Label>("lblButtonCount").Caption(); }
+    // Presses keys in a box and returns the message boxes they raised.
+    std::vector<std::string> Keys(std::string_view name, std::initializer_list<int> keys) {
+        forms::MessageBoxResponder().Queue(win::IDOK);
+        const size_t before = forms::MessageBoxResponder().Log().size();
+        win::SetFocus(Find(name).Window());
+        for (int key : keys)
+            win::test::keyPress(key);
+        win::test::pump();
+        std::vector<std::string> texts;
+        const auto& log = forms::MessageBoxResponder().Log();
+        for (size_t i = before; i < log.size(); ++i)
+            texts.push_back(log[i].request.text);
+        return texts;
+    }
+    // Picks a bitmap file through the open-file dialog.
+    void PickPicture() {
+        const auto path = std::filesystem::temp_directory_path() / "bbpages-pick.bmp";
+        const auto bytes =
+            testsupport::BmpFile(2, 24, {{0, 0, 255, 0, 0, 255}, {0, 0, 255, 0, 0, 255}});
+        std::ofstream(path, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()),
+                   static_cast<std::streamsize>(bytes.size()));
+        forms::FileDialogResponder().Queue(
+            forms::FileDialogAnswer{true, {path.string()}, false, 0});
+        Press(Find<forms::CommandButton>("btnAddPicture"));
+    }
+};
+
+TEST_F(ButtonsPageTest, OpensOnTheLastButtonAndTheIndexBoxMovesTheScroller) {
+    Open("Buttons");
+    EXPECT_EQ(Text("txtButtonIndex"), "5");
+    EXPECT_EQ(Count(), " of 5");
+    EXPECT_EQ(Shown(), "b5");
+    EXPECT_EQ(Text("txtPicture"), "(Picture)");
+    EXPECT_FALSE(Page().Changed());
+    Snapshot("buttonbar-page-buttons");
+
+    EXPECT_EQ(Keys("txtButtonIndex", {win::VK_BACK, '7'}),
+              std::vector<std::string>{"Invalid Index value"});
+    EXPECT_EQ(Shown(), "b5");
+    // Backspace is discarded; Delete edits, and an emptied box cannot convert.
+    EXPECT_EQ(Keys("txtButtonIndex", {win::VK_END, win::VK_BACK}), std::vector<std::string>{});
+    EXPECT_EQ(Text("txtButtonIndex"), "75");
+    EXPECT_EQ(Keys("txtButtonIndex", {win::VK_HOME, win::VK_DELETE, win::VK_DELETE, '2'}),
+              std::vector<std::string>{"Type mismatch"});
+    EXPECT_EQ(Shown(), "b2");
+}
+
+TEST_F(ButtonsPageTest, ApplyWritesTheShownButtonAndMovesItToANewIndex) {
+    Open("Buttons");
+    Type("txtBtnCaption", " Five ");
+    Type("txtNewIndex", " 3 ");
+    Press(m_frame->OkButton());
+    EXPECT_FALSE(m_frame->IsOpen());
+    EXPECT_EQ(Buttons()->At(3)->GetCaption(), "Five");
+    EXPECT_EQ(Buttons()->At(5)->GetCaption(), "b4");
+
+    Open("Buttons");
+    for (const char* bad : {"0", "6", "x"}) {
+        Type("txtNewIndex", bad);
+        EXPECT_EQ(PressAnswering(m_frame->ApplyButton()),
+                  std::vector<std::string>{"Invalid Index."})
+            << bad;
+    }
+    Type("txtNewIndex", "5");
+    EXPECT_EQ(PressAnswering(m_frame->ApplyButton()), std::vector<std::string>{});
+    EXPECT_EQ(Buttons()->At(5)->GetCaption(), "b4");
+}
+
+TEST_F(ButtonsPageTest, AddAndDeleteActAtOnce) {
+    Open("Buttons");
+    Keys("txtPicture", {win::VK_DELETE});
+    Press(Find<forms::CommandButton>("btnAddButton"));
+    EXPECT_EQ(forms::MessageBoxResponder().Log().back().request.text,
+              "Please select an image for the new button");
+    EXPECT_EQ(Buttons()->Count(), 5);
+
+    PickPicture();
+    EXPECT_EQ(Text("txtPicture"), "(Picture)");
+    Type("txtBtnCaption", " X ");
+    Type("txtTag", " t ");
+    Press(Find<forms::CommandButton>("btnAddButton"));
+    ASSERT_EQ(Buttons()->Count(), 6);
+    EXPECT_EQ(Buttons()->At(6)->GetCaption(), "X");
+    EXPECT_EQ(ole::CStr(Buttons()->At(6)->GetTag()), "t");
+    EXPECT_EQ(Count(), " of 6");
+
+    // The reloaded page stands on the new last button without complaint.
+    const size_t boxes = forms::MessageBoxResponder().Log().size();
+    Find<forms::HScrollBar>("scrButtonIndex").SetValue(2);
+    Press(Find<forms::CommandButton>("btnDelButton"));
+    EXPECT_EQ(forms::MessageBoxResponder().Log().size(), boxes);
+    EXPECT_EQ(Buttons()->Count(), 5);
+    EXPECT_EQ(Text("txtButtonIndex"), "5");
+    EXPECT_EQ(Count(), " of 5");
+}
+
+TEST_F(ButtonsPageTest, AnEmptyGroupDisablesTheScrollerAndIgnoresEdits) {
+    Buttons()->Clear();
+    Buttons()->Add("only", Bitmap());
+    Open("Buttons");
+    Press(Find<forms::CommandButton>("btnDelButton"));
+    EXPECT_EQ(Buttons()->Count(), 0);
+    EXPECT_FALSE(Find("scrButtonIndex").Enabled());
+    EXPECT_FALSE(Find("btnDelButton").Enabled());
+    EXPECT_EQ(Count(), " of 0");
+    Page().SetChanged(false);
+    Type("txtBtnCaption", "x");
+    EXPECT_FALSE(Page().Changed());
+}
+
+TEST_F(ButtonsPageTest, ClearingThePictureKeepsOtherEditsAndAnObjectTagSurvives) {
+    Buttons()->At(1)->LetTag(ole::Variant("a"));
+    Buttons()->At(2)->SetTag(ole::Variant(ole::Ptr<ole::Object>(Bitmap())));
+    Open("Buttons");
+    Type("txtBtnCaption", "Renamed");
+    Keys("txtPicture", {win::VK_BACK});
+    EXPECT_EQ(Text("txtPicture"), "(None)");
+    EXPECT_TRUE(Page().Changed());
+    Press(m_frame->ApplyButton());
+    EXPECT_EQ(Buttons()->At(5)->GetCaption(), "Renamed");
+
+    Find<forms::HScrollBar>("scrButtonIndex").SetValue(1);
+    EXPECT_EQ(Text("txtTag"), "a");
+    Find<forms::HScrollBar>("scrButtonIndex").SetValue(2);
+    EXPECT_EQ(Text("txtTag"), "");
+    Type("txtBtnCaption", "Two");
+    Press(m_frame->OkButton());
+    EXPECT_EQ(Buttons()->At(2)->GetCaption(), "Two");
+    EXPECT_EQ(Buttons()->At(2)->GetTag().Type(), ole::VT_DISPATCH);
+}
+
+} // namespace
+} // namespace shelfstrip::test
