@@ -50,10 +50,10 @@ bool DrawTransparentBitmap(win::HDC hdc, int32_t x, int32_t y, int32_t w, int32_
         return false;
 
     win::BitBlt(copy.Get(), 0, 0, sw, sh, src, sx, sy, win::SRCCOPY);
-    // Pixels of the key colour become 1 in the mask, then black in the copy.
-    const win::COLORREF copyBack = win::SetBkColor(copy.Get(), key);
+    // Pixels of the key colour become 1 in the mask; the mask's 1 bits come back as the key
+    // colour (the copy's background), so XOR turns them black in the copy.
+    win::SetBkColor(copy.Get(), key);
     win::BitBlt(mask.Get(), 0, 0, sw, sh, copy.Get(), 0, 0, win::SRCCOPY);
-    win::SetBkColor(copy.Get(), copyBack);
     win::BitBlt(copy.Get(), 0, 0, sw, sh, mask.Get(), 0, 0, win::SRCINVERT);
 
     const KeptColors kept(hdc, kBlack, kWhite);

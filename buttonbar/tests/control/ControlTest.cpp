@@ -14,6 +14,8 @@
 #include "platform/ole/event/ConnectionPoint.h"
 #include "platform/ole/event/EventSink.h"
 #include "platform/win/Win.h"
+#include "platform/win/kernel/Modules.h"
+#include "platform/win/test/Spy.h"
 
 #include <gtest/gtest.h>
 
@@ -271,6 +273,41 @@ TEST(ControlBeforeSetUp, MembersAreSafeBeforeTheContainerSetsItUp) {
         EXPECT_EQ(bar->GetButtonWidth(), 300);
     }
     EXPECT_EQ(testsupport::LiveCounts::Now(), before);
+}
+
+} // namespace
+} // namespace shelfstrip::test
+
+namespace shelfstrip::test {
+namespace {
+
+TEST_F(ControlTest, LockRefreshLeavesOnlyTheCaptionBarToRepaint) {
+    KSButtonBar& bar = HostBar();
+    bar.LetShowCaptionBar(true);
+    m_host->Show();
+    win::test::Spy spy;
+    spy.WatchAll();
+    bar.Refresh();
+    const auto painted = [&](const forms::PictureBox* box) {
+        return spy.Count(win::WM_PAINT, box->Window());
+    };
+    EXPECT_EQ(painted(bar.CaptionBar()), 1U);
+    EXPECT_EQ(painted(bar.ButtonsBox()), 1U);
+    EXPECT_EQ(painted(bar.UpperGroupsBox()), 1U);
+    spy.Clear();
+    bar.LetLockRefresh(true);
+    bar.Refresh();
+    EXPECT_EQ(painted(bar.CaptionBar()), 1U);
+    EXPECT_EQ(painted(bar.ButtonsBox()), 0U);
+    EXPECT_EQ(painted(bar.UpperGroupsBox()), 0U);
+}
+
+TEST_F(ControlTest, TheImageFunctionsProbeFollowsThePlatformSwitch) {
+    win::detail::SetMsimg32Available(false);
+    EXPECT_FALSE(HostBar().HasMsImg32());
+    Unload();
+    win::detail::SetMsimg32Available(true);
+    EXPECT_TRUE(HostBar().HasMsImg32());
 }
 
 } // namespace
