@@ -3,6 +3,8 @@
 #include "propertylist/editors/CColorEditor.h"
 #include "propertylist/editors/CCustomDialog.h"
 #include "propertylist/editors/CDateEditor.h"
+#include "propertylist/editors/CDirectoryEditor.h"
+#include "propertylist/editors/CFileEditor.h"
 #include "propertylist/editors/CListEditor.h"
 #include "propertylist/editors/CTextEditor.h"
 
@@ -40,6 +42,12 @@ BE::Maker MakerOf(void (*bind)(Editor&, const BuiltinEditorBindings&)) {
             }};
 }
 
+// An editor that makes its own windows and needs nothing of the list.
+template <class Editor>
+BE::Maker Unbound() {
+    return {[] { return ole::Ptr<CEditor>(Editor::Create()); }, {}};
+}
+
 void BindText(CTextEditor& editor, const BuiltinEditorBindings& bindings) {
     editor.SetTextEdit(bindings.textBox);
 }
@@ -63,7 +71,9 @@ std::map<int32_t, BE::Maker> LandedMakers() {
         {shared::KSListEditor, MakerOf(&BindList)},
         {shared::KSColorEditor, MakerOf(&BindColor)},
         {shared::ksCustomDialog, MakerOf(&BindDialog)},
-        {shared::KSDateEditor, {[] { return ole::Ptr<CEditor>(CDateEditor::Create()); }, {}}},
+        {shared::KSDateEditor, Unbound<CDateEditor>()},
+        {shared::ksFileEditor, Unbound<CFileEditor>()},
+        {shared::KSDirectoryEditor, Unbound<CDirectoryEditor>()},
     };
 }
 

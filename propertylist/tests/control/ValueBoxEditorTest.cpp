@@ -4,6 +4,8 @@
 
 #include "shared/util/EditorValue.h"
 
+#include "platform/forms/dialogs/file/FileDialog.h"
+#include "platform/forms/dialogs/folder/FolderBrowser.h"
 #include "platform/ole/convert/Conversions.h"
 #include "platform/ole/font/Font.h"
 #include "platform/win/Win.h"
@@ -37,10 +39,19 @@ protected:
         answer = {};
         GridFixture::TearDown();
     }
-    ole::Ptr<CProperty> AddDialogRow(ole::Variant value) {
+    ole::Ptr<CProperty>
+    AddRow(ole::Variant value, int32_t type = shared::ksCustomDialog,
+           const std::vector<std::pair<std::string, std::string>>& params = {}) {
         std::string key;
-        return Grid().GetProperties()->Add("Data", std::move(value), "", key, nullptr, false,
-                                           shared::ksCustomDialog);
+        auto property = Grid().GetProperties()->Add(
+            "R" + std::to_string(++m_rows), std::move(value), "", key, nullptr, false, type);
+        for (const auto& [name, text] : params)
+            property->SetEditorParam(name, text);
+        return property;
+    }
+    void Open(const ole::Ptr<CProperty>& property) {
+        Grid().SelectNode(nullptr);
+        Grid().SetSelectedProperty(property);
     }
     win::HWND Box() {
         const auto editor = Grid().ActiveEditor();
@@ -67,10 +78,13 @@ protected:
     ole::Variant answer;
     int asked = 0;
     bool cancelValidation = false;
+
+private:
+    int m_rows = 0;
 };
 
 TEST_F(ValueBoxEditorTest, TheBrowseButtonAsksTheHostAndEnterCommitsItsAnswer) {
-    auto data = AddDialogRow(ole::Variant("a&b"));
+    auto data = AddRow(ole::Variant("a&b"));
     Grid().SetSelectedProperty(data);
     ASSERT_TRUE(dynamic_cast<CCustomDialog*>(Grid().ActiveEditor().Get()));
     EXPECT_EQ(TextOf(Box()), "a&b");
@@ -116,7 +130,7 @@ TEST_F(ValueBoxEditorTest, TheBrowseButtonAsksTheHostAndEnterCommitsItsAnswer) {
 TEST_F(ValueBoxEditorTest, AnObjectFromTheHostIsStoredOnlyThroughTheCommit) {
     const auto held = ole::Font::Create();
     held->SetName("Held");
-    auto data = AddDialogRow(ole::Variant(held));
+    auto data = AddRow(ole::Variant(held));
     const auto chosen = ole::Font::Create();
     chosen->SetName("Chosen");
     answer = ole::Variant(chosen);
@@ -135,6 +149,84 @@ TEST_F(ValueBoxEditorTest, AnObjectFromTheHostIsStoredOnlyThroughTheCommit) {
     PressOnBox(win::VK_RETURN);
     EXPECT_TRUE(ole::Is(data->GetValue().AsObject(), chosen));
     EXPECT_EQ(held->Name(), "Held");
+}
+
+// What the open-file dialog is given, by the row's parameters and value.
+TEST_F(ValueBoxEditorTest, TheFileDialogIsSetUpFromTheRow) {
+    auto& files = forms::FileDialogResponder();
+    files.SetFunction([](const forms::FileDialogRequest&) {
+        return std::optional(forms::FileDialogAnswer::Cancel());
+    });
+    const std::string longPath(300, 'x');
+    Open(AddRow(ole::Variant(longPath), shared::ksFileEditor,
+                {{"Filter", "Text|*.txt|All|*.*"},
+                 {"FileFlags", "abc"},
+                 {"DefaultExt", "txt"},
+                 {"InitialDir", "/tmp"},
+                 {"DialogCaption", "Pick"}}));
+    ClickBrowse();
+    Open(AddRow(ole::Variant("a.txt"), shared::ksFileEditor, {{"FileFlags", "8"}}));
+    ClickBrowse();
+    ASSERT_EQ(files.Log().size(), 2U);
+
+    const forms::FileDialogRequest& first = files.Log()[0].request;
+    EXPECT_EQ(first.filters, (std::vector<forms::FileFilter>{{"Text", "*.txt"}, {"All", "*.*"}}));
+    EXPECT_EQ(first.filterIndex, 1);
+    EXPECT_EQ(first.flags, win::OFN_FILEMUSTEXIST);
+    EXPECT_EQ(first.maxFile, 556U);
+    EXPECT_EQ(first.defaultExtension, "txt");
+    EXPECT_EQ(first.folder, "/tmp");
+    EXPECT_EQ(first.title, "Pick");
+    const forms::FileDialogRequest& second = files.Log()[1].request;
+    EXPECT_EQ(second.filters, (std::vector<forms::FileFilter>{{"All Files (*.*)", "*.*"}}));
+    EXPECT_EQ(second.flags, 8U);
+}
+
+// A chosen file commits at once (several chosen: the first one's full path); a cancel leaves the
+// value and the edit open.
+TEST_F(ValueBoxEditorTest, AChosenFileCommitsAndACancelChangesNothing) {
+    auto& files = forms::FileDialogResponder();
+    auto file = AddRow(ole::Variant("old.txt"), shared::ksFileEditor, {{"FileFlags", "512"}});
+    Open(file);
+    files.Queue(forms::FileDialogAnswer::Cancel());
+    ClickBrowse();
+    EXPECT_TRUE(Grid().ActiveEditor());
+    EXPECT_EQ(file->GetValue().AsString(), "old.txt");
+
+    files.Queue(forms::FileDialogAnswer{true, {"/data/one.txt", "/data/two.txt"}, false, 0});
+    ClickBrowse();
+    EXPECT_FALSE(Grid().ActiveEditor());
+    EXPECT_EQ(file->GetValue().AsString(), "/data/one.txt");
+
+    Open(file);
+    files.Queue(forms::FileDialogAnswer{true, {"/data/three.txt"}, false, 0});
+    ClickBrowse();
+    EXPECT_EQ(file->GetValue().AsString(), "/data/three.txt");
+}
+
+// The folder flags of a row carry over to a row without them; a cancelled browse changes
+// nothing, and every item-id list is freed.
+TEST_F(ValueBoxEditorTest, TheFolderBrowserKeepsItsFlagsAndFreesWhatItReturns) {
+    auto& folders = forms::FolderBrowserResponder();
+    auto flagged = AddRow(ole::Variant("/old"), shared::KSDirectoryEditor,
+                          {{"FolderFlags", "16"}, {"DialogCaption", "Where?"}});
+    auto plain = AddRow(ole::Variant("/old"), shared::KSDirectoryEditor);
+    Open(flagged);
+    folders.Queue(forms::FolderBrowserAnswer::Cancel());
+    ClickBrowse();
+    EXPECT_TRUE(Grid().ActiveEditor());
+    EXPECT_EQ(flagged->GetValue().AsString(), "/old");
+
+    Open(plain);
+    folders.Queue(forms::FolderBrowserAnswer{true, "/tmp"});
+    ClickBrowse();
+    EXPECT_FALSE(Grid().ActiveEditor());
+    EXPECT_EQ(plain->GetValue().AsString(), "/tmp");
+    ASSERT_EQ(folders.Log().size(), 2U);
+    EXPECT_EQ(folders.Log()[0].request.instruction, "Where?");
+    EXPECT_EQ(folders.Log()[0].request.flags, 16U);
+    EXPECT_EQ(folders.Log()[1].request.flags, 16U);
+    EXPECT_EQ(forms::LiveItemIdListCount(), 0U);
 }
 
 } // namespace

@@ -1,0 +1,41 @@
+#include "propertylist/editors/PathEditor.h"
+
+#include "propertylist/model/property/CProperty.h"
+
+#include "platform/ole/convert/Conversions.h"
+#include "platform/win/Win.h"
+
+namespace attrgrid {
+
+namespace {
+
+std::string BeforeNul(std::string text) {
+    if (const auto nul = text.find('\0'); nul != std::string::npos)
+        text.resize(nul);
+    return text;
+}
+
+} // namespace
+
+void PathEditor::LetValue(const ole::Variant& value) {
+    std::string text;
+    try {
+        if (!value.IsObject() && !value.IsNull())
+            text = ole::CStr(value);
+    } catch (const ole::Error&) {
+    }
+    m_Value = BeforeNul(std::move(text));
+    win::SetWindowTextA(Window(), m_Value.c_str());
+}
+
+void PathEditor::ReadCaption(const CProperty& property) {
+    m_DialogCaption = property.GetEditorParam("DialogCaption");
+}
+
+void PathEditor::Choose(std::string path) {
+    m_Value = BeforeNul(std::move(path));
+    win::SetWindowTextA(Window(), m_Value.c_str());
+    Commit();
+}
+
+} // namespace attrgrid

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "propertylist/editors/ValueBoxEditor.h"
+
+#include <string>
+
+namespace attrgrid {
+
+// The value-box editors whose value is a path chosen in a dialog: the value is text, the box
+// shows it, and a path the dialog hands back commits at once.
+class PathEditor : public ValueBoxEditor {
+public:
+    // The value's text form cut before its first NUL; Empty, Null and values without a text form
+    // give "".
+    void LetValue(const ole::Variant& value) override;
+    ole::Variant GetValue() override { return ole::Variant(m_Value); }
+
+protected:
+    // WS_CHILD | SS_LEFTNOWORDWRAP: an ampersand marks a mnemonic.
+    PathEditor() : ValueBoxEditor(0x4000000C, true) {}
+
+    // Reads the caption every path dialog takes.
+    void ReadCaption(const CProperty& property);
+    const std::string& Caption() const { return m_DialogCaption; }
+    const std::string& Path() const { return m_Value; }
+    // Takes the chosen path, shows it and commits.
+    void Choose(std::string path);
+
+private:
+    std::string m_Value;
+    std::string m_DialogCaption;
+};
+
+} // namespace attrgrid
