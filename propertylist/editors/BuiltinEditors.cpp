@@ -5,6 +5,7 @@
 #include "propertylist/editors/CDateEditor.h"
 #include "propertylist/editors/CDirectoryEditor.h"
 #include "propertylist/editors/CFileEditor.h"
+#include "propertylist/editors/CFontEditor.h"
 #include "propertylist/editors/CListEditor.h"
 #include "propertylist/editors/CTextEditor.h"
 
@@ -74,6 +75,7 @@ std::map<int32_t, BE::Maker> LandedMakers() {
         {shared::KSDateEditor, Unbound<CDateEditor>()},
         {shared::ksFileEditor, Unbound<CFileEditor>()},
         {shared::KSDirectoryEditor, Unbound<CDirectoryEditor>()},
+        {shared::KSFontEditor, Unbound<CFontEditor>()},
     };
 }
 

@@ -1,15 +1,18 @@
 #include "GridFixture.h"
 
 #include "propertylist/editors/CCustomDialog.h"
+#include "propertylist/editors/CFontEditor.h"
 
 #include "shared/util/EditorValue.h"
 
 #include "platform/forms/dialogs/file/FileDialog.h"
 #include "platform/forms/dialogs/folder/FolderBrowser.h"
+#include "platform/forms/dialogs/font/FontDialog.h"
 #include "platform/ole/convert/Conversions.h"
 #include "platform/ole/font/Font.h"
 #include "platform/win/Win.h"
 #include "platform/win/test/TestApi.h"
+#include "testsupport/ErrorOf.h"
 
 #include <string>
 #include <vector>
@@ -227,6 +230,74 @@ TEST_F(ValueBoxEditorTest, TheFolderBrowserKeepsItsFlagsAndFreesWhatItReturns) {
     EXPECT_EQ(folders.Log()[0].request.flags, 16U);
     EXPECT_EQ(folders.Log()[1].request.flags, 16U);
     EXPECT_EQ(forms::LiveItemIdListCount(), 0U);
+}
+
+// An OK without a change keeps every whole size; what the dialog returns is written back
+// attribute by attribute.
+TEST_F(ValueBoxEditorTest, TheFontDialogKeepsWholeSizesAndWritesBackItsChoice) {
+    auto& fonts = forms::FontDialogResponder();
+    fonts.SetFunction([](const forms::FontDialogRequest& request) {
+        return std::optional(forms::FontDialogAnswer{true, request.initial});
+    });
+    const auto font = ole::Font::Create();
+    auto row = AddRow(ole::Variant(font), shared::KSFontEditor);
+    for (const int points : {7, 8, 9, 10, 11, 12, 14, 16, 18, 20, 24, 36, 72}) {
+        SCOPED_TRACE(points);
+        font->SetSize(ole::Currency::FromUnits(points));
+        row->SetValue(ole::Variant(font));
+        Open(row);
+        ClickBrowse();
+        const auto stored = ole::PtrCast<ole::Font>(row->GetValue().AsObject());
+        ASSERT_TRUE(stored);
+        EXPECT_EQ(stored->Size().ToDouble(), points);
+    }
+
+    font->SetSize(ole::Font::kDefaultSize);
+    font->SetItalic(true);
+    font->SetName(std::string(40, 'F'));
+    row->SetValue(ole::Variant(font));
+    fonts.Reset();
+    forms::FontChoice choice;
+    choice.face = "DejaVu Sans";
+    choice.points = 12;
+    choice.bold = true;
+    fonts.Queue(forms::FontDialogAnswer{true, choice});
+    Open(row);
+    ClickBrowse();
+    ASSERT_EQ(fonts.Log().size(), 1U);
+    const win::LOGFONTA& given = fonts.Log()[0].request.logFont;
+    EXPECT_EQ(given.lfHeight, -11);
+    EXPECT_EQ(given.lfItalic, 255);
+    EXPECT_EQ(std::string(given.lfFaceName), std::string(31, 'F'));
+    const auto stored = ole::PtrCast<ole::Font>(row->GetValue().AsObject());
+    EXPECT_EQ(stored->Name(), "DejaVu Sans");
+    EXPECT_TRUE(stored->Bold());
+    EXPECT_FALSE(stored->Italic());
+    EXPECT_EQ(stored->Size().ToDouble(), 12);
+}
+
+// A cancelled dialog keeps the edit open with the editor's font; the editor refuses what is no
+// font and keeps its own copy apart from the row's.
+TEST_F(ValueBoxEditorTest, TheFontEditorKeepsItsOwnCopy) {
+    const auto font = ole::Font::Create();
+    font->SetName("Kept");
+    Open(AddRow(ole::Variant(font), shared::KSFontEditor));
+    auto* editor = dynamic_cast<CFontEditor*>(Grid().ActiveEditor().Get());
+    ASSERT_TRUE(editor);
+    forms::FontDialogResponder().Queue(forms::FontDialogAnswer::Cancel());
+    ClickBrowse();
+    EXPECT_TRUE(Grid().ActiveEditor());
+    EXPECT_EQ(TextOf(Box()), "Kept");
+
+    const auto copy = ole::PtrCast<ole::Font>(editor->GetValue().AsObject());
+    EXPECT_NE(copy.Get(), font.Get());
+    font->SetName("Changed");
+    EXPECT_EQ(copy->Name(), "Kept");
+    EXPECT_EQ(testsupport::ErrorOf([&] { editor->LetValue(ole::Variant(CListItems::Create())); }),
+              static_cast<int32_t>(0x80040002));
+    EXPECT_EQ(TextOf(Box()), "Kept");
+    editor->LetValue(ole::Variant(ole::Ptr<ole::Object>()));
+    EXPECT_EQ(TextOf(Box()), ole::Font::Create()->Name());
 }
 
 } // namespace
