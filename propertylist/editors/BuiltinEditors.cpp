@@ -7,6 +7,7 @@
 #include "propertylist/editors/CFileEditor.h"
 #include "propertylist/editors/CFontEditor.h"
 #include "propertylist/editors/CListEditor.h"
+#include "propertylist/editors/CPictureEditor.h"
 #include "propertylist/editors/CTextEditor.h"
 
 #include "shared/util/EditorValue.h"
@@ -76,6 +77,7 @@ std::map<int32_t, BE::Maker> LandedMakers() {
         {shared::ksFileEditor, Unbound<CFileEditor>()},
         {shared::KSDirectoryEditor, Unbound<CDirectoryEditor>()},
         {shared::KSFontEditor, Unbound<CFontEditor>()},
+        {shared::ksPictureEditor, Unbound<CPictureEditor>()},
     };
 }
 

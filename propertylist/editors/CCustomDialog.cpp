@@ -16,7 +16,7 @@ constexpr win::DWORD kValueStyle = 0x4000008C;
 
 } // namespace
 
-CCustomDialog::CCustomDialog() : ValueBoxEditor(kValueStyle, true) {}
+CCustomDialog::CCustomDialog() : ValueBoxEditor(kValueStyle, kKeyMessages) {}
 
 ole::Ptr<CCustomDialog> CCustomDialog::Create() {
     return ole::MakeObject<CCustomDialog>();

@@ -39,7 +39,7 @@ void CDirectoryEditor::Reset(const ole::Ptr<CProperty>& aProperty,
 
 void CDirectoryEditor::Browse() {
     win::BROWSEINFOA info{};
-    info.hwndOwner = win::GetWindow(Window(), win::GW_CHILD);
+    info.hwndOwner = Button();
     info.lpszTitle = Caption().c_str();
     info.ulFlags = static_cast<win::UINT>(m_FolderFlags);
     const ole::Ptr<ole::Object> self(this);

@@ -49,7 +49,7 @@ std::string FaceName(const win::LOGFONTA& logFont) {
 
 } // namespace
 
-CFontEditor::CFontEditor() : ValueBoxEditor(kValueStyle, false) {}
+CFontEditor::CFontEditor() : ValueBoxEditor(kValueStyle, kPlainMessages) {}
 
 ole::Ptr<CFontEditor> CFontEditor::Create() {
     return ole::MakeObject<CFontEditor>();
@@ -101,7 +101,7 @@ void CFontEditor::Browse() {
     std::string style(255, ' ');
     win::CHOOSEFONTA choose{};
     choose.lStructSize = win::CHOOSEFONTA_V1_SIZE;
-    choose.hwndOwner = win::GetWindow(Window(), win::GW_CHILD);
+    choose.hwndOwner = Button();
     choose.lpLogFont = &logFont;
     choose.iPointSize = base::RoundHalfEvenToInt32(font.Size().ToDouble() * 10);
     choose.Flags = kDialogFlags;

@@ -25,7 +25,16 @@ void PathEditor::LetValue(const ole::Variant& value) {
     } catch (const ole::Error&) {
     }
     m_Value = BeforeNul(std::move(text));
-    win::SetWindowTextA(Window(), m_Value.c_str());
+    ShowText(m_Value);
+}
+
+void PathEditor::ShowText(const std::string& text) {
+    win::SetWindowTextA(Window(), text.c_str());
+}
+
+void PathEditor::SetPath(std::string path) {
+    m_Value = BeforeNul(std::move(path));
+    ShowText(m_Value);
 }
 
 void PathEditor::ReadCaption(const CProperty& property) {
@@ -33,8 +42,7 @@ void PathEditor::ReadCaption(const CProperty& property) {
 }
 
 void PathEditor::Choose(std::string path) {
-    m_Value = BeforeNul(std::move(path));
-    win::SetWindowTextA(Window(), m_Value.c_str());
+    SetPath(std::move(path));
     Commit();
 }
 

@@ -17,7 +17,14 @@ public:
 
 protected:
     // WS_CHILD | SS_LEFTNOWORDWRAP: an ampersand marks a mnemonic.
-    PathEditor() : ValueBoxEditor(0x4000000C, true) {}
+    static constexpr win::DWORD kValueStyle = 0x4000000C;
+
+    explicit PathEditor(std::span<const win::UINT> boxMessages = kKeyMessages)
+        : ValueBoxEditor(kValueStyle, boxMessages) {}
+
+    // Where the value's text shows: the box.
+    virtual void ShowText(const std::string& text);
+    void SetPath(std::string path);
 
     // Reads the caption every path dialog takes.
     void ReadCaption(const CProperty& property);

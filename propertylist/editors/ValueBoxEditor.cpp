@@ -10,8 +10,6 @@ namespace attrgrid {
 namespace {
 
 constexpr win::DWORD kButtonStyle = 0x50000000; // WS_CHILD | WS_VISIBLE, a push button
-constexpr win::UINT kKeyMessages[] = {win::WM_KEYDOWN, win::WM_DESTROY, win::WM_COMMAND};
-constexpr win::UINT kPlainMessages[] = {win::WM_DESTROY, win::WM_COMMAND};
 
 } // namespace
 
@@ -44,12 +42,10 @@ void ValueBoxEditor::init(int32_t hParentWnd) {
         win::CreateWindowExA(0, "Static", "", m_valueStyle, 0, 0, 50, 200, parent, {}, {}, nullptr);
     if (!box)
         return;
+    MakeInnerWindows(box);
     m_hWndButton = win::CreateWindowExA(0, "Button", "...", kButtonStyle, 0, 0, m_ButtonWidth, 200,
                                         box, {}, {}, nullptr);
-    if (m_takesKeys)
-        Attach(box, kKeyMessages);
-    else
-        Attach(box, kPlainMessages);
+    Attach(box, m_boxMessages);
 }
 
 win::LRESULT ValueBoxEditor::WindowMsgListener(win::HWND, win::UINT Msg, win::WPARAM wParam,

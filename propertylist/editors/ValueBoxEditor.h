@@ -2,6 +2,10 @@
 
 #include "propertylist/editors/WindowEditor.h"
 
+#include "platform/win/WinConstants.h"
+
+#include <span>
+
 namespace attrgrid {
 
 // The frame of the editors that show their value as text in a "Static" value box with a "..."
@@ -22,16 +26,25 @@ public:
                                    win::LPARAM lParam, bool& bRouteToOriginal) override;
 
 protected:
-    // `valueStyle`: the box's window style; `takesKeys`: Enter and Escape end the edit.
-    ValueBoxEditor(win::DWORD valueStyle, bool takesKeys)
-        : m_valueStyle(valueStyle), m_takesKeys(takesKeys) {}
+    // What the box is hooked for: with Enter and Escape ending the edit, or without.
+    static constexpr win::UINT kKeyMessages[] = {win::WM_KEYDOWN, win::WM_DESTROY, win::WM_COMMAND};
+    static constexpr win::UINT kPlainMessages[] = {win::WM_DESTROY, win::WM_COMMAND};
+
+    // `valueStyle`: the box's window style; `boxMessages`: what the box is hooked for.
+    ValueBoxEditor(win::DWORD valueStyle, std::span<const win::UINT> boxMessages)
+        : m_valueStyle(valueStyle), m_boxMessages(boxMessages) {}
+
+    win::HWND Button() const { return m_hWndButton; }
+    int32_t ButtonWidth() const { return m_ButtonWidth; }
+    // Makes the windows that stand inside the box before its button (none here).
+    virtual void MakeInnerWindows(win::HWND) {}
 
     // The button was clicked.
     virtual void Browse() = 0;
 
 private:
     win::DWORD m_valueStyle;
-    bool m_takesKeys;
+    std::span<const win::UINT> m_boxMessages;
     win::HWND m_hWndButton;
     int32_t m_ButtonWidth = 0;
 };

@@ -65,8 +65,19 @@ protected:
         win::GetWindowTextA(window, text, sizeof text);
         return text;
     }
+    // The box's "..." button.
+    win::HWND BrowseButton() {
+        for (win::HWND child = win::GetWindow(Box(), win::GW_CHILD); child;
+             child = win::GetWindow(child, win::GW_HWNDNEXT)) {
+            char name[16] = {};
+            win::GetClassNameA(child, name, sizeof name);
+            if (std::string_view(name) == "Button")
+                return child;
+        }
+        return {};
+    }
     void ClickBrowse() {
-        const win::HWND button = win::GetWindow(Box(), win::GW_CHILD);
+        const win::HWND button = BrowseButton();
         win::RECT rc{};
         win::GetClientRect(button, &rc);
         win::test::click(button, {rc.right / 2, rc.bottom / 2});
@@ -96,7 +107,7 @@ TEST_F(ValueBoxEditorTest, TheBrowseButtonAsksTheHostAndEnterCommitsItsAnswer) {
     win::RECT box{};
     win::RECT button{};
     win::GetClientRect(Box(), &box);
-    win::GetWindowRect(win::GetWindow(Box(), win::GW_CHILD), &button);
+    win::GetWindowRect(BrowseButton(), &button);
     win::MapWindowPoints(win::HWND(), Box(), reinterpret_cast<win::POINT*>(&button), 2);
     const int b = win::GetSystemMetrics(win::SM_CXVSCROLL);
     EXPECT_EQ(button.left, box.right - b);
@@ -298,6 +309,37 @@ TEST_F(ValueBoxEditorTest, TheFontEditorKeepsItsOwnCopy) {
     EXPECT_EQ(TextOf(Box()), "Kept");
     editor->LetValue(ole::Variant(ole::Ptr<ole::Object>()));
     EXPECT_EQ(TextOf(Box()), ole::Font::Create()->Name());
+}
+
+// Backspace empties the picture without ending the edit and Enter then stores no picture; the
+// dialog always starts empty; a black first row still gets its background brush.
+TEST_F(ValueBoxEditorTest, ThePictureEditorClearsOnBackspaceAndBrowsesFromNothing) {
+    auto row = AddRow(ole::Variant(ole::Picture::FromMetafile(ole::PICTYPE_METAFILE, 2540, 2540)),
+                      shared::ksPictureEditor);
+    row->LetBackColor(0);
+    Open(row);
+    const win::HWND edit = win::GetWindow(Box(), win::GW_CHILD);
+    EXPECT_EQ(TextOf(edit), "(Picture)");
+    EXPECT_NE(win::SendMessageA(Box(), win::WM_CTLCOLOREDIT, 0, 0), 0);
+
+    forms::FileDialogResponder().Queue(forms::FileDialogAnswer::Cancel());
+    ClickBrowse();
+    ASSERT_EQ(forms::FileDialogResponder().Log().size(), 1U);
+    const forms::FileDialogRequest& request = forms::FileDialogResponder().Log()[0].request;
+    EXPECT_EQ(request.name, "");
+    EXPECT_EQ(request.flags, win::OFN_FILEMUSTEXIST);
+    EXPECT_EQ(request.defaultExtension, "");
+
+    win::SetFocus(edit);
+    win::test::keyPress(win::VK_BACK);
+    win::test::pump();
+    EXPECT_EQ(TextOf(edit), "(none)");
+    ASSERT_TRUE(Grid().ActiveEditor());
+    win::test::keyPress(win::VK_RETURN);
+    win::test::pump();
+    EXPECT_FALSE(Grid().ActiveEditor());
+    const auto picture = ole::PtrCast<ole::Picture>(row->GetValue().AsObject());
+    EXPECT_TRUE(!picture || picture->Type() <= 0);
 }
 
 } // namespace
