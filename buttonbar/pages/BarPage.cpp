@@ -3,10 +3,14 @@
 #include "buttonbar/control/KSButtonBar.h"
 
 #include "platform/forms/controls/buttons/CheckBox.h"
+#include "platform/forms/controls/buttons/CommandButton.h"
 #include "platform/forms/controls/frame/Frame.h"
 #include "platform/forms/controls/label/Label.h"
 #include "platform/forms/controls/lists/ComboBox.h"
+#include "platform/forms/controls/scrollbar/HScrollBar.h"
 #include "platform/forms/controls/textbox/TextBox.h"
+#include "platform/forms/dialogs/MessageBox.h"
+#include "platform/forms/dialogs/file/FileDialog.h"
 #include "platform/forms/host/Extender.h"
 #include "platform/ole/convert/Conversions.h"
 #include "platform/ole/dispatch/ClassBuilder.h"
@@ -14,6 +18,8 @@
 #include "platform/ole/error/Error.h"
 #include "platform/ole/event/ConnectionPoint.h"
 #include "platform/ole/event/EventSink.h"
+#include "platform/ole/text/TextEdits.h"
+#include "platform/win/input/Caret.h"
 
 namespace shelfstrip {
 
@@ -86,10 +92,29 @@ ole::Ptr<forms::ComboBox> BarPage::AddLabelledList(std::string labelName, const 
 }
 
 ole::Ptr<forms::TextBox> BarPage::AddText(std::string name, const win::RECT& bounds) {
+    return AddText(std::move(name), bounds, &BarPage::MarkChanged);
+}
+
+ole::Ptr<forms::TextBox> BarPage::NewText(std::string name, const win::RECT& bounds) {
     auto text = forms::TextBox::Create();
     AddConstituent(text, std::move(name), bounds);
-    On(text, forms::eventid::Change, &BarPage::MarkChanged);
     return text;
+}
+
+ole::Ptr<forms::CommandButton> BarPage::NewButton(std::string name, const char* caption,
+                                                  const win::RECT& bounds) {
+    auto button = forms::CommandButton::Create();
+    button->SetCaption(caption);
+    AddConstituent(button, std::move(name), bounds);
+    return button;
+}
+
+forms::Control* BarPage::Upcast(const ole::Ptr<forms::TextBox>& text) {
+    return text.Get();
+}
+
+forms::Control* BarPage::Upcast(const ole::Ptr<forms::CommandButton>& button) {
+    return button.Get();
 }
 
 ole::Ptr<forms::CheckBox> BarPage::AddCheck(std::string name, const char* caption,
@@ -128,6 +153,87 @@ void BarPage::Connect(const ole::Ptr<forms::Control>& control, ole::DISPID event
     auto sink = ole::EventSink::Create();
     sink->On(eventId, std::move(handler));
     ole::ConnectEvents(control, sink);
+}
+
+void BarPage::AcceptDigitsOnly(const ole::Ptr<forms::TextBox>& box) {
+    Connect(box, forms::eventid::KeyPress, [](std::span<ole::Variant> args) {
+        const int key = args.empty() ? 0 : ole::CInt(args[0]);
+        if (key < '0' || key > '9')
+            args[0].Deref() = ole::Variant(int16_t{0});
+    });
+}
+
+void BarPage::HideCaretOnFocus(const ole::Ptr<forms::HScrollBar>& scroller) {
+    Connect(scroller, forms::eventid::GotFocus,
+            [weak = ole::WeakRef<forms::HScrollBar>(scroller.Get())](std::span<ole::Variant>) {
+                if (const auto bar = weak.Lock())
+                    win::HideCaret(bar->Window());
+            });
+}
+
+void BarPage::CheckIndex(const forms::TextBox& box, forms::HScrollBar& scroller) {
+    try {
+        const int16_t n = ole::CInt(ole::Variant(box.Text()));
+        if (n < scroller.GetMin() || n > scroller.GetMax())
+            forms::MsgBox("Invalid Index value", forms::vbCritical, kLibraryName);
+        else
+            scroller.SetValue(n);
+    } catch (const ole::Error& error) {
+        ShowError(error);
+    }
+}
+
+std::string BarPage::BrowsePicture(win::HWND owner) {
+    static constexpr char kFilter[] = "Pictures(*.bmp,*.ico)\0*.bmp;*.ico\0All Files (*.*)\0*.*\0";
+    std::string file(255, '\0');
+    std::string title(255, '\0');
+    win::OPENFILENAMEA ofn;
+    ofn.lStructSize = win::OPENFILENAMEA_V1_SIZE;
+    ofn.hwndOwner = owner;
+    ofn.lpstrFilter = kFilter;
+    ofn.nFilterIndex = 1;
+    ofn.lpstrFile = file.data();
+    ofn.nMaxFile = 254;
+    ofn.lpstrFileTitle = title.data();
+    ofn.nMaxFileTitle = 254;
+    ofn.lpstrTitle = "Select Button Picture";
+    ofn.Flags = win::OFN_FILEMUSTEXIST;
+    if (!win::GetOpenFileNameA(&ofn))
+        return "(None)";
+    return file.substr(0, file.find('\0'));
+}
+
+void BarPage::ApplyNewIndex(const std::string& text, int32_t current, int32_t count,
+                            const std::function<void(int32_t)>& move) {
+    if (text.empty())
+        return;
+    if (!ole::IsNumeric(ole::Variant(text))) {
+        forms::MsgBox("Invalid Index.", forms::vbOKOnly, kLibraryName);
+        return;
+    }
+    const int32_t n = ToLong(text);
+    if (n == current)
+        return;
+    if (n >= 1 && n <= count)
+        move(n);
+    else
+        forms::MsgBox("Invalid Index.", forms::vbOKOnly, kLibraryName);
+}
+
+void BarPage::ShowError(const ole::Error& error) {
+    forms::MsgBox(error.Description(), forms::vbCritical, error.Source());
+}
+
+std::string BarPage::Trimmed(const forms::TextBox& box) {
+    return std::string(ole::Trim(box.Text()));
+}
+
+bool BarPage::HoldsImage(const ole::Ptr<ole::Picture>& picture) {
+    return picture && picture->Type() > 0;
+}
+
+bool BarPage::IsTextTag(const ole::Variant& tag) {
+    return tag.Type() != ole::VT_DISPATCH && tag.Type() != ole::VT_UNKNOWN;
 }
 
 } // namespace shelfstrip

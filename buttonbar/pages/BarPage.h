@@ -2,9 +2,12 @@
 
 #include "buttonbar/pages/PageIdentity.h"
 
+#include "platform/forms/control/ControlIds.h"
 #include "platform/forms/pages/PropertyPage.h"
 #include "platform/ole/dispatch/ClassInfo.h"
+#include "platform/ole/error/Error.h"
 #include "platform/ole/object/WeakRef.h"
+#include "platform/ole/picture/Picture.h"
 
 #include <cstdint>
 #include <functional>
@@ -15,6 +18,9 @@
 
 namespace forms {
 class CheckBox;
+class CommandButton;
+class HScrollBar;
+class PictureBox;
 class ComboBox;
 class Frame;
 class Label;
@@ -62,6 +68,22 @@ protected:
                                               std::initializer_list<const char*> rows, int left,
                                               int top, int right);
     ole::Ptr<forms::TextBox> AddText(std::string name, const win::RECT& bounds);
+    // A text box whose change runs `handler` (none: no handler).
+    template <class P>
+    ole::Ptr<forms::TextBox> AddText(std::string name, const win::RECT& bounds,
+                                     void (P::*handler)()) {
+        auto text = NewText(std::move(name), bounds);
+        if (handler)
+            On(ole::Ptr<forms::Control>(Upcast(text)), forms::eventid::Change, handler);
+        return text;
+    }
+    template <class P>
+    ole::Ptr<forms::CommandButton> AddCommand(std::string name, const char* caption,
+                                              const win::RECT& bounds, void (P::*handler)()) {
+        auto button = NewButton(std::move(name), caption, bounds);
+        On(ole::Ptr<forms::Control>(Upcast(button)), forms::eventid::Click, handler);
+        return button;
+    }
     ole::Ptr<forms::CheckBox> AddCheck(std::string name, const char* caption,
                                        const win::RECT& bounds);
     ole::Ptr<forms::Label> AddLabel(std::string name, const char* caption, const win::RECT& bounds);
@@ -81,7 +103,39 @@ protected:
                  std::function<void(std::span<ole::Variant>)> handler);
     void MarkChanged() { SetChanged(true); }
 
+    // ---- What the Buttons and Groups pages share ----
+    // Discards every key but the digits typed into the box.
+    void AcceptDigitsOnly(const ole::Ptr<forms::TextBox>& box);
+    // Hides the caret of the scroller's window whenever it takes the focus.
+    void HideCaretOnFocus(const ole::Ptr<forms::HScrollBar>& scroller);
+    // The index box's text moves the scroller, or is refused with a message box.
+    static void CheckIndex(const forms::TextBox& box, forms::HScrollBar& scroller);
+    // The open-file dialog for a picture; the chosen path or "(None)".
+    static std::string BrowsePicture(win::HWND owner);
+    // A trimmed new-index text: not numeric, or outside 1..count, is refused with "Invalid
+    // Index."; a position other than `current` goes to `move`.
+    static void ApplyNewIndex(const std::string& text, int32_t current, int32_t count,
+                              const std::function<void(int32_t)>& move);
+    // A stop-icon box with the error's description, titled with its source.
+    static void ShowError(const ole::Error& error);
+    static std::string Trimmed(const forms::TextBox& box);
+    // Whether a picture holds an image (its type is above 0).
+    static bool HoldsImage(const ole::Ptr<ole::Picture>& picture);
+    // A tag shown as text; an object tag shows as an empty box.
+    static bool IsTextTag(const ole::Variant& tag);
+
+    static constexpr const char* kNone = "(None)";
+    static constexpr const char* kPicture = "(Picture)";
+    static constexpr int kBackspace = 8;
+    static constexpr int kDelete = 46;
+
 private:
+    ole::Ptr<forms::TextBox> NewText(std::string name, const win::RECT& bounds);
+    ole::Ptr<forms::CommandButton> NewButton(std::string name, const char* caption,
+                                             const win::RECT& bounds);
+    static forms::Control* Upcast(const ole::Ptr<forms::TextBox>& text);
+    static forms::Control* Upcast(const ole::Ptr<forms::CommandButton>& button);
+
     const PageIdentity& m_identity;
     const ole::ClassInfo& m_info;
 };

@@ -2,6 +2,7 @@
 
 #include "buttonbar/pages/AppearancePage.h"
 #include "buttonbar/pages/ButtonsPage.h"
+#include "buttonbar/pages/GroupsPage.h"
 #include "buttonbar/pages/PositionPage.h"
 
 #include "platform/ole/registry/ClassRegistry.h"
@@ -20,6 +21,7 @@ ole::Ptr<ole::Object> CreatePage() {
 const auto kPages = std::to_array<PageClass>({
     {pages::kAppearance, &AppearancePage::Info, &CreatePage<AppearancePage>},
     {pages::kPosition, &PositionPage::Info, &CreatePage<PositionPage>},
+    {pages::kGroups, &GroupsPage::Info, &CreatePage<GroupsPage>},
     {pages::kButtons, &ButtonsPage::Info, &CreatePage<ButtonsPage>},
 });
 

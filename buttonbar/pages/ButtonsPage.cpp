@@ -10,41 +10,13 @@
 #include "platform/forms/controls/scrollbar/HScrollBar.h"
 #include "platform/forms/controls/textbox/TextBox.h"
 #include "platform/forms/dialogs/MessageBox.h"
-#include "platform/forms/dialogs/file/FileDialog.h"
 #include "platform/forms/picture/LoadPicture.h"
 #include "platform/ole/convert/Conversions.h"
 #include "platform/ole/error/Error.h"
-#include "platform/ole/text/TextEdits.h"
-#include "platform/win/input/Caret.h"
 
 #include <array>
 
 namespace shelfstrip {
-
-namespace {
-
-constexpr const char* kNone = "(None)";
-constexpr const char* kPicture = "(Picture)";
-constexpr int kBackspace = 8;
-constexpr int kDelete = 46;
-
-std::string Trimmed(const forms::TextBox& box) {
-    return std::string(ole::Trim(box.Text()));
-}
-
-bool HoldsImage(const ole::Ptr<ole::Picture>& picture) {
-    return picture && picture->Type() > 0;
-}
-
-void ShowError(const ole::Error& error) {
-    forms::MsgBox(error.Description(), forms::vbCritical, error.Source());
-}
-
-std::string StripNull(const std::string& text) {
-    return text.substr(0, text.find('\0'));
-}
-
-} // namespace
 
 const ole::ClassInfo& ButtonsPage::Info() {
     static const ole::ClassInfo info = BuildInfo(pages::kButtons);
@@ -56,16 +28,9 @@ ButtonsPage::ButtonsPage() : BarPage(pages::kButtons, Info()) {}
 // Added in tab order. Text edits mark the page changed only while the group has buttons, so they
 // are connected here rather than through AddText.
 void ButtonsPage::OnInitProperties() {
-    const auto addText = [this](std::string name, const win::RECT& bounds,
-                                void (ButtonsPage::*handler)()) {
-        auto text = forms::TextBox::Create();
-        AddConstituent(text, std::move(name), bounds);
-        On(text, forms::eventid::Change, handler);
-        return text;
-    };
     m_lblActiveGrpInfo = AddLabel("lblActiveGrpInfo", "", {8, 8, 220, 22});
     AddLabel("Label1", "&Index", {8, 31, 50, 45});
-    m_txtButtonIndex = addText("txtButtonIndex", {52, 28, 92, 49}, &ButtonsPage::IndexChanged);
+    m_txtButtonIndex = AddText("txtButtonIndex", {52, 28, 92, 49}, &ButtonsPage::IndexChanged);
     m_scrButtonIndex = forms::HScrollBar::Create();
     AddConstituent(m_scrButtonIndex, "scrButtonIndex", {96, 30, 170, 47});
     On(m_scrButtonIndex, forms::eventid::Change, &ButtonsPage::ScrollerChanged);
@@ -82,11 +47,11 @@ void ButtonsPage::OnInitProperties() {
     for (size_t i = 0; i < rows.size(); ++i, top += 26) {
         const auto& [caption, box] = rows[i];
         AddLabel("Label" + std::to_string(i + 2), caption, {8, top + 3, 70, top + 17});
-        *box.second = addText(box.first, {72, top, 220, top + 21},
+        *box.second = AddText(box.first, {72, top, 220, top + 21},
                               i == 3 ? &ButtonsPage::TagChanged : &ButtonsPage::EditChanged);
     }
     AddLabel("Label6", "&Prompt", {228, 8, 378, 22});
-    m_txtPrompt = addText("txtPrompt", {228, 24, 378, 45}, &ButtonsPage::EditChanged);
+    m_txtPrompt = AddText("txtPrompt", {228, 24, 378, 45}, &ButtonsPage::EditChanged);
     AddLabel("Label7", "", {228, 54, 378, 268})->SetBorderStyle(1);
     AddLabel("Label8", "Button Pict&ure", {234, 60, 372, 74});
     m_txtPicture = forms::TextBox::Create();
@@ -105,29 +70,19 @@ void ButtonsPage::OnInitProperties() {
                 }
                 args[0].Deref() = ole::Variant(int16_t{0});
             });
-    m_btnAddPicture = forms::CommandButton::Create();
-    m_btnAddPicture->SetCaption("...");
-    AddConstituent(m_btnAddPicture, "btnAddPicture", {352, 76, 372, 97});
-    On(m_btnAddPicture, forms::eventid::Click, &ButtonsPage::ChoosePicture);
+    m_btnAddPicture =
+        AddCommand("btnAddPicture", "...", {352, 76, 372, 97}, &ButtonsPage::ChoosePicture);
     m_picButton = forms::PictureBox::Create();
     AddConstituent(m_picButton, "picButton", {234, 102, 372, 262});
-    m_btnAddButton = forms::CommandButton::Create();
-    m_btnAddButton->SetCaption("&Add");
-    AddConstituent(m_btnAddButton, "btnAddButton", {8, 240, 108, 263});
-    On(m_btnAddButton, forms::eventid::Click, &ButtonsPage::AddButton);
-    m_btnDelButton = forms::CommandButton::Create();
-    m_btnDelButton->SetCaption("&Delete");
+    m_btnAddButton =
+        AddCommand("btnAddButton", "&Add", {8, 240, 108, 263}, &ButtonsPage::AddButton);
+    m_btnDelButton =
+        AddCommand("btnDelButton", "&Delete", {116, 240, 216, 263}, &ButtonsPage::DeleteButton);
     m_btnDelButton->SetEnabled(false);
-    AddConstituent(m_btnDelButton, "btnDelButton", {116, 240, 216, 263});
-    On(m_btnDelButton, forms::eventid::Click, &ButtonsPage::DeleteButton);
     m_chkVisible = AddCheck("chkVisible", "&Visible", {150, 54, 220, 72});
     m_txtNewIndex = AddText("txtNewIndex", {72, 52, 112, 73});
     AddLabel("lblNewIndex", "&New Index", {8, 55, 70, 69});
-    Connect(m_txtButtonIndex, forms::eventid::KeyPress, [](std::span<ole::Variant> args) {
-        const int key = args.empty() ? 0 : ole::CInt(args[0]);
-        if (key < '0' || key > '9')
-            args[0].Deref() = ole::Variant(int16_t{0});
-    });
+    AcceptDigitsOnly(m_txtButtonIndex);
 }
 
 ole::Ptr<CButton> ButtonsPage::GetButtonAt(int32_t index) const {
@@ -188,7 +143,7 @@ void ButtonsPage::ShowButton() {
         m_txtPrompt->SetText(button->GetPrompt());
         m_chkVisible->SetValue(button->GetVisible() ? 1 : 0);
         const ole::Variant tag = button->GetTag();
-        m_tagIsText = tag.Type() != ole::VT_DISPATCH && tag.Type() != ole::VT_UNKNOWN;
+        m_tagIsText = IsTextTag(tag);
         m_txtTag->SetText(m_tagIsText ? ole::CStr(tag) : std::string());
         m_tagEdited = false;
         m_picButton->SetPicture(button->GetPicture());
@@ -219,38 +174,12 @@ void ButtonsPage::ScrollerScrolled() {
 }
 
 void ButtonsPage::IndexChanged() {
-    try {
-        const int16_t n = ole::CInt(ole::Variant(m_txtButtonIndex->Text()));
-        if (n < m_scrButtonIndex->GetMin() || n > m_scrButtonIndex->GetMax())
-            forms::MsgBox("Invalid Index value", forms::vbCritical, kLibraryName);
-        else
-            m_scrButtonIndex->SetValue(n);
-    } catch (const ole::Error& error) {
-        ShowError(error);
-    }
-}
-
-std::string ButtonsPage::BrowseButtonPicture() {
-    static constexpr char kFilter[] = "Pictures(*.bmp,*.ico)\0*.bmp;*.ico\0All Files (*.*)\0*.*\0";
-    std::string file(255, '\0');
-    std::string title(255, '\0');
-    win::OPENFILENAMEA ofn;
-    ofn.lStructSize = win::OPENFILENAMEA_V1_SIZE;
-    ofn.hwndOwner = m_btnAddPicture->Window();
-    ofn.lpstrFilter = kFilter;
-    ofn.nFilterIndex = 1;
-    ofn.lpstrFile = file.data();
-    ofn.nMaxFile = 254;
-    ofn.lpstrFileTitle = title.data();
-    ofn.nMaxFileTitle = 254;
-    ofn.lpstrTitle = "Select Button Picture";
-    ofn.Flags = win::OFN_FILEMUSTEXIST;
-    return win::GetOpenFileNameA(&ofn) ? StripNull(file) : kNone;
+    CheckIndex(*m_txtButtonIndex, *m_scrButtonIndex);
 }
 
 void ButtonsPage::ChoosePicture() {
     try {
-        const std::string path = BrowseButtonPicture();
+        const std::string path = BrowsePicture(m_btnAddPicture->Window());
         if (path != kNone) {
             m_picButton->SetPicture(forms::LoadPicture(path));
             // An empty picture leaves the other pending edits to apply.
@@ -322,23 +251,12 @@ void ButtonsPage::OnApplyChanges() {
         } catch (const ole::Error&) {
         }
     }
-    const std::string newIndex = Trimmed(*m_txtNewIndex);
-    if (newIndex.empty())
-        return;
-    if (!ole::IsNumeric(ole::Variant(newIndex))) {
-        forms::MsgBox("Invalid Index.", forms::vbOKOnly, kLibraryName);
-        return;
-    }
-    const int32_t n = ToLong(newIndex);
-    if (n == m_scrButtonIndex->GetValue())
-        return;
     const auto group = SelectedBar()->GetActiveGroup();
-    if (group && n >= 1 && n <= group->GetButtons()->Count()) {
-        group->GetButtons()->SetNewIndex(button, n);
-        m_scrButtonIndex->SetValue(static_cast<int16_t>(n));
-    } else {
-        forms::MsgBox("Invalid Index.", forms::vbOKOnly, kLibraryName);
-    }
+    ApplyNewIndex(Trimmed(*m_txtNewIndex), m_scrButtonIndex->GetValue(),
+                  group ? group->GetButtons()->Count() : 0, [&](int32_t n) {
+                      group->GetButtons()->SetNewIndex(button, n);
+                      m_scrButtonIndex->SetValue(static_cast<int16_t>(n));
+                  });
 }
 
 } // namespace shelfstrip

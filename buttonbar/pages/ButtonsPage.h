@@ -4,12 +4,6 @@
 
 #include <string>
 
-namespace forms {
-class CommandButton;
-class HScrollBar;
-class PictureBox;
-} // namespace forms
-
 namespace shelfstrip {
 
 class CButton;
@@ -35,7 +29,6 @@ private:
     void ClearButtonFields();
     void ResetButtonScroller(int32_t count);
     void ShowButton();
-    std::string BrowseButtonPicture();
     bool HasButtons() const;
 
     void EditChanged();

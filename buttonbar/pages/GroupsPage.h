@@ -1,0 +1,60 @@
+#pragma once
+
+#include "buttonbar/pages/BarPage.h"
+
+namespace shelfstrip {
+
+class CGroup;
+
+// The bar's groups, one at a time: the group edited is always the bar's active group, and moving
+// the scroller activates another at once. Scrolling, Add and Delete act on the bar at once; the
+// fields wait for apply. A bar without an active group opens on its first group.
+class GroupsPage : public BarPage {
+public:
+    static const ole::ClassInfo& Info();
+
+    GroupsPage();
+
+protected:
+    void OnInitProperties() override;
+    void OnSelectionChanged() override { RefreshGroupPage(); }
+    void OnApplyChanges() override;
+
+private:
+    ole::Ptr<CGroup> GetActiveGroup() const;
+    int32_t GetActiveGroupIndex() const;
+    bool IsOtherGroupVisible() const;
+    void RefreshGroupPage();
+    void ShowGroup(const ole::Ptr<CGroup>& group);
+    void ResetGroupScroller(int32_t count, int32_t index);
+
+    void FieldChanged();
+    void TagChanged();
+    void VisibleClicked();
+    void ScrollerChanged();
+    void IndexChanged();
+    void ChoosePicture();
+    void AddGroup();
+    void DeleteGroup();
+
+    ole::Ptr<forms::TextBox> m_txtGroupIndex;
+    ole::Ptr<forms::HScrollBar> m_scrGroupIndex;
+    ole::Ptr<forms::TextBox> m_txtNewIndex;
+    ole::Ptr<forms::CheckBox> m_chkVisible;
+    ole::Ptr<forms::TextBox> m_txtGrpCaption;
+    ole::Ptr<forms::TextBox> m_txtGrpKey;
+    ole::Ptr<forms::TextBox> m_txtGrpToolTip;
+    ole::Ptr<forms::TextBox> m_txtTag;
+    ole::Ptr<forms::ComboBox> m_lstBtnBgLayout;
+    ole::Ptr<forms::TextBox> m_txtPicture;
+    ole::Ptr<forms::CommandButton> m_btnAddPicture;
+    ole::Ptr<forms::PictureBox> m_picBtnBgPicture;
+    ole::Ptr<forms::CommandButton> m_btnAddGroup;
+    ole::Ptr<forms::CommandButton> m_btnDelGroup;
+    ole::Ptr<forms::Label> m_lblGroupCount;
+    // A tag that cannot be shown as text is written back only when the box was edited.
+    bool m_tagIsText = true;
+    bool m_tagEdited = false;
+};
+
+} // namespace shelfstrip

@@ -1,0 +1,111 @@
+#include "buttonbar/tests/pages/PageFixture.h"
+
+#include "platform/forms/controls/buttons/CheckBox.h"
+#include "platform/forms/controls/label/Label.h"
+#include "platform/forms/controls/scrollbar/HScrollBar.h"
+#include "platform/ole/convert/Conversions.h"
+
+#include <gtest/gtest.h>
+
+namespace shelfstrip::test {
+namespace {
+
+class GroupsPageTest : public PageFixture {
+protected:
+    void SetUp() override {
+        PageFixture::SetUp();
+        Groups()->Add("Two");
+        Groups()->Add("Three");
+        Bar().SetActiveGroup(Groups()->At(2));
+        Events();
+    }
+    ole::Ptr<CGroups> Groups() { return Bar().GetGroups(); }
+    forms::HScrollBar& Scroller() { return Find<forms::HScrollBar>("scrGroupIndex"); }
+    void ClickVisible() {
+        win::test::click(Find("chkVisible").Window(), win::POINT{5, 5});
+        win::test::pump();
+    }
+};
+
+TEST_F(GroupsPageTest, OpensOnTheActiveGroupAndTheScrollerActivatesAnother) {
+    Open("Groups");
+    EXPECT_EQ(Text("txtGroupIndex"), "2");
+    EXPECT_EQ(Find<forms::Label>("lblGroupCount").Caption(), "of 3");
+    EXPECT_EQ(Text("txtGrpCaption"), "Two");
+    EXPECT_TRUE(Find("btnDelGroup").Enabled());
+    Snapshot("buttonbar-page-groups");
+    Events(); // the load runs the scroller's change handler as it sets the range
+
+    Scroller().SetValue(3);
+    EXPECT_EQ(Bar().GetActiveGroup(), Groups()->At(3));
+    EXPECT_EQ(Events(), std::vector<std::string>{"ActiveGroupChanged"});
+    EXPECT_EQ(Text("txtGrpCaption"), "Three");
+
+    Press(Find<forms::CommandButton>("btnDelGroup"));
+    Press(Find<forms::CommandButton>("btnDelGroup"));
+    EXPECT_EQ(Groups()->Count(), 1);
+    EXPECT_EQ(Text("txtGrpCaption"), "Two");
+    EXPECT_FALSE(Find("btnDelGroup").Enabled());
+}
+
+TEST_F(GroupsPageTest, TheLastVisibleGroupStaysVisible) {
+    Groups()->At(1)->LetVisible(false);
+    Groups()->At(3)->LetVisible(false);
+    Open("Groups");
+    Page().SetChanged(false);
+    forms::MessageBoxResponder().Queue(win::IDOK);
+    ClickVisible();
+    EXPECT_EQ(forms::MessageBoxResponder().Log().back().request.text,
+              "Atleast one group must be visible.");
+    EXPECT_EQ(Find<forms::CheckBox>("chkVisible").GetValue(), 1);
+    EXPECT_TRUE(Page().Changed());
+
+    Groups()->At(1)->LetVisible(true);
+    ClickVisible();
+    EXPECT_EQ(Find<forms::CheckBox>("chkVisible").GetValue(), 0);
+    Press(m_frame->OkButton());
+    EXPECT_FALSE(Groups()->At(2)->GetVisible());
+    EXPECT_NE(Bar().GetActiveGroup(), Groups()->At(2));
+}
+
+TEST_F(GroupsPageTest, AddTrimsTheCaptionKeepsTheTagAndApplyDisablesAdd) {
+    Open("Groups");
+    Type("txtGrpCaption", " X ");
+    Type("txtTag", " t ");
+    Press(Find<forms::CommandButton>("btnAddGroup"));
+    ASSERT_EQ(Groups()->Count(), 4);
+    EXPECT_EQ(Bar().GetActiveGroup(), Groups()->At(4));
+    EXPECT_EQ(Groups()->At(4)->GetCaption(), "X");
+    EXPECT_EQ(ole::CStr(Groups()->At(4)->GetTag()), " t ");
+    EXPECT_EQ(Text("txtGroupIndex"), "4");
+
+    Type("txtGrpToolTip", "tip");
+    Press(m_frame->ApplyButton());
+    EXPECT_FALSE(Find("btnAddGroup").Enabled());
+    Type("txtGrpKey", "k");
+    EXPECT_TRUE(Find("btnAddGroup").Enabled());
+}
+
+TEST_F(GroupsPageTest, ATagEditedAloneIsApplied) {
+    Open("Groups");
+    Press(m_frame->ApplyButton());
+    Type("txtTag", " only ");
+    EXPECT_TRUE(Page().Changed());
+    Press(m_frame->OkButton());
+    EXPECT_EQ(ole::CStr(Groups()->At(2)->GetTag()), "only");
+}
+
+TEST_F(GroupsPageTest, AnEmptiedPictureTextRemovesTheBackgroundPicture) {
+    Groups()->At(2)->SetButtonBackgroundPicture(Bitmap());
+    Open("Groups");
+    EXPECT_EQ(Text("txtPicture"), "(Picture)");
+    Find<forms::TextBox>("txtPicture").SetText("");
+    Press(m_frame->OkButton());
+    // The preview's empty picture, which the bar treats as none.
+    const auto picture = Groups()->At(2)->GetButtonBackgroundPicture();
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(picture->Type(), 0);
+}
+
+} // namespace
+} // namespace shelfstrip::test
