@@ -2,6 +2,7 @@
 
 #include "demo/app/Sampledesk.h"
 #include "demo/app/TopMost.h"
+#include "demo/forms/MainMenus.h"
 #include "demo/forms/frmDesigner.h"
 #include "demo/forms/frmProperties.h"
 
@@ -18,6 +19,7 @@ const forms::FormDescription& Description() {
         .clientWidth = 7170,
         .clientHeight = 5685,
         .startUp = true,
+        .menus = MainMenus(),
     };
     return description;
 }
@@ -30,7 +32,9 @@ MDISample::MDISample(ole::WeakRef<Sampledesk> program)
     : ProgramForm("MDISample", std::move(program)) {}
 
 ole::Ptr<MDISample> MDISample::Create(ole::WeakRef<Sampledesk> program) {
-    return Make<MDISample>(Description(), std::move(program));
+    auto form = Make<MDISample>(Description(), std::move(program));
+    form->ConnectMenus();
+    return form;
 }
 
 void MDISample::OnUnload() {

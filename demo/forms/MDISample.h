@@ -3,6 +3,8 @@
 #include "demo/forms/ProgramForm.h"
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace sampledesk {
 
@@ -16,6 +18,9 @@ public:
 
     static ole::Ptr<MDISample> Create(ole::WeakRef<Sampledesk> program);
 
+    // The toolbox; null until the window is loaded.
+    ole::Ptr<forms::Control> m_ToolBox() const { return FindControl("m_ToolBox"); }
+
     // The current layout file; "Untitled" when none is attached.
     std::string m_sFileName = "Untitled";
 
@@ -28,6 +33,17 @@ protected:
 
 private:
     void ShowFileNameInCaption();
+    // Every menu item's Click runs its command.
+    void ConnectMenus();
+    void RunCommand(const std::string& item);
+    // The designer control of the designer window, which is made first when there is none.
+    ole::Variant FormDesigner();
+    ole::Variant CallDesigner(std::string_view method, std::vector<ole::Variant> args);
+    void ShowPropertiesWindow();
+    void SetDesignerMode(int32_t mode);
+    void LockFirstSelected(std::string_view method);
+
+    std::vector<ole::Ptr<ole::Object>> m_menuSinks;
 };
 
 } // namespace sampledesk

@@ -3,16 +3,52 @@
 #include "demo/app/Sampledesk.h"
 #include "demo/forms/MDISample.h"
 #include "demo/forms/frmProperties.h"
+#include "demo/wrappers/ControlWrapper.h"
 
+#include "platform/base/UnicodeCase.h"
+#include "platform/forms/menu/Menu.h"
+#include "platform/forms/menu/PopupMenu.h"
 #include "platform/ole/convert/Conversions.h"
 #include "platform/ole/dispatch/LateBinding.h"
 #include "platform/ole/error/ResumeNext.h"
+#include "platform/ole/object/TypeName.h"
+#include "platform/win/Win.h"
+
+#include <array>
+#include <string_view>
 
 namespace sampledesk {
 
 namespace {
 
 constexpr int16_t kMinimized = 1;
+constexpr int16_t kRightButton = 2;
+constexpr int16_t kDeleteKey = 46;
+
+// What each tool makes: the upper-cased tool caption, the class, the base of its names.
+struct ToolClass {
+    std::string_view tool;
+    std::string_view classId;
+    std::string_view baseName;
+};
+
+constexpr std::array<ToolClass, 11> kToolClasses{{
+    {"COMMANDBUTTON", "VB.CommandButton", "Command"},
+    {"TEXTBOX", "VB.TextBox", "Text"},
+    {"PICTUREBOX", "VB.PictureBox", "Picture"},
+    {"LABEL", "VB.Label", "Label"},
+    {"FRAME", "VB.Frame", "Frame"},
+    {"LINE", "VB.Line", "Line"},
+    {"SHAPE", "VB.Shape", "Shape"},
+    {"CHECKBOX", "VB.Checkbox", "Check"},
+    {"OPTIONBUTTON", "VB.OptionButton", "Option"},
+    {"LISTBOX", "VB.ListBox", "ListBox"},
+    {"COMBOBOX", "VB.ComboBox", "ComboBox"},
+}};
+
+ole::Variant ObjectVariant(const ole::Ptr<ole::Object>& object) {
+    return ole::Variant(object);
+}
 constexpr int32_t kModeSelect = 2;
 
 const forms::FormDescription& Description() {
@@ -67,6 +103,15 @@ void frmDesigner::OnUnload() {
         if (auto properties = program->PeekProperties())
             properties->ClearList();
     m_designerEvents.reset();
+    if (m_Wrappers)
+        while (m_Wrappers->Count() > 0)
+            m_Wrappers->RemoveAt(1);
+}
+
+ole::Ptr<ole::Collection> frmDesigner::Wrappers() {
+    if (!m_Wrappers)
+        m_Wrappers = ole::Collection::Create();
+    return m_Wrappers;
 }
 
 void frmDesigner::ConnectDesignerEvents() {
@@ -74,9 +119,15 @@ void frmDesigner::ConnectDesignerEvents() {
     m_designerEvents
         ->On("MouseUp",
              [this](std::span<ole::Variant> args) {
-                 if (ole::CInt(args[0].Deref()) == kLeftButton)
-                     ShowSelectionProperties();
+                 OnMouseUp(ole::CInt(args[0].Deref()), ole::CSng(args[2].Deref()),
+                           ole::CSng(args[3].Deref()));
              })
+        .On("Keydown",
+            [this](std::span<ole::Variant> args) {
+                if (ole::CInt(args[0].Deref()) == kDeleteKey)
+                    DeleteSelectedControls();
+            })
+        .On("RubberBandEnd", [this](std::span<ole::Variant> args) { OnRubberBandEnd(args); })
         .On("ControlMoved",
             [this](std::span<ole::Variant> args) { ReloadWhenSingleSelection(args[0].Deref()); })
         .On("ControlResized",
@@ -95,6 +146,155 @@ void frmDesigner::ReloadWhenSingleSelection(const ole::Variant& aControl) {
         return;
     if (auto program = Program())
         program->Properties()->ReloadProperties(ole::RequireObject(aControl));
+}
+
+void frmDesigner::OnMouseUp(int16_t button, float x, float y) {
+    if (button == kLeftButton) {
+        ShowSelectionProperties();
+        return;
+    }
+    if (button != kRightButton)
+        return;
+    auto program = Program();
+    const auto main = program ? program->Main() : nullptr;
+    const auto format = main ? main->MenuBar().Find("mnuFormat") : nullptr;
+    if (!format || !format->Popup())
+        return;
+    // X and Y are in the designer's units, which fill this window from its client origin.
+    win::POINT at{static_cast<int>(ScaleX(x, ole::Variant(ScaleMode()), ole::Variant(int16_t{3}))),
+                  static_cast<int>(ScaleY(y, ole::Variant(ScaleMode()), ole::Variant(int16_t{3})))};
+    win::ClientToScreen(Window(), &at);
+    win::TrackPopupMenu(format->Popup(), 0, at.x, at.y, 0, main->Window(), nullptr);
+}
+
+void frmDesigner::OnRubberBandEnd(std::span<ole::Variant> args) {
+    std::string caption;
+    ole::ResumeNext([&] {
+        auto program = Program();
+        const ole::Variant toolbox =
+            ObjectVariant(program ? program->Main()->m_ToolBox() : nullptr);
+        const ole::Variant selected = ole::GetObjectProperty(toolbox, "SelectedButton");
+        if (!selected.IsNothing())
+            caption = ole::CStr(ole::GetProperty(selected, "Caption"));
+    });
+    CreateControl(caption, ole::CSng(args[0].Deref()), ole::CSng(args[1].Deref()),
+                  ole::CSng(args[2].Deref()), ole::CSng(args[3].Deref()), args[4].Deref());
+}
+
+void frmDesigner::CreateControl(const std::string& toolCaption, float StartX, float StartY,
+                                float cx, float cy, const ole::Variant& aHitControl) {
+    const std::string tool = base::UCase(toolCaption);
+    const ToolClass* made = nullptr;
+    for (const ToolClass& entry : kToolClasses)
+        if (entry.tool == tool)
+            made = &entry;
+    ole::Ptr<forms::Control> control;
+    ole::ResumeNext([&] {
+        if (!made)
+            return;
+        const std::string name = GetUniqueName(std::string(made->baseName));
+        ole::Ptr<ole::Object> container = aHitControl.IsObject() && !aHitControl.IsNothing()
+                                              ? aHitControl.AsObject()
+                                              : ole::Ptr<ole::Object>(m_FormDesigner());
+        control = Add(made->classId, name, container);
+    });
+    ResetToolbox();
+    if (!control)
+        return;
+    const ole::Variant target = ObjectVariant(ole::Ptr<ole::Object>(control));
+    const std::string typeName = ole::TypeName(control.Get());
+    if (typeName == "Line") {
+        ole::ResumeNext([&] { ole::LetProperty(target, "X1", ole::Variant(StartX)); });
+        ole::ResumeNext([&] { ole::LetProperty(target, "Y1", ole::Variant(StartY)); });
+        ole::ResumeNext([&] { ole::LetProperty(target, "X2", ole::Variant(StartX + cx)); });
+        ole::ResumeNext([&] { ole::LetProperty(target, "Y2", ole::Variant(StartY + cy)); });
+    } else {
+        const ole::Variant name(control->Name());
+        ole::ResumeNext([&] { ole::LetProperty(target, "Caption", name); });
+        ole::ResumeNext([&] { ole::LetProperty(target, "Text", name); });
+        if (typeName == "ComboBox") {
+            ole::ResumeNext([&] { ole::LetProperty(target, "Left", ole::Variant(StartX)); });
+            ole::ResumeNext([&] { ole::LetProperty(target, "Top", ole::Variant(StartY)); });
+            ole::ResumeNext([&] { ole::LetProperty(target, "Width", ole::Variant(cx)); });
+        } else {
+            ole::ResumeNext([&] { MoveControl(control, StartX, StartY, cx, cy); });
+        }
+    }
+    if (const WrapperKind* kind = ControlWrapper::KindOf(typeName)) {
+        ole::ResumeNext([&] {
+            auto wrapper = ControlWrapper::Create(*kind);
+            wrapper->SetControl(control);
+            Wrappers()->Append(ole::Variant(ole::Ptr<ole::Object>(wrapper)), control->Name());
+        });
+    }
+    ole::ResumeNext([&] { ole::LetProperty(target, "Visible", ole::Variant(true)); });
+}
+
+void frmDesigner::ResetToolbox() {
+    ole::ResumeNext([&] {
+        auto program = Program();
+        const ole::Variant toolbox =
+            ObjectVariant(program ? program->Main()->m_ToolBox() : nullptr);
+        std::array<ole::Variant, 1> first{ole::Variant(int32_t{1})};
+        const ole::Variant group =
+            ole::CallMethod(ole::GetObjectProperty(toolbox, "Groups"), "Item", first);
+        const ole::Variant pointer =
+            ole::CallMethod(ole::GetObjectProperty(group, "Buttons"), "Item", first);
+        ole::SetProperty(toolbox, "SelectedButton", pointer);
+    });
+}
+
+std::string frmDesigner::GetUniqueName(const std::string& base) const {
+    for (int n = 1;; ++n) {
+        const std::string candidate = base + std::to_string(n);
+        bool taken = false;
+        for (const auto& control : ControlList())
+            taken = taken || control->Name() == candidate;
+        if (!taken)
+            return candidate;
+    }
+}
+
+void frmDesigner::DeleteSelectedControls() {
+    if (auto program = Program())
+        if (auto properties = program->PeekProperties())
+            properties->ClearList();
+    const ole::Variant designer = ObjectVariant(ole::Ptr<ole::Object>(m_FormDesigner()));
+    std::vector<ole::Variant> selected;
+    ole::ResumeNext([&] {
+        const auto collection = ole::PtrCast<ole::Collection>(
+            ole::GetObjectProperty(designer, "SelectedControls").AsObject());
+        selected = collection->Snapshot();
+    });
+    for (const ole::Variant& item : selected) {
+        ole::ResumeNext([&] {
+            std::array<ole::Variant, 1> args{item};
+            ole::CallMethod(designer, "DeselectControl", args);
+        });
+        ole::ResumeNext([&] {
+            const auto control = ole::PtrCast<forms::Control>(item.AsObject());
+            if (!control)
+                return;
+            // The controls inside go with a container, and so do their wrappers.
+            RemoveWrappersWithin(control);
+            Remove(control->Name());
+        });
+    }
+}
+
+void frmDesigner::RemoveWrappersWithin(const ole::Ptr<forms::Control>& container) {
+    if (!m_Wrappers)
+        return;
+    for (const auto& control : ControlList()) {
+        bool inside = false;
+        for (ole::Ptr<ole::Object> at(control); at && !inside;) {
+            inside = ole::Is(at, container);
+            const auto placed = ole::PtrCast<forms::Control>(at);
+            at = placed ? placed->Container() : nullptr;
+        }
+        if (inside && m_Wrappers->ContainsKey(control->Name()))
+            m_Wrappers->RemoveByKey(control->Name());
+    }
 }
 
 } // namespace sampledesk

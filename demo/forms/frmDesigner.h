@@ -4,7 +4,11 @@
 
 #include "demo/forms/ProgramForm.h"
 
+#include "platform/ole/collection/Collection.h"
+
 #include <memory>
+#include <span>
+#include <string>
 
 namespace sampledesk {
 
@@ -18,6 +22,18 @@ public:
 
     // The hosted designer control, null while unloaded.
     ole::Ptr<forms::Control> m_FormDesigner() const;
+    // One wrapper per wrapped control, keyed by the control's name; made on first use.
+    ole::Ptr<ole::Collection> Wrappers();
+
+    // Puts the control the tool with this caption makes over the band (designer units) inside
+    // aHitControl, or on the surface when that is Nothing; then the toolbox goes back to its
+    // first tool. A caption that names no control class makes nothing.
+    void CreateControl(const std::string& toolCaption, float StartX, float StartY, float cx,
+                       float cy, const ole::Variant& aHitControl);
+    // base & the smallest n from 1 up that no control on this window is named.
+    std::string GetUniqueName(const std::string& base) const;
+    // Removes every selected control, with the wrappers of the controls inside them.
+    void DeleteSelectedControls();
 
     explicit frmDesigner(ole::WeakRef<Sampledesk> program);
 
@@ -28,11 +44,16 @@ protected:
 
 private:
     void ConnectDesignerEvents();
+    void OnRubberBandEnd(std::span<ole::Variant> args);
+    void OnMouseUp(int16_t button, float x, float y);
+    void ResetToolbox();
+    void RemoveWrappersWithin(const ole::Ptr<forms::Control>& container);
     void ShowSelectionProperties();
     // ControlMoved and ControlResized: the one selected control's rows follow its new place.
     void ReloadWhenSingleSelection(const ole::Variant& aControl);
 
     std::unique_ptr<HostedEvents> m_designerEvents;
+    ole::Ptr<ole::Collection> m_Wrappers;
 };
 
 } // namespace sampledesk

@@ -1,21 +1,10 @@
 // The program as a person uses it, through injected mouse and keys.
-#include "demo/app/Sampledesk.h"
-#include "demo/forms/MDISample.h"
-#include "demo/forms/frmDesigner.h"
-#include "demo/forms/frmProperties.h"
+#include "SampledeskFixture.h"
 
-#include "formdesigner/control/ZORudeRuduvozu.h"
-#include "propertylist/control/ZAVeravuvuDudu.h"
-
-#include "testsupport/CleanPlatform.h"
-
-#include "platform/forms/dialogs/MessageBox.h"
-#include "platform/forms/form/FormSettings.h"
-#include "platform/forms/host/Extender.h"
 #include "platform/ole/convert/Conversions.h"
 #include "platform/ole/dispatch/LateBinding.h"
+#include "platform/ole/error/UnhandledError.h"
 #include "platform/win/Win.h"
-#include "platform/win/test/TestApi.h"
 
 #include <gtest/gtest.h>
 
@@ -26,75 +15,7 @@ namespace sampledesk::test {
 
 namespace {
 
-class SampledeskTest : public testsupport::CleanPlatform {
-protected:
-    void SetUp() override {
-        CleanPlatform::SetUp();
-        layoutdesk::ZORudeRuduvozu::Register();
-        attrgrid::ZAVeravuvuDudu::Register();
-        forms::MessageBoxResponder().Reset();
-        forms::MessageBoxResponder().SetFunction(
-            [](const forms::MessageBoxRequest&) { return std::optional<int>(forms::vbOK); });
-        program = Sampledesk::Create();
-        program->Start();
-        win::test::pump();
-    }
-    void TearDown() override {
-        program->Shutdown();
-        program = nullptr;
-        forms::MessageBoxResponder().Reset();
-        forms::FormSettings::Reset();
-        CleanPlatform::TearDown();
-    }
-
-    frmDesigner& Designer() { return *program->Designer(); }
-    frmProperties& Properties() { return *program->Properties(); }
-    attrgrid::ZAVeravuvuDudu& Grid() {
-        const auto site = ole::PtrCast<forms::Extender>(Properties().m_Properties());
-        return *ole::PtrCast<attrgrid::ZAVeravuvuDudu>(site->Inner());
-    }
-    ole::Ptr<attrgrid::CProperty> Property(const std::string& name) {
-        const auto properties = Grid().GetProperties();
-        for (int32_t i = 1; i <= properties->Count(); ++i)
-            if (properties->Item(ole::Variant(i))->GetName() == name)
-                return properties->Item(ole::Variant(i));
-        return nullptr;
-    }
-    std::vector<std::string> RowNames() {
-        std::vector<std::string> names;
-        const auto properties = Grid().GetProperties();
-        for (int32_t i = 1; i <= properties->Count(); ++i)
-            names.push_back(properties->Item(ole::Variant(i))->GetName());
-        return names;
-    }
-    ole::Ptr<attrgrid::CNode> Row(const std::string& name) {
-        ole::Ptr<attrgrid::CNode> found;
-        Grid().ForEachVisibleRow([&](const ole::Ptr<attrgrid::CNode>& row) {
-            if (row->Name() == name)
-                found = row;
-            return !found;
-        });
-        return found;
-    }
-    // A command button drawn on the surface at designer pixels (40, 40)-(120, 70).
-    ole::Ptr<forms::Control> AddButton() {
-        auto button = Designer().Add("VB.CommandButton", "Command1",
-                                     ole::Ptr<ole::Object>(Designer().m_FormDesigner()));
-        button->Move(600, ole::Variant(600.0f), ole::Variant(1200.0f), ole::Variant(450.0f));
-        button->SetVisible(true);
-        win::test::pump();
-        return button;
-    }
-    win::HWND Surface() { return Designer().m_FormDesigner()->Window(); }
-    std::vector<std::string> Boxes() {
-        std::vector<std::string> boxes;
-        for (const auto& entry : forms::MessageBoxResponder().TakeLog())
-            boxes.push_back(entry.request.caption + ": " + entry.request.text);
-        return boxes;
-    }
-
-    ole::Ptr<Sampledesk> program;
-};
+using SampledeskTest = SampledeskFixture;
 
 TEST_F(SampledeskTest, StartsWithTheNoticeTheFileNameAndBothWindows) {
     EXPECT_EQ(Boxes(),
@@ -108,14 +29,12 @@ TEST_F(SampledeskTest, StartsWithTheNoticeTheFileNameAndBothWindows) {
 
 TEST_F(SampledeskTest, ClickingTheSurfaceAndAControlShowsTheirRows) {
     AddButton();
-    win::test::click(Surface(), {200, 200});
-    win::test::pump();
+    ClickSurface({200, 200});
     EXPECT_EQ(RowNames(), (std::vector<std::string>{"Name", "BackColor", "ForeColor", "Caption",
                                                     "Left", "Top", "Height", "Width"}));
     EXPECT_EQ(Properties().Caption(), "Properties - frmDesigner");
 
-    win::test::click(Surface(), {60, 50});
-    win::test::pump();
+    ClickSurface({60, 50});
     EXPECT_EQ(RowNames(), (std::vector<std::string>{"Name", "Left", "Top", "Height", "Width",
                                                     "BackColor", "Caption"}));
     EXPECT_EQ(Properties().Caption(), "Properties - Command1");
@@ -128,17 +47,8 @@ TEST_F(SampledeskTest, ClickingTheSurfaceAndAControlShowsTheirRows) {
 
 TEST_F(SampledeskTest, EditingACaptionRowChangesTheControl) {
     const auto button = AddButton();
-    win::test::click(Surface(), {60, 50});
-    win::test::pump();
-    const auto row = Row("Caption");
-    ASSERT_TRUE(row);
-    const win::RECT cell = row->ValueRect();
-    win::test::click(Grid().GridWnd(), {cell.left + 5, (cell.top + cell.bottom) / 2});
-    win::test::pump();
-    win::test::keyPress('A', win::test::Modifiers::Control);
-    win::test::typeText("Go");
-    win::test::keyPress(win::VK_RETURN);
-    win::test::pump();
+    ClickSurface({60, 50});
+    EditRow("Caption", "Go");
     EXPECT_EQ(ole::CStr(ole::GetProperty(ole::Variant(ole::Ptr<ole::Object>(button)), "Caption")),
               "Go");
 }

@@ -1,0 +1,133 @@
+// The main window's menu commands.
+#include "MDISample.h"
+
+#include "demo/app/Sampledesk.h"
+#include "demo/app/TopMost.h"
+#include "demo/forms/frmDesigner.h"
+#include "demo/forms/frmProperties.h"
+
+#include "platform/forms/menu/Menu.h"
+#include "platform/ole/convert/Conversions.h"
+#include "platform/ole/dispatch/LateBinding.h"
+#include "platform/ole/event/ConnectionPoint.h"
+#include "platform/ole/event/EventSink.h"
+
+#include <functional>
+#include <map>
+
+namespace sampledesk {
+
+namespace {
+
+// Designer enumerations.
+constexpr int32_t ksModeRun = 0;
+constexpr int32_t ksModeDraw = 1;
+constexpr int32_t ksModeSelect = 2;
+constexpr int32_t ksScopeThis = 0;
+constexpr int32_t ksScopeSelected = 1;
+constexpr int32_t ksScopeAll = 2;
+
+void ForEachItem(const std::vector<ole::Ptr<forms::Menu>>& items,
+                 const std::function<void(const ole::Ptr<forms::Menu>&)>& visit) {
+    for (const auto& item : items) {
+        visit(item);
+        ForEachItem(item->Children(), visit);
+    }
+}
+
+} // namespace
+
+void MDISample::ConnectMenus() {
+    const ole::WeakRef<MDISample> self(this);
+    ForEachItem(MenuBar().Items(), [&](const ole::Ptr<forms::Menu>& item) {
+        auto sink = ole::EventSink::Create();
+        sink->On(forms::Menu::Info().EventIdOfName("Click"),
+                 [self, name = item->GetName()](std::span<ole::Variant>) {
+                     if (auto form = self.Lock())
+                         form->RunCommand(name);
+                 });
+        ole::ConnectEvents(ole::Ptr<ole::Object>(item), sink);
+        m_menuSinks.push_back(std::move(sink));
+    });
+}
+
+ole::Variant MDISample::FormDesigner() {
+    auto program = Program();
+    const auto designer = program ? program->Designer() : nullptr;
+    return ole::Variant(ole::Ptr<ole::Object>(designer ? designer->m_FormDesigner() : nullptr));
+}
+
+ole::Variant MDISample::CallDesigner(std::string_view method, std::vector<ole::Variant> args) {
+    return ole::CallMethod(FormDesigner(), method, args);
+}
+
+void MDISample::ShowPropertiesWindow() {
+    auto program = Program();
+    const auto properties = program ? program->Properties() : nullptr;
+    if (!properties)
+        return;
+    properties->Show({}, ole::Variant(ole::Ptr<ole::Object>(this)));
+    SetTopMost(properties->hWnd(), true);
+    properties->ShowSelection(program->Designer()->m_FormDesigner());
+}
+
+void MDISample::SetDesignerMode(int32_t mode) {
+    ole::LetProperty(FormDesigner(), "Mode", ole::Variant(mode));
+}
+
+void MDISample::LockFirstSelected(std::string_view method) {
+    const ole::Variant selected = ole::GetObjectProperty(FormDesigner(), "SelectedControls");
+    if (ole::CLng(ole::GetProperty(selected, "Count")) < 1)
+        return;
+    std::vector<ole::Variant> first{ole::Variant(int32_t{1})};
+    CallDesigner(method, {ole::Variant(ksScopeThis), ole::CallMethod(selected, "Item", first)});
+}
+
+void MDISample::RunCommand(const std::string& item) {
+    using Command = std::function<void(MDISample&)>;
+    const auto call = [](std::string_view method, int32_t value) {
+        return
+            [method, value](MDISample& form) { form.CallDesigner(method, {ole::Variant(value)}); };
+    };
+    static const std::map<std::string, Command, std::less<>> commands{
+        {"mnuViewDesigner",
+         [](MDISample& form) {
+             if (auto program = form.Program())
+                 program->Designer()->Show({}, ole::Variant(ole::Ptr<ole::Object>(&form)));
+         }},
+        {"mnuViewPropWindow", [](MDISample& form) { form.ShowPropertiesWindow(); }},
+        {"mnuModeRun",
+         [](MDISample& form) {
+             form.SetDesignerMode(ksModeRun);
+             if (auto program = form.Program())
+                 program->Properties()->SetVisible(false);
+         }},
+        {"mnuModeDraw", [](MDISample& form) { form.SetDesignerMode(ksModeDraw); }},
+        {"mnuModeSelect", [](MDISample& form) { form.SetDesignerMode(ksModeSelect); }},
+        {"mnuPropShowGrid",
+         [](MDISample& form) {
+             const auto item = form.MenuBar().Find("mnuPropShowGrid");
+             item->SetChecked(!item->GetChecked());
+             ole::LetProperty(form.FormDesigner(), "ShowGrid", ole::Variant(item->GetChecked()));
+         }},
+        {"mnuAlignLeft", call("AlignSelectedControls", 0)},
+        {"mnuAlignTop", call("AlignSelectedControls", 1)},
+        {"mnuAlignRight", call("AlignSelectedControls", 2)},
+        {"mnuAlignBottom", call("AlignSelectedControls", 3)},
+        {"mnuAlignGrid", call("AlignSelectedControls", 4)},
+        {"mnuResizeHorzShrink", call("ResizeSelectedControls", 1)},
+        {"mnuResizeHorzExpand", call("ResizeSelectedControls", 2)},
+        {"mnuResizeVertShrink", call("ResizeSelectedControls", 4)},
+        {"mnuResizeVertExpand", call("ResizeSelectedControls", 5)},
+        {"mnuLockControl", [](MDISample& form) { form.LockFirstSelected("LockControls"); }},
+        {"mnuUnlockControl", [](MDISample& form) { form.LockFirstSelected("UnlockControls"); }},
+        {"mnuLockSelectedControls", call("LockControls", ksScopeSelected)},
+        {"mnuUnlockSelectedControls", call("UnlockControls", ksScopeSelected)},
+        {"mnuLockAllControls", call("LockControls", ksScopeAll)},
+        {"mnuUnlockAllControls", call("UnlockControls", ksScopeAll)},
+    };
+    if (const auto found = commands.find(item); found != commands.end())
+        found->second(*this);
+}
+
+} // namespace sampledesk
