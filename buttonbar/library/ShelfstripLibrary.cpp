@@ -5,6 +5,7 @@
 #include "buttonbar/control/KSButtonBar.h"
 #include "buttonbar/library/ShelfstripIds.h"
 #include "buttonbar/library/ShelfstripTypes.h"
+#include "buttonbar/model/LiveModelObjects.h"
 #include "buttonbar/pages/BarPages.h"
 
 #include "platform/ole/registry/LibraryServer.h"
@@ -52,7 +53,10 @@ __attribute__((visibility("default"))) ole::HRESULT DllUnregisterServer() {
     return Server().UnregisterServer();
 }
 
+// Groups and buttons a host kept run the library's code as long as they live.
 __attribute__((visibility("default"))) ole::HRESULT DllCanUnloadNow() {
+    if (LiveModelObjects::Any())
+        return ole::S_FALSE;
     return Server().CanUnloadNow();
 }
 

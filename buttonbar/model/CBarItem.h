@@ -1,5 +1,6 @@
 #pragma once
 
+#include "buttonbar/model/LiveModelObjects.h"
 #include "platform/ole/object/Object.h"
 #include "platform/ole/object/WeakRef.h"
 #include "platform/ole/variant/Variant.h"
@@ -45,6 +46,7 @@ protected:
     ole::Variant m_tag;
     bool m_visible = true;
     ole::WeakRef<ole::Object> m_control;
+    LiveModelObjects::Token m_live;
 };
 
 } // namespace shelfstrip

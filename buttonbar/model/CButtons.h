@@ -2,6 +2,7 @@
 
 #include "buttonbar/model/CButton.h"
 #include "buttonbar/model/KeyedItems.h"
+#include "buttonbar/model/LiveModelObjects.h"
 
 #include "platform/ole/dispatch/ClassInfo.h"
 #include "platform/ole/object/WeakRef.h"
@@ -62,6 +63,7 @@ private:
     KeyedItems m_items;
     ole::WeakRef<ole::Object> m_control;
     ole::WeakRef<CGroup> m_group;
+    LiveModelObjects::Token m_live;
 };
 
 } // namespace shelfstrip

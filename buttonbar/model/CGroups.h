@@ -2,6 +2,7 @@
 
 #include "buttonbar/model/CGroup.h"
 #include "buttonbar/model/KeyedItems.h"
+#include "buttonbar/model/LiveModelObjects.h"
 
 #include "platform/ole/dispatch/ClassInfo.h"
 #include "platform/ole/object/WeakRef.h"
@@ -57,6 +58,7 @@ private:
 
     KeyedItems m_items;
     ole::WeakRef<ole::Object> m_control;
+    LiveModelObjects::Token m_live;
 };
 
 } // namespace shelfstrip

@@ -50,5 +50,23 @@ TEST_F(LibraryTest, AHostCreatesTheBarByProgIdAndDrivesItByName) {
     win::test::pump();
 }
 
+TEST_F(LibraryTest, AGroupAHostKeepsHoldsTheLibraryLoaded) {
+    ole::Variant kept;
+    {
+        forms::test::TestHost host;
+        const ole::Ptr<forms::Extender> extender =
+            host.Host("Shelfstrip.KSButtonBar", "Bar1", {0, 0, 200, 300});
+        win::test::pump();
+        const ole::Variant bar{ole::Ptr<ole::Object>(extender)};
+        kept = ole::GetObjectProperty(bar, "ActiveGroup");
+    }
+    win::test::pump();
+    ControlLibraries::FreeUnused();
+    EXPECT_TRUE(ControlLibraries::IsLoaded("Shelfstrip"));
+    ole::LetProperty(kept, "Caption", ole::Variant("still here"));
+    EXPECT_EQ(ole::CStr(ole::GetProperty(kept, "Caption")), "still here");
+    kept = ole::Variant();
+}
+
 } // namespace
 } // namespace shelfstrip::test
