@@ -31,6 +31,8 @@ protected:
     void OnResize() override;
     void OnUnload() override;
 
+    static constexpr const char* kUntitled = "Untitled";
+
 private:
     void ShowFileNameInCaption();
     // Every menu item's Click runs its command.
@@ -42,6 +44,18 @@ private:
     void ShowPropertiesWindow();
     void SetDesignerMode(int32_t mode);
     void LockFirstSelected(std::string_view method);
+
+    // Layout files: the question, the dialog, saving, and the file commands.
+    bool AskToSave();
+    bool ShowFileDialog(bool bOpen);
+    bool SaveFile();
+    // Unloads the designer window and names the layout "Untitled" again.
+    void DropLayout();
+    void ShowDesigner();
+    void NewLayout();
+    void OpenLayout();
+    void CloseLayout();
+    void Exit();
 
     std::vector<ole::Ptr<ole::Object>> m_menuSinks;
 };

@@ -71,6 +71,11 @@ void MDISample::ShowPropertiesWindow() {
     properties->ShowSelection(program->Designer()->m_FormDesigner());
 }
 
+void MDISample::ShowDesigner() {
+    if (auto program = Program())
+        program->Designer()->Show({}, ole::Variant(ole::Ptr<ole::Object>(this)));
+}
+
 void MDISample::SetDesignerMode(int32_t mode) {
     ole::LetProperty(FormDesigner(), "Mode", ole::Variant(mode));
 }
@@ -90,11 +95,12 @@ void MDISample::RunCommand(const std::string& item) {
             [method, value](MDISample& form) { form.CallDesigner(method, {ole::Variant(value)}); };
     };
     static const std::map<std::string, Command, std::less<>> commands{
-        {"mnuViewDesigner",
-         [](MDISample& form) {
-             if (auto program = form.Program())
-                 program->Designer()->Show({}, ole::Variant(ole::Ptr<ole::Object>(&form)));
-         }},
+        {"mnuFileNew", [](MDISample& form) { form.NewLayout(); }},
+        {"mnuOpen", [](MDISample& form) { form.OpenLayout(); }},
+        {"mnuClose", [](MDISample& form) { form.CloseLayout(); }},
+        {"mnuFileSave", [](MDISample& form) { form.SaveFile(); }},
+        {"mnuFileExit", [](MDISample& form) { form.Exit(); }},
+        {"mnuViewDesigner", [](MDISample& form) { form.ShowDesigner(); }},
         {"mnuViewPropWindow", [](MDISample& form) { form.ShowPropertiesWindow(); }},
         {"mnuModeRun",
          [](MDISample& form) {

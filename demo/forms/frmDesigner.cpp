@@ -6,6 +6,7 @@
 #include "demo/wrappers/ControlWrapper.h"
 
 #include "platform/base/UnicodeCase.h"
+#include "platform/forms/dialogs/MessageBox.h"
 #include "platform/forms/menu/Menu.h"
 #include "platform/forms/menu/PopupMenu.h"
 #include "platform/ole/convert/Conversions.h"
@@ -16,6 +17,7 @@
 
 #include <array>
 #include <string_view>
+#include <utility>
 
 namespace sampledesk {
 
@@ -128,6 +130,22 @@ void frmDesigner::ConnectDesignerEvents() {
                     DeleteSelectedControls();
             })
         .On("RubberBandEnd", [this](std::span<ole::Variant> args) { OnRubberBandEnd(args); })
+        .On("SaveFormData",
+            [this](std::span<ole::Variant> args) { OnSaveFormData(args[0].Deref()); })
+        .On("SaveControlData",
+            [this](std::span<ole::Variant> args) {
+                OnSaveControlData(args[0].Deref(), args[1].Deref());
+            })
+        .On("LoadFormData",
+            [this](std::span<ole::Variant> args) { OnLoadFormData(args[0].Deref()); })
+        .On("LoadControlData",
+            [this](std::span<ole::Variant> args) {
+                OnLoadControlData(args[0].Deref(), args[1].Deref());
+            })
+        .On("DisplayError",
+            [this](std::span<ole::Variant> args) {
+                OnDisplayError(ole::CLng(args[1].Deref()), args[2].Deref());
+            })
         .On("ControlMoved",
             [this](std::span<ole::Variant> args) { ReloadWhenSingleSelection(args[0].Deref()); })
         .On("ControlResized",
@@ -220,13 +238,7 @@ void frmDesigner::CreateControl(const std::string& toolCaption, float StartX, fl
             ole::ResumeNext([&] { MoveControl(control, StartX, StartY, cx, cy); });
         }
     }
-    if (const WrapperKind* kind = ControlWrapper::KindOf(typeName)) {
-        ole::ResumeNext([&] {
-            auto wrapper = ControlWrapper::Create(*kind);
-            wrapper->SetControl(control);
-            Wrappers()->Append(ole::Variant(ole::Ptr<ole::Object>(wrapper)), control->Name());
-        });
-    }
+    Wrap(control);
     ole::ResumeNext([&] { ole::LetProperty(target, "Visible", ole::Variant(true)); });
 }
 
@@ -294,6 +306,74 @@ void frmDesigner::RemoveWrappersWithin(const ole::Ptr<forms::Control>& container
         }
         if (inside && m_Wrappers->ContainsKey(control->Name()))
             m_Wrappers->RemoveByKey(control->Name());
+    }
+}
+
+void frmDesigner::Wrap(const ole::Ptr<forms::Control>& control) {
+    const WrapperKind* kind = ControlWrapper::KindOf(ole::TypeName(control.Get()));
+    if (!kind)
+        return;
+    ole::ResumeNext([&] {
+        auto wrapper = ControlWrapper::Create(*kind);
+        wrapper->SetControl(control);
+        Wrappers()->Append(ole::Variant(ole::Ptr<ole::Object>(wrapper)), control->Name());
+    });
+}
+
+void frmDesigner::OnSaveFormData(const ole::Variant& aPropBag) {
+    const std::array<std::pair<const char*, ole::Variant>, 5> keys{{
+        {"FormCaption", ole::Variant(Caption())},
+        {"FormLeft", ole::Variant(Left())},
+        {"FormTop", ole::Variant(Top())},
+        {"FormWidth", ole::Variant(Width())},
+        {"FormHeight", ole::Variant(Height())},
+    }};
+    for (const auto& [key, value] : keys) {
+        std::array<ole::Variant, 2> args{ole::Variant(std::string(key)), value};
+        ole::CallMethod(aPropBag, "WriteProperty", args);
+    }
+}
+
+void frmDesigner::OnSaveControlData(const ole::Variant& aControl, const ole::Variant& aPropBag) {
+    for (const char* key : {"Caption", "Text", "ScaleMode"}) {
+        ole::ResumeNext([&] {
+            std::array<ole::Variant, 2> args{ole::Variant(std::string(key)),
+                                             ole::GetProperty(aControl, key)};
+            ole::CallMethod(aPropBag, "WriteProperty", args);
+        });
+    }
+}
+
+void frmDesigner::OnLoadFormData(const ole::Variant& aPropBag) {
+    std::array<ole::Variant, 1> caption{ole::Variant(std::string("FormCaption"))};
+    SetCaption(ole::CStr(ole::CallMethod(aPropBag, "ReadProperty", caption)));
+    const auto read = [&](const char* key, float current) {
+        std::array<ole::Variant, 2> args{ole::Variant(std::string(key)), ole::Variant(current)};
+        return ole::CSng(ole::CallMethod(aPropBag, "ReadProperty", args));
+    };
+    const float left = read("FormLeft", Left());
+    const float top = read("FormTop", Top());
+    const float width = read("FormWidth", Width());
+    const float height = read("FormHeight", Height());
+    Move(left, ole::Variant(top), ole::Variant(width), ole::Variant(height));
+}
+
+void frmDesigner::OnLoadControlData(const ole::Variant& aControl, const ole::Variant& aPropBag) {
+    for (const char* key : {"Caption", "Text", "ScaleMode"}) {
+        ole::ResumeNext([&] {
+            std::array<ole::Variant, 1> args{ole::Variant(std::string(key))};
+            ole::LetProperty(aControl, key, ole::CallMethod(aPropBag, "ReadProperty", args));
+        });
+    }
+    ole::ResumeNext([&] { Wrap(ole::PtrCast<forms::Control>(aControl.AsObject())); });
+}
+
+void frmDesigner::OnDisplayError(int32_t nErrorCode, ole::Variant& bShowMsgBox) {
+    if (nErrorCode == ole::ERR_UNSUPPORTED_TYPE) {
+        forms::MsgBox("Invalid File.", forms::vbCritical | forms::vbOKOnly);
+        bShowMsgBox = ole::Variant(false);
+    } else if (nErrorCode == ole::ERR_TYPE_MISMATCH) {
+        bShowMsgBox = ole::Variant(false);
     }
 }
 

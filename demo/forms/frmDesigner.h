@@ -45,6 +45,13 @@ protected:
 private:
     void ConnectDesignerEvents();
     void OnRubberBandEnd(std::span<ole::Variant> args);
+    // The layout file's own keys: the window's caption and bounds, each control's texts.
+    void OnSaveFormData(const ole::Variant& aPropBag);
+    void OnSaveControlData(const ole::Variant& aControl, const ole::Variant& aPropBag);
+    void OnLoadFormData(const ole::Variant& aPropBag);
+    void OnLoadControlData(const ole::Variant& aControl, const ole::Variant& aPropBag);
+    void OnDisplayError(int32_t nErrorCode, ole::Variant& bShowMsgBox);
+    void Wrap(const ole::Ptr<forms::Control>& control);
     void OnMouseUp(int16_t button, float x, float y);
     void ResetToolbox();
     void RemoveWrappersWithin(const ole::Ptr<forms::Control>& container);

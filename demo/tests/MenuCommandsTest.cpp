@@ -18,10 +18,6 @@ namespace {
 
 class MenuCommandsTest : public SampledeskFixture {
 protected:
-    void Choose(std::initializer_list<std::string_view> path) {
-        ASSERT_TRUE(program->Main()->MenuBar().ChooseByCaptions(path));
-        win::test::pump();
-    }
     ole::Variant DesignerGet(std::string_view name) {
         return ole::GetProperty(ole::Variant(ole::Ptr<ole::Object>(Designer().m_FormDesigner())),
                                 name);

@@ -17,9 +17,11 @@
 #include "platform/forms/dialogs/MessageBox.h"
 #include "platform/forms/form/FormSettings.h"
 #include "platform/forms/host/Extender.h"
+#include "platform/forms/menu/FormMenuBar.h"
 #include "platform/win/WinTypes.h"
 #include "platform/win/test/TestApi.h"
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -86,6 +88,11 @@ protected:
         return button;
     }
     win::HWND Surface() { return Designer().m_FormDesigner()->Window(); }
+    // A menu item of the main window, chosen by its captions from the bar down.
+    void Choose(std::initializer_list<std::string_view> path) {
+        ASSERT_TRUE(program->Main()->MenuBar().ChooseByCaptions(path));
+        win::test::pump();
+    }
     void ClickSurface(win::POINT pt) {
         win::test::click(Surface(), pt);
         win::test::pump();

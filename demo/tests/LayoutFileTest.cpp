@@ -1,0 +1,116 @@
+// Layouts saved and opened through the File commands and their dialogs.
+#include "SampledeskFixture.h"
+
+#include "platform/forms/dialogs/file/FileDialog.h"
+#include "platform/ole/convert/Conversions.h"
+#include "platform/ole/dispatch/LateBinding.h"
+#include "platform/win/Win.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+namespace sampledesk::test {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class LayoutFileTest : public SampledeskFixture {
+protected:
+    void SetUp() override {
+        SampledeskFixture::SetUp();
+        folder = fs::temp_directory_path() / ("sampledesk-" + std::to_string(::getpid())) / "v1.2";
+        fs::create_directories(folder);
+        // "Do you want to save?" is answered No.
+        forms::MessageBoxResponder().SetFunction([](const forms::MessageBoxRequest& request) {
+            return std::optional<int>(request.text == "Do you want to save?" ? forms::vbNo
+                                                                             : forms::vbOK);
+        });
+        Boxes();
+    }
+    void TearDown() override {
+        forms::FileDialogResponder().Reset();
+        fs::remove_all(folder.parent_path());
+        SampledeskFixture::TearDown();
+    }
+    void Answer(const fs::path& file) {
+        forms::FileDialogResponder().Queue(forms::FileDialogAnswer{true, {file.string()}});
+    }
+    std::vector<forms::FileDialogRequest> Dialogs() {
+        std::vector<forms::FileDialogRequest> requests;
+        for (auto& entry : forms::FileDialogResponder().TakeLog())
+            requests.push_back(entry.request);
+        return requests;
+    }
+    ole::Variant Get(std::string_view control, std::string_view member) {
+        return ole::GetProperty(
+            ole::Variant(ole::Ptr<ole::Object>(Designer().FindControl(control))), member);
+    }
+
+    fs::path folder;
+};
+
+TEST_F(LayoutFileTest, ANewNameGetsTheExtensionWhateverDotsItsFolderHas) {
+    Answer(folder / "form1");
+    Choose({"&File", "&Save"});
+    const auto dialogs = Dialogs();
+    ASSERT_EQ(dialogs.size(), 1U);
+    EXPECT_EQ(dialogs[0].kind, forms::FileDialogKind::Save);
+    EXPECT_EQ(dialogs[0].flags, 0U);
+    EXPECT_TRUE(fs::exists(folder / "form1.ksf"));
+    EXPECT_EQ(program->Main()->Caption(), "Sampledesk - Untitled");
+
+    fs::remove(folder / "form1.ksf");
+    Choose({"&File", "&Save"});
+    EXPECT_TRUE(Dialogs().empty());
+    EXPECT_TRUE(fs::exists(folder / "form1.ksf"));
+}
+
+TEST_F(LayoutFileTest, ARoundTripBringsBackControlsTextsAndWrappers) {
+    Designer().CreateControl("Label", 300, 300, 1200, 300, ole::Variant());
+    Designer().CreateControl("TextBox", 300, 900, 1200, 300, ole::Variant());
+    Designer().CreateControl("ComboBox", 300, 1500, 1200, 300, ole::Variant());
+    ole::LetProperty(ole::Variant(ole::Ptr<ole::Object>(Designer().FindControl("Label1"))),
+                     "Caption", ole::Variant("Name:"));
+    Designer().SetCaption("Order form");
+    Answer(folder / "order.ksf");
+    Choose({"&File", "&Save"});
+
+    Answer(folder / "order.ksf");
+    Choose({"&File", "&Open"});
+    EXPECT_EQ(program->Main()->Caption(), "Sampledesk - " + (folder / "order.ksf").string());
+    EXPECT_EQ(Designer().Caption(), "Order form");
+    EXPECT_EQ(ole::CStr(Get("Label1", "Caption")), "Name:");
+    EXPECT_EQ(ole::CStr(Get("Text1", "Text")), "Text1");
+    EXPECT_EQ(ole::CLng(Get("ComboBox1", "ListCount")), 1);
+    EXPECT_TRUE(Designer().Wrappers()->ContainsKey("ComboBox1"));
+    EXPECT_EQ(Boxes(), std::vector<std::string>{"Form Designer: Do you want to save?"});
+}
+
+TEST_F(LayoutFileTest, AFileThatIsNoLayoutIsReportedOnceAndNotSavedOver) {
+    const fs::path text = folder / "notes.txt";
+    std::ofstream(text) << "not a layout";
+    Answer(text);
+    Choose({"&File", "&Open"});
+    EXPECT_EQ(Boxes(), (std::vector<std::string>{"Form Designer: Do you want to save?",
+                                                 "Sampledesk: Invalid File."}));
+    EXPECT_EQ(program->Main()->Caption(), "Sampledesk - Untitled");
+
+    forms::FileDialogResponder().Queue(forms::FileDialogAnswer::Cancel());
+    Choose({"&File", "&Save"});
+    const auto dialogs = Dialogs();
+    ASSERT_EQ(dialogs.size(), 2U);
+    EXPECT_EQ(dialogs[0].flags, win::OFN_FILEMUSTEXIST);
+    EXPECT_EQ(dialogs[1].kind, forms::FileDialogKind::Save);
+    std::ifstream in(text);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "not a layout");
+}
+
+} // namespace
+
+} // namespace sampledesk::test
