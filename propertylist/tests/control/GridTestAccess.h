@@ -22,6 +22,7 @@ struct GridTestAccess {
         return grid.m_editListener;
     }
     static ole::Ptr<CNode> EditNode(const ZAVeravuvuDudu& grid) { return grid.m_EditNode; }
+    static ole::Ptr<ole::Collection> Editors(const ZAVeravuvuDudu& grid) { return grid.m_Editors; }
 };
 
 } // namespace attrgrid
