@@ -7,6 +7,7 @@
 #include "platform/ole/convert/Conversions.h"
 #include "platform/ole/convert/DateParts.h"
 #include "platform/win/Win.h"
+#include "platform/win/gdi/DcGuards.h"
 #include "platform/win/test/TestApi.h"
 
 #include <string>
@@ -111,6 +112,24 @@ TEST_F(DateEditorTest, ACommittedRowReopensAndKeepsItsDate) {
     Enter();
     EXPECT_EQ(ole::CStr(due->GetValue()), "12/31/2020 3:04:05 PM");
     EXPECT_TRUE(errors.empty());
+}
+
+// The picker's background is the row's colour: the editor erases it and keeps the picker from
+// erasing it again.
+TEST_F(DateEditorTest, ThePickerIsErasedInTheRowsBackColor) {
+    auto row = AddDate(ole::Variant("1/2/2024"), "");
+    row->LetBackColor(0x0000FF);
+    CDateEditor& editor = Open(row);
+    const win::HWND picker = win::HWND::FromValue(static_cast<uint32_t>(editor.hwnd()));
+    win::RedrawWindow(picker, nullptr, {},
+                      win::RDW_INVALIDATE | win::RDW_ERASE | win::RDW_UPDATENOW);
+    const win::WindowDc dc(picker);
+    win::RECT client{};
+    win::GetClientRect(picker, &client);
+    EXPECT_EQ(win::GetPixel(dc.Get(), 1, client.bottom - 2), win::COLORREF{0x0000FF});
+    EXPECT_EQ(win::SendMessageA(picker, win::WM_ERASEBKGND,
+                                static_cast<win::WPARAM>(dc.Get().Value()), 0),
+              1);
 }
 
 } // namespace

@@ -139,6 +139,19 @@ TEST_F(ValueBoxEditorTest, TheBrowseButtonAsksTheHostAndEnterCommitsItsAnswer) {
     EXPECT_EQ(data->GetValue().AsString(), "chosen");
 }
 
+// The list's font reaches the box and never the button; a handle of 0 leaves the box's font.
+TEST_F(ValueBoxEditorTest, TheBoxTakesTheFontAndTheButtonKeepsItsOwn) {
+    Open(AddRow(ole::Variant("x")));
+    const auto font = [](win::HWND window) {
+        return win::SendMessageA(window, win::WM_GETFONT, 0, 0);
+    };
+    const win::LRESULT given = font(Box());
+    ASSERT_NE(given, 0);
+    Grid().ActiveEditor()->LethFont(0);
+    EXPECT_EQ(font(Box()), given);
+    EXPECT_NE(font(BrowseButton()), given);
+}
+
 // An object the host hands back is stored after Enter; a host that then cancels the validation
 // leaves the property's own object as it was.
 TEST_F(ValueBoxEditorTest, AnObjectFromTheHostIsStoredOnlyThroughTheCommit) {
