@@ -9,6 +9,7 @@
 #include "platform/forms/dialogs/MessageBox.h"
 #include "platform/forms/menu/Menu.h"
 #include "platform/forms/menu/PopupMenu.h"
+#include "platform/forms/scale/ScaleMode.h"
 #include "platform/ole/convert/Conversions.h"
 #include "platform/ole/dispatch/LateBinding.h"
 #include "platform/ole/error/ResumeNext.h"
@@ -85,6 +86,17 @@ ole::Ptr<forms::Control> frmDesigner::m_FormDesigner() const {
 
 void frmDesigner::OnLoad() {
     ConnectDesignerEvents();
+    // Until the main window holds it as a child, it opens over the main window's client area.
+    ole::ResumeNext([&] {
+        auto program = Program();
+        const auto main = program ? program->Main() : nullptr;
+        if (!main || !main->IsLoaded())
+            return;
+        win::POINT origin{0, 0};
+        win::ClientToScreen(main->Window(), &origin);
+        Move(static_cast<float>(origin.x * forms::kTwipsPerPixel),
+             ole::Variant(static_cast<float>(origin.y * forms::kTwipsPerPixel)), {}, {});
+    });
     ole::ResumeNext([&] {
         MoveControl(m_FormDesigner(), ScaleLeft(), ScaleTop(), ScaleWidth(), ScaleHeight());
     });
@@ -179,8 +191,11 @@ void frmDesigner::OnMouseUp(int16_t button, float x, float y) {
     if (!format || !format->Popup())
         return;
     // X and Y are in the designer's units, which fill this window from its client origin.
-    win::POINT at{static_cast<int>(ScaleX(x, ole::Variant(ScaleMode()), ole::Variant(int16_t{3}))),
-                  static_cast<int>(ScaleY(y, ole::Variant(ScaleMode()), ole::Variant(int16_t{3})))};
+    win::POINT at{
+        static_cast<int>(ScaleX(x, ole::Variant(ScaleMode()),
+                                ole::Variant(forms::ModeValue(forms::ScaleMode::Pixels)))),
+        static_cast<int>(ScaleY(y, ole::Variant(ScaleMode()),
+                                ole::Variant(forms::ModeValue(forms::ScaleMode::Pixels))))};
     win::ClientToScreen(Window(), &at);
     win::TrackPopupMenu(format->Popup(), 0, at.x, at.y, 0, main->Window(), nullptr);
 }

@@ -27,6 +27,19 @@ TEST_F(SampledeskTest, StartsWithTheNoticeTheFileNameAndBothWindows) {
     EXPECT_TRUE(win::GetWindowLongA(Properties().Window(), win::GWL_EXSTYLE) & win::WS_EX_TOPMOST);
 }
 
+TEST_F(SampledeskTest, MinimisingTheMainWindowDropsThePropertiesWindowsTopmostState) {
+    const auto topmost = [&] {
+        return (win::GetWindowLongA(Properties().Window(), win::GWL_EXSTYLE) &
+                win::WS_EX_TOPMOST) != 0;
+    };
+    program->Main()->SetWindowState(1);
+    win::test::pump();
+    EXPECT_FALSE(topmost());
+    program->Main()->SetWindowState(0);
+    win::test::pump();
+    EXPECT_TRUE(topmost());
+}
+
 TEST_F(SampledeskTest, ClickingTheSurfaceAndAControlShowsTheirRows) {
     AddButton();
     ClickSurface({200, 200});
