@@ -2,6 +2,7 @@
 
 #include "platform/ole/dispatch/ArgConvert.h"
 #include "platform/ole/error/Error.h"
+#include "platform/win/window/Geometry.h"
 
 namespace forms {
 
@@ -65,7 +66,11 @@ void Placement::Move(float left, const ole::Variant& top, const ole::Variant& wi
     const int cy = Given(height) && !FixedHeight()
                        ? scale.LengthToWholePixels(ole::FromVariant<double>(height), Axis::Y)
                        : current.bottom - current.top;
-    SetPixelBounds({x, y, x + cx, y + cy});
+    // Pinned to the window manager's range first, so the far edge cannot overflow.
+    const int pinnedX = win::PinCoordinate(x);
+    const int pinnedY = win::PinCoordinate(y);
+    SetPixelBounds(
+        {pinnedX, pinnedY, pinnedX + win::PinCoordinate(cx), pinnedY + win::PinCoordinate(cy)});
 }
 
 } // namespace forms

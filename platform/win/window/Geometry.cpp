@@ -53,7 +53,15 @@ POINT ClientOriginOf(HWND hwnd) {
 
 } // namespace
 
+int PinCoordinate(long long value) {
+    return static_cast<int>(std::clamp<long long>(value, -kCoordinateLimit, kCoordinateLimit));
+}
+
 BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UINT flags) {
+    x = PinCoordinate(x);
+    y = PinCoordinate(y);
+    cx = PinCoordinate(cx);
+    cy = PinCoordinate(cy);
     WindowRecord* record = LookupWindow(hwnd);
     if (!record || hwnd == detail::WindowManager().desktop) {
         return FALSE;

@@ -4,6 +4,11 @@
 
 namespace win {
 
+// Window positions and sizes beyond 27 bits (GDI's coordinate range) are pinned to it, so that
+// origins, positions and extents can be added without overflowing.
+inline constexpr int kCoordinateLimit = 1 << 27;
+int PinCoordinate(long long value);
+
 // Children are placed relative to their current parent's client area, top-level windows in
 // screen pixels. Sends WM_WINDOWPOSCHANGING, WM_NCCALCSIZE (when the frame may change),
 // WM_WINDOWPOSCHANGED, then WM_MOVE and WM_SIZE when the client area moved or resized, all before

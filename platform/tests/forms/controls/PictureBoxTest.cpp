@@ -1,5 +1,7 @@
 #include "ControlFixture.h"
 
+#include "platform/win/window/Geometry.h"
+
 #include "platform/forms/controls/label/Label.h"
 #include "platform/forms/controls/picturebox/PictureBox.h"
 #include "platform/forms/host/UserControl.h"
@@ -111,6 +113,18 @@ TEST_F(PictureBoxTest, MoveRaisesResizeBeforeItReturns) {
     EXPECT_FLOAT_EQ(widthSeen, (200 - 4) * 15.0f);
     EXPECT_FLOAT_EQ(picture->Width(), 3000.0f);
     ole::DisconnectEvents(source, cookie);
+}
+
+// A stored layout may hold any single; positions are pinned to the window manager's range and
+// the far edges follow without overflowing.
+TEST_F(PictureBoxTest, MoveToTheEndOfTheRangePinsThePosition) {
+    auto picture = Site(PictureBox::Create(), "picBox", {10, 10, 110, 60});
+    picture->Move(3.0e38F, ole::Variant(-3.0e38F), ole::Variant(1500.0f), ole::Variant(1500.0f));
+    const win::RECT bounds = picture->PixelBounds();
+    EXPECT_EQ(bounds.left, win::kCoordinateLimit);
+    EXPECT_EQ(bounds.top, -win::kCoordinateLimit);
+    EXPECT_EQ(bounds.right - bounds.left, 100);
+    EXPECT_EQ(bounds.bottom - bounds.top, 100);
 }
 
 TEST_F(PictureBoxTest, PaintOnlyForANonEmptyUpdateRegionAndDrawsOnItsOwnDc) {
