@@ -2,11 +2,13 @@
 
 #include "demo/app/Sampledesk.h"
 #include "demo/app/TopMost.h"
+#include "demo/forms/BarLiterals.h"
 #include "demo/forms/MainMenus.h"
 #include "demo/forms/frmDesigner.h"
 #include "demo/forms/frmProperties.h"
 
 #include "platform/forms/dialogs/MessageBox.h"
+#include "platform/ole/error/ResumeNext.h"
 
 namespace sampledesk {
 
@@ -20,6 +22,20 @@ const forms::FormDescription& Description() {
         .clientHeight = 5685,
         .startUp = true,
         .menus = MainMenus(),
+        // Docked: the menu toolbar across the top, the toolbox down the left below it.
+        .controls = {{.classId = "Shelfstrip.KSButtonBar",
+                      .name = "m_MenuToolbar",
+                      .width = 7170,
+                      .height = 375,
+                      .align = 1,
+                      .bag = MenuToolbarBag()},
+                     {.classId = "Shelfstrip.KSButtonBar",
+                      .name = "m_ToolBox",
+                      .top = 375,
+                      .width = 945,
+                      .height = 5310,
+                      .align = 3,
+                      .bag = ToolBoxBag()}},
     };
     return description;
 }
@@ -38,6 +54,8 @@ ole::Ptr<MDISample> MDISample::Create(ole::WeakRef<Sampledesk> program) {
 }
 
 void MDISample::OnUnload() {
+    m_toolBoxEvents.reset();
+    m_menuToolbarEvents.reset();
     if (auto program = Program())
         if (auto properties = program->PeekProperties())
             properties->UnloadForm();
@@ -47,6 +65,8 @@ void MDISample::OnLoad() {
     forms::MsgBox(kStartupNotice, forms::vbOKOnly);
     m_sFileName = "Untitled";
     ShowFileNameInCaption();
+    ConnectBars();
+    ole::ResumeNext([&] { m_ToolBox()->SetVisible(true); });
     auto program = Program();
     if (!program)
         return;

@@ -1,7 +1,10 @@
 #pragma once
 
 #include "demo/forms/ProgramForm.h"
+#include "demo/hosted/HostedEvents.h"
 
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,18 +23,23 @@ public:
 
     // The toolbox; null until the window is loaded.
     ole::Ptr<forms::Control> m_ToolBox() const { return FindControl("m_ToolBox"); }
+    ole::Ptr<forms::Control> m_MenuToolbar() const { return FindControl("m_MenuToolbar"); }
 
-    // The current layout file; "Untitled" when none is attached.
-    std::string m_sFileName = "Untitled";
+    static constexpr const char* kUntitled = "Untitled";
+    // The current layout file; kUntitled when none is attached.
+    std::string m_sFileName = kUntitled;
 
     explicit MDISample(ole::WeakRef<Sampledesk> program);
+
+    // The toolbox's selection became `caption`, or none: the designer's mode and pointer follow.
+    void ToolChanged(const std::optional<std::string>& caption);
+    // A menu toolbar button was pressed: its command runs and the bar lets go of it.
+    void MenuButtonChanged();
 
 protected:
     void OnLoad() override;
     void OnResize() override;
     void OnUnload() override;
-
-    static constexpr const char* kUntitled = "Untitled";
 
 private:
     void ShowFileNameInCaption();
@@ -57,7 +65,11 @@ private:
     void CloseLayout();
     void Exit();
 
+    void ConnectBars();
+
     std::vector<ole::Ptr<ole::Object>> m_menuSinks;
+    std::unique_ptr<HostedEvents> m_toolBoxEvents;
+    std::unique_ptr<HostedEvents> m_menuToolbarEvents;
 };
 
 } // namespace sampledesk

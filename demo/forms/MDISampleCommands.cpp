@@ -14,6 +14,8 @@
 
 #include <functional>
 #include <map>
+#include <optional>
+#include <string>
 
 namespace sampledesk {
 
@@ -102,6 +104,12 @@ void MDISample::RunCommand(const std::string& item) {
         {"mnuFileExit", [](MDISample& form) { form.Exit(); }},
         {"mnuViewDesigner", [](MDISample& form) { form.ShowDesigner(); }},
         {"mnuViewPropWindow", [](MDISample& form) { form.ShowPropertiesWindow(); }},
+        {"mnuView",
+         [](MDISample& form) {
+             form.MenuBar().Find("mnuViewToolbox")->SetChecked(form.m_ToolBox()->Visible());
+         }},
+        {"mnuViewToolbox",
+         [](MDISample& form) { form.m_ToolBox()->SetVisible(!form.m_ToolBox()->Visible()); }},
         {"mnuModeRun",
          [](MDISample& form) {
              form.SetDesignerMode(ksModeRun);
@@ -134,6 +142,54 @@ void MDISample::RunCommand(const std::string& item) {
     };
     if (const auto found = commands.find(item); found != commands.end())
         found->second(*this);
+}
+
+void MDISample::ConnectBars() {
+    m_toolBoxEvents = std::make_unique<HostedEvents>(m_ToolBox());
+    m_toolBoxEvents
+        ->On("ButtonSelectionChanged",
+             [this](std::span<ole::Variant>) {
+                 const ole::Variant selected = ole::GetObjectProperty(
+                     ole::Variant(ole::Ptr<ole::Object>(m_ToolBox())), "SelectedButton");
+                 std::optional<std::string> caption;
+                 if (!selected.IsNothing())
+                     caption = ole::CStr(ole::GetProperty(selected, "Caption"));
+                 ToolChanged(caption);
+             })
+        .On("CloseButtonClick",
+            [this](std::span<ole::Variant>) { m_ToolBox()->SetVisible(false); });
+    m_menuToolbarEvents = std::make_unique<HostedEvents>(m_MenuToolbar());
+    m_menuToolbarEvents->On("ButtonSelectionChanged",
+                            [this](std::span<ole::Variant>) { MenuButtonChanged(); });
+}
+
+void MDISample::ToolChanged(const std::optional<std::string>& caption) {
+    constexpr int32_t kArrow = 1;
+    constexpr int32_t kCross = 2;
+    const bool pointer = caption && *caption == "Pointer";
+    SetDesignerMode(!caption ? ksModeRun : pointer ? ksModeSelect : ksModeDraw);
+    ole::LetProperty(FormDesigner(), "MousePointer",
+                     ole::Variant(caption && !pointer ? kCross : kArrow));
+}
+
+void MDISample::MenuButtonChanged() {
+    const ole::Variant bar{ole::Ptr<ole::Object>(m_MenuToolbar())};
+    const ole::Variant selected = ole::GetObjectProperty(bar, "SelectedButton");
+    if (selected.IsNothing())
+        return;
+    const std::string caption = ole::CStr(ole::GetProperty(selected, "Caption"));
+    if (caption == "Save") {
+        SaveFile();
+    } else if (caption == "New") {
+        NewLayout();
+    } else if (caption == "Open") {
+        OpenLayout();
+    } else if (caption == "Run") {
+        SetDesignerMode(ksModeRun);
+        if (auto program = Program())
+            program->Properties()->SetVisible(false);
+    }
+    ole::SetProperty(bar, "SelectedButton", ole::Variant(ole::Ptr<ole::Object>()));
 }
 
 } // namespace sampledesk

@@ -94,6 +94,12 @@ void frmDesigner::OnLoad() {
             return;
         win::POINT origin{0, 0};
         win::ClientToScreen(main->Window(), &origin);
+        // Beside the docked bars, where the main window's client area for documents begins.
+        win::RECT bar{};
+        if (win::GetWindowRect(main->m_MenuToolbar()->Window(), &bar))
+            origin.y = bar.bottom;
+        if (main->m_ToolBox()->Visible() && win::GetWindowRect(main->m_ToolBox()->Window(), &bar))
+            origin.x = bar.right;
         Move(static_cast<float>(origin.x * forms::kTwipsPerPixel),
              ole::Variant(static_cast<float>(origin.y * forms::kTwipsPerPixel)), {}, {});
     });

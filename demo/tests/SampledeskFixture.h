@@ -8,6 +8,7 @@
 #include "demo/forms/frmDesigner.h"
 #include "demo/forms/frmProperties.h"
 
+#include "buttonbar/control/KSButtonBar.h"
 #include "formdesigner/control/ZORudeRuduvozu.h"
 #include "propertylist/control/ZAVeravuvuDudu.h"
 
@@ -34,6 +35,7 @@ protected:
         CleanPlatform::SetUp();
         layoutdesk::ZORudeRuduvozu::Register();
         attrgrid::ZAVeravuvuDudu::Register();
+        shelfstrip::KSButtonBar::Register();
         forms::MessageBoxResponder().Reset();
         forms::MessageBoxResponder().SetFunction(
             [](const forms::MessageBoxRequest&) { return std::optional<int>(forms::vbOK); });
