@@ -96,8 +96,16 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
     }
     flags = pos.flags;
     origin = detail::ChildOrigin(*record);
-    const RECT newWindow{origin.x + pos.x, origin.y + pos.y, origin.x + pos.x + std::max(pos.cx, 0),
-                         origin.y + pos.y + std::max(pos.cy, 0)};
+    // WM_WINDOWPOSCHANGING may have changed what was pinned, and nesting adds up origins: the
+    // screen edges are kept within a wider range, where a pinned child keeps its size.
+    const auto screenEdge = [](long long v) {
+        constexpr long long kScreenEdgeLimit = (1LL << 30) - 1;
+        return static_cast<int>(std::clamp(v, -kScreenEdgeLimit, kScreenEdgeLimit));
+    };
+    const long long left = static_cast<long long>(origin.x) + pos.x;
+    const long long top = static_cast<long long>(origin.y) + pos.y;
+    const RECT newWindow{screenEdge(left), screenEdge(top), screenEdge(left + std::max(pos.cx, 0)),
+                         screenEdge(top + std::max(pos.cy, 0))};
     const bool moved = newWindow.left != oldWindow.left || newWindow.top != oldWindow.top;
     const bool sized = newWindow.right - newWindow.left != oldWindow.right - oldWindow.left ||
                        newWindow.bottom - newWindow.top != oldWindow.bottom - oldWindow.top;
