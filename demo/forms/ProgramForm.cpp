@@ -3,6 +3,7 @@
 #include "demo/app/Sampledesk.h"
 
 #include "platform/forms/description/FormLoader.h"
+#include "platform/ole/convert/Conversions.h"
 #include "platform/ole/dispatch/LateBinding.h"
 
 #include <array>
@@ -27,6 +28,9 @@ void ProgramForm::OnEvent(ole::DISPID id, std::span<ole::Variant> args) {
         break;
     case Unload:
         OnUnload();
+        break;
+    case QueryUnload:
+        OnQueryUnload(args[0], ole::CInt(args[1]));
         break;
     default:
         break;

@@ -31,6 +31,8 @@ protected:
     virtual void OnLoad() {}
     virtual void OnResize() {}
     virtual void OnUnload() {}
+    // Cancel non-zero keeps the window loaded.
+    virtual void OnQueryUnload(ole::Variant& /*cancel*/, int16_t /*unloadMode*/) {}
     void OnEvent(ole::DISPID id, std::span<ole::Variant> args) override;
 
     // Move(left, top, width, height) on a hosted control, late bound.

@@ -130,6 +130,13 @@ void frmProperties::OnResize() {
         [&] { MoveControl(m_Properties(), ScaleLeft(), ScaleTop(), ScaleWidth(), ScaleHeight()); });
 }
 
+void frmProperties::OnQueryUnload(ole::Variant& cancel, int16_t unloadMode) {
+    if (unloadMode != kUnloadFormControlMenu)
+        return;
+    cancel = ole::Variant(int16_t{1});
+    SetVisible(false);
+}
+
 void frmProperties::OnLoad() {
     ConnectListEvents();
     // The bottom-right corner on the main window's outer bottom-right corner.

@@ -30,6 +30,8 @@ protected:
     void OnLoad() override;
     void OnResize() override;
     void OnUnload() override { m_listEvents.reset(); }
+    // The close box hides the window; the main window's unload still unloads it.
+    void OnQueryUnload(ole::Variant& cancel, int16_t unloadMode) override;
 
 private:
     void ConnectListEvents();

@@ -40,6 +40,16 @@ TEST_F(SampledeskTest, MinimisingTheMainWindowDropsThePropertiesWindowsTopmostSt
     EXPECT_TRUE(topmost());
 }
 
+TEST_F(SampledeskTest, ThePropertiesWindowsCloseBoxHidesIt) {
+    win::SendMessageA(Properties().Window(), win::WM_CLOSE, 0, 0);
+    win::test::pump();
+    EXPECT_TRUE(Properties().IsLoaded());
+    EXPECT_FALSE(Properties().Visible());
+    Choose({"&View", "&Properties Window"});
+    EXPECT_TRUE(Properties().Visible());
+    EXPECT_EQ(Properties().Caption(), "Properties - frmDesigner");
+}
+
 TEST_F(SampledeskTest, ClickingTheSurfaceAndAControlShowsTheirRows) {
     AddButton();
     ClickSurface({200, 200});
