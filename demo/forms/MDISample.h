@@ -51,6 +51,7 @@ private:
     ole::Variant CallDesigner(std::string_view method, std::vector<ole::Variant> args);
     void ShowPropertiesWindow();
     void SetDesignerMode(int32_t mode);
+    void HideProperties();
     void LockFirstSelected(std::string_view method);
 
     // Layout files: the question, the dialog, saving, and the file commands.

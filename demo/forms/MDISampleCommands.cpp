@@ -70,12 +70,20 @@ void MDISample::ShowPropertiesWindow() {
         return;
     properties->Show({}, ole::Variant(ole::Ptr<ole::Object>(this)));
     SetTopMost(properties->hWnd(), true);
-    properties->ShowSelection(program->Designer()->m_FormDesigner());
+    if (auto designer = program->Designer())
+        properties->ShowSelection(designer->m_FormDesigner());
 }
 
 void MDISample::ShowDesigner() {
-    if (auto program = Program())
-        program->Designer()->Show({}, ole::Variant(ole::Ptr<ole::Object>(this)));
+    auto program = Program();
+    if (auto designer = program ? program->Designer() : nullptr)
+        designer->Show({}, ole::Variant(ole::Ptr<ole::Object>(this)));
+}
+
+void MDISample::HideProperties() {
+    auto program = Program();
+    if (auto properties = program ? program->PeekProperties() : nullptr)
+        properties->SetVisible(false);
 }
 
 void MDISample::SetDesignerMode(int32_t mode) {
@@ -113,8 +121,7 @@ void MDISample::RunCommand(const std::string& item) {
         {"mnuModeRun",
          [](MDISample& form) {
              form.SetDesignerMode(ksModeRun);
-             if (auto program = form.Program())
-                 program->Properties()->SetVisible(false);
+             form.HideProperties();
          }},
         {"mnuModeDraw", [](MDISample& form) { form.SetDesignerMode(ksModeDraw); }},
         {"mnuModeSelect", [](MDISample& form) { form.SetDesignerMode(ksModeSelect); }},
@@ -186,8 +193,7 @@ void MDISample::MenuButtonChanged() {
         OpenLayout();
     } else if (caption == "Run") {
         SetDesignerMode(ksModeRun);
-        if (auto program = Program())
-            program->Properties()->SetVisible(false);
+        HideProperties();
     }
     ole::SetProperty(bar, "SelectedButton", ole::Variant(ole::Ptr<ole::Object>()));
 }

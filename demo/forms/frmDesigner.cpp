@@ -108,7 +108,8 @@ void frmDesigner::OnLoad() {
     });
     ole::ResumeNext([&] {
         if (auto program = Program())
-            SetCaption(program->Main()->m_sFileName);
+            if (auto main = program->Main())
+                SetCaption(main->m_sFileName);
     });
 }
 
@@ -172,7 +173,8 @@ void frmDesigner::ConnectDesignerEvents() {
 
 void frmDesigner::ShowSelectionProperties() {
     if (auto program = Program())
-        program->Properties()->ShowSelection(m_FormDesigner());
+        if (auto properties = program->Properties())
+            properties->ShowSelection(m_FormDesigner());
 }
 
 void frmDesigner::ReloadWhenSingleSelection(const ole::Variant& aControl) {
@@ -181,7 +183,8 @@ void frmDesigner::ReloadWhenSingleSelection(const ole::Variant& aControl) {
     if (ole::CLng(ole::GetProperty(selected, "Count")) != 1)
         return;
     if (auto program = Program())
-        program->Properties()->ReloadProperties(ole::RequireObject(aControl));
+        if (auto properties = program->Properties())
+            properties->ReloadProperties(ole::RequireObject(aControl));
 }
 
 void frmDesigner::OnMouseUp(int16_t button, float x, float y) {
@@ -211,7 +214,7 @@ void frmDesigner::OnRubberBandEnd(std::span<ole::Variant> args) {
     ole::ResumeNext([&] {
         auto program = Program();
         const ole::Variant toolbox =
-            ObjectVariant(program ? program->Main()->m_ToolBox() : nullptr);
+            ObjectVariant(program && program->Main() ? program->Main()->m_ToolBox() : nullptr);
         const ole::Variant selected = ole::GetObjectProperty(toolbox, "SelectedButton");
         if (!selected.IsNothing())
             caption = ole::CStr(ole::GetProperty(selected, "Caption"));
@@ -267,7 +270,7 @@ void frmDesigner::ResetToolbox() {
     ole::ResumeNext([&] {
         auto program = Program();
         const ole::Variant toolbox =
-            ObjectVariant(program ? program->Main()->m_ToolBox() : nullptr);
+            ObjectVariant(program && program->Main() ? program->Main()->m_ToolBox() : nullptr);
         std::array<ole::Variant, 1> first{ole::Variant(int32_t{1})};
         const ole::Variant group =
             ole::CallMethod(ole::GetObjectProperty(toolbox, "Groups"), "Item", first);

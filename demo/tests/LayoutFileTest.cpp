@@ -111,6 +111,28 @@ TEST_F(LayoutFileTest, AFileThatIsNoLayoutIsReportedOnceAndNotSavedOver) {
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "not a layout");
 }
 
+TEST_F(LayoutFileTest, ACancelledOpenLeavesAnEmptyUntitledDesigner) {
+    Designer().CreateControl("CommandButton", 300, 300, 1200, 600, ole::Variant());
+    forms::FileDialogResponder().Queue(forms::FileDialogAnswer::Cancel());
+    Choose({"&File", "&Open"});
+    EXPECT_EQ(Designer().ControlList().size(), 1U);
+    EXPECT_EQ(Designer().Caption(), "Untitled");
+    EXPECT_EQ(program->Main()->Caption(), "Sampledesk - Untitled");
+}
+
+TEST_F(LayoutFileTest, ExitAsksForANameAndEndsEvenWhenTheDialogIsCancelled) {
+    const auto main = program->Main();
+    const auto designer = program->Designer();
+    forms::FileDialogResponder().Queue(forms::FileDialogAnswer::Cancel());
+    Choose({"&File", "E&xit"});
+    EXPECT_EQ(Dialogs().size(), 1U);
+    EXPECT_FALSE(main->IsLoaded());
+    EXPECT_FALSE(designer->IsLoaded());
+    // Shutting down, the program makes no window again.
+    EXPECT_FALSE(program->Designer());
+    EXPECT_TRUE(Boxes().empty());
+}
+
 } // namespace
 
 } // namespace sampledesk::test
