@@ -151,15 +151,31 @@ void KSButtonBar::ConnectBoxEvents() {
                 ResumeNext([&] { handler(*self); });
         };
     };
-    auto connect = [&](const ole::Ptr<forms::PictureBox>& box, void (*resized)(KSButtonBar&)) {
+    auto connect = [&](const ole::Ptr<forms::PictureBox>& box, void (*resized)(KSButtonBar&),
+                       void (*painted)(KSButtonBar&) = nullptr) {
         ole::Ptr<ole::EventSink> sink = ole::EventSink::Create();
         sink->On(forms::eventid::Resize, on(resized));
+        if (painted)
+            sink->On(forms::eventid::Paint, on(painted));
         m_connections.emplace_back(box, ole::ConnectEvents(box, sink));
     };
-    connect(m_PicButtons, [](KSButtonBar& self) {
-        self.LayoutButtons();
-        self.Refresh();
-    });
+    connect(
+        m_PicButtons,
+        [](KSButtonBar& self) {
+            self.LayoutButtons();
+            self.Refresh();
+        },
+        [](KSButtonBar& self) {
+            // In run mode the subclassed WM_PAINT has painted already.
+            if (self.m_bSubclassed)
+                return;
+            const win::WindowDc dc(self.m_hWndButtons);
+            if (!dc.Get())
+                return;
+            win::RECT client{};
+            win::GetClientRect(self.m_hWndButtons, &client);
+            self.PaintButtonArea(dc.Get(), client);
+        });
     connect(m_PicUpperGroups, [](KSButtonBar& self) {
         self.LayoutGroupBars(*self.m_UpperGroups, *self.m_PicUpperGroups);
     });
@@ -187,6 +203,10 @@ win::LRESULT KSButtonBar::WindowMsgListener(win::HWND hwnd, win::UINT Msg, win::
     if (Msg == win::WM_DESTROY && hwnd == m_hWndButtons) {
         DetachButtonAreaHook(hwnd);
         m_bSubclassed = false;
+    } else if (Msg == win::WM_PAINT) {
+        const win::PaintDc dc(hwnd);
+        if (dc.Get() && hwnd == m_hWndButtons)
+            ResumeNext([&] { PaintButtonArea(dc.Get(), dc.Area()); });
     }
     return 0;
 }

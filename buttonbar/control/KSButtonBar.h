@@ -265,6 +265,18 @@ public:
     void PlaceButtons(const CButtons& buttons, int32_t cw, int32_t ch, int32_t x0, int32_t y0);
     void CalcCloseButtonRect();
 
+    // ---- Painting of the button area ----
+    // The whole pass: background, then the active group's buttons meeting `update`.
+    void PaintButtonArea(win::HDC hdc, const win::RECT& update);
+    void PaintButtons(win::HDC hdc, const CGroup& group, const win::RECT& update);
+    void PaintButton(win::HDC hdc, const CButton& button, const win::RECT& rc, bool hot);
+    // Fills the button's background and draws its picture; gives the caption rectangle and the
+    // picture zone, both empty for a button without a picture.
+    std::pair<win::RECT, win::RECT> DrawButtonPicture(win::HDC hdc, const CButton& button,
+                                                      const win::RECT& rc, bool hot);
+    // One edge for a ksAppearance value; ksFlat and unknown values draw nothing.
+    void DrawButtonEdge(win::HDC hdc, win::RECT rect, int32_t appearance);
+
     // ---- Repainting ----
     // Each does nothing while LockRefresh is set.
     void RefreshButtonArea();

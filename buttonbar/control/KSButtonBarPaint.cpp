@@ -1,0 +1,249 @@
+// Painting of the button area: the background, then the active group's buttons in their states
+// (normal, hot, selected, pressed) with picture, caption and edges, clipped between the scroll
+// strips when the grid overflows. Everything selected into a DC goes back before the pass ends.
+
+#include "buttonbar/control/KSButtonBar.h"
+#include "buttonbar/control/paint/Gradients.h"
+#include "buttonbar/control/paint/TransparentBitmap.h"
+
+#include "shared/util/ColorUtils.h"
+
+#include "platform/base/Rounding.h"
+#include "platform/ole/picture/PictureType.h"
+#include "platform/win/Win.h"
+#include "platform/win/gdi/DcGuards.h"
+#include "platform/win/gdi/OwnedObject.h"
+
+namespace shelfstrip {
+
+namespace {
+
+constexpr uint32_t kButtonFace = 0x8000000FU;
+constexpr win::UINT kCaptionFormat = win::DT_CENTER | win::DT_WORDBREAK | win::DT_NOPREFIX |
+                                     win::DT_EDITCONTROL | win::DT_END_ELLIPSIS |
+                                     win::DT_WORD_ELLIPSIS;
+
+win::COLORREF Rgb(int32_t oleColor) {
+    return shared::TranslateColor(static_cast<uint32_t>(oleColor));
+}
+
+int32_t Nint(double value) {
+    return base::RoundHalfEvenToInt32(value);
+}
+
+// Where a button's picture sits and what its caption may cover.
+struct ButtonGeometry {
+    win::RECT caption{};
+    win::RECT zone{};
+};
+
+} // namespace
+
+void KSButtonBar::PaintButtonArea(win::HDC hdc, const win::RECT& update) {
+    if (!m_ResourceMgr)
+        return;
+    if (const win::HBRUSH back = m_ResourceMgr->GetBrush(Rgb(m_ButtonBackColor), "BUTTONBACK"))
+        win::FillRect(hdc, &update, back);
+    if (!m_ActiveGroup)
+        return;
+    win::RECT clip{};
+    win::GetClientRect(m_hWndButtons, &clip);
+    if (m_layout.scrollMax > 0) {
+        const win::RECT& first = m_layout.upLeftArrow;
+        const win::RECT& second = m_layout.downRightArrow;
+        clip = m_ButtonFlow == ksHorizontal
+                   ? win::RECT{first.right, first.top, second.left, second.bottom}
+                   : win::RECT{first.left, first.bottom, second.right, second.top};
+    }
+    win::IntersectClipRect(hdc, clip.left, clip.top, clip.right, clip.bottom);
+    PaintButtons(hdc, *m_ActiveGroup, update);
+}
+
+void KSButtonBar::PaintButtons(win::HDC hdc, const CGroup& group, const win::RECT& update) {
+    const ole::Ptr<CButtons> buttons = group.GetButtons();
+    if (m_ButtonSize == ksAutoCalculated)
+        std::tie(m_layout.cellWidth, m_layout.cellHeight) = CalcButtonCellSize(*buttons);
+    const auto [cw, ch] = m_ButtonSize == ksAutoCalculated
+                              ? std::pair{m_layout.cellWidth, m_layout.cellHeight}
+                              : UserCellSize();
+
+    // The cell background is rendered once and copied under every button.
+    std::optional<win::MemoryDc> cell;
+    std::optional<win::OwnedObject<win::HBITMAP>> cellBitmap;
+    std::optional<win::SelectedObject> cellSelection;
+    if (!group.GetButtonBackgroundPicture()) {
+        cell.emplace(hdc);
+        cellBitmap.emplace(win::CreateCompatibleBitmap(hdc, cw, ch));
+        if (cell->Get() && cellBitmap->Get())
+            cellSelection.emplace(cell->Get(), cellBitmap->Get());
+        if (cellSelection && cellSelection->Selected()) {
+            const win::RECT rect{0, 0, cw, ch};
+            const win::COLORREF grad = Rgb(m_ButtonGradientColor);
+            const win::COLORREF back = Rgb(m_ButtonBackColor);
+            if (m_bHasMsImg32)
+                FillGradient(cell->Get(), rect, grad, back, m_ButtonGradientType, *m_ResourceMgr);
+            else
+                FillGradientBanded(cell->Get(), rect, grad, back, m_ButtonGradientType,
+                                   *m_ResourceMgr);
+        } else {
+            cellSelection.reset();
+        }
+    }
+
+    for (int32_t i = 1; i <= buttons->Count(); ++i) {
+        const ole::Ptr<CButton> button = buttons->At(i);
+        const win::RECT& rc = button->Bounds();
+        win::RECT meet{};
+        if (!TakesPart(*button) || !win::IntersectRect(&meet, &rc, &update))
+            continue;
+        if (cellSelection)
+            win::BitBlt(hdc, rc.left, rc.top, cw, ch, cell->Get(), 0, 0, win::SRCCOPY);
+        PaintButton(hdc, *button, rc, button == m_HighlightedButton);
+    }
+}
+
+void KSButtonBar::PaintButton(win::HDC hdc, const CButton& button, const win::RECT& rc, bool hot) {
+    const bool selected = m_SelectedButton.Get() == &button;
+    auto [caption, zone] = DrawButtonPicture(hdc, button, rc, hot);
+
+    if (m_ShowButtonInfo == ksPictureAndCaption) {
+        const int32_t fore = selected ? m_SelectedButtonForeColor
+                             : hot    ? m_HighlightedButtonForeColor
+                                      : m_ButtonForeColor;
+        const win::SavedDc saved(hdc);
+        if (m_Font)
+            if (const win::HFONT font = m_ResourceMgr->GetFont(*m_Font, "BUTTONFONT"))
+                win::SelectObject(hdc, font);
+        win::SetBkMode(hdc, win::TRANSPARENT);
+        win::SetTextColor(hdc, Rgb(fore));
+        const std::string text = button.GetCaption();
+        win::DrawTextA(hdc, text.c_str(), static_cast<int>(text.size()), &caption, kCaptionFormat);
+    }
+
+    const bool onFace = Rgb(m_ButtonBackColor) == Rgb(static_cast<int32_t>(kButtonFace));
+    win::RECT edgeRect = m_ButtonHighlightZone == ksZonePicture ? zone : rc;
+    win::RECT whole = rc;
+    if (!selected) {
+        DrawButtonEdge(hdc, whole, m_ButtonAppearance);
+        if (hot)
+            win::DrawEdge(hdc, &edgeRect, onFace ? win::BDR_RAISEDINNER : win::BDR_RAISEDOUTER,
+                          win::BF_RECT);
+    } else if (m_ButtonHighlightZone != ksZonePicture) {
+        DrawButtonEdge(hdc, whole, m_SelectedButtonAppearance);
+    } else if (m_SelectedButtonAppearance == ksFlatWithBorder) {
+        win::DrawEdge(hdc, &zone, onFace ? win::BDR_RAISEDOUTER : win::BDR_RAISEDINNER,
+                      win::BF_RECT | win::BF_FLAT);
+    } else {
+        DrawButtonEdge(hdc, zone, m_SelectedButtonAppearance);
+    }
+    if (hot && (win::GetAsyncKeyState(win::VK_LBUTTON) & 0x8000) != 0)
+        DrawButtonEdge(hdc, edgeRect, ksClassic3dSunken);
+}
+
+std::pair<win::RECT, win::RECT> KSButtonBar::DrawButtonPicture(win::HDC hdc, const CButton& button,
+                                                               const win::RECT& rc, bool hot) {
+    const ole::Ptr<ole::Picture> picture = button.GetPicture();
+    if (!picture)
+        return {};
+    const auto [L, T, R, B] = rc;
+    const int32_t P = m_layout.maxPictureWidth;
+    const int32_t Q = m_layout.maxPictureHeight;
+    const int32_t c = m_layout.captionHeight;
+    const int32_t ch =
+        m_ButtonSize == ksAutoCalculated ? m_layout.cellHeight : UserCellSize().second;
+    const int32_t pw = ole::Picture::HimetricToPixels(picture->Width());
+    const int32_t ph = ole::Picture::HimetricToPixels(picture->Height());
+
+    const int32_t centredX = P < R - L ? L + ((R - L) - P) / 2 : L;
+    const int32_t middleY = Q < B - T ? T + ((B - T) - Q) / 2 : T;
+    int32_t px = centredX;
+    int32_t py = middleY;
+    win::RECT caption{};
+    if (m_ShowButtonInfo != ksPictureAndCaption) {
+        py = Q < B - T ? middleY : T + 4;
+    } else {
+        const int32_t besideTop = Nint(((B - T) - c) / 2.0 + T);
+        switch (m_ButtonTextPosition) {
+        case ksLeft:
+            px = R - P - 4;
+            caption = {L + 2, besideTop, px - 4, 0};
+            break;
+        case ksRight:
+            px = L + 4;
+            caption = {px + P + 4, besideTop, R - 2, 0};
+            break;
+        case ksTop:
+            py = ch <= c + Q ? B - Q - 4 : Nint((B - Q) - (ch - (c + Q)) / 2.0);
+            caption = {L + 2, T < py - c - 4 ? py - c - 4 : T + 2, R - 2, 0};
+            break;
+        default:
+            py = ch <= c + Q ? T + 4 : Nint((ch - (c + Q)) / 2.0 + T + 2);
+            caption = {L + 2, py + Q + 2, R - 2, 0};
+            break;
+        }
+        const int32_t b = m_ButtonTextPosition == ksTop ? py - 2 : B;
+        caption.bottom = b <= caption.top + c ? b - 2 : caption.top + c;
+    }
+    const int32_t x = pw < P ? px + Nint((P - pw) / 2.0) : px;
+    const int32_t y = ph < Q ? py + Nint((Q - ph) / 2.0) : py;
+    const win::RECT zone{px - 2, py - 2, px + P + 2, py + Q + 2};
+
+    const bool selected = m_SelectedButton.Get() == &button;
+    if (!m_ActiveGroup->GetButtonBackgroundPicture() && m_ButtonGradientType == ksGradientNone) {
+        const win::HBRUSH brush =
+            selected ? m_ResourceMgr->GetBrush(Rgb(m_SelectedButtonBackColor), "SELBACKCOLOR")
+            : hot    ? m_ResourceMgr->GetBrush(Rgb(m_HighlightedButtonBackColor), "HTBACKCOLOR")
+                     : m_ResourceMgr->GetBrush(Rgb(m_ButtonBackColor), "ButtonBackColor");
+        if (brush)
+            win::FillRect(hdc, &rc, brush);
+    }
+
+    const auto handle = static_cast<uint32_t>(picture->Handle());
+    if (picture->Type() == ole::PICTYPE_ICON) {
+        win::DrawStateA(hdc, win::HBRUSH{}, nullptr, static_cast<win::LPARAM>(handle), 0, x, y, pw,
+                        ph, win::DST_ICON);
+    } else if (const win::SelectedObject selection(MemDC(), win::HBITMAP::FromValue(handle));
+               selection.Selected()) {
+        // A picture that is not a bitmap cannot be selected and draws nothing.
+        if (m_bHasMsImg32)
+            win::TransparentBlt(hdc, x, y, pw, ph, MemDC(), 0, 0, pw, ph,
+                                Rgb(m_ButtonPictureMaskColor));
+        else
+            DrawTransparentBitmap(hdc, x, y, pw, ph, MemDC(), 0, 0, pw, ph,
+                                  m_ButtonPictureMaskColor);
+    }
+    return {caption, zone};
+}
+
+void KSButtonBar::DrawButtonEdge(win::HDC hdc, win::RECT rect, int32_t appearance) {
+    win::UINT edge = 0;
+    win::UINT flags = win::BF_RECT;
+    switch (appearance) {
+    case ksFlatWithBorder:
+        edge = Rgb(m_ButtonBackColor) == Rgb(static_cast<int32_t>(kButtonFace))
+                   ? win::BDR_RAISEDOUTER
+                   : win::BDR_RAISEDINNER;
+        flags = m_ButtonLayout == ksTiled ? win::BF_FLAT | win::BF_RIGHT | win::BF_BOTTOM
+                : m_ButtonFlow == ksVertical
+                    ? win::BF_FLAT | win::BF_LEFT | win::BF_RIGHT | win::BF_BOTTOM
+                    : win::BF_FLAT | win::BF_TOP | win::BF_RIGHT | win::BF_BOTTOM;
+        break;
+    case ksClassic3DRaised:
+        edge = win::EDGE_RAISED;
+        break;
+    case ksModern3dRaised:
+        edge = win::BDR_RAISEDOUTER;
+        break;
+    case ksClassic3dSunken:
+        edge = win::EDGE_SUNKEN;
+        break;
+    case ksModern3dSunken:
+        edge = win::BDR_SUNKENINNER;
+        break;
+    default:
+        return;
+    }
+    win::DrawEdge(hdc, &rect, edge, flags);
+}
+
+} // namespace shelfstrip

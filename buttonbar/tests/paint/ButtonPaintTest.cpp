@@ -1,0 +1,128 @@
+// The button area's pixels: cell colours by state, pictures through their mask colour, caption
+// colours, edges and the clip under the scroll strips, in run and design mode.
+
+#include "buttonbar/tests/control/BarFixture.h"
+
+#include "platform/win/Win.h"
+#include "platform/win/gdi/DcGuards.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace shelfstrip::test {
+namespace {
+
+constexpr win::COLORREF kBack = 0x00103050;
+constexpr win::COLORREF kHotBack = 0x00205010;
+constexpr win::COLORREF kSelBack = 0x00501020;
+constexpr win::COLORREF kFore = 0x00FF0000;
+constexpr win::COLORREF kHotFore = 0x0000FF00;
+constexpr win::COLORREF kSelFore = 0x00FF00FF;
+constexpr win::COLORREF kRed = 0x000000FF;
+constexpr win::COLORREF kWhite = 0x00FFFFFF;
+
+class ButtonPaintTest : public BarFixture {
+protected:
+    void Paint(HostMode mode, int buttons) {
+        KSButtonBar& bar = HostBar(mode);
+        m_host->Show();
+        int32_t colors[] = {int32_t{kHotBack}, int32_t{kSelBack}, int32_t{kFore}, int32_t{kHotFore},
+                            int32_t{kSelFore}};
+        bar.LetButtonBackColor(kBack);
+        bar.LetHighlightedButtonBackColor(colors[0]);
+        bar.LetSelectedButtonBackColor(colors[1]);
+        bar.LetButtonForeColor(colors[2]);
+        bar.LetHighlightedButtonForeColor(colors[3]);
+        bar.LetSelectedButtonForeColor(colors[4]);
+        bar.LetButtonPictureMaskColor(kWhite);
+        // 16 x 16: a white frame (the mask colour) round a red 8 x 8 square.
+        std::vector<uint32_t> pixels(16 * 16, 0xFFFFFFFF);
+        for (int y = 4; y < 12; ++y)
+            for (int x = 4; x < 12; ++x)
+                pixels[static_cast<size_t>(y * 16 + x)] = 0xFFFF0000;
+        const auto picture =
+            ole::Picture::FromImage(ole::Image{16, 16, pixels}, ole::PICTYPE_BITMAP);
+        for (int i = 1; i <= buttons; ++i)
+            ActiveGroup()->GetButtons()->Add("b" + std::to_string(i), picture, "Go");
+    }
+    ole::Ptr<CButton> Button(int32_t position) { return ActiveGroup()->GetButtons()->At(position); }
+    // Counts each colour's pixels inside the rectangle of the painted area.
+    std::map<win::COLORREF, int> Census(const win::RECT& r) {
+        Bar().ButtonsBox()->Refresh();
+        const win::WindowDc dc(Bar().ButtonsBox()->Window());
+        std::map<win::COLORREF, int> counts;
+        for (int32_t y = r.top; y < r.bottom; ++y)
+            for (int32_t x = r.left; x < r.right; ++x)
+                ++counts[win::GetPixel(dc.Get(), x, y)];
+        return counts;
+    }
+    win::COLORREF Pixel(int32_t x, int32_t y) {
+        return Census({x, y, x + 1, y + 1}).begin()->first;
+    }
+};
+
+TEST_F(ButtonPaintTest, EachStateTakesItsColoursAndThePictureItsMask) {
+    Paint(HostMode::User, 3);
+    Bar().HighlightButton(Button(2));
+    Bar().SetSelectedButton(Button(3));
+    struct Case {
+        int32_t position;
+        win::COLORREF back, fore, otherFore, corner;
+    };
+    const Case cases[] = {
+        {1, kBack, kFore, kHotFore, kBack},
+        {2, kHotBack, kHotFore, kFore, win::GetSysColor(win::COLOR_3DLIGHT)},
+        {3, kSelBack, kSelFore, kHotFore, win::GetSysColor(win::COLOR_BTNSHADOW)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.position);
+        const win::RECT r = Button(c.position)->Bounds();
+        // Inside the edges, which may hold white.
+        auto counts = Census({r.left + 2, r.top + 2, r.right - 2, r.bottom - 2});
+        EXPECT_EQ(counts[kRed], 64);
+        EXPECT_EQ(counts[kWhite], 0);
+        EXPECT_GT(counts[c.fore], 0);
+        EXPECT_EQ(counts[c.otherFore], 0);
+        EXPECT_EQ(Pixel(r.left + 3, r.top + 2), c.back);
+        EXPECT_EQ(Pixel(r.left, r.top), c.corner);
+    }
+}
+
+TEST_F(ButtonPaintTest, AGradientCellHidesStateBackgroundsButNotCaptionColours) {
+    Paint(HostMode::User, 1);
+    Bar().LetButtonGradientColor(kBack);
+    Bar().LetButtonGradientType(ksGradientVertical);
+    Bar().SetSelectedButton(Button(1));
+    const win::RECT r = Button(1)->Bounds();
+    auto counts = Census(r);
+    EXPECT_EQ(counts[kSelBack], 0);
+    EXPECT_EQ(Pixel(r.left + 3, r.top + 2), kBack);
+    EXPECT_GT(counts[kSelFore], 0);
+}
+
+TEST_F(ButtonPaintTest, ButtonsScrolledUnderTheStripsAreClippedAway) {
+    Paint(HostMode::User, 30);
+    Bar().Layout().firstVisibleLine = 1;
+    Bar().LayoutButtons();
+    const LayoutState& layout = Bar().Layout();
+    ASSERT_GT(layout.scrollMax, 1);
+    ASSERT_GT(Button(1)->Bounds().bottom, layout.upLeftArrow.top);
+    auto counts = Census(layout.upLeftArrow);
+    auto below = Census(layout.downRightArrow);
+    const int32_t strip = (layout.upLeftArrow.right - layout.upLeftArrow.left) *
+                          (layout.upLeftArrow.bottom - layout.upLeftArrow.top);
+    EXPECT_EQ(counts[kBack], strip);
+    EXPECT_EQ(below[kRed], 0);
+    EXPECT_EQ(Census(Button(2)->Bounds())[kRed], 64);
+}
+
+TEST_F(ButtonPaintTest, DesignModePaintsThroughTheBoxPaintEvent) {
+    Paint(HostMode::Design, 1);
+    EXPECT_EQ(Census(Button(1)->Bounds())[kRed], 64);
+}
+
+} // namespace
+} // namespace shelfstrip::test
