@@ -76,6 +76,15 @@ TEST_F(SampledeskTest, EditingACaptionRowChangesTheControl) {
               "Go");
 }
 
+TEST_F(SampledeskTest, MovingTheOneSelectedControlWithKeysUpdatesItsRows) {
+    const auto button = AddButton();
+    ClickSurface({60, 50});
+    win::test::keyPress(win::VK_RIGHT, win::test::Modifiers::Control);
+    win::test::pump();
+    ASSERT_NE(button->Left(), 600);
+    EXPECT_EQ(ole::CSng(Property("Left")->GetValue()), button->Left());
+}
+
 TEST_F(SampledeskTest, AnUntrappedErrorIsShownAndTheProgramGoesOn) {
     Boxes();
     ole::ReportUnhandledError(ole::Error(380, "Invalid property value.", "Sampledesk"));
