@@ -16,6 +16,8 @@
 #include <iterator>
 #include <string>
 
+#include <unistd.h>
+
 namespace fuzz {
 
 namespace {
@@ -38,8 +40,11 @@ public:
     }
 };
 
+// One file per process: the corpus run of a test build, the engine's jobs and other builds on the
+// same machine must not read each other's inputs.
 std::string TempPath() {
-    return (std::filesystem::temp_directory_path() / "layoutdesk-fuzz.ksf").string();
+    const std::string name = "layoutdesk-fuzz-" + std::to_string(getpid()) + ".ksf";
+    return (std::filesystem::temp_directory_path() / name).string();
 }
 
 // Runs `work` on a designer hosted and shown on a fresh form.
