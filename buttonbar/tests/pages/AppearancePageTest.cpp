@@ -60,10 +60,14 @@ TEST_F(AppearancePageTest, LoadsEveryValueAndAppliesThemBack) {
     EXPECT_EQ(Bar().GetGroupGradientType(), ksGradientVertical);
 }
 
-TEST_F(AppearancePageTest, TheCustomPointerLoadsTheLastRow) {
+TEST_F(AppearancePageTest, TheCustomPointerLoadsTheLastRowAndAGradientLabelsKeyReachesItsList) {
     Bar().LetMousePointer(AppearancePage::kCustomPointer);
     Open("Appearance");
     EXPECT_EQ(Row("lstMousePointer"), AppearancePage::kCustomRow);
+
+    win::test::keyPress('U', win::test::Modifiers::Alt);
+    win::test::pump();
+    EXPECT_EQ(win::GetFocus(), Find("lstBtnGradientType").Window());
 }
 
 } // namespace

@@ -593,6 +593,16 @@ win::LRESULT Control::WindowProc(win::UINT msg, win::WPARAM wParam, win::LPARAM 
         return result;
     }
     case win::WM_SYSKEYDOWN:
+        // Within a user control its own constituents answer first, in the order they were sited.
+        if (const UserControl* owner = ConstituentOwner(*this)) {
+            std::vector<Control*> order;
+            for (const auto& constituent : owner->Constituents()) {
+                if (constituent->IsAlive())
+                    order.push_back(constituent.Get());
+            }
+            if (Form::FocusAccessKeyIn(order, static_cast<int>(wParam)))
+                return 0;
+        }
         if (Form* form = HostForm(); form && form->FocusAccessKey(static_cast<int>(wParam)))
             return 0;
         break;

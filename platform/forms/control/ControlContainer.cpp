@@ -27,13 +27,9 @@ std::vector<ole::Ptr<Control>> ControlContainer::ChildControls() const {
         take(form->ControlList());
     // A container among a user control's constituents holds constituents too, which are not on
     // the form's list.
-    for (const auto* inside = dynamic_cast<const Control*>(this); inside;) {
-        const ControlContainer* outer = inside->ContainerSite();
-        if (const auto* user = dynamic_cast<const UserControl*>(outer)) {
+    if (const auto* inside = dynamic_cast<const Control*>(this)) {
+        if (const UserControl* user = ConstituentOwner(*inside))
             take(user->Constituents());
-            break;
-        }
-        inside = dynamic_cast<const Control*>(outer);
     }
     return children;
 }
@@ -75,6 +71,16 @@ void ControlContainer::AssignFont(ole::Font& own, const ole::Ptr<ole::Font>& fon
         return;
     own.CopyAttributesFrom(*font);
     NotifyAmbientChanged("Font");
+}
+
+const UserControl* ConstituentOwner(const Control& control) {
+    for (const Control* inside = &control; inside;) {
+        const ControlContainer* outer = inside->ContainerSite();
+        if (const auto* user = dynamic_cast<const UserControl*>(outer))
+            return user;
+        inside = dynamic_cast<const Control*>(outer);
+    }
+    return nullptr;
 }
 
 ControlContainer* ContainerOf(ole::Object* object) {

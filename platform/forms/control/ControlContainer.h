@@ -13,6 +13,7 @@ namespace forms {
 
 class Control;
 class Form;
+class UserControl;
 
 // What a control needs from whatever it sits in: a form, a PictureBox, a user control's surface.
 // Children are placed in the container's client area in the coordinate system ChildScale gives;
@@ -55,6 +56,10 @@ protected:
     // (never sharing the caller's), then tells the user controls sited here. 91 for Nothing.
     void AssignFont(ole::Font& own, const ole::Ptr<ole::Font>& font);
 };
+
+// The user control whose constituent the control is, directly or inside constituent containers;
+// null for a control on a form.
+const UserControl* ConstituentOwner(const Control& control);
 
 // The container behind an automation object: a form, a PictureBox, a control-container user
 // control (through its extender). Null for anything else.

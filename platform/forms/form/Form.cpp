@@ -776,10 +776,13 @@ bool Form::PressDefaultOrCancel(bool enter) {
 }
 
 bool Form::FocusAccessKey(int virtualKey) {
+    return FocusAccessKeyIn(TabOrder([](const Control& c) { return c.IsAlive(); }), virtualKey);
+}
+
+bool Form::FocusAccessKeyIn(const std::vector<Control*>& order, int virtualKey) {
     if (virtualKey < '0' || virtualKey > 'Z')
         return false;
     const char key = static_cast<char>(virtualKey);
-    const std::vector<Control*> order = TabOrder([](const Control& c) { return c.IsAlive(); });
     for (size_t i = 0; i < order.size(); ++i) {
         if (order[i]->AccessKey() != key || !order[i]->Visible() || !order[i]->Enabled())
             continue;

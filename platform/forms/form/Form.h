@@ -185,6 +185,9 @@ public:
     // Alt+letter: focuses the control with that access key (or, for one that cannot take the
     // focus, the next in tab order); one SetFocus attempt. False when no control has the key.
     bool FocusAccessKey(int virtualKey);
+    // The same over controls in tab order: the control whose caption holds the key, or the next
+    // one that can take the focus.
+    static bool FocusAccessKeyIn(const std::vector<Control*>& order, int virtualKey);
     // Enter presses the Default button, Esc the Cancel one; false when there is none.
     bool PressDefaultOrCancel(bool enter);
     // Renumbers TabIndex values after `moved` took `index`.
