@@ -268,6 +268,11 @@ public:
     // ---- Painting of the button area ----
     // The whole pass: background, then the active group's buttons meeting `update`.
     void PaintButtonArea(win::HDC hdc, const win::RECT& update);
+    // Directions of the scroll arrows.
+    enum ArrowDirection : int32_t { kArrowUp = 0, kArrowDown = 1, kArrowLeft = 2, kArrowRight = 3 };
+    void PaintScrollArrows(win::HDC hdc);
+    void PaintScrollArrow(win::HDC hdc, win::RECT rect, int32_t direction, bool pressed);
+    void DrawArrowGlyph(win::HDC hdc, const win::RECT& rect, int32_t direction);
     void PaintButtons(win::HDC hdc, const CGroup& group, const win::RECT& update);
     void PaintButton(win::HDC hdc, const CButton& button, const win::RECT& rc, bool hot);
     // Fills the button's background and draws its picture; gives the caption rectangle and the
@@ -355,6 +360,9 @@ private:
     win::HWND m_hWndLowerGroups;
     bool m_bSubclassed = false;
     bool m_bHasMsImg32 = false;
+    // A scroll arrow is held, and whether it is the up/left one.
+    bool m_bArrowPressed = false;
+    bool m_bFirstArrowPressed = false;
     ole::Ptr<CGroups> m_Groups;
     ole::Ptr<CGroup> m_ActiveGroup;
     ole::Ptr<CButton> m_SelectedButton;

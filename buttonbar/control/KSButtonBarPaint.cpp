@@ -14,6 +14,8 @@
 #include "platform/win/gdi/DcGuards.h"
 #include "platform/win/gdi/OwnedObject.h"
 
+#include <array>
+
 namespace shelfstrip {
 
 namespace {
@@ -55,8 +57,67 @@ void KSButtonBar::PaintButtonArea(win::HDC hdc, const win::RECT& update) {
                    ? win::RECT{first.right, first.top, second.left, second.bottom}
                    : win::RECT{first.left, first.bottom, second.right, second.top};
     }
+    if (m_layout.scrollMax > 0)
+        PaintScrollArrows(hdc);
     win::IntersectClipRect(hdc, clip.left, clip.top, clip.right, clip.bottom);
     PaintButtons(hdc, *m_ActiveGroup, update);
+}
+
+void KSButtonBar::PaintScrollArrows(win::HDC hdc) {
+    const bool vertical = m_ButtonFlow != ksHorizontal;
+    PaintScrollArrow(hdc, m_layout.upLeftArrow, vertical ? kArrowUp : kArrowLeft,
+                     m_bArrowPressed && m_bFirstArrowPressed);
+    PaintScrollArrow(hdc, m_layout.downRightArrow, vertical ? kArrowDown : kArrowRight,
+                     m_bArrowPressed && !m_bFirstArrowPressed);
+}
+
+void KSButtonBar::PaintScrollArrow(win::HDC hdc, win::RECT rect, int32_t direction, bool pressed) {
+    if (!hdc)
+        return;
+    const win::COLORREF grad = Rgb(m_ButtonGradientColor);
+    const win::COLORREF back = Rgb(m_ButtonBackColor);
+    if (m_ButtonGradientType != ksGradientNone && !m_ActiveGroup->GetButtonBackgroundPicture() &&
+        grad != back) {
+        if (m_bHasMsImg32)
+            FillGradient(hdc, rect, grad, back, m_ButtonGradientType, *m_ResourceMgr);
+        else
+            FillGradientBanded(hdc, rect, grad, back, m_ButtonGradientType, *m_ResourceMgr);
+    }
+    if (pressed) {
+        win::DrawEdge(hdc, &rect, win::BDR_RAISEDOUTER, win::BF_RECT);
+    } else if (m_ButtonAppearance == ksFlatWithBorder) {
+        // One line on the side facing the buttons.
+        constexpr win::UINT kFacing[] = {win::BF_BOTTOM, win::BF_TOP, win::BF_RIGHT, win::BF_LEFT};
+        const bool onFace = back == Rgb(static_cast<int32_t>(kButtonFace));
+        win::DrawEdge(hdc, &rect, onFace ? win::BDR_RAISEDOUTER : win::BDR_RAISEDINNER,
+                      kFacing[direction] | win::BF_FLAT);
+    }
+    DrawArrowGlyph(hdc, rect, direction);
+}
+
+void KSButtonBar::DrawArrowGlyph(win::HDC hdc, const win::RECT& rect, int32_t direction) {
+    const int32_t W = rect.right - rect.left;
+    const int32_t H = rect.bottom - rect.top;
+    std::array<win::POINT, 3> points{};
+    if (direction == kArrowUp || direction == kArrowDown) {
+        const int32_t s = Nint(H / 4.0);
+        const int32_t x0 = Nint((W - 2 * s) / 2.0 + rect.left);
+        const int32_t y0 = direction == kArrowUp ? Nint(rect.bottom - (H - s) / 2.0)
+                                                 : Nint((H - s) / 2.0 + rect.top);
+        const int32_t tip = direction == kArrowUp ? y0 - s : y0 + s;
+        points = {win::POINT{x0, y0}, win::POINT{x0 + s, tip}, win::POINT{x0 + 2 * s, y0}};
+    } else {
+        const int32_t s = Nint(W / 4.0);
+        const int32_t x0 = direction == kArrowLeft ? Nint(rect.right - (W - s) / 2.0)
+                                                   : Nint(rect.left + (W - s) / 2.0);
+        const int32_t y0 = Nint((H - 2 * s) / 2.0 + rect.top);
+        const int32_t tip = direction == kArrowLeft ? x0 - s : x0 + s;
+        points = {win::POINT{x0, y0}, win::POINT{tip, y0 + s}, win::POINT{x0, y0 + 2 * s}};
+    }
+    const win::COLORREF fore = Rgb(m_ButtonForeColor);
+    const win::SelectedObject pen(hdc, m_ResourceMgr->GetPen(fore, "ArrowColor", win::PS_SOLID, 0));
+    const win::SelectedObject brush(hdc, m_ResourceMgr->GetBrush(fore, "ArrowFillColor"));
+    win::Polygon(hdc, points.data(), static_cast<int>(points.size()));
 }
 
 void KSButtonBar::PaintButtons(win::HDC hdc, const CGroup& group, const win::RECT& update) {

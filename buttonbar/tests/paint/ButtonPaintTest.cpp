@@ -3,6 +3,7 @@
 
 #include "buttonbar/tests/control/BarFixture.h"
 
+#include "platform/base/Rounding.h"
 #include "platform/win/Win.h"
 #include "platform/win/gdi/DcGuards.h"
 
@@ -27,7 +28,7 @@ constexpr win::COLORREF kWhite = 0x00FFFFFF;
 class ButtonPaintTest : public BarFixture {
 protected:
     void Paint(HostMode mode, int buttons) {
-        KSButtonBar& bar = HostBar(mode);
+        KSButtonBar& bar = HostBar(mode, {0, 0, 180, 200});
         m_host->Show();
         int32_t colors[] = {int32_t{kHotBack}, int32_t{kSelBack}, int32_t{kFore}, int32_t{kHotFore},
                             int32_t{kSelFore}};
@@ -114,9 +115,29 @@ TEST_F(ButtonPaintTest, ButtonsScrolledUnderTheStripsAreClippedAway) {
     auto below = Census(layout.downRightArrow);
     const int32_t strip = (layout.upLeftArrow.right - layout.upLeftArrow.left) *
                           (layout.upLeftArrow.bottom - layout.upLeftArrow.top);
-    EXPECT_EQ(counts[kBack], strip);
+    EXPECT_EQ(counts[kBack] + counts[kFore], strip);
     EXPECT_EQ(below[kRed], 0);
     EXPECT_EQ(Census(Button(2)->Bounds())[kRed], 64);
+}
+
+TEST_F(ButtonPaintTest, BothStripsShowTheirArrowAndAFlatBorderFacesTheButtons) {
+    Paint(HostMode::User, 30);
+    const win::RECT up = Bar().Layout().upLeftArrow;
+    const win::RECT down = Bar().Layout().downRightArrow;
+    // A 15-pixel strip: a triangle 8 wide and 4 high, its base on line 10 (up) or 6 (down).
+    const int32_t x0 = base::RoundHalfEvenToInt32((up.right - up.left - 8) / 2.0);
+    // Each triangle is wide near its base and narrow near its tip.
+    EXPECT_EQ(Pixel(x0 + 1, up.top + 9), kFore);
+    EXPECT_EQ(Pixel(x0 + 1, up.top + 6), kBack);
+    EXPECT_EQ(Pixel(x0 + 1, down.top + 7), kFore);
+    EXPECT_EQ(Pixel(x0 + 1, down.top + 10), kBack);
+    EXPECT_EQ(Pixel(1, up.bottom - 1), kBack);
+    Bar().LetButtonAppearance(ksFlatWithBorder);
+    // Off the button face the flat line is the inner one, in the face colour.
+    const win::COLORREF line = win::GetSysColor(win::COLOR_BTNFACE);
+    EXPECT_EQ(Pixel(1, up.bottom - 1), line);
+    EXPECT_EQ(Pixel(1, down.top), line);
+    EXPECT_EQ(Pixel(1, up.top), kBack);
 }
 
 TEST_F(ButtonPaintTest, DesignModePaintsThroughTheBoxPaintEvent) {
