@@ -268,6 +268,8 @@ public:
     // ---- Painting of the button area ----
     // The whole pass: background, then the active group's buttons meeting `update`.
     void PaintButtonArea(win::HDC hdc, const win::RECT& update);
+    // The back colour, or the active group's background picture by its layout.
+    void PaintButtonBackground(win::HDC hdc, const win::RECT& update);
     // Directions of the scroll arrows.
     enum ArrowDirection : int32_t { kArrowUp = 0, kArrowDown = 1, kArrowLeft = 2, kArrowRight = 3 };
     void PaintScrollArrows(win::HDC hdc);

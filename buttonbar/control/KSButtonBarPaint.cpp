@@ -14,6 +14,7 @@
 #include "platform/win/gdi/DcGuards.h"
 #include "platform/win/gdi/OwnedObject.h"
 
+#include <algorithm>
 #include <array>
 
 namespace shelfstrip {
@@ -44,8 +45,7 @@ struct ButtonGeometry {
 void KSButtonBar::PaintButtonArea(win::HDC hdc, const win::RECT& update) {
     if (!m_ResourceMgr)
         return;
-    if (const win::HBRUSH back = m_ResourceMgr->GetBrush(Rgb(m_ButtonBackColor), "BUTTONBACK"))
-        win::FillRect(hdc, &update, back);
+    PaintButtonBackground(hdc, update);
     if (!m_ActiveGroup)
         return;
     win::RECT clip{};
@@ -61,6 +61,64 @@ void KSButtonBar::PaintButtonArea(win::HDC hdc, const win::RECT& update) {
         PaintScrollArrows(hdc);
     win::IntersectClipRect(hdc, clip.left, clip.top, clip.right, clip.bottom);
     PaintButtons(hdc, *m_ActiveGroup, update);
+}
+
+void KSButtonBar::PaintButtonBackground(win::HDC hdc, const win::RECT& update) {
+    const ole::Ptr<ole::Picture> picture =
+        m_ActiveGroup ? m_ActiveGroup->GetButtonBackgroundPicture() : nullptr;
+    const int16_t type = picture ? picture->Type() : ole::PICTYPE_NONE;
+    const int32_t layout = m_ActiveGroup ? m_ActiveGroup->GetButtonBackgroundLayout() : 0;
+    // Only bitmaps and icons can be drawn; anything else leaves the back colour showing.
+    const bool drawable = type == ole::PICTYPE_BITMAP || type == ole::PICTYPE_ICON;
+    if (!drawable || layout == ksPictureCentered)
+        if (const win::HBRUSH back = m_ResourceMgr->GetBrush(Rgb(m_ButtonBackColor), "BUTTONBACK"))
+            win::FillRect(hdc, &update, back);
+    if (!drawable)
+        return;
+    win::RECT client{};
+    win::GetClientRect(m_hWndButtons, &client);
+    const int32_t aw = client.right;
+    const int32_t ah = client.bottom;
+    const int32_t pw = ole::Picture::HimetricToPixels(picture->Width());
+    const int32_t ph = ole::Picture::HimetricToPixels(picture->Height());
+    if (pw <= 0 || ph <= 0)
+        return;
+    const auto handle = static_cast<uint32_t>(picture->Handle());
+    if (type == ole::PICTYPE_ICON) {
+        const auto icon = [&](int32_t x, int32_t y, int32_t w, int32_t h) {
+            win::DrawStateA(hdc, win::HBRUSH{}, nullptr, static_cast<win::LPARAM>(handle), 0, x, y,
+                            w, h, win::DST_ICON);
+        };
+        if (layout == ksPictureTiled) {
+            const win::SavedDc saved(hdc);
+            win::IntersectClipRect(hdc, 0, 0, aw, ah);
+            for (int32_t y = 0; y < ah; y += ph)
+                for (int32_t x = 0; x < aw; x += pw)
+                    icon(x, y, pw, ph);
+        } else if (layout == ksPictureCentered) {
+            icon(Nint((aw - pw) / 2.0), Nint((ah - ph) / 2.0), pw, ph);
+        } else {
+            icon(0, 0, aw, ah);
+        }
+        return;
+    }
+    const win::SelectedObject selection(MemDC(), win::HBITMAP::FromValue(handle));
+    if (!selection.Selected())
+        return;
+    if (layout == ksPictureTiled) {
+        // The tile grid stays anchored at the area's origin.
+        for (int32_t y = 0; y < ah; y += ph)
+            for (int32_t x = 0; x < aw; x += pw)
+                win::BitBlt(hdc, x, y, std::min(pw, aw - x), std::min(ph, ah - y), MemDC(), 0, 0,
+                            win::SRCCOPY);
+    } else if (layout == ksPictureCentered) {
+        win::BitBlt(hdc, Nint((aw - pw) / 2.0), Nint((ah - ph) / 2.0), pw, ph, MemDC(), 0, 0,
+                    win::SRCCOPY);
+    } else {
+        const win::SavedDc saved(hdc);
+        win::SetStretchBltMode(hdc, win::COLORONCOLOR);
+        win::StretchBlt(hdc, 0, 0, aw, ah, MemDC(), 0, 0, pw, ph, win::SRCCOPY);
+    }
 }
 
 void KSButtonBar::PaintScrollArrows(win::HDC hdc) {

@@ -3,6 +3,8 @@
 
 #include "buttonbar/tests/control/BarFixture.h"
 
+#include "testsupport/LiveCounts.h"
+
 #include "platform/base/Rounding.h"
 #include "platform/win/Win.h"
 #include "platform/win/gdi/DcGuards.h"
@@ -138,6 +140,33 @@ TEST_F(ButtonPaintTest, BothStripsShowTheirArrowAndAFlatBorderFacesTheButtons) {
     EXPECT_EQ(Pixel(1, up.bottom - 1), line);
     EXPECT_EQ(Pixel(1, down.top), line);
     EXPECT_EQ(Pixel(1, up.top), kBack);
+}
+
+TEST_F(ButtonPaintTest, BackgroundPicturesTileFromTheOriginCentreIconsAndSkipMetafiles) {
+    Paint(HostMode::User, 0);
+    // A 10 x 10 blue tile with a green top-left pixel.
+    std::vector<uint32_t> tile(100, 0xFF0000FF);
+    tile[0] = 0xFF00FF00;
+    ActiveGroup()->SetButtonBackgroundPicture(
+        ole::Picture::FromImage(ole::Image{10, 10, tile}, ole::PICTYPE_BITMAP));
+    ActiveGroup()->LetButtonBackgroundLayout(ksPictureTiled);
+    EXPECT_EQ(Pixel(20, 30), win::COLORREF{0x0000FF00});
+    EXPECT_EQ(Pixel(21, 31), win::COLORREF{0x00FF0000});
+
+    win::RECT area{};
+    win::GetClientRect(Bar().ButtonsBox()->Window(), &area);
+    ActiveGroup()->SetButtonBackgroundPicture(ole::Picture::FromImage(
+        ole::Image{8, 8, std::vector<uint32_t>(64, 0xFFFF0000)}, ole::PICTYPE_ICON));
+    ActiveGroup()->LetButtonBackgroundLayout(ksPictureCentered);
+    EXPECT_EQ(Pixel(area.right / 2, area.bottom / 2), kRed);
+    EXPECT_EQ(Pixel(1, 1), kBack);
+
+    const testsupport::LiveCounts before = testsupport::LiveCounts::Now();
+    ActiveGroup()->SetButtonBackgroundPicture(
+        ole::Picture::FromMetafile(ole::PICTYPE_METAFILE, 1000, 1000));
+    ActiveGroup()->LetButtonBackgroundLayout(ksPictureStretched);
+    EXPECT_EQ(Pixel(area.right / 2, area.bottom / 2), kBack);
+    EXPECT_EQ(testsupport::LiveCounts::Now().gdiObjects, before.gdiObjects);
 }
 
 TEST_F(ButtonPaintTest, DesignModePaintsThroughTheBoxPaintEvent) {
