@@ -7,6 +7,7 @@
 #include "platform/win/WinTypes.h"
 #include "platform/win/controls/ControlConstants.h"
 #include "platform/win/controls/common/CommonControls.h"
+#include "platform/win/controls/mdi/Mdi.h"
 #include "platform/win/gdi/Bitmaps.h"
 #include "platform/win/gdi/Blits.h"
 #include "platform/win/gdi/Brushes.h"

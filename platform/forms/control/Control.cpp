@@ -507,7 +507,7 @@ bool Control::HandleKeyMessage(win::UINT msg, win::WPARAM& wParam, win::LRESULT&
         }
         // The form's menu shortcuts come before the form and the control see the key.
         if (Form* form = HostForm();
-            form && msg == win::WM_KEYDOWN && form->MenuBar().TranslateShortcut(wParam)) {
+            form && msg == win::WM_KEYDOWN && form->TranslateMenuShortcut(wParam)) {
             result = 0;
             return true;
         }

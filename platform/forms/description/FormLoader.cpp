@@ -3,6 +3,7 @@
 #include "platform/base/Rounding.h"
 #include "platform/forms/app/Screen.h"
 #include "platform/forms/controls/StandardControls.h"
+#include "platform/forms/form/MdiForm.h"
 #include "platform/forms/host/Extender.h"
 #include "platform/forms/library/ControlLibraries.h"
 #include "platform/forms/menu/Menu.h"
@@ -47,8 +48,13 @@ bool IsStandardClass(std::string_view classId) {
 
 ole::Ptr<Form> FormLoader::Realise(const FormDescription& description, PictureResolver pictures,
                                    ole::Ptr<Form> form) {
-    if (!form)
-        form = Form::Create(description.name);
+    if (!form) {
+        if (description.kind == FormKind::MdiFrame)
+            form = MdiForm::Create(description.name);
+        else
+            form = Form::Create(description.name);
+    }
+    form->SetMDIChild(description.kind == FormKind::MdiChild);
     form->SetCaption(description.caption);
     form->SetBorderStyle(description.borderStyle);
     form->SetKeyPreview(description.keyPreview);

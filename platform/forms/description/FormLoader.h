@@ -19,8 +19,8 @@ using PictureResolver = std::function<ole::Ptr<ole::Picture>(int resourceId)>;
 // ReadProperties from an in-memory container bag built from its literal, in user mode.
 class FormLoader {
 public:
-    // Describes `form` (a new plain Form named after the description when null) and returns it,
-    // not yet loaded. Errors while siting (711 for an unknown class, 5 for a container that
+    // Describes `form` (when null a new Form named after the description, an MdiForm for an MDI
+    // frame) and returns it, not yet loaded. Errors while siting (711 for an unknown class, 5 for a container that
     // cannot hold controls) end the load that met them.
     static ole::Ptr<Form> Realise(const FormDescription& description, PictureResolver pictures = {},
                                   ole::Ptr<Form> form = {});

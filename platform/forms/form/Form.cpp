@@ -1,4 +1,5 @@
 #include "platform/forms/form/Form.h"
+#include "platform/forms/form/MdiForm.h"
 #include "platform/forms/library/ControlLibraries.h"
 
 #include "platform/base/TextCase.h"
@@ -217,16 +218,34 @@ void Form::LoadForm() {
         wc.lpszClassName = kFormClass;
         win::RegisterClassExA(&wc);
     }
-    const FrameStyle frame = StyleOf(m_borderStyle, m_showInTaskbar);
-    m_hwnd = win::CreateWindowExA(frame.exStyle, kFormClass, m_caption.c_str(), frame.style,
-                                  m_frame.left, m_frame.top, m_frame.right - m_frame.left,
-                                  m_frame.bottom - m_frame.top, {}, {}, {}, nullptr);
+    if (m_mdiChild) {
+        const auto frame = MdiForm::Instance();
+        if (!frame)
+            ole::RaiseError(ole::ERR_NO_MDI_FORM);
+        frame->LoadForm();
+        win::MDICREATESTRUCTA create;
+        create.szClass = kFormClass;
+        create.szTitle = m_caption.c_str();
+        create.x = m_frame.left;
+        create.y = m_frame.top;
+        create.cx = m_frame.right - m_frame.left;
+        create.cy = m_frame.bottom - m_frame.top;
+        create.style = win::WS_CLIPCHILDREN;
+        m_hwnd = win::HandleFromParam<win::HWND>(static_cast<intptr_t>(win::SendMessageA(
+            frame->ClientWindow(), win::WM_MDICREATE, 0, reinterpret_cast<win::LPARAM>(&create))));
+    } else {
+        const FrameStyle frame = StyleOf(m_borderStyle, m_showInTaskbar);
+        m_hwnd = win::CreateWindowExA(frame.exStyle, kFormClass, m_caption.c_str(), frame.style,
+                                      m_frame.left, m_frame.top, m_frame.right - m_frame.left,
+                                      m_frame.bottom - m_frame.top, {}, {}, {}, nullptr);
+    }
     if (!m_hwnd)
         ole::RaiseError(ole::ERR_INVALID_CALL, "Can't create the form's window");
     Tables().byWindow[m_hwnd] = ole::PtrOfObject(this);
     Tables().loaded.push_back(ole::Ptr<Form>(this));
     m_menuBar.Attach(m_hwnd);
     Scale();
+    OnWindowCreated();
     if (m_controlBuilder) {
         const auto build = m_controlBuilder;
         build(*this);
@@ -273,7 +292,7 @@ void Form::Show(const ole::Variant& modal, const ole::Variant& owner) {
     win::ShowWindow(m_hwnd, win::SW_SHOWNA);
     UpdateShownState();
     if (m_hwnd)
-        win::SetActiveWindow(m_hwnd);
+        BringForward();
     if (!isModal)
         return;
     ole::Ptr<Form> keepAlive(this);
@@ -301,6 +320,8 @@ bool Form::UnloadForm(int16_t unloadMode) {
     RaiseFormEvent(QueryUnload, query);
     if (ole::FromVariant<int32_t>(query[0]) != 0)
         return false;
+    if (!UnloadDependents())
+        return false;
     ole::Variant unload[] = {ole::Variant(int16_t{0})};
     RaiseFormEvent(Unload, unload);
     if (ole::FromVariant<int32_t>(unload[0]) != 0)
@@ -310,13 +331,18 @@ bool Form::UnloadForm(int16_t unloadMode) {
         win::ShowWindow(m_hwnd, win::SW_HIDE);
         UpdateShownState();
     }
-    win::GetWindowRect(m_hwnd, &m_frame);
+    m_frame = PixelBounds();
     DestroyControls();
     m_menuBar.Detach();
     const win::HWND hwnd = m_hwnd;
     Tables().byWindow.erase(hwnd);
     m_hwnd = {};
-    win::DestroyWindow(hwnd);
+    if (m_mdiChild)
+        // Through the client, which activates the next child.
+        win::SendMessageA(win::GetParent(hwnd), win::WM_MDIDESTROY,
+                          static_cast<win::WPARAM>(win::HandleToParam(hwnd)), 0);
+    else
+        win::DestroyWindow(hwnd);
     m_shownOnce = false;
     m_unloading = false;
     ++m_unloadCount;
@@ -363,8 +389,12 @@ void Form::SetCaption(const std::string& caption) {
 
 win::RECT Form::PixelBounds() const {
     win::RECT r = m_frame;
-    if (m_hwnd)
+    if (m_hwnd) {
         win::GetWindowRect(m_hwnd, &r);
+        // An MDI child's position is relative to the client area it lives in.
+        if (m_mdiChild)
+            win::MapWindowPoints({}, win::GetParent(m_hwnd), reinterpret_cast<win::POINT*>(&r), 2);
+    }
     return r;
 }
 
@@ -567,8 +597,34 @@ void Form::SetFocus() {
     EnsureLoaded();
     if (!win::IsWindowVisible(m_hwnd) || !win::IsWindowEnabled(m_hwnd))
         ole::RaiseError(ole::ERR_INVALID_CALL);
-    win::SetActiveWindow(m_hwnd);
+    BringForward();
     win::SetFocus(m_hwnd);
+}
+
+void Form::BringForward() {
+    if (!m_hwnd)
+        return;
+    if (!m_mdiChild) {
+        win::SetActiveWindow(m_hwnd);
+        return;
+    }
+    // The frame comes forward with its child.
+    if (const auto frame = MdiForm::Instance(); frame && frame->IsLoaded()) {
+        if (!frame->Visible())
+            frame->Show(ole::Variant::Missing(), ole::Variant::Missing());
+        win::SetActiveWindow(frame->Window());
+    }
+    win::SendMessageA(win::GetParent(m_hwnd), win::WM_MDIACTIVATE,
+                      static_cast<win::WPARAM>(win::HandleToParam(m_hwnd)), 0);
+}
+
+bool Form::TranslateMenuShortcut(win::WPARAM key) {
+    if (m_menuBar.TranslateShortcut(key))
+        return true;
+    if (!m_mdiChild)
+        return false;
+    const auto frame = MdiForm::Instance();
+    return frame && frame.Get() != this && frame->TranslateMenuShortcut(key);
 }
 
 ole::Ptr<ole::Object> Form::ContainerObject() const {
@@ -833,27 +889,36 @@ win::LRESULT Form::WindowProc(win::UINT msg, win::WPARAM wParam, win::LPARAM lPa
         if (m_shownOnce)
             RaiseFormEvent(Resize);
         return 0;
+    case win::WM_MDIACTIVATE:
+        if (m_mdiChild) {
+            const win::LPARAM self = win::HandleToParam(hwnd);
+            if (static_cast<win::LPARAM>(wParam) == self)
+                RaiseFormEvent(Deactivate);
+            if (lParam == self)
+                RaiseFormEvent(Activate);
+        }
+        return 0;
     case win::WM_ACTIVATE:
         RaiseFormEvent(win::LOWORD(wParam) == win::WA_INACTIVE ? Deactivate : Activate);
-        return win::DefWindowProcA(hwnd, msg, wParam, lParam);
+        return DefaultProc(msg, wParam, lParam);
     case win::WM_CLOSE:
         UnloadForm(kUnloadFormControlMenu);
         return 0;
     case win::WM_COMMAND:
         if (m_menuBar.OnCommand(wParam, lParam))
             return 0;
-        return win::DefWindowProcA(hwnd, msg, wParam, lParam);
+        return DefaultProc(msg, wParam, lParam);
     case win::WM_INITMENUPOPUP:
         m_menuBar.OnInitMenuPopup(win::HandleFromParam<win::HMENU>(static_cast<intptr_t>(wParam)));
         return 0;
     case win::WM_SYSKEYDOWN:
         if (FocusAccessKey(static_cast<int>(wParam)))
             return 0;
-        return win::DefWindowProcA(hwnd, msg, wParam, lParam);
+        return DefaultProc(msg, wParam, lParam);
     case win::WM_KEYDOWN:
     case win::WM_KEYUP: {
         // The form itself has the focus (no control could take it).
-        if (msg == win::WM_KEYDOWN && m_menuBar.TranslateShortcut(wParam))
+        if (msg == win::WM_KEYDOWN && TranslateMenuShortcut(wParam))
             return 0;
         if (msg == win::WM_KEYDOWN && wParam == static_cast<win::WPARAM>(win::VK_TAB)) {
             TabToNext({}, win::GetKeyState(win::VK_SHIFT) < 0);
@@ -892,7 +957,7 @@ win::LRESULT Form::WindowProc(win::UINT msg, win::WPARAM wParam, win::LPARAM lPa
         // Destroyed from outside (a platform reset, a parent going): unloaded without events.
         Tables().byWindow.erase(hwnd);
         m_menuBar.Detach();
-        const win::LRESULT result = win::DefWindowProcA(hwnd, msg, wParam, lParam);
+        const win::LRESULT result = DefaultProc(msg, wParam, lParam);
         if (m_hwnd == hwnd) {
             ole::Ptr<Form> keepAlive(this);
             m_hwnd = {};
@@ -904,8 +969,14 @@ win::LRESULT Form::WindowProc(win::UINT msg, win::WPARAM wParam, win::LPARAM lPa
         return result;
     }
     default:
-        return win::DefWindowProcA(hwnd, msg, wParam, lParam);
+        return DefaultProc(msg, wParam, lParam);
     }
+}
+
+win::LRESULT Form::DefaultProc(win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) {
+    if (m_mdiChild)
+        return win::DefMDIChildProcA(m_hwnd, msg, wParam, lParam);
+    return win::DefWindowProcA(m_hwnd, msg, wParam, lParam);
 }
 
 size_t Form::LiveFormCount() {

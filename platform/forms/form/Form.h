@@ -201,6 +201,17 @@ public:
     // Sizes the outer frame so that the client area is `pixels` big; nothing while unloaded.
     void SetClientSize(win::SIZE pixels);
 
+    // An MDI child lives in the client area of the program's MDI form (loaded with it; 366 when
+    // there is none), its geometry relative to that area. Takes effect at the next load.
+    bool MDIChild() const { return m_mdiChild; }
+    void SetMDIChild(bool mdiChild) { m_mdiChild = mdiChild; }
+    // Brings the form forward: an MDI child becomes the active child, any other form the active
+    // window.
+    void BringForward();
+    // A menu shortcut of the form's bar, or for an MDI child of its frame's bar; true when the key
+    // was one.
+    bool TranslateMenuShortcut(win::WPARAM key);
+
     // Design-mode host: Ambient.UserMode False for its controls.
     bool UserMode() const { return m_userMode; }
     void SetUserMode(bool userMode) { m_userMode = userMode; }
@@ -242,6 +253,12 @@ protected:
     virtual void OnEvent(ole::DISPID id, std::span<ole::Variant> args);
     // The window procedure of the form; overriders call it for the rest.
     virtual win::LRESULT WindowProc(win::UINT msg, win::WPARAM wParam, win::LPARAM lParam);
+    // What the form leaves to the platform (the MDI default procedures for MDI forms).
+    virtual win::LRESULT DefaultProc(win::UINT msg, win::WPARAM wParam, win::LPARAM lParam);
+    // After the window exists and before the controls are sited.
+    virtual void OnWindowCreated() {}
+    // Between QueryUnload and Unload; false cancels the unload (an MDI form's children).
+    virtual bool UnloadDependents() { return true; }
 
 private:
     static win::LRESULT FormProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam,
@@ -278,6 +295,7 @@ private:
     bool m_shownOnce = false;
     bool m_unloading = false;
     bool m_modal = false;
+    bool m_mdiChild = false;
     MouseEvents m_mouse;
     uint32_t m_unloadCount = 0;
     // Outer frame in pixels, kept while unloaded so a reload comes back where it was.

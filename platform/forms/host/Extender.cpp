@@ -1,4 +1,5 @@
 #include "platform/forms/host/Extender.h"
+#include "platform/forms/form/MdiForm.h"
 
 #include "platform/forms/control/ContainerMessages.h"
 #include "platform/forms/control/ControlContainer.h"
@@ -101,7 +102,10 @@ void Extender::SetDragMode(int16_t mode) {
 void Extender::SetAlign(int16_t align) {
     if (align < 0 || align > 4)
         ole::RaiseError(ole::ERR_INVALID_PROPERTY_VALUE);
+    const bool wasAligned = m_align != 0;
     m_align = align;
+    if (wasAligned || align != 0)
+        RearrangeAligned();
 }
 
 // ---- Hosting ----
@@ -149,6 +153,13 @@ void Extender::ContainerVisibilityChanged() {
 
 void Extender::OnVisibilityChanged() {
     ContainerVisibilityChanged();
+    if (m_align != 0)
+        RearrangeAligned();
+}
+
+void Extender::RearrangeAligned() {
+    if (auto* frame = dynamic_cast<MdiForm*>(HostForm()))
+        frame->ArrangeAligned();
 }
 
 void Extender::FocusEntered() {

@@ -101,6 +101,8 @@ protected:
 
 private:
     void Terminate();
+    // An aligned control's change re-lays the MDI form it sits on.
+    void RearrangeAligned();
 
     ole::Ptr<UserControl> m_inner;
     bool m_dirty = false;

@@ -28,6 +28,7 @@ constexpr std::array kRuntimeErrors{
     RuntimeError{ERR_OBJECT_NOT_SET, "Object variable or With block variable not set"},
     RuntimeError{ERR_INVALID_NULL, "Invalid use of Null"},
     RuntimeError{ERR_NOT_AN_ARRAY, "Object not an array"},
+    RuntimeError{ERR_NO_MDI_FORM, "No MDI form available to load"},
     RuntimeError{ERR_NOT_IN_COMPONENT, "Operation not valid in a component library"},
     RuntimeError{ERR_INVALID_PROPERTY_VALUE, "Invalid property value"},
     RuntimeError{ERR_READ_ONLY, "Property is read-only"},

@@ -71,6 +71,7 @@ inline constexpr int32_t ERR_PATH_NOT_FOUND = 76;
 inline constexpr int32_t ERR_OBJECT_NOT_SET = 91;
 inline constexpr int32_t ERR_INVALID_NULL = 94;
 inline constexpr int32_t ERR_NOT_AN_ARRAY = 343;
+inline constexpr int32_t ERR_NO_MDI_FORM = 366;
 inline constexpr int32_t ERR_NOT_IN_COMPONENT = 369;
 inline constexpr int32_t ERR_INVALID_PROPERTY_VALUE = 380;
 inline constexpr int32_t ERR_READ_ONLY = 383;

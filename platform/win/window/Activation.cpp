@@ -115,12 +115,29 @@ void ReleaseFocusWithin(HWND hwnd) {
     DeliverMessage(focus, WM_KILLFOCUS, 0, 0);
 }
 
+// A press inside a document window that is not its client's active one activates that window,
+// even within the active frame.
+namespace {
+
+bool InInactiveMdiChild(HWND target) {
+    for (const WindowRecord* record = LookupWindow(target); record && record->parent;
+         record = LookupWindow(record->parent)) {
+        if ((record->exStyle & WS_EX_MDICHILD) != 0) {
+            const auto active = DeliverMessage(record->parent, WM_MDIGETACTIVE, 0, 0);
+            return active != HandleToParam(record->hwnd);
+        }
+    }
+    return false;
+}
+
+} // namespace
+
 bool ActivateOnMousePress(HWND target, UINT msg, int hitCode) {
     if (!LookupWindow(target)) {
         return true;
     }
     const HWND root = RootWindow(target);
-    if (root == WindowManager().active) {
+    if (root == WindowManager().active && !InInactiveMdiChild(target)) {
         return true;
     }
     const LRESULT answer =
@@ -128,7 +145,8 @@ bool ActivateOnMousePress(HWND target, UINT msg, int hitCode) {
                        MAKELPARAM(static_cast<uint32_t>(hitCode) & 0xFFFF, msg & 0xFFFF));
     const WindowRecord* rootRecord = LookupWindow(root);
     if (rootRecord && answer != MA_NOACTIVATE && answer != MA_NOACTIVATEANDEAT &&
-        MayActivate(*rootRecord) && (rootRecord->style & WS_VISIBLE)) {
+        MayActivate(*rootRecord) && (rootRecord->style & WS_VISIBLE) &&
+        root != WindowManager().active) {
         ChangeActiveWindow(root, WA_CLICKACTIVE);
     }
     return answer != MA_ACTIVATEANDEAT && answer != MA_NOACTIVATEANDEAT;

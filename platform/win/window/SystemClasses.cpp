@@ -1,5 +1,6 @@
 #include "platform/win/WinConstants.h"
 #include "platform/win/controls/common/ControlProcs.h"
+#include "platform/win/controls/mdi/Mdi.h"
 #include "platform/win/input/Cursors.h"
 #include "platform/win/window/ClassTable.h"
 #include "platform/win/window/Messages.h"
@@ -34,7 +35,7 @@ constexpr std::array kSystemClasses = {
                 controls::ListBoxWndProc},
     SystemClass{"ScrollBar", CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, -1, false, IDC_ARROW,
                 controls::ScrollBarWndProc},
-    SystemClass{"MDIClient", 0, COLOR_APPWORKSPACE, false},
+    SystemClass{"MDIClient", 0, COLOR_APPWORKSPACE, false, IDC_ARROW, controls::MdiClientWndProc},
     SystemClass{"tooltips_class32", CS_DBLCLKS | CS_SAVEBITS, COLOR_INFOBK, true, IDC_ARROW,
                 controls::TooltipWndProc},
     SystemClass{"SysDateTimePick32", CS_DBLCLKS, COLOR_WINDOW, false, IDC_ARROW,

@@ -1,6 +1,7 @@
 #include "platform/forms/description/FormLoader.h"
 #include "platform/forms/Forms.h"
 #include "platform/forms/controls/buttons/CommandButton.h"
+#include "platform/forms/form/MdiForm.h"
 #include "platform/forms/menu/MenuConstants.h"
 #include "platform/ole/Ole.h"
 #include "platform/win/Win.h"
@@ -193,6 +194,25 @@ TEST_F(FormLoaderTest, UnknownClassesAndPicturesEndTheLoad) {
 
     const PropertyLiteral missing[] = {{"Picture", PictureLiteral{99}}};
     EXPECT_EQ(testsupport::ErrorOf([&] { FormLoader::BuildBag(missing, {}); }), 380);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(FormLoaderTest, MdiKindsMakeAFrameAndAChildLoadedInsideIt) {
+    const FormDescription frame{.kind = FormKind::MdiFrame, .name = "frmMain"};
+    const FormDescription child{
+        .kind = FormKind::MdiChild, .name = "frmDoc", .clientWidth = 1500, .clientHeight = 900};
+    auto main = ole::PtrCast<MdiForm>(FormLoader::Realise(frame));
+    ASSERT_TRUE(main);
+    m_form = FormLoader::Realise(child);
+    m_form->LoadForm();
+    EXPECT_TRUE(main->IsLoaded());
+    EXPECT_EQ(win::GetParent(m_form->Window()), main->ClientWindow());
+    EXPECT_FLOAT_EQ(m_form->ScaleWidth(), 1500);
+    m_form->UnloadForm();
+    main->UnloadForm();
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "HostFixture.h"
 #include "ProbeWidgets.h"
+#include "StubbornForm.h"
 
 #include "platform/ole/dispatch/LateBinding.h"
 #include "platform/win/test/Spy.h"
@@ -12,19 +13,6 @@ using forms::test::EventRecorder;
 namespace {
 
 using testsupport::ErrorOf;
-
-// Cancels QueryUnload while `refuse` is set.
-class StubbornForm : public Form {
-public:
-    StubbornForm() : Form("frmStubborn") {}
-    bool refuse = true;
-
-protected:
-    void OnEvent(ole::DISPID id, std::span<ole::Variant> args) override {
-        if (id == QueryUnload && refuse)
-            args[0] = ole::Variant(int16_t{1});
-    }
-};
 
 // The WindowState each Resize sees.
 class StateRecordingForm : public Form {
