@@ -9,11 +9,14 @@
 #include "platform/forms/form/FormSettings.h"
 #include "platform/forms/host/Extender.h"
 #include "platform/forms/host/FocusTracker.h"
+#include "platform/forms/menu/FormPopupMenu.h"
+#include "platform/forms/menu/Menu.h"
 #include "platform/ole/dispatch/ArgConvert.h"
 #include "platform/ole/error/Error.h"
 #include "platform/win/Win.h"
 
 #include <algorithm>
+#include <optional>
 #include <unordered_map>
 
 namespace forms {
@@ -144,6 +147,8 @@ const ole::ClassInfo& Form::Info() {
             .Get("ActiveControl", IdActiveControl, &Form::ActiveControl)
             .Method("Show", IdShow, &Form::Show, Params({Opt("Modal"), Opt("OwnerForm")}))
             .Method("Hide", IdHide, &Form::Hide)
+            .Method("PopupMenu", IdPopupMenu, &Form::PopupMenu,
+                    Params({Arg("Menu"), Opt("Flags"), Opt("X"), Opt("Y")}))
             .Method("Refresh", dispid::Refresh, &Form::Refresh)
             .Method("SetFocus", dispid::SetFocus, &Form::SetFocus)
             .Property("Tag", dispid::Tag, &Form::Tag, &Form::SetTag)
@@ -310,6 +315,21 @@ void Form::Hide() {
         win::ShowWindow(m_hwnd, win::SW_HIDE);
         UpdateShownState();
     }
+}
+
+void Form::PopupMenu(const ole::Variant& menu, const ole::Variant& flags, const ole::Variant& x,
+                     const ole::Variant& y) {
+    const auto given = [](const ole::Variant& v) { return !v.IsMissing() && !v.IsEmpty(); };
+    auto* item = dynamic_cast<Menu*>(menu.AsObject().Get());
+    if (!item) {
+        ole::RaiseError(ole::ERR_TYPE_MISMATCH);
+    }
+    const auto coordinate = [&](const ole::Variant& v) {
+        return given(v) ? std::optional<double>(ole::FromVariant<double>(v)) : std::nullopt;
+    };
+    ShowPopupMenu(*this, *item,
+                  given(flags) ? static_cast<unsigned>(ole::FromVariant<int32_t>(flags)) : 0u,
+                  coordinate(x), coordinate(y));
 }
 
 bool Form::UnloadForm(int16_t unloadMode) {

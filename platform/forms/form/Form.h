@@ -75,6 +75,7 @@ public:
         IdActiveControl = 31,
         IdShow = 32,
         IdHide = 33,
+        IdPopupMenu = 34,
     };
     // UnloadMode values.
     static constexpr int16_t kUnloadFormControlMenu = 0;
@@ -97,6 +98,9 @@ public:
     // when modeless forms are not allowed and 401 while a modal form is displayed.
     void Show(const ole::Variant& modal, const ole::Variant& owner);
     void Hide();
+    // Shows a top-level menu item's submenu at (x, y) in this form's scale units.
+    void PopupMenu(const ole::Variant& menu, const ole::Variant& flags, const ole::Variant& x,
+                   const ole::Variant& y);
     // False when QueryUnload or Unload cancelled.
     bool UnloadForm(int16_t unloadMode = kUnloadFormCode);
 

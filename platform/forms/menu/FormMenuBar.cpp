@@ -6,6 +6,7 @@
 #include "platform/win/window/Lifetime.h"
 #include "platform/win/window/Messages.h"
 
+#include <algorithm>
 #include <functional>
 
 namespace forms {
@@ -38,6 +39,11 @@ ole::Ptr<Menu> FormMenuBar::Add(ole::Ptr<Menu> item) {
 
 ole::Ptr<Menu> FormMenuBar::Find(std::string_view name) const {
     return FindIn(m_items, name);
+}
+
+bool FormMenuBar::Holds(const Menu& item) const {
+    return std::any_of(m_items.begin(), m_items.end(),
+                       [&](const ole::Ptr<Menu>& top) { return top.Get() == &item; });
 }
 
 void FormMenuBar::Attach(win::HWND hwnd) {

@@ -22,6 +22,8 @@ public:
     const std::vector<ole::Ptr<Menu>>& Items() const { return m_items; }
     // By name, anywhere in the tree; null when none.
     ole::Ptr<Menu> Find(std::string_view name) const;
+    // The item is one of the bar's top-level items.
+    bool Holds(const Menu& item) const;
 
     void Attach(win::HWND hwnd);
     void Detach();

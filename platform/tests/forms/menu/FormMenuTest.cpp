@@ -1,11 +1,15 @@
 #include "platform/forms/Forms.h"
 #include "platform/forms/menu/FormMenuBar.h"
+#include "platform/forms/menu/FormPopupMenu.h"
 #include "platform/forms/menu/Menus.h"
 #include "platform/forms/menu/PopupMenu.h"
+#include "platform/ole/dispatch/LateBinding.h"
 #include "platform/ole/event/EventSink.h"
 #include "platform/tests/forms/runtime/RuntimeFixture.h"
+#include "testsupport/ErrorOf.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -127,6 +131,86 @@ TEST_F(FormMenuTest, UnloadingTheFormFreesItsMenus) {
     m_form->LoadForm();
     EXPECT_EQ(forms::LiveMenuCount(), live);
     EXPECT_TRUE(m_form->MenuBar().ChooseByCaptions({"&File", "&Open"}));
+}
+
+// A second form pops up the first form's Format menu; the responder picks `m_choose`.
+class FormPopupMenuTest : public FormMenuTest {
+protected:
+    void SetUp() override {
+        FormMenuTest::SetUp();
+        m_caller = forms::Form::Create("frmDesigner");
+        m_caller->SetPixelBounds(RECT{100, 80, 400, 300});
+        m_caller->LoadForm();
+        forms::PopupMenuResponder().SetFunction([this](const forms::PopupMenuRequest& request) {
+            m_at = request.at;
+            m_clicksWhenShown = m_clicks;
+            return m_choose ? Item(m_choose)->Command() : 0u;
+        });
+    }
+    void TearDown() override {
+        m_caller->UnloadForm();
+        m_caller = nullptr;
+        FormMenuTest::TearDown();
+    }
+
+public:
+    void PopUp(const ole::Variant& x = ole::Variant::Missing(),
+               const ole::Variant& y = ole::Variant::Missing()) {
+        ole::Variant args[] = {ole::Variant(ole::Ptr<ole::Object>(Item("mnuFormat"))),
+                               ole::Variant(int32_t{0}), x, y};
+        ole::CallMethod(ole::Variant(ole::Ptr<ole::Object>(m_caller)), "PopupMenu", args);
+    }
+
+protected:
+    ole::Ptr<forms::Form> m_caller;
+    const char* m_choose = "mnuLeft";
+    POINT m_at{};
+    std::vector<std::string> m_clicksWhenShown;
+};
+
+TEST_F(FormPopupMenuTest, ShowsAnotherFormsMenuAtTheCallersPointAndRunsTheChoiceFirst) {
+    PopUp(ole::Variant(300.0f), ole::Variant(150.0f)); // twips: 20 and 10 pixels
+    POINT origin{20, 10};
+    ClientToScreen(m_caller->Window(), &origin);
+    EXPECT_EQ(m_at.x, origin.x);
+    EXPECT_EQ(m_at.y, origin.y);
+    EXPECT_EQ(m_clicksWhenShown, (std::vector<std::string>{"mnuFormat"}));
+    EXPECT_EQ(m_clicks, (std::vector<std::string>{"mnuFormat", "mnuLeft"}));
+
+    m_clicks.clear();
+    m_choose = nullptr;
+    PopUp();
+    EXPECT_EQ(m_clicks, (std::vector<std::string>{"mnuFormat"})) << "cancelled";
+    EXPECT_EQ(testsupport::ErrorOf(
+                  [&] { forms::ShowPopupMenu(*m_caller, *Item("mnuAlign"), 0, {}, {}); }),
+              5)
+        << "not a top-level item";
+    ole::Variant notAMenu[] = {ole::Variant(ole::Ptr<ole::Object>(m_caller))};
+    EXPECT_EQ(testsupport::ErrorOf([&] {
+                  ole::CallMethod(ole::Variant(ole::Ptr<ole::Object>(m_caller)), "PopupMenu",
+                                  notAMenu);
+              }),
+              13);
+}
+
+HHOOK g_hook;
+FormPopupMenuTest* g_popupTest = nullptr;
+
+LRESULT PopUpFromHook(int code, WPARAM wParam, LPARAM lParam) {
+    if (code >= 0 && wParam == WM_RBUTTONUP && g_popupTest) {
+        std::exchange(g_popupTest, nullptr)->PopUp();
+    }
+    return CallNextHookEx(g_hook, code, wParam, lParam);
+}
+
+TEST_F(FormPopupMenuTest, WorksFromInsideAMouseHook) {
+    g_popupTest = this;
+    g_hook = SetWindowsHookExA(WH_MOUSE, &PopUpFromHook, {}, 0);
+    m_caller->Show(ole::Variant::Missing(), ole::Variant::Missing());
+    test::click(m_caller->Window(), POINT{30, 30}, test::MouseButton::Right);
+    test::pump();
+    UnhookWindowsHookEx(g_hook);
+    EXPECT_EQ(m_clicks, (std::vector<std::string>{"mnuFormat", "mnuLeft"}));
 }
 
 } // namespace
