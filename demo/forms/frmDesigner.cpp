@@ -8,7 +8,6 @@
 #include "platform/base/UnicodeCase.h"
 #include "platform/forms/dialogs/MessageBox.h"
 #include "platform/forms/menu/Menu.h"
-#include "platform/forms/menu/PopupMenu.h"
 #include "platform/forms/scale/ScaleMode.h"
 #include "platform/ole/convert/Conversions.h"
 #include "platform/ole/dispatch/LateBinding.h"
@@ -200,13 +199,8 @@ void frmDesigner::OnMouseUp(int16_t button, float x, float y) {
     if (!format || !format->Popup())
         return;
     // X and Y are in the designer's units, which fill this window from its client origin.
-    win::POINT at{
-        static_cast<int>(ScaleX(x, ole::Variant(ScaleMode()),
-                                ole::Variant(forms::ModeValue(forms::ScaleMode::Pixels)))),
-        static_cast<int>(ScaleY(y, ole::Variant(ScaleMode()),
-                                ole::Variant(forms::ModeValue(forms::ScaleMode::Pixels))))};
-    win::ClientToScreen(Window(), &at);
-    win::TrackPopupMenu(format->Popup(), 0, at.x, at.y, 0, main->Window(), nullptr);
+    PopupMenu(ole::Variant(ole::Ptr<ole::Object>(format)), ole::Variant(int32_t{0}),
+              ole::Variant(x), ole::Variant(y));
 }
 
 void frmDesigner::OnRubberBandEnd(std::span<ole::Variant> args) {
