@@ -8,6 +8,7 @@
 #include "buttonbar/model/LiveModelObjects.h"
 #include "buttonbar/pages/BarPages.h"
 
+#include "platform/ole/registry/LibraryExports.h"
 #include "platform/ole/registry/LibraryServer.h"
 
 namespace {
@@ -43,26 +44,5 @@ ole::LibraryServer& Server() {
 
 } // namespace
 
-extern "C" {
-
-__attribute__((visibility("default"))) ole::HRESULT DllRegisterServer() {
-    return Server().RegisterServer();
-}
-
-__attribute__((visibility("default"))) ole::HRESULT DllUnregisterServer() {
-    return Server().UnregisterServer();
-}
-
 // Groups and buttons a host kept run the library's code as long as they live.
-__attribute__((visibility("default"))) ole::HRESULT DllCanUnloadNow() {
-    if (LiveModelObjects::Any())
-        return ole::S_FALSE;
-    return Server().CanUnloadNow();
-}
-
-__attribute__((visibility("default"))) ole::HRESULT
-DllGetClassObject(const ole::Guid& classId, const ole::Guid& iid, ole::Ptr<ole::Object>& factory) {
-    return Server().GetClassObject(classId, iid, factory);
-}
-
-} // extern "C"
+OLE_LIBRARY_EXPORTS(Server(), LiveModelObjects::Any())

@@ -4,6 +4,7 @@
 #include "colorpicker/control/KSColorPicker.h"
 #include "colorpicker/library/HuechooserTypes.h"
 
+#include "platform/ole/registry/LibraryExports.h"
 #include "platform/ole/registry/LibraryServer.h"
 
 namespace {
@@ -36,23 +37,4 @@ ole::LibraryServer& Server() {
 
 } // namespace
 
-extern "C" {
-
-__attribute__((visibility("default"))) ole::HRESULT DllRegisterServer() {
-    return Server().RegisterServer();
-}
-
-__attribute__((visibility("default"))) ole::HRESULT DllUnregisterServer() {
-    return Server().UnregisterServer();
-}
-
-__attribute__((visibility("default"))) ole::HRESULT DllCanUnloadNow() {
-    return Server().CanUnloadNow();
-}
-
-__attribute__((visibility("default"))) ole::HRESULT
-DllGetClassObject(const ole::Guid& classId, const ole::Guid& iid, ole::Ptr<ole::Object>& factory) {
-    return Server().GetClassObject(classId, iid, factory);
-}
-
-} // extern "C"
+OLE_LIBRARY_EXPORTS(Server(), false)

@@ -8,6 +8,7 @@
 
 #include "shared/subclass/SubclassListenerObject.h"
 
+#include "platform/ole/registry/LibraryExports.h"
 #include "platform/ole/registry/LibraryServer.h"
 
 namespace {
@@ -48,23 +49,4 @@ ole::LibraryServer& Server() {
 
 } // namespace
 
-extern "C" {
-
-__attribute__((visibility("default"))) ole::HRESULT DllRegisterServer() {
-    return Server().RegisterServer();
-}
-
-__attribute__((visibility("default"))) ole::HRESULT DllUnregisterServer() {
-    return Server().UnregisterServer();
-}
-
-__attribute__((visibility("default"))) ole::HRESULT DllCanUnloadNow() {
-    return Server().CanUnloadNow();
-}
-
-__attribute__((visibility("default"))) ole::HRESULT
-DllGetClassObject(const ole::Guid& classId, const ole::Guid& iid, ole::Ptr<ole::Object>& factory) {
-    return Server().GetClassObject(classId, iid, factory);
-}
-
-} // extern "C"
+OLE_LIBRARY_EXPORTS(Server(), false)

@@ -12,6 +12,7 @@
 #include "propertylist/model/property/CProperties.h"
 #include "propertylist/model/property/CProperty.h"
 
+#include "platform/ole/registry/LibraryExports.h"
 #include "platform/ole/registry/LibraryServer.h"
 
 namespace {
@@ -57,26 +58,5 @@ ole::LibraryServer& Server() {
 
 } // namespace
 
-extern "C" {
-
-__attribute__((visibility("default"))) ole::HRESULT DllRegisterServer() {
-    return Server().RegisterServer();
-}
-
-__attribute__((visibility("default"))) ole::HRESULT DllUnregisterServer() {
-    return Server().UnregisterServer();
-}
-
 // Properties and the collection a host kept run the library's code as long as they live.
-__attribute__((visibility("default"))) ole::HRESULT DllCanUnloadNow() {
-    if (attrgrid::LibraryObjects::AnyAlive())
-        return ole::S_FALSE;
-    return Server().CanUnloadNow();
-}
-
-__attribute__((visibility("default"))) ole::HRESULT
-DllGetClassObject(const ole::Guid& classId, const ole::Guid& iid, ole::Ptr<ole::Object>& factory) {
-    return Server().GetClassObject(classId, iid, factory);
-}
-
-} // extern "C"
+OLE_LIBRARY_EXPORTS(Server(), attrgrid::LibraryObjects::AnyAlive())
