@@ -16,6 +16,7 @@ namespace {
 
 const forms::FormDescription& Description() {
     static const forms::FormDescription description{
+        .kind = forms::FormKind::MdiFrame,
         .name = "MDISample",
         .caption = "Sampledesk",
         .clientWidth = 7170,
@@ -45,7 +46,7 @@ constexpr int16_t kMinimized = 1;
 } // namespace
 
 MDISample::MDISample(ole::WeakRef<Sampledesk> program)
-    : ProgramForm("MDISample", std::move(program)) {}
+    : ProgramFormOn("MDISample", std::move(program)) {}
 
 ole::Ptr<MDISample> MDISample::Create(ole::WeakRef<Sampledesk> program) {
     auto form = Make<MDISample>(Description(), std::move(program));
@@ -70,12 +71,10 @@ void MDISample::OnLoad() {
     auto program = Program();
     if (!program)
         return;
-    // Owned by this window, so that both stay above it.
-    const ole::Variant owner(ole::Ptr<ole::Object>(this));
+    // Owned by this window, so that it stays above it.
     if (auto properties = program->Properties())
-        properties->Show({}, owner);
-    if (auto designer = program->Designer())
-        designer->Show({}, owner);
+        properties->Show({}, ole::Variant(ole::Ptr<ole::Object>(this)));
+    ShowDesigner();
 }
 
 void MDISample::OnResize() {

@@ -11,9 +11,9 @@
 
 namespace sampledesk {
 
-// The main window: start-up, the file name the other windows show, and keeping the floating
-// properties window above it.
-class MDISample : public ProgramForm {
+// The main window, the MDI frame the designer window lives in: start-up, the file name the other
+// windows show, and keeping the floating properties window above it.
+class MDISample : public ProgramFormOn<forms::MdiForm> {
 public:
     static constexpr const char* kStartupNotice =
         "ZAVeravuvuDudu (property sheet) and KSButtonBar (toolboxes) activex controls packaged "
@@ -35,6 +35,9 @@ public:
     void ToolChanged(const std::optional<std::string>& caption);
     // A menu toolbar button was pressed: its command runs and the bar lets go of it.
     void MenuButtonChanged();
+    // The Close command: asks to save, then unloads the designer window and names the layout
+    // "Untitled"; Cancel keeps both.
+    void CloseLayout();
 
 protected:
     void OnLoad() override;
@@ -63,7 +66,6 @@ private:
     void ShowDesigner();
     void NewLayout();
     void OpenLayout();
-    void CloseLayout();
     void Exit();
 
     void ConnectBars();

@@ -77,7 +77,7 @@ void MDISample::ShowPropertiesWindow() {
 void MDISample::ShowDesigner() {
     auto program = Program();
     if (auto designer = program ? program->Designer() : nullptr)
-        designer->Show({}, ole::Variant(ole::Ptr<ole::Object>(this)));
+        designer->Show({}, {});
 }
 
 void MDISample::HideProperties() {

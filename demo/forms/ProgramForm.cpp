@@ -10,39 +10,46 @@
 
 namespace sampledesk {
 
-ProgramForm::ProgramForm(std::string name, ole::WeakRef<Sampledesk> program)
-    : Form(std::move(name)), m_program(std::move(program)) {}
+template <class Base>
+ProgramFormOn<Base>::ProgramFormOn(std::string name, ole::WeakRef<Sampledesk> program)
+    : Base(std::move(name)), m_program(std::move(program)) {}
 
-void ProgramForm::Describe(ProgramForm& form, const forms::FormDescription& description) {
+template <class Base>
+void ProgramFormOn<Base>::Describe(ProgramFormOn& form, const forms::FormDescription& description) {
     form.RaiseInitialize();
     forms::FormLoader::Realise(description, {}, ole::Ptr<forms::Form>(&form));
 }
 
-void ProgramForm::OnEvent(ole::DISPID id, std::span<ole::Variant> args) {
+template <class Base>
+void ProgramFormOn<Base>::OnEvent(ole::DISPID id, std::span<ole::Variant> args) {
     switch (id) {
-    case Load:
+    case forms::Form::Load:
         OnLoad();
         break;
-    case Resize:
+    case forms::Form::Resize:
         OnResize();
         break;
-    case Unload:
+    case forms::Form::Unload:
         OnUnload();
         break;
-    case QueryUnload:
+    case forms::Form::QueryUnload:
         OnQueryUnload(args[0], ole::CInt(args[1]));
         break;
     default:
         break;
     }
-    Form::OnEvent(id, args);
+    Base::OnEvent(id, args);
 }
 
-void ProgramForm::MoveControl(const ole::Ptr<forms::Control>& control, float left, float top,
-                              float width, float height) {
+template <class Base>
+void ProgramFormOn<Base>::MoveControl(const ole::Ptr<forms::Control>& control, float left,
+                                      float top, float width, float height) {
     std::array<ole::Variant, 4> args{ole::Variant(left), ole::Variant(top), ole::Variant(width),
                                      ole::Variant(height)};
     ole::CallMethod(ole::Variant(ole::Ptr<ole::Object>(control)), "Move", args);
 }
+
+template class ProgramFormOn<forms::Form>;
+template class ProgramFormOn<forms::MdiForm>;
 
 } // namespace sampledesk

@@ -2,6 +2,7 @@
 
 #include "platform/forms/description/FormDescription.h"
 #include "platform/forms/form/Form.h"
+#include "platform/forms/form/MdiForm.h"
 #include "platform/ole/object/WeakRef.h"
 
 #include <span>
@@ -10,9 +11,11 @@ namespace sampledesk {
 
 class Sampledesk;
 
-// A window of the program: made from its description, it knows the program (weakly: a late event
-// finds nothing) and takes its Load, Resize and Unload in three handlers.
-class ProgramForm : public forms::Form {
+// A window of the program on the form class Base (a plain form or the MDI frame): made from its
+// description, it knows the program (weakly: a late event finds nothing) and takes its Load,
+// Resize, QueryUnload and Unload in four handlers.
+template <class Base>
+class ProgramFormOn : public Base {
 public:
     template <class T>
     static ole::Ptr<T> Make(const forms::FormDescription& description,
@@ -23,7 +26,7 @@ public:
     }
 
 protected:
-    ProgramForm(std::string name, ole::WeakRef<Sampledesk> program);
+    ProgramFormOn(std::string name, ole::WeakRef<Sampledesk> program);
 
     // Null once the program is gone.
     ole::Ptr<Sampledesk> Program() const { return m_program.Lock(); }
@@ -40,9 +43,14 @@ protected:
                             float width, float height);
 
 private:
-    static void Describe(ProgramForm& form, const forms::FormDescription& description);
+    static void Describe(ProgramFormOn& form, const forms::FormDescription& description);
 
     ole::WeakRef<Sampledesk> m_program;
 };
+
+using ProgramForm = ProgramFormOn<forms::Form>;
+
+extern template class ProgramFormOn<forms::Form>;
+extern template class ProgramFormOn<forms::MdiForm>;
 
 } // namespace sampledesk

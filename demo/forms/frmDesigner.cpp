@@ -8,12 +8,10 @@
 #include "platform/base/UnicodeCase.h"
 #include "platform/forms/dialogs/MessageBox.h"
 #include "platform/forms/menu/Menu.h"
-#include "platform/forms/scale/ScaleMode.h"
 #include "platform/ole/convert/Conversions.h"
 #include "platform/ole/dispatch/LateBinding.h"
 #include "platform/ole/error/ResumeNext.h"
 #include "platform/ole/object/TypeName.h"
-#include "platform/win/Win.h"
 
 #include <array>
 #include <string_view>
@@ -55,6 +53,7 @@ constexpr int32_t kModeSelect = 2;
 
 const forms::FormDescription& Description() {
     static const forms::FormDescription description{
+        .kind = forms::FormKind::MdiChild,
         .name = "frmDesigner",
         .caption = "Untitled",
         .clientWidth = 5565,
@@ -85,23 +84,6 @@ ole::Ptr<forms::Control> frmDesigner::m_FormDesigner() const {
 
 void frmDesigner::OnLoad() {
     ConnectDesignerEvents();
-    // Until the main window holds it as a child, it opens over the main window's client area.
-    ole::ResumeNext([&] {
-        auto program = Program();
-        const auto main = program ? program->Main() : nullptr;
-        if (!main || !main->IsLoaded())
-            return;
-        win::POINT origin{0, 0};
-        win::ClientToScreen(main->Window(), &origin);
-        // Beside the docked bars, where the main window's client area for documents begins.
-        win::RECT bar{};
-        if (win::GetWindowRect(main->m_MenuToolbar()->Window(), &bar))
-            origin.y = bar.bottom;
-        if (main->m_ToolBox()->Visible() && win::GetWindowRect(main->m_ToolBox()->Window(), &bar))
-            origin.x = bar.right;
-        Move(static_cast<float>(origin.x * forms::kTwipsPerPixel),
-             ole::Variant(static_cast<float>(origin.y * forms::kTwipsPerPixel)), {}, {});
-    });
     ole::ResumeNext([&] {
         MoveControl(m_FormDesigner(), ScaleLeft(), ScaleTop(), ScaleWidth(), ScaleHeight());
     });
@@ -110,6 +92,18 @@ void frmDesigner::OnLoad() {
             if (auto main = program->Main())
                 SetCaption(main->m_sFileName);
     });
+}
+
+void frmDesigner::OnQueryUnload(ole::Variant& cancel, int16_t unloadMode) {
+    if (unloadMode != kUnloadFormControlMenu)
+        return;
+    // The close box closes the layout, with its question: otherwise the file name would outlive
+    // the window and the next Save would write an empty layout over that file. The Close command
+    // unloads this window itself when it goes ahead, so this request ends here.
+    cancel = ole::Variant(true);
+    if (auto program = Program())
+        if (auto main = program->Main())
+            main->CloseLayout();
 }
 
 void frmDesigner::OnResize() {

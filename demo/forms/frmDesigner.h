@@ -41,6 +41,8 @@ protected:
     void OnLoad() override;
     void OnResize() override;
     void OnUnload() override;
+    // The close box runs the main window's Close command.
+    void OnQueryUnload(ole::Variant& cancel, int16_t unloadMode) override;
 
 private:
     void ConnectDesignerEvents();

@@ -78,6 +78,7 @@ TEST_F(LayoutFileTest, ARoundTripBringsBackControlsTextsAndWrappers) {
     ole::LetProperty(ole::Variant(ole::Ptr<ole::Object>(Designer().FindControl("Label1"))),
                      "Caption", ole::Variant("Name:"));
     Designer().SetCaption("Order form");
+    Designer().Move(300, ole::Variant(450.0f), ole::Variant(6000.0f), ole::Variant(4800.0f));
     Answer(folder / "order.ksf");
     Choose({"&File", "&Save"});
 
@@ -85,6 +86,14 @@ TEST_F(LayoutFileTest, ARoundTripBringsBackControlsTextsAndWrappers) {
     Choose({"&File", "&Open"});
     EXPECT_EQ(program->Main()->Caption(), "Sampledesk - " + (folder / "order.ksf").string());
     EXPECT_EQ(Designer().Caption(), "Order form");
+    // The window's place is kept in the main window's client area.
+    win::RECT placed{};
+    win::GetWindowRect(Designer().Window(), &placed);
+    win::MapWindowPoints({}, program->Main()->ClientWindow(),
+                         reinterpret_cast<win::POINT*>(&placed), 2);
+    EXPECT_EQ(placed.left, 20);
+    EXPECT_EQ(placed.top, 30);
+    EXPECT_EQ(Designer().Width(), 6000);
     EXPECT_EQ(ole::CStr(Get("Label1", "Caption")), "Name:");
     EXPECT_EQ(ole::CStr(Get("Text1", "Text")), "Text1");
     EXPECT_EQ(ole::CLng(Get("ComboBox1", "ListCount")), 1);

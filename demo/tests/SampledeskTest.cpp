@@ -1,6 +1,7 @@
 // The program as a person uses it, through injected mouse and keys.
 #include "SampledeskFixture.h"
 
+#include "platform/forms/dialogs/file/FileDialog.h"
 #include "platform/ole/convert/Conversions.h"
 #include "platform/ole/dispatch/LateBinding.h"
 #include "platform/ole/error/UnhandledError.h"
@@ -25,6 +26,61 @@ TEST_F(SampledeskTest, StartsWithTheNoticeTheFileNameAndBothWindows) {
     EXPECT_TRUE(Designer().Visible());
     EXPECT_TRUE(Properties().Visible());
     EXPECT_TRUE(win::GetWindowLongA(Properties().Window(), win::GWL_EXSTYLE) & win::WS_EX_TOPMOST);
+    // The designer is a document in the main window's client area, beside the two docked bars.
+    EXPECT_EQ(win::GetParent(Designer().Window()), program->Main()->ClientWindow());
+    EXPECT_EQ(program->Main()->ActiveForm().Get(), &Designer());
+    EXPECT_EQ(Designer().Left(), 0);
+    EXPECT_EQ(Designer().Top(), 0);
+    EXPECT_EQ(Designer().ScaleWidth(), 5565);
+    win::RECT client{};
+    win::GetWindowRect(program->Main()->ClientWindow(), &client);
+    win::MapWindowPoints({}, program->Main()->Window(), reinterpret_cast<win::POINT*>(&client), 2);
+    EXPECT_EQ(client.left, program->Main()->m_ToolBox()->PixelBounds().right);
+    EXPECT_EQ(client.top, program->Main()->m_MenuToolbar()->PixelBounds().bottom);
+}
+
+TEST_F(SampledeskTest, TheFramesShortcutsWorkWhileTheDesignerHasTheFocus) {
+    forms::MessageBoxResponder().SetFunction(
+        [](const forms::MessageBoxRequest&) { return std::optional<int>(forms::vbNo); });
+    ClickSurface({200, 200});
+    ASSERT_EQ(win::GetFocus(), Surface());
+    forms::FileDialogResponder().Queue(forms::FileDialogAnswer::Cancel());
+    forms::FileDialogResponder().Queue(forms::FileDialogAnswer::Cancel());
+    win::test::keyPress('S', win::test::Modifiers::Control);
+    win::test::keyPress('O', win::test::Modifiers::Control);
+    win::test::pump();
+    std::vector<forms::FileDialogKind> kinds;
+    for (const auto& entry : forms::FileDialogResponder().TakeLog())
+        kinds.push_back(entry.request.kind);
+    EXPECT_EQ(kinds, (std::vector<forms::FileDialogKind>{forms::FileDialogKind::Save,
+                                                         forms::FileDialogKind::Open}));
+    forms::FileDialogResponder().Reset();
+
+    Properties().SetVisible(false);
+    win::SetFocus(Surface());
+    win::test::keyPress(win::VK_F4);
+    win::test::pump();
+    EXPECT_TRUE(Properties().Visible());
+}
+
+TEST_F(SampledeskTest, TheDesignersCloseBoxRunsCloseWithItsQuestion) {
+    int answer = forms::vbCancel;
+    forms::MessageBoxResponder().SetFunction(
+        [&](const forms::MessageBoxRequest&) { return std::optional<int>(answer); });
+    program->Main()->m_sFileName = "layout.ksf";
+    const auto close = [&] {
+        win::SendMessageA(Designer().Window(), win::WM_CLOSE, 0, 0);
+        win::test::pump();
+    };
+    close();
+    EXPECT_TRUE(program->PeekDesigner()->IsLoaded());
+    EXPECT_EQ(program->Main()->m_sFileName, "layout.ksf");
+    EXPECT_EQ(Boxes().back(), "Form Designer: Do you want to save?");
+    answer = forms::vbNo;
+    close();
+    EXPECT_FALSE(program->PeekDesigner()->IsLoaded());
+    EXPECT_EQ(program->Main()->Caption(), "Sampledesk - Untitled");
+    EXPECT_EQ(Boxes(), std::vector<std::string>{"Form Designer: Do you want to save?"});
 }
 
 TEST_F(SampledeskTest, MinimisingTheMainWindowDropsThePropertiesWindowsTopmostState) {

@@ -261,9 +261,9 @@ void Form::LoadForm() {
 void Form::SetClientSize(win::SIZE pixels) {
     if (!m_hwnd)
         return;
-    win::RECT outer;
+    // In the coordinates SetPixelBounds takes: an MDI child's are its client area's.
+    const win::RECT outer = PixelBounds();
     win::RECT inner;
-    win::GetWindowRect(m_hwnd, &outer);
     win::GetClientRect(m_hwnd, &inner);
     SetPixelBounds(win::RECT{outer.left, outer.top,
                              outer.left + pixels.cx + (outer.right - outer.left) - inner.right,

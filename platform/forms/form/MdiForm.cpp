@@ -17,13 +17,15 @@ ole::WeakRef<MdiForm>& Current() {
 
 } // namespace
 
-MdiForm::MdiForm(std::string name) : Form(std::move(name)) {}
+// Registered at construction, so a program's own MdiForm subclass is the frame its children find.
+MdiForm::MdiForm(std::string name) : Form(std::move(name)) {
+    Current() = ole::WeakRef<MdiForm>(this);
+}
 
 MdiForm::~MdiForm() = default;
 
 ole::Ptr<MdiForm> MdiForm::Create(std::string name) {
     auto form = ole::MakeObject<MdiForm>(std::move(name));
-    Current() = ole::WeakRef<MdiForm>(form.Get());
     form->RaiseInitialize();
     return form;
 }

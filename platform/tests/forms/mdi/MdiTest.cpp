@@ -225,6 +225,10 @@ TEST_F(MdiFormTest, ChildrenLiveInTheClientWithGeometryStateAndActivation) {
     Log names = firstEvents->Names();
     std::erase(names, "Paint");
     EXPECT_EQ(names, (Log{"Load", "Resize", "Activate", "Deactivate"}));
+    // Sizing the client area keeps the place in the MDI client.
+    first->SetClientSize(win::SIZE{120, 90});
+    EXPECT_FLOAT_EQ(first->Left(), 150);
+    EXPECT_FLOAT_EQ(first->Top(), 300);
 
     first->SetFocus();
     EXPECT_EQ(frame->ActiveForm().Get(), first.Get());
@@ -280,6 +284,11 @@ TEST_F(MdiFormTest, TheFramesMenuShortcutsWorkWhileAChildControlHasTheFocus) {
     win::test::keyPress('O', win::test::Modifiers::Control);
     win::test::pump();
     EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(MdiFormTest, AFrameConstructedByADerivedClassIsTheOneItsChildrenFind) {
+    auto own = ole::MakeObject<MdiForm>("frmOwn");
+    EXPECT_EQ(MdiForm::Instance().Get(), own.Get());
 }
 
 class MdiChildWithoutFrame : public testsupport::CleanPlatform {};
