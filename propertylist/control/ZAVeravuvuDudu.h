@@ -403,6 +403,7 @@ private:
 
     // -- input, scrolling, hover and help --
     void HandleGridClick();
+    void FocusTextBoxUnder(const ole::Ptr<CNode>& row, win::POINT pt);
     void HandleGridDblClick();
     void HandleGridKey(int16_t& KeyCode, int16_t Shift);
     void OnGridMouseMove(int16_t button, float x, float y);

@@ -128,10 +128,26 @@ void ZAVeravuvuDudu::HandleGridClick() {
     const win::RECT rowRect = row->RowRect();
     const auto x = static_cast<float>(pt.x - rowRect.left);
     const auto y = static_cast<float>(pt.y - rowRect.top);
-    if (row->NodeType() == NodeKind::Category && shared::PointInRect(x, y, row->PlusMinusRect()))
+    if (row->NodeType() == NodeKind::Category && shared::PointInRect(x, y, row->PlusMinusRect())) {
         row->SetExpanded(!row->Expanded());
-    else
-        SelectNode(row);
+        return;
+    }
+    SelectNode(row);
+    FocusTextBoxUnder(row, pt);
+}
+
+// A click on a text row's value cell lands in the text box that now covers it, so what the user
+// types next goes into the value. Opened from the keyboard, the edit leaves the focus on the grid
+// for its navigation keys.
+void ZAVeravuvuDudu::FocusTextBoxUnder(const ole::Ptr<CNode>& row, win::POINT pt) {
+    const ole::Ptr<CEditor> editor = m_ActiveEditor;
+    if (!editor || !m_TextEditor || m_EditNode.Get() != row.Get())
+        return;
+    const win::HWND box = m_TextEditor->Window();
+    if (static_cast<uint32_t>(editor->hwnd()) != box.Value())
+        return;
+    if (shared::PointInRect(static_cast<float>(pt.x), static_cast<float>(pt.y), row->ValueRect()))
+        win::SetFocus(box);
 }
 
 void ZAVeravuvuDudu::HandleGridDblClick() {

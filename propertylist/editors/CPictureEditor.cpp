@@ -32,10 +32,11 @@ ole::Ptr<CPictureEditor> CPictureEditor::Create() {
     return ole::MakeObject<CPictureEditor>();
 }
 
-// The edit field goes after the button and before the box.
+// The button goes first, then the edit field, then (in the frame) the box.
 CPictureEditor::~CPictureEditor() {
     UnhookEdit();
     UnhookWindow();
+    DestroyButton();
     if (m_hWndEdit && win::IsWindow(m_hWndEdit))
         win::DestroyWindow(m_hWndEdit);
     m_hWndEdit = {};

@@ -16,6 +16,10 @@ constexpr win::DWORD kButtonStyle = 0x50000000; // WS_CHILD | WS_VISIBLE, a push
 // The button goes before the box.
 ValueBoxEditor::~ValueBoxEditor() {
     UnhookWindow();
+    DestroyButton();
+}
+
+void ValueBoxEditor::DestroyButton() {
     if (m_hWndButton && win::IsWindow(m_hWndButton))
         win::DestroyWindow(m_hWndButton);
     m_hWndButton = {};

@@ -35,6 +35,9 @@ protected:
         : m_valueStyle(valueStyle), m_boxMessages(boxMessages) {}
 
     win::HWND Button() const { return m_hWndButton; }
+    // Destroys the button when it is still a window; it always goes before the box's other
+    // windows.
+    void DestroyButton();
     int32_t ButtonWidth() const { return m_ButtonWidth; }
     // Makes the windows that stand inside the box before its button (none here).
     virtual void MakeInnerWindows(win::HWND) {}

@@ -43,15 +43,18 @@ protected:
             property->SetEditorParam(param, "True");
         return property;
     }
-    void ClickCell(const ole::Ptr<CProperty>& property) {
+    // A click on the row's value cell, or with `name` on its name.
+    void ClickCell(const ole::Ptr<CProperty>& property, bool name = false) {
         const auto row = Grid().ActiveNodes()->ItemByKey(property->GetInternalKey());
         const win::RECT cell = row->ValueRect();
-        win::test::click(Grid().GridWnd(), {cell.left + 5, (cell.top + cell.bottom) / 2});
+        const int32_t x = name ? cell.left / 2 : cell.left + 5;
+        win::test::click(Grid().GridWnd(), {x, (cell.top + cell.bottom) / 2});
         win::test::pump();
+        // The next click is a click of its own, not the second half of a double click.
+        win::test::advanceTime(1000);
     }
-    // Opens the row's edit and clicks into the box, as a user does before typing.
+    // Opens the row's edit with a click on its value, which puts the caret in the box.
     CTextEditor& Open(const ole::Ptr<CProperty>& property) {
-        ClickCell(property);
         ClickCell(property);
         auto* editor = dynamic_cast<CTextEditor*>(Grid().ActiveEditor().Get());
         if (!editor)
@@ -93,6 +96,28 @@ TEST_F(TextEditorTest, TextModeTakesEveryKeyAndEndsOnEnterOrEscape) {
     EXPECT_FALSE(Grid().ActiveEditor());
     EXPECT_EQ(caption->GetValue().AsString(), "old!");
     EXPECT_TRUE(errors.empty());
+}
+
+// Typing after a click on the value goes into the box; an edit opened by a click on the name or
+// from the keyboard leaves the focus on the grid, whose arrow keys go on moving the selection.
+TEST_F(TextEditorTest, OnlyAClickOnTheValueFocusesTheBox) {
+    auto first = Add("First", ole::Variant("one"), shared::ksTextEditor);
+    auto second = Add("Second", ole::Variant(2), shared::KSNumberEditor);
+    ClickCell(first);
+    EXPECT_EQ(win::GetFocus(), Box().Window());
+    Box().SetSelStart(3);
+    Type("!\r");
+    EXPECT_EQ(first->GetValue().AsString(), "one!");
+
+    ClickCell(first, true);
+    ASSERT_TRUE(Grid().ActiveEditor());
+    EXPECT_EQ(win::GetFocus(), Grid().GridWnd());
+    win::test::keyPress(win::VK_DOWN);
+    win::test::pump();
+    EXPECT_EQ(Grid().GetSelectedProperty().Get(), second.Get());
+    EXPECT_EQ(win::GetFocus(), Grid().GridWnd());
+    ClickCell(second);
+    EXPECT_EQ(win::GetFocus(), Box().Window());
 }
 
 // What reaches the box of a number row, by the row's parameters and the box's text and selection.

@@ -2,6 +2,7 @@
 
 #include "propertylist/editors/CCustomDialog.h"
 #include "propertylist/editors/CFontEditor.h"
+#include "propertylist/editors/CPictureEditor.h"
 
 #include "shared/util/EditorValue.h"
 
@@ -11,6 +12,7 @@
 #include "platform/ole/convert/Conversions.h"
 #include "platform/ole/font/Font.h"
 #include "platform/win/Win.h"
+#include "platform/win/test/Spy.h"
 #include "platform/win/test/TestApi.h"
 #include "testsupport/ErrorOf.h"
 
@@ -66,8 +68,9 @@ protected:
         return text;
     }
     // The box's "..." button.
-    win::HWND BrowseButton() {
-        for (win::HWND child = win::GetWindow(Box(), win::GW_CHILD); child;
+    win::HWND BrowseButton() { return ButtonIn(Box()); }
+    static win::HWND ButtonIn(win::HWND box) {
+        for (win::HWND child = win::GetWindow(box, win::GW_CHILD); child;
              child = win::GetWindow(child, win::GW_HWNDNEXT)) {
             char name[16] = {};
             win::GetClassNameA(child, name, sizeof name);
@@ -353,6 +356,25 @@ TEST_F(ValueBoxEditorTest, ThePictureEditorClearsOnBackspaceAndBrowsesFromNothin
     EXPECT_FALSE(Grid().ActiveEditor());
     const auto picture = ole::PtrCast<ole::Picture>(row->GetValue().AsObject());
     EXPECT_TRUE(!picture || picture->Type() <= 0);
+}
+
+// The picture editor's windows go button first, then the edit field, then the box.
+TEST_F(ValueBoxEditorTest, ThePictureEditorDestroysItsButtonFieldAndBoxInThatOrder) {
+    auto editor = CPictureEditor::Create();
+    editor->init(static_cast<int32_t>(Grid().GridWnd().Value()));
+    const auto box = win::HWND::FromValue(static_cast<uint32_t>(editor->hwnd()));
+    const win::HWND field = win::GetWindow(box, win::GW_CHILD);
+    const win::HWND button = ButtonIn(box);
+    ASSERT_TRUE(field && button && field != button);
+    win::test::Spy spy;
+    spy.WatchAll();
+    editor = nullptr;
+    std::vector<win::HWND> destroyed;
+    for (const win::test::SpiedMessage& message : spy.Messages()) {
+        if (message.msg == win::WM_DESTROY)
+            destroyed.push_back(message.hwnd);
+    }
+    EXPECT_EQ(destroyed, (std::vector<win::HWND>{button, field, box}));
 }
 
 } // namespace
