@@ -23,15 +23,6 @@ namespace {
 
 constexpr int16_t kTwips = 1;
 constexpr int16_t kPixels = 3;
-// The default cell side before the container's scale mode is applied.
-constexpr float kDefaultCellPixels = 48.0F;
-
-// The OLE colours of a new control.
-constexpr int32_t kGrayText = static_cast<int32_t>(0x80000011U);
-constexpr int32_t kHighlightText = static_cast<int32_t>(0x8000000EU);
-constexpr int32_t kButtonFace = static_cast<int32_t>(0x8000000FU);
-constexpr int32_t kButtonText = static_cast<int32_t>(0x80000012U);
-constexpr int32_t kWhite = 0xFFFFFF;
 
 } // namespace
 
@@ -60,20 +51,6 @@ std::vector<std::string> KSButtonBar::PropertyPages() const {
 }
 
 // ---- Life cycle ----
-
-void KSButtonBar::OnInitProperties() {
-    InitControlObjects();
-    ApplyDefaults();
-    CalcGroupBarHeight();
-}
-
-void KSButtonBar::OnReadProperties(ole::PropertyBag&) {
-    // Reading the stored settings comes with persistence; until then a stored control starts
-    // like a new one.
-    InitControlObjects();
-    ApplyDefaults();
-    CalcGroupBarHeight();
-}
 
 void KSButtonBar::OnResize() {
     if (!m_setUp || m_released)
@@ -209,56 +186,6 @@ win::LRESULT KSButtonBar::WindowMsgListener(win::HWND hwnd, win::UINT Msg, win::
             ResumeNext([&] { PaintButtonArea(dc.Get(), dc.Area()); });
     }
     return 0;
-}
-
-void KSButtonBar::ApplyDefaults() {
-    const ole::Ptr<forms::Ambient> ambient = GetAmbient();
-    int32_t color = 0;
-    LetAppearance(ks3dControl);
-    LetButtonBackColor(kGrayText);
-    color = static_cast<int32_t>(ambient->ForeColor());
-    LetButtonForeColor(color);
-    LetBorderStyle(ksNone);
-    LetButtonFlow(ksVertical);
-    LetButtonLayout(ksLinear);
-    LetButtonAppearance(ksFlat);
-    LetButtonSize(ksAutoCalculated);
-    LetButtonHeight(static_cast<int32_t>(base::RoundHalfEven(
-        ScaleY(kDefaultCellPixels, ole::Variant(kPixels), ole::Variant(ScaleMode())))));
-    LetButtonWidth(static_cast<int32_t>(base::RoundHalfEven(
-        ScaleX(kDefaultCellPixels, ole::Variant(kPixels), ole::Variant(ScaleMode())))));
-    LetButtonHighlightZone(ksZonePictureAndText);
-    LetButtonPictureMaskColor(kWhite);
-    LetCaption("");
-    LetShowCloseButton(true);
-    LetGroupAppearance(ksModern3dRaised);
-    LetGroupFlow(ksVertical);
-    SetFont(ambient->Font());
-    LetSelectedButtonAppearance(ksClassic3dSunken);
-    LetShowButtonInfo(ksPictureAndCaption);
-    LetShowCaptionBar(false);
-    color = kGrayText;
-    LetHighlightedButtonBackColor(color);
-    color = kHighlightText;
-    LetHighlightedButtonForeColor(color);
-    color = kButtonFace;
-    LetGroupBackColor(color);
-    color = kButtonText;
-    LetGroupForeColor(color);
-    color = m_ButtonBackColor;
-    LetSelectedButtonBackColor(color);
-    color = m_ButtonForeColor;
-    LetSelectedButtonForeColor(color);
-    LetButtonTextPosition(ksBottom);
-    LetMousePointer(1);
-    SetMouseIcon(nullptr);
-    LetGroupGradientType(ksGradientNone);
-    LetGroupGradientColor(m_GroupBackColor);
-    LetButtonGradientType(ksGradientNone);
-    LetButtonGradientColor(m_ButtonBackColor);
-    LetLockRefresh(false);
-    if (m_Groups->Count() == 0)
-        SetActiveGroup(m_Groups->Add("General", "General"));
 }
 
 void KSButtonBar::ReleaseAll() {

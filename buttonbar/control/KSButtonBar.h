@@ -221,6 +221,13 @@ public:
     void LetLockRefresh(bool value);
     int32_t GetHwnd() const;
 
+    // ---- Defaults of the stored properties that the container or the scale mode decide ----
+    int32_t AmbientForeColor();
+    ole::Ptr<ole::Font> AmbientFont();
+    // 48 pixels in the control's scale units, unrounded.
+    float DefaultButtonHeight() const;
+    float DefaultButtonWidth() const;
+
     // ---- Method ----
     // The caption bar always, then the group bars and the button area unless LockRefresh.
     void Refresh();
@@ -313,6 +320,7 @@ protected:
 
     void OnInitProperties() override;
     void OnReadProperties(ole::PropertyBag& bag) override;
+    void OnWriteProperties(ole::PropertyBag& bag) override;
     void OnResize() override;
     void OnAmbientChanged(const std::string& name) override;
     void OnTerminate() override;
@@ -324,8 +332,20 @@ private:
     void ConnectBoxEvents();
     void AttachButtonAreaHook(win::HWND hWnd);
     void DetachButtonAreaHook(win::HWND hWnd);
-    // The defaults of a new control, through the setters, then the one group "General".
+    // ---- Persistence ----
+    // The defaults of a new control, through the setters.
     void ApplyDefaults();
+    // The one group "General", made active, when there is no group.
+    void EnsureGroup();
+    // One stored property of the control: the value given to its setter; a value of a type the
+    // setter cannot take gives the default instead.
+    void PutStored(ole::DISPID id, ole::Variant value);
+    void ReadStored(ole::PropertyBag& bag);
+    void ReadGroups(ole::PropertyBag& bag);
+    void ReadGroup(ole::PropertyBag& bag, const std::string& prefix, bool& skippedCurrent);
+    void ReadButton(ole::PropertyBag& bag, CButtons& buttons, const std::string& prefix);
+    void WriteGroup(ole::PropertyBag& bag, const CGroup& group, const std::string& prefix);
+    void WriteButton(ole::PropertyBag& bag, const CButton& button, const std::string& prefix);
     void ReleaseAll();
 
     // ---- Helpers ----
@@ -410,6 +430,8 @@ private:
     int32_t m_ButtonGradientColor = 0;
     bool m_LockRefresh = false;
     bool m_bLayoutSuspended = false;
+    // The stored groups and buttons are being rebuilt.
+    bool m_bReading = false;
 
     LayoutState m_layout;
 };

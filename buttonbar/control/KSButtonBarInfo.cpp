@@ -1,5 +1,6 @@
 // The control's automation table: hosts bind by these member ids, so ids, kinds and the
-// declaration order are the contract.
+// declaration order are the contract. Each stored property names its bag default here; the order
+// in which the keys are given, read and written is the control's own (KSButtonBarPersistence.cpp).
 
 #include "buttonbar/control/KSButtonBar.h"
 
@@ -12,7 +13,14 @@ namespace shelfstrip {
 namespace {
 
 using ole::Help;
+using ole::Persisted;
 using ole::Typed;
+
+constexpr int32_t kGrayText = static_cast<int32_t>(0x80000011U);
+constexpr int32_t kHighlightText = static_cast<int32_t>(0x8000000EU);
+constexpr int32_t kButtonFace = static_cast<int32_t>(0x8000000FU);
+constexpr int32_t kButtonText = static_cast<int32_t>(0x80000012U);
+constexpr int32_t kWhite = 0xFFFFFF;
 
 ole::MemberOptions Color(std::string help) {
     return Typed("OLE_COLOR") | Help(std::move(help));
@@ -49,86 +57,113 @@ const ole::ClassInfo& KSButtonBar::Info() {
             .EventInterface("__KSButtonBar", ids::kButtonBarEvents)
             .Help("Button bar")
             .Property("Appearance", IdAppearance, &C::GetAppearance, &C::LetAppearance,
-                      Enum("ksControlAppearance", "Flat or 3D look of the control"))
+                      Enum("ksControlAppearance", "Flat or 3D look of the control") |
+                          Persisted(int32_t{ks3dControl}))
             .Property("ButtonBackColor", IdButtonBackColor, &C::GetButtonBackColor,
-                      &C::LetButtonBackColor, Color("Back colour of the buttons"))
+                      &C::LetButtonBackColor,
+                      Color("Back colour of the buttons") | Persisted(kGrayText))
             .Property("BorderStyle", IdBorderStyle, &C::GetBorderStyle, &C::LetBorderStyle,
-                      Enum("ksBorderStyle", "Border of the control"))
+                      Enum("ksBorderStyle", "Border of the control") | Persisted(int32_t{ksNone}))
             .Property("ButtonAppearance", IdButtonAppearance, &C::GetButtonAppearance,
-                      &C::LetButtonAppearance, Enum("ksAppearance", "Look of the buttons"))
+                      &C::LetButtonAppearance,
+                      Enum("ksAppearance", "Look of the buttons") | Persisted(int32_t{ksFlat}))
             .Property("ButtonLayout", IdButtonLayout, &C::GetButtonLayout, &C::LetButtonLayout,
-                      Enum("ksButtonLayout", "Tiled or linear buttons"))
+                      Enum("ksButtonLayout", "Tiled or linear buttons") |
+                          Persisted(int32_t{ksLinear}))
             .Property("Font", IdFont, &C::GetFont, &C::SetFont,
-                      Typed("Font") | Help("Font of the captions"))
+                      Typed("Font") | Help("Font of the captions") | Persisted(&C::AmbientFont))
             .Property("GroupAppearance", IdGroupAppearance, &C::GetGroupAppearance,
-                      &C::LetGroupAppearance, Enum("ksAppearance", "Look of the group bars"))
+                      &C::LetGroupAppearance,
+                      Enum("ksAppearance", "Look of the group bars") |
+                          Persisted(int32_t{ksModern3dRaised}))
             .Get("Groups", IdGroups, &C::GetGroups, Typed("CGroups") | Help("The groups"))
             .Property("SelectedButtonAppearance", IdSelectedButtonAppearance,
                       &C::GetSelectedButtonAppearance, &C::LetSelectedButtonAppearance,
-                      Enum("ksAppearance", "Look of the selected button"))
+                      Enum("ksAppearance", "Look of the selected button") |
+                          Persisted(int32_t{ksClassic3dSunken}))
             .Property("ShowButtonInfo", IdShowButtonInfo, &C::GetShowButtonInfo,
-                      &C::LetShowButtonInfo, Enum("ksShowInfo", "Pictures with or without text"))
+                      &C::LetShowButtonInfo,
+                      Enum("ksShowInfo", "Pictures with or without text") |
+                          Persisted(int32_t{ksPictureAndCaption}))
             .Property("ActiveGroup", IdActiveGroup, &C::GetActiveGroup, &C::SetActiveGroup,
                       Typed("CGroup") | Help("The open group"))
             .Property("ButtonHeight", IdButtonHeight, &C::GetButtonHeight, &C::LetButtonHeight,
-                      Help("Height of a user-sized button"))
+                      Help("Height of a user-sized button") | Persisted(&C::DefaultButtonHeight))
             .Property("ButtonWidth", IdButtonWidth, &C::GetButtonWidth, &C::LetButtonWidth,
-                      Help("Width of a user-sized button"))
+                      Help("Width of a user-sized button") | Persisted(&C::DefaultButtonWidth))
             .Property("ButtonFlow", IdButtonFlow, &C::GetButtonFlow, &C::LetButtonFlow,
-                      Enum("ksFlowDirection", "Direction the buttons flow"))
+                      Enum("ksFlowDirection", "Direction the buttons flow") |
+                          Persisted(int32_t{ksVertical}))
             .Property("GroupFlow", IdGroupFlow, &C::GetGroupFlow, &C::LetGroupFlow,
-                      Enum("ksFlowDirection", "Direction the group bars stack"))
+                      Enum("ksFlowDirection", "Direction the group bars stack") |
+                          Persisted(int32_t{ksVertical}))
             .Property("SelectedButton", IdSelectedButton, &C::GetSelectedButton,
                       &C::SetSelectedButton, Typed("CButton") | Help("The selected button"))
             .Property("HighlightedButtonForeColor", IdHighlightedButtonForeColor,
                       &C::GetHighlightedButtonForeColor, &C::LetHighlightedButtonForeColor,
-                      Color("Text colour of the highlighted button"))
+                      Color("Text colour of the highlighted button") | Persisted(kHighlightText))
             .Property("HighlightedButtonBackColor", IdHighlightedButtonBackColor,
                       &C::GetHighlightedButtonBackColor, &C::LetHighlightedButtonBackColor,
-                      Color("Back colour of the highlighted button"))
+                      Color("Back colour of the highlighted button") | Persisted(kGrayText))
             .Property("GroupBackColor", IdGroupBackColor, &C::GetGroupBackColor,
-                      &C::LetGroupBackColor, Color("Back colour of the group bars"))
+                      &C::LetGroupBackColor,
+                      Color("Back colour of the group bars") | Persisted(kButtonFace))
             .Property("GroupForeColor", IdGroupForeColor, &C::GetGroupForeColor,
-                      &C::LetGroupForeColor, Color("Text colour of the group bars"))
+                      &C::LetGroupForeColor,
+                      Color("Text colour of the group bars") | Persisted(kButtonText))
             .Property("SelectedButtonBackColor", IdSelectedButtonBackColor,
                       &C::GetSelectedButtonBackColor, &C::LetSelectedButtonBackColor,
-                      Color("Back colour of the selected button"))
+                      Color("Back colour of the selected button") |
+                          Persisted(&C::GetButtonBackColor))
             .Property("SelectedButtonForeColor", IdSelectedButtonForeColor,
                       &C::GetSelectedButtonForeColor, &C::LetSelectedButtonForeColor,
-                      Color("Text colour of the selected button"))
+                      Color("Text colour of the selected button") |
+                          Persisted(&C::GetButtonForeColor))
             .Property("ButtonForeColor", IdButtonForeColor, &C::GetButtonForeColor,
-                      &C::LetButtonForeColor, Color("Text colour of the buttons"))
+                      &C::LetButtonForeColor,
+                      Color("Text colour of the buttons") | Persisted(&C::AmbientForeColor))
             .Property("ButtonTextPosition", IdButtonTextPosition, &C::GetButtonTextPosition,
                       &C::LetButtonTextPosition,
-                      Enum("ksTextPosition", "Where a caption stands by its picture"))
+                      Enum("ksTextPosition", "Where a caption stands by its picture") |
+                          Persisted(int32_t{ksBottom}))
             .Property("Caption", IdCaption, &C::GetCaption, &C::LetCaption,
-                      Help("Text of the caption bar"))
+                      Help("Text of the caption bar") | Persisted(std::string()))
             .Property("ShowCaptionBar", IdShowCaptionBar, &C::GetShowCaptionBar,
-                      &C::LetShowCaptionBar, Help("Shows the caption bar"))
+                      &C::LetShowCaptionBar, Help("Shows the caption bar") | Persisted(false))
             .Property("ShowCloseButton", IdShowCloseButton, &C::GetShowCloseButton,
-                      &C::LetShowCloseButton, Help("Shows the close button on the caption bar"))
+                      &C::LetShowCloseButton,
+                      Help("Shows the close button on the caption bar") | Persisted(true))
             .Property("ButtonSize", IdButtonSize, &C::GetButtonSize, &C::LetButtonSize,
-                      Enum("ksButtonSize", "Automatic or user-sized buttons"))
+                      Enum("ksButtonSize", "Automatic or user-sized buttons") |
+                          Persisted(int32_t{ksAutoCalculated}))
             .Property("ButtonHighlightZone", IdButtonHighlightZone, &C::GetButtonHighlightZone,
                       &C::LetButtonHighlightZone,
-                      Enum("ksButtonHighlightZone", "Part of a button that highlights"))
+                      Enum("ksButtonHighlightZone", "Part of a button that highlights") |
+                          Persisted(int32_t{ksZonePictureAndText}))
             .Property("MousePointer", IdMousePointer, &C::GetMousePointer, &C::LetMousePointer,
-                      Help("Mouse pointer over the control"))
+                      Help("Mouse pointer over the control") | Persisted(int32_t{1}))
             .Property("MouseIcon", IdMouseIcon, &C::GetMouseIcon, &C::SetMouseIcon,
-                      Typed("Picture") | Help("Custom mouse pointer"))
+                      Typed("Picture") | Help("Custom mouse pointer") |
+                          Persisted(ole::Variant(ole::Ptr<ole::Object>())))
             .Property("ButtonPictureMaskColor", IdButtonPictureMaskColor,
                       &C::GetButtonPictureMaskColor, &C::LetButtonPictureMaskColor,
-                      Color("Transparent colour of button bitmaps"))
+                      Color("Transparent colour of button bitmaps") | Persisted(kWhite))
             .Property("GroupGradientType", IdGroupGradientType, &C::GetGroupGradientType,
-                      &C::LetGroupGradientType, Enum("ksGradientType", "Shading of the group bars"))
+                      &C::LetGroupGradientType,
+                      Enum("ksGradientType", "Shading of the group bars") |
+                          Persisted(int32_t{ksGradientNone}))
             .Property("GroupGradientColor", IdGroupGradientColor, &C::GetGroupGradientColor,
-                      &C::LetGroupGradientColor, Color("Shading colour of the group bars"))
+                      &C::LetGroupGradientColor,
+                      Color("Shading colour of the group bars") | Persisted(&C::GetGroupBackColor))
             .Property("ButtonGradientType", IdButtonGradientType, &C::GetButtonGradientType,
-                      &C::LetButtonGradientType, Enum("ksGradientType", "Shading of the buttons"))
+                      &C::LetButtonGradientType,
+                      Enum("ksGradientType", "Shading of the buttons") |
+                          Persisted(int32_t{ksGradientNone}))
             .Property("ButtonGradientColor", IdButtonGradientColor, &C::GetButtonGradientColor,
-                      &C::LetButtonGradientColor, Color("Shading colour of the buttons"))
+                      &C::LetButtonGradientColor,
+                      Color("Shading colour of the buttons") | Persisted(&C::GetButtonBackColor))
             .Property("LockRefresh", IdLockRefresh, &C::GetLockRefresh, &C::LetLockRefresh,
-                      Help("Suspends repaints"))
+                      Help("Suspends repaints") | Persisted(false))
             .Get("hwnd", IdHwnd, &C::GetHwnd, Help("Window handle of the control"))
             .Method("Refresh", IdRefresh, &C::Refresh, Help("Repaints the control"))
             .Event("CloseButtonClick", EvCloseButtonClick, {})

@@ -97,7 +97,8 @@ void KSButtonBar::SplitGroupLists(const ole::Ptr<CGroup>& aGroup) {
         return;
     m_UpperGroups->Clear();
     m_LowerGroups->Clear();
-    bool passed = false;
+    // Without an active group (a stored bar with none marked current) every bar is below.
+    bool passed = !aGroup;
     for (int32_t i = 1; i <= m_Groups->Count(); ++i) {
         const ole::Ptr<CGroup> group = m_Groups->At(i);
         if (!TakesPart(*group))

@@ -32,16 +32,20 @@ protected:
     }
     void TearDown() override {
         Unload();
+        m_stored = nullptr;
         CleanPlatform::TearDown();
     }
 
-    KSButtonBar& HostBar(HostMode mode = HostMode::User, const win::RECT& bounds = kBounds) {
+    // A new bar, or one read from `stored`; the events of its loading stay in m_loadEvents.
+    KSButtonBar& HostBar(HostMode mode = HostMode::User, const win::RECT& bounds = kBounds,
+                         ole::PropertyBag* stored = nullptr) {
         if (!m_host)
             m_host = std::make_unique<forms::test::TestHost>(mode);
         m_bar = ole::PtrCast<KSButtonBar>(ole::ClassRegistry::Create(KSButtonBar::kProgId));
         m_events = forms::test::EventRecorder::Attach(m_bar);
-        m_extender = m_host->Host(m_bar, "Bar1", bounds);
+        m_extender = m_host->Host(m_bar, "Bar1", bounds, stored);
         win::test::pump();
+        m_loadEvents = m_events->Names();
         m_events->Clear();
         m_bar->ClearPropertyChangedLog();
         return *m_bar;
@@ -55,6 +59,13 @@ protected:
         m_bar = nullptr;
         m_host.reset();
         win::test::pump();
+    }
+
+    // Saves the bar, passes the bag through its stored bytes and loads a new bar from it.
+    KSButtonBar& Reload(HostMode mode = HostMode::User) {
+        m_stored = ole::PropertyBag::FromBytes(forms::test::TestHost::Save(*m_extender)->ToBytes());
+        Unload();
+        return HostBar(mode, kBounds, m_stored.Get());
     }
 
     KSButtonBar& Bar() { return *m_bar; }
@@ -97,6 +108,8 @@ protected:
     ole::Ptr<forms::Extender> m_extender;
     ole::Ptr<KSButtonBar> m_bar;
     ole::Ptr<forms::test::EventRecorder> m_events;
+    std::vector<std::string> m_loadEvents;
+    ole::Ptr<ole::PropertyBag> m_stored;
 };
 
 } // namespace shelfstrip::test
