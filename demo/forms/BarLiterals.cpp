@@ -1,5 +1,7 @@
 #include "BarLiterals.h"
 
+#include "demo/forms/BarPictures.h"
+
 #include <array>
 #include <string>
 #include <string_view>
@@ -30,10 +32,10 @@ struct ButtonText {
     std::string_view key;
 };
 
-// The group's keys, then each button's; GRP1Caption is stored even when empty, as its reading
-// default would otherwise name the group.
+// The group's keys, then each button's, its picture the next from firstPicture on; GRP1Caption
+// is stored even when empty, as its reading default would otherwise name the group.
 void AddGroup(std::vector<PropertyLiteral>& bag, std::string_view caption,
-              const std::vector<ButtonText>& buttons) {
+              const std::vector<ButtonText>& buttons, int firstPicture) {
     bag.push_back(Long("GroupCount", 1));
     bag.push_back(Text("GRP1Caption", caption));
     bag.push_back(Text("GRP1Tooltip", "General"));
@@ -47,6 +49,8 @@ void AddGroup(std::vector<PropertyLiteral>& bag, std::string_view caption,
         bag.push_back(Text(prefix + "Caption", buttons[j].caption));
         bag.push_back(Text(prefix + "Tooltip", buttons[j].tooltip));
         bag.push_back(Text(prefix + "Key", buttons[j].key));
+        bag.push_back(
+            {prefix + "Picture", forms::PictureLiteral{firstPicture + static_cast<int>(j)}});
         bag.push_back(Text(prefix + "Prompt", ""));
         bag.push_back(Text(prefix + "Tag", ""));
     }
@@ -75,7 +79,8 @@ const std::vector<forms::PropertyLiteral>& MenuToolbarBag() {
                  {{"New", "New", "BtnNew"},
                   {"Open", "Open", "BtnOpen"},
                   {"Save", "Save", "BtnSave"},
-                  {"Run", "Goto Run Mode", "BtnRun"}});
+                  {"Run", "Goto Run Mode", "BtnRun"}},
+                 kMenuToolbarPictures);
         return b;
     }();
     return bag;
@@ -102,7 +107,7 @@ const std::vector<forms::PropertyLiteral>& ToolBoxBag() {
         std::vector<ButtonText> buttons;
         for (std::string_view tool : tools)
             buttons.push_back({tool, tool, tool});
-        AddGroup(b, "General", buttons);
+        AddGroup(b, "General", buttons, kToolBoxPictures);
         return b;
     }();
     return bag;

@@ -3,6 +3,7 @@
 #include "demo/app/Sampledesk.h"
 #include "demo/app/TopMost.h"
 #include "demo/forms/BarLiterals.h"
+#include "demo/forms/BarPictures.h"
 #include "demo/forms/MainMenus.h"
 #include "demo/forms/frmDesigner.h"
 #include "demo/forms/frmProperties.h"
@@ -49,7 +50,7 @@ MDISample::MDISample(ole::WeakRef<Sampledesk> program)
     : ProgramFormOn("MDISample", std::move(program)) {}
 
 ole::Ptr<MDISample> MDISample::Create(ole::WeakRef<Sampledesk> program) {
-    auto form = Make<MDISample>(Description(), std::move(program));
+    auto form = Make<MDISample>(Description(), std::move(program), BarPicture);
     form->ConnectMenus();
     return form;
 }

@@ -2,7 +2,6 @@
 
 #include "demo/app/Sampledesk.h"
 
-#include "platform/forms/description/FormLoader.h"
 #include "platform/ole/convert/Conversions.h"
 #include "platform/ole/dispatch/LateBinding.h"
 
@@ -15,9 +14,10 @@ ProgramFormOn<Base>::ProgramFormOn(std::string name, ole::WeakRef<Sampledesk> pr
     : Base(std::move(name)), m_program(std::move(program)) {}
 
 template <class Base>
-void ProgramFormOn<Base>::Describe(ProgramFormOn& form, const forms::FormDescription& description) {
+void ProgramFormOn<Base>::Describe(ProgramFormOn& form, const forms::FormDescription& description,
+                                   forms::PictureResolver pictures) {
     form.RaiseInitialize();
-    forms::FormLoader::Realise(description, {}, ole::Ptr<forms::Form>(&form));
+    forms::FormLoader::Realise(description, std::move(pictures), ole::Ptr<forms::Form>(&form));
 }
 
 template <class Base>

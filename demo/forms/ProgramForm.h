@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/forms/description/FormDescription.h"
+#include "platform/forms/description/FormLoader.h"
 #include "platform/forms/form/Form.h"
 #include "platform/forms/form/MdiForm.h"
 #include "platform/ole/object/WeakRef.h"
@@ -17,11 +18,13 @@ class Sampledesk;
 template <class Base>
 class ProgramFormOn : public Base {
 public:
+    // Picture literals of the description come from `pictures`.
     template <class T>
     static ole::Ptr<T> Make(const forms::FormDescription& description,
-                            ole::WeakRef<Sampledesk> program) {
+                            ole::WeakRef<Sampledesk> program,
+                            forms::PictureResolver pictures = {}) {
         auto form = ole::MakeObject<T>(std::move(program));
-        Describe(*form, description);
+        Describe(*form, description, std::move(pictures));
         return form;
     }
 
@@ -43,7 +46,8 @@ protected:
                             float width, float height);
 
 private:
-    static void Describe(ProgramFormOn& form, const forms::FormDescription& description);
+    static void Describe(ProgramFormOn& form, const forms::FormDescription& description,
+                         forms::PictureResolver pictures);
 
     ole::WeakRef<Sampledesk> m_program;
 };

@@ -29,8 +29,8 @@ std::optional<Image> BmpCodec::Decode(std::span<const uint8_t> bytes) {
     }
 }
 
-std::vector<uint8_t> BmpCodec::Encode(const Image& image) {
-    const size_t dibSize = DibCodec::EncodedSize(image, false);
+std::vector<uint8_t> BmpCodec::Encode(const Image& image, int bitsPerPixel) {
+    const size_t dibSize = DibCodec::EncodedSize(image, false, bitsPerPixel);
     base::ByteWriter out;
     out.Reserve(kFileHeaderSize + dibSize);
     out.U8('B');
@@ -38,7 +38,7 @@ std::vector<uint8_t> BmpCodec::Encode(const Image& image) {
     out.U32(static_cast<uint32_t>(kFileHeaderSize + dibSize));
     out.U32(0);
     out.U32(static_cast<uint32_t>(kFileHeaderSize + DibCodec::kInfoHeaderSize));
-    DibCodec::Encode(out, image, false);
+    DibCodec::Encode(out, image, false, bitsPerPixel);
     return out.Take();
 }
 

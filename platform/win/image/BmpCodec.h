@@ -17,8 +17,8 @@ public:
     // Nullopt when the bytes are not a bitmap file this reader understands.
     static std::optional<Image> Decode(std::span<const uint8_t> bytes);
 
-    // A 32-bit bottom-up bitmap file; the image must not be empty.
-    static std::vector<uint8_t> Encode(const Image& image);
+    // A bottom-up bitmap file of 32 or 24 bits per pixel (opaque); the image must not be empty.
+    static std::vector<uint8_t> Encode(const Image& image, int bitsPerPixel = 32);
 };
 
 } // namespace win::image

@@ -279,17 +279,18 @@ Image DibCodec::Decode(std::span<const uint8_t> bytes, size_t headerOffset,
     return image;
 }
 
-size_t DibCodec::EncodedSize(const Image& image, bool iconImage) {
+size_t DibCodec::EncodedSize(const Image& image, bool iconImage, int bitsPerPixel) {
     const auto height = static_cast<size_t>(image.height);
-    size_t size = kInfoHeaderSize + RowStride(image.width, 32) * height;
+    size_t size = kInfoHeaderSize + RowStride(image.width, bitsPerPixel) * height;
     if (iconImage) {
         size += RowStride(image.width, 1) * height;
     }
     return size;
 }
 
-void DibCodec::Encode(base::ByteWriter& out, const Image& image, bool iconImage) {
-    const size_t colorBytes = RowStride(image.width, 32) * static_cast<size_t>(image.height);
+void DibCodec::Encode(base::ByteWriter& out, const Image& image, bool iconImage, int bitsPerPixel) {
+    const size_t stride = RowStride(image.width, bitsPerPixel);
+    const size_t colorBytes = stride * static_cast<size_t>(image.height);
     const size_t maskStride = RowStride(image.width, 1);
     const size_t maskBytes = iconImage ? maskStride * static_cast<size_t>(image.height) : 0;
     constexpr int32_t kPixelsPerMetre = 3780; // 96 dpi
@@ -298,7 +299,7 @@ void DibCodec::Encode(base::ByteWriter& out, const Image& image, bool iconImage)
     out.I32(image.width);
     out.I32(iconImage ? image.height * 2 : image.height);
     out.U16(1);
-    out.U16(32);
+    out.U16(static_cast<uint16_t>(bitsPerPixel));
     out.U32(BI_RGB);
     out.U32(static_cast<uint32_t>(colorBytes + maskBytes));
     out.I32(kPixelsPerMetre);
@@ -306,8 +307,21 @@ void DibCodec::Encode(base::ByteWriter& out, const Image& image, bool iconImage)
     out.U32(0);
     out.U32(0);
     for (int32_t y = image.height - 1; y >= 0; --y) {
+        if (bitsPerPixel == 32) {
+            for (int32_t x = 0; x < image.width; ++x) {
+                out.U32(image.At(x, y));
+            }
+            continue;
+        }
+        // B, G, R, then the row padded to four bytes.
         for (int32_t x = 0; x < image.width; ++x) {
-            out.U32(image.At(x, y));
+            const uint32_t pixel = image.At(x, y);
+            out.U8(static_cast<uint8_t>(pixel));
+            out.U8(static_cast<uint8_t>(pixel >> 8));
+            out.U8(static_cast<uint8_t>(pixel >> 16));
+        }
+        for (size_t pad = static_cast<size_t>(image.width) * 3; pad < stride; ++pad) {
+            out.U8(0);
         }
     }
     if (!iconImage) {

@@ -18,7 +18,8 @@ namespace win::image {
 // 16, 24, 32 bits per pixel, colour masks for 16 and 32, inside V4/V5 headers or after an info
 // header) in either row order; run-length bitmaps are refused. A 32-bit image
 // whose fourth bytes are all zero is read as opaque, since most writers leave that byte unused.
-// Writing always produces 32 bits per pixel, bottom-up, alpha in the fourth byte.
+// Writing produces bottom-up rows of 32 bits per pixel (alpha in the fourth byte) or, for bitmap
+// files that ask, 24 (alpha dropped).
 class DibCodec {
 public:
     // Decodes the bitmap whose header starts at `headerOffset` in `bytes`. `pixelOffset` is where
@@ -29,10 +30,12 @@ public:
                         std::optional<size_t> pixelOffset, bool iconImage);
 
     // Appends header and rows; an icon image also gets the mask (set where alpha is 0).
-    static void Encode(base::ByteWriter& out, const Image& image, bool iconImage);
+    // bitsPerPixel is 32 or 24.
+    static void Encode(base::ByteWriter& out, const Image& image, bool iconImage,
+                       int bitsPerPixel = 32);
 
     // Bytes Encode appends for this image.
-    static size_t EncodedSize(const Image& image, bool iconImage);
+    static size_t EncodedSize(const Image& image, bool iconImage, int bitsPerPixel = 32);
 
     static constexpr uint32_t kInfoHeaderSize = 40;
 };

@@ -274,6 +274,15 @@ TEST(ImageCodecTest, BitmapsOfEveryDepthAndHeader) {
     ASSERT_TRUE(image);
     EXPECT_EQ(image->pixels, (std::vector<uint32_t>{kRed, kGreen, kBlue, kBlack}));
 
+    // Written at 24 bits, three pixels and a byte of padding to a row, read back opaque.
+    const Image odd{3, 2, {kRed, kGreen, kBlue, kWhite, kBlack, 0x80123456u}};
+    const auto packed = BmpCodec::Encode(odd, 24);
+    EXPECT_EQ(packed.size(), 14U + 40U + 2U * 12U);
+    image = BmpCodec::Decode(packed);
+    ASSERT_TRUE(image);
+    EXPECT_EQ(image->pixels,
+              (std::vector<uint32_t>{kRed, kGreen, kBlue, kWhite, kBlack, 0xFF123456u}));
+
     // 32 bits: an all-zero fourth byte is unused (opaque); a real one is kept.
     image = BmpCodec::Decode(BmpFile(1, 32, {{1, 2, 3, 0}}));
     ASSERT_TRUE(image);
