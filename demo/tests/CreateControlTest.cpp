@@ -96,6 +96,32 @@ TEST_F(CreateControlTest, ABandWithoutADrawingToolMakesNothing) {
     EXPECT_TRUE(Boxes().empty());
 }
 
+// In select mode a band drawn inside a frame (Ctrl held at the press) selects what it touches
+// there, and the properties window follows the selection.
+TEST_F(CreateControlTest, ABandInsideAFrameSelectsTheControlsItTouches) {
+    const auto frame = Draw("Frame", {}, 300, 300);
+    ASSERT_TRUE(frame);
+    frame->Move(300, ole::Variant(300.0f), ole::Variant(3600.0f), ole::Variant(2400.0f));
+    Draw("CommandButton", frame, 300, 300);
+    Draw("CommandButton", frame, 300, 1200);
+    const auto band = [&](win::POINT to) {
+        ClickSurface({340, 260});
+        win::test::keyDown(win::VK_CONTROL);
+        win::test::drag(frame->Window(), {10, 10}, to);
+        win::test::keyUp(win::VK_CONTROL);
+        win::test::pump();
+    };
+    band({110, 40});
+    EXPECT_EQ(Properties().Caption(), "Properties - Command1");
+    EXPECT_EQ(RowNames().front(), "Name");
+
+    band({110, 120});
+    const ole::Variant selected = ole::GetObjectProperty(
+        ole::Variant(ole::Ptr<ole::Object>(Designer().m_FormDesigner())), "SelectedControls");
+    EXPECT_EQ(ole::CLng(ole::GetProperty(selected, "Count")), 2);
+    EXPECT_TRUE(RowNames().empty());
+}
+
 TEST_F(CreateControlTest, ALineKeepsTheBandsSignedExtent) {
     Designer().CreateControl("Line", 900, 900, -600, -300, ole::Variant());
     const ole::Variant line{ole::Ptr<ole::Object>(Designer().ControlList().back())};

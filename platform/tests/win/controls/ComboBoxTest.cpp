@@ -184,6 +184,17 @@ TEST_F(ComboBoxTest, MouseOpensHoverSendsNothingAndAClickChoosesInOrder) {
     Answer({});
 }
 
+// A list style with WS_VSCROLL scrolls the list; the closed box gets no scroll bar of its own.
+TEST_F(ComboBoxTest, AScrollBarStyleLeavesTheDropButtonClickable) {
+    const HWND scrolled = Make(CBS_DROPDOWNLIST | WS_VSCROLL, 10, 60);
+    EXPECT_EQ(GetWindowLongA(scrolled, GWL_STYLE) & WS_VSCROLL, 0);
+    RECT client;
+    GetClientRect(scrolled, &client);
+    EXPECT_EQ(client.right, Rect(scrolled).right - Rect(scrolled).left);
+    Click(scrolled, {client.right - 3, client.bottom / 2});
+    EXPECT_TRUE(Dropped(scrolled));
+}
+
 TEST_F(ComboBoxTest, KeysOpenMoveChooseAndCancel) {
     SetFocus(combo);
     Parent().Clear();

@@ -329,6 +329,13 @@ void ComboBoxControl::Paint() {
 
 LRESULT ComboBoxControl::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
+    case WM_NCCREATE:
+        // Scroll bars belong to the dropped list, which scrolls anyway: on the closed box one
+        // would cover the drop button and take its clicks.
+        SetWindowLongA(m_hwnd, GWL_STYLE,
+                       GetWindowLongA(m_hwnd, GWL_STYLE) &
+                           ~static_cast<LONG>(WS_VSCROLL | WS_HSCROLL));
+        return DefWindowProcA(m_hwnd, msg, wParam, lParam);
     case WM_CREATE:
         OnCreate(*reinterpret_cast<const CREATESTRUCTA*>(lParam));
         return 0;
