@@ -60,14 +60,21 @@ TEST_F(AppearancePageTest, LoadsEveryValueAndAppliesThemBack) {
     EXPECT_EQ(Bar().GetGroupGradientType(), ksGradientVertical);
 }
 
-TEST_F(AppearancePageTest, TheCustomPointerLoadsTheLastRowAndAGradientLabelsKeyReachesItsList) {
+TEST_F(AppearancePageTest, TheCustomPointerLoadsTheLastRowAndTheGradientLabelsKeysReachTheirLists) {
     Bar().LetMousePointer(AppearancePage::kCustomPointer);
     Open("Appearance");
     EXPECT_EQ(Row("lstMousePointer"), AppearancePage::kCustomRow);
 
-    win::test::keyPress('U', win::test::Modifiers::Alt);
-    win::test::pump();
-    EXPECT_EQ(win::GetFocus(), Find("lstBtnGradientType").Window());
+    const auto alt = [](char key) {
+        win::test::keyPress(key, win::test::Modifiers::Alt);
+        win::test::pump();
+        return win::GetFocus();
+    };
+    EXPECT_EQ(alt('U'), Find("lstBtnGradientType").Window());
+    // "&Group Appearance" and "Group &Gradient Type" share the key: each press takes the next.
+    EXPECT_EQ(alt('G'), Find("lstGroupAppearance").Window());
+    EXPECT_EQ(alt('G'), Find("lstGrpGradientType").Window());
+    EXPECT_EQ(alt('G'), Find("lstGroupAppearance").Window());
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "platform/forms/control/InputEvents.h"
 #include "platform/forms/control/MousePointer.h"
 #include "platform/forms/errors/EventErrorBoundary.h"
+#include "platform/forms/form/FocusOrder.h"
 #include "platform/forms/form/Form.h"
 #include "platform/forms/host/FocusTracker.h"
 #include "platform/forms/host/UserControl.h"
@@ -184,10 +185,17 @@ void Control::SetEnabled(bool enabled) {
 void Control::SetTabIndex(int16_t index) {
     if (index < 0)
         ole::RaiseError(ole::ERR_INVALID_PROPERTY_VALUE);
-    if (Form* form = HostForm())
+    // A constituent is numbered among its user control's constituents, apart from the form.
+    const UserControl* owner = ConstituentOwner(*this);
+    std::vector<Control*> others =
+        owner ? FocusOrder::ByTabIndex(owner->Constituents()) : std::vector<Control*>{};
+    if (std::erase(others, this) != 0) {
+        Form::PlaceInTabOrder(std::move(others), *this, index);
+    } else if (Form* form = HostForm()) {
         form->ReorderTabIndex(*this, index);
-    else
+    } else {
         m_tabIndex = index;
+    }
 }
 
 void Control::SetTabStop(bool tabStop) {
@@ -593,16 +601,6 @@ win::LRESULT Control::WindowProc(win::UINT msg, win::WPARAM wParam, win::LPARAM 
         return result;
     }
     case win::WM_SYSKEYDOWN:
-        // Within a user control its own constituents answer first, in the order they were sited.
-        if (const UserControl* owner = ConstituentOwner(*this)) {
-            std::vector<Control*> order;
-            for (const auto& constituent : owner->Constituents()) {
-                if (constituent->IsAlive())
-                    order.push_back(constituent.Get());
-            }
-            if (Form::FocusAccessKeyIn(order, static_cast<int>(wParam)))
-                return 0;
-        }
         if (Form* form = HostForm(); form && form->FocusAccessKey(static_cast<int>(wParam)))
             return 0;
         break;

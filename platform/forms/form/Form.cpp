@@ -6,6 +6,7 @@
 #include "platform/forms/control/ContainerMessages.h"
 #include "platform/forms/errors/EventErrorBoundary.h"
 #include "platform/forms/form/ControlCollection.h"
+#include "platform/forms/form/FocusOrder.h"
 #include "platform/forms/form/FormSettings.h"
 #include "platform/forms/host/Extender.h"
 #include "platform/forms/host/FocusTracker.h"
@@ -797,7 +798,10 @@ std::vector<Control*> Form::TabOrder(const std::function<bool(const Control&)>& 
 }
 
 void Form::ReorderTabIndex(Control& moved, int16_t index) {
-    std::vector<Control*> order = TabOrder([&](const Control& c) { return &c != &moved; });
+    PlaceInTabOrder(TabOrder([&](const Control& c) { return &c != &moved; }), moved, index);
+}
+
+void Form::PlaceInTabOrder(std::vector<Control*> order, Control& moved, int16_t index) {
     const size_t position = std::min<size_t>(static_cast<size_t>(index), order.size());
     order.insert(order.begin() + static_cast<std::ptrdiff_t>(position), &moved);
     for (size_t i = 0; i < order.size(); ++i)
@@ -805,38 +809,7 @@ void Form::ReorderTabIndex(Control& moved, int16_t index) {
 }
 
 bool Form::TabToNext(win::HWND from, bool previous) {
-    const std::vector<Control*> order =
-        TabOrder([](const Control& c) { return c.TabStop() && c.CanTakeFocus(); });
-    if (order.empty())
-        return false;
-    const auto current = ControlOfWindow(from);
-    int16_t currentIndex = current ? current->TabIndex() : static_cast<int16_t>(-1);
-    Control* target = nullptr;
-    if (!previous) {
-        for (Control* c : order) {
-            if (c->TabIndex() > currentIndex) {
-                target = c;
-                break;
-            }
-        }
-        if (!target)
-            target = order.front();
-    } else {
-        if (!current)
-            currentIndex = INT16_MAX;
-        for (auto it = order.rbegin(); it != order.rend(); ++it) {
-            if ((*it)->TabIndex() < currentIndex) {
-                target = *it;
-                break;
-            }
-        }
-        if (!target)
-            target = order.back();
-    }
-    // One attempt: a refusal (a hook, a handler moving the focus back) is not retried.
-    win::SetFocus(target->Window());
-    const win::HWND focus = win::GetFocus();
-    return focus && (focus == target->Window() || win::IsChild(target->Window(), focus));
+    return FocusOrder(*this).Tab(from, previous);
 }
 
 bool Form::PressDefaultOrCancel(bool enter) {
@@ -852,25 +825,7 @@ bool Form::PressDefaultOrCancel(bool enter) {
 }
 
 bool Form::FocusAccessKey(int virtualKey) {
-    return FocusAccessKeyIn(TabOrder([](const Control& c) { return c.IsAlive(); }), virtualKey);
-}
-
-bool Form::FocusAccessKeyIn(const std::vector<Control*>& order, int virtualKey) {
-    if (virtualKey < '0' || virtualKey > 'Z')
-        return false;
-    const char key = static_cast<char>(virtualKey);
-    for (size_t i = 0; i < order.size(); ++i) {
-        if (order[i]->AccessKey() != key || !order[i]->Visible() || !order[i]->Enabled())
-            continue;
-        for (size_t j = i; j < order.size(); ++j) {
-            if (order[j]->CanTakeFocus() && (j == i || order[j]->TabStop())) {
-                win::SetFocus(order[j]->Window());
-                return true;
-            }
-        }
-        return true;
-    }
-    return false;
+    return FocusOrder(*this).FocusAccessKey(virtualKey, win::GetFocus());
 }
 
 bool Form::PreviewKey(win::UINT msg, win::WPARAM& wParam) {

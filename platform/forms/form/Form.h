@@ -183,19 +183,17 @@ public:
     ole::Ptr<Control> FindControl(std::string_view name) const;
     // The sited control whose window is hwnd or an ancestor of it.
     ole::Ptr<Control> ControlOfWindow(win::HWND hwnd) const;
-    // Sorted by TabIndex; then moves the focus to the next (or previous) control that can take
-    // it, with one SetFocus attempt. False when nothing took it.
+    // Tab and Alt+letter from the focus, through the controls and the user controls'
+    // constituents (see FocusOrder). False when nothing took the focus (Tab) or no control has
+    // the key.
     bool TabToNext(win::HWND from, bool previous);
-    // Alt+letter: focuses the control with that access key (or, for one that cannot take the
-    // focus, the next in tab order); one SetFocus attempt. False when no control has the key.
     bool FocusAccessKey(int virtualKey);
-    // The same over controls in tab order: the control whose caption holds the key, or the next
-    // one that can take the focus.
-    static bool FocusAccessKeyIn(const std::vector<Control*>& order, int virtualKey);
     // Enter presses the Default button, Esc the Cancel one; false when there is none.
     bool PressDefaultOrCancel(bool enter);
     // Renumbers TabIndex values after `moved` took `index`.
     void ReorderTabIndex(Control& moved, int16_t index);
+    // The same among `order` (the controls beside `moved`, by TabIndex).
+    static void PlaceInTabOrder(std::vector<Control*> order, Control& moved, int16_t index);
 
     // Runs at every load, once the window exists and before Load: where a form description sites
     // its controls. Its errors end that load.

@@ -4,6 +4,7 @@
 #include "platform/forms/control/ContainerMessages.h"
 #include "platform/forms/control/ControlContainer.h"
 #include "platform/forms/control/ControlMembers.h"
+#include "platform/forms/form/FocusOrder.h"
 #include "platform/forms/form/Form.h"
 #include "platform/forms/host/FocusTracker.h"
 #include "platform/ole/error/Error.h"
@@ -265,11 +266,7 @@ win::LRESULT Extender::WindowProc(win::UINT msg, win::WPARAM wParam, win::LPARAM
         return win::DLGC_WANTARROWS | win::DLGC_WANTCHARS;
     case win::WM_SETFOCUS: {
         // The focus goes on to the first constituent, in tab order, that can take it.
-        std::vector<ole::Ptr<Control>> order(inner->Constituents());
-        std::stable_sort(order.begin(), order.end(), [](const auto& a, const auto& b) {
-            return a->TabIndex() < b->TabIndex();
-        });
-        for (const auto& constituent : order) {
+        for (Control* constituent : FocusOrder::ByTabIndex(inner->Constituents())) {
             if (constituent->TabStop() && constituent->CanTakeFocus()) {
                 NotifyFocusMoved(win::HwndFromParam(static_cast<win::LPARAM>(wParam)), Window());
                 // The surface only passes the focus on: no GotFocus, and no LostFocus after.

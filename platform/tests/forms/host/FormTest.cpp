@@ -322,27 +322,38 @@ TEST_F(FormTest, ResizeFollowsMinimiseAndRestoreAndMembersWorkByName) {
 
 namespace hosttest {
 
-TEST_F(FormTest, AltLetterFocusesTheControlAfterALabelWithThatAccessKey) {
+TEST_F(FormTest, AltLetterFocusesTheControlAfterALabelAndRepeatedPressesCycleAndWrap) {
     EXPECT_EQ(forms::AccessKeyOf("Save &as"), 'A');
     EXPECT_EQ(forms::AccessKeyOf("Fish && &Chips"), 'C');
     EXPECT_EQ(forms::AccessKeyOf("A&&B"), 0);
     EXPECT_EQ(forms::AccessKeyOf("trailing&"), 0);
 
     struct KeyedMark : ProbeMark {
-        char AccessKey() const override { return forms::AccessKeyOf("&Name"); }
+        explicit KeyedMark(char k) : key(k) {}
+        char AccessKey() const override { return key; }
+        char key;
     };
     forms::test::TestHost host;
     auto first = ole::MakeObject<ProbeWidget>();
-    auto label = ole::MakeObject<KeyedMark>();
     auto field = ole::MakeObject<ProbeWidget>();
+    auto other = ole::MakeObject<ProbeWidget>();
     host.GetForm().AddControl(first, "first", nullptr, {0, 0, 20, 20});
-    host.GetForm().AddControl(label, "label", nullptr, {0, 30, 40, 40});
+    host.GetForm().AddControl(ole::MakeObject<KeyedMark>('N'), "label", nullptr, {0, 30, 40, 40});
     host.GetForm().AddControl(field, "field", nullptr, {50, 30, 90, 40});
+    host.GetForm().AddControl(ole::MakeObject<KeyedMark>('N'), "label2", nullptr, {0, 50, 40, 60});
+    host.GetForm().AddControl(other, "other", nullptr, {50, 50, 90, 60});
+    host.GetForm().AddControl(ole::MakeObject<KeyedMark>('L'), "last", nullptr, {0, 70, 40, 80});
     host.Show();
     ASSERT_EQ(win::GetFocus(), first->Window());
-    win::test::keyPress('N', win::test::Modifiers::Alt);
-    win::test::pump();
-    EXPECT_EQ(win::GetFocus(), field->Window());
+    const auto alt = [](char key) {
+        win::test::keyPress(key, win::test::Modifiers::Alt);
+        win::test::pump();
+        return win::GetFocus();
+    };
+    EXPECT_EQ(alt('N'), field->Window());
+    EXPECT_EQ(alt('N'), other->Window()) << "the search starts after the focus";
+    EXPECT_EQ(alt('N'), field->Window()) << "and wraps";
+    EXPECT_EQ(alt('L'), first->Window()) << "the last label passes the focus round";
 }
 
 } // namespace hosttest

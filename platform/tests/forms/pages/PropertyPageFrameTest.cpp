@@ -1,6 +1,9 @@
 #include "platform/forms/pages/PropertyPageFrame.h"
 #include "platform/forms/Forms.h"
+#include "platform/forms/controls/buttons/CheckBox.h"
 #include "platform/forms/controls/buttons/CommandButton.h"
+#include "platform/forms/controls/frame/Frame.h"
+#include "platform/forms/controls/label/Label.h"
 #include "platform/forms/controls/textbox/TextBox.h"
 #include "platform/forms/dialogs/MessageBox.h"
 #include "platform/forms/test/TestHost.h"
@@ -18,6 +21,7 @@ using namespace forms;
 
 constexpr const char* kValuePage = "{0D6E1C52-7A3B-4C1D-9E2F-5A6B7C8D9E01}";
 constexpr const char* kNamePage = "PageLib.NamePage";
+constexpr const char* kKeysPage = "PageLib.KeysPage";
 
 // A control with a Value that refuses negatives, and a page list of its own.
 class PagedControl : public UserControl {
@@ -83,6 +87,30 @@ public:
     NamePage() : PropertyPage("Name", 4500, 1200) {}
 };
 
+// A labelled box, a frame holding a check box and a box, and a last box, in that order.
+class KeysPage : public PropertyPage {
+public:
+    KeysPage() : PropertyPage("Keys", 3000, 1500) {}
+
+protected:
+    void OnInitProperties() override {
+        auto label = Label::Create();
+        label->SetCaption("&Name");
+        AddConstituent(label, "lblName", win::RECT{8, 8, 60, 22});
+        AddConstituent(TextBox::Create(), "txtName", win::RECT{64, 8, 120, 28});
+        auto frame = Frame::Create();
+        frame->SetCaption("Size");
+        AddConstituent(frame, "fraSize", win::RECT{8, 32, 190, 92});
+        auto check = CheckBox::Create();
+        check->SetCaption("&Fixed");
+        AddConstituent(check, "chkFixed", win::RECT{8, 16, 80, 34});
+        AddConstituent(TextBox::Create(), "txtHeight", win::RECT{8, 36, 80, 56});
+        for (const char* inFrame : {"chkFixed", "txtHeight"})
+            FindConstituent(inFrame)->SetContainer(ole::Ptr<ole::Object>(frame));
+        AddConstituent(TextBox::Create(), "txtLast", win::RECT{8, 96, 120, 116});
+    }
+};
+
 class PropertyPageFrameTest : public testsupport::CleanPlatform {
 protected:
     void SetUp() override {
@@ -94,6 +122,10 @@ protected:
         ole::RegisterClass(
             kNamePage, ole::Guid::FromString("{0D6E1C52-7A3B-4C1D-9E2F-5A6B7C8D9E02}"),
             [] { return ole::Ptr<ole::Object>(ole::MakeObject<NamePage>()); },
+            &PropertyPage::Info());
+        ole::RegisterClass(
+            kKeysPage, ole::Guid::FromString("{0D6E1C52-7A3B-4C1D-9E2F-5A6B7C8D9E03}"),
+            [] { return ole::Ptr<ole::Object>(ole::MakeObject<KeysPage>()); },
             &PropertyPage::Info());
         m_host.emplace(test::HostMode::Design);
         first = Add("ctlFirst", {kValuePage, "StandardColor", kNamePage});
@@ -258,6 +290,40 @@ TEST_F(PropertyPageFrameTest, ModalFrameDisablesItsOwnerUntilOkAndEndsHeadlessWh
     ShowPropertyPages({first}, owner);
     EXPECT_TRUE(win::IsWindowEnabled(owner));
     EXPECT_EQ(Inner(first).Value(), 9);
+}
+
+TEST_F(PropertyPageFrameTest, TabFollowsThePagesCreationOrderAndAccessKeysReachThePage) {
+    Inner(first).pages = {kKeysPage, kValuePage};
+    OpenFor({first});
+    const auto at = [&](std::string_view name) {
+        return frame->Page(0).FindConstituent(name)->Window();
+    };
+    const auto key = [](int vk, win::test::Modifiers modifiers) {
+        win::test::keyPress(vk, modifiers);
+        win::test::pump();
+        return win::GetFocus();
+    };
+    using M = win::test::Modifiers;
+    ASSERT_EQ(win::GetFocus(), at("txtName"));
+    EXPECT_EQ(key(win::VK_TAB, M::None), at("chkFixed"));
+    EXPECT_EQ(key(win::VK_TAB, M::None), at("txtHeight"));
+    EXPECT_EQ(key(win::VK_TAB, M::None), at("txtLast"));
+    EXPECT_EQ(key(win::VK_TAB, M::None), frame->OkButton().Window());
+    EXPECT_EQ(key(win::VK_TAB, M::Shift), at("txtLast"));
+    EXPECT_EQ(key(win::VK_TAB, M::None), frame->OkButton().Window());
+    EXPECT_EQ(key(win::VK_TAB, M::None), frame->CancelButton().Window());
+    EXPECT_EQ(key(win::VK_TAB, M::None), at("txtName")) << "Apply is disabled";
+
+    win::SetFocus(frame->CancelButton().Window());
+    EXPECT_EQ(key('N', M::Alt), at("txtName"));
+    EXPECT_EQ(key('F', M::Alt), at("chkFixed"));
+
+    // A constituent's TabIndex orders it among the page's controls, not the frame's.
+    const int16_t okIndex = frame->OkButton().TabIndex();
+    frame->Page(0).FindConstituent("txtLast")->SetTabIndex(0);
+    EXPECT_EQ(frame->OkButton().TabIndex(), okIndex);
+    win::SetFocus(frame->CancelButton().Window());
+    EXPECT_EQ(key(win::VK_TAB, M::None), at("txtLast"));
 }
 
 } // namespace
