@@ -8,12 +8,15 @@
 #include "platform/base/Rounding.h"
 #include "platform/forms/control/ControlIds.h"
 #include "platform/forms/host/Ambient.h"
+#include "platform/ole/convert/Conversions.h"
 #include "platform/ole/error/ResumeNext.h"
 #include "platform/ole/event/ConnectionPoint.h"
 #include "platform/ole/event/EventSink.h"
 #include "platform/ole/registry/ClassRegistry.h"
 #include "platform/win/Win.h"
 #include "platform/win/kernel/Modules.h"
+
+#include <functional>
 
 namespace shelfstrip {
 
@@ -118,48 +121,142 @@ void KSButtonBar::CreateBoxes() {
     add(m_PicLowerGroups, "m_PicLowerGroups", true);
 }
 
+namespace {
+
+using Args = std::span<ole::Variant>;
+
+KSButtonBar::BoxMouse MouseOf(Args args) {
+    KSButtonBar::BoxMouse mouse;
+    if (args.size() >= 4) {
+        mouse.button = ole::CInt(args[0]);
+        mouse.shift = ole::CInt(args[1]);
+        mouse.x = ole::CSng(args[2]);
+        mouse.y = ole::CSng(args[3]);
+    }
+    return mouse;
+}
+
+int32_t KeyOf(Args args) {
+    return args.empty() ? 0 : ole::CInt(args[0]);
+}
+
+win::POINT CursorIn(win::HWND hwnd) {
+    win::POINT pt{};
+    win::GetCursorPos(&pt);
+    win::ScreenToClient(hwnd, &pt);
+    return pt;
+}
+
+} // namespace
+
 void KSButtonBar::ConnectBoxEvents() {
+    using Handler = std::function<void(KSButtonBar&, Args)>;
     ole::WeakRef<KSButtonBar> weak(this);
     // A handler holds the control for the length of the call and keeps its failures inside.
-    auto on = [weak](void (*handler)(KSButtonBar&)) {
-        return [weak, handler](std::span<ole::Variant>) {
-            const ole::Ptr<KSButtonBar> self = weak.Lock();
-            if (self && !self->m_released)
-                ResumeNext([&] { handler(*self); });
-        };
-    };
-    auto connect = [&](const ole::Ptr<forms::PictureBox>& box, void (*resized)(KSButtonBar&),
-                       void (*painted)(KSButtonBar&) = nullptr) {
+    auto connect = [&](const ole::Ptr<forms::PictureBox>& box,
+                       std::initializer_list<std::pair<ole::DISPID, Handler>> handlers) {
         ole::Ptr<ole::EventSink> sink = ole::EventSink::Create();
-        sink->On(forms::eventid::Resize, on(resized));
-        if (painted)
-            sink->On(forms::eventid::Paint, on(painted));
+        for (const auto& [id, handler] : handlers) {
+            sink->On(id, [weak, handler](Args args) {
+                const ole::Ptr<KSButtonBar> self = weak.Lock();
+                if (self && !self->m_released)
+                    ResumeNext([&] { handler(*self, args); });
+            });
+        }
         m_connections.emplace_back(box, ole::ConnectEvents(box, sink));
     };
-    connect(
-        m_PicButtons,
-        [](KSButtonBar& self) {
-            self.LayoutButtons();
-            self.Refresh();
-        },
-        [](KSButtonBar& self) {
-            // In run mode the subclassed WM_PAINT has painted already.
-            if (self.m_bSubclassed)
-                return;
-            const win::WindowDc dc(self.m_hWndButtons);
-            if (!dc.Get())
-                return;
-            win::RECT client{};
-            win::GetClientRect(self.m_hWndButtons, &client);
-            self.PaintButtonArea(dc.Get(), client);
-        });
-    connect(m_PicUpperGroups, [](KSButtonBar& self) {
-        self.LayoutGroupBars(*self.m_UpperGroups, *self.m_PicUpperGroups);
-    });
-    connect(m_PicLowerGroups, [](KSButtonBar& self) {
-        self.LayoutGroupBars(*self.m_LowerGroups, *self.m_PicLowerGroups);
-    });
-    connect(m_picCaptionBar, [](KSButtonBar& self) { self.CalcCloseButtonRect(); });
+    namespace ev = forms::eventid;
+    connect(m_PicButtons,
+            {{ev::Resize,
+              [](KSButtonBar& self, Args) {
+                  self.LayoutButtons();
+                  self.Refresh();
+              }},
+             {ev::Paint,
+              [](KSButtonBar& self, Args) {
+                  // In run mode the subclassed WM_PAINT has painted already.
+                  if (self.m_bSubclassed)
+                      return;
+                  const win::WindowDc dc(self.m_hWndButtons);
+                  if (!dc.Get())
+                      return;
+                  win::RECT client{};
+                  win::GetClientRect(self.m_hWndButtons, &client);
+                  self.PaintButtonArea(dc.Get(), client);
+              }},
+             {ev::Click,
+              [](KSButtonBar& self, Args) {
+                  const win::POINT pt = CursorIn(self.m_hWndButtons);
+                  self.HandleButtonAreaClick(pt.x, pt.y);
+              }},
+             {ev::MouseDown,
+              [](KSButtonBar& self, Args args) { self.RaiseButtonAreaMouse(MouseOf(args), true); }},
+             {ev::MouseUp,
+              [](KSButtonBar& self, Args args) {
+                  self.RaiseButtonAreaMouse(MouseOf(args), false);
+                  self.EndCapture();
+              }},
+             {ev::MouseMove,
+              [](KSButtonBar& self, Args args) { self.TrackButtonAreaMouse(MouseOf(args)); }},
+             {ev::KeyDown,
+              [](KSButtonBar& self, Args args) { self.HandleButtonAreaKey(KeyOf(args)); }}});
+    for (const bool upper : {true, false}) {
+        const auto list = [upper](KSButtonBar& self) -> const CGroupButtons& {
+            return upper ? *self.m_UpperGroups : *self.m_LowerGroups;
+        };
+        const auto box = [upper](KSButtonBar& self) -> forms::PictureBox& {
+            return upper ? *self.m_PicUpperGroups : *self.m_PicLowerGroups;
+        };
+        connect(upper ? m_PicUpperGroups : m_PicLowerGroups,
+                {{ev::Resize,
+                  [=](KSButtonBar& self, Args) {
+                      self.LayoutGroupBars(list(self), box(self));
+                      self.RefreshGroupBars();
+                  }},
+                 {ev::Paint,
+                  [=](KSButtonBar& self, Args) { self.PaintGroupBars(box(self), list(self)); }},
+                 {ev::Click, [=](KSButtonBar& self,
+                                 Args) { self.ActivateGroupAtCursor(list(self), box(self)); }},
+                 {ev::KeyDown,
+                  [](KSButtonBar& self, Args args) { self.HandleGroupBarKey(KeyOf(args)); }},
+                 {ev::LostFocus, [](KSButtonBar& self, Args) { self.RefreshGroupBars(); }},
+                 {ev::MouseDown,
+                  [=](KSButtonBar& self, Args args) {
+                      self.RaiseGroupBarMouse(MouseOf(args), true, upper);
+                  }},
+                 {ev::MouseUp,
+                  [=](KSButtonBar& self, Args args) {
+                      self.RaiseGroupBarMouse(MouseOf(args), false, upper);
+                      self.EndCapture();
+                  }},
+                 {ev::MouseMove, [=](KSButtonBar& self, Args args) {
+                      self.TrackGroupBarMouse(MouseOf(args), upper);
+                  }}});
+    }
+    connect(m_picCaptionBar,
+            {{ev::Resize,
+              [](KSButtonBar& self, Args) {
+                  self.CalcCloseButtonRect();
+                  RepaintBox(self.m_picCaptionBar.Get());
+              }},
+             {ev::Paint,
+              [](KSButtonBar& self, Args) {
+                  if (self.m_ShowCaptionBar)
+                      self.PaintCaptionBar(false);
+              }},
+             {ev::MouseDown,
+              [](KSButtonBar& self, Args args) { self.CaptionBarMouseDown(MouseOf(args)); }},
+             {ev::MouseMove,
+              [](KSButtonBar& self, Args args) { self.CaptionBarMouseMove(MouseOf(args)); }},
+             {ev::MouseUp,
+              [](KSButtonBar& self, Args args) { self.CaptionBarMouseUp(MouseOf(args)); }}});
+}
+
+void KSButtonBar::EndCapture() {
+    if (!m_bCaptured)
+        return;
+    win::ReleaseCapture();
+    m_bCaptured = false;
 }
 
 void KSButtonBar::AttachButtonAreaHook(win::HWND hWnd) {
@@ -202,6 +299,7 @@ void KSButtonBar::ReleaseAll() {
     m_Font = nullptr;
     m_SelectedButton = nullptr;
     m_HighlightedButton = nullptr;
+    m_FocusGroup = nullptr;
     m_ActiveGroup = nullptr;
     m_Groups = nullptr;
     m_ResourceMgr.reset();

@@ -291,6 +291,41 @@ public:
     // One edge for a ksAppearance value; ksFlat and unknown values draw nothing.
     void DrawButtonEdge(win::HDC hdc, win::RECT rect, int32_t appearance);
 
+    // ---- Group bars and caption bar ----
+    // A mouse event of a constituent box, in the box's scale units.
+    struct BoxMouse {
+        int16_t button = 0;
+        int16_t shift = 0;
+        float x = 0;
+        float y = 0;
+    };
+    void PaintCaptionBar(bool bClosePressed);
+    void PaintGroupBars(forms::PictureBox& box, const CGroupButtons& list);
+    void DrawFittedText(win::HDC hdc, const std::string& sText, win::RECT rect, win::UINT nFormat);
+    void DrawGroupBarFocus(win::HDC hdc, const CGroup& group);
+    void ActivateGroupAtCursor(const CGroupButtons& list, forms::PictureBox& box);
+    void HandleGroupBarKey(int32_t keyCode);
+    // The upper box when the group is in the upper list, else the lower box.
+    forms::PictureBox& GroupBarBoxOf(const CGroup& group);
+    void RaiseGroupBarMouse(const BoxMouse& mouse, bool bDown, bool bUpper);
+    void TrackGroupBarMouse(const BoxMouse& mouse, bool bUpper);
+    void CaptionBarMouseDown(const BoxMouse& mouse);
+    void CaptionBarMouseMove(const BoxMouse& mouse);
+    void CaptionBarMouseUp(const BoxMouse& mouse);
+    ole::Ptr<CGroup> FocusGroup() const { return m_FocusGroup; }
+
+    // Whether a group other than this one is Visible.
+    bool OtherGroupVisible(const CGroup& aGroup) const;
+
+    // ---- Button area input ----
+    void HandleButtonAreaClick(int32_t x, int32_t y);
+    void RaiseButtonAreaMouse(const BoxMouse& mouse, bool bDown);
+    void TrackButtonAreaMouse(const BoxMouse& mouse);
+    void HandleButtonAreaKey(int32_t keyCode);
+    void ClearButtonHighlight();
+    bool ArrowPressed() const { return m_bArrowPressed; }
+    bool FirstArrowPressed() const { return m_bFirstArrowPressed; }
+
     // ---- Repainting ----
     // Each does nothing while LockRefresh is set.
     void RefreshButtonArea();
@@ -323,6 +358,8 @@ protected:
     void OnWriteProperties(ole::PropertyBag& bag) override;
     void OnResize() override;
     void OnAmbientChanged(const std::string& name) override;
+    void OnEnterFocus() override;
+    void OnExitFocus() override;
     void OnTerminate() override;
 
 private:
@@ -365,6 +402,24 @@ private:
     bool Owns(const CButton& aButton) const;
     bool IsActive(const CButton& aButton) const;
     void InvalidateButton(const CButton& aButton);
+    // A box's mouse-up lets go of the capture any box took.
+    void EndCapture();
+    // A box's point in whole pixels.
+    static win::POINT BoxPixels(const forms::PictureBox& box, const BoxMouse& mouse);
+    // The box's point in the control's units, as the mouse events report it.
+    void RaiseBoxMouse(EventId id, const forms::PictureBox& box, const BoxMouse& mouse,
+                       int32_t eHitType, const ole::Ptr<ole::Object>& hitItem,
+                       bool rounded = false);
+    // The first group of the list taking part whose bar holds the point.
+    ole::Ptr<CGroup> GroupBarAt(const CGroupButtons& list, win::POINT pt) const;
+    // The first button of the active group taking part that holds the point.
+    ole::Ptr<CButton> ButtonAt(win::POINT pt) const;
+    // Moves every button of the active group by whole cell steps (positive scrolls on).
+    void ScrollButtons(int32_t steps);
+    void InvalidateArrow(bool first);
+    void MoveButtonTooltip(const CBarItem& item, win::HWND tool);
+    // The bar that loses the mark is repainted in the box that shows it.
+    void SetFocusGroup(const ole::Ptr<CGroup>& group);
     static void RepaintBox(forms::PictureBox* box);
 
     // Set-up state.
@@ -385,6 +440,13 @@ private:
     // A scroll arrow is held, and whether it is the up/left one.
     bool m_bArrowPressed = false;
     bool m_bFirstArrowPressed = false;
+    // The marked group bar and its 1-based position in Groups (0 until first set).
+    ole::Ptr<CGroup> m_FocusGroup;
+    int32_t m_FocusGroupIndex = 0;
+    bool m_bClosePressed = false;
+    // A box holds the capture; the control has the focus.
+    bool m_bCaptured = false;
+    bool m_bHasFocus = false;
     ole::Ptr<CGroups> m_Groups;
     ole::Ptr<CGroup> m_ActiveGroup;
     ole::Ptr<CButton> m_SelectedButton;

@@ -23,8 +23,26 @@ void KSButtonBar::GroupRemoved(const ole::Ptr<CGroup>& aGroup) {
     if (!m_setUp || m_released)
         return;
     ole::Ptr<KSButtonBar> self(this);
+    // What the control held of the removed group goes without a word to the host.
+    if (m_SelectedButton && m_SelectedButton->GetParentGroup() == aGroup)
+        m_SelectedButton = nullptr;
+    if (m_HighlightedButton && m_HighlightedButton->GetParentGroup() == aGroup)
+        m_HighlightedButton = nullptr;
+    if (m_FocusGroup == aGroup)
+        m_FocusGroup = nullptr;
     if (aGroup == m_ActiveGroup) {
-        SetActiveGroup(m_Groups->At(1));
+        // The first remaining group that shows takes over; with none showing, the first one is
+        // shown again, since the setter refuses a hidden group.
+        ole::Ptr<CGroup> next;
+        for (int32_t i = 1; i <= m_Groups->Count() && !next; ++i) {
+            if (TakesPart(*m_Groups->At(i)))
+                next = m_Groups->At(i);
+        }
+        if (!next) {
+            next = m_Groups->At(1);
+            next->LetVisible(true);
+        }
+        SetActiveGroup(next);
     } else {
         m_UpperGroups->RemoveGroupButton(aGroup->InternalKey());
         m_LowerGroups->RemoveGroupButton(aGroup->InternalKey());
@@ -45,15 +63,17 @@ void KSButtonBar::GroupPropertyChanged(const ole::Ptr<CGroup>& aGroup,
         const win::HWND box = upper ? m_hWndUpperGroups : m_hWndLowerGroups;
         win::InvalidateRect(box, &aGroup->Bounds(), false);
     } else if (sPropName == "Visible") {
+        // At least one group shows, whichever is hidden and in either mode; a stored bar is
+        // rebuilt one group at a time, so the rule waits for the load to end.
+        if (!aGroup->GetVisible() && !m_bReading && !OtherGroupVisible(*aGroup)) {
+            aGroup->LetVisible(true);
+            ole::RaiseError(errors::LastVisibleGroup, errors::kTitle);
+        }
         if (aGroup == m_ActiveGroup && !aGroup->GetVisible()) {
-            if (m_UpperGroups->Count() >= 2) {
+            if (m_UpperGroups->Count() >= 2)
                 SetActiveGroup(m_UpperGroups->Item(m_UpperGroups->Count() - 1));
-            } else if (m_LowerGroups->Count() >= 1) {
+            else if (m_LowerGroups->Count() >= 1)
                 SetActiveGroup(m_LowerGroups->Item(1));
-            } else {
-                aGroup->LetVisible(true);
-                ole::RaiseError(errors::LastVisibleGroup, errors::kTitle);
-            }
         } else {
             SplitGroupLists(m_ActiveGroup);
         }
@@ -62,6 +82,15 @@ void KSButtonBar::GroupPropertyChanged(const ole::Ptr<CGroup>& aGroup,
         LayoutButtons();
         RefreshButtonArea();
     }
+}
+
+bool KSButtonBar::OtherGroupVisible(const CGroup& aGroup) const {
+    for (int32_t i = 1; i <= m_Groups->Count(); ++i) {
+        const ole::Ptr<CGroup> group = m_Groups->At(i);
+        if (group.Get() != &aGroup && group->GetVisible())
+            return true;
+    }
+    return false;
 }
 
 bool KSButtonBar::GroupKeyChanged(const ole::Ptr<CGroup>& aGroup, const std::string& sNewKey,
@@ -75,6 +104,10 @@ void KSButtonBar::GroupReIndexed(const ole::Ptr<CGroup>&) {
     ole::Ptr<KSButtonBar> self(this);
     SplitGroupLists(m_ActiveGroup);
     LayoutControl();
+    // A reorder inside one box keeps the boxes' sizes, so no Resize places the bars anew.
+    LayoutGroupBars(*m_UpperGroups, *m_PicUpperGroups);
+    LayoutGroupBars(*m_LowerGroups, *m_PicLowerGroups);
+    RefreshGroupBars();
     LayoutButtons();
     RefreshButtonArea();
 }
@@ -94,6 +127,11 @@ void KSButtonBar::ButtonRemoved(const ole::Ptr<CButton>& aButton) {
     if (!m_setUp || m_released)
         return;
     ole::Ptr<KSButtonBar> self(this);
+    // A removed button is neither highlighted nor selected any more; the host hears nothing.
+    if (m_SelectedButton == aButton)
+        m_SelectedButton = nullptr;
+    if (m_HighlightedButton == aButton)
+        m_HighlightedButton = nullptr;
     LayoutButtons();
     RefreshButtonArea();
     Raise(EvButtonRemoved, ole::Ptr<ole::Object>(aButton));

@@ -112,6 +112,7 @@ void KSButtonBar::SetActiveGroup(const ole::Ptr<CGroup>& aGroup) {
     ole::Ptr<KSButtonBar> self(this);
     m_ActiveGroup = aGroup;
     SplitGroupLists(aGroup);
+    m_FocusGroup = nullptr;
     m_layout.firstVisibleLine = 0;
     LayoutControl();
     LayoutButtons();

@@ -16,6 +16,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace shelfstrip::test {
@@ -65,6 +66,15 @@ protected:
     KSButtonBar& Reload(HostMode mode = HostMode::User) {
         m_stored = ole::PropertyBag::FromBytes(forms::test::TestHost::Save(*m_extender)->ToBytes());
         Unload();
+        return HostBar(mode, kBounds, m_stored.Get());
+    }
+
+    // Loads a bar from the entries given.
+    KSButtonBar& Load(const std::vector<std::pair<std::string, ole::Variant>>& entries,
+                      HostMode mode = HostMode::User) {
+        m_stored = ole::PropertyBag::Create();
+        for (const auto& [name, value] : entries)
+            m_stored->WriteProperty(name, value, ole::Variant::Missing());
         return HostBar(mode, kBounds, m_stored.Get());
     }
 

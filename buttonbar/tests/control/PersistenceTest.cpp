@@ -34,14 +34,6 @@ protected:
         return keys;
     }
     std::vector<std::string> SavedKeys() { return Keys(*forms::test::TestHost::Save(*m_extender)); }
-    // Loads a bar from the entries given, in user mode unless said otherwise.
-    KSButtonBar& Load(const std::vector<std::pair<std::string, Variant>>& entries,
-                      HostMode mode = HostMode::User) {
-        m_stored = ole::PropertyBag::Create();
-        for (const auto& [name, value] : entries)
-            m_stored->WriteProperty(name, value, Variant::Missing());
-        return HostBar(mode, kBounds, m_stored.Get());
-    }
     std::vector<std::string> Captions(const CGroupButtons* list) {
         std::vector<std::string> captions;
         for (int32_t i = 1; i <= list->Count(); ++i)

@@ -1,0 +1,94 @@
+// The bar's answers to model changes: which group becomes active when one is hidden or removed,
+// that one group always shows, bars placed anew after a reorder, and nothing kept of what left.
+
+#include "InputFixture.h"
+
+#include "buttonbar/library/ShelfstripErrors.h"
+
+#include "testsupport/ErrorOf.h"
+
+#include <gtest/gtest.h>
+
+namespace shelfstrip::test {
+namespace {
+
+using testsupport::ErrorTextOf;
+
+class ListenerTest : public InputFixture {
+protected:
+    // Groups A (the first), B and C.
+    ole::Ptr<CGroups> ThreeGroups() {
+        const ole::Ptr<CGroups> groups = Bar().GetGroups();
+        groups->At(1)->LetCaption("A");
+        groups->Add("B");
+        groups->Add("C");
+        return groups;
+    }
+    std::vector<std::string> Captions(const CGroupButtons* list) {
+        std::vector<std::string> captions;
+        for (int32_t i = 1; i <= list->Count(); ++i)
+            captions.push_back(list->Item(i)->GetCaption());
+        return captions;
+    }
+};
+
+TEST_F(ListenerTest, HidingTheActiveGroupActivatesTheNearestShownOne) {
+    KSButtonBar& bar = HostBar();
+    const ole::Ptr<CGroups> groups = ThreeGroups();
+    bar.SetActiveGroup(groups->At(2));
+    groups->At(2)->LetVisible(false);
+    EXPECT_EQ(bar.GetActiveGroup(), groups->At(1));
+    groups->At(2)->LetVisible(true);
+    groups->At(1)->LetVisible(false);
+    EXPECT_EQ(bar.GetActiveGroup(), groups->At(2));
+    // A group that is not active just leaves the bars at run time.
+    groups->At(3)->LetVisible(false);
+    EXPECT_EQ(Captions(bar.LowerGroups()), std::vector<std::string>{});
+}
+
+TEST_F(ListenerTest, TheLastShownGroupStaysShownInEitherMode) {
+    for (const HostMode mode : {HostMode::User, HostMode::Design}) {
+        KSButtonBar& bar = HostBar(mode);
+        const ole::Ptr<CGroups> groups = ThreeGroups();
+        groups->At(2)->LetVisible(false);
+        groups->At(3)->LetVisible(false);
+        EXPECT_EQ(ErrorTextOf([&] { groups->At(1)->LetVisible(false); }),
+                  std::to_string(errors::kNumber) + " Atleast one group must be visible.");
+        EXPECT_TRUE(groups->At(1)->GetVisible());
+        // At design time hidden groups keep their bars.
+        EXPECT_EQ(Captions(bar.UpperGroups()).size() + Captions(bar.LowerGroups()).size(),
+                  mode == HostMode::Design ? 3U : 1U);
+        Unload();
+    }
+}
+
+TEST_F(ListenerTest, RemovingTheActiveGroupPassesOverHiddenOnesAndLetsGoOfItsButtons) {
+    KSButtonBar& bar = HostBar();
+    const ole::Ptr<CGroups> groups = ThreeGroups();
+    AddButtons(2, groups->At(1));
+    bar.SetSelectedButton(groups->At(1)->GetButtons()->At(2));
+    bar.HighlightButton(groups->At(1)->GetButtons()->At(1));
+    groups->At(2)->LetVisible(false);
+    Events();
+    groups->Remove(ole::Variant(1));
+    EXPECT_EQ(groups->Count(), 2);
+    EXPECT_EQ(bar.GetActiveGroup()->GetCaption(), "C");
+    EXPECT_EQ(bar.GetSelectedButton(), nullptr);
+    EXPECT_EQ(bar.HighlightedButton(), nullptr);
+    EXPECT_EQ(Events(), (std::vector<std::string>{"ActiveGroupChanged", "GroupRemoved"}));
+}
+
+TEST_F(ListenerTest, AReorderInsideOneBoxShowsAtOnce) {
+    KSButtonBar& bar = ShowBar();
+    const ole::Ptr<CGroups> groups = ThreeGroups();
+    bar.SetActiveGroup(groups->At(3));
+    const ole::Ptr<CGroup> b = groups->At(2);
+    groups->SetNewIndex(b, 1);
+    EXPECT_EQ(Captions(bar.UpperGroups()), (std::vector<std::string>{"B", "A", "C"}));
+    EXPECT_EQ(b->Bounds().top, 0);
+    Click(Upper(), Centre(b->Bounds()));
+    EXPECT_EQ(bar.GetActiveGroup(), b);
+}
+
+} // namespace
+} // namespace shelfstrip::test
