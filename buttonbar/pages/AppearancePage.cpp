@@ -25,10 +25,11 @@ constexpr std::initializer_list<const char*> kPointerRows = {
     "12 - NoDrop",     "13 - ArrowHourglass", "14 - ArrowQuestion", "15 - SizeAll",
     "16 - Custom"};
 
-constexpr int kLeft = 8;
-constexpr int kLeftEnd = 164;
-constexpr int kRight = 172;
-constexpr int kRightEnd = 328;
+// The left column is the wider one: "Selected Button Appearance" needs it on one line.
+constexpr int kLeft = 6;
+constexpr int kLeftEnd = 170;
+constexpr int kRight = 176;
+constexpr int kRightEnd = 330;
 
 ole::Variant CheckedAsBoolean(const forms::CheckBox& check) {
     return ole::Variant(check.GetValue() == 1);

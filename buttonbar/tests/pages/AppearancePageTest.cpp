@@ -77,5 +77,24 @@ TEST_F(AppearancePageTest, TheCustomPointerLoadsTheLastRowAndTheGradientLabelsKe
     EXPECT_EQ(alt('G'), Find("lstGroupAppearance").Window());
 }
 
+TEST_F(AppearancePageTest, AnAppliedGradientRepaintsTheBarsButtons) {
+    constexpr win::COLORREF kBack = 0x00800000;
+    Bar().LetButtonBackColor(kBack);
+    Bar().LetButtonGradientColor(0x000000FF);
+    AddButtons(1);
+    m_host->Show();
+    Open("Appearance");
+    const win::RECT cell = ActiveGroup()->GetButtons()->At(1)->Bounds();
+    const int middle = (cell.top + cell.bottom) / 2;
+    EXPECT_EQ(BarPixel(cell.left + 1, middle), kBack);
+    PickRow("lstBtnGradientType", ksGradientHorizontal);
+    EXPECT_EQ(BarPixel(cell.left + 1, middle), kBack) << "nothing reaches the bar before apply";
+    Press(m_frame->ApplyButton());
+    // The shade starts at the gradient colour on the left.
+    const win::COLORREF shaded = BarPixel(cell.left + 1, middle);
+    EXPECT_GT(win::GetRValue(shaded), 0xC0);
+    EXPECT_LT(win::GetBValue(shaded), 0x40);
+}
+
 } // namespace
 } // namespace shelfstrip::test

@@ -7,11 +7,14 @@
 #include "platform/ole/convert/Conversions.h"
 
 #include "testsupport/BmpFile.h"
+#include "testsupport/MetafileBytes.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
+
+#include <unistd.h>
 
 namespace shelfstrip::test {
 namespace {
@@ -39,16 +42,18 @@ protected:
             texts.push_back(log[i].request.text);
         return texts;
     }
-    // Picks a bitmap file through the open-file dialog.
-    void PickPicture() {
-        const auto path = std::filesystem::temp_directory_path() / "bbpages-pick.bmp";
-        const auto bytes =
-            testsupport::BmpFile(2, 24, {{0, 0, 255, 0, 0, 255}, {0, 0, 255, 0, 0, 255}});
+    // Picks a picture file through the open-file dialog: a bitmap, or what "All Files" offers.
+    void PickPicture(const std::vector<uint8_t>& bytes = testsupport::BmpFile(
+                         2, 24, {{0, 0, 255, 0, 0, 255}, {0, 0, 255, 0, 0, 255}}),
+                     const char* name = "-page-pick.bmp", int filterIndex = 1) {
+        // Named per process: the release and sanitizer suites may run at once.
+        const auto path =
+            std::filesystem::temp_directory_path() / (std::to_string(getpid()) + name);
         std::ofstream(path, std::ios::binary)
             .write(reinterpret_cast<const char*>(bytes.data()),
                    static_cast<std::streamsize>(bytes.size()));
         forms::FileDialogResponder().Queue(
-            forms::FileDialogAnswer{true, {path.string()}, false, 0});
+            forms::FileDialogAnswer{true, {path.string()}, false, filterIndex});
         Press(Find<forms::CommandButton>("btnAddPicture"));
     }
 };
@@ -120,6 +125,25 @@ TEST_F(ButtonsPageTest, AddAndDeleteActAtOnce) {
     EXPECT_EQ(Buttons()->Count(), 5);
     EXPECT_EQ(Text("txtButtonIndex"), "5");
     EXPECT_EQ(Count(), " of 5");
+}
+
+TEST_F(ButtonsPageTest, AMetafilePassesThePreviewButAddShowsTheModelsRefusal) {
+    Open("Buttons");
+    const std::pair<std::vector<uint8_t>, const char*> metafiles[] = {
+        {testsupport::PlaceableMetafile(100, 50, 1440), "-page-pick.wmf"},
+        {testsupport::EnhancedMetafile(2000, 1000), "-page-pick.emf"}};
+    for (const auto& [bytes, name] : metafiles) {
+        PickPicture(bytes, name, 2);
+        EXPECT_EQ(Text("txtPicture"), "(Picture)") << name;
+        Type("txtBtnCaption", "M");
+        forms::MessageBoxResponder().Queue(win::IDOK);
+        Press(Find<forms::CommandButton>("btnAddButton"));
+        const auto& box = forms::MessageBoxResponder().Log().back().request;
+        EXPECT_EQ(box.text, "Invalid Picture type") << name;
+        EXPECT_EQ(box.caption, "CButtons.Add");
+        EXPECT_EQ(box.type, win::MB_OK | win::MB_ICONSTOP);
+        EXPECT_EQ(Buttons()->Count(), 5);
+    }
 }
 
 TEST_F(ButtonsPageTest, AnEmptyGroupDisablesTheScrollerAndIgnoresEdits) {

@@ -3,7 +3,9 @@
 #include "platform/forms/controls/buttons/CheckBox.h"
 #include "platform/forms/controls/label/Label.h"
 #include "platform/forms/controls/scrollbar/HScrollBar.h"
+#include "platform/ole/bag/PropertyBag.h"
 #include "platform/ole/convert/Conversions.h"
+#include "platform/ole/picture/PictureType.h"
 
 #include <gtest/gtest.h>
 
@@ -105,6 +107,42 @@ TEST_F(GroupsPageTest, AnEmptiedPictureTextRemovesTheBackgroundPicture) {
     const auto picture = Groups()->At(2)->GetButtonBackgroundPicture();
     ASSERT_TRUE(picture);
     EXPECT_EQ(picture->Type(), 0);
+}
+
+TEST_F(GroupsPageTest, AnAppliedLayoutRepaintsTheBarsButtonArea) {
+    constexpr win::COLORREF kBack = 0x00800000;
+    Bar().LetButtonBackColor(kBack);
+    // A red square, centred in the button area until it is tiled from the origin.
+    Groups()->At(2)->SetButtonBackgroundPicture(ole::Picture::FromImage(
+        ole::Image{8, 8, std::vector<uint32_t>(64, 0xFFFF0000)}, ole::PICTYPE_BITMAP));
+    m_host->Show();
+    Open("Groups");
+    EXPECT_EQ(BarPixel(1, 1), kBack);
+    NextRow("lstBtnBgLayout");
+    NextRow("lstBtnBgLayout");
+    EXPECT_EQ(Row("lstBtnBgLayout"), ksPictureTiled);
+    EXPECT_EQ(BarPixel(1, 1), kBack) << "nothing reaches the bar before apply";
+    Press(m_frame->ApplyButton());
+    EXPECT_EQ(BarPixel(1, 1), 0x000000FFu);
+}
+
+TEST_F(GroupsPageTest, ABarReadWithoutACurrentGroupOpensOnTheFirstAndApplies) {
+    Unload();
+    m_stored = ole::PropertyBag::Create();
+    for (const auto& [name, value] :
+         {std::pair{"GroupCount", ole::Variant(2)}, std::pair{"GRP1Caption", ole::Variant("A")},
+          std::pair{"GRP2Caption", ole::Variant("B")}})
+        m_stored->WriteProperty(name, value, ole::Variant::Missing());
+    HostBar(HostMode::Design, kBounds, m_stored.Get());
+    ASSERT_EQ(ActiveGroup(), nullptr);
+    Open("Groups");
+    EXPECT_EQ(ActiveGroup(), Groups()->At(1));
+    EXPECT_EQ(Text("txtGroupIndex"), "1");
+    EXPECT_EQ(Text("txtGrpCaption"), "A");
+    Type("txtGrpCaption", "A2");
+    Press(m_frame->OkButton());
+    EXPECT_FALSE(m_frame->IsOpen());
+    EXPECT_EQ(Groups()->At(1)->GetCaption(), "A2");
 }
 
 } // namespace

@@ -11,9 +11,11 @@
 #include "platform/forms/control/Control.h"
 #include "platform/forms/controls/buttons/CommandButton.h"
 #include "platform/forms/controls/lists/ComboBox.h"
+#include "platform/forms/controls/picturebox/PictureBox.h"
 #include "platform/forms/controls/textbox/TextBox.h"
 #include "platform/forms/dialogs/MessageBox.h"
 #include "platform/forms/pages/PropertyPageFrame.h"
+#include "platform/win/gdi/DcGuards.h"
 #include "platform/win/test/Snapshot.h"
 
 #include <optional>
@@ -101,6 +103,12 @@ protected:
         for (size_t i = before; i < log.size(); ++i)
             texts.push_back(log[i].request.text);
         return texts;
+    }
+    // A pixel of the bar's button area as the bar last painted it, once pending paints ran.
+    win::COLORREF BarPixel(int x, int y) {
+        win::test::pump();
+        const win::WindowDc dc(Bar().ButtonsBox()->Window());
+        return win::GetPixel(dc.Get(), x, y);
     }
     // Writes the frame with the page as it is shown, for a person to look at.
     void Snapshot(std::string_view name) {
