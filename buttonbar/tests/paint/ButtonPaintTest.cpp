@@ -8,6 +8,7 @@
 #include "platform/base/Rounding.h"
 #include "platform/win/Win.h"
 #include "platform/win/gdi/DcGuards.h"
+#include "platform/win/test/Snapshot.h"
 
 #include <gtest/gtest.h>
 
@@ -167,6 +168,54 @@ TEST_F(ButtonPaintTest, BackgroundPicturesTileFromTheOriginCentreIconsAndSkipMet
     ActiveGroup()->LetButtonBackgroundLayout(ksPictureStretched);
     EXPECT_EQ(Pixel(area.right / 2, area.bottom / 2), kBack);
     EXPECT_EQ(testsupport::LiveCounts::Now().gdiObjects, before.gdiObjects);
+}
+
+TEST_F(ButtonPaintTest, PictureZoneEdgesSinkWhileTheMouseIsHeld) {
+    Paint(HostMode::User, 2);
+    // An 11 x 11 picture in a group whose largest is 16 x 16: centred, 2.5 pixels rounding to 2.
+    ActiveGroup()->GetButtons()->Add(
+        "small", ole::Picture::FromImage(ole::Image{11, 11, std::vector<uint32_t>(121, 0xFFFF0000)},
+                                         ole::PICTYPE_BITMAP));
+    Bar().ButtonsBox()->Refresh();
+    const win::test::Snapshot shot = win::test::CaptureClient(Bar().ButtonsBox()->Window());
+    const auto redOrigin = [&](int32_t position) {
+        const win::RECT r = Button(position)->Bounds();
+        win::POINT origin{r.right, r.bottom};
+        for (int32_t y = r.top; y < r.bottom; ++y)
+            for (int32_t x = r.left; x < r.right; ++x)
+                if (win::test::PixelOf(shot, x, y) == kRed)
+                    origin = {std::min(origin.x, x), std::min(origin.y, y)};
+        return origin;
+    };
+    // The large pictures' red square starts 4 pixels into the picture.
+    const win::POINT large = redOrigin(1);
+    const win::POINT small = redOrigin(3);
+    const win::RECT one = Button(1)->Bounds();
+    const win::RECT three = Button(3)->Bounds();
+    EXPECT_EQ(small.x - three.left, large.x - 4 - one.left + 2);
+    EXPECT_EQ(small.y - three.top, large.y - 4 - one.top + 2);
+
+    // The zone lies 2 pixels outside the 16 x 16 cell.
+    Bar().LetButtonHighlightZone(ksZonePicture);
+    Bar().HighlightButton(Button(1));
+    const win::POINT zone{large.x - 4 - 2, large.y - 4 - 2};
+    EXPECT_EQ(Pixel(zone.x, zone.y), win::GetSysColor(win::COLOR_3DLIGHT));
+    EXPECT_EQ(Pixel(one.left, one.top), kHotBack);
+    win::test::mouseDown(win::test::MouseButton::Left, Bar().ButtonsBox()->Window(),
+                         {zone.x + 10, zone.y + 10});
+    win::test::pump();
+    EXPECT_EQ(Pixel(zone.x, zone.y), win::GetSysColor(win::COLOR_BTNSHADOW));
+    win::test::mouseUp(win::test::MouseButton::Left, Bar().ButtonsBox()->Window(),
+                       {zone.x + 10, zone.y + 10});
+    win::test::pump();
+
+    // Selected with a flat border: one line round the zone, off the face in the face colour.
+    Bar().LetSelectedButtonAppearance(ksFlatWithBorder);
+    Bar().SetSelectedButton(Button(2));
+    const win::RECT two = Button(2)->Bounds();
+    EXPECT_EQ(Pixel(zone.x, zone.y + (two.top - one.top)), win::GetSysColor(win::COLOR_BTNFACE));
+    EXPECT_EQ(Pixel(zone.x + 19, zone.y + 19 + (two.top - one.top)),
+              win::GetSysColor(win::COLOR_BTNFACE));
 }
 
 TEST_F(ButtonPaintTest, DesignModePaintsThroughTheBoxPaintEvent) {

@@ -1,0 +1,95 @@
+// The button bar with 100 and 1,000 buttons in its active group, of which a few dozen show: a
+// layout pass, a full repaint of the button area, and the pointer moved across the buttons that
+// show. Layout follows the button count; repaint and hover should follow the visible cells.
+
+#include "buttonbar/control/KSButtonBar.h"
+
+#include "platform/forms/host/Extender.h"
+#include "platform/forms/test/TestHost.h"
+#include "platform/ole/picture/PictureType.h"
+#include "platform/win/Win.h"
+#include "platform/win/test/TestApi.h"
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+using shelfstrip::KSButtonBar;
+
+struct Surface {
+    std::unique_ptr<forms::test::TestHost> host;
+    ole::Ptr<forms::Extender> extender;
+    ole::Ptr<KSButtonBar> bar;
+
+    explicit Surface(int64_t buttons) {
+        win::test::resetPlatform();
+        KSButtonBar::Register();
+        host = std::make_unique<forms::test::TestHost>(forms::test::HostMode::User,
+                                                       win::RECT{0, 0, 400, 700});
+        extender = host->Host(KSButtonBar::kProgId, "Bar1", {0, 0, 300, 600});
+        bar = ole::PtrCast<KSButtonBar>(extender->Inner());
+        host->Show();
+        bar->LetButtonLayout(shelfstrip::ksTiled);
+        std::vector<uint32_t> pixels(24 * 24, 0xFFFFFFFF);
+        for (size_t i = 0; i < pixels.size(); i += 3)
+            pixels[i] = 0xFF2040C0;
+        const auto picture =
+            ole::Picture::FromImage(ole::Image{24, 24, pixels}, ole::PICTYPE_BITMAP);
+        bar->LetLayoutSuspended(true);
+        const ole::Ptr<shelfstrip::CButtons> collection = bar->GetActiveGroup()->GetButtons();
+        for (int64_t i = 1; i <= buttons; ++i)
+            collection->Add("Button " + std::to_string(i), picture, "Tip");
+        bar->LetLayoutSuspended(false);
+        win::test::pump();
+    }
+    ~Surface() {
+        bar = nullptr;
+        extender = nullptr;
+        host.reset();
+        win::test::resetPlatform();
+    }
+};
+
+void BM_Layout(benchmark::State& state) {
+    Surface surface(state.range(0));
+    for (auto _ : state)
+        surface.bar->LayoutButtons();
+    state.counters["lines"] = surface.bar->Layout().GridLines();
+}
+BENCHMARK(BM_Layout)->Arg(100)->Arg(1000)->Unit(benchmark::kMicrosecond);
+
+void BM_FullRepaint(benchmark::State& state) {
+    Surface surface(state.range(0));
+    for (auto _ : state)
+        surface.bar->ButtonsBox()->Refresh();
+}
+BENCHMARK(BM_FullRepaint)->Arg(100)->Arg(1000)->Unit(benchmark::kMicrosecond);
+
+// One move onto the centre of every visible cell, each highlighting its button.
+void BM_HoverAcrossVisibleButtons(benchmark::State& state) {
+    Surface surface(state.range(0));
+    const win::HWND area = surface.bar->ButtonsBox()->Window();
+    win::RECT client{};
+    win::GetClientRect(area, &client);
+    std::vector<win::POINT> centres;
+    const ole::Ptr<shelfstrip::CButtons> buttons = surface.bar->GetActiveGroup()->GetButtons();
+    for (int32_t i = 1; i <= buttons->Count(); ++i) {
+        const win::RECT r = buttons->At(i)->Bounds();
+        if (r.bottom <= client.bottom)
+            centres.push_back({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+    }
+    for (auto _ : state) {
+        for (const win::POINT& pt : centres) {
+            win::test::mouseMove(area, pt);
+            win::test::pump();
+        }
+    }
+    state.counters["cells"] = static_cast<double>(centres.size());
+}
+BENCHMARK(BM_HoverAcrossVisibleButtons)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+} // namespace
