@@ -232,8 +232,18 @@ bool BarPage::HoldsImage(const ole::Ptr<ole::Picture>& picture) {
     return picture && picture->Type() > 0;
 }
 
-bool BarPage::IsTextTag(const ole::Variant& tag) {
-    return tag.Type() != ole::VT_DISPATCH && tag.Type() != ole::VT_UNKNOWN;
+void BarPage::ShowTag(forms::TextBox& box, const ole::Variant& tag) {
+    std::string text;
+    m_tagIsText = !tag.IsObject();
+    if (m_tagIsText) {
+        try {
+            text = ole::CStr(tag);
+        } catch (const ole::Error&) {
+            m_tagIsText = false;
+        }
+    }
+    box.SetText(text);
+    m_tagEdited = false; // after the box's own change notification
 }
 
 } // namespace shelfstrip

@@ -121,8 +121,20 @@ protected:
     static std::string Trimmed(const forms::TextBox& box);
     // Whether a picture holds an image (its type is above 0).
     static bool HoldsImage(const ole::Ptr<ole::Picture>& picture);
-    // A tag shown as text; an object tag shows as an empty box.
-    static bool IsTextTag(const ole::Variant& tag);
+    // The tag box. A tag with no text (an object, Null, an array) shows as an empty box and is
+    // written back only once the box was edited, so showing an item never changes its tag.
+    void ShowTag(forms::TextBox& box, const ole::Variant& tag);
+    void TagEdited() { m_tagEdited = true; }
+    // The trimmed box as the item's tag, when it is to be written; the write's error is ignored.
+    template <class Item>
+    void ApplyTag(Item& item, const forms::TextBox& box) const {
+        if (!m_tagIsText && !m_tagEdited)
+            return;
+        try {
+            item.LetTag(ole::Variant(Trimmed(box)));
+        } catch (const ole::Error&) {
+        }
+    }
 
     static constexpr const char* kNone = "(None)";
     static constexpr const char* kPicture = "(Picture)";
@@ -138,6 +150,8 @@ private:
 
     const PageIdentity& m_identity;
     const ole::ClassInfo& m_info;
+    bool m_tagIsText = true;
+    bool m_tagEdited = false;
 };
 
 } // namespace shelfstrip

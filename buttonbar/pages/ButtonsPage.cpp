@@ -35,8 +35,7 @@ void ButtonsPage::OnInitProperties() {
     AddConstituent(m_scrButtonIndex, "scrButtonIndex", {96, 30, 170, 47});
     On(m_scrButtonIndex, forms::eventid::Change, &ButtonsPage::ScrollerChanged);
     On(m_scrButtonIndex, forms::eventid::Scroll, &ButtonsPage::ScrollerScrolled);
-    Connect(m_scrButtonIndex, forms::eventid::GotFocus,
-            [scroller = m_scrButtonIndex.Get()](auto) { win::HideCaret(scroller->Window()); });
+    HideCaretOnFocus(m_scrButtonIndex);
     m_lblButtonCount = AddLabel("lblButtonCount", "", {172, 31, 220, 45});
     const std::array<std::pair<const char*, std::pair<const char*, ole::Ptr<forms::TextBox>*>>, 4>
         rows{{{"&Caption", {"txtBtnCaption", &m_txtBtnCaption}},
@@ -142,10 +141,7 @@ void ButtonsPage::ShowButton() {
         m_txtBtnTooltip->SetText(button->GetTooltipText());
         m_txtPrompt->SetText(button->GetPrompt());
         m_chkVisible->SetValue(button->GetVisible() ? 1 : 0);
-        const ole::Variant tag = button->GetTag();
-        m_tagIsText = IsTextTag(tag);
-        m_txtTag->SetText(m_tagIsText ? ole::CStr(tag) : std::string());
-        m_tagEdited = false;
+        ShowTag(*m_txtTag, button->GetTag());
         m_picButton->SetPicture(button->GetPicture());
         m_txtPicture->SetText(HoldsImage(button->GetPicture()) ? kPicture : kNone);
         m_btnDelButton->SetEnabled(true);
@@ -160,7 +156,7 @@ void ButtonsPage::EditChanged() {
 }
 
 void ButtonsPage::TagChanged() {
-    m_tagEdited = true;
+    TagEdited();
     EditChanged();
 }
 
@@ -245,12 +241,7 @@ void ButtonsPage::OnApplyChanges() {
     button->LetPrompt(Trimmed(*m_txtPrompt));
     button->LetTooltipText(Trimmed(*m_txtBtnTooltip));
     button->LetVisible(m_chkVisible->GetValue() != 0);
-    if (m_tagIsText || m_tagEdited) {
-        try {
-            button->LetTag(ole::Variant(Trimmed(*m_txtTag)));
-        } catch (const ole::Error&) {
-        }
-    }
+    ApplyTag(*button, *m_txtTag);
     const auto group = SelectedBar()->GetActiveGroup();
     ApplyNewIndex(Trimmed(*m_txtNewIndex), m_scrButtonIndex->GetValue(),
                   group ? group->GetButtons()->Count() : 0, [&](int32_t n) {

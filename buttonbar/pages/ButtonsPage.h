@@ -56,9 +56,6 @@ private:
     ole::Ptr<forms::CommandButton> m_btnDelButton;
     ole::Ptr<forms::CheckBox> m_chkVisible;
     ole::Ptr<forms::TextBox> m_txtNewIndex;
-    // A tag that cannot be shown as text is written back only when the box was edited.
-    bool m_tagIsText = true;
-    bool m_tagEdited = false;
 };
 
 } // namespace shelfstrip

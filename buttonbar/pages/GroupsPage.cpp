@@ -130,10 +130,7 @@ void GroupsPage::ShowGroup(const ole::Ptr<CGroup>& group) {
     m_txtGrpCaption->SetText(group->GetCaption());
     m_txtGrpKey->SetText(group->GetKey());
     m_txtGrpToolTip->SetText(group->GetTooltipText());
-    const ole::Variant tag = group->GetTag();
-    m_tagIsText = IsTextTag(tag);
-    m_txtTag->SetText(m_tagIsText ? ole::CStr(tag) : std::string());
-    m_tagEdited = false;
+    ShowTag(*m_txtTag, group->GetTag());
     const auto picture = group->GetButtonBackgroundPicture();
     if (!HoldsImage(picture)) {
         m_picBtnBgPicture->SetPicture(nullptr);
@@ -161,7 +158,7 @@ void GroupsPage::FieldChanged() {
 
 // A tag edited alone is an edit to apply like any other.
 void GroupsPage::TagChanged() {
-    m_tagEdited = true;
+    TagEdited();
     SetChanged(true);
 }
 
@@ -249,12 +246,7 @@ void GroupsPage::OnApplyChanges() {
     group->LetTooltipText(Trimmed(*m_txtGrpToolTip));
     group->LetButtonBackgroundLayout(m_lstBtnBgLayout->GetListIndex());
     group->LetVisible(m_chkVisible->GetValue() != 0);
-    if (m_tagIsText || m_tagEdited) {
-        try {
-            group->LetTag(ole::Variant(Trimmed(*m_txtTag)));
-        } catch (const ole::Error&) {
-        }
-    }
+    ApplyTag(*group, *m_txtTag);
     if (!HoldsImage(m_picBtnBgPicture->GetPicture())) {
         group->SetButtonBackgroundPicture(nullptr);
     } else {

@@ -52,9 +52,6 @@ private:
     ole::Ptr<forms::CommandButton> m_btnAddGroup;
     ole::Ptr<forms::CommandButton> m_btnDelGroup;
     ole::Ptr<forms::Label> m_lblGroupCount;
-    // A tag that cannot be shown as text is written back only when the box was edited.
-    bool m_tagIsText = true;
-    bool m_tagEdited = false;
 };
 
 } // namespace shelfstrip

@@ -82,9 +82,11 @@ TEST_F(ButtonsPageTest, ApplyWritesTheShownButtonAndMovesItToANewIndex) {
     Open("Buttons");
     Type("txtBtnCaption", " Five ");
     Type("txtNewIndex", " 3 ");
+    win::test::click(Find("chkVisible").Window(), win::POINT{5, 5});
     Press(m_frame->OkButton());
     EXPECT_FALSE(m_frame->IsOpen());
     EXPECT_EQ(Buttons()->At(3)->GetCaption(), "Five");
+    EXPECT_FALSE(Buttons()->At(3)->GetVisible());
     EXPECT_EQ(Buttons()->At(5)->GetCaption(), "b4");
 
     Open("Buttons");
@@ -160,9 +162,10 @@ TEST_F(ButtonsPageTest, AnEmptyGroupDisablesTheScrollerAndIgnoresEdits) {
     EXPECT_FALSE(Page().Changed());
 }
 
-TEST_F(ButtonsPageTest, ClearingThePictureKeepsOtherEditsAndAnObjectTagSurvives) {
+TEST_F(ButtonsPageTest, ClearingThePictureKeepsOtherEditsAndTagsWithoutTextSurvive) {
     Buttons()->At(1)->LetTag(ole::Variant("a"));
     Buttons()->At(2)->SetTag(ole::Variant(ole::Ptr<ole::Object>(Bitmap())));
+    Buttons()->At(3)->LetTag(ole::Variant::Null());
     Open("Buttons");
     Type("txtBtnCaption", "Renamed");
     Keys("txtPicture", {win::VK_BACK});
@@ -173,12 +176,15 @@ TEST_F(ButtonsPageTest, ClearingThePictureKeepsOtherEditsAndAnObjectTagSurvives)
 
     Find<forms::HScrollBar>("scrButtonIndex").SetValue(1);
     EXPECT_EQ(Text("txtTag"), "a");
-    Find<forms::HScrollBar>("scrButtonIndex").SetValue(2);
-    EXPECT_EQ(Text("txtTag"), "");
-    Type("txtBtnCaption", "Two");
-    Press(m_frame->OkButton());
-    EXPECT_EQ(Buttons()->At(2)->GetCaption(), "Two");
+    for (int16_t i : {2, 3}) {
+        Find<forms::HScrollBar>("scrButtonIndex").SetValue(i);
+        EXPECT_EQ(Text("txtTag"), "") << i;
+        Type("txtBtnCaption", "New");
+        Press(m_frame->ApplyButton());
+        EXPECT_EQ(Buttons()->At(i)->GetCaption(), "New");
+    }
     EXPECT_EQ(Buttons()->At(2)->GetTag().Type(), ole::VT_DISPATCH);
+    EXPECT_TRUE(Buttons()->At(3)->GetTag().IsNull());
 }
 
 } // namespace

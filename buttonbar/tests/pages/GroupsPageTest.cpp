@@ -88,6 +88,21 @@ TEST_F(GroupsPageTest, AddTrimsTheCaptionKeepsTheTagAndApplyDisablesAdd) {
     EXPECT_TRUE(Find("btnAddGroup").Enabled());
 }
 
+TEST_F(GroupsPageTest, ApplyMovesTheActiveGroupToANewIndexReadWithoutLocale) {
+    Open("Groups");
+    for (const char* bad : {"1,0", "4", "x"}) {
+        Type("txtNewIndex", bad);
+        EXPECT_EQ(PressAnswering(m_frame->ApplyButton()),
+                  std::vector<std::string>{"Invalid Index."})
+            << bad;
+    }
+    Type("txtNewIndex", "&H3");
+    EXPECT_EQ(PressAnswering(m_frame->ApplyButton()), std::vector<std::string>{});
+    EXPECT_EQ(Groups()->At(3)->GetCaption(), "Two");
+    EXPECT_EQ(Bar().GetActiveGroup(), Groups()->At(3));
+    EXPECT_EQ(Text("txtGroupIndex"), "3");
+}
+
 TEST_F(GroupsPageTest, ATagEditedAloneIsApplied) {
     Open("Groups");
     Press(m_frame->ApplyButton());

@@ -14,17 +14,29 @@ namespace forms {
 FocusOrder::FocusOrder(const Form& form) {
     for (Control* control : ByTabIndex(form.ControlList()))
         Append(*control, true);
+    SetSiblings(0, m_order.size());
 }
 
 void FocusOrder::Append(Control& control, bool surfacesTabStop) {
     if (!control.IsAlive())
         return;
-    m_order.push_back(&control);
-    m_tabStop.push_back(surfacesTabStop && control.TabStop());
+    const bool tabStop = surfacesTabStop && control.TabStop();
+    m_order.push_back(Entry{&control, tabStop});
     const auto* site = dynamic_cast<const Extender*>(&control);
     if (const auto inner = site ? site->Inner() : nullptr) {
+        const size_t begin = m_order.size();
         for (Control* constituent : ByTabIndex(inner->Constituents()))
-            Append(*constituent, m_tabStop.back());
+            Append(*constituent, tabStop);
+        SetSiblings(begin, m_order.size());
+    }
+}
+
+void FocusOrder::SetSiblings(size_t begin, size_t end) {
+    for (size_t i = begin; i < end; ++i) {
+        if (m_order[i].siblingsEnd == 0) {
+            m_order[i].siblingsBegin = begin;
+            m_order[i].siblingsEnd = end;
+        }
     }
 }
 
@@ -59,7 +71,7 @@ bool FocusOrder::Shown(const Control& control) {
 std::optional<size_t> FocusOrder::PositionOf(win::HWND hwnd) const {
     for (win::HWND h = hwnd; h; h = win::GetAncestor(h, win::GA_PARENT)) {
         for (size_t i = 0; i < m_order.size(); ++i) {
-            if (!m_order[i]->IsWindowless() && m_order[i]->Window() == h)
+            if (!m_order[i].control->IsWindowless() && m_order[i].control->Window() == h)
                 return i;
         }
     }
@@ -82,8 +94,8 @@ bool FocusOrder::Tab(win::HWND from, bool previous) const {
             i = previous ? (*at + n - k % n) % n : (*at + k) % n;
         else
             i = previous ? n - k : k - 1;
-        if (m_tabStop[i] && TakesFocusItself(*m_order[i]))
-            return Focus(*m_order[i]); // one attempt: a refusal is not retried
+        if (m_order[i].tabStop && TakesFocusItself(*m_order[i].control))
+            return Focus(*m_order[i].control); // one attempt: a refusal is not retried
     }
     return false;
 }
@@ -96,12 +108,19 @@ bool FocusOrder::FocusAccessKey(int virtualKey, win::HWND focus) const {
     const auto at = PositionOf(focus);
     const size_t start = at ? *at + 1 : 0;
     for (size_t k = 0; k < n; ++k) {
-        const Control& keyed = *m_order[(start + k) % n];
-        if (keyed.AccessKey() != key || !Shown(keyed))
+        const Entry& keyed = m_order[(start + k) % n];
+        if (keyed.control->AccessKey() != key || !Shown(*keyed.control))
             continue;
-        for (size_t m = 0; m < n; ++m) {
-            const Control& target = *m_order[(start + k + m) % n];
-            if (TakesFocusItself(target) && (m == 0 || target.TabStop())) {
+        if (TakesFocusItself(*keyed.control)) {
+            Focus(*keyed.control);
+            return true;
+        }
+        const size_t begin = keyed.siblingsBegin;
+        const size_t count = keyed.siblingsEnd - begin;
+        const size_t offset = (start + k) % n - begin;
+        for (size_t m = 1; m < count; ++m) {
+            const Control& target = *m_order[begin + (offset + m) % count].control;
+            if (target.TabStop() && TakesFocusItself(target)) {
                 Focus(target);
                 return true;
             }

@@ -87,7 +87,8 @@ public:
     NamePage() : PropertyPage("Name", 4500, 1200) {}
 };
 
-// A labelled box, a frame holding a check box and a box, and a last box, in that order.
+// A labelled box, a frame holding a check box and a box, a last box and a last label, in that
+// order.
 class KeysPage : public PropertyPage {
 public:
     KeysPage() : PropertyPage("Keys", 3000, 1500) {}
@@ -108,6 +109,9 @@ protected:
         for (const char* inFrame : {"chkFixed", "txtHeight"})
             FindConstituent(inFrame)->SetContainer(ole::Ptr<ole::Object>(frame));
         AddConstituent(TextBox::Create(), "txtLast", win::RECT{8, 96, 120, 116});
+        auto last = Label::Create();
+        last->SetCaption("&End");
+        AddConstituent(last, "lblEnd", win::RECT{130, 96, 190, 116});
     }
 };
 
@@ -317,6 +321,7 @@ TEST_F(PropertyPageFrameTest, TabFollowsThePagesCreationOrderAndAccessKeysReachT
     win::SetFocus(frame->CancelButton().Window());
     EXPECT_EQ(key('N', M::Alt), at("txtName"));
     EXPECT_EQ(key('F', M::Alt), at("chkFixed"));
+    EXPECT_EQ(key('E', M::Alt), at("txtName")) << "the page's last label wraps within the page";
 
     // A constituent's TabIndex orders it among the page's controls, not the frame's.
     const int16_t okIndex = frame->OkButton().TabIndex();
