@@ -17,6 +17,8 @@
 
 #include "buttonbar/control/KSButtonBar.h"
 
+#include "buttonbar/library/ShelfstripErrors.h"
+
 #include "platform/forms/host/Ambient.h"
 #include "platform/ole/bag/PropertyBag.h"
 #include "platform/ole/convert/Conversions.h"
@@ -171,6 +173,16 @@ int32_t ReadLong(ole::PropertyBag& bag, const std::string& key, int32_t def = 0)
     return ReadAs(bag, key, ole::Variant(def)).AsI4();
 }
 
+// A stored count, which was written from an Integer: a larger one cannot come from a saved bar,
+// and following it would build groups or buttons until memory runs out.
+int32_t ReadCount(ole::PropertyBag& bag, const std::string& key) {
+    constexpr int32_t kMaxCount = 0x7FFF;
+    const int32_t count = ReadLong(bag, key);
+    if (count > kMaxCount)
+        ole::RaiseError(errors::InvalidPropertyValue, errors::kTitle);
+    return count;
+}
+
 bool ReadBool(ole::PropertyBag& bag, const std::string& key, bool def) {
     return ReadAs(bag, key, ole::Variant(def)).AsBool();
 }
@@ -313,7 +325,7 @@ void KSButtonBar::ReadStored(ole::PropertyBag& bag) {
 void KSButtonBar::ReadGroups(ole::PropertyBag& bag) {
     m_bReading = true;
     bool skippedCurrent = false;
-    const int32_t count = ReadLong(bag, "GroupCount");
+    const int32_t count = ReadCount(bag, "GroupCount");
     for (int32_t i = 1; i <= count; ++i)
         ReadGroup(bag, "GRP" + std::to_string(i), skippedCurrent);
     m_bReading = false;
@@ -347,7 +359,7 @@ void KSButtonBar::ReadGroup(ole::PropertyBag& bag, const std::string& prefix,
             SetActiveGroup(group);
     }
     const ole::Ptr<CButtons> buttons = group->GetButtons();
-    const int32_t count = ReadLong(bag, prefix + "ButtonCount");
+    const int32_t count = ReadCount(bag, prefix + "ButtonCount");
     for (int32_t j = 1; j <= count; ++j)
         ReadButton(bag, *buttons, prefix + "BTN" + std::to_string(j));
 }

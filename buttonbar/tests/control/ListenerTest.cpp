@@ -7,6 +7,9 @@
 
 #include "testsupport/ErrorOf.h"
 
+#include "platform/ole/error/UnhandledError.h"
+#include "platform/win/test/Snapshot.h"
+
 #include <gtest/gtest.h>
 
 namespace shelfstrip::test {
@@ -88,6 +91,46 @@ TEST_F(ListenerTest, AReorderInsideOneBoxShowsAtOnce) {
     EXPECT_EQ(b->Bounds().top, 0);
     Click(Upper(), Centre(b->Bounds()));
     EXPECT_EQ(bar.GetActiveGroup(), b);
+}
+
+TEST_F(ListenerTest, LockRefreshLaysOutButtonsUnseenButStillMarksACaptionedBar) {
+    KSButtonBar& bar = ShowBar();
+    bar.LetLockRefresh(true);
+    AddButtons(1);
+    const win::RECT r = Button(1)->Bounds();
+    ASSERT_GT(r.bottom, r.top);
+    win::RECT pending{};
+    EXPECT_FALSE(win::GetUpdateRect(Area(), &pending, false));
+    EXPECT_NE(win::test::PixelOf(win::test::CaptureClient(Area()), Centre(r).x, Centre(r).y),
+              0x000000U);
+    ActiveGroup()->LetCaption("Renamed");
+    EXPECT_TRUE(win::GetUpdateRect(Upper(), &pending, false));
+    EXPECT_EQ(pending, ActiveGroup()->Bounds());
+}
+
+TEST_F(ListenerTest, HandlersMayChangeTheModelInsideTheBarsOwnEvents) {
+    KSButtonBar& bar = ShowBar();
+    AddButtons(3);
+    const ole::Ptr<CButtons> buttons = ActiveGroup()->GetButtons();
+    // The host removes a button as it lights up, and clears them all once one is selected.
+    ole::Ptr<ole::EventSink> host = ole::EventSink::Create();
+    host->On(KSButtonBar::EvButtonHighlightChanged, [&](std::span<ole::Variant> args) {
+        if (args[1].Deref().AsBool() && buttons->Count() == 3)
+            buttons->Remove(ole::Variant(1));
+    });
+    host->On(KSButtonBar::EvButtonSelectionChanged,
+             [&](std::span<ole::Variant>) { buttons->Clear(); });
+    const uint32_t cookie = ole::ConnectEvents(m_bar, host);
+    Move(Area(), Centre(Button(1)->Bounds()));
+    EXPECT_EQ(buttons->Count(), 2);
+    EXPECT_EQ(bar.HighlightedButton(), nullptr);
+    EXPECT_EQ(TakeMouse().item, nullptr);
+    Click(Area(), Centre(Button(2)->Bounds()));
+    EXPECT_EQ(buttons->Count(), 0);
+    EXPECT_EQ(bar.GetSelectedButton(), nullptr);
+    EXPECT_EQ(bar.HighlightedButton(), nullptr);
+    EXPECT_TRUE(ole::TakeReportedErrors().empty());
+    ole::DisconnectEvents(m_bar, cookie);
 }
 
 } // namespace

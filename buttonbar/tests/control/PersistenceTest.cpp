@@ -238,15 +238,22 @@ TEST_F(PersistenceTest, AHiddenCurrentGroupSavedAtDesignTimeLoadsInUserMode) {
 }
 
 TEST_F(PersistenceTest, ARefusedValueFailsTheLoadButLeavesAWorkingBar) {
-    KSButtonBar& bar = Load({{"ButtonWidth", Variant(0)}, {"GroupCount", Variant(1)}});
-    const std::vector<ole::Error> errors = ole::TakeReportedErrors();
-    ASSERT_EQ(errors.size(), 1U);
-    EXPECT_EQ(errors[0].Description(), "Invalid property value.");
-    ASSERT_NE(ActiveGroup(), nullptr);
-    EXPECT_FALSE(bar.LayoutSuspended());
-    EXPECT_FALSE(bar.GetLockRefresh());
-    AddButtons(1);
-    EXPECT_GT(ActiveGroup()->GetButtons()->At(1)->Bounds().bottom, 0);
+    // A size below 1, and a count no saved bar can hold.
+    const std::vector<std::pair<std::string, Variant>> bags[] = {
+        {{"ButtonWidth", Variant(0)}, {"GroupCount", Variant(1)}},
+        {{"GroupCount", Variant(0x7FFFFFFF)}}};
+    for (const auto& entries : bags) {
+        KSButtonBar& bar = Load(entries);
+        const std::vector<ole::Error> errors = ole::TakeReportedErrors();
+        ASSERT_EQ(errors.size(), 1U);
+        EXPECT_EQ(errors[0].Description(), "Invalid property value.");
+        ASSERT_NE(ActiveGroup(), nullptr);
+        EXPECT_FALSE(bar.LayoutSuspended());
+        EXPECT_FALSE(bar.GetLockRefresh());
+        AddButtons(1);
+        EXPECT_GT(ActiveGroup()->GetButtons()->At(1)->Bounds().bottom, 0);
+        Unload();
+    }
 }
 
 } // namespace
