@@ -46,11 +46,17 @@ std::string ScriptedRun::Run(Sampledesk& program) {
     Settle();
     Shoot(program, "before");
 
-    auto designer = program.Designer();
-    const auto surface = designer->m_FormDesigner();
-    auto button = designer->Add("VB.CommandButton", "Command1", ole::Ptr<ole::Object>(surface));
-    button->Move(600, ole::Variant(600.0f), ole::Variant(1500.0f), ole::Variant(500.0f));
-    button->SetVisible(true);
+    // The toolbox's command-button tool, as a press on it picks it, then a band on the surface.
+    const ole::Variant toolbox = ObjectVariant(program.Main()->m_ToolBox());
+    std::array<ole::Variant, 1> first{ole::Variant(int32_t{1})};
+    std::array<ole::Variant, 1> tool{ole::Variant(std::string("CommandButton"))};
+    const ole::Variant group =
+        ole::CallMethod(ole::GetObjectProperty(toolbox, "Groups"), "Item", first);
+    ole::SetProperty(toolbox, "SelectedButton",
+                     ole::CallMethod(ole::GetObjectProperty(group, "Buttons"), "Item", tool));
+    Settle();
+    const auto surface = program.Designer()->m_FormDesigner();
+    win::test::drag(surface->Window(), {40, 40}, {140, 73});
     Settle();
     // A click on the button selects it and shows its rows; the new caption goes in through the
     // row, which writes it to the button.

@@ -41,6 +41,7 @@ void AddGroup(std::vector<PropertyLiteral>& bag, std::string_view caption,
     bag.push_back(Text("GRP1Tooltip", "General"));
     bag.push_back(Text("GRP1Key", ""));
     bag.push_back(Long("GRP1ButtonBackgroundLayout", 0));
+    bag.push_back({"GRP1ButtonBackgroundPicture", ole::Variant(ole::Ptr<ole::Object>())});
     bag.push_back(Text("GRP1Tag", ""));
     bag.push_back({"GRP1IsCurrent", ole::Variant(true)});
     bag.push_back(Long("GRP1ButtonCount", static_cast<int32_t>(buttons.size())));
