@@ -81,6 +81,17 @@ size_t CodePointCount(std::string_view text) {
     return count;
 }
 
+bool IsValidUtf8(std::string_view text) {
+    for (size_t offset = 0; offset < text.size();) {
+        const Utf8Step step = DecodeUtf8(text, offset);
+        if (!step.valid) {
+            return false;
+        }
+        offset += step.length;
+    }
+    return true;
+}
+
 size_t ByteOffsetOfCodePoint(std::string_view text, size_t index) {
     size_t offset = 0;
     for (size_t i = 0; i < index && offset < text.size(); ++i) {

@@ -19,6 +19,9 @@ void AppendUtf8(std::string& out, char32_t code);
 
 size_t CodePointCount(std::string_view text);
 
+// True when every sequence decodes: no stray continuation, truncated, overlong or surrogate form.
+bool IsValidUtf8(std::string_view text);
+
 // Byte offset of the code point at zero-based index; text.size() when index is past the end.
 size_t ByteOffsetOfCodePoint(std::string_view text, size_t index);
 

@@ -1,6 +1,7 @@
 #include "platform/ole/bag/BagEntries.h"
 
 #include "platform/base/TextCase.h"
+#include "platform/base/Utf8.h"
 #include "platform/ole/convert/Equality.h"
 #include "platform/ole/error/Error.h"
 #include "platform/ole/font/Font.h"
@@ -34,6 +35,9 @@ bool IsStorableValueType(VARTYPE type) {
 
 Variant BagEntries::StorableCopy(const Variant& value) {
     const Variant& stored = value.Deref();
+    if (stored.IsString() && !base::IsValidUtf8(stored.AsString())) {
+        RaiseError(ERR_INVALID_CALL);
+    }
     if (IsStorableValueType(stored.Type())) {
         return stored;
     }
@@ -45,6 +49,9 @@ Variant BagEntries::StorableCopy(const Variant& value) {
         return Variant::Nothing();
     }
     if (const auto font = PtrCast<Font>(object)) {
+        if (!base::IsValidUtf8(font->Name())) {
+            RaiseError(ERR_INVALID_CALL);
+        }
         return Variant(font->Clone());
     }
     if (PtrCast<Picture>(object)) {
@@ -92,7 +99,7 @@ Variant BagEntries::Read(std::string_view name, const Variant& defaultValue) con
 }
 
 void BagEntries::Write(std::string_view name, const Variant& value, const Variant& defaultValue) {
-    if (name.size() > kMaxNameBytes) {
+    if (name.size() > kMaxNameBytes || !base::IsValidUtf8(name)) {
         RaiseError(ERR_INVALID_CALL);
     }
     Variant stored = StorableCopy(value);

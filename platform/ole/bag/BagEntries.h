@@ -25,6 +25,7 @@ public:
     // Without a default (Missing) the value is always stored. With one, a value equal to it is
     // not stored, and an entry stored earlier under the name is dropped so reading gives the
     // default. An existing name is replaced in place, keeping its position and first spelling.
+    // A name longer than kMaxNameBytes or not UTF-8 raises 5.
     void Write(std::string_view name, const Variant& value, const Variant& defaultValue);
 
     // Stores an already storable value (the parser's path); false when the name is taken.
@@ -35,7 +36,8 @@ public:
     size_t Size() const { return m_entries.size(); }
     void Clear();
 
-    // The value as the bag keeps it (fonts copied, by-reference resolved); 13 when not storable.
+    // The value as the bag keeps it (fonts copied, by-reference resolved); 13 when not storable,
+    // 5 for a string or font name that is not UTF-8 (the stored form could not be read back).
     static Variant StorableCopy(const Variant& value);
     // The default test of Write: language equality, fonts by their attributes, pictures both
     // none (Nothing or empty) or the same object.

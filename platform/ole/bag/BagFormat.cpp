@@ -3,6 +3,7 @@
 #include "platform/base/ByteReader.h"
 #include "platform/base/ByteWriter.h"
 #include "platform/base/FormatError.h"
+#include "platform/base/Utf8.h"
 #include "platform/ole/error/Error.h"
 #include "platform/ole/font/Font.h"
 #include "platform/ole/picture/BmpCodec.h"
@@ -116,8 +117,18 @@ void WriteValue(base::ByteWriter& out, const Variant& value) {
     }
 }
 
+// Names and strings are UTF-8 text; the writer refuses anything else, so stored bytes that are
+// not text are corrupt.
+std::string ReadText(base::ByteReader& in, size_t byteCount) {
+    std::string text = in.Text(byteCount);
+    if (!base::IsValidUtf8(text)) {
+        Corrupt("text that is not UTF-8");
+    }
+    return text;
+}
+
 std::string ReadCountedText(base::ByteReader& in) {
-    return in.Text(in.U32());
+    return ReadText(in, in.U32());
 }
 
 Variant ReadFont(base::ByteReader& in) {
@@ -245,7 +256,7 @@ BagEntries BagFormat::Parse(std::span<const uint8_t> bytes) {
         const uint32_t count = in.U32();
         BagEntries entries;
         for (uint32_t i = 0; i < count; ++i) {
-            std::string name = in.Text(in.U16());
+            std::string name = ReadText(in, in.U16());
             const VARTYPE type = in.U16();
             if (!entries.AddNew(std::move(name), ReadValue(in, type))) {
                 Corrupt("name stored twice");

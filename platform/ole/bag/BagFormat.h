@@ -30,8 +30,8 @@ namespace ole {
 // Parsing checks every length against the bytes that remain and accepts nothing the writer
 // cannot produce: unknown version, VT, subtype, picture type or flag bits, a Boolean other than
 // 0 or 0xFFFF, a font whose bold flag disagrees with its weight, picture sizes that disagree with
-// the image, a metafile picture with image bytes or no size, a name stored twice, bytes after the
-// last entry. Every such violation raises 458.
+// the image, a metafile picture with image bytes or no size, a name, string or font name that is
+// not UTF-8, a name stored twice, bytes after the last entry. Every such violation raises 458.
 class BagFormat {
 public:
     static std::vector<uint8_t> Serialize(const BagEntries& entries);

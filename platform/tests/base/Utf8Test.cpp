@@ -16,3 +16,13 @@ TEST(Utf8Test, BoundedCopiesNeverSplitASequenceAndAlwaysTerminate) {
     EXPECT_EQ(base::CopyUtf8ToBuffer(text, nullptr, 8), 0u);
     EXPECT_EQ(base::Utf8PrefixLength(text, 100), text.size());
 }
+
+TEST(Utf8Test, ValidTextIsEveryFormThatDecodes) {
+    EXPECT_TRUE(base::IsValidUtf8(""));
+    EXPECT_TRUE(base::IsValidUtf8("a\xC3\xA9\xE2\x82\xAC\xF4\x8F\xBF\xBF"));
+    for (const char* bad : {"\x80", "a\xC3", "\xC0\x80", "\xE0\x80\xAF", "\xED\xA0\x80",
+                            "\xF4\x90\x80\x80", "\xFF"}) {
+        SCOPED_TRACE(bad);
+        EXPECT_FALSE(base::IsValidUtf8(bad));
+    }
+}

@@ -192,11 +192,34 @@ TEST_F(BagFormatTest, CorruptFieldsRaise458) {
     badBitmap[28] = 7; // bits per pixel
     EXPECT_EQ(ParseError(picture(1, 26, 26, badBitmap)), ERR_UNSUPPORTED_TYPE);
 
+    // Text that is not UTF-8: a name, a string, a font name.
+    Stored badName(1);
+    badName.Name("A\xC3").Out().U16(VT_EMPTY);
+    EXPECT_EQ(ParseError(badName.Bytes()), ERR_UNSUPPORTED_TYPE);
+    EXPECT_EQ(ParseError(one(VT_BSTR, {2, 0, 0, 0, 0xC0, 0x80})), ERR_UNSUPPORTED_TYPE);
+    EXPECT_EQ(ParseError(one(VT_DISPATCH,
+                             {1, 1, 0, 0, 0, 0xFF, 0, 0, 0, 0, 0, 0, 0, 0, 0x90, 1, 0, 0, 0})),
+              ERR_UNSUPPORTED_TYPE);
+
     // The same name twice, in any case.
     Stored twice(2);
     twice.Name("Name").Out().U16(VT_EMPTY);
     twice.Name("NAME").Out().U16(VT_EMPTY);
     EXPECT_EQ(ParseError(twice.Bytes()), ERR_UNSUPPORTED_TYPE);
+}
+
+// What the parser would refuse never gets in.
+TEST_F(BagFormatTest, TextThatIsNotUtf8IsRefusedOnWrite) {
+    auto bag = PropertyBag::Create();
+    const auto font = Font::Create();
+    font->SetName("\xE2\x82");
+    EXPECT_EQ(ErrorOf([&] { bag->WriteProperty("S", Variant("a\xFF"), kNoDefault); }),
+              ERR_INVALID_CALL);
+    EXPECT_EQ(ErrorOf([&] { bag->WriteProperty("\xED\xA0\x80", Variant(1), kNoDefault); }),
+              ERR_INVALID_CALL);
+    EXPECT_EQ(ErrorOf([&] { bag->WriteProperty("F", Variant(font), kNoDefault); }),
+              ERR_INVALID_CALL);
+    EXPECT_EQ(bag->Entries().Size(), 0u);
 }
 
 TEST_F(BagFormatTest, FailedContentsLeaveTheBagAsItWas) {
