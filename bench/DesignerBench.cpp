@@ -1,7 +1,7 @@
 // The form designer over 1,000 hosted labels (40 columns of 25, each 20 x 10 pixels): selecting
 // them all with a band, one drag pass that erases and redraws a frame per control and reports
-// each move, a full repaint with 100 of them selected, and hit testing at a point that only the
-// last control of the form covers.
+// each move, a full repaint with 100 of them selected, hit testing at a point that only the last
+// control of the form covers, and saving and loading the layout file of all of them.
 
 #include "formdesigner/control/ZORudeRuduvozu.h"
 
@@ -15,8 +15,11 @@
 #include <benchmark/benchmark.h>
 
 #include <array>
+#include <filesystem>
 #include <memory>
 #include <string>
+
+#include <unistd.h>
 
 namespace {
 
@@ -121,5 +124,40 @@ void BM_HitTestAmongAllControls(benchmark::State& state) {
     state.counters["code"] = code;
 }
 BENCHMARK(BM_HitTestAmongAllControls)->Unit(benchmark::kMillisecond);
+
+std::string LayoutPath() {
+    return (std::filesystem::temp_directory_path() /
+            ("layoutdesk-bench-" + std::to_string(getpid()) + ".ksf"))
+        .string();
+}
+
+void BM_SaveLayoutOfAllControls(benchmark::State& state) {
+    Surface surface;
+    const std::string path = LayoutPath();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(surface.designer->SaveLayout(path));
+    state.counters["bytes"] = static_cast<double>(std::filesystem::file_size(path));
+    std::filesystem::remove(path);
+}
+BENCHMARK(BM_SaveLayoutOfAllControls)->Unit(benchmark::kMillisecond);
+
+// Each load starts on a designer emptied outside the timing, so every control is created again.
+void BM_LoadLayoutOfAllControls(benchmark::State& state) {
+    Surface surface;
+    const std::string path = LayoutPath();
+    surface.designer->SaveLayout(path);
+    bool loaded = true;
+    for (auto _ : state) {
+        state.PauseTiming();
+        for (const auto& control : surface.designer->ContainedControls())
+            surface.host->GetForm().RemoveAdded(control);
+        state.ResumeTiming();
+        loaded = surface.designer->LoadLayout(path) && loaded;
+    }
+    state.counters["controls"] = static_cast<double>(surface.designer->ContainedControls().size());
+    state.counters["clean"] = loaded ? 1 : 0;
+    std::filesystem::remove(path);
+}
+BENCHMARK(BM_LoadLayoutOfAllControls)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -2,8 +2,10 @@
 
 #include "formdesigner/control/ZORudeRuduvozu.h"
 
+#include "platform/base/ByteWriter.h"
 #include "platform/forms/form/Form.h"
 #include "platform/forms/test/TestHost.h"
+#include "platform/ole/bag/LayoutFile.h"
 #include "platform/ole/dispatch/ClassBuilder.h"
 #include "platform/ole/dispatch/LateBinding.h"
 #include "platform/ole/error/UnhandledError.h"
@@ -15,6 +17,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <string_view>
 
 #include <unistd.h>
 
@@ -63,6 +66,24 @@ void WithDesigner(F&& work) {
     win::test::resetPlatform();
 }
 
+std::vector<uint8_t> FileWithContents(const std::vector<uint8_t>& contents) {
+    return ole::LayoutFile::Build(contents);
+}
+
+// An empty root bag naming its control count twice, in two spellings.
+std::vector<uint8_t> BagWithNameTwice() {
+    base::ByteWriter out;
+    out.Text("PBG1");
+    out.U16(1);
+    out.U32(2);
+    for (const std::string_view name : {"INT_ControlCount", "int_controlcount"}) {
+        out.U16(static_cast<uint16_t>(name.size()));
+        out.Text(name);
+        out.U16(ole::VT_EMPTY);
+    }
+    return out.Take();
+}
+
 std::vector<uint8_t> ReadAll(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
@@ -97,11 +118,23 @@ std::vector<std::vector<uint8_t>> DesignerLayoutFiles() {
     std::filesystem::remove(path);
     const std::vector<uint8_t> full = files.back();
     files.push_back({});
+    files.push_back({full.begin(), full.begin() + 5});
     files.push_back({full.begin(), full.begin() + 7});
     files.push_back({full.begin(), full.end() - 5});
-    std::vector<uint8_t> foreign = full;
-    foreign[0] = 0x08;
-    files.push_back(foreign);
+    const auto patched = [&](size_t offset, uint8_t value) {
+        std::vector<uint8_t> file = full;
+        file[offset] = value;
+        files.push_back(file);
+    };
+    patched(0, 0x08);
+    patched(1, 0x00);  // type 0x0011
+    patched(2, 2);     // two dimensions
+    patched(16, 2);    // bag version 2
+    patched(24, 0xC3); // a name that is not UTF-8
+    files.push_back(FileWithContents(BagWithNameTwice()));
+    std::vector<uint8_t> trailing(full.begin() + 12, full.end());
+    trailing.push_back(0);
+    files.push_back(FileWithContents(trailing));
     return files;
 }
 

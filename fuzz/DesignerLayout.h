@@ -10,8 +10,8 @@
 namespace fuzz {
 
 void LoadDesignerLayout(std::span<const uint8_t> file);
-// A saved empty designer, a frame holding two buttons beside a line, and files cut short or
-// with a foreign header.
+// A saved empty designer, a frame holding two buttons beside a line, and files cut short, with a
+// foreign header, or with contents the bag format refuses.
 std::vector<std::vector<uint8_t>> DesignerLayoutFiles();
 
 } // namespace fuzz

@@ -145,6 +145,23 @@ TEST_F(DragTest, EveryHandleResizesTheSingleSelectedControl) {
     }
 }
 
+// A frame dragged past its opposite edge is erased exactly as it was drawn.
+TEST_F(DragTest, AFrameWithSwappedEdgesIsErasedExactly) {
+    Designer().SelectControl(ole::Variant(first));
+    win::test::pump();
+    Press({17, 40});
+    MoveTo({18, 40});
+    const win::test::Snapshot start = Capture();
+    MoveTo({140, 40});
+    MoveTo({150, 45});
+    MoveTo({18, 40});
+    const win::test::SnapshotDiff diff =
+        win::test::CompareSnapshots(start, Capture(), "designer-swapped-frame");
+    EXPECT_TRUE(diff.identical) << diff.Describe();
+    Release({18, 40});
+    ExpectNoInvertedLeftovers();
+}
+
 TEST_F(DragTest, AHandleReleasedInPlaceAppliesTheRectangleAgain) {
     Designer().SelectControl(ole::Variant(first));
     MoveTo({103, 40});

@@ -3,17 +3,25 @@
 #include "formdesigner/control/LateReads.h"
 #include "formdesigner/layout/CPropertyBag.h"
 
+#include "platform/base/ByteWriter.h"
+#include "platform/base/Clock.h"
+#include "platform/forms/controls/label/Label.h"
 #include "platform/forms/dialogs/MessageBox.h"
 #include "platform/forms/form/Form.h"
 #include "platform/ole/bag/LayoutFile.h"
+#include "platform/ole/bag/PropertyBag.h"
 #include "platform/ole/convert/Conversions.h"
+#include "platform/ole/dispatch/ClassBuilder.h"
 #include "platform/ole/dispatch/LateBinding.h"
+#include "platform/ole/error/Error.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <iterator>
 
 namespace layoutdesk::test {
 namespace {
@@ -44,9 +52,94 @@ protected:
         for (const auto& control : Designer().ContainedControls())
             GetForm().RemoveAdded(control);
     }
+    std::vector<uint8_t> ReadFile() {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+    // The root bag of the saved file.
+    ole::Ptr<ole::PropertyBag> SavedRoot() {
+        return ole::PropertyBag::FromBytes(ole::LayoutFile::Read(path).AsBytes());
+    }
+    std::vector<std::string> DisplayErrors() {
+        std::vector<std::string> errors;
+        for (const std::string& event : Events())
+            if (event.starts_with("DisplayError"))
+                errors.push_back(event);
+        return errors;
+    }
+    std::string LastBoxText() { return forms::MessageBoxResponder().Log().back().request.text; }
+
+    // A control's entry as the designer stores it, children included.
+    struct Stored {
+        std::string type;
+        std::string name;
+        bool container = false;
+        std::vector<Stored> children;
+    };
+    static ole::Variant ContentsOf(const Stored& control, int level, int index) {
+        const auto bag = CPropertyBag::Create();
+        const auto put = [&](const std::string& key, ole::Variant value) {
+            bag->WriteProperty(key, value, ole::Variant::Missing());
+        };
+        put("IsContainer", ole::Variant(control.container));
+        put("ControlType", ole::Variant(control.type));
+        put("ControlName", ole::Variant(control.name));
+        const std::string key =
+            "ControlInfo_" + std::to_string(level) + "_" + std::to_string(index);
+        if (control.container)
+            put(key + "_ChildCount", ole::Variant(static_cast<int16_t>(control.children.size())));
+        for (size_t j = 0; j < control.children.size(); ++j)
+            put("ControlInfo_" + std::to_string(level + 1) + "_" + std::to_string(j + 1),
+                ContentsOf(control.children[j], level + 1, static_cast<int>(j + 1)));
+        return bag->Contents();
+    }
+    void WriteLayout(const std::vector<Stored>& controls) {
+        const auto root = CPropertyBag::Create();
+        root->WriteProperty("ControlCount", ole::Variant(static_cast<int16_t>(controls.size())),
+                            ole::Variant::Missing());
+        for (size_t i = 0; i < controls.size(); ++i)
+            root->WriteProperty("ControlInfo_1_" + std::to_string(i + 1),
+                                ContentsOf(controls[i], 1, static_cast<int>(i + 1)),
+                                ole::Variant::Missing());
+        ole::LayoutFile::Write(path, root->Contents());
+    }
 
     std::string path;
 };
+
+// Bag bytes built field by field: "PBG1", version, entry count, then what `entries` writes.
+std::vector<uint8_t> BagBytes(uint16_t version, uint32_t count,
+                              const std::function<void(base::ByteWriter&)>& entries = {}) {
+    base::ByteWriter out;
+    out.Text("PBG1");
+    out.U16(version);
+    out.U32(count);
+    if (entries)
+        entries(out);
+    return out.Take();
+}
+
+void EmptyEntry(base::ByteWriter& out, std::string_view name) {
+    out.U16(static_cast<uint16_t>(name.size()));
+    out.Text(name);
+    out.U16(ole::VT_EMPTY);
+}
+
+// A header of `type`, `dimensions` and `count` elements over `body`.
+std::vector<uint8_t> FileOf(uint16_t type, uint16_t dimensions, uint32_t count,
+                            const std::vector<uint8_t>& body) {
+    base::ByteWriter out;
+    out.U16(type);
+    out.U16(dimensions);
+    out.U32(count);
+    out.U32(0);
+    out.Bytes(body);
+    return out.Take();
+}
+
+std::vector<uint8_t> FileOf(const std::vector<uint8_t>& contents) {
+    return FileOf(0x2011, 1, static_cast<uint32_t>(contents.size()), contents);
+}
 
 TEST_F(LayoutTest, AFrameWithChildrenAndHostKeysComesBackInOrder) {
     auto frame = Add("VB.Frame", "Frame1", {1800, 300, 4200, 2400});
@@ -85,58 +178,207 @@ TEST_F(LayoutTest, AFrameWithChildrenAndHostKeysComesBackInOrder) {
 // A file that cannot be read is reported once and nothing else happens; a missing one is never
 // created.
 TEST_F(LayoutTest, BadFilesGiveOneReportAndNothingElse) {
-    const auto bag = CPropertyBag::Create();
-    const std::vector<uint8_t> valid = ole::LayoutFile::Build(bag->Contents().AsBytes());
-    std::vector<uint8_t> wrongTag = valid;
-    wrongTag[0] = 0x08;
-    std::vector<uint8_t> tooLong = valid;
-    tooLong[4] = 0x7F;
-    std::vector<uint8_t> garbage = ole::LayoutFile::Build(std::vector<uint8_t>{1, 2, 3, 4});
-    for (const auto& bytes : {std::vector<uint8_t>{}, std::vector<uint8_t>{0x11, 0x20, 1}, wrongTag,
-                              tooLong, garbage}) {
-        WriteFile(bytes);
+    const std::vector<uint8_t> empty = BagBytes(1, 0);
+    std::vector<uint8_t> trailing = empty;
+    trailing.push_back(0);
+    const struct {
+        const char* what;
+        std::vector<uint8_t> file;
+    } cases[] = {
+        {"empty", {}},
+        {"5 bytes", {0x11, 0x20, 1, 0, 4}},
+        {"type 0x0011", FileOf(0x0011, 1, 10, empty)},
+        {"2 dimensions", FileOf(0x2011, 2, 10, empty)},
+        {"N beyond the end", FileOf(0x2011, 1, 11, empty)},
+        {"random contents", FileOf({0x9E, 0x41, 0x07, 0xC3, 0x5A, 0x00, 0xFF, 0x12})},
+        {"bag version 2", FileOf(BagBytes(2, 0))},
+        {"bytes after the last entry", FileOf(trailing)},
+        {"a name that is not UTF-8",
+         FileOf(BagBytes(1, 1, [](auto& out) { EmptyEntry(out, "INT_\xC3"); }))},
+        {"a name stored twice", FileOf(BagBytes(1, 2,
+                                                [](auto& out) {
+                                                    EmptyEntry(out, "INT_ControlCount");
+                                                    EmptyEntry(out, "int_controlcount");
+                                                }))},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        WriteFile(c.file);
         Events();
         EXPECT_FALSE(Designer().LoadLayout(path));
-        EXPECT_THAT(Events(), ElementsAre(testing::StartsWith("DisplayError(")));
+        EXPECT_THAT(Events(), ElementsAre(testing::EndsWith(", 458, True)")));
+        EXPECT_THAT(LastBoxText(), testing::EndsWith(" : 458"));
+        EXPECT_TRUE(Designer().ContainedControls().empty());
     }
-    EXPECT_THAT(forms::MessageBoxResponder().Log().back().request.text,
-                testing::EndsWith(" : 458"));
+    const size_t boxes = forms::MessageBoxResponder().Log().size();
+    EXPECT_EQ(boxes, std::size(cases));
 
     std::filesystem::remove(path);
     EXPECT_FALSE(Designer().LoadLayout(path));
     EXPECT_THAT(Events(), ElementsAre(testing::EndsWith(", 53, True)")));
+    EXPECT_THAT(LastBoxText(), testing::EndsWith(" : 53"));
     EXPECT_FALSE(std::filesystem::exists(path));
 }
 
-TEST_F(LayoutTest, NestingDeeperThanSixtyFourLevelsIsCutOffOnce) {
-    ole::Variant contents;
-    for (int level = 100; level >= 1; --level) {
-        const auto bag = CPropertyBag::Create();
-        const auto put = [&](const std::string& key, ole::Variant value) {
-            bag->WriteProperty(key, value, ole::Variant::Missing());
-        };
-        put("IsContainer", ole::Variant(true));
-        put("ControlType", ole::Variant(std::string("VB.Frame")));
-        put("ControlName", ole::Variant("Frame" + std::to_string(level)));
-        if (level < 100) {
-            put("ControlInfo_" + std::to_string(level) + "_1_ChildCount", ole::Variant(int16_t{1}));
-            put("ControlInfo_" + std::to_string(level + 1) + "_1", contents);
-        }
-        contents = bag->Contents();
+// A file that cannot be opened for writing is reported once and nothing is written.
+TEST_F(LayoutTest, AFailedOpenForWritingIsReportedOnce) {
+    const std::string folder = path + ".d";
+    std::filesystem::create_directory(folder);
+    const struct {
+        std::string target;
+        int32_t error;
+    } cases[] = {{folder + "/missing/layout.ksf", 76}, {folder, 75}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.target);
+        Events();
+        EXPECT_FALSE(Designer().SaveLayout(c.target));
+        EXPECT_THAT(DisplayErrors(),
+                    ElementsAre(testing::EndsWith(", " + std::to_string(c.error) + ", True)")));
+        EXPECT_THAT(LastBoxText(), testing::EndsWith(" : " + std::to_string(c.error)));
     }
-    const auto root = CPropertyBag::Create();
-    root->WriteProperty("ControlCount", ole::Variant(int16_t{1}), ole::Variant::Missing());
-    root->WriteProperty("ControlInfo_1_1", contents, ole::Variant::Missing());
-    ole::LayoutFile::Write(path, root->Contents());
+    EXPECT_FALSE(std::filesystem::exists(folder + "/missing"));
+    std::filesystem::remove_all(folder);
+}
+
+// With the clock fixed, the file is the header and the root bag and nothing else, and a round
+// trip writes the same bytes again.
+TEST_F(LayoutTest, TheFileIsExactlyTheHeaderAndTheBag) {
+    constexpr double kStamp = 45678.25;
+    base::Clock::SetDateTimeBase(kStamp);
+    OnEvent([](ole::DISPID id, std::span<ole::Variant> args) {
+        if (id != ZORudeRuduvozu::EvSaveFormData)
+            return;
+        std::array<ole::Variant, 2> write{ole::Variant(std::string("Caption")),
+                                          ole::Variant(std::string("Form1"))};
+        ole::CallMethod(args[0].Deref(), "WriteProperty", write);
+    });
+    EXPECT_TRUE(Designer().SaveLayout(path));
+    const std::vector<uint8_t> file = ReadFile();
+    ASSERT_GE(file.size(), 12U);
+    EXPECT_EQ(std::vector<uint8_t>(file.begin(), file.begin() + 4),
+              (std::vector<uint8_t>{0x11, 0x20, 0x01, 0x00}));
+    EXPECT_EQ(std::vector<uint8_t>(file.begin() + 8, file.begin() + 12),
+              (std::vector<uint8_t>{0, 0, 0, 0}));
+    const uint32_t n = file[4] | (file[5] << 8) | (file[6] << 16) | (uint32_t{file[7]} << 24);
+    EXPECT_EQ(file.size(), 12 + n);
+    const auto root = SavedRoot();
+    std::vector<std::string> keys;
+    for (const auto& [name, value] : root->Entries().Entries())
+        keys.push_back(name + "=" + ole::CStr(value) + ":" + std::to_string(value.Type()));
+    EXPECT_THAT(keys,
+                ElementsAre("INT_FormDesignerVersion=1:2", "INT_ControlCount=0:2",
+                            "INT_TimeStamp=" + ole::CStr(ole::Variant::FromDate(kStamp)) + ":7",
+                            "CUS_Caption=Form1:8"));
+
+    auto frame = Add("VB.Frame", "Frame1", {1800, 300, 4200, 2400});
+    Add("VB.CommandButton", "Command1", {240, 480, 1440, 780}, frame);
+    AddLine("Line1", {300, 2700, 1500, 2700});
+    EXPECT_TRUE(Designer().SaveLayout(path));
+    const std::vector<uint8_t> saved = ReadFile();
+    RemoveAll();
+    EXPECT_TRUE(Designer().LoadLayout(path));
+    EXPECT_TRUE(Designer().SaveLayout(path));
+    EXPECT_EQ(ReadFile(), saved);
+}
+
+// The whole image is written over the old file: a shorter layout leaves no tail behind.
+TEST_F(LayoutTest, SavingOverALongerFileLeavesNoTail) {
+    Add("VB.CommandButton", "Command1", {240, 480, 1440, 780});
+    Add("VB.CommandButton", "Command2", {240, 900, 1440, 1200});
+    EXPECT_TRUE(Designer().SaveLayout(path));
+    const size_t longer = ReadFile().size();
+    RemoveAll();
+    EXPECT_TRUE(Designer().SaveLayout(path));
+    const std::vector<uint8_t> file = ReadFile();
+    EXPECT_LT(file.size(), longer);
+    EXPECT_EQ(file.size(), 12 + ole::LayoutFile::Read(path).AsBytes().size());
+}
+
+// Array elements keep their index; other controls hand -1 to the host.
+TEST_F(LayoutTest, ArrayElementsStoreTheirIndex) {
+    GetForm().AddArrayElement(forms::Label::Create(), "lblRow", 3, DesignerExtender(),
+                              {20, 20, 60, 30});
+    Add("VB.CommandButton", "Command1", {240, 900, 1440, 1200});
+    EXPECT_TRUE(Designer().SaveLayout(path));
+    const auto root = SavedRoot();
+    const auto first = ole::PropertyBag::FromBytes(
+        root->ReadProperty("INT_ControlInfo_1_1", ole::Variant::Missing()).AsBytes());
+    const auto second = ole::PropertyBag::FromBytes(
+        root->ReadProperty("INT_ControlInfo_1_2", ole::Variant::Missing()).AsBytes());
+    EXPECT_EQ(first->ReadProperty("INT_ControlIndex", ole::Variant::Missing()).Type(), ole::VT_I2);
+    EXPECT_EQ(first->ReadProperty("INT_ControlIndex", ole::Variant::Missing()).AsI2(), 3);
+    EXPECT_TRUE(first->ReadProperty("INT_IsIndexed", ole::Variant::Missing()).AsBool());
+    EXPECT_EQ(second->Entries().Find("INT_ControlIndex"), nullptr);
+    EXPECT_FALSE(second->ReadProperty("INT_IsIndexed", ole::Variant::Missing()).AsBool());
+
+    GetForm().Remove("lblRow");
+    RemoveAll();
+    Events();
+    EXPECT_TRUE(Designer().LoadLayout(path));
+    std::vector<std::string> created;
+    for (const std::string& event : Events())
+        if (event.starts_with("CreateControl"))
+            created.push_back(event);
+    EXPECT_THAT(created, ElementsAre("CreateControl(VB.Label, lblRow, Designer1, 3, Nothing)",
+                                     "CreateControl(VB.CommandButton, Command1, Designer1, -1, "
+                                     "Nothing)"));
+}
+
+// A frame whose type cannot be made is reported once and goes with its children; the next
+// control still loads.
+TEST_F(LayoutTest, AnUncreatableContainerIsSkippedWithItsChildren) {
+    WriteLayout({{"VB.NoSuchFrame",
+                  "Frame1",
+                  true,
+                  {{"VB.CommandButton", "Command1", false, {}},
+                   {"VB.CommandButton", "Command2", false, {}}}},
+                 {"VB.CommandButton", "Command3", false, {}}});
+    Events();
+    EXPECT_FALSE(Designer().LoadLayout(path));
+    EXPECT_THAT(EventNames(), ElementsAre("LoadFormData", "CreateControl", "DisplayError",
+                                          "CreateControl", "LoadControlData"));
+    EXPECT_FALSE(GetForm().FindControl("Command1"));
+    EXPECT_FALSE(GetForm().FindControl("Command2"));
+    EXPECT_TRUE(GetForm().FindControl("Command3"));
+}
+
+// Automation errors show their offset in the box; the event still gets the full number.
+TEST_F(LayoutTest, TheBoxShowsAnAutomationErrorByItsOffset) {
+    class Refusing final : public ole::Object {
+    public:
+        static const ole::ClassInfo& Info() {
+            static const ole::ClassInfo info = ole::ClassBuilder<Refusing>("Refusing").Build();
+            return info;
+        }
+        const ole::ClassInfo& GetClassInfo() const override { return Info(); }
+        ole::DISPID GetIDsOfNames(std::string_view) const override { return 1; }
+        bool HasMember(ole::DISPID) const override { return true; }
+        ole::Variant Invoke(ole::DISPID, uint16_t, std::span<ole::Variant>) override {
+            throw ole::Error(static_cast<int32_t>(0x800407D4), "Refused", "Host");
+        }
+    };
+    WriteLayout({{"VB.CommandButton", "Command1", false, {}}});
+    OnEvent([](ole::DISPID id, std::span<ole::Variant> args) {
+        if (id == ZORudeRuduvozu::EvCreateControl)
+            args[4].Deref() = ole::Variant(ole::Ptr<ole::Object>(ole::MakeObject<Refusing>()));
+    });
+    Events();
+    EXPECT_FALSE(Designer().LoadLayout(path));
+    EXPECT_THAT(DisplayErrors(), testing::Each(testing::EndsWith(", -2147219500, True)")));
+    EXPECT_EQ(LastBoxText(), "Host : Refused : 2004");
+    EXPECT_FALSE(GetForm().FindControl("Command1"));
+}
+
+TEST_F(LayoutTest, NestingDeeperThanSixtyFourLevelsIsCutOffOnce) {
+    Stored chain{"VB.Frame", "Frame100", true, {}};
+    for (int level = 99; level >= 1; --level)
+        chain = Stored{"VB.Frame", "Frame" + std::to_string(level), true, {chain}};
+    WriteLayout({chain});
     Events();
     EXPECT_FALSE(Designer().LoadLayout(path));
     EXPECT_TRUE(GetForm().FindControl("Frame64"));
     EXPECT_FALSE(GetForm().FindControl("Frame65"));
-    std::vector<std::string> errors;
-    for (const std::string& event : Events())
-        if (event.starts_with("DisplayError"))
-            errors.push_back(event);
-    EXPECT_THAT(errors, ElementsAre(testing::HasSubstr(", 458, ")));
+    EXPECT_THAT(DisplayErrors(), ElementsAre(testing::HasSubstr(", 458, ")));
 }
 
 } // namespace

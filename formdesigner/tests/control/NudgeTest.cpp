@@ -100,6 +100,19 @@ TEST_F(NudgeTest, ShiftArrowSizesButNeverToNothing) {
     EXPECT_EQ(ole::CStr(ReadMember(line, "Y2")), "315");
 }
 
+// A Line reports its moved start and its unchanged signed extents.
+TEST_F(NudgeTest, ALineMovedByKeyReportsItsSignedExtents) {
+    auto line = AddLine("Line1", {2400, 1500, 1500, 2100});
+    Designer().DeselectAllControl();
+    Designer().SelectControl(ole::Variant(line));
+    Events();
+    Key(win::VK_RIGHT, Modifiers::Control);
+    EXPECT_THAT(KeyEvents(), ElementsAre("ControlMoving(Line1, 2415, 1500, -900, 600)",
+                                         "ControlMoved(Line1)", "Keydown(39, 2)"));
+    EXPECT_EQ(ole::CStr(ReadMember(line, "X1")), "2415");
+    EXPECT_EQ(ole::CStr(ReadMember(line, "X2")), "1515");
+}
+
 TEST_F(NudgeTest, TheStepIsOnePixelOfTheSelectionsContainer) {
     auto picture = Add("VB.PictureBox", "Picture1", {1500, 1500, 3000, 3000});
     ole::LetProperty(ole::Variant(picture), "ScaleMode", ole::Variant(int16_t{3}));
