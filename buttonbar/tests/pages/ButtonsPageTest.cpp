@@ -90,14 +90,9 @@ TEST_F(ButtonsPageTest, ApplyWritesTheShownButtonAndMovesItToANewIndex) {
     EXPECT_EQ(Buttons()->At(5)->GetCaption(), "b4");
 
     Open("Buttons");
-    for (const char* bad : {"0", "6", "x"}) {
-        Type("txtNewIndex", bad);
-        EXPECT_EQ(PressAnswering(m_frame->ApplyButton()),
-                  std::vector<std::string>{"Invalid Index."})
-            << bad;
-    }
-    Type("txtNewIndex", "5");
-    EXPECT_EQ(PressAnswering(m_frame->ApplyButton()), std::vector<std::string>{});
+    for (const char* bad : {"0", "6", "x"})
+        EXPECT_EQ(ApplyNewIndex(bad), std::vector<std::string>{"Invalid Index."}) << bad;
+    EXPECT_EQ(ApplyNewIndex("5"), std::vector<std::string>{});
     EXPECT_EQ(Buttons()->At(5)->GetCaption(), "b4");
 }
 

@@ -90,14 +90,9 @@ TEST_F(GroupsPageTest, AddTrimsTheCaptionKeepsTheTagAndApplyDisablesAdd) {
 
 TEST_F(GroupsPageTest, ApplyMovesTheActiveGroupToANewIndexReadWithoutLocale) {
     Open("Groups");
-    for (const char* bad : {"1,0", "4", "x"}) {
-        Type("txtNewIndex", bad);
-        EXPECT_EQ(PressAnswering(m_frame->ApplyButton()),
-                  std::vector<std::string>{"Invalid Index."})
-            << bad;
-    }
-    Type("txtNewIndex", "&H3");
-    EXPECT_EQ(PressAnswering(m_frame->ApplyButton()), std::vector<std::string>{});
+    for (const char* bad : {"1,0", "4", "x"})
+        EXPECT_EQ(ApplyNewIndex(bad), std::vector<std::string>{"Invalid Index."}) << bad;
+    EXPECT_EQ(ApplyNewIndex("&H3"), std::vector<std::string>{});
     EXPECT_EQ(Groups()->At(3)->GetCaption(), "Two");
     EXPECT_EQ(Bar().GetActiveGroup(), Groups()->At(3));
     EXPECT_EQ(Text("txtGroupIndex"), "3");

@@ -104,6 +104,11 @@ protected:
             texts.push_back(log[i].request.text);
         return texts;
     }
+    // Types a new index and applies it; the message boxes' texts are returned.
+    std::vector<std::string> ApplyNewIndex(std::string_view text) {
+        Type("txtNewIndex", text);
+        return PressAnswering(m_frame->ApplyButton());
+    }
     // A pixel of the bar's button area as the bar last painted it, once pending paints ran.
     win::COLORREF BarPixel(int x, int y) {
         win::test::pump();
