@@ -398,9 +398,12 @@ void KSButtonBar::HighlightButton(const ole::Ptr<CButton>& aButton) {
 
 void KSButtonBar::LetLayoutSuspended(bool value) {
     m_bLayoutSuspended = value;
-    if (value)
+    if (value || !m_setUp || m_released)
         return;
     LayoutControl();
+    // The boxes may keep their sizes while their bars changed, so no Resize places the bars.
+    LayoutGroupBars(*m_UpperGroups, *m_PicUpperGroups);
+    LayoutGroupBars(*m_LowerGroups, *m_PicLowerGroups);
     LayoutButtons();
     RefreshButtonArea();
 }

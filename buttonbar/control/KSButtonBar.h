@@ -234,6 +234,7 @@ public:
 
     // ---- For the rest of the library ----
     void HighlightButton(const ole::Ptr<CButton>& aButton);
+    // While set, neither the boxes nor the buttons are laid out; clearing it lays out both.
     bool LayoutSuspended() const { return m_bLayoutSuspended; }
     void LetLayoutSuspended(bool value);
     bool HasMsImg32() const { return m_bHasMsImg32; }

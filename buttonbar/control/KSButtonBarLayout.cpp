@@ -50,7 +50,8 @@ std::optional<win::SIZE> MeasureAg(win::HWND hwnd, shared::CResourceMgr& cache,
 } // namespace
 
 void KSButtonBar::LayoutControl() {
-    if (!m_setUp || m_released)
+    // A stored bar places its boxes once, when its rebuild ends, not once per group it adds.
+    if (!m_setUp || m_released || m_bLayoutSuspended)
         return;
     ole::Ptr<KSButtonBar> self(this);
     const win::SIZE inner = ClientSize(hWnd());

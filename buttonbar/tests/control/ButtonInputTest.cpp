@@ -4,6 +4,7 @@
 #include "InputFixture.h"
 
 #include "platform/ole/error/UnhandledError.h"
+#include "platform/win/test/Snapshot.h"
 
 #include <gtest/gtest.h>
 
@@ -66,6 +67,11 @@ TEST_F(ButtonInputTest, TheStripsScrollOneStepOnlyWhereTheyCan) {
     EXPECT_EQ(TakeMouse().hit, ksHitType::ksTLScrollButtonHit);
     EXPECT_TRUE(bar.ArrowPressed());
     EXPECT_TRUE(bar.FirstArrowPressed());
+    // The strip under the pointer is drawn raised, the other flat.
+    const win::test::Snapshot shot = win::test::CaptureClient(Area());
+    EXPECT_EQ(win::test::PixelOf(shot, up.left, up.top), win::GetSysColor(win::COLOR_3DLIGHT));
+    EXPECT_EQ(win::test::PixelOf(shot, down.left, down.top),
+              win::test::PixelOf(shot, down.left + 1, down.top + 1));
     Click(Area(), Centre(up));
     EXPECT_EQ(m_mouse.front().hit, ksHitType::ksUnknownHit);
     EXPECT_EQ(bar.Layout().firstVisibleLine, 0);
