@@ -106,6 +106,12 @@ protected:
             ole::PICTYPE_BITMAP);
     }
     ole::Ptr<CGroup> ActiveGroup() { return m_bar->GetActiveGroup(); }
+    static std::vector<std::string> Captions(const CGroupButtons* list) {
+        std::vector<std::string> captions;
+        for (int32_t i = 1; i <= list->Count(); ++i)
+            captions.push_back(list->Item(i)->GetCaption());
+        return captions;
+    }
     // Adds n buttons to the group (the active one by default).
     void AddButtons(int n, ole::Ptr<CGroup> group = nullptr) {
         if (!group)

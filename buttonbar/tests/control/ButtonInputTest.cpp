@@ -17,10 +17,12 @@ using ButtonInputTest = InputFixture;
 TEST_F(ButtonInputTest, HoverPressAndReleaseSelectTheButtonUnderThePointer) {
     KSButtonBar& bar = ShowBar();
     AddButtons(3);
+    Button(2)->LetTooltipText("Second");
     Events();
     const win::RECT second = Button(2)->Bounds();
     Move(Area(), Centre(second));
     EXPECT_EQ(bar.HighlightedButton(), Button(2));
+    EXPECT_EQ(bar.ToolTip()->Text(static_cast<win::UINT_PTR>(Area().Value())), "Second");
     Mouse move = TakeMouse();
     EXPECT_EQ(move.hit, ksHitType::ksButtonHit);
     EXPECT_EQ(move.item, Button(2));
@@ -55,6 +57,23 @@ TEST_F(ButtonInputTest, HoverPressAndReleaseSelectTheButtonUnderThePointer) {
     Click(Area(), {5, Button(3)->Bounds().bottom + 5});
     EXPECT_EQ(bar.GetSelectedButton(), nullptr);
     EXPECT_EQ(Events(), (std::vector<std::string>{"MouseMove", "MouseDown", "MouseUp"}));
+}
+
+TEST_F(ButtonInputTest, WithoutTheFocusLeavingKeepsTheHighlightAndHiddenButtonsAreNeverHit) {
+    KSButtonBar& bar = ShowBar();
+    AddButtons(3);
+    const ole::Ptr<forms::Extender> other =
+        m_host->Host(KSButtonBar::kProgId, "Bar2", {200, 0, 300, 100});
+    other->SetFocus();
+    Move(Area(), Centre(Button(1)->Bounds()));
+    EXPECT_NE(win::GetCapture(), Area());
+    Move(Lower(), {5, 5});
+    EXPECT_EQ(bar.HighlightedButton(), Button(1));
+    // A button hidden at run time keeps its old place, where the pointer finds nothing.
+    Button(3)->LetVisible(false);
+    Move(Area(), Centre(Button(3)->Bounds()));
+    EXPECT_EQ(TakeMouse().hit, ksHitType::ksUnknownHit);
+    EXPECT_EQ(bar.HighlightedButton(), Button(1));
 }
 
 TEST_F(ButtonInputTest, TheStripsScrollOneStepOnlyWhereTheyCan) {

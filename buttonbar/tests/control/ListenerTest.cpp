@@ -27,12 +27,6 @@ protected:
         groups->Add("C");
         return groups;
     }
-    std::vector<std::string> Captions(const CGroupButtons* list) {
-        std::vector<std::string> captions;
-        for (int32_t i = 1; i <= list->Count(); ++i)
-            captions.push_back(list->Item(i)->GetCaption());
-        return captions;
-    }
 };
 
 TEST_F(ListenerTest, HidingTheActiveGroupActivatesTheNearestShownOne) {

@@ -34,11 +34,36 @@ protected:
         return keys;
     }
     std::vector<std::string> SavedKeys() { return Keys(*forms::test::TestHost::Save(*m_extender)); }
-    std::vector<std::string> Captions(const CGroupButtons* list) {
-        std::vector<std::string> captions;
-        for (int32_t i = 1; i <= list->Count(); ++i)
-            captions.push_back(list->Item(i)->GetCaption());
-        return captions;
+    static std::string Value(const Variant& value) {
+        return std::to_string(value.Type()) + ":" + (value.IsNull() ? "" : ole::CStr(value));
+    }
+    static std::string Image(const ole::Ptr<ole::Picture>& picture) {
+        if (!picture)
+            return "none";
+        uint64_t sum = 0;
+        for (const uint32_t pixel : picture->GetImage().pixels)
+            sum += pixel;
+        return std::to_string(picture->Type()) + ":" + std::to_string(picture->Width()) + "x" +
+               std::to_string(picture->Height()) + ":" + std::to_string(sum);
+    }
+    // Every stored member of the groups and their buttons, one line each.
+    static std::string Describe(const CGroups& groups) {
+        std::string text;
+        for (int32_t i = 1; i <= groups.Count(); ++i) {
+            const ole::Ptr<CGroup> g = groups.At(i);
+            text += g->GetCaption() + "|" + g->GetTooltipText() + "|" + g->GetKey() + "|" +
+                    std::to_string(g->GetVisible()) + "|" +
+                    std::to_string(g->GetButtonBackgroundLayout()) + "|" + Value(g->GetTag()) +
+                    "|" + Image(g->GetButtonBackgroundPicture()) + "\n";
+            const ole::Ptr<CButtons> buttons = g->GetButtons();
+            for (int32_t j = 1; j <= buttons->Count(); ++j) {
+                const ole::Ptr<CButton> b = buttons->At(j);
+                text += "  " + b->GetCaption() + "|" + b->GetTooltipText() + "|" + b->GetKey() +
+                        "|" + b->GetPrompt() + "|" + std::to_string(b->GetVisible()) + "|" +
+                        Value(b->GetTag()) + "|" + Image(b->GetPicture()) + "\n";
+            }
+        }
+        return text;
     }
 };
 
@@ -125,47 +150,15 @@ TEST_F(PersistenceTest, AFullBarComesBackEqualThroughTheStoredBytes) {
     std::vector<Variant> before;
     for (const ole::PersistedProperty& stored : B::Info().Persisted())
         before.push_back(Get(stored.id));
+    const std::string model = Describe(*groups);
     KSButtonBar& loaded = Reload();
     EXPECT_EQ(ole::TakeReportedErrors().size(), 0U);
     size_t k = 0;
     for (const ole::PersistedProperty& stored : B::Info().Persisted())
         EXPECT_TRUE(ole::BagEntries::MatchesDefault(Get(stored.id), before[k++])) << stored.key;
 
-    const ole::Ptr<CGroups> read = loaded.GetGroups();
-    ASSERT_EQ(read->Count(), 3);
-    EXPECT_EQ(loaded.GetActiveGroup(), read->At(2));
-    for (int32_t i = 1; i <= 3; ++i) {
-        const ole::Ptr<CGroup> was = groups->At(i);
-        const ole::Ptr<CGroup> is = read->At(i);
-        EXPECT_EQ(is->GetCaption(), was->GetCaption());
-        EXPECT_EQ(is->GetTooltipText(), was->GetTooltipText());
-        EXPECT_EQ(is->GetKey(), was->GetKey());
-        EXPECT_EQ(is->GetVisible(), was->GetVisible());
-        EXPECT_EQ(is->GetButtonBackgroundLayout(), was->GetButtonBackgroundLayout());
-        EXPECT_TRUE(ole::VariantEquals(is->GetTag(), was->GetTag()));
-        EXPECT_EQ(is->GetButtonBackgroundPicture() != nullptr,
-                  was->GetButtonBackgroundPicture() != nullptr);
-    }
-    EXPECT_TRUE(read->At(2)->GetButtonBackgroundPicture()->SameImage(
-        *second->GetButtonBackgroundPicture()));
-    const ole::Ptr<CButtons> readButtons = read->At(2)->GetButtons();
-    ASSERT_EQ(readButtons->Count(), buttons->Count());
-    for (int32_t j = 1; j <= buttons->Count(); ++j) {
-        const ole::Ptr<CButton> was = buttons->At(j);
-        const ole::Ptr<CButton> is = readButtons->At(j);
-        EXPECT_EQ(is->GetCaption(), was->GetCaption());
-        EXPECT_EQ(is->GetTooltipText(), was->GetTooltipText());
-        EXPECT_EQ(is->GetKey(), was->GetKey());
-        EXPECT_EQ(is->GetPrompt(), was->GetPrompt());
-        EXPECT_EQ(is->GetVisible(), was->GetVisible());
-        EXPECT_EQ(is->GetTag().Type(), was->GetTag().Type()) << j;
-        EXPECT_TRUE(was->GetTag().IsNull() ? is->GetTag().IsNull()
-                                           : ole::VariantEquals(is->GetTag(), was->GetTag()));
-        ASSERT_EQ(is->GetPicture() != nullptr, was->GetPicture() != nullptr) << j;
-        if (was->GetPicture()) {
-            EXPECT_TRUE(is->GetPicture()->SameImage(*was->GetPicture())) << j;
-        }
-    }
+    EXPECT_EQ(loaded.GetActiveGroup(), loaded.GetGroups()->At(2));
+    EXPECT_EQ(Describe(*loaded.GetGroups()), model);
     EXPECT_TRUE(loaded.GetLockRefresh());
 }
 
