@@ -55,6 +55,20 @@ TEST_F(GroupBarTest, TheCloseButtonClicksOnlyWhenPressAndReleaseAreOnIt) {
         EXPECT_EQ(mouse.hit, ksHitType::ksCaptionHit);
 }
 
+TEST_F(GroupBarTest, ACloseButtonHandlerMayUnloadTheForm) {
+    KSButtonBar& bar = ShowBar();
+    bar.LetShowCaptionBar(true);
+    win::test::pump();
+    ole::Ptr<ole::EventSink> host = ole::EventSink::Create();
+    host->On(KSButtonBar::EvCloseButtonClick,
+             [this](std::span<ole::Variant>) { m_host->Unload(); });
+    const uint32_t cookie = ole::ConnectEvents(m_bar, host);
+    Click(bar.CaptionBar()->Window(), Centre(bar.Layout().closeButton));
+    EXPECT_FALSE(win::IsWindow(bar.hWnd()));
+    EXPECT_TRUE(ole::TakeReportedErrors().empty());
+    ole::DisconnectEvents(m_bar, cookie);
+}
+
 TEST_F(GroupBarTest, APressReportsTheBarOfItsOwnBoxAndAClickActivatesIt) {
     KSButtonBar& bar = ShowBar();
     FourGroups(1);
