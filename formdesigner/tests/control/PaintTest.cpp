@@ -2,6 +2,9 @@
 
 #include "shared/util/ColorUtils.h"
 
+#include "platform/ole/dispatch/LateBinding.h"
+#include "platform/win/Win.h"
+#include "platform/win/gdi/DcGuards.h"
 #include "platform/win/test/Snapshot.h"
 
 #include <gtest/gtest.h>
@@ -64,6 +67,25 @@ TEST_F(PaintTest, ALineShowsAHandleOnEachEnd) {
     EXPECT_EQ(At(98, 98), handleFill);
     EXPECT_EQ(At(198, 98), handleFill);
     EXPECT_EQ(At(150, 97), face);
+}
+
+// A host calling Refresh by name reaches the designer's own Refresh, which LockRefresh holds.
+TEST_F(PaintTest, RefreshByNameIsTheDesignersOwn) {
+    Designer().LetMode(ksModeSelect);
+    const auto scribble = [&] {
+        const win::WindowDc dc(Surface());
+        const win::RECT spot{5, 5, 6, 6};
+        win::FillRect(dc.Get(), &spot,
+                      static_cast<win::HBRUSH>(win::GetStockObject(win::BLACK_BRUSH)));
+    };
+    const ole::Variant designer{ole::Ptr<ole::Object>(DesignerExtender())};
+    scribble();
+    Designer().LetLockRefresh(true);
+    ole::CallMethod(designer, "Refresh");
+    EXPECT_EQ(At(5, 5), 0U);
+    Designer().LetLockRefresh(false);
+    ole::CallMethod(designer, "Refresh");
+    EXPECT_EQ(At(5, 5), face);
 }
 
 } // namespace

@@ -54,9 +54,17 @@ const ole::ClassInfo& Extender::Info() {
 
 // ---- Dispatch: the extender's members first, then the inner control's ----
 
+// "Refresh" is a common member of every control but no member of the site: a control that declares
+// its own Refresh (a public method with work of its own) answers it by name.
 ole::DISPID Extender::GetIDsOfNames(std::string_view name) const {
     const ole::DISPID own = Info().IdOfName(name);
-    if (own != ole::DISPID_UNKNOWN || !m_inner)
+    if (!m_inner)
+        return own;
+    if (own == dispid::Refresh) {
+        const ole::DISPID inner = m_inner->GetIDsOfNames(name);
+        return inner != ole::DISPID_UNKNOWN ? inner : own;
+    }
+    if (own != ole::DISPID_UNKNOWN)
         return own;
     return m_inner->GetIDsOfNames(name);
 }

@@ -17,8 +17,9 @@ class ControlContainer;
 // Container and event arguments hold. Its own members (Name, Visible 0x80010007, Left, Top,
 // Width, Height, Move 0x80011002, Container, Parent, Tag, object, ...) answer first, by name and
 // by id; everything else goes to the inner control (ScaleMode, MousePointer, the control's own
-// members) and fails there with 438 when it has no such member. Its window is the user control's
-// surface; the surface's messages become the inner control's events.
+// members) and fails there with 438 when it has no such member. "Refresh" by name is the inner
+// control's own when it declares one. Its window is the user control's surface; the surface's
+// messages become the inner control's events.
 class Extender final : public Control {
 public:
     // The extender's own members.
