@@ -342,6 +342,66 @@ TEST_F(LayoutTest, AnUncreatableContainerIsSkippedWithItsChildren) {
     EXPECT_TRUE(GetForm().FindControl("Command3"));
 }
 
+// An entry that is no bag, or a bag cut short, is reported for that control alone; a host that
+// clears bShowMsgBox gets no box and the load goes on.
+TEST_F(LayoutTest, OneBadControlIsReportedAndTheRestLoads) {
+    const auto button = [](const std::string& name) {
+        return Stored{"VB.CommandButton", name, false, {}};
+    };
+    std::vector<uint8_t> cut = ContentsOf(button("Command1"), 1, 1).AsBytes();
+    cut.resize(cut.size() - 3);
+    const auto root = CPropertyBag::Create();
+    const auto put = [&](const std::string& key, ole::Variant value) {
+        root->WriteProperty(key, value, ole::Variant::Missing());
+    };
+    put("ControlCount", ole::Variant(int16_t{3}));
+    put("ControlInfo_1_1", ole::Variant::FromBytes(cut));
+    put("ControlInfo_1_2", ole::Variant(int32_t{7}));
+    put("ControlInfo_1_3", ContentsOf(button("Command3"), 1, 3));
+    ole::LayoutFile::Write(path, root->Contents());
+    OnEvent([](ole::DISPID id, std::span<ole::Variant> args) {
+        if (id == ZORudeRuduvozu::EvDisplayError)
+            args[2].Deref() = ole::Variant(false);
+    });
+    const size_t boxes = forms::MessageBoxResponder().Log().size();
+    Events();
+    EXPECT_FALSE(Designer().LoadLayout(path));
+    EXPECT_THAT(Events(), ElementsAre("LoadFormData(Object)", testing::EndsWith(", 458, True)"),
+                                      testing::EndsWith(", 458, True)"),
+                                      "CreateControl(VB.CommandButton, Command3, Designer1, -1, "
+                                      "Nothing)",
+                                      "LoadControlData(Command3, Object)"));
+    EXPECT_EQ(forms::MessageBoxResponder().Log().size(), boxes);
+    EXPECT_FALSE(GetForm().FindControl("Command1"));
+    EXPECT_TRUE(GetForm().FindControl("Command3"));
+}
+
+// A Line keeps its ends and no rectangle; a control the host makes itself is not added again.
+TEST_F(LayoutTest, LinesKeepTheirEndsAndHostMadeControlsAreTheirOwn) {
+    AddLine("Line1", {300, 2700, 1500, 2100});
+    EXPECT_TRUE(Designer().SaveLayout(path));
+    const auto line = ole::PropertyBag::FromBytes(
+        SavedRoot()->ReadProperty("INT_ControlInfo_1_1", ole::Variant::Missing()).AsBytes());
+    std::vector<std::string> keys;
+    for (const auto& [name, value] : line->Entries().Entries())
+        keys.push_back(name);
+    EXPECT_THAT(keys, ElementsAre("INT_IsIndexed", "INT_IsContainer", "INT_ControlType",
+                                  "INT_ControlName", "INT_X1", "INT_Y1", "INT_X2", "INT_Y2",
+                                  "INT_Visible"));
+
+    RemoveAll();
+    OnEvent([&](ole::DISPID id, std::span<ole::Variant> args) {
+        if (id != ZORudeRuduvozu::EvCreateControl)
+            return;
+        auto made = GetForm().Add(ole::CStr(args[0].Deref()), ole::CStr(args[1].Deref()),
+                                  args[2].Deref().AsObject());
+        args[4].Deref() = ole::Variant(ole::Ptr<ole::Object>(made));
+    });
+    EXPECT_TRUE(Designer().LoadLayout(path));
+    EXPECT_EQ(Designer().ContainedControls().size(), 1U);
+    EXPECT_EQ(ole::CStr(ReadMember(GetForm().FindControl("Line1"), "Y2")), "2100");
+}
+
 // Automation errors show their offset in the box; the event still gets the full number.
 TEST_F(LayoutTest, TheBoxShowsAnAutomationErrorByItsOffset) {
     class Refusing final : public ole::Object {

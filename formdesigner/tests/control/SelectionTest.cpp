@@ -1,11 +1,16 @@
 #include "DesignerFixture.h"
 
+#include "testsupport/ErrorOf.h"
+
+#include "platform/forms/controls/textbox/TextBox.h"
 #include "platform/forms/form/Form.h"
 #include "platform/ole/dispatch/LateBinding.h"
 #include "platform/win/Win.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace layoutdesk::test {
 namespace {
@@ -74,6 +79,53 @@ TEST_F(SelectionTest, UnlockingOneAfterLockAllKeepsNestedControlsLocked) {
     EXPECT_FALSE(Locked(button));
     EXPECT_TRUE(Locked(text));
     EXPECT_TRUE(Locked(frame));
+}
+
+TEST_F(SelectionTest, OneSelectionPerControlAndOneContainerAtATime) {
+    auto frame = Add("VB.Frame", "Frame1", {1800, 300, 4200, 2400});
+    auto inner = Add("VB.CommandButton", "Inner", {240, 480, 1440, 780}, frame);
+    Events();
+    Designer().DeselectAllControl();
+    Designer().SelectControl(ole::Variant(button));
+    Designer().SelectControl(ole::Variant(button));
+    Designer().SelectControl(ole::Variant(inner));
+    EXPECT_THAT(Events(), ElementsAre("ControlSelected(Command1)"));
+    EXPECT_FALSE(Selected(inner));
+
+    // Two elements of one array are two entries.
+    auto zero = GetForm().AddArrayElement(forms::TextBox::Create(), "Text1", 0, DesignerExtender(),
+                                          {20, 80, 60, 100});
+    auto one = GetForm().AddArrayElement(forms::TextBox::Create(), "Text1", 1, DesignerExtender(),
+                                         {20, 110, 60, 130});
+    Designer().SelectControl(ole::Variant(one));
+    Designer().LockControls(ksScopeThis, ole::Variant(zero));
+    EXPECT_TRUE(Selected(one));
+    EXPECT_FALSE(Selected(zero));
+    EXPECT_TRUE(Locked(zero));
+    EXPECT_FALSE(Locked(one));
+}
+
+TEST_F(SelectionTest, LockingOneEndsLockAllAndBadArgumentsAreRefused) {
+    auto second = Add("VB.CommandButton", "Command2", {300, 1200, 1500, 1800});
+    auto third = Add("VB.CommandButton", "Command3", {300, 2100, 1500, 2700});
+    Designer().LockControls(ksScopeThis, ole::Variant(third));
+    Designer().LockControls(ksScopeAll, ole::Variant());
+    EXPECT_TRUE(Locked(second));
+    Designer().LockControls(ksScopeThis, ole::Variant(button));
+    EXPECT_TRUE(Locked(button));
+    EXPECT_TRUE(Locked(third));
+    EXPECT_FALSE(Locked(second));
+    EXPECT_TRUE(Designer().UnlockControls(ksScopeThis, ole::Variant(third)));
+    EXPECT_FALSE(Designer().UnlockControls(ksScopeThis, ole::Variant(third)));
+
+    const std::function<void()> refused[] = {
+        [&] { Designer().UnlockControls(ksScopeThis, ole::Variant()); },
+        [&] { Designer().SelectControl(ole::Variant(int32_t{1})); },
+        [&] { Designer().IsSelected(ole::Variant(ole::Ptr<ole::Object>())); },
+    };
+    for (const auto& call : refused)
+        EXPECT_EQ(testsupport::ErrorTextOf(call),
+                  "-2147219500 Invalid type of obejct specified, control type expected");
 }
 
 TEST_F(SelectionTest, ContainersAreKnownWithoutTouchingTheForm) {
