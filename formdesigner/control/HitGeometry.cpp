@@ -86,10 +86,26 @@ float LineDistance(const win::RECT& line, float x, float y) {
     return (m * x - y + c) / std::sqrt(m * m + 1);
 }
 
+namespace {
+
+// Stored grid sizes are not checked: 0, negative or overflowing steps leave values unsnapped.
+bool UsableStep(double step) {
+    return step > 0 && std::isfinite(step);
+}
+
+} // namespace
+
 double SnapToGrid(double value, double step, double half) {
-    if (!(step > 0) || !std::isfinite(step))
+    if (!UsableStep(step))
         return value;
     return step * base::RoundHalfEven((value + half) / step);
+}
+
+double SnapSizeToGrid(double value, double step, double half) {
+    if (!UsableStep(step))
+        return value;
+    const int32_t whole = Round(SnapToGrid(value, step, half));
+    return whole == 0 ? 1 : whole;
 }
 
 int32_t Round(double value) {

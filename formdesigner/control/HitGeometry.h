@@ -34,6 +34,9 @@ float LineDistance(const win::RECT& line, float x, float y);
 // step * round((value + half) / step), halves to even; a step that is not a positive finite number
 // leaves the value as it is.
 double SnapToGrid(double value, double step, double half);
+// A width or height snapped to whole grid steps and then to a whole unit, never 0; unchanged,
+// 0 included, when the step is not usable.
+double SnapSizeToGrid(double value, double step, double half);
 // Round half to even into a whole unit, pinned to 32 bits.
 int32_t Round(double value);
 

@@ -149,14 +149,10 @@ void ZORudeRuduvozu::AlignToGridOf(const ole::Ptr<ole::Object>& control) {
             Write(control, y, SnapToGrid(ReadSingle(control, y), gy, hy));
         return;
     }
-    const auto size = [](double snapped) {
-        const int32_t whole = Round(snapped);
-        return whole == 0 ? 1 : whole;
-    };
     Write(control, "Left", SnapToGrid(ReadSingle(control, "Left"), gx, hx));
     Write(control, "Top", SnapToGrid(ReadSingle(control, "Top"), gy, hy));
-    Write(control, "Width", size(SnapToGrid(ReadSingle(control, "Width"), gx, hx)));
-    Write(control, "Height", size(SnapToGrid(ReadSingle(control, "Height"), gy, hy)));
+    Write(control, "Width", SnapSizeToGrid(ReadSingle(control, "Width"), gx, hx));
+    Write(control, "Height", SnapSizeToGrid(ReadSingle(control, "Height"), gy, hy));
 }
 
 void ZORudeRuduvozu::ResizeSelectedControls(int32_t eResizeType, float newValue) {

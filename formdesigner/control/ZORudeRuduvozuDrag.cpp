@@ -353,12 +353,8 @@ void ZORudeRuduvozu::ApplyDrag(const ole::Ptr<ole::Object>& control, const win::
     double width = r - l;
     double height = b - t;
     if (align) {
-        width = Round(Snap(r - l, gx, true));
-        height = Round(Snap(b - t, gy, true));
-        if (width == 0)
-            width = 1;
-        if (height == 0)
-            height = 1;
+        width = SnapSizeToGrid(width, gx, 0.5);
+        height = SnapSizeToGrid(height, gy, 0.5);
     }
     std::vector<ole::Variant> args{single(left), single(top)};
     if (setSize) {

@@ -4,6 +4,7 @@
 
 #include "platform/forms/host/Ambient.h"
 #include "platform/ole/bag/PropertyBag.h"
+#include "platform/ole/dispatch/LateBinding.h"
 #include "platform/ole/error/UnhandledError.h"
 #include "platform/win/test/Probes.h"
 #include "platform/win/test/Snapshot.h"
@@ -58,6 +59,14 @@ TEST_F(PersistenceTest, StoredSizesOfZeroOrLessAreKeptAndHarmless) {
     EXPECT_EQ(win::test::PixelOf(snapshot, 13, 60), shared::TranslateColor(0x8000000E));
     Drag({60, 40}, {71, 45});
     EXPECT_EQ(Geometry(button), "465,360,1200,600");
+    // Sizes snap on the Y axis alone, and a width of 0 pixels stays 0.
+    auto picture = Add("VB.PictureBox", "Picture1", {1500, 1500, 3000, 3000});
+    ole::LetProperty(ole::Variant(picture), "ScaleMode", ole::Variant(int16_t{3}));
+    auto thin = Add("VB.CommandButton", "Thin", {5, 3, 5, 20}, picture);
+    Designer().DeselectAllControl();
+    Designer().SelectControl(ole::Variant(thin));
+    Designer().AlignSelectedControls(ksAlignGrid);
+    EXPECT_EQ(Geometry(thin), "5,0,0,16");
 
     forms::test::TestHost::SetAmbientScaleUnits(*DesignerExtender(), "Pixel");
     EXPECT_TRUE(ole::TakeReportedErrors().empty());
