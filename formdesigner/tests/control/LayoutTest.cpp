@@ -402,6 +402,33 @@ TEST_F(LayoutTest, LinesKeepTheirEndsAndHostMadeControlsAreTheirOwn) {
     EXPECT_EQ(ole::CStr(ReadMember(GetForm().FindControl("Line1"), "Y2")), "2100");
 }
 
+// Host handlers may remove what is being saved, or the designer itself while it loads.
+TEST_F(LayoutTest, HandlersRemovingControlsOrTheDesignerEndQuietly) {
+    auto frame = Add("VB.Frame", "Frame1", {1800, 300, 4200, 2400});
+    Add("VB.CommandButton", "Command1", {240, 480, 1440, 780}, frame);
+    Add("VB.CommandButton", "Command2", {240, 900, 1440, 1200}, frame);
+    Add("VB.CommandButton", "Command3", {300, 2700, 1500, 3000});
+    OnEvent([&](ole::DISPID id, std::span<ole::Variant> args) {
+        if (id == ZORudeRuduvozu::EvSaveControlData && GetForm().FindControl("Frame1") &&
+            ole::CStr(ole::GetProperty(args[0].Deref(), "Name")) == "Command1")
+            GetForm().RemoveAdded(frame);
+    });
+    Designer().SaveLayout(path);
+    const auto saved = ole::PropertyBag::FromBytes(
+        SavedRoot()->ReadProperty("INT_ControlInfo_1_2", ole::Variant::Missing()).AsBytes());
+    EXPECT_EQ(ole::CStr(saved->ReadProperty("INT_ControlName", ole::Variant::Missing())),
+              "Command3");
+
+    RemoveAll();
+    OnEvent([&](ole::DISPID id, std::span<ole::Variant>) {
+        if (id == ZORudeRuduvozu::EvLoadControlData && GetForm().FindControl("Designer1"))
+            GetForm().Remove("Designer1");
+    });
+    Designer().LoadLayout(path);
+    EXPECT_FALSE(GetForm().FindControl("Designer1"));
+    EXPECT_FALSE(GetForm().FindControl("Command3"));
+}
+
 // Automation errors show their offset in the box; the event still gets the full number.
 TEST_F(LayoutTest, TheBoxShowsAnAutomationErrorByItsOffset) {
     class Refusing final : public ole::Object {
