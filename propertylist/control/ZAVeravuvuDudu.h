@@ -2,6 +2,7 @@
 
 #include "propertylist/control/GridSettings.h"
 #include "propertylist/control/RowPlacement.h"
+#include "propertylist/control/ScrollScale.h"
 #include "propertylist/control/splitter/CSplitter.h"
 #include "propertylist/editors/CEditor.h"
 #include "propertylist/editors/CEditorListener.h"
@@ -424,7 +425,10 @@ private:
     bool PositionToolTip();
     // Text start of a cell: past the tree indent for names, past the swatch for colour values.
     int32_t CellTextOffset(const ole::Ptr<CNode>& node, int32_t column) const;
-    int32_t m_TopRow = 0;
+    // The rows scrolled off the top as the rows were last laid out, and how the bar's units map
+    // to rows.
+    int64_t m_TopRow = 0;
+    ScrollScale m_ScrollScale;
     // The rows the last layout placed where the grid can show them, top to bottom: what painting
     // and hit testing look at.
     std::vector<ole::Ptr<CNode>> m_LaidOut;

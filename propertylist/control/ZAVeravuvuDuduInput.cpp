@@ -175,8 +175,8 @@ void ZAVeravuvuDudu::HandleGridKey(int16_t& KeyCode, int16_t) {
             SelectNode(row);
     };
     auto pageRows = [this] {
-        const int32_t large = m_VScroll->GetLargeChange();
-        return large > 1 ? large - 1 : large;
+        const int32_t rows = m_VScroll->GetLargeChange() * m_ScrollScale.rowsPerUnit;
+        return rows > 1 ? rows - 1 : rows;
     };
     switch (KeyCode) {
     case win::VK_NEXT:
@@ -234,11 +234,11 @@ void ZAVeravuvuDudu::OnScrollChange() {
         CommitActiveEditor();
     if (m_released || !m_VScroll)
         return;
-    const int32_t value = m_VScroll->GetValue();
-    if (value == m_TopRow)
+    const int64_t offset = m_ScrollScale.RowOffset(m_VScroll->GetValue());
+    if (offset == m_TopRow)
         return;
-    const int64_t distance = static_cast<int64_t>(m_TopRow - value) * m_RowHeight;
-    m_TopRow = value;
+    const int64_t distance = (m_TopRow - offset) * m_RowHeight;
+    m_TopRow = offset;
     ResumeNext([&] { LayoutRows(); });
     // A hidden bar's value does not place the rows, so nothing moved.
     if (!ScrollBarShown() || !win::IsWindow(m_GridWnd))
@@ -305,13 +305,16 @@ bool ZAVeravuvuDudu::EnsureNodeVisible(const ole::Ptr<CNode>& node) {
             const win::RECT rect = row->RowRect();
             if (index < 0)
                 return rect;
-            const int64_t top = topLimit + (static_cast<int64_t>(index) - value) * m_RowHeight;
+            const int64_t top =
+                topLimit + (index - m_ScrollScale.RowOffset(value)) * int64_t{m_RowHeight};
             return grid::MakeRect(rect.left, top, rect.right, top + m_RowHeight);
         };
         auto stepFrom = [&](const win::RECT& rect, int32_t value) {
             if (rect.top < topLimit)
                 return value - 1;
-            if (rect.bottom > client.bottom && rect.top - m_RowHeight >= topLimit)
+            // A step down moves the rows up by a whole unit of the bar.
+            if (rect.bottom > client.bottom &&
+                rect.top - int64_t{m_RowHeight} * m_ScrollScale.rowsPerUnit >= topLimit)
                 return value + 1;
             return value;
         };
@@ -324,7 +327,7 @@ bool ZAVeravuvuDudu::EnsureNodeVisible(const ole::Ptr<CNode>& node) {
             m_VScroll->SetValue(static_cast<int16_t>(next));
             scrolled = true;
             // Without its Change handler the rows would not follow and stepping would run on.
-            if (m_TopRow != next)
+            if (m_TopRow != m_ScrollScale.RowOffset(next))
                 break;
             index = m_ActiveNodes ? m_ActiveNodes->VisibleIndex(row.Get()) : -1;
             if (index < 0)

@@ -237,9 +237,9 @@ void ZAVeravuvuDudu::UpdateScrollBar() {
         m_VScroll->SetVisible(false);
         return;
     }
-    constexpr int64_t kMaxValue = 32767;
+    m_ScrollScale = ScrollScale::For(visibleRows, page);
     m_VScroll->SetSmallChange(1);
-    m_VScroll->SetLargeChange(static_cast<int16_t>(std::clamp<int64_t>(page, 1, kMaxValue)));
+    m_VScroll->SetLargeChange(m_ScrollScale.LargeChange(page));
     m_VScroll->SetMin(0);
     // Max clamps a larger Value and raises Change once; that move is the layout's, not the
     // user's, so an open edit stays open and follows its row.
@@ -248,7 +248,7 @@ void ZAVeravuvuDudu::UpdateScrollBar() {
             bool& flag;
             ~RangeGuard() { flag = false; }
         } guard{m_settingScrollRange = true};
-        m_VScroll->SetMax(static_cast<int16_t>(std::min(visibleRows - page, kMaxValue)));
+        m_VScroll->SetMax(m_ScrollScale.Max());
     }
     m_VScroll->SetVisible(true);
     win::HideCaret(m_VScroll->Window());
@@ -266,7 +266,7 @@ void ZAVeravuvuDudu::LayoutRows() {
     const int64_t gridHeight = static_cast<int64_t>(GridScaleHeightPixels());
     int64_t top = HeaderPixelsInGrid();
     if (ScrollBarShown())
-        top -= static_cast<int64_t>(m_VScroll->GetValue()) * rowHeight;
+        top -= m_ScrollScale.RowOffset(m_VScroll->GetValue()) * rowHeight;
     const RowPlacement placement = Placement();
 
     const int64_t count = tree->VisibleCount();

@@ -252,5 +252,36 @@ TEST_F(ScrollTest, SelectingIntoACollapsedCategoryOpensOneEditorOnceInView) {
     EXPECT_TRUE(editor->visible);
 }
 
+// Past the 16-bit bar's range each bar unit covers several rows; up to it one unit is one row.
+TEST_F(ScrollTest, TheBarCoversEveryRowPastItsRange) {
+    struct Case {
+        int64_t rows, page;
+        int32_t rowsPerUnit;
+        int16_t max;
+        int64_t lastOffset;
+    };
+    for (const Case& c :
+         {Case{10, 4, 1, 6, 6}, Case{32767 + 20, 20, 1, 32767, 32767},
+          Case{32768 + 20, 20, 2, 16384, 32768}, Case{100000, 20, 4, 24995, 99980}}) {
+        const ScrollScale scale = ScrollScale::For(c.rows, c.page);
+        EXPECT_EQ(scale.rowsPerUnit, c.rowsPerUnit) << c.rows;
+        EXPECT_EQ(scale.Max(), c.max) << c.rows;
+        EXPECT_EQ(scale.RowOffset(scale.Max()), c.lastOffset) << c.rows;
+    }
+
+    Z& grid = ShowGrid();
+    grid.LetLockRefresh(true);
+    AddProperties(40000);
+    grid.LetLockRefresh(false);
+    const std::string last = "P39999";
+    grid.SetSelectedProperty(grid.GetProperties()->Item(ole::Variant(40000)));
+    EXPECT_EQ(SelectedName(), last);
+    EXPECT_TRUE(InView(last));
+    Press(win::VK_UP);
+    EXPECT_TRUE(InView("P39998"));
+    Bar().SetValue(Bar().GetMax());
+    EXPECT_EQ(Row(last)->RowRect().bottom, grid.HeaderHeightPixels() + Page() * grid.RowHeight());
+}
+
 } // namespace
 } // namespace attrgrid::test
