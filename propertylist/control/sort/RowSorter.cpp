@@ -2,7 +2,9 @@
 
 #include "propertylist/control/sort/Utf16Order.h"
 
+#include <algorithm>
 #include <utility>
+#include <vector>
 
 namespace attrgrid {
 
@@ -20,6 +22,10 @@ ole::Ptr<CNode> RowSorter::FirstOfLevel(const ole::Ptr<CNode>& parent) const {
 }
 
 void RowSorter::SortSiblings(const ole::Ptr<CNode>& parent) {
+    if (!m_decide) {
+        SortLevel(parent);
+        return;
+    }
     const int32_t siblings = parent ? parent->ChildCount() : m_nodes->TopLevelCount();
     auto descend = [&](const ole::Ptr<CNode>& row) {
         // Also below a single child, so every level ends up sorted.
@@ -48,6 +54,31 @@ void RowSorter::SortSiblings(const ole::Ptr<CNode>& parent) {
         }
         if (!exchanged)
             return;
+    }
+}
+
+// Adjacent exchanges of rows that compare greater end in the stable order of the same decision, so
+// without a host that sees each exchange the level is sorted at once: a bubble sort of a long
+// level would hold the user-interface thread for its square.
+void RowSorter::SortLevel(const ole::Ptr<CNode>& parent) {
+    std::vector<ole::Ptr<CNode>> order;
+    for (ole::Ptr<CNode> row = FirstOfLevel(parent); row; row = row->NextSibling())
+        order.push_back(row);
+    for (const auto& row : order) {
+        if (row->ChildCount() > 0)
+            SortLevel(row);
+    }
+    std::vector<ole::Ptr<CNode>> sorted = order;
+    std::stable_sort(
+        sorted.begin(), sorted.end(),
+        [this](const ole::Ptr<CNode>& a, const ole::Ptr<CNode>& b) { return OwnDecision(*b, *a); });
+    // Each exchange puts one row in its place: fewer exchanges than rows.
+    for (size_t i = 0; i < order.size(); ++i) {
+        if (order[i].Get() == sorted[i].Get())
+            continue;
+        const auto at = static_cast<size_t>(sorted[i]->Index() - 1);
+        m_nodes->SwapNodes(order[i], sorted[i]);
+        std::swap(order[i], order[at]);
     }
 }
 

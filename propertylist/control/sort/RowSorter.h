@@ -8,8 +8,9 @@
 
 namespace attrgrid {
 
-// The header-click sort of one row tree: a bubble sort of adjacent exchanges over each level,
-// descending on the first pass into every row that has children. Category rows come before
+// The header-click sort of one row tree: each level ordered as a bubble sort of adjacent exchanges
+// orders it, descending on the first pass into every row that has children; the exchanges are
+// made one by one only when a host decides them. Category rows come before
 // property rows when ascending, after them when descending; rows of one kind order by name as
 // UTF-16 code units; equal names keep their order.
 class RowSorter {
@@ -32,6 +33,8 @@ private:
     };
 
     void SortSiblings(const ole::Ptr<CNode>& parent);
+    // The same order without a host to ask, each level at once.
+    void SortLevel(const ole::Ptr<CNode>& parent);
     Comparison CompareNodes(const ole::Ptr<CNode>& first, const ole::Ptr<CNode>& second);
     bool OwnDecision(const CNode& first, const CNode& second) const;
     ole::Ptr<CNode> FirstOfLevel(const ole::Ptr<CNode>& parent) const;

@@ -8,6 +8,7 @@
 #include "platform/win/Win.h"
 
 #include <functional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -153,6 +154,42 @@ TEST_F(SortTest, HostsThatAlwaysSwapOrClearTheListEndTheSort) {
     ClickHeader(true);
     EXPECT_EQ(calls, 1);
     EXPECT_EQ(Outline(), "");
+}
+
+// Without CustomSort each level is sorted at once; a host that leaves every decision as it comes
+// gets the exchanges one by one. Both must end in the same order, over random trees with
+// repeated names.
+TEST_F(SortTest, SortingAtOnceEndsWhereTheExchangesEnd) {
+    Z& grid = ShowGrid();
+    grid.LetActiveView(ksCatagorized);
+    std::mt19937 random(7);
+    const std::vector<std::string> names{"a", "b", "B", "c", "ab", "x"};
+    const std::vector<std::string> categories{"", "K", "K|L", "M|L", "M", "K|L|N"};
+    std::vector<std::pair<std::string, std::string>> rows;
+    for (int i = 0; i < 60; ++i)
+        rows.emplace_back(names[random() % names.size()] + std::to_string(random() % 3),
+                          categories[random() % categories.size()]);
+    auto sortedOutline = [&](bool exchanges, int32_t order) {
+        grid.GetProperties()->Clear();
+        grid.LetSorted(false);
+        grid.LetSortOrder(order);
+        grid.LetCustomSort(exchanges);
+        for (size_t i = 0; i < rows.size(); ++i) {
+            // A name taken twice in one category is refused; the rest still sort.
+            try {
+                Add(rows[i].first, rows[i].second, static_cast<int>(i));
+            } catch (const ole::Error&) {
+            }
+        }
+        ClickHeader(true);
+        return Outline(true);
+    };
+    for (const int32_t order : {ksAscending, ksDescending}) {
+        for (const int32_t view : {ksCatagorized, ksAlphabetic}) {
+            grid.LetActiveView(view);
+            EXPECT_EQ(sortedOutline(false, order), sortedOutline(true, order)) << order << view;
+        }
+    }
 }
 
 } // namespace
