@@ -6,6 +6,7 @@
 #include "platform/forms/form/Form.h"
 #include "platform/forms/test/TestHost.h"
 #include "platform/ole/bag/LayoutFile.h"
+#include "platform/ole/bag/PropertyBag.h"
 #include "platform/ole/dispatch/ClassBuilder.h"
 #include "platform/ole/dispatch/LateBinding.h"
 #include "platform/ole/error/UnhandledError.h"
@@ -84,6 +85,13 @@ std::vector<uint8_t> BagWithNameTwice() {
     return out.Take();
 }
 
+// A root bag counting 40 controls and holding none of them.
+std::vector<uint8_t> BagCountingMissingControls() {
+    const auto bag = ole::PropertyBag::Create();
+    bag->WriteProperty("INT_ControlCount", ole::Variant(int16_t{40}), ole::Variant::Missing());
+    return bag->ToBytes();
+}
+
 std::vector<uint8_t> ReadAll(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
@@ -132,6 +140,7 @@ std::vector<std::vector<uint8_t>> DesignerLayoutFiles() {
     patched(16, 2);    // bag version 2
     patched(24, 0xC3); // a name that is not UTF-8
     files.push_back(FileWithContents(BagWithNameTwice()));
+    files.push_back(FileWithContents(BagCountingMissingControls()));
     std::vector<uint8_t> trailing(full.begin() + 12, full.end());
     trailing.push_back(0);
     files.push_back(FileWithContents(trailing));

@@ -35,6 +35,21 @@ std::string InfoKey(int32_t level, int32_t index) {
     return "ControlInfo_" + std::to_string(level) + "_" + std::to_string(index);
 }
 
+// Each counted control has an entry of its own in the bag, so a count beyond the entries is no
+// file the designer wrote; loading it would report one missing control after another.
+// A count that is no 16-bit number is as corrupt.
+int16_t CountWithin(const CPropertyBag& bag, const ole::Variant& stored) {
+    int16_t count = 0;
+    try {
+        count = ole::CInt(stored);
+    } catch (const ole::Error&) {
+        ole::RaiseError(ole::ERR_UNSUPPORTED_TYPE);
+    }
+    if (count > 0 && static_cast<size_t>(count) > bag.EntryCount())
+        ole::RaiseError(ole::ERR_UNSUPPORTED_TYPE);
+    return count;
+}
+
 // The host's keys go into their own name space for exactly one event.
 class HostKeys {
 public:
@@ -154,17 +169,16 @@ bool ZORudeRuduvozu::LoadLayout(const std::string& sFile) {
     ole::Ptr<ZORudeRuduvozu> self(this);
     m_layoutErrors = 0;
     const ole::Ptr<CPropertyBag> root = CPropertyBag::Create();
+    int16_t count = 0;
     const bool read = LayoutStep([&] {
         const ole::Variant contents = ole::LayoutFile::Read(sFile);
         if (!contents.IsBytes())
             ole::RaiseError(ole::ERR_UNSUPPORTED_TYPE);
         root->SetContents(contents);
+        count = CountWithin(*root, root->ReadProperty("ControlCount", ole::Variant(int16_t{0})));
     });
     if (!read)
         return false;
-    int16_t count = 0;
-    LayoutStep(
-        [&] { count = ole::CInt(root->ReadProperty("ControlCount", ole::Variant(int16_t{0}))); });
     {
         HostKeys host(*root);
         std::array<ole::Variant, 1> args{ole::Variant(ole::Ptr<ole::Object>(root))};
@@ -256,8 +270,8 @@ void ZORudeRuduvozu::LoadControls(const ole::Ptr<ole::Object>& container, CPrope
         return;
     int16_t children = 0;
     LayoutStep([&] {
-        children = ole::CInt(
-            read((InfoKey(level, index) + "_ChildCount").c_str(), ole::Variant(int16_t{0})));
+        children = CountWithin(
+            *bag, read((InfoKey(level, index) + "_ChildCount").c_str(), ole::Variant(int16_t{0})));
     });
     for (int32_t j = 1; j <= children; ++j)
         LoadControls(control, *bag, j, level + 1);

@@ -34,6 +34,8 @@ public:
     // The inner bag in its stored form, a zero-based byte array; 458 for bytes that do not parse.
     ole::Variant Contents() const { return m_bag->Contents(); }
     void SetContents(const ole::Variant& contents) { m_bag->SetContents(contents); }
+    // Every name the bag holds, the host's included.
+    size_t EntryCount() const { return m_bag->Entries().Size(); }
     bool CustomMode() const { return m_customMode; }
     void SetCustomMode(bool customMode) { m_customMode = customMode; }
 

@@ -125,6 +125,14 @@ void EmptyEntry(base::ByteWriter& out, std::string_view name) {
     out.U16(ole::VT_EMPTY);
 }
 
+// A root bag that holds nothing but its control count.
+template <class T>
+std::vector<uint8_t> CountedBag(T count) {
+    const auto bag = CPropertyBag::Create();
+    bag->WriteProperty("ControlCount", ole::Variant(count), ole::Variant::Missing());
+    return bag->Contents().AsBytes();
+}
+
 // A header of `type`, `dimensions` and `count` elements over `body`.
 std::vector<uint8_t> FileOf(uint16_t type, uint16_t dimensions, uint32_t count,
                             const std::vector<uint8_t>& body) {
@@ -195,6 +203,8 @@ TEST_F(LayoutTest, BadFilesGiveOneReportAndNothingElse) {
         {"bytes after the last entry", FileOf(trailing)},
         {"a name that is not UTF-8",
          FileOf(BagBytes(1, 1, [](auto& out) { EmptyEntry(out, "INT_\xC3"); }))},
+        {"a count beyond the entries", FileOf(CountedBag(int16_t{40}))},
+        {"a count that is no number", FileOf(CountedBag("many"))},
         {"a name stored twice", FileOf(BagBytes(1, 2,
                                                 [](auto& out) {
                                                     EmptyEntry(out, "INT_ControlCount");
@@ -342,8 +352,8 @@ TEST_F(LayoutTest, AnUncreatableContainerIsSkippedWithItsChildren) {
     EXPECT_TRUE(GetForm().FindControl("Command3"));
 }
 
-// An entry that is no bag, or a bag cut short, is reported for that control alone; a host that
-// clears bShowMsgBox gets no box and the load goes on.
+// An entry that is no bag, a bag cut short, or a child count beyond the entries is reported for
+// that control alone; a host that clears bShowMsgBox gets no box and the load goes on.
 TEST_F(LayoutTest, OneBadControlIsReportedAndTheRestLoads) {
     const auto button = [](const std::string& name) {
         return Stored{"VB.CommandButton", name, false, {}};
@@ -354,10 +364,19 @@ TEST_F(LayoutTest, OneBadControlIsReportedAndTheRestLoads) {
     const auto put = [&](const std::string& key, ole::Variant value) {
         root->WriteProperty(key, value, ole::Variant::Missing());
     };
-    put("ControlCount", ole::Variant(int16_t{3}));
+    const auto frame = CPropertyBag::Create();
+    frame->WriteProperty("IsContainer", ole::Variant(true), ole::Variant::Missing());
+    frame->WriteProperty("ControlType", ole::Variant(std::string("VB.Frame")),
+                         ole::Variant::Missing());
+    frame->WriteProperty("ControlName", ole::Variant(std::string("Frame1")),
+                         ole::Variant::Missing());
+    frame->WriteProperty("ControlInfo_1_3_ChildCount", ole::Variant(int16_t{1000}),
+                         ole::Variant::Missing());
+    put("ControlCount", ole::Variant(int16_t{4}));
     put("ControlInfo_1_1", ole::Variant::FromBytes(cut));
     put("ControlInfo_1_2", ole::Variant(int32_t{7}));
-    put("ControlInfo_1_3", ContentsOf(button("Command3"), 1, 3));
+    put("ControlInfo_1_3", frame->Contents());
+    put("ControlInfo_1_4", ContentsOf(button("Command4"), 1, 4));
     ole::LayoutFile::Write(path, root->Contents());
     OnEvent([](ole::DISPID id, std::span<ole::Variant> args) {
         if (id == ZORudeRuduvozu::EvDisplayError)
@@ -366,14 +385,17 @@ TEST_F(LayoutTest, OneBadControlIsReportedAndTheRestLoads) {
     const size_t boxes = forms::MessageBoxResponder().Log().size();
     Events();
     EXPECT_FALSE(Designer().LoadLayout(path));
-    EXPECT_THAT(Events(), ElementsAre("LoadFormData(Object)", testing::EndsWith(", 458, True)"),
-                                      testing::EndsWith(", 458, True)"),
-                                      "CreateControl(VB.CommandButton, Command3, Designer1, -1, "
-                                      "Nothing)",
-                                      "LoadControlData(Command3, Object)"));
+    EXPECT_THAT(Events(),
+                ElementsAre("LoadFormData(Object)", testing::EndsWith(", 458, True)"),
+                            testing::EndsWith(", 458, True)"),
+                            "CreateControl(VB.Frame, Frame1, Designer1, -1, Nothing)",
+                            "LoadControlData(Frame1, Object)", testing::EndsWith(", 458, True)"),
+                            "CreateControl(VB.CommandButton, Command4, Designer1, -1, "
+                            "Nothing)",
+                            "LoadControlData(Command4, Object)"));
     EXPECT_EQ(forms::MessageBoxResponder().Log().size(), boxes);
     EXPECT_FALSE(GetForm().FindControl("Command1"));
-    EXPECT_TRUE(GetForm().FindControl("Command3"));
+    EXPECT_TRUE(GetForm().FindControl("Command4"));
 }
 
 // A Line keeps its ends and no rectangle; a control the host makes itself is not added again.
