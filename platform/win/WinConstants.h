@@ -96,6 +96,8 @@ inline constexpr UINT WM_MDIACTIVATE = 0x0222;
 inline constexpr UINT WM_MDIRESTORE = 0x0223;
 inline constexpr UINT WM_MDINEXT = 0x0224;
 inline constexpr UINT WM_MDIMAXIMIZE = 0x0225;
+inline constexpr UINT WM_MDITILE = 0x0226;
+inline constexpr UINT WM_MDICASCADE = 0x0227;
 inline constexpr UINT WM_MDIGETACTIVE = 0x0229;
 inline constexpr UINT WM_USER = 0x0400;
 

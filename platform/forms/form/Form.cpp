@@ -640,11 +640,14 @@ void Form::BringForward() {
 }
 
 bool Form::TranslateMenuShortcut(win::WPARAM key) {
+    // The MDI system keys come first, as in the platform's message loop.
+    const auto frame = MdiForm::Instance();
+    if (frame && (m_mdiChild || frame.Get() == this) && frame->TranslateSystemKey(key))
+        return true;
     if (m_menuBar.TranslateShortcut(key))
         return true;
     if (!m_mdiChild)
         return false;
-    const auto frame = MdiForm::Instance();
     return frame && frame.Get() != this && frame->TranslateMenuShortcut(key);
 }
 

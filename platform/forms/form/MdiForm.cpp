@@ -101,6 +101,13 @@ void MdiForm::ArrangeAligned() {
                     std::max<int>(0, left.bottom - left.top), win::TRUE);
 }
 
+bool MdiForm::TranslateSystemKey(win::WPARAM key) {
+    if (!m_client)
+        return false;
+    win::MSG msg{win::GetFocus(), win::WM_KEYDOWN, key, 0, 0, {}};
+    return win::TranslateMDISysAccel(m_client, &msg) != win::FALSE;
+}
+
 win::LRESULT MdiForm::WindowProc(win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) {
     if (msg == win::WM_SIZE && win::LOWORD(static_cast<win::DWORD>(wParam)) != win::SIZE_MINIMIZED)
         ArrangeAligned();

@@ -27,6 +27,9 @@ public:
     // The loaded child forms, in the order they were loaded.
     std::vector<ole::Ptr<Form>> Children() const;
     void ArrangeAligned();
+    // Ctrl+F4 closes the active child (its QueryUnload runs), Ctrl+F6 activates the next one;
+    // true when the key was one of them.
+    bool TranslateSystemKey(win::WPARAM key);
 
     explicit MdiForm(std::string name);
     ~MdiForm() override;

@@ -66,6 +66,16 @@ protected:
         return win::HandleFromParam<win::HWND>(static_cast<intptr_t>(win::SendMessageA(
             client, win::WM_MDIGETACTIVE, 0, reinterpret_cast<win::LPARAM>(maximized))));
     }
+    // A child's place in the client's coordinates.
+    win::RECT Place(win::HWND child) const {
+        win::RECT rect;
+        win::GetWindowRect(child, &rect);
+        win::MapWindowPoints({}, client, reinterpret_cast<win::POINT*>(&rect), 2);
+        return rect;
+    }
+    win::LRESULT Arrange(win::UINT msg, win::WPARAM how = 0) {
+        return win::SendMessageA(client, msg, how, 0);
+    }
     static std::string Entry(win::HWND to, win::HWND losing, win::HWND gaining) {
         return std::to_string(to.Value()) + ":" + std::to_string(losing.Value()) + ">" +
                std::to_string(gaining.Value());
@@ -125,6 +135,72 @@ TEST_F(MdiWindowTest, CtrlF4ClosesTheActiveChildThroughTheSystemAccelerators) {
     EXPECT_FALSE(win::IsWindow(first));
     win::MSG plain{second, win::WM_KEYDOWN, static_cast<win::WPARAM>(win::VK_F4), 0, 0, {}};
     EXPECT_FALSE(win::TranslateMDISysAccel(client, &plain));
+}
+
+struct TileCase {
+    int count;
+    win::UINT how;
+    std::vector<win::RECT> places; // from the active child down the z-order
+};
+
+TEST_F(MdiWindowTest, TilingSplitsTheClientIntoColumnsOrRows) {
+    const std::vector<TileCase> cases = {
+        {2, win::MDITILE_VERTICAL, {{0, 0, 250, 300}, {250, 0, 500, 300}}},
+        {2, win::MDITILE_HORIZONTAL, {{0, 0, 500, 150}, {0, 150, 500, 300}}},
+        {3, win::MDITILE_VERTICAL, {{0, 0, 166, 300}, {166, 0, 333, 300}, {333, 0, 500, 300}}},
+        {5,
+         win::MDITILE_VERTICAL,
+         {{0, 0, 250, 150},
+          {0, 150, 250, 300},
+          {250, 0, 500, 100},
+          {250, 100, 500, 200},
+          {250, 200, 500, 300}}},
+        {5,
+         win::MDITILE_HORIZONTAL,
+         {{0, 0, 250, 150},
+          {250, 0, 500, 150},
+          {0, 150, 166, 300},
+          {166, 150, 333, 300},
+          {333, 150, 500, 300}}},
+    };
+    for (const TileCase& tile : cases) {
+        std::vector<win::HWND> children;
+        for (int i = 0; i < tile.count; ++i)
+            children.insert(children.begin(), Create(7, 7));
+        EXPECT_EQ(Arrange(win::WM_MDITILE, tile.how), win::TRUE);
+        for (size_t i = 0; i < children.size(); ++i)
+            EXPECT_EQ(Place(children[i]), tile.places[i])
+                << tile.count << " " << tile.how << " " << i;
+        for (const win::HWND child : children)
+            win::SendMessageA(client, win::WM_MDIDESTROY, static_cast<win::WPARAM>(child.Value()),
+                              0);
+    }
+}
+
+TEST_F(MdiWindowTest, ArrangingSkipsHiddenAndMinimisedChildrenAndRestoresAMaximisedOne) {
+    EXPECT_EQ(Arrange(win::WM_MDICASCADE), win::FALSE);
+    const win::HWND first = Create(7, 7);
+    const win::HWND hidden = Create(7, 7);
+    const win::HWND minimised = Create(7, 7);
+    const win::HWND last = Create(7, 7);
+    win::ShowWindow(hidden, win::SW_HIDE);
+    win::ShowWindow(minimised, win::SW_MINIMIZE);
+    const win::RECT minimisedPlace = Place(minimised);
+    win::SendMessageA(client, win::WM_MDIMAXIMIZE, static_cast<win::WPARAM>(last.Value()), 0);
+
+    // Cascading goes up from the bottom of the z-order: the active child ends on top.
+    EXPECT_EQ(Arrange(win::WM_MDICASCADE), win::TRUE);
+    EXPECT_EQ(Place(first), (win::RECT{0, 0, 375, 225}));
+    EXPECT_EQ(Place(last), (win::RECT{20, 20, 395, 245}));
+    EXPECT_FALSE(win::IsZoomed(last));
+    EXPECT_EQ(Active(), last);
+    EXPECT_EQ(Place(hidden), (win::RECT{7, 7, 207, 157}));
+    EXPECT_EQ(Place(minimised), minimisedPlace);
+
+    EXPECT_EQ(Arrange(win::WM_MDITILE, win::MDITILE_HORIZONTAL), win::TRUE);
+    EXPECT_EQ(Place(last), (win::RECT{0, 0, 500, 150}));
+    EXPECT_EQ(Place(first), (win::RECT{0, 150, 500, 300}));
+    EXPECT_EQ(Place(hidden), (win::RECT{7, 7, 207, 157}));
 }
 
 // ---- The form level ----
@@ -289,6 +365,36 @@ TEST_F(MdiFormTest, TheFramesMenuShortcutsWorkWhileAChildControlHasTheFocus) {
 TEST_F(MdiFormTest, AFrameConstructedByADerivedClassIsTheOneItsChildrenFind) {
     auto own = ole::MakeObject<MdiForm>("frmOwn");
     EXPECT_EQ(MdiForm::Instance().Get(), own.Get());
+}
+
+TEST_F(MdiFormTest, CtrlF6AndCtrlF4FromAChildsControlMoveOnAndCloseThroughQueryUnload) {
+    auto first = Adopt(ole::MakeObject<hosttest::StubbornForm>());
+    auto second = Child("frmSecond");
+    std::vector<ole::Ptr<TextBox>> boxes;
+    for (const auto& child : {first, second}) {
+        child->LoadForm();
+        boxes.push_back(TextBox::Create());
+        child->AddControl(boxes.back(), "txtDoc", nullptr, win::RECT{5, 5, 100, 25});
+        child->Show(ole::Variant::Missing(), ole::Variant::Missing());
+    }
+    auto events = test::EventRecorder::Attach(first);
+    win::SetFocus(boxes[1]->Window());
+    win::test::keyPress(win::VK_F6, win::test::Modifiers::Control);
+    win::test::pump();
+    EXPECT_EQ(frame->ActiveForm().Get(), first.Get());
+    EXPECT_EQ(win::GetFocus(), boxes[0]->Window());
+
+    win::test::keyPress(win::VK_F4, win::test::Modifiers::Control);
+    win::test::pump();
+    EXPECT_TRUE(first->IsLoaded());
+    static_cast<hosttest::StubbornForm&>(*first).refuse = false;
+    win::test::keyPress(win::VK_F4, win::test::Modifiers::Control);
+    win::test::pump();
+    EXPECT_FALSE(first->IsLoaded());
+    Log names = events->Log();
+    std::erase_if(names, [](const std::string& name) { return name.find("QueryUnload") != 0; });
+    EXPECT_EQ(names, (Log{"QueryUnload(1, 0)", "QueryUnload(0, 0)"}));
+    EXPECT_EQ(frame->ActiveForm().Get(), second.Get());
 }
 
 class MdiChildWithoutFrame : public testsupport::CleanPlatform {};

@@ -1,6 +1,7 @@
 #include "platform/win/controls/mdi/Mdi.h"
 
 #include "platform/win/Win.h"
+#include "platform/win/controls/mdi/MdiArrange.h"
 
 #include <unordered_map>
 
@@ -8,12 +9,7 @@ namespace win {
 
 namespace {
 
-// The caption's step between cascaded children.
-constexpr int kCascadeStep = 20;
-
-bool IsMdiChild(HWND hwnd) {
-    return (static_cast<DWORD>(GetWindowLongA(hwnd, GWL_EXSTYLE)) & WS_EX_MDICHILD) != 0;
-}
+using mdi::IsMdiChild;
 
 // The active child of each client; a client's entry goes with its window.
 std::unordered_map<uint32_t, HWND>& ActiveChildren() {
@@ -64,11 +60,11 @@ HWND Create(HWND client, const MDICREATESTRUCTA& create) {
     int count = 0;
     for (HWND child = GetWindow(client, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
         count += IsMdiChild(child) ? 1 : 0;
-    const int step = (count % 8) * kCascadeStep;
-    const int x = create.x == CW_USEDEFAULT ? step : create.x;
-    const int y = create.y == CW_USEDEFAULT ? step : create.y;
-    const int cx = create.cx == CW_USEDEFAULT ? area.right * 3 / 4 : create.cx;
-    const int cy = create.cy == CW_USEDEFAULT ? area.bottom * 3 / 4 : create.cy;
+    const RECT slot = mdi::CascadeSlot(area, count);
+    const int x = create.x == CW_USEDEFAULT ? slot.left : create.x;
+    const int y = create.y == CW_USEDEFAULT ? slot.top : create.y;
+    const int cx = create.cx == CW_USEDEFAULT ? slot.right - slot.left : create.cx;
+    const int cy = create.cy == CW_USEDEFAULT ? slot.bottom - slot.top : create.cy;
     const DWORD style = (create.style & ~(WS_POPUP | WS_VISIBLE)) | WS_CHILD | WS_CLIPSIBLINGS |
                         WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
     const HWND child =
@@ -132,6 +128,10 @@ LRESULT MdiClientWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         if (IsChild(hwnd, target))
             ShowWindow(target, SW_MAXIMIZE);
         return 0;
+    case WM_MDITILE:
+        return mdi::TileChildren(hwnd, static_cast<UINT>(wParam)) ? TRUE : FALSE;
+    case WM_MDICASCADE:
+        return mdi::CascadeChildren(hwnd) ? TRUE : FALSE;
     case WM_NCDESTROY:
         ActiveChildren().erase(hwnd.Value());
         return DefWindowProcA(hwnd, msg, wParam, lParam);

@@ -34,6 +34,11 @@ struct MDICREATESTRUCTA {
     LPARAM lParam = 0;
 };
 
+// The wParam of WM_MDITILE (WM_MDICASCADE and WM_MDITILE arrange the visible, not minimised
+// children).
+inline constexpr UINT MDITILE_VERTICAL = 0;
+inline constexpr UINT MDITILE_HORIZONTAL = 1;
+
 // The default procedure of a frame: the focus goes on to the active child; the client follows
 // the frame's size when hwndMDIClient is given.
 LRESULT DefFrameProcA(HWND hwnd, HWND hwndMDIClient, UINT msg, WPARAM wParam, LPARAM lParam);
