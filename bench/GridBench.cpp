@@ -3,7 +3,8 @@
 // notch, a full repaint at the top and at the end, Down, a click on a row, selecting the last
 // property with the view at the top) at 100, 10,000 and 100,000 rows. The cost of a step should
 // follow the rows on screen, not the rows that exist: after the run, each action's cost at 100,000
-// rows is printed against its cost at 100 rows, with the heap bytes each property takes.
+// rows is printed against its cost at 100 rows, with the heap bytes each property takes. A row's
+// repaint over a tiled background picture should follow the tiles it meets, not the grid's.
 
 #include "propertylist/control/ZAVeravuvuDudu.h"
 
@@ -19,6 +20,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -224,6 +226,25 @@ BENCHMARK(BM_RepaintAtEnd)->Apply(PerStep);
 BENCHMARK(BM_DownKey)->Apply(PerStep);
 BENCHMARK(BM_ClickRow)->Apply(PerStep);
 BENCHMARK(BM_SelectLastFromTop)->Apply(PerStep);
+
+// Repainting one row over a tiled background picture whose tiles are `side` pixels square.
+void BM_RepaintRowOverTiles(benchmark::State& state) {
+    const auto side = static_cast<int32_t>(state.range(0));
+    HostedGrid hosted;
+    hosted.Fill(100);
+    std::vector<uint32_t> pixels(static_cast<size_t>(side) * side, 0xFFC0C0C0);
+    hosted.Grid().SetPicture(
+        ole::Picture::FromImage(ole::Image{side, side, pixels}, ole::PICTYPE_BITMAP));
+    hosted.Grid().LetPictureLayout(ksPictureTiled);
+    win::test::pump();
+    const int32_t top = hosted.Grid().HeaderHeightPixels() + 2 * hosted.Grid().RowHeight();
+    const win::RECT row{0, top, 400, top + hosted.Grid().RowHeight()};
+    for (auto _ : state) {
+        win::InvalidateRect(hosted.GridWnd(), &row, win::FALSE);
+        win::UpdateWindow(hosted.GridWnd());
+    }
+}
+BENCHMARK(BM_RepaintRowOverTiles)->Arg(1)->Arg(8)->Arg(64)->Unit(benchmark::kMicrosecond);
 
 // The console table, then each action's cost at 100,000 rows against its cost at 100 rows.
 class RatioReporter : public benchmark::ConsoleReporter {

@@ -47,6 +47,36 @@ TEST_F(PaintTest, BackgroundPictureShowsThroughUnselectedCells) {
     EXPECT_EQ(At(kWidth - 1, 1), kGreen);
 }
 
+// A repaint of part of the grid draws the tiles it meets, in the places a full paint puts them,
+// and no others.
+TEST_F(PaintTest, APartialRepaintKeepsTheTilesInPlace) {
+    Settings().pictureLayout = 2;
+    std::vector<uint32_t> pixels(7 * 5);
+    for (size_t i = 0; i < pixels.size(); ++i)
+        pixels[i] = (i % 7 + i / 7) % 3 == 0 ? 0xFF00FF00 : 0xFF0000FF;
+    Settings().picture = ole::Picture::FromImage(ole::Image{7, 5, pixels}, ole::PICTYPE_BITMAP);
+    Paint();
+    const win::RECT part{13, 11, 97, 29};
+    std::vector<win::COLORREF> full;
+    for (int y = part.top; y < part.bottom; ++y) {
+        for (int x = part.left; x < part.right; ++x)
+            full.push_back(At(x, y));
+    }
+    Surface();
+    const auto context = Context();
+    GridPainter(context).PaintGridArea(m_dc, part);
+    size_t i = 0;
+    for (int y = part.top; y < part.bottom; ++y) {
+        for (int x = part.left; x < part.right; ++x)
+            ASSERT_EQ(At(x, y), full[i++]) << x << "," << y;
+    }
+    // A tile's width or height away from the part the surface stays as it was.
+    for (const auto& [x, y] : {std::pair{part.left - 8, part.top},
+                               {part.right + 7, part.top},
+                               {part.left, part.bottom + 5}})
+        EXPECT_EQ(At(x, y), win::RGB(255, 255, 255)) << x << "," << y;
+}
+
 TEST_F(PaintTest, PicturesThatAreNoBitmapFillWithThePropertyColour) {
     Settings().activeView = 0;
     Add("One", 1);
