@@ -66,8 +66,11 @@ void KSButtonBar::OnResize() {
 }
 
 void KSButtonBar::OnAmbientChanged(const std::string& name) {
-    if (name == "UserMode")
-        m_userMode = GetAmbient()->UserMode();
+    if (name != "UserMode")
+        return;
+    m_userMode = GetAmbient()->UserMode();
+    // Hidden buttons now take part, or cease to, wherever they were left.
+    m_hitIndex.Drop();
 }
 
 void KSButtonBar::OnTerminate() {

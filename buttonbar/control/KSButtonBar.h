@@ -1,5 +1,6 @@
 #pragma once
 
+#include "buttonbar/control/ButtonHitIndex.h"
 #include "buttonbar/control/LayoutState.h"
 #include "buttonbar/model/CButtonListener.h"
 #include "buttonbar/model/CButtons.h"
@@ -320,6 +321,11 @@ public:
 
     // ---- Button area input ----
     void HandleButtonAreaClick(int32_t x, int32_t y);
+    // The first button of the active group, in collection order, that takes part and holds the
+    // point (area pixels, strict on every side).
+    ole::Ptr<CButton> ButtonAt(win::POINT pt) const;
+    // The group's buttons that take part and whose Bounds meet the rectangle, in collection order.
+    std::vector<ole::Ptr<CButton>> ButtonsMeeting(const CGroup& group, const win::RECT& rect) const;
     void RaiseButtonAreaMouse(const BoxMouse& mouse, bool bDown);
     void TrackButtonAreaMouse(const BoxMouse& mouse);
     void HandleButtonAreaKey(int32_t keyCode);
@@ -413,8 +419,9 @@ private:
                        bool rounded = false);
     // The first group of the list taking part whose bar holds the point.
     ole::Ptr<CGroup> GroupBarAt(const CGroupButtons& list, win::POINT pt) const;
-    // The first button of the active group taking part that holds the point.
-    ole::Ptr<CButton> ButtonAt(win::POINT pt) const;
+    // Ascending collection positions of the group's buttons that may meet the rectangle: from the
+    // hit index while it follows the group, else every one.
+    std::vector<int32_t> ButtonsToTry(const CGroup& group, const win::RECT& rect) const;
     // Moves every button of the active group by whole cell steps (positive scrolls on).
     void ScrollButtons(int32_t steps);
     void InvalidateArrow(bool first);
@@ -497,6 +504,7 @@ private:
     bool m_bReading = false;
 
     LayoutState m_layout;
+    ButtonHitIndex m_hitIndex;
 };
 
 } // namespace shelfstrip

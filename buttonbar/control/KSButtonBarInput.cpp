@@ -14,6 +14,8 @@
 #include "platform/base/Rounding.h"
 #include "platform/win/Win.h"
 
+#include <numeric>
+
 namespace shelfstrip {
 
 namespace {
@@ -65,12 +67,37 @@ void KSButtonBar::MoveButtonTooltip(const CBarItem& item, win::HWND tool) {
     m_ToolTip->Activate(true);
 }
 
+std::vector<int32_t> KSButtonBar::ButtonsToTry(const CGroup& group, const win::RECT& rect) const {
+    if (m_hitIndex.Serves(&group))
+        return m_hitIndex.Candidates(rect, m_layout);
+    std::vector<int32_t> all(static_cast<size_t>(group.GetButtons()->Count()));
+    std::iota(all.begin(), all.end(), 1);
+    return all;
+}
+
+std::vector<ole::Ptr<CButton>> KSButtonBar::ButtonsMeeting(const CGroup& group,
+                                                           const win::RECT& rect) const {
+    const ole::Ptr<CButtons> buttons = group.GetButtons();
+    std::vector<ole::Ptr<CButton>> meeting;
+    for (const int32_t position : ButtonsToTry(group, rect)) {
+        if (position > buttons->Count())
+            break;
+        ole::Ptr<CButton> button = buttons->At(position);
+        win::RECT meet{};
+        if (TakesPart(*button) && win::IntersectRect(&meet, &button->Bounds(), &rect))
+            meeting.push_back(std::move(button));
+    }
+    return meeting;
+}
+
 ole::Ptr<CButton> KSButtonBar::ButtonAt(win::POINT pt) const {
     if (!m_ActiveGroup)
         return nullptr;
     const ole::Ptr<CButtons> buttons = m_ActiveGroup->GetButtons();
-    for (int32_t i = 1; i <= buttons->Count(); ++i) {
-        const ole::Ptr<CButton> button = buttons->At(i);
+    for (const int32_t position : ButtonsToTry(*m_ActiveGroup, {pt.x, pt.y, pt.x + 1, pt.y + 1})) {
+        if (position > buttons->Count())
+            break;
+        const ole::Ptr<CButton> button = buttons->At(position);
         if (TakesPart(*button) && Inside(pt, button->Bounds()))
             return button;
     }
@@ -85,6 +112,9 @@ void KSButtonBar::ScrollButtons(int32_t steps) {
     const int32_t dx = horizontal ? -steps * cw : 0;
     const int32_t dy = horizontal ? 0 : -steps * ch;
     m_layout.firstVisibleLine += steps;
+    // A group shown while the layout is held back moves alone; the index keeps to its own.
+    if (m_hitIndex.Serves(m_ActiveGroup.Get()))
+        m_hitIndex.Shift(dx, dy);
     const ole::Ptr<CButtons> buttons = m_ActiveGroup->GetButtons();
     for (int32_t i = 1; i <= buttons->Count(); ++i) {
         const ole::Ptr<CButton> button = buttons->At(i);

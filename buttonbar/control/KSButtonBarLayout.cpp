@@ -265,6 +265,7 @@ void KSButtonBar::LayoutButtons() {
     const int32_t x0 = horizontal ? scrolled : (linear ? centred(aw, cw) : 0);
     const int32_t y0 = horizontal ? (linear ? centred(ah, ch) : 0) : scrolled;
     PlaceButtons(B, cw, ch, x0, y0);
+    m_hitIndex.Build(m_ActiveGroup, {{x0, y0}, cw, ch, horizontal}, n > 0);
 
     // A keyboard cell the smaller grid no longer has starts over at the first cell.
     if (m_layout.keyLine >= m_layout.GridLines() || m_layout.keyPosition >= perLine)

@@ -132,6 +132,7 @@ void KSButtonBar::ButtonRemoved(const ole::Ptr<CButton>& aButton) {
         m_SelectedButton = nullptr;
     if (m_HighlightedButton == aButton)
         m_HighlightedButton = nullptr;
+    m_hitIndex.Drop();
     LayoutButtons();
     RefreshButtonArea();
     Raise(EvButtonRemoved, ole::Ptr<ole::Object>(aButton));
@@ -144,12 +145,21 @@ void KSButtonBar::ButtonPropertyChanged(const ole::Ptr<CButton>& aButton,
     if (sProperty == "Caption" || sProperty == "Picture") {
         LayoutButtons();
         RefreshButtonArea();
+    } else if (sProperty == "Visible" && TakesPart(*aButton)) {
+        // Shown again without a layout, the button keeps the place it last had, which the grid
+        // may give another button.
+        const ole::Ptr<CButtons> buttons = m_ActiveGroup->GetButtons();
+        for (int32_t i = 1; i <= buttons->Count(); ++i) {
+            if (buttons->At(i) == aButton)
+                m_hitIndex.Revive(i);
+        }
     }
 }
 
 void KSButtonBar::ButtonReIndexed(const ole::Ptr<CButton>& aButton) {
     if (!m_setUp || m_released || !IsActive(*aButton))
         return;
+    m_hitIndex.Drop();
     LayoutButtons();
     RefreshButtonArea();
 }
@@ -164,6 +174,7 @@ void KSButtonBar::ButtonsCleared(const ole::Ptr<CGroup>& aGroup) {
     if (m_HighlightedButton && m_HighlightedButton->GetParentGroup() == aGroup)
         m_HighlightedButton = nullptr;
     if (aGroup == m_ActiveGroup) {
+        m_hitIndex.Drop();
         LayoutButtons();
         RefreshButtonArea();
     }

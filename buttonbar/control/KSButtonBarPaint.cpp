@@ -209,12 +209,9 @@ void KSButtonBar::PaintButtons(win::HDC hdc, const CGroup& group, const win::REC
         }
     }
 
-    for (int32_t i = 1; i <= buttons->Count(); ++i) {
-        const ole::Ptr<CButton> button = buttons->At(i);
+    // In collection order, so a button shown again on another's old place paints over it.
+    for (const ole::Ptr<CButton>& button : ButtonsMeeting(group, update)) {
         const win::RECT& rc = button->Bounds();
-        win::RECT meet{};
-        if (!TakesPart(*button) || !win::IntersectRect(&meet, &rc, &update))
-            continue;
         if (cellSelection)
             win::BitBlt(hdc, rc.left, rc.top, cw, ch, cell->Get(), 0, 0, win::SRCCOPY);
         PaintButton(hdc, *button, rc, button == m_HighlightedButton);
