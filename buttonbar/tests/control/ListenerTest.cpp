@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace shelfstrip::test {
 namespace {
 
@@ -100,6 +102,48 @@ TEST_F(ListenerTest, LockRefreshLaysOutButtonsUnseenButStillMarksACaptionedBar) 
     ActiveGroup()->LetCaption("Renamed");
     EXPECT_TRUE(win::GetUpdateRect(Upper(), &pending, false));
     EXPECT_EQ(pending, ActiveGroup()->Bounds());
+}
+
+TEST_F(ListenerTest, OnlyACaptionOrPictureOfAShownButtonLaysOutAndRepaintsTheArea) {
+    ShowBar();
+    AddButtons(2);
+    Events();
+    const ole::Ptr<CButton> first = Button(1);
+    const ole::Ptr<CButton> second = Button(2);
+    const ole::Ptr<CGroup> group = ActiveGroup();
+    const struct {
+        const char* name;
+        std::function<void()> change;
+        bool redone;
+    } rows[] = {
+        {"TooltipText", [&] { second->LetTooltipText("tip"); }, false},
+        {"Prompt", [&] { second->LetPrompt("prompt"); }, false},
+        {"Tag", [&] { second->LetTag(ole::Variant(7)); }, false},
+        {"Visible", [&] { second->LetVisible(false); }, false},
+        {"group TooltipText", [&] { group->LetTooltipText("tip"); }, false},
+        {"Caption", [&] { first->LetCaption("renamed"); }, true},
+        {"Picture", [&] { first->SetPicture(Bitmap(20)); }, true},
+    };
+    win::RECT area{};
+    win::GetClientRect(Area(), &area);
+    const win::POINT mark{2, area.bottom - 2};
+    constexpr win::COLORREF kMark = 0x00FF00FF;
+    for (const auto& row : rows) {
+        // A place no layout gives and a pixel no repaint leaves.
+        constexpr win::RECT kStale{1, 1, 2, 2};
+        first->LetBounds(kStale);
+        const win::WindowDc dc(Area());
+        win::SetPixel(dc.Get(), mark.x, mark.y, kMark);
+        row.change();
+        EXPECT_EQ(first->Bounds() != kStale, row.redone) << row.name;
+        EXPECT_EQ(win::test::PixelOf(win::test::CaptureClient(Area()), mark.x, mark.y) != kMark,
+                  row.redone)
+            << row.name;
+        win::RECT pending{};
+        EXPECT_FALSE(win::GetUpdateRect(Area(), &pending, false)) << row.name;
+        EXPECT_FALSE(win::GetUpdateRect(Upper(), &pending, false)) << row.name;
+        EXPECT_EQ(Events(), std::vector<std::string>{}) << row.name;
+    }
 }
 
 TEST_F(ListenerTest, HandlersMayChangeTheModelInsideTheBarsOwnEvents) {
