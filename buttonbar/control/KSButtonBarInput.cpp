@@ -239,8 +239,11 @@ void KSButtonBar::HandleButtonAreaKey(int32_t keyCode) {
     if (CountLayoutButtons(*buttons) == 0)
         return;
     if (keyCode == win::VK_RETURN) {
-        if (m_HighlightedButton)
-            SetSelectedButton(m_HighlightedButton);
+        // The highlight outlives hiding its button and showing another group; Enter selects only
+        // a button the area shows.
+        const ole::Ptr<CButton> highlighted = m_HighlightedButton;
+        if (highlighted && IsActive(*highlighted) && TakesPart(*highlighted))
+            SetSelectedButton(highlighted);
         return;
     }
     if (m_ButtonFlow == ksHorizontal) {

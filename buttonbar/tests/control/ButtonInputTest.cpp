@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace shelfstrip::test {
 namespace {
 
@@ -169,6 +171,34 @@ TEST_F(ButtonInputTest, AGridOlderThanItsButtonsNeverHangsOrReachesAHiddenButton
     Key(win::VK_RETURN);
     EXPECT_EQ(bar.GetSelectedButton(), nullptr);
     EXPECT_TRUE(ole::TakeReportedErrors().empty());
+}
+
+TEST_F(ButtonInputTest, EnterSelectsOnlyAHighlightedButtonTheAreaShows) {
+    KSButtonBar& bar = ShowBar();
+    const ole::Ptr<CGroup> first = ActiveGroup();
+    const ole::Ptr<CGroup> second = bar.GetGroups()->Add("Second");
+    AddButtons(2);
+    const struct {
+        const char* name;
+        std::function<void()> away;
+    } rows[] = {
+        {"hidden", [&] { Button(2)->LetVisible(false); }},
+        {"other group", [&] { bar.SetActiveGroup(second); }},
+    };
+    for (const auto& row : rows) {
+        const ole::Ptr<CButton> button = first->GetButtons()->At(2);
+        button->LetVisible(true);
+        bar.SetActiveGroup(first);
+        bar.ButtonsBox()->SetFocus();
+        Move(Area(), Centre(button->Bounds()));
+        ASSERT_EQ(bar.HighlightedButton(), button) << row.name;
+        row.away();
+        Events();
+        Key(win::VK_RETURN);
+        EXPECT_EQ(bar.GetSelectedButton(), nullptr) << row.name;
+        EXPECT_EQ(Events(), std::vector<std::string>{}) << row.name;
+    }
+    EXPECT_EQ(ActiveGroup(), second);
 }
 
 TEST_F(ButtonInputTest, WithoutAnActiveGroupTheAreaHasNoButtons) {
