@@ -390,7 +390,8 @@ private:
     void OnEditorCancelEdit(const ole::Ptr<ole::Object>& anEditor);
     void EndEdit(const ole::Ptr<CEditor>& anEditor, bool bCancel);
     // Stores an accepted value into the row the way its editor type asks.
-    void StoreEditedValue(const ole::Ptr<CNode>& row, const ole::Variant& newValue);
+    void StoreEditedValue(const ole::Ptr<CNode>& row, const ole::Ptr<CProperty>& edited,
+                          const ole::Variant& newValue);
     // A row of the active view was expanded or collapsed: lay out, keep the selection shown.
     void OnRowExpandedChanged(const ole::Ptr<CNode>& row);
     // Grid geometry shared by layout, scroll bar and cell rectangles.

@@ -79,11 +79,14 @@ void StoreIfDifferent(CProperty& property, const ole::Variant& value) {
 
 } // namespace
 
-void ZAVeravuvuDudu::StoreEditedValue(const ole::Ptr<CNode>& row, const ole::Variant& newValue) {
+void ZAVeravuvuDudu::StoreEditedValue(const ole::Ptr<CNode>& row, const ole::Ptr<CProperty>& edited,
+                                      const ole::Variant& newValue) {
     // The write-back may clear the collection; the row and its property stay alive meanwhile.
     const ole::Ptr<CNode> heldRow = row;
+    // Only into the property the user edited, while the list still holds it: a host that removed
+    // it or refilled the list from ValidateValue may have put another property under its key.
     const auto property = ole::PtrCast<CProperty>(NodeProperty(row->Key()));
-    if (!property)
+    if (!property || property.Get() != edited.Get())
         return;
     const int32_t editorType = ole::CLng(row->EditorType());
     const ole::Variant nothing(ole::Ptr<ole::Object>{});
@@ -136,12 +139,12 @@ void ZAVeravuvuDudu::EndEdit(const ole::Ptr<CEditor>& anEditor, bool bCancel) {
     try {
         if (!bCancel) {
             const ole::Ptr<CNode> row = m_EditNode;
+            const ole::Ptr<CProperty> edited = row ? NodeProperty(row->Key()) : nullptr;
             const ole::Variant newValue = editor->GetValue();
-            ole::Variant args[] = {ole::Variant(row ? NodeProperty(row->Key()) : nullptr), newValue,
-                                   ole::Variant(false)};
+            ole::Variant args[] = {ole::Variant(edited), newValue, ole::Variant(false)};
             Raise(EvValidateValue, args);
-            if (!ole::CBool(args[2]) && row)
-                StoreEditedValue(row, newValue);
+            if (!ole::CBool(args[2]) && row && edited)
+                StoreEditedValue(row, edited, newValue);
         }
     } catch (const ole::Error& error) {
         DisplayError(error);

@@ -264,6 +264,29 @@ TEST_F(EditingTest, AnEditOpenedFromValidateValueStaysOpen) {
     EXPECT_TRUE(next->visible);
 }
 
+// A host that refills the list from ValidateValue has replaced the property the user edited: the
+// value typed for it never lands in the new property that took its name.
+TEST_F(EditingTest, AListRefilledFromValidateValueTakesNoEditOfTheOldOne) {
+    Z& grid = ShowGrid();
+    auto properties = grid.GetProperties();
+    auto edited = properties->Add("P", ole::Variant("old"));
+    ole::Ptr<CProperty> refilled;
+    auto sink = ole::EventSink::Create();
+    sink->On(Z::EvValidateValue, [&](std::span<ole::Variant>) {
+        properties->Clear();
+        refilled = properties->Add("P", ole::Variant("other"));
+    });
+    const uint32_t cookie = ole::ConnectEvents(GridObject(), sink);
+    auto editor = Edit(edited);
+    editor->value = ole::Variant("typed");
+    editor->Commit();
+    ole::DisconnectEvents(GridObject(), cookie);
+    ASSERT_TRUE(refilled);
+    EXPECT_EQ(refilled->GetValue().AsString(), "other");
+    EXPECT_FALSE(editor->visible);
+    EXPECT_FALSE(grid.ActiveEditor());
+}
+
 TEST_F(EditingTest, FontAndPictureEditorsStoreByTheirOwnRules) {
     Z& grid = ShowGrid();
     HandleEvents();
