@@ -265,8 +265,12 @@ void ZAVeravuvuDudu::LayoutRows() {
     const int32_t rowHeight = m_RowHeight;
     const int64_t gridHeight = static_cast<int64_t>(GridScaleHeightPixels());
     int64_t top = HeaderPixelsInGrid();
-    if (ScrollBarShown())
-        top -= m_ScrollScale.RowOffset(m_VScroll->GetValue()) * rowHeight;
+    // Kept for the next scroll, which moves the pixels from here: a change of rows per bar unit
+    // moves the rows without a Change of the bar.
+    if (ScrollBarShown()) {
+        m_TopRow = m_ScrollScale.RowOffset(m_VScroll->GetValue());
+        top -= m_TopRow * rowHeight;
+    }
     const RowPlacement placement = Placement();
 
     const int64_t count = tree->VisibleCount();

@@ -23,12 +23,20 @@ protected:
         const win::RECT r = Row(name)->RowRect();
         return r.top >= Grid().HeaderHeightPixels() && r.bottom <= ClientBottom();
     }
-    // The grid's pixels down a line through both columns.
-    std::vector<win::COLORREF> Column() {
+    // The grid's pixels down a line through both columns, or across the whole width.
+    std::vector<win::COLORREF> Column(bool everyX = false) {
         std::vector<win::COLORREF> pixels;
         const win::HDC hdc = win::GetDC(Grid().GridWnd());
+        win::RECT rc{};
+        win::GetClientRect(Grid().GridWnd(), &rc);
+        std::vector<int> xs{8, 12, 16, 160, 164};
+        if (everyX) {
+            xs.clear();
+            for (int x = 0; x < rc.right; ++x)
+                xs.push_back(x);
+        }
         for (int y = 0; y < ClientBottom(); ++y) {
-            for (const int x : {8, 12, 16, 160, 164})
+            for (const int x : xs)
                 pixels.push_back(win::GetPixel(hdc, x, y));
         }
         win::ReleaseDC(Grid().GridWnd(), hdc);
@@ -50,11 +58,14 @@ protected:
         return std::find(painted.begin(), painted.end(), "P" + std::to_string(n)) != painted.end();
     }
 
-    std::vector<win::COLORREF> Repainted() {
+    // What the grid shows now is what a full repaint draws. The pixels are read before the
+    // repaint: as two arguments of one comparison the repaint could run first.
+    void ExpectAsRepainted(bool everyX = false) {
+        const std::vector<win::COLORREF> shown = Column(everyX);
         win::RedrawWindow(Grid().GridWnd(), nullptr, {},
                           win::RDW_INVALIDATE | win::RDW_ERASE | win::RDW_UPDATENOW);
         win::test::pump();
-        return Column();
+        EXPECT_EQ(shown, Column(everyX));
     }
 };
 
@@ -73,14 +84,14 @@ TEST_F(ScrollTest, ScrollBarMovesThePixelsAndPaintsOnlyTheNewStrip) {
     EXPECT_TRUE(Painted(page + 1));
     for (int i = 2; i < page; ++i)
         EXPECT_FALSE(Painted(i)) << i;
-    EXPECT_EQ(Column(), Repainted());
+    ExpectAsRepainted();
     painted.clear();
     Bar().SetValue(1);
     win::test::pump();
     EXPECT_TRUE(Painted(1));
     for (int i = 3; i < page; ++i)
         EXPECT_FALSE(Painted(i)) << i;
-    EXPECT_EQ(Column(), Repainted());
+    ExpectAsRepainted();
 }
 
 TEST_F(ScrollTest, WithAPictureTheWholeGridIsRedrawn) {
@@ -100,7 +111,7 @@ TEST_F(ScrollTest, WithAPictureTheWholeGridIsRedrawn) {
     for (int i = 3; i < page + 3; ++i)
         EXPECT_TRUE(Painted(i)) << i;
     // Moving the pixels would have dragged the background along with the rows.
-    EXPECT_EQ(Column(), Repainted());
+    ExpectAsRepainted();
 }
 
 TEST_F(ScrollTest, ClickingTheArrowScrollsAndHandsTheFocusBack) {
@@ -281,6 +292,21 @@ TEST_F(ScrollTest, TheBarCoversEveryRowPastItsRange) {
     EXPECT_TRUE(InView("P39998"));
     Bar().SetValue(Bar().GetMax());
     EXPECT_EQ(Row(last)->RowRect().bottom, grid.HeaderHeightPixels() + Page() * grid.RowHeight());
+
+    // Rows added past the range make each unit cover more rows: the next scroll moves the pixels
+    // from where the rows were last laid out.
+    grid.GetProperties()->Clear();
+    grid.LetLockRefresh(true);
+    AddProperties(32000);
+    grid.LetLockRefresh(false);
+    Bar().SetValue(5);
+    grid.LetLockRefresh(true);
+    AddProperties(8000);
+    grid.LetLockRefresh(false);
+    win::test::pump();
+    Bar().SetValue(6);
+    win::test::pump();
+    ExpectAsRepainted(true);
 }
 
 } // namespace
