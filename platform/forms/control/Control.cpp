@@ -9,10 +9,12 @@
 #include "platform/forms/host/FocusTracker.h"
 #include "platform/forms/host/UserControl.h"
 #include "platform/forms/scale/ScaleSpace.h"
+#include "platform/ole/bag/PersistedProperties.h"
 #include "platform/ole/bag/PropertyBag.h"
 #include "platform/ole/dispatch/ArgConvert.h"
 #include "platform/ole/dispatch/ClassInfo.h"
 #include "platform/ole/error/Error.h"
+#include "platform/ole/error/ResumeNext.h"
 #include "platform/win/Win.h"
 
 #include <unordered_map>
@@ -312,12 +314,7 @@ void Control::ApplyCursor() {
 // ---- Persistence ----
 
 void Control::WriteProperties(ole::PropertyBag& bag) {
-    bag.WriteProperty("Tag", ole::Variant(m_tag), ole::Variant(""));
-    for (const PersistedMember& member : PersistedMembers()) {
-        const ole::Variant value =
-            Invoke(GetIDsOfNames(member.name), ole::DISPATCH_PROPERTYGET, {});
-        bag.WriteProperty(std::string(member.name), value, member.defaultValue);
-    }
+    ole::WritePersistedProperties(*this, bag);
     if (!GetClassInfo().HasMember(dispid::Font))
         return;
     // The default is the font a new control would take: its container's, or a fresh one unsited.
@@ -328,15 +325,13 @@ void Control::WriteProperties(ole::PropertyBag& bag) {
 }
 
 void Control::ReadProperties(ole::PropertyBag& bag) {
-    m_tag = ole::FromVariant<std::string>(bag.ReadProperty("Tag", ole::Variant("")));
-    for (const PersistedMember& member : PersistedMembers()) {
-        ole::Variant value[] = {bag.ReadProperty(std::string(member.name), member.defaultValue)};
-        Invoke(GetIDsOfNames(member.name), ole::DISPATCH_PROPERTYPUT, value);
-    }
+    ole::ReadPersistedProperties(*this, bag);
     // Only a stored font is assigned, so a control without one still takes its container's.
     if (GetClassInfo().HasMember(dispid::Font) && bag.Entries().Find("Font")) {
-        ole::Variant font[] = {bag.ReadProperty("Font", ole::Variant())};
-        Invoke(dispid::Font, ole::DISPATCH_PROPERTYPUTREF, font);
+        ole::ResumeNext([&] {
+            ole::Variant font[] = {bag.ReadProperty("Font", ole::Variant())};
+            Invoke(dispid::Font, ole::DISPATCH_PROPERTYPUTREF, font);
+        });
     }
 }
 

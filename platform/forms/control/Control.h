@@ -24,11 +24,6 @@ namespace forms {
 
 class ControlContainer;
 
-// A member a control keeps in its container's property bag, with the default a new control has.
-struct PersistedMember {
-    std::string_view name;
-    ole::Variant defaultValue;
-};
 class Form;
 class ScaleSpace;
 
@@ -120,11 +115,12 @@ public:
     void SetMouseIcon(ole::Ptr<ole::Picture> icon);
 
     // ---- Persistence through the container's property bag ----
-    // Tag and the class's persisted members, read through the control's own members; a value
-    // equal to its default is not stored.
+    // The members the class table declares persisted (Tag first), read through the control's own
+    // members, then the font; a value equal to its default is not stored.
     void WriteProperties(ole::PropertyBag& bag);
-    // Sets each persisted member from the bag (its default when absent). Read before siting, so
-    // members fixed once the window exists (Sorted, Style) take effect.
+    // Sets each persisted member from the bag (its default when absent); a value a member refuses
+    // leaves it as it was and the rest are still read. Read before siting, so members fixed once
+    // the window exists (Sorted, Style) take effect.
     void ReadProperties(ole::PropertyBag& bag);
 
     // ---- C++ side ----
@@ -212,8 +208,6 @@ protected:
     virtual void OnWindowDestroying() {}
     // After Visible changed (the window already shown or hidden).
     virtual void OnVisibilityChanged() {}
-    // The class's persisted members beyond Tag.
-    virtual std::span<const PersistedMember> PersistedMembers() const { return {}; }
     // Whether a left release raises Click; the button classes raise it from BN_CLICKED instead.
     virtual bool RaisesClickOnMouseUp() const { return true; }
     // Whether the control accepts Tab itself (DLGC_WANTTAB through WM_GETDLGCODE otherwise).

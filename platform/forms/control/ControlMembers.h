@@ -36,7 +36,8 @@ ole::ClassBuilder<C>& AddCommonMembers(ole::ClassBuilder<C>& b, CommonMembers wh
         .Property("Container", dispid::Container, &Control::Container, &Control::SetContainer)
         .Get("Parent", dispid::Parent, &Control::Parent)
         .Property("Visible", dispid::Visible, &Control::Visible, &Control::SetVisible)
-        .Property("Tag", dispid::Tag, &Control::Tag, &Control::SetTag)
+        .Property("Tag", dispid::Tag, &Control::Tag, &Control::SetTag,
+                  ole::Persisted(ole::Variant("")))
         .Method("Refresh", dispid::Refresh, &Control::Refresh);
     if (Has(which, CommonMembers::Geometry)) {
         b.Property("Left", dispid::Left, &Control::Left, &Control::SetLeft)

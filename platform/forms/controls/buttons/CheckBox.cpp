@@ -22,9 +22,11 @@ const ole::ClassInfo& CheckBox::Info() {
             .Interface("ICheckBox", "{6C1B2E40-3A5D-4F71-9C2E-5B8D7A4E1F92}", ole::TYPEFLAG_FDUAL)
             .EventInterface("CheckBoxEvents", "{6C1B2E40-3A5D-4F71-9C2E-5B8D7A4E1F93}");
         AddCommonMembers(b, CommonMembers::All);
+        b.Property("Caption", dispid::Caption, &CheckBox::Caption, &CheckBox::SetCaption,
+                   ole::Persisted(ole::Variant("")));
         AddTextMembers(b);
-        b.Property("Caption", dispid::Caption, &CheckBox::Caption, &CheckBox::SetCaption)
-            .Property("Value", Value, &CheckBox::GetValue, &CheckBox::SetValue);
+        b.Property("Value", Value, &CheckBox::GetValue, &CheckBox::SetValue,
+                   ole::Persisted(ole::Variant(int16_t{0})));
         b.Event("Click", eventid::Click);
         AddKeyEvents(b);
         AddFocusEvents(b);
@@ -71,16 +73,6 @@ win::LRESULT CheckBox::WindowProc(win::UINT msg, win::WPARAM wParam, win::LPARAM
     if (msg == win::WM_DESTROY)
         m_value = GetValue();
     return ButtonBase::WindowProc(msg, wParam, lParam);
-}
-
-std::span<const PersistedMember> CheckBox::PersistedMembers() const {
-    static const PersistedMember members[] = {
-        {"Caption", ole::Variant("")},
-        {"BackColor", ole::Variant(int32_t(0x8000000F))},
-        {"ForeColor", ole::Variant(int32_t(0x80000012))},
-        {"Value", ole::Variant(int16_t{0})},
-    };
-    return members;
 }
 
 } // namespace forms

@@ -17,7 +17,6 @@ public:
     static ole::Ptr<CheckBox> Create();
     static const ole::ClassInfo& Info();
     const ole::ClassInfo& GetClassInfo() const override { return Info(); }
-    std::span<const PersistedMember> PersistedMembers() const override;
 
     int16_t GetValue() const;
     // 0..2; others raise 380.

@@ -24,10 +24,13 @@ const ole::ClassInfo& CommandButton::Info() {
                        ole::TYPEFLAG_FDUAL)
             .EventInterface("CommandButtonEvents", "{6C1B2E40-3A5D-4F71-9C2E-5B8D7A4E1F83}");
         AddCommonMembers(b, CommonMembers::All);
+        b.Property("Caption", dispid::Caption, &C::Caption, &C::SetCaption,
+                   ole::Persisted(ole::Variant("")));
         AddTextMembers(b, false);
-        b.Property("Caption", dispid::Caption, &C::Caption, &C::SetCaption)
-            .Property("Default", dispid::Default, &C::Default, &C::SetDefault)
-            .Property("Cancel", dispid::Cancel, &C::Cancel, &C::SetCancel);
+        b.Property("Default", dispid::Default, &C::Default, &C::SetDefault,
+                   ole::Persisted(ole::Variant(false)))
+            .Property("Cancel", dispid::Cancel, &C::Cancel, &C::SetCancel,
+                      ole::Persisted(ole::Variant(false)));
         b.Event("Click", eventid::Click);
         AddMouseEvents(b);
         AddKeyEvents(b);
@@ -72,16 +75,6 @@ std::optional<win::LRESULT> CommandButton::OnReflected(win::UINT msg, win::WPARA
     if (msg == win::WM_CTLCOLORBTN)
         return std::nullopt;
     return ButtonBase::OnReflected(msg, wParam, lParam);
-}
-
-std::span<const PersistedMember> CommandButton::PersistedMembers() const {
-    static const PersistedMember members[] = {
-        {"Caption", ole::Variant("")},
-        {"BackColor", ole::Variant(int32_t(0x8000000F))},
-        {"Default", ole::Variant(false)},
-        {"Cancel", ole::Variant(false)},
-    };
-    return members;
 }
 
 } // namespace forms

@@ -13,7 +13,6 @@ public:
     static ole::Ptr<CommandButton> Create();
     static const ole::ClassInfo& Info();
     const ole::ClassInfo& GetClassInfo() const override { return Info(); }
-    std::span<const PersistedMember> PersistedMembers() const override;
 
     bool Default() const { return m_default; }
     // True takes Default from the form's other command buttons.

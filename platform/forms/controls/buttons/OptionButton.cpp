@@ -24,9 +24,10 @@ const ole::ClassInfo& OptionButton::Info() {
                        ole::TYPEFLAG_FDUAL)
             .EventInterface("OptionButtonEvents", "{6C1B2E40-3A5D-4F71-9C2E-5B8D7A4E1FA3}");
         AddCommonMembers(b, CommonMembers::All);
+        b.Property("Caption", dispid::Caption, &O::Caption, &O::SetCaption,
+                   ole::Persisted(ole::Variant("")));
         AddTextMembers(b);
-        b.Property("Caption", dispid::Caption, &O::Caption, &O::SetCaption)
-            .Property("Value", Value, &O::GetValue, &O::SetValue);
+        b.Property("Value", Value, &O::GetValue, &O::SetValue, ole::Persisted(ole::Variant(false)));
         b.Event("Click", eventid::Click);
         AddKeyEvents(b);
         AddFocusEvents(b);
@@ -78,16 +79,6 @@ win::LRESULT OptionButton::WindowProc(win::UINT msg, win::WPARAM wParam, win::LP
     if (msg == win::WM_DESTROY)
         m_value = GetValue();
     return ButtonBase::WindowProc(msg, wParam, lParam);
-}
-
-std::span<const PersistedMember> OptionButton::PersistedMembers() const {
-    static const PersistedMember members[] = {
-        {"Caption", ole::Variant("")},
-        {"BackColor", ole::Variant(int32_t(0x8000000F))},
-        {"ForeColor", ole::Variant(int32_t(0x80000012))},
-        {"Value", ole::Variant(false)},
-    };
-    return members;
 }
 
 } // namespace forms

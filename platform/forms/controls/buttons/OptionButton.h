@@ -15,7 +15,6 @@ public:
     static ole::Ptr<OptionButton> Create();
     static const ole::ClassInfo& Info();
     const ole::ClassInfo& GetClassInfo() const override { return Info(); }
-    std::span<const PersistedMember> PersistedMembers() const override;
 
     bool GetValue() const;
     void SetValue(bool value);

@@ -6,7 +6,8 @@
 namespace forms {
 
 TextControl::TextControl(OLE_COLOR backColor, OLE_COLOR foreColor)
-    : m_backColor(backColor), m_foreColor(foreColor), m_font([this] { ApplyFont(); }) {}
+    : m_usualBackColor(backColor), m_usualForeColor(foreColor), m_backColor(backColor),
+      m_foreColor(foreColor), m_font([this] { ApplyFont(); }) {}
 
 void TextControl::SetBackColor(const ole::Variant& color) {
     m_backColor = ColorFromArgument(color);

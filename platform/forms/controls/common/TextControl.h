@@ -21,6 +21,9 @@ public:
     void SetForeColor(const ole::Variant& color);
     ole::Ptr<ole::Font> Font();
     void SetFont(ole::Ptr<ole::Font> font);
+    // The colours a new control of the class has, the defaults its bag is written against.
+    int32_t UsualBackColor() const { return ColorToLong(m_usualBackColor); }
+    int32_t UsualForeColor() const { return ColorToLong(m_usualForeColor); }
 
     std::optional<win::LRESULT> OnReflected(win::UINT msg, win::WPARAM wParam,
                                             win::LPARAM lParam) override;
@@ -42,23 +45,27 @@ private:
     void SettleFont();
     void ApplyFont();
 
+    const OLE_COLOR m_usualBackColor;
+    const OLE_COLOR m_usualForeColor;
     OLE_COLOR m_backColor;
     OLE_COLOR m_foreColor;
     ControlFont m_font;
     ColorBrush m_brush;
 };
 
-// BackColor, ForeColor (unless the class has none) and Font, with the stock ids.
+// BackColor, ForeColor (unless the class has none) and Font, with the stock ids. The colours are
+// stored against the class's usual ones; the font is stored by Control::WriteProperties.
 template <class C>
 ole::ClassBuilder<C>& AddTextMembers(ole::ClassBuilder<C>& b, bool foreColor = true) {
+    using ole::Persisted;
     using ole::Typed;
-    b.Property("BackColor", dispid::BackColor, &TextControl::BackColor, &TextControl::SetBackColor,
-               Typed("OLE_COLOR"));
+    using T = TextControl;
+    b.Property("BackColor", dispid::BackColor, &T::BackColor, &T::SetBackColor,
+               Typed("OLE_COLOR") | Persisted(&T::UsualBackColor));
     if (foreColor)
-        b.Property("ForeColor", dispid::ForeColor, &TextControl::ForeColor,
-                   &TextControl::SetForeColor, Typed("OLE_COLOR"));
-    return b.Property("Font", dispid::Font, &TextControl::Font, &TextControl::SetFont,
-                      Typed("Font"));
+        b.Property("ForeColor", dispid::ForeColor, &T::ForeColor, &T::SetForeColor,
+                   Typed("OLE_COLOR") | Persisted(&T::UsualForeColor));
+    return b.Property("Font", dispid::Font, &T::Font, &T::SetFont, Typed("Font"));
 }
 
 } // namespace forms

@@ -26,10 +26,11 @@ const ole::ClassInfo& Frame::Info() {
             .EventInterface("FrameEvents", "{6C1B2E40-3A5D-4F71-9C2E-5B8D7A4E1F53}");
         AddCommonMembers(b, CommonMembers::Geometry | CommonMembers::Window |
                                 CommonMembers::Pointer | CommonMembers::ZOrder);
+        b.Property("Caption", dispid::Caption, &Frame::Caption, &Frame::SetCaption,
+                   ole::Persisted(ole::Variant("")));
         AddTextMembers(b);
-        b.Property("Caption", dispid::Caption, &Frame::Caption, &Frame::SetCaption)
-            .Property("BorderStyle", dispid::BorderStyle, &Frame::BorderStyle,
-                      &Frame::SetBorderStyle);
+        b.Property("BorderStyle", dispid::BorderStyle, &Frame::BorderStyle, &Frame::SetBorderStyle,
+                   ole::Persisted(ole::Variant(int16_t{1})));
         AddClickEvents(b);
         AddMouseEvents(b);
         return b.Build();
@@ -108,16 +109,6 @@ win::LRESULT Frame::WindowProc(win::UINT msg, win::WPARAM wParam, win::LPARAM lP
         break;
     }
     return TextControl::WindowProc(msg, wParam, lParam);
-}
-
-std::span<const PersistedMember> Frame::PersistedMembers() const {
-    static const PersistedMember members[] = {
-        {"Caption", ole::Variant("")},
-        {"BackColor", ole::Variant(int32_t(0x8000000F))},
-        {"ForeColor", ole::Variant(int32_t(0x80000012))},
-        {"BorderStyle", ole::Variant(int16_t{1})},
-    };
-    return members;
 }
 
 } // namespace forms

@@ -18,7 +18,6 @@ public:
     static ole::Ptr<Frame> Create();
     static const ole::ClassInfo& Info();
     const ole::ClassInfo& GetClassInfo() const override { return Info(); }
-    std::span<const PersistedMember> PersistedMembers() const override;
 
     const std::string& Caption() const { return m_caption; }
     void SetCaption(const std::string& caption);

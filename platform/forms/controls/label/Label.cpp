@@ -17,7 +17,10 @@ Label::Label() : m_font([this] { Changed(); }) {}
 
 const ole::ClassInfo& Label::Info() {
     static const ole::ClassInfo info = [] {
+        using ole::Persisted;
         using ole::Typed;
+        using ole::Variant;
+        using L = Label;
         ole::ClassBuilder<Label> b("Label");
         b.Library("VB")
             .ClassId("{6C1B2E40-3A5D-4F71-9C2E-5B8D7A4E1F01}")
@@ -25,18 +28,22 @@ const ole::ClassInfo& Label::Info() {
             .EventInterface("LabelEvents", "{6C1B2E40-3A5D-4F71-9C2E-5B8D7A4E1F03}");
         AddCommonMembers(b,
                          CommonMembers::Geometry | CommonMembers::Pointer | CommonMembers::ZOrder);
-        b.Property("Caption", dispid::Caption, &Label::Caption, &Label::SetCaption)
-            .Property("Alignment", Alignment, &Label::GetAlignment, &Label::SetAlignment)
-            .Property("AutoSize", AutoSize, &Label::GetAutoSize, &Label::SetAutoSize)
-            .Property("WordWrap", WordWrap, &Label::GetWordWrap, &Label::SetWordWrap)
-            .Property("BackStyle", BackStyle, &Label::GetBackStyle, &Label::SetBackStyle)
-            .Property("BorderStyle", dispid::BorderStyle, &Label::BorderStyle,
-                      &Label::SetBorderStyle)
-            .Property("BackColor", dispid::BackColor, &Label::BackColor, &Label::SetBackColor,
-                      Typed("OLE_COLOR"))
-            .Property("ForeColor", dispid::ForeColor, &Label::ForeColor, &Label::SetForeColor,
-                      Typed("OLE_COLOR"))
-            .Property("Font", dispid::Font, &Label::Font, &Label::SetFont, Typed("Font"));
+        b.Property("Caption", dispid::Caption, &L::Caption, &L::SetCaption, Persisted(Variant("")))
+            .Property("Alignment", Alignment, &L::GetAlignment, &L::SetAlignment,
+                      Persisted(Variant(int16_t{0})))
+            .Property("AutoSize", AutoSize, &L::GetAutoSize, &L::SetAutoSize,
+                      Persisted(Variant(false)))
+            .Property("WordWrap", WordWrap, &L::GetWordWrap, &L::SetWordWrap,
+                      Persisted(Variant(false)))
+            .Property("BackStyle", BackStyle, &L::GetBackStyle, &L::SetBackStyle,
+                      Persisted(Variant(int16_t{1})))
+            .Property("BorderStyle", dispid::BorderStyle, &L::BorderStyle, &L::SetBorderStyle,
+                      Persisted(Variant(int16_t{0})))
+            .Property("BackColor", dispid::BackColor, &L::BackColor, &L::SetBackColor,
+                      Typed("OLE_COLOR") | Persisted(Variant(int32_t(kButtonFace))))
+            .Property("ForeColor", dispid::ForeColor, &L::ForeColor, &L::SetForeColor,
+                      Typed("OLE_COLOR") | Persisted(Variant(int32_t(kButtonText))))
+            .Property("Font", dispid::Font, &L::Font, &L::SetFont, Typed("Font"));
         AddClickEvents(b);
         AddMouseEvents(b);
         return b.Build();
@@ -124,20 +131,6 @@ void Label::Changed() {
         const win::RECT bounds = PixelBounds();
         win::InvalidateRect(container->ContainerWindow(), &bounds, win::TRUE);
     }
-}
-
-std::span<const PersistedMember> Label::PersistedMembers() const {
-    static const PersistedMember members[] = {
-        {"Caption", ole::Variant("")},
-        {"Alignment", ole::Variant(int16_t{0})},
-        {"AutoSize", ole::Variant(false)},
-        {"WordWrap", ole::Variant(false)},
-        {"BackStyle", ole::Variant(int16_t{1})},
-        {"BorderStyle", ole::Variant(int16_t{0})},
-        {"BackColor", ole::Variant(int32_t(0x8000000F))},
-        {"ForeColor", ole::Variant(int32_t(0x80000012))},
-    };
-    return members;
 }
 
 } // namespace forms

@@ -25,7 +25,6 @@ public:
     static ole::Ptr<Label> Create();
     static const ole::ClassInfo& Info();
     const ole::ClassInfo& GetClassInfo() const override { return Info(); }
-    std::span<const PersistedMember> PersistedMembers() const override;
 
     const std::string& Caption() const { return m_caption; }
     // Alt with this letter moves the focus to the control after the label.

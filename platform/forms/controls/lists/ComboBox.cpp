@@ -36,10 +36,11 @@ const ole::ClassInfo& ComboBox::Info() {
             .Interface("IComboBox", "{6C1B2E40-3A5D-4F71-9C2E-5B8D7A4E1FC2}", ole::TYPEFLAG_FDUAL)
             .EventInterface("ComboBoxEvents", "{6C1B2E40-3A5D-4F71-9C2E-5B8D7A4E1FC3}");
         AddCommonMembers(b, CommonMembers::All);
+        b.Property("Style", Style, &C::GetStyle, &C::SetStyle,
+                   ole::Persisted(ole::Variant(int16_t{0})));
         AddTextMembers(b);
         AddListMembers(b);
-        b.Property("Text", dispid::Text, &C::Text, &C::SetText)
-            .Property("Style", Style, &C::GetStyle, &C::SetStyle);
+        b.Property("Text", dispid::Text, &C::Text, &C::SetText, ole::Persisted(ole::Variant("")));
         b.Event("Click", eventid::Click)
             .Event("Change", eventid::Change)
             .Event("DropDown", kDropDownEvent);
@@ -117,16 +118,6 @@ win::LRESULT ComboBox::WindowProc(win::UINT msg, win::WPARAM wParam, win::LPARAM
     if (msg == win::WM_DESTROY)
         m_text = Text();
     return ListControl::WindowProc(msg, wParam, lParam);
-}
-
-std::span<const PersistedMember> ComboBox::PersistedMembers() const {
-    static const PersistedMember members[] = {
-        {"Style", ole::Variant(int16_t{0})},
-        {"BackColor", ole::Variant(int32_t(0x80000005))},
-        {"ForeColor", ole::Variant(int32_t(0x80000008))},
-        {"Text", ole::Variant("")},
-    };
-    return members;
 }
 
 } // namespace forms

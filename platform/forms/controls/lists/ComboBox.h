@@ -19,7 +19,6 @@ public:
     static ole::Ptr<ComboBox> Create();
     static const ole::ClassInfo& Info();
     const ole::ClassInfo& GetClassInfo() const override { return Info(); }
-    std::span<const PersistedMember> PersistedMembers() const override;
 
     int16_t GetStyle() const { return m_style; }
     // 0 or 2 (380 otherwise); 383 once sited.

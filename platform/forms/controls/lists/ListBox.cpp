@@ -34,7 +34,8 @@ const ole::ClassInfo& ListBox::Info() {
         AddTextMembers(b);
         AddListMembers(b);
         b.Property("Text", dispid::Text, &ListBox::Text, &ListBox::SetText)
-            .Property("Sorted", Sorted, &ListBox::GetSorted, &ListBox::SetSorted);
+            .Property("Sorted", Sorted, &ListBox::GetSorted, &ListBox::SetSorted,
+                      ole::Persisted(ole::Variant(false)));
         AddClickEvents(b);
         AddKeyEvents(b);
         AddFocusEvents(b);
@@ -55,15 +56,6 @@ win::DWORD ListBox::WindowStyle() const {
 
 win::DWORD ListBox::WindowExStyle() const {
     return win::WS_EX_CLIENTEDGE;
-}
-
-std::span<const PersistedMember> ListBox::PersistedMembers() const {
-    static const PersistedMember members[] = {
-        {"BackColor", ole::Variant(int32_t(0x80000005))},
-        {"ForeColor", ole::Variant(int32_t(0x80000008))},
-        {"Sorted", ole::Variant(false)},
-    };
-    return members;
 }
 
 } // namespace forms

@@ -15,7 +15,6 @@ public:
     static ole::Ptr<ListBox> Create();
     static const ole::ClassInfo& Info();
     const ole::ClassInfo& GetClassInfo() const override { return Info(); }
-    std::span<const PersistedMember> PersistedMembers() const override;
 
     std::string Text() const { return SelectedText(); }
     void SetText(const std::string& text);

@@ -30,7 +30,9 @@ const ole::ClassInfo& PictureBox::Info() {
         using ole::Arg;
         using ole::Opt;
         using ole::Params;
+        using ole::Persisted;
         using ole::Typed;
+        using ole::Variant;
         using P = PictureBox;
         ole::ClassBuilder<PictureBox> b("PictureBox");
         b.Library("VB")
@@ -38,7 +40,8 @@ const ole::ClassInfo& PictureBox::Info() {
             .Interface("IPictureBox", "{6C1B2E40-3A5D-4F71-9C2E-5B8D7A4E1F32}", ole::TYPEFLAG_FDUAL)
             .EventInterface("PictureBoxEvents", "{6C1B2E40-3A5D-4F71-9C2E-5B8D7A4E1F33}");
         AddCommonMembers(b, CommonMembers::All);
-        b.Property("ScaleMode", ScaleMode, &P::GetScaleMode, &P::SetScaleMode)
+        b.Property("ScaleMode", ScaleMode, &P::GetScaleMode, &P::SetScaleMode,
+                   Persisted(Variant(ModeValue(ScaleMode::Twips))))
             .Property("ScaleLeft", ScaleLeft, &P::GetScaleLeft, &P::SetScaleLeft)
             .Property("ScaleTop", ScaleTop, &P::GetScaleTop, &P::SetScaleTop)
             .Property("ScaleWidth", ScaleWidth, &P::GetScaleWidth, &P::SetScaleWidth)
@@ -48,23 +51,28 @@ const ole::ClassInfo& PictureBox::Info() {
             .Method("ScaleY", ScaleY, &P::DoScaleY,
                     Params({Arg("Height"), Opt("FromScale"), Opt("ToScale")}))
             .Property("BackColor", dispid::BackColor, &P::BackColor, &P::SetBackColor,
-                      Typed("OLE_COLOR"))
+                      Typed("OLE_COLOR") | Persisted(Variant(int32_t(kButtonFace))))
             .Property("ForeColor", dispid::ForeColor, &P::ForeColor, &P::SetForeColor,
-                      Typed("OLE_COLOR"))
+                      Typed("OLE_COLOR") | Persisted(Variant(int32_t(kButtonText))))
             .Property("FillColor", FillColor, &P::GetFillColor, &P::SetFillColor,
-                      Typed("OLE_COLOR"))
-            .Property("FillStyle", FillStyle, &P::GetFillStyle, &P::SetFillStyle)
+                      Typed("OLE_COLOR") | Persisted(Variant(int32_t{0})))
+            .Property("FillStyle", FillStyle, &P::GetFillStyle, &P::SetFillStyle,
+                      Persisted(Variant(int16_t{1})))
             .Property("Font", dispid::Font, &P::Font, &P::SetFont, Typed("Font"))
             .Property("FontTransparent", FontTransparent, &P::GetFontTransparent,
-                      &P::SetFontTransparent)
-            .Property("Appearance", dispid::Appearance, &P::Appearance, &P::SetAppearance)
-            .Property("BorderStyle", dispid::BorderStyle, &P::BorderStyle, &P::SetBorderStyle)
-            .Property("Align", Align, &P::GetAlign, &P::SetAlign)
+                      &P::SetFontTransparent, Persisted(Variant(true)))
+            .Property("Appearance", dispid::Appearance, &P::Appearance, &P::SetAppearance,
+                      Persisted(Variant(int16_t{1})))
+            .Property("BorderStyle", dispid::BorderStyle, &P::BorderStyle, &P::SetBorderStyle,
+                      Persisted(Variant(int16_t{1})))
+            .Property("Align", Align, &P::GetAlign, &P::SetAlign, Persisted(Variant(int16_t{0})))
             .Property("AutoRedraw", AutoRedraw, &P::GetAutoRedraw, &P::SetAutoRedraw)
             .Property("Picture", Picture, &P::GetPicture, &P::SetPicture, Typed("Picture"))
             .Get("hDC", Hdc, &P::GetHdc)
-            .Property("DrawMode", DrawMode, &P::GetDrawMode, &P::SetDrawMode)
-            .Property("DrawWidth", DrawWidth, &P::GetDrawWidth, &P::SetDrawWidth)
+            .Property("DrawMode", DrawMode, &P::GetDrawMode, &P::SetDrawMode,
+                      Persisted(Variant(int16_t{13})))
+            .Property("DrawWidth", DrawWidth, &P::GetDrawWidth, &P::SetDrawWidth,
+                      Persisted(Variant(int16_t{1})))
             .Property("CurrentX", CurrentX, &P::GetCurrentX, &P::SetCurrentX)
             .Property("CurrentY", CurrentY, &P::GetCurrentY, &P::SetCurrentY)
             .Method("Cls", Cls, &P::DoCls)
@@ -374,23 +382,6 @@ win::LRESULT PictureBox::WindowProc(win::UINT msg, win::WPARAM wParam, win::LPAR
         break;
     }
     return Control::WindowProc(msg, wParam, lParam);
-}
-
-std::span<const PersistedMember> PictureBox::PersistedMembers() const {
-    static const PersistedMember members[] = {
-        {"ScaleMode", ole::Variant(ModeValue(ScaleMode::Twips))},
-        {"BackColor", ole::Variant(int32_t(0x8000000F))},
-        {"ForeColor", ole::Variant(int32_t(0x80000012))},
-        {"FillColor", ole::Variant(int32_t(0x00000000))},
-        {"FillStyle", ole::Variant(int16_t{1})},
-        {"FontTransparent", ole::Variant(true)},
-        {"Appearance", ole::Variant(int16_t{1})},
-        {"BorderStyle", ole::Variant(int16_t{1})},
-        {"Align", ole::Variant(int16_t{0})},
-        {"DrawMode", ole::Variant(int16_t{13})},
-        {"DrawWidth", ole::Variant(int16_t{1})},
-    };
-    return members;
 }
 
 } // namespace forms

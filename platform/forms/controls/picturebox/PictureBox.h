@@ -53,7 +53,6 @@ public:
     static ole::Ptr<PictureBox> Create();
     static const ole::ClassInfo& Info();
     const ole::ClassInfo& GetClassInfo() const override { return Info(); }
-    std::span<const PersistedMember> PersistedMembers() const override;
     ~PictureBox() override;
 
     // ---- Coordinate system ----

@@ -17,13 +17,7 @@ const ole::ClassInfo& HScrollBar::Info() {
             .Interface("IHScrollBar", "{6C1B2E40-3A5D-4F71-9C2E-5B8D7A4E1F42}", ole::TYPEFLAG_FDUAL)
             .EventInterface("HScrollBarEvents", "{6C1B2E40-3A5D-4F71-9C2E-5B8D7A4E1F43}");
         AddCommonMembers(b, CommonMembers::All);
-        b.Property("Min", Min, &HScrollBar::GetMin, &HScrollBar::SetMin)
-            .Property("Max", Max, &HScrollBar::GetMax, &HScrollBar::SetMax)
-            .Property("Value", Value, &HScrollBar::GetValue, &HScrollBar::SetValue)
-            .Property("SmallChange", SmallChange, &HScrollBar::GetSmallChange,
-                      &HScrollBar::SetSmallChange)
-            .Property("LargeChange", LargeChange, &HScrollBar::GetLargeChange,
-                      &HScrollBar::SetLargeChange);
+        AddScrollBarMembers(b);
         b.Event("Change", eventid::Change).Event("Scroll", eventid::Scroll);
         AddFocusEvents(b);
         return b.Build();

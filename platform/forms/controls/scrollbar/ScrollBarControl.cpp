@@ -67,13 +67,4 @@ win::LRESULT ScrollBarControl::WindowProc(win::UINT msg, win::WPARAM wParam, win
     return Control::WindowProc(msg, wParam, lParam);
 }
 
-std::span<const PersistedMember> ScrollBarControl::PersistedMembers() const {
-    static const PersistedMember members[] = {
-        {"Min", ole::Variant(int16_t{0})},         {"Max", ole::Variant(int16_t{32767})},
-        {"Value", ole::Variant(int16_t{0})},       {"SmallChange", ole::Variant(int16_t{1})},
-        {"LargeChange", ole::Variant(int16_t{1})},
-    };
-    return members;
-}
-
 } // namespace forms

@@ -2,6 +2,7 @@
 
 #include "platform/forms/control/Control.h"
 #include "platform/forms/controls/scrollbar/ScrollBarValues.h"
+#include "platform/ole/dispatch/ClassBuilder.h"
 
 #include <cstdint>
 #include <optional>
@@ -22,8 +23,6 @@ namespace forms {
 // that leaves Value outside the range clamps it and raises Change.
 class ScrollBarControl : public Control {
 public:
-    std::span<const PersistedMember> PersistedMembers() const override;
-
     enum Id : ole::DISPID {
         Min = 1,
         Max = 2,
@@ -69,5 +68,21 @@ private:
     // Value while there is no window.
     int32_t m_value = 0;
 };
+
+// Min, Max, Value, SmallChange and LargeChange; stored in that order, so a stored Value meets its
+// stored range.
+template <class C>
+ole::ClassBuilder<C>& AddScrollBarMembers(ole::ClassBuilder<C>& b) {
+    using ole::Persisted;
+    using ole::Variant;
+    using S = ScrollBarControl;
+    return b.Property("Min", S::Min, &S::GetMin, &S::SetMin, Persisted(Variant(int16_t{0})))
+        .Property("Max", S::Max, &S::GetMax, &S::SetMax, Persisted(Variant(int16_t{32767})))
+        .Property("Value", S::Value, &S::GetValue, &S::SetValue, Persisted(Variant(int16_t{0})))
+        .Property("SmallChange", S::SmallChange, &S::GetSmallChange, &S::SetSmallChange,
+                  Persisted(Variant(int16_t{1})))
+        .Property("LargeChange", S::LargeChange, &S::GetLargeChange, &S::SetLargeChange,
+                  Persisted(Variant(int16_t{1})));
+}
 
 } // namespace forms

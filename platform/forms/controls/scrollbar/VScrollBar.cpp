@@ -17,13 +17,7 @@ const ole::ClassInfo& VScrollBar::Info() {
             .Interface("IVScrollBar", "{6C1B2E40-3A5D-4F71-9C2E-5B8D7A4E1F22}", ole::TYPEFLAG_FDUAL)
             .EventInterface("VScrollBarEvents", "{6C1B2E40-3A5D-4F71-9C2E-5B8D7A4E1F23}");
         AddCommonMembers(b, CommonMembers::All);
-        b.Property("Min", Min, &VScrollBar::GetMin, &VScrollBar::SetMin)
-            .Property("Max", Max, &VScrollBar::GetMax, &VScrollBar::SetMax)
-            .Property("Value", Value, &VScrollBar::GetValue, &VScrollBar::SetValue)
-            .Property("SmallChange", SmallChange, &VScrollBar::GetSmallChange,
-                      &VScrollBar::SetSmallChange)
-            .Property("LargeChange", LargeChange, &VScrollBar::GetLargeChange,
-                      &VScrollBar::SetLargeChange);
+        AddScrollBarMembers(b);
         b.Event("Change", eventid::Change).Event("Scroll", eventid::Scroll);
         AddFocusEvents(b);
         return b.Build();

@@ -43,15 +43,21 @@ private:
     int16_t m_drawMode = 13;
 };
 
-// BorderColor, BorderWidth, BorderStyle and DrawMode under the ids both classes use.
+// BorderColor, BorderWidth, BorderStyle and DrawMode under the ids both classes use, stored after
+// the class's own members.
 template <class C>
 ole::ClassBuilder<C>& AddBorderMembers(ole::ClassBuilder<C>& b) {
     using G = GraphicControl;
+    using ole::Persisted;
     return b
-        .Property("BorderColor", 30, &G::BorderColor, &G::SetBorderColor, ole::Typed("OLE_COLOR"))
-        .Property("BorderWidth", 31, &G::BorderWidth, &G::SetBorderWidth)
-        .Property("BorderStyle", dispid::BorderStyle, &G::BorderStyle, &G::SetBorderStyle)
-        .Property("DrawMode", 32, &G::DrawMode, &G::SetDrawMode);
+        .Property("BorderColor", 30, &G::BorderColor, &G::SetBorderColor,
+                  ole::Typed("OLE_COLOR") | Persisted(ole::Variant(int32_t(kWindowText))))
+        .Property("BorderWidth", 31, &G::BorderWidth, &G::SetBorderWidth,
+                  Persisted(ole::Variant(int16_t{1})))
+        .Property("BorderStyle", dispid::BorderStyle, &G::BorderStyle, &G::SetBorderStyle,
+                  Persisted(ole::Variant(int16_t{1})))
+        .Property("DrawMode", 32, &G::DrawMode, &G::SetDrawMode,
+                  Persisted(ole::Variant(int16_t{13})));
 }
 
 } // namespace forms

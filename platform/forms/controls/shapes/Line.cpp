@@ -21,12 +21,13 @@ const ole::ClassInfo& Line::Info() {
         b.Library("VB")
             .ClassId("{6C1B2E40-3A5D-4F71-9C2E-5B8D7A4E1F61}")
             .Interface("ILine", "{6C1B2E40-3A5D-4F71-9C2E-5B8D7A4E1F62}", ole::TYPEFLAG_FDUAL);
+        const auto origin = ole::Persisted(ole::Variant(0.0f));
         AddCommonMembers(b, CommonMembers::ZOrder);
+        b.Property("X1", X1, &Line::GetX1, &Line::SetX1, origin)
+            .Property("Y1", Y1, &Line::GetY1, &Line::SetY1, origin)
+            .Property("X2", X2, &Line::GetX2, &Line::SetX2, origin)
+            .Property("Y2", Y2, &Line::GetY2, &Line::SetY2, origin);
         AddBorderMembers(b);
-        b.Property("X1", X1, &Line::GetX1, &Line::SetX1)
-            .Property("Y1", Y1, &Line::GetY1, &Line::SetY1)
-            .Property("X2", X2, &Line::GetX2, &Line::SetX2)
-            .Property("Y2", Y2, &Line::GetY2, &Line::SetY2);
         return b.Build();
     }();
     return info;
@@ -69,20 +70,6 @@ void Line::PaintWindowless(win::HDC hdc, const win::RECT&) {
     const int stepX = alongX ? (dx < 0 ? -1 : 1) : 0;
     const int stepY = alongX ? 0 : (dy < 0 ? -1 : 1);
     win::LineTo(hdc, m_to.x + stepX, m_to.y + stepY);
-}
-
-std::span<const PersistedMember> Line::PersistedMembers() const {
-    static const PersistedMember members[] = {
-        {"X1", ole::Variant(0.0f)},
-        {"Y1", ole::Variant(0.0f)},
-        {"X2", ole::Variant(0.0f)},
-        {"Y2", ole::Variant(0.0f)},
-        {"BorderColor", ole::Variant(int32_t(0x80000008))},
-        {"BorderWidth", ole::Variant(int16_t{1})},
-        {"BorderStyle", ole::Variant(int16_t{1})},
-        {"DrawMode", ole::Variant(int16_t{13})},
-    };
-    return members;
 }
 
 } // namespace forms

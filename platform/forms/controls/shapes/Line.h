@@ -16,7 +16,6 @@ public:
     static ole::Ptr<Line> Create();
     static const ole::ClassInfo& Info();
     const ole::ClassInfo& GetClassInfo() const override { return Info(); }
-    std::span<const PersistedMember> PersistedMembers() const override;
 
     float GetX1() const { return FromPixels(m_from.x, Axis::X); }
     float GetY1() const { return FromPixels(m_from.y, Axis::Y); }

@@ -25,15 +25,20 @@ const ole::ClassInfo& Shape::Info() {
         b.Library("VB")
             .ClassId("{6C1B2E40-3A5D-4F71-9C2E-5B8D7A4E1F71}")
             .Interface("IShape", "{6C1B2E40-3A5D-4F71-9C2E-5B8D7A4E1F72}", ole::TYPEFLAG_FDUAL);
+        using ole::Persisted;
+        using ole::Typed;
+        using ole::Variant;
         AddCommonMembers(b, CommonMembers::Geometry | CommonMembers::ZOrder);
-        AddBorderMembers(b);
-        b.Property("Shape", ShapeKind, &S::GetShape, &S::SetShape)
-            .Property("BackStyle", BackStyle, &S::GetBackStyle, &S::SetBackStyle)
+        b.Property("Shape", ShapeKind, &S::GetShape, &S::SetShape, Persisted(Variant(int16_t{0})))
+            .Property("BackStyle", BackStyle, &S::GetBackStyle, &S::SetBackStyle,
+                      Persisted(Variant(int16_t{0})))
             .Property("BackColor", dispid::BackColor, &S::BackColor, &S::SetBackColor,
-                      ole::Typed("OLE_COLOR"))
+                      Typed("OLE_COLOR") | Persisted(Variant(int32_t(kWindowBackground))))
             .Property("FillColor", FillColor, &S::GetFillColor, &S::SetFillColor,
-                      ole::Typed("OLE_COLOR"))
-            .Property("FillStyle", FillStyle, &S::GetFillStyle, &S::SetFillStyle);
+                      Typed("OLE_COLOR") | Persisted(Variant(int32_t{0})))
+            .Property("FillStyle", FillStyle, &S::GetFillStyle, &S::SetFillStyle,
+                      Persisted(Variant(int16_t{1})));
+        AddBorderMembers(b);
         return b.Build();
     }();
     return info;
@@ -108,21 +113,6 @@ void Shape::PaintWindowless(win::HDC hdc, const win::RECT& bounds) {
     const win::SelectedObject border(hdc, pen.Get());
     const win::SelectedObject hollow(hdc, win::GetStockObject(win::NULL_BRUSH));
     Draw(hdc, figure);
-}
-
-std::span<const PersistedMember> Shape::PersistedMembers() const {
-    static const PersistedMember members[] = {
-        {"Shape", ole::Variant(int16_t{0})},
-        {"BackStyle", ole::Variant(int16_t{0})},
-        {"BackColor", ole::Variant(int32_t(0x80000005))},
-        {"FillColor", ole::Variant(int32_t(0x00000000))},
-        {"FillStyle", ole::Variant(int16_t{1})},
-        {"BorderColor", ole::Variant(int32_t(0x80000008))},
-        {"BorderWidth", ole::Variant(int16_t{1})},
-        {"BorderStyle", ole::Variant(int16_t{1})},
-        {"DrawMode", ole::Variant(int16_t{13})},
-    };
-    return members;
 }
 
 } // namespace forms

@@ -18,7 +18,6 @@ public:
     static ole::Ptr<Shape> Create();
     static const ole::ClassInfo& Info();
     const ole::ClassInfo& GetClassInfo() const override { return Info(); }
-    std::span<const PersistedMember> PersistedMembers() const override;
 
     // 0..5; others raise 380.
     int16_t GetShape() const { return m_shape; }

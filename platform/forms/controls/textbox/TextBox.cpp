@@ -25,15 +25,19 @@ const ole::ClassInfo& TextBox::Info() {
             .ClassId("{6C1B2E40-3A5D-4F71-9C2E-5B8D7A4E1F11}")
             .Interface("ITextBox", "{6C1B2E40-3A5D-4F71-9C2E-5B8D7A4E1F12}", ole::TYPEFLAG_FDUAL)
             .EventInterface("TextBoxEvents", "{6C1B2E40-3A5D-4F71-9C2E-5B8D7A4E1F13}");
+        using ole::Persisted;
+        using ole::Variant;
+        using T = TextBox;
         AddCommonMembers(b, CommonMembers::All);
-        b.Property("Text", dispid::Text, &TextBox::Text, &TextBox::SetText)
-            .Property("SelStart", SelStart, &TextBox::GetSelStart, &TextBox::SetSelStart)
-            .Property("SelLength", SelLength, &TextBox::GetSelLength, &TextBox::SetSelLength)
-            .Property("SelText", SelText, &TextBox::GetSelText, &TextBox::SetSelText)
-            .Property("Locked", Locked, &TextBox::GetLocked, &TextBox::SetLocked)
-            .Property("MaxLength", MaxLength, &TextBox::GetMaxLength, &TextBox::SetMaxLength)
-            .Property("BorderStyle", dispid::BorderStyle, &TextBox::BorderStyle,
-                      &TextBox::SetBorderStyle);
+        b.Property("Text", dispid::Text, &T::Text, &T::SetText, Persisted(Variant("")))
+            .Property("SelStart", SelStart, &T::GetSelStart, &T::SetSelStart)
+            .Property("SelLength", SelLength, &T::GetSelLength, &T::SetSelLength)
+            .Property("SelText", SelText, &T::GetSelText, &T::SetSelText)
+            .Property("Locked", Locked, &T::GetLocked, &T::SetLocked, Persisted(Variant(false)))
+            .Property("MaxLength", MaxLength, &T::GetMaxLength, &T::SetMaxLength,
+                      Persisted(Variant(int32_t{0})))
+            .Property("BorderStyle", dispid::BorderStyle, &T::BorderStyle, &T::SetBorderStyle,
+                      Persisted(Variant(int16_t{1})));
         AddTextMembers(b);
         b.Event("Change", eventid::Change);
         AddKeyEvents(b);
@@ -158,18 +162,6 @@ void TextBox::OnWindowCreated() {
     ApplyLocked();
     ApplyMaxLength();
     Select(m_selection.start, m_selection.end);
-}
-
-std::span<const PersistedMember> TextBox::PersistedMembers() const {
-    static const PersistedMember members[] = {
-        {"Text", ole::Variant("")},
-        {"Locked", ole::Variant(false)},
-        {"MaxLength", ole::Variant(int32_t{0})},
-        {"BorderStyle", ole::Variant(int16_t{1})},
-        {"BackColor", ole::Variant(int32_t(0x80000005))},
-        {"ForeColor", ole::Variant(int32_t(0x80000008))},
-    };
-    return members;
 }
 
 } // namespace forms

@@ -29,7 +29,6 @@ public:
     static ole::Ptr<TextBox> Create();
     static const ole::ClassInfo& Info();
     const ole::ClassInfo& GetClassInfo() const override { return Info(); }
-    std::span<const PersistedMember> PersistedMembers() const override;
     ~TextBox() override;
 
     std::string Text() const;

@@ -61,6 +61,34 @@ TEST_F(ControlPersistenceTest, ANewControlStoresNothingAndAChangedOneComesBack) 
     }
 }
 
+TEST_F(ControlPersistenceTest, ASharedMemberIsStoredAfterTheClasssOwnAndTagFirst) {
+    const auto shape = Make("VB.Shape");
+    const ole::Variant object{ole::Ptr<ole::Object>(shape)};
+    ole::LetProperty(object, "DrawMode", ole::Variant(int16_t{7}));
+    ole::LetProperty(object, "Shape", ole::Variant(int16_t{2}));
+    ole::LetProperty(object, "Tag", ole::Variant("t"));
+    const auto bag = ole::PropertyBag::Create();
+    shape->WriteProperties(*bag);
+    const auto& entries = bag->Entries().Entries();
+    ASSERT_EQ(entries.size(), 3u);
+    EXPECT_EQ(entries[0].first, "Tag");
+    EXPECT_EQ(entries[1].first, "Shape");
+    EXPECT_EQ(entries[2].first, "DrawMode");
+}
+
+TEST_F(ControlPersistenceTest, AStoredValueTheControlRefusesLeavesItAndTheRestAreRead) {
+    const auto bag = ole::PropertyBag::Create();
+    bag->WriteProperty("Max", ole::Variant(int16_t{50}), ole::Variant::Missing());
+    bag->WriteProperty("SmallChange", ole::Variant(int16_t{0}), ole::Variant::Missing());
+    bag->WriteProperty("LargeChange", ole::Variant(int16_t{9}), ole::Variant::Missing());
+    const auto bar = Make("VB.VScrollBar");
+    bar->ReadProperties(*bag);
+    const ole::Variant object{ole::Ptr<ole::Object>(bar)};
+    EXPECT_EQ(ole::GetProperty(object, "Max").AsI2(), 50);
+    EXPECT_EQ(ole::GetProperty(object, "SmallChange").AsI2(), 1);
+    EXPECT_EQ(ole::GetProperty(object, "LargeChange").AsI2(), 9);
+}
+
 ole::Ptr<ole::Font> FontOf(const ole::Ptr<forms::Control>& control) {
     return ole::PtrCast<ole::Font>(
         control->Invoke(forms::dispid::Font, ole::DISPATCH_PROPERTYGET, {}).AsObject());
