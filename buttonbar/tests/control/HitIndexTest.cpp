@@ -9,54 +9,74 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <set>
 
 namespace shelfstrip::test {
 namespace {
 
 class HitIndexTest : public BarFixture {
 protected:
+    struct Placed {
+        ole::Ptr<CButton> button;
+        win::RECT r;
+    };
+
     // The buttons taking part, in collection order, that hold the point on all four sides or
     // that share a pixel with the rectangle.
-    std::vector<ole::Ptr<CButton>> Walk(win::POINT pt, const win::RECT* rect = nullptr) {
+    static std::vector<ole::Ptr<CButton>> Walk(const std::vector<Placed>& placed, win::POINT pt,
+                                               const win::RECT* rect = nullptr) {
         std::vector<ole::Ptr<CButton>> found;
-        const ole::Ptr<CButtons> buttons = ActiveGroup()->GetButtons();
-        for (int32_t i = 1; i <= buttons->Count(); ++i) {
-            const ole::Ptr<CButton> button = buttons->At(i);
-            const win::RECT& r = button->Bounds();
-            const bool meets =
-                rect ? std::max(r.left, rect->left) < std::min(r.right, rect->right) &&
+        for (const auto& [button, r] : placed) {
+            if (rect ? std::max(r.left, rect->left) < std::min(r.right, rect->right) &&
                            std::max(r.top, rect->top) < std::min(r.bottom, rect->bottom)
-                     : r.left < pt.x && pt.x < r.right && r.top < pt.y && pt.y < r.bottom;
-            if (Bar().TakesPart(*button) && meets)
+                     : r.left < pt.x && pt.x < r.right && r.top < pt.y && pt.y < r.bottom)
                 found.push_back(button);
         }
         return found;
     }
 
-    // Every pixel of the area and a margin round it, then rectangles sliding over them, as hit
-    // tests and repaints ask; the number of points on a button.
+    // Points on, beside and between the buttons' edges in and around the area, and rectangles
+    // that start or end there, as hit tests and repaints ask; the number of points on a button.
     int Compare(const std::string& step) {
         win::RECT area{};
         win::GetClientRect(Bar().ButtonsBox()->Window(), &area);
+        std::vector<Placed> placed;
+        std::set<int32_t> xs;
+        std::set<int32_t> ys;
+        const auto near = [](std::set<int32_t>& into, int32_t edge, int32_t low, int32_t high) {
+            for (int32_t c = edge - 1; c <= edge + 1; ++c) {
+                if (c >= low && c < high)
+                    into.insert(c);
+            }
+        };
+        for (int32_t i = 1; i <= Buttons()->Count(); ++i) {
+            const ole::Ptr<CButton> button = Buttons()->At(i);
+            const win::RECT r = button->Bounds();
+            if (Bar().TakesPart(*button))
+                placed.push_back({button, r});
+            for (const int32_t x : {r.left, r.right})
+                near(xs, x, area.left - 12, area.right + 12);
+            for (const int32_t y : {r.top, r.bottom})
+                near(ys, y, area.top - 12, area.bottom + 12);
+        }
+        for (int32_t x = area.left - 12; x < area.right + 12; x += 5)
+            xs.insert(x);
+        for (int32_t y = area.top - 12; y < area.bottom + 12; y += 5)
+            ys.insert(y);
         int hits = 0;
-        for (int32_t y = area.top - 12; y < area.bottom + 12; ++y) {
-            for (int32_t x = area.left - 12; x < area.right + 12; ++x) {
-                const std::vector<ole::Ptr<CButton>> walked = Walk({x, y});
+        for (const int32_t y : ys) {
+            for (const int32_t x : xs) {
+                const std::vector<ole::Ptr<CButton>> walked = Walk(placed, {x, y});
                 const ole::Ptr<CButton> expected = walked.empty() ? nullptr : walked.front();
-                if (Bar().ButtonAt({x, y}) != expected) {
+                const win::RECT after{x, y, x + 23, y + 17};
+                const win::RECT before{x - 22, y - 16, x + 1, y + 1};
+                if (Bar().ButtonAt({x, y}) != expected ||
+                    Bar().ButtonsMeeting(*ActiveGroup(), after) != Walk(placed, {}, &after) ||
+                    Bar().ButtonsMeeting(*ActiveGroup(), before) != Walk(placed, {}, &before)) {
                     ADD_FAILURE() << step << " at " << x << "," << y;
                     return hits;
                 }
                 hits += expected ? 1 : 0;
-            }
-        }
-        for (int32_t y = area.top - 12; y < area.bottom; ++y) {
-            for (int32_t x = area.left - 12; x < area.right; x += 3) {
-                const win::RECT rect{x, y, x + 23, y + 17};
-                if (Bar().ButtonsMeeting(*ActiveGroup(), rect) != Walk({}, &rect)) {
-                    ADD_FAILURE() << step << " meeting " << x << "," << y;
-                    return hits;
-                }
             }
         }
         return hits;
