@@ -71,6 +71,7 @@ void KSButtonBar::OnAmbientChanged(const std::string& name) {
     m_userMode = GetAmbient()->UserMode();
     // Hidden buttons now take part, or cease to, wherever they were left.
     m_hitIndex.Drop();
+    m_widestCaption.Forget();
 }
 
 void KSButtonBar::OnTerminate() {

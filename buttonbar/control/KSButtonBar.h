@@ -2,6 +2,7 @@
 
 #include "buttonbar/control/ButtonHitIndex.h"
 #include "buttonbar/control/LayoutState.h"
+#include "buttonbar/control/WidestCaption.h"
 #include "buttonbar/model/CButtonListener.h"
 #include "buttonbar/model/CButtons.h"
 #include "buttonbar/model/CGroupButtons.h"
@@ -505,6 +506,7 @@ private:
 
     LayoutState m_layout;
     ButtonHitIndex m_hitIndex;
+    WidestCaption m_widestCaption;
 };
 
 } // namespace shelfstrip

@@ -177,19 +177,10 @@ int32_t KSButtonBar::MeasureButtonCaption(const CButtons& buttons, int32_t wrap)
     win::SIZE extent{};
     win::GetTextExtentPoint32A(dc.Get(), "Ag", 2, &extent);
     const int32_t line = extent.cy + 2;
-    int32_t height = line;
-    for (int32_t i = 1; i <= buttons.Count(); ++i) {
-        const ole::Ptr<CButton> button = buttons.At(i);
-        if (!TakesPart(*button))
-            continue;
-        const std::string caption = button->GetCaption();
-        win::GetTextExtentPoint32A(dc.Get(), caption.c_str(), static_cast<int>(caption.size()),
-                                   &extent);
-        if (extent.cx > wrap) {
-            height = 2 * line;
-            break;
-        }
-    }
+    // Two lines when any caption is wider than the wrap width.
+    const int32_t widest = m_widestCaption.Of(
+        buttons, dc.Get(), handle, [this](const CButton& button) { return TakesPart(button); });
+    const int32_t height = widest > wrap ? 2 * line : line;
     m_layout.captionHeight = height;
     return height;
 }

@@ -116,6 +116,7 @@ void KSButtonBar::ButtonAdded(const ole::Ptr<CButton>& aButton) {
     if (!m_setUp || m_released)
         return;
     ole::Ptr<KSButtonBar> self(this);
+    m_widestCaption.Forget();
     if (IsActive(*aButton)) {
         LayoutButtons();
         RefreshButtonArea();
@@ -133,6 +134,7 @@ void KSButtonBar::ButtonRemoved(const ole::Ptr<CButton>& aButton) {
     if (m_HighlightedButton == aButton)
         m_HighlightedButton = nullptr;
     m_hitIndex.Drop();
+    m_widestCaption.Forget();
     LayoutButtons();
     RefreshButtonArea();
     Raise(EvButtonRemoved, ole::Ptr<ole::Object>(aButton));
@@ -140,7 +142,12 @@ void KSButtonBar::ButtonRemoved(const ole::Ptr<CButton>& aButton) {
 
 void KSButtonBar::ButtonPropertyChanged(const ole::Ptr<CButton>& aButton,
                                         const std::string& sProperty) {
-    if (!m_setUp || m_released || !IsActive(*aButton))
+    if (!m_setUp || m_released)
+        return;
+    // Whichever group the button is in: the widths kept may be of a group shown before.
+    if (sProperty == "Caption" || sProperty == "Visible")
+        m_widestCaption.Forget();
+    if (!IsActive(*aButton))
         return;
     if (sProperty == "Caption" || sProperty == "Picture") {
         LayoutButtons();
@@ -173,6 +180,7 @@ void KSButtonBar::ButtonsCleared(const ole::Ptr<CGroup>& aGroup) {
         m_SelectedButton = nullptr;
     if (m_HighlightedButton && m_HighlightedButton->GetParentGroup() == aGroup)
         m_HighlightedButton = nullptr;
+    m_widestCaption.Forget();
     if (aGroup == m_ActiveGroup) {
         m_hitIndex.Drop();
         LayoutButtons();

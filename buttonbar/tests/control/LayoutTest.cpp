@@ -4,8 +4,11 @@
 #include "BarFixture.h"
 
 #include "platform/win/Win.h"
+#include "platform/win/gdi/DcGuards.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace shelfstrip::test {
 namespace {
@@ -25,6 +28,15 @@ protected:
         Bar().LetButtonSize(ksUserSpecified);
     }
     std::vector<std::vector<int32_t>> Grid() { return Bar().Layout().buttonGrid; }
+    // One line of button captions in the bar's font as it is now.
+    int32_t CaptionLine() {
+        const win::WindowDc dc(Bar().ButtonsBox()->Window());
+        const win::SelectedObject font(
+            dc.Get(), Bar().ResourceMgr()->GetFont(*Bar().GetFont(), "BUTTONFONT"));
+        win::SIZE extent{};
+        win::GetTextExtentPoint32A(dc.Get(), "Ag", 2, &extent);
+        return extent.cy + 2;
+    }
     win::RECT Bounds(int32_t position) {
         return ActiveGroup()->GetButtons()->At(position)->Bounds();
     }
@@ -152,6 +164,53 @@ TEST_F(LayoutTest, AutomaticCellsFollowPicturesAndCaptions) {
     bar.LetShowButtonInfo(ksPictureOnly);
     EXPECT_EQ(layout.cellWidth, 24);
     EXPECT_EQ(layout.cellHeight, 30);
+}
+
+TEST_F(LayoutTest, ARepaintMeasuresCaptionsAnewAfterChangesThatLayNothingOut) {
+    using Group = ole::Ptr<CGroup>;
+    const std::string wide = "wwwwwwwwwwww";
+    const struct {
+        const char* name;
+        std::function<void(KSButtonBar&, const Group& first, const Group& other)> change;
+        bool twoLines;
+    } rows[] = {
+        {"wide caption hidden",
+         [&](KSButtonBar&, const Group& first, const Group&) {
+             first->GetButtons()->Add(wide, Bitmap());
+             first->GetButtons()->At(2)->LetVisible(false);
+         },
+         false},
+        {"font grown through its object",
+         [](KSButtonBar& bar, const Group&, const Group&) {
+             bar.GetFont()->SetSize(ole::Currency::FromUnits(30));
+         },
+         true},
+        // Measured last while shown, changed while another group showed without captions.
+        {"caption of a group not shown",
+         [&](KSButtonBar& bar, const Group& first, const Group& other) {
+             bar.SetActiveGroup(other);
+             bar.LetShowButtonInfo(ksPictureOnly);
+             bar.SetActiveGroup(first);
+             other->GetButtons()->At(1)->LetCaption(wide);
+             bar.SetActiveGroup(other);
+             bar.LetShowButtonInfo(ksPictureAndCaption);
+         },
+         true},
+    };
+    for (const auto& row : rows) {
+        KSButtonBar& bar = HostBar();
+        m_host->Show();
+        bar.LetButtonLayout(ksTiled);
+        const Group first = ActiveGroup();
+        const Group other = bar.GetGroups()->Add("Other");
+        other->GetButtons()->Add("ww", Bitmap());
+        first->GetButtons()->Add("ww", Bitmap());
+        ASSERT_EQ(bar.Layout().captionHeight, CaptionLine());
+        row.change(bar, first, other);
+        bar.Refresh();
+        EXPECT_EQ(bar.Layout().captionHeight, (row.twoLines ? 2 : 1) * CaptionLine()) << row.name;
+        Unload();
+    }
 }
 
 TEST_F(LayoutTest, UserCellsAreNeverThinnerThanAPixel) {
