@@ -424,6 +424,9 @@ private:
     // Hover tooltip over clipped names and values.
     void UpdateHoverToolTip(float x, float y);
     bool PositionToolTip();
+    // Row numbers are unique within one tree only: a view switch or a refill puts other rows
+    // under the numbers the tip was built for.
+    void ForgetHoveredCell();
     // Text start of a cell: past the tree indent for names, past the swatch for colour values.
     int32_t CellTextOffset(const ole::Ptr<CNode>& node, int32_t column) const;
     // The rows scrolled off the top as the rows were last laid out, and how the bar's units map

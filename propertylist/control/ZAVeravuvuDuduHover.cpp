@@ -113,8 +113,7 @@ win::LRESULT ZAVeravuvuDudu::HandleTooltipNotify(win::HWND, win::WPARAM, win::LP
     if (!m_Tooltip || !m_Tooltip->hwnd() || header.hwndFrom != m_Tooltip->hwnd())
         return 0;
     if (header.code == win::TTN_POP) {
-        m_HoverRow = 0;
-        m_HoverColumn = 0;
+        ForgetHoveredCell();
         return 0;
     }
     if (header.code == win::TTN_SHOW && PositionToolTip()) {
@@ -122,6 +121,11 @@ win::LRESULT ZAVeravuvuDudu::HandleTooltipNotify(win::HWND, win::WPARAM, win::LP
         return 1;
     }
     return 0;
+}
+
+void ZAVeravuvuDudu::ForgetHoveredCell() {
+    m_HoverRow = 0;
+    m_HoverColumn = 0;
 }
 
 // Places the tip over the cell's text, so the full text lines up with the clipped one.

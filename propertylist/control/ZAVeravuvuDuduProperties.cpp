@@ -45,6 +45,7 @@ void ZAVeravuvuDudu::LetActiveView(int32_t value) {
 
     m_settings.activeView = value;
     m_ActiveNodes = m_settings.Categorized() ? CategorizedNodes() : AlphabeticNodes();
+    ForgetHoveredCell();
     UpdateScrollBar();
     LayoutRows();
 

@@ -115,6 +115,7 @@ void ZAVeravuvuDudu::OnPropertiesCleared() {
         ResumeNext([&] { editor->LetVisible(false); });
     }
     m_LaidOut.clear();
+    ForgetHoveredCell();
     if (m_Rows)
         ResumeNext([&] { m_Rows->Clear(); });
 }

@@ -4,6 +4,7 @@
 
 #include "platform/win/controls/ControlConstants.h"
 
+#include <functional>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -91,6 +92,34 @@ TEST_F(HoverTest, AClippedValueShowsInFullOverItsCell) {
     win::test::pump();
     EXPECT_TRUE(TipShown());
     EXPECT_EQ(TipText(), kLong);
+}
+
+// Row numbers are unique within one tree only: once the view switches or the list is refilled, the
+// row under the pointer is another row even when it carries the number the tip was built for.
+TEST_F(HoverTest, TheTipIsRebuiltForTheRowsOfANewViewOrList) {
+    Z& grid = ShowGrid();
+    AddProperties(2);
+    grid.GetProperties()->Item(ole::Variant(2))->LetValue(ole::Variant(kLong));
+    const win::RECT cell = Row("P1")->ValueRect();
+    const int y = (cell.top + cell.bottom) / 2;
+    for (const auto& replaceRows :
+         std::vector<std::function<void()>>{[&] { grid.LetActiveView(ksCatagorized); },
+                                            [&] {
+                                                grid.GetProperties()->Clear();
+                                                AddProperties(3);
+                                            }}) {
+        HoverAt({cell.left + 20, y});
+        ASSERT_EQ(TipText(), kLong);
+        replaceRows();
+        // The row under the pointer now shows a short value, which fits.
+        win::test::mouseMove(grid.GridWnd(), {cell.left + 30, y});
+        win::test::pump();
+        EXPECT_EQ(TipText(), "");
+        grid.LetActiveView(ksAlphabetic);
+        grid.GetProperties()->Clear();
+        AddProperties(2);
+        grid.GetProperties()->Item(ole::Variant(2))->LetValue(ole::Variant(kLong));
+    }
 }
 
 TEST_F(HoverTest, TextThatFitsShowsNoTip) {
