@@ -5,6 +5,7 @@
 #include "platform/win/Win.h"
 #include "platform/win/gdi/DcGuards.h"
 #include "platform/win/gdi/OwnedObject.h"
+#include "platform/win/window/Geometry.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -37,8 +38,10 @@ float Line::FromPixels(int pixels, Axis axis) const {
     return static_cast<float>(ContainerScale().PositionFromPixels(pixels, axis));
 }
 
+// Ends are pinned to the coordinate range, so the bounds around them and the painted end point
+// cannot overflow.
 void Line::SetEnd(int& end, float value, Axis axis) {
-    end = ContainerScale().PositionToWholePixels(value, axis);
+    end = win::PinCoordinate(ContainerScale().PositionToWholePixels(value, axis));
     UpdateBounds();
 }
 

@@ -6,6 +6,7 @@
 #include "platform/forms/controls/shapes/Shape.h"
 #include "platform/forms/controls/textbox/TextBox.h"
 #include "platform/ole/dispatch/LateBinding.h"
+#include "platform/win/window/Geometry.h"
 
 namespace controlstest {
 namespace {
@@ -103,6 +104,20 @@ TEST_F(FrameAndShapesTest, LineDrawsBothEndsAndLetsClicksThrough) {
     win::test::click(m_form->Window(), {30, 30});
     win::test::pump();
     EXPECT_EQ(formLog.Count("Click"), 1u);
+}
+
+// Ends far beyond any screen are pinned to the coordinate range instead of overflowing.
+TEST_F(FrameAndShapesTest, LineEndsBeyondTheCoordinateRangeArePinned) {
+    const auto line = Site(forms::Line::Create(), "linA", {0, 0, 0, 0});
+    m_form->SetScaleMode(3);
+    const ole::Variant v{ole::Ptr<ole::Object>(line)};
+    ole::LetProperty(v, "X1", ole::Variant(-1e30f));
+    ole::LetProperty(v, "X2", ole::Variant(1e30f));
+    ole::LetProperty(v, "Y2", ole::Variant(3e9f));
+    EXPECT_FLOAT_EQ(ole::CSng(ole::GetProperty(v, "X1")), -float(win::kCoordinateLimit));
+    EXPECT_FLOAT_EQ(ole::CSng(ole::GetProperty(v, "X2")), float(win::kCoordinateLimit));
+    EXPECT_FLOAT_EQ(ole::CSng(ole::GetProperty(v, "Y2")), float(win::kCoordinateLimit));
+    EXPECT_EQ(FormPixel(30, 0), m_face);
 }
 
 TEST_F(FrameAndShapesTest, ShapeFillsThenBorders) {
