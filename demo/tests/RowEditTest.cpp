@@ -7,6 +7,7 @@
 #include "platform/ole/convert/Conversions.h"
 #include "platform/ole/dispatch/LateBinding.h"
 #include "platform/win/Win.h"
+#include "platform/win/test/Probes.h"
 
 #include <gtest/gtest.h>
 
@@ -50,19 +51,9 @@ protected:
         ClickValue(name, 40);
         ASSERT_TRUE(Grid().ActiveEditor());
         ClickValue(name, 8);
-        win::HWND list;
-        win::EnumWindows(
-            [](win::HWND hwnd, win::LPARAM out) {
-                char className[16] = {};
-                win::GetClassNameA(hwnd, className, sizeof className);
-                if (std::string_view(className) == "ComboLBox" && win::IsWindowVisible(hwnd))
-                    *reinterpret_cast<win::HWND*>(out) = hwnd;
-                return win::TRUE;
-            },
-            reinterpret_cast<win::LPARAM>(&list));
+        const win::HWND list = win::test::DroppedList();
         ASSERT_TRUE(list) << name;
-        const auto height = static_cast<int>(win::SendMessageA(list, win::LB_GETITEMHEIGHT, 0, 0));
-        win::test::click(list, {10, index * height + height / 2});
+        win::test::clickListItem(list, index);
         win::test::pump();
     }
 };

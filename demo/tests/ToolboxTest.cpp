@@ -47,14 +47,15 @@ protected:
     }
     shelfstrip::KSButtonBar& ToolBox() { return Bar(program->Main()->m_ToolBox()); }
     shelfstrip::KSButtonBar& MenuToolbar() { return Bar(program->Main()->m_MenuToolbar()); }
-    // Selects the bar's button with this caption, as a press on it does (the bar takes no
-    // clicks on its buttons yet).
+    // Clicks the centre of the bar's button with this caption.
     static void Press(shelfstrip::KSButtonBar& bar, const std::string& caption) {
         const auto buttons = bar.GetActiveGroup()->GetButtons();
         for (int32_t i = 1; i <= buttons->Count(); ++i) {
             const auto button = buttons->Item(ole::Variant(i));
             if (button->GetCaption() == caption) {
-                bar.SetSelectedButton(button);
+                const win::RECT& r = button->Bounds();
+                win::test::click(bar.ButtonsBox()->Window(),
+                                 {(r.left + r.right) / 2, (r.top + r.bottom) / 2});
                 win::test::pump();
                 return;
             }

@@ -14,6 +14,7 @@
 #include "platform/ole/dispatch/LateBinding.h"
 #include "platform/win/WinConstants.h"
 #include "platform/win/controls/ControlConstants.h"
+#include "platform/win/test/Probes.h"
 #include "platform/win/test/TestApi.h"
 #include "platform/win/window/Classes.h"
 #include "platform/win/window/Geometry.h"
@@ -22,7 +23,6 @@
 #include "platform/win/window/Visibility.h"
 
 #include <memory>
-#include <string_view>
 #include <vector>
 
 namespace rowbox::test {
@@ -68,34 +68,19 @@ protected:
     ole::Variant Call(ole::DISPID id, std::vector<ole::Variant> args = {}) const {
         return ole::CallMethodById(ole::Variant(m_extender), id, args);
     }
-    // The dropped list while it shows, else null.
-    static win::HWND DroppedList() {
-        win::HWND found;
-        win::EnumWindows(
-            [](win::HWND hwnd, win::LPARAM out) {
-                char name[16] = {};
-                win::GetClassNameA(hwnd, name, sizeof name);
-                if (std::string_view(name) == "ComboLBox" && win::IsWindowVisible(hwnd))
-                    *reinterpret_cast<win::HWND*>(out) = hwnd;
-                return win::TRUE;
-            },
-            reinterpret_cast<win::LPARAM>(&found));
-        return found;
-    }
     // Opens the list with a click on the drop button; the list window, null when none shows.
     win::HWND OpenDroppedList() const {
         win::RECT client{};
         win::GetClientRect(Combo(), &client);
         win::test::click(Combo(), {client.right - 8, client.bottom / 2});
         win::test::pump();
-        return DroppedList();
+        return win::test::DroppedList();
     }
     // Opens the list and clicks item `index` (placed by item height).
     void PickInDroppedList(int index) const {
         const win::HWND list = OpenDroppedList();
         ASSERT_TRUE(list);
-        const auto height = static_cast<int>(win::SendMessageA(list, win::LB_GETITEMHEIGHT, 0, 0));
-        win::test::click(list, {10, index * height + height / 2});
+        win::test::clickListItem(list, index);
         win::test::pump();
     }
     void AddItems(std::initializer_list<const char*> texts) const {

@@ -5,6 +5,9 @@
 #include "platform/win/gdi/detail/GdiObjects.h"
 #include "platform/win/gdi/raster/Screen.h"
 #include "platform/win/gdi/raster/Surface.h"
+#include "platform/win/window/Classes.h"
+#include "platform/win/window/Tree.h"
+#include "platform/win/window/Visibility.h"
 #include "platform/win/window/WindowState.h"
 
 #include <cstdio>
@@ -94,6 +97,20 @@ size_t LiveGdiObjectCount() {
 
 size_t LiveGdiObjectCount(gdi::GdiObjectKind kind) {
     return gdi::GdiObjects::LiveCount(kind);
+}
+
+HWND DroppedList() {
+    HWND found;
+    EnumWindows(
+        [](HWND hwnd, LPARAM out) {
+            char name[16] = {};
+            GetClassNameA(hwnd, name, sizeof name);
+            if (std::string_view(name) == "ComboLBox" && IsWindowVisible(hwnd))
+                *reinterpret_cast<HWND*>(out) = hwnd;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
 }
 
 COLORREF WindowPixel(HWND hwnd, int x, int y) {

@@ -34,6 +34,9 @@ size_t LiveDcCount();
 size_t LiveGdiObjectCount();
 size_t LiveGdiObjectCount(gdi::GdiObjectKind kind);
 
+// The drop-down list of a combo box while one shows, else null.
+HWND DroppedList();
+
 // A pixel of a window's framebuffer in window coordinates (0,0 = top-left of the non-client area).
 COLORREF WindowPixel(HWND hwnd, int x, int y);
 // A pixel of the screen composite.

@@ -34,6 +34,8 @@ void mouseUp(MouseButton button, POINT screenPt);
 void mouseUp(MouseButton button, HWND hwnd, POINT clientPt);
 void click(POINT screenPt, MouseButton button = MouseButton::Left);
 void click(HWND hwnd, POINT clientPt, MouseButton button = MouseButton::Left);
+// A click on row `index` of a list box window, placed by its item height from the top.
+void clickListItem(HWND list, int index);
 // Two clicks at the same clock time.
 void doubleClick(POINT screenPt, MouseButton button = MouseButton::Left);
 void doubleClick(HWND hwnd, POINT clientPt, MouseButton button = MouseButton::Left);

@@ -1,8 +1,10 @@
 #include "platform/win/test/TestApi.h"
 
 #include "platform/win/WinConstants.h"
+#include "platform/win/controls/ControlConstants.h"
 #include "platform/win/input/HardwareQueue.h"
 #include "platform/win/input/KeyTranslation.h"
+#include "platform/win/window/Messages.h"
 #include "platform/win/window/Window.h"
 
 #include <string_view>
@@ -104,6 +106,11 @@ void click(POINT screenPt, MouseButton button) {
 
 void click(HWND hwnd, POINT clientPt, MouseButton button) {
     click(ToScreen(hwnd, clientPt), button);
+}
+
+void clickListItem(HWND list, int index) {
+    const auto height = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
+    click(list, {10, index * height + height / 2});
 }
 
 void doubleClick(POINT screenPt, MouseButton button) {

@@ -8,6 +8,7 @@
 #include "platform/forms/test/TestHost.h"
 #include "platform/ole/convert/Conversions.h"
 #include "platform/win/Win.h"
+#include "platform/win/test/Probes.h"
 #include "platform/win/test/TestApi.h"
 
 #include <string>
@@ -82,19 +83,9 @@ protected:
         win::GetClientRect(combo, &client);
         win::test::click(combo, {client.right - 8, client.bottom / 2});
         win::test::pump();
-        win::HWND list;
-        win::EnumWindows(
-            [](win::HWND hwnd, win::LPARAM out) {
-                char name[16] = {};
-                win::GetClassNameA(hwnd, name, sizeof name);
-                if (std::string_view(name) == "ComboLBox" && win::IsWindowVisible(hwnd))
-                    *reinterpret_cast<win::HWND*>(out) = hwnd;
-                return win::TRUE;
-            },
-            reinterpret_cast<win::LPARAM>(&list));
+        const win::HWND list = win::test::DroppedList();
         ASSERT_TRUE(list);
-        const auto height = static_cast<int>(win::SendMessageA(list, win::LB_GETITEMHEIGHT, 0, 0));
-        win::test::click(list, {10, index * height + height / 2});
+        win::test::clickListItem(list, index);
         win::test::pump();
     }
 
