@@ -120,6 +120,9 @@ void KSButtonBar::CreateBoxes() {
         box->SetScaleMode(kTwips);
     };
     add(m_picCaptionBar, "m_picCaptionBar", false);
+    // The bar starts without the focus, so its caption bar shows the inactive caption colour
+    // behind the caption's inactive caption text.
+    OnExitFocus();
     add(m_PicUpperGroups, "m_PicUpperGroups", true);
     add(m_PicButtons, "m_PicButtons", true);
     add(m_PicLowerGroups, "m_PicLowerGroups", true);

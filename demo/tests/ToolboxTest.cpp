@@ -10,10 +10,12 @@
 #include "platform/ole/convert/Conversions.h"
 #include "platform/ole/dispatch/LateBinding.h"
 #include "platform/win/Win.h"
+#include "platform/win/test/Probes.h"
 
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <set>
 #include <string>
 
 namespace sampledesk::test {
@@ -122,6 +124,20 @@ TEST_F(ToolboxTest, ABandInsideAFrameMakesTheControlInsideIt) {
     EXPECT_EQ(text->Left(), 450);
     EXPECT_EQ(text->Top(), 600);
     EXPECT_EQ(text->Width(), 1500);
+}
+
+// The caption bar's inactive caption colour with "Toolbox" in the inactive caption text colour.
+TEST_F(ToolboxTest, TheToolboxShowsItsCaption) {
+    const win::HWND caption = ToolBox().CaptionBar()->Window();
+    win::RECT r{};
+    win::GetClientRect(caption, &r);
+    ASSERT_GT(r.bottom, 0);
+    std::set<win::COLORREF> colours;
+    for (int x = 0; x < r.right - r.bottom; ++x)
+        for (int y = 0; y < r.bottom; ++y)
+            colours.insert(win::test::WindowPixel(caption, x, y));
+    EXPECT_EQ(colours, (std::set<win::COLORREF>{win::GetSysColor(win::COLOR_INACTIVECAPTION),
+                                                win::GetSysColor(win::COLOR_INACTIVECAPTIONTEXT)}));
 }
 
 // Each button runs its one command and lets go: no button stays pressed.
