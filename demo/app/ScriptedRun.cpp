@@ -4,6 +4,7 @@
 #include "demo/forms/MDISample.h"
 #include "demo/forms/frmDesigner.h"
 #include "demo/forms/frmProperties.h"
+#include "demo/hosted/HostedEvents.h"
 
 #include "platform/forms/dialogs/MessageBox.h"
 #include "platform/forms/host/Extender.h"
@@ -17,6 +18,8 @@
 #include <array>
 #include <chrono>
 #include <filesystem>
+#include <optional>
+#include <span>
 #include <stdexcept>
 #include <thread>
 
@@ -36,6 +39,30 @@ ole::Variant ObjectVariant(const ole::Ptr<ole::Object>& object) {
     return ole::Variant(object);
 }
 
+// Runs the pointer across the toolbox until the bar highlights the tool, then clicks there.
+void PickTool(Sampledesk& program, const std::string& caption) {
+    const auto toolbox = program.Main()->m_ToolBox();
+    std::optional<win::POINT> found;
+    win::POINT at{};
+    HostedEvents events(toolbox);
+    events.On("ButtonHighlightChanged", [&](std::span<ole::Variant> args) {
+        if (ole::CBool(args[1].Deref()) &&
+            ole::CStr(ole::GetProperty(args[0].Deref(), "Caption")) == caption)
+            found = at;
+    });
+    win::RECT r{};
+    win::GetWindowRect(toolbox->Window(), &r);
+    for (at.y = r.top + 2; at.y < r.bottom && !found; at.y += 4) {
+        for (at.x = r.left + 2; at.x < r.right && !found; at.x += 4) {
+            win::test::mouseMove(at);
+            win::test::pump();
+        }
+    }
+    if (!found)
+        throw std::runtime_error("no tool " + caption);
+    win::test::click(*found);
+}
+
 } // namespace
 
 std::string ScriptedRun::Run(Sampledesk& program) {
@@ -46,14 +73,7 @@ std::string ScriptedRun::Run(Sampledesk& program) {
     Settle();
     Shoot(program, "before");
 
-    // The toolbox's command-button tool, as a press on it picks it, then a band on the surface.
-    const ole::Variant toolbox = ObjectVariant(program.Main()->m_ToolBox());
-    std::array<ole::Variant, 1> first{ole::Variant(int32_t{1})};
-    std::array<ole::Variant, 1> tool{ole::Variant(std::string("CommandButton"))};
-    const ole::Variant group =
-        ole::CallMethod(ole::GetObjectProperty(toolbox, "Groups"), "Item", first);
-    ole::SetProperty(toolbox, "SelectedButton",
-                     ole::CallMethod(ole::GetObjectProperty(group, "Buttons"), "Item", tool));
+    PickTool(program, "CommandButton");
     Settle();
     const auto surface = program.Designer()->m_FormDesigner();
     win::test::drag(surface->Window(), {40, 40}, {140, 73});
