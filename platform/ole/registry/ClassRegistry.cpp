@@ -3,6 +3,7 @@
 #include "platform/base/TextCase.h"
 #include "platform/ole/error/Error.h"
 #include "platform/ole/typeinfo/TypeInfoService.h"
+#include "platform/win/test/TestApi.h"
 
 #include <algorithm>
 #include <vector>
@@ -16,14 +17,28 @@ struct Registry {
     bool builtinsRegistered = false;
 };
 
-Registry& Classes() {
+Registry& ThreadRegistry() {
     thread_local Registry registry;
+    return registry;
+}
+
+Registry& Classes() {
+    Registry& registry = ThreadRegistry();
     if (!registry.builtinsRegistered) {
         registry.builtinsRegistered = true;
         TypeInfoService::RegisterClass();
     }
     return registry;
 }
+
+// A platform reset forgets every class registered since the last one, so what one test registered
+// (or took out) cannot decide what a later test creates; the built-in classes come back at the
+// next use.
+void ForgetClasses() {
+    ThreadRegistry() = Registry{};
+}
+
+[[maybe_unused]] const bool g_resetAdded = (win::test::AddResetStep(&ForgetClasses), true);
 
 Ptr<Object> CreateFrom(const ClassRegistration* registration) {
     if (!registration)

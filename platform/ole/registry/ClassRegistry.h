@@ -30,7 +30,7 @@ struct ClassRegistration {
 };
 
 // The process's classes by ProgID (case-insensitive) and CLSID. Per thread, like every registry.
-// The type-information service is always registered.
+// The type-information service is always registered. A platform reset empties the registry.
 class ClassRegistry {
 public:
     // Replaces an earlier registration with the same CLSID or ProgID.

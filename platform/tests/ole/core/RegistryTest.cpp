@@ -6,7 +6,9 @@
 #include "platform/ole/object/TypeName.h"
 #include "platform/ole/registry/ClassFactory.h"
 #include "platform/ole/registry/ClassRegistry.h"
+#include "platform/ole/typeinfo/TypeInfoService.h"
 #include "platform/ole/typeinfo/TypeLibraryRegistry.h"
+#include "platform/win/test/TestApi.h"
 
 #include <gtest/gtest.h>
 
@@ -40,6 +42,17 @@ TEST_F(RegistryTest, ClassesAreCreatedByProgIdOrClassId) {
     EXPECT_EQ(ErrorOf([] { ClassRegistry::Create("Gizmos.Showcase"); }), 5);
     ClassRegistry::Unregister(clsid);
     EXPECT_EQ(ClassRegistry::Find("Gizmos.Showcase"), nullptr);
+}
+
+TEST_F(RegistryTest, APlatformResetForgetsRegisteredClassesAndRestoresTheBuiltIns) {
+    RegisterClass(
+        "Gizmos.Showcase", Guid::FromString(coretest::kShowcaseClsid),
+        [] { return Ptr<Object>(Showcase::Create()); }, &Showcase::Info());
+    const Guid service = Guid::FromString(CLSID_TypeInfoService);
+    ClassRegistry::Unregister(service);
+    win::test::resetPlatform();
+    EXPECT_EQ(ClassRegistry::Find("Gizmos.Showcase"), nullptr);
+    EXPECT_NE(ClassRegistry::Find(service), nullptr);
 }
 
 TEST_F(RegistryTest, LibraryExportsServeFactoriesAndCountLiveObjects) {
