@@ -285,8 +285,18 @@ void Form::Show(const ole::Variant& modal, const ole::Variant& owner) {
     if (Given(owner)) {
         if (const auto ownerForm = ole::PtrCast<Form>(owner.AsObject());
             ownerForm && ownerForm->m_hwnd)
-            win::SetWindowLongA(m_hwnd, win::GWL_HWNDPARENT,
-                                static_cast<win::LONG_PTR>(ownerForm->m_hwnd.Value()));
+            SetOwnerWindow(ownerForm->m_hwnd);
+    }
+    // A modal form shown without an owner is owned by the active top-level window while it is
+    // shown: it stays above that window, which the modal loop disables and activates again.
+    // Only for that while, so the form does not go when that window is destroyed later.
+    win::HWND lentOwner;
+    if (isModal && !win::GetWindow(m_hwnd, win::GW_OWNER)) {
+        const win::HWND active = win::GetAncestor(win::GetActiveWindow(), win::GA_ROOT);
+        if (active && active != m_hwnd) {
+            lentOwner = active;
+            SetOwnerWindow(lentOwner);
+        }
     }
     const bool firstShow = !m_shownOnce;
     m_shownOnce = true;
@@ -308,6 +318,12 @@ void Form::Show(const ole::Variant& modal, const ole::Variant& owner) {
     win::RunModalLoop(dialog, [&] { return !m_hwnd || !win::IsWindowVisible(m_hwnd); });
     --Tables().modalDepth;
     m_modal = false;
+    if (lentOwner && m_hwnd && win::GetWindow(m_hwnd, win::GW_OWNER) == lentOwner)
+        SetOwnerWindow({});
+}
+
+void Form::SetOwnerWindow(win::HWND owner) {
+    win::SetWindowLongA(m_hwnd, win::GWL_HWNDPARENT, static_cast<win::LONG_PTR>(owner.Value()));
 }
 
 void Form::Hide() {

@@ -210,6 +210,8 @@ public:
     // Brings the form forward: an MDI child becomes the active child, any other form the active
     // window.
     void BringForward();
+    // GWL_HWNDPARENT: the top-level window this one stays above.
+    void SetOwnerWindow(win::HWND owner);
     // A menu shortcut of the form's bar, or for an MDI child of its frame's bar, or in an MDI
     // frame or child the system keys Ctrl+F4 and Ctrl+F6; true when the key was one.
     bool TranslateMenuShortcut(win::WPARAM key);

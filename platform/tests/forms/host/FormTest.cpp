@@ -288,6 +288,30 @@ TEST_F(FormTest, ModalShowRunsUntilHiddenAndRefusesModelessFormsMeanwhile) {
     dialog->UnloadForm();
 }
 
+TEST_F(FormTest, AModalFormWithoutAnOwnerIsOwnedByTheActiveFormWhileShown) {
+    auto main = Form::Create("frmMain");
+    auto dialog = Form::Create("frmDialog");
+    main->Show(ole::Variant::Missing(), ole::Variant::Missing());
+    win::HWND ownerWhileShown;
+    bool mainEnabledWhileShown = true;
+    win::test::setIdleResponder([&] {
+        if (!dialog->Visible())
+            return false;
+        ownerWhileShown = win::GetWindow(dialog->Window(), win::GW_OWNER);
+        mainEnabledWhileShown = win::IsWindowEnabled(main->Window());
+        dialog->Hide();
+        return true;
+    });
+    dialog->Show(ole::Variant(int16_t{1}), ole::Variant::Missing());
+    EXPECT_EQ(ownerWhileShown, main->Window());
+    EXPECT_FALSE(mainEnabledWhileShown);
+    EXPECT_TRUE(win::IsWindowEnabled(main->Window()));
+    EXPECT_EQ(win::GetActiveWindow(), main->Window());
+    EXPECT_EQ(win::GetWindow(dialog->Window(), win::GW_OWNER), win::HWND{});
+    dialog->UnloadForm();
+    main->UnloadForm();
+}
+
 TEST_F(FormTest, ResizeFollowsMinimiseAndRestoreAndMembersWorkByName) {
     auto form = ole::MakeObject<StateRecordingForm>();
     form->Show(ole::Variant::Missing(), ole::Variant::Missing());
