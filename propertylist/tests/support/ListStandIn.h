@@ -1,12 +1,14 @@
 #pragma once
 
 // The list as its rows and properties see it, for tests and benchmarks of the model and the
-// painter: a real property collection and both row trees, the settings the painter reads, and a
-// log of the changes rows report. Rows a test builds by hand find their property in `loose`
-// first, under whatever key the test chose.
+// painter: a real property collection and both row trees, the settings the painter reads (the
+// properties' default colours among them), and logs of the changes rows and properties report.
+// Rows a test builds by hand find their property in `loose` first, under whatever key the test
+// chose.
 
 #include "propertylist/control/GridSettings.h"
 #include "propertylist/model/property/CProperties.h"
+#include "propertylist/model/property/CPropertyListener.h"
 #include "propertylist/model/property/CPropertyOwner.h"
 #include "propertylist/model/rows/CRowTrees.h"
 
@@ -20,7 +22,10 @@
 
 namespace attrgrid::test {
 
-class ListStandIn : public ole::Object, public CNodesOwner, public CPropertyOwner {
+class ListStandIn : public ole::Object,
+                    public CNodesOwner,
+                    public CPropertyOwner,
+                    public CPropertyListener {
 public:
     static ole::Ptr<ListStandIn> Create() {
         auto list = ole::MakeObject<ListStandIn>();
@@ -50,6 +55,11 @@ public:
     }
     int32_t PropertyBackColor() const override { return settings.propertyBackColor; }
     int32_t PropertyForeColor() const override { return settings.propertyForeColor; }
+    void PropertyChanged(CProperty& aProperty) override {
+        changed.push_back(aProperty.GetName());
+        if (onPropertyChanged)
+            onPropertyChanged(aProperty);
+    }
 
     // Adds a property to the collection and its rows to both trees, as the list does.
     ole::Ptr<CProperty> Add(const std::string& name, const ole::Variant& value,
@@ -72,6 +82,9 @@ public:
     std::map<std::string, ole::Ptr<CProperty>, std::less<>> loose;
     std::vector<std::string> calls;
     std::function<void()> onChanged;
+    // The names of the properties that told the list of a change.
+    std::vector<std::string> changed;
+    std::function<void(CProperty&)> onPropertyChanged;
 };
 
 } // namespace attrgrid::test

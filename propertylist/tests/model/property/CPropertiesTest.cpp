@@ -1,5 +1,6 @@
 #include "propertylist/model/property/CProperties.h"
 #include "propertylist/tests/model/property/ModelDoubles.h"
+#include "propertylist/tests/support/ListStandIn.h"
 
 #include "platform/ole/dispatch/Enumerator.h"
 #include "platform/ole/dispatch/LateBinding.h"
@@ -32,9 +33,8 @@ class CPropertiesTest : public testsupport::CleanPlatform {
 protected:
     void SetUp() override {
         CleanPlatform::SetUp();
-        list = FakeList::Create();
-        properties = CProperties::Create();
-        properties->SetOwner(list);
+        list = ListStandIn::Create();
+        properties = list->properties;
         sink = ole::EventSink::Create();
         for (ole::DISPID id : {CProperties::PropertyAdded, CProperties::PropertyDeleted,
                                CProperties::PropertiesCleared})
@@ -66,7 +66,7 @@ protected:
         return ole::CallMethod(Variant(properties), "Add", args);
     }
 
-    ole::Ptr<FakeList> list;
+    ole::Ptr<ListStandIn> list;
     ole::Ptr<CProperties> properties;
     ole::Ptr<ole::EventSink> sink;
     uint32_t cookie = 0;

@@ -1,5 +1,6 @@
 #include "propertylist/model/property/CProperties.h"
 #include "propertylist/tests/model/property/ModelDoubles.h"
+#include "propertylist/tests/support/ListStandIn.h"
 
 #include "platform/ole/dispatch/LateBinding.h"
 #include "platform/ole/event/EventSink.h"
@@ -23,9 +24,10 @@ class CPropertyTest : public testsupport::CleanPlatform {
 protected:
     void SetUp() override {
         CleanPlatform::SetUp();
-        list = FakeList::Create();
-        properties = CProperties::Create();
-        properties->SetOwner(list);
+        list = ListStandIn::Create();
+        list->settings.propertyBackColor = kBackDefault;
+        list->settings.propertyForeColor = kForeDefault;
+        properties = list->properties;
     }
     void TearDown() override {
         properties.Reset();
@@ -38,7 +40,7 @@ protected:
                                shared::KSNumberEditor);
     }
 
-    ole::Ptr<FakeList> list;
+    ole::Ptr<ListStandIn> list;
     ole::Ptr<CProperties> properties;
 };
 
@@ -96,7 +98,7 @@ TEST_F(CPropertyTest, NotifiesOnlyVisibleChanges) {
     EXPECT_EQ(list->changed.size(), 7u);
 
     // A listener that throws does not fail the change.
-    list->onChanged = [](CProperty&) { ole::RaiseError(ole::ERR_INVALID_CALL); };
+    list->onPropertyChanged = [](CProperty&) { ole::RaiseError(ole::ERR_INVALID_CALL); };
     EXPECT_NO_THROW(property->LetBold(true));
     EXPECT_TRUE(property->GetBold());
 }

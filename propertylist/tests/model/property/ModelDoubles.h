@@ -1,43 +1,14 @@
 #pragma once
 
-// Stand-ins the model tests need: the owning list and a source object whose properties the model
-// mirrors.
-
-#include "propertylist/model/property/CProperty.h"
-#include "propertylist/model/property/CPropertyListener.h"
-#include "propertylist/model/property/CPropertyOwner.h"
+// A source object whose properties the model mirrors; the owning list is ListStandIn.
 
 #include "platform/ole/dispatch/ClassBuilder.h"
 #include "platform/ole/error/Error.h"
 
+#include <algorithm>
 #include <functional>
-#include <string>
-#include <vector>
 
 namespace attrgrid::test {
-
-// The list as the model sees it: default row colours and the change notifications it receives.
-class FakeList : public ole::Object, public CPropertyOwner, public CPropertyListener {
-public:
-    static ole::Ptr<FakeList> Create() { return ole::MakeObject<FakeList>(); }
-
-    int32_t PropertyBackColor() const override { return static_cast<int32_t>(0x80000005); }
-    int32_t PropertyForeColor() const override { return static_cast<int32_t>(0x80000008); }
-    void PropertyChanged(CProperty& aProperty) override {
-        changed.push_back(aProperty.GetName());
-        if (onChanged)
-            onChanged(aProperty);
-    }
-
-    static const ole::ClassInfo& Info() {
-        static const ole::ClassInfo info = ole::ClassBuilder<FakeList>("FakeList").Build();
-        return info;
-    }
-    const ole::ClassInfo& GetClassInfo() const override { return Info(); }
-
-    std::vector<std::string> changed;
-    std::function<void(CProperty&)> onChanged;
-};
 
 // A source object: Width refuses negative numbers with 380 and clamps above 1000; Child is an
 // object property counting its sets; Echo takes any value but fails when read.
