@@ -5,8 +5,8 @@
 #include "platform/ole/bag/LayoutFile.h"
 #include "platform/ole/bag/PropertyBag.h"
 #include "platform/ole/font/Font.h"
-#include "platform/ole/picture/IcoCodec.h"
 #include "platform/ole/picture/Picture.h"
+#include "platform/win/image/IcoCodec.h"
 
 #include <iterator>
 #include <string>
@@ -96,7 +96,7 @@ std::vector<std::vector<uint8_t>> Seeds() {
     for (size_t i = 0; i < bags; ++i) {
         seeds.push_back(ole::LayoutFile::Build(seeds[i]));
     }
-    seeds.push_back(ole::IcoCodec::Encode(Checker(3, 3)));
+    seeds.push_back(win::image::IcoCodec::Encode(Checker(3, 3)));
     return seeds;
 }
 

@@ -6,9 +6,9 @@
 #include "platform/base/Utf8.h"
 #include "platform/ole/error/Error.h"
 #include "platform/ole/font/Font.h"
-#include "platform/ole/picture/BmpCodec.h"
-#include "platform/ole/picture/IcoCodec.h"
 #include "platform/ole/picture/Picture.h"
+#include "platform/win/image/BmpCodec.h"
+#include "platform/win/image/IcoCodec.h"
 
 #include <limits>
 
@@ -168,9 +168,9 @@ Variant ReadPicture(base::ByteReader& in) {
     }
     std::optional<Image> decoded;
     if (type == PICTYPE_BITMAP) {
-        decoded = BmpCodec::Decode(image);
+        decoded = win::image::BmpCodec::Decode(image);
     } else if (type == PICTYPE_ICON) {
-        decoded = IcoCodec::Decode(image);
+        decoded = win::image::IcoCodec::Decode(image);
     } else {
         Corrupt("picture type");
     }

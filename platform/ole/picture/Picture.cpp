@@ -3,9 +3,9 @@
 #include "platform/base/Rounding.h"
 #include "platform/ole/error/Error.h"
 #include "platform/ole/file/BinaryFile.h"
-#include "platform/ole/picture/BmpCodec.h"
-#include "platform/ole/picture/IcoCodec.h"
 #include "platform/ole/picture/PictureHandleProvider.h"
+#include "platform/win/image/BmpCodec.h"
+#include "platform/win/image/IcoCodec.h"
 #include "platform/win/image/ImageFile.h"
 
 namespace ole {
@@ -109,9 +109,9 @@ int32_t Picture::Handle() const {
 std::vector<uint8_t> Picture::ToFileBytes() const {
     switch (m_type) {
     case PICTYPE_BITMAP:
-        return BmpCodec::Encode(m_image);
+        return win::image::BmpCodec::Encode(m_image);
     case PICTYPE_ICON:
-        return IcoCodec::Encode(m_image);
+        return win::image::IcoCodec::Encode(m_image);
     default:
         return {};
     }
