@@ -7,6 +7,7 @@
 #include "platform/win/input/Input.h"
 #include "platform/win/window/Window.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -67,8 +68,9 @@ void FileDialogWindow::Build() {
     AddControl("Static", "Look &in:", 0, {8, 10, 70, 26}, -1);
     AddControl("Static", "", SS_LEFTNOWORDWRAP | SS_NOPREFIX, {72, 10, 330, 26}, kFolder);
     AddControl("Button", "&Up", WS_TABSTOP, {336, 7, 412, 30}, kUp);
-    AddControl("ListBox", "", WS_TABSTOP | WS_BORDER | WS_VSCROLL | LBS_NOTIFY, {8, 36, 412, 206},
-               kList);
+    const DWORD multiple = (m_request.flags & OFN_ALLOWMULTISELECT) != 0 ? LBS_EXTENDEDSEL : 0;
+    AddControl("ListBox", "", WS_TABSTOP | WS_BORDER | WS_VSCROLL | LBS_NOTIFY | multiple,
+               {8, 36, 412, 206}, kList);
     AddControl("Static", "File &name:", 0, {8, 218, 90, 234}, -1);
     AddControl("Edit", m_request.name, WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL, {92, 214, 320, 236},
                kName);
@@ -161,8 +163,35 @@ void FileDialogWindow::OnCommand(int id, int code) {
     }
 }
 
+void FileDialogWindow::ShowSelectedNames() {
+    const HWND list = Item(kList);
+    std::vector<int> rows(
+        static_cast<size_t>(std::max<LRESULT>(0, SendMessageA(list, LB_GETSELCOUNT, 0, 0))));
+    rows.resize(static_cast<size_t>(
+        SendMessageA(list, LB_GETSELITEMS, rows.size(), reinterpret_cast<LPARAM>(rows.data()))));
+    std::vector<std::string> names;
+    for (const int row : rows) {
+        if (const FolderEntry* entry = EntryAt(row); entry != nullptr && !entry->folder) {
+            names.push_back(entry->name);
+        }
+    }
+    if (names.size() == 1) {
+        SetItemText(kName, names.front());
+    } else if (names.size() > 1) {
+        std::string text;
+        for (const std::string& name : names) {
+            text += (text.empty() ? "\"" : " \"") + name + "\"";
+        }
+        SetItemText(kName, text);
+    }
+}
+
 void FileDialogWindow::OnListChoice(bool chosen) {
     const int row = static_cast<int>(SendMessageA(Item(kList), LB_GETCURSEL, 0, 0));
+    if (!chosen && (m_request.flags & OFN_ALLOWMULTISELECT) != 0) {
+        ShowSelectedNames();
+        return;
+    }
     const FolderEntry* entry = EntryAt(row);
     if (entry != nullptr && !entry->folder) {
         SetItemText(kName, entry->name);

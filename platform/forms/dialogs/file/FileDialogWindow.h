@@ -15,7 +15,8 @@ namespace forms {
 // (folders first as "[name]", "[..]" for the parent, then the files the chosen filter lets
 // through), the name box, the filter list, the read-only box, and OK and Cancel.
 //
-//   list: click      a file fills the name box
+//   list: click      a file fills the name box; with OFN_ALLOWMULTISELECT Ctrl and Shift
+//                    select several, which fill it as "a" "b" (OK chooses them all)
 //   list: dbl-click  enters a folder, or chooses a file
 //   Enter / OK       enters a folder typed or selected; a name with "*" or "?" filters the
 //                    list; otherwise checks the name as the flags ask (a missing path or file,
@@ -50,6 +51,8 @@ private:
     // The entry at a list row, null for "[..]" and no row.
     const FolderEntry* EntryAt(int row) const;
     void OnListChoice(bool chosen);
+    // The selected files of a multiple-selection list into the name box, quoted when several.
+    void ShowSelectedNames();
     void OnOk();
     // The path a name stands for once the flags' checks pass (the default extension added, a
     // link followed unless kept); null when refused, after telling the person why.

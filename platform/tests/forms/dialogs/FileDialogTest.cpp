@@ -374,6 +374,42 @@ TEST_F(FileDialogTest, QuotedNamesChooseSeveralFilesEachChecked) {
     EXPECT_EQ(forms::MessageBoxResponder().Log()[0].request.text.substr(0, 9), "gone.bmp\n");
 }
 
+TEST_F(FileDialogTest, CtrlAndShiftClicksInTheListChooseSeveralFiles) {
+    m_folder = m_root.string();
+    const auto withKey = [](int vk, int row) {
+        test::keyDown(vk);
+        ClickRow(row);
+        test::keyUp(vk);
+        test::pump();
+    };
+    // Rows: [..] [alpha] [Beta Folder] [Ünicode dir] A.ICO b.bmp "my picture.BMP" résumé.bmp
+    ActOnce(Responder(), [&] {
+        ClickRow(4);
+        EXPECT_EQ(NameBox(), "A.ICO");
+        withKey(VK_CONTROL, 6);
+        withKey(VK_CONTROL, 1);
+        EXPECT_EQ(NameBox(), "\"A.ICO\" \"my picture.BMP\"") << "folders are not named";
+        withKey(VK_SHIFT, 7);
+        EXPECT_EQ(NameBox(), "\"A.ICO\" \"b.bmp\" \"my picture.BMP\" \"r\xC3\xA9sum\xC3\xA9.bmp\"");
+        ClickItem(IDOK);
+    });
+    OPENFILENAMEA ofn = Call(kPictures, OFN_NOCHANGEDIR | OFN_ALLOWMULTISELECT | OFN_EXPLORER);
+    ASSERT_TRUE(GetOpenFileNameA(&ofn));
+    const std::string expected = m_root.string() + '\0' + "A.ICO" + '\0' + "b.bmp" + '\0' +
+                                 "my picture.BMP" + '\0' + "r\xC3\xA9sum\xC3\xA9.bmp" + '\0' + '\0';
+    EXPECT_EQ(std::string(m_buffer.data(), expected.size()), expected);
+    EXPECT_EQ(ofn.nFileOffset, m_root.string().size() + 1);
+
+    // One selected file comes back as its full path.
+    m_buffer.fill('\0');
+    ActOnce(Responder(), [&] {
+        ClickRow(5);
+        Press(VK_RETURN);
+    });
+    ASSERT_TRUE(GetOpenFileNameA(&ofn));
+    EXPECT_EQ(std::string(m_buffer.data()), (m_root / "b.bmp").string());
+}
+
 TEST_F(FileDialogTest, TheCurrentDirectoryFollowsTheChoiceUnlessKept) {
     const fs::path before = fs::current_path();
     m_folder = m_root.string();

@@ -1,5 +1,7 @@
 #include "ControlFixture.h"
 
+#include <functional>
+
 namespace controltest {
 namespace {
 
@@ -127,6 +129,73 @@ TEST_F(ListBoxTest, UserSelectionNotifiesAfterTheSelectionIsSet) {
     const auto quietCodes = Commands();
     EXPECT_EQ(std::count(quietCodes.begin(), quietCodes.end(), LBN_SELCHANGE), 0);
     Answer({});
+}
+
+TEST_F(ListBoxTest, ExtendedAndMultipleSelectionByClicksKeysAndMessages) {
+    using Items = std::vector<int>;
+    const auto selected = [](HWND l) {
+        Items items(8);
+        items.resize(static_cast<size_t>(
+            SendMessageA(l, LB_GETSELITEMS, items.size(), reinterpret_cast<LPARAM>(items.data()))));
+        return items;
+    };
+    const auto withKey = [](int vk, const std::function<void()>& act) {
+        test::keyDown(vk);
+        act();
+        test::keyUp(vk);
+        test::pump();
+    };
+    const HWND extended = Make(LBS_NOTIFY | LBS_EXTENDEDSEL | LBS_NOINTEGRALHEIGHT, 150);
+    Fill(extended, 6);
+    Click(extended, Row(1));
+    Parent().Clear();
+    withKey(VK_CONTROL, [&] { Click(extended, Row(3)); });
+    EXPECT_EQ(selected(extended), (Items{1, 3}));
+    EXPECT_EQ(Sel(extended), 3) << "the caret";
+    EXPECT_EQ(Commands(), std::vector<WORD>{LBN_SELCHANGE});
+    withKey(VK_SHIFT, [&] { Click(extended, Row(5)); });
+    EXPECT_EQ(selected(extended), (Items{3, 4, 5})) << "only the anchor's range";
+    Key(VK_UP, test::Modifiers::Shift);
+    EXPECT_EQ(selected(extended), (Items{3, 4}));
+    Key(VK_HOME);
+    EXPECT_EQ(selected(extended), (Items{0}));
+    Drag(extended, Row(1), Row(3));
+    EXPECT_EQ(selected(extended), (Items{1, 2, 3}));
+    EXPECT_EQ(ClientPixel(extended, 90, Row(2).y), GetSysColor(COLOR_HIGHLIGHT));
+    EXPECT_NE(ClientPixel(extended, 90, Row(4).y), GetSysColor(COLOR_HIGHLIGHT));
+
+    // Messages change the flags silently; the flags move with their items.
+    Parent().Clear();
+    EXPECT_EQ(SendMessageA(extended, LB_SETSEL, TRUE, -1), 0);
+    EXPECT_EQ(SendMessageA(extended, LB_GETSELCOUNT, 0, 0), 6);
+    EXPECT_EQ(SendMessageA(extended, LB_SETSEL, FALSE, 2), 0);
+    EXPECT_EQ(SendMessageA(extended, LB_GETSEL, 2, 0), 0);
+    EXPECT_EQ(SendMessageA(extended, LB_GETSEL, 1, 0), 1);
+    EXPECT_EQ(SendMessageA(extended, LB_SETSEL, TRUE, 9), LB_ERR);
+    SendMessageA(extended, LB_DELETESTRING, 0, 0);
+    EXPECT_EQ(selected(extended), (Items{0, 2, 3, 4}));
+    EXPECT_TRUE(Commands().empty());
+
+    // LBS_MULTIPLESEL: a click toggles, the arrows move only the caret, Space toggles.
+    DestroyWindow(list);
+    const HWND multiple = Make(LBS_MULTIPLESEL | LBS_NOINTEGRALHEIGHT, 10);
+    Fill(multiple, 4);
+    Click(multiple, Row(0));
+    Click(multiple, Row(2));
+    Click(multiple, Row(0));
+    EXPECT_EQ(selected(multiple), (Items{2}));
+    Key(VK_DOWN);
+    EXPECT_EQ(Sel(multiple), 1);
+    Key(VK_SPACE);
+    EXPECT_EQ(selected(multiple), (Items{1, 2}));
+
+    // A single-selection list has no selection count.
+    const HWND single = Make(0, 290);
+    Fill(single, 2);
+    SendMessageA(single, LB_SETCURSEL, 1, 0);
+    EXPECT_EQ(SendMessageA(single, LB_GETSELCOUNT, 0, 0), LB_ERR);
+    EXPECT_EQ(SendMessageA(single, LB_GETSEL, 1, 0), 1);
+    EXPECT_EQ(SendMessageA(single, LB_SETSEL, TRUE, 0), LB_ERR);
 }
 
 TEST_F(ListBoxTest, ScrollBarWhenNeededKeepsTheFocusOnTheList) {

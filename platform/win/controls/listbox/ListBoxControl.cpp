@@ -12,6 +12,7 @@
 #include "platform/win/controls/common/Notify.h"
 #include "platform/win/gdi/Drawing.h"
 #include "platform/win/input/Capture.h"
+#include "platform/win/input/Input.h"
 #include "platform/win/paint/Paint.h"
 #include "platform/win/rect/RectHelpers.h"
 #include "platform/win/system/SysColors.h"
@@ -56,6 +57,17 @@ int ListBoxControl::ListWidth() const {
     return client.right - (bar ? GetSystemMetrics(SM_CXVSCROLL) : 0);
 }
 
+ListBoxControl::Selection ListBoxControl::SelectionKind() const {
+    const auto style = static_cast<DWORD>(GetWindowLongA(m_hwnd, GWL_STYLE));
+    if (IsDroppedList()) {
+        return Selection::Single;
+    }
+    if (style & LBS_EXTENDEDSEL) {
+        return Selection::Extended;
+    }
+    return (style & LBS_MULTIPLESEL) ? Selection::Multiple : Selection::Single;
+}
+
 bool ListBoxControl::Notifies() const {
     return IsDroppedList() || (GetWindowLongA(m_hwnd, GWL_STYLE) & LBS_NOTIFY) != 0;
 }
@@ -81,6 +93,78 @@ void ListBoxControl::SelectByUser(int index, bool always) {
     m_hot = -1;
     InvalidateRect(m_hwnd, nullptr, FALSE);
     NotifySelChange();
+}
+
+void ListBoxControl::PickByUser(int index, bool shift, bool control, bool toggle) {
+    ListItem* item = m_items.At(index);
+    if (!item) {
+        return;
+    }
+    EnsureVisible(index);
+    bool changed = index != m_sel;
+    m_sel = index;
+    if (SelectionKind() == Selection::Multiple || (control && toggle && !shift)) {
+        if (toggle) {
+            changed = m_items.Select(index, index, !item->selected) || changed;
+        }
+        m_anchor = index;
+    } else if (shift) {
+        if (!m_items.At(m_anchor)) {
+            m_anchor = index;
+        }
+        changed = (control ? m_items.Select(m_anchor, index, true)
+                           : m_items.SelectOnly(m_anchor, index)) ||
+                  changed;
+    } else {
+        changed = m_items.SelectOnly(index, index) || changed;
+        m_anchor = index;
+    }
+    if (changed) {
+        InvalidateRect(m_hwnd, nullptr, FALSE);
+        NotifySelChange();
+    }
+}
+
+LRESULT ListBoxControl::HandleSelectionMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    const bool multiple = SelectionKind() != Selection::Single;
+    switch (msg) {
+    case LB_GETSEL: {
+        const int index = static_cast<int>(wParam);
+        const ListItem* item = m_items.At(index);
+        if (!item) {
+            return LB_ERR;
+        }
+        return (multiple ? item->selected : index == m_sel) ? 1 : 0;
+    }
+    case LB_SETSEL: {
+        // lParam -1 selects or deselects every item.
+        const int index = static_cast<int>(lParam);
+        if (!multiple || (index != -1 && !m_items.At(index))) {
+            return LB_ERR;
+        }
+        if (index == -1) {
+            m_items.Select(0, m_items.Count() - 1, wParam != 0);
+        } else {
+            m_items.Select(index, index, wParam != 0);
+        }
+        InvalidateRect(m_hwnd, nullptr, FALSE);
+        return 0;
+    }
+    case LB_GETSELCOUNT:
+        return multiple ? m_items.SelectedCount() : LB_ERR;
+    case LB_GETSELITEMS: {
+        if (!multiple) {
+            return LB_ERR;
+        }
+        auto* out = reinterpret_cast<int*>(lParam);
+        const std::vector<int> selected = m_items.SelectedIndexes();
+        const size_t count = out ? std::min(selected.size(), static_cast<size_t>(wParam)) : 0;
+        std::copy_n(selected.begin(), count, out);
+        return static_cast<LRESULT>(count);
+    }
+    default:
+        return LB_ERR;
+    }
 }
 
 void ListBoxControl::SetTop(int top) {
@@ -207,6 +291,11 @@ void ListBoxControl::OnKeyDown(int vk) {
     if (count == 0) {
         return;
     }
+    const bool multiple = SelectionKind() != Selection::Single;
+    if (multiple && vk == VK_SPACE) {
+        PickByUser(std::max(m_sel, 0), false, GetKeyState(VK_CONTROL) < 0, true);
+        return;
+    }
     const int page = std::max(1, VisibleCount() - 1);
     const int from = m_sel;
     int to = from;
@@ -232,7 +321,13 @@ void ListBoxControl::OnKeyDown(int vk) {
     default:
         return;
     }
-    SelectByUser(std::clamp(to, 0, count - 1));
+    to = std::clamp(to, 0, count - 1);
+    if (multiple) {
+        PickByUser(to, SelectionKind() == Selection::Extended && GetKeyState(VK_SHIFT) < 0, false,
+                   false);
+    } else {
+        SelectByUser(to);
+    }
 }
 
 bool ListBoxControl::OnScrollBar(POINT pt) const {
@@ -250,7 +345,7 @@ void ListBoxControl::ForwardToScrollBar(UINT msg, POINT pt) {
         MAKELPARAM(static_cast<uint32_t>(pt.x - ListWidth()), static_cast<uint32_t>(pt.y)));
 }
 
-void ListBoxControl::OnButtonDown(POINT pt, bool doubleClick) {
+void ListBoxControl::OnButtonDown(POINT pt, bool doubleClick, WPARAM keys) {
     if (m_dropped) {
         RECT client;
         GetClientRect(m_hwnd, &client);
@@ -262,7 +357,7 @@ void ListBoxControl::OnButtonDown(POINT pt, bool doubleClick) {
             }
         } else {
             m_tracking = true;
-            OnMouseMove(pt);
+            OnMouseMove(pt, 0);
         }
         return;
     }
@@ -272,13 +367,17 @@ void ListBoxControl::OnButtonDown(POINT pt, bool doubleClick) {
     m_tracking = true;
     SetCapture(m_hwnd);
     const int item = ItemAt(pt);
-    SelectByUser(item);
+    if (SelectionKind() == Selection::Single) {
+        SelectByUser(item);
+    } else {
+        PickByUser(item, (keys & MK_SHIFT) != 0, (keys & MK_CONTROL) != 0, true);
+    }
     if (doubleClick && item >= 0 && !m_dead && Notifies()) {
         NotifyParent(m_hwnd, LBN_DBLCLK);
     }
 }
 
-void ListBoxControl::OnMouseMove(POINT pt) {
+void ListBoxControl::OnMouseMove(POINT pt, WPARAM keys) {
     if (m_dropped) {
         const int item = ItemAt(pt);
         if (item >= 0 && item != m_hot) {
@@ -286,7 +385,16 @@ void ListBoxControl::OnMouseMove(POINT pt) {
             InvalidateRect(m_hwnd, nullptr, FALSE);
         }
     } else if (m_tracking) {
-        SelectByUser(ItemAt(pt));
+        switch (SelectionKind()) {
+        case Selection::Single:
+            SelectByUser(ItemAt(pt));
+            break;
+        case Selection::Extended:
+            PickByUser(ItemAt(pt), true, (keys & MK_CONTROL) != 0, false);
+            break;
+        case Selection::Multiple:
+            break;
+        }
     }
 }
 
@@ -338,10 +446,11 @@ void ListBoxControl::Paint() {
     const int height = ItemHeight();
     const int width = ListWidth();
     const int highlighted = m_dropped && m_hot >= 0 ? m_hot : m_sel;
+    const bool multiple = SelectionKind() != Selection::Single;
     const int last = std::min(m_items.Count(), m_top + VisibleCount() + 1);
     for (int i = m_top; i < last; ++i) {
         RECT row{0, (i - m_top) * height, width, (i - m_top + 1) * height};
-        const bool selected = i == highlighted;
+        const bool selected = multiple ? m_items.At(i)->selected : i == highlighted;
         if (selected) {
             FillRect(hdc, &row, GetSysColorBrush(COLOR_HIGHLIGHT));
         }
@@ -441,15 +550,20 @@ LRESULT ListBoxControl::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_CHAR:
         if (wParam > ' ' && wParam < 0x7F) {
-            SelectByUser(m_items.NextStartingWith(m_sel, static_cast<char>(wParam)));
+            const int found = m_items.NextStartingWith(m_sel, static_cast<char>(wParam));
+            if (SelectionKind() == Selection::Single) {
+                SelectByUser(found);
+            } else {
+                PickByUser(found, false, false, false);
+            }
         }
         return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-        OnButtonDown({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, msg == WM_LBUTTONDBLCLK);
+        OnButtonDown({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, msg == WM_LBUTTONDBLCLK, wParam);
         return 0;
     case WM_MOUSEMOVE:
-        OnMouseMove({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        OnMouseMove({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, wParam);
         return 0;
     case WM_LBUTTONUP:
         OnButtonUp({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
@@ -491,6 +605,9 @@ LRESULT ListBoxControl::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
         if (m_sel >= index) {
             ++m_sel;
         }
+        if (m_anchor >= index) {
+            ++m_anchor;
+        }
         UpdateScrollBar();
         InvalidateRect(m_hwnd, nullptr, FALSE);
         return index;
@@ -501,6 +618,7 @@ LRESULT ListBoxControl::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
             return LB_ERR;
         }
         m_sel = m_sel == index ? -1 : m_sel > index ? m_sel - 1 : m_sel;
+        m_anchor = m_anchor == index ? -1 : m_anchor > index ? m_anchor - 1 : m_anchor;
         m_hot = -1;
         SetTop(m_top);
         InvalidateRect(m_hwnd, nullptr, FALSE);
@@ -509,6 +627,7 @@ LRESULT ListBoxControl::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
     case LB_RESETCONTENT:
         m_items.Clear();
         m_sel = -1;
+        m_anchor = -1;
         m_hot = -1;
         SetTop(0);
         InvalidateRect(m_hwnd, nullptr, FALSE);
@@ -523,6 +642,11 @@ LRESULT ListBoxControl::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     case LB_GETCURSEL:
         return m_sel;
+    case LB_GETSEL:
+    case LB_SETSEL:
+    case LB_GETSELCOUNT:
+    case LB_GETSELITEMS:
+        return HandleSelectionMessage(msg, wParam, lParam);
     case LB_GETTEXT:
         return GetText(static_cast<int>(wParam), reinterpret_cast<char*>(lParam));
     case LB_GETTEXTLEN:

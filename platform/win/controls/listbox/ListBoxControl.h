@@ -25,6 +25,13 @@ public:
 // send LBN_SELCHANGE after the selection is set, so LB_GETCURSEL already answers the new index;
 // a plain list box only with LBS_NOTIFY. LB_SETCURSEL and the other messages send nothing.
 // A dropped list highlights the item under the pointer without selecting it.
+//
+// Multiple selection (the caret is the item with the focus rectangle, LB_GETCURSEL's answer):
+//   LBS_MULTIPLESEL  click, Space        toggles the item; arrows move the caret only
+//   LBS_EXTENDEDSEL  click, arrows       selects only that item, which becomes the anchor
+//                    Ctrl+click          toggles the item, which becomes the anchor
+//                    Shift+click, arrow  selects only anchor..item (with Ctrl, adds them)
+//                    drag                as Shift+click, from the press
 class ListBoxControl {
 public:
     explicit ListBoxControl(HWND hwnd) : m_hwnd(hwnd) {}
@@ -42,11 +49,18 @@ public:
     int ItemHeight() const;
 
 private:
+    enum class Selection { Single, Multiple, Extended };
+
     bool IsDroppedList() const { return static_cast<bool>(m_combo); }
+    Selection SelectionKind() const;
     bool Notifies() const;
     void NotifySelChange();
     // A user's move of the selection: set, made visible, announced when it changed (or always).
     void SelectByUser(int index, bool always = false);
+    // The same in a multiple-selection list, by the table above.
+    void PickByUser(int index, bool shift, bool control, bool toggle);
+    // LB_GETSEL, LB_SETSEL, LB_GETSELCOUNT, LB_GETSELITEMS.
+    LRESULT HandleSelectionMessage(UINT msg, WPARAM wParam, LPARAM lParam);
     void SetTop(int top);
     void EnsureVisible(int index);
     void UpdateScrollBar();
@@ -55,8 +69,8 @@ private:
     void MeasureFont();
     void OnScroll(WORD code);
     void OnKeyDown(int vk);
-    void OnButtonDown(POINT pt, bool doubleClick);
-    void OnMouseMove(POINT pt);
+    void OnButtonDown(POINT pt, bool doubleClick, WPARAM keys);
+    void OnMouseMove(POINT pt, WPARAM keys);
     void OnButtonUp(POINT pt);
     bool OnScrollBar(POINT pt) const;
     void ForwardToScrollBar(UINT msg, POINT pt);
@@ -71,6 +85,7 @@ private:
     ListItems m_items;
     ControlFont m_font;
     int m_sel = -1;
+    int m_anchor = -1;
     int m_top = 0;
     int m_hot = -1;
     int m_fontHeight = 13;

@@ -15,7 +15,7 @@ int ListItems::Add(std::string text, bool sorted) {
                               });
     }
     const auto index = at - m_items.begin();
-    m_items.insert(at, ListItem{std::move(text), 0});
+    m_items.insert(at, ListItem{std::move(text), 0, false});
     return static_cast<int>(index);
 }
 
@@ -26,7 +26,7 @@ int ListItems::Insert(int index, std::string text) {
     if (index > Count()) {
         return -1;
     }
-    m_items.insert(m_items.begin() + index, ListItem{std::move(text), 0});
+    m_items.insert(m_items.begin() + index, ListItem{std::move(text), 0, false});
     return index;
 }
 
@@ -44,6 +44,47 @@ const ListItem* ListItems::At(int index) const {
 
 ListItem* ListItems::At(int index) {
     return index >= 0 && index < Count() ? &m_items[static_cast<size_t>(index)] : nullptr;
+}
+
+bool ListItems::Select(int first, int last, bool selected) {
+    if (!At(first) || !At(last)) {
+        return false;
+    }
+    bool changed = false;
+    for (int i = std::min(first, last); i <= std::max(first, last); ++i) {
+        ListItem& item = m_items[static_cast<size_t>(i)];
+        changed = changed || item.selected != selected;
+        item.selected = selected;
+    }
+    return changed;
+}
+
+bool ListItems::SelectOnly(int first, int last) {
+    const int low = std::min(first, last);
+    const int high = std::max(first, last);
+    bool changed = false;
+    for (int i = 0; i < Count(); ++i) {
+        ListItem& item = m_items[static_cast<size_t>(i)];
+        const bool selected = first >= 0 && i >= low && i <= high;
+        changed = changed || item.selected != selected;
+        item.selected = selected;
+    }
+    return changed;
+}
+
+int ListItems::SelectedCount() const {
+    return static_cast<int>(std::count_if(m_items.begin(), m_items.end(),
+                                          [](const ListItem& item) { return item.selected; }));
+}
+
+std::vector<int> ListItems::SelectedIndexes() const {
+    std::vector<int> indexes;
+    for (int i = 0; i < Count(); ++i) {
+        if (m_items[static_cast<size_t>(i)].selected) {
+            indexes.push_back(i);
+        }
+    }
+    return indexes;
 }
 
 template <class Match>

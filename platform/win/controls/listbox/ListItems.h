@@ -11,6 +11,7 @@ namespace win::controls {
 struct ListItem {
     std::string text;
     LPARAM data = 0;
+    bool selected = false; // in a multiple-selection list
 };
 
 // The strings of a list box (or a combo box's list) with their item data. Indexes are 0-based;
@@ -33,6 +34,14 @@ public:
     // The next item after `after`, wrapping round, whose text starts with c (any case); -1 when
     // none.
     int NextStartingWith(int after, char c) const;
+
+    // Multiple selection. Select sets the flag of the items from first to last (either order,
+    // inclusive); SelectOnly selects exactly those (first -1: none). Both return whether any flag
+    // changed.
+    bool Select(int first, int last, bool selected);
+    bool SelectOnly(int first, int last);
+    int SelectedCount() const;
+    std::vector<int> SelectedIndexes() const;
 
 private:
     template <class Match>
