@@ -7,6 +7,7 @@
 #include "platform/win/gdi/DcGuards.h"
 #include "platform/win/gdi/Drawing.h"
 #include "platform/win/gdi/OwnedObject.h"
+#include "platform/win/input/Capture.h"
 #include "platform/win/input/Input.h"
 #include "platform/win/paint/Paint.h"
 #include "platform/win/system/SysColors.h"
@@ -30,7 +31,9 @@ constexpr int kCellHeight = 22;
 constexpr int kColumns = 8;
 constexpr POINT kBasicOrigin{8, 24};
 constexpr POINT kCustomOrigin{8, 178};
-constexpr RECT kPreview{236, 8, 300, 72};
+constexpr POINT kSpectrumOrigin{236, 8};
+constexpr POINT kBarOrigin{408, 8};
+constexpr RECT kPreview{236, 142, 300, 190};
 
 RECT CellAt(POINT origin, int index) {
     const int x = origin.x + (index % kColumns) * kCellWidth + 2;
@@ -93,7 +96,7 @@ RECT ColorDialogWindow::CustomCell(int index) {
 ColorDialogWindow::ColorDialogWindow(ColorDialogRequest request)
     // The request is copied, not moved: the size is read from it too.
     : AnsweredDialog(request, "Color", {request.fullOpen ? kWide : kNarrow, kHeight}),
-      m_custom(m_request.customColors), m_current(m_request.initial),
+      m_custom(m_request.customColors), m_current(m_request.initial), m_hsl(HslFromRgb(m_current)),
       m_fullOpen(m_request.fullOpen) {
     const auto& basic = BasicColors();
     for (size_t i = 0; i < basic.size(); ++i) {
@@ -128,14 +131,27 @@ void ColorDialogWindow::Build() {
     static constexpr Field fields[] = {{"Hu&e:", kHue},        {"&Sat:", kSaturation},
                                        {"&Lum:", kLuminosity}, {"&Red:", kRed},
                                        {"&Green:", kGreen},    {"Bl&ue:", kBlue}};
-    m_definition.push_back(AddControl("Static", "Color|S&olid", 0, {236, 76, 320, 92}, -1));
+    const SIZE spectrum = ColorSpectrum::SpectrumSize();
+    const SIZE bar = ColorSpectrum::BarSize();
+    m_definition.push_back(
+        AddControl("Static", "", SS_NOTIFY,
+                   {kSpectrumOrigin.x, kSpectrumOrigin.y, kSpectrumOrigin.x + spectrum.cx,
+                    kSpectrumOrigin.y + spectrum.cy},
+                   kSpectrum));
+    m_definition.push_back(
+        AddControl("Static", "", SS_NOTIFY,
+                   {kBarOrigin.x, kBarOrigin.y, kBarOrigin.x + bar.cx, kBarOrigin.y + bar.cy},
+                   kLuminosityBar));
+    m_definition.push_back(
+        AddControl("Static", "Color|S&olid", 0,
+                   {kPreview.left, kPreview.bottom + 2, kPreview.right, kPreview.bottom + 18}, -1));
     for (size_t i = 0; i < std::size(fields); ++i) {
-        const int x = i < 3 ? 236 : 330;
-        const int y = 100 + static_cast<int>(i % 3) * 26;
+        const int x = i < 3 ? 304 : 386;
+        const int y = kPreview.top + static_cast<int>(i % 3) * 26;
         m_definition.push_back(
-            AddControl("Static", fields[i].label, 0, {x, y + 3, x + 44, y + 19}, -1));
+            AddControl("Static", fields[i].label, 0, {x, y + 3, x + 40, y + 19}, -1));
         m_definition.push_back(AddControl("Edit", "", WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL,
-                                          {x + 46, y, x + 90, y + 20}, fields[i].id));
+                                          {x + 42, y, x + 76, y + 20}, fields[i].id));
     }
     m_definition.push_back(
         AddControl("Button", "&Add to Custom Colors", WS_TABSTOP, {236, 258, 462, 281}, kAdd));
@@ -190,12 +206,21 @@ void ColorDialogWindow::Expand() {
 
 void ColorDialogWindow::SetCurrent(COLORREF color) {
     m_current = color;
+    m_hsl = HslFromRgb(color);
+    ShowFields();
+    InvalidateSwatches();
+}
+
+void ColorDialogWindow::SetCurrent(const Hsl& hsl) {
+    m_basicSelected = -1;
+    m_current = RgbFromHsl(hsl);
+    m_hsl = hsl;
     ShowFields();
     InvalidateSwatches();
 }
 
 void ColorDialogWindow::ShowFields() {
-    const Hsl hsl = HslFromRgb(m_current);
+    const Hsl& hsl = m_hsl;
     m_updating = true;
     const auto show = [this](int id, int value) {
         if (ItemText(id) != std::to_string(value)) {
@@ -229,8 +254,9 @@ void ColorDialogWindow::ReadFields(int changedId) {
                 : RgbFromHsl({values[0], values[1], values[2]});
     // Only the other group follows; the box being typed in keeps its text.
     m_current = color;
+    m_hsl = fromRgb ? HslFromRgb(color) : Hsl{values[0], values[1], values[2]};
     m_updating = true;
-    const Hsl hsl = HslFromRgb(color);
+    const Hsl& hsl = m_hsl;
     if (fromRgb) {
         SetItemText(kHue, std::to_string(hsl.hue));
         SetItemText(kSaturation, std::to_string(hsl.saturation));
@@ -254,6 +280,9 @@ void ColorDialogWindow::Pick(bool custom, int index) {
 std::optional<LRESULT> ColorDialogWindow::OnControlMessage(HWND control, UINT msg, WPARAM wParam,
                                                            LPARAM lParam) {
     const int id = GetDlgCtrlID(control);
+    if (id == kSpectrum || id == kLuminosityBar) {
+        return OnPickerMessage(control, msg, lParam);
+    }
     if (id != kBasicGrid && id != kCustomGrid) {
         return std::nullopt;
     }
@@ -307,9 +336,46 @@ std::optional<LRESULT> ColorDialogWindow::OnControlMessage(HWND control, UINT ms
     }
 }
 
+std::optional<LRESULT> ColorDialogWindow::OnPickerMessage(HWND picker, UINT msg, LPARAM lParam) {
+    const bool spectrum = GetDlgCtrlID(picker) == kSpectrum;
+    const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    switch (msg) {
+    case WM_PAINT: {
+        const PaintDc paint(picker);
+        if (paint.Get()) {
+            if (spectrum) {
+                m_spectrum.PaintSpectrum(paint.Get(), m_hsl);
+            } else {
+                ColorSpectrum::PaintBar(paint.Get(), m_hsl);
+            }
+        }
+        return 0;
+    }
+    case WM_LBUTTONDOWN:
+        SetCapture(picker);
+        [[fallthrough]];
+    case WM_MOUSEMOVE:
+        if (GetCapture() == picker) {
+            SetCurrent(
+                spectrum ? ColorSpectrum::At(point, m_hsl.luminosity)
+                         : Hsl{m_hsl.hue, m_hsl.saturation, ColorSpectrum::LuminosityAt(point.y)});
+        }
+        return 0;
+    case WM_LBUTTONUP:
+        if (GetCapture() == picker) {
+            ReleaseCapture();
+        }
+        return 0;
+    default:
+        return std::nullopt;
+    }
+}
+
 void ColorDialogWindow::InvalidateSwatches() {
     InvalidateRect(Item(kBasicGrid), nullptr, FALSE);
     InvalidateRect(Item(kCustomGrid), nullptr, FALSE);
+    InvalidateRect(Item(kSpectrum), nullptr, FALSE);
+    InvalidateRect(Item(kLuminosityBar), nullptr, FALSE);
     InvalidateRect(Hwnd(), &kPreview, FALSE);
 }
 

@@ -3,6 +3,7 @@
 #include "platform/forms/dialogs/DialogWindow.h"
 #include "platform/forms/dialogs/color/ColorDialogRequest.h"
 #include "platform/forms/dialogs/color/ColorModel.h"
+#include "platform/forms/dialogs/color/ColorSpectrum.h"
 
 #include <array>
 #include <optional>
@@ -12,8 +13,9 @@ namespace forms {
 
 // The colour dialog on screen: 48 basic colours and 16 custom slots on the left, the definition
 // area (preview, hue/saturation/luminosity and red/green/blue boxes, "Add to Custom Colors") on the
-// right once opened. A click on a cell picks its colour; a custom cell also becomes the slot that
-// "Add to Custom Colors" fills (else the slots fill in turn). Typing in a box redefines the
+// right once opened. A click on a cell picks its colour; a click or drag in the spectrum picks the
+// hue and saturation, in the luminosity bar the luminosity; a custom cell also becomes the slot
+// that "Add to Custom Colors" fills (else the slots fill in turn). Typing in a box redefines the
 // colour. Custom entries with a high byte set show white and keep their value unless replaced.
 // Each grid is a tab stop (a Static the dialog draws and operates): the arrows move the pick.
 class ColorDialogWindow : public AnsweredDialog<ColorDialogRequest, ColorDialogAnswer> {
@@ -29,11 +31,14 @@ public:
         kRed = 706,
         kGreen = 707,
         kBlue = 708,
+        kSpectrum = 710,
+        kLuminosityBar = 702,
     };
 
     explicit ColorDialogWindow(ColorDialogRequest request);
 
     win::COLORREF Current() const { return m_current; }
+    const Hsl& CurrentHsl() const { return m_hsl; }
     bool FullOpen() const { return m_fullOpen; }
 
     static const std::array<win::COLORREF, 48>& BasicColors();
@@ -50,6 +55,10 @@ protected:
 
 private:
     void SetCurrent(win::COLORREF color);
+    // A pick in the spectrum or the luminosity bar.
+    void SetCurrent(const Hsl& hsl);
+    std::optional<win::LRESULT> OnPickerMessage(win::HWND picker, win::UINT msg,
+                                                win::LPARAM lParam);
     void ShowFields();
     void ReadFields(int changedId);
     void Expand();
@@ -60,6 +69,9 @@ private:
 
     CustomColors m_custom;
     win::COLORREF m_current;
+    // Kept apart from m_current, which loses the hue of a grey and the saturation of black.
+    Hsl m_hsl;
+    ColorSpectrum m_spectrum;
     int m_basicSelected = -1;
     int m_customSelected = -1;
     int m_nextSlot = 0;

@@ -182,6 +182,46 @@ TEST_F(ColorDialogTest, DefiningAColourByKeysAddsItToTheCustomColours) {
     EXPECT_EQ(custom[2], 0xFFFFFFFFu) << "untouched entries keep their value";
 }
 
+TEST_F(ColorDialogTest, TheSpectrumAndTheLuminosityBarPickByMouse) {
+    using forms::ColorSpectrum;
+    using forms::Hsl;
+    std::array<COLORREF, 16> custom{};
+    ActOnce(Responder(), [] {
+        const HWND spectrum = GetDlgItem(OpenDialog(), ColorDialogWindow::kSpectrum);
+        const HWND bar = GetDlgItem(OpenDialog(), ColorDialogWindow::kLuminosityBar);
+        UpdateWindow(OpenDialog());
+        const POINT green = ColorSpectrum::PointOf({80, 240, 120});
+        EXPECT_EQ(test::PixelOf(test::CaptureClient(spectrum), green.x, green.y), RGB(0, 255, 0));
+        // The top left corner is pure red, at the grey's luminosity.
+        test::click(spectrum, {0, 0});
+        test::pump();
+        EXPECT_EQ(Open().Current(), RGB(255, 0, 0));
+        ASSERT_EQ(ColorSpectrum::LuminosityAt(ColorSpectrum::YOf(60)), 60);
+        test::click(bar, {5, ColorSpectrum::YOf(60)});
+        test::pump();
+        EXPECT_EQ(Open().Current(), RGB(128, 0, 0));
+        // A drag ends where it is let go; the fields and the preview follow.
+        const POINT blue = ColorSpectrum::PointOf({160, 240, 60});
+        ASSERT_EQ(ColorSpectrum::At(blue, 60), (Hsl{160, 240, 60}));
+        test::drag(spectrum, {10, 10}, blue);
+        test::pump();
+        EXPECT_EQ(Open().CurrentHsl(), (Hsl{160, 240, 60}));
+        EXPECT_EQ(Open().Current(), RGB(0, 0, 128));
+        char hue[8] = {};
+        GetWindowTextA(GetDlgItem(OpenDialog(), ColorDialogWindow::kHue), hue, sizeof hue);
+        EXPECT_STREQ(hue, "160");
+        UpdateWindow(OpenDialog());
+        EXPECT_EQ(test::PixelOf(test::CaptureClient(OpenDialog()), 268, 166), RGB(0, 0, 128));
+        ClickItem(ColorDialogWindow::kAdd);
+        ClickItem(IDOK);
+    });
+    CHOOSECOLORA cc = Call({}, RGB(128, 128, 128), CC_RGBINIT | CC_FULLOPEN);
+    cc.lpCustColors = custom.data();
+    ASSERT_TRUE(ChooseColorA(&cc));
+    EXPECT_EQ(cc.rgbResult, RGB(0, 0, 128));
+    EXPECT_EQ(custom[0], RGB(0, 0, 128));
+}
+
 TEST_F(ColorDialogTest, HslConversionRoundTripsOnTheDialogScale) {
     struct Row {
         COLORREF rgb;
