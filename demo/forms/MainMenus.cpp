@@ -1,7 +1,7 @@
 #include "MainMenus.h"
 
-#include "platform/forms/menu/MenuConstants.h"
 #include "platform/win/WinConstants.h"
+#include "platform/win/menu/MenuConstants.h"
 
 namespace sampledesk {
 

@@ -164,6 +164,7 @@ inline constexpr int HTNOWHERE = 0;
 inline constexpr int HTCLIENT = 1;
 inline constexpr int HTCAPTION = 2;
 inline constexpr int HTSYSMENU = 3;
+inline constexpr int HTMENU = 5;
 inline constexpr int HTHSCROLL = 6;
 inline constexpr int HTVSCROLL = 7;
 inline constexpr int HTBORDER = 18;
@@ -198,6 +199,7 @@ inline constexpr WPARAM SC_MOVE = 0xF010;
 inline constexpr WPARAM SC_MINIMIZE = 0xF020;
 inline constexpr WPARAM SC_MAXIMIZE = 0xF030;
 inline constexpr WPARAM SC_CLOSE = 0xF060;
+inline constexpr WPARAM SC_MOUSEMENU = 0xF090;
 inline constexpr WPARAM SC_KEYMENU = 0xF100;
 inline constexpr WPARAM SC_RESTORE = 0xF120;
 

@@ -16,6 +16,7 @@
 #include "platform/ole/error/Error.h"
 #include "platform/ole/error/ResumeNext.h"
 #include "platform/win/Win.h"
+#include "platform/win/text/AccessKey.h"
 
 #include <unordered_map>
 
@@ -41,17 +42,7 @@ void InvalidateIn(win::HWND container, const win::RECT& rect) {
 } // namespace
 
 char AccessKeyOf(std::string_view caption) {
-    for (size_t i = 0; i + 1 < caption.size(); ++i) {
-        if (caption[i] != '&')
-            continue;
-        if (caption[i + 1] == '&') {
-            ++i;
-            continue;
-        }
-        const char c = caption[i + 1];
-        return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-    }
-    return 0;
+    return win::AccessKeyOf(caption);
 }
 
 Control::Control() {

@@ -1,8 +1,8 @@
 #include "platform/forms/menu/Accelerators.h"
 
-#include "platform/forms/menu/Menus.h"
 #include "platform/win/WinConstants.h"
 #include "platform/win/input/Input.h"
+#include "platform/win/menu/Menus.h"
 #include "platform/win/test/TestApi.h"
 #include "platform/win/window/Lifetime.h"
 #include "platform/win/window/Messages.h"

@@ -2,7 +2,7 @@
 
 // Accelerator tables: key combinations that become menu commands.
 
-#include "platform/forms/menu/MenuConstants.h"
+#include "platform/win/menu/MenuConstants.h"
 
 namespace win {
 

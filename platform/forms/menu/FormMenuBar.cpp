@@ -1,13 +1,14 @@
 #include "platform/forms/menu/FormMenuBar.h"
 
 #include "platform/forms/menu/Accelerators.h"
-#include "platform/forms/menu/Menus.h"
 #include "platform/win/WinConstants.h"
+#include "platform/win/menu/Menus.h"
 #include "platform/win/window/Lifetime.h"
 #include "platform/win/window/Messages.h"
 
 #include <algorithm>
 #include <functional>
+#include <utility>
 
 namespace forms {
 
@@ -52,6 +53,13 @@ void FormMenuBar::Attach(win::HWND hwnd) {
 }
 
 void FormMenuBar::Detach() {
+    Release(true);
+    m_hwnd = {};
+}
+
+// Unrealises the items and drops the shortcuts; the bar itself goes too unless a rebuilt one is
+// about to take its place on the window.
+win::HMENU FormMenuBar::Release(bool destroyBar) {
     for (const auto& item : m_realised) {
         item->Realise({}, 0, {}, nullptr);
     }
@@ -61,30 +69,34 @@ void FormMenuBar::Detach() {
         win::DestroyAcceleratorTable(m_shortcuts);
         m_shortcuts = {};
     }
-    if (m_bar) {
-        if (win::GetMenu(m_hwnd) == m_bar) {
+    const win::HMENU bar = std::exchange(m_bar, {});
+    if (bar && destroyBar) {
+        if (win::GetMenu(m_hwnd) == bar) {
             win::SetMenu(m_hwnd, {});
         }
-        win::DestroyMenu(m_bar);
-        m_bar = {};
+        win::DestroyMenu(bar);
+        return {};
     }
-    m_hwnd = {};
+    return bar;
 }
 
+// The new bar replaces the old one on the window in one step, so the client area does not
+// shrink and grow back on the way.
 void FormMenuBar::Rebuild() {
     if (!m_hwnd) {
         return;
     }
-    const win::HWND hwnd = m_hwnd;
-    Detach();
-    m_hwnd = hwnd;
-    if (m_items.empty()) {
-        return;
+    const win::HMENU old = Release(false);
+    if (!m_items.empty()) {
+        m_bar = win::CreateMenu();
+        Build(m_bar, m_items);
+        m_shortcuts =
+            win::CreateAcceleratorTableA(m_accels.data(), static_cast<int>(m_accels.size()));
     }
-    m_bar = win::CreateMenu();
-    Build(m_bar, m_items);
     win::SetMenu(m_hwnd, m_bar);
-    m_shortcuts = win::CreateAcceleratorTableA(m_accels.data(), static_cast<int>(m_accels.size()));
+    if (old) {
+        win::DestroyMenu(old);
+    }
 }
 
 // Commands are never reused while the form lives, so a late WM_COMMAND of a rebuilt bar finds

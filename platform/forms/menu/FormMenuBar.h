@@ -42,6 +42,7 @@ public:
 
 private:
     void Rebuild();
+    win::HMENU Release(bool destroyBar);
     void Build(win::HMENU into, const std::vector<ole::Ptr<Menu>>& items);
 
     std::vector<ole::Ptr<Menu>> m_items;

@@ -2,7 +2,7 @@
 
 #include "platform/forms/control/ControlIds.h"
 #include "platform/forms/errors/EventErrorBoundary.h"
-#include "platform/forms/menu/Menus.h"
+#include "platform/win/menu/Menus.h"
 
 namespace forms {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/forms/menu/MenuConstants.h"
 #include "platform/ole/dispatch/ClassInfo.h"
 #include "platform/ole/event/ConnectionPoint.h"
+#include "platform/win/menu/MenuConstants.h"
 
 #include <functional>
 #include <string>

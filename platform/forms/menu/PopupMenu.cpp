@@ -1,8 +1,9 @@
 #include "platform/forms/menu/PopupMenu.h"
 
-#include "platform/forms/menu/Menus.h"
 #include "platform/win/WinConstants.h"
 #include "platform/win/loop/MessageLoop.h"
+#include "platform/win/menu/MenuTracker.h"
+#include "platform/win/menu/Menus.h"
 #include "platform/win/window/Lifetime.h"
 #include "platform/win/window/Messages.h"
 
@@ -29,11 +30,11 @@ bool Choosable(HMENU menu, UINT command) {
 
 BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, int /*reserved*/, HWND hwnd,
                     const RECT* /*rect*/) {
-    if (forms::MenuTable::Instance().Find(menu) == nullptr || !IsWindow(hwnd)) {
+    if (win::MenuTable::Instance().Find(menu) == nullptr || !IsWindow(hwnd)) {
         return FALSE;
     }
     SendMessageA(hwnd, WM_INITMENUPOPUP, HandleToParam(menu), MAKELPARAM(0, FALSE));
-    const forms::MenuData* shown = forms::MenuTable::Instance().Find(menu);
+    const win::MenuData* shown = win::MenuTable::Instance().Find(menu);
     if (shown == nullptr) { // a handler destroyed it
         return FALSE;
     }
@@ -42,7 +43,12 @@ BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, int /*reserved*/, HWND
         forms::AskResponder(forms::PopupMenuResponder(), request, "popup menu responder");
     forms::PopupMenuResponder().Record(std::move(request), answer);
 
-    const UINT chosen = answer && Choosable(menu, *answer) ? *answer : 0;
+    UINT chosen = 0;
+    if (answer) {
+        chosen = Choosable(menu, *answer) ? *answer : 0;
+    } else {
+        chosen = detail::MenuTracker::TrackPopup(menu, flags, POINT{x, y}, hwnd);
+    }
     if ((flags & TPM_RETURNCMD) != 0) {
         return static_cast<BOOL>(chosen);
     }

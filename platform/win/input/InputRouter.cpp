@@ -180,6 +180,11 @@ bool DequeueInput(MSG& out) {
     if (event.IsMouse()) {
         state.SetCursorPos(event.pt);
     }
+    if (event.kind == InputEvent::Kind::KeyDown) {
+        state.NotePress(GenericKey(event.vk));
+    } else if (event.kind == InputEvent::Kind::ButtonDown) {
+        state.NotePress(0);
+    }
     RoutedInput routed = RouteInput(event, before, after);
     const HWND target = routed.msg.hwnd;
     if (!target) {

@@ -35,6 +35,11 @@ public:
     void ForgetPress() { m_lastPress.reset(); }
     void ForgetPressOn(HWND hwnd);
 
+    // The key of the last key press (0 after a mouse press): Alt released with nothing pressed
+    // since it went down enters the menu bar.
+    int LastPress() const { return m_lastPressKey; }
+    void NotePress(int vk) { m_lastPressKey = vk; }
+
     void Reset();
 
 private:
@@ -50,6 +55,7 @@ private:
     std::optional<RECT> m_clip;
     UINT m_doubleClickTime = kDefaultDoubleClickTime;
     std::optional<Press> m_lastPress;
+    int m_lastPressKey = 0;
 };
 
 } // namespace win::detail

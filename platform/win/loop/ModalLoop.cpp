@@ -10,7 +10,8 @@ namespace win {
 
 namespace {
 
-ModalLoopEnd PumpUntil(HWND dialog, const std::function<bool()>& until) {
+ModalLoopEnd PumpUntil(HWND dialog, const std::function<bool()>& until,
+                       const std::function<bool(MSG&)>& preview) {
     for (;;) {
         if (until()) {
             return ModalLoopEnd::Done;
@@ -23,6 +24,9 @@ ModalLoopEnd PumpUntil(HWND dialog, const std::function<bool()>& until) {
             if (msg.message == WM_QUIT) {
                 PostQuitMessage(static_cast<int>(msg.wParam));
                 return ModalLoopEnd::Quit;
+            }
+            if (preview && preview(msg)) {
+                continue;
             }
             TranslateMessage(&msg);
             DispatchMessageA(&msg);
@@ -49,7 +53,7 @@ ModalLoopEnd RunModalLoop(HWND dialog, const std::function<bool()>& until,
         EnableWindow(ownerTop, FALSE);
         disabled = true;
     }
-    const ModalLoopEnd end = PumpUntil(dialog, until);
+    const ModalLoopEnd end = PumpUntil(dialog, until, options.preview);
     if (ownerTop && IsWindow(ownerTop)) {
         if (disabled) {
             EnableWindow(ownerTop, TRUE);

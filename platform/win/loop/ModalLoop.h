@@ -9,6 +9,9 @@ namespace win {
 struct ModalLoopOptions {
     // Popup menus and drop-down lists leave their owner enabled.
     bool disableOwner = true;
+    // Sees each retrieved message before it is translated and dispatched; true consumes it. The
+    // menu loop reads keys and the mouse this way, wherever they were headed.
+    std::function<bool(MSG&)> preview;
 };
 
 enum class ModalLoopEnd {

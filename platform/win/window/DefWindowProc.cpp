@@ -4,6 +4,9 @@
 #include "platform/win/gdi/Drawing.h"
 #include "platform/win/input/Capture.h"
 #include "platform/win/input/Cursors.h"
+#include "platform/win/input/InputState.h"
+#include "platform/win/menu/MenuBar.h"
+#include "platform/win/menu/MenuTracker.h"
 #include "platform/win/paint/Paint.h"
 #include "platform/win/system/SysColors.h"
 #include "platform/win/window/Activation.h"
@@ -49,7 +52,8 @@ LRESULT CalcSize(HWND hwnd, WPARAM wParam, LPARAM lParam) {
                         : reinterpret_cast<RECT*>(lParam);
     const std::optional<detail::NonClientInsets>& frame = record->managerFrame;
     *rect = detail::ClientRectFromWindowRect(*rect, record->style, record->exStyle,
-                                             frame ? &*frame : nullptr);
+                                             frame ? &*frame : nullptr,
+                                             record->IsChild() ? 0 : detail::MenuBarHeight(hwnd));
     return 0;
 }
 
@@ -129,7 +133,7 @@ void RestoreFocus(HWND hwnd) {
     }
 }
 
-LRESULT SysCommand(HWND hwnd, WPARAM command) {
+LRESULT SysCommand(HWND hwnd, WPARAM command, LPARAM lParam) {
     switch (command & 0xFFF0) {
     case SC_CLOSE:
         return SendMessageA(hwnd, WM_CLOSE, 0, 0);
@@ -141,6 +145,12 @@ LRESULT SysCommand(HWND hwnd, WPARAM command) {
         return 0;
     case SC_RESTORE:
         ShowWindow(hwnd, SW_RESTORE);
+        return 0;
+    case SC_KEYMENU:
+        detail::MenuTracker::TrackBarByKey(hwnd, static_cast<char>(lParam & 0x7F));
+        return 0;
+    case SC_MOUSEMENU:
+        detail::MenuTracker::TrackBarByMouse(hwnd, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         return 0;
     default:
         return 0;
@@ -233,6 +243,21 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         if (wParam == static_cast<WPARAM>(VK_F4) && (lParam & kAltDownBit)) {
             SendMessageA(detail::RootWindow(hwnd), WM_SYSCOMMAND, SC_CLOSE, 0);
         }
+        if (wParam == static_cast<WPARAM>(VK_F10)) {
+            SendMessageA(detail::RootWindow(hwnd), WM_SYSCOMMAND, SC_KEYMENU, 0);
+        }
+        return 0;
+    case WM_SYSKEYUP:
+        // Alt pressed and released with no other key or button between enters the menu bar.
+        if (wParam == static_cast<WPARAM>(VK_MENU) &&
+            detail::InputState::Instance().LastPress() == VK_MENU) {
+            SendMessageA(detail::RootWindow(hwnd), WM_SYSCOMMAND, SC_KEYMENU, 0);
+        }
+        return 0;
+    case WM_NCLBUTTONDOWN:
+        if (wParam == static_cast<WPARAM>(HTMENU)) {
+            SendMessageA(detail::RootWindow(hwnd), WM_SYSCOMMAND, SC_MOUSEMENU, lParam);
+        }
         return 0;
     case WM_SYSCHAR:
         // Alt+letter is a menu mnemonic; the menu layer answers SC_KEYMENU.
@@ -242,7 +267,7 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         }
         return 0;
     case WM_SYSCOMMAND:
-        return SysCommand(hwnd, wParam);
+        return SysCommand(hwnd, wParam, lParam);
     default:
         return 0;
     }

@@ -2,6 +2,8 @@
 
 #include "platform/win/WinConstants.h"
 #include "platform/win/detail/LoopSeam.h"
+#include "platform/win/menu/MenuBar.h"
+#include "platform/win/menu/MenuTable.h"
 #include "platform/win/paint/Invalidation.h"
 #include "platform/win/window/ActivationInternal.h"
 #include "platform/win/window/ClassTable.h"
@@ -97,6 +99,7 @@ void FreeWindow(HWND hwnd) {
     record->destroyed = true;
     detail::UnlinkWindow(*record);
     detail::DestroyTopLevelSurface(*record);
+    detail::DestroyMenuBarOf(hwnd);
     if (wm.focus == hwnd) {
         wm.focus = {};
     }
@@ -215,6 +218,10 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD s
         record->id = static_cast<LONG_PTR>(menu.Value());
     } else {
         record->owner = parent;
+        // A top-level window's menu argument is its bar.
+        if (menu && MenuTable::Instance().Find(menu) != nullptr) {
+            MenuTable::Instance().SetBar(hwnd, menu);
+        }
         // Tooltips always sit in the topmost band.
         if (base::EqualsNoCase(windowClass->name, "tooltips_class32")) {
             record->exStyle |= WS_EX_TOPMOST;

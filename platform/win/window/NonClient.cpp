@@ -4,6 +4,8 @@
 #include "platform/win/gdi/DcGuards.h"
 #include "platform/win/gdi/detail/DcTable.h"
 #include "platform/win/gdi/painter/ClassicPainter.h"
+#include "platform/win/menu/MenuBar.h"
+#include "platform/win/rect/RectHelpers.h"
 #include "platform/win/system/SysColors.h"
 #include "platform/win/system/SystemMetrics.h"
 #include "platform/win/text/CaptionText.h"
@@ -39,14 +41,19 @@ bool Inside(const RECT& r, POINT p) {
     return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
 }
 
+// The frame and caption, or the window manager's frame in their place.
+NonClientInsets OuterInsets(DWORD style, DWORD exStyle, const NonClientInsets* managerFrame) {
+    const int frame = FrameThickness(style, exStyle);
+    const int caption = HasCaption(style) ? GetSystemMetrics(SM_CYCAPTION) : 0;
+    return managerFrame ? *managerFrame : NonClientInsets{frame, frame + caption, frame, frame};
+}
+
 } // namespace
 
 NonClientInsets ComputeNonClientInsets(DWORD style, DWORD exStyle,
-                                       const NonClientInsets* managerFrame) {
-    const int frame = FrameThickness(style, exStyle);
-    const int caption = HasCaption(style) ? GetSystemMetrics(SM_CYCAPTION) : 0;
-    NonClientInsets insets =
-        managerFrame ? *managerFrame : NonClientInsets{frame, frame + caption, frame, frame};
+                                       const NonClientInsets* managerFrame, int menuBar) {
+    NonClientInsets insets = OuterInsets(style, exStyle, managerFrame);
+    insets.top += menuBar;
     const int edge = EdgeThickness(exStyle);
     insets.left += edge;
     insets.top += edge;
@@ -62,8 +69,8 @@ NonClientInsets ComputeNonClientInsets(DWORD style, DWORD exStyle,
 }
 
 RECT ClientRectFromWindowRect(const RECT& w, DWORD style, DWORD exStyle,
-                              const NonClientInsets* managerFrame) {
-    const NonClientInsets in = ComputeNonClientInsets(style, exStyle, managerFrame);
+                              const NonClientInsets* managerFrame, int menuBar) {
+    const NonClientInsets in = ComputeNonClientInsets(style, exStyle, managerFrame, menuBar);
     RECT c{w.left + in.left, w.top + in.top, w.right - in.right, w.bottom - in.bottom};
     // A window smaller than its frame has an empty client area at the frame's inner corner.
     if (c.right < c.left) {
@@ -75,12 +82,28 @@ RECT ClientRectFromWindowRect(const RECT& w, DWORD style, DWORD exStyle,
     return c;
 }
 
+RECT MenuBarRectInWindow(const WindowRecord& record) {
+    const int height = record.IsChild() ? 0 : MenuBarHeight(record.hwnd);
+    if (height == 0) {
+        return {};
+    }
+    const std::optional<NonClientInsets>& m = record.managerFrame;
+    const NonClientInsets outer = OuterInsets(record.style, record.exStyle, m ? &*m : nullptr);
+    const RECT& w = record.windowRect;
+    return {outer.left, outer.top, w.right - w.left - outer.right, outer.top + height};
+}
+
 int NonClientHitTest(const WindowRecord& record, POINT p) {
     if (!Inside(record.windowRect, p)) {
         return HTNOWHERE;
     }
     if (Inside(record.clientRect, p)) {
         return HTCLIENT;
+    }
+    RECT bar = MenuBarRectInWindow(record);
+    OffsetRect(&bar, record.windowRect.left, record.windowRect.top);
+    if (Inside(bar, p)) {
+        return HTMENU;
     }
     const int side = FrameThickness(record.style, record.exStyle);
     const RECT& w = record.windowRect;
@@ -136,6 +159,10 @@ void PaintNonClient(HWND hwnd, bool active) {
         text::DrawCaptionText(hdc, {r.left, r.top, r.right, r.top + height - 1}, record->text,
                               active);
         r.top += height;
+    }
+    if (const RECT bar = MenuBarRectInWindow(*record); bar.bottom > bar.top) {
+        PaintMenuBar(hwnd, hdc, bar);
+        r.top = bar.bottom;
     }
     if (exStyle & WS_EX_CLIENTEDGE) {
         gdi::ClassicPainter::DrawEdge(*dc, r, EDGE_SUNKEN, BF_RECT | BF_ADJUST);

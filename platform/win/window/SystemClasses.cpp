@@ -2,6 +2,7 @@
 #include "platform/win/controls/common/ControlProcs.h"
 #include "platform/win/controls/mdi/Mdi.h"
 #include "platform/win/input/Cursors.h"
+#include "platform/win/menu/PopupMenuWindow.h"
 #include "platform/win/window/ClassTable.h"
 #include "platform/win/window/Messages.h"
 
@@ -42,6 +43,8 @@ constexpr std::array kSystemClasses = {
                 controls::DateTimeWndProc},
     SystemClass{"SysMonthCal32", CS_DBLCLKS | CS_SAVEBITS, COLOR_WINDOW, true, IDC_ARROW,
                 controls::MonthCalendarWndProc},
+    SystemClass{PopupMenuWindow::kClassName, CS_SAVEBITS, COLOR_MENU, true, IDC_ARROW,
+                PopupMenuWindow::WndProc},
 };
 
 } // namespace

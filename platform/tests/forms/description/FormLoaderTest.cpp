@@ -2,9 +2,9 @@
 #include "platform/forms/Forms.h"
 #include "platform/forms/controls/buttons/CommandButton.h"
 #include "platform/forms/form/MdiForm.h"
-#include "platform/forms/menu/MenuConstants.h"
 #include "platform/ole/Ole.h"
 #include "platform/win/Win.h"
+#include "platform/win/menu/MenuConstants.h"
 
 #include "testsupport/CleanPlatform.h"
 #include "testsupport/ErrorOf.h"

@@ -1,10 +1,10 @@
 #include "platform/forms/Forms.h"
 #include "platform/forms/controls/textbox/TextBox.h"
 #include "platform/forms/form/MdiForm.h"
-#include "platform/forms/menu/MenuConstants.h"
 #include "platform/forms/test/EventRecorder.h"
 #include "platform/ole/Ole.h"
 #include "platform/win/Win.h"
+#include "platform/win/menu/MenuConstants.h"
 #include "platform/win/test/TestApi.h"
 
 #include "platform/tests/forms/host/StubbornForm.h"

@@ -1,11 +1,11 @@
 #include "platform/forms/Forms.h"
 #include "platform/forms/menu/FormMenuBar.h"
 #include "platform/forms/menu/FormPopupMenu.h"
-#include "platform/forms/menu/Menus.h"
 #include "platform/forms/menu/PopupMenu.h"
 #include "platform/ole/dispatch/LateBinding.h"
 #include "platform/ole/event/EventSink.h"
 #include "platform/tests/forms/runtime/RuntimeFixture.h"
+#include "platform/win/menu/Menus.h"
 #include "testsupport/ErrorOf.h"
 
 #include <string>
@@ -125,11 +125,11 @@ TEST_F(FormMenuTest, ShortcutsReachTheActiveFormsItems) {
 }
 
 TEST_F(FormMenuTest, UnloadingTheFormFreesItsMenus) {
-    const size_t live = forms::LiveMenuCount();
+    const size_t live = win::LiveMenuCount();
     m_form->UnloadForm();
-    EXPECT_EQ(forms::LiveMenuCount(), live - 4);
+    EXPECT_EQ(win::LiveMenuCount(), live - 4);
     m_form->LoadForm();
-    EXPECT_EQ(forms::LiveMenuCount(), live);
+    EXPECT_EQ(win::LiveMenuCount(), live);
     EXPECT_TRUE(m_form->MenuBar().ChooseByCaptions({"&File", "&Open"}));
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/forms/menu/Menus.h"
 #include "platform/tests/forms/runtime/RuntimeFixture.h"
+#include "platform/win/menu/Menus.h"
 
 #include <string>
 

@@ -63,9 +63,9 @@ TEST_F(MenuTest, ABarBelongsToTopLevelWindowsAndDiesWithItsSubmenus) {
     EXPECT_EQ(GetMenu(child), HMENU{});
     EXPECT_TRUE(DrawMenuBar(top));
 
-    const size_t before = forms::LiveMenuCount();
+    const size_t before = win::LiveMenuCount();
     EXPECT_TRUE(DestroyMenu(m_bar));
-    EXPECT_EQ(forms::LiveMenuCount(), before - 3);
+    EXPECT_EQ(win::LiveMenuCount(), before - 3);
     EXPECT_EQ(GetMenu(top), HMENU{});
     EXPECT_EQ(GetMenuItemCount(m_file), -1);
     EXPECT_FALSE(DestroyMenu(m_bar));

@@ -278,7 +278,7 @@ LRESULT NestingHook(int code, WPARAM wParam, LPARAM lParam) {
         if (g_hookDowns == 1) {
             test::click(POINT{20, 20});
             const ModalLoopEnd end = RunModalLoop(
-                nullptr, [] { return g_hookDowns >= 2; }, ModalLoopOptions{false});
+                nullptr, [] { return g_hookDowns >= 2; }, ModalLoopOptions{false, nullptr});
             EXPECT_EQ(end, ModalLoopEnd::Done);
         }
         --g_nestedDepth;

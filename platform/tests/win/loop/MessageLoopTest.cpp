@@ -86,7 +86,7 @@ TEST_F(MessageLoopTest, ModalLoopDisablesTheOwnerAndRestoresIt) {
     done = false;
     PostMessageA(dialog, WM_USER, 0, 0);
     RunModalLoop(
-        dialog, [&] { return done; }, ModalLoopOptions{false});
+        dialog, [&] { return done; }, ModalLoopOptions{false, nullptr});
     EXPECT_TRUE(ownerEnabledInside);
 }
 

@@ -1,7 +1,8 @@
-#include "platform/forms/menu/Menus.h"
+#include "platform/win/menu/Menus.h"
 
-#include "platform/forms/menu/MenuTable.h"
 #include "platform/win/WinConstants.h"
+#include "platform/win/menu/MenuBar.h"
+#include "platform/win/menu/MenuTable.h"
 #include "platform/win/window/Lifetime.h"
 #include "platform/win/window/WindowLong.h"
 
@@ -12,15 +13,15 @@ namespace win {
 
 namespace {
 
-forms::MenuTable& Table() {
-    return forms::MenuTable::Instance();
+MenuTable& Table() {
+    return MenuTable::Instance();
 }
 
 constexpr UINT kStateFlags = MF_GRAYED | MF_DISABLED | MF_CHECKED;
 
 // The item an Append/Insert/Modify call describes; nullopt when a popup names no live menu.
-std::optional<forms::MenuEntry> ItemFrom(UINT flags, UINT_PTR idNewItem, LPCSTR text) {
-    forms::MenuEntry item;
+std::optional<MenuEntry> ItemFrom(UINT flags, UINT_PTR idNewItem, LPCSTR text) {
+    MenuEntry item;
     item.flags = flags & (kStateFlags | MF_POPUP | MF_SEPARATOR);
     if ((flags & MF_POPUP) != 0) {
         item.submenu = HMENU::FromValue(static_cast<uint32_t>(idNewItem));
@@ -51,12 +52,19 @@ HMENU CreatePopupMenu() {
 }
 
 BOOL DestroyMenu(HMENU menu) {
-    return Table().Destroy(menu) ? TRUE : FALSE;
+    const HWND showing = Table().WindowOfBar(menu);
+    if (!Table().Destroy(menu)) {
+        return FALSE;
+    }
+    if (showing) {
+        detail::MenuBarChanged(showing, true);
+    }
+    return TRUE;
 }
 
 BOOL AppendMenuA(HMENU menu, UINT flags, UINT_PTR idNewItem, LPCSTR text) {
-    forms::MenuData* target = Table().Find(menu);
-    std::optional<forms::MenuEntry> item = ItemFrom(flags, idNewItem, text);
+    MenuData* target = Table().Find(menu);
+    std::optional<MenuEntry> item = ItemFrom(flags, idNewItem, text);
     if (target == nullptr || !item) {
         return FALSE;
     }
@@ -65,23 +73,23 @@ BOOL AppendMenuA(HMENU menu, UINT flags, UINT_PTR idNewItem, LPCSTR text) {
 }
 
 BOOL InsertMenuA(HMENU menu, UINT position, UINT flags, UINT_PTR idNewItem, LPCSTR text) {
-    std::optional<forms::MenuEntry> item = ItemFrom(flags, idNewItem, text);
+    std::optional<MenuEntry> item = ItemFrom(flags, idNewItem, text);
     if (Table().Find(menu) == nullptr || !item) {
         return FALSE;
     }
     // Past the end (or an unknown command) appends to the menu given.
-    forms::MenuEntryRef at{menu, Table().Find(menu)->items.size()};
+    MenuEntryRef at{menu, Table().Find(menu)->items.size()};
     if (const auto found = Table().Locate(menu, position, flags)) {
         at = *found;
     }
-    std::vector<forms::MenuEntry>& items = Table().Find(at.menu)->items;
+    std::vector<MenuEntry>& items = Table().Find(at.menu)->items;
     items.insert(items.begin() + static_cast<std::ptrdiff_t>(at.index), std::move(*item));
     return TRUE;
 }
 
 BOOL ModifyMenuA(HMENU menu, UINT position, UINT flags, UINT_PTR idNewItem, LPCSTR text) {
     const auto found = Table().Locate(menu, position, flags);
-    std::optional<forms::MenuEntry> item = ItemFrom(flags, idNewItem, text);
+    std::optional<MenuEntry> item = ItemFrom(flags, idNewItem, text);
     if (!found || !item) {
         return FALSE;
     }
@@ -94,7 +102,7 @@ DWORD CheckMenuItem(HMENU menu, UINT item, UINT check) {
     if (!found) {
         return static_cast<DWORD>(-1);
     }
-    forms::MenuEntry& entry = *Table().ItemAt(*found);
+    MenuEntry& entry = *Table().ItemAt(*found);
     const DWORD previous = entry.flags & MF_CHECKED;
     entry.flags = (entry.flags & ~MF_CHECKED) | (check & MF_CHECKED);
     return previous;
@@ -105,14 +113,14 @@ BOOL EnableMenuItem(HMENU menu, UINT item, UINT enable) {
     if (!found) {
         return -1;
     }
-    forms::MenuEntry& entry = *Table().ItemAt(*found);
+    MenuEntry& entry = *Table().ItemAt(*found);
     const UINT previous = entry.flags & (MF_GRAYED | MF_DISABLED);
     entry.flags = (entry.flags & ~(MF_GRAYED | MF_DISABLED)) | (enable & (MF_GRAYED | MF_DISABLED));
     return static_cast<BOOL>(previous);
 }
 
 int GetMenuItemCount(HMENU menu) {
-    const forms::MenuData* found = Table().Find(menu);
+    const MenuData* found = Table().Find(menu);
     return found == nullptr ? -1 : static_cast<int>(found->items.size());
 }
 
@@ -121,7 +129,7 @@ UINT GetMenuItemID(HMENU menu, int position) {
     if (position < 0 || !found) {
         return static_cast<UINT>(-1);
     }
-    const forms::MenuEntry& entry = *Table().ItemAt(*found);
+    const MenuEntry& entry = *Table().ItemAt(*found);
     return (entry.flags & MF_POPUP) != 0 ? static_cast<UINT>(-1) : entry.id;
 }
 
@@ -130,7 +138,7 @@ UINT GetMenuState(HMENU menu, UINT item, UINT flags) {
     if (!found) {
         return static_cast<UINT>(-1);
     }
-    const forms::MenuEntry& entry = *Table().ItemAt(*found);
+    const MenuEntry& entry = *Table().ItemAt(*found);
     if ((entry.flags & MF_POPUP) != 0) {
         const auto count = static_cast<UINT>(GetMenuItemCount(entry.submenu));
         return (count << 8) | (entry.flags & 0xFF);
@@ -164,7 +172,7 @@ HMENU GetSubMenu(HMENU menu, int position) {
     if (!found) {
         return {};
     }
-    const forms::MenuEntry& entry = *Table().ItemAt(*found);
+    const MenuEntry& entry = *Table().ItemAt(*found);
     return (entry.flags & MF_POPUP) != 0 ? entry.submenu : HMENU{};
 }
 
@@ -176,18 +184,22 @@ BOOL SetMenu(HWND hwnd, HMENU menu) {
     if (!IsTopLevel(hwnd) || (menu && Table().Find(menu) == nullptr)) {
         return FALSE;
     }
+    const bool hadBar = detail::MenuBarHeight(hwnd) > 0;
     Table().SetBar(hwnd, menu);
-    return DrawMenuBar(hwnd);
+    detail::MenuBarChanged(hwnd, hadBar);
+    return TRUE;
 }
 
 BOOL DrawMenuBar(HWND hwnd) {
-    return IsTopLevel(hwnd) ? TRUE : FALSE;
+    if (!IsTopLevel(hwnd)) {
+        return FALSE;
+    }
+    detail::MenuBarChanged(hwnd, detail::MenuBarHeight(hwnd) > 0);
+    return TRUE;
+}
+
+size_t LiveMenuCount() {
+    return Table().LiveCount();
 }
 
 } // namespace win
-
-namespace forms {
-size_t LiveMenuCount() {
-    return MenuTable::Instance().LiveCount();
-}
-} // namespace forms

@@ -3,7 +3,7 @@
 // Menus at window level: building them, their item states and a window's menu bar. Items are
 // found by command id (searched through submenus) or, with MF_BYPOSITION, by zero-based position.
 
-#include "platform/forms/menu/MenuConstants.h"
+#include "platform/win/menu/MenuConstants.h"
 
 namespace win {
 
@@ -38,9 +38,7 @@ HMENU GetMenu(HWND hwnd);
 BOOL SetMenu(HWND hwnd, HMENU menu);
 BOOL DrawMenuBar(HWND hwnd);
 
-} // namespace win
-
-namespace forms {
 // Live menus, for teardown checks.
 size_t LiveMenuCount();
-} // namespace forms
+
+} // namespace win

@@ -12,8 +12,10 @@ inline constexpr UINT MF_GRAYED = 0x0001;
 inline constexpr UINT MF_DISABLED = 0x0002;
 inline constexpr UINT MF_CHECKED = 0x0008;
 inline constexpr UINT MF_POPUP = 0x0010;
+inline constexpr UINT MF_HILITE = 0x0080;
 inline constexpr UINT MF_BYPOSITION = 0x0400;
 inline constexpr UINT MF_SEPARATOR = 0x0800;
+inline constexpr UINT MF_MOUSESELECT = 0x8000;
 
 inline constexpr UINT TPM_LEFTALIGN = 0x0000;
 inline constexpr UINT TPM_TOPALIGN = 0x0000;

@@ -1,11 +1,9 @@
-#include "platform/forms/menu/MenuTable.h"
+#include "platform/win/menu/MenuTable.h"
 
-#include "platform/forms/menu/MenuConstants.h"
+#include "platform/win/menu/MenuConstants.h"
 #include "platform/win/test/TestApi.h"
 
-namespace forms {
-
-using namespace win;
+namespace win {
 
 MenuTable& MenuTable::Instance() {
     static MenuTable* table = [] {
@@ -77,6 +75,15 @@ HMENU MenuTable::BarOf(HWND hwnd) const {
     return it == m_bars.end() ? HMENU{} : it->second;
 }
 
+HWND MenuTable::WindowOfBar(HMENU menu) const {
+    for (const auto& [hwnd, bar] : m_bars) {
+        if (bar == menu) {
+            return hwnd;
+        }
+    }
+    return {};
+}
+
 void MenuTable::SetBar(HWND hwnd, HMENU menu) {
     if (menu) {
         m_bars[hwnd] = menu;
@@ -85,9 +92,23 @@ void MenuTable::SetBar(HWND hwnd, HMENU menu) {
     }
 }
 
+int MenuTable::BarHighlight(HWND hwnd) const {
+    const auto it = m_barHighlights.find(hwnd);
+    return it == m_barHighlights.end() ? -1 : it->second;
+}
+
+void MenuTable::SetBarHighlight(HWND hwnd, int item) {
+    if (item >= 0) {
+        m_barHighlights[hwnd] = item;
+    } else {
+        m_barHighlights.erase(hwnd);
+    }
+}
+
 void MenuTable::Reset() {
     m_menus.clear();
     m_bars.clear();
+    m_barHighlights.clear();
 }
 
-} // namespace forms
+} // namespace win
