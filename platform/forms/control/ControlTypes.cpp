@@ -4,6 +4,7 @@
 #include "platform/forms/controls/shapes/Line.h"
 #include "platform/forms/form/Form.h"
 #include "platform/forms/host/Extender.h"
+#include "platform/forms/menu/Menu.h"
 
 namespace forms {
 
@@ -21,6 +22,10 @@ bool IsControlExtender(const ole::Object* object) {
 
 bool IsLine(const ole::Object* object) {
     return dynamic_cast<const Line*>(object) != nullptr;
+}
+
+bool IsMenu(const ole::Object* object) {
+    return dynamic_cast<const Menu*>(object) != nullptr;
 }
 
 } // namespace forms

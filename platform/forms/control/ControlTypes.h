@@ -12,5 +12,7 @@ bool IsForm(const ole::Object* object);
 bool IsFormControl(const ole::Object* object);
 bool IsControlExtender(const ole::Object* object);
 bool IsLine(const ole::Object* object);
+// A menu item of a form's menu bar (they are in the form's Controls too).
+bool IsMenu(const ole::Object* object);
 
 } // namespace forms

@@ -28,30 +28,44 @@ const ole::ClassInfo& ControlCollection::Info() {
     return info;
 }
 
+std::vector<ole::Ptr<ole::Object>> ControlCollection::Members() const {
+    std::vector<ole::Ptr<ole::Object>> members;
+    for (const auto& control : m_source())
+        members.emplace_back(control);
+    if (m_menus) {
+        for (const auto& menu : m_menus())
+            members.emplace_back(menu);
+    }
+    return members;
+}
+
 int32_t ControlCollection::Count() const {
-    return static_cast<int32_t>(m_source().size());
+    return static_cast<int32_t>(Members().size());
 }
 
 ole::Ptr<ole::Object> ControlCollection::Item(const ole::Variant& index) const {
-    const auto controls = m_source();
+    const auto members = Members();
     const ole::Variant& key = index.Deref();
     if (key.IsString()) {
-        for (const auto& control : controls) {
-            if (base::EqualsNoCase(control->Name(), key.AsString()))
-                return control;
+        for (const auto& member : members) {
+            const auto* control = dynamic_cast<const Control*>(member.Get());
+            const auto* menu = dynamic_cast<const Menu*>(member.Get());
+            const std::string& name = control ? control->Name() : menu->GetName();
+            if (base::EqualsNoCase(name, key.AsString()))
+                return member;
         }
         ole::RaiseError(ole::ERR_SUBSCRIPT);
     }
     const int32_t position = ole::FromVariant<int32_t>(key);
-    if (position < 0 || static_cast<size_t>(position) >= controls.size())
+    if (position < 0 || static_cast<size_t>(position) >= members.size())
         ole::RaiseError(ole::ERR_SUBSCRIPT);
-    return controls[static_cast<size_t>(position)];
+    return members[static_cast<size_t>(position)];
 }
 
 ole::Ptr<ole::Object> ControlCollection::NewEnum() const {
     std::vector<ole::Variant> items;
-    for (const auto& control : m_source())
-        items.emplace_back(ole::Ptr<ole::Object>(control));
+    for (const auto& member : Members())
+        items.emplace_back(member);
     return ole::Enumerator::Create(std::move(items));
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/forms/control/Control.h"
+#include "platform/forms/menu/Menu.h"
 #include "platform/ole/dispatch/ClassInfo.h"
 #include "platform/ole/object/Object.h"
 
@@ -12,6 +13,7 @@ namespace forms {
 
 // A live view of a set of controls (a form's Controls, a user control's ContainedControls or
 // Controls): Count, zero-based Item by position or by name, and enumeration over a snapshot.
+// A form's menu items follow its controls.
 class ControlCollection final : public ole::Object {
 public:
     using Source = std::function<std::vector<ole::Ptr<Control>>()>;
@@ -20,9 +22,11 @@ public:
     using Adder = std::function<ole::Ptr<Control>(
         const std::string& progId, const std::string& name, ole::Ptr<ole::Object> container)>;
     using Remover = std::function<void(const ole::Ptr<Control>& control)>;
+    using MenuSource = std::function<std::vector<ole::Ptr<Menu>>()>;
 
     static ole::Ptr<ControlCollection> Create(Source source, Adder adder = {},
                                               Remover remover = {});
+    void SetMenus(MenuSource menus) { m_menus = std::move(menus); }
     static const ole::ClassInfo& Info();
     const ole::ClassInfo& GetClassInfo() const override { return Info(); }
 
@@ -39,7 +43,11 @@ public:
         : m_source(std::move(source)), m_adder(std::move(adder)), m_remover(std::move(remover)) {}
 
 private:
+    // The controls, then the menu items.
+    std::vector<ole::Ptr<ole::Object>> Members() const;
+
     Source m_source;
+    MenuSource m_menus;
     Adder m_adder;
     Remover m_remover;
 };

@@ -596,7 +596,7 @@ void Form::ApplyBorderStyle() {
 ole::Ptr<ole::Object> Form::Controls() {
     if (!m_controlsCollection) {
         const ole::WeakRef<Form> self(this);
-        m_controlsCollection = ControlCollection::Create(
+        const auto collection = ControlCollection::Create(
             [self] {
                 const auto form = self.Lock();
                 return form ? form->m_controls : std::vector<ole::Ptr<Control>>{};
@@ -612,6 +612,11 @@ ole::Ptr<ole::Object> Form::Controls() {
                 if (const auto form = self.Lock())
                     form->RemoveAdded(control);
             });
+        collection->SetMenus([self] {
+            const auto form = self.Lock();
+            return form ? form->m_menuBar.AllItems() : std::vector<ole::Ptr<Menu>>{};
+        });
+        m_controlsCollection = collection;
     }
     return m_controlsCollection;
 }

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <map>
 #include <utility>
 
 namespace forms {
@@ -57,10 +58,14 @@ void FormMenuBar::Detach() {
     m_hwnd = {};
 }
 
-// Unrealises the items and drops the shortcuts; the bar itself goes too unless a rebuilt one is
-// about to take its place on the window.
-win::HMENU FormMenuBar::Release(bool destroyBar) {
+// Unrealises the items and drops the shortcuts; the menus themselves are destroyed when asked,
+// else handed back (the popups by item) for a rebuild to fill again.
+std::map<const Menu*, win::HMENU> FormMenuBar::Release(bool destroy) {
+    std::map<const Menu*, win::HMENU> popups;
     for (const auto& item : m_realised) {
+        if (item->Popup()) {
+            popups[item.Get()] = item->Popup();
+        }
         item->Realise({}, 0, {}, nullptr);
     }
     m_realised.clear();
@@ -69,39 +74,53 @@ win::HMENU FormMenuBar::Release(bool destroyBar) {
         win::DestroyAcceleratorTable(m_shortcuts);
         m_shortcuts = {};
     }
-    const win::HMENU bar = std::exchange(m_bar, {});
-    if (bar && destroyBar) {
-        if (win::GetMenu(m_hwnd) == bar) {
+    if (destroy && m_bar) {
+        if (win::GetMenu(m_hwnd) == m_bar) {
             win::SetMenu(m_hwnd, {});
         }
-        win::DestroyMenu(bar);
+        win::DestroyMenu(std::exchange(m_bar, {}));
         return {};
     }
-    return bar;
+    return popups;
 }
 
-// The new bar replaces the old one on the window in one step, so the client area does not
-// shrink and grow back on the way.
+// The bar and the popups of items that still have children are emptied and filled again rather
+// than replaced: a popup on the screen (whose Click may be what changed the tree) stays valid,
+// and the client area does not shrink and grow back on the way.
 void FormMenuBar::Rebuild() {
     if (!m_hwnd) {
         return;
     }
-    const win::HMENU old = Release(false);
-    if (!m_items.empty()) {
-        m_bar = win::CreateMenu();
-        Build(m_bar, m_items);
-        m_shortcuts =
-            win::CreateAcceleratorTableA(m_accels.data(), static_cast<int>(m_accels.size()));
+    std::map<const Menu*, win::HMENU> popups = Release(false);
+    while (m_bar && win::RemoveMenu(m_bar, 0, win::MF_BYPOSITION)) {
     }
-    win::SetMenu(m_hwnd, m_bar);
-    if (old) {
-        win::DestroyMenu(old);
+    for (const auto& [item, popup] : popups) {
+        while (win::RemoveMenu(popup, 0, win::MF_BYPOSITION)) {
+        }
+    }
+    if (!m_bar) {
+        m_bar = win::CreateMenu();
+    }
+    Build(m_bar, m_items, popups);
+    for (const auto& [item, popup] : popups) {
+        win::DestroyMenu(popup); // its item is gone or has no children left
+    }
+    m_shortcuts = win::CreateAcceleratorTableA(m_accels.data(), static_cast<int>(m_accels.size()));
+    if (m_items.empty()) {
+        Release(true);
+        return;
+    }
+    if (win::GetMenu(m_hwnd) == m_bar) {
+        win::DrawMenuBar(m_hwnd);
+    } else {
+        win::SetMenu(m_hwnd, m_bar);
     }
 }
 
 // Commands are never reused while the form lives, so a late WM_COMMAND of a rebuilt bar finds
 // nothing rather than a different item.
-void FormMenuBar::Build(win::HMENU into, const std::vector<ole::Ptr<Menu>>& items) {
+void FormMenuBar::Build(win::HMENU into, const std::vector<ole::Ptr<Menu>>& items,
+                        std::map<const Menu*, win::HMENU>& popups) {
     for (const auto& item : items) {
         // Hidden items are still realised (unplaced), so their state changes stay harmless.
         m_realised.push_back(item);
@@ -111,8 +130,14 @@ void FormMenuBar::Build(win::HMENU into, const std::vector<ole::Ptr<Menu>>& item
         }
         win::HMENU popup;
         if (!item->Children().empty()) {
-            popup = win::CreatePopupMenu();
-            Build(popup, item->Children());
+            const auto kept = popups.find(item.Get());
+            if (kept != popups.end()) {
+                popup = kept->second;
+                popups.erase(kept);
+            } else {
+                popup = win::CreatePopupMenu();
+            }
+            Build(popup, item->Children(), popups);
         }
         const win::UINT command = popup ? 0 : m_nextCommand++;
         item->Realise(into, command, popup, [this] { Rebuild(); });
@@ -123,7 +148,7 @@ void FormMenuBar::Build(win::HMENU into, const std::vector<ole::Ptr<Menu>>& item
             m_accels.push_back(shortcut);
         }
         win::AppendMenuA(into, item->MenuFlags(), popup ? popup.Value() : command,
-                         item->GetCaption().c_str());
+                         item->MenuText().c_str());
     }
 }
 
@@ -164,29 +189,64 @@ bool FormMenuBar::TranslateShortcut(win::WPARAM key) {
     return win::TranslateAcceleratorA(m_hwnd, m_shortcuts, &msg) != 0;
 }
 
-bool FormMenuBar::ChooseByCaptions(std::initializer_list<std::string_view> path) {
-    const std::vector<ole::Ptr<Menu>>* level = &m_items;
-    ole::Ptr<Menu> item;
-    for (const std::string_view caption : path) {
-        item = nullptr;
-        for (const auto& candidate : *level) {
-            if (candidate->GetVisible() && candidate->GetCaption() == caption) {
-                item = candidate;
-                break;
-            }
+std::vector<ole::Ptr<Menu>> FormMenuBar::AllItems() const {
+    std::vector<ole::Ptr<Menu>> all;
+    const std::function<void(const std::vector<ole::Ptr<Menu>>&)> walk = [&](const auto& items) {
+        for (const auto& item : items) {
+            all.push_back(item);
+            walk(item->Children());
         }
-        if (!item || !item->GetEnabled()) {
+    };
+    walk(m_items);
+    return all;
+}
+
+bool FormMenuBar::ChooseByCaptions(std::initializer_list<std::string_view> captions) {
+    const std::vector<ole::Ptr<Menu>>* level = &m_items;
+    std::vector<ole::Ptr<Menu>> path;
+    for (const std::string_view caption : captions) {
+        const auto found =
+            std::find_if(level->begin(), level->end(), [&](const ole::Ptr<Menu>& candidate) {
+                return candidate->GetVisible() && candidate->GetCaption() == caption;
+            });
+        if (found == level->end()) {
+            return false;
+        }
+        path.push_back(*found);
+        level = &(*found)->Children();
+    }
+    return ChoosePath(path);
+}
+
+bool FormMenuBar::ChooseByName(std::string_view name) {
+    std::vector<ole::Ptr<Menu>> path;
+    const std::function<bool(const std::vector<ole::Ptr<Menu>>&)> find = [&](const auto& items) {
+        for (const auto& item : items) {
+            path.push_back(item);
+            if (item->GetName() == name || find(item->Children())) {
+                return true;
+            }
+            path.pop_back();
+        }
+        return false;
+    };
+    return find(m_items) && ChoosePath(path);
+}
+
+bool FormMenuBar::ChoosePath(const std::vector<ole::Ptr<Menu>>& path) {
+    for (const auto& item : path) {
+        if (!item->GetVisible() || !item->GetEnabled()) {
             return false;
         }
         if (item->Popup()) {
             win::SendMessageA(m_hwnd, win::WM_INITMENUPOPUP, win::HandleToParam(item->Popup()), 0);
         }
-        level = &item->Children();
     }
-    if (!item || item->Popup() || item->IsSeparator() || item->Command() == 0) {
+    const ole::Ptr<Menu> leaf = path.empty() ? nullptr : path.back();
+    if (!leaf || leaf->Popup() || leaf->IsSeparator() || leaf->Command() == 0) {
         return false;
     }
-    win::SendMessageA(m_hwnd, win::WM_COMMAND, win::MAKEWPARAM(item->Command(), 0), 0);
+    win::SendMessageA(m_hwnd, win::WM_COMMAND, win::MAKEWPARAM(leaf->Command(), 0), 0);
     return true;
 }
 

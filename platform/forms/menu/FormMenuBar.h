@@ -3,6 +3,7 @@
 #include "platform/forms/menu/Menu.h"
 
 #include <initializer_list>
+#include <map>
 #include <string_view>
 #include <vector>
 
@@ -35,15 +36,22 @@ public:
     // The key-down of a visible item's shortcut becomes that item's command; true when it was one.
     bool TranslateShortcut(win::WPARAM key);
 
+    // Every item, each before its children, in the order they were added.
+    std::vector<ole::Ptr<Menu>> AllItems() const;
+
     // Chooses an item as a person would, by captions from the bar down ("&File", "&Open"): each
     // popup on the way opens (its Click), then the leaf's command reaches the window. False when
     // the path names no visible, enabled leaf.
     bool ChooseByCaptions(std::initializer_list<std::string_view> path);
+    // The same for the item with that name, wherever it is in the tree.
+    bool ChooseByName(std::string_view name);
 
 private:
+    bool ChoosePath(const std::vector<ole::Ptr<Menu>>& path);
     void Rebuild();
-    win::HMENU Release(bool destroyBar);
-    void Build(win::HMENU into, const std::vector<ole::Ptr<Menu>>& items);
+    std::map<const Menu*, win::HMENU> Release(bool destroy);
+    void Build(win::HMENU into, const std::vector<ole::Ptr<Menu>>& items,
+               std::map<const Menu*, win::HMENU>& popups);
 
     std::vector<ole::Ptr<Menu>> m_items;
     win::HWND m_hwnd;

@@ -49,4 +49,11 @@ void ShowPopupMenu(Form& caller, Menu& menu, unsigned flags, std::optional<doubl
     }
 }
 
+void ChooseInNextPopup(ole::Ptr<Menu> item) {
+    PopupMenuResponder().SetFunction([item](const PopupMenuRequest&) -> std::optional<win::UINT> {
+        PopupMenuResponder().SetFunction(nullptr);
+        return item ? item->Command() : 0u;
+    });
+}
+
 } // namespace forms

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/ole/object/Object.h"
+
 #include <optional>
 
 namespace forms {
@@ -14,5 +16,10 @@ class Menu;
 // submenu, or the caller is not loaded.
 void ShowPopupMenu(Form& caller, Menu& menu, unsigned flags, std::optional<double> x,
                    std::optional<double> y);
+
+// For tests: the next popup menu shown is answered with `item` (its command is read as the popup
+// opens, after the Clicks that may rebuild the bar), or cancelled when `item` is null. Replaces
+// the popup responder's function.
+void ChooseInNextPopup(ole::Ptr<Menu> item);
 
 } // namespace forms

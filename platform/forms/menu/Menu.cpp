@@ -2,7 +2,10 @@
 
 #include "platform/forms/control/ControlIds.h"
 #include "platform/forms/errors/EventErrorBoundary.h"
+#include "platform/win/WinConstants.h"
 #include "platform/win/menu/Menus.h"
+
+#include <string>
 
 namespace forms {
 
@@ -80,6 +83,45 @@ win::UINT Menu::MenuFlags() const {
            (m_popup ? win::MF_POPUP : 0u);
 }
 
+namespace {
+
+std::string KeyName(win::WORD key) {
+    if ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9')) {
+        return std::string(1, static_cast<char>(key));
+    }
+    if (key >= win::VK_F1 && key < win::VK_F1 + 24) {
+        return "F" + std::to_string(key - win::VK_F1 + 1);
+    }
+    switch (key) {
+    case win::VK_DELETE:
+        return "Del";
+    case win::VK_INSERT:
+        return "Ins";
+    default:
+        return {};
+    }
+}
+
+} // namespace
+
+std::string Menu::MenuText() const {
+    const std::string key = m_shortcut.key != 0 ? KeyName(m_shortcut.key) : std::string{};
+    if (key.empty()) {
+        return m_caption;
+    }
+    std::string text = m_caption + '\t';
+    if ((m_shortcut.fVirt & win::FCONTROL) != 0) {
+        text += "Ctrl+";
+    }
+    if ((m_shortcut.fVirt & win::FSHIFT) != 0) {
+        text += "Shift+";
+    }
+    if ((m_shortcut.fVirt & win::FALT) != 0) {
+        text += "Alt+";
+    }
+    return text + key;
+}
+
 // A realised item is found in its menu by command, or a popup item by its submenu's position.
 void Menu::Refresh() {
     if (!m_owner || IsSeparator()) {
@@ -90,12 +132,12 @@ void Menu::Refresh() {
         for (int i = 0; i < win::GetMenuItemCount(m_owner); ++i) {
             if (win::GetSubMenu(m_owner, i) == m_popup) {
                 win::ModifyMenuA(m_owner, static_cast<win::UINT>(i),
-                                 win::MF_BYPOSITION | MenuFlags(), id, m_caption.c_str());
+                                 win::MF_BYPOSITION | MenuFlags(), id, MenuText().c_str());
             }
         }
         return;
     }
-    win::ModifyMenuA(m_owner, m_command, win::MF_BYCOMMAND | MenuFlags(), id, m_caption.c_str());
+    win::ModifyMenuA(m_owner, m_command, win::MF_BYCOMMAND | MenuFlags(), id, MenuText().c_str());
 }
 
 void Menu::RaiseClick() {

@@ -50,6 +50,8 @@ public:
     win::HMENU Popup() const { return m_popup; }
     // The flags AppendMenuA takes for this item.
     win::UINT MenuFlags() const;
+    // The text the live item shows: the caption, then a tab and the shortcut ("Ctrl+O", "F4").
+    std::string MenuText() const;
 
     void RaiseClick();
 

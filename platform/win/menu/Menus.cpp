@@ -97,6 +97,16 @@ BOOL ModifyMenuA(HMENU menu, UINT position, UINT flags, UINT_PTR idNewItem, LPCS
     return TRUE;
 }
 
+BOOL RemoveMenu(HMENU menu, UINT position, UINT flags) {
+    const auto found = Table().Locate(menu, position, flags);
+    if (!found) {
+        return FALSE;
+    }
+    std::vector<MenuEntry>& items = Table().Find(found->menu)->items;
+    items.erase(items.begin() + static_cast<std::ptrdiff_t>(found->index));
+    return TRUE;
+}
+
 DWORD CheckMenuItem(HMENU menu, UINT item, UINT check) {
     const auto found = Table().Locate(menu, item, check);
     if (!found) {

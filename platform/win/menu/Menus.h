@@ -18,6 +18,8 @@ BOOL AppendMenuA(HMENU menu, UINT flags, UINT_PTR idNewItem, LPCSTR text);
 // Inserts before the item named by `position`; a position past the end appends.
 BOOL InsertMenuA(HMENU menu, UINT position, UINT flags, UINT_PTR idNewItem, LPCSTR text);
 BOOL ModifyMenuA(HMENU menu, UINT position, UINT flags, UINT_PTR idNewItem, LPCSTR text);
+// Takes the item out of its menu; a submenu it held lives on.
+BOOL RemoveMenu(HMENU menu, UINT position, UINT flags);
 
 // Both return the previous state (MF_CHECKED, or MF_GRAYED/MF_DISABLED) or -1 for no such item.
 DWORD CheckMenuItem(HMENU menu, UINT item, UINT check);

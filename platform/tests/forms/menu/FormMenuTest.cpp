@@ -1,9 +1,11 @@
 #include "platform/forms/Forms.h"
+#include "platform/forms/control/ControlTypes.h"
 #include "platform/forms/menu/FormMenuBar.h"
 #include "platform/forms/menu/FormPopupMenu.h"
 #include "platform/forms/menu/PopupMenu.h"
 #include "platform/ole/dispatch/LateBinding.h"
 #include "platform/ole/event/EventSink.h"
+#include "platform/ole/object/TypeName.h"
 #include "platform/tests/forms/runtime/RuntimeFixture.h"
 #include "platform/win/menu/Menus.h"
 #include "testsupport/ErrorOf.h"
@@ -67,9 +69,58 @@ TEST_F(FormMenuTest, TheBarShowsTheTreeWithCaptionsVerbatim) {
     GetMenuStringA(file, 2, caption, sizeof caption, MF_BYPOSITION);
     EXPECT_STREQ(caption, "Horz Shrink ");
     EXPECT_EQ(GetMenuState(file, 1, MF_BYPOSITION), MF_SEPARATOR);
+    // The live items show their shortcuts after a tab.
     const HMENU align = GetSubMenu(GetSubMenu(bar, 1), 0);
     GetMenuStringA(align, 0, caption, sizeof caption, MF_BYPOSITION);
-    EXPECT_STREQ(caption, "&Left");
+    EXPECT_STREQ(caption, "&Left\tF4");
+    GetMenuStringA(file, 0, caption, sizeof caption, MF_BYPOSITION);
+    EXPECT_STREQ(caption, "&Open\tCtrl+O");
+    EXPECT_EQ(Item("mnuOpen")->GetCaption(), "&Open");
+}
+
+TEST_F(FormMenuTest, MenusAreInTheFormsControlsAndPassTheMenuTypeTest) {
+    const ole::Variant controls =
+        ole::GetObjectProperty(ole::Variant(ole::Ptr<ole::Object>(m_form)), "Controls");
+    EXPECT_EQ(ole::GetProperty(controls, "Count").AsI4(), 7);
+    const ole::Variant byName[] = {ole::Variant(std::string("MNULEFT"))};
+    const ole::Variant left = ole::GetObjectProperty(controls, "Item", byName);
+    EXPECT_EQ(left.AsObject().Get(), Item("mnuLeft").Get());
+    EXPECT_TRUE(forms::IsMenu(left.AsObject().Get()));
+    EXPECT_FALSE(forms::IsFormControl(left.AsObject().Get()));
+    EXPECT_FALSE(forms::IsMenu(m_form.Get()));
+    EXPECT_EQ(ole::TypeName(left.AsObject().Get()), "Menu");
+    // Each item before its children, in the order they were added.
+    const ole::Variant fifth[] = {ole::Variant(int32_t{4})};
+    EXPECT_EQ(ole::GetObjectProperty(controls, "Item", fifth).AsObject().Get(),
+              Item("mnuFormat").Get());
+}
+
+TEST_F(FormMenuTest, TheBarIsWalkedFromTheKeyboardWithEachPopupsClickFirst) {
+    m_form->Show(ole::Variant(), ole::Variant());
+    test::keyPress('O', test::Modifiers::Alt);
+    test::keyPress(VK_RIGHT);
+    test::keyPress(VK_RETURN);
+    test::pump();
+    EXPECT_EQ(m_clicks, (std::vector<std::string>{"mnuFormat", "mnuAlign", "mnuLeft"}));
+}
+
+TEST_F(FormMenuTest, ItemsAreChosenByNameAndTheNextPopupIsScripted) {
+    EXPECT_TRUE(m_form->MenuBar().ChooseByName("mnuLeft"));
+    EXPECT_FALSE(m_form->MenuBar().ChooseByName("mnuNothing"));
+    EXPECT_FALSE(m_form->MenuBar().ChooseByName("mnuAlign")); // a submenu, not a leaf
+    EXPECT_EQ(m_clicks, (std::vector<std::string>{"mnuFormat", "mnuAlign", "mnuLeft", "mnuFormat",
+                                                  "mnuAlign"}));
+
+    // The scripted choice is read as the popup opens, after File's Click rebuilt the bar.
+    m_clicks.clear();
+    m_sinks.front()->On(forms::eventid::Click, [this](std::span<ole::Variant>) {
+        m_clicks.push_back("mnuFile");
+        Item("mnuSep")->SetVisible(false);
+    });
+    forms::ChooseInNextPopup(Item("mnuShrink"));
+    EXPECT_EQ(TrackPopupMenu(GetSubMenu(Bar(), 0), 0, 10, 10, 0, m_form->Window(), nullptr), TRUE);
+    test::pump();
+    EXPECT_EQ(m_clicks, (std::vector<std::string>{"mnuFile", "mnuShrink"}));
 }
 
 TEST_F(FormMenuTest, ChoosingOpensEachPopupBeforeTheLeafClicks) {
