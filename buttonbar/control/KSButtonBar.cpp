@@ -163,8 +163,8 @@ void KSButtonBar::ConnectBoxEvents() {
     auto connect = [&](const ole::Ptr<forms::PictureBox>& box,
                        std::initializer_list<std::pair<ole::DISPID, Handler>> handlers) {
         ole::Ptr<ole::EventSink> sink = ole::EventSink::Create();
-        for (const auto& [id, handler] : handlers) {
-            sink->On(id, [weak, handler](Args args) {
+        for (const auto& entry : handlers) {
+            sink->On(entry.first, [weak, handler = entry.second](Args args) {
                 const ole::Ptr<KSButtonBar> self = weak.Lock();
                 if (self && !self->m_released)
                     ResumeNext([&] { handler(*self, args); });
@@ -296,8 +296,8 @@ void KSButtonBar::ReleaseAll() {
     if (m_released)
         return;
     m_released = true;
-    for (auto& [source, cookie] : m_connections)
-        ResumeNext([&] { ole::DisconnectEvents(source, cookie); });
+    for (auto& connection : m_connections)
+        ResumeNext([&] { ole::DisconnectEvents(connection.first, connection.second); });
     m_connections.clear();
     m_MouseIcon = nullptr;
     m_ToolTip.reset();

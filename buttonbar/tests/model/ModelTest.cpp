@@ -117,8 +117,10 @@ TEST_F(ModelTest, LookupDecidesPositionOrKeyByTheArgumentsType) {
         {Variant(), ole::ERR_INVALID_CALL},
         {Variant(ole::Ptr<ole::Object>(group)), ole::ERR_INVALID_CALL},
     };
-    for (const auto& [index, error] : refused)
-        EXPECT_EQ(ErrorOf([&] { buttons.Item(index); }), error) << ole::TypeName(index);
+    for (const auto& [index, error] : refused) {
+        const Variant& argument = index;
+        EXPECT_EQ(ErrorOf([&] { buttons.Item(argument); }), error) << ole::TypeName(index);
+    }
     buttons.Remove(Variant("12"));
     EXPECT_EQ(buttons.Count(), 3);
     EXPECT_FALSE(buttons.Holds(*twelve));
