@@ -93,7 +93,7 @@ void CPictureEditor::Reset(const ole::Ptr<CProperty>& aProperty,
 
 void CPictureEditor::Move(float nLeft, float nTop, float nWidth, float nHeight) {
     PathEditor::Move(nLeft, nTop, nWidth, nHeight);
-    win::SetWindowPos(m_hWndEdit, {}, 0, 0, base::RoundHalfEvenToInt32(nWidth - ButtonWidth()),
+    win::SetWindowPos(m_hWndEdit, {}, 0, 0, base::RoundHalfEvenToInt32(nWidth) - ButtonWidth(),
                       base::RoundHalfEvenToInt32(nHeight), win::SWP_NOZORDER);
 }
 

@@ -35,7 +35,8 @@ void ValueBoxEditor::Move(float nLeft, float nTop, float nWidth, float nHeight) 
     using base::RoundHalfEvenToInt32;
     m_ButtonWidth = win::GetSystemMetrics(win::SM_CXVSCROLL);
     WindowEditor::Move(nLeft, nTop, nWidth, nHeight);
-    win::SetWindowPos(m_hWndButton, {}, RoundHalfEvenToInt32(nWidth - m_ButtonWidth), 0,
+    // Placed from the box's whole width, so that a fractional width cannot push it past the edge.
+    win::SetWindowPos(m_hWndButton, {}, RoundHalfEvenToInt32(nWidth) - m_ButtonWidth, 0,
                       m_ButtonWidth, RoundHalfEvenToInt32(nHeight), win::SWP_NOZORDER);
 }
 

@@ -5,6 +5,14 @@
 
 namespace win {
 
+namespace {
+int g_scrollBarSize = detail::kDefaultScrollBarSize;
+} // namespace
+
+void detail::SetScrollBarSize(int pixels) {
+    g_scrollBarSize = pixels;
+}
+
 int GetSystemMetrics(int index) {
     switch (index) {
     case SM_CXSCREEN:
@@ -17,7 +25,7 @@ int GetSystemMetrics(int index) {
     case SM_CXHTHUMB:
     case SM_CYVSCROLL:
     case SM_CXHSCROLL:
-        return 17;
+        return g_scrollBarSize;
     case SM_CYCAPTION:
         return 18;
     case SM_CXBORDER:

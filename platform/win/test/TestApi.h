@@ -74,6 +74,8 @@ void setScreenSize(int width, int height);
 void setCaretBlink(bool blink);
 void setMsimg32Available(bool available);
 void setDoubleClickTime(uint32_t ms);
+// The scroll-bar thickness GetSystemMetrics reports (SM_CXVSCROLL and its kin).
+void setScrollBarSize(int pixels);
 // Called when a modal loop (or GetMessageA) waits headless with nothing pending; returns true when
 // it acted. Lets scripted responders answer modal UI.
 void setIdleResponder(std::function<bool()> responder);

@@ -7,6 +7,7 @@
 #include "platform/win/hooks/HookChains.h"
 #include "platform/win/loop/MessageLoop.h"
 #include "platform/win/loop/MessageRetrieval.h"
+#include "platform/win/system/SystemMetrics.h"
 #include "platform/win/test/Probes.h"
 #include "platform/win/timer/TimerTable.h"
 
@@ -114,6 +115,7 @@ void resetPlatform() {
         step();
     }
     detail::ResetLoopAndInput();
+    detail::SetScrollBarSize(detail::kDefaultScrollBarSize);
     base::Clock::Reset();
     ClearCaughtExceptions();
     QuitSlot().reset();

@@ -8,6 +8,7 @@
 #include "platform/win/input/InputState.h"
 #include "platform/win/kernel/Modules.h"
 #include "platform/win/loop/MessageRetrieval.h"
+#include "platform/win/system/SystemMetrics.h"
 #include "platform/win/timer/TimerTable.h"
 
 namespace win::test {
@@ -28,6 +29,10 @@ void setMsimg32Available(bool available) {
 
 void setDoubleClickTime(uint32_t ms) {
     detail::InputState::Instance().SetDoubleClickTime(ms);
+}
+
+void setScrollBarSize(int pixels) {
+    detail::SetScrollBarSize(pixels);
 }
 
 void setIdleResponder(std::function<bool()> responder) {

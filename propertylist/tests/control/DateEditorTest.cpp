@@ -1,4 +1,5 @@
-#include "GridFixture.h"
+#include "BuiltinEditorFixture.h"
+#include "platform/win/test/DateTimeHooks.h"
 
 #include "propertylist/editors/CDateEditor.h"
 
@@ -22,42 +23,20 @@ using Z = ZAVeravuvuDudu;
 const double kNewYearsEve = ole::CDate(ole::Variant("12/31/2020 3:04:05 PM"));
 
 // The real date picker of a shown list under the date editor.
-class DateEditorTest : public GridFixture {
+class DateEditorTest : public BuiltinEditorFixture {
 protected:
     void SetUp() override {
-        GridFixture::SetUp();
-        AnswerMessageBoxesWithOk();
-        ShowGrid();
-        OnEvent(Z::EvDisplayError,
-                [this](std::span<ole::Variant> args) { errors.push_back(args[1].AsI4()); });
+        BuiltinEditorFixture::SetUp();
+        Show();
     }
     ole::Ptr<CProperty> AddDate(ole::Variant value, const std::string& format) {
-        std::string key;
-        auto property =
-            Grid().GetProperties()->Add("D" + std::to_string(++m_rows), std::move(value), "", key,
-                                        nullptr, false, shared::KSDateEditor);
-        if (!format.empty())
-            property->SetEditorParam("DateFormat", format);
-        return property;
+        return AddRow(std::move(value), shared::KSDateEditor,
+                      format.empty() ? Params{} : Params{{"DateFormat", format}});
     }
     CDateEditor& Open(const ole::Ptr<CProperty>& property) {
-        Grid().SelectNode(nullptr);
-        Grid().SetSelectedProperty(property);
-        auto* editor = dynamic_cast<CDateEditor*>(Grid().ActiveEditor().Get());
-        if (!editor)
-            throw std::runtime_error("the row did not open under the date editor");
-        return *editor;
+        return BuiltinEditorFixture::Open<CDateEditor>(property);
     }
-    void Enter() {
-        win::SetFocus(win::HWND::FromValue(static_cast<uint32_t>(Grid().ActiveEditor()->hwnd())));
-        win::test::keyPress(win::VK_RETURN);
-        win::test::pump();
-    }
-
-    std::vector<int32_t> errors;
-
-private:
-    int m_rows = 0;
+    void Enter() { PressOnEditor(win::VK_RETURN); }
 };
 
 TEST_F(DateEditorTest, TheValueIsThePickersTextInTheRowsFormat) {
@@ -130,6 +109,32 @@ TEST_F(DateEditorTest, ThePickerIsErasedInTheRowsBackColor) {
     EXPECT_EQ(win::SendMessageA(picker, win::WM_ERASEBKGND,
                                 static_cast<win::WPARAM>(dc.Get().Value()), 0),
               1);
+}
+
+// A day picked in the calendar commits the new date; Enter and Escape end the edit and still reach
+// the picker, which closes its calendar on them.
+TEST_F(DateEditorTest, APickedDayCommitsAndEnterOrEscapeEndTheEdit) {
+    auto row = AddDate(ole::Variant("1/2/2024"), "");
+    const win::HWND picker = win::HWND::FromValue(static_cast<uint32_t>(Open(row).hwnd()));
+    ASSERT_TRUE(win::test::dateTimePickDay(picker, 2024, 3, 15));
+    EXPECT_FALSE(Grid().ActiveEditor());
+    EXPECT_EQ(row->GetValue().AsString(), "3/15/2024");
+
+    for (const auto& [key, stored] :
+         {std::pair{win::VK_ESCAPE, "3/15/2024"}, {win::VK_RETURN, "4/15/2024"}}) {
+        SCOPED_TRACE(stored);
+        Open(row);
+        PressOnEditor(win::VK_UP);
+        EXPECT_EQ(win::test::dateTimeText(picker), "4/15/2024");
+        ASSERT_TRUE(win::test::dateTimeDrop(picker));
+        PressOnEditor(key);
+        EXPECT_FALSE(Grid().ActiveEditor());
+        EXPECT_FALSE(win::SendMessageA(picker, win::DTM_GETMONTHCAL, 0, 0));
+        EXPECT_EQ(row->GetValue().AsString(), stored);
+    }
+    // One commit for the pick and one for Enter.
+    EXPECT_EQ(validated.size(), 2U);
+    EXPECT_TRUE(errors.empty());
 }
 
 } // namespace

@@ -2,8 +2,7 @@
 // control behind the editor or handed over as a font handle, and never shared with the control's
 // own Font.
 
-#include "EditorDoubles.h"
-#include "GridFixture.h"
+#include "BuiltinEditorFixture.h"
 
 #include "platform/forms/controls/textbox/TextBox.h"
 #include "platform/forms/host/Extender.h"
@@ -15,11 +14,10 @@ namespace {
 
 using Z = ZAVeravuvuDudu;
 
-class EditorFontTest : public GridFixture {
+class EditorFontTest : public BuiltinEditorFixture {
 protected:
-    ole::Ptr<CProperty> Add(const char* name, ole::Variant value, int32_t editorType,
-                            bool bold = false) {
-        auto property = Grid().GetProperties()->Add(name, std::move(value), "", editorType);
+    ole::Ptr<CProperty> AddStyled(ole::Variant value, int32_t editorType, bool bold) {
+        auto property = AddRow(std::move(value), editorType);
         property->LetBold(bold);
         return property;
     }
@@ -35,55 +33,46 @@ protected:
 };
 
 TEST_F(EditorFontTest, ABoldRowNeverMakesTheControlFontBold) {
-    ScopedBuiltins builtins;
-    auto text = LoggingEditor::Create();
-    builtins.Provide(shared::ksTextEditor, text);
-    Z& grid = ShowGrid();
-    auto bold = Add("Bold", ole::Variant("b"), shared::ksTextEditor, true);
-    auto plain = Add("Plain", ole::Variant("p"), shared::ksTextEditor);
+    Z& grid = Show();
+    auto bold = AddStyled(ole::Variant("b"), shared::ksTextEditor, true);
+    auto plain = AddStyled(ole::Variant("p"), shared::ksTextEditor, false);
 
-    grid.SetSelectedProperty(bold);
+    Open(bold);
     ASSERT_TRUE(TextBoxFont());
     EXPECT_TRUE(TextBoxFont()->Bold());
     EXPECT_FALSE(grid.GetFont()->Bold());
 
-    // A new control font reaches the open editor (plain, as the control's) and places it again.
+    // A new control font reaches the open editor (plain, as the control's) and places it again
+    // over the taller row.
     auto serif = ole::Font::Create();
     serif->SetName("DejaVu Serif");
-    text->moved.clear();
+    serif->SetSize(ole::Currency::FromUnits(14));
+    const int32_t before = grid.RowHeight();
     grid.SetFont(serif);
+    ASSERT_GT(grid.RowHeight(), before);
     EXPECT_EQ(TextBoxFont()->Name(), "DejaVu Serif");
     EXPECT_FALSE(TextBoxFont()->Bold());
-    EXPECT_EQ(text->moved.size(), 4U);
+    EXPECT_EQ(EditorRect().bottom, Row(bold)->ValueRect().bottom - 1);
     EXPECT_FALSE(grid.GetFont()->Bold());
 
-    grid.SetSelectedProperty(plain);
+    Open(plain);
     EXPECT_FALSE(TextBoxFont()->Bold());
     EXPECT_FALSE(grid.GetFont()->Bold());
     EXPECT_FALSE(ole::Is(TextBoxFont(), grid.GetFont()));
 }
 
 TEST_F(EditorFontTest, ListAndBooleanRowsStyleTheListBoxOthersGetAHandle) {
-    ScopedBuiltins builtins;
-    auto list = LoggingEditor::Create();
-    auto file = LoggingEditor::Create();
-    builtins.Provide(shared::KSListEditor, list);
-    builtins.Provide(shared::ksFileEditor, file);
-    Z& grid = ShowGrid();
-
-    grid.SetSelectedProperty(Add("Flag", ole::Variant(true), shared::ksBooleanEditor, true));
-    EXPECT_TRUE(ole::Is(grid.ActiveEditor(), list));
+    Z& grid = Show();
+    Open(AddStyled(ole::Variant(true), shared::ksBooleanEditor, true));
     ASSERT_TRUE(ListBoxFont());
     EXPECT_TRUE(ListBoxFont()->Bold());
-    EXPECT_EQ(list->hFont, 0);
     EXPECT_FALSE(grid.GetFont()->Bold());
 
-    grid.SetSelectedProperty(Add("Path", ole::Variant("/tmp"), shared::ksFileEditor, true));
-    EXPECT_TRUE(ole::Is(grid.ActiveEditor(), file));
-    ASSERT_NE(file->hFont, 0);
+    Open(AddStyled(ole::Variant("/tmp"), shared::ksFileEditor, true));
+    const auto font = win::SendMessageA(EditorWindow(), win::WM_GETFONT, 0, 0);
     win::LOGFONTA logFont{};
-    ASSERT_NE(win::GetObjectA(win::HGDIOBJ::FromValue(static_cast<uint32_t>(file->hFont)),
-                              sizeof(logFont), &logFont),
+    ASSERT_NE(win::GetObjectA(win::HGDIOBJ::FromValue(static_cast<uint32_t>(font)), sizeof(logFont),
+                              &logFont),
               0);
     EXPECT_GT(logFont.lfWeight, 550);
     EXPECT_FALSE(grid.GetFont()->Bold());

@@ -1,4 +1,4 @@
-#include "GridFixture.h"
+#include "BuiltinEditorFixture.h"
 
 #include "propertylist/editors/CColorEditor.h"
 #include "propertylist/editors/CListEditor.h"
@@ -21,63 +21,11 @@ namespace {
 using Z = ZAVeravuvuDudu;
 
 // The real list box and colour picker of a shown list, under the list and colour editors.
-class ListAndColorEditorTest : public GridFixture {
+class ListAndColorEditorTest : public BuiltinEditorFixture {
 protected:
-    void SetUp() override {
-        GridFixture::SetUp();
-        AnswerMessageBoxesWithOk();
-    }
-    void Show() {
-        ShowGrid();
-        OnEvent(Z::EvValidateValue,
-                [this](std::span<ole::Variant> args) { validated.push_back(args[1]); });
-        OnEvent(Z::EvDisplayError,
-                [this](std::span<ole::Variant> args) { errors.push_back(args[1].AsI4()); });
-    }
-    ole::Ptr<CProperty> Add(const std::string& name, ole::Variant value, int32_t type) {
-        std::string key;
-        return Grid().GetProperties()->Add(name, std::move(value), "", key, nullptr, false, type);
-    }
-    template <class Editor>
-    Editor& Open(const ole::Ptr<CProperty>& property) {
-        Grid().SetSelectedProperty(property);
-        auto* editor = dynamic_cast<Editor*>(Grid().ActiveEditor().Get());
-        if (!editor)
-            throw std::runtime_error("the row did not open under the expected editor");
-        return *editor;
-    }
-    // The open editor's window, in the grid's client pixels.
-    win::RECT EditorRect() {
-        const auto window =
-            win::HWND::FromValue(static_cast<uint32_t>(Grid().ActiveEditor()->hwnd()));
-        win::RECT rc{};
-        win::GetWindowRect(window, &rc);
-        win::MapWindowPoints(win::HWND(), Grid().GridWnd(), reinterpret_cast<win::POINT*>(&rc), 2);
-        return rc;
-    }
-    static win::HWND FindChild(win::HWND parent, std::string_view className) {
-        struct Search {
-            std::string_view name;
-            win::HWND found;
-        } search{className, {}};
-        win::EnumChildWindows(
-            parent,
-            [](win::HWND hwnd, win::LPARAM out) {
-                auto* s = reinterpret_cast<Search*>(out);
-                char name[32] = {};
-                win::GetClassNameA(hwnd, name, sizeof name);
-                if (name == s->name && !s->found)
-                    s->found = hwnd;
-                return win::TRUE;
-            },
-            reinterpret_cast<win::LPARAM>(&search));
-        return search.found;
-    }
     // A user's pick in the open list editor's drop-down list.
     void PickInList(int index) {
-        const auto window =
-            win::HWND::FromValue(static_cast<uint32_t>(Grid().ActiveEditor()->hwnd()));
-        const win::HWND combo = FindChild(window, "ComboBox");
+        const win::HWND combo = FindChild(EditorWindow(), "ComboBox");
         ASSERT_TRUE(combo);
         win::RECT client{};
         win::GetClientRect(combo, &client);
@@ -88,9 +36,6 @@ protected:
         win::test::clickListItem(list, index);
         win::test::pump();
     }
-
-    std::vector<ole::Variant> validated;
-    std::vector<int32_t> errors;
 };
 
 // Starting the edit commits nothing; a pick commits once and stores the item's data.
@@ -160,28 +105,43 @@ TEST_F(ListAndColorEditorTest, TheColourEditorCommitsThePickersNewColour) {
     EXPECT_TRUE(errors.empty());
 }
 
-// The list box and colour picker report twips; both land on the pixels the text box takes over
-// the same row, whatever units the host uses.
-TEST_F(ListAndColorEditorTest, ListAndColourEditsCoverTheValueCellInEveryHostUnit) {
-    for (const char* units : {"PIXEL", "TWIP"}) {
-        SCOPED_TRACE(units);
-        Show();
-        forms::test::TestHost::SetAmbientScaleUnits(Ext(), units);
-        auto row = Add("Row", ole::Variant(int32_t{1}), shared::ksTextEditor);
-        row->GetListItems()->Add("One", ole::Variant(int32_t{1}));
-        Open<CEditor>(row);
-        const win::RECT text = EditorRect();
-        for (const int32_t type : {shared::KSListEditor, shared::KSColorEditor}) {
-            Grid().SelectNode(nullptr);
-            row->LetEditorType(type);
-            Open<CEditor>(row);
-            const win::RECT placed = EditorRect();
-            EXPECT_EQ(placed.left, text.left);
-            EXPECT_EQ(placed.top, text.top);
-            EXPECT_EQ(placed.right, text.right);
-            EXPECT_EQ(placed.bottom, text.bottom);
+// Every editor lands on its value cell's pixels, kept off the row's top edge when no grid line is
+// drawn there, whatever units the host uses: the pixel editors as given, the list box and colour
+// picker, which report twips, through their own surface's twips.
+TEST_F(ListAndColorEditorTest, EveryEditorCoversItsValueCellInEveryHostUnit) {
+    const std::vector<std::pair<int32_t, ole::Variant>> rows = {
+        {shared::ksTextEditor, ole::Variant("a")},
+        {shared::KSNumberEditor, ole::Variant(1)},
+        {shared::ksBooleanEditor, ole::Variant(true)},
+        {shared::KSListEditor, ole::Variant(1)},
+        {shared::KSColorEditor, ole::Variant(255)},
+        {shared::KSDateEditor, ole::Variant("1/2/2024")},
+        {shared::KSFontEditor, ole::Variant(ole::Ptr<ole::Object>())},
+        {shared::ksFileEditor, ole::Variant("f")},
+        {shared::KSDirectoryEditor, ole::Variant("d")},
+        {shared::ksCustomDialog, ole::Variant("c")},
+        {shared::ksPictureEditor, ole::Variant(ole::Ptr<ole::Object>())},
+    };
+    for (const char* units :
+         {"PIXEL", "TWIP", "POINT", "CHARACTER", "INCH", "MILLIMETER", "CENTIMETER"}) {
+        for (const int32_t grid : {ksGridNone, ksGridSolid}) {
+            SCOPED_TRACE(std::string(units) + " grid " + std::to_string(grid));
+            Show().LetGrid(grid);
+            forms::test::TestHost::SetAmbientScaleUnits(Ext(), units);
+            for (const auto& [type, value] : rows) {
+                SCOPED_TRACE(type);
+                auto row = AddRow(value, type);
+                row->GetListItems()->Add("One", ole::Variant(1));
+                Open(row);
+                const win::RECT cell = Row(row)->ValueRect();
+                const win::RECT placed = EditorRect();
+                EXPECT_EQ(placed.left, cell.left);
+                EXPECT_EQ(placed.top, grid == ksGridNone ? cell.top + 1 : cell.top);
+                EXPECT_EQ(placed.right, cell.right);
+                EXPECT_EQ(placed.bottom, cell.bottom - 1);
+            }
+            Unload();
         }
-        Unload();
     }
 }
 

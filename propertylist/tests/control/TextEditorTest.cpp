@@ -1,9 +1,11 @@
-#include "GridFixture.h"
+#include "BuiltinEditorFixture.h"
 
 #include "propertylist/editors/CTextEditor.h"
+#include "propertylist/tests/model/property/ModelDoubles.h"
 
 #include "shared/util/EditorValue.h"
 
+#include "platform/ole/convert/Conversions.h"
 #include "platform/win/Win.h"
 #include "platform/win/test/TestApi.h"
 
@@ -18,40 +20,20 @@ using Z = ZAVeravuvuDudu;
 constexpr int32_t kInvalidPropertyValue = static_cast<int32_t>(0x80040002);
 
 // The real text box and text editors of a shown list, driven by clicks and typing.
-class TextEditorTest : public GridFixture {
+class TextEditorTest : public BuiltinEditorFixture {
 protected:
     void SetUp() override {
-        GridFixture::SetUp();
-        AnswerMessageBoxesWithOk();
-        ShowGrid();
-        OnEvent(Z::EvDisplayError,
-                [this](std::span<ole::Variant> args) { errors.push_back(args[1].AsI4()); });
-        OnEvent(Z::EvValidateValue,
-                [this](std::span<ole::Variant> args) { validated.push_back(args[1]); });
-    }
-    void TearDown() override {
-        validated.clear();
-        GridFixture::TearDown();
+        BuiltinEditorFixture::SetUp();
+        Show();
     }
 
+    // A row whose named parameters are all "True".
     ole::Ptr<CProperty> Add(const std::string& name, ole::Variant value, int32_t type,
-                            const std::vector<std::string>& params = {}) {
-        std::string key;
-        auto property =
-            Grid().GetProperties()->Add(name, std::move(value), "", key, nullptr, false, type);
-        for (const auto& param : params)
-            property->SetEditorParam(param, "True");
-        return property;
-    }
-    // A click on the row's value cell, or with `name` on its name.
-    void ClickCell(const ole::Ptr<CProperty>& property, bool name = false) {
-        const auto row = Grid().ActiveNodes()->ItemByKey(property->GetInternalKey());
-        const win::RECT cell = row->ValueRect();
-        const int32_t x = name ? cell.left / 2 : cell.left + 5;
-        win::test::click(Grid().GridWnd(), {x, (cell.top + cell.bottom) / 2});
-        win::test::pump();
-        // The next click is a click of its own, not the second half of a double click.
-        win::test::advanceTime(1000);
+                            const std::vector<std::string>& flags = {}) {
+        Params params;
+        for (const auto& flag : flags)
+            params.emplace_back(flag, "True");
+        return BuiltinEditorFixture::Add(name, std::move(value), type, params);
     }
     // Opens the row's edit with a click on its value, which puts the caret in the box.
     CTextEditor& Open(const ole::Ptr<CProperty>& property) {
@@ -62,10 +44,7 @@ protected:
         return *editor;
     }
     forms::TextBox& Box() {
-        const auto editor = Grid().ActiveEditor();
-        const auto window =
-            win::HWND::FromValue(static_cast<uint32_t>(editor ? editor->hwnd() : 0));
-        auto* box = dynamic_cast<forms::TextBox*>(forms::Control::FromWindow(window).Get());
+        auto* box = dynamic_cast<forms::TextBox*>(forms::Control::FromWindow(EditorWindow()).Get());
         if (!box)
             throw std::runtime_error("no text box is open");
         return *box;
@@ -74,9 +53,6 @@ protected:
         win::test::typeText(text);
         win::test::pump();
     }
-
-    std::vector<int32_t> errors;
-    std::vector<ole::Variant> validated;
 };
 
 TEST_F(TextEditorTest, TextModeTakesEveryKeyAndEndsOnEnterOrEscape) {
@@ -209,6 +185,25 @@ TEST_F(TextEditorTest, EveryResetReadsItsRowAfresh) {
     editor.Reset(strict, CEditorListener::Create());
     editor.Commit();
     EXPECT_TRUE(validated.empty());
+}
+
+// A number typed into a row whose source refuses it is reported once with the source's error;
+// the source, the property and the row keep the old value and the edit ends.
+TEST_F(TextEditorTest, ASourceRefusingTheTypedNumberKeepsItsValue) {
+    auto sizer = Sizer::Create();
+    std::string key;
+    auto width = Grid().GetProperties()->Add("Width", ole::Variant(100), "", key, sizer, true,
+                                             shared::KSNumberEditor);
+    width->SetEditorParam("AllowNegative", "True");
+    Open(width);
+    Box().SetText("");
+    Type("-5\r");
+    EXPECT_EQ(errors, std::vector<int32_t>{380});
+    EXPECT_EQ(sizer->GetWidth(), 100);
+    EXPECT_EQ(width->GetValue().AsI4(), 100);
+    EXPECT_EQ(ole::CStr(Row(width)->Value()), "100");
+    EXPECT_FALSE(Grid().ActiveEditor());
+    EXPECT_EQ(win::GetFocus(), Grid().GridWnd());
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "GridFixture.h"
+#include "BuiltinEditorFixture.h"
 
 #include "propertylist/editors/CCustomDialog.h"
 #include "propertylist/editors/CFontEditor.h"
@@ -12,6 +12,7 @@
 #include "platform/ole/convert/Conversions.h"
 #include "platform/ole/font/Font.h"
 #include "platform/win/Win.h"
+#include "platform/win/gdi/DcGuards.h"
 #include "platform/win/test/Spy.h"
 #include "platform/win/test/TestApi.h"
 #include "testsupport/ErrorOf.h"
@@ -24,60 +25,31 @@ namespace {
 
 using Z = ZAVeravuvuDudu;
 
-// The custom-dialog editor's value box on a shown list, with a host that answers the browse
-// request with `answer` and may cancel ValidateValue.
-class ValueBoxEditorTest : public GridFixture {
+// The value-box editors on a shown list, with a host that answers the custom dialog's browse
+// request with `answer`.
+class ValueBoxEditorTest : public BuiltinEditorFixture {
 protected:
     void SetUp() override {
-        GridFixture::SetUp();
-        AnswerMessageBoxesWithOk();
-        ShowGrid();
+        BuiltinEditorFixture::SetUp();
+        Show();
         OnEvent(Z::EvShowEditorDialog, [this](std::span<ole::Variant> args) {
             ++asked;
             args[1].Deref() = answer;
         });
-        OnEvent(Z::EvValidateValue, [this](std::span<ole::Variant> args) {
-            args[2].Deref() = ole::Variant(cancelValidation);
-        });
     }
     void TearDown() override {
         answer = {};
-        GridFixture::TearDown();
+        BuiltinEditorFixture::TearDown();
     }
-    ole::Ptr<CProperty>
-    AddRow(ole::Variant value, int32_t type = shared::ksCustomDialog,
-           const std::vector<std::pair<std::string, std::string>>& params = {}) {
-        std::string key;
-        auto property = Grid().GetProperties()->Add(
-            "R" + std::to_string(++m_rows), std::move(value), "", key, nullptr, false, type);
-        for (const auto& [name, text] : params)
-            property->SetEditorParam(name, text);
-        return property;
-    }
-    void Open(const ole::Ptr<CProperty>& property) {
-        Grid().SelectNode(nullptr);
-        Grid().SetSelectedProperty(property);
-    }
-    win::HWND Box() {
-        const auto editor = Grid().ActiveEditor();
-        return win::HWND::FromValue(static_cast<uint32_t>(editor ? editor->hwnd() : 0));
-    }
-    static std::string TextOf(win::HWND window) {
-        char text[64] = {};
-        win::GetWindowTextA(window, text, sizeof text);
-        return text;
-    }
+    win::HWND Box() { return EditorWindow(); }
     // The box's "..." button.
-    win::HWND BrowseButton() { return ButtonIn(Box()); }
-    static win::HWND ButtonIn(win::HWND box) {
-        for (win::HWND child = win::GetWindow(box, win::GW_CHILD); child;
-             child = win::GetWindow(child, win::GW_HWNDNEXT)) {
-            char name[16] = {};
-            win::GetClassNameA(child, name, sizeof name);
-            if (std::string_view(name) == "Button")
-                return child;
-        }
-        return {};
+    win::HWND BrowseButton() { return FindChild(Box(), "Button"); }
+    // The button's rectangle inside the box.
+    win::RECT ButtonRect() {
+        win::RECT rc{};
+        win::GetWindowRect(BrowseButton(), &rc);
+        win::MapWindowPoints(win::HWND(), Box(), reinterpret_cast<win::POINT*>(&rc), 2);
+        return rc;
     }
     void ClickBrowse() {
         const win::HWND button = BrowseButton();
@@ -86,37 +58,16 @@ protected:
         win::test::click(button, {rc.right / 2, rc.bottom / 2});
         win::test::pump();
     }
-    void PressOnBox(int vk) {
-        win::SetFocus(Box());
-        win::test::keyPress(vk);
-        win::test::pump();
-    }
 
     ole::Variant answer;
     int asked = 0;
-    bool cancelValidation = false;
-
-private:
-    int m_rows = 0;
 };
 
 TEST_F(ValueBoxEditorTest, TheBrowseButtonAsksTheHostAndEnterCommitsItsAnswer) {
-    auto data = AddRow(ole::Variant("a&b"));
+    auto data = AddRow(ole::Variant("a&b"), shared::ksCustomDialog);
     Grid().SetSelectedProperty(data);
     ASSERT_TRUE(dynamic_cast<CCustomDialog*>(Grid().ActiveEditor().Get()));
     EXPECT_EQ(TextOf(Box()), "a&b");
-
-    // The button fills the box's right end at full height.
-    win::RECT box{};
-    win::RECT button{};
-    win::GetClientRect(Box(), &box);
-    win::GetWindowRect(BrowseButton(), &button);
-    win::MapWindowPoints(win::HWND(), Box(), reinterpret_cast<win::POINT*>(&button), 2);
-    const int b = win::GetSystemMetrics(win::SM_CXVSCROLL);
-    EXPECT_EQ(button.left, box.right - b);
-    EXPECT_EQ(button.top, 0);
-    EXPECT_EQ(button.right, box.right);
-    EXPECT_EQ(button.bottom, box.bottom);
 
     // A host that leaves the value shows the same text and the edit stays open.
     answer = ole::Variant("a&b");
@@ -129,7 +80,7 @@ TEST_F(ValueBoxEditorTest, TheBrowseButtonAsksTheHostAndEnterCommitsItsAnswer) {
     EXPECT_EQ(data->GetValue().AsString(), "a&b");
     ASSERT_TRUE(Grid().ActiveEditor());
 
-    PressOnBox(win::VK_RETURN);
+    PressOnEditor(win::VK_RETURN);
     EXPECT_FALSE(Grid().ActiveEditor());
     EXPECT_EQ(data->GetValue().AsString(), "chosen");
 
@@ -137,14 +88,59 @@ TEST_F(ValueBoxEditorTest, TheBrowseButtonAsksTheHostAndEnterCommitsItsAnswer) {
     Grid().SetSelectedProperty(data);
     answer = ole::Variant("dropped");
     ClickBrowse();
-    PressOnBox(win::VK_ESCAPE);
+    PressOnEditor(win::VK_ESCAPE);
     EXPECT_FALSE(Grid().ActiveEditor());
     EXPECT_EQ(data->GetValue().AsString(), "chosen");
 }
 
+// Each Move places the box on whole pixels (halves to even) and the button at its right end,
+// as wide as a scroll bar is at that Move.
+TEST_F(ValueBoxEditorTest, EachMoveTakesTheScrollBarWidthOfTheMoment) {
+    Open(AddRow(ole::Variant("x"), shared::ksCustomDialog));
+    for (const int width : {17, 25}) {
+        SCOPED_TRACE(width);
+        win::test::setScrollBarSize(width);
+        Grid().ActiveEditor()->Move(2.5F, 4, 100.5F, 20);
+        EXPECT_EQ(EditorRect(), (win::RECT{2, 4, 102, 24}));
+        EXPECT_EQ(ButtonRect(), (win::RECT{100 - width, 0, 100, 20}));
+    }
+}
+
+// The custom dialog's box shows an ampersand as it is; the file box takes it as the mark of a
+// mnemonic and draws only the letters.
+TEST_F(ValueBoxEditorTest, OnlyTheCustomDialogBoxShowsAnAmpersand) {
+    for (const auto& [type, literal] :
+         {std::pair{shared::ksCustomDialog, true}, {shared::ksFileEditor, false}}) {
+        SCOPED_TRACE(type);
+        Open(AddRow(ole::Variant("a&b"), type));
+        win::RedrawWindow(Box(), nullptr, {},
+                          win::RDW_INVALIDATE | win::RDW_ERASE | win::RDW_UPDATENOW);
+        const win::WindowDc dc(Box());
+        const auto font = win::HFONT::FromValue(
+            static_cast<uint32_t>(win::SendMessageA(Box(), win::WM_GETFONT, 0, 0)));
+        const win::SelectedObject selected(dc.Get(), font);
+        win::SIZE letters{};
+        win::GetTextExtentPoint32A(dc.Get(), "ab", 2, &letters);
+        // The rightmost column with ink, left of the button.
+        const win::RECT button = ButtonRect();
+        const win::COLORREF back = win::GetPixel(dc.Get(), button.left - 1, button.bottom - 1);
+        int inkRight = 0;
+        for (int x = 0; x < button.left && inkRight == 0; ++x) {
+            for (int y = 0; y < button.bottom; ++y) {
+                if (win::GetPixel(dc.Get(), button.left - 1 - x, y) != back) {
+                    inkRight = button.left - x;
+                    break;
+                }
+            }
+        }
+        EXPECT_EQ(inkRight > letters.cx + 2, literal) << inkRight << " against " << letters.cx;
+        EXPECT_GT(inkRight, letters.cx / 2);
+    }
+}
+
 // The list's font reaches the box and never the button; a handle of 0 leaves the box's font.
 TEST_F(ValueBoxEditorTest, TheBoxTakesTheFontAndTheButtonKeepsItsOwn) {
-    Open(AddRow(ole::Variant("x")));
+    Open(AddRow(ole::Variant("x"), shared::ksCustomDialog));
     const auto font = [](win::HWND window) {
         return win::SendMessageA(window, win::WM_GETFONT, 0, 0);
     };
@@ -160,7 +156,7 @@ TEST_F(ValueBoxEditorTest, TheBoxTakesTheFontAndTheButtonKeepsItsOwn) {
 TEST_F(ValueBoxEditorTest, AnObjectFromTheHostIsStoredOnlyThroughTheCommit) {
     const auto held = ole::Font::Create();
     held->SetName("Held");
-    auto data = AddRow(ole::Variant(held));
+    auto data = AddRow(ole::Variant(held), shared::ksCustomDialog);
     const auto chosen = ole::Font::Create();
     chosen->SetName("Chosen");
     answer = ole::Variant(chosen);
@@ -168,7 +164,7 @@ TEST_F(ValueBoxEditorTest, AnObjectFromTheHostIsStoredOnlyThroughTheCommit) {
     Grid().SetSelectedProperty(data);
     cancelValidation = true;
     ClickBrowse();
-    PressOnBox(win::VK_RETURN);
+    PressOnEditor(win::VK_RETURN);
     EXPECT_TRUE(ole::Is(data->GetValue().AsObject(), held));
     EXPECT_EQ(held->Name(), "Held");
 
@@ -176,7 +172,7 @@ TEST_F(ValueBoxEditorTest, AnObjectFromTheHostIsStoredOnlyThroughTheCommit) {
     Grid().SelectNode(nullptr);
     Grid().SetSelectedProperty(data);
     ClickBrowse();
-    PressOnBox(win::VK_RETURN);
+    PressOnEditor(win::VK_RETURN);
     EXPECT_TRUE(ole::Is(data->GetValue().AsObject(), chosen));
     EXPECT_EQ(held->Name(), "Held");
 }
@@ -274,6 +270,7 @@ TEST_F(ValueBoxEditorTest, TheFontDialogKeepsWholeSizesAndWritesBackItsChoice) {
         row->SetValue(ole::Variant(font));
         Open(row);
         ClickBrowse();
+        EXPECT_EQ(fonts.Log().back().request.pointSize, points * 10);
         const auto stored = ole::PtrCast<ole::Font>(row->GetValue().AsObject());
         ASSERT_TRUE(stored);
         EXPECT_EQ(stored->Size().ToDouble(), points);
@@ -325,6 +322,13 @@ TEST_F(ValueBoxEditorTest, TheFontEditorKeepsItsOwnCopy) {
     EXPECT_EQ(TextOf(Box()), "Kept");
     editor->LetValue(ole::Variant(ole::Ptr<ole::Object>()));
     EXPECT_EQ(TextOf(Box()), ole::Font::Create()->Name());
+
+    // A row holding another kind of object does not open.
+    EXPECT_TRUE(errors.empty());
+    auto alien = AddRow(ole::Variant(CListItems::Create()), shared::ksCustomDialog);
+    alien->LetEditorType(shared::KSFontEditor);
+    EXPECT_THROW(Open(alien), std::runtime_error);
+    EXPECT_EQ(errors, std::vector<int32_t>{static_cast<int32_t>(0x8004000A)});
 }
 
 // Backspace empties the picture without ending the edit and Enter then stores no picture; the
@@ -364,7 +368,7 @@ TEST_F(ValueBoxEditorTest, ThePictureEditorDestroysItsButtonFieldAndBoxInThatOrd
     editor->init(static_cast<int32_t>(Grid().GridWnd().Value()));
     const auto box = win::HWND::FromValue(static_cast<uint32_t>(editor->hwnd()));
     const win::HWND field = win::GetWindow(box, win::GW_CHILD);
-    const win::HWND button = ButtonIn(box);
+    const win::HWND button = FindChild(box, "Button");
     ASSERT_TRUE(field && button && field != button);
     win::test::Spy spy;
     spy.WatchAll();

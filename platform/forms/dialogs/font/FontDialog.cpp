@@ -21,6 +21,7 @@ FontDialogRequest Decode(const win::CHOOSEFONTA& cf) {
     FontDialogRequest request;
     request.owner = DialogOwnerOf(cf.hwndOwner);
     request.flags = cf.Flags;
+    request.pointSize = cf.iPointSize;
     request.effects = (cf.Flags & CF_EFFECTS) != 0;
     if ((cf.Flags & CF_LIMITSIZE) != 0) {
         request.sizeMin = cf.nSizeMin;

@@ -29,6 +29,7 @@ struct FontDialogRequest {
     win::DWORD flags = 0;
     win::LOGFONTA logFont; // as passed (zero without CF_INITTOLOGFONTSTRUCT)
     FontChoice initial;    // decoded from logFont with CF_INITTOLOGFONTSTRUCT
+    int pointSize = 0;     // iPointSize as passed; the dialog reads it only when lfHeight is 0
     bool effects = false;  // CF_EFFECTS: strike-out, underline and colour are offered
     int sizeMin = 0;       // with CF_LIMITSIZE, else 0 and 0
     int sizeMax = 0;
