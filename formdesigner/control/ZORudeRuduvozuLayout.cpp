@@ -7,6 +7,7 @@
 
 #include "formdesigner/control/LateReads.h"
 #include "formdesigner/layout/CPropertyBag.h"
+#include "formdesigner/layout/StoredCount.h"
 #include "formdesigner/library/LayoutdeskErrors.h"
 
 #include "platform/forms/app/App.h"
@@ -102,19 +103,28 @@ bool ZORudeRuduvozu::SaveLayout(const std::string& sFile) {
     m_layoutErrors = 0;
     const ole::Ptr<CPropertyBag> root = CPropertyBag::Create();
     const std::vector<ole::Ptr<ole::Object>> contained = ContainedSnapshot();
-    const auto count = static_cast<int16_t>(contained.size());
-    LayoutStep(
-        [&] { root->WriteProperty("FormDesignerVersion", ole::Variant(int16_t{1}), Missing()); });
-    LayoutStep([&] { root->WriteProperty("ControlCount", ole::Variant(count), Missing()); });
-    LayoutStep(
-        [&] { root->WriteProperty("TimeStamp", ole::Variant::FromDate(ole::Now()), Missing()); });
-    {
-        HostKeys host(*root);
-        std::array<ole::Variant, 1> args{ole::Variant(ole::Ptr<ole::Object>(root))};
-        RaiseEvent(EvSaveFormData, args);
+    // Every step reports and goes on, but a count the file cannot hold ends the save: what is
+    // left would load as a different layout. Nothing is written then.
+    try {
+        const int16_t count = StoredCount::Of(contained.size());
+        LayoutStep([&] {
+            root->WriteProperty("FormDesignerVersion", ole::Variant(int16_t{1}), Missing());
+        });
+        LayoutStep([&] { root->WriteProperty("ControlCount", ole::Variant(count), Missing()); });
+        LayoutStep([&] {
+            root->WriteProperty("TimeStamp", ole::Variant::FromDate(ole::Now()), Missing());
+        });
+        {
+            HostKeys host(*root);
+            std::array<ole::Variant, 1> args{ole::Variant(ole::Ptr<ole::Object>(root))};
+            RaiseEvent(EvSaveFormData, args);
+        }
+        for (int32_t i = 1; i <= count; ++i)
+            SaveControls(contained[static_cast<size_t>(i - 1)], *root, i, 1);
+    } catch (const ole::Error& error) {
+        DisplayError(error);
+        return false;
     }
-    for (int32_t i = 1; i <= count; ++i)
-        SaveControls(contained[static_cast<size_t>(i - 1)], *root, i, 1);
     // The whole image is built before the file is opened, so no stale tail stays behind.
     LayoutStep([&] { ole::LayoutFile::Write(sFile, root->Contents()); });
     return m_layoutErrors == 0;
@@ -154,7 +164,7 @@ void ZORudeRuduvozu::SaveControls(const ole::Ptr<ole::Object>& control, CPropert
                 continue;
             if (TryReadObject(child, "Container").Get() != control.Get())
                 continue;
-            ++children;
+            children = StoredCount::Of(static_cast<size_t>(children) + 1);
             SaveControls(child, *bag, children, level + 1);
         }
         write((InfoKey(level, index) + "_ChildCount").c_str(),

@@ -2,6 +2,9 @@
 
 #include "formdesigner/control/LateReads.h"
 #include "formdesigner/layout/CPropertyBag.h"
+#include "formdesigner/layout/StoredCount.h"
+
+#include "testsupport/ErrorOf.h"
 
 #include "platform/base/ByteWriter.h"
 #include "platform/base/Clock.h"
@@ -302,6 +305,38 @@ TEST_F(LayoutTest, SavingOverALongerFileLeavesNoTail) {
     const std::vector<uint8_t> file = ReadFile();
     EXPECT_LT(file.size(), longer);
     EXPECT_EQ(file.size(), 12 + ole::LayoutFile::Read(path).AsBytes().size());
+}
+
+// A count past what the file stores is refused whole, on the designer or in a container: one
+// report of 6 and the file already there is left as it was. The limit is lowered so that a few
+// controls reach it; at the limit the layout still saves.
+TEST_F(LayoutTest, MoreControlsThanTheFileCountsAreRefused) {
+    EXPECT_EQ(StoredCount::Of(StoredCount::kLimit), 32767);
+    EXPECT_EQ(testsupport::ErrorOf([] { StoredCount::Of(StoredCount::kLimit + 1); }),
+              ole::ERR_OVERFLOW);
+
+    const StoredCount::TestLimit limit(2);
+    auto frame = Add("VB.Frame", "Frame1", {1800, 300, 4200, 2400});
+    Add("VB.CommandButton", "Command1", {240, 480, 1440, 780}, frame);
+    Add("VB.CommandButton", "Command2", {240, 900, 1440, 1200}, frame);
+    Add("VB.CommandButton", "Command0", {240, 2700, 1440, 3000});
+    EXPECT_TRUE(Designer().SaveLayout(path));
+    const std::vector<uint8_t> atLimit = ReadFile();
+
+    const struct {
+        const char* what;
+        ole::Ptr<ole::Object> container;
+    } cases[] = {{"a third child", frame}, {"a third control on the designer", {}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto extra = Add("VB.CommandButton", "Command3", {240, 1320, 1440, 1620}, c.container);
+        Events();
+        EXPECT_FALSE(Designer().SaveLayout(path));
+        EXPECT_THAT(DisplayErrors(), ElementsAre("DisplayError(Overflow, 6, True)"));
+        EXPECT_EQ(LastBoxText(), "Layoutdesk : Overflow : 6");
+        EXPECT_EQ(ReadFile(), atLimit);
+        GetForm().RemoveAdded(extra);
+    }
 }
 
 // Array elements keep their index; other controls hand -1 to the host.
