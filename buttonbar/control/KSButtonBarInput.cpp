@@ -105,6 +105,9 @@ ole::Ptr<CButton> KSButtonBar::ButtonAt(win::POINT pt) const {
 }
 
 void KSButtonBar::ScrollButtons(int32_t steps) {
+    // A host may have unloaded the bar from an event raised before the scroll.
+    if (!m_ActiveGroup)
+        return;
     const bool horizontal = m_ButtonFlow == ksHorizontal;
     const auto [cw, ch] = m_ButtonSize == ksUserSpecified
                               ? UserCellSize()
@@ -195,11 +198,15 @@ void KSButtonBar::TrackButtonAreaMouse(const BoxMouse& mouse) {
                 m_layout.keyPosition = button->PositionInLine();
                 if (button != m_HighlightedButton) {
                     ClearButtonHighlight();
-                    HighlightButton(button);
-                    InvalidateButton(*button);
-                    MoveButtonTooltip(*button, m_hWndButtons);
+                    // The host hears of the old highlight first and may remove the new button.
+                    if (Owns(*button) && IsActive(*button)) {
+                        HighlightButton(button);
+                        InvalidateButton(*button);
+                        MoveButtonTooltip(*button, m_hWndButtons);
+                    }
                 }
-                eHitType = ksButtonHit;
+                if (button == m_HighlightedButton)
+                    eHitType = ksButtonHit;
             }
         }
     } else {

@@ -7,6 +7,7 @@
 #include "buttonbar/control/paint/TransparentBitmap.h"
 
 #include "shared/util/ColorUtils.h"
+#include "shared/util/Geometry.h"
 
 #include "platform/base/Rounding.h"
 #include "platform/ole/picture/PictureType.h"
@@ -92,9 +93,8 @@ void KSButtonBar::PaintButtonBackground(win::HDC hdc, const win::RECT& update) {
         if (layout == ksPictureTiled) {
             const win::SavedDc saved(hdc);
             win::IntersectClipRect(hdc, 0, 0, aw, ah);
-            for (int32_t y = 0; y < ah; y += ph)
-                for (int32_t x = 0; x < aw; x += pw)
-                    icon(x, y, pw, ph);
+            shared::ForEachTile(client, update, pw, ph,
+                                [&](int32_t x, int32_t y) { icon(x, y, pw, ph); });
         } else if (layout == ksPictureCentered) {
             icon(Nint((aw - pw) / 2.0), Nint((ah - ph) / 2.0), pw, ph);
         } else {
@@ -106,11 +106,11 @@ void KSButtonBar::PaintButtonBackground(win::HDC hdc, const win::RECT& update) {
     if (!selection.Selected())
         return;
     if (layout == ksPictureTiled) {
-        // The tile grid stays anchored at the area's origin.
-        for (int32_t y = 0; y < ah; y += ph)
-            for (int32_t x = 0; x < aw; x += pw)
-                win::BitBlt(hdc, x, y, std::min(pw, aw - x), std::min(ph, ah - y), MemDC(), 0, 0,
-                            win::SRCCOPY);
+        // The tile grid stays anchored at the area's origin; only the tiles the update meets.
+        shared::ForEachTile(client, update, pw, ph, [&](int32_t x, int32_t y) {
+            win::BitBlt(hdc, x, y, std::min(pw, aw - x), std::min(ph, ah - y), MemDC(), 0, 0,
+                        win::SRCCOPY);
+        });
     } else if (layout == ksPictureCentered) {
         win::BitBlt(hdc, Nint((aw - pw) / 2.0), Nint((ah - ph) / 2.0), pw, ph, MemDC(), 0, 0,
                     win::SRCCOPY);

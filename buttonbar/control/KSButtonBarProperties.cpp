@@ -167,8 +167,12 @@ void KSButtonBar::SetSelectedButton(const ole::Ptr<CButton>& aButton) {
         m_SelectedButton = nullptr;
         RefreshButtonArea();
     } else {
-        if (aButton->GetParentGroup() != m_ActiveGroup)
+        if (aButton->GetParentGroup() != m_ActiveGroup) {
             SetActiveGroup(aButton->GetParentGroup());
+            // The host's ActiveGroupChanged may have removed the button or shown another group.
+            if (!Owns(*aButton) || !IsActive(*aButton))
+                return;
+        }
         m_SelectedButton = aButton;
         if (aButton->GetVisible())
             InvalidateButton(*aButton);

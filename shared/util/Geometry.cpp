@@ -1,6 +1,7 @@
 #include "shared/util/Geometry.h"
 
 #include "platform/ole/error/Error.h"
+#include "platform/win/Win.h"
 #include "platform/win/gdi/DcState.h"
 
 #include <limits>
@@ -37,6 +38,19 @@ void AlignPatternBrush(win::HDC hdc, int32_t x, int32_t y) {
         return static_cast<int>((0u - static_cast<uint32_t>(v)) & 7u);
     };
     win::SetBrushOrgEx(hdc, phase(x), phase(y), nullptr);
+}
+
+void ForEachTile(const win::RECT& area, const win::RECT& rect, int32_t width, int32_t height,
+                 const std::function<void(int32_t x, int32_t y)>& tile) {
+    win::RECT meet{};
+    if (width <= 0 || height <= 0 || !win::IntersectRect(&meet, &area, &rect))
+        return;
+    const int64_t firstX = area.left + (int64_t{meet.left} - area.left) / width * width;
+    const int64_t firstY = area.top + (int64_t{meet.top} - area.top) / height * height;
+    for (int64_t y = firstY; y < meet.bottom; y += height) {
+        for (int64_t x = firstX; x < meet.right; x += width)
+            tile(static_cast<int32_t>(x), static_cast<int32_t>(y));
+    }
 }
 
 } // namespace shared

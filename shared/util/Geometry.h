@@ -5,6 +5,7 @@
 #include "platform/win/WinTypes.h"
 
 #include <cstdint>
+#include <functional>
 
 namespace shared {
 
@@ -21,5 +22,10 @@ int32_t RectHeight(const win::RECT& rect);
 // Moves the brush origin to ((-x) & 7, (-y) & 7) so an 8-pixel pattern stays fixed to content
 // scrolled by (x, y).
 void AlignPatternBrush(win::HDC hdc, int32_t x, int32_t y);
+
+// The top-left corners, row by row, of the width x height tiles laid from area's top-left corner
+// that meet both area and rect: a repaint of a small part costs only the tiles it touches.
+void ForEachTile(const win::RECT& area, const win::RECT& rect, int32_t width, int32_t height,
+                 const std::function<void(int32_t x, int32_t y)>& tile);
 
 } // namespace shared

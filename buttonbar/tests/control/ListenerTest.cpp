@@ -171,5 +171,35 @@ TEST_F(ListenerTest, HandlersMayChangeTheModelInsideTheBarsOwnEvents) {
     ole::DisconnectEvents(m_bar, cookie);
 }
 
+// What the host removes while the bar tells it of the old highlight, or of the new active group,
+// is not highlighted or selected afterwards.
+TEST_F(ListenerTest, HandlersMayRemoveWhatTheBarIsAboutToMark) {
+    KSButtonBar& bar = ShowBar();
+    AddButtons(2);
+    const ole::Ptr<CGroup> other = bar.GetGroups()->Add("Other");
+    AddButtons(1, other);
+    const ole::Ptr<CButtons> buttons = ActiveGroup()->GetButtons();
+    const ole::Ptr<CButton> far = other->GetButtons()->At(1);
+    ole::Ptr<ole::EventSink> host = ole::EventSink::Create();
+    host->On(KSButtonBar::EvButtonHighlightChanged, [&](std::span<ole::Variant> args) {
+        if (!args[1].Deref().AsBool() && buttons->Count() == 2)
+            buttons->Remove(ole::Variant(2));
+    });
+    host->On(KSButtonBar::EvActiveGroupChanged,
+             [&](std::span<ole::Variant>) { other->GetButtons()->Clear(); });
+    const uint32_t cookie = ole::ConnectEvents(m_bar, host);
+    Move(Area(), Centre(Button(1)->Bounds()));
+    Move(Area(), Centre(Button(2)->Bounds()));
+    EXPECT_EQ(buttons->Count(), 1);
+    EXPECT_EQ(bar.HighlightedButton(), nullptr);
+    EXPECT_EQ(TakeMouse().hit, ksUnknownHit);
+    Events();
+    bar.SetSelectedButton(far);
+    EXPECT_EQ(bar.GetActiveGroup(), other);
+    EXPECT_EQ(bar.GetSelectedButton(), nullptr);
+    EXPECT_EQ(Events(), std::vector<std::string>{"ActiveGroupChanged"});
+    ole::DisconnectEvents(m_bar, cookie);
+}
+
 } // namespace
 } // namespace shelfstrip::test

@@ -53,6 +53,14 @@ protected:
             ActiveGroup()->GetButtons()->Add("b" + std::to_string(i), picture, "Go");
     }
     ole::Ptr<CButton> Button(int32_t position) { return ActiveGroup()->GetButtons()->At(position); }
+    // The active group's background: a 10 x 10 blue tile with a green top-left pixel, tiled.
+    void TileBackground() {
+        std::vector<uint32_t> tile(100, 0xFF0000FF);
+        tile[0] = 0xFF00FF00;
+        ActiveGroup()->SetButtonBackgroundPicture(
+            ole::Picture::FromImage(ole::Image{10, 10, tile}, ole::PICTYPE_BITMAP));
+        ActiveGroup()->LetButtonBackgroundLayout(ksPictureTiled);
+    }
     // Counts each colour's pixels inside the rectangle of the painted area.
     std::map<win::COLORREF, int> Census(const win::RECT& r) {
         Bar().ButtonsBox()->Refresh();
@@ -145,12 +153,7 @@ TEST_F(ButtonPaintTest, BothStripsShowTheirArrowAndAFlatBorderFacesTheButtons) {
 
 TEST_F(ButtonPaintTest, BackgroundPicturesTileFromTheOriginCentreIconsAndSkipMetafiles) {
     Paint(HostMode::User, 0);
-    // A 10 x 10 blue tile with a green top-left pixel.
-    std::vector<uint32_t> tile(100, 0xFF0000FF);
-    tile[0] = 0xFF00FF00;
-    ActiveGroup()->SetButtonBackgroundPicture(
-        ole::Picture::FromImage(ole::Image{10, 10, tile}, ole::PICTYPE_BITMAP));
-    ActiveGroup()->LetButtonBackgroundLayout(ksPictureTiled);
+    TileBackground();
     EXPECT_EQ(Pixel(20, 30), win::COLORREF{0x0000FF00});
     EXPECT_EQ(Pixel(21, 31), win::COLORREF{0x00FF0000});
 
@@ -168,6 +171,21 @@ TEST_F(ButtonPaintTest, BackgroundPicturesTileFromTheOriginCentreIconsAndSkipMet
     ActiveGroup()->LetButtonBackgroundLayout(ksPictureStretched);
     EXPECT_EQ(Pixel(area.right / 2, area.bottom / 2), kBack);
     EXPECT_EQ(testsupport::LiveCounts::Now().gdiObjects, before.gdiObjects);
+}
+
+// A repaint of a few pixels draws the tiles it meets, where a full paint puts them, and no others.
+TEST_F(ButtonPaintTest, ARepaintOfPartOfTheAreaDrawsOnlyTheTilesItMeets) {
+    Paint(HostMode::User, 0);
+    TileBackground();
+    const win::WindowDc dc(Bar().ButtonsBox()->Window());
+    win::RECT area{};
+    win::GetClientRect(Bar().ButtonsBox()->Window(), &area);
+    win::FillRect(dc.Get(), &area, win::HBRUSH(win::GetStockObject(win::WHITE_BRUSH)));
+    Bar().PaintButtonArea(dc.Get(), {23, 37, 41, 52});
+    for (const auto& [x, y] : {std::pair{20, 30}, {40, 50}, {30, 40}})
+        EXPECT_EQ(win::GetPixel(dc.Get(), x, y), win::COLORREF{0x0000FF00}) << x << "," << y;
+    for (const auto& [x, y] : {std::pair{50, 40}, {10, 40}, {30, 60}, {30, 20}})
+        EXPECT_EQ(win::GetPixel(dc.Get(), x, y), kWhite) << x << "," << y;
 }
 
 TEST_F(ButtonPaintTest, PictureZoneEdgesSinkWhileTheMouseIsHeld) {

@@ -3,6 +3,7 @@
 #include "propertylist/control/paint/ScopedMemoryDc.h"
 
 #include "shared/util/ColorUtils.h"
+#include "shared/util/Geometry.h"
 
 #include "platform/ole/picture/PictureType.h"
 #include "platform/win/Win.h"
@@ -53,21 +54,13 @@ void GridBackground::Draw(win::HDC hdc, const win::RECT& rect) const {
                         height, win::SRCCOPY);
         break;
     }
-    case 2: { // tiled
+    case 2: // tiled
         // Only the tiles that meet the rectangle being painted: a row's repaint over a small tile
         // would otherwise cost the whole area's tiles.
-        win::RECT clip;
-        if (!win::IntersectRect(&clip, &area, &rect))
-            break;
-        const int64_t firstX = area.left + (int64_t{clip.left} - area.left) / width * width;
-        const int64_t firstY = area.top + (int64_t{clip.top} - area.top) / height * height;
-        for (int64_t y = firstY; y < clip.bottom; y += height) {
-            for (int64_t x = firstX; x < clip.right; x += width)
-                win::BitBlt(hdc, static_cast<int32_t>(x), static_cast<int32_t>(y), width, height,
-                            memory.Get(), 0, 0, win::SRCCOPY);
-        }
+        shared::ForEachTile(area, rect, width, height, [&](int32_t x, int32_t y) {
+            win::BitBlt(hdc, x, y, width, height, memory.Get(), 0, 0, win::SRCCOPY);
+        });
         break;
-    }
     default: // centred; layouts outside the enumeration too
         Fill(hdc, rect);
         win::BitBlt(hdc, area.left + (areaWidth - width) / 2, area.top + (areaHeight - height) / 2,
