@@ -282,15 +282,17 @@ void ZAVeravuvuDudu::ConnectEditorEvents() {
 
 void ZAVeravuvuDudu::OnCustomDialogRequest() {
     const ole::Ptr<CEditor> editor = m_ActiveEditor;
+    const ole::Ptr<CNode> row = m_EditNode;
     if (!editor)
         return;
     const ole::Ptr<ZAVeravuvuDudu> self(this);
     ole::Variant args[] = {ole::Variant(GetSelectedProperty()), editor->GetValue()};
     Raise(EvShowEditorDialog, args);
-    // The host may have ended the edit. An object handed back becomes the editor's value by
-    // reference, so the commit stores it and a host's cancel in ValidateValue leaves the
-    // property's own object untouched.
-    if (m_ActiveEditor.Get() == editor.Get())
+    // The host may have ended the edit or opened the same editor on another row; the answer is
+    // for this row's edit alone. An object handed back becomes the editor's value by reference,
+    // so the commit stores it and a host's cancel in ValidateValue leaves the property's own
+    // object untouched.
+    if (m_ActiveEditor.Get() == editor.Get() && m_EditNode.Get() == row.Get())
         editor->LetValue(args[1]);
 }
 

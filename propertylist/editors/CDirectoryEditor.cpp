@@ -38,18 +38,18 @@ void CDirectoryEditor::Reset(const ole::Ptr<CProperty>& aProperty,
 }
 
 void CDirectoryEditor::Browse() {
-    win::BROWSEINFOA info{};
-    info.hwndOwner = Button();
-    info.lpszTitle = Caption().c_str();
-    info.ulFlags = static_cast<win::UINT>(m_FolderFlags);
-    const ole::Ptr<ole::Object> self(this);
-    const std::unique_ptr<win::ITEMIDLIST, ItemIdListFree> chosen(win::SHBrowseForFolderA(&info));
-    if (!chosen)
-        return;
-    std::array<char, 260> path{};
-    if (!win::SHGetPathFromIDListA(chosen.get(), path.data()))
-        return;
-    Choose(path.data());
+    Choose([this]() -> std::optional<std::string> {
+        win::BROWSEINFOA info{};
+        info.hwndOwner = Button();
+        info.lpszTitle = Caption().c_str();
+        info.ulFlags = static_cast<win::UINT>(m_FolderFlags);
+        const std::unique_ptr<win::ITEMIDLIST, ItemIdListFree> chosen(
+            win::SHBrowseForFolderA(&info));
+        std::array<char, 260> path{};
+        if (!chosen || !win::SHGetPathFromIDListA(chosen.get(), path.data()))
+            return std::nullopt;
+        return std::string(path.data());
+    });
 }
 
 } // namespace attrgrid

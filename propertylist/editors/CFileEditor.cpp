@@ -40,11 +40,11 @@ void CFileEditor::Reset(const ole::Ptr<CProperty>& aProperty,
 }
 
 void CFileEditor::Browse() {
-    const ole::Ptr<ole::Object> self(this);
     // The value keeps 256 bytes of room after it.
-    if (auto path = ChooseFile({Button(), m_Filter, m_InitialDir, Caption(), Path(), 256,
-                                FileFlags(m_FileFlags), m_DefaultExt}))
-        Choose(std::move(*path));
+    Choose([this] {
+        return ChooseFile({Button(), m_Filter, m_InitialDir, Caption(), Path(), 256,
+                           FileFlags(m_FileFlags), m_DefaultExt});
+    });
 }
 
 } // namespace attrgrid

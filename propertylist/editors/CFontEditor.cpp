@@ -85,7 +85,9 @@ void CFontEditor::Reset(const ole::Ptr<CProperty>& aProperty,
 }
 
 void CFontEditor::Browse() {
-    ole::Font& font = Font();
+    // Held: a Reset while the dialog is open drops the editor's font.
+    const ole::Ptr<ole::Font> held(&Font());
+    ole::Font& font = *held;
     const double twips = forms::Screen::TwipsPerPixelY();
     win::LOGFONTA logFont{};
     logFont.lfCharSet = static_cast<win::BYTE>(font.Charset());
@@ -109,7 +111,9 @@ void CFontEditor::Browse() {
     choose.lpfnHook = reinterpret_cast<void*>(&ChooseFontHook);
     choose.lpszStyle = style.data();
     const ole::Ptr<ole::Object> self(this);
-    if (!win::ChooseFontA(&choose))
+    const uint64_t edit = EditCount();
+    // The answer belongs to the edit that asked; one started meanwhile keeps its own font.
+    if (!win::ChooseFontA(&choose) || EditCount() != edit)
         return;
 
     const double backTwips = forms::Screen::TwipsPerPixelY();

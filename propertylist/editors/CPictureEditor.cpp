@@ -98,11 +98,11 @@ void CPictureEditor::Move(float nLeft, float nTop, float nWidth, float nHeight) 
 }
 
 void CPictureEditor::Browse() {
-    const ole::Ptr<ole::Object> self(this);
     // The dialog starts with an empty name, whatever the value.
-    if (auto path = ChooseFile(
-            {Button(), m_Filter, m_InitialDir, Caption(), "", 255, win::OFN_FILEMUSTEXIST, ""}))
-        Choose(std::move(*path));
+    Choose([this] {
+        return ChooseFile(
+            {Button(), m_Filter, m_InitialDir, Caption(), "", 255, win::OFN_FILEMUSTEXIST, ""});
+    });
 }
 
 win::LRESULT CPictureEditor::WindowMsgListener(win::HWND hwnd, win::UINT Msg, win::WPARAM wParam,

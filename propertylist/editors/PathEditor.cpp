@@ -41,8 +41,13 @@ void PathEditor::ReadCaption(const CProperty& property) {
     m_DialogCaption = property.GetEditorParam("DialogCaption");
 }
 
-void PathEditor::Choose(std::string path) {
-    SetPath(std::move(path));
+void PathEditor::Choose(const std::function<std::optional<std::string>()>& dialog) {
+    const ole::Ptr<ole::Object> self(this);
+    const uint64_t edit = EditCount();
+    std::optional<std::string> path = dialog();
+    if (!path || EditCount() != edit)
+        return;
+    SetPath(std::move(*path));
     Commit();
 }
 

@@ -2,6 +2,8 @@
 
 #include "propertylist/editors/ValueBoxEditor.h"
 
+#include <functional>
+#include <optional>
 #include <string>
 
 namespace attrgrid {
@@ -30,8 +32,9 @@ protected:
     void ReadCaption(const CProperty& property);
     const std::string& Caption() const { return m_DialogCaption; }
     const std::string& Path() const { return m_Value; }
-    // Takes the chosen path, shows it and commits.
-    void Choose(std::string path);
+    // Runs the dialog; the path it chooses is shown and committed, unless the editor was reset
+    // for another edit while the dialog was open.
+    void Choose(const std::function<std::optional<std::string>()>& dialog);
 
 private:
     std::string m_Value;

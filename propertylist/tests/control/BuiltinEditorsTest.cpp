@@ -3,10 +3,13 @@
 
 #include "propertylist/editors/CFontEditor.h"
 
+#include "shared/subclass/SubclassWnd.h"
+
 #include "shared/util/EditorValue.h"
 
 #include "platform/ole/convert/Conversions.h"
 #include "platform/ole/font/Font.h"
+#include "platform/win/Win.h"
 
 #include <set>
 #include <string>
@@ -65,16 +68,51 @@ TEST_F(BuiltinEditorsTest, TenEditorsServeElevenTypesAndEachRowOpensItsOwn) {
     EXPECT_TRUE(dynamic_cast<CFontEditor*>(editors->ItemByKey("INTERNAL_5").AsObject().Get()));
 }
 
-// The fixture's teardown checks that every window, GDI object, hook and object is gone.
+// Every window, GDI object, hook and object goes with the list, whichever editor is open.
 TEST_F(BuiltinEditorsTest, UnloadingWithAnyEditorOpenLeavesNothingBehind) {
-    for (const auto& [type, value] : Rows()) {
+    const auto rows = Rows();
+    const LiveCounts before = LiveCounts::Now();
+    for (const auto& [type, value] : rows) {
         SCOPED_TRACE(type);
         Z& grid = ShowGrid();
-        auto row = Add(type, value);
-        grid.SetSelectedProperty(row);
+        grid.SetSelectedProperty(Add(type, value));
         ASSERT_TRUE(grid.ActiveEditor());
         Unload();
+        EXPECT_EQ(LiveCounts::Now(), before);
     }
+}
+
+// The grid window destroyed while the editors live on: their windows go with it and are unhooked
+// as they go, so the editors, released afterwards, find nothing left to free.
+TEST_F(BuiltinEditorsTest, TheGridWindowGoingFirstLeavesTheEditorsNothingToFree) {
+    const size_t subclassedBefore = shared::SubclassWnd::Module().RecordCount();
+    Z& grid = ShowGrid();
+    grid.SetSelectedProperty(Add(shared::KSFontEditor, ole::Variant(ole::Font::Create())));
+    ASSERT_TRUE(grid.ActiveEditor());
+    std::vector<ole::Ptr<ole::Object>> editors;
+    std::vector<win::HWND> hooked;
+    for (const auto& item : GridTestAccess::Editors(grid)->Snapshot()) {
+        editors.push_back(item.AsObject());
+        const auto window = win::HWND::FromValue(
+            static_cast<uint32_t>(ole::PtrCast<CEditor>(editors.back())->hwnd()));
+        for (win::HWND w = window; w; w = win::GetWindow(w, win::GW_CHILD)) {
+            if (shared::SubclassWnd::Module().Record(w))
+                hooked.push_back(w);
+        }
+    }
+    // The date picker, five value boxes and the picture editor's field.
+    EXPECT_EQ(hooked.size(), 7U);
+
+    win::DestroyWindow(grid.GridWnd());
+    for (const win::HWND window : hooked) {
+        EXPECT_FALSE(win::IsWindow(window));
+        EXPECT_FALSE(shared::SubclassWnd::Module().Record(window));
+    }
+    editors.clear();
+    grid.RaiseTerminate();
+    Unload();
+    EXPECT_EQ(shared::SubclassWnd::Module().RecordCount(), subclassedBefore);
+    EXPECT_EQ(LiveCounts::Now(), Baseline());
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "BuiltinEditorFixture.h"
 
+#include "propertylist/editors/CCusDialogListener.h"
 #include "propertylist/editors/CCustomDialog.h"
 #include "propertylist/editors/CFontEditor.h"
 #include "propertylist/editors/CPictureEditor.h"
@@ -17,6 +18,7 @@
 #include "platform/win/test/TestApi.h"
 #include "testsupport/ErrorOf.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -34,11 +36,14 @@ protected:
         Show();
         OnEvent(Z::EvShowEditorDialog, [this](std::span<ole::Variant> args) {
             ++asked;
+            if (whileAsked)
+                whileAsked();
             args[1].Deref() = answer;
         });
     }
     void TearDown() override {
         answer = {};
+        whileAsked = nullptr;
         BuiltinEditorFixture::TearDown();
     }
     win::HWND Box() { return EditorWindow(); }
@@ -60,6 +65,8 @@ protected:
     }
 
     ole::Variant answer;
+    // What the host does while it is asked, before it answers.
+    std::function<void()> whileAsked;
     int asked = 0;
 };
 
@@ -151,6 +158,27 @@ TEST_F(ValueBoxEditorTest, TheBoxTakesTheFontAndTheButtonKeepsItsOwn) {
     EXPECT_NE(font(BrowseButton()), given);
 }
 
+// The list's notifier is held weakly: once it is gone, a click on "..." asks nobody.
+TEST_F(ValueBoxEditorTest, ABrowseAfterTheNotifierIsGoneAsksNobody) {
+    auto editor = CCustomDialog::Create();
+    editor->init(static_cast<int32_t>(Grid().GridWnd().Value()));
+    const auto box = win::HWND::FromValue(static_cast<uint32_t>(editor->hwnd()));
+    const win::HWND button = FindChild(box, "Button");
+    int requests = 0;
+    {
+        auto notifier = CCusDialogListener::Create();
+        auto sink = ole::EventSink::Create();
+        sink->On(CCusDialogListener::ShowDialog, [&](std::span<ole::Variant>) { ++requests; });
+        ole::ConnectEvents(notifier, sink);
+        editor->SetDialogListener(notifier);
+        win::SendMessageA(button, win::BM_CLICK, 0, 0);
+        EXPECT_EQ(requests, 1);
+    }
+    win::SendMessageA(button, win::BM_CLICK, 0, 0);
+    EXPECT_EQ(requests, 1);
+    EXPECT_EQ(asked, 0);
+}
+
 // An object the host hands back is stored after Enter; a host that then cancels the validation
 // leaves the property's own object as it was.
 TEST_F(ValueBoxEditorTest, AnObjectFromTheHostIsStoredOnlyThroughTheCommit) {
@@ -230,8 +258,8 @@ TEST_F(ValueBoxEditorTest, AChosenFileCommitsAndACancelChangesNothing) {
     EXPECT_EQ(file->GetValue().AsString(), "/data/three.txt");
 }
 
-// The folder flags of a row carry over to a row without them; a cancelled browse changes
-// nothing, and every item-id list is freed.
+// The folder flags of a row carry over to a row without them; a cancelled browse and a folder
+// without a path change nothing, and every item-id list is freed.
 TEST_F(ValueBoxEditorTest, TheFolderBrowserKeepsItsFlagsAndFreesWhatItReturns) {
     auto& folders = forms::FolderBrowserResponder();
     auto flagged = AddRow(ole::Variant("/old"), shared::KSDirectoryEditor,
@@ -242,16 +270,24 @@ TEST_F(ValueBoxEditorTest, TheFolderBrowserKeepsItsFlagsAndFreesWhatItReturns) {
     ClickBrowse();
     EXPECT_TRUE(Grid().ActiveEditor());
     EXPECT_EQ(flagged->GetValue().AsString(), "/old");
+    // The virtual root has no file-system path: as a cancel.
+    folders.Queue(forms::FolderBrowserAnswer{true, ""});
+    ClickBrowse();
+    EXPECT_TRUE(Grid().ActiveEditor());
+    EXPECT_EQ(TextOf(Box()), "/old");
+    EXPECT_EQ(flagged->GetValue().AsString(), "/old");
+    EXPECT_TRUE(validated.empty());
+    EXPECT_EQ(forms::LiveItemIdListCount(), 0U);
 
     Open(plain);
     folders.Queue(forms::FolderBrowserAnswer{true, "/tmp"});
     ClickBrowse();
     EXPECT_FALSE(Grid().ActiveEditor());
     EXPECT_EQ(plain->GetValue().AsString(), "/tmp");
-    ASSERT_EQ(folders.Log().size(), 2U);
+    ASSERT_EQ(folders.Log().size(), 3U);
     EXPECT_EQ(folders.Log()[0].request.instruction, "Where?");
     EXPECT_EQ(folders.Log()[0].request.flags, 16U);
-    EXPECT_EQ(folders.Log()[1].request.flags, 16U);
+    EXPECT_EQ(folders.Log()[2].request.flags, 16U);
     EXPECT_EQ(forms::LiveItemIdListCount(), 0U);
 }
 
@@ -300,8 +336,8 @@ TEST_F(ValueBoxEditorTest, TheFontDialogKeepsWholeSizesAndWritesBackItsChoice) {
     EXPECT_EQ(stored->Size().ToDouble(), 12);
 }
 
-// A cancelled dialog keeps the edit open with the editor's font; the editor refuses what is no
-// font and keeps its own copy apart from the row's.
+// A cancelled dialog, Enter and Escape keep the edit open with the editor's font; the editor
+// refuses what is no font and keeps its own copy apart from the row's.
 TEST_F(ValueBoxEditorTest, TheFontEditorKeepsItsOwnCopy) {
     const auto font = ole::Font::Create();
     font->SetName("Kept");
@@ -312,6 +348,12 @@ TEST_F(ValueBoxEditorTest, TheFontEditorKeepsItsOwnCopy) {
     ClickBrowse();
     EXPECT_TRUE(Grid().ActiveEditor());
     EXPECT_EQ(TextOf(Box()), "Kept");
+    // The box takes no Enter or Escape.
+    for (const int key : {win::VK_RETURN, win::VK_ESCAPE}) {
+        PressOnEditor(key);
+        EXPECT_TRUE(Grid().ActiveEditor());
+    }
+    EXPECT_TRUE(validated.empty());
 
     const auto copy = ole::PtrCast<ole::Font>(editor->GetValue().AsObject());
     EXPECT_NE(copy.Get(), font.Get());
@@ -360,6 +402,90 @@ TEST_F(ValueBoxEditorTest, ThePictureEditorClearsOnBackspaceAndBrowsesFromNothin
     EXPECT_FALSE(Grid().ActiveEditor());
     const auto picture = ole::PtrCast<ole::Picture>(row->GetValue().AsObject());
     EXPECT_TRUE(!picture || picture->Type() <= 0);
+}
+
+// The edit field is filled with the row's back colour and written in its fore colour, from the
+// editor's first edit, a black one, on.
+TEST_F(ValueBoxEditorTest, ThePictureFieldTakesTheRowsColours) {
+    for (const auto& [back, fore] :
+         {std::pair{win::COLORREF{0x000000}, win::COLORREF{0xFFFFFF}}, {0x0000FF, 0x00FF00}}) {
+        SCOPED_TRACE(back);
+        auto row = AddRow(ole::Variant(ole::Ptr<ole::Object>()), shared::ksPictureEditor);
+        row->LetBackColor(static_cast<int32_t>(back));
+        row->LetForeColor(static_cast<int32_t>(fore));
+        Open(row);
+        const win::HWND field = win::GetWindow(Box(), win::GW_CHILD);
+        win::RedrawWindow(field, nullptr, {},
+                          win::RDW_INVALIDATE | win::RDW_ERASE | win::RDW_UPDATENOW);
+        const win::WindowDc dc(field);
+        win::RECT client{};
+        win::GetClientRect(field, &client);
+        int backPixels = 0;
+        int forePixels = 0;
+        for (int y = 0; y < client.bottom; ++y) {
+            for (int x = 0; x < client.right; ++x) {
+                const win::COLORREF pixel = win::GetPixel(dc.Get(), x, y);
+                backPixels += pixel == back;
+                forePixels += pixel == fore;
+            }
+        }
+        EXPECT_EQ(win::GetPixel(dc.Get(), client.right - 1, client.bottom - 1), back);
+        EXPECT_GT(backPixels, client.right * client.bottom / 2);
+        EXPECT_GT(forePixels, 0);
+    }
+}
+
+// The host's code may run while a dialog is open (in its message loop, or as the custom dialog's
+// handler) and move the edit to another row under the same editor: the answer was for the first
+// row and is dropped, and the row now open keeps its value and its edit.
+TEST_F(ValueBoxEditorTest, AnAnswerForARowNoLongerEditedIsDropped) {
+    ole::Ptr<CProperty> next;
+    const auto moveOn = [&] { Grid().SetSelectedProperty(next); };
+    forms::FontChoice choice;
+    choice.face = "DejaVu Sans";
+    forms::FontDialogResponder().SetFunction([&](const forms::FontDialogRequest&) {
+        moveOn();
+        return std::optional(forms::FontDialogAnswer{true, choice});
+    });
+    forms::FileDialogResponder().SetFunction([&](const forms::FileDialogRequest&) {
+        moveOn();
+        return std::optional(forms::FileDialogAnswer{true, {"/data/new.txt"}, false, 0});
+    });
+    forms::FolderBrowserResponder().SetFunction([&](const forms::FolderBrowserRequest&) {
+        moveOn();
+        return std::optional(forms::FolderBrowserAnswer{true, "/tmp"});
+    });
+    whileAsked = moveOn;
+    answer = ole::Variant("new");
+
+    const auto oldFont = [] {
+        auto font = ole::Font::Create();
+        font->SetName("Old");
+        return ole::Variant(font);
+    };
+    const std::vector<std::pair<int32_t, std::string>> cases = {
+        {shared::KSFontEditor, "Old"},      {shared::ksFileEditor, "old"},
+        {shared::KSDirectoryEditor, "old"}, {shared::ksPictureEditor, "(none)"},
+        {shared::ksCustomDialog, "old"},
+    };
+    for (const auto& [type, shown] : cases) {
+        SCOPED_TRACE(type);
+        const auto value = [&, type = type] {
+            return type == shared::KSFontEditor      ? oldFont()
+                   : type == shared::ksPictureEditor ? ole::Variant(ole::Ptr<ole::Object>())
+                                                     : ole::Variant("old");
+        };
+        auto first = AddRow(value(), type);
+        next = AddRow(value(), type);
+        Open(first);
+        ClickBrowse();
+        EXPECT_TRUE(Grid().ActiveEditor());
+        EXPECT_TRUE(ole::Is(Grid().GetSelectedProperty(), next));
+        const win::HWND field = win::GetWindow(Box(), win::GW_CHILD);
+        EXPECT_EQ(TextOf(type == shared::ksPictureEditor ? field : Box()), shown);
+        PressOnEditor(win::VK_ESCAPE);
+    }
+    EXPECT_TRUE(errors.empty());
 }
 
 // The picture editor's windows go button first, then the edit field, then the box.
