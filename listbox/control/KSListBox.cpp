@@ -282,10 +282,14 @@ void KSListBox::AddItemEx(const std::string& sText, const ole::Variant& anItemDa
     }
 }
 
+// A call the combo box refuses leaves the data alone: an Index past the end names no item, and
+// its empty text would be the key of an item whose text is empty.
 void KSListBox::RemoveItem(int32_t Index) {
     const int16_t index = ToListIndex(Index);
-    if (const std::string key = GetListText(index); m_ItemData->ContainsKey(key))
-        m_ItemData->RemoveByKey(key);
+    if (NamesItem(index)) {
+        if (const std::string key = GetListText(index); m_ItemData->ContainsKey(key))
+            m_ItemData->RemoveByKey(key);
+    }
     Combo().DoRemoveItem(index);
 }
 
@@ -308,11 +312,24 @@ void KSListBox::LetListIndex(int32_t value) {
 }
 
 ole::Variant KSListBox::GetItemData(int32_t Index) const {
-    return m_ItemData->ItemByKey(GetListText(ToListIndex(Index)));
+    return m_ItemData->ItemByKey(ItemKey(Index));
 }
 
 void KSListBox::LetItemData(int32_t Index, const ole::Variant& value) {
-    m_ItemData->Append(value, GetListText(ToListIndex(Index)));
+    m_ItemData->Append(value, ItemKey(Index));
+}
+
+bool KSListBox::NamesItem(int16_t Index) const {
+    return Index >= 0 && Index < GetListCount();
+}
+
+// An Index that names no item has no data, and must not reach the data of an item whose text is
+// empty (the text a missing item reads as), nor leave data for an item that is not there.
+std::string KSListBox::ItemKey(int32_t Index) const {
+    const int16_t index = ToListIndex(Index);
+    if (!NamesItem(index))
+        ole::RaiseError(ole::ERR_INVALID_CALL);
+    return GetListText(index);
 }
 
 std::string KSListBox::GetList(int32_t Index) const {

@@ -117,6 +117,9 @@ private:
     void ResizeCombo();
     void AlignDroppedList(win::HWND list);
     std::string GetListText(int16_t Index) const;
+    bool NamesItem(int16_t Index) const;
+    // The item-data key of the item at Index; 5 when no item is there.
+    std::string ItemKey(int32_t Index) const;
 
     ole::Ptr<ole::Collection> m_ItemData = ole::Collection::Create();
     int32_t m_Appearance = ksFlat;

@@ -77,6 +77,18 @@ TEST_F(ListBoxTest, AnAddTheListRefusesLeavesNoDataBehind) {
     EXPECT_EQ(DataOf(0).AsI4(), 2);
 }
 
+// A missing item reads as the empty text; its Index must still never reach the data of an item
+// whose text is empty, nor leave data for an item that is not there.
+TEST_F(ListBoxTest, AnIndexNamingNoItemLeavesItemDataAlone) {
+    AddItems({"A"});
+    for (const int32_t index : {-1, 1})
+        EXPECT_EQ(ErrorOf([&] { Let(Id::IdItemData, Variant(3), {Variant(index)}); }), 5);
+    Call(Id::IdAddItemEx, {Variant(""), Variant(7)});
+    EXPECT_EQ(ErrorOf([&] { DataOf(2); }), 5);
+    EXPECT_EQ(ErrorOf([&] { Call(Id::IdRemoveItem, {Variant(2)}); }), 5);
+    EXPECT_EQ(DataOf(1).AsI4(), 7);
+}
+
 // Items are not stored, so the saved ListIndex names an item the loaded list lacks.
 TEST_F(ListBoxTest, ChangedKeysRoundTripAndAStoredListIndexOutsideTheListIsIgnored) {
     EXPECT_TRUE(testsupport::StoredNames(*forms::test::TestHost::Save(*m_extender)).empty());
