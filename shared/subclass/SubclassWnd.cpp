@@ -12,7 +12,6 @@
 #include <cstddef>
 #include <new>
 #include <utility>
-#include <vector>
 
 namespace shared {
 
@@ -67,12 +66,11 @@ SubclassWnd::SubclassWnd() {
     ole::RaiseError(ole::ERR_OUT_OF_MEMORY);
 }
 
+// The procedure goes with the registry, so nothing may chain to it afterwards: each window gets
+// its previous procedure back even where a later subclasser is cut out.
 SubclassWnd::~SubclassWnd() {
-    std::vector<HWND> windows;
     for (const auto& entry : m_records)
-        windows.push_back(entry.second->hwnd);
-    for (HWND hwnd : windows)
-        UnsubclassWindow(hwnd);
+        SetWindowLongA(entry.second->hwnd, GWL_WNDPROC, ProcValue(entry.second->oldWndProc));
     if (m_slot < kPoolSize)
         g_owners[m_slot] = nullptr;
 }
@@ -96,6 +94,12 @@ void SubclassWnd::Subclass(HWND hWnd, uint32_t listenerPtr) {
     // A record for a dead window would chain to procedure 0 and never be removed.
     if (!IsWindow(hWnd))
         return;
+    if (const auto kept = m_records.find(hWnd.Value()); kept != m_records.end()) {
+        // Still in a later subclasser's chain: the record takes the new listener where it is.
+        kept->second->ListenerPtr = listenerPtr;
+        kept->second->msgList.clear();
+        return;
+    }
     auto record = std::make_shared<cSubclassInfo>();
     record->hwnd = hWnd;
     record->ListenerPtr = listenerPtr;
@@ -111,14 +115,33 @@ void SubclassWnd::Subclass(HWND hWnd, uint32_t listenerPtr) {
     m_records[hWnd.Value()] = std::move(record);
 }
 
+// Subclassers unhook in any order. Putting our saved procedure back while a later subclasser
+// chains to us would cut it out of the chain, and its own unhooking would then bring back our
+// procedure with no record, losing the window's own. So while another procedure is in place the
+// record stays in the chain, listening to nothing and passing everything on, until the window
+// goes or the chain reaches us again.
 void SubclassWnd::UnsubclassWindow(HWND hWnd) {
+    const auto it = m_records.find(hWnd.Value());
+    if (it == m_records.end())
+        return;
+    if (IsWindow(hWnd) &&
+        reinterpret_cast<WNDPROC>(GetWindowLongA(hWnd, GWL_WNDPROC)) != m_procedure) {
+        it->second->ListenerPtr = 0;
+        it->second->msgList.clear();
+        return;
+    }
+    Drop(hWnd);
+}
+
+void SubclassWnd::Drop(HWND hWnd) {
     const auto it = m_records.find(hWnd.Value());
     if (it == m_records.end())
         return;
     const std::shared_ptr<cSubclassInfo> record = std::move(it->second);
     m_records.erase(it);
     // 0 for a window that is already gone, which is no error.
-    SetWindowLongA(hWnd, GWL_WNDPROC, ProcValue(record->oldWndProc));
+    if (reinterpret_cast<WNDPROC>(GetWindowLongA(hWnd, GWL_WNDPROC)) == m_procedure)
+        SetWindowLongA(hWnd, GWL_WNDPROC, ProcValue(record->oldWndProc));
 }
 
 void SubclassWnd::HookMessage(HWND hWnd, UINT Msg) {
@@ -197,7 +220,7 @@ LRESULT SubclassWnd::Dispatch(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
     if (record->IsMessageHooked(Msg))
         route = CallListener(*record, hWnd, Msg, wParam, lParam, result);
     if (Msg == WM_NCDESTROY) {
-        UnsubclassWindow(hWnd);
+        Drop(hWnd);
         route = true;
     }
     if (route)

@@ -43,7 +43,8 @@ public:
     // For an object subclassing on its own behalf (no reference is taken, so it works from set-up
     // code too). Raises 13 when the listener is not an automation object.
     void SubclassWindow(win::HWND hWnd, cSubclassListener& listener);
-    // Silent for a window without a record.
+    // Silent for a window without a record. While a later subclasser chains to this registry's
+    // procedure, the window keeps a record that passes everything on until the window goes.
     void UnsubclassWindow(win::HWND hWnd);
     // Nothing while no window is subclassed here; error 5 for a window without a record while
     // another one is.
@@ -64,6 +65,8 @@ private:
     explicit SubclassWnd(win::WNDPROC procedure);
     void Subclass(win::HWND hWnd, uint32_t listenerPtr);
     void DropDeadWindows();
+    // Removes the record, and restores the previous procedure where ours is in place.
+    void Drop(win::HWND hWnd);
     bool CallListener(const cSubclassInfo& record, win::HWND hWnd, win::UINT Msg,
                       win::WPARAM wParam, win::LPARAM lParam, win::LRESULT& result);
 

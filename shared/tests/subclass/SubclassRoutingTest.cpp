@@ -335,6 +335,28 @@ TEST_F(SubclassRoutingTest, TwoLibrariesOnOneWindowEachFindTheirOwnRecord) {
     UnsubclassWindow(hwnd);
     EXPECT_EQ(ProcOf(hwnd), &test::TestWindowClass::Proc);
 
+    // Undone in the order they came, the later one keeps hearing its messages, subclassing again
+    // while still in its chain makes no loop, and in the end the class procedure answers.
+    SubclassWindow(hwnd, mine);
+    HookMessage(hwnd, WM_TEST);
+    otherLibrary.SubclassWindow(hwnd, theirs);
+    otherLibrary.HookMessage(hwnd, WM_TEST);
+    UnsubclassWindow(hwnd);
+    mine->calls.clear();
+    theirs->calls.clear();
+    ClassLog().Clear();
+    EXPECT_EQ(SendMessageA(hwnd, WM_TEST, 1, 2), 3);
+    EXPECT_EQ(mine->calls.size(), 0u);
+    EXPECT_EQ(theirs->calls.size(), 1u);
+    SubclassWindow(hwnd, mine);
+    HookMessage(hwnd, WM_TEST);
+    EXPECT_EQ(SendMessageA(hwnd, WM_TEST, 2, 2), 4);
+    EXPECT_EQ(mine->calls.size(), 1u);
+    UnsubclassWindow(hwnd);
+    otherLibrary.UnsubclassWindow(hwnd);
+    EXPECT_EQ(SendMessageA(hwnd, WM_TEST, 1, 2), 3);
+    EXPECT_EQ(ClassLog().Count(WM_TEST), 3u);
+
     // Both still subclassing when the window dies: both records go.
     SubclassWindow(hwnd, mine);
     otherLibrary.SubclassWindow(hwnd, theirs);
