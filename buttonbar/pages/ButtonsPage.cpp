@@ -94,6 +94,15 @@ ole::Ptr<CButton> ButtonsPage::GetButtonAt(int32_t index) const {
     return nullptr;
 }
 
+ole::Ptr<CButton> ButtonsPage::ShownButton() const {
+    const auto button = m_shownButton.Lock();
+    const auto group = button ? button->GetParentGroup() : nullptr;
+    if (!group || !group->GetButtons()->Holds(*button) ||
+        !SelectedBar()->GetGroups()->Holds(*group))
+        return nullptr;
+    return button;
+}
+
 bool ButtonsPage::HasButtons() const {
     return m_scrButtonIndex->GetMax() >= 1;
 }
@@ -132,6 +141,7 @@ void ButtonsPage::ResetButtonScroller(int32_t count) {
 
 void ButtonsPage::ShowButton() {
     const auto button = GetButtonAt(m_scrButtonIndex->GetValue());
+    m_shownButton = ole::WeakRef<CButton>(button.Get());
     if (!button) {
         m_btnDelButton->SetEnabled(false);
     } else {
@@ -231,10 +241,18 @@ void ButtonsPage::DeleteButton() {
     }
 }
 
+// The edits belong to the button shown. Another page may have activated another group or removed
+// this one since: then the page writes to that button wherever it now is (nothing once it left
+// the bar), moves it within its own group, and shows the bar as it now is.
 void ButtonsPage::OnApplyChanges() {
-    const auto button = GetButtonAt(m_scrButtonIndex->GetValue());
-    if (!button)
+    const auto button = ShownButton();
+    if (!button) {
+        if (m_shownButton.Lock())
+            RefreshButtonPage();
         return;
+    }
+    const auto group = button->GetParentGroup();
+    const bool inView = GetButtonAt(m_scrButtonIndex->GetValue()) == button;
     button->LetKey(Trimmed(*m_txtBtnKey));
     button->LetCaption(Trimmed(*m_txtBtnCaption));
     button->SetPicture(m_picButton->GetPicture());
@@ -242,12 +260,17 @@ void ButtonsPage::OnApplyChanges() {
     button->LetTooltipText(Trimmed(*m_txtBtnTooltip));
     button->LetVisible(m_chkVisible->GetValue() != 0);
     ApplyTag(*button, *m_txtTag);
-    const auto group = SelectedBar()->GetActiveGroup();
-    ApplyNewIndex(Trimmed(*m_txtNewIndex), m_scrButtonIndex->GetValue(),
-                  group ? group->GetButtons()->Count() : 0, [&](int32_t n) {
-                      group->GetButtons()->SetNewIndex(button, n);
-                      m_scrButtonIndex->SetValue(static_cast<int16_t>(n));
-                  });
+    const auto buttons = group->GetButtons();
+    int32_t position = 1;
+    while (position < buttons->Count() && buttons->At(position) != button)
+        ++position;
+    ApplyNewIndex(Trimmed(*m_txtNewIndex), position, buttons->Count(), [&](int32_t n) {
+        buttons->SetNewIndex(button, n);
+        if (inView)
+            m_scrButtonIndex->SetValue(static_cast<int16_t>(n));
+    });
+    if (!inView)
+        RefreshButtonPage();
 }
 
 } // namespace shelfstrip

@@ -10,8 +10,8 @@ class CButton;
 
 // The active group's buttons, one at a time: the scroller picks the shown button (its 1-based
 // position), its fields wait for apply, and Add and Delete act on the bar at once. The page reads
-// the bar's model at every step and keeps nothing besides its controls, except whether the tag
-// box was edited since the button was shown.
+// the bar's model at every step and keeps nothing besides its controls, except which button it
+// shows and whether the tag box was edited since.
 class ButtonsPage : public BarPage {
 public:
     static const ole::ClassInfo& Info();
@@ -25,6 +25,8 @@ protected:
 
 private:
     ole::Ptr<CButton> GetButtonAt(int32_t index) const;
+    // The button last shown, while it is still one of the bar's buttons.
+    ole::Ptr<CButton> ShownButton() const;
     void RefreshButtonPage();
     void ClearButtonFields();
     void ResetButtonScroller(int32_t count);
@@ -56,6 +58,7 @@ private:
     ole::Ptr<forms::CommandButton> m_btnDelButton;
     ole::Ptr<forms::CheckBox> m_chkVisible;
     ole::Ptr<forms::TextBox> m_txtNewIndex;
+    ole::WeakRef<CButton> m_shownButton;
 };
 
 } // namespace shelfstrip

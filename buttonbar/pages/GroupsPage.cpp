@@ -90,11 +90,13 @@ ole::Ptr<CGroup> GroupsPage::GetActiveGroup() const {
 }
 
 int32_t GroupsPage::GetActiveGroupIndex() const {
-    const auto bar = SelectedBar();
-    const auto groups = bar->GetGroups();
-    const auto active = bar->GetActiveGroup();
+    return IndexOfGroup(GetActiveGroup());
+}
+
+int32_t GroupsPage::IndexOfGroup(const ole::Ptr<CGroup>& group) const {
+    const auto groups = SelectedBar()->GetGroups();
     for (int32_t i = 1; i <= groups->Count(); ++i) {
-        if (groups->At(i) == active)
+        if (groups->At(i) == group)
             return i;
     }
     return -1;
@@ -126,6 +128,7 @@ void GroupsPage::RefreshGroupPage() {
 void GroupsPage::ShowGroup(const ole::Ptr<CGroup>& group) {
     if (!group)
         ole::RaiseError(ole::ERR_OBJECT_NOT_SET);
+    m_shownGroup = ole::WeakRef<CGroup>(group.Get());
     m_txtNewIndex->SetText("");
     m_txtGrpCaption->SetText(group->GetCaption());
     m_txtGrpKey->SetText(group->GetKey());
@@ -236,11 +239,15 @@ void GroupsPage::DeleteGroup() {
     }
 }
 
+// A group removed from the bar since it was shown takes nothing; the page shows the bar afresh.
 void GroupsPage::OnApplyChanges() {
     const auto bar = SelectedBar();
-    const auto group = GetActiveGroup();
-    if (!group)
-        ole::RaiseError(ole::ERR_OBJECT_NOT_SET);
+    const auto group = m_shownGroup.Lock();
+    const int32_t position = IndexOfGroup(group);
+    if (position < 0) {
+        RefreshGroupPage();
+        return;
+    }
     group->LetKey(Trimmed(*m_txtGrpKey));
     group->LetCaption(Trimmed(*m_txtGrpCaption));
     group->LetTooltipText(Trimmed(*m_txtGrpToolTip));
@@ -256,11 +263,10 @@ void GroupsPage::OnApplyChanges() {
         }
         group->SetButtonBackgroundPicture(m_picBtnBgPicture->GetPicture());
     }
-    ApplyNewIndex(Trimmed(*m_txtNewIndex), m_scrGroupIndex->GetValue(), bar->GetGroups()->Count(),
-                  [&](int32_t n) {
-                      bar->GetGroups()->SetNewIndex(group, n);
-                      m_scrGroupIndex->SetValue(static_cast<int16_t>(n));
-                  });
+    ApplyNewIndex(Trimmed(*m_txtNewIndex), position, bar->GetGroups()->Count(), [&](int32_t n) {
+        bar->GetGroups()->SetNewIndex(group, n);
+        m_scrGroupIndex->SetValue(static_cast<int16_t>(n));
+    });
     bar->Refresh();
     m_btnAddGroup->SetEnabled(false);
 }

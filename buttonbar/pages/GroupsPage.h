@@ -6,9 +6,11 @@ namespace shelfstrip {
 
 class CGroup;
 
-// The bar's groups, one at a time: the group edited is always the bar's active group, and moving
-// the scroller activates another at once. Scrolling, Add and Delete act on the bar at once; the
-// fields wait for apply. A bar without an active group opens on its first group.
+// The bar's groups, one at a time: the group shown is the bar's active group, and moving the
+// scroller activates another at once. Scrolling, Add and Delete act on the bar at once; the
+// fields wait for apply, which writes them to the group shown even when the bar has activated
+// another since (an apply that hides it does). A bar without an active group opens on its first
+// group.
 class GroupsPage : public BarPage {
 public:
     static const ole::ClassInfo& Info();
@@ -23,6 +25,8 @@ protected:
 private:
     ole::Ptr<CGroup> GetActiveGroup() const;
     int32_t GetActiveGroupIndex() const;
+    // The 1-based position of `group` in the bar's groups; -1 when it is not one of them.
+    int32_t IndexOfGroup(const ole::Ptr<CGroup>& group) const;
     bool IsOtherGroupVisible() const;
     void RefreshGroupPage();
     void ShowGroup(const ole::Ptr<CGroup>& group);
@@ -52,6 +56,7 @@ private:
     ole::Ptr<forms::CommandButton> m_btnAddGroup;
     ole::Ptr<forms::CommandButton> m_btnDelGroup;
     ole::Ptr<forms::Label> m_lblGroupCount;
+    ole::WeakRef<CGroup> m_shownGroup;
 };
 
 } // namespace shelfstrip

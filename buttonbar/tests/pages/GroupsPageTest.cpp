@@ -70,6 +70,22 @@ TEST_F(GroupsPageTest, TheLastVisibleGroupStaysVisible) {
     EXPECT_NE(Bar().GetActiveGroup(), Groups()->At(2));
 }
 
+// Hiding the group shown makes the bar activate a neighbour while the page still shows the hidden
+// group; the next apply writes to the group shown, not over the neighbour.
+TEST_F(GroupsPageTest, AnApplyAfterHidingTheGroupShownWritesThatGroup) {
+    Open("Groups");
+    ClickVisible();
+    Press(m_frame->ApplyButton());
+    const auto neighbour = Bar().GetActiveGroup();
+    ASSERT_NE(neighbour, Groups()->At(2));
+    const std::string caption = neighbour->GetCaption();
+    Type("txtGrpCaption", "Renamed");
+    Press(m_frame->OkButton());
+    EXPECT_EQ(Groups()->At(2)->GetCaption(), "Renamed");
+    EXPECT_EQ(neighbour->GetCaption(), caption);
+    EXPECT_TRUE(neighbour->GetVisible());
+}
+
 TEST_F(GroupsPageTest, AddTrimsTheCaptionKeepsTheTagAndApplyDisablesAdd) {
     Open("Groups");
     Type("txtGrpCaption", " X ");

@@ -54,6 +54,10 @@ protected:
             selection.push_back(m_secondSite);
         m_frame.emplace(std::move(selection));
         EXPECT_TRUE(m_frame->Open(m_host->GetForm().Window()));
+        return Show(caption);
+    }
+    // Shows another page of the open frame, as a click on its tab does.
+    forms::PropertyPage& Show(std::string_view caption) {
         for (size_t i = 0; i < m_frame->PageCount(); ++i) {
             if (m_frame->Page(i).Caption() == caption)
                 m_frame->SelectPage(i);
