@@ -57,6 +57,22 @@ TEST_F(DateEditorTest, TheValueIsThePickersTextInTheRowsFormat) {
     }
 }
 
+// Every picker the editor opens has a check box for "no date"; cleared, the value is still the
+// text shown, which commits and opens the row again.
+TEST_F(DateEditorTest, AClearedNoneBoxGivesTheTextShown) {
+    auto row = AddDate(ole::Variant::FromDate(kNewYearsEve), "dd.MM.yyyy");
+    CDateEditor& editor = Open(row);
+    const win::HWND picker = win::HWND::FromValue(static_cast<uint32_t>(editor.hwnd()));
+    ASSERT_EQ(win::SendMessageA(picker, win::DTM_SETSYSTEMTIME, win::GDT_NONE, 0), win::TRUE);
+    EXPECT_EQ(editor.GetValue().ValueType(), ole::VT_BSTR);
+    EXPECT_EQ(ole::CStr(editor.GetValue()), "31.12.2020");
+    Enter();
+    EXPECT_FALSE(Grid().ActiveEditor());
+    EXPECT_EQ(row->GetValue().AsString(), "31.12.2020");
+    Open(row);
+    EXPECT_TRUE(errors.empty());
+}
+
 // What is no date shows today; an old date is shown, not the previous edit's.
 TEST_F(DateEditorTest, ValuesThatAreNoDateShowToday) {
     CDateEditor& editor = Open(AddDate(ole::Variant::FromDate(kNewYearsEve), ""));

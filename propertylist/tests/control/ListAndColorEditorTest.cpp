@@ -7,6 +7,7 @@
 
 #include "platform/forms/test/TestHost.h"
 #include "platform/ole/convert/Conversions.h"
+#include "platform/ole/event/EventSink.h"
 #include "platform/win/Win.h"
 #include "platform/win/test/Probes.h"
 #include "platform/win/test/TestApi.h"
@@ -103,6 +104,33 @@ TEST_F(ListAndColorEditorTest, TheColourEditorCommitsThePickersNewColour) {
     editor.Commit();
     EXPECT_EQ(validated.size(), 1U);
     EXPECT_TRUE(errors.empty());
+}
+
+// Unbound, the list and colour editors do nothing but end an edit, which only the colour editor
+// can: it keeps the listener of its Reset without a control, the list editor does not.
+TEST_F(ListAndColorEditorTest, UnboundEditorsOnlyEndTheEdit) {
+    Show();
+    auto row = Add("Color", ole::Variant(int32_t{255}), shared::KSColorEditor);
+    const std::vector<std::pair<ole::Ptr<CEditor>, int>> editors = {{CListEditor::Create(), 0},
+                                                                    {CColorEditor::Create(), 1}};
+    for (const auto& [editor, commits] : editors) {
+        auto listener = CEditorListener::Create();
+        int heard = 0;
+        auto sink = ole::EventSink::Create();
+        sink->On(CEditorListener::CommitEdit, [&](std::span<ole::Variant>) { ++heard; });
+        ole::ConnectEvents(listener, sink);
+        editor->Reset(row, listener);
+        editor->LetValue(ole::Variant(int32_t{255}));
+        editor->LetVisible(true);
+        editor->Move(1, 2, 3, 4);
+        EXPECT_EQ(editor->ScaleMode(), 0);
+        EXPECT_TRUE(editor->GetValue().IsEmpty());
+        EXPECT_FALSE(editor->GetVisible());
+        EXPECT_EQ(editor->hwnd(), 0);
+        editor->Commit();
+        EXPECT_EQ(heard, commits);
+    }
+    EXPECT_TRUE(validated.empty());
 }
 
 // Every editor lands on its value cell's pixels, kept off the row's top edge when no grid line is

@@ -152,6 +152,11 @@ TEST_F(TextEditorTest, NumberTextCommitsOnlyInTheStrictGrammar) {
         EXPECT_EQ(errors, std::vector<int32_t>{kInvalidPropertyValue});
         EXPECT_EQ(number->GetValue().AsI4(), 5);
     }
+    // Empty text, refused as it is, reads as 0.
+    CTextEditor& editor = Open(number);
+    Box().SetText("");
+    EXPECT_EQ(editor.GetValue().AsR8(), 0.0);
+    Type("\x1b");
     for (const auto& [text, value] : {std::pair{" 3.25 ", 3.25}, {"-0.5", -0.5}, {".5", 0.5}}) {
         Open(number);
         Box().SetText(text);

@@ -317,11 +317,13 @@ TEST_F(ValueBoxEditorTest, TheFontDialogKeepsWholeSizesAndWritesBackItsChoice) {
     font->SetName(std::string(40, 'F'));
     row->SetValue(ole::Variant(font));
     fonts.Reset();
-    forms::FontChoice choice;
-    choice.face = "DejaVu Sans";
-    choice.points = 12;
-    choice.bold = true;
-    fonts.Queue(forms::FontDialogAnswer{true, choice});
+    // The dialog's own font with another face, made bold.
+    fonts.SetFunction([](const forms::FontDialogRequest& request) {
+        forms::FontChoice choice = request.initial;
+        choice.face = "DejaVu Sans";
+        choice.bold = true;
+        return std::optional(forms::FontDialogAnswer{true, choice});
+    });
     Open(row);
     ClickBrowse();
     ASSERT_EQ(fonts.Log().size(), 1U);
@@ -332,8 +334,9 @@ TEST_F(ValueBoxEditorTest, TheFontDialogKeepsWholeSizesAndWritesBackItsChoice) {
     const auto stored = ole::PtrCast<ole::Font>(row->GetValue().AsObject());
     EXPECT_EQ(stored->Name(), "DejaVu Sans");
     EXPECT_TRUE(stored->Bold());
-    EXPECT_FALSE(stored->Italic());
-    EXPECT_EQ(stored->Size().ToDouble(), 12);
+    EXPECT_TRUE(stored->Italic());
+    // 8.25 pt went as 11 pixels, which are 8 whole points.
+    EXPECT_EQ(stored->Size().ToDouble(), 8);
 }
 
 // A cancelled dialog, Enter and Escape keep the edit open with the editor's font; the editor
@@ -341,7 +344,10 @@ TEST_F(ValueBoxEditorTest, TheFontDialogKeepsWholeSizesAndWritesBackItsChoice) {
 TEST_F(ValueBoxEditorTest, TheFontEditorKeepsItsOwnCopy) {
     const auto font = ole::Font::Create();
     font->SetName("Kept");
-    Open(AddRow(ole::Variant(font), shared::KSFontEditor));
+    font->SetBold(true);
+    font->SetSize(ole::Currency::FromUnits(20));
+    auto row = AddRow(ole::Variant(font), shared::KSFontEditor);
+    Open(row);
     auto* editor = dynamic_cast<CFontEditor*>(Grid().ActiveEditor().Get());
     ASSERT_TRUE(editor);
     forms::FontDialogResponder().Queue(forms::FontDialogAnswer::Cancel());
@@ -362,8 +368,15 @@ TEST_F(ValueBoxEditorTest, TheFontEditorKeepsItsOwnCopy) {
     EXPECT_EQ(testsupport::ErrorOf([&] { editor->LetValue(ole::Variant(CListItems::Create())); }),
               static_cast<int32_t>(0x80040002));
     EXPECT_EQ(TextOf(Box()), "Kept");
+    // Nothing is a default font, and the next Reset lets the copy go.
     editor->LetValue(ole::Variant(ole::Ptr<ole::Object>()));
-    EXPECT_EQ(TextOf(Box()), ole::Font::Create()->Name());
+    const auto fresh = ole::Font::Create();
+    EXPECT_EQ(TextOf(Box()), fresh->Name());
+    EXPECT_TRUE(ole::Is(editor->GetValue().AsObject(), copy));
+    EXPECT_FALSE(copy->Bold());
+    EXPECT_EQ(copy->Size().ToDouble(), fresh->Size().ToDouble());
+    Open(row);
+    EXPECT_FALSE(ole::Is(editor->GetValue().AsObject(), copy));
 
     // A row holding another kind of object does not open.
     EXPECT_TRUE(errors.empty());
@@ -373,8 +386,9 @@ TEST_F(ValueBoxEditorTest, TheFontEditorKeepsItsOwnCopy) {
     EXPECT_EQ(errors, std::vector<int32_t>{static_cast<int32_t>(0x8004000A)});
 }
 
-// Backspace empties the picture without ending the edit and Enter then stores no picture; the
-// dialog always starts empty; a black first row still gets its background brush.
+// Delete and Backspace empty the picture without ending the edit and Enter then stores no
+// picture; the dialog always starts empty and fails on a path too long for its buffer; a black
+// first row still gets its background brush.
 TEST_F(ValueBoxEditorTest, ThePictureEditorClearsOnBackspaceAndBrowsesFromNothing) {
     auto row = AddRow(ole::Variant(ole::Picture::FromMetafile(ole::PICTYPE_METAFILE, 2540, 2540)),
                       shared::ksPictureEditor);
@@ -391,12 +405,21 @@ TEST_F(ValueBoxEditorTest, ThePictureEditorClearsOnBackspaceAndBrowsesFromNothin
     EXPECT_EQ(request.name, "");
     EXPECT_EQ(request.flags, win::OFN_FILEMUSTEXIST);
     EXPECT_EQ(request.defaultExtension, "");
-
-    win::SetFocus(edit);
-    win::test::keyPress(win::VK_BACK);
-    win::test::pump();
-    EXPECT_EQ(TextOf(edit), "(none)");
+    // A path longer than the 255 bytes the editor offers fails the dialog, as a cancel.
+    forms::FileDialogResponder().Queue(
+        forms::FileDialogAnswer{true, {"/" + std::string(300, 'p') + ".bmp"}, false, 0});
+    ClickBrowse();
     ASSERT_TRUE(Grid().ActiveEditor());
+    EXPECT_EQ(TextOf(edit), "(Picture)");
+
+    for (const int key : {win::VK_DELETE, win::VK_BACK}) {
+        Grid().ActiveEditor()->LetValue(ole::Variant("(Picture)"));
+        win::SetFocus(edit);
+        win::test::keyPress(key);
+        win::test::pump();
+        EXPECT_EQ(TextOf(edit), "(none)");
+        ASSERT_TRUE(Grid().ActiveEditor());
+    }
     win::test::keyPress(win::VK_RETURN);
     win::test::pump();
     EXPECT_FALSE(Grid().ActiveEditor());
