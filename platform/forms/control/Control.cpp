@@ -41,10 +41,6 @@ void InvalidateIn(win::HWND container, const win::RECT& rect) {
 
 } // namespace
 
-char AccessKeyOf(std::string_view caption) {
-    return win::AccessKeyOf(caption);
-}
-
 Control::Control() {
     ++g_liveControls;
 }

@@ -56,9 +56,6 @@ class ScaleSpace;
 //   WM_SIZE          Resize
 //   WM_SETCURSOR     the MousePointer's cursor over the control's own window
 // Tab and Shift+Tab move the focus through the form's tab order unless the control wants tabs.
-// The access key of a caption: the character after a single '&' ("&&" is a literal ampersand),
-// upper-cased; 0 when there is none.
-char AccessKeyOf(std::string_view caption);
 
 class Control : public ole::Object, public ole::EventSource, public Placement {
 public:
@@ -143,7 +140,7 @@ public:
     int ZPosition() const { return m_zPosition; }
     // Whether the control can take the focus now (tab navigation and SetFocus).
     virtual bool CanTakeFocus() const;
-    // The upper-case letter after '&' in the control's caption, 0 when none (see AccessKeyOf).
+    // The upper-case letter after '&' in the control's caption, 0 when none (see win::AccessKeyOf).
     // Alt+letter focuses the control, or for one that cannot take the focus (a Label) the next
     // control in tab order.
     virtual char AccessKey() const { return 0; }

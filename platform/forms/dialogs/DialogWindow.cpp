@@ -8,6 +8,7 @@
 #include "platform/win/input/Input.h"
 #include "platform/win/input/TabOrder.h"
 #include "platform/win/paint/Paint.h"
+#include "platform/win/text/AccessKey.h"
 #include "platform/win/window/Window.h"
 
 #include <algorithm>
@@ -219,7 +220,7 @@ bool DialogWindow::AccessKey(char32_t ch) {
     if (ch == 0 || ch >= 0x80) {
         return false;
     }
-    const char key = static_cast<char>(std::tolower(static_cast<int>(ch)));
+    const char key = static_cast<char>(std::toupper(static_cast<int>(ch)));
     for (HWND child = GetWindow(m_hwnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         // Only captions carry access keys: what is typed into a box or listed does not.
         char name[16] = {};
@@ -230,7 +231,8 @@ bool DialogWindow::AccessKey(char32_t ch) {
         }
         char caption[128] = {};
         GetWindowTextA(child, caption, sizeof caption);
-        if (!IsWindowVisible(child) || !IsWindowEnabled(child) || AccessKeyOf(caption) != key) {
+        if (!IsWindowVisible(child) || !IsWindowEnabled(child) ||
+            win::AccessKeyOf(caption) != key) {
             continue;
         }
         if (!button) {

@@ -8,6 +8,7 @@
 #include "platform/win/input/Capture.h"
 #include "platform/win/input/Input.h"
 #include "platform/win/paint/Paint.h"
+#include "platform/win/text/AccessKey.h"
 #include "platform/win/window/Window.h"
 
 #include <cctype>
@@ -178,9 +179,9 @@ bool MessageBoxWindow::OnCharacter(char32_t ch) {
     if (ch >= 0x80) {
         return false;
     }
-    const char key = static_cast<char>(std::tolower(static_cast<int>(ch)));
+    const char key = static_cast<char>(std::toupper(static_cast<int>(ch)));
     for (const int id : m_request.buttons) {
-        if (key != '\0' && AccessKeyOf(MessageBoxButtonText(id)) == key) {
+        if (key != '\0' && win::AccessKeyOf(MessageBoxButtonText(id)) == key) {
             Finish(id);
             return true;
         }

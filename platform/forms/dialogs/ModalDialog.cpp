@@ -6,7 +6,6 @@
 #include "platform/win/window/Window.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace forms {
 
@@ -59,18 +58,6 @@ HWND CreateDialogWindow(const char* className, const char* caption, DWORD exStyl
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     CentreDialog(dialog, owner);
     return dialog;
-}
-
-char AccessKeyOf(const char* caption) {
-    for (const char* p = caption; *p != '\0'; ++p) {
-        if (*p == '&' && p[1] != '\0') {
-            if (p[1] != '&') {
-                return static_cast<char>(std::tolower(static_cast<unsigned char>(p[1])));
-            }
-            ++p; // "&&" is a literal '&'
-        }
-    }
-    return '\0';
 }
 
 void CentreDialog(HWND dialog, HWND owner) {

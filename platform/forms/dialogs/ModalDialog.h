@@ -24,10 +24,6 @@ bool EnsureDialogClass(const char* className, win::WNDPROC proc);
 win::HWND CreateDialogWindow(const char* className, const char* caption, win::DWORD exStyle,
                              win::HWND owner, win::SIZE client, void* param);
 
-// The access key of a caption, lower case: the character after the first single '&' ('\0' when
-// none).
-char AccessKeyOf(const char* caption);
-
 // Moves the dialog so it is centred over its owner (the screen without one), kept on screen.
 void CentreDialog(win::HWND dialog, win::HWND owner);
 

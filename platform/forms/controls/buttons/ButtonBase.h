@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/forms/controls/common/TextControl.h"
+#include "platform/win/text/AccessKey.h"
 
 #include <string>
 
@@ -14,7 +15,7 @@ class ButtonBase : public TextControl {
 public:
     const std::string& Caption() const { return m_caption; }
     void SetCaption(const std::string& caption);
-    char AccessKey() const override { return AccessKeyOf(m_caption); }
+    char AccessKey() const override { return win::AccessKeyOf(m_caption); }
 
     std::optional<win::LRESULT> OnReflected(win::UINT msg, win::WPARAM wParam,
                                             win::LPARAM lParam) override;

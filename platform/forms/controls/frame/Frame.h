@@ -3,6 +3,7 @@
 #include "platform/forms/control/ControlContainer.h"
 #include "platform/forms/controls/common/TextControl.h"
 #include "platform/ole/dispatch/ClassInfo.h"
+#include "platform/win/text/AccessKey.h"
 
 #include <cstdint>
 #include <string>
@@ -24,7 +25,7 @@ public:
     // 0 none (neither frame nor caption), 1 fixed single (default); others raise 380.
     int16_t BorderStyle() const { return m_borderStyle; }
     void SetBorderStyle(int16_t style);
-    char AccessKey() const override { return AccessKeyOf(m_caption); }
+    char AccessKey() const override { return win::AccessKeyOf(m_caption); }
     bool CanTakeFocus() const override { return false; }
 
     // ---- Container ----

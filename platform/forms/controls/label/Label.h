@@ -3,6 +3,7 @@
 #include "platform/forms/control/Control.h"
 #include "platform/forms/controls/common/ControlFont.h"
 #include "platform/ole/dispatch/ClassInfo.h"
+#include "platform/win/text/AccessKey.h"
 
 #include <cstdint>
 #include <string>
@@ -28,7 +29,7 @@ public:
 
     const std::string& Caption() const { return m_caption; }
     // Alt with this letter moves the focus to the control after the label.
-    char AccessKey() const override { return AccessKeyOf(m_caption); }
+    char AccessKey() const override { return win::AccessKeyOf(m_caption); }
     void SetCaption(const std::string& caption);
     // 0 left, 1 right, 2 centre; others raise 380.
     int16_t GetAlignment() const { return m_alignment; }

@@ -235,8 +235,6 @@ TEST_F(FontDialogTest, AccessKeysReachTheControlsTheyName) {
     EXPECT_EQ(cf.iPointSize, 160);
     EXPECT_EQ(m_font.lfStrikeOut, 255);
     EXPECT_STREQ(m_font.lfFaceName, "Arial");
-    EXPECT_EQ(forms::AccessKeyOf("Fish && &Chips"), 'c');
-    EXPECT_EQ(forms::AccessKeyOf("No key&&"), '\0');
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include "platform/ole/dispatch/LateBinding.h"
 #include "platform/win/test/Spy.h"
+#include "platform/win/text/AccessKey.h"
 #include "testsupport/ErrorOf.h"
 
 namespace hosttest {
@@ -347,10 +348,10 @@ TEST_F(FormTest, ResizeFollowsMinimiseAndRestoreAndMembersWorkByName) {
 namespace hosttest {
 
 TEST_F(FormTest, AltLetterFocusesTheControlAfterALabelAndRepeatedPressesCycleAndWrap) {
-    EXPECT_EQ(forms::AccessKeyOf("Save &as"), 'A');
-    EXPECT_EQ(forms::AccessKeyOf("Fish && &Chips"), 'C');
-    EXPECT_EQ(forms::AccessKeyOf("A&&B"), 0);
-    EXPECT_EQ(forms::AccessKeyOf("trailing&"), 0);
+    EXPECT_EQ(win::AccessKeyOf("Save &as"), 'A');
+    EXPECT_EQ(win::AccessKeyOf("Fish && &Chips"), 'C');
+    EXPECT_EQ(win::AccessKeyOf("A&&B"), 0);
+    EXPECT_EQ(win::AccessKeyOf("trailing&"), 0);
 
     struct KeyedMark : ProbeMark {
         explicit KeyedMark(char k) : key(k) {}
