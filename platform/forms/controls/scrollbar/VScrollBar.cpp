@@ -1,7 +1,6 @@
 #include "platform/forms/controls/scrollbar/VScrollBar.h"
 
-#include "platform/forms/control/ControlMembers.h"
-#include "platform/forms/controls/common/StandardEvents.h"
+#include "platform/forms/controls/scrollbar/ScrollBarClassInfo.h"
 
 namespace forms {
 
@@ -10,18 +9,10 @@ ole::Ptr<VScrollBar> VScrollBar::Create() {
 }
 
 const ole::ClassInfo& VScrollBar::Info() {
-    static const ole::ClassInfo info = [] {
-        ole::ClassBuilder<VScrollBar> b("VScrollBar");
-        b.Library("VB")
-            .ClassId("{6C1B2E40-3A5D-4F71-9C2E-5B8D7A4E1F21}")
-            .Interface("IVScrollBar", "{6C1B2E40-3A5D-4F71-9C2E-5B8D7A4E1F22}", ole::TYPEFLAG_FDUAL)
-            .EventInterface("VScrollBarEvents", "{6C1B2E40-3A5D-4F71-9C2E-5B8D7A4E1F23}");
-        AddCommonMembers(b, CommonMembers::All);
-        AddScrollBarMembers(b);
-        b.Event("Change", eventid::Change).Event("Scroll", eventid::Scroll);
-        AddFocusEvents(b);
-        return b.Build();
-    }();
+    static const ole::ClassInfo info =
+        BuildScrollBarInfo<VScrollBar>("VScrollBar", {"{6C1B2E40-3A5D-4F71-9C2E-5B8D7A4E1F21}",
+                                                      "{6C1B2E40-3A5D-4F71-9C2E-5B8D7A4E1F22}",
+                                                      "{6C1B2E40-3A5D-4F71-9C2E-5B8D7A4E1F23}"});
     return info;
 }
 
