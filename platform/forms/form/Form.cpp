@@ -15,6 +15,7 @@
 #include "platform/ole/dispatch/ArgConvert.h"
 #include "platform/ole/error/Error.h"
 #include "platform/win/Win.h"
+#include "platform/win/menu/MenuTracker.h"
 
 #include <algorithm>
 #include <optional>
@@ -849,6 +850,14 @@ bool Form::PressDefaultOrCancel(bool enter) {
 }
 
 bool Form::FocusAccessKey(int virtualKey) {
+    // A mnemonic of the window's menu bar wins over a control's access key: the focus stays, and
+    // the WM_SYSCHAR that follows opens the bar's item. Doing both would move the focus under an
+    // open menu.
+    const bool letterOrDigit =
+        (virtualKey >= '0' && virtualKey <= '9') || (virtualKey >= 'A' && virtualKey <= 'Z');
+    if (letterOrDigit && win::detail::MenuTracker::BarHasAccessKey(
+                             win::GetAncestor(m_hwnd, win::GA_ROOT), static_cast<char>(virtualKey)))
+        return false;
     return FocusOrder(*this).FocusAccessKey(virtualKey, win::GetFocus());
 }
 

@@ -185,7 +185,8 @@ public:
     ole::Ptr<Control> ControlOfWindow(win::HWND hwnd) const;
     // Tab and Alt+letter from the focus, through the controls and the user controls'
     // constituents (see FocusOrder). False when nothing took the focus (Tab) or no control has
-    // the key.
+    // the key; also false when the menu bar of the form's top-level window has the key, which
+    // the bar then takes.
     bool TabToNext(win::HWND from, bool previous);
     bool FocusAccessKey(int virtualKey);
     // Enter presses the Default button, Esc the Cancel one; false when there is none.

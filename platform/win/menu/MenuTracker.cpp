@@ -128,6 +128,10 @@ UINT MenuTracker::TrackPopup(HMENU menu, UINT flags, POINT at, HWND owner) {
     return tracker.Run();
 }
 
+bool MenuTracker::BarHasAccessKey(HWND owner, char key) {
+    return key != 0 && ItemWithAccessKey(GetMenu(owner), key) >= 0;
+}
+
 void MenuTracker::TrackBarByKey(HWND owner, char key) {
     const HMENU bar = GetMenu(owner);
     if (Tracking() || Data(bar) == nullptr || Data(bar)->items.empty()) {

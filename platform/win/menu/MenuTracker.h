@@ -37,6 +37,8 @@ public:
     // such item: nothing happens), with 0 the first item is highlighted. A chosen command is
     // posted to the owner as WM_COMMAND.
     static void TrackBarByKey(HWND owner, char key);
+    // The bar of `owner` has an item with that access key, so TrackBarByKey would open it.
+    static bool BarHasAccessKey(HWND owner, char key);
     // Opens the bar item under the screen point.
     static void TrackBarByMouse(HWND owner, POINT screen);
 

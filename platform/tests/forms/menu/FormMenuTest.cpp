@@ -1,5 +1,6 @@
 #include "platform/forms/Forms.h"
 #include "platform/forms/control/ControlTypes.h"
+#include "platform/forms/controls/buttons/CommandButton.h"
 #include "platform/forms/menu/FormMenuBar.h"
 #include "platform/forms/menu/FormPopupMenu.h"
 #include "platform/forms/menu/PopupMenu.h"
@@ -173,6 +174,29 @@ TEST_F(FormMenuTest, ShortcutsReachTheActiveFormsItems) {
     test::keyPress('O', test::Modifiers::Control);
     test::pump();
     EXPECT_EQ(m_clicks, (std::vector<std::string>{"mnuOpen", "mnuLeft"}));
+}
+
+TEST_F(FormMenuTest, AltLetterOpensTheBarsItemBeforeAControlWithTheSameAccessKey) {
+    const auto AddButton = [this](const char* name, const char* caption, int top) {
+        auto button = forms::CommandButton::Create();
+        m_form->AddControl(button, name, nullptr, {10, top, 90, top + 25});
+        button->SetCaption(caption);
+        return button;
+    };
+    const auto first = AddButton("cmdFirst", "First", 10);
+    AddButton("cmdFile", "&File", 40);
+    const auto go = AddButton("cmdGo", "&Go", 70);
+    m_form->Show(ole::Variant(), ole::Variant());
+    first->SetFocus();
+    test::pump();
+    test::keyPress('F', test::Modifiers::Alt);
+    test::pump();
+    EXPECT_EQ(GetFocus(), first->Window()) << "the bar's mnemonic leaves the focus where it was";
+    EXPECT_EQ(m_clicks, (std::vector<std::string>{"mnuFile"}));
+    test::keyPress('G', test::Modifiers::Alt);
+    test::pump();
+    EXPECT_EQ(GetFocus(), go->Window()) << "a key the bar lacks is the control's";
+    EXPECT_EQ(m_clicks.size(), 1u);
 }
 
 TEST_F(FormMenuTest, UnloadingTheFormFreesItsMenus) {
