@@ -1,5 +1,7 @@
 #include "buttonbar/pages/AppearancePage.h"
 
+#include "buttonbar/control/KSButtonBar.h"
+
 #include "platform/forms/controls/buttons/CheckBox.h"
 #include "platform/forms/controls/label/Label.h"
 #include "platform/forms/controls/lists/ComboBox.h"
@@ -82,36 +84,49 @@ void AppearancePage::OnInitProperties() {
 }
 
 void AppearancePage::OnSelectionChanged() {
-    m_chkCloseButton->SetValue(static_cast<int16_t>(ole::CInt(Get("ShowCloseButton")) & 1));
-    m_chkShowCaptionBar->SetValue(static_cast<int16_t>(ole::CInt(Get("ShowCaptionBar")) & 1));
-    LoadRow(*m_lstAppearance, Get("Appearance"));
-    LoadRow(*m_lstBorderStyle, Get("BorderStyle"));
-    LoadRow(*m_lstButtonAppearance, Get("ButtonAppearance"));
-    LoadRow(*m_lstButtonHighlightZone, Get("ButtonHighlightZone"));
-    LoadRow(*m_lstGroupAppearance, Get("GroupAppearance"));
-    const int16_t pointer = ole::CInt(Get("MousePointer"));
-    LoadRow(*m_lstMousePointer, ole::Variant(pointer == kCustomPointer ? kCustomRow : pointer));
-    LoadRow(*m_lstSelBtnApp, Get("SelectedButtonAppearance"));
-    LoadRow(*m_lstShowButtonInfo, Get("ShowButtonInfo"));
-    LoadRow(*m_lstGrpGradientType, Get("GroupGradientType"));
-    LoadRow(*m_lstBtnGradientType, Get("ButtonGradientType"));
-    m_txtCaption->SetText(ole::CStr(Get("Caption")));
+    SelectedBar(); // 13 at once for a selection that is no bar
+    LoadEach({
+        [&] {
+            m_chkCloseButton->SetValue(static_cast<int16_t>(ole::CInt(Get("ShowCloseButton")) & 1));
+        },
+        [&] {
+            m_chkShowCaptionBar->SetValue(
+                static_cast<int16_t>(ole::CInt(Get("ShowCaptionBar")) & 1));
+        },
+        [&] { LoadRow(*m_lstAppearance, Get("Appearance")); },
+        [&] { LoadRow(*m_lstBorderStyle, Get("BorderStyle")); },
+        [&] { LoadRow(*m_lstButtonAppearance, Get("ButtonAppearance")); },
+        [&] { LoadRow(*m_lstButtonHighlightZone, Get("ButtonHighlightZone")); },
+        [&] { LoadRow(*m_lstGroupAppearance, Get("GroupAppearance")); },
+        [&] {
+            const int16_t pointer = ole::CInt(Get("MousePointer"));
+            LoadRow(*m_lstMousePointer,
+                    ole::Variant(pointer == kCustomPointer ? kCustomRow : pointer));
+        },
+        [&] { LoadRow(*m_lstSelBtnApp, Get("SelectedButtonAppearance")); },
+        [&] { LoadRow(*m_lstShowButtonInfo, Get("ShowButtonInfo")); },
+        [&] { LoadRow(*m_lstGrpGradientType, Get("GroupGradientType")); },
+        [&] { LoadRow(*m_lstBtnGradientType, Get("ButtonGradientType")); },
+        [&] { m_txtCaption->SetText(ole::CStr(Get("Caption"))); },
+    });
 }
 
 void AppearancePage::OnApplyChanges() {
     Let("ShowCloseButton", CheckedAsBoolean(*m_chkCloseButton));
     Let("ShowCaptionBar", CheckedAsBoolean(*m_chkShowCaptionBar));
-    Let("Appearance", RowOf(*m_lstAppearance));
-    Let("BorderStyle", RowOf(*m_lstBorderStyle));
-    Let("ButtonAppearance", RowOf(*m_lstButtonAppearance));
-    Let("ButtonHighlightZone", RowOf(*m_lstButtonHighlightZone));
-    Let("GroupAppearance", RowOf(*m_lstGroupAppearance));
-    const bool custom = m_lstMousePointer->GetListIndex() == kCustomRow;
-    Let("MousePointer", custom ? ole::Variant(kCustomPointer) : RowOf(*m_lstMousePointer));
-    Let("SelectedButtonAppearance", RowOf(*m_lstSelBtnApp));
-    Let("ShowButtonInfo", RowOf(*m_lstShowButtonInfo));
-    Let("GroupGradientType", RowOf(*m_lstGrpGradientType));
-    Let("ButtonGradientType", RowOf(*m_lstBtnGradientType));
+    LetRow("Appearance", *m_lstAppearance);
+    LetRow("BorderStyle", *m_lstBorderStyle);
+    LetRow("ButtonAppearance", *m_lstButtonAppearance);
+    LetRow("ButtonHighlightZone", *m_lstButtonHighlightZone);
+    LetRow("GroupAppearance", *m_lstGroupAppearance);
+    if (m_lstMousePointer->GetListIndex() == kCustomRow)
+        Let("MousePointer", ole::Variant(kCustomPointer));
+    else
+        LetRow("MousePointer", *m_lstMousePointer);
+    LetRow("SelectedButtonAppearance", *m_lstSelBtnApp);
+    LetRow("ShowButtonInfo", *m_lstShowButtonInfo);
+    LetRow("GroupGradientType", *m_lstGrpGradientType);
+    LetRow("ButtonGradientType", *m_lstBtnGradientType);
     Let("Caption", ole::Variant(m_txtCaption->Text()));
 }
 

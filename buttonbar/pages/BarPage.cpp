@@ -21,6 +21,10 @@
 #include "platform/ole/text/TextEdits.h"
 #include "platform/win/input/Caret.h"
 
+#include <exception>
+#include <limits>
+#include <optional>
+
 namespace shelfstrip {
 
 BarPage::BarPage(const PageIdentity& identity, const ole::ClassInfo& info)
@@ -60,11 +64,32 @@ void BarPage::Let(std::string_view name, const ole::Variant& value) const {
 }
 
 void BarPage::LoadRow(forms::ComboBox& list, const ole::Variant& value) {
-    list.SetListIndex(ole::CInt(value));
+    try {
+        list.SetListIndex(ole::CInt(value));
+    } catch (const ole::Error&) {
+        if (list.GetListIndex() != -1)
+            list.SetListIndex(-1);
+        throw;
+    }
 }
 
-ole::Variant BarPage::RowOf(const forms::ComboBox& list) {
-    return ole::Variant(static_cast<int16_t>(list.GetListIndex()));
+void BarPage::LetRow(std::string_view name, const forms::ComboBox& list) const {
+    if (list.GetListIndex() >= 0)
+        Let(name, ole::Variant(static_cast<int16_t>(list.GetListIndex())));
+}
+
+void BarPage::LoadEach(std::initializer_list<std::function<void()>> steps) {
+    std::exception_ptr first;
+    for (const auto& step : steps) {
+        try {
+            step();
+        } catch (const ole::Error&) {
+            if (!first)
+                first = std::current_exception();
+        }
+    }
+    if (first)
+        std::rethrow_exception(first);
 }
 
 int32_t BarPage::ToLong(const std::string& text) {
@@ -207,15 +232,18 @@ void BarPage::ApplyNewIndex(const std::string& text, int32_t current, int32_t co
                             const std::function<void(int32_t)>& move) {
     if (text.empty())
         return;
-    if (!ole::IsNumeric(ole::Variant(text))) {
-        forms::MsgBox("Invalid Index.", forms::vbOKOnly, kLibraryName);
-        return;
+    // A number past 32 bits is no position either, rather than an overflow for the frame to show.
+    std::optional<int32_t> n;
+    if (const ole::Variant value(text); ole::IsNumeric(value)) {
+        const double number = ole::CDbl(value);
+        if (number >= std::numeric_limits<int32_t>::min() &&
+            number <= std::numeric_limits<int32_t>::max())
+            n = ToLong(text);
     }
-    const int32_t n = ToLong(text);
     if (n == current)
         return;
-    if (n >= 1 && n <= count)
-        move(n);
+    if (n && *n >= 1 && *n <= count)
+        move(*n);
     else
         forms::MsgBox("Invalid Index.", forms::vbOKOnly, kLibraryName);
 }

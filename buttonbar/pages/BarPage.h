@@ -52,10 +52,15 @@ protected:
     ole::Variant Get(std::string_view name) const;
     void Let(std::string_view name, const ole::Variant& value) const;
 
-    // Loads a list's row from a value converted to a 16-bit integer (380 for a value with no row).
+    // Loads a list's row from a value converted to a 16-bit integer. A value with no row raises
+    // 380 and leaves the list on no row, so that apply leaves that property as it is.
     static void LoadRow(forms::ComboBox& list, const ole::Variant& value);
-    // The selected row as a 16-bit integer.
-    static ole::Variant RowOf(const forms::ComboBox& list);
+    // Lets the property by name to the selected row as a 16-bit integer; a list on no row writes
+    // nothing.
+    void LetRow(std::string_view name, const forms::ComboBox& list) const;
+    // Runs every step of a load: one that fails stops none of the others, so no field is left
+    // blank for apply to write over the bar. The first failure is raised at the end.
+    static void LoadEach(std::initializer_list<std::function<void()>> steps);
     // Text to a 32-bit integer: blanks allowed around, fractions half to even, 13 for empty or
     // non-numeric text, 6 on overflow.
     static int32_t ToLong(const std::string& text);

@@ -142,9 +142,11 @@ void GroupsPage::ShowGroup(const ole::Ptr<CGroup>& group) {
         m_picBtnBgPicture->SetPicture(picture);
         m_txtPicture->SetText(kPicture);
     }
-    LoadRow(*m_lstBtnBgLayout, ole::Variant(group->GetButtonBackgroundLayout()));
-    m_chkVisible->SetValue(group->GetVisible() ? 1 : 0);
-    m_picBtnBgPicture->Refresh();
+    LoadEach({
+        [&] { LoadRow(*m_lstBtnBgLayout, ole::Variant(group->GetButtonBackgroundLayout())); },
+        [&] { m_chkVisible->SetValue(group->GetVisible() ? 1 : 0); },
+        [&] { m_picBtnBgPicture->Refresh(); },
+    });
 }
 
 void GroupsPage::ResetGroupScroller(int32_t count, int32_t index) {
@@ -212,7 +214,8 @@ void GroupsPage::AddGroup() {
                                                  Trimmed(*m_txtGrpToolTip), Trimmed(*m_txtGrpKey));
         if (!group)
             return;
-        group->LetButtonBackgroundLayout(m_lstBtnBgLayout->GetListIndex());
+        if (m_lstBtnBgLayout->GetListIndex() >= 0)
+            group->LetButtonBackgroundLayout(m_lstBtnBgLayout->GetListIndex());
         group->LetVisible(m_chkVisible->GetValue() != 0);
         group->LetTag(ole::Variant(m_txtTag->Text()));
         const auto picture = m_picBtnBgPicture->GetPicture();
@@ -251,7 +254,9 @@ void GroupsPage::OnApplyChanges() {
     group->LetKey(Trimmed(*m_txtGrpKey));
     group->LetCaption(Trimmed(*m_txtGrpCaption));
     group->LetTooltipText(Trimmed(*m_txtGrpToolTip));
-    group->LetButtonBackgroundLayout(m_lstBtnBgLayout->GetListIndex());
+    // A layout with no row was never shown, so it is kept.
+    if (m_lstBtnBgLayout->GetListIndex() >= 0)
+        group->LetButtonBackgroundLayout(m_lstBtnBgLayout->GetListIndex());
     group->LetVisible(m_chkVisible->GetValue() != 0);
     ApplyTag(*group, *m_txtTag);
     if (!HoldsImage(m_picBtnBgPicture->GetPicture())) {

@@ -1,5 +1,7 @@
 #include "buttonbar/pages/PositionPage.h"
 
+#include "buttonbar/control/KSButtonBar.h"
+
 #include "platform/forms/controls/frame/Frame.h"
 #include "platform/forms/controls/label/Label.h"
 #include "platform/forms/controls/lists/ComboBox.h"
@@ -38,22 +40,25 @@ void PositionPage::OnInitProperties() {
 }
 
 void PositionPage::OnSelectionChanged() {
-    LoadRow(*m_lstButtonFlow, Get("ButtonFlow"));
-    LoadRow(*m_lstButtonLayout, Get("ButtonLayout"));
-    LoadRow(*m_lstButtonSize, Get("ButtonSize"));
-    LoadRow(*m_lstButtonTextPosition, Get("ButtonTextPosition"));
-    LoadRow(*m_lstGroupFlow, Get("GroupFlow"));
-    m_txtBtnWidth->SetText(ole::CStr(Get("ButtonWidth")));
-    m_txtBtnHeight->SetText(ole::CStr(Get("ButtonHeight")));
+    SelectedBar(); // 13 at once for a selection that is no bar
+    LoadEach({
+        [&] { LoadRow(*m_lstButtonFlow, Get("ButtonFlow")); },
+        [&] { LoadRow(*m_lstButtonLayout, Get("ButtonLayout")); },
+        [&] { LoadRow(*m_lstButtonSize, Get("ButtonSize")); },
+        [&] { LoadRow(*m_lstButtonTextPosition, Get("ButtonTextPosition")); },
+        [&] { LoadRow(*m_lstGroupFlow, Get("GroupFlow")); },
+        [&] { m_txtBtnWidth->SetText(ole::CStr(Get("ButtonWidth"))); },
+        [&] { m_txtBtnHeight->SetText(ole::CStr(Get("ButtonHeight"))); },
+    });
 }
 
 // The size mode goes before the two sizes, the width before the height.
 void PositionPage::OnApplyChanges() {
-    Let("ButtonFlow", RowOf(*m_lstButtonFlow));
-    Let("ButtonLayout", RowOf(*m_lstButtonLayout));
-    Let("ButtonSize", RowOf(*m_lstButtonSize));
-    Let("ButtonTextPosition", RowOf(*m_lstButtonTextPosition));
-    Let("GroupFlow", RowOf(*m_lstGroupFlow));
+    LetRow("ButtonFlow", *m_lstButtonFlow);
+    LetRow("ButtonLayout", *m_lstButtonLayout);
+    LetRow("ButtonSize", *m_lstButtonSize);
+    LetRow("ButtonTextPosition", *m_lstButtonTextPosition);
+    LetRow("GroupFlow", *m_lstGroupFlow);
     Let("ButtonWidth", ole::Variant(ToLong(m_txtBtnWidth->Text())));
     Let("ButtonHeight", ole::Variant(ToLong(m_txtBtnHeight->Text())));
 }

@@ -77,6 +77,19 @@ TEST_F(AppearancePageTest, TheCustomPointerLoadsTheLastRowAndTheGradientLabelsKe
     EXPECT_EQ(alt('G'), Find("lstGroupAppearance").Window());
 }
 
+// A value with no row stops neither the load nor the apply of the others: nothing is written over
+// with a blank caption or a list that was never loaded.
+TEST_F(AppearancePageTest, AValueWithNoRowLeavesEveryValueAsItWas) {
+    Bar().LetButtonAppearance(9);
+    Bar().LetCaption("Tools");
+    Open("Appearance");
+    EXPECT_EQ(Row("lstButtonAppearance"), -1);
+    Press(m_frame->OkButton());
+    EXPECT_EQ(Bar().GetButtonAppearance(), 9);
+    EXPECT_EQ(Bar().GetGroupAppearance(), ksModern3dRaised);
+    EXPECT_EQ(Bar().GetCaption(), "Tools");
+}
+
 TEST_F(AppearancePageTest, AnAppliedGradientRepaintsTheBarsButtons) {
     constexpr win::COLORREF kBack = 0x00800000;
     Bar().LetButtonBackColor(kBack);

@@ -90,7 +90,7 @@ TEST_F(ButtonsPageTest, ApplyWritesTheShownButtonAndMovesItToANewIndex) {
     EXPECT_EQ(Buttons()->At(5)->GetCaption(), "b4");
 
     Open("Buttons");
-    for (const char* bad : {"0", "6", "x"})
+    for (const char* bad : {"0", "6", "x", "99999999999"})
         EXPECT_EQ(ApplyNewIndex(bad), std::vector<std::string>{"Invalid Index."}) << bad;
     EXPECT_EQ(ApplyNewIndex("5"), std::vector<std::string>{});
     EXPECT_EQ(Buttons()->At(5)->GetCaption(), "b4");

@@ -86,6 +86,18 @@ TEST_F(GroupsPageTest, AnApplyAfterHidingTheGroupShownWritesThatGroup) {
     EXPECT_TRUE(neighbour->GetVisible());
 }
 
+// A layout with no row is reported; the group's other values still show, so apply neither hides
+// the group nor replaces its layout.
+TEST_F(GroupsPageTest, ALayoutWithNoRowIsKeptAndTheRestShows) {
+    Groups()->At(2)->LetButtonBackgroundLayout(7);
+    Open("Groups");
+    EXPECT_EQ(Find<forms::CheckBox>("chkVisible").GetValue(), 1);
+    EXPECT_EQ(Row("lstBtnBgLayout"), -1);
+    Press(m_frame->OkButton());
+    EXPECT_TRUE(Groups()->At(2)->GetVisible());
+    EXPECT_EQ(Groups()->At(2)->GetButtonBackgroundLayout(), 7);
+}
+
 TEST_F(GroupsPageTest, AddTrimsTheCaptionKeepsTheTagAndApplyDisablesAdd) {
     Open("Groups");
     Type("txtGrpCaption", " X ");

@@ -72,19 +72,27 @@ TEST_F(PositionPageTest, ARefusedSizeLeavesTheListsWrittenAndTheFrameOpen) {
     EXPECT_EQ(Bar().GetButtonHeight(), 30);
 }
 
-TEST_F(PositionPageTest, AValueWithNoRowEndsTheLoadThere) {
+// A value with no row is reported and leaves its list on no row; the rest still loads, so apply
+// writes back what the bar holds and leaves that value alone.
+TEST_F(PositionPageTest, AValueWithNoRowIsReportedAndKeptWhileTheRestLoads) {
     Bar().LetButtonTextPosition(7);
+    Bar().LetGroupFlow(ksHorizontal);
     Open("Position");
     auto& page = Page();
-    EXPECT_EQ(Row("lstButtonSize"), 0);
-    EXPECT_EQ(Row("lstGroupFlow"), -1);
-    EXPECT_EQ(Text("txtBtnWidth"), "");
+    EXPECT_EQ(Row("lstButtonTextPosition"), -1);
+    EXPECT_EQ(Row("lstGroupFlow"), ksHorizontal);
+    EXPECT_EQ(Text("txtBtnWidth"), "40");
     try {
         page.RaiseSelectionChanged(page.Selection());
         FAIL() << "loaded";
     } catch (const ole::Error& error) {
         EXPECT_EQ(error.Number(), 380);
     }
+    Press(m_frame->OkButton());
+    EXPECT_FALSE(m_frame->IsOpen());
+    EXPECT_EQ(Bar().GetButtonTextPosition(), 7);
+    EXPECT_EQ(Bar().GetGroupFlow(), ksHorizontal);
+    EXPECT_EQ(Bar().GetButtonWidth(), 40);
 
     try {
         page.RaiseSelectionChanged({forms::TextBox::Create()});
