@@ -27,8 +27,7 @@ public:
     bool Empty() const { return m_frames.empty() && !m_band; }
     const std::vector<Frame>& Frames() const { return m_frames; }
     const std::optional<win::RECT>& Band() const { return m_band; }
-    // A new press starts a new record (the shapes of a gesture whose capture was lost went with
-    // the repaints since).
+    // Drops the record without erasing; the caller repaints what may still show.
     void Forget();
 
 private:

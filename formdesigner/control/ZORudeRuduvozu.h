@@ -385,6 +385,8 @@ private:
     void EraseShapes();
     // Paints what the press queued, so the first inverted shape is not painted over.
     void RunPendingPaints();
+    // Repaints the surface when an earlier gesture still has shapes recorded, and forgets them.
+    void ClearStaleShapes();
     void MoveFrames(int32_t dx, int32_t dy);
     void EndGesture(int32_t X, int32_t Y);
     void ReleaseMove(int32_t X, int32_t Y);

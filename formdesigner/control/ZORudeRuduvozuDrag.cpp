@@ -75,7 +75,7 @@ void ZORudeRuduvozu::DesignMouseDown(win::HWND, int32_t X, int32_t Y, bool ctrlD
     ole::Ptr<ZORudeRuduvozu> self(this);
     win::SetCapture(hWnd());
     m_IsCapturing = true;
-    m_shapes.Forget();
+    ClearStaleShapes();
     const float x = static_cast<float>(X);
     const float y = static_cast<float>(Y);
 

@@ -149,6 +149,20 @@ void ZORudeRuduvozu::UpdateRubberBand(float dx, float dy) {
     DrawRubberBand(m_TrackRect);
 }
 
+// A gesture whose release never came back here (the capture went to a host's modal loop and the
+// button went up elsewhere) may have left its shapes on the screen, or the repaints since may
+// have taken some of them. Inverting them again cannot tell which; a repaint gives the true
+// pixels either way.
+void ZORudeRuduvozu::ClearStaleShapes() {
+    if (m_shapes.Empty())
+        return;
+    m_shapes.Forget();
+    if (const win::HWND hwnd = hWnd())
+        win::RedrawWindow(hwnd, nullptr, {},
+                          win::RDW_INVALIDATE | win::RDW_ERASE | win::RDW_ALLCHILDREN |
+                              win::RDW_UPDATENOW);
+}
+
 void ZORudeRuduvozu::RunPendingPaints() {
     if (const win::HWND hwnd = hWnd())
         win::RedrawWindow(hwnd, nullptr, {}, win::RDW_UPDATENOW | win::RDW_ALLCHILDREN);

@@ -223,6 +223,22 @@ TEST_F(DragTest, CaptureIsHeldForTheDragAndALostCaptureStillEndsIt) {
     ExpectNoInvertedLeftovers();
 }
 
+// With the capture gone, the release may land on another window and never reach the designer;
+// the frames still drawn then go at the next press.
+TEST_F(DragTest, AGestureWhoseReleaseWentElsewhereLeavesNoFrame) {
+    Designer().SelectControl(ole::Variant(first));
+    Press({60, 40});
+    MoveTo({70, 40});
+    win::ReleaseCapture();
+    win::test::mouseUp(win::test::MouseButton::Left, GetForm().Window(), {400, 300});
+    MoveTo({90, 45});
+    EXPECT_TRUE(Designer().IsCapturing());
+    Click({150, 150});
+    EXPECT_FALSE(Designer().IsCapturing());
+    EXPECT_EQ(Geometry(first), "300,300,1200,600");
+    ExpectNoInvertedLeftovers();
+}
+
 TEST_F(DragTest, AHandlerClearingItsArgumentOrRemovingAControlBreaksNoLoop) {
     SelectBoth();
     auto third = Add("VB.CommandButton", "Command3", {300, 2100, 1500, 2400});
