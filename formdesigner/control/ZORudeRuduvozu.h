@@ -377,6 +377,8 @@ private:
     };
     std::optional<HandleStyle> HandleStyleFor(win::HDC hdc, uint32_t fill, uint32_t border);
     static void PaintHandle(win::HDC hdc, const win::RECT& handle, const HandleStyle& style);
+    // The control's rectangle in pixels, pinned to the drawing range.
+    bool PixelRect(const ole::Ptr<ole::Object>& control, win::RECT& rect);
     void InvertFrame(win::HDC hdc, const InvertedShapes::Frame& frame);
     void InvertBand(win::HDC hdc, const win::RECT& pixels);
     win::RECT ToPixels(const win::RECT& units) const;

@@ -12,6 +12,7 @@
 #include "platform/win/Win.h"
 #include "platform/win/gdi/DcGuards.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace layoutdesk {
@@ -57,19 +58,35 @@ void ZORudeRuduvozu::PaintDesigner(const win::RECT& rect) {
 }
 
 // Dots at whole multiples of the grid step from the client origin, edges included. A step that
-// rounds to no pixel leaves the grid out.
+// rounds to no pixel leaves the grid out. Only the part the DC can show is walked: a surface far
+// larger than its window costs what its visible part does.
 void ZORudeRuduvozu::DrawGrid(win::HDC hdc, const win::RECT& rect) {
-    const int32_t sx = PixelsX(m_GridSizeX);
-    const int32_t sy = PixelsY(m_GridSizeY);
-    if (!hdc || sx <= 0 || sy <= 0)
+    const int64_t sx = PixelsX(m_GridSizeX);
+    const int64_t sy = PixelsY(m_GridSizeY);
+    win::RECT visible{};
+    if (!hdc || sx <= 0 || sy <= 0 || win::GetClipBox(hdc, &visible) <= win::NULLREGION)
         return;
     const win::COLORREF color = shared::TranslateColor(ForeColor());
-    const auto firstFrom = [](int32_t edge, int32_t step) {
+    // The clip box's far edges are outside it; the rectangle's own are dots.
+    const int64_t left = std::max<int64_t>(rect.left, visible.left);
+    const int64_t top = std::max<int64_t>(rect.top, visible.top);
+    const int64_t right = std::min<int64_t>(rect.right, int64_t{visible.right} - 1);
+    const int64_t bottom = std::min<int64_t>(rect.bottom, int64_t{visible.bottom} - 1);
+    const auto firstFrom = [](int64_t edge, int64_t step) {
         return edge <= 0 ? 0 : (edge + step - 1) / step * step;
     };
-    for (int32_t y = firstFrom(rect.top, sy); y <= rect.bottom; y += sy)
-        for (int32_t x = firstFrom(rect.left, sx); x <= rect.right; x += sx)
-            win::SetPixelV(hdc, x, y, color);
+    for (int64_t y = firstFrom(top, sy); y <= bottom; y += sy)
+        for (int64_t x = firstFrom(left, sx); x <= right; x += sx)
+            win::SetPixelV(hdc, static_cast<int>(x), static_cast<int>(y), color);
+}
+
+// A rectangle far outside any surface draws at the edge of the drawing range instead.
+bool ZORudeRuduvozu::PixelRect(const ole::Ptr<ole::Object>& control, win::RECT& rect) {
+    if (!GetControlRect(control, rect, true))
+        return false;
+    rect = {win::PinCoordinate(rect.left), win::PinCoordinate(rect.top),
+            win::PinCoordinate(rect.right), win::PinCoordinate(rect.bottom)};
+    return true;
 }
 
 std::optional<ZORudeRuduvozu::HandleStyle>
@@ -79,8 +96,10 @@ ZORudeRuduvozu::HandleStyleFor(win::HDC hdc, uint32_t fill, uint32_t border) {
     HandleStyle style;
     style.border = m_ResourceMgr->GetBrush(shared::TranslateColor(border), "SelectionRect");
     style.fill = m_ResourceMgr->GetBrush(shared::TranslateColor(fill), "HandleFillColor");
-    style.width = PixelsX(m_HandleSizeX);
-    style.height = PixelsY(m_HandleSizeY);
+    // Pinned to the drawing range, as the control's rectangle is, so that the handle arithmetic
+    // cannot overflow whatever size was stored.
+    style.width = win::PinCoordinate(PixelsX(m_HandleSizeX));
+    style.height = win::PinCoordinate(PixelsY(m_HandleSizeY));
     return style;
 }
 
@@ -93,7 +112,7 @@ void ZORudeRuduvozu::DrawHandles(win::HDC hdc, const ole::Ptr<ole::Object>& cont
                                  uint32_t border) {
     const std::optional<HandleStyle> style = HandleStyleFor(hdc, fill, border);
     win::RECT r{};
-    if (!style || !GetControlRect(control, r, true))
+    if (!style || !PixelRect(control, r))
         return;
     const int32_t hw = style->width;
     const int32_t hh = style->height;
@@ -120,7 +139,7 @@ void ZORudeRuduvozu::DrawLineHandles(win::HDC hdc, const ole::Ptr<ole::Object>& 
                                      uint32_t border) {
     const std::optional<HandleStyle> style = HandleStyleFor(hdc, fill, border);
     win::RECT ends{};
-    if (!style || !GetControlRect(line, ends, true))
+    if (!style || !PixelRect(line, ends))
         return;
     for (const win::POINT end :
          {win::POINT{ends.left, ends.top}, win::POINT{ends.right, ends.bottom}}) {

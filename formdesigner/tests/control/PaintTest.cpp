@@ -69,6 +69,21 @@ TEST_F(PaintTest, ALineShowsAHandleOnEachEnd) {
     EXPECT_EQ(At(150, 97), face);
 }
 
+// Sizes far beyond any screen draw pinned to the drawing range instead of overflowing: a huge
+// handle covers the surface beside the control, and the grid of a surface much larger than its
+// form walks only the part that shows.
+TEST_F(PaintTest, HugeHandlesAndSurfacesStayInRange) {
+    Designer().LetMode(ksModeSelect);
+    Designer().LetHandleSizeX(1e30F);
+    Designer().SelectControl(ole::Variant(button));
+    EXPECT_EQ(At(5, 40), handleFill);
+    EXPECT_EQ(At(150, 30), face);
+    const ole::Variant designer{ole::Ptr<ole::Object>(DesignerExtender())};
+    ole::LetProperty(designer, "Width", ole::Variant(1e9F));
+    ole::LetProperty(designer, "Height", ole::Variant(1e9F));
+    EXPECT_EQ(At(200, 160), dots);
+}
+
 // A host calling Refresh by name reaches the designer's own Refresh, which LockRefresh holds.
 TEST_F(PaintTest, RefreshByNameIsTheDesignersOwn) {
     Designer().LetMode(ksModeSelect);
