@@ -37,12 +37,10 @@ bool IsMove(int32_t hitCode) {
     return hitCode == HitBody || hitCode == HitLineBody;
 }
 
-win::RECT Offset(win::RECT rect, int32_t dx, int32_t dy) {
-    rect.left += dx;
-    rect.right += dx;
-    rect.top += dy;
-    rect.bottom += dy;
-    return rect;
+// A control far out has edges pinned to 32 bits; the moved edges stay pinned instead of wrapping.
+win::RECT Offset(const win::RECT& rect, int32_t dx, int32_t dy) {
+    const auto add = [](int32_t edge, int32_t d) { return Round(static_cast<double>(edge) + d); };
+    return {add(rect.left, dx), add(rect.top, dy), add(rect.right, dx), add(rect.bottom, dy)};
 }
 
 // Drags snap from half a unit of the container onwards, and only with AlignToGrid.

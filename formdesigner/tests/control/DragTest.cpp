@@ -239,6 +239,19 @@ TEST_F(DragTest, AGestureWhoseReleaseWentElsewhereLeavesNoFrame) {
     ExpectNoInvertedLeftovers();
 }
 
+// A control far out, whose right edge lies past 32 bits of twips, moves with the others; the
+// edges of its frame stay pinned instead of wrapping.
+TEST_F(DragTest, AControlFarOutMovesWithTheOthers) {
+    std::array<ole::Variant, 4> farOut{ole::Variant(1.5e9F), ole::Variant(1200.0F),
+                                       ole::Variant(1.5e9F), ole::Variant(600.0F)};
+    ole::CallMethod(ole::Variant(second), "Move", farOut);
+    SelectBoth();
+    Drag({60, 40}, {80, 40});
+    EXPECT_EQ(Geometry(first), "600,300,1200,600");
+    EXPECT_EQ(Geometry(second), "1.5E+09,1200,1.5E+09,600");
+    EXPECT_THAT(EventNames(), testing::Contains("ControlMoved").Times(2));
+}
+
 TEST_F(DragTest, AHandlerClearingItsArgumentOrRemovingAControlBreaksNoLoop) {
     SelectBoth();
     auto third = Add("VB.CommandButton", "Command3", {300, 2100, 1500, 2400});
