@@ -92,6 +92,28 @@ protected:
         win::MapWindowPoints(win::HWND(), Grid().GridWnd(), reinterpret_cast<win::POINT*>(&rc), 2);
         return rc;
     }
+    // The open value-box editor's "..." button, and a click on it.
+    win::HWND BrowseButton() { return FindChild(EditorWindow(), "Button"); }
+    void ClickBrowse() {
+        const win::HWND button = BrowseButton();
+        win::RECT rc{};
+        win::GetClientRect(button, &rc);
+        win::test::click(button, {rc.right / 2, rc.bottom / 2});
+        win::test::pump();
+    }
+    // A user's pick in the open list editor's drop-down list.
+    void PickInList(int index) {
+        const win::HWND combo = FindChild(EditorWindow(), "ComboBox");
+        ASSERT_TRUE(combo);
+        win::RECT client{};
+        win::GetClientRect(combo, &client);
+        win::test::click(combo, {client.right - 8, client.bottom / 2});
+        win::test::pump();
+        const win::HWND list = win::test::DroppedList();
+        ASSERT_TRUE(list);
+        win::test::clickListItem(list, index);
+        win::test::pump();
+    }
     // Keys pressed on the open editor's window.
     void PressOnEditor(int vk) {
         win::SetFocus(EditorWindow());

@@ -46,39 +46,47 @@ protected:
     }
 };
 
+// In the designer as in a running program.
 TEST_F(BuiltinEditorsTest, TenEditorsServeElevenTypesAndEachRowOpensItsOwn) {
-    Z& grid = ShowGrid();
-    const auto editors = GridTestAccess::Editors(grid);
-    std::set<ole::Object*> distinct;
-    for (int32_t i = 1; i <= editors->Count(); ++i)
-        distinct.insert(editors->ItemAt(i).AsObject().Get());
-    EXPECT_EQ(editors->Count(), 11);
-    EXPECT_EQ(distinct.size(), 10U);
+    for (const HostMode mode : {HostMode::User, HostMode::Design}) {
+        SCOPED_TRACE(mode == HostMode::User ? "user" : "design");
+        Z& grid = ShowGrid(kDefaultBounds, mode);
+        const auto editors = GridTestAccess::Editors(grid);
+        std::set<ole::Object*> distinct;
+        for (int32_t i = 1; i <= editors->Count(); ++i)
+            distinct.insert(editors->ItemAt(i).AsObject().Get());
+        EXPECT_EQ(editors->Count(), 11);
+        EXPECT_EQ(distinct.size(), 10U);
 
-    for (const auto& [type, value] : Rows()) {
-        SCOPED_TRACE(type);
-        auto row = Add(type, value);
-        grid.SelectNode(nullptr);
-        grid.SetSelectedProperty(row);
-        const std::string key = "INTERNAL_" + std::to_string(type);
-        ASSERT_TRUE(grid.ActiveEditor());
-        EXPECT_EQ(static_cast<ole::Object*>(grid.ActiveEditor().Get()),
-                  editors->ItemByKey(key).AsObject().Get());
+        for (const auto& [type, value] : Rows()) {
+            SCOPED_TRACE(type);
+            auto row = Add(type, value);
+            grid.SelectNode(nullptr);
+            grid.SetSelectedProperty(row);
+            const std::string key = "INTERNAL_" + std::to_string(type);
+            ASSERT_TRUE(grid.ActiveEditor());
+            EXPECT_EQ(static_cast<ole::Object*>(grid.ActiveEditor().Get()),
+                      editors->ItemByKey(key).AsObject().Get());
+        }
+        EXPECT_TRUE(dynamic_cast<CFontEditor*>(editors->ItemByKey("INTERNAL_5").AsObject().Get()));
+        Unload();
     }
-    EXPECT_TRUE(dynamic_cast<CFontEditor*>(editors->ItemByKey("INTERNAL_5").AsObject().Get()));
 }
 
-// Every window, GDI object, hook and object goes with the list, whichever editor is open.
+// Every window, GDI object, hook and object goes with the list, whichever editor is open, in the
+// designer too.
 TEST_F(BuiltinEditorsTest, UnloadingWithAnyEditorOpenLeavesNothingBehind) {
     const auto rows = Rows();
     const LiveCounts before = LiveCounts::Now();
-    for (const auto& [type, value] : rows) {
-        SCOPED_TRACE(type);
-        Z& grid = ShowGrid();
-        grid.SetSelectedProperty(Add(type, value));
-        ASSERT_TRUE(grid.ActiveEditor());
-        Unload();
-        EXPECT_EQ(LiveCounts::Now(), before);
+    for (const HostMode mode : {HostMode::User, HostMode::Design}) {
+        for (const auto& [type, value] : rows) {
+            SCOPED_TRACE(type);
+            Z& grid = ShowGrid(kDefaultBounds, mode);
+            grid.SetSelectedProperty(Add(type, value));
+            ASSERT_TRUE(grid.ActiveEditor());
+            Unload();
+            EXPECT_EQ(LiveCounts::Now(), before);
+        }
     }
 }
 

@@ -22,22 +22,7 @@ namespace {
 using Z = ZAVeravuvuDudu;
 
 // The real list box and colour picker of a shown list, under the list and colour editors.
-class ListAndColorEditorTest : public BuiltinEditorFixture {
-protected:
-    // A user's pick in the open list editor's drop-down list.
-    void PickInList(int index) {
-        const win::HWND combo = FindChild(EditorWindow(), "ComboBox");
-        ASSERT_TRUE(combo);
-        win::RECT client{};
-        win::GetClientRect(combo, &client);
-        win::test::click(combo, {client.right - 8, client.bottom / 2});
-        win::test::pump();
-        const win::HWND list = win::test::DroppedList();
-        ASSERT_TRUE(list);
-        win::test::clickListItem(list, index);
-        win::test::pump();
-    }
-};
+class ListAndColorEditorTest : public BuiltinEditorFixture {};
 
 // Starting the edit commits nothing; a pick commits once and stores the item's data.
 TEST_F(ListAndColorEditorTest, ABooleanRowShowsItsItemsAndAPickCommitsTheItemsValue) {

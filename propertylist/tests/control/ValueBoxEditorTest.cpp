@@ -47,21 +47,12 @@ protected:
         BuiltinEditorFixture::TearDown();
     }
     win::HWND Box() { return EditorWindow(); }
-    // The box's "..." button.
-    win::HWND BrowseButton() { return FindChild(Box(), "Button"); }
     // The button's rectangle inside the box.
     win::RECT ButtonRect() {
         win::RECT rc{};
         win::GetWindowRect(BrowseButton(), &rc);
         win::MapWindowPoints(win::HWND(), Box(), reinterpret_cast<win::POINT*>(&rc), 2);
         return rc;
-    }
-    void ClickBrowse() {
-        const win::HWND button = BrowseButton();
-        win::RECT rc{};
-        win::GetClientRect(button, &rc);
-        win::test::click(button, {rc.right / 2, rc.bottom / 2});
-        win::test::pump();
     }
 
     ole::Variant answer;
