@@ -260,10 +260,21 @@ void KSButtonBar::ConnectBoxEvents() {
 }
 
 void KSButtonBar::EndCapture() {
-    if (!m_bCaptured)
+    if (!HoldsCapture())
         return;
     win::ReleaseCapture();
     m_bCaptured = false;
+}
+
+bool KSButtonBar::HoldsCapture() {
+    // Another window may have taken the capture since a box took it (a dialog opened by a
+    // handler): the bar then captures again on the next move, and never releases that window's.
+    if (m_bCaptured) {
+        const win::HWND holder = win::GetCapture();
+        m_bCaptured = holder && (holder == m_hWndButtons || holder == m_hWndUpperGroups ||
+                                 holder == m_hWndLowerGroups);
+    }
+    return m_bCaptured;
 }
 
 void KSButtonBar::AttachButtonAreaHook(win::HWND hWnd) {

@@ -412,6 +412,8 @@ private:
     void InvalidateButton(const CButton& aButton);
     // A box's mouse-up lets go of the capture any box took.
     void EndCapture();
+    // Whether a box still holds the capture one of them took.
+    bool HoldsCapture();
     // A box's point in whole pixels.
     static win::POINT BoxPixels(const forms::PictureBox& box, const BoxMouse& mouse);
     // The box's point in the control's units, as the mouse events report it.

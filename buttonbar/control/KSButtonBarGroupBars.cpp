@@ -287,12 +287,12 @@ void KSButtonBar::TrackGroupBarMouse(const BoxMouse& mouse, bool bUpper) {
     win::RECT client{};
     win::GetClientRect(box->Window(), &client);
     const bool inside = Inside(pt, client);
-    if (mouse.button == 0 && inside && !m_bCaptured && m_bHasFocus) {
+    if (mouse.button == 0 && inside && !HoldsCapture() && m_bHasFocus) {
         m_bCaptured = true;
         win::SetCapture(box->Window());
     }
     if (!inside) {
-        if (m_bCaptured) {
+        if (HoldsCapture()) {
             win::ReleaseCapture();
             m_bCaptured = false;
             SetFocusGroup(nullptr);

@@ -170,7 +170,7 @@ void KSButtonBar::TrackButtonAreaMouse(const BoxMouse& mouse) {
     ole::Ptr<KSButtonBar> self(this);
     const ole::Ptr<forms::PictureBox> area = m_PicButtons;
     int32_t eHitType = ksUnknownHit;
-    if (mouse.button == 0 && !m_bCaptured && m_bHasFocus) {
+    if (mouse.button == 0 && !HoldsCapture() && m_bHasFocus) {
         m_bCaptured = true;
         win::SetCapture(m_hWndButtons);
     }
@@ -210,7 +210,7 @@ void KSButtonBar::TrackButtonAreaMouse(const BoxMouse& mouse) {
             }
         }
     } else {
-        if (m_bCaptured) {
+        if (HoldsCapture()) {
             win::ReleaseCapture();
             m_bCaptured = false;
         }

@@ -78,6 +78,28 @@ TEST_F(ButtonInputTest, WithoutTheFocusLeavingKeepsTheHighlightAndHiddenButtonsA
     EXPECT_EQ(bar.HighlightedButton(), Button(1));
 }
 
+// A capture another window took meanwhile is not the bar's: once it is gone the next move
+// captures again, so leaving is seen, and a late button-up in the area leaves it alone.
+TEST_F(ButtonInputTest, ACaptureTakenElsewhereIsNeitherKeptNorReleasedAsTheBars) {
+    KSButtonBar& bar = ShowBar();
+    AddButtons(2);
+    const win::HWND form = m_host->GetForm().Window();
+    Move(Area(), Centre(Button(1)->Bounds()));
+    ASSERT_EQ(win::GetCapture(), Area());
+    win::SetCapture(form);
+    win::ReleaseCapture();
+    Move(Area(), Centre(Button(2)->Bounds()));
+    EXPECT_EQ(win::GetCapture(), Area());
+    Move(Lower(), {5, 5});
+    EXPECT_EQ(bar.HighlightedButton(), nullptr);
+
+    Move(Area(), Centre(Button(1)->Bounds()));
+    win::SetCapture(form);
+    win::SendMessageA(Area(), win::WM_LBUTTONUP, 0, win::MAKELPARAM(5, 5));
+    EXPECT_EQ(win::GetCapture(), form);
+    win::ReleaseCapture();
+}
+
 TEST_F(ButtonInputTest, TheStripsScrollOneStepOnlyWhereTheyCan) {
     KSButtonBar& bar = ShowBar();
     AddButtons(12);
