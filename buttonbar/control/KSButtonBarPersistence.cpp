@@ -24,6 +24,7 @@
 #include "platform/ole/convert/Conversions.h"
 #include "platform/ole/error/ResumeNext.h"
 #include "platform/ole/picture/PictureType.h"
+#include "platform/ole/text/TextEdits.h"
 
 #include <span>
 #include <vector>
@@ -173,14 +174,22 @@ int32_t ReadLong(ole::PropertyBag& bag, const std::string& key, int32_t def = 0)
     return ReadAs(bag, key, ole::Variant(def)).AsI4();
 }
 
-// A stored count, which was written from an Integer: a larger one cannot come from a saved bar,
-// and following it would build groups or buttons until memory runs out.
+// Group and button counts are read back as Integers.
+constexpr int32_t kMaxCount = 0x7FFF;
+
+// A stored count: a larger one cannot come from a saved bar, and following it would build groups
+// until memory runs out.
 int32_t ReadCount(ole::PropertyBag& bag, const std::string& key) {
-    constexpr int32_t kMaxCount = 0x7FFF;
     const int32_t count = ReadLong(bag, key);
     if (count > kMaxCount)
         ole::RaiseError(errors::InvalidPropertyValue, errors::kTitle);
     return count;
+}
+
+// A bar holding more could be saved but never loaded again, so saving it is refused (6).
+void CheckCountToStore(int32_t count) {
+    if (count > kMaxCount)
+        ole::RaiseError(ole::ERR_OVERFLOW);
 }
 
 bool ReadBool(ole::PropertyBag& bag, const std::string& key, bool def) {
@@ -189,11 +198,14 @@ bool ReadBool(ole::PropertyBag& bag, const std::string& key, bool def) {
 
 // None for anything but a picture that holds one: the bag gives a stored none back as an empty
 // picture.
-ole::Ptr<ole::Picture> ReadPicture(ole::PropertyBag& bag, const std::string& key) {
-    const ole::Variant value = bag.ReadProperty(key, Nothing());
+ole::Ptr<ole::Picture> PictureOf(const ole::Variant& value) {
     ole::Ptr<ole::Picture> picture =
         value.IsObject() ? ole::PtrCast<ole::Picture>(value.AsObject()) : nullptr;
     return picture && !picture->IsEmpty() ? picture : nullptr;
+}
+
+ole::Ptr<ole::Picture> ReadPicture(ole::PropertyBag& bag, const std::string& key) {
+    return PictureOf(bag.ReadProperty(key, Nothing()));
 }
 
 bool CanBeButtonPicture(const ole::Ptr<ole::Picture>& picture) {
@@ -203,6 +215,12 @@ bool CanBeButtonPicture(const ole::Ptr<ole::Picture>& picture) {
 
 ole::Ptr<ole::Picture> Placeholder() {
     return ole::Picture::FromImage(ole::Image{1, 1, {0xFFFFFFFF}}, ole::PICTYPE_BITMAP);
+}
+
+// Add trims a key, Key let keeps it as given: a key with outer spaces, set through Key, is given
+// after Add, or it would come back trimmed and might then collide with another.
+std::string KeyForAdd(const std::string& key) {
+    return ole::Trim(key) == key ? key : std::string();
 }
 
 ole::Variant PictureValue(const ole::Ptr<ole::Picture>& picture) {
@@ -276,6 +294,9 @@ void KSButtonBar::OnWriteProperties(ole::PropertyBag& bag) {
         bag.WriteProperty(stored.key, value, stored.defaultOf(*this));
     }
     const ole::Ptr<CGroups> groups = m_Groups;
+    CheckCountToStore(groups->Count());
+    for (int32_t i = 1; i <= groups->Count(); ++i)
+        CheckCountToStore(groups->At(i)->GetButtons()->Count());
     bag.WriteProperty("GroupCount", ole::Variant(groups->Count()), Missing());
     for (int32_t i = 1; i <= groups->Count(); ++i)
         WriteGroup(bag, *groups->At(i), "GRP" + std::to_string(i));
@@ -347,7 +368,8 @@ void KSButtonBar::ReadGroup(ole::PropertyBag& bag, const std::string& prefix,
     const std::string key = ReadText(bag, prefix + "Key");
     const std::string tooltip = ReadText(bag, prefix + "Tooltip");
     const bool isCurrent = ReadBool(bag, prefix + "IsCurrent", false);
-    const ole::Ptr<CGroup> group = m_Groups->Add(caption, tooltip, key);
+    const ole::Ptr<CGroup> group = m_Groups->Add(caption, tooltip, KeyForAdd(key));
+    group->LetKey(key);
     group->LetButtonBackgroundLayout(ReadLong(bag, prefix + "ButtonBackgroundLayout"));
     group->LetTag(bag.ReadProperty(prefix + "Tag", ole::Variant(std::string())));
     group->SetButtonBackgroundPicture(ReadPicture(bag, prefix + "ButtonBackgroundPicture"));
@@ -369,12 +391,17 @@ void KSButtonBar::ReadButton(ole::PropertyBag& bag, CButtons& buttons, const std
     const std::string tooltip = ReadText(bag, prefix + "ToolTip");
     const std::string key = ReadText(bag, prefix + "Key");
     const std::string prompt = ReadText(bag, prefix + "Prompt");
-    const ole::Ptr<ole::Picture> picture = ReadPicture(bag, prefix + "Picture");
+    const ole::Variant stored = bag.ReadProperty(prefix + "Picture", Missing());
+    const ole::Ptr<ole::Picture> picture = PictureOf(stored);
     // A picture set after Add may be none or a metafile, which Add refuses: such a button comes
-    // back through a stand-in picture, so the bar loads as it was saved.
+    // back through a stand-in picture, so the bar loads as it was saved. A button without the
+    // entry was never saved (a count beyond the stored buttons): Add refuses it and the load
+    // stops, so no count builds more buttons than the bag holds.
     const bool addable = CanBeButtonPicture(picture);
     const ole::Ptr<CButton> button =
-        buttons.Add(caption, addable ? picture : Placeholder(), tooltip, prompt, key);
+        buttons.Add(caption, (addable || stored.IsEmpty()) ? picture : Placeholder(), tooltip,
+                    prompt, KeyForAdd(key));
+    button->LetKey(key);
     if (!addable)
         button->SetPicture(picture);
     button->LetTag(bag.ReadProperty(prefix + "Tag", ole::Variant(std::string())));

@@ -145,6 +145,9 @@ TEST_F(PersistenceTest, AFullBarComesBackEqualThroughTheStoredBytes) {
     buttons->At(2)->SetPicture(nullptr);
     buttons->At(3)->SetPicture(ole::Picture::FromMetafile(ole::PICTYPE_METAFILE, 500, 500));
     buttons->At(4)->LetVisible(false);
+    // Key keeps outer spaces, which Add would trim away onto a key already taken.
+    third->LetKey(" g2 ");
+    buttons->At(5)->LetKey(" k1 ");
     bar.SetActiveGroup(second);
 
     std::vector<Variant> before;
@@ -231,22 +234,44 @@ TEST_F(PersistenceTest, AHiddenCurrentGroupSavedAtDesignTimeLoadsInUserMode) {
 }
 
 TEST_F(PersistenceTest, ARefusedValueFailsTheLoadButLeavesAWorkingBar) {
-    // A size below 1, and a count no saved bar can hold.
-    const std::vector<std::pair<std::string, Variant>> bags[] = {
-        {{"ButtonWidth", Variant(0)}, {"GroupCount", Variant(1)}},
-        {{"GroupCount", Variant(0x7FFFFFFF)}}};
-    for (const auto& entries : bags) {
+    // A size below 1, a count no saved bar can hold, and a button count beyond the stored buttons
+    // (the first loads, the second was never saved).
+    const std::pair<std::vector<std::pair<std::string, Variant>>, std::string> bags[] = {
+        {{{"ButtonWidth", Variant(0)}, {"GroupCount", Variant(1)}}, "Invalid property value."},
+        {{{"GroupCount", Variant(0x7FFFFFFF)}}, "Invalid property value."},
+        {{{"GroupCount", Variant(1)},
+          {"GRP1IsCurrent", Variant(true)},
+          {"GRP1ButtonCount", Variant(0x7FFF)},
+          {"GRP1BTN1Picture", Variant(ole::Ptr<ole::Object>(Bitmap()))}},
+         "Invalid Picture type"}};
+    for (const auto& [entries, description] : bags) {
         KSButtonBar& bar = Load(entries);
         const std::vector<ole::Error> errors = ole::TakeReportedErrors();
         ASSERT_EQ(errors.size(), 1U);
-        EXPECT_EQ(errors[0].Description(), "Invalid property value.");
+        EXPECT_EQ(errors[0].Description(), description);
         ASSERT_NE(ActiveGroup(), nullptr);
         EXPECT_FALSE(bar.LayoutSuspended());
         EXPECT_FALSE(bar.GetLockRefresh());
         AddButtons(1);
         EXPECT_GT(ActiveGroup()->GetButtons()->At(1)->Bounds().bottom, 0);
+        EXPECT_LE(ActiveGroup()->GetButtons()->Count(), 2);
         Unload();
     }
+}
+
+// Counts are read back as Integers, so a bar with more groups is refused (6) before anything is
+// written, instead of being saved in a form that can never load.
+TEST_F(PersistenceTest, ABarThatCouldNotLoadAgainIsNotSaved) {
+    KSButtonBar& bar = HostBar();
+    bar.LetLayoutSuspended(true);
+    for (int32_t i = 1; i <= 0x7FFF; ++i)
+        bar.GetGroups()->Add("g");
+    bar.LetLayoutSuspended(false);
+    const ole::Ptr<ole::PropertyBag> bag = forms::test::TestHost::Save(*m_extender);
+    const std::vector<ole::Error> errors = ole::TakeReportedErrors();
+    ASSERT_EQ(errors.size(), 1U);
+    EXPECT_EQ(errors[0].Number(), ole::ERR_OVERFLOW);
+    EXPECT_TRUE(bag->ReadProperty("GroupCount", Variant()).IsEmpty());
 }
 
 } // namespace
