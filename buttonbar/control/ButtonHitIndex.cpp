@@ -35,9 +35,9 @@ void ButtonHitIndex::Drop() {
     m_revived.clear();
 }
 
-void ButtonHitIndex::Shift(int32_t dx, int32_t dy) {
-    m_lattice.origin.x += dx;
-    m_lattice.origin.y += dy;
+void ButtonHitIndex::Shift(int64_t dx, int64_t dy) {
+    m_lattice.origin.x = PinnedCoordinate(m_lattice.origin.x + dx);
+    m_lattice.origin.y = PinnedCoordinate(m_lattice.origin.y + dy);
 }
 
 void ButtonHitIndex::Revive(int32_t position) {

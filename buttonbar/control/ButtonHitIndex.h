@@ -36,7 +36,7 @@ public:
         return m_built && group && ole::WeakRef<CGroup>(group) == m_group;
     }
     // The buttons moved by (dx, dy).
-    void Shift(int32_t dx, int32_t dy);
+    void Shift(int64_t dx, int64_t dy);
     // The button at this 1-based position of the collection started to take part.
     void Revive(int32_t position);
 

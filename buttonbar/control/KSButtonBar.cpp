@@ -363,7 +363,13 @@ int32_t KSButtonBar::PixelsY(double units) const {
 
 std::pair<int32_t, int32_t> KSButtonBar::UserCellSize() const {
     // A few twips round to no pixel at all; a cell is never thinner than one pixel.
-    return {std::max(1, PixelsX(m_ButtonWidth)), std::max(1, PixelsY(m_ButtonHeight))};
+    return {std::clamp(PixelsX(m_ButtonWidth), 1, kMaxCellPixels),
+            std::clamp(PixelsY(m_ButtonHeight), 1, kMaxCellPixels)};
+}
+
+std::pair<int32_t, int32_t> KSButtonBar::CellSize() const {
+    return m_ButtonSize == ksUserSpecified ? UserCellSize()
+                                           : std::pair{m_layout.cellWidth, m_layout.cellHeight};
 }
 
 bool KSButtonBar::Owns(const CGroup& aGroup) const {

@@ -257,8 +257,10 @@ public:
     // Whether a group or button takes part in layout, painting and input: always at design
     // time, else when it is Visible.
     bool TakesPart(const CBarItem& item) const;
-    // The user cell size in pixels, each side at least 1 pixel.
+    // The user cell size in pixels, each side 1 to kMaxCellPixels.
     std::pair<int32_t, int32_t> UserCellSize() const;
+    // The cell size the layout uses: the user's, or the automatic one it last worked out.
+    std::pair<int32_t, int32_t> CellSize() const;
 
     // ---- Layout ----
     void LayoutControl();

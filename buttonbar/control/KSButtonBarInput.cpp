@@ -109,11 +109,9 @@ void KSButtonBar::ScrollButtons(int32_t steps) {
     if (!m_ActiveGroup)
         return;
     const bool horizontal = m_ButtonFlow == ksHorizontal;
-    const auto [cw, ch] = m_ButtonSize == ksUserSpecified
-                              ? UserCellSize()
-                              : std::pair{m_layout.cellWidth, m_layout.cellHeight};
-    const int32_t dx = horizontal ? -steps * cw : 0;
-    const int32_t dy = horizontal ? 0 : -steps * ch;
+    const auto [cw, ch] = CellSize();
+    const int64_t dx = horizontal ? -int64_t{steps} * cw : 0;
+    const int64_t dy = horizontal ? 0 : -int64_t{steps} * ch;
     m_layout.firstVisibleLine += steps;
     // A group shown while the layout is held back moves alone; the index keeps to its own.
     if (m_hitIndex.Serves(m_ActiveGroup.Get()))
@@ -121,9 +119,10 @@ void KSButtonBar::ScrollButtons(int32_t steps) {
     const ole::Ptr<CButtons> buttons = m_ActiveGroup->GetButtons();
     for (int32_t i = 1; i <= buttons->Count(); ++i) {
         const ole::Ptr<CButton> button = buttons->At(i);
-        win::RECT r = button->Bounds();
-        win::OffsetRect(&r, dx, dy);
-        button->LetBounds(r);
+        const win::RECT& r = button->Bounds();
+        const int32_t left = PinnedCoordinate(r.left + dx);
+        const int32_t top = PinnedCoordinate(r.top + dy);
+        button->LetBounds({left, top, left + (r.right - r.left), top + (r.bottom - r.top)});
     }
     RefreshButtonArea();
 }
@@ -301,9 +300,7 @@ void KSButtonBar::HandleButtonAreaKey(int32_t keyCode) {
     HighlightButton(button);
     if (m_layout.scrollMax >= 1) {
         const bool horizontal = m_ButtonFlow == ksHorizontal;
-        const auto [cw, ch] = m_ButtonSize == ksUserSpecified
-                                  ? UserCellSize()
-                                  : std::pair{m_layout.cellWidth, m_layout.cellHeight};
+        const auto [cw, ch] = CellSize();
         const win::RECT& b = button->Bounds();
         const win::RECT& first = m_layout.upLeftArrow;
         const win::RECT& second = m_layout.downRightArrow;

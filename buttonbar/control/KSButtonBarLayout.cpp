@@ -190,16 +190,19 @@ std::pair<int32_t, int32_t> KSButtonBar::CalcButtonCellSize(const CButtons& butt
     const int32_t Q = m_layout.maxPictureHeight;
     const bool textBeside = m_ButtonTextPosition == ksLeft || m_ButtonTextPosition == ksRight;
     const win::SIZE area = ClientSize(m_hWndButtons);
+    // A picture may claim any size (a metafile's is only declared); a side the area gives is no
+    // larger than the area.
+    const auto side = [](int32_t pixels) { return std::min(pixels, kMaxCellPixels); };
     if (m_ButtonLayout == ksTiled) {
         const int32_t t = m_ShowButtonInfo == ksPictureOnly ? P : (textBeside ? 3 * P : 2 * P);
-        return {t + 4, Q + MeasureButtonCaption(buttons, t) + 10};
+        return {side(t + 4), side(Q + MeasureButtonCaption(buttons, t) + 10)};
     }
     if (m_ButtonFlow == ksVertical) {
         if (textBeside)
-            return {area.cx, Q + 10};
-        return {area.cx, Q + MeasureButtonCaption(buttons, area.cx) + 10};
+            return {area.cx, side(Q + 10)};
+        return {area.cx, side(Q + MeasureButtonCaption(buttons, area.cx) + 10)};
     }
-    return {(textBeside ? 3 * P : 2 * P) + 4, area.cy};
+    return {side((textBeside ? 3 * P : 2 * P) + 4), area.cy};
 }
 
 void KSButtonBar::LayoutButtons() {
@@ -250,9 +253,11 @@ void KSButtonBar::LayoutButtons() {
     const auto centred = [](int32_t extent, int32_t cell) {
         return std::max(0, static_cast<int32_t>(base::RoundHalfEven((extent - cell) / 2.0)));
     };
-    const int32_t scrolled = m_layout.scrollMax >= 1
-                                 ? kArrowStrip - m_layout.firstVisibleLine * (horizontal ? cw : ch)
-                                 : 0;
+    const int32_t scrolled =
+        m_layout.scrollMax >= 1
+            ? PinnedCoordinate(kArrowStrip -
+                               int64_t{m_layout.firstVisibleLine} * (horizontal ? cw : ch))
+            : 0;
     const int32_t x0 = horizontal ? scrolled : (linear ? centred(aw, cw) : 0);
     const int32_t y0 = horizontal ? (linear ? centred(ah, ch) : 0) : scrolled;
     PlaceButtons(B, cw, ch, x0, y0);
@@ -275,15 +280,17 @@ void KSButtonBar::PlaceButtons(const CButtons& buttons, int32_t cw, int32_t ch, 
     }
     const bool linear = m_ButtonLayout == ksLinear;
     const bool horizontal = m_ButtonFlow == ksHorizontal;
-    int32_t x = x0;
-    int32_t y = y0;
+    int64_t x = x0;
+    int64_t y = y0;
     int32_t line = 0;
     int32_t position = 0;
     for (int32_t k = 1; k <= buttons.Count(); ++k) {
         const ole::Ptr<CButton> button = buttons.At(k);
         if (!TakesPart(*button))
             continue;
-        button->LetBounds({x, y, x + cw, y + ch});
+        const int32_t left = PinnedCoordinate(x);
+        const int32_t top = PinnedCoordinate(y);
+        button->LetBounds({left, top, left + cw, top + ch});
         button->LetLineIndex(static_cast<int16_t>(line));
         button->LetPositionInLine(static_cast<int16_t>(position));
         if (line < m_layout.GridLines() && position < perLine)

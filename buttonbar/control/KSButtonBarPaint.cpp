@@ -182,17 +182,20 @@ void KSButtonBar::PaintButtons(win::HDC hdc, const CGroup& group, const win::REC
     const ole::Ptr<CButtons> buttons = group.GetButtons();
     if (m_ButtonSize == ksAutoCalculated)
         std::tie(m_layout.cellWidth, m_layout.cellHeight) = CalcButtonCellSize(*buttons);
-    const auto [cw, ch] = m_ButtonSize == ksAutoCalculated
-                              ? std::pair{m_layout.cellWidth, m_layout.cellHeight}
-                              : UserCellSize();
-
-    // The cell background is rendered once and copied under every button.
+    const auto [cw, ch] = CellSize();
+    // The cell background is rendered once and copied under every button. Only a cell's corner
+    // as large as the area can show (scrolled cells start inside the strips), so no more of it is
+    // rendered.
+    win::RECT area{};
+    win::GetClientRect(m_hWndButtons, &area);
+    const int32_t shownWidth = std::min(cw, area.right);
+    const int32_t shownHeight = std::min(ch, area.bottom);
     std::optional<win::MemoryDc> cell;
     std::optional<win::OwnedObject<win::HBITMAP>> cellBitmap;
     std::optional<win::SelectedObject> cellSelection;
     if (!group.GetButtonBackgroundPicture()) {
         cell.emplace(hdc);
-        cellBitmap.emplace(win::CreateCompatibleBitmap(hdc, cw, ch));
+        cellBitmap.emplace(win::CreateCompatibleBitmap(hdc, shownWidth, shownHeight));
         if (cell->Get() && cellBitmap->Get())
             cellSelection.emplace(cell->Get(), cellBitmap->Get());
         if (cellSelection && cellSelection->Selected()) {
@@ -213,7 +216,8 @@ void KSButtonBar::PaintButtons(win::HDC hdc, const CGroup& group, const win::REC
     for (const ole::Ptr<CButton>& button : ButtonsMeeting(group, update)) {
         const win::RECT& rc = button->Bounds();
         if (cellSelection)
-            win::BitBlt(hdc, rc.left, rc.top, cw, ch, cell->Get(), 0, 0, win::SRCCOPY);
+            win::BitBlt(hdc, rc.left, rc.top, shownWidth, shownHeight, cell->Get(), 0, 0,
+                        win::SRCCOPY);
         PaintButton(hdc, *button, rc, button == m_HighlightedButton);
     }
 }
@@ -265,8 +269,7 @@ std::pair<win::RECT, win::RECT> KSButtonBar::DrawButtonPicture(win::HDC hdc, con
     const int32_t P = m_layout.maxPictureWidth;
     const int32_t Q = m_layout.maxPictureHeight;
     const int32_t c = m_layout.captionHeight;
-    const int32_t ch =
-        m_ButtonSize == ksAutoCalculated ? m_layout.cellHeight : UserCellSize().second;
+    const int32_t ch = CellSize().second;
     const int32_t pw = ole::Picture::HimetricToPixels(picture->Width());
     const int32_t ph = ole::Picture::HimetricToPixels(picture->Height());
 

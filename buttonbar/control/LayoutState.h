@@ -2,10 +2,22 @@
 
 #include "platform/win/WinTypes.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
 namespace shelfstrip {
+
+// A cell side taken from the user's size or from the pictures is at most this many pixels: a
+// larger cell shows no more than its corner on any screen.
+inline constexpr int32_t kMaxCellPixels = 0x7FFF;
+
+// Button coordinates are kept within +-2^30, so a cell added to one stays in 32 bits however many
+// lines lie before it; only buttons farther than that from the area are moved closer.
+inline int32_t PinnedCoordinate(int64_t value) {
+    constexpr int64_t kFarthest = int64_t{1} << 30;
+    return static_cast<int32_t>(std::clamp(value, -kFarthest, kFarthest));
+}
 
 // What a layout pass of the button bar leaves for painting and input, all in pixels. The grid
 // holds, per line and position, the 1-based position of the button in its group's collection (0

@@ -3,6 +3,8 @@
 
 #include "BarFixture.h"
 
+#include "platform/ole/error/UnhandledError.h"
+#include "platform/ole/picture/PictureType.h"
 #include "platform/win/Win.h"
 #include "platform/win/gdi/DcGuards.h"
 
@@ -223,6 +225,32 @@ TEST_F(LayoutTest, UserCellsAreNeverThinnerThanAPixel) {
     AreaSize(50, 50);
     EXPECT_EQ(Bounds(2), (win::RECT{1, 0, 2, 1}));
     bar.Refresh();
+}
+
+// The largest user cells, and pictures that only declare their size, lay out, scroll and paint:
+// each cell follows the one before it and nothing runs out of memory.
+TEST_F(LayoutTest, CellsLargerThanAnyScreenStayInRange) {
+    KSButtonBar& bar = HostBar();
+    m_host->Show();
+    AddButtons(20);
+    bar.LetButtonGradientType(ksGradientVertical);
+    bar.LetButtonWidth(0x7FFFFFFF);
+    bar.LetButtonHeight(0x7FFFFFFF);
+    bar.LetButtonSize(ksUserSpecified);
+    bar.Layout().firstVisibleLine = 3;
+    bar.LayoutButtons();
+    bar.Refresh();
+    const int64_t cell = Bounds(1).bottom - Bounds(1).top;
+    for (int32_t i = 2; i <= 20; ++i)
+        EXPECT_EQ(Bounds(i).top, Bounds(1).top + (i - 1) * cell) << i;
+
+    bar.LetButtonSize(ksAutoCalculated);
+    bar.LetButtonLayout(ksTiled);
+    ActiveGroup()->GetButtons()->At(1)->SetPicture(
+        ole::Picture::FromMetafile(ole::PICTYPE_METAFILE, 0x7FFFFFFF, 0x7FFFFFFF));
+    bar.Refresh();
+    EXPECT_EQ(Bounds(1).right - Bounds(1).left, kMaxCellPixels);
+    EXPECT_TRUE(ole::TakeReportedErrors().empty());
 }
 
 TEST_F(LayoutTest, TheKeyboardCellStartsOverWhenTheGridShrinks) {
