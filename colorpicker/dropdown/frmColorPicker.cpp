@@ -183,6 +183,10 @@ void frmColorPicker::Showform(const ole::Ptr<ole::Object>& colorPicker) {
             if (DropDownOwner* owner = Owner(hold))
                 owner->DropDownOpened();
         }
+        // The host may have let go of the control inside PaletteOpened, which closed this
+        // window: showing it now would leave it on the screen, hooked, for nobody.
+        if (!m_shown || !IsLoaded())
+            return;
         try {
             ShowWindow(!forms::FormSettings::ModelessFormsAllowed());
         } catch (const ole::Error& error) {

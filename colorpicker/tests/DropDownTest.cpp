@@ -6,6 +6,8 @@
 #include "platform/forms/dialogs/color/ColorDialog.h"
 #include "platform/forms/form/FormSettings.h"
 #include "platform/ole/convert/Conversions.h"
+#include "platform/ole/event/ConnectionPoint.h"
+#include "platform/ole/event/EventSink.h"
 #include "platform/win/gdi/DcGuards.h"
 
 #include <gtest/gtest.h>
@@ -349,6 +351,20 @@ TEST_F(DropDownTest, ADropDownOutlivingItsControlReportsNothing) {
     win::test::pump();
     EXPECT_FALSE(dropDown->Shown());
     EXPECT_EQ(dropDown->SelectedColor, dropDown->PaletteCell(9).color);
+}
+
+// A host letting go of the control in PaletteOpened leaves no drop-down on the screen, hooked.
+TEST_F(DropDownTest, AControlRemovedWhileItsDropDownOpensLeavesNoWindowBehind) {
+    HostPicker();
+    ole::WeakRef<frmColorPicker> dropDown;
+    auto sink = ole::EventSink::Create();
+    sink->On(KSColorPicker::EvPaletteOpened, [&](std::span<ole::Variant>) {
+        dropDown = ole::WeakRef<frmColorPicker>(Picker().DropDown());
+        Host().GetForm().Remove("Picker1");
+    });
+    ole::ConnectEvents(ole::Ptr<ole::Object>(&Picker()), sink);
+    PressButton();
+    EXPECT_EQ(dropDown.Lock(), nullptr);
 }
 
 TEST_F(DropDownTest, ACutOffNameShowsItsTipOnEveryDropDownWithoutMovingTheRow) {
