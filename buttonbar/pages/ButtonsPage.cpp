@@ -226,19 +226,27 @@ void ButtonsPage::AddButton() {
     }
 }
 
-// Ends on the reloaded page: the scroller and the index box already stand on the new last button.
+// Removes the button shown, from its own group even when another page activated another group
+// since. Ends on the reloaded page: the scroller and the index box already stand on the new last
+// button.
 void ButtonsPage::DeleteButton() {
     try {
-        const int32_t index = m_scrButtonIndex->GetValue();
-        const auto group = SelectedBar()->GetActiveGroup();
-        if (group && index >= 1 && index <= group->GetButtons()->Count()) {
-            group->GetButtons()->Remove(ole::Variant(index));
+        if (const auto button = ShownButton()) {
+            const auto buttons = button->GetParentGroup()->GetButtons();
+            buttons->Remove(ole::Variant(PositionOf(*buttons, button)));
             ClearButtonFields();
             SetChanged(true);
             RefreshButtonPage();
         }
     } catch (const ole::Error&) {
     }
+}
+
+int32_t ButtonsPage::PositionOf(const CButtons& buttons, const ole::Ptr<CButton>& button) {
+    int32_t position = 1;
+    while (position < buttons.Count() && buttons.At(position) != button)
+        ++position;
+    return position;
 }
 
 // The edits belong to the button shown. Another page may have activated another group or removed
@@ -261,14 +269,12 @@ void ButtonsPage::OnApplyChanges() {
     button->LetVisible(m_chkVisible->GetValue() != 0);
     ApplyTag(*button, *m_txtTag);
     const auto buttons = group->GetButtons();
-    int32_t position = 1;
-    while (position < buttons->Count() && buttons->At(position) != button)
-        ++position;
-    ApplyNewIndex(Trimmed(*m_txtNewIndex), position, buttons->Count(), [&](int32_t n) {
-        buttons->SetNewIndex(button, n);
-        if (inView)
-            m_scrButtonIndex->SetValue(static_cast<int16_t>(n));
-    });
+    ApplyNewIndex(Trimmed(*m_txtNewIndex), PositionOf(*buttons, button), buttons->Count(),
+                  [&](int32_t n) {
+                      buttons->SetNewIndex(button, n);
+                      if (inView)
+                          m_scrButtonIndex->SetValue(static_cast<int16_t>(n));
+                  });
     if (!inView)
         RefreshButtonPage();
 }

@@ -7,6 +7,7 @@
 namespace shelfstrip {
 
 class CButton;
+class CButtons;
 
 // The active group's buttons, one at a time: the scroller picks the shown button (its 1-based
 // position), its fields wait for apply, and Add and Delete act on the bar at once. The page reads
@@ -27,6 +28,8 @@ private:
     ole::Ptr<CButton> GetButtonAt(int32_t index) const;
     // The button last shown, while it is still one of the bar's buttons.
     ole::Ptr<CButton> ShownButton() const;
+    // The 1-based position of a button that `buttons` holds.
+    static int32_t PositionOf(const CButtons& buttons, const ole::Ptr<CButton>& button);
     void RefreshButtonPage();
     void ClearButtonFields();
     void ResetButtonScroller(int32_t count);

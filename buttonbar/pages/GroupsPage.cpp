@@ -102,12 +102,13 @@ int32_t GroupsPage::IndexOfGroup(const ole::Ptr<CGroup>& group) const {
     return -1;
 }
 
+// Other than the group shown, which is the active one unless an apply hid it.
 bool GroupsPage::IsOtherGroupVisible() const {
-    const auto bar = SelectedBar();
-    const auto groups = bar->GetGroups();
+    const auto groups = SelectedBar()->GetGroups();
+    const auto shown = m_shownGroup.Lock();
     for (int32_t i = 1; i <= groups->Count(); ++i) {
         const auto group = groups->At(i);
-        if (group != bar->GetActiveGroup() && group->GetVisible())
+        if (group != shown && group->GetVisible())
             return true;
     }
     return false;

@@ -96,22 +96,33 @@ TEST_F(ButtonsPageTest, ApplyWritesTheShownButtonAndMovesItToANewIndex) {
     EXPECT_EQ(Buttons()->At(5)->GetCaption(), "b4");
 }
 
-// The Groups page activates another group at once; the edits still belong to the button shown,
-// not to the one at its position in the group now active.
-TEST_F(ButtonsPageTest, EditsGoToTheButtonShownAfterAnotherPageSwitchedGroups) {
+// The Groups page activates another group at once; the edits and Delete still belong to the
+// button shown, not to the one at its position in the group now active.
+TEST_F(ButtonsPageTest, EditsAndDeleteGoToTheButtonShownAfterAnotherPageSwitchedGroups) {
     const auto first = ActiveGroup();
     const auto other = Bar().GetGroups()->Add("Other");
     AddButtons(5, other);
+    const auto activateOther = [&] {
+        Show("Groups");
+        Find<forms::HScrollBar>("scrGroupIndex").SetValue(2);
+        ASSERT_EQ(ActiveGroup(), other);
+        Show("Buttons");
+    };
     Open("Buttons");
     Type("txtBtnCaption", "Five");
     Type("txtNewIndex", "2");
-    Show("Groups");
-    Find<forms::HScrollBar>("scrGroupIndex").SetValue(2);
-    ASSERT_EQ(ActiveGroup(), other);
+    activateOther();
     Press(m_frame->OkButton());
     EXPECT_EQ(first->GetButtons()->At(2)->GetCaption(), "Five");
     for (int32_t i = 1; i <= 5; ++i)
         EXPECT_EQ(other->GetButtons()->At(i)->GetCaption(), "b" + std::to_string(i));
+
+    Bar().SetActiveGroup(first);
+    Open("Buttons");
+    activateOther();
+    Press(Find<forms::CommandButton>("btnDelButton"));
+    EXPECT_EQ(first->GetButtons()->Count(), 4);
+    EXPECT_EQ(other->GetButtons()->Count(), 5);
 }
 
 TEST_F(ButtonsPageTest, AddAndDeleteActAtOnce) {

@@ -71,14 +71,18 @@ TEST_F(GroupsPageTest, TheLastVisibleGroupStaysVisible) {
 }
 
 // Hiding the group shown makes the bar activate a neighbour while the page still shows the hidden
-// group; the next apply writes to the group shown, not over the neighbour.
+// group; the visibility rule and the next apply are about the group shown, not the neighbour.
 TEST_F(GroupsPageTest, AnApplyAfterHidingTheGroupShownWritesThatGroup) {
+    Groups()->At(3)->LetVisible(false);
+    const auto neighbour = Groups()->At(1);
+    const std::string caption = neighbour->GetCaption();
     Open("Groups");
     ClickVisible();
     Press(m_frame->ApplyButton());
-    const auto neighbour = Bar().GetActiveGroup();
-    ASSERT_NE(neighbour, Groups()->At(2));
-    const std::string caption = neighbour->GetCaption();
+    ASSERT_EQ(Bar().GetActiveGroup(), neighbour);
+    ClickVisible();
+    ClickVisible();
+    EXPECT_EQ(Find<forms::CheckBox>("chkVisible").GetValue(), 0) << "the neighbour is visible";
     Type("txtGrpCaption", "Renamed");
     Press(m_frame->OkButton());
     EXPECT_EQ(Groups()->At(2)->GetCaption(), "Renamed");
