@@ -410,6 +410,8 @@ private:
     // group's buttons.
     bool Owns(const CGroup& aGroup) const;
     bool Owns(const CButton& aButton) const;
+    // Whether the button's group is this control's and still in its groups.
+    bool InOwnGroup(const CButton& aButton) const;
     bool IsActive(const CButton& aButton) const;
     void InvalidateButton(const CButton& aButton);
     // A box's mouse-up lets go of the capture any box took.

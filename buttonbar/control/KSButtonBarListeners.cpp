@@ -84,6 +84,13 @@ void KSButtonBar::GroupPropertyChanged(const ole::Ptr<CGroup>& aGroup,
     }
 }
 
+bool KSButtonBar::InOwnGroup(const CButton& aButton) const {
+    // A group the host kept after removing it is no longer the bar's: its buttons come and go
+    // without a word to the bar's host.
+    const ole::Ptr<CGroup> group = aButton.GetParentGroup();
+    return group && Owns(*group);
+}
+
 bool KSButtonBar::OtherGroupVisible(const CGroup& aGroup) const {
     for (int32_t i = 1; i <= m_Groups->Count(); ++i) {
         const ole::Ptr<CGroup> group = m_Groups->At(i);
@@ -113,7 +120,7 @@ void KSButtonBar::GroupReIndexed(const ole::Ptr<CGroup>&) {
 }
 
 void KSButtonBar::ButtonAdded(const ole::Ptr<CButton>& aButton) {
-    if (!m_setUp || m_released)
+    if (!m_setUp || m_released || !InOwnGroup(*aButton))
         return;
     ole::Ptr<KSButtonBar> self(this);
     m_widestCaption.Forget();
@@ -125,7 +132,7 @@ void KSButtonBar::ButtonAdded(const ole::Ptr<CButton>& aButton) {
 }
 
 void KSButtonBar::ButtonRemoved(const ole::Ptr<CButton>& aButton) {
-    if (!m_setUp || m_released)
+    if (!m_setUp || m_released || !InOwnGroup(*aButton))
         return;
     ole::Ptr<KSButtonBar> self(this);
     // A removed button is neither highlighted nor selected any more; the host hears nothing.
@@ -172,7 +179,7 @@ void KSButtonBar::ButtonReIndexed(const ole::Ptr<CButton>& aButton) {
 }
 
 void KSButtonBar::ButtonsCleared(const ole::Ptr<CGroup>& aGroup) {
-    if (!m_setUp || m_released)
+    if (!m_setUp || m_released || !Owns(*aGroup))
         return;
     ole::Ptr<KSButtonBar> self(this);
     // The host hears nothing; the control just lets go of the buttons that went.

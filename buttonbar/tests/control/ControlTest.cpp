@@ -261,6 +261,20 @@ TEST_F(ControlTest, ModelObjectsOutliveTheControlInertly) {
     EXPECT_EQ(group->GetButtons()->Add("n", Bitmap())->ButtonBar(), nullptr);
 }
 
+TEST_F(ControlTest, AGroupKeptAfterItsRemovalChangesButtonsWithoutEvents) {
+    KSButtonBar& bar = HostBar();
+    const ole::Ptr<CGroup> group = bar.GetGroups()->Add("Kept");
+    AddButtons(1, group);
+    bar.GetGroups()->Remove(Variant(2));
+    Events();
+    const ole::Ptr<CButtons> buttons = group->GetButtons();
+    buttons->Add("n", Bitmap());
+    buttons->Remove(Variant(1));
+    buttons->SetNewIndex(buttons->At(1), 1);
+    buttons->Clear();
+    EXPECT_TRUE(Events().empty());
+}
+
 TEST(ControlBeforeSetUp, MembersAreSafeBeforeTheContainerSetsItUp) {
     testsupport::LiveCounts before = testsupport::LiveCounts::Now();
     {
