@@ -240,11 +240,12 @@ void KSButtonBar::LayoutButtons() {
         m_layout.upLeftArrow = {};
         m_layout.downRightArrow = {};
     } else if (horizontal) {
-        m_layout.scrollMax = lines - (aw - 2 * kArrowStrip) / cw;
+        // An area smaller than the two strips has no room between them, not less than none.
+        m_layout.scrollMax = lines - std::max(0, aw - 2 * kArrowStrip) / cw;
         m_layout.upLeftArrow = {0, 0, kArrowStrip, ah};
         m_layout.downRightArrow = {aw - kArrowStrip, 0, aw, ah};
     } else {
-        m_layout.scrollMax = lines - (ah - 2 * kArrowStrip) / ch;
+        m_layout.scrollMax = lines - std::max(0, ah - 2 * kArrowStrip) / ch;
         m_layout.upLeftArrow = {0, 0, aw, kArrowStrip};
         m_layout.downRightArrow = {0, ah - kArrowStrip, aw, ah};
     }

@@ -132,6 +132,11 @@ TEST_F(LayoutTest, LinesThatDoNotFitScrollBetweenArrowStrips) {
     AreaSize(200, 101);
     EXPECT_EQ(layout.upLeftArrow, (win::RECT{0, 0, 15, 101}));
     EXPECT_EQ(Bounds(1), (win::RECT{15, 26, 63, 74}));
+
+    // An area narrower than its two strips leaves no room between them, not less than none.
+    UserCells(1, 48);
+    AreaSize(8, 101);
+    EXPECT_EQ(layout.scrollMax, 10);
 }
 
 TEST_F(LayoutTest, ALinearLineIsCentredHalvesToEven) {
