@@ -93,6 +93,10 @@ void ZORudeRuduvozu::SelectControl(const ole::Variant& aControl) {
     if (!m_SelectedControls || IsSelected(aControl))
         return;
     ole::Ptr<ZORudeRuduvozu> self(this);
+    // A removed first entry has no container to compare with: asking for its name drops it, and
+    // every other dead entry with it.
+    if (m_SelectedControls->Count() > 0)
+        HasNameProperty(m_SelectedControls->ItemAt(1).AsObject());
     if (m_SelectedControls->Count() > 0) {
         const ole::Ptr<ole::Object> first = m_SelectedControls->ItemAt(1).AsObject();
         if (TryReadObject(control, "Container").Get() != TryReadObject(first, "Container").Get())

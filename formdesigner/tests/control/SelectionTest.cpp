@@ -34,17 +34,20 @@ TEST_F(EmptyDesignerTest, TabSelectsNothingAndReturns) {
     EXPECT_EQ(Designer().GetSelectedControls()->Count(), 0);
 }
 
-// A removed control leaves its entry behind; a new control with its Name is a control of its own.
+// A removed control leaves its entry behind; it neither keeps other controls from being selected
+// (its container can no longer be compared) nor shadows a new control with its Name.
 TEST_F(SelectionTest, EntriesOfRemovedControlsNeitherHangNorShadowNewOnes) {
     auto second = Add("VB.CommandButton", "Command2", {300, 1200, 1500, 1800});
     Designer().SelectControl(ole::Variant(button));
     Designer().LockControls(ksScopeThis, ole::Variant(button));
     Designer().LockControls(ksScopeThis, ole::Variant(second));
     GetForm().RemoveAdded(std::exchange(button, nullptr));
+    Events();
+    Designer().SelectControl(ole::Variant(second));
+    EXPECT_THAT(Events(), ElementsAre("ControlSelected(Command2)"));
     auto again = Add("VB.CommandButton", "Command1", {300, 300, 1500, 900});
     EXPECT_FALSE(Selected(again));
     EXPECT_FALSE(Locked(again));
-    Events();
     Designer().SelectControl(ole::Variant(again));
     EXPECT_THAT(Events(), ElementsAre("ControlSelected(Command1)"));
 
