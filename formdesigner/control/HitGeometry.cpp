@@ -20,8 +20,10 @@ bool HitGeometry::InRightBand(const win::RECT& r, float x) const {
     return r.right < x && x < r.right + handleX;
 }
 
+// Edge sums are taken as singles: two far edges can pass 32 bits.
 bool HitGeometry::InMiddleX(const win::RECT& r, float x) const {
-    return (r.left + r.right - handleX) / 2 < x && x < (r.left + r.right + handleX) / 2;
+    const float sum = static_cast<float>(r.left) + static_cast<float>(r.right);
+    return (sum - handleX) / 2 < x && x < (sum + handleX) / 2;
 }
 
 bool HitGeometry::InTopBand(const win::RECT& r, float y) const {
@@ -33,7 +35,8 @@ bool HitGeometry::InBottomBand(const win::RECT& r, float y) const {
 }
 
 bool HitGeometry::InMiddleY(const win::RECT& r, float y) const {
-    return (r.top + r.bottom - handleY) / 2 < y && y < (r.top + r.bottom + handleY) / 2;
+    const float sum = static_cast<float>(r.top) + static_cast<float>(r.bottom);
+    return (sum - handleY) / 2 < y && y < (sum + handleY) / 2;
 }
 
 int32_t HitGeometry::HandleAt(const win::RECT& r, float x, float y) const {
@@ -80,8 +83,9 @@ int32_t ScaleModeFromUnits(std::string_view units) {
 float LineDistance(const win::RECT& line, float x, float y) {
     if (line.left == line.right)
         return x - static_cast<float>(line.left);
-    const float m =
-        static_cast<float>(line.bottom - line.top) / static_cast<float>(line.right - line.left);
+    // Differences as singles: the ends of a long line can lie more than 32 bits apart.
+    const float m = (static_cast<float>(line.bottom) - static_cast<float>(line.top)) /
+                    (static_cast<float>(line.right) - static_cast<float>(line.left));
     const float c = static_cast<float>(line.top) - m * static_cast<float>(line.left);
     return (m * x - y + c) / std::sqrt(m * m + 1);
 }

@@ -72,6 +72,19 @@ TEST_F(HitTestTest, LineEndsAndBody) {
     EXPECT_EQ(Hit(dot, 2000, 2000), HitLineStart);
 }
 
+// Edges far apart (a line across the whole coordinate range, a control whose right edge is
+// pinned to 32 bits) are compared as singles instead of wrapping.
+TEST_F(HitTestTest, FarApartEdgesAreComparedWithoutOverflow) {
+    auto line = AddLine("Line1", {-2000000000, -2000000000, 2000000000, 2000000000});
+    EXPECT_EQ(Hit(line, 300, 300), HitLineBody);
+    EXPECT_EQ(Hit(line, 300, 900), HitNone);
+    std::array<ole::Variant, 4> farOut{ole::Variant(1.5e9F), ole::Variant(300.0F),
+                                       ole::Variant(1.5e9F), ole::Variant(600.0F)};
+    ole::CallMethod(ole::Variant(button), "Move", farOut);
+    EXPECT_EQ(Hit(button, 2250, 250), HitNone);
+    EXPECT_EQ(Hit(button, 2e9F, 600), HitBody);
+}
+
 TEST_F(HitTestTest, ControlsInBorderedContainersAreFoundWhereTheyShow) {
     auto frame = Add("VB.Frame", "Frame1", {1800, 300, 4200, 2400});
     auto check = Add("VB.CheckBox", "Check1", {240, 480, 1440, 780}, frame);
