@@ -169,6 +169,8 @@ void ZORudeRuduvozu::LetMode(int32_t eMode) {
         return;
     ole::Ptr<ZORudeRuduvozu> self(this);
     m_Mode = eMode;
+    if (eMode == ksModeRun)
+        AbandonGesture();
     if (eMode != ksModeSelect)
         DeselectAllControl();
     Refresh();

@@ -391,6 +391,8 @@ private:
     void ClearStaleShapes();
     void MoveFrames(int32_t dx, int32_t dy);
     void EndGesture(int32_t X, int32_t Y);
+    // Ends a gesture without applying it: capture released, shapes erased.
+    void AbandonGesture();
     void ReleaseMove(int32_t X, int32_t Y);
     void ReleaseResize();
     void ReleaseBand();

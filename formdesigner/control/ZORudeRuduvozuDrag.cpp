@@ -231,6 +231,17 @@ void ZORudeRuduvozu::DesignMouseUp(win::HWND, int32_t X, int32_t Y, bool, bool) 
     FlushDirtyRect();
 }
 
+// Run mode takes no more mouse messages, so a gesture a host handler switched to it in the middle
+// of would keep the capture and its shapes for good.
+void ZORudeRuduvozu::AbandonGesture() {
+    if (!m_IsCapturing)
+        return;
+    m_IsCapturing = false;
+    if (win::GetCapture() == hWnd())
+        win::ReleaseCapture();
+    EraseShapes();
+}
+
 void ZORudeRuduvozu::EndGesture(int32_t X, int32_t Y) {
     if (m_Mode == ksModeRun || !m_IsCapturing)
         return;

@@ -57,8 +57,10 @@ win::RECT ZORudeRuduvozu::ToPixels(const win::RECT& units) const {
             PixelsX(static_cast<float>(units.right)), PixelsY(static_cast<float>(units.bottom))};
 }
 
+// A gesture that a handler ended meanwhile (a release it pumped, a change to run mode) draws
+// nothing more: no pass would erase it.
 void ZORudeRuduvozu::DrawDragFrame(win::HDC hdc, const win::RECT& rect, bool bLine) {
-    if (!hdc)
+    if (!hdc || !m_IsCapturing)
         return;
     const InvertedShapes::Frame frame{ToPixels(rect), bLine};
     InvertFrame(hdc, frame);
@@ -132,6 +134,8 @@ void ZORudeRuduvozu::UpdateDragFrame(int32_t hit, float dx, float dy) {
 }
 
 void ZORudeRuduvozu::DrawRubberBand(const win::RECT& rect) {
+    if (!m_IsCapturing)
+        return;
     win::WindowDc dc(hWnd(), win::GetDCEx(hWnd(), {}, kGestureDcFlags));
     if (!dc.Get())
         return;

@@ -10,6 +10,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <utility>
+
 namespace layoutdesk::test {
 namespace {
 
@@ -360,6 +363,40 @@ TEST_F(DragTest, HandlersThatPumpOrShowABoxInsideTheHookFinishTheGesture) {
     EXPECT_FALSE(Designer().IsCapturing());
     EXPECT_FALSE(forms::MessageBoxResponder().Log().empty());
     ExpectNoInvertedLeftovers();
+}
+
+// A handler may end the gesture in its middle: a release it pumps inside the press, or a change
+// to run mode while frames are drawn. Nothing is drawn after that, what was drawn goes, and the
+// capture is given back.
+TEST_F(DragTest, AGestureAHandlerEndsLeavesNoFrameAndNoCapture) {
+    const struct {
+        const char* what;
+        ole::DISPID event;
+        std::function<void()> end;
+    } cases[] = {
+        {"release pumped", ZORudeRuduvozu::EvControlSelected,
+         [&] {
+             win::test::mouseUp(win::test::MouseButton::Left, Surface(), {60, 40});
+             win::test::pump();
+         }},
+        {"run mode", ZORudeRuduvozu::EvControlMoving, [&] { Designer().LetMode(ksModeRun); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Designer().LetMode(ksModeSelect);
+        Designer().DeselectAllControl();
+        bool ended = false;
+        OnEvent([&](ole::DISPID id, std::span<ole::Variant>) {
+            if (id == c.event && !std::exchange(ended, true))
+                c.end();
+        });
+        Press({60, 40});
+        MoveTo({80, 40});
+        Release({80, 40});
+        EXPECT_FALSE(Designer().IsCapturing());
+        EXPECT_FALSE(win::GetCapture());
+        ExpectNoInvertedLeftovers();
+    }
 }
 
 // A handler may unload the designer itself while the hook is inside it.
