@@ -47,6 +47,8 @@ protected:
         BuiltinEditorFixture::TearDown();
     }
     win::HWND Box() { return EditorWindow(); }
+    // The form, which owns every dialog the editors open (through their "..." button).
+    win::HWND Form() { return win::GetAncestor(Grid().GridWnd(), win::GA_ROOT); }
     // The button's rectangle inside the box.
     win::RECT ButtonRect() {
         win::RECT rc{};
@@ -215,6 +217,7 @@ TEST_F(ValueBoxEditorTest, TheFileDialogIsSetUpFromTheRow) {
     ASSERT_EQ(files.Log().size(), 2U);
 
     const forms::FileDialogRequest& first = files.Log()[0].request;
+    EXPECT_EQ(first.owner, Form());
     EXPECT_EQ(first.filters, (std::vector<forms::FileFilter>{{"Text", "*.txt"}, {"All", "*.*"}}));
     EXPECT_EQ(first.filterIndex, 1);
     EXPECT_EQ(first.flags, win::OFN_FILEMUSTEXIST);
@@ -277,6 +280,7 @@ TEST_F(ValueBoxEditorTest, TheFolderBrowserKeepsItsFlagsAndFreesWhatItReturns) {
     EXPECT_EQ(plain->GetValue().AsString(), "/tmp");
     ASSERT_EQ(folders.Log().size(), 3U);
     EXPECT_EQ(folders.Log()[0].request.instruction, "Where?");
+    EXPECT_EQ(folders.Log()[0].request.owner, Form());
     EXPECT_EQ(folders.Log()[0].request.flags, 16U);
     EXPECT_EQ(folders.Log()[2].request.flags, 16U);
     EXPECT_EQ(forms::LiveItemIdListCount(), 0U);
@@ -302,6 +306,13 @@ TEST_F(ValueBoxEditorTest, TheFontDialogKeepsWholeSizesAndWritesBackItsChoice) {
         ASSERT_TRUE(stored);
         EXPECT_EQ(stored->Size().ToDouble(), points);
     }
+    EXPECT_EQ(fonts.Log().back().request.owner, Form());
+    // A long name is cut where a character starts, never inside one.
+    font->SetName(std::string(30, 'F') + "\u00e9\u00e9\u00e9\u00e9\u00e9");
+    row->SetValue(ole::Variant(font));
+    Open(row);
+    ClickBrowse();
+    EXPECT_EQ(std::string(fonts.Log().back().request.logFont.lfFaceName), std::string(30, 'F'));
 
     font->SetSize(ole::Font::kDefaultSize);
     font->SetItalic(true);
@@ -394,6 +405,7 @@ TEST_F(ValueBoxEditorTest, ThePictureEditorClearsOnBackspaceAndBrowsesFromNothin
     ASSERT_EQ(forms::FileDialogResponder().Log().size(), 1U);
     const forms::FileDialogRequest& request = forms::FileDialogResponder().Log()[0].request;
     EXPECT_EQ(request.name, "");
+    EXPECT_EQ(request.owner, Form());
     EXPECT_EQ(request.flags, win::OFN_FILEMUSTEXIST);
     EXPECT_EQ(request.defaultExtension, "");
     // A path longer than the 255 bytes the editor offers fails the dialog, as a cancel.
