@@ -61,6 +61,7 @@ TEST_F(ListAndColorEditorTest, AListValueSelectsTheFirstEntryHoldingEqualData) {
         {ole::Variant(true), "Yes"},
         {ole::Variant(), "Blank"},
         {ole::Variant("zzz"), ""},
+        {ole::Variant::Null(), ""},
     };
     for (const auto& [value, text] : cases) {
         SCOPED_TRACE(text);

@@ -74,6 +74,21 @@ TEST_F(TextEditorTest, TextModeTakesEveryKeyAndEndsOnEnterOrEscape) {
     EXPECT_TRUE(errors.empty());
 }
 
+// The box shows every value in the fixed en-US text forms, whatever the machine's locale.
+TEST_F(TextEditorTest, ValuesShowInTheirFixedTextForms) {
+    const std::vector<std::pair<ole::Variant, std::string>> cases = {
+        {ole::Variant(1.5), "1.5"},
+        {ole::Variant(true), "True"},
+        {ole::Variant::FromDate(ole::CDate(ole::Variant("1/2/2024"))), "1/2/2024"},
+    };
+    for (const auto& [value, text] : cases) {
+        SCOPED_TRACE(text);
+        Open(AddRow(value, shared::ksTextEditor));
+        EXPECT_EQ(Box().Text(), text);
+        Type("\x1b");
+    }
+}
+
 // Typing after a click on the value goes into the box; an edit opened by a click on the name or
 // from the keyboard leaves the focus on the grid, whose arrow keys go on moving the selection.
 TEST_F(TextEditorTest, OnlyAClickOnTheValueFocusesTheBox) {
