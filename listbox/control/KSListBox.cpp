@@ -185,8 +185,15 @@ void KSListBox::LetAppearance(int32_t value) {
 void KSListBox::LetBorderStyle(int32_t value) {
     if (value == m_BorderStyle)
         return;
+    const int32_t previous = m_BorderStyle;
     m_BorderStyle = value;
-    ApplyBorder();
+    try {
+        ApplyBorder();
+    } catch (const ole::Error&) {
+        // A flat control's own border takes only 0 and 1 (380): a refused let changes nothing.
+        m_BorderStyle = previous;
+        throw;
+    }
     ResizeCombo();
     PropertyChanged(IdBorderStyle);
 }

@@ -24,6 +24,9 @@ protected:
 // Each let compares first; the names notified are the keys the control writes.
 TEST_F(ListBoxTest, LetsNotifyTheirWrittenKeyOnlyWhenTheValueChanges) {
     EXPECT_EQ(static_cast<uint32_t>(Get(Id::IdBackColor).AsI4()), 0x80000005U);
+    // A flat control's own border refuses other styles, and the refusal changes nothing.
+    EXPECT_EQ(ErrorOf([&] { Let(Id::IdBorderStyle, Variant(5)); }), 380);
+    EXPECT_EQ(Get(Id::IdBorderStyle).AsI4(), ksFixedSingle);
     List().ClearPropertyChangedLog();
     const std::pair<Id, int32_t> lets[] = {{Id::IdAppearance, ks3d},
                                            {Id::IdBackColor, 0x00FF00},
