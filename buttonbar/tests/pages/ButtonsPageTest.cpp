@@ -123,6 +123,17 @@ TEST_F(ButtonsPageTest, EditsAndDeleteGoToTheButtonShownAfterAnotherPageSwitched
     Press(Find<forms::CommandButton>("btnDelButton"));
     EXPECT_EQ(first->GetButtons()->Count(), 4);
     EXPECT_EQ(other->GetButtons()->Count(), 5);
+
+    // With the shown button's group deleted on the Groups page, apply writes nowhere.
+    Bar().SetActiveGroup(first);
+    Open("Buttons");
+    Type("txtBtnCaption", "Gone");
+    Show("Groups");
+    Press(Find<forms::CommandButton>("btnDelGroup"));
+    ASSERT_EQ(Bar().GetGroups()->Count(), 1);
+    Press(m_frame->OkButton());
+    for (int32_t i = 1; i <= 5; ++i)
+        EXPECT_EQ(other->GetButtons()->At(i)->GetCaption(), "b" + std::to_string(i));
 }
 
 TEST_F(ButtonsPageTest, AddAndDeleteActAtOnce) {
