@@ -17,14 +17,18 @@ std::string FilterList(std::string filter) {
     return filter;
 }
 
-// One path, or with several files the folder followed by the names, each NUL-terminated.
-std::string ChosenPath(const std::string& buffer) {
+// One path, or with several files the folder followed by the names, each NUL-terminated, the
+// first name at `nameOffset`. Only that offset tells the two apart: a single path shorter than
+// the name the dialog started with leaves the rest of that name after its NUL.
+std::string ChosenPath(const std::string& buffer, size_t nameOffset) {
     const auto nul = buffer.find('\0');
-    if (nul == std::string::npos || nul + 1 >= buffer.size() || buffer[nul + 1] == '\0')
-        return buffer.substr(0, nul);
-    const std::string folder = buffer.substr(0, nul);
-    const std::string name = buffer.substr(nul + 1, buffer.find('\0', nul + 1) - nul - 1);
-    return folder.ends_with('/') ? folder + name : folder + "/" + name;
+    std::string path = buffer.substr(0, nul);
+    if (nul == std::string::npos || nameOffset != nul + 1 || nameOffset >= buffer.size())
+        return path;
+    const std::string name = buffer.substr(nameOffset, buffer.find('\0', nameOffset) - nameOffset);
+    if (name.empty())
+        return path;
+    return path.ends_with('/') ? path + name : path + "/" + name;
 }
 
 } // namespace
@@ -48,7 +52,7 @@ std::optional<std::string> ChooseFile(const OpenFileSetup& setup) {
     ofn.lpstrDefExt = setup.defaultExt.empty() ? nullptr : setup.defaultExt.c_str();
     if (!win::GetOpenFileNameA(&ofn))
         return std::nullopt;
-    return ChosenPath(file);
+    return ChosenPath(file, ofn.nFileOffset);
 }
 
 } // namespace attrgrid

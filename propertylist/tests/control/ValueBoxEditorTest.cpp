@@ -250,6 +250,13 @@ TEST_F(ValueBoxEditorTest, AChosenFileCommitsAndACancelChangesNothing) {
     files.Queue(forms::FileDialogAnswer{true, {"/data/three.txt"}, false, 0});
     ClickBrowse();
     EXPECT_EQ(file->GetValue().AsString(), "/data/three.txt");
+
+    // A path shorter than the one the dialog started with is the path alone, not the start's
+    // tail after it.
+    Open(file);
+    files.Queue(forms::FileDialogAnswer{true, {"/b.txt"}, false, 0});
+    ClickBrowse();
+    EXPECT_EQ(file->GetValue().AsString(), "/b.txt");
 }
 
 // The folder flags of a row carry over to a row without them; a cancelled browse and a folder
