@@ -98,4 +98,15 @@ BENCHMARK(BM_HoverAcrossVisibleButtons)
     ->ArgsProduct({{100, 1000}, {0, 1}})
     ->Unit(benchmark::kMillisecond);
 
+// A group bar turned upwards whose caption is cut to fit it: finding the cut as the caption grows.
+void BM_TurnedCaptionCut(benchmark::State& state) {
+    Surface surface(0);
+    surface.bar->LetGroupFlow(shelfstrip::ksHorizontal);
+    surface.bar->GetActiveGroup()->LetCaption(
+        std::string(static_cast<size_t>(state.range(0)), 'W'));
+    for (auto _ : state)
+        surface.bar->UpperGroupsBox()->Refresh();
+}
+BENCHMARK(BM_TurnedCaptionCut)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
+
 } // namespace

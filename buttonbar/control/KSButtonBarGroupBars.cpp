@@ -167,13 +167,23 @@ void KSButtonBar::DrawFittedText(win::HDC hdc, const std::string& sText, win::RE
     const int32_t available = rect.bottom - rect.top;
     std::string text = sText;
     win::SIZE extent = Extent(hdc, text);
-    if (extent.cx > available - 16 && CodePoints(sText) > 1) {
-        for (size_t n = CodePoints(sText) - 1; n >= 1; --n) {
-            text = sText.substr(0, PrefixBytes(sText, n)) + "...";
-            extent = Extent(hdc, text);
-            if (extent.cx < available)
-                break;
+    if (const size_t points = CodePoints(sText); extent.cx > available - 16 && points > 1) {
+        // The longest prefix narrower than the bar with "..." after it, one character when none
+        // is. A longer prefix is never narrower, so halving the range finds it in a few
+        // measurements where trying each length cost time growing with the square of the text.
+        const auto cut = [&](size_t n) { return sText.substr(0, PrefixBytes(sText, n)) + "..."; };
+        size_t fits = 1;
+        for (size_t low = 2, high = points - 1; low <= high;) {
+            const size_t n = low + (high - low) / 2;
+            if (Extent(hdc, cut(n)).cx < available) {
+                fits = n;
+                low = n + 1;
+            } else {
+                high = n - 1;
+            }
         }
+        text = cut(fits);
+        extent = Extent(hdc, text);
     }
     const int32_t x =
         base::RoundHalfEvenToInt32(rect.left + ((rect.right - rect.left) - extent.cy) / 2.0);
