@@ -76,8 +76,12 @@ void frmColorPicker::RecalculateSize() {
             width = 2 * m_tabWidth >= needed ? 2 * m_tabWidth : needed;
         }
     }
+    // A window larger than the screen shows nothing more and costs its whole surface: a long tab
+    // caption or a huge font is cut to the screen instead of asking for gigabytes.
+    width = std::min(width, static_cast<double>(win::GetSystemMetrics(win::SM_CXSCREEN)));
     const double cell = (width - 10) / 8;
-    const double height = 8 * cell + m_tabHeight + 10;
+    const double height = std::min(8 * cell + m_tabHeight + 10,
+                                   static_cast<double>(win::GetSystemMetrics(win::SM_CYSCREEN)));
     win::RECT frame = PixelBounds();
     SetPixelBounds(Bounds(frame.left, frame.top, Round(width), Round(height)));
     RepaintPalette();

@@ -97,16 +97,17 @@ TEST_F(DropDownTest, TheWindowFollowsTheControlsFontAndCaptions) {
     const double small = DropDown().CellSize();
     const win::SIZE before = DropDown().InnerPixelSize();
     Key(win::VK_ESCAPE);
-    Picker().GetFont()->SetSize(ole::Currency{240000});
-    PressButton();
-    EXPECT_GT(DropDown().CellSize(), small);
-    EXPECT_GT(DropDown().InnerPixelSize().cx, before.cx);
-    Key(win::VK_ESCAPE);
 
     Picker().LetPaletteTabCaption("A much longer palette caption");
     PressButton();
     EXPECT_GE(DropDown().InnerPixelSize().cx, 2 * DropDown().PaletteTabRect().right - 1);
     EXPECT_EQ(DropDown().SystemTabRect().left, DropDown().PaletteTabRect().right);
+    Key(win::VK_ESCAPE);
+
+    Picker().GetFont()->SetSize(ole::Currency{240000});
+    PressButton();
+    EXPECT_GT(DropDown().CellSize(), small);
+    EXPECT_GT(DropDown().InnerPixelSize().cx, before.cx);
     Key(win::VK_ESCAPE);
 }
 
@@ -351,6 +352,16 @@ TEST_F(DropDownTest, ADropDownOutlivingItsControlReportsNothing) {
     win::test::pump();
     EXPECT_FALSE(dropDown->Shown());
     EXPECT_EQ(dropDown->SelectedColor, dropDown->PaletteCell(9).color);
+}
+
+// A long tab caption (a stored one, say) makes the window no larger than the screen.
+TEST_F(DropDownTest, ALongCaptionKeepsTheWindowWithinTheScreen) {
+    HostPicker();
+    Picker().LetPaletteTabCaption(std::string(300, 'W'));
+    PressButton();
+    const win::SIZE size = DropDown().InnerPixelSize();
+    EXPECT_LE(size.cx, win::GetSystemMetrics(win::SM_CXSCREEN));
+    EXPECT_LE(size.cy, win::GetSystemMetrics(win::SM_CYSCREEN));
 }
 
 // A host letting go of the control in PaletteOpened leaves no drop-down on the screen, hooked.
