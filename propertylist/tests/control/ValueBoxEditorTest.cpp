@@ -88,9 +88,17 @@ TEST_F(ValueBoxEditorTest, TheBrowseButtonAsksTheHostAndEnterCommitsItsAnswer) {
     Grid().SetSelectedProperty(data);
     answer = ole::Variant("dropped");
     ClickBrowse();
+    const win::HWND box = Box();
+    const ole::Ptr<CEditor> editor = Grid().ActiveEditor();
     PressOnEditor(win::VK_ESCAPE);
     EXPECT_FALSE(Grid().ActiveEditor());
     EXPECT_EQ(data->GetValue().AsString(), "chosen");
+
+    // Hidden between edits, the box keeps its last text until the next Reset empties it.
+    EXPECT_FALSE(win::IsWindowVisible(box));
+    EXPECT_EQ(TextOf(box), "dropped");
+    editor->Reset(data, CEditorListener::Create());
+    EXPECT_EQ(TextOf(box), "");
 }
 
 // Each Move places the box on whole pixels (halves to even) and the button at its right end,
