@@ -207,7 +207,7 @@ void ZORudeRuduvozu::LoadControls(const ole::Ptr<ole::Object>& container, CPrope
         if (level > kMaxLevel)
             ole::RaiseError(ole::ERR_UNSUPPORTED_TYPE);
         const ole::Variant entry =
-            parent.ReadProperty(InfoKey(level, index), ole::Variant(std::string()));
+            parent.TakeProperty(InfoKey(level, index), ole::Variant(std::string()));
         if (entry.IsString() && entry.AsString().empty())
             return;
         if (!entry.IsBytes())

@@ -42,6 +42,14 @@ ole::Variant CPropertyBag::ReadProperty(const std::string& sName,
     return m_bag->ReadProperty(Key(sName), fallback.IsMissing() ? ole::Variant() : fallback);
 }
 
+ole::Variant CPropertyBag::TakeProperty(const std::string& sName,
+                                        const ole::Variant& DefaultValue) {
+    ole::Variant value = ReadProperty(sName, DefaultValue);
+    // A write equal to its default drops the stored entry.
+    m_bag->WriteProperty(Key(sName), ole::Variant(), ole::Variant());
+    return value;
+}
+
 void CPropertyBag::WriteProperty(const std::string& sName, const ole::Variant& Value,
                                  const ole::Variant& DefaultValue) {
     const ole::Variant& value = Value.Deref();

@@ -31,6 +31,11 @@ public:
     void WriteProperty(const std::string& sName, const ole::Variant& Value,
                        const ole::Variant& DefaultValue);
 
+    // Reads a designer key and drops it from the bag, for a value that is read only once: a
+    // nested control's bag then lives in one place while its subtree loads, not in every level
+    // above it as well.
+    ole::Variant TakeProperty(const std::string& sName, const ole::Variant& DefaultValue);
+
     // The inner bag in its stored form, a zero-based byte array; 458 for bytes that do not parse.
     ole::Variant Contents() const { return m_bag->Contents(); }
     void SetContents(const ole::Variant& contents) { m_bag->SetContents(contents); }

@@ -55,6 +55,17 @@ TEST_F(CPropertyBagTest, DefaultsAndRefusedValues) {
               13);
 }
 
+// A nested control's bag leaves its parent as it loads, so no level above keeps a copy of it.
+TEST_F(CPropertyBagTest, ATakenValueLeavesTheBag) {
+    bag->WriteProperty("ControlInfo_1_1", ole::Variant(std::string("child")),
+                       ole::Variant::Missing());
+    EXPECT_EQ(bag->TakeProperty("ControlInfo_1_1", ole::Variant(std::string())).AsString(),
+              "child");
+    EXPECT_EQ(Stored("INT_ControlInfo_1_1").AsString(), "absent");
+    EXPECT_EQ(bag->TakeProperty("ControlInfo_1_1", ole::Variant(std::string("none"))).AsString(),
+              "none");
+}
+
 TEST_F(CPropertyBagTest, OnlyReadAndWriteAreDispatchable) {
     const ole::Variant self{ole::Ptr<ole::Object>(bag)};
     std::array<ole::Variant, 2> write{ole::Variant(std::string("Top")), ole::Variant(int32_t{5})};
