@@ -112,6 +112,18 @@ void BM_FullRepaintWithAHundredSelected(benchmark::State& state) {
 }
 BENCHMARK(BM_FullRepaintWithAHundredSelected)->Unit(benchmark::kMillisecond);
 
+// What a selection change repaints: a handle-sized corner of the surface, with nothing selected.
+void BM_PaintOfASmallArea(benchmark::State& state) {
+    Surface surface;
+    ZORudeRuduvozu& designer = *surface.designer;
+    const win::RECT corner{1200, 760, 1220, 780};
+    for (auto _ : state) {
+        win::InvalidateRect(designer.hWnd(), &corner, win::FALSE);
+        win::UpdateWindow(designer.hWnd());
+    }
+}
+BENCHMARK(BM_PaintOfASmallArea)->Unit(benchmark::kMillisecond);
+
 void BM_HitTestAmongAllControls(benchmark::State& state) {
     Surface surface;
     ZORudeRuduvozu& designer = *surface.designer;

@@ -4,11 +4,9 @@
 #include "formdesigner/control/ZORudeRuduvozu.h"
 
 #include "formdesigner/control/HitGeometry.h"
-#include "formdesigner/control/LateReads.h"
 
 #include "shared/util/ColorUtils.h"
 
-#include "platform/ole/convert/Conversions.h"
 #include "platform/win/Win.h"
 #include "platform/win/gdi/DcGuards.h"
 
@@ -17,27 +15,31 @@
 
 namespace layoutdesk {
 
+// Only the part being painted is drawn again. Elsewhere the surface still shows its dots and
+// handles, and the windowless controls over them are not painted again: dots drawn there would
+// land on top of those controls.
 void ZORudeRuduvozu::OnPaint() {
     win::RECT client{};
-    if (win::GetClientRect(hWnd(), &client))
-        PaintDesigner(client);
+    win::RECT painted{};
+    if (win::GetClientRect(hWnd(), &client) && win::GetClipBox(hDC(), &painted) > win::NULLREGION &&
+        win::IntersectRect(&painted, &painted, &client))
+        PaintDesigner(painted);
 }
 
 void ZORudeRuduvozu::PaintDesigner(const win::RECT& rect) {
     if (m_Mode == ksModeRun)
         return;
     ole::Ptr<ZORudeRuduvozu> self(this);
-    for (const ole::Ptr<ole::Object>& control : ContainedSnapshot()) {
-        if (!HasWindowHandle(control))
-            continue;
-        const win::HWND child = win::HwndFromParam(ole::CLng(ReadMember(control, "hWnd")));
+    // The windowed controls directly inside are the surface's child windows; walking those asks
+    // nothing of the windowless ones, however many there are.
+    for (win::HWND child = win::GetWindow(hWnd(), win::GW_CHILD); child;
+         child = win::GetWindow(child, win::GW_HWNDNEXT))
         if (win::GetUpdateRect(child, nullptr, win::FALSE))
             win::UpdateWindow(child);
-    }
-    if (m_ShowGrid) {
-        const win::WindowDc dc(hWnd());
-        DrawGrid(dc.Get(), rect);
-    }
+    // The paint's own DC: dots only where this paint draws, beneath the windowless controls
+    // painted after it.
+    if (m_ShowGrid)
+        DrawGrid(hDC(), rect);
     // Not clipped to the hosted windows: handles may cover them.
     const win::WindowDc dc(hWnd(), win::GetDCEx(hWnd(), {}, win::DCX_PARENTCLIP));
     if (!dc.Get())

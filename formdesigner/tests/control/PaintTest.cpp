@@ -69,6 +69,18 @@ TEST_F(PaintTest, ALineShowsAHandleOnEachEnd) {
     EXPECT_EQ(At(150, 97), face);
 }
 
+// A paint draws grid and handles only where it paints: outside, windowless controls are not
+// drawn again, and dots drawn there would stay on top of them.
+TEST_F(PaintTest, DotsStayBeneathWindowlessControlsOutsideThePaint) {
+    auto label = Add("VB.Label", "Label1", {1800, 1800, 3600, 2400});
+    ole::LetProperty(ole::Variant(label), "BackColor", ole::Variant(int32_t{0x0000FF}));
+    Designer().LetMode(ksModeSelect);
+    EXPECT_EQ(At(128, 128), 0x0000FFU);
+    Designer().SelectControl(ole::Variant(button));
+    EXPECT_EQ(At(128, 128), 0x0000FFU);
+    EXPECT_EQ(At(15, 15), handleFill);
+}
+
 // Sizes far beyond any screen draw pinned to the drawing range instead of overflowing: a huge
 // handle covers the surface beside the control, and the grid of a surface much larger than its
 // form walks only the part that shows.
