@@ -121,9 +121,11 @@ void GroupsPage::RefreshGroupPage() {
     // the scroller would.
     if (!bar->GetActiveGroup() && groups->Count() >= 1)
         bar->SetActiveGroup(groups->At(1));
-    ShowGroup(bar->GetActiveGroup());
-    ResetGroupScroller(groups->Count(), GetActiveGroupIndex());
-    m_btnDelGroup->SetEnabled(groups->Count() >= 2);
+    LoadEach({
+        [&] { ShowGroup(bar->GetActiveGroup()); },
+        [&] { ResetGroupScroller(groups->Count(), GetActiveGroupIndex()); },
+        [&] { m_btnDelGroup->SetEnabled(groups->Count() >= 2); },
+    });
 }
 
 void GroupsPage::ShowGroup(const ole::Ptr<CGroup>& group) {

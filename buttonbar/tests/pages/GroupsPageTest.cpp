@@ -97,6 +97,8 @@ TEST_F(GroupsPageTest, ALayoutWithNoRowIsKeptAndTheRestShows) {
     Open("Groups");
     EXPECT_EQ(Find<forms::CheckBox>("chkVisible").GetValue(), 1);
     EXPECT_EQ(Row("lstBtnBgLayout"), -1);
+    EXPECT_EQ(Text("txtGroupIndex"), "2");
+    EXPECT_EQ(Find<forms::Label>("lblGroupCount").Caption(), "of 3");
     Press(m_frame->OkButton());
     EXPECT_TRUE(Groups()->At(2)->GetVisible());
     EXPECT_EQ(Groups()->At(2)->GetButtonBackgroundLayout(), 7);
