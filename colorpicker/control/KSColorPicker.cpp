@@ -7,6 +7,7 @@
 #include "shared/util/FontUtils.h"
 
 #include "platform/forms/control/ControlIds.h"
+#include "platform/ole/convert/Conversions.h"
 #include "platform/ole/error/Error.h"
 #include "platform/ole/error/ResumeNext.h"
 #include "platform/ole/event/EventSink.h"
@@ -35,6 +36,12 @@ constexpr win::UINT kDropButtonPushed = 0x4201;
 
 constexpr int32_t SystemColor(uint32_t index) {
     return static_cast<int32_t>(0x80000000U + index);
+}
+
+// The surface's Appearance and BorderStyle are 16-bit: a Long past that range is an overflow, not
+// its low word (65537 would have set 1).
+int16_t ToInteger(int32_t value) {
+    return ole::CInt(ole::Variant(value));
 }
 
 void CheckSystemColorIndex(int32_t index) {
@@ -148,7 +155,7 @@ int32_t KSColorPicker::GetAppearance() const {
 void KSColorPicker::LetAppearance(int32_t value) {
     if (value == UserControl::Appearance())
         return;
-    SetAppearance(static_cast<int16_t>(value));
+    SetAppearance(ToInteger(value));
     UserControl::SetBackColor(static_cast<forms::OLE_COLOR>(m_backColor));
     PropertyChanged(IdAppearance);
 }
@@ -174,7 +181,7 @@ int32_t KSColorPicker::GetBorderStyle() const {
 void KSColorPicker::LetBorderStyle(int32_t value) {
     if (value == UserControl::BorderStyle())
         return;
-    SetBorderStyle(static_cast<int16_t>(value));
+    SetBorderStyle(ToInteger(value));
     PropertyChanged(IdBorderStyle);
 }
 

@@ -83,6 +83,10 @@ TEST_F(KSColorPickerTest, SettersNotifyTheirNamesOnlyForNewValues) {
         EXPECT_TRUE(ole::VariantEquals(Get(c.id), c.value)) << c.notified;
     }
     EXPECT_EQ(ErrorOf([&] { Put(K::IdAppearance, ole::Variant(int32_t{7})); }), 380);
+    for (const ole::DISPID id : {K::IdAppearance, K::IdBorderStyle})
+        EXPECT_EQ(ErrorOf([&] { Put(id, ole::Variant(int32_t{65536})); }), 6);
+    EXPECT_EQ(ole::CLng(Get(K::IdAppearance)), ks3d);
+    EXPECT_EQ(ole::CLng(Get(K::IdBorderStyle)), ksNone);
 }
 
 TEST_F(KSColorPickerTest, SystemColorNamesResetAndRefuseIndexesOutsideTheTable) {
