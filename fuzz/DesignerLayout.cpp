@@ -86,9 +86,9 @@ std::vector<uint8_t> BagWithNameTwice() {
 }
 
 // A root bag counting 40 controls and holding none of them.
-std::vector<uint8_t> BagCountingMissingControls() {
+std::vector<uint8_t> BagCountingMissingControls(int16_t count) {
     const auto bag = ole::PropertyBag::Create();
-    bag->WriteProperty("INT_ControlCount", ole::Variant(int16_t{40}), ole::Variant::Missing());
+    bag->WriteProperty("INT_ControlCount", ole::Variant(count), ole::Variant::Missing());
     return bag->ToBytes();
 }
 
@@ -140,7 +140,8 @@ std::vector<std::vector<uint8_t>> DesignerLayoutFiles() {
     patched(16, 2);    // bag version 2
     patched(24, 0xC3); // a name that is not UTF-8
     files.push_back(FileWithContents(BagWithNameTwice()));
-    files.push_back(FileWithContents(BagCountingMissingControls()));
+    files.push_back(FileWithContents(BagCountingMissingControls(40)));
+    files.push_back(FileWithContents(BagCountingMissingControls(-32768))); // a wrapped count
     std::vector<uint8_t> trailing(full.begin() + 12, full.end());
     trailing.push_back(0);
     files.push_back(FileWithContents(trailing));

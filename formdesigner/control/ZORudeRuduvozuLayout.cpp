@@ -38,7 +38,7 @@ std::string InfoKey(int32_t level, int32_t index) {
 
 // Each counted control has an entry of its own in the bag, so a count beyond the entries is no
 // file the designer wrote; loading it would report one missing control after another.
-// A count that is no 16-bit number is as corrupt.
+// A count that is no 16-bit number, or a negative one (a wrapped count), is as corrupt.
 int16_t CountWithin(const CPropertyBag& bag, const ole::Variant& stored) {
     int16_t count = 0;
     try {
@@ -46,7 +46,7 @@ int16_t CountWithin(const CPropertyBag& bag, const ole::Variant& stored) {
     } catch (const ole::Error&) {
         ole::RaiseError(ole::ERR_UNSUPPORTED_TYPE);
     }
-    if (count > 0 && static_cast<size_t>(count) > bag.EntryCount())
+    if (count < 0 || static_cast<size_t>(count) > bag.EntryCount())
         ole::RaiseError(ole::ERR_UNSUPPORTED_TYPE);
     return count;
 }

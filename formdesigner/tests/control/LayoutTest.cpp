@@ -207,6 +207,7 @@ TEST_F(LayoutTest, BadFilesGiveOneReportAndNothingElse) {
         {"a name that is not UTF-8",
          FileOf(BagBytes(1, 1, [](auto& out) { EmptyEntry(out, "INT_\xC3"); }))},
         {"a count beyond the entries", FileOf(CountedBag(int16_t{40}))},
+        {"a negative count", FileOf(CountedBag(int16_t{-32768}))},
         {"a count that is no number", FileOf(CountedBag("many"))},
         {"a name stored twice", FileOf(BagBytes(1, 2,
                                                 [](auto& out) {
