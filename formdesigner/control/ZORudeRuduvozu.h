@@ -435,7 +435,7 @@ private:
     bool m_hooked = false;
     bool m_initialized = false;
     bool m_readingBag = false;
-    int32_t m_layoutErrors = 0;
+    int64_t m_layoutErrors = 0;
     win::HWND m_subclassedWnd;
     win::RECT m_DirtyRect{};
 

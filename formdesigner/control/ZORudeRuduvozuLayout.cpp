@@ -100,7 +100,8 @@ bool ZORudeRuduvozu::LayoutStep(const std::function<void()>& step) {
 
 bool ZORudeRuduvozu::SaveLayout(const std::string& sFile) {
     ole::Ptr<ZORudeRuduvozu> self(this);
-    m_layoutErrors = 0;
+    // Counted from here, not from 0: a handler may save or load inside this call.
+    const int64_t reported = m_layoutErrors;
     const ole::Ptr<CPropertyBag> root = CPropertyBag::Create();
     const std::vector<ole::Ptr<ole::Object>> contained = ContainedSnapshot();
     // Every step reports and goes on, but a count the file cannot hold ends the save: what is
@@ -127,7 +128,7 @@ bool ZORudeRuduvozu::SaveLayout(const std::string& sFile) {
     }
     // The whole image is built before the file is opened, so no stale tail stays behind.
     LayoutStep([&] { ole::LayoutFile::Write(sFile, root->Contents()); });
-    return m_layoutErrors == 0;
+    return m_layoutErrors == reported;
 }
 
 void ZORudeRuduvozu::SaveControls(const ole::Ptr<ole::Object>& control, CPropertyBag& parent,
@@ -177,7 +178,8 @@ void ZORudeRuduvozu::SaveControls(const ole::Ptr<ole::Object>& control, CPropert
 
 bool ZORudeRuduvozu::LoadLayout(const std::string& sFile) {
     ole::Ptr<ZORudeRuduvozu> self(this);
-    m_layoutErrors = 0;
+    // Counted from here, not from 0: a handler may save or load inside this call.
+    const int64_t reported = m_layoutErrors;
     const ole::Ptr<CPropertyBag> root = CPropertyBag::Create();
     int16_t count = 0;
     const bool read = LayoutStep([&] {
@@ -196,7 +198,7 @@ bool ZORudeRuduvozu::LoadLayout(const std::string& sFile) {
     }
     for (int32_t i = 1; i <= count; ++i)
         LoadControls(ExtenderObject(), *root, i, 1);
-    return m_layoutErrors == 0;
+    return m_layoutErrors == reported;
 }
 
 void ZORudeRuduvozu::LoadControls(const ole::Ptr<ole::Object>& container, CPropertyBag& parent,

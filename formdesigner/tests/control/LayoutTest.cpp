@@ -487,6 +487,21 @@ TEST_F(LayoutTest, HandlersRemovingControlsOrTheDesignerEndQuietly) {
     EXPECT_FALSE(GetForm().FindControl("Command3"));
 }
 
+// A handler that saves from inside a load does not hide what the load reported before it.
+TEST_F(LayoutTest, ASaveInsideALoadKeepsTheLoadsReports) {
+    WriteLayout(
+        {{"VB.NoSuchButton", "Command1", false, {}}, {"VB.CommandButton", "Command2", false, {}}});
+    const std::string other = path + ".other";
+    bool saved = false;
+    OnEvent([&](ole::DISPID id, std::span<ole::Variant>) {
+        if (id == ZORudeRuduvozu::EvLoadControlData)
+            saved = Designer().SaveLayout(other);
+    });
+    EXPECT_FALSE(Designer().LoadLayout(path));
+    EXPECT_TRUE(saved);
+    std::filesystem::remove(other);
+}
+
 // Automation errors show their offset in the box; the event still gets the full number.
 TEST_F(LayoutTest, TheBoxShowsAnAutomationErrorByItsOffset) {
     class Refusing final : public ole::Object {
