@@ -294,6 +294,9 @@ void KSButtonBar::HandleButtonAreaKey(int32_t keyCode) {
             break;
     }
     ClearButtonHighlight();
+    // The host heard of the old highlight and may have shown another group meanwhile.
+    if (!m_ActiveGroup || m_ActiveGroup->GetButtons() != buttons)
+        return;
     const ole::Ptr<CButton> button = cellButton();
     if (!button)
         return;

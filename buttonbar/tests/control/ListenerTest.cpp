@@ -7,12 +7,15 @@
 
 #include "testsupport/ErrorOf.h"
 
+#include "platform/ole/error/ResumeNext.h"
 #include "platform/ole/error/UnhandledError.h"
 #include "platform/win/test/Snapshot.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <functional>
+#include <random>
 
 namespace shelfstrip::test {
 namespace {
@@ -199,6 +202,82 @@ TEST_F(ListenerTest, HandlersMayRemoveWhatTheBarIsAboutToMark) {
     EXPECT_EQ(bar.GetSelectedButton(), nullptr);
     EXPECT_EQ(Events(), std::vector<std::string>{"ActiveGroupChanged"});
     ole::DisconnectEvents(m_bar, cookie);
+}
+
+// Hosts that change the model from inside the bar's events, under random input: the bar never
+// keeps as active, selected, highlighted or marked an object that has left it.
+TEST_F(ListenerTest, RandomHandlersNeverLeaveTheBarHoldingWhatLeft) {
+    for (unsigned seed = 1; seed <= 12; ++seed) {
+        std::mt19937 rng(seed);
+        const auto pick = [&](int32_t n) {
+            return 1 + static_cast<int32_t>(rng() % std::max(1, n));
+        };
+        KSButtonBar& bar = ShowBar();
+        const ole::Ptr<CGroups> groups = bar.GetGroups();
+        AddButtons(6);
+        for (int g = 0; g < 3; ++g)
+            AddButtons(pick(6), groups->Add("G"));
+        const auto group = [&] { return groups->At(pick(groups->Count())); };
+        const std::function<void()> changes[] = {
+            [&] { groups->Remove(ole::Variant(pick(groups->Count()))); },
+            [&] {
+                const ole::Ptr<CButtons> buttons = group()->GetButtons();
+                buttons->Remove(ole::Variant(pick(buttons->Count())));
+            },
+            [&] { group()->GetButtons()->Clear(); },
+            [&] { group()->LetVisible(rng() % 2 == 0); },
+            [&] { AddButtons(pick(3), group()); },
+            [&] { bar.SetActiveGroup(group()); },
+            [&] {
+                const ole::Ptr<CButtons> buttons = group()->GetButtons();
+                bar.SetSelectedButton(buttons->At(pick(buttons->Count())));
+            },
+        };
+        const auto change = [&] { ole::ResumeNext(changes[rng() % std::size(changes)]); };
+        ole::Ptr<ole::EventSink> host = ole::EventSink::Create();
+        for (ole::DISPID id = KSButtonBar::EvGroupAdded; id <= KSButtonBar::EvMouseMove; ++id) {
+            host->On(id, [&](std::span<ole::Variant>) {
+                if (rng() % 3 == 0)
+                    change();
+            });
+        }
+        const uint32_t cookie = ole::ConnectEvents(m_bar, host);
+        const auto held = [&](const ole::Ptr<CBarItem>& item) {
+            const auto button = ole::PtrCast<CButton>(item);
+            const ole::Ptr<CGroup> group =
+                button ? button->GetParentGroup() : ole::PtrCast<CGroup>(item);
+            return !item ||
+                   (groups->Holds(*group) && (!button || group->GetButtons()->Holds(*button)));
+        };
+        for (int step = 0; step < 150; ++step) {
+            const win::HWND box = std::array{Area(), Upper(), Lower()}[rng() % 3];
+            win::RECT r{};
+            win::GetClientRect(box, &r);
+            const win::POINT pt{pick(r.right + 20) - 10, pick(r.bottom + 20) - 10};
+            switch (rng() % 4) {
+            case 0:
+                Move(box, pt);
+                break;
+            case 1:
+                Click(box, pt);
+                break;
+            case 2:
+                win::SetFocus(box);
+                Key(std::array{win::VK_LEFT, win::VK_DOWN, win::VK_RETURN}[rng() % 3]);
+                break;
+            default:
+                change();
+            }
+            ASSERT_TRUE(held(bar.GetActiveGroup()) && held(bar.GetSelectedButton()) &&
+                        held(bar.HighlightedButton()) && held(bar.FocusGroup()))
+                << seed << ", " << step;
+        }
+        ole::DisconnectEvents(m_bar, cookie);
+        ole::DisconnectEvents(m_bar, m_cookie);
+        m_cookie = 0;
+        Unload();
+    }
+    EXPECT_TRUE(ole::TakeReportedErrors().empty());
 }
 
 } // namespace
