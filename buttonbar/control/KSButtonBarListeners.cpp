@@ -30,17 +30,16 @@ void KSButtonBar::GroupRemoved(const ole::Ptr<CGroup>& aGroup) {
         m_HighlightedButton = nullptr;
     if (m_FocusGroup == aGroup)
         m_FocusGroup = nullptr;
+    // At least one group stays Visible in either mode: when the removed one was the last, the
+    // first is shown again (at run time the setter below would refuse a hidden group anyway).
+    if (!OtherGroupVisible(*aGroup))
+        m_Groups->At(1)->LetVisible(true);
     if (aGroup == m_ActiveGroup) {
-        // The first remaining group that shows takes over; with none showing, the first one is
-        // shown again, since the setter refuses a hidden group.
+        // The first remaining group that shows takes over.
         ole::Ptr<CGroup> next;
         for (int32_t i = 1; i <= m_Groups->Count() && !next; ++i) {
             if (TakesPart(*m_Groups->At(i)))
                 next = m_Groups->At(i);
-        }
-        if (!next) {
-            next = m_Groups->At(1);
-            next->LetVisible(true);
         }
         SetActiveGroup(next);
     } else {

@@ -60,6 +60,9 @@ TEST_F(ListenerTest, TheLastShownGroupStaysShownInEitherMode) {
         // At design time hidden groups keep their bars.
         EXPECT_EQ(Captions(bar.UpperGroups()).size() + Captions(bar.LowerGroups()).size(),
                   mode == HostMode::Design ? 3U : 1U);
+        // Nor does removing it leave none shown.
+        groups->Remove(ole::Variant(1));
+        EXPECT_TRUE(groups->At(1)->GetVisible());
         Unload();
     }
 }
