@@ -350,6 +350,11 @@ void KSButtonBar::ReadGroups(ole::PropertyBag& bag) {
     for (int32_t i = 1; i <= count; ++i)
         ReadGroup(bag, "GRP" + std::to_string(i), skippedCurrent);
     m_bReading = false;
+    // At least one group shows once the bar is read, even from a bag that stored every group
+    // hidden.
+    if (const ole::Ptr<CGroup> first = m_Groups->Count() > 0 ? m_Groups->At(1) : nullptr;
+        first && !first->GetVisible() && !OtherGroupVisible(*first))
+        first->LetVisible(true);
     // A current group stored hidden is not made active in user mode; the first group that
     // shows stands in for it.
     if (skippedCurrent && !m_ActiveGroup) {

@@ -220,6 +220,15 @@ TEST_F(PersistenceTest, WhichGroupIsActiveAfterLoading) {
     EXPECT_EQ(win::GetPixel(dc.Get(), 2, 2), 0x123456U);
 }
 
+TEST_F(PersistenceTest, ABagWithEveryGroupHiddenLoadsWithTheFirstShown) {
+    Load({{"GroupCount", Variant(2)},
+          {"GRP1Visible", Variant(false)},
+          {"GRP2Visible", Variant(false)},
+          {"GRP2IsCurrent", Variant(true)}});
+    EXPECT_TRUE(Bar().GetGroups()->At(1)->GetVisible());
+    EXPECT_EQ(ActiveGroup(), Bar().GetGroups()->At(1));
+}
+
 TEST_F(PersistenceTest, AHiddenCurrentGroupSavedAtDesignTimeLoadsInUserMode) {
     KSButtonBar& bar = HostBar(HostMode::Design);
     const ole::Ptr<CGroup> hidden = bar.GetGroups()->Add("Hidden");
