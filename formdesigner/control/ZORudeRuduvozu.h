@@ -197,7 +197,8 @@ public:
     void ResizeSelectedControls(int32_t eResizeType, float newValue);
 
     // ---- Methods: layout files ----
-    // True when nothing had to be reported through DisplayError.
+    // True when nothing had to be reported through DisplayError and the call ran to its end (a
+    // host handler may take the designer off its form in the middle; nothing is saved then).
     bool SaveLayout(const std::string& sFile);
     bool LoadLayout(const std::string& sFile);
 

@@ -67,6 +67,10 @@ ole::Variant Missing() {
     return ole::Variant::Missing();
 }
 
+// A host handler took the designer off its form in the middle of a save or a load. No control
+// is reachable after that, so the call ends there instead of reporting every one that is left.
+struct DesignerGone {};
+
 } // namespace
 
 void ZORudeRuduvozu::DisplayError(ole::Error error) {
@@ -125,6 +129,8 @@ bool ZORudeRuduvozu::SaveLayout(const std::string& sFile) {
     } catch (const ole::Error& error) {
         DisplayError(error);
         return false;
+    } catch (const DesignerGone&) {
+        return false;
     }
     // The whole image is built before the file is opened, so no stale tail stays behind.
     LayoutStep([&] { ole::LayoutFile::Write(sFile, root->Contents()); });
@@ -133,6 +139,8 @@ bool ZORudeRuduvozu::SaveLayout(const std::string& sFile) {
 
 void ZORudeRuduvozu::SaveControls(const ole::Ptr<ole::Object>& control, CPropertyBag& parent,
                                   int32_t index, int32_t level) {
+    if (!FindForm())
+        throw DesignerGone{};
     const ole::Ptr<CPropertyBag> bag = CPropertyBag::Create();
     const auto write = [&](const char* key, const std::function<ole::Variant()>& value) {
         LayoutStep([&] { bag->WriteProperty(key, value(), Missing()); });
@@ -196,13 +204,19 @@ bool ZORudeRuduvozu::LoadLayout(const std::string& sFile) {
         std::array<ole::Variant, 1> args{ole::Variant(ole::Ptr<ole::Object>(root))};
         RaiseEvent(EvLoadFormData, args);
     }
-    for (int32_t i = 1; i <= count; ++i)
-        LoadControls(ExtenderObject(), *root, i, 1);
+    try {
+        for (int32_t i = 1; i <= count; ++i)
+            LoadControls(ExtenderObject(), *root, i, 1);
+    } catch (const DesignerGone&) {
+        return false;
+    }
     return m_layoutErrors == reported;
 }
 
 void ZORudeRuduvozu::LoadControls(const ole::Ptr<ole::Object>& container, CPropertyBag& parent,
                                   int32_t index, int32_t level) {
+    if (!FindForm())
+        throw DesignerGone{};
     const ole::Ptr<CPropertyBag> bag = CPropertyBag::Create();
     // A subtree nested too deep, or an entry that is no bag, is reported once and skipped.
     const bool readable = LayoutStep([&] {

@@ -477,14 +477,34 @@ TEST_F(LayoutTest, HandlersRemovingControlsOrTheDesignerEndQuietly) {
     EXPECT_EQ(ole::CStr(saved->ReadProperty("INT_ControlName", ole::Variant::Missing())),
               "Command3");
 
+    // Taking the designer off its form ends a load there, without a report for each control left.
     RemoveAll();
     OnEvent([&](ole::DISPID id, std::span<ole::Variant>) {
         if (id == ZORudeRuduvozu::EvLoadControlData && GetForm().FindControl("Designer1"))
             GetForm().Remove("Designer1");
     });
-    Designer().LoadLayout(path);
+    Events();
+    EXPECT_FALSE(Designer().LoadLayout(path));
     EXPECT_FALSE(GetForm().FindControl("Designer1"));
     EXPECT_FALSE(GetForm().FindControl("Command3"));
+    EXPECT_THAT(DisplayErrors(), testing::IsEmpty());
+}
+
+// A save the host ends by taking the designer off its form writes nothing and reports nothing
+// for the controls it could no longer reach.
+TEST_F(LayoutTest, ASaveWhoseDesignerGoesWritesNothing) {
+    Add("VB.CommandButton", "Command1", {300, 300, 1500, 600});
+    Add("VB.CommandButton", "Command2", {300, 900, 1500, 1200});
+    EXPECT_TRUE(Designer().SaveLayout(path));
+    const std::vector<uint8_t> before = ReadFile();
+    OnEvent([&](ole::DISPID id, std::span<ole::Variant>) {
+        if (id == ZORudeRuduvozu::EvSaveControlData && GetForm().FindControl("Designer1"))
+            GetForm().Remove("Designer1");
+    });
+    Events();
+    EXPECT_FALSE(Designer().SaveLayout(path));
+    EXPECT_THAT(DisplayErrors(), testing::IsEmpty());
+    EXPECT_EQ(ReadFile(), before);
 }
 
 // A handler that saves from inside a load does not hide what the load reported before it.
