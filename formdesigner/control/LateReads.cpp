@@ -23,6 +23,10 @@ void WriteMember(const ole::Ptr<ole::Object>& control, std::string_view name,
     ole::LetProperty(ole::Variant(control), name, value);
 }
 
+ole::Ptr<ole::Object> ObjectIn(const ole::Variant& item) {
+    return item.Deref().IsObject() ? item.Deref().AsObject() : ole::Ptr<ole::Object>();
+}
+
 std::optional<ole::Variant> TryRead(const ole::Ptr<ole::Object>& control, std::string_view name) {
     try {
         return ReadMember(control, name);

@@ -34,7 +34,8 @@ std::vector<uint32_t> IdsOf(const ole::Ptr<ole::Collection>& collection) {
     if (!collection)
         return ids;
     for (const ole::Variant& item : collection->Snapshot())
-        ids.push_back(ole::PtrOfObject(item.AsObject()));
+        if (const ole::Ptr<ole::Object> object = ObjectIn(item))
+            ids.push_back(ole::PtrOfObject(object.Get()));
     return ids;
 }
 
@@ -67,7 +68,7 @@ bool ZORudeRuduvozu::Holds(const ole::Ptr<ole::Collection>& collection,
     const std::string key = ControlKey(control);
     if (!collection->ContainsKey(key))
         return false;
-    const ole::Ptr<ole::Object> entry = collection->ItemByKey(key).AsObject();
+    const ole::Ptr<ole::Object> entry = ObjectIn(collection->ItemByKey(key));
     if (entry.Get() == control.Get())
         return true;
     if (!TryRead(entry, "Name")) {
@@ -96,9 +97,9 @@ void ZORudeRuduvozu::SelectControl(const ole::Variant& aControl) {
     // A removed first entry has no container to compare with: asking for its name drops it, and
     // every other dead entry with it.
     if (m_SelectedControls->Count() > 0)
-        HasNameProperty(m_SelectedControls->ItemAt(1).AsObject());
+        HasNameProperty(ObjectIn(m_SelectedControls->ItemAt(1)));
     if (m_SelectedControls->Count() > 0) {
-        const ole::Ptr<ole::Object> first = m_SelectedControls->ItemAt(1).AsObject();
+        const ole::Ptr<ole::Object> first = ObjectIn(m_SelectedControls->ItemAt(1));
         if (TryReadObject(control, "Container").Get() != TryReadObject(first, "Container").Get())
             return;
     }
@@ -259,7 +260,7 @@ void ZORudeRuduvozu::StepSelection(bool forward) {
     int32_t position = forward ? count - 1 : 0;
     if (m_SelectedControls && m_SelectedControls->Count() > 0) {
         const ole::Ptr<ole::Object> last =
-            m_SelectedControls->ItemAt(m_SelectedControls->Count()).AsObject();
+            ObjectIn(m_SelectedControls->ItemAt(m_SelectedControls->Count()));
         DeselectAllControl();
         const auto it = std::find_if(controls.begin(), controls.end(),
                                      [&](const auto& c) { return c.Get() == last.Get(); });

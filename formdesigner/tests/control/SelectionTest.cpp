@@ -57,6 +57,20 @@ TEST_F(SelectionTest, EntriesOfRemovedControlsNeitherHangNorShadowNewOnes) {
     EXPECT_FALSE(Locked(again));
 }
 
+// SelectedControls is the live collection: an item a host puts there that is no control counts as
+// a removed entry and goes, instead of breaking every walk of the selection.
+TEST_F(SelectionTest, AnItemThatIsNoControlIsDropped) {
+    Designer().LetMode(ksModeSelect);
+    const ole::Variant selection(ole::Ptr<ole::Object>(Designer().GetSelectedControls()));
+    std::array<ole::Variant, 1> add{ole::Variant(std::string("text"))};
+    ole::CallMethod(selection, "Add", add);
+    Click({60, 40});
+    EXPECT_THAT(DesignerFixture::Selected(), ElementsAre("Command1"));
+    ole::CallMethod(selection, "Add", add);
+    Designer().LetMode(ksModeDraw);
+    EXPECT_EQ(Designer().GetSelectedControls()->Count(), 0);
+}
+
 TEST_F(SelectionTest, DeselectingAllEndsWhenAHandlerSelectsAnotherControl) {
     auto second = Add("VB.CommandButton", "Command2", {300, 1200, 1500, 1800});
     auto third = Add("VB.CommandButton", "Command3", {300, 2100, 1500, 2700});
