@@ -69,8 +69,10 @@ SubclassWnd::SubclassWnd() {
 // The procedure goes with the registry, so nothing may chain to it afterwards: each window gets
 // its previous procedure back even where a later subclasser is cut out.
 SubclassWnd::~SubclassWnd() {
-    for (const auto& entry : m_records)
-        SetWindowLongA(entry.second->hwnd, GWL_WNDPROC, ProcValue(entry.second->oldWndProc));
+    for (const auto* records : {&m_records, &m_forwarding}) {
+        for (const auto& entry : *records)
+            SetWindowLongA(entry.second->hwnd, GWL_WNDPROC, ProcValue(entry.second->oldWndProc));
+    }
     if (m_slot < kPoolSize)
         g_owners[m_slot] = nullptr;
 }
@@ -94,10 +96,11 @@ void SubclassWnd::Subclass(HWND hWnd, uint32_t listenerPtr) {
     // A record for a dead window would chain to procedure 0 and never be removed.
     if (!IsWindow(hWnd))
         return;
-    if (const auto kept = m_records.find(hWnd.Value()); kept != m_records.end()) {
+    if (const auto kept = m_forwarding.find(hWnd.Value()); kept != m_forwarding.end()) {
         // Still in a later subclasser's chain: the record takes the new listener where it is.
         kept->second->ListenerPtr = listenerPtr;
-        kept->second->msgList.clear();
+        m_records[hWnd.Value()] = std::move(kept->second);
+        m_forwarding.erase(kept);
         return;
     }
     auto record = std::make_shared<cSubclassInfo>();
@@ -118,8 +121,8 @@ void SubclassWnd::Subclass(HWND hWnd, uint32_t listenerPtr) {
 // Subclassers unhook in any order. Putting our saved procedure back while a later subclasser
 // chains to us would cut it out of the chain, and its own unhooking would then bring back our
 // procedure with no record, losing the window's own. So while another procedure is in place the
-// record stays in the chain, listening to nothing and passing everything on, until the window
-// goes or the chain reaches us again.
+// window has no record any more, but its old procedure is kept for forwarding everything that
+// still reaches us, until the window goes or it is subclassed here again.
 void SubclassWnd::UnsubclassWindow(HWND hWnd) {
     const auto it = m_records.find(hWnd.Value());
     if (it == m_records.end())
@@ -128,17 +131,20 @@ void SubclassWnd::UnsubclassWindow(HWND hWnd) {
         reinterpret_cast<WNDPROC>(GetWindowLongA(hWnd, GWL_WNDPROC)) != m_procedure) {
         it->second->ListenerPtr = 0;
         it->second->msgList.clear();
+        m_forwarding[hWnd.Value()] = std::move(it->second);
+        m_records.erase(it);
         return;
     }
     Drop(hWnd);
 }
 
 void SubclassWnd::Drop(HWND hWnd) {
-    const auto it = m_records.find(hWnd.Value());
-    if (it == m_records.end())
+    auto* records = m_records.contains(hWnd.Value()) ? &m_records : &m_forwarding;
+    const auto it = records->find(hWnd.Value());
+    if (it == records->end())
         return;
     const std::shared_ptr<cSubclassInfo> record = std::move(it->second);
-    m_records.erase(it);
+    records->erase(it);
     // 0 for a window that is already gone, which is no error.
     if (reinterpret_cast<WNDPROC>(GetWindowLongA(hWnd, GWL_WNDPROC)) == m_procedure)
         SetWindowLongA(hWnd, GWL_WNDPROC, ProcValue(record->oldWndProc));
@@ -172,7 +178,8 @@ size_t SubclassWnd::RecordCount() const {
 void SubclassWnd::DropDeadWindows() {
     // Records whose window died while another subclasser had cut us out of its chain, so that
     // WM_NCDESTROY never reached us. Handles are never reused, so nothing else can claim them.
-    std::erase_if(m_records, [](const auto& entry) { return !IsWindow(entry.second->hwnd); });
+    for (auto* records : {&m_records, &m_forwarding})
+        std::erase_if(*records, [](const auto& entry) { return !IsWindow(entry.second->hwnd); });
 }
 
 bool SubclassWnd::CallListener(const cSubclassInfo& record, HWND hWnd, UINT Msg, WPARAM wParam,
@@ -206,8 +213,11 @@ LRESULT SubclassWnd::Dispatch(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
     // Held for the whole call: the listener may unsubclass or subclass the window again, and
     // WM_NCDESTROY removes the record, yet the message still goes to this record's procedure.
     const std::shared_ptr<cSubclassInfo> record = [&] {
-        const auto it = m_records.find(hWnd.Value());
-        return it == m_records.end() ? nullptr : it->second;
+        for (const auto* records : {&m_records, &m_forwarding}) {
+            if (const auto it = records->find(hWnd.Value()); it != records->end())
+                return it->second;
+        }
+        return std::shared_ptr<cSubclassInfo>();
     }();
     if (!record) {
         // Reached only through a broken chain. Default handling keeps the window alive: paint is

@@ -44,7 +44,8 @@ public:
     // code too). Raises 13 when the listener is not an automation object.
     void SubclassWindow(win::HWND hWnd, cSubclassListener& listener);
     // Silent for a window without a record. While a later subclasser chains to this registry's
-    // procedure, the window keeps a record that passes everything on until the window goes.
+    // procedure, everything that still reaches it goes on to the saved procedure until the window
+    // goes.
     void UnsubclassWindow(win::HWND hWnd);
     // Nothing while no window is subclassed here; error 5 for a window without a record while
     // another one is.
@@ -65,7 +66,8 @@ private:
     explicit SubclassWnd(win::WNDPROC procedure);
     void Subclass(win::HWND hWnd, uint32_t listenerPtr);
     void DropDeadWindows();
-    // Removes the record, and restores the previous procedure where ours is in place.
+    // Removes the window's record or forwarding entry, and restores the previous procedure where
+    // ours is in place.
     void Drop(win::HWND hWnd);
     bool CallListener(const cSubclassInfo& record, win::HWND hWnd, win::UINT Msg,
                       win::WPARAM wParam, win::LPARAM lParam, win::LRESULT& result);
@@ -74,6 +76,9 @@ private:
     size_t m_slot = 0;
     // Shared so that a procedure still running for a record keeps it after removal.
     std::map<uint32_t, std::shared_ptr<cSubclassInfo>> m_records;
+    // Windows let go of while a later subclasser chains to our procedure: no listener, no hooked
+    // messages, only the procedure to pass everything on to.
+    std::map<uint32_t, std::shared_ptr<cSubclassInfo>> m_forwarding;
 };
 
 // The module's operations on this library's registry, under their system names.

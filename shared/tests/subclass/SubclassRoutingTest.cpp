@@ -342,6 +342,7 @@ TEST_F(SubclassRoutingTest, TwoLibrariesOnOneWindowEachFindTheirOwnRecord) {
     otherLibrary.SubclassWindow(hwnd, theirs);
     otherLibrary.HookMessage(hwnd, WM_TEST);
     UnsubclassWindow(hwnd);
+    EXPECT_EQ(Module().Record(hwnd), nullptr);
     mine->calls.clear();
     theirs->calls.clear();
     ClassLog().Clear();
