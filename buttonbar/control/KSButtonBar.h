@@ -224,8 +224,9 @@ public:
     int32_t GetHwnd() const;
 
     // ---- Defaults of the stored properties that the container or the scale mode decide ----
-    int32_t AmbientForeColor();
-    ole::Ptr<ole::Font> AmbientFont();
+    // The container's ambient fore colour and font (not the ambient this control gives its boxes).
+    int32_t ContainerForeColor();
+    ole::Ptr<ole::Font> ContainerFont();
     // 48 pixels in the control's scale units, unrounded.
     float DefaultButtonHeight() const;
     float DefaultButtonWidth() const;

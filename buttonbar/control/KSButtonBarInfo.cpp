@@ -71,7 +71,7 @@ const ole::ClassInfo& KSButtonBar::Info() {
                       Enum("ksButtonLayout", "Tiled or linear buttons") |
                           Persisted(int32_t{ksLinear}))
             .Property("Font", IdFont, &C::GetFont, &C::SetFont,
-                      Typed("Font") | Help("Font of the captions") | Persisted(&C::AmbientFont))
+                      Typed("Font") | Help("Font of the captions") | Persisted(&C::ContainerFont))
             .Property("GroupAppearance", IdGroupAppearance, &C::GetGroupAppearance,
                       &C::LetGroupAppearance,
                       Enum("ksAppearance", "Look of the group bars") |
@@ -121,7 +121,7 @@ const ole::ClassInfo& KSButtonBar::Info() {
                           Persisted(&C::GetButtonForeColor))
             .Property("ButtonForeColor", IdButtonForeColor, &C::GetButtonForeColor,
                       &C::LetButtonForeColor,
-                      Color("Text colour of the buttons") | Persisted(&C::AmbientForeColor))
+                      Color("Text colour of the buttons") | Persisted(&C::ContainerForeColor))
             .Property("ButtonTextPosition", IdButtonTextPosition, &C::GetButtonTextPosition,
                       &C::LetButtonTextPosition,
                       Enum("ksTextPosition", "Where a caption stands by its picture") |

@@ -231,11 +231,11 @@ ole::Variant PictureValue(const ole::Ptr<ole::Picture>& picture) {
 
 // ---- Defaults ----
 
-int32_t KSButtonBar::AmbientForeColor() {
+int32_t KSButtonBar::ContainerForeColor() {
     return static_cast<int32_t>(GetAmbient()->ForeColor());
 }
 
-ole::Ptr<ole::Font> KSButtonBar::AmbientFont() {
+ole::Ptr<ole::Font> KSButtonBar::ContainerFont() {
     return GetAmbient()->Font();
 }
 
