@@ -49,6 +49,9 @@ struct GridSettings {
     // Every test of the categorized view is "not alphabetic", so geometry and painting agree for
     // values outside the enumeration.
     bool Categorized() const { return activeView != 0; }
+    // Tree styles 2 and 3 draw tree lines, 1 and 3 plus/minus boxes.
+    bool TreeLines() const { return treeStyle == 2 || treeStyle == 3; }
+    bool PlusMinus() const { return treeStyle == 1 || treeStyle == 3; }
 };
 
 } // namespace attrgrid

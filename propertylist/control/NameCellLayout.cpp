@@ -10,8 +10,6 @@ namespace attrgrid {
 namespace {
 
 constexpr double kHimetricPerPixel = 2540.0 / 96.0;
-constexpr int32_t kPlusMinusText = 1;
-constexpr int32_t kTreeLinesPlusMinusText = 3;
 
 // The box is half the row high, rounded down to an even number of pixels so that it has a
 // middle pixel.
@@ -40,8 +38,7 @@ NameCellLayout NameCellLayout::Of(const CNode& row, const GridSettings& settings
     const double indentation = settings.indentation;
     const double indent = indentation * (row.Level() - 1);
     const bool categorized = settings.Categorized();
-    const bool boxes = categorized && (settings.treeStyle == kPlusMinusText ||
-                                       settings.treeStyle == kTreeLinesPlusMinusText);
+    const bool boxes = categorized && settings.PlusMinus();
     int64_t x = 2;
     if (boxes) {
         const int64_t left = grid::ToInt(indent + 2);

@@ -332,6 +332,9 @@ private:
     void OnPropertyAdded(const ole::Ptr<CProperty>& aProperty);
     void OnPropertyDeleted(const ole::Ptr<CProperty>& aProperty);
     void OnPropertiesCleared();
+    // False when every row an add made or changed lies past the row laid out below the grid, so
+    // the rows on screen stay as they are.
+    bool AddedRowsMayShow(const ole::Ptr<CProperty>& property) const;
     // Drops a selected or edited row that the active tree no longer holds.
     void DropStaleSelection();
     // True while the active tree still holds the row (host code may remove or replace rows).
@@ -436,6 +439,8 @@ private:
     // The rows the last layout placed where the grid can show them, top to bottom: what painting
     // and hit testing look at.
     std::vector<ole::Ptr<CNode>> m_LaidOut;
+    // The last of m_LaidOut starts below the grid: the rows after it are out of sight.
+    bool m_LaidOutPastGrid = false;
     int32_t m_HoverRow = 0;
     int32_t m_HoverColumn = 0;
     // Wheel movement short of a whole notch, kept for the next message.

@@ -276,6 +276,7 @@ void ZAVeravuvuDudu::LayoutRows() {
     const int64_t count = tree->VisibleCount();
     const int64_t first = top < 0 && rowHeight > 0 ? std::min<int64_t>(-top / rowHeight, count) : 0;
     std::vector<ole::Ptr<CNode>> laidOut;
+    m_LaidOutPastGrid = false;
     for (int64_t i = first; i < count; ++i) {
         const ole::Ptr<CNode> row = tree->VisibleRow(static_cast<int32_t>(i));
         if (!row)
@@ -284,6 +285,7 @@ void ZAVeravuvuDudu::LayoutRows() {
         const int64_t rowTop = top + i * rowHeight;
         if (rowTop > gridHeight) {
             placement.PlaceCells(*row, rowTop);
+            m_LaidOutPastGrid = true;
             break;
         }
         placement.Place(*row, rowTop, m_settings);

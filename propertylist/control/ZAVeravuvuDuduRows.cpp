@@ -49,9 +49,20 @@ void ZAVeravuvuDudu::OnPropertyAdded(const ole::Ptr<CProperty>& aProperty) {
                                 CurrentCategoryLook());
         });
         if (!m_settings.lockRefresh) {
+            const bool barShown = ScrollBarShown();
             ResumeNext([&] { UpdateScrollBar(); });
-            ResumeNext([&] { LayoutRows(); });
-            RefreshGrid();
+            // Rows that land past what the grid shows change only the scroll range: a host adding
+            // row by row then pays for what is shown, not for what exists.
+            const bool sameTop =
+                barShown == ScrollBarShown() &&
+                (!barShown || m_ScrollScale.RowOffset(m_VScroll->GetValue()) == m_TopRow);
+            if (!sameTop || AddedRowsMayShow(property)) {
+                ResumeNext([&] { LayoutRows(); });
+                RefreshGrid();
+            } else if (!m_released && m_picTreeContainer && m_picTreeContainer->IsAlive()) {
+                // The scroll bar's own repaint, as the grid's repaint would have done it.
+                win::UpdateWindow(m_picTreeContainer->Window());
+            }
         }
     }
     ole::Variant args[] = {ole::Variant(property)};
@@ -81,6 +92,26 @@ void ZAVeravuvuDudu::OnPropertyDeleted(const ole::Ptr<CProperty>& aProperty) {
     }
     ole::Variant args[] = {ole::Variant(property)};
     Raise(EvPropertyDeleted, args);
+}
+
+bool ZAVeravuvuDudu::AddedRowsMayShow(const ole::Ptr<CProperty>& property) const {
+    if (!m_ActiveNodes || m_LaidOut.empty() || !m_LaidOutPastGrid)
+        return true;
+    const ole::Ptr<CNode>& last = m_LaidOut.back();
+    ole::Ptr<CNode> changed = m_ActiveNodes->ItemByKey(property->GetInternalKey());
+    if (!changed || !m_ActiveNodes->Holds(last.Get()))
+        return true;
+    // The categories made for the row, or an empty one it fills (its plus/minus appears), are
+    // the only children of their parents; where tree lines show, the previous sibling's line now
+    // runs on, through the rows below it.
+    for (auto parent = changed->Parent(); parent && parent->ChildCount() == 1;
+         parent = parent->Parent())
+        changed = parent;
+    if (m_settings.Categorized() && m_settings.TreeLines()) {
+        if (auto previous = changed->PreviousSibling())
+            changed = previous;
+    }
+    return !m_ActiveNodes->Precedes(*last, *changed);
 }
 
 bool ZAVeravuvuDudu::HoldsRow(const ole::Ptr<CNode>& row) const {

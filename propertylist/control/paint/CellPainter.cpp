@@ -24,14 +24,6 @@ namespace {
 constexpr int32_t kGridNone = 0;
 constexpr int32_t kGridSolid = 1;
 
-// Tree styles 2 and 3 draw tree lines, 1 and 3 plus/minus boxes.
-bool ShowsTreeLines(int32_t treeStyle) {
-    return treeStyle == 2 || treeStyle == 3;
-}
-bool ShowsPlusMinus(int32_t treeStyle) {
-    return treeStyle == 1 || treeStyle == 3;
-}
-
 } // namespace
 
 win::HFONT CellPainter::RowFont(const CNode& row) const {
@@ -105,9 +97,9 @@ void CellPainter::DrawNodeCell(win::HDC hdc, const ole::Ptr<CNode>& rowPtr, bool
     win::RECT textRect = cell;
     if (nameCell) {
         if (settings.Categorized()) {
-            if (ShowsTreeLines(settings.treeStyle))
+            if (settings.TreeLines())
                 ResumeNext([&] { decorations.DrawTreeLines(hdc, row, cell); });
-            if (row.ChildCount() > 0 && ShowsPlusMinus(settings.treeStyle))
+            if (row.ChildCount() > 0 && settings.PlusMinus())
                 ResumeNext([&] { decorations.DrawPlusMinus(hdc, row, selected); });
         }
         ResumeNext([&] { decorations.DrawNodePicture(hdc, row); });

@@ -8,6 +8,7 @@
 #include "platform/ole/dispatch/ClassBuilder.h"
 #include "platform/ole/error/Error.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -109,7 +110,7 @@ ole::Ptr<CNode> CNodes::AddRow(const ole::Ptr<CNode>& relative, int32_t relation
     node->m_index = static_cast<int32_t>(siblings.size());
     node->m_held = true;
     ++m_count;
-    VisibleRowsChanged();
+    VisibleRowAdded(*node);
     return node;
 }
 
@@ -187,8 +188,46 @@ const std::vector<CNode*>& CNodes::VisibleRows() const {
             rows->push_back(row.Get());
         });
         m_visible = std::move(rows);
+        m_visibleCount = static_cast<int32_t>(m_visible->size());
     }
     return *m_visible;
+}
+
+int32_t CNodes::VisibleCount() const {
+    if (m_visibleCount < 0)
+        VisibleRows();
+    return m_visibleCount;
+}
+
+void CNodes::VisibleRowAdded(CNode& row) {
+    bool atEnd = true;
+    for (auto ancestor = row.Parent(); ancestor; ancestor = ancestor->Parent()) {
+        // Under a collapsed row the new row is out of sight: count and index stay as they are.
+        if (!ancestor->m_expanded)
+            return;
+        atEnd = atEnd && ancestor->IsLastSibling();
+    }
+    if (m_visibleCount >= 0)
+        ++m_visibleCount;
+    if (m_visible && atEnd) {
+        row.m_visibleIndex = static_cast<int32_t>(m_visible->size());
+        m_visible->push_back(&row);
+    } else {
+        m_visible.reset();
+    }
+}
+
+bool CNodes::Precedes(const CNode& first, const CNode& second) const {
+    // Each row's places among its siblings, from the top level down; an ancestor's path is a
+    // prefix of its descendants' and comes first.
+    const auto path = [](const CNode& row) {
+        std::vector<int32_t> places{row.Index()};
+        for (auto ancestor = row.Parent(); ancestor; ancestor = ancestor->Parent())
+            places.push_back(ancestor->Index());
+        std::reverse(places.begin(), places.end());
+        return places;
+    };
+    return path(first) < path(second);
 }
 
 ole::Ptr<CNode> CNodes::VisibleRow(int32_t index) const {

@@ -22,7 +22,9 @@ namespace attrgrid {
 //
 // The rows a user can reach (every row whose ancestors are all expanded) are indexed in display
 // order on first use after a change, so the row at a scroll position and a row's place among
-// them cost no walk from the top.
+// them cost no walk from the top. Adding a row keeps their count, and keeps the index when the row
+// goes at the end of the display or out of sight, so a tree filled row by row is not walked at
+// every add.
 class CNodes : public ole::Object {
 public:
     static constexpr int32_t LastChild = 4;
@@ -68,13 +70,20 @@ public:
     // are left alone.
     void SwapNodes(const ole::Ptr<CNode>& node1, const ole::Ptr<CNode>& node2);
 
+    // True when `first` comes before `second` in tree order (a row, then its children), shown or
+    // not; both must be held by this tree.
+    bool Precedes(const CNode& first, const CNode& second) const;
+
     // The reachable rows in display order.
-    int32_t VisibleCount() const { return static_cast<int32_t>(VisibleRows().size()); }
+    int32_t VisibleCount() const;
     ole::Ptr<CNode> VisibleRow(int32_t index) const;
     // The row's place among the reachable rows, or -1.
     int32_t VisibleIndex(const CNode* node) const;
     // For rows whose Expanded changes: the reachable rows are indexed again on next use.
-    void VisibleRowsChanged() { m_visible.reset(); }
+    void VisibleRowsChanged() {
+        m_visible.reset();
+        m_visibleCount = -1;
+    }
 
 private:
     CNodes();
@@ -94,11 +103,15 @@ private:
     // the key indexes too.
     void LetGo(CNode& node, bool unindex);
     void Rekey(CNode& node, std::string key);
+    // Keeps the reachable rows' count and index for a row just added as its parent's last child.
+    void VisibleRowAdded(CNode& row);
 
     std::vector<ole::Ptr<CNode>> m_topLevel;
     RowKeyIndex m_keys;
     RowKeyIndex m_categoryNames;
     mutable std::unique_ptr<std::vector<CNode*>> m_visible;
+    // The reachable rows' count, or -1 until they are indexed again.
+    mutable int32_t m_visibleCount = 0;
     uint32_t m_ownerId = 0;
     int32_t m_level = 0;
     int32_t m_nextNumber = 1000;

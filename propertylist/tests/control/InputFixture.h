@@ -97,6 +97,35 @@ protected:
         win::test::keyPress(vk);
         win::test::pump();
     }
+    // The grid's pixels down a line through both columns, or across the whole width.
+    std::vector<win::COLORREF> Column(bool everyX = false) {
+        std::vector<win::COLORREF> pixels;
+        const win::HDC hdc = win::GetDC(Grid().GridWnd());
+        win::RECT rc{};
+        win::GetClientRect(Grid().GridWnd(), &rc);
+        std::vector<int> xs{8, 12, 16, 160, 164};
+        if (everyX) {
+            xs.clear();
+            for (int x = 0; x < rc.right; ++x)
+                xs.push_back(x);
+        }
+        for (int y = 0; y < rc.bottom; ++y) {
+            for (const int x : xs)
+                pixels.push_back(win::GetPixel(hdc, x, y));
+        }
+        win::ReleaseDC(Grid().GridWnd(), hdc);
+        return pixels;
+    }
+    // What the grid shows now is what a full repaint draws. The pixels are read before the
+    // repaint: as two arguments of one comparison the repaint could run first.
+    void ExpectAsRepainted(bool everyX = false) {
+        const std::vector<win::COLORREF> shown = Column(everyX);
+        win::RedrawWindow(Grid().GridWnd(), nullptr, {},
+                          win::RDW_INVALIDATE | win::RDW_ERASE | win::RDW_UPDATENOW);
+        win::test::pump();
+        EXPECT_EQ(shown, Column(everyX));
+    }
+
     // Every property so far edits with one test editor, registered under "T".
     ole::Ptr<TestEditor> UseTestEditor(win::HWND window = {}) {
         auto editor = TestEditor::Create(window);

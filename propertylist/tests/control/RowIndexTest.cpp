@@ -131,5 +131,39 @@ TEST_F(RowIndexTest, RandomSequencesKeepTheIndexOnTheTree) {
         RunSequence(seed, 250);
 }
 
+// Each add, refresh unlocked, leaves the grid as a full layout and repaint draw it: rows landing
+// past the screen, under collapsed or on-screen categories, with tree lines, scrolled or not.
+TEST_F(RowIndexTest, EachAddLeavesTheGridAsAFullRefreshDrawsIt) {
+    Z& grid = ShowGrid({10, 10, 170, 130});
+    grid.LetTreeStyle(ksTreeLinesPlusMinusText);
+    grid.LetActiveView(ksCatagorized);
+    std::mt19937 random(5);
+    auto pick = [&](int n) { return static_cast<int>(random() % static_cast<uint32_t>(n)); };
+    const std::vector<std::string> categories{"A", "B", "A|X", "B|Y|Z", "C", "A|X|W", "D|E"};
+    auto properties = grid.GetProperties();
+    for (int step = 0; step < 160; ++step) {
+        SCOPED_TRACE("step " + std::to_string(step));
+        const int action = pick(12);
+        if (action == 0) {
+            grid.LetActiveView(grid.GetActiveView() == ksAlphabetic ? ksCatagorized : ksAlphabetic);
+        } else if (action == 1 && grid.ActiveNodes()->VisibleCount() > 0) {
+            const auto tree = grid.ActiveNodes();
+            const auto row = tree->VisibleRow(pick(tree->VisibleCount()));
+            row->SetExpanded(!row->Expanded());
+        } else if (action == 2 && grid.ScrollBarShown()) {
+            grid.ScrollBar()->SetValue(static_cast<int16_t>(pick(grid.ScrollBar()->GetMax() + 1)));
+        } else {
+            properties->Add("P" + std::to_string(step), ole::Variant(step), categories[pick(7)]);
+            // Unlocking lays the rows out and repaints them all.
+            const auto shown = Column(true);
+            grid.LetLockRefresh(true);
+            grid.LetLockRefresh(false);
+            EXPECT_EQ(shown, Column(true));
+        }
+        win::test::pump();
+        ASSERT_FALSE(HasFailure());
+    }
+}
+
 } // namespace
 } // namespace attrgrid::test

@@ -23,25 +23,6 @@ protected:
         const win::RECT r = Row(name)->RowRect();
         return r.top >= Grid().HeaderHeightPixels() && r.bottom <= ClientBottom();
     }
-    // The grid's pixels down a line through both columns, or across the whole width.
-    std::vector<win::COLORREF> Column(bool everyX = false) {
-        std::vector<win::COLORREF> pixels;
-        const win::HDC hdc = win::GetDC(Grid().GridWnd());
-        win::RECT rc{};
-        win::GetClientRect(Grid().GridWnd(), &rc);
-        std::vector<int> xs{8, 12, 16, 160, 164};
-        if (everyX) {
-            xs.clear();
-            for (int x = 0; x < rc.right; ++x)
-                xs.push_back(x);
-        }
-        for (int y = 0; y < ClientBottom(); ++y) {
-            for (const int x : xs)
-                pixels.push_back(win::GetPixel(hdc, x, y));
-        }
-        win::ReleaseDC(Grid().GridWnd(), hdc);
-        return pixels;
-    }
     // Every property draws itself through PropertyDraw; `painted` lists the value cells drawn.
     void CountRowPaints() {
         auto properties = Grid().GetProperties();
@@ -56,16 +37,6 @@ protected:
     std::vector<std::string> painted;
     bool Painted(int n) const {
         return std::find(painted.begin(), painted.end(), "P" + std::to_string(n)) != painted.end();
-    }
-
-    // What the grid shows now is what a full repaint draws. The pixels are read before the
-    // repaint: as two arguments of one comparison the repaint could run first.
-    void ExpectAsRepainted(bool everyX = false) {
-        const std::vector<win::COLORREF> shown = Column(everyX);
-        win::RedrawWindow(Grid().GridWnd(), nullptr, {},
-                          win::RDW_INVALIDATE | win::RDW_ERASE | win::RDW_UPDATENOW);
-        win::test::pump();
-        EXPECT_EQ(shown, Column(everyX));
     }
 };
 
