@@ -5,7 +5,6 @@
 #include "demo/forms/frmProperties.h"
 
 #include "platform/forms/app/App.h"
-#include "platform/forms/dialogs/MessageBox.h"
 #include "platform/forms/form/FormSettings.h"
 #include "platform/ole/dispatch/ClassBuilder.h"
 
@@ -14,11 +13,7 @@ namespace sampledesk {
 Sampledesk::Sampledesk()
     : m_main([this] { return MDISample::Create(ole::WeakRef<Sampledesk>(this)); }),
       m_designer([this] { return frmDesigner::Create(ole::WeakRef<Sampledesk>(this)); }),
-      m_properties([this] { return frmProperties::Create(ole::WeakRef<Sampledesk>(this)); }) {
-    m_previousHandler = ole::SetUnhandledErrorHandler([](const ole::Error& error) {
-        forms::MsgBox(error.Description(), forms::vbCritical, kTitle);
-    });
-}
+      m_properties([this] { return frmProperties::Create(ole::WeakRef<Sampledesk>(this)); }) {}
 
 ole::Ptr<Sampledesk> Sampledesk::Create() {
     forms::App::Program().SetTitle(kTitle);
@@ -32,7 +27,6 @@ const ole::ClassInfo& Sampledesk::Info() {
 
 Sampledesk::~Sampledesk() {
     Shutdown();
-    ole::SetUnhandledErrorHandler(std::move(m_previousHandler));
 }
 
 ole::Ptr<MDISample> Sampledesk::Main() {

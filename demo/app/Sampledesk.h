@@ -1,8 +1,8 @@
 #pragma once
 
+#include "platform/forms/errors/EventErrorBoundary.h"
 #include "platform/forms/form/FormRef.h"
 #include "platform/ole/dispatch/ClassInfo.h"
-#include "platform/ole/error/UnhandledError.h"
 #include "platform/ole/object/Object.h"
 
 #include <string>
@@ -39,8 +39,10 @@ public:
     Sampledesk();
 
 private:
-    // Errors no handler trapped are shown and the program goes on.
-    ole::UnhandledErrorHandler m_previousHandler;
+    // Errors no handler trapped are shown in one stop-icon box titled with the program's title,
+    // and the program goes on. A handler of its own would show a second box for errors the
+    // event boundaries report.
+    forms::EventErrorBoxScope m_errorBoxes;
     forms::FormRef<MDISample> m_main;
     forms::FormRef<frmDesigner> m_designer;
     forms::FormRef<frmProperties> m_properties;

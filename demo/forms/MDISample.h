@@ -60,6 +60,7 @@ private:
     // Layout files: the question, the dialog, saving, and the file commands.
     bool AskToSave();
     bool ShowFileDialog(bool bOpen);
+    // True when the layout was written whole.
     bool SaveFile();
     // Unloads the designer window and names the layout "Untitled" again.
     void DropLayout();

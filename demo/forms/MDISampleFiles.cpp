@@ -73,15 +73,18 @@ bool MDISample::ShowFileDialog(bool bOpen) {
 }
 
 bool MDISample::SaveFile() {
-    bool ok = true;
-    if (m_sFileName == kUntitled)
-        ok = ShowFileDialog(false);
-    if (ok) {
-        m_sFileName = WithExtension(m_sFileName);
-        std::array<ole::Variant, 1> args{ole::Variant(m_sFileName)};
-        ole::CallMethod(FormDesigner(), "SaveLayout", args);
-    }
-    return ok;
+    const bool named = m_sFileName != kUntitled;
+    if (!named && !ShowFileDialog(false))
+        return false;
+    m_sFileName = WithExtension(m_sFileName);
+    std::array<ole::Variant, 1> args{ole::Variant(m_sFileName)};
+    // A save that failed, even halfway, is no save: New, Open and Close must not then drop the
+    // layout. A name just chosen that could not be written is let go, so the next Save asks again.
+    if (ole::CBool(ole::CallMethod(FormDesigner(), "SaveLayout", args)))
+        return true;
+    if (!named)
+        m_sFileName = kUntitled;
+    return false;
 }
 
 void MDISample::DropLayout() {
@@ -107,9 +110,10 @@ void MDISample::OpenLayout() {
     ShowDesigner();
     if (!ShowFileDialog(true))
         return;
-    std::array<ole::Variant, 1> args{ole::Variant(m_sFileName)};
+    auto program = Program();
+    const auto designer = program ? program->Designer() : nullptr;
     // A file that did not load is not this layout's: a later Save must not write over it.
-    if (!ole::CBool(ole::CallMethod(FormDesigner(), "LoadLayout", args)))
+    if (!designer || !designer->LoadLayout(m_sFileName))
         m_sFileName = kUntitled;
     ShowFileNameInCaption();
 }

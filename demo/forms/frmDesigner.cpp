@@ -5,6 +5,7 @@
 #include "demo/forms/frmProperties.h"
 #include "demo/wrappers/ControlWrapper.h"
 
+#include "platform/base/TextCase.h"
 #include "platform/base/UnicodeCase.h"
 #include "platform/forms/dialogs/MessageBox.h"
 #include "platform/forms/menu/Menu.h"
@@ -272,8 +273,10 @@ std::string frmDesigner::GetUniqueName(const std::string& base) const {
     for (int n = 1;; ++n) {
         const std::string candidate = base + std::to_string(n);
         bool taken = false;
+        // Names differing only in case are one name to the form (a loaded "command1" takes
+        // "Command1"), so an exact test would offer a name the add then refuses every time.
         for (const auto& control : ControlList())
-            taken = taken || control->Name() == candidate;
+            taken = taken || base::EqualsNoCase(control->Name(), candidate);
         if (!taken)
             return candidate;
     }
@@ -380,9 +383,18 @@ void frmDesigner::OnLoadControlData(const ole::Variant& aControl, const ole::Var
     ole::ResumeNext([&] { Wrap(ole::PtrCast<forms::Control>(aControl.AsObject())); });
 }
 
+bool frmDesigner::LoadLayout(const std::string& sFile) {
+    m_invalidFileShown = false;
+    std::array<ole::Variant, 1> args{ole::Variant(sFile)};
+    return ole::CBool(ole::CallMethod(ObjectVariant(ole::Ptr<ole::Object>(m_FormDesigner())),
+                                      "LoadLayout", args));
+}
+
 void frmDesigner::OnDisplayError(int32_t nErrorCode, ole::Variant& bShowMsgBox) {
     if (nErrorCode == ole::ERR_UNSUPPORTED_TYPE) {
-        forms::MsgBox("Invalid File.", forms::vbCritical | forms::vbOKOnly);
+        // The designer reports each bad part of a file and goes on; the user hears it once.
+        if (!std::exchange(m_invalidFileShown, true))
+            forms::MsgBox("Invalid File.", forms::vbCritical | forms::vbOKOnly);
         bShowMsgBox = ole::Variant(false);
     } else if (nErrorCode == ole::ERR_TYPE_MISMATCH) {
         bShowMsgBox = ole::Variant(false);

@@ -30,10 +30,13 @@ public:
     // first tool. A caption that names no control class makes nothing.
     void CreateControl(const std::string& toolCaption, float StartX, float StartY, float cx,
                        float cy, const ole::Variant& aHitControl);
-    // base & the smallest n from 1 up that no control on this window is named.
+    // base & the smallest n from 1 up that no control on this window is named, in any case.
     std::string GetUniqueName(const std::string& base) const;
     // Removes every selected control, with the wrappers of the controls inside them.
     void DeleteSelectedControls();
+    // The designer's LoadLayout; however many parts of the file are bad, "Invalid File." is
+    // shown once.
+    bool LoadLayout(const std::string& sFile);
 
     explicit frmDesigner(ole::WeakRef<Sampledesk> program);
 
@@ -63,6 +66,7 @@ private:
 
     std::unique_ptr<HostedEvents> m_designerEvents;
     ole::Ptr<ole::Collection> m_Wrappers;
+    bool m_invalidFileShown = false;
 };
 
 } // namespace sampledesk

@@ -61,6 +61,15 @@ TEST_F(CreateControlTest, NamesCountUpAndAFreedNameIsUsedAgain) {
     EXPECT_EQ(Draw("COMMANDBUTTON")->Name(), "Command1");
 }
 
+TEST_F(CreateControlTest, ANameTakenInAnotherCaseIsNotOfferedAgain) {
+    // As a layout file may store it.
+    Designer().Add("VB.CommandButton", "command1",
+                   ole::Ptr<ole::Object>(Designer().m_FormDesigner()));
+    const auto button = Draw("CommandButton");
+    ASSERT_TRUE(button);
+    EXPECT_EQ(button->Name(), "Command2");
+}
+
 TEST_F(CreateControlTest, WrappedControlsAnswerClicksInRunMode) {
     const auto button = Draw("CommandButton");
     const auto text = Draw("TextBox", {}, 300, 1500);

@@ -1,9 +1,13 @@
 // Layouts saved and opened through the File commands and their dialogs.
 #include "SampledeskFixture.h"
 
+#include "formdesigner/layout/CPropertyBag.h"
+
 #include "platform/forms/dialogs/file/FileDialog.h"
+#include "platform/ole/bag/LayoutFile.h"
 #include "platform/ole/convert/Conversions.h"
 #include "platform/ole/dispatch/LateBinding.h"
+#include "platform/ole/error/UnhandledError.h"
 #include "platform/win/Win.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +15,7 @@
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -46,6 +51,19 @@ protected:
         for (auto& entry : forms::FileDialogResponder().TakeLog())
             requests.push_back(entry.request);
         return requests;
+    }
+    // A layout file with these root entries; the demo's own keys as the designer stores them.
+    fs::path Layout(std::initializer_list<std::pair<const char*, ole::Variant>> entries,
+                    std::initializer_list<std::pair<const char*, ole::Variant>> demoKeys = {}) {
+        const auto root = layoutdesk::CPropertyBag::Create();
+        for (const auto& [key, value] : entries)
+            root->WriteProperty(key, value, ole::Variant::Missing());
+        root->SetCustomMode(true);
+        for (const auto& [key, value] : demoKeys)
+            root->WriteProperty(key, value, ole::Variant::Missing());
+        const fs::path file = folder / "layout.ksf";
+        ole::LayoutFile::Write(file.string(), root->Contents());
+        return file;
     }
     ole::Variant Get(std::string_view control, std::string_view member) {
         return ole::GetProperty(
@@ -118,6 +136,55 @@ TEST_F(LayoutFileTest, AFileThatIsNoLayoutIsReportedOnceAndNotSavedOver) {
     EXPECT_EQ(dialogs[1].kind, forms::FileDialogKind::Save);
     std::ifstream in(text);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "not a layout");
+}
+
+TEST_F(LayoutFileTest, InvalidFileIsShownOnceForEachOpenHoweverManyPartsAreBad) {
+    const ole::Variant notABag(std::string("x"));
+    const fs::path file = Layout({{"ControlCount", ole::Variant(int16_t{3})},
+                                  {"ControlInfo_1_1", notABag},
+                                  {"ControlInfo_1_2", notABag},
+                                  {"ControlInfo_1_3", notABag}});
+    for (int open = 0; open < 2; ++open) {
+        Answer(file);
+        Choose({"&File", "&Open"});
+        EXPECT_EQ(Boxes(), (std::vector<std::string>{"Form Designer: Do you want to save?",
+                                                     "Sampledesk: Invalid File."}));
+    }
+}
+
+TEST_F(LayoutFileTest, AFailedSaveKeepsTheLayoutAndTheNextSaveAsksForANameAgain) {
+    Designer().CreateControl("CommandButton", 300, 300, 1200, 600, ole::Variant());
+    forms::MessageBoxResponder().SetFunction([](const forms::MessageBoxRequest& request) {
+        return std::optional<int>(request.text == "Do you want to save?" ? forms::vbYes
+                                                                         : forms::vbOK);
+    });
+    Answer(folder / "missing" / "form1");
+    Choose({"&File", "&New"});
+    EXPECT_EQ(Boxes(), (std::vector<std::string>{"Form Designer: Do you want to save?",
+                                                 "Layoutdesk: Layoutdesk : Path not found : 76"}));
+    EXPECT_TRUE(Designer().FindControl("Command1")) << "the unsaved layout is kept";
+
+    Answer(folder / "form1");
+    Choose({"&File", "&Save"});
+    EXPECT_EQ(Dialogs().size(), 2U);
+    EXPECT_TRUE(fs::exists(folder / "form1.ksf"));
+}
+
+// The window's bounds in a file are the demo's own keys; values no window can take are refused
+// with one box, and a huge one costs no more to paint than what shows.
+TEST_F(LayoutFileTest, WindowBoundsFromAFileThatNoWindowCanTakeAreRefusedOnce) {
+    const float width = Designer().Width();
+    for (const float bad : {std::numeric_limits<float>::quiet_NaN(), -5.0F}) {
+        Answer(Layout({}, {{"FormWidth", ole::Variant(bad)}}));
+        Choose({"&File", "&Open"});
+        EXPECT_EQ(Boxes(), (std::vector<std::string>{"Form Designer: Do you want to save?",
+                                                     "Sampledesk: Invalid property value"}));
+        EXPECT_EQ(Designer().Width(), width);
+        ole::TakeReportedErrors();
+    }
+    Answer(Layout({}, {{"FormWidth", ole::Variant(1e9F)}, {"FormHeight", ole::Variant(1e9F)}}));
+    Choose({"&File", "&Open"});
+    EXPECT_EQ(Designer().Width(), 1e9F);
 }
 
 TEST_F(LayoutFileTest, ACancelledOpenLeavesAnEmptyUntitledDesigner) {

@@ -4,12 +4,22 @@
 #include "platform/ole/error/Error.h"
 #include "platform/win/window/Geometry.h"
 
+#include <cmath>
+
 namespace forms {
 
 namespace {
 
 bool Given(const ole::Variant& v) {
     return !v.IsMissing() && !v.IsEmpty();
+}
+
+// A place or size that is no finite number has no pixels; a NaN would otherwise become 0.
+bool Refused(const ole::Variant& v, bool length) {
+    if (!Given(v))
+        return false;
+    const double value = ole::FromVariant<double>(v);
+    return !std::isfinite(value) || (length && value < 0);
 }
 
 } // namespace
@@ -52,8 +62,8 @@ void Placement::SetHeight(float height) {
 
 void Placement::Move(float left, const ole::Variant& top, const ole::Variant& width,
                      const ole::Variant& height) {
-    if ((Given(width) && ole::FromVariant<double>(width) < 0) ||
-        (Given(height) && ole::FromVariant<double>(height) < 0))
+    if (!std::isfinite(left) || Refused(top, false) || Refused(width, true) ||
+        Refused(height, true))
         ole::RaiseError(ole::ERR_INVALID_PROPERTY_VALUE);
     const ScaleSpace scale = PlacementScale();
     const win::RECT current = PixelBounds();

@@ -17,11 +17,13 @@ public:
     float Height() const;
     void SetLeft(float left);
     void SetTop(float top);
-    // Negative sizes raise 380; a Height let where the height is fixed 383.
+    // Negative sizes and values that are no finite number raise 380; a Height let where the
+    // height is fixed 383.
     void SetWidth(float width);
     void SetHeight(float height);
     // Top, Width and Height are optional (missing or empty keeps the current value); a negative
-    // size raises 380 before anything moves. A fixed height stays.
+    // size, or any value that is no finite number, raises 380 before anything moves. A fixed
+    // height stays.
     void Move(float left, const ole::Variant& top, const ole::Variant& width,
               const ole::Variant& height);
 

@@ -3,6 +3,8 @@
 #include "platform/ole/dispatch/LateBinding.h"
 #include "testsupport/ErrorOf.h"
 
+#include <limits>
+
 namespace hosttest {
 
 using forms::test::TestHost;
@@ -106,6 +108,11 @@ TEST_F(ExtenderTest, GeometryIsInTheContainersUnits) {
     EXPECT_EQ(site->PixelBounds().left, 2);
     EXPECT_EQ(site->PixelBounds().top, 2);
     EXPECT_EQ(ErrorOf([&] { site->SetWidth(-1); }), ole::ERR_INVALID_PROPERTY_VALUE);
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    EXPECT_EQ(ErrorOf([&] { site->SetHeight(nan); }), ole::ERR_INVALID_PROPERTY_VALUE);
+    EXPECT_EQ(ErrorOf([&] { site->SetLeft(std::numeric_limits<float>::infinity()); }),
+              ole::ERR_INVALID_PROPERTY_VALUE);
+    EXPECT_EQ(site->PixelBounds().left, 2) << "refused before anything moved";
 }
 
 TEST_F(ExtenderTest, MoveIsRelativeToTheWindowsCurrentParent) {
