@@ -74,8 +74,7 @@ void BM_FullRepaint(benchmark::State& state) {
 BENCHMARK(BM_FullRepaint)->ArgsProduct({{100, 1000}, {0, 1}})->Unit(benchmark::kMicrosecond);
 
 // One move onto the centre of every visible cell, each highlighting its button.
-void BM_HoverAcrossVisibleButtons(benchmark::State& state) {
-    Surface surface(state.range(0), state.range(1) != 0);
+void HoverAcrossVisibleButtons(benchmark::State& state, Surface& surface) {
     const win::HWND area = surface.bar->ButtonsBox()->Window();
     win::RECT client{};
     win::GetClientRect(area, &client);
@@ -94,9 +93,26 @@ void BM_HoverAcrossVisibleButtons(benchmark::State& state) {
     }
     state.counters["cells"] = static_cast<double>(centres.size());
 }
+
+void BM_HoverAcrossVisibleButtons(benchmark::State& state) {
+    Surface surface(state.range(0), state.range(1) != 0);
+    HoverAcrossVisibleButtons(state, surface);
+}
 BENCHMARK(BM_HoverAcrossVisibleButtons)
     ->ArgsProduct({{100, 1000}, {0, 1}})
     ->Unit(benchmark::kMillisecond);
+
+// The same over a background of 1 x 1 tiles: each highlight should cost the tiles of the two
+// cells it repaints, not those of the whole area.
+void BM_HoverOverTiledBackground(benchmark::State& state) {
+    Surface surface(100);
+    const ole::Ptr<shelfstrip::CGroup> group = surface.bar->GetActiveGroup();
+    group->SetButtonBackgroundPicture(
+        ole::Picture::FromImage(ole::Image{1, 1, {0xFF808080}}, ole::PICTYPE_BITMAP));
+    group->LetButtonBackgroundLayout(shelfstrip::ksPictureTiled);
+    HoverAcrossVisibleButtons(state, surface);
+}
+BENCHMARK(BM_HoverOverTiledBackground)->Unit(benchmark::kMillisecond);
 
 // A group bar turned upwards whose caption is cut to fit it: finding the cut as the caption grows.
 void BM_TurnedCaptionCut(benchmark::State& state) {
