@@ -109,19 +109,19 @@ Region WideStroke(std::span<const gdi::PathPixel> path, int width) {
     return stroke;
 }
 
-// Draws a one-pixel path (distinct pixels) with the pen; returns the region it covered.
-Region StrokePath(const gdi::DeviceContext& dc, const gdi::Pen& pen,
-                  std::span<const gdi::PathPixel> path, int phase) {
+// Draws a one-pixel path (distinct pixels) with the pen. A thin pen paints the pixels as they
+// are: a region of a long line built pixel by pixel would cost the square of its length.
+void StrokePath(const gdi::DeviceContext& dc, const gdi::Pen& pen,
+                std::span<const gdi::PathPixel> path, int phase) {
     if (pen.IsNull() || path.empty()) {
-        return {};
+        return;
     }
     if (pen.Width() > 1) {
-        Region stroke = WideStroke(path, pen.Width());
-        Raster::PaintRegion(dc, stroke, gdi::ColorToPixel(pen.Color()), dc.Rop2());
-        return stroke;
+        Raster::PaintRegion(dc, WideStroke(path, pen.Width()), gdi::ColorToPixel(pen.Color()),
+                            dc.Rop2());
+        return;
     }
     Raster::PaintPixels(dc, path, PenColors(dc, pen, phase), dc.Rop2());
-    return Pixels(path);
 }
 
 // The pixels of a closed or open chain of lines, each once, in drawing order.
