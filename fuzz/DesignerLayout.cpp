@@ -9,8 +9,10 @@
 #include "platform/ole/bag/PropertyBag.h"
 #include "platform/ole/dispatch/ClassBuilder.h"
 #include "platform/ole/dispatch/LateBinding.h"
+#include "platform/ole/error/ResumeNext.h"
 #include "platform/ole/error/UnhandledError.h"
 #include "platform/ole/event/ConnectionPoint.h"
+#include "platform/win/WinConstants.h"
 #include "platform/win/test/TestApi.h"
 
 #include <array>
@@ -104,7 +106,20 @@ void LoadDesignerLayout(std::span<const uint8_t> file) {
     std::ofstream(path, std::ios::binary | std::ios::trunc)
         .write(reinterpret_cast<const char*>(file.data()),
                static_cast<std::streamsize>(file.size()));
-    WithDesigner([&](auto&, auto&, ZORudeRuduvozu& designer) { designer.LoadLayout(path); });
+    // What loaded is then designed: selected, painted, nudged and aligned, so that stored
+    // geometry reaches those paths as well.
+    WithDesigner([&](auto&, auto&, ZORudeRuduvozu& designer) {
+        designer.LoadLayout(path);
+        const auto controls = designer.ContainedControls();
+        if (controls.empty())
+            return;
+        designer.LetMode(layoutdesk::ksModeSelect);
+        for (const auto& control : controls)
+            designer.SelectControl(ole::Variant(ole::Ptr<ole::Object>(control)));
+        win::test::pump();
+        ole::ResumeNext([&] { designer.NudgeSelection(win::VK_RIGHT); });
+        ole::ResumeNext([&] { designer.AlignSelectedControls(layoutdesk::ksAlignGrid); });
+    });
     std::filesystem::remove(path);
 }
 
