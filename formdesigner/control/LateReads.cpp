@@ -1,5 +1,6 @@
 #include "formdesigner/control/LateReads.h"
 
+#include "platform/forms/control/Control.h"
 #include "platform/ole/convert/Conversions.h"
 #include "platform/ole/dispatch/LateBinding.h"
 #include "platform/ole/error/Error.h"
@@ -23,8 +24,13 @@ void WriteMember(const ole::Ptr<ole::Object>& control, std::string_view name,
     ole::LetProperty(ole::Variant(control), name, value);
 }
 
-ole::Ptr<ole::Object> ObjectIn(const ole::Variant& item) {
-    return item.Deref().IsObject() ? item.Deref().AsObject() : ole::Ptr<ole::Object>();
+ole::Ptr<ole::Object> ControlIn(const ole::Variant& item) {
+    if (!item.Deref().IsObject())
+        return {};
+    ole::Ptr<ole::Object> object = item.Deref().AsObject();
+    if (!dynamic_cast<forms::Control*>(object.Get()))
+        return {};
+    return object;
 }
 
 std::optional<ole::Variant> TryRead(const ole::Ptr<ole::Object>& control, std::string_view name) {

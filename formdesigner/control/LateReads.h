@@ -17,9 +17,9 @@ float ReadSingle(const ole::Ptr<ole::Object>& control, std::string_view name);
 void WriteMember(const ole::Ptr<ole::Object>& control, std::string_view name,
                  const ole::Variant& value);
 
-// The object a collection item holds; null for anything else (the selected collection is live,
-// so a host may put anything into it).
-ole::Ptr<ole::Object> ObjectIn(const ole::Variant& item);
+// The form control a collection item holds; null for anything else (the selected collection is
+// live, so a host may put anything into it).
+ole::Ptr<ole::Object> ControlIn(const ole::Variant& item);
 
 std::optional<ole::Variant> TryRead(const ole::Ptr<ole::Object>& control, std::string_view name);
 // Null when the read fails or gives no object.

@@ -53,7 +53,7 @@ void ZORudeRuduvozu::AlignSelectedControls(int32_t eAlignType) {
     // The most recently selected control is the reference. A locked one is read for its edges
     // but does not move itself; when its edges cannot be read nothing lines up with them.
     const ole::Ptr<ole::Object> reference =
-        ObjectIn(m_SelectedControls->ItemAt(m_SelectedControls->Count()));
+        ControlIn(m_SelectedControls->ItemAt(m_SelectedControls->Count()));
     std::optional<AlignEdges> edges;
     {
         try {

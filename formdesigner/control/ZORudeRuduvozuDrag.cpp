@@ -53,7 +53,7 @@ double Snap(double value, double step, bool align) {
 ole::Ptr<ole::Object> ZORudeRuduvozu::SingleSelected() {
     if (!m_SelectedControls || m_SelectedControls->Count() != 1)
         return {};
-    return ObjectIn(m_SelectedControls->ItemAt(1));
+    return ControlIn(m_SelectedControls->ItemAt(1));
 }
 
 void ZORudeRuduvozu::RaiseTracked(ole::DISPID eventId, const ole::Ptr<ole::Object>& control,

@@ -352,7 +352,7 @@ void ZORudeRuduvozu::PurgeDeadControls() {
         for (int32_t position = collection->Count(); position >= 1; --position) {
             if (position > collection->Count())
                 continue;
-            const ole::Ptr<ole::Object> control = ObjectIn(collection->ItemAt(position));
+            const ole::Ptr<ole::Object> control = ControlIn(collection->ItemAt(position));
             if (TryRead(control, "Name"))
                 continue;
             collection->RemoveAt(position);

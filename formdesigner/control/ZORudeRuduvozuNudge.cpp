@@ -46,7 +46,7 @@ bool ZORudeRuduvozu::NudgeOffsets(int16_t keyCode, float& dx, float& dy) {
     if (!m_SelectedControls || m_SelectedControls->Count() == 0)
         return false;
     const int32_t mode =
-        ContainerScaleMode(TryReadObject(ObjectIn(m_SelectedControls->ItemAt(1)), "Container"));
+        ContainerScaleMode(TryReadObject(ControlIn(m_SelectedControls->ItemAt(1)), "Container"));
     if (mode != ScaleMode()) {
         dx = ConvertX(dx, ScaleMode(), mode);
         dy = ConvertY(dy, ScaleMode(), mode);

@@ -34,7 +34,7 @@ std::vector<uint32_t> IdsOf(const ole::Ptr<ole::Collection>& collection) {
     if (!collection)
         return ids;
     for (const ole::Variant& item : collection->Snapshot())
-        if (const ole::Ptr<ole::Object> object = ObjectIn(item))
+        if (const ole::Ptr<ole::Object> object = ControlIn(item))
             ids.push_back(ole::PtrOfObject(object.Get()));
     return ids;
 }
@@ -68,7 +68,7 @@ bool ZORudeRuduvozu::Holds(const ole::Ptr<ole::Collection>& collection,
     const std::string key = ControlKey(control);
     if (!collection->ContainsKey(key))
         return false;
-    const ole::Ptr<ole::Object> entry = ObjectIn(collection->ItemByKey(key));
+    const ole::Ptr<ole::Object> entry = ControlIn(collection->ItemByKey(key));
     if (entry.Get() == control.Get())
         return true;
     if (!TryRead(entry, "Name")) {
@@ -97,9 +97,9 @@ void ZORudeRuduvozu::SelectControl(const ole::Variant& aControl) {
     // A removed first entry has no container to compare with: asking for its name drops it, and
     // every other dead entry with it.
     if (m_SelectedControls->Count() > 0)
-        HasNameProperty(ObjectIn(m_SelectedControls->ItemAt(1)));
+        HasNameProperty(ControlIn(m_SelectedControls->ItemAt(1)));
     if (m_SelectedControls->Count() > 0) {
-        const ole::Ptr<ole::Object> first = ObjectIn(m_SelectedControls->ItemAt(1));
+        const ole::Ptr<ole::Object> first = ControlIn(m_SelectedControls->ItemAt(1));
         if (TryReadObject(control, "Container").Get() != TryReadObject(first, "Container").Get())
             return;
     }
@@ -260,7 +260,7 @@ void ZORudeRuduvozu::StepSelection(bool forward) {
     int32_t position = forward ? count - 1 : 0;
     if (m_SelectedControls && m_SelectedControls->Count() > 0) {
         const ole::Ptr<ole::Object> last =
-            ObjectIn(m_SelectedControls->ItemAt(m_SelectedControls->Count()));
+            ControlIn(m_SelectedControls->ItemAt(m_SelectedControls->Count()));
         DeselectAllControl();
         const auto it = std::find_if(controls.begin(), controls.end(),
                                      [&](const auto& c) { return c.Get() == last.Get(); });

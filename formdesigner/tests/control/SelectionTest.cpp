@@ -5,6 +5,7 @@
 #include "platform/forms/controls/textbox/TextBox.h"
 #include "platform/forms/form/Form.h"
 #include "platform/ole/dispatch/LateBinding.h"
+#include "platform/ole/font/Font.h"
 #include "platform/win/Win.h"
 
 #include <gmock/gmock.h>
@@ -66,7 +67,9 @@ TEST_F(SelectionTest, AnItemThatIsNoControlIsDropped) {
     ole::CallMethod(selection, "Add", add);
     Click({60, 40});
     EXPECT_THAT(DesignerFixture::Selected(), ElementsAre("Command1"));
-    ole::CallMethod(selection, "Add", add);
+    // An object with a Name is no control either.
+    std::array<ole::Variant, 1> font{ole::Variant(ole::Ptr<ole::Object>(ole::Font::Create()))};
+    ole::CallMethod(selection, "Add", font);
     Designer().LetMode(ksModeDraw);
     EXPECT_EQ(Designer().GetSelectedControls()->Count(), 0);
 }
