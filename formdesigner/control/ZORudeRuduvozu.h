@@ -329,8 +329,8 @@ private:
     void DisplayError(ole::Error error);
     // One step of a layout operation: a failure is reported and the caller goes on.
     bool LayoutStep(const std::function<void()>& step);
-    // Raises 6 for a container with more children than a file can count; other failures are
-    // reported and the save goes on.
+    // Raises 6 for a container with more children than a file can count, or nested deeper than
+    // a load reads back; other failures are reported and the save goes on.
     void SaveControls(const ole::Ptr<ole::Object>& control, CPropertyBag& parent, int32_t index,
                       int32_t level);
     void LoadControls(const ole::Ptr<ole::Object>& container, CPropertyBag& parent, int32_t index,

@@ -29,7 +29,8 @@ namespace layoutdesk {
 
 namespace {
 
-// Nesting deeper than this in a file is refused: each level is a call.
+// Nesting deeper than this is refused, in a file read and in a layout saved (it would not load
+// back): each level is a call.
 constexpr int32_t kMaxLevel = 64;
 
 std::string InfoKey(int32_t level, int32_t index) {
@@ -141,6 +142,8 @@ void ZORudeRuduvozu::SaveControls(const ole::Ptr<ole::Object>& control, CPropert
                                   int32_t index, int32_t level) {
     if (!FindForm())
         throw DesignerGone{};
+    if (level > kMaxLevel)
+        ole::RaiseError(ole::ERR_OVERFLOW);
     const ole::Ptr<CPropertyBag> bag = CPropertyBag::Create();
     const auto write = [&](const char* key, const std::function<ole::Variant()>& value) {
         LayoutStep([&] { bag->WriteProperty(key, value(), Missing()); });

@@ -340,6 +340,17 @@ TEST_F(LayoutTest, MoreControlsThanTheFileCountsAreRefused) {
     }
 }
 
+// Nesting deeper than a load reads back is refused the same way, so no save loses a subtree.
+TEST_F(LayoutTest, NestingDeeperThanALoadReadsIsNotSaved) {
+    ole::Ptr<ole::Object> container;
+    for (int level = 1; level <= 65; ++level)
+        container = Add("VB.Frame", "Frame" + std::to_string(level), {15, 15, 600, 600}, container);
+    Events();
+    EXPECT_FALSE(Designer().SaveLayout(path));
+    EXPECT_THAT(DisplayErrors(), ElementsAre("DisplayError(Overflow, 6, True)"));
+    EXPECT_FALSE(std::filesystem::exists(path));
+}
+
 // Array elements keep their index; other controls hand -1 to the host.
 TEST_F(LayoutTest, ArrayElementsStoreTheirIndex) {
     GetForm().AddArrayElement(forms::Label::Create(), "lblRow", 3, DesignerExtender(),
