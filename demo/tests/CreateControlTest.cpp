@@ -3,11 +3,16 @@
 
 #include "platform/ole/convert/Conversions.h"
 #include "platform/ole/dispatch/LateBinding.h"
+#include "platform/ole/object/TypeName.h"
 #include "platform/win/Win.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <map>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace sampledesk::test {
@@ -129,6 +134,41 @@ TEST_F(CreateControlTest, ABandInsideAFrameSelectsTheControlsItTouches) {
         ole::Variant(ole::Ptr<ole::Object>(Designer().m_FormDesigner())), "SelectedControls");
     EXPECT_EQ(ole::CLng(ole::GetProperty(selected, "Count")), 2);
     EXPECT_TRUE(RowNames().empty());
+}
+
+// Every drawing tool of the toolbox, by its own caption, makes a control of its class with the
+// first free name and a wrapper.
+TEST_F(CreateControlTest, EveryToolOfTheToolboxMakesAWrappedControl) {
+    const std::map<std::string, std::pair<std::string, std::string>> made{
+        {"PictureBox", {"PictureBox", "Picture1"}},
+        {"Label", {"Label", "Label1"}},
+        {"TextBox", {"TextBox", "Text1"}},
+        {"Frame", {"Frame", "Frame1"}},
+        {"CommandButton", {"CommandButton", "Command1"}},
+        {"Checkbox", {"CheckBox", "Check1"}},
+        {"OptionButton", {"OptionButton", "Option1"}},
+        {"ComboBox", {"ComboBox", "ComboBox1"}},
+        {"ListBox", {"ListBox", "ListBox1"}}};
+    std::array<ole::Variant, 1> first{ole::Variant(int32_t{1})};
+    const ole::Variant group = ole::CallMethod(
+        ole::GetObjectProperty(ole::Variant(ole::Ptr<ole::Object>(program->Main()->m_ToolBox())),
+                               "Groups"),
+        "Item", first);
+    const ole::Variant buttons = ole::GetObjectProperty(group, "Buttons");
+    std::set<std::string> tools;
+    for (int32_t i = 2; i <= ole::CLng(ole::GetProperty(buttons, "Count")); ++i) {
+        std::array<ole::Variant, 1> index{ole::Variant(i)};
+        const std::string tool =
+            ole::CStr(ole::GetProperty(ole::CallMethod(buttons, "Item", index), "Caption"));
+        tools.insert(tool);
+        const auto control = Draw(tool);
+        ASSERT_TRUE(control) << tool;
+        ASSERT_TRUE(made.contains(tool)) << tool;
+        EXPECT_EQ(ole::TypeName(control.Get()), made.at(tool).first);
+        EXPECT_EQ(control->Name(), made.at(tool).second);
+        EXPECT_TRUE(Designer().Wrappers()->ContainsKey(control->Name())) << tool;
+    }
+    EXPECT_EQ(tools.size(), made.size());
 }
 
 TEST_F(CreateControlTest, ALineKeepsTheBandsSignedExtent) {
