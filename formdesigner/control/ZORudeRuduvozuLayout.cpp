@@ -109,8 +109,9 @@ bool ZORudeRuduvozu::SaveLayout(const std::string& sFile) {
     const int64_t reported = m_layoutErrors;
     const ole::Ptr<CPropertyBag> root = CPropertyBag::Create();
     const std::vector<ole::Ptr<ole::Object>> contained = ContainedSnapshot();
-    // Every step reports and goes on, but a count the file cannot hold ends the save: what is
-    // left would load as a different layout. Nothing is written then.
+    // Every step reports and goes on, but a layout the file cannot hold (a count past 16 bits,
+    // nesting deeper than a load reads) ends the save: what is left would load as a different
+    // layout. Nothing is written then.
     try {
         const int16_t count = StoredCount::Of(contained.size());
         LayoutStep([&] {

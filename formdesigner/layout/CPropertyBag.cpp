@@ -45,8 +45,9 @@ ole::Variant CPropertyBag::ReadProperty(const std::string& sName,
 ole::Variant CPropertyBag::TakeProperty(const std::string& sName,
                                         const ole::Variant& DefaultValue) {
     ole::Variant value = ReadProperty(sName, DefaultValue);
-    // A write equal to its default drops the stored entry.
-    m_bag->WriteProperty(Key(sName), ole::Variant(), ole::Variant());
+    // Emptied in place: dropping the entry would index the bag again, once per control loaded.
+    if (m_bag->Entries().Find(Key(sName)))
+        m_bag->WriteProperty(Key(sName), ole::Variant(), ole::Variant::Missing());
     return value;
 }
 

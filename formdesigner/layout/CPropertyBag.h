@@ -31,7 +31,7 @@ public:
     void WriteProperty(const std::string& sName, const ole::Variant& Value,
                        const ole::Variant& DefaultValue);
 
-    // Reads a designer key and drops it from the bag, for a value that is read only once: a
+    // Reads a designer key and empties it in the bag, for a value that is read only once: a
     // nested control's bag then lives in one place while its subtree loads, not in every level
     // above it as well.
     ole::Variant TakeProperty(const std::string& sName, const ole::Variant& DefaultValue);
