@@ -3,7 +3,9 @@
 #include "platform/ole/error/Error.h"
 
 #include <cerrno>
+#include <climits>
 #include <cstdint>
+#include <cstdlib>
 #include <fcntl.h>
 #include <string>
 #include <sys/stat.h>
@@ -63,6 +65,79 @@ bool FolderExists(const std::string& path) {
     }
 }
 
+bool WriteEvery(int fd, std::span<const uint8_t> bytes) {
+    size_t written = 0;
+    while (written < bytes.size()) {
+        const ssize_t put = ::write(fd, bytes.data() + written, bytes.size() - written);
+        if (put < 0 && errno != EINTR) {
+            return false;
+        }
+        written += put > 0 ? static_cast<size_t>(put) : 0;
+    }
+    return true;
+}
+
+void WriteInPlace(const std::string& path, std::span<const uint8_t> bytes) {
+    FileDescriptor file(
+        ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NONBLOCK, 0666));
+    if (file.Get() < 0) {
+        RaiseOpenError(errno, path, true);
+    }
+    if (!WriteEvery(file.Get(), bytes) || !file.Close()) {
+        RaiseError(ERR_PATH_ACCESS);
+    }
+}
+
+mode_t NewFileMode() {
+    const mode_t mask = ::umask(0); // the only way to read it; the one UI thread sets it back
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+// Writes a sibling file and renames it over the target, so a write that fails part way (a full
+// disk, a quota) leaves the previous contents whole. False, having touched nothing, where that
+// cannot be done faithfully: the target is no regular file, has other hard links, belongs to
+// someone else, or its folder takes no new files; the caller then writes in place.
+bool WriteReplacing(const std::string& requested, std::span<const uint8_t> bytes) {
+    std::string path = requested;
+    struct stat target {};
+    const bool exists = ::stat(requested.c_str(), &target) == 0;
+    if (exists) {
+        if (!S_ISREG(target.st_mode) || target.st_nlink > 1) {
+            return false;
+        }
+        // Replace what a symbolic link points at, not the link.
+        char resolved[PATH_MAX];
+        if (::realpath(requested.c_str(), resolved) == nullptr) {
+            return false;
+        }
+        path = resolved;
+    } else if (errno != ENOENT) {
+        return false;
+    }
+    const size_t slash = path.find_last_of('/');
+    const std::string folder =
+        slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    std::string temporary = folder + "." + name + ".XXXXXX";
+    FileDescriptor file(::mkostemp(temporary.data(), O_CLOEXEC));
+    if (file.Get() < 0) {
+        return false;
+    }
+    // A replacement that cannot keep the file's owner and mode is not made.
+    if ((exists && ::fchown(file.Get(), target.st_uid, target.st_gid) != 0) ||
+        ::fchmod(file.Get(), exists ? (target.st_mode & 07777) : NewFileMode()) != 0) {
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    if (!WriteEvery(file.Get(), bytes) || ::fsync(file.Get()) != 0 || !file.Close() ||
+        ::rename(temporary.c_str(), path.c_str()) != 0) {
+        ::unlink(temporary.c_str());
+        RaiseError(ERR_PATH_ACCESS);
+    }
+    return true;
+}
+
 } // namespace
 
 base::RegularFile BinaryFile::OpenForReading(std::string_view pathText) {
@@ -92,24 +167,8 @@ std::vector<uint8_t> BinaryFile::ReadAll(std::string_view path) {
 
 void BinaryFile::WriteAll(std::string_view pathText, std::span<const uint8_t> bytes) {
     const std::string path = CheckedPath(pathText);
-    FileDescriptor file(
-        ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NONBLOCK, 0666));
-    if (file.Get() < 0) {
-        RaiseOpenError(errno, path, true);
-    }
-    size_t written = 0;
-    while (written < bytes.size()) {
-        const ssize_t put = ::write(file.Get(), bytes.data() + written, bytes.size() - written);
-        if (put < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            RaiseError(ERR_PATH_ACCESS);
-        }
-        written += static_cast<size_t>(put);
-    }
-    if (!file.Close()) {
-        RaiseError(ERR_PATH_ACCESS);
+    if (!WriteReplacing(path, bytes)) {
+        WriteInPlace(path, bytes);
     }
 }
 

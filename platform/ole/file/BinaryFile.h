@@ -21,7 +21,8 @@ public:
     static base::RegularFile OpenForReading(std::string_view path);
     static std::vector<uint8_t> Read(base::RegularFile& file, size_t count);
 
-    // Creates the file or truncates it, then writes every byte.
+    // Creates or replaces the file with every byte. A write that fails part way leaves a
+    // regular file's previous contents in place.
     static void WriteAll(std::string_view path, std::span<const uint8_t> bytes);
 };
 

@@ -7,8 +7,11 @@
 #include "platform/ole/picture/Picture.h"
 #include "testsupport/PeakMemory.h"
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -164,6 +167,59 @@ TEST_F(LayoutFileTest, FileErrorsCarryTheirRunTimeNumbers) {
         EXPECT_EQ(ErrorOf([&] { BinaryFile::WriteAll(PathOf("locked/new.bin"), {}); }),
                   ERR_PATH_ACCESS);
     }
+}
+
+// Holds file writes of this process to `limit` bytes, as a full disk would stop them.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t limit) {
+        ::getrlimit(RLIMIT_FSIZE, &m_saved);
+        m_handler = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit lowered{limit, m_saved.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &lowered);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_handler);
+    }
+
+private:
+    rlimit m_saved{};
+    void (*m_handler)(int) = SIG_DFL;
+};
+
+TEST_F(LayoutFileTest, AFailedRewriteKeepsTheFileAndItsLinkAndMode) {
+    const std::vector<uint8_t> previous(10, 0x5A);
+    WriteRaw("keep.bin", previous);
+    fs::permissions(m_folder / "keep.bin",
+                    fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    fs::create_symlink(m_folder / "keep.bin", m_folder / "link.bin");
+    {
+        FileSizeLimit full(4096);
+        EXPECT_EQ(ErrorOf([&] {
+                      BinaryFile::WriteAll(PathOf("link.bin"), std::vector<uint8_t>(8192, 1));
+                  }),
+                  ERR_PATH_ACCESS);
+    }
+    EXPECT_EQ(BinaryFile::ReadAll(PathOf("keep.bin")), previous);
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_folder), fs::directory_iterator()), 2);
+
+    // A successful rewrite through the link replaces the file it names, keeping its mode.
+    BinaryFile::WriteAll(PathOf("link.bin"), std::vector<uint8_t>{1, 2, 3});
+    EXPECT_TRUE(fs::is_symlink(m_folder / "link.bin"));
+    EXPECT_EQ(BinaryFile::ReadAll(PathOf("keep.bin")), (std::vector<uint8_t>{1, 2, 3}));
+    EXPECT_EQ(fs::status(m_folder / "keep.bin").permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+
+    // A new file takes the usual mode for new files.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    BinaryFile::WriteAll(PathOf("new.bin"), std::vector<uint8_t>{4});
+    struct stat created {};
+    ASSERT_EQ(::stat(PathOf("new.bin").c_str(), &created), 0);
+    EXPECT_EQ(created.st_mode & 0777, 0666 & ~mask);
 }
 
 } // namespace
