@@ -17,6 +17,7 @@
 #include "platform/forms/host/UserControl.h"
 #include "platform/ole/font/Font.h"
 #include "platform/ole/picture/Picture.h"
+#include "platform/ole/typeinfo/ICategorizeProperties.h"
 #include "platform/win/gdi/DcGuards.h"
 
 #include <cstdint>
@@ -77,7 +78,8 @@ enum ksGradientType : int32_t {
 class KSButtonBar : public forms::UserControl,
                     public CGroupListener,
                     public CButtonListener,
-                    public shared::cSubclassListener {
+                    public shared::cSubclassListener,
+                    public ole::ICategorizeProperties {
 public:
     static constexpr const char* kProgId = "Shelfstrip.KSButtonBar";
 
@@ -145,6 +147,10 @@ public:
     static void Register();
     // The control's own four pages by class id, then the platform's standard pages.
     std::vector<std::string> PropertyPages() const override;
+    // Answers ICategorizeProperties for a categorized property browser.
+    ole::Ptr<ole::Object> QueryInterface(const ole::Guid& iid) override;
+    int32_t MapPropertyToCategory(ole::DISPID memberId) override;
+    std::string GetCategoryName(int32_t category, uint32_t lcid) override;
     ~KSButtonBar() override;
 
     // ---- Public properties ----

@@ -275,6 +275,26 @@ TEST_F(ControlTest, AGroupKeptAfterItsRemovalChangesButtonsWithoutEvents) {
     EXPECT_TRUE(Events().empty());
 }
 
+TEST_F(ControlTest, APropertyBrowserFindsEachPropertysCategory) {
+    ole::ICategorizeProperties* categories = ole::QueryCategorizeProperties(HostBar());
+    ASSERT_NE(categories, nullptr);
+    const std::pair<ole::DISPID, int32_t> rows[] = {
+        {B::IdLockRefresh, ole::PROPCAT_Behavior},
+        {B::IdButtonHighlightZone, ole::PROPCAT_Behavior},
+        {B::IdButtonWidth, ole::PROPCAT_Misc},
+        {B::IdButtonPictureMaskColor, ole::PROPCAT_Misc},
+        {B::IdCaption, ole::PROPCAT_Text},
+        {B::IdMousePointer, ole::PROPCAT_Nil},
+        {B::IdMouseIcon, ole::PROPCAT_Nil},
+        {B::IdActiveGroup, ole::PROPCAT_Nil},
+        {B::IdHwnd, ole::PROPCAT_Nil},
+        {B::IdFont, ole::PROPCAT_Appearance},
+        {B::IdGroupGradientColor, ole::PROPCAT_Appearance},
+    };
+    for (const auto& [id, category] : rows)
+        EXPECT_EQ(categories->MapPropertyToCategory(id), category) << id;
+}
+
 TEST(ControlBeforeSetUp, MembersAreSafeBeforeTheContainerSetsItUp) {
     testsupport::LiveCounts before = testsupport::LiveCounts::Now();
     {
