@@ -12,7 +12,7 @@ namespace {
 
 // Rows top-down of rowBytes bytes: 1 bpp with the leftmost pixel in the most significant bit,
 // 24 bpp as B, G, R, 32 bpp as B, G, R, x.
-void ReadRows(gdi::Bitmap& bitmap, const uint8_t* bits, int rowBytes, int bitsPerPixel) {
+void ReadRows(gdi::Bitmap& bitmap, const uint8_t* bits, int64_t rowBytes, int bitsPerPixel) {
     for (int y = 0; y < bitmap.Height(); ++y) {
         const uint8_t* row = bits + static_cast<ptrdiff_t>(y) * rowBytes;
         const auto out = bitmap.Pixels().Row(y);
@@ -38,10 +38,21 @@ void ReadRows(gdi::Bitmap& bitmap, const uint8_t* bits, int rowBytes, int bitsPe
     }
 }
 
+// Larger bitmaps are refused, as when memory runs out: 256 MiB of pixels.
+constexpr int64_t kMaxBitmapPixels = int64_t{1} << 26;
+
+// Bytes in a row of `width` pixels padded to `alignBits`; no overflow for a width that passes
+// Make's check.
+int64_t RowBytes(int width, int bitsPerPixel, int alignBits) {
+    const int64_t rowBits = int64_t{width} * bitsPerPixel;
+    return (rowBits + alignBits - 1) / alignBits * (alignBits / 8);
+}
+
 HBITMAP Make(int width, int height, UINT planes, UINT bitsPerPixel, const void* bits,
-             int rowBytes) {
+             int64_t rowBytes) {
     if (width <= 0 || height <= 0 || planes != 1 ||
-        (bitsPerPixel != 1 && bitsPerPixel != 24 && bitsPerPixel != 32)) {
+        (bitsPerPixel != 1 && bitsPerPixel != 24 && bitsPerPixel != 32) ||
+        int64_t{width} * height > kMaxBitmapPixels) {
         return {};
     }
     auto bitmap = std::make_unique<gdi::Bitmap>(width, height, static_cast<int>(bitsPerPixel));
@@ -55,16 +66,15 @@ HBITMAP Make(int width, int height, UINT planes, UINT bitsPerPixel, const void* 
 } // namespace
 
 HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, const void* bits) {
-    const int rowBits = width * static_cast<int>(bitsPerPixel);
-    const int rowBytes = ((rowBits + 15) / 16) * 2;
-    return Make(width, height, planes, bitsPerPixel, bits, rowBytes);
+    return Make(width, height, planes, bitsPerPixel, bits,
+                RowBytes(width, static_cast<int>(bitsPerPixel), 16));
 }
 
 HBITMAP CreateBitmapIndirect(const BITMAP* bm) {
     if (!bm || bm->bmType != 0) {
         return {};
     }
-    const int minimum = (bm->bmWidth * bm->bmBitsPixel + 7) / 8;
+    const int64_t minimum = RowBytes(bm->bmWidth, bm->bmBitsPixel, 8);
     if (bm->bmBits && bm->bmWidthBytes < minimum) {
         return {};
     }

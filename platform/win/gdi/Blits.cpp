@@ -8,6 +8,7 @@
 #include "platform/win/gdi/raster/Raster.h"
 #include "platform/win/gdi/raster/Rop.h"
 #include "platform/win/gdi/raster/Surface.h"
+#include "platform/win/window/Geometry.h"
 
 #include <algorithm>
 #include <optional>
@@ -20,32 +21,57 @@ namespace {
 constexpr uint32_t kWhite = 0xFFFFFFFFu;
 constexpr uint32_t kBlack = 0xFF000000u;
 
-// A copy of the source pixels the blit reads, so overlapping copies within one surface work.
-// Pixels outside the source's bitmap, surface or clip are marked absent and not drawn.
+// A copy of the source pixels the blit reads, so overlapping copies within one surface work. Only
+// the part of `full` the source can supply is held; pixels outside the source's bitmap, surface or
+// clip are absent and not drawn.
 struct SourceImage {
-    RECT rect{};
+    RECT full{};
+    RECT stored{};
     std::vector<uint32_t> pixels;
     std::vector<uint8_t> present;
     bool complete = true;
 
-    SourceImage(const gdi::DeviceContext& src, const RECT& deviceRect) : rect(deviceRect) {
-        const size_t w = static_cast<size_t>(rect.right - rect.left);
-        const size_t h = static_cast<size_t>(rect.bottom - rect.top);
+    SourceImage(const gdi::DeviceContext& src, const RECT& deviceRect) : full(deviceRect) {
+        const RECT readable = src.Clip().Bounds();
+        stored = {std::max(full.left, readable.left), std::max(full.top, readable.top),
+                  std::min(full.right, readable.right), std::min(full.bottom, readable.bottom)};
+        if (stored.left >= stored.right || stored.top >= stored.bottom) {
+            stored = {full.left, full.top, full.left, full.top};
+        }
+        const size_t w = Width();
+        const size_t h = static_cast<size_t>(stored.bottom - stored.top);
         pixels.assign(w * h, kBlack);
         present.assign(w * h, 0);
         size_t found = 0;
-        src.ForEachPieceToRead(rect, [&](gdi::Surface& surface, const RECT& piece, POINT offset) {
+        src.ForEachPieceToRead(stored, [&](gdi::Surface& surface, const RECT& piece, POINT offset) {
             const size_t count = static_cast<size_t>(piece.right - piece.left);
             for (int y = piece.top; y < piece.bottom; ++y) {
                 const auto row = surface.Row(y).subspan(static_cast<size_t>(piece.left), count);
-                const size_t at = static_cast<size_t>(y + offset.y - rect.top) * w +
-                                  static_cast<size_t>(piece.left + offset.x - rect.left);
+                const size_t at = static_cast<size_t>(y + offset.y - stored.top) * w +
+                                  static_cast<size_t>(piece.left + offset.x - stored.left);
                 std::copy(row.begin(), row.end(), pixels.begin() + static_cast<ptrdiff_t>(at));
                 std::fill_n(present.begin() + static_cast<ptrdiff_t>(at), count, uint8_t{1});
                 found += count;
             }
         });
-        complete = found == w * h;
+        complete = stored == full && found == w * h;
+    }
+
+    size_t Width() const { return static_cast<size_t>(stored.right - stored.left); }
+
+    // Index into `pixels` of column `column` of `full`, or -1 when the source holds none there.
+    int StoredColumn(int column) const {
+        const int x = full.left + column - stored.left;
+        return x >= 0 && x < stored.right - stored.left ? x : -1;
+    }
+
+    // Offset into `pixels` of row `row` of `full`, or nothing when the source holds none there.
+    std::optional<size_t> StoredRow(int row) const {
+        const int y = full.top + row - stored.top;
+        if (y < 0 || y >= stored.bottom - stored.top) {
+            return std::nullopt;
+        }
+        return static_cast<size_t>(y) * Width();
     }
 };
 
@@ -55,8 +81,12 @@ struct Extent {
     bool mirrored = false;
 };
 
+// Both ends are pinned to the coordinate range, so a far-reaching blit keeps what shows.
 Extent Normalize(int start, int size) {
-    return size < 0 ? Extent{start + size, -size, true} : Extent{start, size, false};
+    const long long a = start;
+    const long long b = a + size;
+    const int low = PinCoordinate(std::min(a, b));
+    return Extent{low, PinCoordinate(std::max(a, b)) - low, size < 0};
 }
 
 // Column (or row) of the source sampled by destination index i: floor((i + 0.5) * s / d).
@@ -79,7 +109,8 @@ bool TryDirectCopy(const gdi::DeviceContext& dst, const RECT& dstRect,
         return false;
     }
     const POINT so = src->ToDevice(POINT{sx, sy});
-    if (so.x < 0 || so.y < 0 || so.x + sw > bitmap->Width() || so.y + sh > bitmap->Height()) {
+    if (so.x < 0 || so.y < 0 || int64_t{so.x} + sw > bitmap->Width() ||
+        int64_t{so.y} + sh > bitmap->Height()) {
         return false;
     }
     const gdi::Surface& from = bitmap->Pixels();
@@ -162,13 +193,21 @@ BOOL Blit(HDC hdcDst, int x, int y, int width, int height, HDC hdcSrc, int sx, i
                               !dy.mirrored && !sxExt.mirrored && !syExt.mirrored &&
                               dx.size == sxExt.size && dy.size == syExt.size;
 
-    const POINT origin = dst->Origin();
-    std::vector<int> columns(static_cast<size_t>(dx.size));
+    // Sampled source columns for the destination columns that can show.
+    const RECT bounds = dst->Clip().Bounds();
+    const int firstColumn = std::max(dstRect.left, bounds.left);
+    const int lastColumn = std::min(dstRect.right, bounds.right);
+    if (firstColumn >= lastColumn) {
+        return TRUE;
+    }
+    std::vector<int> columns(static_cast<size_t>(lastColumn - firstColumn));
     if (source) {
-        for (int i = 0; i < dx.size; ++i) {
-            columns[static_cast<size_t>(i)] = Sample(i, dx, sxExt);
+        for (int x = firstColumn; x < lastColumn; ++x) {
+            columns[static_cast<size_t>(x - firstColumn)] =
+                source->StoredColumn(Sample(x - dstRect.left, dx, sxExt));
         }
     }
+    const POINT origin = dst->Origin();
     dst->ForEachPieceAt(dstRect, [&](gdi::Surface& surface, const RECT& piece, POINT offset) {
         for (int py = piece.top; py < piece.bottom; ++py) {
             const int row = py + offset.y - dstRect.top;
@@ -176,9 +215,12 @@ BOOL Blit(HDC hdcDst, int x, int y, int width, int height, HDC hdcSrc, int sx, i
             const uint32_t* in = nullptr;
             const uint8_t* present = nullptr;
             if (source) {
-                const size_t srcRow = static_cast<size_t>(Sample(row, dy, syExt));
-                in = source->pixels.data() + srcRow * static_cast<size_t>(sxExt.size);
-                present = source->present.data() + srcRow * static_cast<size_t>(sxExt.size);
+                const std::optional<size_t> srcRow = source->StoredRow(Sample(row, dy, syExt));
+                if (!srcRow) {
+                    continue;
+                }
+                in = source->pixels.data() + *srcRow;
+                present = source->present.data() + *srcRow;
             }
             if (straightCopy) {
                 const int first = piece.left + offset.x - dstRect.left;
@@ -186,11 +228,10 @@ BOOL Blit(HDC hdcDst, int x, int y, int width, int height, HDC hdcSrc, int sx, i
                 continue;
             }
             for (int px = piece.left; px < piece.right; ++px) {
-                const int column = px + offset.x - dstRect.left;
                 uint32_t s = 0;
                 if (source) {
-                    const int c = columns[static_cast<size_t>(column)];
-                    if (!present[c]) {
+                    const int c = columns[static_cast<size_t>(px + offset.x - firstColumn)];
+                    if (c < 0 || !present[c]) {
                         continue;
                     }
                     if (transparent && (in[c] & 0x00FFFFFF) == key) {

@@ -1,6 +1,7 @@
 #include "platform/win/gdi/DcState.h"
 
 #include "platform/win/gdi/detail/DcTable.h"
+#include "platform/win/window/Geometry.h"
 
 namespace win {
 
@@ -107,12 +108,16 @@ BOOL GetWindowOrgEx(HDC hdc, POINT* origin) {
 
 BOOL OffsetViewportOrgEx(HDC hdc, int dx, int dy, POINT* old) {
     POINT now{};
-    return GetViewportOrgEx(hdc, &now) && SetViewportOrgEx(hdc, now.x + dx, now.y + dy, old);
+    return GetViewportOrgEx(hdc, &now) &&
+           SetViewportOrgEx(hdc, PinCoordinate(static_cast<long long>(now.x) + dx),
+                            PinCoordinate(static_cast<long long>(now.y) + dy), old);
 }
 
 BOOL OffsetWindowOrgEx(HDC hdc, int dx, int dy, POINT* old) {
     POINT now{};
-    return GetWindowOrgEx(hdc, &now) && SetWindowOrgEx(hdc, now.x + dx, now.y + dy, old);
+    return GetWindowOrgEx(hdc, &now) &&
+           SetWindowOrgEx(hdc, PinCoordinate(static_cast<long long>(now.x) + dx),
+                          PinCoordinate(static_cast<long long>(now.y) + dy), old);
 }
 
 int SaveDC(HDC hdc) {

@@ -3,6 +3,7 @@
 #include "platform/win/WinConstants.h"
 #include "platform/win/gdi/detail/GdiObjects.h"
 #include "platform/win/gdi/detail/RegionObject.h"
+#include "platform/win/window/Geometry.h"
 
 #include <algorithm>
 #include <memory>
@@ -17,9 +18,9 @@ const Region* LookupRegion(HRGN hrgn) {
 } // namespace gdi
 
 HRGN CreateRectRgn(int left, int top, int right, int bottom) {
-    // Reversed corners are put in order, as the platform does.
-    const RECT rect{std::min(left, right), std::min(top, bottom), std::max(left, right),
-                    std::max(top, bottom)};
+    // Reversed corners are put in order, as the platform does, within the coordinate range.
+    const RECT rect{PinCoordinate(std::min(left, right)), PinCoordinate(std::min(top, bottom)),
+                    PinCoordinate(std::max(left, right)), PinCoordinate(std::max(top, bottom))};
     return HRGN(gdi::GdiObjects::Add(std::make_unique<gdi::RegionObject>(gdi::Region(rect))));
 }
 

@@ -1,6 +1,7 @@
 #include "GdiFixture.h"
 
 #include <array>
+#include <climits>
 #include <functional>
 
 namespace gditest {
@@ -470,6 +471,38 @@ TEST_F(RasterTest, DashesRunRoundRectangleCornersAndHugeShapesCostOnlyWhatShows)
     EXPECT_TRUE(Polygon(c.Dc(), huge, 3));
     EXPECT_EQ(c.At(10, 5), kRed) << "the top edge of the triangle";
     SelectObject(c.Dc(), GetStockObject(WHITE_BRUSH));
+}
+
+// Coordinates anywhere in the int range are pinned before any arithmetic, and nothing is
+// allocated for what cannot show.
+TEST_F(RasterTest, ExtremeCoordinatesDrawWhatShowsAndHugeBitmapsAreRefused) {
+    Canvas c(8, 8);
+    Canvas red(4, 4, kRed);
+    SetViewportOrgEx(c.Dc(), 5, 5, nullptr);
+    const RECT all{INT_MIN, INT_MIN, INT_MAX, INT_MAX};
+    FillRect(c.Dc(), &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    SetViewportOrgEx(c.Dc(), INT_MIN, INT_MAX, nullptr);
+    OffsetViewportOrgEx(c.Dc(), INT_MIN, INT_MAX, nullptr);
+    SetViewportOrgEx(c.Dc(), 0, 0, nullptr);
+    EXPECT_EQ(c.Count(kBlack), 64);
+
+    EXPECT_TRUE(PatBlt(c.Dc(), -1000000000, 0, 2000000000, 2, WHITENESS));
+    EXPECT_EQ(c.Count(kWhite), 16);
+    // Source column -1000000000 + i lands on canvas column i; the source has pixels at 0..3 only.
+    EXPECT_TRUE(BitBlt(c.Dc(), -1000000000, 0, 2000000000, 2, red.Dc(), -1000000000, 0, SRCCOPY));
+    EXPECT_EQ(c.At(3, 1), kRed);
+    EXPECT_EQ(c.At(4, 1), kWhite);
+    EXPECT_TRUE(StretchBlt(c.Dc(), INT_MIN, INT_MIN, INT_MAX, INT_MAX, red.Dc(), INT_MAX, 0,
+                           INT_MIN, 4, SRCCOPY));
+    EXPECT_TRUE(Rectangle(c.Dc(), INT_MAX - 1, INT_MIN, INT_MAX, INT_MAX));
+
+    const OwnedObject<HRGN> region(CreateRectRgnIndirect(&all));
+    EXPECT_EQ(OffsetRgn(region.Get(), INT_MAX, INT_MAX), NULLREGION);
+
+    EXPECT_EQ(CreateCompatibleBitmap(c.Dc(), INT_MAX, 2), HBITMAP{});
+    EXPECT_EQ(CreateBitmap(65536, 65536, 1, 32, nullptr), HBITMAP{});
+    const BITMAP wide{0, INT_MAX, 1, 4, 1, 32, nullptr};
+    EXPECT_EQ(CreateBitmapIndirect(&wide), HBITMAP{});
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "platform/win/gdi/raster/Screen.h"
 #include "platform/win/gdi/raster/Surface.h"
 #include "platform/win/gdi/raster/VisibleRegion.h"
+#include "platform/win/window/Geometry.h"
 #include "platform/win/window/WindowState.h"
 
 #include <algorithm>
@@ -204,14 +205,36 @@ bool DeviceContext::Restore(int level) {
     return true;
 }
 
+namespace {
+
+// Origins and mapped points stay within the 27-bit coordinate range, so that no mapping or extent
+// arithmetic on them can overflow; shapes reaching beyond it are drawn as if cut off there.
+POINT Pinned(long long x, long long y) {
+    return {PinCoordinate(x), PinCoordinate(y)};
+}
+
+} // namespace
+
+void DeviceContext::SetBrushOrigin(POINT origin) {
+    m_brushOrigin = Pinned(origin.x, origin.y);
+}
+
+void DeviceContext::SetViewportOrigin(POINT origin) {
+    m_viewportOrigin = Pinned(origin.x, origin.y);
+}
+
+void DeviceContext::SetWindowOrigin(POINT origin) {
+    m_windowOrigin = Pinned(origin.x, origin.y);
+}
+
 POINT DeviceContext::ToDcSpace(POINT logical) const {
-    return {logical.x - m_windowOrigin.x + m_viewportOrigin.x,
-            logical.y - m_windowOrigin.y + m_viewportOrigin.y};
+    return Pinned(static_cast<long long>(logical.x) - m_windowOrigin.x + m_viewportOrigin.x,
+                  static_cast<long long>(logical.y) - m_windowOrigin.y + m_viewportOrigin.y);
 }
 
 POINT DeviceContext::ToLogical(POINT dcSpace) const {
-    return {dcSpace.x + m_windowOrigin.x - m_viewportOrigin.x,
-            dcSpace.y + m_windowOrigin.y - m_viewportOrigin.y};
+    return Pinned(static_cast<long long>(dcSpace.x) + m_windowOrigin.x - m_viewportOrigin.x,
+                  static_cast<long long>(dcSpace.y) + m_windowOrigin.y - m_viewportOrigin.y);
 }
 
 POINT DeviceContext::ToDevice(POINT logical) const {
@@ -222,9 +245,8 @@ POINT DeviceContext::ToDevice(POINT logical) const {
 
 RECT DeviceContext::ToDevice(const RECT& logical) const {
     const POINT tl = ToDevice(POINT{logical.left, logical.top});
-    const LONG dx = tl.x - logical.left;
-    const LONG dy = tl.y - logical.top;
-    return {tl.x, tl.y, logical.right + dx, logical.bottom + dy};
+    const POINT br = ToDevice(POINT{logical.right, logical.bottom});
+    return {tl.x, tl.y, br.x, br.y};
 }
 
 void DeviceContext::ForEachPieceToRead(const RECT& deviceRect, const PieceFn& fn) const {

@@ -73,11 +73,11 @@ public:
     UINT TextAlign() const { return m_textAlign; }
     void SetTextAlign(UINT align) { m_textAlign = align; }
     POINT BrushOrigin() const { return m_brushOrigin; }
-    void SetBrushOrigin(POINT origin) { m_brushOrigin = origin; }
+    void SetBrushOrigin(POINT origin);
     POINT ViewportOrigin() const { return m_viewportOrigin; }
-    void SetViewportOrigin(POINT origin) { m_viewportOrigin = origin; }
+    void SetViewportOrigin(POINT origin);
     POINT WindowOrigin() const { return m_windowOrigin; }
-    void SetWindowOrigin(POINT origin) { m_windowOrigin = origin; }
+    void SetWindowOrigin(POINT origin);
     // Logical coordinates.
     POINT CurrentPosition() const { return m_position; }
     void SetCurrentPosition(POINT position) { m_position = position; }

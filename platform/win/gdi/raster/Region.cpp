@@ -1,6 +1,7 @@
 #include "platform/win/gdi/raster/Region.h"
 
 #include "platform/win/WinConstants.h"
+#include "platform/win/window/Geometry.h"
 
 #include <algorithm>
 
@@ -150,13 +151,20 @@ void Region::Intersect(const Region& other) {
     m_rects.swap(out);
 }
 
+// Pinning keeps the rectangles disjoint; those pushed wholly past the range vanish.
 void Region::Offset(int dx, int dy) {
-    for (RECT& r : m_rects) {
-        r.left += dx;
-        r.right += dx;
-        r.top += dy;
-        r.bottom += dy;
+    std::vector<RECT> out;
+    out.reserve(m_rects.size());
+    for (const RECT& r : m_rects) {
+        const RECT moved{PinCoordinate(static_cast<long long>(r.left) + dx),
+                         PinCoordinate(static_cast<long long>(r.top) + dy),
+                         PinCoordinate(static_cast<long long>(r.right) + dx),
+                         PinCoordinate(static_cast<long long>(r.bottom) + dy)};
+        if (!Empty(moved)) {
+            out.push_back(moved);
+        }
     }
+    m_rects.swap(out);
 }
 
 int Region::Complexity() const {
