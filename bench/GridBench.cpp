@@ -154,6 +154,26 @@ BENCHMARK(BM_FillUnlocked)
     ->ArgsProduct({{1000, 10000, 40000}, {ksAlphabetic, ksCatagorized}})
     ->Unit(benchmark::kMillisecond);
 
+// Removing every property one at a time with refresh unlocked, the last first, in the alphabetic
+// (0) or the categorized (1) view.
+void BM_RemoveUnlocked(benchmark::State& state) {
+    const int count = static_cast<int>(state.range(0));
+    HostedGrid hosted;
+    hosted.Grid().LetActiveView(static_cast<int32_t>(state.range(1)));
+    const auto properties = hosted.Grid().GetProperties();
+    for (auto _ : state) {
+        state.PauseTiming();
+        hosted.Fill(count);
+        state.ResumeTiming();
+        for (int32_t i = properties->Count(); i >= 1; --i)
+            properties->Remove(ole::Variant(i));
+        win::test::pump();
+    }
+}
+BENCHMARK(BM_RemoveUnlocked)
+    ->ArgsProduct({{1000, 10000}, {ksAlphabetic, ksCatagorized}})
+    ->Unit(benchmark::kMillisecond);
+
 // A header click in the alphabetic view; each click reverses the order of every row.
 void BM_HeaderSort(benchmark::State& state) {
     HostedGrid hosted;

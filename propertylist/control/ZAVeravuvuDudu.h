@@ -332,9 +332,13 @@ private:
     void OnPropertyAdded(const ole::Ptr<CProperty>& aProperty);
     void OnPropertyDeleted(const ole::Ptr<CProperty>& aProperty);
     void OnPropertiesCleared();
-    // False when every row an add made or changed lies past the row laid out below the grid, so
-    // the rows on screen stay as they are.
-    bool AddedRowsMayShow(const ole::Ptr<CProperty>& property) const;
+    // False when every row that adding or removing the property under `key` makes, removes or
+    // changes lies past the row laid out below the grid, so the rows on screen stay as they are:
+    // a host adding or removing row by row pays for what is shown, not for what exists.
+    bool KeyRowsMayShow(const std::string& key) const;
+    // After rows came or went: the scroll range follows, and the rows are laid out and repainted
+    // unless `mayShow` is false and the bar kept its visibility and its top row.
+    void FollowRowChange(bool mayShow);
     // Drops a selected or edited row that the active tree no longer holds.
     void DropStaleSelection();
     // True while the active tree still holds the row (host code may remove or replace rows).

@@ -48,22 +48,8 @@ void ZAVeravuvuDudu::OnPropertyAdded(const ole::Ptr<CProperty>& aProperty) {
             m_Rows->AddProperty(property, m_settings.categorySeparator, m_settings.defaultCategory,
                                 CurrentCategoryLook());
         });
-        if (!m_settings.lockRefresh) {
-            const bool barShown = ScrollBarShown();
-            ResumeNext([&] { UpdateScrollBar(); });
-            // Rows that land past what the grid shows change only the scroll range: a host adding
-            // row by row then pays for what is shown, not for what exists.
-            const bool sameTop =
-                barShown == ScrollBarShown() &&
-                (!barShown || m_ScrollScale.RowOffset(m_VScroll->GetValue()) == m_TopRow);
-            if (!sameTop || AddedRowsMayShow(property)) {
-                ResumeNext([&] { LayoutRows(); });
-                RefreshGrid();
-            } else if (!m_released && m_picTreeContainer && m_picTreeContainer->IsAlive()) {
-                // The scroll bar's own repaint, as the grid's repaint would have done it.
-                win::UpdateWindow(m_picTreeContainer->Window());
-            }
-        }
+        if (!m_settings.lockRefresh)
+            FollowRowChange(KeyRowsMayShow(property->GetInternalKey()));
     }
     ole::Variant args[] = {ole::Variant(property)};
     Raise(EvPropertyAdded, args);
@@ -82,36 +68,51 @@ void ZAVeravuvuDudu::OnPropertyDeleted(const ole::Ptr<CProperty>& aProperty) {
                 ResumeNext([&] { editor->LetVisible(false); });
             }
         }
+        // Asked before the rows go, while their places are known.
+        const bool mayShow = m_settings.lockRefresh || KeyRowsMayShow(key);
         ResumeNext([&] { m_Rows->RemoveProperty(key); });
         DropStaleSelection();
-        if (!m_settings.lockRefresh) {
-            ResumeNext([&] { UpdateScrollBar(); });
-            ResumeNext([&] { LayoutRows(); });
-            RefreshGrid();
-        }
+        if (!m_settings.lockRefresh)
+            FollowRowChange(mayShow);
     }
     ole::Variant args[] = {ole::Variant(property)};
     Raise(EvPropertyDeleted, args);
 }
 
-bool ZAVeravuvuDudu::AddedRowsMayShow(const ole::Ptr<CProperty>& property) const {
+bool ZAVeravuvuDudu::KeyRowsMayShow(const std::string& key) const {
     if (!m_ActiveNodes || m_LaidOut.empty() || !m_LaidOutPastGrid)
         return true;
     const ole::Ptr<CNode>& last = m_LaidOut.back();
-    ole::Ptr<CNode> changed = m_ActiveNodes->ItemByKey(property->GetInternalKey());
+    ole::Ptr<CNode> changed = m_ActiveNodes->ItemByKey(key);
     if (!changed || !m_ActiveNodes->Holds(last.Get()))
         return true;
-    // The categories made for the row, or an empty one it fills (its plus/minus appears), are
-    // the only children of their parents; where tree lines show, the previous sibling's line now
-    // runs on, through the rows below it.
+    // Categories holding only this row come and go with it (an empty one it fills shows its
+    // plus/minus); where tree lines show, the line of the sibling above a last child ends or runs
+    // on, through the rows below that sibling.
     for (auto parent = changed->Parent(); parent && parent->ChildCount() == 1;
          parent = parent->Parent())
         changed = parent;
-    if (m_settings.Categorized() && m_settings.TreeLines()) {
+    if (m_settings.Categorized() && m_settings.TreeLines() && changed->IsLastSibling()) {
         if (auto previous = changed->PreviousSibling())
             changed = previous;
     }
     return !m_ActiveNodes->Precedes(*last, *changed);
+}
+
+void ZAVeravuvuDudu::FollowRowChange(bool mayShow) {
+    const bool barShown = ScrollBarShown();
+    const int64_t top = m_TopRow;
+    ResumeNext([&] { UpdateScrollBar(); });
+    // A narrower range may have moved the bar, and with it the rows.
+    const bool sameTop = barShown == ScrollBarShown() &&
+                         (!barShown || m_ScrollScale.RowOffset(m_VScroll->GetValue()) == top);
+    if (mayShow || !sameTop) {
+        ResumeNext([&] { LayoutRows(); });
+        RefreshGrid();
+    } else if (!m_released && m_picTreeContainer && m_picTreeContainer->IsAlive()) {
+        // The scroll bar's own repaint, as the grid's repaint would have done it.
+        win::UpdateWindow(m_picTreeContainer->Window());
+    }
 }
 
 bool ZAVeravuvuDudu::HoldsRow(const ole::Ptr<CNode>& row) const {

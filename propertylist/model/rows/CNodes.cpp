@@ -217,6 +217,25 @@ void CNodes::VisibleRowAdded(CNode& row) {
     }
 }
 
+void CNodes::VisibleRowRemoved(const CNode& row) {
+    m_visible.reset();
+    if (m_visibleCount < 0)
+        return;
+    for (auto ancestor = row.Parent(); ancestor; ancestor = ancestor->Parent()) {
+        if (!ancestor->m_expanded)
+            return;
+    }
+    const auto reachable = [](const CNode& from, const auto& self) -> int32_t {
+        int32_t count = 1;
+        if (from.m_expanded) {
+            for (const auto& child : from.m_children)
+                count += self(*child, self);
+        }
+        return count;
+    };
+    m_visibleCount -= reachable(row, reachable);
+}
+
 bool CNodes::Precedes(const CNode& first, const CNode& second) const {
     // Each row's places among its siblings, from the top level down; an ancestor's path is a
     // prefix of its descendants' and comes first.
@@ -297,7 +316,7 @@ void CNodes::RemoveNode(const ole::Ptr<CNode>& node) {
     const auto at = static_cast<size_t>(row->Index() - 1);
     if (at >= siblings.size() || siblings[at].Get() != row.Get())
         return;
-    VisibleRowsChanged();
+    VisibleRowRemoved(*row);
     LetGo(*row, true);
     siblings.erase(siblings.begin() + static_cast<std::ptrdiff_t>(at));
     for (size_t i = at; i < siblings.size(); ++i)

@@ -22,9 +22,9 @@ namespace attrgrid {
 //
 // The rows a user can reach (every row whose ancestors are all expanded) are indexed in display
 // order on first use after a change, so the row at a scroll position and a row's place among
-// them cost no walk from the top. Adding a row keeps their count, and keeps the index when the row
-// goes at the end of the display or out of sight, so a tree filled row by row is not walked at
-// every add.
+// them cost no walk from the top. Adding or removing a row keeps their count, and adding keeps the
+// index when the row goes at the end of the display or out of sight, so a tree filled or emptied
+// row by row is not walked at every step.
 class CNodes : public ole::Object {
 public:
     static constexpr int32_t LastChild = 4;
@@ -105,6 +105,8 @@ private:
     void Rekey(CNode& node, std::string key);
     // Keeps the reachable rows' count and index for a row just added as its parent's last child.
     void VisibleRowAdded(CNode& row);
+    // Keeps the reachable rows' count for a row about to go with its subtree.
+    void VisibleRowRemoved(const CNode& row);
 
     std::vector<ole::Ptr<CNode>> m_topLevel;
     RowKeyIndex m_keys;

@@ -131,9 +131,10 @@ TEST_F(RowIndexTest, RandomSequencesKeepTheIndexOnTheTree) {
         RunSequence(seed, 250);
 }
 
-// Each add, refresh unlocked, leaves the grid as a full layout and repaint draw it: rows landing
-// past the screen, under collapsed or on-screen categories, with tree lines, scrolled or not.
-TEST_F(RowIndexTest, EachAddLeavesTheGridAsAFullRefreshDrawsIt) {
+// Each add or remove, refresh unlocked, leaves the grid as a full layout and repaint draw it: rows
+// coming or going past the screen, under collapsed or on-screen categories, with tree lines,
+// scrolled or not.
+TEST_F(RowIndexTest, EachAddOrRemoveLeavesTheGridAsAFullRefreshDrawsIt) {
     Z& grid = ShowGrid({10, 10, 170, 130});
     grid.LetTreeStyle(ksTreeLinesPlusMinusText);
     grid.LetActiveView(ksCatagorized);
@@ -141,7 +142,7 @@ TEST_F(RowIndexTest, EachAddLeavesTheGridAsAFullRefreshDrawsIt) {
     auto pick = [&](int n) { return static_cast<int>(random() % static_cast<uint32_t>(n)); };
     const std::vector<std::string> categories{"A", "B", "A|X", "B|Y|Z", "C", "A|X|W", "D|E"};
     auto properties = grid.GetProperties();
-    for (int step = 0; step < 160; ++step) {
+    for (int step = 0; step < 240; ++step) {
         SCOPED_TRACE("step " + std::to_string(step));
         const int action = pick(12);
         if (action == 0) {
@@ -153,7 +154,11 @@ TEST_F(RowIndexTest, EachAddLeavesTheGridAsAFullRefreshDrawsIt) {
         } else if (action == 2 && grid.ScrollBarShown()) {
             grid.ScrollBar()->SetValue(static_cast<int16_t>(pick(grid.ScrollBar()->GetMax() + 1)));
         } else {
-            properties->Add("P" + std::to_string(step), ole::Variant(step), categories[pick(7)]);
+            if (action < 6 && properties->Count() > 0)
+                properties->Remove(ole::Variant(1 + pick(properties->Count())));
+            else
+                properties->Add("P" + std::to_string(step), ole::Variant(step),
+                                categories[pick(7)]);
             // Unlocking lays the rows out and repaints them all.
             const auto shown = Column(true);
             grid.LetLockRefresh(true);
