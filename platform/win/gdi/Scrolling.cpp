@@ -7,6 +7,7 @@
 #include "platform/win/gdi/raster/Surface.h"
 #include "platform/win/gdi/raster/VisibleRegion.h"
 #include "platform/win/paint/Invalidation.h"
+#include "platform/win/window/Geometry.h"
 #include "platform/win/window/Window.h"
 #include "platform/win/window/WindowState.h"
 
@@ -16,6 +17,14 @@ namespace win {
 
 namespace {
 
+// `r` moved by `by`, pinned to the coordinate range.
+RECT Shifted(const RECT& r, POINT by) {
+    return {PinCoordinate(static_cast<long long>(r.left) + by.x),
+            PinCoordinate(static_cast<long long>(r.top) + by.y),
+            PinCoordinate(static_cast<long long>(r.right) + by.x),
+            PinCoordinate(static_cast<long long>(r.bottom) + by.y)};
+}
+
 void MoveChildren(const detail::WindowRecord& record, int dx, int dy) {
     const RECT client = record.clientRect;
     const std::vector<HWND> children = record.children;
@@ -24,9 +33,8 @@ void MoveChildren(const detail::WindowRecord& record, int dx, int dy) {
         if (!c) {
             continue;
         }
-        SetWindowPos(child, {}, c->windowRect.left - client.left + dx,
-                     c->windowRect.top - client.top + dy, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        const RECT at = Shifted(c->windowRect, {dx - client.left, dy - client.top});
+        SetWindowPos(child, {}, at.left, at.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 }
 
@@ -42,6 +50,8 @@ int ScrollWindowEx(HWND hwnd, int dx, int dy, const RECT* scroll, const RECT* cl
     if (!record) {
         return ERROR;
     }
+    dx = PinCoordinate(dx);
+    dy = PinCoordinate(dy);
     const HWND rootHwnd = detail::RootWindow(hwnd);
     detail::WindowRecord* root = detail::LookupWindow(rootHwnd);
     DWORD dcx = DCX_CLIPCHILDREN;
@@ -51,19 +61,16 @@ int ScrollWindowEx(HWND hwnd, int dx, int dy, const RECT* scroll, const RECT* cl
     // Framebuffer coordinates of the client area's top-left.
     const POINT origin{record->clientRect.left - root->windowRect.left,
                        record->clientRect.top - root->windowRect.top};
-    const RECT clientDevice{origin.x, origin.y,
-                            origin.x + record->clientRect.right - record->clientRect.left,
-                            origin.y + record->clientRect.bottom - record->clientRect.top};
+    const RECT clientDevice =
+        Shifted(record->clientRect, {-root->windowRect.left, -root->windowRect.top});
     gdi::Region visible = gdi::VisibleRegion(hwnd, dcx);
     gdi::Region area(clientDevice);
     if (scroll) {
-        area.Intersect(RECT{scroll->left + origin.x, scroll->top + origin.y,
-                            scroll->right + origin.x, scroll->bottom + origin.y});
+        area.Intersect(Shifted(*scroll, origin));
     }
     gdi::Region limit = area;
     if (clip) {
-        limit.Intersect(RECT{clip->left + origin.x, clip->top + origin.y, clip->right + origin.x,
-                             clip->bottom + origin.y});
+        limit.Intersect(Shifted(*clip, origin));
     }
     gdi::Region source = visible;
     source.Intersect(area);

@@ -7,6 +7,7 @@
 #include "platform/win/paint/Invalidation.h"
 #include "platform/win/window/ActivationInternal.h"
 #include "platform/win/window/ClassTable.h"
+#include "platform/win/window/Geometry.h"
 #include "platform/win/window/Messages.h"
 #include "platform/win/window/TopLevelSurface.h"
 #include "platform/win/window/Visibility.h"
@@ -235,8 +236,10 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD s
         width = kDefaultWidth;
         height = kDefaultHeight;
     }
-    width = std::max(width, 0);
-    height = std::max(height, 0);
+    x = PinCoordinate(x);
+    y = PinCoordinate(y);
+    width = std::max(PinCoordinate(width), 0);
+    height = std::max(PinCoordinate(height), 0);
     const POINT origin = detail::ChildOrigin(*record);
     record->windowRect = {origin.x + x, origin.y + y, origin.x + x + width, origin.y + y + height};
     record->clientRect = record->windowRect;

@@ -7,6 +7,8 @@
 #include "platform/win/window/Activation.h"
 #include "platform/win/window/ActivationInternal.h"
 
+#include <algorithm>
+
 namespace win::detail {
 
 namespace {
@@ -15,11 +17,21 @@ display::Rect ToDisplay(const RECT& r) {
     return {r.left, r.top, r.right, r.bottom};
 }
 
+// A framebuffer covers at most this many pixels each way from the window's corner; drawing beyond
+// is clipped away, so a huge window does not reserve gigabytes.
+constexpr int kMaxSurfaceSide = 8192;
+
+int SurfaceSide(LONG low, LONG high) {
+    return static_cast<int>(
+        std::clamp<long long>(static_cast<long long>(high) - low, 0, kMaxSurfaceSide));
+}
+
 } // namespace
 
 void CreateTopLevelSurface(WindowRecord& record) {
     const RECT& r = record.windowRect;
-    record.surface = std::make_unique<gdi::Surface>(r.right - r.left, r.bottom - r.top);
+    record.surface =
+        std::make_unique<gdi::Surface>(SurfaceSide(r.left, r.right), SurfaceSide(r.top, r.bottom));
     display::SurfaceTraits traits;
     traits.ownerId = record.owner.Value();
     traits.mayActivate = MayActivate(record);
@@ -42,7 +54,7 @@ void SyncTopLevelRect(WindowRecord& record) {
         return;
     }
     const RECT& r = record.windowRect;
-    record.surface->Resize(r.right - r.left, r.bottom - r.top);
+    record.surface->Resize(SurfaceSide(r.left, r.right), SurfaceSide(r.top, r.bottom));
     display::CurrentBackend().MoveResize(record.hwnd.Value(), ToDisplay(r));
 }
 

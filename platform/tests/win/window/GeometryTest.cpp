@@ -2,6 +2,8 @@
 
 #include "platform/win/gdi/raster/Region.h"
 
+#include <climits>
+
 namespace wmtest {
 namespace {
 
@@ -180,6 +182,32 @@ TEST_F(GeometryTest, VisibilityFollowsAncestorsAndTextTruncatesOnCharacterBounda
     EXPECT_TRUE(wc.style & CS_DBLCLKS);
     EXPECT_FALSE(UnregisterClassA("WmTest", {})) << "windows of the class exist";
     EXPECT_FALSE(UnregisterClassA("Button", {})) << "system class";
+}
+
+TEST_F(GeometryTest, HugeWindowsArePinnedAndDrawOnlyWhatTheirFramebufferHolds) {
+    // INT_MIN itself asks for the default position.
+    const HWND top = TopLevel(INT_MIN + 1, 0, INT_MAX, 20, WS_POPUP | WS_VISIBLE);
+    ASSERT_TRUE(top);
+    RECT r{};
+    GetWindowRect(top, &r);
+    EXPECT_EQ(r.left, -kCoordinateLimit);
+    EXPECT_EQ(r.right, 0);
+    const HWND child = Child(top, INT_MAX, 0, INT_MAX, 10);
+    ASSERT_TRUE(child);
+
+    const HDC dc = GetDC(top);
+    const RECT all{INT_MIN, INT_MIN, INT_MAX, INT_MAX};
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    EXPECT_EQ(GetPixel(dc, 10, 10), RGB(0, 0, 0));
+    EXPECT_EQ(GetPixel(dc, 9000, 10), CLR_INVALID);
+    ReleaseDC(top, dc);
+
+    EXPECT_NE(ScrollWindowEx(top, INT_MIN, INT_MAX, &all, &all, {}, nullptr,
+                             SW_INVALIDATE | SW_SCROLLCHILDREN),
+              ERROR);
+    UpdateWindow(top);
+    EXPECT_TRUE(SetWindowPos(top, {}, INT_MAX, INT_MAX, INT_MAX, 20, SWP_NOZORDER));
+    DestroyWindow(top);
 }
 
 using RectHelpersTest = WindowTest;

@@ -55,6 +55,7 @@ void Screen::ForEachPiece(const RECT& screenRect,
         }
         remaining.Subtract(record->windowRect);
         covered.Offset(-record->windowRect.left, -record->windowRect.top);
+        covered.Intersect(record->surface->Bounds());
         for (const RECT& piece : covered.Rects()) {
             fn(*record->surface, piece, POINT{record->windowRect.left, record->windowRect.top});
         }

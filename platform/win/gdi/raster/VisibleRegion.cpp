@@ -1,6 +1,7 @@
 #include "platform/win/gdi/raster/VisibleRegion.h"
 
 #include "platform/win/WinConstants.h"
+#include "platform/win/gdi/raster/Surface.h"
 #include "platform/win/window/WindowState.h"
 
 namespace win::gdi {
@@ -51,6 +52,10 @@ Region VisibleRegion(HWND hwnd, DWORD dcxFlags) {
     }
     region.Intersect(current->windowRect);
     region.Offset(-current->windowRect.left, -current->windowRect.top);
+    // The framebuffer may cover less than a huge window.
+    if (current->surface) {
+        region.Intersect(current->surface->Bounds());
+    }
     return region;
 }
 
