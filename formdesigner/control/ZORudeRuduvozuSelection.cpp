@@ -122,6 +122,7 @@ void ZORudeRuduvozu::DeselectControl(const ole::Variant& aControl) {
 
 // Dead entries go first, without events; then each control selected at the start that is still
 // selected is deselected once, so a handler that selects another control cannot keep it going.
+// Controls a handler removes meanwhile are dropped at the end.
 void ZORudeRuduvozu::DeselectAllControl() {
     ole::Ptr<ZORudeRuduvozu> self(this);
     PurgeDeadControls();
@@ -130,6 +131,7 @@ void ZORudeRuduvozu::DeselectAllControl() {
         for (const uint32_t id : SelectedSnapshot())
             if (const ole::Ptr<ole::Object> control = ole::ObjectFromPtr(id))
                 DeselectControl(ole::Variant(control));
+        PurgeDeadControls();
     }
     FlushDirtyRect();
 }

@@ -90,6 +90,18 @@ TEST_F(SelectionTest, DeselectingAllEndsWhenAHandlerSelectsAnotherControl) {
     EXPECT_TRUE(Selected(third));
 }
 
+TEST_F(SelectionTest, DeselectingAllDropsAControlAHandlerRemoves) {
+    auto second = Add("VB.CommandButton", "Command2", {300, 1200, 1500, 1800});
+    Designer().SelectControl(ole::Variant(button));
+    Designer().SelectControl(ole::Variant(second));
+    OnEvent([&](ole::DISPID id, std::span<ole::Variant>) {
+        if (id == ZORudeRuduvozu::EvControlDeselected && second)
+            GetForm().RemoveAdded(std::exchange(second, nullptr));
+    });
+    Designer().DeselectAllControl();
+    EXPECT_EQ(Designer().GetSelectedControls()->Count(), 0);
+}
+
 TEST_F(SelectionTest, UnlockingOneAfterLockAllKeepsNestedControlsLocked) {
     auto frame = Add("VB.Frame", "Frame1", {1800, 300, 4200, 2400});
     auto text = Add("VB.TextBox", "Text1", {240, 480, 1440, 780}, frame);
