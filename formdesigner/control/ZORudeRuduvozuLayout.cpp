@@ -296,7 +296,9 @@ void ZORudeRuduvozu::LoadControls(const ole::Ptr<ole::Object>& container, CPrope
                                          ole::Variant(ole::Ptr<ole::Object>(bag))};
         RaiseEvent(EvLoadControlData, args);
     }
-    if (!isContainer)
+    // A container its host removed in LoadControlData takes its subtree with it, as one that could
+    // not be made does: there is nothing left to load the children into.
+    if (!isContainer || (IsFormControl(control) && !TryRead(control, "Name")))
         return;
     int16_t children = 0;
     LayoutStep([&] {

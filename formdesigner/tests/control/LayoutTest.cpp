@@ -107,6 +107,16 @@ protected:
         ole::LayoutFile::Write(path, root->Contents());
     }
 
+    // Frame1 of `frameType` holding Command1 and Command2, then Command3 on the designer.
+    void WriteFrameThenButton(const std::string& frameType) {
+        WriteLayout({{frameType,
+                      "Frame1",
+                      true,
+                      {{"VB.CommandButton", "Command1", false, {}},
+                       {"VB.CommandButton", "Command2", false, {}}}},
+                     {"VB.CommandButton", "Command3", false, {}}});
+    }
+
     std::string path;
 };
 
@@ -384,12 +394,7 @@ TEST_F(LayoutTest, ArrayElementsStoreTheirIndex) {
 // A frame whose type cannot be made is reported once and goes with its children; the next
 // control still loads.
 TEST_F(LayoutTest, AnUncreatableContainerIsSkippedWithItsChildren) {
-    WriteLayout({{"VB.NoSuchFrame",
-                  "Frame1",
-                  true,
-                  {{"VB.CommandButton", "Command1", false, {}},
-                   {"VB.CommandButton", "Command2", false, {}}}},
-                 {"VB.CommandButton", "Command3", false, {}}});
+    WriteFrameThenButton("VB.NoSuchFrame");
     Events();
     EXPECT_FALSE(Designer().LoadLayout(path));
     EXPECT_THAT(EventNames(), ElementsAre("LoadFormData", "CreateControl", "DisplayError",
@@ -499,6 +504,21 @@ TEST_F(LayoutTest, HandlersRemovingControlsOrTheDesignerEndQuietly) {
     EXPECT_FALSE(GetForm().FindControl("Designer1"));
     EXPECT_FALSE(GetForm().FindControl("Command3"));
     EXPECT_THAT(DisplayErrors(), testing::IsEmpty());
+}
+
+// A container the host removes as soon as it is loaded goes with its children, without a report
+// for each; the controls after it still load.
+TEST_F(LayoutTest, AContainerRemovedOnLoadTakesItsChildrenWithIt) {
+    WriteFrameThenButton("VB.Frame");
+    OnEvent([&](ole::DISPID id, std::span<ole::Variant>) {
+        if (id == ZORudeRuduvozu::EvLoadControlData && GetForm().FindControl("Frame1"))
+            GetForm().Remove("Frame1");
+    });
+    Events();
+    EXPECT_TRUE(Designer().LoadLayout(path));
+    EXPECT_THAT(EventNames(), ElementsAre("LoadFormData", "CreateControl", "LoadControlData",
+                                          "CreateControl", "LoadControlData"));
+    EXPECT_TRUE(GetForm().FindControl("Command3"));
 }
 
 // A save the host ends by taking the designer off its form writes nothing and reports nothing
