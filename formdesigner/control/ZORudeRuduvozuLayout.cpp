@@ -221,6 +221,10 @@ void ZORudeRuduvozu::LoadControls(const ole::Ptr<ole::Object>& container, CPrope
                                   int32_t index, int32_t level) {
     if (!FindForm())
         throw DesignerGone{};
+    // A container its host removed while it loaded takes its subtree with it, as one that could
+    // not be made does: there is nothing left to load the children into.
+    if (IsFormControl(container) && !TryRead(container, "Name"))
+        return;
     const ole::Ptr<CPropertyBag> bag = CPropertyBag::Create();
     // A subtree nested too deep, or an entry that is no bag, is reported once and skipped.
     const bool readable = LayoutStep([&] {
@@ -296,9 +300,7 @@ void ZORudeRuduvozu::LoadControls(const ole::Ptr<ole::Object>& container, CPrope
                                          ole::Variant(ole::Ptr<ole::Object>(bag))};
         RaiseEvent(EvLoadControlData, args);
     }
-    // A container its host removed in LoadControlData takes its subtree with it, as one that could
-    // not be made does: there is nothing left to load the children into.
-    if (!isContainer || (IsFormControl(control) && !TryRead(control, "Name")))
+    if (!isContainer)
         return;
     int16_t children = 0;
     LayoutStep([&] {
