@@ -334,8 +334,9 @@ private:
     void OnPropertiesCleared();
     // False when every row that adding or removing the property under `key` makes, removes or
     // changes lies past the row laid out below the grid, so the rows on screen stay as they are:
-    // a host adding or removing row by row pays for what is shown, not for what exists.
-    bool KeyRowsMayShow(const std::string& key) const;
+    // a host adding or removing row by row pays for what is shown, not for what exists. `made` is
+    // the number of rows the add just made in the active tree (0 for a removal).
+    bool KeyRowsMayShow(const std::string& key, int32_t made) const;
     // After rows came or went: the scroll range follows, and the rows are laid out and repainted
     // unless `mayShow` is false and the bar kept its visibility and its top row.
     void FollowRowChange(bool mayShow);

@@ -44,12 +44,15 @@ void ZAVeravuvuDudu::OnPropertyAdded(const ole::Ptr<CProperty>& aProperty) {
     const ole::Ptr<ZAVeravuvuDudu> self(this);
     const ole::Ptr<CProperty> property = aProperty;
     if (!m_released && m_Rows && property) {
+        const int32_t rowsBefore = m_ActiveNodes ? m_ActiveNodes->Count() : 0;
         ResumeNext([&] {
             m_Rows->AddProperty(property, m_settings.categorySeparator, m_settings.defaultCategory,
                                 CurrentCategoryLook());
         });
-        if (!m_settings.lockRefresh)
-            FollowRowChange(KeyRowsMayShow(property->GetInternalKey()));
+        if (!m_settings.lockRefresh) {
+            const int32_t made = m_ActiveNodes ? m_ActiveNodes->Count() - rowsBefore : 0;
+            FollowRowChange(KeyRowsMayShow(property->GetInternalKey(), made));
+        }
     }
     ole::Variant args[] = {ole::Variant(property)};
     Raise(EvPropertyAdded, args);
@@ -69,7 +72,7 @@ void ZAVeravuvuDudu::OnPropertyDeleted(const ole::Ptr<CProperty>& aProperty) {
             }
         }
         // Asked before the rows go, while their places are known.
-        const bool mayShow = m_settings.lockRefresh || KeyRowsMayShow(key);
+        const bool mayShow = m_settings.lockRefresh || KeyRowsMayShow(key, 0);
         ResumeNext([&] { m_Rows->RemoveProperty(key); });
         DropStaleSelection();
         if (!m_settings.lockRefresh)
@@ -79,7 +82,7 @@ void ZAVeravuvuDudu::OnPropertyDeleted(const ole::Ptr<CProperty>& aProperty) {
     Raise(EvPropertyDeleted, args);
 }
 
-bool ZAVeravuvuDudu::KeyRowsMayShow(const std::string& key) const {
+bool ZAVeravuvuDudu::KeyRowsMayShow(const std::string& key, int32_t made) const {
     if (!m_ActiveNodes || m_LaidOut.empty() || !m_LaidOutPastGrid)
         return true;
     const ole::Ptr<CNode>& last = m_LaidOut.back();
@@ -89,9 +92,13 @@ bool ZAVeravuvuDudu::KeyRowsMayShow(const std::string& key) const {
     // Categories holding only this row come and go with it (an empty one it fills shows its
     // plus/minus); where tree lines show, the line of the sibling above a last child ends or runs
     // on, through the rows below that sibling.
+    int32_t chain = 1;
     for (auto parent = changed->Parent(); parent && parent->ChildCount() == 1;
-         parent = parent->Parent())
+         parent = parent->Parent(), ++chain)
         changed = parent;
+    // A category made elsewhere on the way ("X|B" with B under another row) is not among them.
+    if (made > chain)
+        return true;
     if (m_settings.Categorized() && m_settings.TreeLines() && changed->IsLastSibling()) {
         if (auto previous = changed->PreviousSibling())
             changed = previous;
@@ -173,7 +180,15 @@ void ZAVeravuvuDudu::OnRowExpandedChanged(const ole::Ptr<CNode>& row) {
 
     win::RECT client{};
     if (win::IsWindow(m_GridWnd) && win::GetClientRect(m_GridWnd, &client)) {
-        client.top = std::max(row->RowRect().top, 0);
+        // A row the layout did not place keeps the rectangle it had when last laid out (before a
+        // view switch, say); its place among the rows says where it is now. Above the view, every
+        // row on screen has moved.
+        int64_t top = row->RowRect().top;
+        const int32_t index = m_ActiveNodes ? m_ActiveNodes->VisibleIndex(row.Get()) : -1;
+        if (index >= 0 && std::find(m_LaidOut.begin(), m_LaidOut.end(), row) == m_LaidOut.end())
+            top = HeaderPixelsInGrid() +
+                  (index - (ScrollBarShown() ? m_TopRow : 0)) * int64_t{m_RowHeight};
+        client.top = static_cast<int32_t>(std::clamp<int64_t>(top, 0, client.bottom));
         win::InvalidateRect(m_GridWnd, &client, win::FALSE);
     }
 }

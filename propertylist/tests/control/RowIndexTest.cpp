@@ -61,6 +61,15 @@ protected:
         }
     }
 
+    // What the grid shows now is what laying out and repainting every row draws, as unlocking
+    // does.
+    void ExpectAsFullyRefreshed() {
+        const auto shown = Column(true);
+        Grid().LetLockRefresh(true);
+        Grid().LetLockRefresh(false);
+        EXPECT_EQ(shown, Column(true));
+    }
+
     void RunSequence(uint32_t seed, int steps) {
         Z& grid = Grid();
         // Clearing lays nothing out; the add after it does.
@@ -140,7 +149,7 @@ TEST_F(RowIndexTest, EachAddOrRemoveLeavesTheGridAsAFullRefreshDrawsIt) {
     grid.LetActiveView(ksCatagorized);
     std::mt19937 random(5);
     auto pick = [&](int n) { return static_cast<int>(random() % static_cast<uint32_t>(n)); };
-    const std::vector<std::string> categories{"A", "B", "A|X", "B|Y|Z", "C", "A|X|W", "D|E"};
+    const std::vector<std::string> categories{"A", "B", "A|X", "B|Y|Z", "C", "A|X|W", "D|E", "N|A"};
     auto properties = grid.GetProperties();
     for (int step = 0; step < 240; ++step) {
         SCOPED_TRACE("step " + std::to_string(step));
@@ -158,16 +167,42 @@ TEST_F(RowIndexTest, EachAddOrRemoveLeavesTheGridAsAFullRefreshDrawsIt) {
                 properties->Remove(ole::Variant(1 + pick(properties->Count())));
             else
                 properties->Add("P" + std::to_string(step), ole::Variant(step),
-                                categories[pick(7)]);
-            // Unlocking lays the rows out and repaints them all.
-            const auto shown = Column(true);
-            grid.LetLockRefresh(true);
-            grid.LetLockRefresh(false);
-            EXPECT_EQ(shown, Column(true));
+                                categories[pick(8)]);
+            ExpectAsFullyRefreshed();
         }
         win::test::pump();
         ASSERT_FALSE(HasFailure());
     }
+}
+
+// A category that left the view by a view switch keeps the rectangle it had when last laid out;
+// collapsing it above the view moves every row on screen up.
+TEST_F(RowIndexTest, CollapsingARowAboveTheViewRepaintsEveryRowThatMoved) {
+    Z& grid = ShowGrid();
+    grid.LetActiveView(ksCatagorized);
+    AddProperties(1, "A");
+    AddProperties(1, "B");
+    AddProperties(40, "C");
+    win::test::pump();
+    grid.LetActiveView(ksAlphabetic);
+    grid.ScrollBar()->SetValue(10);
+    grid.LetActiveView(ksCatagorized);
+    win::test::pump();
+    grid.ActiveNodes()->CategoryByName("B")->SetExpanded(false);
+    win::test::pump();
+    ExpectAsFullyRefreshed();
+}
+
+// "N|A" with A a category already puts the row under A and makes an empty N after it: with tree
+// lines, A's line now runs on past every row of A on screen.
+TEST_F(RowIndexTest, AnAddMakingACategoryElsewhereRepaintsTheRowsItChanges) {
+    Z& grid = ShowGrid();
+    grid.LetTreeStyle(ksTreeLinesPlusMinusText);
+    grid.LetActiveView(ksCatagorized);
+    AddProperties(40, "A");
+    win::test::pump();
+    AddProperties(1, "N|A");
+    ExpectAsFullyRefreshed();
 }
 
 } // namespace
