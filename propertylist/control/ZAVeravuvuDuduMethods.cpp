@@ -89,10 +89,17 @@ bool ZAVeravuvuDudu::RegisterEditor(const std::string& sKey,
     if (!m_Editors)
         m_Editors = ole::Collection::Create();
     const std::string key = kCustomPrefix + sKey;
-    if (m_Editors->ContainsKey(key))
-        ole::RaiseError(errors::EditorKeyInUse, kRegisterSource);
+    auto raiseIfTaken = [&] {
+        if (m_Editors->ContainsKey(key))
+            ole::RaiseError(errors::EditorKeyInUse, kRegisterSource);
+    };
+    raiseIfTaken();
     ole::Ptr<ZAVeravuvuDudu> self(this);
     editor->init(static_cast<int32_t>(m_GridWnd.Value()));
+    // A host editor's init may have unloaded the control or registered the key meanwhile.
+    if (m_released || !m_Editors)
+        return false;
+    raiseIfTaken();
     m_Editors->Append(ole::Variant(ole::Ptr<ole::Object>(editor)), key);
     editor->LetVisible(false);
     return true;

@@ -59,6 +59,8 @@ public:
     void init(int32_t parent) override {
         Log("init");
         initParent = parent;
+        if (onInit)
+            onInit();
     }
 
     std::string name;
@@ -69,6 +71,8 @@ public:
     std::vector<float> moved;
     ole::Ptr<CProperty> resetProperty;
     std::optional<ole::Error> resetFailure;
+    // Host code run from init.
+    std::function<void()> onInit;
 
 protected:
     void Log(const std::string& call) {

@@ -120,6 +120,25 @@ TEST_F(EditorRegistryTest, RegisterEditorAddsUnderItsOwnKey) {
     EXPECT_TRUE(Call(Z::IdRegisterEditor, {ole::Variant("third"), ole::Variant(third)}).AsBool());
 }
 
+// An editor's init is host code: it may unload the form or register the key itself.
+TEST_F(EditorRegistryTest, RegisterEditorRereadsTheRegistryAfterInit) {
+    Z& grid = ShowGrid();
+    auto first = LoggingEditor::Create();
+    first->onInit = [&] { grid.RegisterEditor("k", LoggingEditor::Create()); };
+    try {
+        grid.RegisterEditor("k", first);
+        ADD_FAILURE() << "the key taken during init was registered twice";
+    } catch (const ole::Error& error) {
+        EXPECT_EQ(error.Number(), static_cast<int32_t>(0x80040004));
+    }
+
+    auto unloading = LoggingEditor::Create();
+    unloading->onInit = [&] { Unload(); };
+    const ole::Ptr<Z> held(&grid);
+    EXPECT_FALSE(held->RegisterEditor("u", unloading));
+    EXPECT_TRUE(held->Released());
+}
+
 TEST_F(EditorRegistryTest, AnUnregisteredCustomEditorIsReportedAndOpensNothing) {
     Z& grid = ShowGrid();
     auto property = Add("Range", ole::Variant("1-5"), shared::KSCustomEditor);
