@@ -356,6 +356,8 @@ private:
 
     // ---- Grid messages ----
     win::LRESULT OnGridPaint();
+    // A splitter whose container lost the mouse capture ends its drag.
+    void OnSplitterContainerCaptureLost(win::HWND container);
     win::LRESULT OnGridCtlColor(win::HWND hwnd, win::UINT Msg, win::WPARAM wParam,
                                 win::LPARAM lParam, bool& bRouteToOriginal);
     win::LRESULT HandleTooltipNotify(win::HWND hwnd, win::WPARAM wParam, win::LPARAM lParam,
@@ -564,6 +566,8 @@ private:
 
     win::HWND m_GridWnd;
     bool m_GridSubclassed = false;
+    // The splitters' containers, subclassed with the grid to hear of a lost mouse capture.
+    std::vector<win::HWND> m_SplitterContainerWnds;
     int32_t m_HeaderHeight = 0;
     int32_t m_RowHeight = 0;
     int32_t m_TabWidth = 0;

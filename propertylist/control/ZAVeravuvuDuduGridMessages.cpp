@@ -9,6 +9,8 @@
 #include "platform/ole/error/ResumeNext.h"
 #include "platform/win/Win.h"
 
+#include <utility>
+
 namespace attrgrid {
 
 using ole::ResumeNext;
@@ -41,6 +43,14 @@ void ZAVeravuvuDudu::InstallGridSubclass() {
     for (const win::UINT msg : kGridMessages)
         shared::HookMessage(m_GridWnd, msg);
     m_GridSubclassed = true;
+    for (const auto* container : {&m_picBG, &m_picHeaderContainer}) {
+        if (!*container || !(*container)->IsAlive())
+            continue;
+        const win::HWND hwnd = (*container)->Window();
+        shared::SubclassWindow(hwnd, *this);
+        shared::HookMessage(hwnd, win::WM_CAPTURECHANGED);
+        m_SplitterContainerWnds.push_back(hwnd);
+    }
 }
 
 void ZAVeravuvuDudu::RemoveGridSubclass() {
@@ -48,6 +58,8 @@ void ZAVeravuvuDudu::RemoveGridSubclass() {
         return;
     m_GridSubclassed = false;
     ResumeNext([&] { shared::UnsubclassWindow(m_GridWnd); });
+    for (const win::HWND hwnd : std::exchange(m_SplitterContainerWnds, {}))
+        ResumeNext([&] { shared::UnsubclassWindow(hwnd); });
 }
 
 win::LRESULT ZAVeravuvuDudu::WindowMsgListener(win::HWND hwnd, win::UINT Msg, win::WPARAM wParam,
@@ -79,6 +91,9 @@ win::LRESULT ZAVeravuvuDudu::WindowMsgListener(win::HWND hwnd, win::UINT Msg, wi
         case win::WM_DESTROY:
             ReleaseResources();
             break;
+        case win::WM_CAPTURECHANGED:
+            OnSplitterContainerCaptureLost(hwnd);
+            break;
         case win::WM_MOUSEWHEEL:
             bRouteToOriginal = false;
             OnScrollWheel(win::GET_WHEEL_DELTA_WPARAM(wParam));
@@ -88,6 +103,14 @@ win::LRESULT ZAVeravuvuDudu::WindowMsgListener(win::HWND hwnd, win::UINT Msg, wi
         }
     });
     return result;
+}
+
+void ZAVeravuvuDudu::OnSplitterContainerCaptureLost(win::HWND container) {
+    for (const auto& [box, splitter] : {std::pair{m_picBG, m_ContainerSplitter},
+                                        std::pair{m_picHeaderContainer, m_HeaderSplitter}}) {
+        if (box && splitter && box->IsAlive() && box->Window() == container)
+            splitter->ContainerCaptureLost();
+    }
 }
 
 win::LRESULT ZAVeravuvuDudu::OnGridPaint() {

@@ -260,6 +260,11 @@ void CSplitter::ContainerResize() {
     PlaceBar(static_cast<float>(m_proportion * SplitExtent(*container)), false);
 }
 
+void CSplitter::ContainerCaptureLost() {
+    if (m_dragging)
+        AbandonDrag();
+}
+
 bool CSplitter::Dragging() const {
     return m_dragging;
 }
@@ -369,8 +374,12 @@ void CSplitter::CaptureSplitter(bool capture) {
         win::ClipCursor(&client);
         return;
     }
-    win::ReleaseCapture();
+    // Ended first, so the capture change the release sends finds no drag; a capture another
+    // window has taken stays with it.
     m_dragging = false;
+    const ole::Ptr<forms::PictureBox> container = ContainerObject();
+    if (container && win::GetCapture() == container->Window())
+        win::ReleaseCapture();
     win::RECT desktop{};
     win::GetWindowRect(win::GetDesktopWindow(), &desktop);
     win::ClipCursor(&desktop);

@@ -47,6 +47,8 @@ public:
     void ContainerMouseMove(int16_t button, int16_t shift, float x, float y);
     void ContainerMouseUp(int16_t button, int16_t shift, float x, float y);
     void ContainerResize();
+    // The container lost the mouse capture to another window: a drag ends where it was.
+    void ContainerCaptureLost();
 
     bool Dragging() const;
 

@@ -52,6 +52,8 @@ protected:
     // Everything inside the one-pixel sunken edge.
     int InkInside() { return Ink(1, 1, Pane().cx - 1, Pane().cy - 1); }
     int RowHeight() { return Grid().RowHeight(); }
+    // The pane's place in the background panel, in pixels.
+    win::RECT Bounds() { return Grid().Panel("m_picDescPane")->PixelBounds(); }
     // Gives the pane 90 more pixels of the control's height.
     void Tall() {
         CSplitter& splitter = *Grid().ContainerSplitter();
@@ -185,6 +187,43 @@ TEST_F(DescriptionTest, SplitterMoveRepaintsThePane) {
     EXPECT_EQ(win::GetPixel(hdc, Pane().cx - 1, Pane().cy - 1),
               win::GetSysColor(win::COLOR_BTNHIGHLIGHT));
     win::ReleaseDC(PaneWnd(), hdc);
+}
+
+// Another window taking the capture mid-drag ends the drag there: the ghost bar goes, the pointer
+// is free again (the panes would otherwise keep every later move from the bar's container) and
+// the other window keeps its capture.
+TEST_F(DescriptionTest, ADragEndsWhereAnotherWindowTakesTheCapture) {
+    Z& grid = ShowGrid();
+    CSplitter& splitter = *grid.ContainerSplitter();
+    const float location = splitter.GetSplitterLocation();
+    const win::HWND background = grid.Panel("m_picBG")->Window();
+    auto onBackground = [&](int y) {
+        win::POINT pt{150, y};
+        win::ClientToScreen(background, &pt);
+        return pt;
+    };
+    const win::POINT target = onBackground(170);
+    const win::COLORREF atTarget = win::test::ScreenPixel(target.x, target.y);
+    // The bar is the strip the panes leave open above the description pane.
+    win::test::mouseDown(win::test::MouseButton::Left, onBackground(Bounds().top - 2));
+    win::test::mouseMove(onBackground(171));
+    win::test::pump();
+    ASSERT_TRUE(splitter.Dragging());
+    ASSERT_NE(win::test::ScreenPixel(target.x, target.y), atTarget);
+
+    win::SetCapture(grid.GridWnd());
+    EXPECT_FALSE(splitter.Dragging());
+    EXPECT_EQ(win::test::ScreenPixel(target.x, target.y), atTarget);
+    win::RECT clip{};
+    win::RECT desktop{};
+    win::GetClipCursor(&clip);
+    win::GetWindowRect(win::GetDesktopWindow(), &desktop);
+    EXPECT_EQ(clip, desktop);
+    EXPECT_EQ(win::GetCapture(), grid.GridWnd());
+    win::ReleaseCapture();
+    win::test::mouseUp(win::test::MouseButton::Left, onBackground(171));
+    win::test::pump();
+    EXPECT_EQ(splitter.GetSplitterLocation(), location);
 }
 
 } // namespace
