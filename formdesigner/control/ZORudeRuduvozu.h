@@ -363,6 +363,8 @@ private:
     std::vector<uint32_t> SelectedSnapshot() const;
     bool IsThisDesigner(const ole::Ptr<ole::Object>& object) const;
     void StepSelection(bool forward);
+    // Runs a batch of selection or lock changes under LockRefresh and flushes once at the end.
+    void WithOneFlush(const std::function<void()>& changes);
 
     // ---- Drawing of the gesture ----
     void DrawDragFrame(win::HDC hdc, const win::RECT& rect, bool bLine);

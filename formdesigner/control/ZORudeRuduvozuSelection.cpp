@@ -126,12 +126,19 @@ void ZORudeRuduvozu::DeselectControl(const ole::Variant& aControl) {
 void ZORudeRuduvozu::DeselectAllControl() {
     ole::Ptr<ZORudeRuduvozu> self(this);
     PurgeDeadControls();
-    {
-        RefreshHold hold(*this);
+    WithOneFlush([&] {
         for (const uint32_t id : SelectedSnapshot())
             if (const ole::Ptr<ole::Object> control = ole::ObjectFromPtr(id))
                 DeselectControl(ole::Variant(control));
         PurgeDeadControls();
+    });
+}
+
+// Each change's own flush would walk every hosted control again, once per control changed.
+void ZORudeRuduvozu::WithOneFlush(const std::function<void()>& changes) {
+    {
+        RefreshHold hold(*this);
+        changes();
     }
     FlushDirtyRect();
 }
@@ -151,11 +158,13 @@ void ZORudeRuduvozu::LockControls(int32_t eScope, const ole::Variant& aControl) 
     }
     case ksScopeSelected:
         m_AllLocked = false;
-        for (const uint32_t id : SelectedSnapshot()) {
-            const ole::Ptr<ole::Object> control = ole::ObjectFromPtr(id);
-            if (control && HasNameProperty(control))
-                LockControls(ksScopeThis, ole::Variant(control));
-        }
+        WithOneFlush([&] {
+            for (const uint32_t id : SelectedSnapshot()) {
+                const ole::Ptr<ole::Object> control = ole::ObjectFromPtr(id);
+                if (control && HasNameProperty(control))
+                    LockControls(ksScopeThis, ole::Variant(control));
+            }
+        });
         break;
     case ksScopeAll:
         m_AllLocked = true;
@@ -171,9 +180,11 @@ bool ZORudeRuduvozu::UnlockControls(int32_t eScope, const ole::Variant& aControl
     // Ending a lock-all keeps every other control of the designer locked, at any depth.
     const auto lockEach = [&](const auto& skip) {
         m_AllLocked = false;
-        for (const ole::Ptr<ole::Object>& control : FormControls(FindForm()))
-            if (BelongsToDesigner(control) && HasNameProperty(control) && !skip(control))
-                LockControls(ksScopeThis, ole::Variant(control));
+        WithOneFlush([&] {
+            for (const ole::Ptr<ole::Object>& control : FormControls(FindForm()))
+                if (BelongsToDesigner(control) && HasNameProperty(control) && !skip(control))
+                    LockControls(ksScopeThis, ole::Variant(control));
+        });
     };
     switch (eScope) {
     case ksScopeThis: {
@@ -194,22 +205,26 @@ bool ZORudeRuduvozu::UnlockControls(int32_t eScope, const ole::Variant& aControl
             lockEach([&](const ole::Ptr<ole::Object>& c) { return IsSelected(ole::Variant(c)); });
             return false;
         }
-        for (const uint32_t id : SelectedSnapshot()) {
-            const ole::Ptr<ole::Object> control = ole::ObjectFromPtr(id);
-            if (control && HasNameProperty(control))
-                UnlockControls(ksScopeThis, ole::Variant(control));
-        }
+        WithOneFlush([&] {
+            for (const uint32_t id : SelectedSnapshot()) {
+                const ole::Ptr<ole::Object> control = ole::ObjectFromPtr(id);
+                if (control && HasNameProperty(control))
+                    UnlockControls(ksScopeThis, ole::Variant(control));
+            }
+        });
         return false;
     case ksScopeAll:
         m_AllLocked = false;
         // Every entry goes, dead ones included, so the loop ends.
-        for (const uint32_t id : IdsOf(m_LockedControls)) {
-            const ole::Ptr<ole::Object> control = ole::ObjectFromPtr(id);
-            if (control && IsFormControl(control) && TryRead(control, "Name"))
-                ole::ResumeNext([&] { UnlockControls(ksScopeThis, ole::Variant(control)); });
-        }
-        if (m_LockedControls)
-            m_LockedControls->Clear();
+        WithOneFlush([&] {
+            for (const uint32_t id : IdsOf(m_LockedControls)) {
+                const ole::Ptr<ole::Object> control = ole::ObjectFromPtr(id);
+                if (control && IsFormControl(control) && TryRead(control, "Name"))
+                    ole::ResumeNext([&] { UnlockControls(ksScopeThis, ole::Variant(control)); });
+            }
+            if (m_LockedControls)
+                m_LockedControls->Clear();
+        });
         Refresh();
         return false;
     default:

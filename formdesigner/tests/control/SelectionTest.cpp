@@ -7,6 +7,7 @@
 #include "platform/ole/dispatch/LateBinding.h"
 #include "platform/ole/font/Font.h"
 #include "platform/win/Win.h"
+#include "platform/win/test/Spy.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -111,6 +112,18 @@ TEST_F(SelectionTest, UnlockingOneAfterLockAllKeepsNestedControlsLocked) {
     EXPECT_FALSE(Locked(button));
     EXPECT_TRUE(Locked(text));
     EXPECT_TRUE(Locked(frame));
+}
+
+// Locking or unlocking many controls repaints once at the end: a flush per control walked every
+// hosted control again, and hid and showed a button under them once per control changed.
+TEST_F(SelectionTest, ScopedLocksRepaintOnce) {
+    Add("VB.CommandButton", "Command2", {300, 300, 1500, 900});
+    auto third = Add("VB.CommandButton", "Command3", {300, 300, 1500, 900});
+    Designer().LockControls(ksScopeAll, ole::Variant());
+    win::test::pump();
+    win::test::Spy spy(button->Window());
+    Designer().UnlockControls(ksScopeThis, ole::Variant(third));
+    EXPECT_EQ(spy.Count(win::WM_SHOWWINDOW), 2U);
 }
 
 TEST_F(SelectionTest, OneSelectionPerControlAndOneContainerAtATime) {
