@@ -470,9 +470,10 @@ private:
     int32_t MeasureWidestName();
     // The widest name column in pixels: the control's width less twice a shown scroll bar.
     int64_t NameColumnLimitPixels() const;
-    // The header splitter's location in pixels, and a pixel location set into it.
+    // The header splitter's location in pixels, and a pixel location set into it: as the name
+    // column's new share, or as the limit the layout holds it to.
     double HeaderSplitterPixels() const;
-    void LetHeaderSplitterPixels(double pixels);
+    void LetHeaderSplitterPixels(double pixels, bool asLimit = false);
     // Set while the splitter handler moves the bar back inside the control: the event it raises
     // again only re-lays the columns.
     bool m_limitingHeaderSplitter = false;

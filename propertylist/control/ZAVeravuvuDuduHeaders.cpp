@@ -183,15 +183,19 @@ double ZAVeravuvuDudu::HeaderSplitterPixels() const {
                           forms::ModeValue(forms::ScaleMode::Pixels), forms::Axis::X);
 }
 
-void ZAVeravuvuDudu::LetHeaderSplitterPixels(double pixels) {
+void ZAVeravuvuDudu::LetHeaderSplitterPixels(double pixels, bool asLimit) {
     if (!m_HeaderSplitter || !m_picHeaderContainer || !m_picHeaderContainer->IsAlive())
         return;
     const forms::ScaleSpace* space = m_picHeaderContainer->OwnScale();
     if (!space)
         return;
-    m_HeaderSplitter->LetSplitterLocation(
+    const auto location =
         static_cast<float>(space->Convert(pixels, forms::ModeValue(forms::ScaleMode::Pixels),
-                                          static_cast<int>(space->Mode()), forms::Axis::X)));
+                                          static_cast<int>(space->Mode()), forms::Axis::X));
+    if (asLimit)
+        m_HeaderSplitter->LimitSplitterLocation(location);
+    else
+        m_HeaderSplitter->LetSplitterLocation(location);
 }
 
 void ZAVeravuvuDudu::AutoFitNameColumn() {

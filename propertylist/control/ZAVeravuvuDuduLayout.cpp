@@ -456,7 +456,7 @@ void ZAVeravuvuDudu::OnHeaderSplitterLocationChanged() {
         if (limit < location && m_HeaderSplitter) {
             m_limitingHeaderSplitter = true;
             const float before = m_HeaderSplitter->GetSplitterLocation();
-            ResumeNext([&] { LetHeaderSplitterPixels(limit); });
+            ResumeNext([&] { LetHeaderSplitterPixels(limit, true); });
             m_limitingHeaderSplitter = false;
             // A bar that moved has re-laid the columns through its nested event.
             movedBack = !m_released && m_HeaderSplitter &&

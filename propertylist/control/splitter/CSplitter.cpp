@@ -160,6 +160,10 @@ void CSplitter::LetSplitterLocation(float location) {
     PlaceBar(location, true);
 }
 
+void CSplitter::LimitSplitterLocation(float location) {
+    PlaceBar(location, false);
+}
+
 void CSplitter::PlaceBar(float location, bool keepProportion) {
     float clamped = location;
     if (const ole::Ptr<forms::PictureBox> container = ContainerObject()) {

@@ -38,6 +38,9 @@ public:
     // The bar's leading edge in the container's scale units.
     float GetSplitterLocation() const;
     void LetSplitterLocation(float location);
+    // Moves the bar where the layout must have it (clamped, panes laid out, the event raised)
+    // while resizes keep scaling the share the host or the user last gave it.
+    void LimitSplitterLocation(float location);
     // 0 both panes; 1 or 3 the first hidden; 2 or 4 the second hidden.
     void LetHidePane(int32_t hidePane);
     int32_t GetHidePane() const;

@@ -133,11 +133,20 @@ TEST_F(HeadersTest, SplitterStopsShortOfTheScrollBarsAndNeverRecurses) {
     EXPECT_EQ(grid.ActiveNodes()->ItemByPosition("P0_I1")->NameRect().right, limit + 1);
 
     // Narrower than two scroll bars: the splitter's 4-pixel minimum wins, without looping.
-    win::SetWindowPos(grid.hWnd(), win::HWND{}, 0, 0, 30, 240,
-                      win::SWP_NOMOVE | win::SWP_NOZORDER | win::SWP_NOACTIVATE);
-    win::test::pump();
+    auto width = [&](int32_t pixels) {
+        win::SetWindowPos(grid.hWnd(), win::HWND{}, 0, 0, pixels, 240,
+                          win::SWP_NOMOVE | win::SWP_NOZORDER | win::SWP_NOACTIVATE);
+        win::test::pump();
+    };
+    width(30);
     ASSERT_TRUE(grid.ScrollBarShown());
     EXPECT_DOUBLE_EQ(NameColumn(), 4);
+    // The stops are the layout's, not a new share: made wide again, the column is as before.
+    width(200);
+    SetNameColumn(100);
+    width(30);
+    width(200);
+    EXPECT_NEAR(NameColumn(), 100, 0.1);
 }
 
 TEST_F(HeadersTest, DoubleClickOnTheBarFitsTheWidestName) {
