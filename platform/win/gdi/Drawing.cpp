@@ -8,6 +8,7 @@
 #include "platform/win/gdi/detail/Pen.h"
 #include "platform/win/gdi/painter/ClassicPainter.h"
 #include "platform/win/gdi/raster/LineRaster.h"
+#include "platform/win/gdi/raster/PenStroke.h"
 #include "platform/win/gdi/raster/Raster.h"
 #include "platform/win/gdi/raster/Surface.h"
 
@@ -91,24 +92,6 @@ RECT Limit(const gdi::DeviceContext& dc, int margin) {
     return {b.left - margin, b.top - margin, b.right + margin, b.bottom + margin};
 }
 
-Region Pixels(std::span<const gdi::PathPixel> path) {
-    Region covered;
-    for (const auto& pixel : path) {
-        covered.Union(RECT{pixel.point.x, pixel.point.y, pixel.point.x + 1, pixel.point.y + 1});
-    }
-    return covered;
-}
-
-// The union of the w x w squares of a wide pen over a one-pixel path.
-Region WideStroke(std::span<const gdi::PathPixel> path, int width) {
-    Region stroke;
-    const int back = width / 2;
-    for (const auto& [p, index] : path) {
-        stroke.Union(RECT{p.x - back, p.y - back, p.x - back + width, p.y - back + width});
-    }
-    return stroke;
-}
-
 // Draws a one-pixel path (distinct pixels) with the pen. A thin pen paints the pixels as they
 // are: a region of a long line built pixel by pixel would cost the square of its length.
 void StrokePath(const gdi::DeviceContext& dc, const gdi::Pen& pen,
@@ -117,8 +100,8 @@ void StrokePath(const gdi::DeviceContext& dc, const gdi::Pen& pen,
         return;
     }
     if (pen.Width() > 1) {
-        Raster::PaintRegion(dc, WideStroke(path, pen.Width()), gdi::ColorToPixel(pen.Color()),
-                            dc.Rop2());
+        Raster::PaintRegion(dc, gdi::PenStroke(path, pen.Width(), dc.Clip().Bounds()),
+                            gdi::ColorToPixel(pen.Color()), dc.Rop2());
         return;
     }
     Raster::PaintPixels(dc, path, PenColors(dc, pen, phase), dc.Rop2());
@@ -250,7 +233,7 @@ BOOL DrawShape(HDC hdc, std::span<const POINT> points, bool closed, bool filled)
     }
     Region outline;
     if (!pen.IsNull()) {
-        outline = pen.Width() > 1 ? WideStroke(path, pen.Width()) : Pixels(path);
+        outline = gdi::PenStroke(path, std::max(pen.Width(), 1), dc->Clip().Bounds());
     }
     interior.Subtract(outline);
     if (const gdi::Brush* brush = SelectedBrush(*dc); brush && filled) {

@@ -112,6 +112,15 @@ TEST_F(RasterTest, WidePenLinesAreUnionsOfSquaresAndUndoThemselvesUnderXor) {
     EXPECT_EQ(c.At(9, 2), kBlue);
     EXPECT_EQ(c.At(10, 1), kWhite);
     EXPECT_EQ(c.At(9, 3), kWhite);
+
+    // A very wide pen along a long diagonal costs what shows. Its squares reach the pixels with
+    // |x - y + 2005| <= 2000, so here those with y - x >= 5.
+    Selected wide(c.Dc(), CreatePen(PS_SOLID, 2001, kBlack));
+    const POINT diagonal[] = {{-30000, -27995}, {30000, 32005}};
+    Polyline(c.Dc(), diagonal, 2);
+    EXPECT_EQ(c.At(0, 5), kBlack);
+    EXPECT_EQ(c.At(6, 11), kBlack);
+    EXPECT_EQ(c.Count(kBlack), 28);
 }
 
 TEST_F(RasterTest, DashedPensRestartAtMoveToAndDrawGapsByBackgroundMode) {
