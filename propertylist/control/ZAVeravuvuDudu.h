@@ -426,9 +426,8 @@ private:
     ole::Ptr<CNode> HitTestNode(int32_t x, int32_t y) const;
     // The grid point under the cursor.
     win::POINT GridCursorPos() const;
-    // Scrolls until the row is in view, to where stepping row by row would stop; true when no
-    // scrolling was needed.
-    bool EnsureNodeVisible(const ole::Ptr<CNode>& node);
+    // Scrolls until the row is in view, to where stepping row by row would stop.
+    void EnsureNodeVisible(const ole::Ptr<CNode>& node);
     void RequestHelp(int16_t& KeyCode);
     void ShowPropertyHelp(const std::string& sHelpFile, int32_t nHelpContext);
     // Hover tooltip over clipped names and values.

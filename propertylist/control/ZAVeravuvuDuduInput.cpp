@@ -288,13 +288,12 @@ void ZAVeravuvuDudu::OnScrollWheel(int32_t delta) {
 // place in the sequence of rows, which is where a layout would put it. The first step is taken
 // on the bar; once the rows follow it, the further steps are worked out and the bar is set once
 // more, to where they end.
-bool ZAVeravuvuDudu::EnsureNodeVisible(const ole::Ptr<CNode>& node) {
+void ZAVeravuvuDudu::EnsureNodeVisible(const ole::Ptr<CNode>& node) {
     if (m_released || !node || !win::IsWindow(m_GridWnd))
-        return true;
+        return;
     const ole::Ptr<ZAVeravuvuDudu> self(this);
     const ole::Ptr<CNode> row = node;
     const int32_t topLimit = HeaderPixelsInGrid();
-    bool scrolled = false;
     ResumeNext([&] {
         int32_t index = m_ActiveNodes ? m_ActiveNodes->VisibleIndex(row.Get()) : -1;
         if (std::find(m_LaidOut.begin(), m_LaidOut.end(), row) != m_LaidOut.end())
@@ -325,7 +324,6 @@ bool ZAVeravuvuDudu::EnsureNodeVisible(const ole::Ptr<CNode>& node) {
             if (next == value || next < m_VScroll->GetMin() || next > m_VScroll->GetMax())
                 break;
             m_VScroll->SetValue(static_cast<int16_t>(next));
-            scrolled = true;
             // Without its Change handler the rows would not follow and stepping would run on.
             if (m_TopRow != m_ScrollScale.RowOffset(next))
                 break;
@@ -345,7 +343,6 @@ bool ZAVeravuvuDudu::EnsureNodeVisible(const ole::Ptr<CNode>& node) {
             break;
         }
     });
-    return !scrolled;
 }
 
 // ---- Help ----

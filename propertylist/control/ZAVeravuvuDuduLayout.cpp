@@ -372,9 +372,12 @@ void ZAVeravuvuDudu::SelectNode(const ole::Ptr<CNode>& node) {
             // The expansion may have run a nested selection; this call's row still wins unless
             // that run took it out of the tree.
             m_SelectedNode = HoldsRow(target) ? target : nullptr;
-            // A scroll repainted the row already.
-            if (m_SelectedNode && EnsureNodeVisible(target))
+            // A scroll moves the rows' pixels as they were and draws only what comes into view:
+            // the row is repainted where it ends up.
+            if (m_SelectedNode) {
+                EnsureNodeVisible(target);
                 InvalidateNodeRow(target);
+            }
         }
     }
     // A selection made inside another one (expanding ancestors) leaves the editor to the outer,

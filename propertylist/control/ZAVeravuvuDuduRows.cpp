@@ -174,6 +174,7 @@ void ZAVeravuvuDudu::OnRowExpandedChanged(const ole::Ptr<CNode>& row) {
     ole::Ptr<CNode> toSelect = m_SelectedNode;
     if (!row->Expanded() && toSelect && toSelect->IsDescendantOf(row))
         toSelect = row;
+    const bool barShown = ScrollBarShown();
     ResumeNext([&] { UpdateScrollBar(); });
     ResumeNext([&] { LayoutRows(); });
     ResumeNext([&] { SelectNode(toSelect); });
@@ -182,12 +183,15 @@ void ZAVeravuvuDudu::OnRowExpandedChanged(const ole::Ptr<CNode>& row) {
     if (win::IsWindow(m_GridWnd) && win::GetClientRect(m_GridWnd, &client)) {
         // A row the layout did not place keeps the rectangle it had when last laid out (before a
         // view switch, say); its place among the rows says where it is now. Above the view, every
-        // row on screen has moved.
+        // row on screen has moved; so has every row when the bar came or went, as their width
+        // changed and a hidden bar scrolls nothing off the top.
         int64_t top = row->RowRect().top;
         const int32_t index = m_ActiveNodes ? m_ActiveNodes->VisibleIndex(row.Get()) : -1;
         if (index >= 0 && std::find(m_LaidOut.begin(), m_LaidOut.end(), row) == m_LaidOut.end())
             top = HeaderPixelsInGrid() +
                   (index - (ScrollBarShown() ? m_TopRow : 0)) * int64_t{m_RowHeight};
+        if (barShown != ScrollBarShown())
+            top = 0;
         client.top = static_cast<int32_t>(std::clamp<int64_t>(top, 0, client.bottom));
         win::InvalidateRect(m_GridWnd, &client, win::FALSE);
     }

@@ -160,10 +160,27 @@ TEST_F(ScrollTest, SelectingARowScrollsItIntoView) {
     EXPECT_TRUE(InView(below));
     EXPECT_EQ(Row(below)->RowRect().bottom, grid.HeaderHeightPixels() + page * grid.RowHeight());
     EXPECT_EQ(Bar().GetValue(), 3);
+    // The scroll moved the rows' pixels as they were; the row is still drawn selected.
+    ExpectAsRepainted(true);
 
     grid.SetSelectedProperty(grid.GetProperties()->Item(ole::Variant(1)));
     EXPECT_TRUE(InView("P0"));
     EXPECT_EQ(Bar().GetValue(), 0);
+    win::test::pump();
+    ExpectAsRepainted(true);
+}
+
+// Collapsing a category so that every row fits hides the bar: the rows above the category widen.
+TEST_F(ScrollTest, RowsAboveACollapseWidenWhenTheBarGoes) {
+    Z& grid = ShowGrid();
+    grid.LetActiveView(ksCatagorized);
+    AddProperties(Page() - 3, "A");
+    AddProperties(3, "B");
+    ASSERT_TRUE(grid.ScrollBarShown());
+    grid.ActiveNodes()->CategoryByName("B")->SetExpanded(false);
+    win::test::pump();
+    EXPECT_FALSE(grid.ScrollBarShown());
+    ExpectAsRepainted(true);
 }
 
 TEST_F(ScrollTest, AGridLowerThanARowStillSelects) {
