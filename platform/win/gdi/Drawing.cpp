@@ -434,14 +434,28 @@ BOOL Ellipse(HDC hdc, int left, int top, int right, int bottom) {
     Region outline;
     Region interior;
     const RECT limit = Limit(*dc, 1);
+    // Runs of pixels alike go into the regions whole: a region built pixel by pixel would cost
+    // the square of the ellipse's area.
+    enum class Part { Outside, Outline, Interior };
+    const auto partOf = [&](LONG x, LONG y) {
+        if (!inside(x, y)) {
+            return Part::Outside;
+        }
+        const bool edge =
+            !inside(x - 1, y) || !inside(x + 1, y) || !inside(x, y - 1) || !inside(x, y + 1);
+        return edge && !pen.IsNull() ? Part::Outline : Part::Interior;
+    };
+    const LONG firstX = std::max(r.left, limit.left);
+    const LONG endX = std::min(r.right, limit.right);
     for (LONG y = std::max(r.top, limit.top); y < std::min(r.bottom, limit.bottom); ++y) {
-        for (LONG x = std::max(r.left, limit.left); x < std::min(r.right, limit.right); ++x) {
-            if (!inside(x, y)) {
-                continue;
+        for (LONG x = firstX; x < endX;) {
+            const Part part = partOf(x, y);
+            const LONG start = x;
+            while (++x < endX && partOf(x, y) == part) {
             }
-            const bool edge =
-                !inside(x - 1, y) || !inside(x + 1, y) || !inside(x, y - 1) || !inside(x, y + 1);
-            (edge && !pen.IsNull() ? outline : interior).Union(RECT{x, y, x + 1, y + 1});
+            if (part != Part::Outside) {
+                (part == Part::Outline ? outline : interior).Union(RECT{start, y, x, y + 1});
+            }
         }
     }
     if (const gdi::Brush* brush = SelectedBrush(*dc)) {

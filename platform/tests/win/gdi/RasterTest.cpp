@@ -476,6 +476,15 @@ TEST_F(RasterTest, DashesRunRoundRectangleCornersAndHugeShapesCostOnlyWhatShows)
     EXPECT_EQ(c.At(6, 4), kRed);
     EXPECT_TRUE(Rectangle(c.Dc(), -1000000000, -1000000000, 1000000000, 1000000000));
     EXPECT_TRUE(Ellipse(c.Dc(), -1000000000, -1000000000, 1000000000, 1000000000));
+    {
+        // A shape the size of a window: its regions are built from runs, not from pixels.
+        Canvas big(600, 600);
+        Selected brush(big.Dc(), CreateSolidBrush(kBlue));
+        Ellipse(big.Dc(), 0, 0, 600, 600);
+        EXPECT_EQ(big.At(300, 300), kBlue);
+        EXPECT_EQ(big.At(300, 0), kBlack);
+        EXPECT_EQ(big.At(1, 1), kWhite);
+    }
     const POINT huge[] = {{-1000000000, 5}, {1000000000, 5}, {0, 1000000000}};
     EXPECT_TRUE(Polygon(c.Dc(), huge, 3));
     EXPECT_EQ(c.At(10, 5), kRed) << "the top edge of the triangle";
