@@ -1,5 +1,7 @@
 // Raster costs at full-screen size: FillRect and a BitBlt SRCCOPY of 1920 x 1080 between memory
-// bitmaps, each beside memset/memcpy of the same bytes (the ratio is the figure that matters).
+// bitmaps, each beside memset/memcpy of the same bytes (the ratio is the figure that matters);
+// and shapes whose regions have many pieces: a filled star of n points, a window-sized ellipse
+// and a wide pen along a diagonal.
 
 #include "platform/win/Win.h"
 
@@ -7,6 +9,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cmath>
 #include <cstring>
 #include <vector>
 
@@ -62,5 +65,42 @@ void BM_Memcpy(benchmark::State& state) {
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * kBytes);
 }
 BENCHMARK(BM_Memcpy);
+
+void BM_StarPolygon(benchmark::State& state) {
+    testsupport::MemoryCanvas canvas(600, 600);
+    const auto count = static_cast<int>(state.range(0));
+    std::vector<POINT> points;
+    for (int i = 0; i < count; ++i) {
+        const double angle = 6.283185307179586 * i / count;
+        const double radius = i % 2 != 0 ? 290.0 : 50.0;
+        points.push_back({300 + static_cast<LONG>(radius * std::cos(angle)),
+                          300 + static_cast<LONG>(radius * std::sin(angle))});
+    }
+    for (auto _ : state) {
+        Polygon(canvas.Dc(), points.data(), count);
+    }
+}
+BENCHMARK(BM_StarPolygon)->Arg(200)->Arg(2000)->Unit(benchmark::kMillisecond);
+
+void BM_WindowSizedEllipse(benchmark::State& state) {
+    testsupport::MemoryCanvas canvas(600, 600);
+    for (auto _ : state) {
+        Ellipse(canvas.Dc(), 0, 0, 600, 600);
+    }
+}
+BENCHMARK(BM_WindowSizedEllipse)->Unit(benchmark::kMillisecond);
+
+void BM_WidePenDiagonal(benchmark::State& state) {
+    testsupport::MemoryCanvas canvas(600, 600);
+    const HPEN pen = CreatePen(PS_SOLID, static_cast<int>(state.range(0)), RGB(200, 0, 0));
+    const HGDIOBJ old = SelectObject(canvas.Dc(), pen);
+    for (auto _ : state) {
+        MoveToEx(canvas.Dc(), -5000, -5000, nullptr);
+        LineTo(canvas.Dc(), 5000, 5000);
+    }
+    SelectObject(canvas.Dc(), old);
+    DeleteObject(pen);
+}
+BENCHMARK(BM_WidePenDiagonal)->Arg(3)->Arg(300)->Unit(benchmark::kMillisecond);
 
 } // namespace

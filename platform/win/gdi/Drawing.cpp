@@ -167,7 +167,7 @@ Region PolygonInterior(std::span<const POINT> device, const RECT& limit) {
             if (x0 >= x1) {
                 continue;
             }
-            interior.Union(RECT{static_cast<LONG>(x0), y, static_cast<LONG>(x1), y + 1});
+            interior.AddDisjoint(RECT{static_cast<LONG>(x0), y, static_cast<LONG>(x1), y + 1});
         }
     }
     return interior;
@@ -454,7 +454,7 @@ BOOL Ellipse(HDC hdc, int left, int top, int right, int bottom) {
             while (++x < endX && partOf(x, y) == part) {
             }
             if (part != Part::Outside) {
-                (part == Part::Outline ? outline : interior).Union(RECT{start, y, x, y + 1});
+                (part == Part::Outline ? outline : interior).AddDisjoint(RECT{start, y, x, y + 1});
             }
         }
     }

@@ -60,7 +60,7 @@ Region PenStroke(std::span<const PathPixel> path, int width, const RECT& bounds)
             for (++i; i < spans.size() && spans[i].first <= end; ++i) {
                 end = std::max(end, spans[i].second);
             }
-            stroke.Union(RECT{start, y, end, y + 1});
+            stroke.AddDisjoint(RECT{start, y, end, y + 1});
         }
     }
     return stroke;

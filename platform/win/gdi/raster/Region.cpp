@@ -120,10 +120,46 @@ void Region::Subtract(const RECT& rect) {
     m_rects.swap(out);
 }
 
-void Region::Subtract(const Region& other) {
-    for (const RECT& r : other.m_rects) {
-        Subtract(r);
+void Region::AddDisjoint(const RECT& rect) {
+    if (!Empty(rect)) {
+        m_rects.push_back(rect);
     }
+}
+
+// Each rectangle meets only the cuts that can overlap it, found by their tops: regions built
+// from rows cut each other in time proportional to their size, not the product of their sizes.
+void Region::Subtract(const Region& other) {
+    if (m_rects.empty() || other.m_rects.empty()) {
+        return;
+    }
+    std::vector<RECT> cuts = other.m_rects;
+    std::sort(cuts.begin(), cuts.end(), [](const RECT& a, const RECT& b) { return a.top < b.top; });
+    int64_t tallest = 0;
+    for (const RECT& c : cuts) {
+        tallest = std::max<int64_t>(tallest, int64_t{c.bottom} - c.top);
+    }
+    std::vector<RECT> out;
+    std::vector<RECT> pieces;
+    std::vector<RECT> next;
+    for (const RECT& r : m_rects) {
+        pieces.assign(1, r);
+        // No cut whose top lies at or above r.top - tallest reaches down into r.
+        const int64_t lowestTop = int64_t{r.top} - tallest;
+        auto it = std::partition_point(cuts.begin(), cuts.end(),
+                                       [&](const RECT& c) { return c.top <= lowestTop; });
+        for (; it != cuts.end() && it->top < r.bottom && !pieces.empty(); ++it) {
+            if (!Overlap(*it, r)) {
+                continue;
+            }
+            next.clear();
+            for (const RECT& piece : pieces) {
+                PushDifference(piece, *it, next);
+            }
+            pieces.swap(next);
+        }
+        out.insert(out.end(), pieces.begin(), pieces.end());
+    }
+    m_rects.swap(out);
 }
 
 void Region::Intersect(const RECT& rect) {

@@ -24,6 +24,9 @@ public:
     void Clear() { m_rects.clear(); }
     void Union(const RECT& rect);
     void Union(const Region& other);
+    // For a region built row by row: `rect` overlaps nothing already in it, so it is added
+    // without the search a union needs. Empty rectangles are skipped.
+    void AddDisjoint(const RECT& rect);
     void Subtract(const RECT& rect);
     void Subtract(const Region& other);
     void Intersect(const RECT& rect);
