@@ -5,6 +5,7 @@
 #include "platform/win/text/DrawTextLayout.h"
 #include "platform/win/text/Font.h"
 #include "platform/win/text/TextPainter.h"
+#include "platform/win/window/Geometry.h"
 
 #include <cstring>
 #include <optional>
@@ -21,14 +22,17 @@ std::string_view Bytes(LPCSTR text, int length) {
                       : std::string_view(text, static_cast<size_t>(length));
 }
 
-// The line as drawn: one entry per code point, with the font's advances or the caller's.
+// The line as drawn: one entry per code point, with the font's advances or the caller's. A
+// caller's advances are cut so the line stays within the coordinate range.
 text::TextLine LineOf(text::Font& font, std::string_view bytes, const INT* dx = nullptr) {
     text::TextLine line;
     size_t index = 0;
     for (size_t offset = 0; offset < bytes.size(); ++index) {
         const base::Utf8Step step = base::DecodeUtf8(bytes, offset);
         offset += step.length;
-        line.Append({step.code, dx ? dx[index] : font.Advance(step.code), false});
+        const int advance = dx ? PinCoordinate(int64_t{line.width} + dx[index]) - line.width
+                               : font.Advance(step.code);
+        line.Append({step.code, advance, false});
     }
     return line;
 }
@@ -140,8 +144,11 @@ int DrawTextA(HDC hdc, LPCSTR text, int length, RECT* rect, UINT format) {
     }
     text::Font& font = text::Font::Resolve(dc->SelectedFont());
     const TEXTMETRICA& tm = font.Metrics();
-    const int width = rect->right - rect->left;
-    const int height = rect->bottom - rect->top;
+    // Laid out within the coordinate range, so widths and offsets cannot overflow.
+    const RECT area{PinCoordinate(rect->left), PinCoordinate(rect->top), PinCoordinate(rect->right),
+                    PinCoordinate(rect->bottom)};
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
     text::DrawTextLayout::Params params;
     params.format = format;
     params.width = width;
@@ -154,28 +161,28 @@ int DrawTextA(HDC hdc, LPCSTR text, int length, RECT* rect, UINT format) {
     const int textHeight = static_cast<int>(lines.size()) * tm.tmHeight;
 
     if (format & DT_CALCRECT) {
-        rect->right = rect->left + layout.MaxWidth();
-        rect->bottom = rect->top + textHeight;
+        rect->right = area.left + layout.MaxWidth();
+        rect->bottom = area.top + textHeight;
         return textHeight;
     }
-    int top = rect->top;
+    int top = area.top;
     if (format & DT_SINGLELINE) {
         if (format & DT_VCENTER) {
             top += FloorHalf(height - tm.tmHeight);
         } else if (format & DT_BOTTOM) {
-            top = rect->bottom - tm.tmHeight;
+            top = area.bottom - tm.tmHeight;
         }
     }
     std::optional<RECT> clip;
     if (!(format & DT_NOCLIP)) {
-        clip = dc->ToDevice(*rect);
+        clip = dc->ToDevice(area);
     }
     for (const text::TextLine& line : lines) {
-        int left = rect->left;
+        int left = area.left;
         if (format & DT_CENTER) {
             left += FloorHalf(width - line.width);
         } else if (format & DT_RIGHT) {
-            left = rect->right - line.width;
+            left = area.right - line.width;
         }
         text::LinePaint paint;
         paint.reference = dc->ToDevice(POINT{left, top});

@@ -38,7 +38,11 @@ public:
             }
         }
     }
-    void Set(int u, int v, Ink ink) { At(u, v) = ink; }
+    void Set(int u, int v, Ink ink) {
+        if (u >= m_uMin && v >= m_vMin && u < UMax() && v < VMax()) {
+            At(u, v) = ink;
+        }
+    }
     // The pixels of text row v, indexed from UMin(); v must lie inside the mask.
     const uint8_t* Row(int v) const { return &m_ink[Index(m_uMin, v)]; }
     Ink Get(int u, int v) const {
@@ -120,6 +124,23 @@ void PaintLine(gdi::DeviceContext& dc, Font& font, const LinePaint& line) {
             pen += c.advance;
         }
     }
+    // The mask covers only what can show: the DC's clip and the line's, in text space. A line
+    // reaching far beyond the surface costs what shows, not its whole length.
+    const int turns = font.QuarterTurns();
+    const POINT ref = line.reference;
+    RECT visible = dc.Clip().Bounds();
+    if (line.clip) {
+        visible = Intersect(visible, *line.clip);
+    }
+    if (visible.left >= visible.right || visible.top >= visible.bottom) {
+        return;
+    }
+    const POINT c0 = DeviceToText(turns, visible.left - ref.x, visible.top - ref.y);
+    const POINT c1 = DeviceToText(turns, visible.right - 1 - ref.x, visible.bottom - 1 - ref.y);
+    uMin = std::max(uMin, std::min(c0.x, c1.x));
+    uMax = std::min(uMax, std::max(c0.x, c1.x) + 1);
+    vMin = std::max(vMin, std::min(c0.y, c1.y));
+    vMax = std::min(vMax, std::max(c0.y, c1.y) + 1);
     InkMask mask(uMin, vMin, uMax, vMax);
     if (mask.Empty()) {
         return;
@@ -157,7 +178,6 @@ void PaintLine(gdi::DeviceContext& dc, Font& font, const LinePaint& line) {
         mask.Fill(u0, top, u0 + line.width, top + thickness, kText);
     }
 
-    const int turns = font.QuarterTurns();
     const POINT a = TextToDevice(turns, line.reference, mask.UMin(), mask.VMin());
     const POINT b = TextToDevice(turns, line.reference, mask.UMax() - 1, mask.VMax() - 1);
     RECT bounds{std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x) + 1,
@@ -167,7 +187,6 @@ void PaintLine(gdi::DeviceContext& dc, Font& font, const LinePaint& line) {
     }
     const uint32_t textPixel = gdi::ColorToPixel(dc.TextColor());
     const uint32_t backPixel = gdi::ColorToPixel(dc.BkColor());
-    const POINT ref = line.reference;
     dc.ForEachPieceAt(bounds, [&](gdi::Surface& surface, const RECT& piece, POINT offset) {
         if (turns == 0) {
             // Unturned text, the common case: mask rows line up with surface rows.

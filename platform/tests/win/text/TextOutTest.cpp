@@ -2,6 +2,8 @@
 #include "platform/win/gdi/DcState.h"
 #include "platform/win/text/CaptionText.h"
 
+#include <climits>
+
 namespace texttest {
 
 namespace {
@@ -174,6 +176,21 @@ TEST_F(TextTest, CaptionTextIsBoldCentredAndCut) {
     // The 13-pixel cell sits in the middle of the 18-pixel band.
     EXPECT_GE(ink.top, 12);
     EXPECT_LE(ink.bottom, 12 + 13);
+}
+
+// Advances and rectangles anywhere in the int range are laid out within the coordinate range:
+// the first character still lands where it should.
+TEST_F(TextTest, ExtremeAdvancesAndRectanglesDrawWhatShows) {
+    const INT dx[] = {INT_MAX, INT_MIN, 5};
+    EXPECT_TRUE(ExtTextOutA(Dc(), 2, 2, 0, nullptr, "Mab", 3, dx));
+    const std::optional<RECT> first = InkBounds();
+    ASSERT_TRUE(first);
+    EXPECT_LE(first->right, 2 + Extent("M").cx + 1);
+
+    Clear();
+    RECT everywhere{INT_MIN, 4, INT_MAX, 30};
+    EXPECT_GT(DrawTextA(Dc(), "M", -1, &everywhere, DT_RIGHT | DT_SINGLELINE | DT_VCENTER), 0);
+    EXPECT_FALSE(InkBounds());
 }
 
 } // namespace texttest
