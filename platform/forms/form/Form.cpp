@@ -2,7 +2,6 @@
 #include "platform/forms/form/MdiForm.h"
 #include "platform/forms/library/ControlLibraries.h"
 
-#include "platform/base/TextCase.h"
 #include "platform/forms/control/ContainerMessages.h"
 #include "platform/forms/errors/EventErrorBoundary.h"
 #include "platform/forms/form/ControlCollection.h"
@@ -18,6 +17,7 @@
 #include "platform/win/menu/MenuTracker.h"
 
 #include <algorithm>
+#include <limits>
 #include <optional>
 #include <unordered_map>
 
@@ -401,6 +401,8 @@ void Form::DestroyControls() {
     // Terminate after their own window is gone.
     auto controls = std::move(m_controls);
     m_controls.clear();
+    m_names.Clear();
+    m_nextTabIndex = kTabIndexUnknown;
     for (auto it = controls.rbegin(); it != controls.rend(); ++it)
         (*it)->Unsite();
     controls.clear();
@@ -700,27 +702,40 @@ ole::Ptr<Control> Form::SiteControl(ole::Ptr<Control> control, std::string name,
                                     bool visible) {
     if (!control)
         ole::RaiseError(ole::ERR_OBJECT_NOT_SET);
-    for (const auto& other : m_controls) {
-        if (base::EqualsNoCase(other->Name(), name) &&
-            (index < 0 || other->m_index < 0 || other->m_index == index))
-            ole::RaiseError(ole::ERR_DUPLICATE_CONTROL_NAME);
-    }
+    if (m_names.Clashes(name, index))
+        ole::RaiseError(ole::ERR_DUPLICATE_CONTROL_NAME);
+    const int16_t tabIndex = NextTabIndex();
     EnsureLoaded();
     ControlContainer& site = container ? RequireContainerOn(container.Get(), this)
                                        : static_cast<ControlContainer&>(*this);
-    int16_t tabIndex = 0;
-    for (const auto& other : m_controls)
-        tabIndex = std::max<int16_t>(tabIndex, static_cast<int16_t>(other->TabIndex() + 1));
     m_controls.push_back(control);
+    m_names.Add(*control, name, index);
+    m_nextTabIndex = tabIndex + 1;
     control->m_tabIndex = tabIndex;
     control->m_index = index;
+    const std::string key = name;
     try {
         control->Site(site, std::move(name), bounds, visible);
     } catch (...) {
+        m_names.Remove(*control, key, index);
         m_controls.pop_back();
+        m_nextTabIndex = kTabIndexUnknown;
         throw;
     }
     return control;
+}
+
+int16_t Form::NextTabIndex() {
+    if (m_nextTabIndex == kTabIndexUnknown) {
+        m_nextTabIndex = 0;
+        for (const auto& control : m_controls)
+            m_nextTabIndex = std::max(m_nextTabIndex, control->TabIndex() + 1);
+    }
+    // TabIndex is a 16-bit number: a control past the last value is refused rather than
+    // numbered below the others.
+    if (m_nextTabIndex > std::numeric_limits<int16_t>::max())
+        ole::RaiseError(ole::ERR_OVERFLOW);
+    return static_cast<int16_t>(m_nextTabIndex);
 }
 
 namespace {
@@ -740,8 +755,9 @@ ole::Ptr<Control> Form::Add(std::string_view progId, std::string name,
                             ole::Ptr<ole::Object> container) {
     if (!IsControlName(name))
         ole::RaiseError(ole::ERR_INVALID_CALL, "'" + name + "' is not a valid control name");
-    if (FindControl(name))
+    if (m_names.Find(name))
         ole::RaiseError(ole::ERR_DUPLICATE_CONTROL_NAME);
+    NextTabIndex(); // refused before the control is created
     if (container)
         RequireContainerOn(container.Get(), this);
     ole::Ptr<ole::Object> created = ControlLibraries::CreateObject(progId);
@@ -789,15 +805,13 @@ void Form::RemoveWithContents(const ole::Ptr<Control>& control) {
         }
     }
     std::erase(m_controls, control);
+    m_names.Remove(*control, control->Name(), control->m_index);
+    m_nextTabIndex = kTabIndexUnknown;
     control->Unsite();
 }
 
 ole::Ptr<Control> Form::FindControl(std::string_view name) const {
-    for (const auto& control : m_controls) {
-        if (base::EqualsNoCase(control->Name(), name))
-            return control;
-    }
-    return nullptr;
+    return ole::Ptr<Control>(m_names.Find(name));
 }
 
 ole::Ptr<Control> Form::ControlOfWindow(win::HWND hwnd) const {
@@ -824,6 +838,7 @@ std::vector<Control*> Form::TabOrder(const std::function<bool(const Control&)>& 
 
 void Form::ReorderTabIndex(Control& moved, int16_t index) {
     PlaceInTabOrder(TabOrder([&](const Control& c) { return &c != &moved; }), moved, index);
+    m_nextTabIndex = kTabIndexUnknown;
 }
 
 void Form::PlaceInTabOrder(std::vector<Control*> order, Control& moved, int16_t index) {

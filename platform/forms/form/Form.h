@@ -3,6 +3,7 @@
 #include "platform/forms/control/Control.h"
 #include "platform/forms/control/ControlContainer.h"
 #include "platform/forms/control/OleColor.h"
+#include "platform/forms/form/ControlNames.h"
 #include "platform/forms/menu/FormMenuBar.h"
 #include "platform/forms/scale/ScaleSpace.h"
 #include "platform/ole/dispatch/ClassInfo.h"
@@ -155,8 +156,8 @@ public:
 
     // ---- Controls ----
     // Sites `control` (a standard control or an extender) in `container` (the form when null)
-    // at `bounds` pixels of the container's client area. The name must be unique (727); the
-    // container must be able to hold controls (5).
+    // at `bounds` pixels of the container's client area, with the next TabIndex (6 past
+    // 32,767). The name must be unique (727); the container must be able to hold controls (5).
     ole::Ptr<Control> AddControl(ole::Ptr<Control> control, std::string name,
                                  ole::Ptr<ole::Object> container, const win::RECT& bounds,
                                  bool visible = true);
@@ -170,7 +171,7 @@ public:
     // standard controls, or a registered ProgID; 711 when unknown) and sites it hidden, on top
     // of its container's z-order, as a new instance (user controls get an extender and
     // InitProperties). 5 for a name that is not an identifier or a container that cannot hold
-    // controls, 727 for a name in use.
+    // controls, 727 for a name in use, 6 when the form has given out the last TabIndex.
     ole::Ptr<Control> Add(std::string_view progId, std::string name,
                           ole::Ptr<ole::Object> container = {});
     // Controls.Remove: only controls added at run time (5 for others and for controls of other
@@ -280,6 +281,9 @@ private:
                                   ole::Ptr<ole::Object> container, const win::RECT& bounds,
                                   bool visible);
     void RemoveWithContents(const ole::Ptr<Control>& control);
+    // The TabIndex a control sited now takes: one past the highest among the controls; 6 when
+    // that is past 32,767.
+    int16_t NextTabIndex();
     void ApplyBorderStyle();
     void PaintForm();
     void UpdateShownState();
@@ -306,6 +310,10 @@ private:
     // Outer frame in pixels, kept while unloaded so a reload comes back where it was.
     win::RECT m_frame{0, 0, 312, 213};
     std::vector<ole::Ptr<Control>> m_controls;
+    ControlNames m_names;
+    // NextTabIndex remembered between adds; removals and renumbering make it unknown again.
+    static constexpr int32_t kTabIndexUnknown = -1;
+    int32_t m_nextTabIndex = kTabIndexUnknown;
     ole::Ptr<ole::Object> m_controlsCollection;
     ole::ConnectionPoint m_events{Info(), this};
     FormMenuBar m_menuBar;

@@ -178,6 +178,40 @@ TEST_F(ControlsCollectionTest, ArrayElementsShareANameAndAnswerIndex) {
     EXPECT_EQ(ErrorOf([&] { Add("VB.Label", "lblRow"); }), ole::ERR_DUPLICATE_CONTROL_NAME);
 }
 
+TEST_F(ControlsCollectionTest, RemovalFreesTheNameAndTheIndexAndTabIndexFollowsTheHighest) {
+    m_form->AddArrayElement(forms::Label::Create(), "lblRow", 0, {}, {0, 0, 10, 10});
+    const auto first = Add("VB.Label", "lblFirst");
+    const auto last = Add("VB.Label", "lblLast");
+    m_form->Remove("LBLROW");
+    m_form->AddArrayElement(forms::Label::Create(), "lblRow", 0, {}, {0, 0, 10, 10});
+    Remove(ole::Variant(last));
+    const auto again = Add("VB.Label", "lblLast");
+    EXPECT_TRUE(ole::Is(ole::Variant(m_form->FindControl("lbllast")), ole::Variant(again)));
+    // lblFirst 1, lblRow 3: the new lblLast follows lblRow, not the removed one (2).
+    EXPECT_EQ(ole::PtrCast<forms::Control>(again)->TabIndex(), 4);
+    EXPECT_EQ(Names(), (std::vector<std::string>{"lblFirst", "lblRow", "lblLast"}));
+    ole::PtrCast<forms::Control>(first)->SetTabIndex(2);
+    EXPECT_EQ(ole::PtrCast<forms::Control>(Add("VB.Label", "lblNext"))->TabIndex(), 3);
+}
+
+TEST_F(ControlsCollectionTest, TabIndexNeverWrapsTheControlPastTheLastOneIsRefused) {
+    // Each control follows the highest TabIndex on the form, so adding and removing one at a time
+    // climbs to the last 16-bit value without holding thousands of controls.
+    Add("VB.Label", "lblKept");
+    ole::Ptr<ole::Object> last;
+    for (int i = 1; i <= 32767; ++i) {
+        last = Add("VB.Label", i % 2 ? "lblOdd" : "lblEven");
+        if (i > 1)
+            m_form->Remove(i % 2 ? "lblEven" : "lblOdd");
+    }
+    EXPECT_EQ(ole::PtrCast<forms::Control>(last)->TabIndex(), 32767);
+    EXPECT_EQ(ErrorOf([&] { Add("VB.CommandButton", "cmdOver"); }), ole::ERR_OVERFLOW);
+    EXPECT_EQ(Names(), (std::vector<std::string>{"lblKept", "lblOdd"}));
+    // Renumbering frees the values again.
+    ole::PtrCast<forms::Control>(last)->SetTabIndex(0);
+    EXPECT_EQ(ole::PtrCast<forms::Control>(Add("VB.CommandButton", "cmdOver"))->TabIndex(), 2);
+}
+
 TEST_F(ControlsCollectionTest, ContainerMovesBetweenFormFrameAndPictureBoxKeepingPosition) {
     const auto frame = Site(forms::Frame::Create(), "fraHost", {10, 10, 110, 110});
     const auto picture = Site(forms::PictureBox::Create(), "picHost", {120, 10, 220, 110});
