@@ -410,8 +410,23 @@ BOOL Polyline(HDC hdc, const POINT* points, int count) {
     return DrawShape(hdc, std::span(points, static_cast<size_t>(count)), false, false);
 }
 
-// Pixel centres inside the inscribed ellipse are the shape; those with a neighbour outside it
-// form the outline, the rest the interior.
+namespace {
+
+// Whether the centre of pixel (x, y) lies inside the ellipse inscribed in r.
+bool InEllipse(const RECT& r, LONG x, LONG y) {
+    if (IsEmpty(r)) {
+        return false;
+    }
+    const double nx = (x + 0.5 - (r.left / 2.0 + r.right / 2.0)) / (r.right / 2.0 - r.left / 2.0);
+    const double ny = (y + 0.5 - (r.top / 2.0 + r.bottom / 2.0)) / (r.bottom / 2.0 - r.top / 2.0);
+    return nx * nx + ny * ny <= 1.0;
+}
+
+} // namespace
+
+// Pixel centres inside the inscribed ellipse are the shape. A one-pixel pen's outline is the
+// pixels with a neighbour outside it; a wider pen's is the band between the ellipse of its outer
+// frame (placed as for Rectangle) and the one its width further in. The rest is the interior.
 BOOL Ellipse(HDC hdc, int left, int top, int right, int bottom) {
     gdi::DeviceContext* dc = gdi::DcTable::Find(hdc);
     if (!dc) {
@@ -421,16 +436,13 @@ BOOL Ellipse(HDC hdc, int left, int top, int right, int bottom) {
     if (IsEmpty(r)) {
         return TRUE;
     }
-    const double cx = (r.left + r.right) / 2.0;
-    const double cy = (r.top + r.bottom) / 2.0;
-    const double rx = (r.right - r.left) / 2.0;
-    const double ry = (r.bottom - r.top) / 2.0;
-    const auto inside = [&](LONG x, LONG y) {
-        const double nx = (x + 0.5 - cx) / rx;
-        const double ny = (y + 0.5 - cy) / ry;
-        return nx * nx + ny * ny <= 1.0;
-    };
     const gdi::Pen& pen = SelectedPen(*dc);
+    const int w = pen.IsNull() ? 0 : pen.Width();
+    const RECT outer =
+        w > 1 && pen.Style() != PS_INSIDEFRAME
+            ? RECT{r.left - w / 2, r.top - w / 2, r.right + (w - 1) / 2, r.bottom + (w - 1) / 2}
+            : r;
+    const RECT inner = Deflate(outer, w);
     Region outline;
     Region interior;
     const RECT limit = Limit(*dc, 1);
@@ -438,16 +450,19 @@ BOOL Ellipse(HDC hdc, int left, int top, int right, int bottom) {
     // the square of the ellipse's area.
     enum class Part { Outside, Outline, Interior };
     const auto partOf = [&](LONG x, LONG y) {
-        if (!inside(x, y)) {
+        if (!InEllipse(outer, x, y)) {
             return Part::Outside;
         }
-        const bool edge =
-            !inside(x - 1, y) || !inside(x + 1, y) || !inside(x, y - 1) || !inside(x, y + 1);
-        return edge && !pen.IsNull() ? Part::Outline : Part::Interior;
+        if (w > 1) {
+            return InEllipse(inner, x, y) ? Part::Interior : Part::Outline;
+        }
+        const bool edge = !InEllipse(outer, x - 1, y) || !InEllipse(outer, x + 1, y) ||
+                          !InEllipse(outer, x, y - 1) || !InEllipse(outer, x, y + 1);
+        return edge && w > 0 ? Part::Outline : Part::Interior;
     };
-    const LONG firstX = std::max(r.left, limit.left);
-    const LONG endX = std::min(r.right, limit.right);
-    for (LONG y = std::max(r.top, limit.top); y < std::min(r.bottom, limit.bottom); ++y) {
+    const LONG firstX = std::max(outer.left, limit.left);
+    const LONG endX = std::min(outer.right, limit.right);
+    for (LONG y = std::max(outer.top, limit.top); y < std::min(outer.bottom, limit.bottom); ++y) {
         for (LONG x = firstX; x < endX;) {
             const Part part = partOf(x, y);
             const LONG start = x;

@@ -484,6 +484,16 @@ TEST_F(RasterTest, DashesRunRoundRectangleCornersAndHugeShapesCostOnlyWhatShows)
         EXPECT_EQ(big.At(300, 300), kBlue);
         EXPECT_EQ(big.At(300, 0), kBlack);
         EXPECT_EQ(big.At(1, 1), kWhite);
+        // A wide pen's band lies as Rectangle's: w / 2 above the top, (w - 1) / 2 past the right.
+        big.Fill(kWhite);
+        Selected wide(big.Dc(), CreatePen(PS_SOLID, 10, kRed));
+        Ellipse(big.Dc(), 100, 100, 500, 500);
+        EXPECT_EQ(big.At(300, 95), kRed);
+        EXPECT_EQ(big.At(300, 104), kRed);
+        EXPECT_EQ(big.At(300, 94), kWhite);
+        EXPECT_EQ(big.At(300, 105), kBlue);
+        EXPECT_EQ(big.At(503, 300), kRed);
+        EXPECT_EQ(big.At(504, 300), kWhite);
     }
     const POINT huge[] = {{-1000000000, 5}, {1000000000, 5}, {0, 1000000000}};
     EXPECT_TRUE(Polygon(c.Dc(), huge, 3));
