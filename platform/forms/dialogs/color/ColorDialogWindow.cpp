@@ -31,7 +31,7 @@ constexpr int kCellHeight = 22;
 constexpr int kColumns = 8;
 constexpr POINT kBasicOrigin{8, 24};
 constexpr POINT kCustomOrigin{8, 178};
-constexpr POINT kSpectrumOrigin{236, 8};
+constexpr POINT kFieldOrigin{236, 8};
 constexpr POINT kBarOrigin{408, 8};
 constexpr RECT kPreview{236, 142, 300, 190};
 
@@ -131,13 +131,12 @@ void ColorDialogWindow::Build() {
     static constexpr Field fields[] = {{"Hu&e:", kHue},        {"&Sat:", kSaturation},
                                        {"&Lum:", kLuminosity}, {"&Red:", kRed},
                                        {"&Green:", kGreen},    {"Bl&ue:", kBlue}};
-    const SIZE spectrum = ColorSpectrum::SpectrumSize();
-    const SIZE bar = ColorSpectrum::BarSize();
-    m_definition.push_back(
-        AddControl("Static", "", SS_NOTIFY,
-                   {kSpectrumOrigin.x, kSpectrumOrigin.y, kSpectrumOrigin.x + spectrum.cx,
-                    kSpectrumOrigin.y + spectrum.cy},
-                   kSpectrum));
+    const SIZE field = ColorField::FieldSize();
+    const SIZE bar = ColorField::BarSize();
+    m_definition.push_back(AddControl(
+        "Static", "", SS_NOTIFY,
+        {kFieldOrigin.x, kFieldOrigin.y, kFieldOrigin.x + field.cx, kFieldOrigin.y + field.cy},
+        kColorField));
     m_definition.push_back(
         AddControl("Static", "", SS_NOTIFY,
                    {kBarOrigin.x, kBarOrigin.y, kBarOrigin.x + bar.cx, kBarOrigin.y + bar.cy},
@@ -280,7 +279,7 @@ void ColorDialogWindow::Pick(bool custom, int index) {
 std::optional<LRESULT> ColorDialogWindow::OnControlMessage(HWND control, UINT msg, WPARAM wParam,
                                                            LPARAM lParam) {
     const int id = GetDlgCtrlID(control);
-    if (id == kSpectrum || id == kLuminosityBar) {
+    if (id == kColorField || id == kLuminosityBar) {
         return OnPickerMessage(control, msg, lParam);
     }
     if (id != kBasicGrid && id != kCustomGrid) {
@@ -337,16 +336,16 @@ std::optional<LRESULT> ColorDialogWindow::OnControlMessage(HWND control, UINT ms
 }
 
 std::optional<LRESULT> ColorDialogWindow::OnPickerMessage(HWND picker, UINT msg, LPARAM lParam) {
-    const bool spectrum = GetDlgCtrlID(picker) == kSpectrum;
+    const bool field = GetDlgCtrlID(picker) == kColorField;
     const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     switch (msg) {
     case WM_PAINT: {
         const PaintDc paint(picker);
         if (paint.Get()) {
-            if (spectrum) {
-                m_spectrum.PaintSpectrum(paint.Get(), m_hsl);
+            if (field) {
+                m_field.PaintField(paint.Get(), m_hsl);
             } else {
-                ColorSpectrum::PaintBar(paint.Get(), m_hsl);
+                ColorField::PaintBar(paint.Get(), m_hsl);
             }
         }
         return 0;
@@ -356,9 +355,8 @@ std::optional<LRESULT> ColorDialogWindow::OnPickerMessage(HWND picker, UINT msg,
         [[fallthrough]];
     case WM_MOUSEMOVE:
         if (GetCapture() == picker) {
-            SetCurrent(
-                spectrum ? ColorSpectrum::At(point, m_hsl.luminosity)
-                         : Hsl{m_hsl.hue, m_hsl.saturation, ColorSpectrum::LuminosityAt(point.y)});
+            SetCurrent(field ? ColorField::At(point, m_hsl.luminosity)
+                             : Hsl{m_hsl.hue, m_hsl.saturation, ColorField::LuminosityAt(point.y)});
         }
         return 0;
     case WM_LBUTTONUP:
@@ -374,7 +372,7 @@ std::optional<LRESULT> ColorDialogWindow::OnPickerMessage(HWND picker, UINT msg,
 void ColorDialogWindow::InvalidateSwatches() {
     InvalidateRect(Item(kBasicGrid), nullptr, FALSE);
     InvalidateRect(Item(kCustomGrid), nullptr, FALSE);
-    InvalidateRect(Item(kSpectrum), nullptr, FALSE);
+    InvalidateRect(Item(kColorField), nullptr, FALSE);
     InvalidateRect(Item(kLuminosityBar), nullptr, FALSE);
     InvalidateRect(Hwnd(), &kPreview, FALSE);
 }

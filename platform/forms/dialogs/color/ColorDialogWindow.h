@@ -2,8 +2,8 @@
 
 #include "platform/forms/dialogs/DialogWindow.h"
 #include "platform/forms/dialogs/color/ColorDialogRequest.h"
+#include "platform/forms/dialogs/color/ColorField.h"
 #include "platform/forms/dialogs/color/ColorModel.h"
-#include "platform/forms/dialogs/color/ColorSpectrum.h"
 
 #include <array>
 #include <optional>
@@ -13,8 +13,8 @@ namespace forms {
 
 // The colour dialog on screen: 48 basic colours and 16 custom slots on the left, the definition
 // area (preview, hue/saturation/luminosity and red/green/blue boxes, "Add to Custom Colors") on the
-// right once opened. A click on a cell picks its colour; a click or drag in the spectrum picks the
-// hue and saturation, in the luminosity bar the luminosity; a custom cell also becomes the slot
+// right once opened. A click on a cell picks its colour; a click or drag in the colour field picks
+// the hue and saturation, in the luminosity bar the luminosity; a custom cell also becomes the slot
 // that "Add to Custom Colors" fills (else the slots fill in turn). Typing in a box redefines the
 // colour. Custom entries with a high byte set show white and keep their value unless replaced.
 // Each grid is a tab stop (a Static the dialog draws and operates): the arrows move the pick.
@@ -31,7 +31,7 @@ public:
         kRed = 706,
         kGreen = 707,
         kBlue = 708,
-        kSpectrum = 710,
+        kColorField = 710,
         kLuminosityBar = 702,
     };
 
@@ -55,7 +55,7 @@ protected:
 
 private:
     void SetCurrent(win::COLORREF color);
-    // A pick in the spectrum or the luminosity bar.
+    // A pick in the colour field or the luminosity bar.
     void SetCurrent(const Hsl& hsl);
     std::optional<win::LRESULT> OnPickerMessage(win::HWND picker, win::UINT msg,
                                                 win::LPARAM lParam);
@@ -71,7 +71,7 @@ private:
     win::COLORREF m_current;
     // Kept apart from m_current, which loses the hue of a grey and the saturation of black.
     Hsl m_hsl;
-    ColorSpectrum m_spectrum;
+    ColorField m_field;
     int m_basicSelected = -1;
     int m_customSelected = -1;
     int m_nextSlot = 0;

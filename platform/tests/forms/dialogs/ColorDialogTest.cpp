@@ -182,28 +182,28 @@ TEST_F(ColorDialogTest, DefiningAColourByKeysAddsItToTheCustomColours) {
     EXPECT_EQ(custom[2], 0xFFFFFFFFu) << "untouched entries keep their value";
 }
 
-TEST_F(ColorDialogTest, TheSpectrumAndTheLuminosityBarPickByMouse) {
-    using forms::ColorSpectrum;
+TEST_F(ColorDialogTest, TheColorFieldAndTheLuminosityBarPickByMouse) {
+    using forms::ColorField;
     using forms::Hsl;
     std::array<COLORREF, 16> custom{};
     ActOnce(Responder(), [] {
-        const HWND spectrum = GetDlgItem(OpenDialog(), ColorDialogWindow::kSpectrum);
+        const HWND field = GetDlgItem(OpenDialog(), ColorDialogWindow::kColorField);
         const HWND bar = GetDlgItem(OpenDialog(), ColorDialogWindow::kLuminosityBar);
         UpdateWindow(OpenDialog());
-        const POINT green = ColorSpectrum::PointOf({80, 240, 120});
-        EXPECT_EQ(test::PixelOf(test::CaptureClient(spectrum), green.x, green.y), RGB(0, 255, 0));
+        const POINT green = ColorField::PointOf({80, 240, 120});
+        EXPECT_EQ(test::PixelOf(test::CaptureClient(field), green.x, green.y), RGB(0, 255, 0));
         // The top left corner is pure red, at the grey's luminosity.
-        test::click(spectrum, {0, 0});
+        test::click(field, {0, 0});
         test::pump();
         EXPECT_EQ(Open().Current(), RGB(255, 0, 0));
-        ASSERT_EQ(ColorSpectrum::LuminosityAt(ColorSpectrum::YOf(60)), 60);
-        test::click(bar, {5, ColorSpectrum::YOf(60)});
+        ASSERT_EQ(ColorField::LuminosityAt(ColorField::YOf(60)), 60);
+        test::click(bar, {5, ColorField::YOf(60)});
         test::pump();
         EXPECT_EQ(Open().Current(), RGB(128, 0, 0));
         // A drag ends where it is let go; the fields and the preview follow.
-        const POINT blue = ColorSpectrum::PointOf({160, 240, 60});
-        ASSERT_EQ(ColorSpectrum::At(blue, 60), (Hsl{160, 240, 60}));
-        test::drag(spectrum, {10, 10}, blue);
+        const POINT blue = ColorField::PointOf({160, 240, 60});
+        ASSERT_EQ(ColorField::At(blue, 60), (Hsl{160, 240, 60}));
+        test::drag(field, {10, 10}, blue);
         test::pump();
         EXPECT_EQ(Open().CurrentHsl(), (Hsl{160, 240, 60}));
         EXPECT_EQ(Open().Current(), RGB(0, 0, 128));

@@ -1,4 +1,4 @@
-#include "platform/forms/dialogs/color/ColorSpectrum.h"
+#include "platform/forms/dialogs/color/ColorField.h"
 
 #include "platform/win/WinConstants.h"
 #include "platform/win/gdi/Bitmaps.h"
@@ -24,20 +24,20 @@ constexpr int kCrossArm = 5;
 constexpr int kCrossGap = 2;
 
 int Column(int x) {
-    return std::clamp(x - ColorSpectrum::kEdge, 0, ColorSpectrum::kColumns - 1);
+    return std::clamp(x - ColorField::kEdge, 0, ColorField::kColumns - 1);
 }
 
 int Row(int y) {
-    return std::clamp(y - ColorSpectrum::kEdge, 0, ColorSpectrum::kRows - 1);
+    return std::clamp(y - ColorField::kEdge, 0, ColorField::kRows - 1);
 }
 
 // Top to bottom: 240 down to 0.
 int ValueOfRow(int row) {
-    return kScale - row * kScale / (ColorSpectrum::kRows - 1);
+    return kScale - row * kScale / (ColorField::kRows - 1);
 }
 
 int RowOfValue(int value) {
-    return (kScale - std::clamp(value, 0, kScale)) * (ColorSpectrum::kRows - 1) / kScale;
+    return (kScale - std::clamp(value, 0, kScale)) * (ColorField::kRows - 1) / kScale;
 }
 
 void Sunken(HDC dc, SIZE size) {
@@ -47,25 +47,25 @@ void Sunken(HDC dc, SIZE size) {
 
 } // namespace
 
-Hsl ColorSpectrum::At(POINT point, int luminosity) {
+Hsl ColorField::At(POINT point, int luminosity) {
     return Hsl{Column(point.x) * kScale / kColumns, ValueOfRow(Row(point.y)), luminosity};
 }
 
-int ColorSpectrum::LuminosityAt(int y) {
+int ColorField::LuminosityAt(int y) {
     return ValueOfRow(Row(y));
 }
 
-POINT ColorSpectrum::PointOf(const Hsl& hsl) {
+POINT ColorField::PointOf(const Hsl& hsl) {
     return POINT{kEdge + std::clamp(hsl.hue, 0, kScale - 1) * kColumns / kScale,
                  kEdge + RowOfValue(hsl.saturation)};
 }
 
-int ColorSpectrum::YOf(int luminosity) {
+int ColorField::YOf(int luminosity) {
     return kEdge + RowOfValue(luminosity);
 }
 
-void ColorSpectrum::PaintSpectrum(HDC dc, const Hsl& current) {
-    Sunken(dc, SpectrumSize());
+void ColorField::PaintField(HDC dc, const Hsl& current) {
+    Sunken(dc, FieldSize());
     const MemoryDc memory(dc);
     if (!m_colors.Get()) {
         m_colors.Reset(CreateCompatibleBitmap(dc, kColumns, kRows));
@@ -97,7 +97,7 @@ void ColorSpectrum::PaintSpectrum(HDC dc, const Hsl& current) {
     }
 }
 
-void ColorSpectrum::PaintBar(HDC dc, const Hsl& current) {
+void ColorField::PaintBar(HDC dc, const Hsl& current) {
     const SIZE size = BarSize();
     RECT back{0, 0, size.cx, size.cy};
     FillRect(dc, &back, GetSysColorBrush(COLOR_3DFACE));
