@@ -176,6 +176,8 @@ void frmColorPicker::Showform(const ole::Ptr<ole::Object>& colorPicker) {
         } else {
             SetActiveTab(0);
         }
+        // Keys may come before the first paint, so the cursor starts where painting would put it.
+        FindSelected();
         m_shown = true;
         ContainerResized();
         {

@@ -142,6 +142,8 @@ private:
     // Painting (frmColorPickerPaint.cpp).
     void PaintPalette();
     void PaintCells(win::HDC hdc);
+    // The active tab's row or cells of SelectedColor become the selected (and hot) ones.
+    void FindSelected();
     void DrawTabStrip();
     void DrawTab(win::HDC hdc, const win::RECT& full, const win::RECT& tab,
                  const std::string& caption, bool focused);

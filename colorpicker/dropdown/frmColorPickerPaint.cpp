@@ -56,6 +56,7 @@ void frmColorPicker::PaintPalette() {
 }
 
 void frmColorPicker::PaintCells(win::HDC hdc) {
+    FindSelected();
     const win::SavedDc saved(hdc);
     win::SetBkMode(hdc, win::TRANSPARENT);
     if (m_eActiveTab == 1) {
@@ -69,10 +70,6 @@ void frmColorPicker::PaintCells(win::HDC hdc) {
             if (owner)
                 row.name = owner->SystemColorNameOf(i);
             const win::RECT& r = row.rect;
-            if (row.color == SelectedColor) {
-                m_selectedSystemRow = i;
-                m_hotIndex = -1;
-            }
             if (i == m_selectedSystemRow) {
                 win::SetTextColor(hdc, Rgb(HighlightForeColor));
                 const win::SelectedObject brush(
@@ -89,20 +86,35 @@ void frmColorPicker::PaintCells(win::HDC hdc) {
         }
         return;
     }
+    for (const ColorCell& cell : m_palette)
+        DrawColorBox(hdc, cell.rect, cell.color);
+    for (const ColorCell& cell : m_custom)
+        DrawColorBox(hdc, cell.rect, cell.color);
+    DrawSelectedFrame(hdc);
+}
+
+// A colour both in the palette and among the custom cells is selected in the palette; the hot
+// cursor starts on the custom cell.
+void frmColorPicker::FindSelected() {
+    if (m_eActiveTab == 1) {
+        for (int32_t i = 0; i < kSystemCount; ++i) {
+            if (m_system[static_cast<size_t>(i)].color == SelectedColor) {
+                m_selectedSystemRow = i;
+                m_hotIndex = -1;
+            }
+        }
+        return;
+    }
     bool paletteMatched = false;
     for (int32_t i = 0; i < kPaletteCount; ++i) {
-        const ColorCell& cell = m_palette[static_cast<size_t>(i)];
-        DrawColorBox(hdc, cell.rect, cell.color);
-        if (cell.color == SelectedColor) {
+        if (m_palette[static_cast<size_t>(i)].color == SelectedColor) {
             m_hotIndex = m_selectedIndex = i;
             m_hotInCustom = m_selectedInCustom = false;
             paletteMatched = true;
         }
     }
     for (int32_t i = 0; i < kCustomCount; ++i) {
-        const ColorCell& cell = m_custom[static_cast<size_t>(i)];
-        DrawColorBox(hdc, cell.rect, cell.color);
-        if (cell.color == SelectedColor) {
+        if (m_custom[static_cast<size_t>(i)].color == SelectedColor) {
             m_hotIndex = i;
             m_hotInCustom = true;
             if (!paletteMatched) {
@@ -111,7 +123,6 @@ void frmColorPicker::PaintCells(win::HDC hdc) {
             }
         }
     }
-    DrawSelectedFrame(hdc);
 }
 
 void frmColorPicker::DrawColorBox(win::HDC hdc, const win::RECT& rect, int32_t color) {

@@ -166,6 +166,23 @@ TEST_F(DropDownTest, ArrowKeysWalkAcrossPaletteAndCustomCells) {
     }
 }
 
+// Keys typed ahead of the drop-down's first paint move from the selected cell all the same.
+TEST_F(DropDownTest, KeysBeforeTheFirstPaintStartFromTheSelectedCell) {
+    for (const bool modeless : {true, false}) {
+        HostPicker();
+        forms::FormSettings::SetModelessFormsAllowed(modeless);
+        Picker().LetSelectedColor(0x0000FF);
+        win::test::advanceTime(1000);
+        win::test::mouseDown(MouseButton::Left, PickerWindow(), ButtonPoint());
+        win::test::keyPress(win::VK_RIGHT);
+        win::test::keyPress(win::VK_RETURN);
+        win::test::pump();
+        EXPECT_FALSE(DropDown().Shown());
+        EXPECT_EQ(Picker().GetSelectedColor(), 0x0080FF) << "modeless " << modeless;
+        forms::FormSettings::Reset();
+    }
+}
+
 TEST_F(DropDownTest, AnArrowWithNoHotOrSelectedCellStartsAtTheFirstCell) {
     HostPicker();
     Open(0x123456);
