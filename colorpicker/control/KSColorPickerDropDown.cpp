@@ -7,13 +7,17 @@
 
 #include "shared/util/FontUtils.h"
 
+#include "platform/forms/host/Ambient.h"
 #include "platform/win/Win.h"
 
 #include <string>
 
 namespace huechooser {
 
+// At design time the drop-down, which subclasses windows and makes a tooltip, is not opened.
 void KSColorPicker::OnMouseDown(int16_t, int16_t, float, float) {
+    if (!GetAmbient()->UserMode())
+        return;
     // Held for the whole press: a modal drop-down runs a loop in which the host may let go of us.
     ole::Ptr<KSColorPicker> self(this);
     m_buttonPressed = true;

@@ -272,6 +272,22 @@ TEST_F(DropDownTest, ModalWhenTheHostRefusesModelessWindowsAndDeactivationKeepsI
     forms::FormSettings::Reset();
 }
 
+// At design time the control neither drops down nor shows a press: nothing is subclassed,
+// hooked or given a tooltip.
+TEST_F(DropDownTest, APressAtDesignTimeDoesNothing) {
+    HostPicker(nullptr, kBounds, HostMode::Design);
+    const auto unpushed = StripPixels();
+    const size_t windows = testsupport::LiveCounts::Now().windows;
+    win::test::mouseDown(MouseButton::Left, PickerWindow(), ButtonPoint());
+    win::test::pump();
+    EXPECT_EQ(Picker().DropDown(), nullptr);
+    EXPECT_EQ(testsupport::LiveCounts::Now().windows, windows);
+    EXPECT_EQ(StripPixels(), unpushed);
+    win::test::mouseUp(MouseButton::Left, PickerWindow(), ButtonPoint());
+    win::test::pump();
+    EXPECT_TRUE(Events().empty());
+}
+
 // The release that ends the press may never reach the control (the drop-down took the mouse):
 // closing lets the button go anyway.
 TEST_F(DropDownTest, ClosedDropButtonIsDrawnLetGoWhenThePressNeverEnded) {
