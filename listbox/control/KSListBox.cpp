@@ -74,8 +74,10 @@ void KSListBox::OnInitProperties() {
     ole::InitPersistedProperties(*this);
 }
 
+// Read over every default, so a stored value a setter refuses leaves the default, not the
+// control's first state.
 void KSListBox::OnReadProperties(ole::PropertyBag& bag) {
-    AttachCombo();
+    OnInitProperties();
     ole::ReadPersistedProperties(*this, bag);
 }
 
@@ -174,28 +176,28 @@ void KSListBox::AlignDroppedList(HWND list) {
 // ---- Look and size ----
 
 void KSListBox::LetAppearance(int32_t value) {
-    if (value == m_Appearance)
-        return;
-    m_Appearance = value;
-    ApplyBorder();
-    ResizeCombo();
-    PropertyChanged(IdAppearance);
+    LetLook(m_Appearance, value, IdAppearance);
 }
 
 void KSListBox::LetBorderStyle(int32_t value) {
-    if (value == m_BorderStyle)
+    LetLook(m_BorderStyle, value, IdBorderStyle);
+}
+
+// A flat control's own border takes only 0 and 1 (380), whichever of the two lets makes it flat
+// or bordered: a refused let changes nothing.
+void KSListBox::LetLook(int32_t& field, int32_t value, ole::DISPID id) {
+    if (value == field)
         return;
-    const int32_t previous = m_BorderStyle;
-    m_BorderStyle = value;
+    const int32_t previous = field;
+    field = value;
     try {
         ApplyBorder();
     } catch (const ole::Error&) {
-        // A flat control's own border takes only 0 and 1 (380): a refused let changes nothing.
-        m_BorderStyle = previous;
+        field = previous;
         throw;
     }
     ResizeCombo();
-    PropertyChanged(IdBorderStyle);
+    PropertyChanged(id);
 }
 
 void KSListBox::ApplyBorder() {

@@ -114,6 +114,7 @@ private:
     forms::ComboBox& Combo() const;
     void RedrawCombo();
     void ApplyBorder();
+    void LetLook(int32_t& field, int32_t value, ole::DISPID id);
     void ResizeCombo();
     void AlignDroppedList(win::HWND list);
     std::string GetListText(int16_t Index) const;

@@ -49,6 +49,28 @@ TEST_F(ListBoxTest, LetsNotifyTheirWrittenKeyOnlyWhenTheValueChanges) {
         (std::vector<std::string>{"Appearance", "Backcolor", "BorderStyle", "Forecolor", "Font"}));
 }
 
+// A 3D control keeps any BorderStyle, as its own border is none; going flat with one the flat
+// border refuses fails whole. A stored style the flat border refuses leaves the default.
+TEST_F(ListBoxTest, ABorderTheFlatControlRefusesChangesNothing) {
+    Let(Id::IdAppearance, Variant(int32_t{ks3d}));
+    Let(Id::IdBorderStyle, Variant(2));
+    win::RECT before{};
+    win::GetWindowRect(Combo(), &before);
+    List().ClearPropertyChangedLog();
+    EXPECT_EQ(ErrorOf([&] { Let(Id::IdAppearance, Variant(int32_t{ksFlat})); }), 380);
+    EXPECT_EQ(Get(Id::IdAppearance).AsI4(), ks3d);
+    win::RECT after{};
+    win::GetWindowRect(Combo(), &after);
+    EXPECT_EQ(after, before);
+    EXPECT_TRUE(List().PropertyChangedLog().empty());
+
+    const auto bag = ole::PropertyBag::Create();
+    bag->WriteProperty("BorderStyle", Variant(5), Variant());
+    Host(HostMode::User, bag.Get());
+    EXPECT_EQ(Get(Id::IdBorderStyle).AsI4(), ksFixedSingle);
+    EXPECT_TRUE(testsupport::StoredNames(*forms::test::TestHost::Save(*m_extender)).empty());
+}
+
 // Item data lives under the item's text without regard to case: equal texts share one slot.
 TEST_F(ListBoxTest, ItemDataIsKeptByTextAndEqualTextsShareIt) {
     AddItems({"Yes", "No"});
