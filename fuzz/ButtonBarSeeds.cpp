@@ -1,5 +1,7 @@
-// Seeds for the button bar's ReadProperties: the bag a new bar saves, and one with settings
-// changed, a second group holding a tagged button with a picture, and a hidden third group.
+// Seeds for the button bar's ReadProperties: the bag a new bar saves, one with settings changed,
+// a second group holding a tagged button with a picture and a hidden third group, and one holding
+// a flow and a layout no enumeration holds; each behind the two size bytes of a normal, a
+// zero-height and a zero-width control.
 #include "FuzzSeeds.h"
 #include "StoredControl.h"
 
@@ -11,7 +13,7 @@ namespace fuzz {
 
 std::vector<std::vector<uint8_t>> Seeds() {
     using shelfstrip::KSButtonBar;
-    return SavedControls(
+    std::vector<std::vector<uint8_t>> bags = SavedControls(
         KSButtonBar::kProgId, &KSButtonBar::Register, {10, 10, 190, 290}, {[](ole::Object& object) {
             auto& bar = static_cast<KSButtonBar&>(object);
             bar.LetCaption("Tools");
@@ -27,6 +29,21 @@ std::vector<std::vector<uint8_t>> Seeds() {
                 ->LetTag(ole::Variant(7));
             bar.SetActiveGroup(second);
         }});
+    // A flow and a layout outside their enumerations, as no bar saves them now.
+    const ole::Ptr<ole::PropertyBag> outside = ole::PropertyBag::Create();
+    outside->WriteProperty("ButtonFlow", ole::Variant(2), ole::Variant::Missing());
+    outside->WriteProperty("ButtonLayout", ole::Variant(2), ole::Variant::Missing());
+    bags.push_back(outside->ToBytes());
+    std::vector<std::vector<uint8_t>> seeds;
+    for (const auto& [width, height] :
+         {std::pair<uint8_t, uint8_t>{180, 250}, {180, 0}, {0, 250}}) {
+        for (const std::vector<uint8_t>& bag : bags) {
+            std::vector<uint8_t> seed{width, height};
+            seed.insert(seed.end(), bag.begin(), bag.end());
+            seeds.push_back(std::move(seed));
+        }
+    }
+    return seeds;
 }
 
 } // namespace fuzz

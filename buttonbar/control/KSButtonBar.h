@@ -392,8 +392,10 @@ private:
     // The one group "General", made active, when there is no group.
     void EnsureGroup();
     // One stored property of the control: the value given to its setter; a value of a type the
-    // setter cannot take gives the default instead.
+    // setter cannot take, or outside a layout enumeration, gives the default instead.
     void PutStored(ole::DISPID id, ole::Variant value);
+    // ButtonFlow and ButtonLayout, whose setters refuse what their enumerations do not hold.
+    static bool IsLayoutEnumeration(ole::DISPID id);
     void ReadStored(ole::PropertyBag& bag);
     void ReadGroups(ole::PropertyBag& bag);
     void ReadGroup(ole::PropertyBag& bag, const std::string& prefix, bool& skippedCurrent);

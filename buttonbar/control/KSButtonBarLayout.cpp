@@ -229,8 +229,10 @@ void KSButtonBar::LayoutButtons() {
     const int32_t n = CountLayoutButtons(B);
     const bool linear = m_ButtonLayout == ksLinear;
     const bool horizontal = m_ButtonFlow == ksHorizontal;
-    const int32_t fit = horizontal ? aw / cw : ah / ch;
-    m_layout.buttonsPerLine = linear ? 1 : std::max(1, horizontal ? ah / ch : aw / cw);
+    // A cell the area gives (a linear line across it) is as thin as the area, down to nothing.
+    const auto whole = [](int32_t extent, int32_t cell) { return extent / std::max(1, cell); };
+    const int32_t fit = horizontal ? whole(aw, cw) : whole(ah, ch);
+    m_layout.buttonsPerLine = linear ? 1 : std::max(1, horizontal ? whole(ah, ch) : whole(aw, cw));
     const int32_t perLine = m_layout.buttonsPerLine;
     int32_t lines = n;
     if (!linear)
@@ -241,11 +243,11 @@ void KSButtonBar::LayoutButtons() {
         m_layout.downRightArrow = {};
     } else if (horizontal) {
         // An area smaller than the two strips has no room between them, not less than none.
-        m_layout.scrollMax = lines - std::max(0, aw - 2 * kArrowStrip) / cw;
+        m_layout.scrollMax = lines - whole(std::max(0, aw - 2 * kArrowStrip), cw);
         m_layout.upLeftArrow = {0, 0, kArrowStrip, ah};
         m_layout.downRightArrow = {aw - kArrowStrip, 0, aw, ah};
     } else {
-        m_layout.scrollMax = lines - std::max(0, ah - 2 * kArrowStrip) / ch;
+        m_layout.scrollMax = lines - whole(std::max(0, ah - 2 * kArrowStrip), ch);
         m_layout.upLeftArrow = {0, 0, aw, kArrowStrip};
         m_layout.downRightArrow = {0, ah - kArrowStrip, aw, ah};
     }

@@ -325,8 +325,10 @@ void KSButtonBar::PutStored(ole::DISPID id, ole::Variant value) {
         put->call(*this, std::span<ole::Variant>(&value, 1));
     } catch (const ole::Error& error) {
         const int32_t number = error.Number();
+        // A flow or layout outside its enumeration, as older bars stored them, loads as the
+        // default instead of ending the load.
         if (number != ole::ERR_TYPE_MISMATCH && number != ole::ERR_INVALID_NULL &&
-            number != ole::ERR_OVERFLOW)
+            number != ole::ERR_OVERFLOW && !IsLayoutEnumeration(id))
             throw;
         ole::Variant def = StoredProperty(id).defaultOf(*this);
         put->call(*this, std::span<ole::Variant>(&def, 1));

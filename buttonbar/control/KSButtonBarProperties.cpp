@@ -32,7 +32,17 @@ int16_t ToInt16(int32_t value) {
     return static_cast<int16_t>(value);
 }
 
+// The layout divides by what these two hold: nothing outside them is kept.
+void RefuseUnlessEnumerated(int32_t value, int32_t last) {
+    if (value < 0 || value > last)
+        ole::RaiseError(errors::InvalidPropertyValue, errors::kTitle);
+}
+
 } // namespace
+
+bool KSButtonBar::IsLayoutEnumeration(ole::DISPID id) {
+    return id == IdButtonFlow || id == IdButtonLayout;
+}
 
 int32_t KSButtonBar::GetAppearance() const {
     return Appearance();
@@ -67,6 +77,7 @@ void KSButtonBar::LetButtonAppearance(int32_t value) {
 }
 
 void KSButtonBar::LetButtonLayout(int32_t value) {
+    RefuseUnlessEnumerated(value, ksLinear);
     Change(m_ButtonLayout, value, "ButtonLayout", [&] {
         LayoutButtons();
         RefreshButtonArea();
@@ -140,6 +151,7 @@ void KSButtonBar::LetButtonWidth(int32_t value) {
 }
 
 void KSButtonBar::LetButtonFlow(int32_t value) {
+    RefuseUnlessEnumerated(value, ksHorizontal);
     Change(m_ButtonFlow, value, "ButtonFlow", [&] {
         LayoutButtons();
         RefreshButtonArea();

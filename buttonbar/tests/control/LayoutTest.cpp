@@ -3,6 +3,11 @@
 
 #include "BarFixture.h"
 
+#include "buttonbar/library/ShelfstripErrors.h"
+
+#include "testsupport/ErrorOf.h"
+
+#include "platform/ole/convert/Conversions.h"
 #include "platform/ole/error/UnhandledError.h"
 #include "platform/ole/picture/PictureType.h"
 #include "platform/win/Win.h"
@@ -16,6 +21,7 @@ namespace shelfstrip::test {
 namespace {
 
 using ole::Variant;
+using testsupport::ErrorOf;
 
 class LayoutTest : public BarFixture {
 protected:
@@ -90,6 +96,45 @@ TEST_F(LayoutTest, BarsFillingTheControlLeaveAnEmptyButtonArea) {
     bar.SetActiveGroup(bar.GetGroups()->At(2));
     EXPECT_EQ(bar.UpperGroups()->Count(), 2);
     EXPECT_EQ(bar.LowerGroups()->Count(), 5);
+}
+
+// A flow or layout outside its enumeration is refused by the setter and loads as the default, so
+// an area of any size, none included, lays out in every flow and layout that can be set.
+TEST_F(LayoutTest, OutOfRangeFlowsAndLayoutsAreRefusedAtAnyAreaSize) {
+    for (const win::RECT& bounds :
+         {win::RECT{0, 0, 200, 300}, win::RECT{0, 0, 200, 0}, win::RECT{0, 0, 0, 300}}) {
+        SCOPED_TRACE(bounds.bottom);
+        KSButtonBar& bar = HostBar(HostMode::User, bounds);
+        AddButtons(3);
+        for (const ole::DISPID id : {KSButtonBar::IdButtonFlow, KSButtonBar::IdButtonLayout}) {
+            for (const int32_t refused : {2, -1}) {
+                const Variant before = Get(id);
+                EXPECT_EQ(ErrorOf([&] { Put(id, Variant(refused)); }), errors::kNumber);
+                EXPECT_EQ(ole::CLng(Get(id)), ole::CLng(before));
+            }
+        }
+        for (const int32_t flow : {ksVertical, ksHorizontal}) {
+            for (const int32_t layout : {ksTiled, ksLinear}) {
+                bar.LetButtonFlow(flow);
+                bar.LetButtonLayout(layout);
+                EXPECT_GE(bar.Layout().buttonsPerLine, 1);
+            }
+        }
+        Unload();
+
+        m_stored = ole::PropertyBag::Create();
+        for (const auto& [name, value] : {std::pair{"ButtonFlow", 2},
+                                          {"ButtonLayout", 2},
+                                          {"ButtonSize", 0},
+                                          {"GroupCount", 2}})
+            m_stored->WriteProperty(name, Variant(value), Variant::Missing());
+        HostBar(HostMode::User, bounds, m_stored.Get());
+        EXPECT_TRUE(ole::TakeReportedErrors().empty());
+        EXPECT_EQ(Bar().GetButtonFlow(), ksVertical);
+        EXPECT_EQ(Bar().GetButtonLayout(), ksLinear);
+        EXPECT_EQ(Bar().GetGroups()->Count(), 2);
+        Unload();
+    }
 }
 
 TEST_F(LayoutTest, TiledCellsFillLinesAndHiddenButtonsLeaveNoGap) {
