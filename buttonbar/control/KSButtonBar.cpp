@@ -126,6 +126,11 @@ void KSButtonBar::CreateBoxes() {
     add(m_PicUpperGroups, "m_PicUpperGroups", true);
     add(m_PicButtons, "m_PicButtons", true);
     add(m_PicLowerGroups, "m_PicLowerGroups", true);
+    // The setters reach the boxes only on a change, so the boxes start with what the bar holds:
+    // a loaded colour equal to it (black, 0) would otherwise never reach them.
+    m_PicButtons->SetBackColor(ole::Variant(m_ButtonBackColor));
+    m_PicUpperGroups->SetBackColor(ole::Variant(m_GroupBackColor));
+    m_PicLowerGroups->SetBackColor(ole::Variant(m_GroupBackColor));
 }
 
 namespace {

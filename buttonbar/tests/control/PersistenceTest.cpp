@@ -165,6 +165,35 @@ TEST_F(PersistenceTest, AFullBarComesBackEqualThroughTheStoredBytes) {
     EXPECT_TRUE(loaded.GetLockRefresh());
 }
 
+// Black is 0, the value a colour holds before its bar is set up: saved and loaded, each colour
+// still reaches the boxes and the bars it paints.
+TEST_F(PersistenceTest, EveryColourSetToBlackComesBackAndPaints) {
+    const ole::DISPID colours[] = {B::IdButtonBackColor,
+                                   B::IdButtonPictureMaskColor,
+                                   B::IdButtonForeColor,
+                                   B::IdGroupBackColor,
+                                   B::IdGroupForeColor,
+                                   B::IdHighlightedButtonBackColor,
+                                   B::IdHighlightedButtonForeColor,
+                                   B::IdSelectedButtonBackColor,
+                                   B::IdSelectedButtonForeColor,
+                                   B::IdGroupGradientColor,
+                                   B::IdButtonGradientColor};
+    HostBar();
+    for (const ole::DISPID id : colours)
+        Put(id, Variant(0));
+    KSButtonBar& bar = Reload();
+    for (const ole::DISPID id : colours)
+        EXPECT_EQ(ole::CLng(Get(id)), 0) << id;
+    EXPECT_EQ(bar.ButtonsBox()->BackColor(), 0);
+    EXPECT_EQ(bar.UpperGroupsBox()->BackColor(), 0);
+    EXPECT_EQ(bar.LowerGroupsBox()->BackColor(), 0);
+    m_host->Show();
+    bar.UpperGroupsBox()->Refresh();
+    const win::WindowDc dc(bar.UpperGroupsBox()->Window());
+    EXPECT_EQ(win::GetPixel(dc.Get(), 4, bar.Layout().groupBarHeight / 2), 0U);
+}
+
 TEST_F(PersistenceTest, MissingAndWrongTypedEntriesReadAsTheirDefaults) {
     KSButtonBar& bar = Load({
         {"ButtonBackColor", Variant("red")},
