@@ -90,6 +90,8 @@ void KSButtonBar::SetFont(const ole::Ptr<ole::Font>& value) {
         if (m_ButtonSize == ksAutoCalculated)
             LayoutButtons();
         LayoutControl();
+        // Boxes that keep their size get no Resize, so nothing else repaints them in the font.
+        Refresh();
     });
 }
 

@@ -15,6 +15,7 @@
 #include "platform/ole/event/EventSink.h"
 #include "platform/win/Win.h"
 #include "platform/win/kernel/Modules.h"
+#include "platform/win/test/Snapshot.h"
 #include "platform/win/test/Spy.h"
 
 #include <gtest/gtest.h>
@@ -134,6 +135,38 @@ TEST_F(ControlTest, EachSetterTellsTheContainerOnlyOfAChange) {
     char text[16] = {};
     win::GetWindowTextA(bar.CaptionBar()->Window(), text, sizeof text);
     EXPECT_STREQ(text, "Tools");
+}
+
+// Once a setter returns and the queue is empty, the four boxes show what a repaint of all of them
+// would draw.
+TEST_F(ControlTest, WhatEachSetterChangesIsOnScreenWhenItReturns) {
+    KSButtonBar& bar = HostBar();
+    m_host->Show();
+    bar.GetGroups()->Add("Below");
+    AddButtons(3);
+    const auto boxes = [&] {
+        std::vector<std::vector<uint32_t>> shots;
+        for (forms::PictureBox* box :
+             {bar.CaptionBar(), bar.UpperGroupsBox(), bar.ButtonsBox(), bar.LowerGroupsBox()})
+            shots.push_back(win::test::CaptureClient(box->Window()).pixels);
+        return shots;
+    };
+    const auto expectFresh = [&](const std::string& name) {
+        win::test::pump();
+        const auto shown = boxes();
+        bar.Refresh();
+        EXPECT_TRUE(shown == boxes()) << name;
+    };
+    for (const auto& [id, value] : kChanges) {
+        if (id == B::IdLockRefresh)
+            continue;
+        Put(id, value);
+        expectFresh(bar.GetClassInfo().FindMember(id, ole::DISPATCH_PROPERTYGET)->name);
+    }
+    const ole::Ptr<ole::Font> bold = bar.GetFont()->Clone();
+    bold->SetBold(true);
+    bar.SetFont(bold);
+    expectFresh("Font");
 }
 
 TEST_F(ControlTest, RefusedValuesAreNotKept) {
