@@ -7,6 +7,7 @@
 #include "platform/base/Rounding.h"
 #include "platform/win/Win.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace shelfstrip {
@@ -60,7 +61,8 @@ template <class Fill>
 void CentreBands(int32_t from, int32_t to, win::COLORREF grad, win::COLORREF back, Fill&& fill) {
     if (to - from <= 0)
         return;
-    const int32_t half = Half(to - from);
+    // One pixel across halves to none; it still gets the middle band.
+    const int32_t half = std::max(1, Half(to - from));
     const int32_t m = from + half;
     int32_t p = 0;
     for (int32_t i = 0; i < half; ++i) {

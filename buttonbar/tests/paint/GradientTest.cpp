@@ -97,6 +97,18 @@ TEST_F(GradientTest, NoneUnknownAndEmptyRectanglesDrawAsTheyShould) {
     }
 }
 
+TEST_F(GradientTest, BandedCentreGradientsCoverRectanglesOnePixelAcross) {
+    MemoryCanvas canvas(10, 10);
+    for (const bool banded : {true, false}) {
+        canvas.Fill(kWhite);
+        Fill(canvas, {3, 0, 4, 10}, ksGradientHorizontalCenter, banded);
+        Fill(canvas, {0, 3, 10, 4}, ksGradientVerticalCenter, banded);
+        EXPECT_EQ(canvas.Count(kWhite), 81) << banded;
+        // The middle of a centre gradient is the gradient colour.
+        EXPECT_EQ(canvas.Count(kRed), 19) << banded;
+    }
+}
+
 class TransparentBitmapTest : public testsupport::CleanPlatform {};
 
 TEST_F(TransparentBitmapTest, TheKeyColourLeavesTheDestinationAndTheRestStretches) {
