@@ -202,7 +202,9 @@ void KSButtonBar::PaintButtons(win::HDC hdc, const CGroup& group, const win::REC
             const win::RECT rect{0, 0, cw, ch};
             const win::COLORREF grad = Rgb(m_ButtonGradientColor);
             const win::COLORREF back = Rgb(m_ButtonBackColor);
-            if (m_bHasMsImg32)
+            // The banded routine leaves a cell without a gradient unfilled; the plain fill needs
+            // no image functions.
+            if (m_bHasMsImg32 || m_ButtonGradientType == ksGradientNone)
                 FillGradient(cell->Get(), rect, grad, back, m_ButtonGradientType, *m_ResourceMgr);
             else
                 FillGradientBanded(cell->Get(), rect, grad, back, m_ButtonGradientType,

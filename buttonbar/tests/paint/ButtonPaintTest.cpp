@@ -8,6 +8,7 @@
 #include "platform/base/Rounding.h"
 #include "platform/win/Win.h"
 #include "platform/win/gdi/DcGuards.h"
+#include "platform/win/kernel/Modules.h"
 #include "platform/win/test/Snapshot.h"
 
 #include <gtest/gtest.h>
@@ -234,6 +235,25 @@ TEST_F(ButtonPaintTest, PictureZoneEdgesSinkWhileTheMouseIsHeld) {
     EXPECT_EQ(Pixel(zone.x, zone.y + (two.top - one.top)), win::GetSysColor(win::COLOR_BTNFACE));
     EXPECT_EQ(Pixel(zone.x + 19, zone.y + 19 + (two.top - one.top)),
               win::GetSysColor(win::COLOR_BTNFACE));
+}
+
+// Without the image functions the banded routine fills gradient cells; a cell without a gradient
+// still gets the back colour, so a button without a picture is not left black.
+TEST_F(ButtonPaintTest, WithoutTheImageFunctionsCellsTakeTheBackColourOrTheBands) {
+    struct NoImageFunctions {
+        NoImageFunctions() { win::detail::SetMsimg32Available(false); }
+        ~NoImageFunctions() { win::detail::SetMsimg32Available(true); }
+    } noImageFunctions;
+    Paint(HostMode::User, 0);
+    ASSERT_FALSE(Bar().HasMsImg32());
+    ActiveGroup()->GetButtons()->Add("bare", Bitmap())->SetPicture(nullptr);
+    const win::RECT r = Button(1)->Bounds();
+    EXPECT_EQ(Pixel(r.left + 3, r.top + 3), kBack);
+    Bar().LetButtonGradientColor(kRed);
+    Bar().LetButtonGradientType(ksGradientVertical);
+    // The first band is one step from the gradient colour, the last the back colour.
+    EXPECT_GT(Pixel(r.left + 3, r.top) & 0xFFU, 0xF0U);
+    EXPECT_EQ(Pixel(r.left + 3, r.bottom - 1), kBack);
 }
 
 TEST_F(ButtonPaintTest, DesignModePaintsThroughTheBoxPaintEvent) {
