@@ -137,6 +137,9 @@ void KSButtonBar::PaintGroupBars(forms::PictureBox& box, const CGroupButtons& li
         if (!group)
             continue;
         win::RECT r = group->Bounds();
+        // Every bar is drawn, not only those the update meets: each starts from its background,
+        // so drawing it again (the focus mark inverts) leaves what a first paint leaves.
+        win::FillRect(hdc, &r, m_ResourceMgr->GetBrush(first, "GROUPBACK"));
         if (m_GroupGradientType != ksGradientNone) {
             if (m_bHasMsImg32)
                 FillGradient(hdc, r, second, first, m_GroupGradientType, *m_ResourceMgr);

@@ -5,6 +5,7 @@
 #include "InputFixture.h"
 
 #include "platform/ole/error/UnhandledError.h"
+#include "platform/win/test/Snapshot.h"
 
 #include <gtest/gtest.h>
 
@@ -112,6 +113,32 @@ TEST_F(GroupBarTest, TheMarkSkipsHiddenGroupsWrapsAndCrossesBoxes) {
     EXPECT_EQ(bar.FocusGroup(), nullptr);
     Key(win::VK_RETURN);
     EXPECT_EQ(bar.GetActiveGroup(), Group(4));
+}
+
+// The mark shows on its bar exactly while the bar holds it, whatever else of its box repaints.
+TEST_F(GroupBarTest, TheMarkSurvivesARepaintOfAnotherBarOfItsBox) {
+    KSButtonBar& bar = ShowBar();
+    FourGroups(4);
+    const win::RECT marked = Group(2)->Bounds();
+    const auto barPixels = [&] {
+        const win::test::Snapshot shot = win::test::CaptureClient(Upper());
+        std::vector<win::COLORREF> pixels;
+        for (int32_t y = marked.top; y < marked.bottom; ++y)
+            for (int32_t x = marked.left; x < marked.right; ++x)
+                pixels.push_back(win::test::PixelOf(shot, x, y));
+        return pixels;
+    };
+    const std::vector<win::COLORREF> plain = barPixels();
+    bar.UpperGroupsBox()->SetFocus();
+    Key(win::VK_DOWN);
+    ASSERT_EQ(bar.FocusGroup(), Group(2));
+    const std::vector<win::COLORREF> withMark = barPixels();
+    EXPECT_TRUE(withMark != plain);
+    Group(1)->LetCaption("First");
+    win::test::pump();
+    EXPECT_TRUE(barPixels() == withMark);
+    bar.UpperGroupsBox()->Refresh();
+    EXPECT_TRUE(barPixels() == withMark);
 }
 
 TEST_F(GroupBarTest, AStaleMarkIsDroppedAndActivatesNothing) {
