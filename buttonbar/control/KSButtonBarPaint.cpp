@@ -71,7 +71,9 @@ void KSButtonBar::PaintButtonBackground(win::HDC hdc, const win::RECT& update) {
     const int32_t layout = m_ActiveGroup ? m_ActiveGroup->GetButtonBackgroundLayout() : 0;
     // Only bitmaps and icons can be drawn; anything else leaves the back colour showing.
     const bool drawable = type == ole::PICTYPE_BITMAP || type == ole::PICTYPE_ICON;
-    if (!drawable || layout == ksPictureCentered)
+    // An icon's transparent pixels show what lies under them, which is the back colour on a
+    // first paint and must be on every other.
+    if (!drawable || layout == ksPictureCentered || type == ole::PICTYPE_ICON)
         if (const win::HBRUSH back = m_ResourceMgr->GetBrush(Rgb(m_ButtonBackColor), "BUTTONBACK"))
             win::FillRect(hdc, &update, back);
     if (!drawable)

@@ -174,6 +174,41 @@ TEST_F(ButtonPaintTest, BackgroundPicturesTileFromTheOriginCentreIconsAndSkipMet
     EXPECT_EQ(testsupport::LiveCounts::Now().gdiObjects, before.gdiObjects);
 }
 
+// Hover, press and selection leave nothing behind on a background picture of any kind and layout:
+// after the pointer moved on, the area is what a first paint draws.
+TEST_F(ButtonPaintTest, EveryRepaintOverABackgroundPictureLeavesAFirstPaint) {
+    Paint(HostMode::User, 3);
+    Bar().SetSelectedButton(Button(3));
+    const win::HWND area = Bar().ButtonsBox()->Window();
+    // A 10 x 10 picture, transparent in an icon but for its top-left pixel.
+    std::vector<uint32_t> pixels(100, 0x00000000);
+    pixels[0] = 0xFF00FF00;
+    for (const int16_t type : {ole::PICTYPE_ICON, ole::PICTYPE_BITMAP}) {
+        ActiveGroup()->SetButtonBackgroundPicture(
+            ole::Picture::FromImage(ole::Image{10, 10, pixels}, type));
+        for (const int32_t layout : {ksPictureTiled, ksPictureStretched, ksPictureCentered}) {
+            SCOPED_TRACE(std::to_string(type) + "/" + std::to_string(layout));
+            ActiveGroup()->LetButtonBackgroundLayout(layout);
+            Bar().SetSelectedButton(Button(layout == ksPictureTiled ? 1 : 3));
+            win::test::pump();
+            for (const int32_t position : {1, 2}) {
+                const win::RECT r = Button(position)->Bounds();
+                win::test::mouseDown(win::test::MouseButton::Left, area,
+                                     {(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+                win::test::pump();
+                win::test::mouseUp(win::test::MouseButton::Left, area,
+                                   {(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+                win::test::pump();
+            }
+            win::test::mouseMove(area, {-5, -5});
+            win::test::pump();
+            const auto shown = win::test::CaptureClient(area).pixels;
+            Bar().ButtonsBox()->Refresh();
+            EXPECT_TRUE(shown == win::test::CaptureClient(area).pixels);
+        }
+    }
+}
+
 // A repaint of a few pixels draws the tiles it meets, where a full paint puts them, and no others.
 TEST_F(ButtonPaintTest, ARepaintOfPartOfTheAreaDrawsOnlyTheTilesItMeets) {
     Paint(HostMode::User, 0);
