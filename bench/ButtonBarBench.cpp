@@ -102,6 +102,13 @@ BENCHMARK(BM_HoverAcrossVisibleButtons)
     ->ArgsProduct({{100, 1000}, {0, 1}})
     ->Unit(benchmark::kMillisecond);
 
+// The hover below over the plain back colour, to hold the tiled one against.
+void BM_HoverOverPlainBackground(benchmark::State& state) {
+    Surface surface(100);
+    HoverAcrossVisibleButtons(state, surface);
+}
+BENCHMARK(BM_HoverOverPlainBackground)->Unit(benchmark::kMillisecond);
+
 // The same over a background of 1 x 1 tiles: each highlight should cost the tiles of the two
 // cells it repaints, not those of the whole area.
 void BM_HoverOverTiledBackground(benchmark::State& state) {

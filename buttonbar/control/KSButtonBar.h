@@ -289,6 +289,9 @@ public:
     void PaintButtonArea(win::HDC hdc, const win::RECT& update);
     // The back colour, or the active group's background picture by its layout.
     void PaintButtonBackground(win::HDC hdc, const win::RECT& update);
+    // The picture's tiles that the update meets, anchored at the area's origin.
+    void PaintTiles(win::HDC hdc, const ole::Picture& picture, win::HBRUSH back,
+                    const win::RECT& update);
     // Directions of the scroll arrows.
     enum ArrowDirection : int32_t { kArrowUp = 0, kArrowDown = 1, kArrowLeft = 2, kArrowRight = 3 };
     void PaintScrollArrows(win::HDC hdc);

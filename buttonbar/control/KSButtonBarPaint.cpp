@@ -17,12 +17,15 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
+#include <optional>
 
 namespace shelfstrip {
 
 namespace {
 
 constexpr uint32_t kButtonFace = 0x8000000FU;
+constexpr int32_t kBlockSide = 64;
 constexpr win::UINT kCaptionFormat = win::DT_CENTER | win::DT_WORDBREAK | win::DT_NOPREFIX |
                                      win::DT_EDITCONTROL | win::DT_END_ELLIPSIS |
                                      win::DT_WORD_ELLIPSIS;
@@ -71,11 +74,12 @@ void KSButtonBar::PaintButtonBackground(win::HDC hdc, const win::RECT& update) {
     const int32_t layout = m_ActiveGroup ? m_ActiveGroup->GetButtonBackgroundLayout() : 0;
     // Only bitmaps and icons can be drawn; anything else leaves the back colour showing.
     const bool drawable = type == ole::PICTYPE_BITMAP || type == ole::PICTYPE_ICON;
+    const win::HBRUSH back = m_ResourceMgr->GetBrush(Rgb(m_ButtonBackColor), "BUTTONBACK");
     // An icon's transparent pixels show what lies under them, which is the back colour on a
-    // first paint and must be on every other.
-    if (!drawable || layout == ksPictureCentered || type == ole::PICTYPE_ICON)
-        if (const win::HBRUSH back = m_ResourceMgr->GetBrush(Rgb(m_ButtonBackColor), "BUTTONBACK"))
-            win::FillRect(hdc, &update, back);
+    // first paint and must be on every other (tiles bring their own).
+    if (!drawable || layout == ksPictureCentered ||
+        (type == ole::PICTYPE_ICON && layout != ksPictureTiled))
+        win::FillRect(hdc, &update, back);
     if (!drawable)
         return;
     win::RECT client{};
@@ -86,34 +90,26 @@ void KSButtonBar::PaintButtonBackground(win::HDC hdc, const win::RECT& update) {
     const int32_t ph = ole::Picture::HimetricToPixels(picture->Height());
     if (pw <= 0 || ph <= 0)
         return;
+    if (layout == ksPictureTiled) {
+        PaintTiles(hdc, *picture, back, update);
+        return;
+    }
     const auto handle = static_cast<uint32_t>(picture->Handle());
     if (type == ole::PICTYPE_ICON) {
         const auto icon = [&](int32_t x, int32_t y, int32_t w, int32_t h) {
             win::DrawStateA(hdc, win::HBRUSH{}, nullptr, static_cast<win::LPARAM>(handle), 0, x, y,
                             w, h, win::DST_ICON);
         };
-        if (layout == ksPictureTiled) {
-            const win::SavedDc saved(hdc);
-            win::IntersectClipRect(hdc, 0, 0, aw, ah);
-            shared::ForEachTile(client, update, pw, ph,
-                                [&](int32_t x, int32_t y) { icon(x, y, pw, ph); });
-        } else if (layout == ksPictureCentered) {
+        if (layout == ksPictureCentered)
             icon(Nint((aw - pw) / 2.0), Nint((ah - ph) / 2.0), pw, ph);
-        } else {
+        else
             icon(0, 0, aw, ah);
-        }
         return;
     }
     const win::SelectedObject selection(MemDC(), win::HBITMAP::FromValue(handle));
     if (!selection.Selected())
         return;
-    if (layout == ksPictureTiled) {
-        // The tile grid stays anchored at the area's origin; only the tiles the update meets.
-        shared::ForEachTile(client, update, pw, ph, [&](int32_t x, int32_t y) {
-            win::BitBlt(hdc, x, y, std::min(pw, aw - x), std::min(ph, ah - y), MemDC(), 0, 0,
-                        win::SRCCOPY);
-        });
-    } else if (layout == ksPictureCentered) {
+    if (layout == ksPictureCentered) {
         win::BitBlt(hdc, Nint((aw - pw) / 2.0), Nint((ah - ph) / 2.0), pw, ph, MemDC(), 0, 0,
                     win::SRCCOPY);
     } else {
@@ -121,6 +117,57 @@ void KSButtonBar::PaintButtonBackground(win::HDC hdc, const win::RECT& update) {
         win::SetStretchBltMode(hdc, win::COLORONCOLOR);
         win::StretchBlt(hdc, 0, 0, aw, ah, MemDC(), 0, 0, pw, ph, win::SRCCOPY);
     }
+}
+
+void KSButtonBar::PaintTiles(win::HDC hdc, const ole::Picture& picture, win::HBRUSH back,
+                             const win::RECT& update) {
+    const int32_t pw = ole::Picture::HimetricToPixels(picture.Width());
+    const int32_t ph = ole::Picture::HimetricToPixels(picture.Height());
+    // Small tiles are copied as blocks of whole tiles at least kBlockSide across, built by
+    // doubling, so a repaint costs a few copies per block instead of one per tile.
+    const int32_t bw = pw * std::max(1, (kBlockSide + pw - 1) / pw);
+    const int32_t bh = ph * std::max(1, (kBlockSide + ph - 1) / ph);
+    const win::MemoryDc block(hdc);
+    const win::OwnedObject<win::HBITMAP> blockBitmap(win::CreateCompatibleBitmap(hdc, bw, bh));
+    if (!block.Get() || !blockBitmap.Get())
+        return;
+    const win::SelectedObject blockSelection(block.Get(), blockBitmap.Get());
+    const auto handle = static_cast<uint32_t>(picture.Handle());
+    if (picture.Type() == ole::PICTYPE_ICON) {
+        // An icon's transparent pixels show the back colour.
+        const win::RECT tile{0, 0, pw, ph};
+        win::FillRect(block.Get(), &tile, back);
+        win::DrawStateA(block.Get(), win::HBRUSH{}, nullptr, static_cast<win::LPARAM>(handle), 0, 0,
+                        0, pw, ph, win::DST_ICON);
+    } else {
+        const win::SelectedObject selection(MemDC(), win::HBITMAP::FromValue(handle));
+        if (!selection.Selected())
+            return;
+        win::BitBlt(block.Get(), 0, 0, pw, ph, MemDC(), 0, 0, win::SRCCOPY);
+    }
+    for (int32_t w = pw; w < bw; w *= 2)
+        win::BitBlt(block.Get(), w, 0, std::min(w, bw - w), ph, block.Get(), 0, 0, win::SRCCOPY);
+    for (int32_t h = ph; h < bh; h *= 2)
+        win::BitBlt(block.Get(), 0, h, bw, std::min(h, bh - h), block.Get(), 0, 0, win::SRCCOPY);
+
+    // Only the tiles the update meets, anchored at the area's origin.
+    win::RECT client{};
+    win::GetClientRect(m_hWndButtons, &client);
+    const auto down = [](int32_t at, int32_t tile) {
+        return static_cast<int32_t>(std::floor(static_cast<double>(at) / tile) * tile);
+    };
+    const auto up = [](int32_t at, int32_t tile) {
+        return static_cast<int32_t>(std::ceil(static_cast<double>(at) / tile) * tile);
+    };
+    const win::RECT meet{std::max(0, down(update.left, pw)), std::max(0, down(update.top, ph)),
+                         std::min(client.right, up(update.right, pw)),
+                         std::min(client.bottom, up(update.bottom, ph))};
+    const win::SavedDc saved(hdc);
+    win::IntersectClipRect(hdc, meet.left, meet.top, meet.right, meet.bottom);
+    shared::ForEachTile(client, meet, bw, bh, [&](int32_t x, int32_t y) {
+        win::BitBlt(hdc, x, y, std::min(bw, client.right - x), std::min(bh, client.bottom - y),
+                    block.Get(), 0, 0, win::SRCCOPY);
+    });
 }
 
 void KSButtonBar::PaintScrollArrows(win::HDC hdc) {
