@@ -249,8 +249,9 @@ void ZORudeRuduvozu::EndGesture(int32_t X, int32_t Y) {
     win::ReleaseCapture();
     if (m_HitCode != HitNone && m_Mode != ksModeDraw) {
         EraseShapes();
+        // The frames stopped at the surface's edge; the release lands where they were shown.
         if (m_SelectedControls->Count() > 1 || IsMove(m_HitCode))
-            ReleaseMove(X, Y);
+            ReleaseMove(std::max(X, 0), std::max(Y, 0));
         else
             ReleaseResize();
     } else {

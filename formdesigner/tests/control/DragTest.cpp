@@ -206,7 +206,11 @@ TEST_F(DragTest, FramesStopAtTheSurfaceEdge) {
             moving.push_back(e);
     EXPECT_THAT(moving, ElementsAre("ControlMoving(Command1, -600, -300, 1200, 600)",
                                     "ControlMoving(Command1, -600, -300, 1200, 600)"));
-    Release({0, 0});
+    // The release outside the client area applies what the frames showed.
+    Release({-110, -100});
+    EXPECT_EQ(Geometry(first), "-600,-300,1200,600");
+    EXPECT_THAT(EventNames(), testing::Contains("ControlMoved"));
+    ExpectNoInvertedLeftovers();
 }
 
 TEST_F(DragTest, CaptureIsHeldForTheDragAndALostCaptureStillEndsIt) {
