@@ -172,16 +172,18 @@ void ZORudeRuduvozu::LetHandleBorderColor(int32_t value) {
     PropertyChanged("HandleBorderColor");
 }
 
+// The surface judges the pointer first: a refused one is never kept, since every mouse move in
+// the design modes applies it again. A stored one it refuses leaves the default.
 void ZORudeRuduvozu::LetMousePointer(int32_t value) {
     if (Stored([&] {
-            m_MousePointer = value;
             SetMousePointer(static_cast<int16_t>(value));
+            m_MousePointer = value;
         }))
         return;
     if (value == m_MousePointer)
         return;
-    m_MousePointer = value;
     SetMousePointer(static_cast<int16_t>(value));
+    m_MousePointer = value;
     PropertyChanged("MousePointer");
 }
 

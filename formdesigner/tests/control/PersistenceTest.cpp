@@ -76,6 +76,34 @@ TEST_F(PersistenceTest, StoredSizesOfZeroOrLessAreKeptAndHarmless) {
     EXPECT_FLOAT_EQ(Designer().HitTolerance(), 2);
 }
 
+// A pointer the surface refuses is never kept: set or stored, it would come back as 380 from
+// every mouse move in the design modes and be written out again.
+TEST_F(PersistenceTest, PointersTheSurfaceRefusesAreNotKept) {
+    for (const int32_t refused : {16, 50, 70000, -5}) {
+        SCOPED_TRACE(refused);
+        try {
+            Designer().LetMousePointer(refused);
+            ADD_FAILURE() << "accepted";
+        } catch (const ole::Error& e) {
+            EXPECT_EQ(e.Number(), 380);
+        }
+        EXPECT_EQ(Designer().GetMousePointer(), 0);
+        EXPECT_TRUE(Designer().PropertyChangedLog().empty());
+    }
+}
+
+TEST_F(PersistenceTest, AStoredPointerTheSurfaceRefusesLoadsAsTheDefault) {
+    HostFromBag(
+        Bag({{"Mode", ole::Variant(int32_t{2})}, {"MousePointer", ole::Variant(int32_t{50})}}));
+    EXPECT_EQ(Designer().GetMousePointer(), 0);
+    EXPECT_EQ(SavedKeys(), 1U);
+    Events();
+    MoveTo({40, 40});
+    MoveTo({50, 40});
+    EXPECT_THAT(EventNames(), testing::ElementsAre("MouseMove", "MouseMove"));
+    EXPECT_TRUE(ole::TakeReportedErrors().empty());
+}
+
 TEST(DesignTimeBag, AStoredDesignModeOutsideUserModePaintsWithoutACache) {
     win::test::resetPlatform();
     ZORudeRuduvozu::Register();
