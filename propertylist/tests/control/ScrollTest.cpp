@@ -294,5 +294,73 @@ TEST_F(ScrollTest, TheBarCoversEveryRowPastItsRange) {
     EXPECT_EQ(Row(last)->RowRect().bottom, grid.HeaderHeightPixels() + Page() * grid.RowHeight());
 }
 
+// The last of 100,000 rows, in 100 categories, comes into view by every way of scrolling, in both
+// views; each way starts from where the bar alone would not show it.
+TEST_F(ScrollTest, TheLastOfAHundredThousandRowsIsReachedEveryWay) {
+    Z& grid = ShowGrid();
+    grid.LetLockRefresh(true);
+    for (int c = 0; c < 100; ++c)
+        AddProperties(1000, "C" + std::to_string(c));
+    grid.LetLockRefresh(false);
+    auto properties = grid.GetProperties();
+    const auto nth = [&](int32_t n) { return properties->Item(ole::Variant(n)); };
+    const std::string last = "P99999";
+    win::RECT bar{};
+    win::GetClientRect(Bar().Window(), &bar);
+    const auto send = [&](int code) {
+        win::SendMessageA(grid.GridWnd(), win::WM_VSCROLL, win::MAKEWPARAM(code, 0u),
+                          win::HandleToParam(Bar().Window()));
+    };
+    const auto fromTop = [&] { Bar().SetValue(0); };
+    // The selection stays while the bar goes back to the top.
+    const auto selectedFromTop = [&](int32_t n) {
+        return [&, n] {
+            grid.SetSelectedProperty(nth(n));
+            fromTop();
+        };
+    };
+    const auto nearEnd = [&] { Bar().SetValue(static_cast<int16_t>(Bar().GetMax() - 1)); };
+    const struct Way {
+        const char* name;
+        std::function<void()> start, act;
+    } ways[] = {
+        {"arrow", nearEnd,
+         [&] {
+             win::test::click(Bar().Window(), {bar.right / 2, bar.bottom - 3});
+             win::test::pump();
+         }},
+        {"page", nearEnd, [&] { send(win::SB_PAGEDOWN); }},
+        {"bottom", fromTop, [&] { send(win::SB_BOTTOM); }},
+        {"thumb", fromTop,
+         [&] {
+             win::test::drag(Bar().Window(), {bar.right / 2, bar.right + 4},
+                             {bar.right / 2, bar.bottom + 40});
+             win::test::pump();
+         }},
+        {"wheel", nearEnd,
+         [&] {
+             win::POINT pt{40, 40};
+             win::ClientToScreen(grid.GridWnd(), &pt);
+             win::test::wheel(pt, -win::WHEEL_DELTA);
+             win::test::pump();
+         }},
+        {"down key", selectedFromTop(99999), [&] { Press(win::VK_DOWN); }},
+        {"page key", selectedFromTop(99990), [&] { Press(win::VK_NEXT); }},
+        {"selection", fromTop, [&] { grid.SetSelectedProperty(nth(100000)); }},
+    };
+    for (const int32_t view : {ksAlphabetic, ksCatagorized}) {
+        grid.LetActiveView(view);
+        win::test::pump();
+        for (const Way& way : ways) {
+            way.start();
+            win::test::pump();
+            ASSERT_FALSE(InView(last)) << way.name;
+            way.act();
+            EXPECT_TRUE(InView(last)) << view << " " << way.name;
+            EXPECT_EQ(Bar().GetValue(), Bar().GetMax()) << view << " " << way.name;
+        }
+    }
+}
+
 } // namespace
 } // namespace attrgrid::test
