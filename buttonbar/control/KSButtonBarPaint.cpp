@@ -127,28 +127,40 @@ void KSButtonBar::PaintTiles(win::HDC hdc, const ole::Picture& picture, win::HBR
     // doubling, so a repaint costs a few copies per block instead of one per tile.
     const int32_t bw = pw * std::max(1, (kBlockSide + pw - 1) / pw);
     const int32_t bh = ph * std::max(1, (kBlockSide + ph - 1) / ph);
-    const win::MemoryDc block(hdc);
-    const win::OwnedObject<win::HBITMAP> blockBitmap(win::CreateCompatibleBitmap(hdc, bw, bh));
-    if (!block.Get() || !blockBitmap.Get())
-        return;
-    const win::SelectedObject blockSelection(block.Get(), blockBitmap.Get());
     const auto handle = static_cast<uint32_t>(picture.Handle());
-    if (picture.Type() == ole::PICTYPE_ICON) {
-        // An icon's transparent pixels show the back colour.
-        const win::RECT tile{0, 0, pw, ph};
-        win::FillRect(block.Get(), &tile, back);
-        win::DrawStateA(block.Get(), win::HBRUSH{}, nullptr, static_cast<win::LPARAM>(handle), 0, 0,
-                        0, pw, ph, win::DST_ICON);
-    } else {
-        const win::SelectedObject selection(MemDC(), win::HBITMAP::FromValue(handle));
-        if (!selection.Selected())
+    const bool icon = picture.Type() == ole::PICTYPE_ICON;
+    std::optional<win::SelectedObject> bitmap;
+    if (!icon) {
+        bitmap.emplace(MemDC(), win::HBITMAP::FromValue(handle));
+        if (!bitmap->Selected())
             return;
-        win::BitBlt(block.Get(), 0, 0, pw, ph, MemDC(), 0, 0, win::SRCCOPY);
     }
-    for (int32_t w = pw; w < bw; w *= 2)
-        win::BitBlt(block.Get(), w, 0, std::min(w, bw - w), ph, block.Get(), 0, 0, win::SRCCOPY);
-    for (int32_t h = ph; h < bh; h *= 2)
-        win::BitBlt(block.Get(), 0, h, bw, std::min(h, bh - h), block.Get(), 0, 0, win::SRCCOPY);
+    // A bitmap tile as large as a block is copied as it is.
+    win::HDC source = MemDC();
+    std::optional<win::MemoryDc> block;
+    std::optional<win::OwnedObject<win::HBITMAP>> blockBitmap;
+    std::optional<win::SelectedObject> blockSelection;
+    if (icon || bw != pw || bh != ph) {
+        block.emplace(hdc);
+        blockBitmap.emplace(win::CreateCompatibleBitmap(hdc, bw, bh));
+        if (!block->Get() || !blockBitmap->Get())
+            return;
+        blockSelection.emplace(block->Get(), blockBitmap->Get());
+        source = block->Get();
+        if (icon) {
+            // An icon's transparent pixels show the back colour.
+            const win::RECT tile{0, 0, pw, ph};
+            win::FillRect(source, &tile, back);
+            win::DrawStateA(source, win::HBRUSH{}, nullptr, static_cast<win::LPARAM>(handle), 0, 0,
+                            0, pw, ph, win::DST_ICON);
+        } else {
+            win::BitBlt(source, 0, 0, pw, ph, MemDC(), 0, 0, win::SRCCOPY);
+        }
+        for (int32_t w = pw; w < bw; w *= 2)
+            win::BitBlt(source, w, 0, std::min(w, bw - w), ph, source, 0, 0, win::SRCCOPY);
+        for (int32_t h = ph; h < bh; h *= 2)
+            win::BitBlt(source, 0, h, bw, std::min(h, bh - h), source, 0, 0, win::SRCCOPY);
+    }
 
     // Only the tiles the update meets, anchored at the area's origin.
     win::RECT client{};
@@ -166,7 +178,7 @@ void KSButtonBar::PaintTiles(win::HDC hdc, const ole::Picture& picture, win::HBR
     win::IntersectClipRect(hdc, meet.left, meet.top, meet.right, meet.bottom);
     shared::ForEachTile(client, meet, bw, bh, [&](int32_t x, int32_t y) {
         win::BitBlt(hdc, x, y, std::min(bw, client.right - x), std::min(bh, client.bottom - y),
-                    block.Get(), 0, 0, win::SRCCOPY);
+                    source, 0, 0, win::SRCCOPY);
     });
 }
 

@@ -157,6 +157,13 @@ TEST_F(ButtonPaintTest, BackgroundPicturesTileFromTheOriginCentreIconsAndSkipMet
     TileBackground();
     EXPECT_EQ(Pixel(20, 30), win::COLORREF{0x0000FF00});
     EXPECT_EQ(Pixel(21, 31), win::COLORREF{0x00FF0000});
+    // A tile as large as a copied block, in both directions.
+    std::vector<uint32_t> large(70 * 70, 0xFF0000FF);
+    large[0] = 0xFF00FF00;
+    ActiveGroup()->SetButtonBackgroundPicture(
+        ole::Picture::FromImage(ole::Image{70, 70, large}, ole::PICTYPE_BITMAP));
+    EXPECT_EQ(Pixel(70, 70), win::COLORREF{0x0000FF00});
+    EXPECT_EQ(Pixel(71, 69), win::COLORREF{0x00FF0000});
 
     win::RECT area{};
     win::GetClientRect(Bar().ButtonsBox()->Window(), &area);
