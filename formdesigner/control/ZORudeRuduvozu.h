@@ -392,6 +392,7 @@ private:
     void RunPendingPaints();
     // Repaints the surface when an earlier gesture still has shapes recorded, and forgets them.
     void ClearStaleShapes();
+    void ShowPointer();
     void MoveFrames(int32_t dx, int32_t dy);
     void EndGesture(int32_t X, int32_t Y);
     // Ends a gesture without applying it: capture released, shapes erased.

@@ -170,6 +170,7 @@ void ZORudeRuduvozu::DesignMouseMove(win::HWND, int32_t X, int32_t Y, bool, bool
             if (over)
                 SetHitCursor(m_SelectedControls->Count() > 1 ? HitBody : code);
         }
+        ShowPointer();
         return;
     }
     const float x = static_cast<float>(std::max(X, 0));
@@ -193,6 +194,14 @@ void ZORudeRuduvozu::DesignMouseMove(win::HWND, int32_t X, int32_t Y, bool, bool
     }
     m_DragLastX = x;
     m_DragLastY = y;
+}
+
+// The hook claims every move over the surface, so no WM_SETCURSOR follows one: the pointer the
+// surface now has is put up here, as the platform would over the designer's client area.
+void ZORudeRuduvozu::ShowPointer() {
+    if (const win::HWND own = hWnd())
+        win::SendMessageA(own, win::WM_SETCURSOR, static_cast<win::WPARAM>(own.Value()),
+                          win::MAKELPARAM(win::HTCLIENT, win::WM_MOUSEMOVE));
 }
 
 // Each selected control that can move (alive, named, not locked, placeable) with its rectangle,

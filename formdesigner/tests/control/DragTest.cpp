@@ -213,6 +213,33 @@ TEST_F(DragTest, FramesStopAtTheSurfaceEdge) {
     ExpectNoInvertedLeftovers();
 }
 
+// The hook claims every move, so the pointer shown is the one the designer puts up itself.
+TEST_F(DragTest, ThePointerFollowsWhatIsUnderTheMouse) {
+    Designer().SelectControl(ole::Variant(first));
+    win::test::pump();
+    const struct {
+        win::POINT at;
+        int cursor;
+    } hover[] = {
+        {{103, 40}, win::IDC_SIZEWE},   {{60, 17}, win::IDC_SIZENS},  {{17, 17}, win::IDC_SIZENWSE},
+        {{103, 17}, win::IDC_SIZENESW}, {{60, 40}, win::IDC_SIZEALL}, {{150, 150}, win::IDC_ARROW},
+    };
+    for (const auto& h : hover) {
+        MoveTo(h.at);
+        EXPECT_EQ(win::test::currentCursorId(), h.cursor) << h.at.x << "," << h.at.y;
+    }
+    Drag({103, 40}, {113, 40});
+    MoveTo({150, 150});
+    EXPECT_EQ(win::test::currentCursorId(), win::IDC_ARROW);
+
+    Designer().LetMousePointer(2);
+    Designer().LetMode(ksModeDraw);
+    for (const win::POINT at : {win::POINT{150, 150}, win::POINT{60, 100}}) {
+        MoveTo(at);
+        EXPECT_EQ(win::test::currentCursorId(), win::IDC_CROSS) << at.x << "," << at.y;
+    }
+}
+
 TEST_F(DragTest, CaptureIsHeldForTheDragAndALostCaptureStillEndsIt) {
     Designer().SelectControl(ole::Variant(first));
     Press({60, 40});
