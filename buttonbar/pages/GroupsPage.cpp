@@ -14,6 +14,8 @@
 #include "platform/ole/convert/Conversions.h"
 #include "platform/ole/picture/PictureType.h"
 
+#include <utility>
+
 namespace shelfstrip {
 
 const ole::ClassInfo& GroupsPage::Info() {
@@ -85,14 +87,6 @@ void GroupsPage::OnInitProperties() {
     m_lblGroupCount = AddLabel("lblGroupCount", "", {172, 31, 220, 45});
 }
 
-ole::Ptr<CGroup> GroupsPage::GetActiveGroup() const {
-    return SelectedBar()->GetActiveGroup();
-}
-
-int32_t GroupsPage::GetActiveGroupIndex() const {
-    return IndexOfGroup(GetActiveGroup());
-}
-
 int32_t GroupsPage::IndexOfGroup(const ole::Ptr<CGroup>& group) const {
     const auto groups = SelectedBar()->GetGroups();
     for (int32_t i = 1; i <= groups->Count(); ++i) {
@@ -117,13 +111,14 @@ bool GroupsPage::IsOtherGroupVisible() const {
 void GroupsPage::RefreshGroupPage() {
     const auto bar = SelectedBar();
     const auto groups = bar->GetGroups();
-    // A bar read without a current group still has groups to edit: open the first, as moving
-    // the scroller would.
-    if (!bar->GetActiveGroup() && groups->Count() >= 1)
-        bar->SetActiveGroup(groups->At(1));
+    // A bar read without a current group still has groups to edit: the page shows the first, and
+    // leaves activating it to the scroller, since loading changes nothing on the bar.
+    auto group = bar->GetActiveGroup();
+    if (!group && groups->Count() >= 1)
+        group = groups->At(1);
     LoadEach({
-        [&] { ShowGroup(bar->GetActiveGroup()); },
-        [&] { ResetGroupScroller(groups->Count(), GetActiveGroupIndex()); },
+        [&] { ShowGroup(group); },
+        [&] { ResetGroupScroller(groups->Count(), IndexOfGroup(group)); },
         [&] { m_btnDelGroup->SetEnabled(groups->Count() >= 2); },
     });
 }
@@ -152,10 +147,15 @@ void GroupsPage::ShowGroup(const ole::Ptr<CGroup>& group) {
     });
 }
 
+// The range and value a load sets only place the scroller: its change handler would activate
+// whatever group the minimum or maximum clamps it to on the way.
 void GroupsPage::ResetGroupScroller(int32_t count, int32_t index) {
+    const bool wasPlacing = std::exchange(m_placingScroller, true);
     m_scrGroupIndex->SetMin(1);
     m_scrGroupIndex->SetMax(static_cast<int16_t>(count));
     m_scrGroupIndex->SetValue(static_cast<int16_t>(index));
+    m_txtGroupIndex->SetText(std::to_string(m_scrGroupIndex->GetValue()));
+    m_placingScroller = wasPlacing;
     m_lblGroupCount->SetCaption("of " + std::to_string(count));
 }
 
@@ -180,6 +180,8 @@ void GroupsPage::VisibleClicked() {
 }
 
 void GroupsPage::ScrollerChanged() {
+    if (m_placingScroller)
+        return;
     try {
         const int16_t n = m_scrGroupIndex->GetValue();
         m_txtGroupIndex->SetText(std::to_string(n));

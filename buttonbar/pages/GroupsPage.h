@@ -23,8 +23,6 @@ protected:
     void OnApplyChanges() override;
 
 private:
-    ole::Ptr<CGroup> GetActiveGroup() const;
-    int32_t GetActiveGroupIndex() const;
     // The 1-based position of `group` in the bar's groups; -1 when it is not one of them.
     int32_t IndexOfGroup(const ole::Ptr<CGroup>& group) const;
     bool IsOtherGroupVisible() const;
@@ -57,6 +55,7 @@ private:
     ole::Ptr<forms::CommandButton> m_btnDelGroup;
     ole::Ptr<forms::Label> m_lblGroupCount;
     ole::WeakRef<CGroup> m_shownGroup;
+    bool m_placingScroller = false;
 };
 
 } // namespace shelfstrip
