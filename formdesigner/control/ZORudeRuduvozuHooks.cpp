@@ -6,12 +6,21 @@
 
 #include "formdesigner/control/HitGeometry.h"
 
+#include "platform/forms/control/Control.h"
 #include "platform/ole/error/ResumeNext.h"
+#include "platform/ole/object/TypeName.h"
 #include "platform/win/Win.h"
 
 namespace layoutdesk {
 
-namespace {} // namespace
+namespace {
+
+bool IsDesignerWindow(win::HWND hwnd) {
+    const ole::Ptr<forms::Control> control = forms::Control::FromWindow(hwnd);
+    return control && ole::TypeName(control.Get()) == "ZORudeRuduvozu";
+}
+
+} // namespace
 
 int32_t ZORudeRuduvozu::NotifyHookedEvent(int32_t nHookType, int32_t nCode, win::WPARAM wParam,
                                           win::LPARAM lParam, bool& bNoCallNextHook) {
@@ -32,6 +41,10 @@ int32_t ZORudeRuduvozu::OnCbtHook(int32_t nCode, win::WPARAM wParam, win::LPARAM
     const win::HWND own = hWnd();
     const win::HWND target = win::HWND::FromValue(static_cast<uint32_t>(wParam));
     if (!own || target == own)
+        return 0;
+    // A designer that cannot hold the focus itself would leave the form with none; another
+    // designer guards its own focus.
+    if (!win::IsWindowVisible(own) || !win::IsWindowEnabled(own) || IsDesignerWindow(target))
         return 0;
     const bool inside = win::IsChild(own, target);
     const bool sibling = win::GetParent(target) == win::GetParent(own);

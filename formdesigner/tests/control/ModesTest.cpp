@@ -137,6 +137,38 @@ TEST_F(ModesTest, TabFromASiblingMovesTheSelectionAndKeepsTheFocus) {
     EXPECT_EQ(focusSeen.Count(win::WM_SETFOCUS), 0U);
 }
 
+// The focus guard keeps the focus on a designer that can hold it, and never fights another
+// designer for it.
+TEST_F(ModesTest, TwoDesignersOnOneFormEachTakeTheFocusForTheirClicks) {
+    Designer().LetMode(ksModeSelect);
+    auto other = Host().Host(ZORudeRuduvozu::kProgId, "Designer2", {320, 10, 390, 100});
+    auto& second = static_cast<ZORudeRuduvozu&>(*other->Inner());
+    auto inner = Add("VB.CommandButton", "Command9", {150, 150, 600, 450}, other);
+    second.LetMode(ksModeSelect);
+    EXPECT_EQ(win::GetFocus(), second.hWnd());
+    win::test::advanceTime(1000);
+    win::test::mouseDown(MouseButton::Left, second.hWnd(), {25, 20});
+    win::test::mouseUp(MouseButton::Left, second.hWnd(), {25, 20});
+    win::test::pump();
+    EXPECT_TRUE(second.IsSelected(ole::Variant(inner)));
+    Click({60, 40});
+    EXPECT_EQ(win::GetFocus(), Surface());
+    EXPECT_THAT(Selected(), ElementsAre("Command1"));
+}
+
+TEST_F(ModesTest, AHiddenDesignerLeavesTheFocusToItsSiblings) {
+    ole::Ptr<forms::Control> sibling = GetForm().Add("VB.TextBox", "Outside");
+    ole::LetProperty(ole::Variant(sibling), "Visible", ole::Variant(true));
+    Designer().LetMode(ksModeSelect);
+    ole::LetProperty(ole::Variant(DesignerExtender()), "Visible", ole::Variant(false));
+    win::test::pump();
+    win::test::advanceTime(1000);
+    win::test::mouseDown(MouseButton::Left, sibling->Window(), {5, 5});
+    win::test::mouseUp(MouseButton::Left, sibling->Window(), {5, 5});
+    win::test::pump();
+    EXPECT_EQ(win::GetFocus(), sibling->Window());
+}
+
 TEST_F(ModesTest, AModeChangeOnAHiddenFormRaisesNothingAndIsReported) {
     Designer();
     GetForm().Hide();
