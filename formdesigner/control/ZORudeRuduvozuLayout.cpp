@@ -7,6 +7,7 @@
 
 #include "formdesigner/control/LateReads.h"
 #include "formdesigner/layout/CPropertyBag.h"
+#include "formdesigner/layout/StoredControl.h"
 #include "formdesigner/layout/StoredCount.h"
 #include "formdesigner/library/LayoutdeskErrors.h"
 
@@ -226,7 +227,9 @@ void ZORudeRuduvozu::LoadControls(const ole::Ptr<ole::Object>& container, CPrope
     if (IsFormControl(container) && !TryRead(container, "Name"))
         return;
     const ole::Ptr<CPropertyBag> bag = CPropertyBag::Create();
-    // A subtree nested too deep, or an entry that is no bag, is reported once and skipped.
+    StoredControl stored;
+    // A subtree nested too deep, or an entry that is no bag or holds a wrongly typed value, is
+    // reported once and skipped.
     const bool readable = LayoutStep([&] {
         if (level > kMaxLevel)
             ole::RaiseError(ole::ERR_UNSUPPORTED_TYPE);
@@ -237,28 +240,12 @@ void ZORudeRuduvozu::LoadControls(const ole::Ptr<ole::Object>& container, CPrope
         if (!entry.IsBytes())
             ole::RaiseError(ole::ERR_UNSUPPORTED_TYPE);
         bag->SetContents(entry);
+        stored = StoredControl::Read(*bag);
     });
     if (!readable)
         return;
-    const auto read = [&](const char* key, ole::Variant fallback) {
-        ole::Variant value = fallback;
-        LayoutStep([&] { value = bag->ReadProperty(key, fallback); });
-        return value;
-    };
-    bool indexed = false;
-    bool isContainer = false;
-    int16_t arrayIndex = -1;
-    LayoutStep([&] { indexed = ole::CBool(read("IsIndexed", ole::Variant(false))); });
-    LayoutStep([&] { isContainer = ole::CBool(read("IsContainer", ole::Variant(false))); });
-    if (indexed)
-        LayoutStep([&] { arrayIndex = ole::CInt(read("ControlIndex", ole::Variant(int16_t{0}))); });
-    std::string type = "none";
-    std::string name = "none";
-    LayoutStep([&] { type = ole::CStr(read("ControlType", ole::Variant(std::string("none")))); });
-    LayoutStep([&] { name = ole::CStr(read("ControlName", ole::Variant(std::string("none")))); });
-
-    std::array<ole::Variant, 5> create{ole::Variant(type), ole::Variant(name),
-                                       ole::Variant(container), ole::Variant(int32_t{arrayIndex}),
+    std::array<ole::Variant, 5> create{ole::Variant(stored.type), ole::Variant(stored.name),
+                                       ole::Variant(container), ole::Variant(int32_t{stored.index}),
                                        ole::Variant(ole::Ptr<ole::Object>())};
     RaiseEvent(EvCreateControl, create);
     ole::Ptr<ole::Object> control;
@@ -268,7 +255,7 @@ void ZORudeRuduvozu::LoadControls(const ole::Ptr<ole::Object>& container, CPrope
         LayoutStep([&] {
             const ole::Variant controls =
                 ole::GetObjectProperty(ole::Variant(FindForm()), "Controls");
-            std::array<ole::Variant, 3> add{ole::Variant(type), ole::Variant(name),
+            std::array<ole::Variant, 3> add{ole::Variant(stored.type), ole::Variant(stored.name),
                                             ole::Variant(container)};
             control = ole::CallMethod(controls, "Add", add).AsObject();
         });
@@ -277,35 +264,32 @@ void ZORudeRuduvozu::LoadControls(const ole::Ptr<ole::Object>& container, CPrope
     if (!control)
         return;
     if (IsLineControl(control)) {
-        for (const char* key : {"X1", "Y1", "X2", "Y2"})
-            LayoutStep([&] {
-                WriteMember(control, key, ole::Variant(ole::CSng(read(key, ole::Variant(0.0F)))));
-            });
+        size_t i = 0;
+        for (const char* key : {"X1", "Y1", "X2", "Y2"}) {
+            const float end = stored.ends[i++];
+            LayoutStep([&] { WriteMember(control, key, ole::Variant(end)); });
+        }
     } else {
         LayoutStep([&] {
             std::array<ole::Variant, 4> move{};
-            size_t i = 0;
-            for (const char* key : {"Left", "Top", "Width", "Height"})
-                move[i++] = ole::Variant(ole::CSng(read(key, ole::Variant(0.0F))));
+            for (size_t i = 0; i < move.size(); ++i)
+                move[i] = ole::Variant(stored.place[i]);
             ole::CallMethod(ole::Variant(control), "Move", move);
         });
     }
-    LayoutStep([&] {
-        WriteMember(control, "Visible",
-                    ole::Variant(ole::CBool(read("Visible", ole::Variant(true)))));
-    });
+    LayoutStep([&] { WriteMember(control, "Visible", ole::Variant(stored.visible)); });
     {
         HostKeys host(*bag);
         std::array<ole::Variant, 2> args{ole::Variant(control),
                                          ole::Variant(ole::Ptr<ole::Object>(bag))};
         RaiseEvent(EvLoadControlData, args);
     }
-    if (!isContainer)
+    if (!stored.container)
         return;
     int16_t children = 0;
     LayoutStep([&] {
-        children = CountWithin(
-            *bag, read((InfoKey(level, index) + "_ChildCount").c_str(), ole::Variant(int16_t{0})));
+        children = CountWithin(*bag, bag->ReadProperty(InfoKey(level, index) + "_ChildCount",
+                                                       ole::Variant(int16_t{0})));
     });
     for (int32_t j = 1; j <= children; ++j)
         LoadControls(control, *bag, j, level + 1);

@@ -450,6 +450,48 @@ TEST_F(LayoutTest, OneBadControlIsReportedAndTheRestLoads) {
     EXPECT_TRUE(GetForm().FindControl("Command4"));
 }
 
+// A designer key holding a value of the wrong type is no file the designer wrote: the control's
+// entry is reported once as corrupt and skipped, and the rest loads.
+TEST_F(LayoutTest, AWronglyTypedValueMakesTheEntryCorrupt) {
+    const struct {
+        const char* key;
+        ole::Variant value;
+    } cases[] = {
+        {"IsIndexed", ole::Variant(std::string("maybe"))},
+        {"Top", ole::Variant(1e300)},
+        {"Visible", ole::Variant(std::string("abc"))},
+        {"ControlIndex", ole::Variant(int32_t{100000})},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.key);
+        RemoveAll();
+        const auto bad = CPropertyBag::Create();
+        const auto put = [&](const std::string& key, ole::Variant value) {
+            bad->WriteProperty(key, value, ole::Variant::Missing());
+        };
+        put("IsIndexed", ole::Variant(true));
+        put("ControlIndex", ole::Variant(int16_t{1}));
+        put("ControlType", ole::Variant(std::string("VB.CommandButton")));
+        put("ControlName", ole::Variant(std::string("Command1")));
+        put(c.key, c.value);
+        const auto root = CPropertyBag::Create();
+        root->WriteProperty("ControlCount", ole::Variant(int16_t{2}), ole::Variant::Missing());
+        root->WriteProperty("ControlInfo_1_1", bad->Contents(), ole::Variant::Missing());
+        root->WriteProperty("ControlInfo_1_2",
+                            ContentsOf({"VB.CommandButton", "Command2", false, {}}, 1, 2),
+                            ole::Variant::Missing());
+        ole::LayoutFile::Write(path, root->Contents());
+        Events();
+        EXPECT_FALSE(Designer().LoadLayout(path));
+        EXPECT_THAT(Events(), ElementsAre("LoadFormData(Object)", testing::EndsWith(", 458, True)"),
+                                          testing::StartsWith("CreateControl(VB.CommandButton, "
+                                                              "Command2"),
+                                          "LoadControlData(Command2, Object)"));
+        EXPECT_THAT(LastBoxText(), testing::EndsWith(" : 458"));
+        EXPECT_FALSE(GetForm().FindControl("Command1"));
+    }
+}
+
 // A Line keeps its ends and no rectangle; a control the host makes itself is not added again.
 TEST_F(LayoutTest, LinesKeepTheirEndsAndHostMadeControlsAreTheirOwn) {
     AddLine("Line1", {300, 2700, 1500, 2100});
