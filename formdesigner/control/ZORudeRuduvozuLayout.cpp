@@ -78,7 +78,10 @@ struct DesignerGone {};
 void ZORudeRuduvozu::DisplayError(ole::Error error) {
     ole::Ptr<ZORudeRuduvozu> self(this);
     ++m_layoutErrors;
-    if (error.Source().empty())
+    // A runtime error comes from a call the designer made (a control it could not create, a member
+    // a control lacks) and is the designer's own; an object's error keeps the object's source.
+    const bool runtimeError = error.Number() > 0 && error.Number() <= 0xFFFF;
+    if (runtimeError || error.Source().empty())
         error.SetSource(errors::kSource);
     std::array<ole::Variant, 3> args{ole::Variant(error.Description()),
                                      ole::Variant(error.Number()), ole::Variant(true)};

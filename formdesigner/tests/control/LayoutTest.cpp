@@ -399,6 +399,7 @@ TEST_F(LayoutTest, AnUncreatableContainerIsSkippedWithItsChildren) {
     EXPECT_FALSE(Designer().LoadLayout(path));
     EXPECT_THAT(EventNames(), ElementsAre("LoadFormData", "CreateControl", "DisplayError",
                                           "CreateControl", "LoadControlData"));
+    EXPECT_EQ(LastBoxText(), "Layoutdesk : Invalid class string : 711");
     EXPECT_FALSE(GetForm().FindControl("Command1"));
     EXPECT_FALSE(GetForm().FindControl("Command2"));
     EXPECT_TRUE(GetForm().FindControl("Command3"));
