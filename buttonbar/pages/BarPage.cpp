@@ -249,7 +249,8 @@ void BarPage::ApplyNewIndex(const std::string& text, int32_t current, int32_t co
 }
 
 void BarPage::ShowError(const ole::Error& error) {
-    forms::MsgBox(error.Description(), forms::vbCritical, error.Source());
+    forms::MsgBox(error.Description(), forms::vbCritical,
+                  error.Source().empty() ? kLibraryName : error.Source());
 }
 
 std::string BarPage::Trimmed(const forms::TextBox& box) {

@@ -121,7 +121,8 @@ protected:
     // Index."; a position other than `current` goes to `move`.
     static void ApplyNewIndex(const std::string& text, int32_t current, int32_t count,
                               const std::function<void(int32_t)>& move);
-    // A stop-icon box with the error's description, titled with its source.
+    // A stop-icon box with the error's description, titled with its source; an error the runtime
+    // raised here has none, and takes this library's name.
     static void ShowError(const ole::Error& error);
     static std::string Trimmed(const forms::TextBox& box);
     // Whether a picture holds an image (its type is above 0).

@@ -75,6 +75,7 @@ TEST_F(ButtonsPageTest, OpensOnTheLastButtonAndTheIndexBoxMovesTheScroller) {
     EXPECT_EQ(Text("txtButtonIndex"), "75");
     EXPECT_EQ(Keys("txtButtonIndex", {win::VK_HOME, win::VK_DELETE, win::VK_DELETE, '2'}),
               std::vector<std::string>{"Type mismatch"});
+    EXPECT_EQ(forms::MessageBoxResponder().Log().back().request.caption, kLibraryName);
     EXPECT_EQ(Shown(), "b2");
 }
 

@@ -68,6 +68,7 @@ TEST_F(PositionPageTest, ARefusedSizeLeavesTheListsWrittenAndTheFrameOpen) {
 
     Type("txtBtnWidth", "");
     EXPECT_EQ(PressAnswering(m_frame->ApplyButton()), std::vector<std::string>{"Type mismatch"});
+    EXPECT_EQ(forms::MessageBoxResponder().Log().back().request.caption, kLibraryName);
     Press(m_frame->CancelButton());
     EXPECT_EQ(Bar().GetButtonHeight(), 30);
 }
@@ -79,6 +80,7 @@ TEST_F(PositionPageTest, AValueWithNoRowIsReportedAndKeptWhileTheRestLoads) {
     Bar().LetGroupFlow(ksHorizontal);
     Open("Position");
     auto& page = Page();
+    EXPECT_EQ(forms::MessageBoxResponder().Log().back().request.caption, kLibraryName);
     EXPECT_EQ(Row("lstButtonTextPosition"), -1);
     EXPECT_EQ(Row("lstGroupFlow"), ksHorizontal);
     EXPECT_EQ(Text("txtBtnWidth"), "40");

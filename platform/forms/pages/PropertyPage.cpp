@@ -2,6 +2,7 @@
 
 #include "platform/forms/form/ControlCollection.h"
 #include "platform/ole/dispatch/ClassBuilder.h"
+#include "platform/ole/error/Error.h"
 
 namespace forms {
 
@@ -37,12 +38,24 @@ void PropertyPage::SetChanged(bool changed) {
 void PropertyPage::RaiseSelectionChanged(std::vector<ole::Ptr<Control>> selection) {
     ole::Ptr<PropertyPage> keepAlive(this);
     m_selection = std::move(selection);
-    OnSelectionChanged();
+    RaiseNamingSource(&PropertyPage::OnSelectionChanged);
 }
 
 void PropertyPage::RaiseApplyChanges() {
     ole::Ptr<PropertyPage> keepAlive(this);
-    OnApplyChanges();
+    RaiseNamingSource(&PropertyPage::OnApplyChanges);
+}
+
+// An error the runtime raised inside the page's own code (a conversion, a list's 380) carries no
+// source; as the page's library raised it, the frame's box is titled with that library's name.
+void PropertyPage::RaiseNamingSource(void (PropertyPage::*handler)()) {
+    try {
+        (this->*handler)();
+    } catch (ole::Error& error) {
+        if (error.Source().empty())
+            error.SetSource(GetClassInfo().Library());
+        throw;
+    }
 }
 
 } // namespace forms

@@ -16,8 +16,9 @@ namespace forms {
 // does and applies only those pages.
 //
 // An error escaping OnSelectionChanged or OnApplyChanges is the event's error: it goes to the
-// frame, which shows it, instead of the runtime's unhandled-error report. The frame sites a page
-// as a new instance, so a page builds its controls in OnInitProperties.
+// frame, which shows it, instead of the runtime's unhandled-error report; one without a source
+// names the page's library. The frame sites a page as a new instance, so a page builds its
+// controls in OnInitProperties.
 class PropertyPage : public UserControl {
 public:
     enum Id : ole::DISPID { ChangedId = 1, SelectedControlsId = 2 };
@@ -56,6 +57,8 @@ protected:
     virtual void OnApplyChanges() {}
 
 private:
+    void RaiseNamingSource(void (PropertyPage::*handler)());
+
     std::string m_caption;
     float m_pageWidth;
     float m_pageHeight;
