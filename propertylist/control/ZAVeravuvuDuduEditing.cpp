@@ -1,6 +1,7 @@
 #include "propertylist/control/ZAVeravuvuDudu.h"
 
 #include "propertylist/control/GridGeometry.h"
+#include "propertylist/editors/BuiltinEditor.h"
 #include "propertylist/model/rows/SameValue.h"
 
 #include "shared/util/EditorValue.h"
@@ -77,6 +78,15 @@ void StoreIfDifferent(CProperty& property, const ole::Variant& value) {
         property.LetValue(value);
 }
 
+// A built-in editor the user left as it showed the row commits the row's own value, which it may
+// not be able to show or give back as it stands.
+ole::Variant CommittedValue(CEditor& editor, const ole::Ptr<CNode>& row) {
+    auto* builtin = dynamic_cast<BuiltinEditor*>(&editor);
+    if (row && builtin && builtin->Untouched())
+        return row->Value();
+    return editor.GetValue();
+}
+
 } // namespace
 
 void ZAVeravuvuDudu::StoreEditedValue(const ole::Ptr<CNode>& row, const ole::Ptr<CProperty>& edited,
@@ -87,6 +97,9 @@ void ZAVeravuvuDudu::StoreEditedValue(const ole::Ptr<CNode>& row, const ole::Ptr
     // it or refilled the list from ValidateValue may have put another property under its key.
     const auto property = ole::PtrCast<CProperty>(NodeProperty(row->Key()));
     if (!property || property.Get() != edited.Get())
+        return;
+    // The row's own value, an untouched edit's, is not stored again, not even as a font of its own.
+    if (SameStoredValue(property->GetValue(), newValue))
         return;
     const int32_t editorType = ole::CLng(row->EditorType());
     const ole::Variant nothing(ole::Ptr<ole::Object>{});
@@ -140,7 +153,7 @@ void ZAVeravuvuDudu::EndEdit(const ole::Ptr<CEditor>& anEditor, bool bCancel) {
         if (!bCancel) {
             const ole::Ptr<CNode> row = m_EditNode;
             const ole::Ptr<CProperty> edited = row ? NodeProperty(row->Key()) : nullptr;
-            const ole::Variant newValue = editor->GetValue();
+            const ole::Variant newValue = CommittedValue(*editor, row);
             ole::Variant args[] = {ole::Variant(edited), newValue, ole::Variant(false)};
             Raise(EvValidateValue, args);
             if (!ole::CBool(args[2]) && row && edited)

@@ -30,7 +30,7 @@ ole::Variant CColorEditor::GetValue() {
     return color.IsEmpty() ? ole::Variant() : ole::Variant(ole::CLng(color));
 }
 
-void CColorEditor::LetValue(const ole::Variant& value) {
+void CColorEditor::ShowValue(const ole::Variant& value) {
     ole::ResumeNext([&] {
         const int32_t color = value.IsEmpty() || value.IsNull() ? 0 : ole::CLng(value);
         Let(id::SelectedColor, ole::Variant(color));

@@ -12,12 +12,15 @@ public:
     static ole::Ptr<CColorEditor> Create();
 
     ole::Variant GetValue() override;
-    // Empty and Null select colour 0.
-    void LetValue(const ole::Variant& value) override;
+
     void Reset(const ole::Ptr<CProperty>& aProperty,
                const ole::Ptr<CEditorListener>& anEditorListener) override;
 
     void ColorPickerSelectedColorChanged() override { Commit(); }
+
+protected:
+    // Empty and Null select colour 0.
+    void ShowValue(const ole::Variant& value) override;
 
 private:
     CColorEditor();

@@ -26,7 +26,7 @@ void CCustomDialog::SetDialogListener(const ole::Ptr<ole::Object>& listener) {
     m_DialogListenerPtr = ole::WeakRef<ole::Object>(listener);
 }
 
-void CCustomDialog::LetValue(const ole::Variant& value) {
+void CCustomDialog::ShowValue(const ole::Variant& value) {
     m_Value = value;
     ole::ResumeNext([&] {
         if (value.IsNull())

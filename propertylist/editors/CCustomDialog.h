@@ -13,12 +13,14 @@ class CCustomDialog final : public ValueBoxEditor {
 public:
     static ole::Ptr<CCustomDialog> Create();
 
+    ole::Variant GetValue() override { return m_Value; }
+
     // The list's notifier for the browse request, held weakly; set once.
     void SetDialogListener(const ole::Ptr<ole::Object>& listener);
 
-    ole::Variant GetValue() override { return m_Value; }
+protected:
     // Keeps the value and shows its text form; a value without one leaves the text.
-    void LetValue(const ole::Variant& value) override;
+    void ShowValue(const ole::Variant& value) override;
 
 private:
     CCustomDialog();

@@ -100,7 +100,7 @@ void CDateEditor::ShowDate(double date) {
                       reinterpret_cast<win::LPARAM>(&time));
 }
 
-void CDateEditor::LetValue(const ole::Variant& value) {
+void CDateEditor::ShowValue(const ole::Variant& value) {
     std::optional<double> date;
     ole::ResumeNext([&] {
         if (value.ValueType() == ole::VT_BSTR && !m_format.empty())
@@ -109,6 +109,10 @@ void CDateEditor::LetValue(const ole::Variant& value) {
             date = ole::CDate(value);
     });
     ShowDate(date.value_or(ole::Date()));
+}
+
+ole::Variant CDateEditor::Shown() {
+    return ole::Variant(WindowText(Window()));
 }
 
 ole::Variant CDateEditor::GetValue() {

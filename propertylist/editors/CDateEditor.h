@@ -14,14 +14,19 @@ public:
     static ole::Ptr<CDateEditor> Create();
 
     ole::Variant GetValue() override;
-    // Text is read by the current format first, then as any date; what is no date shows today.
-    void LetValue(const ole::Variant& value) override;
+
     void Reset(const ole::Ptr<CProperty>& aProperty,
                const ole::Ptr<CEditorListener>& anEditorListener) override;
     void init(int32_t hParentWnd) override;
 
     win::LRESULT WindowMsgListener(win::HWND hwnd, win::UINT Msg, win::WPARAM wParam,
                                    win::LPARAM lParam, bool& bRouteToOriginal) override;
+
+protected:
+    // Text is read by the current format first, then as any date; what is no date shows today.
+    void ShowValue(const ole::Variant& value) override;
+    // The text the picker shows: the only part of the date the user can change.
+    ole::Variant Shown() override;
 
 private:
     CDateEditor() = default;

@@ -7,6 +7,7 @@
 #include "platform/base/Rounding.h"
 #include "platform/forms/app/Screen.h"
 #include "platform/forms/dialogs/font/FontDialog.h"
+#include "platform/ole/convert/Conversions.h"
 #include "platform/win/Win.h"
 
 #include <algorithm>
@@ -66,7 +67,23 @@ ole::Variant CFontEditor::GetValue() {
     return ole::Variant(m_Font);
 }
 
-void CFontEditor::LetValue(const ole::Variant& value) {
+ole::Variant CFontEditor::Shown() {
+    const ole::Font& font = Font();
+    const std::string attributes[] = {font.Name(),
+                                      ole::CStr(ole::Variant(font.Size())),
+                                      std::to_string(font.Bold()),
+                                      std::to_string(font.Italic()),
+                                      std::to_string(font.Underline()),
+                                      std::to_string(font.Strikethrough()),
+                                      std::to_string(font.Weight()),
+                                      std::to_string(font.Charset())};
+    std::string text;
+    for (const std::string& attribute : attributes)
+        text += attribute + '\n';
+    return ole::Variant(text);
+}
+
+void CFontEditor::ShowValue(const ole::Variant& value) {
     ole::Ptr<ole::Font> source;
     if (value.IsNothing())
         source = ole::Font::Create();

@@ -13,18 +13,23 @@ class CFontEditor final : public ValueBoxEditor {
 public:
     static ole::Ptr<CFontEditor> Create();
 
+    // The editor's own font, made with default attributes when there is none.
+    ole::Variant GetValue() override;
+
     // The colour the dialog starts with; the colour chosen there is not kept.
     int32_t GetTextColor() const { return m_TextColor; }
     void LetTextColor(int32_t color) { m_TextColor = color; }
 
-    // The editor's own font, made with default attributes when there is none.
-    ole::Variant GetValue() override;
-    // Copies a font's attributes (Nothing: the default font's); anything else raises "Invalid
-    // property value." and changes nothing.
-    void LetValue(const ole::Variant& value) override;
     // Drops the editor's font and empties the box.
     void Reset(const ole::Ptr<CProperty>& aProperty,
                const ole::Ptr<CEditorListener>& anEditorListener) override;
+
+protected:
+    // Copies a font's attributes (Nothing: the default font's); anything else raises "Invalid
+    // property value." and changes nothing.
+    void ShowValue(const ole::Variant& value) override;
+    // The font's eight attributes, which only the dialog changes.
+    ole::Variant Shown() override;
 
 private:
     CFontEditor();

@@ -71,7 +71,7 @@ ole::Variant CListEditor::GetValue() {
     return Get(id::ItemData, args);
 }
 
-void CListEditor::LetValue(const ole::Variant& value) {
+void CListEditor::ShowValue(const ole::Variant& value) {
     if (!Control())
         return;
     ole::ResumeNext([&] {

@@ -13,17 +13,21 @@ class CListEditor final : public HostedControlEditor, public ListBoxEvents {
 public:
     static ole::Ptr<CListEditor> Create();
 
+    ole::Variant GetValue() override;
+
     // The selected entry's text; "" when nothing is selected or no control is bound.
     std::string Text();
 
-    ole::Variant GetValue() override;
-    // Selects the first entry whose data equals the value (objects: the same object only); a
-    // value no entry holds leaves the selection as it is.
-    void LetValue(const ole::Variant& value) override;
     void Reset(const ole::Ptr<CProperty>& aProperty,
                const ole::Ptr<CEditorListener>& anEditorListener) override;
 
     void ListEditorChange() override { Commit(); }
+
+protected:
+    // Selects the first entry whose data equals the value (objects: the same object only); a
+    // value no entry holds leaves the selection as it is.
+    void ShowValue(const ole::Variant& value) override;
+    ole::Variant Shown() override { return ole::Variant(ListIndex()); }
 
 private:
     CListEditor();

@@ -68,7 +68,7 @@ ole::Variant CTextEditor::GetValue() {
     return ole::Variant(box->Text());
 }
 
-void CTextEditor::LetValue(const ole::Variant& value) {
+void CTextEditor::ShowValue(const ole::Variant& value) {
     if (const auto box = m_ControlPtr.Lock())
         ResumeNext([&] { ShowTextOf(*box, value); });
 }
@@ -121,7 +121,8 @@ bool CTextEditor::IsValidText() {
 void CTextEditor::Commit() {
     if (!HasListener())
         return;
-    if (!IsValidText())
+    // The row's own value is never refused, whatever the grammar says of its text.
+    if (!Untouched() && !IsValidText())
         ole::RaiseError(errors::InvalidPropertyValue, "Attrgrid");
     Notify(true);
 }

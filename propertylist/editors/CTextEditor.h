@@ -15,19 +15,19 @@ class CTextEditor final : public BuiltinEditor, public TextBoxKeys {
 public:
     static ole::Ptr<CTextEditor> Create();
 
+    ole::Variant GetValue() override;
+
     void SetTextEdit(const ole::Ptr<forms::TextBox>& textBox);
     std::string Text();
 
     int32_t ScaleMode() override;
-    ole::Variant GetValue() override;
-    void LetValue(const ole::Variant& value) override;
     bool GetVisible() override;
     void LetVisible(bool visible) override;
     int32_t hwnd() override;
     void LethFont(int32_t) override {}
     void Reset(const ole::Ptr<CProperty>& aProperty,
                const ole::Ptr<CEditorListener>& anEditorListener) override;
-    // Invalid number text raises "Invalid property value." and the edit stays open.
+    // Invalid number text the user typed raises "Invalid property value." and the edit stays open.
     void Commit() override;
     void Move(float nLeft, float nTop, float nWidth, float nHeight) override;
     void init(int32_t) override {}
@@ -35,6 +35,10 @@ public:
     // Enter commits (a refusal keeps the edit open), Escape cancels; in number mode only what
     // can make a valid number passes.
     void KeyPress(int16_t& KeyAscii) override;
+
+protected:
+    void ShowValue(const ole::Variant& value) override;
+    ole::Variant Shown() override { return ole::Variant(Text()); }
 
 private:
     CTextEditor() = default;

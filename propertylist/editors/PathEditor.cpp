@@ -17,7 +17,7 @@ std::string BeforeNul(std::string text) {
 
 } // namespace
 
-void PathEditor::LetValue(const ole::Variant& value) {
+void PathEditor::ShowValue(const ole::Variant& value) {
     std::string text;
     try {
         if (!value.IsObject() && !value.IsNull())

@@ -12,12 +12,13 @@ namespace attrgrid {
 // shows it, and a path the dialog hands back commits at once.
 class PathEditor : public ValueBoxEditor {
 public:
-    // The value's text form cut before its first NUL; Empty, Null and values without a text form
-    // give "".
-    void LetValue(const ole::Variant& value) override;
     ole::Variant GetValue() override { return ole::Variant(m_Value); }
 
 protected:
+    // The value's text form cut before its first NUL; Empty, Null and values without a text form
+    // give "".
+    void ShowValue(const ole::Variant& value) override;
+
     // WS_CHILD | SS_LEFTNOWORDWRAP: an ampersand marks a mnemonic.
     static constexpr win::DWORD kValueStyle = 0x4000000C;
 

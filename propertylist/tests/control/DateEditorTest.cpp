@@ -57,20 +57,41 @@ TEST_F(DateEditorTest, TheValueIsThePickersTextInTheRowsFormat) {
     }
 }
 
-// Every picker the editor opens has a check box for "no date"; cleared, the value is still the
-// text shown, which commits and opens the row again.
-TEST_F(DateEditorTest, AClearedNoneBoxGivesTheTextShown) {
-    auto row = AddDate(ole::Variant::FromDate(kNewYearsEve), "dd.MM.yyyy");
-    CDateEditor& editor = Open(row);
-    const win::HWND picker = win::HWND::FromValue(static_cast<uint32_t>(editor.hwnd()));
-    ASSERT_EQ(win::SendMessageA(picker, win::DTM_SETSYSTEMTIME, win::GDT_NONE, 0), win::TRUE);
-    EXPECT_EQ(editor.GetValue().ValueType(), ole::VT_BSTR);
-    EXPECT_EQ(ole::CStr(editor.GetValue()), "31.12.2020");
+// Every picker the editor opens has a check box for "no date". A day changed and the box then
+// cleared commits the text shown, so the row opens again.
+TEST_F(DateEditorTest, AClearedNoneBoxCommitsTheDateShown) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"dd.MM.yyyy", "01.12.2020"},
+    };
+    for (const auto& [format, stored] : cases) {
+        SCOPED_TRACE(format);
+        auto row = AddDate(ole::Variant::FromDate(kNewYearsEve), format);
+        Open(row);
+        PressOnEditor(win::VK_UP);
+        PressOnEditor(win::VK_SPACE);
+        Enter();
+        EXPECT_FALSE(Grid().ActiveEditor());
+        EXPECT_EQ(ole::CStr(row->GetValue()), stored);
+        Open(row);
+    }
+    EXPECT_TRUE(errors.empty());
+}
+
+// An edit left as it was keeps the time the picker does not show, on Enter and when the calendar
+// closes without a pick.
+TEST_F(DateEditorTest, AnUntouchedEditKeepsTheTime) {
+    const auto date = ole::Variant::FromDate(kNewYearsEve);
+    auto row = AddDate(date, "");
+    const win::HWND picker = win::HWND::FromValue(static_cast<uint32_t>(Open(row).hwnd()));
     Enter();
     EXPECT_FALSE(Grid().ActiveEditor());
-    EXPECT_EQ(row->GetValue().AsString(), "31.12.2020");
+    ASSERT_EQ(row->GetValue().ValueType(), ole::VT_DATE);
+    EXPECT_EQ(ole::CDate(row->GetValue()), kNewYearsEve);
     Open(row);
-    EXPECT_TRUE(errors.empty());
+    ASSERT_TRUE(win::test::dateTimeDrop(picker));
+    ASSERT_TRUE(win::test::dateTimeClose(picker));
+    EXPECT_EQ(ole::CDate(row->GetValue()), kNewYearsEve);
+    EXPECT_EQ(validated.size(), 2U);
 }
 
 // What is no date shows today; an old date is shown, not the previous edit's.
