@@ -99,6 +99,8 @@ void CTextEditor::Reset(const ole::Ptr<CProperty>& aProperty,
     m_AllowNegative = false;
     if (!aProperty)
         return;
+    // A value without a text form shows an empty box, not the last row's text.
+    ResumeNext([&] { box->SetText(""); });
     ResumeNext([&] { ShowTextOf(*box, aProperty->GetValue()); });
     ResumeNext([&] { box->SetBackColor(ole::Variant(aProperty->GetBackColor())); });
     ResumeNext([&] { box->SetForeColor(ole::Variant(aProperty->GetForeColor())); });

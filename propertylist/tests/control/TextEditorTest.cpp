@@ -55,6 +55,19 @@ protected:
     }
 };
 
+// Null and an object have no text: the box shows none, not the text of the row edited before.
+TEST_F(TextEditorTest, AValueWithoutTextShowsAnEmptyBox) {
+    auto above = Add("Above", ole::Variant("above"), shared::ksTextEditor);
+    for (const ole::Variant& value :
+         {ole::Variant::Null(), ole::Variant(ole::Ptr<ole::Object>(CListItems::Create()))}) {
+        auto row =
+            Add("R" + std::to_string(Grid().GetProperties()->Count()), value, shared::ksTextEditor);
+        Open(above);
+        Open(row);
+        EXPECT_EQ(Box().Text(), "");
+    }
+}
+
 TEST_F(TextEditorTest, TextModeTakesEveryKeyAndEndsOnEnterOrEscape) {
     auto caption = Add("Caption", ole::Variant("old"), shared::ksTextEditor);
     Open(caption);
