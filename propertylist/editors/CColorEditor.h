@@ -19,7 +19,7 @@ public:
     void ColorPickerSelectedColorChanged() override { Commit(); }
 
 protected:
-    // Empty and Null select colour 0.
+    // Empty, Null and a number beyond 32 bits select colour 0.
     void ShowValue(const ole::Variant& value) override;
 
 private:

@@ -92,6 +92,16 @@ TEST_F(ListAndColorEditorTest, TheColourEditorCommitsThePickersNewColour) {
     EXPECT_TRUE(errors.empty());
 }
 
+// A colour held as a number beyond the signed range, the system colour 0x8000000F read back as
+// 2147483663, shows as itself and not as the colour of the row edited before.
+TEST_F(ListAndColorEditorTest, AColourShowsByItsThirtyTwoBits) {
+    Show();
+    auto red = Add("Red", ole::Variant(int32_t{255}), shared::KSColorEditor);
+    auto face = Add("Face", ole::Variant(2147483663.0), shared::KSColorEditor);
+    Open<CColorEditor>(red);
+    EXPECT_EQ(Open<CColorEditor>(face).GetValue().AsI4(), static_cast<int32_t>(0x8000000F));
+}
+
 // Unbound, the list and colour editors do nothing but end an edit, which only the colour editor
 // can: it keeps the listener of its Reset without a control, the list editor does not.
 TEST_F(ListAndColorEditorTest, UnboundEditorsOnlyEndTheEdit) {
