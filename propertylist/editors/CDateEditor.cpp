@@ -119,12 +119,15 @@ ole::Variant CDateEditor::GetValue() {
     const std::string text = WindowText(Window());
     if (ole::IsDate(ole::Variant(text)))
         return ole::Variant(text);
-    // A format the date grammar cannot read back: the picked date itself.
+    // A format the date grammar cannot read back: the picked date itself, or with "no date"
+    // marked the date the picker still shows, so the row holds a date and opens again.
     win::SYSTEMTIME time{};
     if (win::SendMessageA(Window(), win::DTM_GETSYSTEMTIME, 0,
                           reinterpret_cast<win::LPARAM>(&time)) !=
-        static_cast<win::LRESULT>(win::GDT_VALID))
-        return ole::Variant(text);
+        static_cast<win::LRESULT>(win::GDT_VALID)) {
+        const std::optional<double> shown = ReadDateByFormat(text, m_format);
+        return shown ? ole::Variant::FromDate(*shown) : ole::Variant(text);
+    }
     const std::optional<double> day = ole::DateFromParts(time.wYear, time.wMonth, time.wDay);
     if (!day)
         return ole::Variant(text);

@@ -58,10 +58,12 @@ TEST_F(DateEditorTest, TheValueIsThePickersTextInTheRowsFormat) {
 }
 
 // Every picker the editor opens has a check box for "no date". A day changed and the box then
-// cleared commits the text shown, so the row opens again.
+// cleared commits the date shown, as the text shown when that reads as a date and as the date
+// itself when the format holds literal text, so the row opens again.
 TEST_F(DateEditorTest, AClearedNoneBoxCommitsTheDateShown) {
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"dd.MM.yyyy", "01.12.2020"},
+        {"'Due 'dd/MM/yyyy", "12/1/2020"},
     };
     for (const auto& [format, stored] : cases) {
         SCOPED_TRACE(format);
