@@ -89,6 +89,39 @@ TEST_F(LayoutFileTest, ANewNameGetsTheExtensionWhateverDotsItsFolderHas) {
     EXPECT_TRUE(fs::exists(folder / "form1.ksf"));
 }
 
+// The properties window sits in the topmost band over the main window's corner; the Save dialog
+// the main window owns still has its buttons under the mouse, not under that window.
+TEST_F(LayoutFileTest, TheSaveDialogsButtonsAreNotCoveredByThePropertiesWindow) {
+    const win::HWND properties = Properties().Window();
+    ASSERT_TRUE(win::IsWindowVisible(properties));
+    forms::FileDialogResponder().SetFunction([&](const forms::FileDialogRequest&) {
+        const win::HWND dialog = win::GetActiveWindow();
+        win::RECT box;
+        win::RECT palette;
+        win::RECT common;
+        win::GetWindowRect(dialog, &box);
+        win::GetWindowRect(properties, &palette);
+        EXPECT_TRUE(win::IntersectRect(&common, &box, &palette)) << "the two overlap";
+        for (const int id : {win::IDOK, win::IDCANCEL}) {
+            const win::HWND button = win::GetDlgItem(dialog, id);
+            win::RECT rect;
+            win::GetWindowRect(button, &rect);
+            EXPECT_EQ(
+                win::WindowFromPoint({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}),
+                button)
+                << id;
+        }
+        win::test::click(win::GetDlgItem(dialog, win::IDCANCEL), win::POINT{5, 5});
+        win::test::pump();
+        return std::optional<forms::FileDialogAnswer>();
+    });
+    Choose({"&File", "&Save"});
+    const auto log = forms::FileDialogResponder().TakeLog();
+    ASSERT_EQ(log.size(), 1U);
+    EXPECT_TRUE(log[0].answer.has_value()) << "Cancel was clicked";
+    EXPECT_EQ(program->Main()->Caption(), "Sampledesk - Untitled");
+}
+
 TEST_F(LayoutFileTest, ARoundTripBringsBackControlsTextsAndWrappers) {
     Designer().CreateControl("Label", 300, 300, 1200, 300, ole::Variant());
     Designer().CreateControl("TextBox", 300, 900, 1200, 300, ole::Variant());

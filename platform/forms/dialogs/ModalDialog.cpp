@@ -2,7 +2,9 @@
 
 #include "platform/win/WinConstants.h"
 #include "platform/win/input/Cursors.h"
+#include "platform/win/rect/RectHelpers.h"
 #include "platform/win/system/SystemMetrics.h"
+#include "platform/win/window/Tree.h"
 #include "platform/win/window/Window.h"
 
 #include <algorithm>
@@ -77,12 +79,52 @@ void CentreDialog(HWND dialog, HWND owner) {
     SetWindowPos(dialog, {}, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+namespace {
+
+// Whether a shown window of the topmost band that the dialog's owner owns (a palette) overlaps
+// the dialog.
+bool OwnersTopmostWindowOverlaps(HWND dialog) {
+    struct Search {
+        HWND dialog;
+        HWND owner;
+        RECT box;
+        bool found;
+    } search{dialog, GetWindow(dialog, GW_OWNER), {}, false};
+    if (!search.owner) {
+        return false;
+    }
+    GetWindowRect(dialog, &search.box);
+    EnumWindows(
+        [](HWND hwnd, LPARAM param) -> BOOL {
+            auto& s = *reinterpret_cast<Search*>(param);
+            RECT other;
+            RECT common;
+            s.found = hwnd != s.dialog && GetWindow(hwnd, GW_OWNER) == s.owner &&
+                      IsWindowVisible(hwnd) &&
+                      (GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0 &&
+                      GetWindowRect(hwnd, &other) && IntersectRect(&common, &s.box, &other);
+            return s.found ? FALSE : TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+} // namespace
+
+// A dialog in the ordinary band would come up under the topmost windows its owner keeps above
+// itself (a palette), with its buttons out of the mouse's reach: while it is modal it joins the
+// topmost band above them, and it leaves the band again when the loop ends.
 ModalLoopEnd RunDialog(HWND dialog, const std::function<void()>& ask,
                        const std::function<bool()>& done) {
+    const bool raised = (GetWindowLongA(dialog, GWL_EXSTYLE) & WS_EX_TOPMOST) == 0 &&
+                        OwnersTopmostWindowOverlaps(dialog);
+    if (raised) {
+        SetWindowPos(dialog, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
     ShowWindow(dialog, SW_SHOW);
     SetActiveWindow(dialog);
     bool asked = false;
-    return RunModalLoop(dialog, [&] {
+    const ModalLoopEnd end = RunModalLoop(dialog, [&] {
         if (!asked) {
             asked = true;
             if (ask) {
@@ -91,6 +133,10 @@ ModalLoopEnd RunDialog(HWND dialog, const std::function<void()>& ask,
         }
         return done();
     });
+    if (raised && IsWindow(dialog)) {
+        SetWindowPos(dialog, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+    return end;
 }
 
 } // namespace forms

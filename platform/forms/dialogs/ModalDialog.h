@@ -28,9 +28,10 @@ win::HWND CreateDialogWindow(const char* className, const char* caption, win::DW
 void CentreDialog(win::HWND dialog, win::HWND owner);
 
 // Shows the dialog, activates it and runs the nested loop (owner disabled, re-enabled and
-// re-activated afterwards) until `done` holds. `ask` runs once from inside the loop, while the
-// dialog is open and its owner disabled: that is where a responder answers. Headless with nothing
-// left that could end the loop, it returns instead of waiting.
+// re-activated afterwards) until `done` holds. While it runs, the dialog is in the topmost band
+// when a topmost window its owner owns would otherwise cover it. `ask` runs once from inside the
+// loop, while the dialog is open and its owner disabled: that is where a responder answers.
+// Headless with nothing left that could end the loop, it returns instead of waiting.
 win::ModalLoopEnd RunDialog(win::HWND dialog, const std::function<void()>& ask,
                             const std::function<bool()>& done);
 

@@ -208,6 +208,33 @@ TEST_F(FileDialogTest, CancelUnansweredAndBadCallsReturnZero) {
     EXPECT_EQ(CommDlgExtendedError(), CDERR_INITIALIZATION);
 }
 
+// A palette the main window keeps in the topmost band above itself would hide the buttons of
+// a dialog the main window owns: while the dialog is modal it comes above the palette.
+TEST_F(FileDialogTest, ComesAboveItsOwnersTopmostToolWindowWhileModal) {
+    m_folder = m_root.string();
+    const HWND main = TopLevel();
+    RECT area;
+    GetWindowRect(main, &area);
+    const HWND palette = CreateWindowExA(
+        WS_EX_TOOLWINDOW | WS_EX_TOPMOST, "RtTest", "palette", WS_POPUP | WS_VISIBLE, area.left,
+        area.top, area.right - area.left, area.bottom - area.top, main, {}, {}, nullptr);
+    OPENFILENAMEA ofn = Call();
+    ofn.hwndOwner = main;
+    ActOnce(Responder(), [] {
+        const HWND save = GetDlgItem(OpenDialog(), IDOK);
+        RECT rect;
+        GetWindowRect(save, &rect);
+        EXPECT_EQ(WindowFromPoint({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}),
+                  save);
+        ClickItem(IDCANCEL);
+    });
+    EXPECT_FALSE(GetSaveFileNameA(&ofn));
+    ASSERT_EQ(Responder().Log().size(), 1u);
+    EXPECT_TRUE(Responder().Log()[0].answer.has_value()) << "Cancel was not clicked";
+    EXPECT_NE(GetWindowLongA(palette, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+    EXPECT_EQ(WindowFromPoint({area.left + 5, area.top + 5}), palette);
+}
+
 TEST_F(FileDialogTest, WalkingFoldersAndPickingAFileWithMouseAndKeys) {
     m_folder = m_root.string();
     ActOnce(Responder(), [&] {
