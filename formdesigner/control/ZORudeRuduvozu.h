@@ -355,6 +355,11 @@ private:
     ole::Ptr<ole::Object> RequireControl(const ole::Variant& aControl) const;
     bool IsFormControl(const ole::Ptr<ole::Object>& object) const;
     bool Holds(const ole::Ptr<ole::Collection>& collection, const ole::Ptr<ole::Object>& control);
+    std::optional<std::string> HeldKey(const ole::Ptr<ole::Collection>& collection,
+                                       const ole::Ptr<ole::Object>& control);
+    static std::string IdentityKey(const std::string& key, const ole::Ptr<ole::Object>& control);
+    void Enter(const ole::Ptr<ole::Collection>& collection, const ole::Ptr<ole::Object>& control);
+    void Leave(const ole::Ptr<ole::Collection>& collection, const ole::Ptr<ole::Object>& control);
     ole::Ptr<ole::Object> ExtenderObject() const;
     // The designer's form, climbing Parent; null without one.
     ole::Ptr<ole::Object> FindForm() const;

@@ -59,24 +59,55 @@ ole::Ptr<ole::Object> ZORudeRuduvozu::RequireControl(const ole::Variant& aContro
     return control;
 }
 
-// The entry under the control's key is the control itself, not a removed control that had the
-// same Name and Index; such a dead entry is dropped on the way.
+// A control sits under its ControlKey, or, when another live control already held that key as it
+// joined (a same-named control of another form), under that key made unique by its identity.
+// The entry found is the control itself, not a removed control that had the same Name and Index;
+// such a dead entry is dropped on the way.
+std::optional<std::string> ZORudeRuduvozu::HeldKey(const ole::Ptr<ole::Collection>& collection,
+                                                   const ole::Ptr<ole::Object>& control) {
+    if (!collection)
+        return std::nullopt;
+    const std::string key = ControlKey(control);
+    if (collection->ContainsKey(key)) {
+        const ole::Ptr<ole::Object> entry = ControlIn(collection->ItemByKey(key));
+        if (entry.Get() == control.Get())
+            return key;
+        if (!TryRead(entry, "Name")) {
+            collection->RemoveByKey(key);
+            if (collection == m_SelectedControls)
+                AddDirtyRect({});
+        }
+    }
+    // The control that held the key may have left since.
+    const std::string own = IdentityKey(key, control);
+    if (collection->ContainsKey(own))
+        return own;
+    return std::nullopt;
+}
+
 bool ZORudeRuduvozu::Holds(const ole::Ptr<ole::Collection>& collection,
                            const ole::Ptr<ole::Object>& control) {
-    if (!collection)
-        return false;
+    return HeldKey(collection, control).has_value();
+}
+
+// '#' never occurs in a Name, so no control's own key looks like this.
+std::string ZORudeRuduvozu::IdentityKey(const std::string& key,
+                                        const ole::Ptr<ole::Object>& control) {
+    return key + "#" + std::to_string(ole::PtrOfObject(control.Get()));
+}
+
+// For a control not in the collection yet (after Holds, which drops a dead entry under its key).
+void ZORudeRuduvozu::Enter(const ole::Ptr<ole::Collection>& collection,
+                           const ole::Ptr<ole::Object>& control) {
     const std::string key = ControlKey(control);
-    if (!collection->ContainsKey(key))
-        return false;
-    const ole::Ptr<ole::Object> entry = ControlIn(collection->ItemByKey(key));
-    if (entry.Get() == control.Get())
-        return true;
-    if (!TryRead(entry, "Name")) {
-        collection->RemoveByKey(key);
-        if (collection == m_SelectedControls)
-            AddDirtyRect({});
-    }
-    return false;
+    collection->Append(ole::Variant(control),
+                       collection->ContainsKey(key) ? IdentityKey(key, control) : key);
+}
+
+void ZORudeRuduvozu::Leave(const ole::Ptr<ole::Collection>& collection,
+                           const ole::Ptr<ole::Object>& control) {
+    if (const std::optional<std::string> key = HeldKey(collection, control))
+        collection->RemoveByKey(*key);
 }
 
 bool ZORudeRuduvozu::IsSelected(const ole::Variant& aControl) {
@@ -103,7 +134,7 @@ void ZORudeRuduvozu::SelectControl(const ole::Variant& aControl) {
         if (TryReadObject(control, "Container").Get() != TryReadObject(first, "Container").Get())
             return;
     }
-    m_SelectedControls->Append(ole::Variant(control), ControlKey(control));
+    Enter(m_SelectedControls, control);
     AddDirtyRect(control);
     FlushDirtyRect();
     RaiseWithControl(EvControlSelected, control);
@@ -114,7 +145,7 @@ void ZORudeRuduvozu::DeselectControl(const ole::Variant& aControl) {
         return;
     ole::Ptr<ZORudeRuduvozu> self(this);
     const ole::Ptr<ole::Object> control = aControl.Deref().AsObject();
-    m_SelectedControls->RemoveByKey(ControlKey(control));
+    Leave(m_SelectedControls, control);
     AddDirtyRect(control);
     FlushDirtyRect();
     RaiseWithControl(EvControlDeselected, control);
@@ -151,7 +182,7 @@ void ZORudeRuduvozu::LockControls(int32_t eScope, const ole::Variant& aControl) 
         const ole::Ptr<ole::Object> control = RequireControl(aControl);
         if (!m_LockedControls || IsLocked(aControl))
             return;
-        m_LockedControls->Append(ole::Variant(control), ControlKey(control));
+        Enter(m_LockedControls, control);
         AddDirtyRect(control);
         FlushDirtyRect();
         break;
@@ -195,7 +226,7 @@ bool ZORudeRuduvozu::UnlockControls(int32_t eScope, const ole::Variant& aControl
         }
         if (!IsLocked(aControl))
             return false;
-        m_LockedControls->RemoveByKey(ControlKey(control));
+        Leave(m_LockedControls, control);
         AddDirtyRect(control);
         FlushDirtyRect();
         return true;

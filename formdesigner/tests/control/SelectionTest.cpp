@@ -173,6 +173,27 @@ TEST_F(SelectionTest, LockingOneEndsLockAllAndBadArgumentsAreRefused) {
                   "-2147219500 Invalid type of obejct specified, control type expected");
 }
 
+// Command1 of another form has the same key as this one's; each is locked and unlocked as itself.
+TEST_F(SelectionTest, ASameNamedControlOfAnotherFormIsKeptApart) {
+    forms::test::TestHost otherHost;
+    auto twin = otherHost.GetForm().Add("VB.CommandButton", "Command1");
+    Designer().LockControls(ksScopeThis, ole::Variant(button));
+    Designer().LockControls(ksScopeThis, ole::Variant(twin));
+    EXPECT_TRUE(Locked(button));
+    EXPECT_TRUE(Locked(twin));
+    EXPECT_TRUE(Designer().UnlockControls(ksScopeThis, ole::Variant(twin)));
+    EXPECT_TRUE(Locked(button));
+    EXPECT_FALSE(Locked(twin));
+
+    Designer().SelectControl(ole::Variant(twin));
+    Designer().LockControls(ksScopeSelected, ole::Variant());
+    EXPECT_TRUE(Locked(twin));
+    EXPECT_TRUE(Designer().UnlockControls(ksScopeThis, ole::Variant(button)));
+    EXPECT_TRUE(Locked(twin));
+    Designer().DeselectControl(ole::Variant(twin));
+    EXPECT_EQ(Designer().GetSelectedControls()->Count(), 0);
+}
+
 TEST_F(SelectionTest, ContainersAreKnownWithoutTouchingTheForm) {
     auto frame = Add("VB.Frame", "Frame1", {1800, 300, 4200, 2400});
     auto picture = Add("VB.PictureBox", "Picture1", {300, 1200, 1500, 2400});
