@@ -3,6 +3,7 @@
 #include "shared/util/ColorUtils.h"
 
 #include "platform/forms/dialogs/MessageBox.h"
+#include "platform/ole/convert/Conversions.h"
 #include "platform/ole/dispatch/LateBinding.h"
 #include "platform/win/Win.h"
 #include "platform/win/test/Snapshot.h"
@@ -146,6 +147,51 @@ TEST_F(DragTest, EveryHandleResizesTheSingleSelectedControl) {
             ExpectNoInvertedLeftovers();
         }
     }
+}
+
+// Each move of a handle reports the tracked rectangle; a locked control reports nothing.
+TEST_F(DragTest, ControlResizingFollowsTheHandle) {
+    Designer().SelectControl(ole::Variant(first));
+    MoveTo({103, 40});
+    Events();
+    Drag({103, 40}, {113, 50}, 2);
+    EXPECT_THAT(Events(), ElementsAre("MouseDown(1, 0, 1545, 600)",
+                                      "ControlResizing(Command1, 300, 300, 1275, 600)",
+                                      "MouseMove(1, 0, 1620, 675)",
+                                      "ControlResizing(Command1, 300, 300, 1350, 600)",
+                                      "MouseMove(1, 0, 1695, 750)", "ControlResized(Command1)",
+                                      "MouseUp(1, 0, 1695, 750)"));
+    EXPECT_EQ(Geometry(first), "300,300,1350,600");
+
+    Designer().LockControls(ksScopeThis, ole::Variant(first));
+    Drag({113, 40}, {123, 40}, 2);
+    EXPECT_THAT(EventNames(), testing::Not(testing::Contains("ControlResizing")));
+}
+
+// Line1 from (120, 20) to (200, 100) pixels: an end moves alone and reports the four ends; the
+// body moves the whole line.
+TEST_F(DragTest, ALinesEndsResizeItAndItsBodyMovesIt) {
+    auto line = AddLine("Line1", {1800, 300, 3000, 1500});
+    const auto ends = [&] {
+        std::string text;
+        for (const char* member : {"X1", "Y1", "X2", "Y2"})
+            text +=
+                (text.empty() ? "" : ",") + ole::CStr(ole::GetProperty(ole::Variant(line), member));
+        return text;
+    };
+    Designer().SelectControl(ole::Variant(line));
+    win::test::pump();
+    Events();
+    Drag({200, 100}, {210, 110}, 1);
+    EXPECT_THAT(Events(), testing::Contains("ControlResizing(Line1, 1800, 300, 3150, 1650)"));
+    EXPECT_EQ(ends(), "1800,300,3150,1650");
+    Drag({120, 20}, {110, 30}, 1);
+    EXPECT_EQ(ends(), "1650,450,3150,1650");
+    Drag({160, 70}, {170, 90}, 1);
+    EXPECT_THAT(Events(), testing::Contains("ControlMoved(Line1)"));
+    EXPECT_EQ(ends(), "1800,750,3300,1950");
+    EXPECT_THAT(Selected(), ElementsAre("Line1"));
+    ExpectNoInvertedLeftovers();
 }
 
 // A frame dragged past its opposite edge is erased exactly as it was drawn.
