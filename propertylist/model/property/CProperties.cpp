@@ -7,10 +7,12 @@
 #include "platform/base/Rounding.h"
 #include "platform/ole/convert/Conversions.h"
 #include "platform/ole/dispatch/ClassBuilder.h"
+#include "platform/ole/dispatch/Enumerator.h"
 #include "platform/ole/error/Error.h"
 #include "platform/ole/text/TextEdits.h"
 #include "shared/util/EditorValue.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace attrgrid {
@@ -30,12 +32,34 @@ bool IsPositionType(const ole::Variant& value) {
 
 } // namespace
 
-CProperties::CProperties()
-    : m_properties(ole::Collection::Create()), m_hostKeys(ole::Collection::Create()),
-      m_events(Info(), this) {}
+CProperties::CProperties() : m_hostKeys(ole::Collection::Create()), m_events(Info(), this) {}
 
 CProperties::~CProperties() {
     m_owner = 0;
+    for (const auto& property : m_properties)
+        property->SetStored(false);
+}
+
+void CProperties::Store(const ole::Ptr<CProperty>& property) {
+    m_properties.push_back(property);
+    try {
+        if (!m_byKey.Insert(property.Get()))
+            RaiseAddError(errors::PropertyNameInUse);
+    } catch (...) {
+        m_properties.pop_back();
+        throw;
+    }
+    property->SetStored(true);
+}
+
+void CProperties::Unstore(const CProperty& property) {
+    const auto at = std::find_if(m_properties.begin(), m_properties.end(),
+                                 [&](const auto& held) { return held.Get() == &property; });
+    if (at == m_properties.end())
+        return;
+    m_byKey.Erase(&property);
+    (*at)->SetStored(false);
+    m_properties.erase(at);
 }
 
 ole::Ptr<CProperties> CProperties::Create() {
@@ -63,8 +87,8 @@ ole::Ptr<CProperty> CProperties::Add(const std::string& sName, const ole::Varian
         RaiseAddError(errors::InvalidKey);
     if (!sKey.empty() && m_hostKeys->ContainsKey(sKey))
         RaiseAddError(errors::PropertyKeyInUse);
-    const std::string internalKey = sCategory + "_" + sName;
-    if (m_properties->ContainsKey(internalKey))
+    std::string internalKey = sCategory + "_" + sName;
+    if (m_byKey.Find(internalKey))
         RaiseAddError(errors::PropertyNameInUse);
     ole::Ptr<ole::Object> owner = Owner();
     if (!owner)
@@ -78,9 +102,9 @@ ole::Ptr<CProperty> CProperties::Add(const std::string& sName, const ole::Varian
         m_hostKeys->Append(ole::Variant(internalKey), sKey);
         property->SetKey(sKey);
     }
-    property->LetInternalKey(internalKey);
     try {
-        m_properties->Append(ole::Variant(property), internalKey);
+        property->LetInternalKey(std::move(internalKey));
+        Store(property);
     } catch (...) {
         if (!sKey.empty())
             m_hostKeys->RemoveByKey(sKey);
@@ -117,26 +141,23 @@ ole::Ptr<CProperty> CProperties::AddFromDispatch(const std::string& sName, ole::
 
 ole::Ptr<CProperty> CProperties::Item(const ole::Variant& vntIndexKey) const {
     const ole::Variant& index = vntIndexKey.Deref();
-    if (m_properties->Count() == 0)
+    if (m_properties.empty())
         return {};
     if (IsPositionType(index)) {
         const double position = base::RoundHalfEven(ole::CDbl(index));
-        if (!(position >= 1 && position <= m_properties->Count()))
+        if (!(position >= 1 && position <= Count()))
             ole::RaiseError(ole::ERR_SUBSCRIPT);
-        return ole::PtrCast<CProperty>(
-            m_properties->ItemAt(static_cast<int32_t>(position)).AsObject());
+        return m_properties[static_cast<size_t>(position) - 1];
     }
     if (!index.IsString())
         return {};
     const std::string& key = index.AsString();
     if (m_hostKeys->ContainsKey(key)) {
         const std::string internalKey = ole::CStr(m_hostKeys->ItemByKey(key));
-        if (m_properties->ContainsKey(internalKey))
-            return ole::PtrCast<CProperty>(m_properties->ItemByKey(internalKey).AsObject());
+        if (CProperty* property = m_byKey.Find(internalKey))
+            return ole::Ptr<CProperty>(property);
     }
-    if (m_properties->ContainsKey(key))
-        return ole::PtrCast<CProperty>(m_properties->ItemByKey(key).AsObject());
-    return {};
+    return ole::Ptr<CProperty>(m_byKey.Find(key));
 }
 
 ole::Ptr<CProperty> CProperties::ItemFromDispatch(ole::Variant& vntIndexKey) const {
@@ -144,18 +165,32 @@ ole::Ptr<CProperty> CProperties::ItemFromDispatch(ole::Variant& vntIndexKey) con
 }
 
 ole::Ptr<CProperty> CProperties::ItemByInternalKey(std::string_view sKey) const {
-    return ole::PtrCast<CProperty>(m_properties->ItemByKey(sKey).AsObject());
+    CProperty* property = m_byKey.Find(sKey);
+    if (!property)
+        ole::RaiseError(ole::ERR_INVALID_CALL);
+    return ole::Ptr<CProperty>(property);
+}
+
+std::vector<ole::Variant> CProperties::Snapshot() const {
+    std::vector<ole::Variant> items;
+    items.reserve(m_properties.size());
+    for (const auto& property : m_properties)
+        items.emplace_back(property);
+    return items;
 }
 
 ole::Ptr<ole::Object> CProperties::NewEnum() const {
-    return m_properties->NewEnum();
+    return ole::Enumerator::Create(Snapshot());
 }
 
 ole::Variant CProperties::Clear() {
     ole::Ptr<CProperties> self(this);
     // Keeps the properties alive until the handlers of the event have run.
-    const std::vector<ole::Variant> removed = m_properties->Snapshot();
-    m_properties->Clear();
+    const std::vector<ole::Ptr<CProperty>> removed = std::move(m_properties);
+    m_properties.clear();
+    m_byKey.Clear();
+    for (const auto& property : removed)
+        property->SetStored(false);
     m_hostKeys->Clear();
     try {
         m_events.Raise(PropertiesCleared);
@@ -180,7 +215,7 @@ void CProperties::RemoveFound(const ole::Ptr<CProperty>& property, bool trapKeyE
     ole::Ptr<CProperties> self(this);
     ole::Ptr<CProperty> held = property;
     const std::string internalKey = held->GetInternalKey();
-    m_properties->RemoveByKey(internalKey);
+    Unstore(*held);
     // The host key goes before the handlers run: a handler may add a property under the same
     // internal key (same name and category), and the old key must not resolve to that one.
     if (const std::string hostKey = held->GetKey(); !hostKey.empty()) {

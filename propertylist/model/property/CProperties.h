@@ -3,10 +3,12 @@
 #include "propertylist/model/property/CProperty.h"
 
 #include "platform/ole/collection/Collection.h"
+#include "platform/ole/collection/FoldedKeyIndex.h"
 #include "platform/ole/event/ConnectionPoint.h"
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace attrgrid {
 
@@ -43,7 +45,7 @@ public:
     // Numeric types select by 1-based position (half-even; out of range raises 9); text is a
     // host key, then an internal key, else nothing; any other type gives nothing.
     ole::Ptr<CProperty> Item(const ole::Variant& vntIndexKey) const;
-    int32_t Count() const { return m_properties->Count(); }
+    int32_t Count() const { return static_cast<int32_t>(m_properties.size()); }
     ole::Ptr<ole::Object> NewEnum() const;
     ole::Variant Clear();
     void Remove(const ole::Variant& index);
@@ -74,7 +76,21 @@ private:
     ole::Ptr<CProperty> ItemFromDispatch(ole::Variant& vntIndexKey) const;
     void RemoveFound(const ole::Ptr<CProperty>& property, bool trapKeyErrors);
 
-    ole::Ptr<ole::Collection> m_properties;
+    struct InternalKeyOf {
+        const std::string& operator()(const CProperty& property) const {
+            return property.GetInternalKey();
+        }
+    };
+    // Stores the property at the end, under its internal key.
+    void Store(const ole::Ptr<CProperty>& property);
+    // Takes the property out of the order and the index.
+    void Unstore(const CProperty& property);
+    std::vector<ole::Variant> Snapshot() const;
+
+    // In order of addition, indexed by each property's own internal key: the key is kept once,
+    // in the property.
+    std::vector<ole::Ptr<CProperty>> m_properties;
+    ole::FoldedKeyIndex<CProperty, InternalKeyOf> m_byKey;
     ole::Ptr<ole::Collection> m_hostKeys;
     uint32_t m_owner = 0;
     ole::ConnectionPoint m_events;

@@ -119,8 +119,13 @@ public:
                       bool bAutoUpdate, int32_t eEditorType);
     void SetKey(std::string sKey) { RareForWrite().key = std::move(sKey); }
     void SetCategory(std::string sCategory) { m_category = std::move(sCategory); }
-    std::string GetInternalKey() const { return m_internalKey; }
+    // Read by the collection's key index and by the property's rows: fixed once the property is
+    // stored.
+    const std::string& GetInternalKey() const { return m_internalKey; }
     void LetInternalKey(std::string value) { m_internalKey = std::move(value); }
+    // Held by a collection now: a row bound to the property shows it only while it is.
+    bool Stored() const { return m_stored; }
+    void SetStored(bool value) { m_stored = value; }
     void ReplaceCategorySeparator(std::string_view sOld, std::string_view sNew);
     // The live owner, or null.
     ole::Ptr<ole::Object> Owner() const;
@@ -152,6 +157,7 @@ private:
     int32_t m_backColor = -1;
     int32_t m_foreColor = -1;
     bool m_customDraw = false;
+    bool m_stored = false;
     uint32_t m_source = 0;
     // What most properties leave at its default, made on first write: a list of thousands of
     // properties stays small.
