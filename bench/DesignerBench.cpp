@@ -1,7 +1,8 @@
 // The form designer over 1,000 hosted labels (40 columns of 25, each 20 x 10 pixels): selecting
 // them all with a band, one drag pass that erases and redraws a frame per control and reports
 // each move, a full repaint with 100 of them selected, hit testing at a point that only the last
-// control of the form covers, and saving and loading the layout file of all of them.
+// control of the form covers (also among 10,000), and saving and loading the layout file of all
+// of them.
 
 #include "formdesigner/control/ZORudeRuduvozu.h"
 
@@ -33,7 +34,7 @@ struct Surface {
     ole::Ptr<forms::Extender> extender;
     ole::Ptr<ZORudeRuduvozu> designer;
 
-    Surface() {
+    explicit Surface(int count = kColumns * kRows) {
         win::test::resetPlatform();
         win::test::setScreenSize(1400, 1000);
         ZORudeRuduvozu::Register();
@@ -43,7 +44,7 @@ struct Surface {
         designer = ole::PtrCast<ZORudeRuduvozu>(extender->Inner());
         host->Show();
         designer->LetLockRefresh(true);
-        for (int i = 0; i < kColumns * kRows; ++i) {
+        for (int i = 0; i < count; ++i) {
             auto label = host->GetForm().Add("VB.Label", "Label" + std::to_string(i),
                                              ole::Ptr<ole::Object>(extender));
             const float left = static_cast<float>((i % kColumns) * 30 * 15);
@@ -124,18 +125,22 @@ void BM_PaintOfASmallArea(benchmark::State& state) {
 }
 BENCHMARK(BM_PaintOfASmallArea)->Unit(benchmark::kMillisecond);
 
+// The last label only; the surface grows downwards past its window with the count.
 void BM_HitTestAmongAllControls(benchmark::State& state) {
-    Surface surface;
+    const auto count = static_cast<int>(state.range(0));
+    Surface surface(count);
     ZORudeRuduvozu& designer = *surface.designer;
-    // Inside the last label only.
-    const float x = static_cast<float>((kColumns - 1) * 450 + 150);
-    const float y = static_cast<float>((kRows - 1) * 450 + 150 + 75);
+    const float x = static_cast<float>(((count - 1) % kColumns) * 450 + 150);
+    const float y = static_cast<float>(((count - 1) / kColumns) * 450 + 150 + 75);
     int32_t code = 0;
     for (auto _ : state)
         benchmark::DoNotOptimize(designer.ControlFromPoint(x, y, false, code, true));
     state.counters["code"] = code;
 }
-BENCHMARK(BM_HitTestAmongAllControls)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HitTestAmongAllControls)
+    ->Arg(kColumns* kRows)
+    ->Arg(10000)
+    ->Unit(benchmark::kMicrosecond);
 
 std::string LayoutPath() {
     return (std::filesystem::temp_directory_path() /

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "formdesigner/control/ControlRectIndex.h"
 #include "formdesigner/control/InvertedShapes.h"
 #include "formdesigner/hooks/IHookListener.h"
 
@@ -19,6 +20,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace ole {
@@ -365,6 +367,19 @@ private:
     ole::Ptr<ole::Object> FindForm() const;
     std::vector<ole::Ptr<ole::Object>> FormControls(const ole::Ptr<ole::Object>& form) const;
     std::vector<ole::Ptr<ole::Object>> ContainedSnapshot() const;
+    // The form's controls whose Container is `container` and whose place may meet `pixels`
+    // (designer client pixels) widened by `margin` pixels, in the form's Controls order, from the
+    // container's rectangle index; nullopt when the container cannot be placed, and the caller
+    // walks every control.
+    std::optional<std::vector<ole::Ptr<ole::Object>>>
+    ControlsNear(const ole::Ptr<ole::Object>& container, const win::RECT& pixels, float margin);
+    std::optional<std::vector<ole::Ptr<ole::Object>>>
+    ControlsNear(const ole::Ptr<ole::Object>& container, float left, float top, float right,
+                 float bottom, float margin);
+    const ControlRectIndex* RectIndexOf(const ole::Ptr<ole::Object>& container);
+    // Where `container`'s client origin lies in designer units; false when its chain does not
+    // lead to this designer.
+    bool OffsetOfContainer(ole::Ptr<ole::Object> container, float& dx, float& dy);
     std::vector<uint32_t> SelectedSnapshot() const;
     bool IsThisDesigner(const ole::Ptr<ole::Object>& object) const;
     void StepSelection(bool forward);
@@ -458,6 +473,9 @@ private:
     float m_DragLastX = 0;
     float m_DragLastY = 0;
     InvertedShapes m_shapes;
+
+    // Rectangle indexes by container id, all built at one layout version.
+    std::unordered_map<uint32_t, std::unique_ptr<ControlRectIndex>> m_rectIndexes;
 };
 
 } // namespace layoutdesk

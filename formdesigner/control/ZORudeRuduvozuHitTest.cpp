@@ -6,6 +6,7 @@
 #include "formdesigner/control/HitGeometry.h"
 #include "formdesigner/control/LateReads.h"
 
+#include "platform/forms/control/Control.h"
 #include "platform/forms/form/Form.h"
 #include "platform/forms/host/Extender.h"
 #include "platform/forms/menu/Menu.h"
@@ -113,11 +114,18 @@ void ZORudeRuduvozu::ContainerBorderInset(const ole::Ptr<ole::Object>& control, 
     });
 }
 
-// Climbs Container until this designer. A chain that ends at a form, at nothing, at a failed read
-// or after kMaxContainerDepth levels does not lead here: the control is not placeable.
 bool ZORudeRuduvozu::ContainerOffset(const ole::Ptr<ole::Object>& control, float& dx, float& dy) {
     try {
-        ole::Ptr<ole::Object> container = ReadObject(control, "Container");
+        return OffsetOfContainer(ReadObject(control, "Container"), dx, dy);
+    } catch (const ole::Error&) {
+    }
+    return false;
+}
+
+// Climbs Container until this designer. A chain that ends at a form, at nothing, at a failed read
+// or after kMaxContainerDepth levels does not lead here: the container is not placeable.
+bool ZORudeRuduvozu::OffsetOfContainer(ole::Ptr<ole::Object> container, float& dx, float& dy) {
+    try {
         for (int depth = 0; depth < kMaxContainerDepth; ++depth) {
             if (!container || IsForm(container))
                 return false;
@@ -263,7 +271,16 @@ ole::Ptr<ole::Object> ZORudeRuduvozu::ControlFromPoint(float X, float Y, bool se
     const ole::Ptr<ole::Object> form = FindForm();
     if (!form)
         return {};
-    for (const ole::Ptr<ole::Object>& control : FormControls(form)) {
+    // A control is hit at most a handle, or a Line's tolerance, away from its rectangle.
+    const int32_t pixelMode = forms::ModeValue(forms::ScaleMode::Pixels);
+    const float x = ConvertX(X, ScaleMode(), pixelMode);
+    const float y = ConvertY(Y, ScaleMode(), pixelMode);
+    const float reach = std::fabs(ConvertX(m_HandleSizeX, ScaleMode(), pixelMode)) +
+                        std::fabs(ConvertY(m_HandleSizeY, ScaleMode(), pixelMode)) +
+                        std::fabs(ConvertX(m_HitTolerance, ScaleMode(), pixelMode));
+    std::optional<std::vector<ole::Ptr<ole::Object>>> near =
+        ControlsNear(within, x, y, x, y, reach);
+    for (const ole::Ptr<ole::Object>& control : near ? *near : FormControls(form)) {
         if (!HasVisibleProperty(control) || IsMenu(control) || IsForm(control) ||
             ole::TypeName(control.Get()) == "ZORudeRuduvozu")
             continue;
@@ -334,6 +351,14 @@ bool ZORudeRuduvozu::HasVisibleProperty(const ole::Ptr<ole::Object>& control) {
 }
 
 std::string ZORudeRuduvozu::ControlKey(const ole::Ptr<ole::Object>& control) {
+    // A control on a form answers from its own fields: read by name, the Index of a control
+    // outside an array raises, and the raise costs more than the rest of a selection change.
+    if (const auto* formControl = dynamic_cast<const forms::Control*>(control.Get())) {
+        if (formControl->IsDead())
+            return "xyz_-1";
+        const int32_t index = formControl->IsArrayElement() ? formControl->Index() : -1;
+        return "xyz" + formControl->Name() + "_" + std::to_string(index);
+    }
     std::string name;
     if (const std::optional<ole::Variant> value = TryRead(control, "Name"))
         ole::ResumeNext([&] { name = ole::CStr(*value); });

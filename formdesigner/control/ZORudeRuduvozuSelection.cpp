@@ -333,7 +333,8 @@ void ZORudeRuduvozu::SelectControlsInRect(const win::RECT& pixels,
         return;
     ole::Ptr<ZORudeRuduvozu> self(this);
     RefreshHold hold(*this);
-    for (const ole::Ptr<ole::Object>& control : FormControls(form)) {
+    std::optional<std::vector<ole::Ptr<ole::Object>>> near = ControlsNear(container, pixels, 0);
+    for (const ole::Ptr<ole::Object>& control : near ? *near : FormControls(form)) {
         if (!HasVisibleProperty(control) || IsFormOrMenu(control))
             continue;
         if (TryReadObject(control, "Container").Get() != container.Get())
@@ -347,7 +348,13 @@ void ZORudeRuduvozu::FlushDirtyRect() {
     if (m_LockRefresh)
         return;
     ole::Ptr<ZORudeRuduvozu> self(this);
-    for (const ole::Ptr<ole::Object>& control : ContainedSnapshot()) {
+    // The area goes into the update region first: each control's own invalidation below then
+    // falls inside it instead of adding one more piece per control.
+    if (const win::HWND hwnd = hWnd())
+        win::InvalidateRect(hwnd, &m_DirtyRect, false);
+    std::optional<std::vector<ole::Ptr<ole::Object>>> near =
+        ControlsNear(ExtenderObject(), m_DirtyRect, 0);
+    for (const ole::Ptr<ole::Object>& control : near ? *near : ContainedSnapshot()) {
         ole::ResumeNext([&] {
             win::RECT rect{};
             win::RECT meet{};
@@ -360,8 +367,6 @@ void ZORudeRuduvozu::FlushDirtyRect() {
             WriteMember(control, "Visible", ole::Variant(true));
         });
     }
-    if (const win::HWND hwnd = hWnd())
-        win::InvalidateRect(hwnd, &m_DirtyRect, false);
     win::SetRectEmpty(&m_DirtyRect);
 }
 

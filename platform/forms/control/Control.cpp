@@ -2,6 +2,7 @@
 
 #include "platform/forms/control/ControlContainer.h"
 #include "platform/forms/control/InputEvents.h"
+#include "platform/forms/control/LayoutVersion.h"
 #include "platform/forms/control/MousePointer.h"
 #include "platform/forms/errors/EventErrorBoundary.h"
 #include "platform/forms/form/FocusOrder.h"
@@ -62,6 +63,7 @@ size_t Control::DeadControlCount() {
 }
 
 void Control::MarkDead() {
+    NoteLayoutChange();
     if (!m_dead)
         ++g_deadControls;
     m_dead = true;
@@ -129,6 +131,7 @@ void Control::SetContainer(ole::Ptr<ole::Object> container) {
             ole::RaiseError(ole::ERR_INVALID_CALL, "A control cannot contain itself");
         at = control ? control->Container() : nullptr;
     }
+    NoteLayoutChange();
     if (!m_sited || m_dead) {
         m_container = ole::WeakRef<ole::Object>(container);
         return;
@@ -208,6 +211,7 @@ win::RECT Control::PixelBounds() const {
 }
 
 void Control::SetPixelBounds(const win::RECT& bounds) {
+    NoteLayoutChange();
     if (IsWindowless() || !IsAlive()) {
         const win::RECT old = m_windowlessBounds;
         m_windowlessBounds = bounds;
@@ -232,6 +236,7 @@ void Control::ZOrder(const ole::Variant& position) {
         !position.IsMissing() && !position.IsEmpty() && ole::FromVariant<int32_t>(position) == 1;
     if (!IsAlive())
         return;
+    NoteLayoutChange();
     if (IsWindowless()) {
         m_zPosition = toBack ? -(g_nextZPosition++) : g_nextZPosition++;
         if (ControlContainer* container = ContainerSite())
@@ -358,6 +363,7 @@ const char* Control::RegisterRuntimeClass(const char* className, win::UINT class
 
 void Control::Site(ControlContainer& container, std::string name, const win::RECT& bounds,
                    bool visible) {
+    NoteLayoutChange();
     m_container = ole::WeakRef<ole::Object>(container.ContainerObject());
     m_name = std::move(name);
     m_visible = visible;
@@ -388,6 +394,7 @@ void Control::CreateControlWindow(const win::RECT& bounds) {
         bounds.right - bounds.left, bounds.bottom - bounds.top,
         container ? container->ContainerWindow() : win::HWND{}, {}, {}, nullptr);
     if (!m_hwnd) {
+        NoteLayoutChange();
         m_sited = false;
         ole::RaiseError(ole::ERR_INVALID_CALL, "Can't create the control's window");
     }
@@ -407,6 +414,7 @@ void Control::Unsite() {
     if (!m_sited || m_unsited)
         return;
     m_unsited = true;
+    NoteLayoutChange();
     ole::Ptr<Control> keepAlive(this);
     if (IsWindowless()) {
         if (ControlContainer* container = ContainerSite())
@@ -439,6 +447,9 @@ win::LRESULT Control::RuntimeProc(win::HWND hwnd, win::UINT msg, win::WPARAM wPa
 }
 
 win::LRESULT Control::Dispatch(win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) {
+    // The window moved, was sized or restacked from outside the control's own members.
+    if (msg == win::WM_WINDOWPOSCHANGED)
+        NoteLayoutChange();
     win::LRESULT result = WindowProc(msg, wParam, lParam);
     if (msg == win::WM_NCDESTROY) {
         WindowControls().erase(m_hwnd);
