@@ -28,12 +28,12 @@ bool IsNothing(const Variant& value) {
 } // namespace
 
 void InitPersistedProperties(Object& self) {
-    for (const PersistedProperty& property : self.GetClassInfo().Persisted())
+    for (const PersistedProperty& property : self.GetClassInfo().ReadOrder())
         ResumeNext([&] { Put(self, property, property.defaultOf(self)); });
 }
 
 void ReadPersistedProperties(Object& self, PropertyBag& bag) {
-    for (const PersistedProperty& property : self.GetClassInfo().Persisted()) {
+    for (const PersistedProperty& property : self.GetClassInfo().ReadOrder()) {
         if (!property.stored)
             continue;
         ResumeNext(
@@ -42,9 +42,7 @@ void ReadPersistedProperties(Object& self, PropertyBag& bag) {
 }
 
 void WritePersistedProperties(Object& self, PropertyBag& bag) {
-    for (const PersistedProperty& property : self.GetClassInfo().Persisted()) {
-        if (!property.stored)
-            continue;
+    for (const PersistedProperty& property : self.GetClassInfo().WriteOrder()) {
         ResumeNext([&] {
             const Variant value = Get(self, property);
             const Variant defaultValue = property.defaultOf(self);

@@ -6,9 +6,10 @@
 namespace ole {
 
 // A control's persisted properties, as its class table declares them (ClassBuilder.h), walked in
-// declaration order. Each property is one step that carries on after an automation error (the
-// property keeps what it had) and reports any other failure as unhandled. Values pass through
-// the member's own accessors, so each setter does its extra work.
+// the table's read order (init, read) or write order (write). Each property is one step that
+// carries on after an automation error (the property keeps what it had) and reports any other
+// failure as unhandled. Values pass through the member's own accessors, so each setter does its
+// extra work.
 
 // Gives every declared property its default through its setter (a new control).
 void InitPersistedProperties(Object& self);

@@ -129,8 +129,37 @@ std::string PersistFault(std::span<const MemberInfo> members, const PersistedPro
     return {};
 }
 
+const PersistedProperty* FindIn(std::span<const PersistedProperty> persisted, DISPID id) {
+    for (const PersistedProperty& property : persisted) {
+        if (property.id == id)
+            return &property;
+    }
+    return nullptr;
+}
+
+// An order names each property it covers once and nothing else.
+std::string OrderFault(std::span<const PersistedProperty> persisted, std::span<const DISPID> order,
+                       const char* name, bool storedOnly) {
+    if (order.empty())
+        return {};
+    std::map<DISPID, int> named;
+    for (const DISPID id : order) {
+        const PersistedProperty* property = FindIn(persisted, id);
+        if (!property || (storedOnly && !property->stored))
+            return std::string(name) + " names id " + std::to_string(id) + ", which it cannot hold";
+        if (++named[id] > 1)
+            return std::string(name) + " names " + property->key + " twice";
+    }
+    for (const PersistedProperty& property : persisted) {
+        if ((property.stored || !storedOnly) && !named.contains(property.id))
+            return std::string(name) + " misses " + property.key;
+    }
+    return {};
+}
+
 std::string FirstFault(std::span<const MemberInfo> members,
                        std::span<const PersistedProperty> persisted,
+                       std::span<const DISPID> readOrder, std::span<const DISPID> writeOrder,
                        std::span<const std::string> faults) {
     if (!faults.empty())
         return faults.front();
@@ -158,16 +187,34 @@ std::string FirstFault(std::span<const MemberInfo> members,
         if (std::string fault = PersistFault(members, property); !fault.empty())
             return fault;
     }
-    return {};
+    if (std::string fault = OrderFault(persisted, readOrder, "read order", false); !fault.empty())
+        return fault;
+    return OrderFault(persisted, writeOrder, "write order", true);
 }
 
 } // namespace
 
 void CheckTable(const std::string& className, std::span<const MemberInfo> members,
-                std::span<const PersistedProperty> persisted, std::span<const std::string> faults) {
-    const std::string fault = FirstFault(members, persisted, faults);
+                std::span<const PersistedProperty> persisted, std::span<const DISPID> readOrder,
+                std::span<const DISPID> writeOrder, std::span<const std::string> faults) {
+    const std::string fault = FirstFault(members, persisted, readOrder, writeOrder, faults);
     if (!fault.empty())
         throw std::logic_error("class table of " + className + ": " + fault);
+}
+
+std::vector<PersistedProperty> InOrder(std::span<const PersistedProperty> persisted,
+                                       std::span<const DISPID> order, bool storedOnly) {
+    std::vector<PersistedProperty> ordered;
+    if (order.empty()) {
+        for (const PersistedProperty& property : persisted) {
+            if (property.stored || !storedOnly)
+                ordered.push_back(property);
+        }
+        return ordered;
+    }
+    for (const DISPID id : order)
+        ordered.push_back(*FindIn(persisted, id));
+    return ordered;
 }
 
 } // namespace detail

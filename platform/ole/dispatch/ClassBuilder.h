@@ -15,14 +15,19 @@
 //   Persisted(&C::DefaultFont)       a default the object gives each time (a member function
 //                                    taking nothing: the ambient font, a length in scale units)
 //   InitValue(true)                  given on InitProperties only, never stored
-// The user control's handlers walk the table in declaration order (PersistedProperties.h):
+// The user control's handlers walk the table (PersistedProperties.h):
 //   OnInitProperties:      ole::InitPersistedProperties(*this);
 //   OnReadProperties(bag): ole::ReadPersistedProperties(*this, bag);
 //   OnWriteProperties(bag): ole::WritePersistedProperties(*this, bag);
+// in declaration order, unless the class states its stored form's own orders by id:
+//   .ReadOrder({IdAlignToGrid, IdBackColor, ...})   given on InitProperties and ReadProperties
+//   .WriteOrder({IdAlignToGrid, IdBackColor, ...})  stored on WriteProperties
+// The read order names every persisted property once, the write order every stored one.
 // and a setter notifies its container by id: PropertyChanged(IdBackColor).
 // Build() checks the table and throws std::logic_error naming the class and the fault on a typo:
 // an id with two names, a name with two ids, two accessors of one kind, more parameter names
-// than the C++ signature has, a persisted property without its get and put, a key used twice.
+// than the C++ signature has, a persisted property without its get and put, a key used twice,
+// an order that misses a property or names one twice or one it cannot hold.
 
 #include "platform/ole/dispatch/ArgConvert.h"
 #include "platform/ole/dispatch/MemberInfo.h"
@@ -204,7 +209,13 @@ bool ApplyOptions(MemberInfo& member, MemberOptions& options, bool isPut);
 
 // Throws std::logic_error naming the class and the first fault of its table.
 void CheckTable(const std::string& className, std::span<const MemberInfo> members,
-                std::span<const PersistedProperty> persisted, std::span<const std::string> faults);
+                std::span<const PersistedProperty> persisted, std::span<const DISPID> readOrder,
+                std::span<const DISPID> writeOrder, std::span<const std::string> faults);
+
+// The persisted properties in `order`, or in declaration order when it is empty; the write
+// order keeps only the stored ones.
+std::vector<PersistedProperty> InOrder(std::span<const PersistedProperty> persisted,
+                                       std::span<const DISPID> order, bool storedOnly);
 
 } // namespace detail
 
@@ -268,6 +279,9 @@ public:
     ClassBuilder& Event(std::string name, DISPID id, int32_t position,
                         std::vector<EventParam> params, std::string help = {});
 
+    ClassBuilder& ReadOrder(std::vector<DISPID> ids);
+    ClassBuilder& WriteOrder(std::vector<DISPID> ids);
+
     ClassInfo Build();
 
 private:
@@ -313,6 +327,8 @@ private:
     std::vector<MemberInfo> m_members;
     std::vector<EventInfo> m_events;
     std::vector<PersistedProperty> m_persisted;
+    std::vector<DISPID> m_readOrder;
+    std::vector<DISPID> m_writeOrder;
     std::vector<std::string> m_faults;
 };
 

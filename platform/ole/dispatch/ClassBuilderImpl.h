@@ -59,8 +59,20 @@ ClassBuilder<C>& ClassBuilder<C>::Event(std::string name, DISPID id, int32_t pos
 }
 
 template <class C>
+ClassBuilder<C>& ClassBuilder<C>::ReadOrder(std::vector<DISPID> ids) {
+    m_readOrder = std::move(ids);
+    return *this;
+}
+
+template <class C>
+ClassBuilder<C>& ClassBuilder<C>::WriteOrder(std::vector<DISPID> ids) {
+    m_writeOrder = std::move(ids);
+    return *this;
+}
+
+template <class C>
 ClassInfo ClassBuilder<C>::Build() {
-    detail::CheckTable(m_name, m_members, m_persisted, m_faults);
+    detail::CheckTable(m_name, m_members, m_persisted, m_readOrder, m_writeOrder, m_faults);
     ClassInfo info;
     info.m_name = m_name;
     info.m_library = m_library;
@@ -77,6 +89,8 @@ ClassInfo ClassBuilder<C>::Build() {
     info.m_members = m_members;
     info.m_events = m_events;
     info.m_persisted = m_persisted;
+    info.m_readOrder = detail::InOrder(m_persisted, m_readOrder, false);
+    info.m_writeOrder = detail::InOrder(m_persisted, m_writeOrder, true);
     info.Finish();
     return info;
 }

@@ -43,6 +43,10 @@ public:
 
     // The properties kept in a property bag, in declaration order (PersistedProperties.h).
     std::span<const PersistedProperty> Persisted() const { return m_persisted; }
+    // The same in the orders of the stored form: given on init and read, stored on write (the
+    // stored ones only). Declaration order unless the class states its own.
+    std::span<const PersistedProperty> ReadOrder() const { return m_readOrder; }
+    std::span<const PersistedProperty> WriteOrder() const { return m_writeOrder; }
     const PersistedProperty* FindPersisted(DISPID id) const;
 
     DISPID IdOfName(std::string_view name) const;
@@ -83,6 +87,8 @@ private:
     std::unordered_map<std::string, DISPID> m_idsByFoldedName;
     std::vector<EventInfo> m_events;
     std::vector<PersistedProperty> m_persisted;
+    std::vector<PersistedProperty> m_readOrder;
+    std::vector<PersistedProperty> m_writeOrder;
 };
 
 } // namespace ole

@@ -15,6 +15,8 @@ struct Widget : Object {
     int32_t Count() const { return 0; }
     int32_t Total() const { return 0; }
     void LetCount(int32_t) {}
+    int32_t Size() const { return 0; }
+    void LetSize(int32_t) {}
     void Resize(int32_t) {}
 };
 
@@ -46,6 +48,22 @@ TEST(ClassBuilderTest, BuildRefusesATableWithATypo) {
          [](Table& t) {
              t.Property("Count", 1, &W::Count, &W::LetCount, Persisted(0))
                  .Method("Resize", 3, &W::Resize, Persisted("count", 0));
+         }},
+        {"read order misses Size",
+         [](Table& t) {
+             t.Property("Count", 1, &W::Count, &W::LetCount, Persisted(0))
+                 .Property("Size", 4, &W::Size, &W::LetSize, Persisted(0))
+                 .ReadOrder({1});
+         }},
+        {"read order names Count twice",
+         [](Table& t) {
+             t.Property("Count", 1, &W::Count, &W::LetCount, Persisted(0)).ReadOrder({1, 1});
+         }},
+        {"write order names id 4, which it cannot hold",
+         [](Table& t) {
+             t.Property("Count", 1, &W::Count, &W::LetCount, Persisted(0))
+                 .Property("Size", 4, &W::Size, &W::LetSize, InitValue(0))
+                 .WriteOrder({4, 1});
          }},
     };
     for (const Typo& typo : typos) {

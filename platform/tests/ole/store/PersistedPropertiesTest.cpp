@@ -22,16 +22,18 @@ public:
     enum Id : DISPID { IdSize = 1, IdTitle, IdEnabled, IdFont, IdRefresh };
 
     static Ptr<Keeper> Create() { return MakeObject<Keeper>(); }
-    static const ClassInfo& Info() {
+    static ClassBuilder<Keeper> Declare(std::string name) {
         using C = Keeper;
-        static const ClassInfo info =
-            ClassBuilder<C>("Keeper")
-                .Property("Size", IdSize, &C::GetSize, &C::LetSize, Persisted(&C::DefaultSize))
-                .Property("Title", IdTitle, &C::GetTitle, &C::LetTitle, Persisted("Caption", "x"))
-                .Property("Enabled", IdEnabled, &C::GetEnabled, &C::LetEnabled, InitValue(true))
-                .Property("Font", IdFont, &C::GetFont, &C::SetFont, Persisted(&C::DefaultFont))
-                .Method("Refresh", IdRefresh, &C::Refresh)
-                .Build();
+        ClassBuilder<C> table(std::move(name));
+        table.Property("Size", IdSize, &C::GetSize, &C::LetSize, Persisted(&C::DefaultSize))
+            .Property("Title", IdTitle, &C::GetTitle, &C::LetTitle, Persisted("Caption", "x"))
+            .Property("Enabled", IdEnabled, &C::GetEnabled, &C::LetEnabled, InitValue(true))
+            .Property("Font", IdFont, &C::GetFont, &C::SetFont, Persisted(&C::DefaultFont))
+            .Method("Refresh", IdRefresh, &C::Refresh);
+        return table;
+    }
+    static const ClassInfo& Info() {
+        static const ClassInfo info = Declare("Keeper").Build();
         return info;
     }
     const ClassInfo& GetClassInfo() const override { return Info(); }
@@ -76,6 +78,19 @@ private:
     std::string m_title;
     bool m_enabled = false;
     Ptr<Font> m_font;
+};
+
+// The same table with a stored form whose orders are not the declaration's.
+class OrderedKeeper : public Keeper {
+public:
+    static const ClassInfo& Info() {
+        static const ClassInfo info = Declare("OrderedKeeper")
+                                          .ReadOrder({IdFont, IdEnabled, IdTitle, IdSize})
+                                          .WriteOrder({IdTitle, IdFont, IdSize})
+                                          .Build();
+        return info;
+    }
+    const ClassInfo& GetClassInfo() const override { return Info(); }
 };
 
 class PersistedPropertiesTest : public testsupport::CleanPlatform {
@@ -127,6 +142,20 @@ TEST_F(PersistedPropertiesTest, WritesKeysThatDifferAndReadsThemBack) {
     EXPECT_EQ(copy->GetSize(), 50);
     EXPECT_EQ(copy->GetTitle(), "Report");
     EXPECT_TRUE(copy->GetFont()->Bold());
+}
+
+TEST_F(PersistedPropertiesTest, StatedOrdersGovernInitReadAndWrite) {
+    Ptr<Keeper> ordered = MakeObject<OrderedKeeper>();
+    InitPersistedProperties(*ordered);
+    EXPECT_EQ(ordered->calls, (std::vector<std::string>{"Font", "Enabled", "Title", "Size"}));
+    ordered->LetSize(4);
+    ordered->LetTitle("Report");
+    ordered->GetFont()->SetBold(true);
+    WritePersistedProperties(*ordered, *bag);
+    EXPECT_EQ(StoredNames(*bag), (std::vector<std::string>{"Caption", "Font", "Size"}));
+    ordered->calls.clear();
+    ReadPersistedProperties(*ordered, *bag);
+    EXPECT_EQ(ordered->calls, (std::vector<std::string>{"Font", "Title", "Size"}));
 }
 
 // A refused or unreadable entry keeps the property as it was and the walk goes on; a failure
