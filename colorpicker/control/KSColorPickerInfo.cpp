@@ -1,5 +1,5 @@
 // The control's automation table: the property list and hosts bind by these member ids, so ids,
-// kinds and the declaration order are the contract.
+// kinds and the declaration order are the contract. The bag has an order of its own.
 
 #include "colorpicker/control/KSColorPicker.h"
 
@@ -26,6 +26,27 @@ ole::MemberOptions Color(std::string help) {
 
 ole::MemberOptions Enum(std::string typeName, std::string help) {
     return Typed(std::move(typeName)) | Help(std::move(help));
+}
+
+// The stored form's order, read and written: the captions and the system tab's colour come
+// before SelectedColor, whose setter raises SelectedColorChanged while the bag is read.
+std::vector<ole::DISPID> StoredOrder() {
+    using C = KSColorPicker;
+    return {C::IdAppearance,
+            C::IdActiveTab,
+            C::IdBackColor,
+            C::IdBorderStyle,
+            C::IdFont,
+            C::IdForeColor,
+            C::IdHighlightColor,
+            C::IdHighlightForeColor,
+            C::IdPaletteBackColor,
+            C::IdPaletteTabCaption,
+            C::IdSystemTabCaption,
+            C::IdSystemBackColor,
+            C::IdSelectedColor,
+            C::IdToolTipBackColor,
+            C::IdToolTipForeColor};
 }
 
 } // namespace
@@ -90,6 +111,8 @@ const ole::ClassInfo& KSColorPicker::Info() {
             .Property("ToolTipForeColor", IdToolTipForeColor, &C::GetToolTipForeColor,
                       &C::LetToolTipForeColor,
                       Color("Text of the name tip") | Persisted(int32_t{0}))
+            .ReadOrder(StoredOrder())
+            .WriteOrder(StoredOrder())
             .Event("TabChanged", EvTabChanged)
             .Event("SelectedColorChanged", EvSelectedColorChanged)
             .Event("PaletteOpened", EvPaletteOpened)

@@ -3,9 +3,12 @@
 #include "PickerFixture.h"
 
 #include "testsupport/ErrorOf.h"
+#include "testsupport/StoredNames.h"
 
 #include "platform/ole/convert/Conversions.h"
 #include "platform/ole/convert/Equality.h"
+#include "platform/ole/event/ConnectionPoint.h"
+#include "platform/ole/event/EventSink.h"
 #include "platform/ole/font/Font.h"
 #include "platform/win/gdi/DcGuards.h"
 #include "shared/util/ColorUtils.h"
@@ -152,6 +155,51 @@ TEST_F(KSColorPickerTest, BagRoundTripKeepsChangedValuesAndCustomColoursReadBefo
     PressButton();
     EXPECT_EQ(DropDown().GetCustomColor(5), 0x123456) << "the first drop-down gets what was read";
     Key(win::VK_ESCAPE);
+}
+
+// Every key changed is stored in the stored form's order; reading follows it, so a host handling
+// SelectedColorChanged during the load already sees the stored tab captions.
+TEST_F(KSColorPickerTest, KeysAreWrittenAndReadInTheStoredFormsOrder) {
+    K& picker = HostPicker();
+    picker.LetAppearance(ks3d);
+    picker.LetSelectedColor(0x0000FF);
+    picker.LetActiveTab(ksSystem);
+    picker.LetBackColor(0x111111);
+    picker.LetBorderStyle(ksNone);
+    picker.GetFont()->SetBold(true);
+    picker.LetForeColor(0x222222);
+    picker.LetHighlightColor(0x333333);
+    picker.LetHighlightForeColor(0x444444);
+    picker.LetPaletteBackColor(0x555555);
+    picker.LetSystemBackColor(0x666666);
+    picker.LetPaletteTabCaption("Farben");
+    picker.LetSystemTabCaption("Namen");
+    picker.LetToolTipBackColor(0x777777);
+    picker.LetToolTipForeColor(0x888888);
+    picker.DropDownCustomColorChanged(3, 0x999999);
+    const auto saved = Save();
+    EXPECT_EQ(testsupport::StoredNames(*saved),
+              (Names{"Appearance", "ActiveTab", "Backcolor", "BorderStyle", "Font", "Forecolor",
+                     "HighlightColor", "HighlightForeColor", "PaletteBackColor",
+                     "PaletteTabCaption", "SystemTabCaption", "SystemBackColor", "SelectedColor",
+                     "ToolTipBackColor", "ToolTipForeColor", "CustomColor3"}));
+
+    std::string seen;
+    auto stored = ole::PtrCast<K>(ole::ClassRegistry::Create(K::kProgId));
+    auto sink = ole::EventSink::Create();
+    sink->On(K::EvSelectedColorChanged, [&](std::span<ole::Variant>) {
+        seen = stored->GetPaletteTabCaption() + "/" + stored->GetSystemTabCaption();
+    });
+    const uint32_t cookie = ole::ConnectEvents(ole::Ptr<ole::Object>(stored), sink);
+    {
+        forms::test::TestHost host;
+        const auto copy = ole::PropertyBag::FromBytes(saved->ToBytes());
+        host.Host(stored, "Picker2", kBounds, copy.Get());
+        EXPECT_EQ(seen, "Farben/Namen");
+        ole::DisconnectEvents(ole::Ptr<ole::Object>(stored), cookie);
+    }
+    stored = nullptr;
+    win::test::pump();
 }
 
 TEST_F(KSColorPickerTest, InDesignModeItLoadsSavesAndAnswersItsMembers) {
