@@ -1,6 +1,7 @@
 // The designer's automation table: hosts bind late by these member ids and bind events by id or
 // by position, so ids, kinds and the declaration order are the contract. Each persisted property
-// carries its bag key (its name) and default here.
+// carries its bag key (its name) and default here; the bag is read and written in orders of its
+// own, which differ from each other.
 
 #include "formdesigner/control/ZORudeRuduvozu.h"
 
@@ -155,6 +156,12 @@ const ole::ClassInfo& ZORudeRuduvozu::Info() {
                     ByRef("bShowMsgBox", ole::VT_BOOL)})
             .Event("ControlSelected", EvControlSelected, {ControlParam()})
             .Event("ControlDeselected", EvControlDeselected, {ControlParam()})
+            .ReadOrder({IdAlignToGrid, IdBackColor, IdForeColor, IdHandleBorderColor, IdHandleColor,
+                        IdGridSizeX, IdGridSizeY, IdHandleSizeX, IdHandleSizeY, IdMode, IdShowGrid,
+                        IdMouseIcon, IdMousePointer})
+            .WriteOrder({IdAlignToGrid, IdBackColor, IdForeColor, IdGridSizeX, IdGridSizeY,
+                         IdHandleBorderColor, IdHandleColor, IdHandleSizeX, IdHandleSizeY, IdMode,
+                         IdShowGrid, IdMouseIcon, IdMousePointer})
             .Build();
     return info;
 }

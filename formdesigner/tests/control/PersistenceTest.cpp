@@ -1,11 +1,15 @@
 #include "DesignerFixture.h"
 
+#include "testsupport/StoredNames.h"
+
 #include "shared/util/ColorUtils.h"
 
 #include "platform/forms/host/Ambient.h"
 #include "platform/ole/bag/PropertyBag.h"
 #include "platform/ole/dispatch/LateBinding.h"
 #include "platform/ole/error/UnhandledError.h"
+#include "platform/ole/picture/Picture.h"
+#include "platform/ole/picture/PictureType.h"
 #include "platform/win/test/Probes.h"
 #include "platform/win/test/Snapshot.h"
 
@@ -42,6 +46,29 @@ TEST_F(PersistenceTest, OnlyValuesOtherThanTheirDefaultsAreKept) {
     Designer().LetMode(ksModeRun);
     Designer().LetMousePointer(0);
     EXPECT_EQ(SavedKeys(), 0U);
+}
+
+TEST_F(PersistenceTest, KeysAreWrittenInTheStoredFormsOrder) {
+    ZORudeRuduvozu& designer = Designer();
+    designer.LetAlignToGrid(true);
+    designer.LetForeColor(0x111111);
+    designer.LetBackColor(0x222222);
+    designer.LetGridSizeX(60);
+    designer.LetGridSizeY(60);
+    designer.LetHandleSizeX(45);
+    designer.LetHandleSizeY(45);
+    designer.LetMode(ksModeSelect);
+    designer.LetShowGrid(false);
+    designer.LetHandleColor(0x333333);
+    designer.LetHandleBorderColor(0x444444);
+    designer.LetMousePointer(2);
+    designer.SetMouseIcon(
+        ole::Picture::FromImage(ole::Image{1, 1, {0xFFFFFFFF}}, ole::PICTYPE_ICON));
+    EXPECT_EQ(
+        testsupport::StoredNames(*forms::test::TestHost::Save(*DesignerExtender())),
+        (std::vector<std::string>{"AlignToGrid", "BackColor", "ForeColor", "GridSizeX", "GridSizeY",
+                                  "HandleBorderColor", "HandleColor", "HandleSizeX", "HandleSizeY",
+                                  "Mode", "ShowGrid", "MouseIcon", "MousePointer"}));
 }
 
 // Stored sizes are kept unchecked; a negative grid then paints no dots and snaps no moves along
