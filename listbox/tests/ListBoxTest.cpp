@@ -114,18 +114,22 @@ TEST_F(ListBoxTest, AnIndexNamingNoItemLeavesItemDataAlone) {
     EXPECT_EQ(DataOf(1).AsI4(), 7);
 }
 
-// Items are not stored, so the saved ListIndex names an item the loaded list lacks.
+// Keys are stored in the stored form's order. Items are not stored, so the saved ListIndex names
+// an item the loaded list lacks.
 TEST_F(ListBoxTest, ChangedKeysRoundTripAndAStoredListIndexOutsideTheListIsIgnored) {
     EXPECT_TRUE(testsupport::StoredNames(*forms::test::TestHost::Save(*m_extender)).empty());
     AddItems({"One", "Two"});
-    Let(Id::IdAppearance, Variant(int32_t{ks3d}));
-    Let(Id::IdBackColor, Variant(0x00102030));
     Let(Id::IdListIndex, Variant(1));
+    Let(Id::IdForeColor, Variant(0x00405060));
     List().GetFont()->SetItalic(true);
+    Let(Id::IdBorderStyle, Variant(int32_t{ksNone}));
+    Let(Id::IdBackColor, Variant(0x00102030));
+    Let(Id::IdAppearance, Variant(int32_t{ks3d}));
     const std::vector<uint8_t> bytes = forms::test::TestHost::Save(*m_extender)->ToBytes();
     const ole::Ptr<ole::PropertyBag> bag = ole::PropertyBag::FromBytes(bytes);
     EXPECT_EQ(testsupport::StoredNames(*bag),
-              (std::vector<std::string>{"Appearance", "Backcolor", "Font", "ListIndex"}));
+              (std::vector<std::string>{"Appearance", "Backcolor", "BorderStyle", "Font",
+                                        "Forecolor", "ListIndex"}));
 
     for (const Variant& stored : {Variant(int16_t{1}), Variant(int32_t{70000})}) {
         bag->WriteProperty("ListIndex", stored, Variant());

@@ -12,6 +12,7 @@
 #include "platform/ole/convert/Equality.h"
 #include "platform/ole/error/UnhandledError.h"
 #include "platform/ole/font/Font.h"
+#include "platform/ole/picture/PictureType.h"
 #include "platform/win/Win.h"
 #include "platform/win/gdi/DcGuards.h"
 
@@ -99,6 +100,62 @@ TEST_F(PersistenceTest, DefaultsThatNameAnotherPropertyFollowItOnSaveAndLoad) {
     EXPECT_EQ(loaded.GetSelectedButtonBackColor(), back);
     EXPECT_EQ(loaded.GetButtonGradientColor(), back);
     EXPECT_EQ(loaded.GetSelectedButtonForeColor(), fore);
+}
+
+TEST_F(PersistenceTest, EveryChangedSettingIsWrittenInTheStoredFormsOrder) {
+    KSButtonBar& bar = HostBar();
+    const std::pair<ole::DISPID, Variant> settings[] = {
+        {B::IdLockRefresh, Variant(true)},
+        {B::IdButtonGradientColor, Variant(0x0B0B0B)},
+        {B::IdButtonGradientType, Variant(1)},
+        {B::IdGroupGradientColor, Variant(0x0A0A0A)},
+        {B::IdGroupGradientType, Variant(1)},
+        {B::IdMousePointer, Variant(2)},
+        {B::IdShowCloseButton, Variant(false)},
+        {B::IdShowCaptionBar, Variant(true)},
+        {B::IdShowButtonInfo, Variant(0)},
+        {B::IdSelectedButtonForeColor, Variant(0x090909)},
+        {B::IdSelectedButtonBackColor, Variant(0x080808)},
+        {B::IdSelectedButtonAppearance, Variant(0)},
+        {B::IdHighlightedButtonForeColor, Variant(0x070707)},
+        {B::IdHighlightedButtonBackColor, Variant(0x060606)},
+        {B::IdGroupForeColor, Variant(0x050505)},
+        {B::IdGroupFlow, Variant(1)},
+        {B::IdGroupBackColor, Variant(0x040404)},
+        {B::IdGroupAppearance, Variant(0)},
+        {B::IdCaption, Variant("Tools")},
+        {B::IdButtonWidth, Variant(900)},
+        {B::IdButtonTextPosition, Variant(0)},
+        {B::IdButtonSize, Variant(1)},
+        {B::IdButtonLayout, Variant(0)},
+        {B::IdButtonHighlightZone, Variant(1)},
+        {B::IdButtonHeight, Variant(600)},
+        {B::IdButtonForeColor, Variant(0x030303)},
+        {B::IdButtonFlow, Variant(1)},
+        {B::IdButtonPictureMaskColor, Variant(0x020202)},
+        {B::IdButtonBackColor, Variant(0x010101)},
+        {B::IdButtonAppearance, Variant(1)},
+        {B::IdBorderStyle, Variant(1)},
+        {B::IdAppearance, Variant(0)},
+    };
+    for (const auto& [id, value] : settings)
+        Put(id, value);
+    bar.GetFont()->SetBold(true);
+    bar.SetMouseIcon(ole::Picture::FromImage(ole::Image{1, 1, {0xFFFFFFFF}}, ole::PICTYPE_ICON));
+    std::string keys;
+    for (const std::string& key : SavedKeys())
+        keys += key + " ";
+    EXPECT_EQ(keys, "Appearance BorderStyle ButtonAppearance ButtonBackColor "
+                    "ButtonPictureMaskColor ButtonFlow ButtonForeColor ButtonHeight "
+                    "ButtonHighlightZone ButtonLayout ButtonSize ButtonTextPosition ButtonWidth "
+                    "Caption Font GroupAppearance GroupBackColor GroupFlow GroupForeColor "
+                    "HighlightedButtonBackColor HighlightedButtonForeColor "
+                    "SelectedButtonAppearance SelectedButtonBackColor SelectedButtonForeColor "
+                    "ShowButtonInfo ShowCaptionBar ShowCloseButton MouseIcon MousePointer "
+                    "GroupGradientType GroupGradientColor ButtonGradientType ButtonGradientColor "
+                    "LockRefresh GroupCount GRP1Caption GRP1Tooltip GRP1Key "
+                    "GRP1ButtonBackgroundLayout GRP1ButtonBackgroundPicture GRP1Tag GRP1IsCurrent "
+                    "GRP1ButtonCount ");
 }
 
 TEST_F(PersistenceTest, AFullBarComesBackEqualThroughTheStoredBytes) {
