@@ -158,7 +158,7 @@ void BM_Fill(benchmark::State& state) {
     state.counters["allocations/property"] =
         static_cast<double>(g_allocations.load() - allocationsBefore) / static_cast<double>(count);
 }
-BENCHMARK(BM_Fill)->Arg(1000)->Arg(10000)->Arg(30000)->Arg(60000)->Arg(100000)->Unit(
+BENCHMARK(BM_Fill)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(
     benchmark::kMillisecond);
 
 // The same fill, one property at a time with refresh unlocked, in the alphabetic (0) or the

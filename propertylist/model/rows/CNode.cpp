@@ -35,7 +35,9 @@ ole::Ptr<CProperty> CNode::Property() const {
     const auto owner = OwnerContract<CNodesOwner>::Of(m_ownerId);
     if (!owner.contract)
         return nullptr;
-    return owner.contract->NodeProperty(m_key);
+    if (m_property && m_property->Stored())
+        return m_property;
+    return owner.contract->NodeProperty(Key());
 }
 
 ole::Ptr<CProperty> CNode::RequireProperty() const {
@@ -191,8 +193,10 @@ void CNode::SetKey(std::string key) {
     const auto nodes = m_held ? Nodes() : nullptr;
     if (nodes)
         nodes->Rekey(*this, std::move(key));
-    else
+    else {
         m_key = std::move(key);
+        m_property = nullptr;
+    }
 }
 
 std::string CNode::PositionKey() const {

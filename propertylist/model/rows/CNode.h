@@ -46,7 +46,8 @@ public:
     // Tells the owner's listener when the state really changes.
     void SetExpanded(bool value);
 
-    const std::string& Key() const { return m_key; }
+    // A row made from a property shares the property's internal key.
+    const std::string& Key() const { return m_property ? m_property->GetInternalKey() : m_key; }
     // A row held by a tree stays findable under its new key.
     void SetKey(std::string key);
     // A property row shows its property's current name; the stored one only once it is gone.
@@ -159,6 +160,8 @@ private:
     ole::Ptr<CNode> Sibling(int32_t index) const;
 
     std::string m_key;
+    // The property the row was made from, shown while the list holds it: no lookup by key.
+    ole::Ptr<CProperty> m_property;
     std::string m_name;
     std::vector<ole::Ptr<CNode>> m_children;
     LazyPart<OwnLook> m_own;

@@ -84,7 +84,8 @@ ole::Ptr<CNode> CNodes::Add(const ole::Ptr<CNode>& relative, int32_t relationshi
 }
 
 ole::Ptr<CNode> CNodes::AddRow(const ole::Ptr<CNode>& relative, int32_t relationship,
-                               std::string_view key, std::string_view name, NodeKind nodeType) {
+                               std::string_view key, std::string_view name, NodeKind nodeType,
+                               const ole::Ptr<CProperty>& property) {
     RowKeyIndex& keys = KeyIndexOf(nodeType);
     auto refuseDuplicate = [] { ole::RaiseError(errors::PropertyKeyInUse, "CProperties.Add"); };
     if (!OwnerContract<CNodesOwner>::Of(m_ownerId).contract ||
@@ -97,7 +98,10 @@ ole::Ptr<CNode> CNodes::AddRow(const ole::Ptr<CNode>& relative, int32_t relation
 
     const ole::Ptr<CNodes> self(this);
     auto node = CNode::Create();
-    node->m_key = std::string(key);
+    if (property)
+        node->m_property = property;
+    else
+        node->m_key = std::string(key);
     // The kind chooses the index; one lookup refuses a duplicate and indexes the row.
     node->SetNodeType(nodeType);
     if (!key.empty() && !keys.Insert(node.Get()))
@@ -283,6 +287,7 @@ void CNodes::Rekey(CNode& node, std::string key) {
     RowKeyIndex& keys = KeyIndexOf(node.NodeType());
     if (!node.Key().empty())
         keys.Erase(&node);
+    node.m_property = nullptr;
     node.m_key = std::move(key);
     if (!node.Key().empty())
         keys.Insert(&node);

@@ -39,8 +39,10 @@ public:
     ole::Ptr<CNode> Add(const ole::Ptr<CNode>& relative, int32_t relationship, std::string_view key,
                         std::string_view name, const ole::Variant& value, NodeKind nodeType);
     // Add without the initial value write, for a row made from a property that holds the value.
+    // A row made from `property` (whose internal key is `key`) holds it and shares its key.
     ole::Ptr<CNode> AddRow(const ole::Ptr<CNode>& relative, int32_t relationship,
-                           std::string_view key, std::string_view name, NodeKind nodeType);
+                           std::string_view key, std::string_view name, NodeKind nodeType,
+                           const ole::Ptr<CProperty>& property = nullptr);
     // A number is a 1-based position in tree order (a row, then its children); text is a
     // property row's key.
     ole::Ptr<CNode> Item(const ole::Variant& indexOrKey) const;

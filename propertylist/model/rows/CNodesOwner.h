@@ -15,8 +15,8 @@ class CNode;
 // implementing this; rows keep only its weak id and resolve it for every use.
 class CNodesOwner : public CNodeListener {
 public:
-    // The property with this internal key in the control's property collection, or null. Rows
-    // hold no reference to their property; they look it up on every access.
+    // The property with this internal key in the control's property collection, or null. A row
+    // made from a property asks only once the collection no longer holds that property.
     virtual ole::Ptr<CProperty> NodeProperty(std::string_view internalKey) = 0;
 
     // A row's Expanded changed. The row itself is passed, so the owner need not find it again by

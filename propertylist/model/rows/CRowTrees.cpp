@@ -51,7 +51,7 @@ void CRowTrees::AddProperty(const ole::Ptr<CProperty>& property, std::string_vie
     for (const auto& [tree, rowParent] : {std::pair{categorized, parent}, {alphabetic, nullptr}}) {
         try {
             const auto row = tree->AddRow(rowParent, CNodes::LastChild, property->GetInternalKey(),
-                                          name, NodeKind::Property);
+                                          name, NodeKind::Property, property);
             if (row && writeBack)
                 row->LetValue(value);
         } catch (const ole::Error&) {

@@ -107,5 +107,30 @@ TEST_F(RowsTest, CategoryPiecesFindOnlyCategoryRows) {
     owner->properties->Clear();
 }
 
+// A row made from a property shows it only while the collection holds it, and afterwards what
+// the collection holds under the row's key, as a row that looks its property up would.
+TEST_F(RowsTest, ARowShowsItsPropertyOnlyWhileTheCollectionHoldsIt) {
+    auto owner = ListStandIn::Create();
+    auto width = Add(*owner, "Width", "Size");
+    const auto row = owner->trees.Alphabetic()->ItemByKey("Size_Width");
+    ASSERT_TRUE(row);
+    EXPECT_EQ(row->Property().Get(), width.Get());
+    owner->properties->Remove(ole::Variant("Size_Width"));
+    EXPECT_FALSE(row->Property());
+    EXPECT_EQ(row->Key(), "Size_Width");
+    auto again = owner->properties->Add("Width", ole::Variant(2), "Size");
+    EXPECT_EQ(row->Property().Get(), again.Get());
+    owner->properties->Clear();
+    EXPECT_FALSE(row->Property());
+    // A row given another key no longer shows the property it was made from.
+    Add(*owner, "Height", "Size");
+    const auto other = owner->trees.Alphabetic()->ItemByKey("Size_Height");
+    other->SetKey("Elsewhere");
+    EXPECT_FALSE(other->Property());
+    EXPECT_EQ(owner->trees.Alphabetic()->ItemByKey("Elsewhere").Get(), other.Get());
+    owner->trees.Clear();
+    owner->properties->Clear();
+}
+
 } // namespace
 } // namespace rowstest
