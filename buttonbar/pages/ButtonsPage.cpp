@@ -1,6 +1,7 @@
 #include "buttonbar/pages/ButtonsPage.h"
 
 #include "buttonbar/control/KSButtonBar.h"
+#include "buttonbar/library/ShelfstripErrors.h"
 #include "buttonbar/library/ShelfstripIds.h"
 
 #include "platform/forms/controls/buttons/CheckBox.h"
@@ -115,10 +116,25 @@ void ButtonsPage::RefreshButtonPage() {
     } catch (const ole::Error&) {
     }
     ClearButtonFields();
+    m_loadedGroup = ole::WeakRef<CGroup>(group.Get());
+    m_loadedCaption = group ? group->GetCaption() : std::string();
+    m_loadedCount = count;
     if (group)
-        m_lblActiveGrpInfo->SetCaption("Buttons of '" + group->GetCaption() + "' group");
+        m_lblActiveGrpInfo->SetCaption("Buttons of '" + m_loadedCaption + "' group");
     ResetButtonScroller(count);
     ShowButton();
+}
+
+bool ButtonsPage::Outdated() const {
+    try {
+        const auto group = SelectedBar()->GetActiveGroup();
+        if (group != m_loadedGroup.Lock())
+            return true;
+        return group && (group->GetCaption() != m_loadedCaption ||
+                         group->GetButtons()->Count() != m_loadedCount);
+    } catch (const ole::Error&) {
+        return false;
+    }
 }
 
 void ButtonsPage::ClearButtonFields() {
@@ -250,13 +266,16 @@ int32_t ButtonsPage::PositionOf(const CButtons& buttons, const ole::Ptr<CButton>
 }
 
 // The edits belong to the button shown. Another page may have activated another group or removed
-// this one since: then the page writes to that button wherever it now is (nothing once it left
-// the bar), moves it within its own group, and shows the bar as it now is.
+// this one since: then the page writes to that button wherever it now is, moves it within its own
+// group, and shows the bar as it now is. A button that left the bar takes nothing: the page shows
+// the bar afresh and says so.
 void ButtonsPage::OnApplyChanges() {
     const auto button = ShownButton();
     if (!button) {
-        if (m_shownButton.Lock())
+        if (m_shownButton.Lock()) {
             RefreshButtonPage();
+            ole::RaiseError(errors::InvalidButtonObject, errors::kTitle);
+        }
         return;
     }
     const auto group = button->GetParentGroup();

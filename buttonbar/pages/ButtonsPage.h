@@ -8,6 +8,7 @@ namespace shelfstrip {
 
 class CButton;
 class CButtons;
+class CGroup;
 
 // The active group's buttons, one at a time: the scroller picks the shown button (its 1-based
 // position), its fields wait for apply, and Add and Delete act on the bar at once. The page reads
@@ -23,6 +24,8 @@ protected:
     void OnInitProperties() override;
     void OnSelectionChanged() override { RefreshButtonPage(); }
     void OnApplyChanges() override;
+    // Another page activated another group, renamed it, or changed its number of buttons.
+    bool Outdated() const override;
 
 private:
     ole::Ptr<CButton> GetButtonAt(int32_t index) const;
@@ -62,6 +65,10 @@ private:
     ole::Ptr<forms::CheckBox> m_chkVisible;
     ole::Ptr<forms::TextBox> m_txtNewIndex;
     ole::WeakRef<CButton> m_shownButton;
+    // The active group as the last load found it.
+    ole::WeakRef<CGroup> m_loadedGroup;
+    std::string m_loadedCaption;
+    int32_t m_loadedCount = 0;
 };
 
 } // namespace shelfstrip

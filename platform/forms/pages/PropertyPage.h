@@ -37,6 +37,9 @@ public:
 
     bool Changed() const { return m_changed; }
     void SetChanged(bool changed);
+    // True when what the page loaded changed under it since (another page acted on the controls
+    // at once): the frame loads it again when it is next shown.
+    virtual bool Outdated() const { return false; }
 
     // ---- Driven by the frame ----
     // Stores the selection and raises SelectionChanged; the handler's error propagates.

@@ -203,18 +203,26 @@ void PropertyPageFrame::SelectPage(size_t index) {
 }
 
 void PropertyPageFrame::LoadPage(size_t index) {
-    if (m_loaded[index])
-        return;
-    m_loaded[index] = true;
     const auto page = m_pages[index];
+    if (m_loaded[index]) {
+        if (!page->Outdated())
+            return;
+        if (page->Changed())
+            ApplyPage(*page);
+    }
+    m_loaded[index] = true;
     try {
         page->RaiseSelectionChanged(m_selection);
     } catch (const ole::Error& error) {
-        win::MessageBoxA(m_form->Window(), error.Description().c_str(), error.Source().c_str(),
-                         win::MB_OK | win::MB_ICONSTOP);
+        ShowError(error);
     } catch (...) {
         ReportCurrentEventException();
     }
+}
+
+void PropertyPageFrame::ShowError(const ole::Error& error) {
+    win::MessageBoxA(m_form ? m_form->Window() : win::HWND{}, error.Description().c_str(),
+                     error.Source().c_str(), win::MB_OK | win::MB_ICONSTOP);
 }
 
 bool PropertyPageFrame::ApplyEnabled() const {
@@ -231,20 +239,23 @@ void PropertyPageFrame::UpdateApply() {
 
 bool PropertyPageFrame::Apply() {
     for (const auto& page : m_pages) {
-        if (!page->Changed())
-            continue;
-        try {
-            page->RaiseApplyChanges();
-        } catch (const ole::Error& error) {
-            win::MessageBoxA(m_form ? m_form->Window() : win::HWND{}, error.Description().c_str(),
-                             error.Source().c_str(), win::MB_OK | win::MB_ICONSTOP);
+        if (page->Changed() && !ApplyPage(*page))
             return false;
-        } catch (...) {
-            ReportCurrentEventException();
-            return false;
-        }
-        page->SetChanged(false);
     }
+    return true;
+}
+
+bool PropertyPageFrame::ApplyPage(PropertyPage& page) {
+    try {
+        page.RaiseApplyChanges();
+    } catch (const ole::Error& error) {
+        ShowError(error);
+        return false;
+    } catch (...) {
+        ReportCurrentEventException();
+        return false;
+    }
+    page.SetChanged(false);
     return true;
 }
 

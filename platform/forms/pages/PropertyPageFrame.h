@@ -4,6 +4,7 @@
 #include "platform/forms/form/Form.h"
 #include "platform/forms/pages/PageTabStrip.h"
 #include "platform/forms/pages/PropertyPage.h"
+#include "platform/ole/error/Error.h"
 #include "platform/win/WinTypes.h"
 
 #include <memory>
@@ -20,7 +21,8 @@ class CommandButton;
 // The pages offered are those of the first selected control's list, in its order, that every
 // other selected control lists too; a page the class registry cannot create as a PropertyPage
 // (the standard colour, font and picture pages among them) is left out. A page is loaded
-// (SelectionChanged) when it is first shown.
+// (SelectionChanged) when it is first shown, and again when it is shown Outdated; edits it still
+// holds then are applied first, so that none is lost without a word.
 //
 //   Apply    ApplyChanges on every page whose Changed is True, in tab order; each that succeeds
 //            gets Changed False. The first error stops it: a stop-icon box shows the error's
@@ -73,6 +75,9 @@ private:
     ole::Ptr<CommandButton> AddButton(const char* name, const char* caption, int left, int top,
                                       void (PropertyPageFrame::*action)());
     void LoadPage(size_t index);
+    // ApplyChanges on one page; an error is shown and leaves the page Changed.
+    bool ApplyPage(PropertyPage& page);
+    void ShowError(const ole::Error& error);
     void UpdateApply();
     void DoCancel() { Close(); }
     void DoApply() { Apply(); }
