@@ -25,15 +25,26 @@ TEST_F(AppearancePageTest, LoadsEveryValueAndAppliesThemBack) {
     Bar().LetShowCaptionBar(false);
     Bar().LetMousePointer(11);
     Bar().LetGroupGradientType(ksGradientVertical);
+    Bar().LetButtonGradientType(ksGradientHorizontal);
+    // Values that differ wherever two lists could be mixed up.
+    Bar().LetBorderStyle(ksFixedSingle);
+    Bar().LetButtonAppearance(ksClassic3DRaised);
+    Bar().LetShowButtonInfo(ksPictureOnly);
     Bar().LetCaption("  Tools ");
     Bar().ClearPropertyChangedLog();
     Open("Appearance");
     EXPECT_EQ(Check("chkCloseButton"), 1);
     EXPECT_EQ(Check("chkShowCaptionBar"), 0);
+    EXPECT_EQ(Row("lstAppearance"), 1);
+    EXPECT_EQ(Row("lstBorderStyle"), ksFixedSingle);
+    EXPECT_EQ(Row("lstButtonAppearance"), ksClassic3DRaised);
+    EXPECT_EQ(Row("lstButtonHighlightZone"), 0);
     EXPECT_EQ(Row("lstMousePointer"), 11);
     EXPECT_EQ(Row("lstGroupAppearance"), ksModern3dRaised);
     EXPECT_EQ(Row("lstSelBtnApp"), ksClassic3dSunken);
+    EXPECT_EQ(Row("lstShowButtonInfo"), ksPictureOnly);
     EXPECT_EQ(Row("lstGrpGradientType"), ksGradientVertical);
+    EXPECT_EQ(Row("lstBtnGradientType"), ksGradientHorizontal);
     EXPECT_EQ(Text("txtCaption"), "  Tools ");
     auto& pointers = Find<forms::ComboBox>("lstMousePointer");
     EXPECT_EQ(pointers.GetListCount(), 17);
@@ -58,6 +69,10 @@ TEST_F(AppearancePageTest, LoadsEveryValueAndAppliesThemBack) {
     EXPECT_EQ(Bar().GetMousePointer(), AppearancePage::kCustomPointer);
     EXPECT_EQ(Bar().GetButtonGradientType(), ksGradientHorizontalCenter);
     EXPECT_EQ(Bar().GetGroupGradientType(), ksGradientVertical);
+    EXPECT_EQ(Bar().GetBorderStyle(), ksFixedSingle);
+    EXPECT_EQ(Bar().GetButtonHighlightZone(), 0);
+    EXPECT_EQ(Bar().GetButtonAppearance(), ksClassic3DRaised);
+    EXPECT_EQ(Bar().GetShowButtonInfo(), ksPictureOnly);
 }
 
 TEST_F(AppearancePageTest, TheCustomPointerLoadsTheLastRowAndTheGradientLabelsKeysReachTheirLists) {

@@ -26,6 +26,20 @@ protected:
         AddButtons(5);
     }
     ole::Ptr<CButtons> Buttons() { return ActiveGroup()->GetButtons(); }
+    // Types a distinct text into each field, every one with blanks around it.
+    void TypeFields(const std::string& stem) {
+        for (const char* field :
+             {"txtBtnCaption", "txtBtnKey", "txtBtnTooltip", "txtPrompt", "txtTag"})
+            Type(field, " " + stem + field + " ");
+    }
+    // Every field of the button holds the trimmed text typed into it.
+    static void ExpectFields(const CButton& button, const std::string& stem) {
+        EXPECT_EQ(button.GetCaption(), stem + "txtBtnCaption");
+        EXPECT_EQ(button.GetKey(), stem + "txtBtnKey");
+        EXPECT_EQ(button.GetTooltipText(), stem + "txtBtnTooltip");
+        EXPECT_EQ(button.GetPrompt(), stem + "txtPrompt");
+        EXPECT_EQ(ole::CStr(button.GetTag()), stem + "txtTag");
+    }
     std::string Shown() { return Text("txtBtnCaption"); }
     std::string Count() { return Find<forms::Label>("lblButtonCount").Caption(); }
     // Presses keys in a box and returns the message boxes they raised.
@@ -81,12 +95,12 @@ TEST_F(ButtonsPageTest, OpensOnTheLastButtonAndTheIndexBoxMovesTheScroller) {
 
 TEST_F(ButtonsPageTest, ApplyWritesTheShownButtonAndMovesItToANewIndex) {
     Open("Buttons");
-    Type("txtBtnCaption", " Five ");
+    TypeFields("Five");
     Type("txtNewIndex", " 3 ");
     win::test::click(Find("chkVisible").Window(), win::POINT{5, 5});
     Press(m_frame->OkButton());
     EXPECT_FALSE(m_frame->IsOpen());
-    EXPECT_EQ(Buttons()->At(3)->GetCaption(), "Five");
+    ExpectFields(*Buttons()->At(3), "Five");
     EXPECT_FALSE(Buttons()->At(3)->GetVisible());
     EXPECT_EQ(Buttons()->At(5)->GetCaption(), "b4");
 
@@ -150,12 +164,10 @@ TEST_F(ButtonsPageTest, AddAndDeleteActAtOnce) {
 
     PickPicture();
     EXPECT_EQ(Text("txtPicture"), "(Picture)");
-    Type("txtBtnCaption", " X ");
-    Type("txtTag", " t ");
+    TypeFields("X");
     Press(Find<forms::CommandButton>("btnAddButton"));
     ASSERT_EQ(Buttons()->Count(), 6);
-    EXPECT_EQ(Buttons()->At(6)->GetCaption(), "X");
-    EXPECT_EQ(ole::CStr(Buttons()->At(6)->GetTag()), "t");
+    ExpectFields(*Buttons()->At(6), "X");
     EXPECT_EQ(Count(), " of 6");
 
     // The reloaded page stands on the new last button without complaint.

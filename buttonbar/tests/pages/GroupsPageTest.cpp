@@ -118,16 +118,25 @@ TEST_F(GroupsPageTest, ALayoutWithNoRowIsKeptAndTheRestShows) {
 TEST_F(GroupsPageTest, AddTrimsTheCaptionKeepsTheTagAndApplyDisablesAdd) {
     Open("Groups");
     Type("txtGrpCaption", " X ");
+    Type("txtGrpKey", " xKey ");
+    Type("txtGrpToolTip", " xTip ");
     Type("txtTag", " t ");
     Press(Find<forms::CommandButton>("btnAddGroup"));
     ASSERT_EQ(Groups()->Count(), 4);
     EXPECT_EQ(Bar().GetActiveGroup(), Groups()->At(4));
     EXPECT_EQ(Groups()->At(4)->GetCaption(), "X");
+    EXPECT_EQ(Groups()->At(4)->GetKey(), "xKey");
+    EXPECT_EQ(Groups()->At(4)->GetTooltipText(), "xTip");
     EXPECT_EQ(ole::CStr(Groups()->At(4)->GetTag()), " t ");
     EXPECT_EQ(Text("txtGroupIndex"), "4");
 
-    Type("txtGrpToolTip", "tip");
+    Type("txtGrpCaption", " Y ");
+    Type("txtGrpKey", " yKey ");
+    Type("txtGrpToolTip", " yTip ");
     Press(m_frame->ApplyButton());
+    EXPECT_EQ(Groups()->At(4)->GetCaption(), "Y");
+    EXPECT_EQ(Groups()->At(4)->GetKey(), "yKey");
+    EXPECT_EQ(Groups()->At(4)->GetTooltipText(), "yTip");
     EXPECT_FALSE(Find("btnAddGroup").Enabled());
     Type("txtGrpKey", "k");
     EXPECT_TRUE(Find("btnAddGroup").Enabled());

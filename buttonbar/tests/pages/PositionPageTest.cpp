@@ -11,7 +11,9 @@ class PositionPageTest : public PageFixture {
 protected:
     void SetUp() override {
         PageFixture::SetUp();
+        // Values that differ wherever two lists could be mixed up.
         Bar().LetButtonFlow(ksHorizontal);
+        Bar().LetButtonLayout(ksTiled);
         Bar().LetButtonTextPosition(ksRight);
         Bar().LetButtonWidth(40);
         Bar().LetButtonHeight(30);
@@ -23,7 +25,7 @@ TEST_F(PositionPageTest, LoadsTheFirstBarAndApplyWritesAllSevenOnlyToIt) {
     KSButtonBar& second = HostSecond();
     Open("Position");
     EXPECT_EQ(Row("lstButtonFlow"), 1);
-    EXPECT_EQ(Row("lstButtonLayout"), 1);
+    EXPECT_EQ(Row("lstButtonLayout"), ksTiled);
     EXPECT_EQ(Row("lstButtonSize"), 0);
     EXPECT_EQ(Row("lstButtonTextPosition"), 1);
     EXPECT_EQ(Row("lstGroupFlow"), 0);
@@ -49,6 +51,8 @@ TEST_F(PositionPageTest, LoadsTheFirstBarAndApplyWritesAllSevenOnlyToIt) {
     EXPECT_EQ(Bar().GetButtonWidth(), 25);
     EXPECT_EQ(Bar().GetButtonHeight(), 12);
     EXPECT_EQ(Bar().GetButtonFlow(), ksHorizontal);
+    EXPECT_EQ(Bar().GetButtonLayout(), ksTiled);
+    EXPECT_EQ(Bar().GetGroupFlow(), ksVertical);
     EXPECT_EQ(second.GetButtonSize(), ksAutoCalculated);
     EXPECT_EQ(second.GetButtonTextPosition(), ksBottom);
 }
