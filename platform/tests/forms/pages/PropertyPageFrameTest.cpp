@@ -66,8 +66,12 @@ protected:
     }
     void OnSelectionChanged() override {
         ++loads;
-        m_text->SetText(ole::CStr(ole::GetProperty(FirstSelected(), "Value")));
+        m_loaded = ole::GetProperty(FirstSelected(), "Value").AsI4();
+        m_text->SetText(std::to_string(m_loaded));
         SetChanged(false);
+    }
+    bool Outdated() const override {
+        return ole::GetProperty(FirstSelected(), "Value").AsI4() != m_loaded;
     }
     void OnApplyChanges() override {
         ole::LetProperty(FirstSelected(), "Value",
@@ -80,6 +84,7 @@ private:
     }
 
     ole::Ptr<TextBox> m_text;
+    int32_t m_loaded = 0;
 };
 
 class NamePage : public PropertyPage {
@@ -221,6 +226,25 @@ TEST_F(PropertyPageFrameTest, ShowsEachPageInAWindowOfItsSizeAndLoadsItWhenFirst
     EXPECT_EQ(rect.right, 300);
     frame->SelectPage(0);
     EXPECT_EQ(Values().loads, 1);
+}
+
+// A page whose control changed since it loaded loads again when shown; edits it still holds are
+// applied first.
+TEST_F(PropertyPageFrameTest, AnOutdatedPageLoadsAgainWhenShownAfterApplyingItsEdits) {
+    OpenFor({first, second});
+    Inner(first).SetValue(30);
+    frame->SelectPage(1);
+    frame->SelectPage(0);
+    EXPECT_EQ(Values().loads, 2);
+    EXPECT_EQ(static_cast<TextBox&>(*Values().FindConstituent("txtValue")).Text(), "30");
+
+    TypeValue("12");
+    Inner(first).SetValue(40);
+    frame->SelectPage(1);
+    frame->SelectPage(0);
+    EXPECT_EQ(Inner(first).Value(), 12);
+    EXPECT_EQ(Values().loads, 3);
+    EXPECT_FALSE(frame->ApplyEnabled());
 }
 
 TEST_F(PropertyPageFrameTest, ApplyWritesChangedPagesToTheFirstControlAndFollowsChanged) {
