@@ -1,5 +1,5 @@
-// Window manager costs: message delivery through subclass chains, and the invalidate/paint cycle
-// over many child windows.
+// Window manager costs: message delivery through subclass chains, the invalidate/paint cycle
+// over many child windows, and teardown and restacking among many siblings.
 
 #include "platform/win/Win.h"
 #include "platform/win/test/TestApi.h"
@@ -87,5 +87,79 @@ void BM_InvalidateAndPaintThousandChildren(benchmark::State& state) {
     test::resetPlatform();
 }
 BENCHMARK(BM_InvalidateAndPaintThousandChildren)->Unit(benchmark::kMillisecond);
+
+HWND ParentWithChildren(int n) {
+    RegisterClass("BenchCounting", CountingProc);
+    const HWND parent = CreateWindowExA(0, "BenchCounting", "", WS_OVERLAPPED, 0, 0, 1000, 750, {},
+                                        {}, {}, nullptr);
+    for (int i = 0; i < n; ++i) {
+        CreateWindowExA(0, "BenchCounting", "", WS_CHILD | WS_VISIBLE, (i % 40) * 25,
+                        (i / 40) % 25 * 30, 24, 29, parent,
+                        HMENU::FromValue(static_cast<uint32_t>(i)), {}, nullptr);
+    }
+    return parent;
+}
+
+// The parent destroyed with its n children.
+void BM_DestroyParentWithChildren(benchmark::State& state) {
+    const auto n = static_cast<int>(state.range(0));
+    test::resetPlatform();
+    for (auto _ : state) {
+        state.PauseTiming();
+        const HWND parent = ParentWithChildren(n);
+        state.ResumeTiming();
+        DestroyWindow(parent);
+    }
+    test::resetPlatform();
+}
+BENCHMARK(BM_DestroyParentWithChildren)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// Each child destroyed on its own, the first created first, then the last created first.
+void BM_DestroyChildrenOneByOne(benchmark::State& state) {
+    const auto n = static_cast<int>(state.range(0));
+    const bool lastFirst = state.range(1) != 0;
+    test::resetPlatform();
+    for (auto _ : state) {
+        state.PauseTiming();
+        const HWND parent = ParentWithChildren(n);
+        std::vector<HWND> children;
+        for (HWND h = GetWindow(parent, GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT)) {
+            children.push_back(h);
+        }
+        state.ResumeTiming();
+        if (lastFirst) {
+            for (auto it = children.rbegin(); it != children.rend(); ++it) {
+                DestroyWindow(*it);
+            }
+        } else {
+            for (HWND child : children) {
+                DestroyWindow(child);
+            }
+        }
+        state.PauseTiming();
+        DestroyWindow(parent);
+        state.ResumeTiming();
+    }
+    test::resetPlatform();
+}
+BENCHMARK(BM_DestroyChildrenOneByOne)
+    ->Args({1000, 0})
+    ->Args({10000, 0})
+    ->Args({10000, 1})
+    ->Unit(benchmark::kMillisecond);
+
+// One child brought to the top of n siblings, then sent to the bottom.
+void BM_RestackChild(benchmark::State& state) {
+    const auto n = static_cast<int>(state.range(0));
+    test::resetPlatform();
+    const HWND parent = ParentWithChildren(n);
+    const HWND child = GetWindow(parent, GW_CHILD);
+    for (auto _ : state) {
+        SetWindowPos(child, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        SetWindowPos(child, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+    test::resetPlatform();
+}
+BENCHMARK(BM_RestackChild)->Arg(1000)->Arg(10000);
 
 } // namespace

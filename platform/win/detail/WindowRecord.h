@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/win/WinTypes.h"
+#include "platform/win/detail/SiblingOrder.h"
 #include "platform/win/gdi/raster/Region.h"
 #include "platform/win/window/NonClient.h"
 
@@ -42,7 +43,7 @@ struct WindowRecord {
     // owner: for top-level windows, the window given as parent at creation; may be a child window.
     HWND parent;
     HWND owner;
-    std::vector<HWND> children; // z-order, topmost first
+    SiblingOrder children; // z-order, topmost first
 
     DWORD style = 0;
     DWORD exStyle = 0;

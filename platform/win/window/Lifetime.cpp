@@ -32,23 +32,26 @@ LPARAM PackPoint(int x, int y) {
     return MAKELPARAM(static_cast<uint32_t>(x) & 0xFFFF, static_cast<uint32_t>(y) & 0xFFFF);
 }
 
+// The first live top-level window `owned` picks, or null. Only top-level windows have owners, so
+// a child's destruction does not walk every window there is.
+template <typename Owned>
+HWND FindOwnedWindow(Owned owned) {
+    for (HWND hwnd : detail::WindowManager().topLevels) {
+        const WindowRecord* record = LookupWindow(hwnd);
+        if (record && !record->destroyed && !record->beingDestroyed && record->owner &&
+            owned(*record)) {
+            return hwnd;
+        }
+    }
+    return {};
+}
+
 // Destroys every window owned by hwnd or one of its descendants, until none is left (an owned
 // window's own destruction may create or free others).
 void DestroyOwnedWindows(HWND hwnd) {
-    for (;;) {
-        HWND victim;
-        for (const auto& [value, record] : detail::WindowManager().windows) {
-            if (record->destroyed || record->beingDestroyed || !record->owner) {
-                continue;
-            }
-            if (record->owner == hwnd || detail::IsDescendant(record->owner, hwnd)) {
-                victim = record->hwnd;
-                break;
-            }
-        }
-        if (!victim) {
-            return;
-        }
+    while (const HWND victim = FindOwnedWindow([&](const WindowRecord& record) {
+               return record.owner == hwnd || detail::IsDescendant(record.owner, hwnd);
+           })) {
         DestroyWindow(victim);
     }
 }
@@ -59,8 +62,14 @@ void HideForDestruction(HWND hwnd) {
         return;
     }
     if (record->style & WS_VISIBLE) {
+        // Under a hidden parent nothing shows through: the parent is repainted whole once shown,
+        // so a form unloading its controls behind its hidden window does not walk every sibling
+        // for each one.
+        const bool onScreen = detail::IsShownOnScreen(*record);
         record->style &= ~WS_VISIBLE;
-        detail::ExposeParentArea(*record, record->windowRect);
+        if (onScreen) {
+            detail::ExposeParentArea(*record, record->windowRect);
+        }
         detail::SyncTopLevelShown(*record);
     }
     detail::ReleaseFocusWithin(hwnd);
@@ -124,18 +133,8 @@ void FreeSubtreeSilently(HWND hwnd) {
 // Windows owned by one that died before they could be destroyed with it (created while it was
 // being destroyed) follow it now.
 void DestroyOrphanedOwnedWindows() {
-    for (;;) {
-        HWND victim;
-        for (const auto& [value, record] : detail::WindowManager().windows) {
-            if (!record->destroyed && !record->beingDestroyed && record->owner &&
-                !LookupWindow(record->owner)) {
-                victim = record->hwnd;
-                break;
-            }
-        }
-        if (!victim) {
-            return;
-        }
+    while (const HWND victim = FindOwnedWindow(
+               [](const WindowRecord& record) { return !LookupWindow(record.owner); })) {
         DestroyWindow(victim);
     }
 }

@@ -22,7 +22,7 @@ void ResetWindows() {
     }
     // Records that still exist (a handler refused to die in time) are dropped outright.
     std::erase_if(wm.windows, [&](const auto& entry) { return entry.first != wm.desktop.Value(); });
-    wm.topLevels.clear();
+    wm.topLevels.Clear();
     wm.focus = {};
     wm.active = {};
     wm.dispatchDepth = 0;

@@ -26,7 +26,7 @@ RECT Offset(const RECT& r, int dx, int dy) {
 }
 
 // Searches list (z-order) for the deepest window under the screen point.
-HWND FindUnder(const std::vector<HWND>& list, POINT p, bool topLevel) {
+HWND FindUnder(const detail::SiblingOrder& list, POINT p, bool topLevel) {
     const std::vector<HWND> snapshot = list;
     for (HWND hwnd : snapshot) {
         const WindowRecord* r = LookupWindow(hwnd);
@@ -108,10 +108,9 @@ HWND SetParent(HWND child, HWND newParent) {
     record->parent = newParent;
     if (newParent) {
         record->owner = {};
-        std::vector<HWND>& siblings = LookupWindow(newParent)->children;
-        siblings.insert(siblings.begin(), child);
+        LookupWindow(newParent)->children.PushFront(child);
     } else {
-        wm.topLevels.insert(wm.topLevels.begin(), child);
+        wm.topLevels.PushFront(child);
     }
 
     // Same numbers, new reference point.
@@ -162,8 +161,8 @@ HWND GetWindow(HWND hwnd, UINT relation) {
     if (hwnd == detail::WindowManager().desktop) {
         return {};
     }
-    const std::vector<HWND>& siblings = detail::SiblingList(*record);
-    const auto it = std::find(siblings.begin(), siblings.end(), hwnd);
+    const detail::SiblingOrder& siblings = detail::SiblingList(*record);
+    const auto it = siblings.Find(hwnd);
     if (it == siblings.end()) {
         return {};
     }

@@ -78,7 +78,7 @@ std::vector<HWND> TopLevelWindowsInZOrder() {
     return WindowManager().topLevels;
 }
 
-std::vector<HWND>& SiblingList(const WindowRecord& record) {
+SiblingOrder& SiblingList(const WindowRecord& record) {
     if (WindowRecord* parent = LookupWindow(record.parent)) {
         return parent->children;
     }

@@ -12,7 +12,7 @@ namespace win::detail {
 
 struct WindowManagerState {
     std::unordered_map<uint32_t, std::shared_ptr<WindowRecord>> windows;
-    std::vector<HWND> topLevels; // topmost first
+    SiblingOrder topLevels; // topmost first
     HWND desktop;
     HWND focus;
     HWND active;
@@ -28,7 +28,7 @@ WindowManagerState& WindowManager();
 WindowRecord& DesktopRecord();
 
 // The z-ordered list hwnd is part of: its parent's children, or the top-level list.
-std::vector<HWND>& SiblingList(const WindowRecord& record);
+SiblingOrder& SiblingList(const WindowRecord& record);
 
 // The top-level window hwnd belongs to through the parent chain (hwnd itself when top-level).
 HWND RootWindow(HWND hwnd);

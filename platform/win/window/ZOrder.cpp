@@ -50,17 +50,17 @@ void SyncBackend() {
 } // namespace
 
 void LinkNewWindow(WindowRecord& record) {
-    std::vector<HWND>& siblings = SiblingList(record);
+    SiblingOrder& siblings = SiblingList(record);
     if (record.parent) {
-        siblings.push_back(record.hwnd);
+        siblings.PushBack(record.hwnd);
         return;
     }
-    siblings.insert(siblings.begin(), record.hwnd);
+    siblings.PushFront(record.hwnd);
     NormalizeTopLevelOrder(true);
 }
 
 void UnlinkWindow(const WindowRecord& record) {
-    std::erase(SiblingList(record), record.hwnd);
+    SiblingList(record).Remove(record.hwnd);
 }
 
 bool Restack(HWND hwnd, HWND insertAfter) {
@@ -68,8 +68,7 @@ bool Restack(HWND hwnd, HWND insertAfter) {
     if (!record || insertAfter == hwnd) {
         return false;
     }
-    std::vector<HWND>& siblings = SiblingList(*record);
-    const std::vector<HWND> before = siblings;
+    SiblingOrder& siblings = SiblingList(*record);
     if (!record->parent) {
         if (insertAfter == HWND_TOPMOST) {
             record->exStyle |= WS_EX_TOPMOST;
@@ -82,16 +81,27 @@ bool Restack(HWND hwnd, HWND insertAfter) {
         insertAfter = HWND_TOP;
     }
 
-    std::erase(siblings, hwnd);
-    if (insertAfter == HWND_TOP) {
-        siblings.insert(siblings.begin(), hwnd);
-    } else if (insertAfter == HWND_BOTTOM) {
-        siblings.push_back(hwnd);
-    } else {
-        const auto it = std::find(siblings.begin(), siblings.end(), insertAfter);
-        siblings.insert(it == siblings.end() ? siblings.begin() : it + 1, hwnd);
+    // Where it sits now and where it goes, counted without it; it stays when they match.
+    const auto at = siblings.Find(hwnd);
+    if (at == siblings.end()) {
+        return false;
     }
-    const bool changed = siblings != before;
+    const auto from = static_cast<size_t>(at - siblings.begin());
+    size_t to = 0;
+    if (insertAfter == HWND_BOTTOM) {
+        to = siblings.size() - 1;
+    } else if (insertAfter != HWND_TOP) {
+        const auto after = siblings.Find(insertAfter);
+        if (after != siblings.end()) {
+            const auto index = static_cast<size_t>(after - siblings.begin());
+            to = index < from ? index + 1 : index;
+        }
+    }
+    const bool changed = to != from;
+    if (changed) {
+        siblings.Erase(from);
+        siblings.Insert(to, hwnd);
+    }
     if (!record->parent) {
         NormalizeTopLevelOrder(changed);
     }
@@ -99,8 +109,10 @@ bool Restack(HWND hwnd, HWND insertAfter) {
 }
 
 void NormalizeTopLevelOrder(bool changed) {
-    std::vector<HWND>& order = WindowManager().topLevels;
-    const std::vector<HWND> before = order;
+    // The top-level windows are few: reordered as a plain list.
+    SiblingOrder& kept = WindowManager().topLevels;
+    const std::vector<HWND> before = kept;
+    std::vector<HWND> order = before;
     std::stable_partition(order.begin(), order.end(), InTopmostBand);
     // Lift every owned window found below its owner to just above it; owned chains settle in a
     // few passes.
@@ -123,6 +135,9 @@ void NormalizeTopLevelOrder(bool changed) {
         if (!moved) {
             break;
         }
+    }
+    if (order != before) {
+        kept.Assign(order);
     }
     if (changed || order != before) {
         SyncBackend();
