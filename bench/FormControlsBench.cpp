@@ -1,9 +1,12 @@
-// Controls.Add on one form: n controls (labels and command buttons in turn) added to an empty
-// form, each a hidden control on top of the z-order with the next TabIndex. A per-add cost that
-// grows with the controls already there shows as a total growing faster than n.
+// Form runtime costs over many controls. A per-call cost that grows with the controls already
+// there shows as a total growing faster than n (adding, reading by index, unloading), or as a
+// single call growing with n (Tab, the control of a window).
 
+#include "platform/forms/controls/buttons/CommandButton.h"
 #include "platform/forms/form/Form.h"
 #include "platform/forms/test/TestHost.h"
+#include "platform/ole/dispatch/LateBinding.h"
+#include "platform/win/Win.h"
 #include "platform/win/test/TestApi.h"
 
 #include <benchmark/benchmark.h>
@@ -12,6 +15,25 @@
 #include <string>
 
 namespace {
+
+void PerControl(benchmark::State& state, int n, const char* counter) {
+    state.counters[counter] =
+        benchmark::Counter(static_cast<double>(n), benchmark::Counter::kIsIterationInvariantRate |
+                                                       benchmark::Counter::kInvert);
+}
+
+// n visible command buttons in rows of 50, each with its own window.
+std::unique_ptr<forms::test::TestHost> FormWithButtons(int n) {
+    auto host = std::make_unique<forms::test::TestHost>();
+    forms::Form& form = host->GetForm();
+    for (int i = 0; i < n; ++i) {
+        const int x = (i % 50) * 8;
+        const int y = (i / 50) % 30 * 8;
+        form.AddControl(forms::CommandButton::Create(), "Command" + std::to_string(i), {},
+                        {x, y, x + 8, y + 8});
+    }
+    return host;
+}
 
 void BM_AddControlsToAForm(benchmark::State& state) {
     const auto n = static_cast<int>(state.range(0));
@@ -32,9 +54,7 @@ void BM_AddControlsToAForm(benchmark::State& state) {
         state.ResumeTiming();
     }
     win::test::resetPlatform();
-    state.counters["perAdd"] =
-        benchmark::Counter(static_cast<double>(n), benchmark::Counter::kIsIterationInvariantRate |
-                                                       benchmark::Counter::kInvert);
+    PerControl(state, n, "perAdd");
 }
 BENCHMARK(BM_AddControlsToAForm)
     ->Arg(1000)
@@ -42,5 +62,75 @@ BENCHMARK(BM_AddControlsToAForm)
     ->Arg(32767)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1);
+
+// Controls.Count, then Controls(i) for every i, through late binding as a host reads them.
+void BM_ReadEveryControlByIndex(benchmark::State& state) {
+    const auto n = static_cast<int>(state.range(0));
+    win::test::resetPlatform();
+    {
+        const auto host = FormWithButtons(n);
+        const ole::Variant form(host->FormObject());
+        for (auto _ : state) {
+            const ole::Variant controls = ole::GetObjectProperty(form, "Controls");
+            const int32_t count = ole::GetProperty(controls, "Count").AsI4();
+            for (int32_t i = 0; i < count; ++i) {
+                ole::Variant index[] = {ole::Variant(i)};
+                benchmark::DoNotOptimize(ole::GetObjectProperty(controls, "Item", index));
+            }
+        }
+    }
+    win::test::resetPlatform();
+    PerControl(state, n, "perItem");
+}
+BENCHMARK(BM_ReadEveryControlByIndex)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// Unload of a shown form: every control unsited and its window destroyed, then the form's.
+void BM_UnloadForm(benchmark::State& state) {
+    const auto n = static_cast<int>(state.range(0));
+    win::test::resetPlatform();
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto host = FormWithButtons(n);
+        host->Show();
+        state.ResumeTiming();
+        host->GetForm().UnloadForm();
+        state.PauseTiming();
+        host.reset();
+        state.ResumeTiming();
+    }
+    win::test::resetPlatform();
+    PerControl(state, n, "perControl");
+}
+BENCHMARK(BM_UnloadForm)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// One Tab from the focused control to the next, as the form's key handling moves it.
+void BM_TabAcrossForm(benchmark::State& state) {
+    const auto n = static_cast<int>(state.range(0));
+    win::test::resetPlatform();
+    {
+        const auto host = FormWithButtons(n);
+        host->Show();
+        forms::Form& form = host->GetForm();
+        for (auto _ : state)
+            form.TabToNext(win::GetFocus(), false);
+    }
+    win::test::resetPlatform();
+}
+BENCHMARK(BM_TabAcrossForm)->Arg(1000)->Arg(10000);
+
+// The control behind a window, for the last control added.
+void BM_ControlOfWindow(benchmark::State& state) {
+    const auto n = static_cast<int>(state.range(0));
+    win::test::resetPlatform();
+    {
+        const auto host = FormWithButtons(n);
+        forms::Form& form = host->GetForm();
+        const win::HWND last = form.ControlList().back()->Window();
+        for (auto _ : state)
+            benchmark::DoNotOptimize(form.ControlOfWindow(last));
+    }
+    win::test::resetPlatform();
+}
+BENCHMARK(BM_ControlOfWindow)->Arg(1000)->Arg(10000);
 
 } // namespace

@@ -6,10 +6,23 @@
 #include "platform/ole/dispatch/LateBinding.h"
 #include "platform/ole/error/Error.h"
 
+#include <memory>
+
 namespace forms {
 
-ole::Ptr<ControlCollection> ControlCollection::Create(Source source, Adder adder, Remover remover) {
-    return ole::MakeObject<ControlCollection>(std::move(source), std::move(adder),
+ole::Ptr<ControlCollection> ControlCollection::Create(Source source) {
+    // Each call's set lives until the next call reads it again.
+    auto made = std::make_shared<std::vector<ole::Ptr<Control>>>();
+    return CreateLive(
+        [source = std::move(source), made]() -> const std::vector<ole::Ptr<Control>>& {
+            *made = source();
+            return *made;
+        });
+}
+
+ole::Ptr<ControlCollection> ControlCollection::CreateLive(Listing listing, Adder adder,
+                                                          Remover remover) {
+    return ole::MakeObject<ControlCollection>(std::move(listing), std::move(adder),
                                               std::move(remover));
 }
 
@@ -28,26 +41,27 @@ const ole::ClassInfo& ControlCollection::Info() {
     return info;
 }
 
+std::vector<ole::Ptr<Menu>> ControlCollection::Menus() const {
+    return m_menus ? m_menus() : std::vector<ole::Ptr<Menu>>{};
+}
+
 std::vector<ole::Ptr<ole::Object>> ControlCollection::Members() const {
     std::vector<ole::Ptr<ole::Object>> members;
-    for (const auto& control : m_source())
+    for (const auto& control : m_listing())
         members.emplace_back(control);
-    if (m_menus) {
-        for (const auto& menu : m_menus())
-            members.emplace_back(menu);
-    }
+    for (const auto& menu : Menus())
+        members.emplace_back(menu);
     return members;
 }
 
 int32_t ControlCollection::Count() const {
-    return static_cast<int32_t>(Members().size());
+    return static_cast<int32_t>(m_listing().size() + Menus().size());
 }
 
 ole::Ptr<ole::Object> ControlCollection::Item(const ole::Variant& index) const {
-    const auto members = Members();
     const ole::Variant& key = index.Deref();
     if (key.IsString()) {
-        for (const auto& member : members) {
+        for (const auto& member : Members()) {
             const auto* control = dynamic_cast<const Control*>(member.Get());
             const auto* menu = dynamic_cast<const Menu*>(member.Get());
             const std::string& name = control ? control->Name() : menu->GetName();
@@ -57,9 +71,16 @@ ole::Ptr<ole::Object> ControlCollection::Item(const ole::Variant& index) const {
         ole::RaiseError(ole::ERR_SUBSCRIPT);
     }
     const int32_t position = ole::FromVariant<int32_t>(key);
-    if (position < 0 || static_cast<size_t>(position) >= members.size())
+    if (position < 0)
         ole::RaiseError(ole::ERR_SUBSCRIPT);
-    return members[static_cast<size_t>(position)];
+    const auto at = static_cast<size_t>(position);
+    const auto& controls = m_listing();
+    if (at < controls.size())
+        return controls[at];
+    const auto menus = Menus();
+    if (at - controls.size() >= menus.size())
+        ole::RaiseError(ole::ERR_SUBSCRIPT);
+    return menus[at - controls.size()];
 }
 
 ole::Ptr<ole::Object> ControlCollection::NewEnum() const {
@@ -88,7 +109,7 @@ void ControlCollection::Remove(const ole::Variant& index) {
         if (!control)
             ole::RaiseError(ole::ERR_TYPE_MISMATCH);
     } else if (key.IsString()) {
-        for (const auto& candidate : m_source()) {
+        for (const auto& candidate : m_listing()) {
             if (base::EqualsNoCase(candidate->Name(), key.AsString())) {
                 control = candidate;
                 break;

@@ -16,7 +16,10 @@ namespace forms {
 // A form's menu items follow its controls.
 class ControlCollection final : public ole::Object {
 public:
+    // A set made on demand; Count and Item make it again on every call.
     using Source = std::function<std::vector<ole::Ptr<Control>>()>;
+    // A set its owner keeps: Count and Item by position read it in place, in constant time.
+    using Listing = std::function<const std::vector<ole::Ptr<Control>>&()>;
     // Controls.Add(ProgID, Name[, Container]) and Controls.Remove of a form; a collection without
     // them raises 438 for both.
     using Adder = std::function<ole::Ptr<Control>(
@@ -24,8 +27,9 @@ public:
     using Remover = std::function<void(const ole::Ptr<Control>& control)>;
     using MenuSource = std::function<std::vector<ole::Ptr<Menu>>()>;
 
-    static ole::Ptr<ControlCollection> Create(Source source, Adder adder = {},
-                                              Remover remover = {});
+    static ole::Ptr<ControlCollection> Create(Source source);
+    static ole::Ptr<ControlCollection> CreateLive(Listing listing, Adder adder = {},
+                                                  Remover remover = {});
     void SetMenus(MenuSource menus) { m_menus = std::move(menus); }
     static const ole::ClassInfo& Info();
     const ole::ClassInfo& GetClassInfo() const override { return Info(); }
@@ -39,14 +43,15 @@ public:
     // By zero-based position, name or the control itself; 5 for a name or object not here.
     void Remove(const ole::Variant& index);
 
-    ControlCollection(Source source, Adder adder, Remover remover)
-        : m_source(std::move(source)), m_adder(std::move(adder)), m_remover(std::move(remover)) {}
+    ControlCollection(Listing listing, Adder adder, Remover remover)
+        : m_listing(std::move(listing)), m_adder(std::move(adder)), m_remover(std::move(remover)) {}
 
 private:
     // The controls, then the menu items.
     std::vector<ole::Ptr<ole::Object>> Members() const;
+    std::vector<ole::Ptr<Menu>> Menus() const;
 
-    Source m_source;
+    Listing m_listing;
     MenuSource m_menus;
     Adder m_adder;
     Remover m_remover;
