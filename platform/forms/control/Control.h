@@ -265,6 +265,8 @@ private:
     bool m_unsited = false;
     bool m_dead = false;
     bool m_runtimeAdded = false;
+    // In its form's list of controls (not a user control's constituent).
+    bool m_listed = false;
     MouseEvents m_mouse;
     bool m_captureByPress = false;
 

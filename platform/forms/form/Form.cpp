@@ -401,6 +401,9 @@ void Form::DestroyControls() {
     // Terminate after their own window is gone.
     auto controls = std::move(m_controls);
     m_controls.clear();
+    m_focusOrder.Invalidate();
+    for (const auto& control : controls)
+        control->m_listed = false;
     m_names.Clear();
     m_nextTabIndex = kTabIndexUnknown;
     for (auto it = controls.rbegin(); it != controls.rend(); ++it)
@@ -599,10 +602,11 @@ void Form::ApplyBorderStyle() {
 ole::Ptr<ole::Object> Form::Controls() {
     if (!m_controlsCollection) {
         const ole::WeakRef<Form> self(this);
-        const auto collection = ControlCollection::Create(
-            [self] {
+        const auto collection = ControlCollection::CreateLive(
+            [self]() -> const std::vector<ole::Ptr<Control>>& {
+                static const std::vector<ole::Ptr<Control>> none;
                 const auto form = self.Lock();
-                return form ? form->m_controls : std::vector<ole::Ptr<Control>>{};
+                return form ? form->m_controls : none;
             },
             [self](const std::string& progId, const std::string& name,
                    ole::Ptr<ole::Object> container) {
@@ -713,12 +717,16 @@ ole::Ptr<Control> Form::SiteControl(ole::Ptr<Control> control, std::string name,
     m_nextTabIndex = tabIndex + 1;
     control->m_tabIndex = tabIndex;
     control->m_index = index;
+    control->m_listed = true;
+    m_focusOrder.Added(*control);
     const std::string key = name;
     try {
         control->Site(site, std::move(name), bounds, visible);
     } catch (...) {
         m_names.Remove(*control, key, index);
-        m_controls.pop_back();
+        control->m_listed = false;
+        std::erase(m_controls, control);
+        m_focusOrder.Invalidate();
         m_nextTabIndex = kTabIndexUnknown;
         throw;
     }
@@ -805,6 +813,8 @@ void Form::RemoveWithContents(const ole::Ptr<Control>& control) {
         }
     }
     std::erase(m_controls, control);
+    control->m_listed = false;
+    m_focusOrder.Invalidate();
     m_names.Remove(*control, control->Name(), control->m_index);
     m_nextTabIndex = kTabIndexUnknown;
     control->Unsite();
@@ -815,41 +825,39 @@ ole::Ptr<Control> Form::FindControl(std::string_view name) const {
 }
 
 ole::Ptr<Control> Form::ControlOfWindow(win::HWND hwnd) const {
+    // Each window up from hwnd names its control at once; only this form's own list counts, not
+    // a user control's constituents nor an MDI child form's controls inside this window.
     for (win::HWND h = hwnd; h && h != m_hwnd; h = win::GetAncestor(h, win::GA_PARENT)) {
-        for (const auto& control : m_controls) {
-            if (control->IsAlive() && !control->IsWindowless() && control->Window() == h)
-                return control;
-        }
+        const auto control = Control::FromWindow(h);
+        if (control && control->m_listed && control->HostForm() == this && control->IsAlive() &&
+            !control->IsWindowless() && control->Window() == h)
+            return control;
     }
     return nullptr;
 }
 
-std::vector<Control*> Form::TabOrder(const std::function<bool(const Control&)>& keep) const {
-    std::vector<Control*> order;
-    for (const auto& control : m_controls) {
-        if (keep(*control))
-            order.push_back(control.Get());
-    }
-    std::stable_sort(order.begin(), order.end(), [](const Control* a, const Control* b) {
-        return a->TabIndex() < b->TabIndex();
-    });
-    return order;
-}
-
 void Form::ReorderTabIndex(Control& moved, int16_t index) {
-    PlaceInTabOrder(TabOrder([&](const Control& c) { return &c != &moved; }), moved, index);
+    std::vector<Control*> others = m_focusOrder.Controls(*this);
+    std::erase(others, &moved);
+    const bool listed = moved.m_listed;
+    auto order = PlaceInTabOrder(std::move(others), moved, index);
+    if (!listed)
+        std::erase(order, &moved);
+    m_focusOrder.Assign(std::move(order));
     m_nextTabIndex = kTabIndexUnknown;
 }
 
-void Form::PlaceInTabOrder(std::vector<Control*> order, Control& moved, int16_t index) {
+std::vector<Control*> Form::PlaceInTabOrder(std::vector<Control*> order, Control& moved,
+                                            int16_t index) {
     const size_t position = std::min<size_t>(static_cast<size_t>(index), order.size());
     order.insert(order.begin() + static_cast<std::ptrdiff_t>(position), &moved);
     for (size_t i = 0; i < order.size(); ++i)
         order[i]->m_tabIndex = static_cast<int16_t>(i);
+    return order;
 }
 
 bool Form::TabToNext(win::HWND from, bool previous) {
-    return FocusOrder(*this).Tab(from, previous);
+    return m_focusOrder.Tab(*this, from, previous);
 }
 
 bool Form::PressDefaultOrCancel(bool enter) {
@@ -873,7 +881,7 @@ bool Form::FocusAccessKey(int virtualKey) {
     if (letterOrDigit && win::detail::MenuTracker::BarHasAccessKey(
                              win::GetAncestor(m_hwnd, win::GA_ROOT), static_cast<char>(virtualKey)))
         return false;
-    return FocusOrder(*this).FocusAccessKey(virtualKey, win::GetFocus());
+    return m_focusOrder.FocusAccessKey(*this, virtualKey, win::GetFocus());
 }
 
 bool Form::PreviewKey(win::UINT msg, win::WPARAM& wParam) {

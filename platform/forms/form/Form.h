@@ -4,6 +4,7 @@
 #include "platform/forms/control/ControlContainer.h"
 #include "platform/forms/control/OleColor.h"
 #include "platform/forms/form/ControlNames.h"
+#include "platform/forms/form/FocusOrder.h"
 #include "platform/forms/menu/FormMenuBar.h"
 #include "platform/forms/scale/ScaleSpace.h"
 #include "platform/ole/dispatch/ClassInfo.h"
@@ -182,6 +183,8 @@ public:
     void Remove(std::string_view name);
     const std::vector<ole::Ptr<Control>>& ControlList() const { return m_controls; }
     ole::Ptr<Control> FindControl(std::string_view name) const;
+    // The controls by TabIndex, ties in the order they were added.
+    const std::vector<Control*>& ControlsByTabIndex() { return m_focusOrder.Controls(*this); }
     // The sited control whose window is hwnd or an ancestor of it.
     ole::Ptr<Control> ControlOfWindow(win::HWND hwnd) const;
     // Tab and Alt+letter from the focus, through the controls and the user controls'
@@ -194,8 +197,10 @@ public:
     bool PressDefaultOrCancel(bool enter);
     // Renumbers TabIndex values after `moved` took `index`.
     void ReorderTabIndex(Control& moved, int16_t index);
-    // The same among `order` (the controls beside `moved`, by TabIndex).
-    static void PlaceInTabOrder(std::vector<Control*> order, Control& moved, int16_t index);
+    // The same among `order` (the controls beside `moved`, by TabIndex); returns them with
+    // `moved` in its place.
+    static std::vector<Control*> PlaceInTabOrder(std::vector<Control*> order, Control& moved,
+                                                 int16_t index);
 
     // Runs at every load, once the window exists and before Load: where a form description sites
     // its controls. Its errors end that load.
@@ -273,8 +278,6 @@ private:
     ScaleSpace PlacementScale() const override;
     ScaleSpace& MutableScale() const;
     EventRaise Raiser();
-    // The controls `keep` accepts, by TabIndex (ties keep the order they were added in).
-    std::vector<Control*> TabOrder(const std::function<bool(const Control&)>& keep) const;
     void EnsureLoaded();
     void DestroyControls();
     ole::Ptr<Control> SiteControl(ole::Ptr<Control> control, std::string name, int16_t index,
@@ -311,6 +314,7 @@ private:
     win::RECT m_frame{0, 0, 312, 213};
     std::vector<ole::Ptr<Control>> m_controls;
     ControlNames m_names;
+    FocusOrder m_focusOrder;
     // NextTabIndex remembered between adds; removals and renumbering make it unknown again.
     static constexpr int32_t kTabIndexUnknown = -1;
     int32_t m_nextTabIndex = kTabIndexUnknown;
