@@ -398,6 +398,16 @@ private:
         int32_t width = 0;
         int32_t height = 0;
     };
+    // The dots a paint draws: the first and last in each direction and the steps, in pixels.
+    struct GridDots {
+        int64_t left = 0;
+        int64_t top = 0;
+        int64_t right = 0;
+        int64_t bottom = 0;
+        int64_t stepX = 1;
+        int64_t stepY = 1;
+    };
+    bool DrawGridRows(win::HDC hdc, const GridDots& dots, win::COLORREF color);
     std::optional<HandleStyle> HandleStyleFor(win::HDC hdc, uint32_t fill, uint32_t border);
     static void PaintHandle(win::HDC hdc, const win::RECT& handle, const HandleStyle& style);
     // The control's rectangle in pixels, pinned to the drawing range.

@@ -44,6 +44,18 @@ TEST_F(PaintTest, TheGridShowsInTheDesignModesAtItsPitch) {
     EXPECT_EQ(At(16, 8), face);
 }
 
+// White and black dots both show, each at its pitch with the face between.
+TEST_F(PaintTest, TheGridShowsInWhiteAndInBlack) {
+    Designer().LetMode(ksModeDraw);
+    for (const int32_t colour : {0x00FFFFFF, 0x00000000}) {
+        Designer().LetForeColor(colour);
+        EXPECT_EQ(At(8, 8), static_cast<win::COLORREF>(colour));
+        EXPECT_EQ(At(160, 0), static_cast<win::COLORREF>(colour));
+        EXPECT_EQ(At(9, 8), face);
+        EXPECT_EQ(At(8, 9), face);
+    }
+}
+
 TEST_F(PaintTest, HandlesShowTheSelectionAndLockedOnesExchangeTheirColours) {
     Designer().LetMode(ksModeSelect);
     Designer().LetShowGrid(false);
