@@ -42,16 +42,13 @@ ZORudeRuduvozu::ControlsNear(const ole::Ptr<ole::Object>& container, const win::
 std::optional<std::vector<ole::Ptr<ole::Object>>>
 ZORudeRuduvozu::ControlsNear(const ole::Ptr<ole::Object>& container, float left, float top,
                              float right, float bottom, float margin) {
-    float dx = 0;
-    float dy = 0;
-    if (!OffsetOfContainer(container, dx, dy))
+    float ox = 0;
+    float oy = 0;
+    if (!PixelOriginOf(container, ox, oy))
         return std::nullopt;
     const ControlRectIndex* index = RectIndexOf(container);
     if (!index)
         return std::nullopt;
-    const int32_t pixelMode = forms::ModeValue(forms::ScaleMode::Pixels);
-    const float ox = ConvertX(dx, ScaleMode(), pixelMode);
-    const float oy = ConvertY(dy, ScaleMode(), pixelMode);
     // The rectangles the walk would compare are read through the containers' scale units and
     // rounded on the way; singles far out lose whole pixels.
     const float slack =
@@ -69,6 +66,36 @@ ZORudeRuduvozu::ControlsNear(const ole::Ptr<ole::Object>& container, float left,
         if (ole::Ptr<ole::Object> control = ole::ObjectFromPtr(id))
             controls.push_back(std::move(control));
     return controls;
+}
+
+bool ZORudeRuduvozu::PixelOriginOf(const ole::Ptr<ole::Object>& container, float& x, float& y) {
+    float dx = 0;
+    float dy = 0;
+    if (!OffsetOfContainer(container, dx, dy))
+        return false;
+    const int32_t pixelMode = forms::ModeValue(forms::ScaleMode::Pixels);
+    x = ConvertX(dx, ScaleMode(), pixelMode);
+    y = ConvertY(dy, ScaleMode(), pixelMode);
+    return true;
+}
+
+BoundsEstimate ZORudeRuduvozu::EstimateIn(const ole::Ptr<ole::Object>& container) {
+    float x = 0;
+    float y = 0;
+    if (!container || !PixelOriginOf(container, x, y))
+        return {};
+    return BoundsEstimate(container.Get(), x, y);
+}
+
+// Twice a handle, a unit for the rectangle's rounding to whole units, and the rounding to pixels.
+int64_t ZORudeRuduvozu::DirtyReach() const {
+    const int32_t pixelMode = forms::ModeValue(forms::ScaleMode::Pixels);
+    const float x = std::fabs(ConvertX(2 * m_HandleSizeX, ScaleMode(), pixelMode)) +
+                    std::fabs(ConvertX(1, ScaleMode(), pixelMode));
+    const float y = std::fabs(ConvertY(2 * m_HandleSizeY, ScaleMode(), pixelMode)) +
+                    std::fabs(ConvertY(1, ScaleMode(), pixelMode));
+    const float reach = std::max(x, y) + 2;
+    return std::isfinite(reach) && reach < 1e6F ? static_cast<int64_t>(std::ceil(reach)) : -1;
 }
 
 } // namespace layoutdesk

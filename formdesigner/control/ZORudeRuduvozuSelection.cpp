@@ -20,6 +20,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace layoutdesk {
 
@@ -28,6 +29,26 @@ namespace {
 bool IsFormOrMenu(const ole::Ptr<ole::Object>& object) {
     return dynamic_cast<forms::Form*>(object.Get()) || dynamic_cast<forms::Menu*>(object.Get());
 }
+
+// The batch's estimate and reach for a band or a deselect-all, put back as they were after it.
+class BatchBounds {
+public:
+    BatchBounds(BoundsEstimate& bounds, int64_t& reach, BoundsEstimate estimate, int64_t newReach)
+        : m_bounds(bounds), m_reach(reach), m_savedBounds(std::exchange(bounds, estimate)),
+          m_savedReach(std::exchange(reach, newReach)) {}
+    ~BatchBounds() {
+        m_bounds = m_savedBounds;
+        m_reach = m_savedReach;
+    }
+    BatchBounds(const BatchBounds&) = delete;
+    BatchBounds& operator=(const BatchBounds&) = delete;
+
+private:
+    BoundsEstimate& m_bounds;
+    int64_t& m_reach;
+    BoundsEstimate m_savedBounds;
+    int64_t m_savedReach;
+};
 
 std::vector<uint32_t> IdsOf(const ole::Ptr<ole::Collection>& collection) {
     std::vector<uint32_t> ids;
@@ -135,7 +156,7 @@ void ZORudeRuduvozu::SelectControl(const ole::Variant& aControl) {
             return;
     }
     Enter(m_SelectedControls, control);
-    AddDirtyRect(control);
+    MarkDirty(control);
     FlushDirtyRect();
     RaiseWithControl(EvControlSelected, control);
 }
@@ -146,7 +167,7 @@ void ZORudeRuduvozu::DeselectControl(const ole::Variant& aControl) {
     ole::Ptr<ZORudeRuduvozu> self(this);
     const ole::Ptr<ole::Object> control = aControl.Deref().AsObject();
     Leave(m_SelectedControls, control);
-    AddDirtyRect(control);
+    MarkDirty(control);
     FlushDirtyRect();
     RaiseWithControl(EvControlDeselected, control);
 }
@@ -158,7 +179,12 @@ void ZORudeRuduvozu::DeselectAllControl() {
     ole::Ptr<ZORudeRuduvozu> self(this);
     PurgeDeadControls();
     WithOneFlush([&] {
-        for (const uint32_t id : SelectedSnapshot())
+        const std::vector<uint32_t> selected = SelectedSnapshot();
+        const ole::Ptr<ole::Object> first =
+            selected.empty() ? nullptr : ole::ObjectFromPtr(selected.front());
+        const BatchBounds batch(m_batchBounds, m_batchReach,
+                                EstimateIn(TryReadObject(first, "Container")), DirtyReach());
+        for (const uint32_t id : selected)
             if (const ole::Ptr<ole::Object> control = ole::ObjectFromPtr(id))
                 DeselectControl(ole::Variant(control));
         PurgeDeadControls();
@@ -333,15 +359,22 @@ void ZORudeRuduvozu::SelectControlsInRect(const win::RECT& pixels,
         return;
     ole::Ptr<ZORudeRuduvozu> self(this);
     RefreshHold hold(*this);
+    const BatchBounds batch(m_batchBounds, m_batchReach, EstimateIn(container), DirtyReach());
     std::optional<std::vector<ole::Ptr<ole::Object>>> near = ControlsNear(container, pixels, 0);
     for (const ole::Ptr<ole::Object>& control : near ? *near : FormControls(form)) {
         if (!HasVisibleProperty(control) || IsFormOrMenu(control))
             continue;
         if (TryReadObject(control, "Container").Get() != container.Get())
             continue;
-        if (ControlIntersectsRect(control, pixels))
+        if (m_batchBounds.SurelyMeets(control, pixels) || ControlIntersectsRect(control, pixels))
             ole::ResumeNext([&] { SelectControl(ole::Variant(control)); });
     }
+}
+
+// Within a batch most controls lie where the ones before them already marked.
+void ZORudeRuduvozu::MarkDirty(const ole::Ptr<ole::Object>& control) {
+    if (m_batchReach < 0 || !m_batchBounds.SurelyWithin(control, m_DirtyRect, m_batchReach))
+        AddDirtyRect(control);
 }
 
 void ZORudeRuduvozu::FlushDirtyRect() {
@@ -354,12 +387,14 @@ void ZORudeRuduvozu::FlushDirtyRect() {
         win::InvalidateRect(hwnd, &m_DirtyRect, false);
     std::optional<std::vector<ole::Ptr<ole::Object>>> near =
         ControlsNear(ExtenderObject(), m_DirtyRect, 0);
+    const BoundsEstimate estimate = EstimateIn(ExtenderObject());
     for (const ole::Ptr<ole::Object>& control : near ? *near : ContainedSnapshot()) {
         ole::ResumeNext([&] {
             win::RECT rect{};
             win::RECT meet{};
-            if (!GetControlRect(control, rect, true) ||
-                !win::IntersectRect(&meet, &rect, &m_DirtyRect))
+            if (!estimate.SurelyMeets(control, m_DirtyRect) &&
+                (!GetControlRect(control, rect, true) ||
+                 !win::IntersectRect(&meet, &rect, &m_DirtyRect)))
                 return;
             if (!ole::CBool(ReadMember(control, "Visible")))
                 return;

@@ -16,6 +16,10 @@ namespace {
 
 class RectIndexTest : public DesignerFixture {
 protected:
+    int Pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(m_random); }
+
+    std::mt19937 m_random;
+
     // The first control of the form in `within` that the point hits, searching inside a
     // container whose body is hit, as the designer is asked to.
     ole::Ptr<ole::Object> Walk(float x, float y, bool bodyOnly, const ole::Ptr<ole::Object>& within,
@@ -57,30 +61,27 @@ protected:
 };
 
 TEST_F(RectIndexTest, AnswersAsAPlainWalkAfterRandomChanges) {
-    std::mt19937 random(7);
-    const auto pick = [&](int low, int high) {
-        return std::uniform_int_distribution<int>(low, high)(random);
-    };
+    m_random.seed(7);
     const ole::Ptr<ole::Object> designer(DesignerExtender());
     const ole::Ptr<ole::Object> frame(Add("VB.Frame", "Frame1", {1500, 600, 3600, 2400}));
     const std::array<ole::Ptr<ole::Object>, 2> containers{designer, frame};
     std::vector<ole::Ptr<forms::Control>> added;
     for (int step = 0; step < 300; ++step) {
-        const int op = added.empty() ? 0 : pick(0, 5);
-        const win::RECT place{pick(-300, 4000), pick(-300, 3000), 0, 0};
-        const win::RECT twips{place.left, place.top, place.left + pick(0, 1500),
-                              place.top + pick(0, 900)};
+        const int op = added.empty() ? 0 : Pick(0, 5);
+        const win::RECT place{Pick(-300, 4000), Pick(-300, 3000), 0, 0};
+        const win::RECT twips{place.left, place.top, place.left + Pick(0, 1500),
+                              place.top + Pick(0, 900)};
         const size_t which =
-            added.empty() ? 0 : static_cast<size_t>(pick(0, int(added.size()) - 1));
+            added.empty() ? 0 : static_cast<size_t>(Pick(0, int(added.size()) - 1));
         switch (op) {
         case 0:
-            if (pick(0, 3) == 0)
+            if (Pick(0, 3) == 0)
                 added.push_back(AddLine("Line" + std::to_string(step), twips,
-                                        containers[static_cast<size_t>(pick(0, 1))]));
+                                        containers[static_cast<size_t>(Pick(0, 1))]));
             else
-                added.push_back(Add(pick(0, 1) ? "VB.Label" : "VB.CommandButton",
+                added.push_back(Add(Pick(0, 1) ? "VB.Label" : "VB.CommandButton",
                                     "Control" + std::to_string(step), twips,
-                                    containers[static_cast<size_t>(pick(0, 1))]));
+                                    containers[static_cast<size_t>(Pick(0, 1))]));
             break;
         case 1:
             GetForm().RemoveAdded(added[which]);
@@ -102,26 +103,70 @@ TEST_F(RectIndexTest, AnswersAsAPlainWalkAfterRandomChanges) {
         }
         default:
             ole::SetProperty(ole::Variant(added[which]), "Container",
-                             ole::Variant(containers[static_cast<size_t>(pick(0, 1))]));
+                             ole::Variant(containers[static_cast<size_t>(Pick(0, 1))]));
             break;
         }
         for (int probe = 0; probe < 4; ++probe) {
-            const auto x = static_cast<float>(pick(0, 300) * 15);
-            const auto y = static_cast<float>(pick(0, 200) * 15);
-            const bool bodyOnly = pick(0, 1) == 1;
+            const auto x = static_cast<float>(Pick(0, 300) * 15);
+            const auto y = static_cast<float>(Pick(0, 200) * 15);
+            const bool bodyOnly = Pick(0, 1) == 1;
             int32_t code = HitNone;
             int32_t expectedCode = HitNone;
-            const auto& in = containers[static_cast<size_t>(pick(0, 1))];
+            const auto& in = containers[static_cast<size_t>(Pick(0, 1))];
             const auto hit = Designer().ControlFromPoint(x, y, false, code, bodyOnly, in);
             const auto expected = Walk(x, y, bodyOnly, in, expectedCode);
             ASSERT_EQ(hit.Get(), expected.Get()) << "step " << step << " at " << x << "," << y;
             ASSERT_EQ(code, expectedCode) << "step " << step;
         }
-        const win::RECT band{pick(0, 300), pick(0, 200), pick(0, 300), pick(0, 200)};
+        const win::RECT band{Pick(0, 300), Pick(0, 200), Pick(0, 300), Pick(0, 200)};
         const win::RECT normal{std::min(band.left, band.right), std::min(band.top, band.bottom),
                                std::max(band.left, band.right), std::max(band.top, band.bottom)};
-        const auto& in = containers[static_cast<size_t>(pick(0, 1))];
+        const auto& in = containers[static_cast<size_t>(Pick(0, 1))];
         ASSERT_EQ(Band(normal, in), WalkBand(normal, in)) << "step " << step;
+    }
+}
+
+// A band and a deselect-all skip the exact rectangle of a control that surely meets the band or
+// surely adds nothing to the repaint area: what they select and mark is still what a plain walk
+// selects and marks, in bordered containers and other scale modes too.
+TEST_F(RectIndexTest, BandsSelectAndMarkAsAPlainWalk) {
+    m_random.seed(11);
+    const ole::Ptr<ole::Object> designer(DesignerExtender());
+    const ole::Ptr<ole::Object> frame(Add("VB.Frame", "Frame1", {1500, 600, 3600, 2400}));
+    const ole::Ptr<ole::Object> picture(Add("VB.PictureBox", "Picture1", {300, 300, 1800, 2700}));
+    ole::LetProperty(ole::Variant(picture), "ScaleMode", ole::Variant(int16_t{3}));
+    // Twips, except in the picture box.
+    const std::array<std::pair<ole::Ptr<ole::Object>, int>, 3> containers{
+        {{designer, 15}, {frame, 15}, {picture, 1}}};
+    for (int i = 0; i < 120; ++i) {
+        const auto& [in, unit] = containers[static_cast<size_t>(i % 3)];
+        const int left = Pick(-20, 280) * unit;
+        const int top = Pick(-20, 180) * unit;
+        const win::RECT place{left, top, left + Pick(0, 60) * unit, top + Pick(0, 40) * unit};
+        if (i % 7 == 0)
+            AddLine("Line" + std::to_string(i), place, in);
+        else
+            Add(i % 2 ? "VB.Label" : "VB.CommandButton", "Control" + std::to_string(i), place, in);
+    }
+    const auto marks = [&](const std::vector<ole::Object*>& controls) {
+        Designer().FlushDirtyRect();
+        for (ole::Object* control : controls)
+            Designer().AddDirtyRect(ole::Ptr<ole::Object>(control));
+        return Designer().DirtyRect();
+    };
+    for (int probe = 0; probe < 90; ++probe) {
+        const auto& in = containers[static_cast<size_t>(probe % 3)].first;
+        const win::RECT band{Pick(0, 150), Pick(0, 100), Pick(150, 300), Pick(100, 200)};
+        const std::vector<ole::Object*> selected = Band(band, in);
+        ASSERT_EQ(selected, WalkBand(band, in)) << "probe " << probe;
+        const win::RECT banded = Designer().DirtyRect();
+        Designer().LetLockRefresh(true);
+        Designer().DeselectAllControl();
+        const win::RECT deselected = Designer().DirtyRect();
+        Designer().LetLockRefresh(false);
+        const win::RECT expected = marks(selected);
+        ASSERT_EQ(banded, expected) << "probe " << probe;
+        ASSERT_EQ(deselected, expected) << "probe " << probe;
     }
 }
 
