@@ -12,6 +12,7 @@
 #include "formdesigner/library/LayoutdeskErrors.h"
 
 #include "platform/forms/app/App.h"
+#include "platform/forms/control/Control.h"
 #include "platform/forms/dialogs/MessageBox.h"
 #include "platform/forms/form/Form.h"
 #include "platform/forms/menu/Menu.h"
@@ -24,6 +25,7 @@
 #include "platform/ole/registry/ClassRegistry.h"
 
 #include <array>
+#include <optional>
 #include <string>
 
 namespace layoutdesk {
@@ -64,6 +66,15 @@ public:
 private:
     CPropertyBag& m_bag;
 };
+
+// Index raises 343 for a control that is no element of a control array. A form control says so
+// without the read: unwinding that error for every control was most of what a save cost.
+std::optional<ole::Variant> ArrayIndexOf(const ole::Ptr<ole::Object>& control) {
+    if (const auto* formControl = dynamic_cast<const forms::Control*>(control.Get()))
+        if (!formControl->IsArrayElement())
+            return std::nullopt;
+    return TryRead(control, "Index");
+}
 
 ole::Variant Missing() {
     return ole::Variant::Missing();
@@ -153,7 +164,7 @@ void ZORudeRuduvozu::SaveControls(const ole::Ptr<ole::Object>& control, CPropert
     const auto write = [&](const char* key, const std::function<ole::Variant()>& value) {
         LayoutStep([&] { bag->WriteProperty(key, value(), Missing()); });
     };
-    const std::optional<ole::Variant> arrayIndex = TryRead(control, "Index");
+    const std::optional<ole::Variant> arrayIndex = ArrayIndexOf(control);
     bool indexed = false;
     ole::ResumeNext([&] { indexed = arrayIndex && ole::CLng(*arrayIndex) != -1; });
     const bool container = IsContainer(ole::Variant(control));
