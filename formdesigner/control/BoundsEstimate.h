@@ -4,16 +4,14 @@
 #include "platform/win/WinTypes.h"
 
 #include <cstdint>
-#include <optional>
 
 namespace layoutdesk {
 
 // Where the controls of one container lie in the designer's client pixels, taken from their own
-// pixel bounds instead of through their late-bound members. Each answer lies within a few pixels
-// of the rectangle the designer works out exactly, so a batch can tell the controls that surely
-// meet an area, or surely add nothing to one, from those it must measure. It knows nothing of
-// Lines (ends, not a place), of other containers' controls, or once any control was placed anew
-// after it was made; a default one knows nothing at all.
+// pixel bounds instead of through their late-bound members. The exact rectangle lies within a few
+// pixels of that place, so a batch can tell the controls that surely meet an area from those it
+// must measure. It knows nothing of Lines (ends, not a place), of other containers' controls, or
+// once any control was placed anew after it was made; a default one knows nothing at all.
 class BoundsEstimate {
 public:
     BoundsEstimate() = default;
@@ -22,18 +20,8 @@ public:
 
     // True only when the exact rectangle, whatever its rounding, meets `area`.
     bool SurelyMeets(const ole::Ptr<ole::Object>& control, const win::RECT& area) const;
-    // True only when the exact rectangle widened by `grow` pixels on every side lies in `area`.
-    bool SurelyWithin(const ole::Ptr<ole::Object>& control, const win::RECT& area,
-                      int64_t grow) const;
 
 private:
-    struct Span {
-        int64_t left, top, right, bottom;
-    };
-    // The control's bounds widened by the estimate's margin of error: `inner` is what the exact
-    // rectangle surely covers, `outer` what surely covers it.
-    std::optional<Span> Place(const ole::Ptr<ole::Object>& control, bool outer) const;
-
     const ole::Object* m_container = nullptr;
     uint64_t m_version = 0;
     float m_offsetX = 0;

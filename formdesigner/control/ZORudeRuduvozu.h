@@ -381,10 +381,6 @@ private:
     // Where `container`'s client origin lies in designer client pixels.
     bool PixelOriginOf(const ole::Ptr<ole::Object>& container, float& x, float& y);
     BoundsEstimate EstimateIn(const ole::Ptr<ole::Object>& container);
-    // How far AddDirtyRect reaches past a control's rectangle, in pixels; -1 when unknown.
-    int64_t DirtyReach() const;
-    // AddDirtyRect, unless the batch's estimate shows the control adds nothing to DirtyRect.
-    void MarkDirty(const ole::Ptr<ole::Object>& control);
     // Where `container`'s client origin lies in designer units; false when its chain does not
     // lead to this designer.
     bool OffsetOfContainer(ole::Ptr<ole::Object> container, float& dx, float& dy);
@@ -494,9 +490,6 @@ private:
 
     // Rectangle indexes by container id, all built at one layout version.
     std::unordered_map<uint32_t, std::unique_ptr<ControlRectIndex>> m_rectIndexes;
-    // The selection's container while a band or a deselect-all runs, and DirtyReach then.
-    BoundsEstimate m_batchBounds;
-    int64_t m_batchReach = -1;
 };
 
 } // namespace layoutdesk

@@ -87,15 +87,4 @@ BoundsEstimate ZORudeRuduvozu::EstimateIn(const ole::Ptr<ole::Object>& container
     return BoundsEstimate(container.Get(), x, y);
 }
 
-// Twice a handle, a unit for the rectangle's rounding to whole units, and the rounding to pixels.
-int64_t ZORudeRuduvozu::DirtyReach() const {
-    const int32_t pixelMode = forms::ModeValue(forms::ScaleMode::Pixels);
-    const float x = std::fabs(ConvertX(2 * m_HandleSizeX, ScaleMode(), pixelMode)) +
-                    std::fabs(ConvertX(1, ScaleMode(), pixelMode));
-    const float y = std::fabs(ConvertY(2 * m_HandleSizeY, ScaleMode(), pixelMode)) +
-                    std::fabs(ConvertY(1, ScaleMode(), pixelMode));
-    const float reach = std::max(x, y) + 2;
-    return std::isfinite(reach) && reach < 1e6F ? static_cast<int64_t>(std::ceil(reach)) : -1;
-}
-
 } // namespace layoutdesk

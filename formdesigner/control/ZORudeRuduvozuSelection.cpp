@@ -20,7 +20,6 @@
 
 #include <algorithm>
 #include <array>
-#include <utility>
 
 namespace layoutdesk {
 
@@ -29,26 +28,6 @@ namespace {
 bool IsFormOrMenu(const ole::Ptr<ole::Object>& object) {
     return dynamic_cast<forms::Form*>(object.Get()) || dynamic_cast<forms::Menu*>(object.Get());
 }
-
-// The batch's estimate and reach for a band or a deselect-all, put back as they were after it.
-class BatchBounds {
-public:
-    BatchBounds(BoundsEstimate& bounds, int64_t& reach, BoundsEstimate estimate, int64_t newReach)
-        : m_bounds(bounds), m_reach(reach), m_savedBounds(std::exchange(bounds, estimate)),
-          m_savedReach(std::exchange(reach, newReach)) {}
-    ~BatchBounds() {
-        m_bounds = m_savedBounds;
-        m_reach = m_savedReach;
-    }
-    BatchBounds(const BatchBounds&) = delete;
-    BatchBounds& operator=(const BatchBounds&) = delete;
-
-private:
-    BoundsEstimate& m_bounds;
-    int64_t& m_reach;
-    BoundsEstimate m_savedBounds;
-    int64_t m_savedReach;
-};
 
 std::vector<uint32_t> IdsOf(const ole::Ptr<ole::Collection>& collection) {
     std::vector<uint32_t> ids;
@@ -156,7 +135,7 @@ void ZORudeRuduvozu::SelectControl(const ole::Variant& aControl) {
             return;
     }
     Enter(m_SelectedControls, control);
-    MarkDirty(control);
+    AddDirtyRect(control);
     FlushDirtyRect();
     RaiseWithControl(EvControlSelected, control);
 }
@@ -167,7 +146,7 @@ void ZORudeRuduvozu::DeselectControl(const ole::Variant& aControl) {
     ole::Ptr<ZORudeRuduvozu> self(this);
     const ole::Ptr<ole::Object> control = aControl.Deref().AsObject();
     Leave(m_SelectedControls, control);
-    MarkDirty(control);
+    AddDirtyRect(control);
     FlushDirtyRect();
     RaiseWithControl(EvControlDeselected, control);
 }
@@ -179,12 +158,7 @@ void ZORudeRuduvozu::DeselectAllControl() {
     ole::Ptr<ZORudeRuduvozu> self(this);
     PurgeDeadControls();
     WithOneFlush([&] {
-        const std::vector<uint32_t> selected = SelectedSnapshot();
-        const ole::Ptr<ole::Object> first =
-            selected.empty() ? nullptr : ole::ObjectFromPtr(selected.front());
-        const BatchBounds batch(m_batchBounds, m_batchReach,
-                                EstimateIn(TryReadObject(first, "Container")), DirtyReach());
-        for (const uint32_t id : selected)
+        for (const uint32_t id : SelectedSnapshot())
             if (const ole::Ptr<ole::Object> control = ole::ObjectFromPtr(id))
                 DeselectControl(ole::Variant(control));
         PurgeDeadControls();
@@ -359,22 +333,16 @@ void ZORudeRuduvozu::SelectControlsInRect(const win::RECT& pixels,
         return;
     ole::Ptr<ZORudeRuduvozu> self(this);
     RefreshHold hold(*this);
-    const BatchBounds batch(m_batchBounds, m_batchReach, EstimateIn(container), DirtyReach());
+    const BoundsEstimate estimate = EstimateIn(container);
     std::optional<std::vector<ole::Ptr<ole::Object>>> near = ControlsNear(container, pixels, 0);
     for (const ole::Ptr<ole::Object>& control : near ? *near : FormControls(form)) {
         if (!HasVisibleProperty(control) || IsFormOrMenu(control))
             continue;
         if (TryReadObject(control, "Container").Get() != container.Get())
             continue;
-        if (m_batchBounds.SurelyMeets(control, pixels) || ControlIntersectsRect(control, pixels))
+        if (estimate.SurelyMeets(control, pixels) || ControlIntersectsRect(control, pixels))
             ole::ResumeNext([&] { SelectControl(ole::Variant(control)); });
     }
-}
-
-// Within a batch most controls lie where the ones before them already marked.
-void ZORudeRuduvozu::MarkDirty(const ole::Ptr<ole::Object>& control) {
-    if (m_batchReach < 0 || !m_batchBounds.SurelyWithin(control, m_DirtyRect, m_batchReach))
-        AddDirtyRect(control);
 }
 
 void ZORudeRuduvozu::FlushDirtyRect() {
