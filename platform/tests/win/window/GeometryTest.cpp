@@ -2,7 +2,9 @@
 
 #include "platform/win/gdi/raster/Region.h"
 
+#include <algorithm>
 #include <climits>
+#include <vector>
 
 namespace wmtest {
 namespace {
@@ -303,6 +305,41 @@ TEST_F(RegionTest, SubtractingARegionMatchesAPixelWalk) {
                     << round << ": " << x << ", " << y;
             }
         }
+    }
+}
+
+// Unions of scattered, touching and nested rectangles cover exactly the pixels of the
+// rectangles, with pieces that never overlap (their areas add up to the pixels covered).
+TEST_F(RegionTest, UnionsMatchAPixelWalk) {
+    uint32_t seed = 11;
+    const auto next = [&](int n) {
+        seed = seed * 1103515245u + 12345u;
+        return static_cast<LONG>((seed >> 16) % static_cast<uint32_t>(n));
+    };
+    for (int round = 0; round < 50; ++round) {
+        gdi::Region region;
+        std::vector<RECT> added;
+        for (int i = 0; i < 16; ++i) {
+            const LONG x = next(24);
+            const LONG y = next(24);
+            added.push_back(RECT{x, y, x + 1 + next(6), y + 1 + next(6)});
+            region.Union(added.back());
+        }
+        int64_t covered = 0;
+        for (int y = 0; y < 32; ++y) {
+            for (int x = 0; x < 32; ++x) {
+                const POINT pt{x, y};
+                const bool inside = std::any_of(added.begin(), added.end(), [&](const RECT& r) {
+                    return PtInRect(&r, pt) != FALSE;
+                });
+                covered += inside ? 1 : 0;
+                ASSERT_EQ(region.Contains(x, y), inside) << round << ": " << x << ", " << y;
+            }
+        }
+        int64_t area = 0;
+        for (const RECT& r : region.Rects())
+            area += int64_t{r.right - r.left} * (r.bottom - r.top);
+        EXPECT_EQ(area, covered) << round;
     }
 }
 

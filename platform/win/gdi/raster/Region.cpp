@@ -90,6 +90,12 @@ void Region::Union(const RECT& rect) {
             existing.right >= rect.right && existing.bottom >= rect.bottom) {
             return;
         }
+        // Every piece lies inside rect, so a rectangle apart from rect leaves them all whole; an
+        // update region of many rectangles then takes one more without copying its pieces again
+        // for each of them.
+        if (!Overlap(existing, rect)) {
+            continue;
+        }
         next.clear();
         for (const RECT& piece : pieces) {
             PushDifference(piece, existing, next);
