@@ -88,8 +88,23 @@ std::string FoldCaseText(std::string_view text) {
 
 int CompareFolded(std::string_view a, std::string_view b) {
     constexpr char32_t kMalformedBase = 0x110000;
+    // ASCII folds to ASCII lower case, so a leading ASCII stretch compares byte by byte without
+    // decoding; it ends on a code point boundary, where the full folding takes over.
+    const size_t common = std::min(a.size(), b.size());
     size_t i = 0;
-    size_t j = 0;
+    for (; i < common; ++i) {
+        const auto x = static_cast<unsigned char>(a[i]);
+        const auto y = static_cast<unsigned char>(b[i]);
+        if ((x | y) >= 0x80) {
+            break;
+        }
+        const char32_t cx = SimpleLower(x);
+        const char32_t cy = SimpleLower(y);
+        if (cx != cy) {
+            return cx < cy ? -1 : 1;
+        }
+    }
+    size_t j = i;
     while (i < a.size() && j < b.size()) {
         const Utf8Step x = DecodeUtf8(a, i);
         const Utf8Step y = DecodeUtf8(b, j);

@@ -48,6 +48,17 @@ TEST(UnicodeCaseTest, KeyComparisonFoldsWithTheSameTable) {
     EXPECT_FALSE(base::EqualsNoCase("Size", "Size "));
     EXPECT_FALSE(base::EqualsNoCase("[", "{")); // differ by the ASCII case bit, yet not letters
     EXPECT_TRUE(base::LessNoCase{}("\xC3\xA4", "\xC3\x9C")); // ä < Ü
+    // Order by folded code point: letters fold down before they compare with what lies between
+    // the two cases, a prefix comes first, and a malformed byte after every code point.
+    EXPECT_TRUE(base::LessNoCase{}("[", "A"));
+    EXPECT_FALSE(base::LessNoCase{}("a", "["));
+    EXPECT_TRUE(base::LessNoCase{}("Ab", "aBC"));
+    EXPECT_FALSE(base::LessNoCase{}("aBC", "Ab"));
+    EXPECT_FALSE(base::LessNoCase{}("ITEM_\xE2\x84\xAA", "Item_k"));
+    EXPECT_FALSE(base::LessNoCase{}("Item_k", "ITEM_\xE2\x84\xAA"));
+    EXPECT_TRUE(base::LessNoCase{}("Item_\xE2\x84\xAA", "ITEM_l"));
+    EXPECT_TRUE(base::LessNoCase{}("a\xC3\xA4", "A\xFF"));
+    EXPECT_FALSE(base::LessNoCase{}("A\xFF", "a\xC3\xA4"));
     // Every code point that has an upper case folds like it.
     for (char32_t c = 0; c < 0x20000; ++c) {
         const char32_t upper = base::SimpleUpper(c);
