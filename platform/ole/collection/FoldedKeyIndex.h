@@ -76,6 +76,12 @@ public:
         --m_count;
     }
 
+    // Room for `count` items without a doubling on the way, for items stored in one go.
+    void Reserve(size_t count) {
+        while (count * 4 > m_slots.size() * 3)
+            Grow();
+    }
+
     // Gives the table's memory back as well.
     void Clear() {
         std::vector<Slot>().swap(m_slots);

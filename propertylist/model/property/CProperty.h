@@ -125,10 +125,18 @@ public:
     void LetInternalKey(std::string value) { m_internalKey = std::move(value); }
     // Held by a collection now: a row bound to the property shows it only while it is.
     bool Stored() const { return m_stored; }
-    void SetStored(bool value) { m_stored = value; }
+    void SetStored(bool value) {
+        if (m_stored && !value)
+            ++s_releases;
+        m_stored = value;
+    }
+    // How many times a collection has let go of a property: while it stays the same, the keys
+    // of properties stored since are still unique among the stored ones.
+    static uint64_t Releases() { return s_releases; }
     void ReplaceCategorySeparator(std::string_view sOld, std::string_view sNew);
     // The live owner, or null.
     ole::Ptr<ole::Object> Owner() const;
+    uint32_t OwnerId() const { return m_owner; }
 
     static const ole::ClassInfo& Info();
     const ole::ClassInfo& GetClassInfo() const override { return Info(); }
@@ -141,6 +149,8 @@ private:
 
     void Notify();
     std::string FormatPlainValue() const;
+
+    static inline uint64_t s_releases = 0;
 
     std::string m_internalKey;
     std::string m_category;

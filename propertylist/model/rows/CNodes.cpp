@@ -44,12 +44,20 @@ const ole::ClassInfo& CNodes::Info() {
     return info;
 }
 
-RowKeyIndex& CNodes::KeyIndexOf(NodeKind kind) {
-    return kind == NodeKind::Category ? m_categoryNames : m_keys;
+RowKeyIndex& CNodes::KeyIndexOf(NodeKind kind) const {
+    if (kind == NodeKind::Category)
+        return m_categoryNames;
+    IndexWaitingRows();
+    return m_keys;
 }
 
-const RowKeyIndex& CNodes::KeyIndexOf(NodeKind kind) const {
-    return kind == NodeKind::Category ? m_categoryNames : m_keys;
+void CNodes::IndexWaitingRows() const {
+    if (m_unindexed.empty())
+        return;
+    m_keys.Reserve(m_keys.Size() + m_unindexed.size());
+    for (CNode* row : m_unindexed)
+        m_keys.Insert(row);
+    m_unindexed.clear();
 }
 
 std::vector<ole::Ptr<CNode>>& CNodes::SiblingsOf(CNode* parent) {
@@ -86,15 +94,24 @@ ole::Ptr<CNode> CNodes::Add(const ole::Ptr<CNode>& relative, int32_t relationshi
 ole::Ptr<CNode> CNodes::AddRow(const ole::Ptr<CNode>& relative, int32_t relationship,
                                std::string_view key, std::string_view name, NodeKind nodeType,
                                const ole::Ptr<CProperty>& property) {
-    RowKeyIndex& keys = KeyIndexOf(nodeType);
+    // A key stored by the owner's collection is unique among its properties, so the row waits for
+    // the next lookup; only rows in the index can hold that key already.
+    const bool waits = property && property->Stored() && property->OwnerId() == m_ownerId &&
+                       nodeType == NodeKind::Property && !key.empty() &&
+                       property->GetInternalKey() == key;
+    if (waits && m_unindexedSince != CProperty::Releases()) {
+        IndexWaitingRows();
+        m_unindexedSince = CProperty::Releases();
+    }
     auto refuseDuplicate = [] { ole::RaiseError(errors::PropertyKeyInUse, "CProperties.Add"); };
     if (!OwnerContract<CNodesOwner>::Of(m_ownerId).contract ||
         (relative && (relationship != LastChild || !Holds(relative.Get())))) {
         // A duplicate is reported before the missing owner or parent.
-        if (!key.empty() && keys.Find(key))
+        if (!key.empty() && KeyIndexOf(nodeType).Find(key))
             refuseDuplicate();
         return nullptr;
     }
+    RowKeyIndex& keys = waits ? m_keys : KeyIndexOf(nodeType);
 
     const ole::Ptr<CNodes> self(this);
     auto node = CNode::Create();
@@ -104,8 +121,12 @@ ole::Ptr<CNode> CNodes::AddRow(const ole::Ptr<CNode>& relative, int32_t relation
         node->m_key = std::string(key);
     // The kind chooses the index; one lookup refuses a duplicate and indexes the row.
     node->SetNodeType(nodeType);
-    if (!key.empty() && !keys.Insert(node.Get()))
+    if (waits) {
+        if (keys.Find(key))
+            refuseDuplicate();
+    } else if (!key.empty() && !keys.Insert(node.Get())) {
         refuseDuplicate();
+    }
     auto& siblings = SiblingsOf(relative.Get());
     const int32_t level = relative ? relative->Level() + 1 : m_level;
     node->InitNode(m_nextNumber++, relative, m_ownerId, self, level);
@@ -113,6 +134,8 @@ ole::Ptr<CNode> CNodes::AddRow(const ole::Ptr<CNode>& relative, int32_t relation
     siblings.push_back(node);
     node->m_index = static_cast<int32_t>(siblings.size());
     node->m_held = true;
+    if (waits)
+        m_unindexed.push_back(node.Get());
     ++m_count;
     VisibleRowAdded(*node);
     return node;
@@ -135,7 +158,7 @@ ole::Ptr<CNode> CNodes::Item(const ole::Variant& indexOrKey) const {
 }
 
 ole::Ptr<CNode> CNodes::ItemByKey(std::string_view key) const {
-    return ole::Ptr<CNode>(m_keys.Find(key));
+    return ole::Ptr<CNode>(KeyIndexOf(NodeKind::Property).Find(key));
 }
 
 ole::Ptr<CNode> CNodes::CategoryByName(std::string_view name) const {
@@ -301,6 +324,7 @@ void CNodes::Clear() {
     auto rows = std::move(m_topLevel);
     m_topLevel.clear();
     m_keys.Clear();
+    m_unindexed.clear();
     m_categoryNames.Clear();
     for (const auto& row : rows)
         LetGo(*row, false);

@@ -18,7 +18,10 @@ namespace attrgrid {
 // Two key indexes find rows by key: property rows under their property's internal key as given,
 // category rows under their trimmed name. They are kept apart, so a category named like a
 // property's internal key ("A_B") or like a number ("2024") is its own row, and a key lookup
-// never mistakes one kind for the other.
+// never mistakes one kind for the other. A row made from a property the collection holds joins
+// the key index on the next lookup rather than at once: the collection already keeps those keys
+// apart, so a fill of many properties probes no growing table per row. Once the collection lets
+// go of any property, a waiting row may share a later one's key; the rows waiting then join first.
 //
 // The rows a user can reach (every row whose ancestors are all expanded) are indexed in display
 // order on first use after a change, so the row at a scroll position and a row's place among
@@ -99,8 +102,9 @@ private:
     template <class F>
     static void WalkDown(const std::vector<ole::Ptr<CNode>>& rows, bool reachableOnly, F&& visit);
     std::vector<ole::Ptr<CNode>>& SiblingsOf(CNode* parent);
-    RowKeyIndex& KeyIndexOf(NodeKind kind);
-    const RowKeyIndex& KeyIndexOf(NodeKind kind) const;
+    // Complete: the rows still waiting join the index first.
+    RowKeyIndex& KeyIndexOf(NodeKind kind) const;
+    void IndexWaitingRows() const;
     // Lets go of a row and everything below it, depth first; `unindex` takes their keys out of
     // the key indexes too.
     void LetGo(CNode& node, bool unindex);
@@ -111,8 +115,12 @@ private:
     void VisibleRowRemoved(const CNode& row);
 
     std::vector<ole::Ptr<CNode>> m_topLevel;
-    RowKeyIndex m_keys;
-    RowKeyIndex m_categoryNames;
+    mutable RowKeyIndex m_keys;
+    // Property rows held but not yet in m_keys, made while CProperty::Releases() stood at
+    // m_unindexedSince.
+    mutable std::vector<CNode*> m_unindexed;
+    uint64_t m_unindexedSince = 0;
+    mutable RowKeyIndex m_categoryNames;
     mutable std::unique_ptr<std::vector<CNode*>> m_visible;
     // The reachable rows' count, or -1 until they are indexed again.
     mutable int32_t m_visibleCount = 0;

@@ -5,6 +5,10 @@
 #include "propertylist/model/rows/CRowTrees.h"
 #include "propertylist/model/rows/CategoryPath.h"
 
+#include "platform/base/TextCase.h"
+
+#include <random>
+
 namespace rowstest {
 namespace {
 
@@ -128,6 +132,90 @@ TEST_F(RowsTest, ARowShowsItsPropertyOnlyWhileTheCollectionHoldsIt) {
     other->SetKey("Elsewhere");
     EXPECT_FALSE(other->Property());
     EXPECT_EQ(owner->trees.Alphabetic()->ItemByKey("Elsewhere").Get(), other.Get());
+    owner->trees.Clear();
+    owner->properties->Clear();
+}
+
+// A row whose property the collection let go, unlooked-up since it was made, still holds its key
+// against a new property of that key.
+TEST_F(RowsTest, ARowOfAPropertyLetGoStillHoldsItsKey) {
+    auto owner = ListStandIn::Create();
+    Add(*owner, "Width", "Size");
+    owner->properties->Remove(ole::Variant("Size_Width"));
+    Add(*owner, "WIDTH", "size");
+    EXPECT_EQ(owner->trees.Alphabetic()->Count(), 1);
+    EXPECT_EQ(owner->trees.Categorized()->Count(), 2);
+    owner->trees.Clear();
+    owner->properties->Clear();
+}
+
+// Seeded runs of adds, removals, re-keyings, clears and lookups: each tree holds one property row
+// per key at most and finds by key exactly the row a plain walk finds.
+TEST_F(RowsTest, KeyLookupsAgreeWithAPlainWalkThroughRandomChanges) {
+    std::mt19937 random(20261210);
+    auto owner = ListStandIn::Create();
+    std::vector<std::string> keys;
+    for (int i = 0; i < 5; ++i) {
+        const std::string name = (i == 4 ? "ITEM" : "Item") + std::to_string(i % 4);
+        keys.push_back("G" + std::to_string(i % 2) + "_" + name);
+    }
+    // The one property row of that key, or null; two are a fault.
+    const auto walkFind = [](const ole::Ptr<CNodes>& tree, const std::string& key) {
+        ole::Ptr<CNode> found;
+        for (const auto& row : tree->Snapshot()) {
+            if (row->NodeType() == NodeKind::Property && base::EqualsNoCase(row->Key(), key)) {
+                EXPECT_FALSE(found) << key;
+                found = row;
+            }
+        }
+        return found;
+    };
+    for (int step = 0; step < 2000; ++step) {
+        const std::string& key = keys[random() % keys.size()];
+        const size_t split = key.find('_');
+        switch (random() % 8) {
+        case 0:
+        case 1:
+        case 2:
+            try {
+                Add(*owner, key.substr(split + 1), key.substr(0, split));
+            } catch (const ole::Error&) {
+            }
+            break;
+        case 3:
+            if (owner->properties->Item(ole::Variant(key)))
+                owner->properties->Remove(ole::Variant(key));
+            owner->trees.RemoveProperty(key);
+            break;
+        case 4:
+            // The collection alone lets go; the rows stay.
+            if (owner->properties->Item(ole::Variant(key)))
+                owner->properties->Remove(ole::Variant(key));
+            break;
+        case 5:
+            if (auto row = walkFind(owner->trees.Alphabetic(), key))
+                row->SetKey(keys[random() % keys.size()] + "x");
+            break;
+        case 6:
+            if (random() % 3 == 0) {
+                owner->trees.Clear();
+                owner->properties->Clear();
+            }
+            break;
+        default:
+            owner->trees.Categorized()->ItemByKey(key);
+            break;
+        }
+        // Lookups now and then only, so rows made in between wait for them.
+        if (random() % 8 != 0)
+            continue;
+        for (const auto& tree : {owner->trees.Alphabetic(), owner->trees.Categorized()}) {
+            for (const auto& probe : keys) {
+                ASSERT_EQ(tree->ItemByKey(probe).Get(), walkFind(tree, probe).Get())
+                    << step << " " << probe;
+            }
+        }
+    }
     owner->trees.Clear();
     owner->properties->Clear();
 }
