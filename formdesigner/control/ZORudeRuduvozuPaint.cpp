@@ -4,6 +4,7 @@
 #include "formdesigner/control/ZORudeRuduvozu.h"
 
 #include "formdesigner/control/HitGeometry.h"
+#include "formdesigner/control/LateReads.h"
 
 #include "shared/util/ColorUtils.h"
 
@@ -12,6 +13,7 @@
 #include "platform/win/gdi/OwnedObject.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <optional>
 
 namespace layoutdesk {
@@ -46,9 +48,18 @@ void ZORudeRuduvozu::PaintDesigner(const win::RECT& rect) {
     if (!dc.Get())
         return;
     win::IntersectClipRect(dc.Get(), rect.left, rect.top, rect.right, rect.bottom);
-    for (const uint32_t id : SelectedSnapshot()) {
+    const std::vector<uint32_t> selected = SelectedSnapshot();
+    // The selection shares one container; handles that surely lie outside the paint are not
+    // drawn, so a small paint costs what it shows of a large selection.
+    const BoundsEstimate estimate = EstimateIn(
+        selected.empty() ? nullptr
+                         : TryReadObject(ole::ObjectFromPtr(selected.front()), "Container"));
+    const int64_t reach = std::max(std::abs(int64_t{win::PinCoordinate(PixelsX(m_HandleSizeX))}),
+                                   std::abs(int64_t{win::PinCoordinate(PixelsY(m_HandleSizeY))})) +
+                          1;
+    for (const uint32_t id : selected) {
         const ole::Ptr<ole::Object> control = ole::ObjectFromPtr(id);
-        if (!control || !HasNameProperty(control))
+        if (!control || estimate.SurelyMisses(control, rect, reach) || !HasNameProperty(control))
             continue;
         const bool locked = IsLocked(ole::Variant(control));
         const uint32_t fill = locked ? m_HandleBorderColor : m_HandleColor;

@@ -81,6 +81,19 @@ TEST_F(PaintTest, ALineShowsAHandleOnEachEnd) {
     EXPECT_EQ(At(150, 97), face);
 }
 
+// A paint that takes in only part of a big handle, far from its control, draws that part.
+TEST_F(PaintTest, APaintOfAHandleAloneDrawsIt) {
+    Designer().LetMode(ksModeSelect);
+    Designer().LetShowGrid(false);
+    Designer().LetHandleSizeX(300);
+    Designer().LetHandleSizeY(300);
+    Designer().SelectControl(ole::Variant(button));
+    EXPECT_EQ(At(4, 4), handleFill);
+    const win::RECT corner{2, 2, 6, 6};
+    win::InvalidateRect(Surface(), &corner, win::TRUE);
+    EXPECT_EQ(At(4, 4), handleFill);
+}
+
 // A paint draws grid and handles only where it paints: outside, windowless controls are not
 // drawn again, and dots drawn there would stay on top of them.
 TEST_F(PaintTest, DotsStayBeneathWindowlessControlsOutsideThePaint) {
