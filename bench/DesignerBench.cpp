@@ -153,15 +153,35 @@ std::string LayoutPath() {
         .string();
 }
 
-void BM_SaveLayoutOfAllControls(benchmark::State& state) {
-    Surface surface;
+void TimeSaves(benchmark::State& state, Surface& surface) {
     const std::string path = LayoutPath();
     for (auto _ : state)
         benchmark::DoNotOptimize(surface.designer->SaveLayout(path));
     state.counters["bytes"] = static_cast<double>(std::filesystem::file_size(path));
     std::filesystem::remove(path);
 }
+
+void BM_SaveLayoutOfAllControls(benchmark::State& state) {
+    Surface surface;
+    TimeSaves(state, surface);
+}
 BENCHMARK(BM_SaveLayoutOfAllControls)->Unit(benchmark::kMillisecond);
+
+// The same labels on the designer and in 100 frames: each frame's bag gathers its children.
+void BM_SaveLayoutOfControlsInFrames(benchmark::State& state) {
+    constexpr int kFrames = 100;
+    Surface surface(kColumns * kRows - kFrames);
+    forms::Form& form = surface.host->GetForm();
+    for (int i = 0; i < kFrames; ++i) {
+        auto frame = form.Add("VB.Frame", "Frame" + std::to_string(i),
+                              ole::Ptr<ole::Object>(surface.extender));
+        for (int j = i * 8; j < i * 8 + 8; ++j)
+            ole::SetProperty(ole::Variant(form.FindControl("Label" + std::to_string(j))),
+                             "Container", ole::Variant(ole::Ptr<ole::Object>(frame)));
+    }
+    TimeSaves(state, surface);
+}
+BENCHMARK(BM_SaveLayoutOfControlsInFrames)->Unit(benchmark::kMillisecond);
 
 // Each load starts on a designer emptied outside the timing, so every control is created again.
 void BM_LoadLayoutOfAllControls(benchmark::State& state) {

@@ -30,6 +30,7 @@ class Error;
 
 namespace layoutdesk {
 
+class ContainerChildren;
 class CPropertyBag;
 
 // Enumerations of the control's type library.
@@ -338,6 +339,8 @@ private:
                       int32_t level);
     void LoadControls(const ole::Ptr<ole::Object>& container, CPropertyBag& parent, int32_t index,
                       int32_t level);
+    // The form's controls by container, grouped again once anything moved.
+    std::shared_ptr<const ContainerChildren> SaveChildren(const ole::Ptr<ole::Object>& form);
 
     void InitDesigner();
     // True while the container's bag is read: the lets only store.
@@ -474,6 +477,7 @@ private:
     bool m_initialized = false;
     bool m_readingBag = false;
     int64_t m_layoutErrors = 0;
+    std::shared_ptr<const ContainerChildren> m_saveChildren;
     win::HWND m_subclassedWnd;
     win::RECT m_DirtyRect{};
 

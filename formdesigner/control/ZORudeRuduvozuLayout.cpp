@@ -7,6 +7,7 @@
 
 #include "formdesigner/control/LateReads.h"
 #include "formdesigner/layout/CPropertyBag.h"
+#include "formdesigner/layout/ContainerChildren.h"
 #include "formdesigner/layout/StoredControl.h"
 #include "formdesigner/layout/StoredCount.h"
 #include "formdesigner/library/LayoutdeskErrors.h"
@@ -24,7 +25,9 @@
 #include "platform/ole/error/ResumeNext.h"
 #include "platform/ole/registry/ClassRegistry.h"
 
+#include <algorithm>
 #include <array>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -80,6 +83,17 @@ ole::Variant Missing() {
     return ole::Variant::Missing();
 }
 
+class ForgetAtEnd {
+public:
+    explicit ForgetAtEnd(std::shared_ptr<const ContainerChildren>& held) : m_held(held) {}
+    ~ForgetAtEnd() { m_held.reset(); }
+    ForgetAtEnd(const ForgetAtEnd&) = delete;
+    ForgetAtEnd& operator=(const ForgetAtEnd&) = delete;
+
+private:
+    std::shared_ptr<const ContainerChildren>& m_held;
+};
+
 // A host handler took the designer off its form in the middle of a save or a load. No control
 // is reachable after that, so the call ends there instead of reporting every one that is left.
 struct DesignerGone {};
@@ -122,6 +136,8 @@ bool ZORudeRuduvozu::SaveLayout(const std::string& sFile) {
     ole::Ptr<ZORudeRuduvozu> self(this);
     // Counted from here, not from 0: a handler may save or load inside this call.
     const int64_t reported = m_layoutErrors;
+    // The grouping holds the form's controls; it does not outlive the save.
+    const ForgetAtEnd forget(m_saveChildren);
     const ole::Ptr<CPropertyBag> root = CPropertyBag::Create();
     const std::vector<ole::Ptr<ole::Object>> contained = ContainedSnapshot();
     // Every step reports and goes on, but a layout the file cannot hold (a count past 16 bits,
@@ -187,18 +203,43 @@ void ZORudeRuduvozu::SaveControls(const ole::Ptr<ole::Object>& control, CPropert
     }
     if (container) {
         int16_t children = 0;
-        for (const ole::Ptr<ole::Object>& child : FormControls(FindForm())) {
-            if (dynamic_cast<forms::Menu*>(child.Get()) || dynamic_cast<forms::Form*>(child.Get()))
+        // The form's controls as they stand now, each tested for its container as the walk
+        // reaches it; while nothing moves, the grouping answers that test for all of them.
+        const std::shared_ptr<const ContainerChildren> walk = SaveChildren(FindForm());
+        const std::vector<ole::Ptr<ole::Object>>& controls = walk->Controls();
+        const std::span<const size_t> own = walk->Of(control.Get());
+        for (size_t at = 0; at < controls.size(); ++at) {
+            if (walk->Current()) {
+                const auto next = std::lower_bound(own.begin(), own.end(), at);
+                if (next == own.end())
+                    break;
+                at = *next;
+            } else if (TryReadObject(controls[at], "Container").Get() != control.Get()) {
                 continue;
-            if (TryReadObject(child, "Container").Get() != control.Get())
-                continue;
+            }
             children = StoredCount::Of(static_cast<size_t>(children) + 1);
-            SaveControls(child, *bag, children, level + 1);
+            SaveControls(controls[at], *bag, children, level + 1);
         }
         write((InfoKey(level, index) + "_ChildCount").c_str(),
               [&] { return ole::Variant(children); });
     }
     LayoutStep([&] { parent.WriteProperty(InfoKey(level, index), bag->Contents(), Missing()); });
+}
+
+std::shared_ptr<const ContainerChildren>
+ZORudeRuduvozu::SaveChildren(const ole::Ptr<ole::Object>& form) {
+    if (!m_saveChildren || !m_saveChildren->Current(form)) {
+        std::vector<ole::Ptr<ole::Object>> controls = FormControls(form);
+        std::erase_if(controls, [](const ole::Ptr<ole::Object>& control) {
+            return dynamic_cast<forms::Menu*>(control.Get()) ||
+                   dynamic_cast<forms::Form*>(control.Get());
+        });
+        m_saveChildren = std::make_shared<const ContainerChildren>(
+            form, std::move(controls), [](const ole::Ptr<ole::Object>& control) {
+                return TryReadObject(control, "Container");
+            });
+    }
+    return m_saveChildren;
 }
 
 // ---- Loading ----

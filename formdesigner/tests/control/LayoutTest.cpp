@@ -196,6 +196,38 @@ TEST_F(LayoutTest, AFrameWithChildrenAndHostKeysComesBackInOrder) {
     EXPECT_EQ(ole::CStr(ReadMember(GetForm().FindControl("Line1"), "X2")), "1500");
 }
 
+// A host handler moves controls while a frame saves its children: the frame stores those it
+// holds when the walk over the form reaches them, as a fresh look at each control finds them.
+TEST_F(LayoutTest, AFrameStoresTheChildrenItHoldsWhenItsWalkReachesThem) {
+    auto frame = Add("VB.Frame", "Frame1", {1800, 300, 4200, 2400});
+    Add("VB.CommandButton", "Command1", {240, 480, 1440, 780}, frame);
+    auto command2 = Add("VB.CommandButton", "Command2", {240, 900, 1440, 1200}, frame);
+    Add("VB.CommandButton", "Command3", {240, 1320, 1440, 1620}, frame);
+    auto command4 = Add("VB.CommandButton", "Command4", {240, 2700, 1440, 3000});
+    OnEvent([&](ole::DISPID id, std::span<ole::Variant> args) {
+        if (id != ZORudeRuduvozu::EvSaveControlData ||
+            ole::CStr(ole::GetProperty(args[0].Deref(), "Name")) != "Command1")
+            return;
+        ole::SetProperty(ole::Variant(command2), "Container",
+                         ole::Variant(ole::Ptr<ole::Object>(DesignerExtender())));
+        ole::SetProperty(ole::Variant(command4), "Container",
+                         ole::Variant(ole::Ptr<ole::Object>(frame)));
+    });
+    EXPECT_TRUE(Designer().SaveLayout(path));
+    const auto stored = ole::PropertyBag::FromBytes(
+        SavedRoot()->ReadProperty("INT_ControlInfo_1_1", ole::Variant::Missing()).AsBytes());
+    std::vector<std::string> children;
+    for (int j = 1; j <= ole::CInt(stored->ReadProperty("INT_ControlInfo_1_1_ChildCount",
+                                                        ole::Variant::Missing()));
+         ++j) {
+        const auto child = ole::PropertyBag::FromBytes(
+            stored->ReadProperty("INT_ControlInfo_2_" + std::to_string(j), ole::Variant::Missing())
+                .AsBytes());
+        children.push_back(ole::CStr(child->ReadProperty("INT_ControlName", ole::Variant())));
+    }
+    EXPECT_THAT(children, ElementsAre("Command1", "Command3", "Command4"));
+}
+
 // A file that cannot be read is reported once and nothing else happens; a missing one is never
 // created.
 TEST_F(LayoutTest, BadFilesGiveOneReportAndNothingElse) {
