@@ -1,7 +1,8 @@
 // Property list costs on a hosted 400 x 600 pixel control whose properties sit in 100 categories:
 // filling under LockRefresh and without it, a header-click sort, and the per-step actions a user
 // repeats (a wheel notch, a full repaint at the top and at the end, Down, a click on a row,
-// selecting the last property with the view at the top) at 100, 10,000 and 100,000 rows. The cost
+// selecting the last property with the view at the top, collapsing or expanding a category on
+// screen, a new value for the property selected) at 100, 1,000, 10,000 and 100,000 rows. The cost
 // of a step should follow the rows on screen, not the rows that exist: after the run, each action's
 // cost at 100,000 rows is printed against its cost at 100 rows, with the heap bytes each property
 // takes. A row's repaint over a tiled background picture should follow the tiles it meets, not the
@@ -158,8 +159,7 @@ void BM_Fill(benchmark::State& state) {
     state.counters["allocations/property"] =
         static_cast<double>(g_allocations.load() - allocationsBefore) / static_cast<double>(count);
 }
-BENCHMARK(BM_Fill)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(
-    benchmark::kMillisecond);
+BENCHMARK(BM_Fill)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 // The same fill, one property at a time with refresh unlocked, in the alphabetic (0) or the
 // categorized (1) view: each add should cost what the screen shows, not what the list holds.
@@ -283,8 +283,44 @@ void BM_SelectLastFromTop(benchmark::State& state) {
     }
 }
 
+// The categorized view with the first property of the middle category selected, so that
+// category's row is on screen; returns that row.
+ole::Ptr<CNode> ShowMiddleCategory(HostedGrid& hosted) {
+    hosted.Grid().LetActiveView(ksCatagorized);
+    const auto properties = hosted.Grid().GetProperties();
+    const int32_t middle = std::min<int32_t>(kCategories, properties->Count()) / 2;
+    hosted.Grid().SetSelectedProperty(properties->Item(ole::Variant(middle + 1)));
+    win::test::pump();
+    return hosted.Grid().ActiveNodes()->CategoryByName("Group" + std::to_string(middle));
+}
+
+// Collapsing and expanding, in turn, a category on screen.
+void BM_ExpandCollapse(benchmark::State& state) {
+    std::unique_ptr<HostedGrid> keep;
+    HostedGrid& hosted = Filled(state, keep);
+    const auto category = ShowMiddleCategory(hosted);
+    for (auto _ : state) {
+        category->SetExpanded(!category->Expanded());
+        win::test::pump();
+    }
+}
+
+// A new value, in turn one of two, for the selected property on screen.
+void BM_ValueChange(benchmark::State& state) {
+    std::unique_ptr<HostedGrid> keep;
+    HostedGrid& hosted = Filled(state, keep);
+    ShowMiddleCategory(hosted);
+    const auto property = hosted.Grid().GetSelectedProperty();
+    bool first = true;
+    for (auto _ : state) {
+        property->LetValue(ole::Variant(first ? "First" : "Second"));
+        win::test::pump();
+        first = !first;
+    }
+}
+
 void PerStep(benchmark::internal::Benchmark* b) {
-    b->Arg(100)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond);
+    b->Arg(100)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond);
 }
 BENCHMARK(BM_ScrollStep)->Apply(PerStep);
 BENCHMARK(BM_RepaintAtTop)->Apply(PerStep);
@@ -292,6 +328,8 @@ BENCHMARK(BM_RepaintAtEnd)->Apply(PerStep);
 BENCHMARK(BM_DownKey)->Apply(PerStep);
 BENCHMARK(BM_ClickRow)->Apply(PerStep);
 BENCHMARK(BM_SelectLastFromTop)->Apply(PerStep);
+BENCHMARK(BM_ExpandCollapse)->Apply(PerStep);
+BENCHMARK(BM_ValueChange)->Apply(PerStep);
 
 // Repainting one row over a tiled background picture whose tiles are `side` pixels square.
 void BM_RepaintRowOverTiles(benchmark::State& state) {
