@@ -113,7 +113,7 @@ void CNode::SetExpanded(bool value) {
     m_expanded = value;
     if (m_held && !m_children.empty()) {
         if (const auto nodes = Nodes())
-            nodes->VisibleRowsChanged();
+            nodes->RowExpandedChanged(*this);
     }
     // The listener may clear both trees; keep this row and the owner alive through the call.
     const ole::Ptr<CNode> self(this);

@@ -172,8 +172,10 @@ private:
     int32_t m_level = 0;
     int32_t m_nodeNumber = 0;
     int32_t m_index = 0;
-    // Place in the tree's visible-row sequence when it was last built; checked before use.
+    // Place in the tree's visible-row sequence when it was written, and the tree's shift stamp
+    // then; checked before use.
     int32_t m_visibleIndex = -1;
+    uint32_t m_visibleStamp = 0;
     NodeKind m_nodeType = NodeKind::Property;
     bool m_expanded = true;
     bool m_held = false;

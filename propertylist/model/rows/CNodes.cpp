@@ -210,8 +210,11 @@ const std::vector<CNode*>& CNodes::VisibleRows() const {
     if (!m_visible) {
         auto rows = std::make_unique<std::vector<CNode*>>();
         rows->reserve(static_cast<size_t>(m_count));
+        m_shiftBase = ShiftStamp();
+        m_shifts.clear();
         WalkDown(m_topLevel, true, [&](const ole::Ptr<CNode>& row) {
             row->m_visibleIndex = static_cast<int32_t>(rows->size());
+            row->m_visibleStamp = m_shiftBase;
             rows->push_back(row.Get());
         });
         m_visible = std::move(rows);
@@ -238,6 +241,7 @@ void CNodes::VisibleRowAdded(CNode& row) {
         ++m_visibleCount;
     if (m_visible && atEnd) {
         row.m_visibleIndex = static_cast<int32_t>(m_visible->size());
+        row.m_visibleStamp = ShiftStamp();
         m_visible->push_back(&row);
     } else {
         m_visible.reset();
@@ -263,6 +267,81 @@ void CNodes::VisibleRowRemoved(const CNode& row) {
     m_visibleCount -= reachable(row, reachable);
 }
 
+void CNodes::RowExpandedChanged(CNode& row) {
+    // Under a collapsed row nothing reachable changes.
+    for (auto ancestor = row.Parent(); ancestor; ancestor = ancestor->Parent()) {
+        if (!ancestor->m_expanded)
+            return;
+    }
+    const int32_t at = m_visible ? ShiftedIndex(row, *m_visible) : -1;
+    if (at < 0) {
+        VisibleRowsChanged();
+        return;
+    }
+    // Past a few dozen shifts, a lookup would read too many; renumbering once costs less.
+    constexpr size_t kMaxShifts = 64;
+    auto& rows = *m_visible;
+    if (m_shifts.size() >= kMaxShifts) {
+        m_shiftBase = ShiftStamp();
+        m_shifts.clear();
+        for (size_t i = 0; i < rows.size(); ++i) {
+            rows[i]->m_visibleIndex = static_cast<int32_t>(i);
+            rows[i]->m_visibleStamp = m_shiftBase;
+        }
+    }
+    const auto first = rows.begin() + at + 1;
+    if (row.m_expanded) {
+        std::vector<CNode*> shown;
+        WalkDown(row.m_children, true,
+                 [&](const ole::Ptr<CNode>& child) { shown.push_back(child.Get()); });
+        rows.insert(first, shown.begin(), shown.end());
+        LogShift(at + 1, static_cast<int32_t>(shown.size()));
+        for (size_t i = 0; i < shown.size(); ++i) {
+            shown[i]->m_visibleIndex = at + 1 + static_cast<int32_t>(i);
+            shown[i]->m_visibleStamp = ShiftStamp();
+        }
+    } else {
+        // The rows shown below it run up to the next row after its subtree.
+        auto end = static_cast<int32_t>(rows.size());
+        for (const CNode* from = &row; from;) {
+            if (const auto next = from->NextSibling()) {
+                end = ShiftedIndex(*next, rows);
+                break;
+            }
+            const auto parent = from->Parent();
+            from = parent.Get();
+        }
+        if (end <= at) {
+            VisibleRowsChanged();
+            return;
+        }
+        rows.erase(first, rows.begin() + end);
+        LogShift(at + 1, at + 1 - end);
+    }
+    m_visibleCount = static_cast<int32_t>(rows.size());
+}
+
+void CNodes::LogShift(int32_t at, int32_t count) {
+    if (count != 0)
+        m_shifts.push_back({at, count});
+}
+
+int32_t CNodes::ShiftedIndex(const CNode& row, const std::vector<CNode*>& rows) const {
+    if (row.m_visibleStamp < m_shiftBase)
+        return -1;
+    int64_t index = row.m_visibleIndex;
+    for (size_t i = row.m_visibleStamp - m_shiftBase; i < m_shifts.size() && index >= 0; ++i) {
+        const Shift& shift = m_shifts[i];
+        if (index < shift.at)
+            continue;
+        index += shift.count;
+    }
+    if (index < 0 || index >= static_cast<int64_t>(rows.size()) ||
+        rows[static_cast<size_t>(index)] != &row)
+        return -1;
+    return static_cast<int32_t>(index);
+}
+
 bool CNodes::Precedes(const CNode& first, const CNode& second) const {
     // Each row's places among its siblings, from the top level down; an ancestor's path is a
     // prefix of its descendants' and comes first.
@@ -286,12 +365,7 @@ ole::Ptr<CNode> CNodes::VisibleRow(int32_t index) const {
 int32_t CNodes::VisibleIndex(const CNode* node) const {
     if (!Holds(node))
         return -1;
-    const auto& rows = VisibleRows();
-    const int32_t index = node->m_visibleIndex;
-    if (index < 0 || index >= static_cast<int32_t>(rows.size()) ||
-        rows[static_cast<size_t>(index)] != node)
-        return -1;
-    return index;
+    return ShiftedIndex(*node, VisibleRows());
 }
 
 void CNodes::LetGo(CNode& node, bool unindex) {

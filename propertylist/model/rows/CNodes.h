@@ -27,7 +27,9 @@ namespace attrgrid {
 // order on first use after a change, so the row at a scroll position and a row's place among
 // them cost no walk from the top. Adding or removing a row keeps their count, and adding keeps the
 // index when the row goes at the end of the display or out of sight, so a tree filled or emptied
-// row by row is not walked at every step.
+// row by row is not walked at every step. Collapsing or expanding a row takes its reachable rows
+// out of the index or puts them in, in place; the rows after them learn their new place on their
+// next lookup, from a short log of those shifts, instead of being renumbered at once.
 class CNodes : public ole::Object {
 public:
     static constexpr int32_t LastChild = 4;
@@ -89,6 +91,8 @@ public:
         m_visible.reset();
         m_visibleCount = -1;
     }
+    // For a held row whose Expanded just changed.
+    void RowExpandedChanged(CNode& row);
 
 private:
     CNodes();
@@ -113,6 +117,11 @@ private:
     void VisibleRowAdded(CNode& row);
     // Keeps the reachable rows' count for a row about to go with its subtree.
     void VisibleRowRemoved(const CNode& row);
+    // The row's place among the reachable rows as `rows` stand now, or -1.
+    int32_t ShiftedIndex(const CNode& row, const std::vector<CNode*>& rows) const;
+    // Records `count` rows put in (or, negative, taken out) at `at`.
+    void LogShift(int32_t at, int32_t count);
+    uint32_t ShiftStamp() const { return m_shiftBase + static_cast<uint32_t>(m_shifts.size()); }
 
     std::vector<ole::Ptr<CNode>> m_topLevel;
     mutable RowKeyIndex m_keys;
@@ -122,6 +131,14 @@ private:
     uint64_t m_unindexedSince = 0;
     mutable RowKeyIndex m_categoryNames;
     mutable std::unique_ptr<std::vector<CNode*>> m_visible;
+    // Shifts of the reachable rows since a row's index was written: entry i applies to indexes
+    // stamped m_shiftBase + i or earlier.
+    struct Shift {
+        int32_t at;
+        int32_t count;
+    };
+    mutable std::vector<Shift> m_shifts;
+    mutable uint32_t m_shiftBase = 0;
     // The reachable rows' count, or -1 until they are indexed again.
     mutable int32_t m_visibleCount = 0;
     uint32_t m_ownerId = 0;

@@ -1,5 +1,7 @@
 #include "RowsFixture.h"
 
+#include <random>
+
 namespace rowstest {
 namespace {
 
@@ -242,6 +244,41 @@ TEST_F(RowsTest, CategoryNamesAndPropertyKeysLiveApart) {
     EXPECT_EQ(tree->CategoryByName("A_B").Get(), category.Get());
     EXPECT_EQ(category->ChildCount(), 0);
     ExpectInvariants(tree);
+}
+
+// Seeded runs of collapses and expands, more than the shifts a lookup reads before the rows are
+// renumbered, over rows nested three deep: the index of reachable rows stays the display order.
+TEST_F(RowsTest, CollapsingAndExpandingKeepTheReachableRowsInDisplayOrder) {
+    auto [owner, tree] = MakeTree();
+    std::mt19937 random(42);
+    std::vector<ole::Ptr<CNode>> rows;
+    for (int i = 0; i < 40; ++i) {
+        const auto parent =
+            rows.empty() || random() % 4 == 0 ? nullptr : rows[random() % rows.size()];
+        if (!parent || parent->Level() < 3)
+            rows.push_back(AddRow(tree, parent, "R" + std::to_string(i)));
+    }
+    std::erase_if(rows, [](const auto& row) { return row->ChildCount() == 0; });
+    for (int step = 0; step < 600; ++step) {
+        const auto& row = rows[random() % rows.size()];
+        row->SetExpanded(!row->Expanded());
+        // Lookups now and then only, so shifts pile up between them.
+        if (random() % 3 != 0)
+            continue;
+        const auto expected = VisibleKeys(tree);
+        ASSERT_EQ(tree->VisibleCount(), static_cast<int32_t>(expected.size())) << step;
+        for (int32_t i = 0; i < tree->VisibleCount(); ++i) {
+            const auto shown = tree->VisibleRow(i);
+            ASSERT_EQ(shown->Key(), expected[static_cast<size_t>(i)]) << step;
+            ASSERT_EQ(tree->VisibleIndex(shown.Get()), i) << step;
+        }
+        for (const auto& hidden : tree->Snapshot()) {
+            if (std::find(expected.begin(), expected.end(), hidden->Key()) == expected.end()) {
+                ASSERT_EQ(tree->VisibleIndex(hidden.Get()), -1) << step << " " << hidden->Key();
+            }
+        }
+    }
+    tree->Clear();
 }
 
 } // namespace
