@@ -96,6 +96,22 @@ void BM_OneDragPassOverAllControls(benchmark::State& state) {
 }
 BENCHMARK(BM_OneDragPassOverAllControls)->Unit(benchmark::kMillisecond);
 
+// The pointer moving over the surface beside every control, all of them selected: whether a
+// selected control or its handles lie under it decides the cursor.
+void BM_HoverOverTheSelection(benchmark::State& state) {
+    Surface surface;
+    surface.SelectAll();
+    ZORudeRuduvozu& designer = *surface.designer;
+    const win::HWND hwnd = designer.hWnd();
+    // Right of the last column, where no control is.
+    int32_t x = 18300;
+    for (auto _ : state) {
+        x = x == 18300 ? 18315 : 18300;
+        designer.DesignMouseMove(hwnd, x, 225, false, false);
+    }
+}
+BENCHMARK(BM_HoverOverTheSelection)->Unit(benchmark::kMillisecond);
+
 // Refresh: every hosted control's own Refresh, then grid and handles over the whole surface, with
 // every tenth control selected.
 void BM_FullRepaintWithAHundredSelected(benchmark::State& state) {

@@ -384,6 +384,9 @@ private:
     // Where `container`'s client origin lies in designer client pixels.
     bool PixelOriginOf(const ole::Ptr<ole::Object>& container, float& x, float& y);
     BoundsEstimate EstimateIn(const ole::Ptr<ole::Object>& container);
+    BoundsEstimate SelectionEstimate(const std::vector<uint32_t>& selected);
+    // How far past a control's exact rectangle its handles reach, in pixels; -1 when unknown.
+    int64_t HandleReach() const;
     // Where `container`'s client origin lies in designer units; false when its chain does not
     // lead to this designer.
     bool OffsetOfContainer(ole::Ptr<ole::Object> container, float& dx, float& dy);

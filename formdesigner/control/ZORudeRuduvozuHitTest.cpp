@@ -256,9 +256,22 @@ ole::Ptr<ole::Object> ZORudeRuduvozu::ControlFromPoint(float X, float Y, bool se
                                                        const ole::Ptr<ole::Object>& container) {
     hitCode = HitNone;
     if (selectedOnly) {
-        for (const uint32_t id : SelectedSnapshot()) {
+        const std::vector<uint32_t> selected = SelectedSnapshot();
+        // Selected controls far from the point are passed over on their bounds alone.
+        const BoundsEstimate estimate = SelectionEstimate(selected);
+        const int32_t pixelMode = forms::ModeValue(forms::ScaleMode::Pixels);
+        const float x = ConvertX(X, ScaleMode(), pixelMode);
+        const float y = ConvertY(Y, ScaleMode(), pixelMode);
+        const bool placed = std::fabs(x) < 1e9F && std::fabs(y) < 1e9F;
+        const win::RECT at = placed ? win::RECT{static_cast<int32_t>(std::floor(x)),
+                                                static_cast<int32_t>(std::floor(y)),
+                                                static_cast<int32_t>(std::ceil(x)),
+                                                static_cast<int32_t>(std::ceil(y))}
+                                    : win::RECT{};
+        const int64_t reach = placed ? HandleReach() : -1;
+        for (const uint32_t id : selected) {
             const ole::Ptr<ole::Object> control = ole::ObjectFromPtr(id);
-            if (!control)
+            if (!control || estimate.SurelyMisses(control, at, reach))
                 continue;
             if (const int32_t code = HitTestHandles(control, X, Y, bodyOnly)) {
                 hitCode = code;

@@ -4,7 +4,6 @@
 #include "formdesigner/control/ZORudeRuduvozu.h"
 
 #include "formdesigner/control/HitGeometry.h"
-#include "formdesigner/control/LateReads.h"
 
 #include "shared/util/ColorUtils.h"
 
@@ -13,7 +12,6 @@
 #include "platform/win/gdi/OwnedObject.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <optional>
 
 namespace layoutdesk {
@@ -49,14 +47,10 @@ void ZORudeRuduvozu::PaintDesigner(const win::RECT& rect) {
         return;
     win::IntersectClipRect(dc.Get(), rect.left, rect.top, rect.right, rect.bottom);
     const std::vector<uint32_t> selected = SelectedSnapshot();
-    // The selection shares one container; handles that surely lie outside the paint are not
-    // drawn, so a small paint costs what it shows of a large selection.
-    const BoundsEstimate estimate = EstimateIn(
-        selected.empty() ? nullptr
-                         : TryReadObject(ole::ObjectFromPtr(selected.front()), "Container"));
-    const int64_t reach = std::max(std::abs(int64_t{win::PinCoordinate(PixelsX(m_HandleSizeX))}),
-                                   std::abs(int64_t{win::PinCoordinate(PixelsY(m_HandleSizeY))})) +
-                          1;
+    // Handles that surely lie outside the paint are not drawn, so a small paint costs what it
+    // shows of a large selection.
+    const BoundsEstimate estimate = SelectionEstimate(selected);
+    const int64_t reach = HandleReach();
     for (const uint32_t id : selected) {
         const ole::Ptr<ole::Object> control = ole::ObjectFromPtr(id);
         if (!control || estimate.SurelyMisses(control, rect, reach) || !HasNameProperty(control))

@@ -4,12 +4,16 @@
 
 #include "formdesigner/control/ZORudeRuduvozu.h"
 
+#include "formdesigner/control/LateReads.h"
+
 #include "platform/forms/control/Control.h"
 #include "platform/forms/control/LayoutVersion.h"
 #include "platform/forms/form/Form.h"
+#include "platform/win/window/Geometry.h"
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 namespace layoutdesk {
 
@@ -85,6 +89,24 @@ BoundsEstimate ZORudeRuduvozu::EstimateIn(const ole::Ptr<ole::Object>& container
     if (!container || !PixelOriginOf(container, x, y))
         return {};
     return BoundsEstimate(container.Get(), x, y);
+}
+
+// The selection shares one container, that of its first entry.
+BoundsEstimate ZORudeRuduvozu::SelectionEstimate(const std::vector<uint32_t>& selected) {
+    if (selected.empty())
+        return {};
+    return EstimateIn(TryReadObject(ole::ObjectFromPtr(selected.front()), "Container"));
+}
+
+// A handle deep, a unit for the rectangle's rounding to whole units, and a pixel.
+int64_t ZORudeRuduvozu::HandleReach() const {
+    const int32_t pixelMode = forms::ModeValue(forms::ScaleMode::Pixels);
+    const float unit = std::max(std::fabs(ConvertX(1, ScaleMode(), pixelMode)),
+                                std::fabs(ConvertY(1, ScaleMode(), pixelMode)));
+    const auto handle = std::max(std::abs(int64_t{win::PinCoordinate(PixelsX(m_HandleSizeX))}),
+                                 std::abs(int64_t{win::PinCoordinate(PixelsY(m_HandleSizeY))}));
+    return std::isfinite(unit) && unit < 1e6F ? handle + static_cast<int64_t>(std::ceil(unit)) + 1
+                                              : -1;
 }
 
 } // namespace layoutdesk

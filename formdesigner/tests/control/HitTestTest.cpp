@@ -38,6 +38,16 @@ protected:
     }
 };
 
+// Among the selection, a big handle is hit far from its control's body.
+TEST_F(HitTestTest, ASelectedControlIsFoundByAFarHandle) {
+    Designer().LetHandleSizeX(300);
+    Designer().LetHandleSizeY(300);
+    Designer().SelectControl(ole::Variant(button));
+    int32_t code = HitNone;
+    EXPECT_EQ(Designer().ControlFromPoint(15, 600, true, code, false).Get(), button.Get());
+    EXPECT_EQ(code, HitLeft);
+}
+
 TEST_F(HitTestTest, BodyIsStrictlyInsideAndHandlesLieJustOutside) {
     const struct {
         float x, y;
