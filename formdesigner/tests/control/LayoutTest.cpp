@@ -8,6 +8,7 @@
 
 #include "platform/base/ByteWriter.h"
 #include "platform/base/Clock.h"
+#include "platform/forms/control/ControlContainer.h"
 #include "platform/forms/controls/label/Label.h"
 #include "platform/forms/dialogs/MessageBox.h"
 #include "platform/forms/form/Form.h"
@@ -226,6 +227,64 @@ TEST_F(LayoutTest, AFrameStoresTheChildrenItHoldsWhenItsWalkReachesThem) {
         children.push_back(ole::CStr(child->ReadProperty("INT_ControlName", ole::Variant())));
     }
     EXPECT_THAT(children, ElementsAre("Command1", "Command3", "Command4"));
+}
+
+// Frames nested at random, with buttons moved into frames made after them so that the form's
+// order is not the order of nesting: the file holds the tree a plain walk of the form finds,
+// each container's children in the form's order.
+TEST_F(LayoutTest, TheStoredTreeIsTheOneAPlainWalkOfTheFormFinds) {
+    uint32_t seed = 5;
+    const auto next = [&](size_t n) {
+        seed = seed * 1103515245u + 12345u;
+        return static_cast<size_t>((seed >> 16) % n);
+    };
+    std::vector<ole::Ptr<ole::Object>> frames{ole::Ptr<ole::Object>(DesignerExtender())};
+    std::vector<ole::Ptr<forms::Control>> buttons;
+    for (int i = 0; i < 40; ++i) {
+        const ole::Ptr<ole::Object> in = frames[next(frames.size())];
+        const std::string name = "Control" + std::to_string(i);
+        if (next(3) == 0)
+            frames.emplace_back(Add("VB.Frame", name, {15, 15, 900, 900}, in));
+        else
+            buttons.push_back(Add("VB.CommandButton", name, {15, 15, 300, 300}, in));
+    }
+    for (size_t i = 0; i < buttons.size(); i += 3)
+        ole::SetProperty(ole::Variant(buttons[i]), "Container",
+                         ole::Variant(frames[next(frames.size())]));
+
+    std::function<std::string(const ole::Ptr<ole::Object>&)> walked =
+        [&](const ole::Ptr<ole::Object>& container) {
+            std::string tree;
+            for (const auto& control : GetForm().ControlList()) {
+                if (ReadObject(control, "Container").Get() != container.Get())
+                    continue;
+                tree += control->Name();
+                if (forms::IsContainer(control.Get()))
+                    tree += "(" + walked(ole::Ptr<ole::Object>(control)) + ")";
+                tree += " ";
+            }
+            return tree;
+        };
+    std::function<std::string(ole::PropertyBag&, const std::string&, int)> stored =
+        [&](ole::PropertyBag& bag, const std::string& count, int level) {
+            std::string tree;
+            const int16_t n = ole::CInt(bag.ReadProperty(count, ole::Variant(int16_t{0})));
+            for (int i = 1; i <= n; ++i) {
+                const std::string key =
+                    "INT_ControlInfo_" + std::to_string(level) + "_" + std::to_string(i);
+                const auto child = ole::PropertyBag::FromBytes(
+                    bag.ReadProperty(key, ole::Variant::Missing()).AsBytes());
+                tree += ole::CStr(child->ReadProperty("INT_ControlName", ole::Variant()));
+                if (ole::CBool(child->ReadProperty("INT_IsContainer", ole::Variant())))
+                    tree += "(" + stored(*child, key + "_ChildCount", level + 1) + ")";
+                tree += " ";
+            }
+            return tree;
+        };
+    EXPECT_TRUE(Designer().SaveLayout(path));
+    const std::string tree = walked(frames.front());
+    EXPECT_EQ(stored(*SavedRoot(), "INT_ControlCount", 1), tree);
+    EXPECT_NE(tree.find("(Control"), std::string::npos) << "some frame holds a control";
 }
 
 // A file that cannot be read is reported once and nothing else happens; a missing one is never
