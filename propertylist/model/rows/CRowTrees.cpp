@@ -25,12 +25,14 @@ void CRowTrees::AddProperty(const ole::Ptr<CProperty>& property, std::string_vie
         property->SetCategory(std::string(defaultCategory));
 
     ole::Ptr<CNode> parent;
-    for (const auto& piece : SplitCategoryPath(property->GetCategory(), separator)) {
+    const std::string category = property->GetCategory();
+    size_t from = 0;
+    for (auto piece = NextCategoryPiece(category, separator, from); !piece.empty();
+         piece = NextCategoryPiece(category, separator, from)) {
         try {
             auto row = categorized->CategoryByName(piece);
             if (!row) {
-                std::string key = piece;
-                row = categorized->Add(parent, CNodes::LastChild, key, piece, ole::Variant(""),
+                row = categorized->Add(parent, CNodes::LastChild, piece, piece, ole::Variant(""),
                                        NodeKind::Category);
             }
             if (!row)

@@ -28,16 +28,23 @@ std::string_view TrimSpaces(std::string_view text) {
 
 std::vector<std::string> SplitCategoryPath(std::string_view category, std::string_view separator) {
     std::vector<std::string> pieces;
-    size_t start = 0;
-    while (true) {
-        const size_t end = FindSeparator(category, separator, start);
-        const auto piece = TrimSpaces(category.substr(start, end - start));
+    size_t from = 0;
+    for (auto piece = NextCategoryPiece(category, separator, from); !piece.empty();
+         piece = NextCategoryPiece(category, separator, from))
+        pieces.emplace_back(piece);
+    return pieces;
+}
+
+std::string_view NextCategoryPiece(std::string_view category, std::string_view separator,
+                                   size_t& from) {
+    while (from <= category.size()) {
+        const size_t end = FindSeparator(category, separator, from);
+        const auto piece = TrimSpaces(category.substr(from, end - from));
+        from = end == std::string_view::npos ? category.size() + 1 : end + separator.size();
         if (!piece.empty())
-            pieces.emplace_back(piece);
-        if (end == std::string_view::npos)
-            return pieces;
-        start = end + separator.size();
+            return piece;
     }
+    return {};
 }
 
 bool IsBlankCategory(std::string_view category, std::string_view separator) {
