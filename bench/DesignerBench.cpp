@@ -1,8 +1,9 @@
 // The form designer over 1,000 hosted labels (40 columns of 25, each 20 x 10 pixels): selecting
 // them all with a band, one drag pass that erases and redraws a frame per control and reports
-// each move, a full repaint with 100 of them selected, hit testing at a point that only the last
-// control of the form covers (also among 10,000), and saving and loading the layout file of all
-// of them.
+// each move, the pointer moving beside them all selected, a full repaint with 100 of them
+// selected, a repaint of a small corner with none or all selected, hit testing at a point that
+// only the last control of the form covers (also among 10,000), and saving and loading the layout
+// file of all of them.
 
 #include "formdesigner/control/ZORudeRuduvozu.h"
 
