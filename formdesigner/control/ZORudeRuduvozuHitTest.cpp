@@ -333,10 +333,11 @@ bool ZORudeRuduvozu::LineIntersectsRect(const ole::Ptr<ole::Object>& line, const
     win::RECT box = ends;
     NormalizeRect(box);
     win::RECT meet{};
+    // A flat axis gets one unit of extent, both for a point: an empty box meets nothing.
     if (box.top == box.bottom || box.left == box.right) {
         if (box.top == box.bottom)
             ++box.bottom;
-        else
+        if (box.left == box.right)
             ++box.right;
         return win::IntersectRect(&meet, &box, &rect);
     }

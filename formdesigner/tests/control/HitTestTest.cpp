@@ -143,6 +143,29 @@ TEST_F(HitTestTest, BandsMeetLinesOnlyWhereTheLineRuns) {
     EXPECT_FALSE(Designer().ControlIntersectsRect(button, {101, 50, 120, 55}));
 }
 
+// A Line without height, width or either, on whole pixels both even and odd, is caught by a band
+// drawn across it.
+TEST_F(HitTestTest, BandsCatchLinesWithoutExtent) {
+    const struct {
+        const char* name;
+        win::RECT ends;
+        win::POINT from, to;
+    } cases[] = {
+        {"Point", {600, 2250, 600, 2250}, {30, 140}, {50, 160}},
+        {"OddPoint", {1365, 2265, 1365, 2265}, {81, 141}, {101, 161}},
+        {"Horizontal", {1950, 2250, 2550, 2250}, {140, 140}, {150, 160}},
+        {"Vertical", {3450, 1800, 3450, 2550}, {220, 140}, {240, 150}},
+    };
+    for (const auto& c : cases)
+        AddLine(c.name, c.ends);
+    Designer().LetMode(ksModeSelect);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Drag(c.from, c.to);
+        EXPECT_THAT(Selected(), testing::ElementsAre(c.name));
+    }
+}
+
 TEST_F(HitTestTest, NamesAndKeys) {
     EXPECT_EQ(ScaleModeFromUnits("pixel"), 3);
     EXPECT_EQ(ScaleModeFromUnits(""), 1);
