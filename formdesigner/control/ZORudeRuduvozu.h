@@ -230,7 +230,10 @@ public:
     bool GetControlRect(const ole::Ptr<ole::Object>& control, win::RECT& rect,
                         bool inPixels = false);
     bool ContainerOffset(const ole::Ptr<ole::Object>& control, float& dx, float& dy);
+    // Hit geometry runs in twips whatever the scale mode: whole inches or characters would lose
+    // clicks inside a control and every handle smaller than a unit.
     int32_t HitTestHandles(const ole::Ptr<ole::Object>& control, float X, float Y, bool bodyOnly);
+    // X, Y in whole twips.
     int32_t HitTestLine(const ole::Ptr<ole::Object>& line, int32_t X, int32_t Y, bool bodyOnly);
     // `container` in: where to look (null: the designer); the hit control's container stays as
     // it was given.
@@ -262,10 +265,12 @@ public:
     void DrawLineHandles(win::HDC hdc, const ole::Ptr<ole::Object>& line, uint32_t fill,
                          uint32_t border);
 
-    // ---- Gesture (whole designer scale units) ----
-    void DesignMouseDown(win::HWND hWnd, int32_t X, int32_t Y, bool ctrlDown, bool shiftDown);
-    void DesignMouseMove(win::HWND hWnd, int32_t X, int32_t Y, bool ctrlDown, bool shiftDown);
-    void DesignMouseUp(win::HWND hWnd, int32_t X, int32_t Y, bool ctrlDown, bool shiftDown);
+    // ---- Gesture (designer scale units) ----
+    // The point as the hook converted it: what lies under it is found there, while the gesture
+    // itself (frames, band, events) runs on the point rounded to whole units.
+    void DesignMouseDown(win::HWND hWnd, float X, float Y, bool ctrlDown, bool shiftDown);
+    void DesignMouseMove(win::HWND hWnd, float X, float Y, bool ctrlDown, bool shiftDown);
+    void DesignMouseUp(win::HWND hWnd, float X, float Y, bool ctrlDown, bool shiftDown);
     void ApplyDrag(const ole::Ptr<ole::Object>& control, const win::RECT& rect, bool setSize);
 
     // ---- Keyboard: Ctrl+arrow moves, Shift+arrow sizes the selection by NudgeStep ----
@@ -387,6 +392,11 @@ private:
     BoundsEstimate SelectionEstimate(const std::vector<uint32_t>& selected);
     // How far past a control's exact rectangle its handles reach, in pixels; -1 when unknown.
     int64_t HandleReach() const;
+    // GetControlRect in scale mode `mode` (designer units, pixels or twips), widened by half a
+    // unit of that mode on every side before rounding.
+    bool ControlRectIn(const ole::Ptr<ole::Object>& control, win::RECT& rect, int32_t mode);
+    float TwipsX(float units) const;
+    float TwipsY(float units) const;
     // Where `container`'s client origin lies in designer units; false when its chain does not
     // lead to this designer.
     bool OffsetOfContainer(ole::Ptr<ole::Object> container, float& dx, float& dy);

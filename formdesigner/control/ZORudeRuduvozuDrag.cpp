@@ -67,28 +67,31 @@ void ZORudeRuduvozu::RaiseTracked(ole::DISPID eventId, const ole::Ptr<ole::Objec
 
 // ---- Press ----
 
-void ZORudeRuduvozu::DesignMouseDown(win::HWND, int32_t X, int32_t Y, bool ctrlDown, bool) {
+void ZORudeRuduvozu::DesignMouseDown(win::HWND, float pointX, float pointY, bool ctrlDown, bool) {
     if (m_Mode == ksModeRun || !m_HasFocus)
         return;
     ole::Ptr<ZORudeRuduvozu> self(this);
     win::SetCapture(hWnd());
     m_IsCapturing = true;
     ClearStaleShapes();
+    const int32_t X = Round(pointX);
+    const int32_t Y = Round(pointY);
     const float x = static_cast<float>(X);
     const float y = static_cast<float>(Y);
 
     int32_t code = HitNone;
-    ole::Ptr<ole::Object> hit = ControlFromPoint(x, y, true, code, false);
+    ole::Ptr<ole::Object> hit = ControlFromPoint(pointX, pointY, true, code, false);
     if (hit) {
         if (code == HitBody && IsContainer(ole::Variant(hit))) {
             int32_t innerCode = HitNone;
-            if (ole::Ptr<ole::Object> child = ControlFromPoint(x, y, false, innerCode, true, hit)) {
+            if (ole::Ptr<ole::Object> child =
+                    ControlFromPoint(pointX, pointY, false, innerCode, true, hit)) {
                 hit = child;
                 code = innerCode;
             }
         }
     } else {
-        hit = ControlFromPoint(x, y, false, code, true);
+        hit = ControlFromPoint(pointX, pointY, false, code, true);
     }
     m_HitCode = code;
 
@@ -156,7 +159,7 @@ void ZORudeRuduvozu::DesignMouseDown(win::HWND, int32_t X, int32_t Y, bool ctrlD
 
 // ---- Drag ----
 
-void ZORudeRuduvozu::DesignMouseMove(win::HWND, int32_t X, int32_t Y, bool, bool) {
+void ZORudeRuduvozu::DesignMouseMove(win::HWND, float pointX, float pointY, bool, bool) {
     if (m_Mode == ksModeRun)
         return;
     ole::Ptr<ZORudeRuduvozu> self(this);
@@ -164,8 +167,7 @@ void ZORudeRuduvozu::DesignMouseMove(win::HWND, int32_t X, int32_t Y, bool, bool
     if (!m_IsCapturing) {
         if (m_Mode == ksModeSelect && m_SelectedControls && m_SelectedControls->Count() > 0) {
             int32_t code = HitNone;
-            const ole::Ptr<ole::Object> over =
-                ControlFromPoint(static_cast<float>(X), static_cast<float>(Y), true, code, false);
+            const ole::Ptr<ole::Object> over = ControlFromPoint(pointX, pointY, true, code, false);
             m_HitCode = code;
             if (over)
                 SetHitCursor(m_SelectedControls->Count() > 1 ? HitBody : code);
@@ -173,8 +175,8 @@ void ZORudeRuduvozu::DesignMouseMove(win::HWND, int32_t X, int32_t Y, bool, bool
         ShowPointer();
         return;
     }
-    const float x = static_cast<float>(std::max(X, 0));
-    const float y = static_cast<float>(std::max(Y, 0));
+    const float x = static_cast<float>(std::max(Round(pointX), 0));
+    const float y = static_cast<float>(std::max(Round(pointY), 0));
     if (m_HitCode == HitNone || m_Mode == ksModeDraw) {
         UpdateRubberBand(static_cast<float>(Round(x - m_DragLastX)),
                          static_cast<float>(Round(y - m_DragLastY)));
@@ -231,11 +233,11 @@ void ZORudeRuduvozu::MoveFrames(int32_t dx, int32_t dy) {
 // ---- Release ----
 
 // The whole release runs under LockRefresh; one flush repaints what it changed.
-void ZORudeRuduvozu::DesignMouseUp(win::HWND, int32_t X, int32_t Y, bool, bool) {
+void ZORudeRuduvozu::DesignMouseUp(win::HWND, float pointX, float pointY, bool, bool) {
     ole::Ptr<ZORudeRuduvozu> self(this);
     {
         RefreshHold hold(*this);
-        EndGesture(X, Y);
+        EndGesture(Round(pointX), Round(pointY));
     }
     FlushDirtyRect();
 }

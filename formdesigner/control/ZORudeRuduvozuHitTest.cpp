@@ -153,6 +153,12 @@ bool ZORudeRuduvozu::OffsetOfContainer(ole::Ptr<ole::Object> container, float& d
 
 bool ZORudeRuduvozu::GetControlRect(const ole::Ptr<ole::Object>& control, win::RECT& rect,
                                     bool inPixels) {
+    return ControlRectIn(control, rect,
+                         inPixels ? forms::ModeValue(forms::ScaleMode::Pixels) : ScaleMode());
+}
+
+bool ZORudeRuduvozu::ControlRectIn(const ole::Ptr<ole::Object>& control, win::RECT& rect,
+                                   int32_t mode) {
     float l = 0;
     float t = 0;
     float r = 0;
@@ -169,12 +175,12 @@ bool ZORudeRuduvozu::GetControlRect(const ole::Ptr<ole::Object>& control, win::R
             r = l + ReadSingle(control, "Width");
             b = t + ReadSingle(control, "Height");
         }
-        const int32_t mode = ContainerScaleMode(ReadObject(control, "Container"));
-        if (mode != ScaleMode()) {
-            l = ConvertX(l, mode, ScaleMode());
-            r = ConvertX(r, mode, ScaleMode());
-            t = ConvertY(t, mode, ScaleMode());
-            b = ConvertY(b, mode, ScaleMode());
+        const int32_t own = ContainerScaleMode(ReadObject(control, "Container"));
+        if (own != ScaleMode()) {
+            l = ConvertX(l, own, ScaleMode());
+            r = ConvertX(r, own, ScaleMode());
+            t = ConvertY(t, own, ScaleMode());
+            b = ConvertY(b, own, ScaleMode());
         }
     } catch (const ole::Error&) {
         return false;
@@ -187,15 +193,26 @@ bool ZORudeRuduvozu::GetControlRect(const ole::Ptr<ole::Object>& control, win::R
     r += dx;
     t += dy;
     b += dy;
-    if (inPixels) {
-        l = ConvertX(l, ScaleMode(), forms::ModeValue(forms::ScaleMode::Pixels));
-        r = ConvertX(r, ScaleMode(), forms::ModeValue(forms::ScaleMode::Pixels));
-        t = ConvertY(t, ScaleMode(), forms::ModeValue(forms::ScaleMode::Pixels));
-        b = ConvertY(b, ScaleMode(), forms::ModeValue(forms::ScaleMode::Pixels));
+    if (mode != ScaleMode()) {
+        l = ConvertX(l, ScaleMode(), mode);
+        r = ConvertX(r, ScaleMode(), mode);
+        t = ConvertY(t, ScaleMode(), mode);
+        b = ConvertY(b, ScaleMode(), mode);
     }
     // Widened by half a unit on every side before rounding.
     rect = {Round(l - 0.5), Round(t - 0.5), Round(r + 0.5), Round(b + 0.5)};
     return true;
+}
+
+// A surface in twips, the usual case, skips the conversion call on every hit test.
+float ZORudeRuduvozu::TwipsX(float units) const {
+    const int32_t twips = forms::ModeValue(forms::ScaleMode::Twips);
+    return ScaleMode() == twips ? units : ConvertX(units, ScaleMode(), twips);
+}
+
+float ZORudeRuduvozu::TwipsY(float units) const {
+    const int32_t twips = forms::ModeValue(forms::ScaleMode::Twips);
+    return ScaleMode() == twips ? units : ConvertY(units, ScaleMode(), twips);
 }
 
 // ---- Hit tests ----
@@ -207,36 +224,41 @@ int32_t ZORudeRuduvozu::HitTestHandles(const ole::Ptr<ole::Object>& control, flo
     const std::optional<ole::Variant> visible = TryRead(control, "Visible");
     if (!visible || !ole::CBool(*visible))
         return HitNone;
+    const float x = TwipsX(X);
+    const float y = TwipsY(Y);
     if (IsLineControl(control))
-        return HitTestLine(control, Round(X), Round(Y), bodyOnly);
+        return HitTestLine(control, Round(x), Round(y), bodyOnly);
     win::RECT rect{};
-    if (!GetControlRect(control, rect))
+    if (!ControlRectIn(control, rect, forms::ModeValue(forms::ScaleMode::Twips)))
         return HitNone;
-    if (HitGeometry::IsPointInside(rect, X, Y))
+    if (HitGeometry::IsPointInside(rect, x, y))
         return HitBody;
     if (bodyOnly)
         return HitNone;
-    return HitGeometry{m_HandleSizeX, m_HandleSizeY}.HandleAt(rect, X, Y);
+    return HitGeometry{TwipsX(m_HandleSizeX), TwipsY(m_HandleSizeY)}.HandleAt(rect, x, y);
 }
 
 int32_t ZORudeRuduvozu::HitTestLine(const ole::Ptr<ole::Object>& line, int32_t X, int32_t Y,
                                     bool bodyOnly) {
+    const int32_t twips = forms::ModeValue(forms::ScaleMode::Twips);
     win::RECT ends{};
-    if (!GetControlRect(line, ends))
+    if (!ControlRectIn(line, ends, twips))
         return HitNone;
     win::RECT box = ends;
     NormalizeRect(box);
     const float x = static_cast<float>(X);
     const float y = static_cast<float>(Y);
-    if (x < box.left - m_HandleSizeX || x > box.right + m_HandleSizeX ||
-        y < box.top - m_HandleSizeY || y > box.bottom + m_HandleSizeY)
+    const float handleX = TwipsX(m_HandleSizeX);
+    const float handleY = TwipsY(m_HandleSizeY);
+    if (x < box.left - handleX || x > box.right + handleX || y < box.top - handleY ||
+        y > box.bottom + handleY)
         return HitNone;
     float borderWidth = 0;
     if (const std::optional<ole::Variant> width = TryRead(line, "BorderWidth"))
         borderWidth = ole::CSng(*width);
     const float tolerance =
-        ConvertX(borderWidth, forms::ModeValue(forms::ScaleMode::Pixels), ScaleMode()) / 2 +
-        m_HitTolerance;
+        ConvertX(borderWidth, forms::ModeValue(forms::ScaleMode::Pixels), twips) / 2 +
+        TwipsX(m_HitTolerance);
     if (!bodyOnly) {
         if (std::hypot(x - static_cast<float>(ends.left), y - static_cast<float>(ends.top)) <=
             tolerance)

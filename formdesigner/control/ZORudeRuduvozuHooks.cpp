@@ -91,18 +91,16 @@ int32_t ZORudeRuduvozu::OnMouseHook(int32_t nCode, win::WPARAM wParam, win::LPAR
         button += 4;
     const bool ctrl = (shift & 2) != 0;
     const bool shiftDown = (shift & 1) != 0;
-    const int32_t x = Round(X);
-    const int32_t y = Round(Y);
 
     ole::DISPID event = 0;
     switch (static_cast<win::UINT>(wParam)) {
     case win::WM_MOUSEMOVE:
-        DesignMouseMove(own, x, y, ctrl, shiftDown);
+        DesignMouseMove(own, X, Y, ctrl, shiftDown);
         event = EvMouseMove;
         break;
     case win::WM_LBUTTONDOWN:
         FocusDesigner(info.hwnd);
-        DesignMouseDown(own, x, y, ctrl, shiftDown);
+        DesignMouseDown(own, X, Y, ctrl, shiftDown);
         event = EvMouseDown;
         break;
     case win::WM_RBUTTONDOWN:
@@ -114,7 +112,7 @@ int32_t ZORudeRuduvozu::OnMouseHook(int32_t nCode, win::WPARAM wParam, win::LPAR
     // out as the right button.
     case win::WM_LBUTTONUP:
         button |= 1;
-        DesignMouseUp(own, x, y, ctrl, shiftDown);
+        DesignMouseUp(own, X, Y, ctrl, shiftDown);
         event = EvMouseUp;
         break;
     case win::WM_RBUTTONUP:
