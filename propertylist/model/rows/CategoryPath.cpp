@@ -6,11 +6,21 @@ namespace attrgrid {
 
 namespace {
 
+constexpr unsigned char AsciiLower(unsigned char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<unsigned char>(c - 'A' + 'a') : c;
+}
+
 // Position of the next separator at or after `from`, or npos.
 size_t FindSeparator(std::string_view text, std::string_view separator, size_t from) {
     if (separator.empty())
         return std::string_view::npos;
+    // Two ASCII bytes that differ without case rule a place out before any folded comparison;
+    // other bytes may fold to ASCII and are compared in full.
+    const auto first = static_cast<unsigned char>(separator.front());
     for (size_t i = from; i + separator.size() <= text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if ((c | first) < 0x80 && AsciiLower(c) != AsciiLower(first))
+            continue;
         if (base::EqualsNoCase(text.substr(i, separator.size()), separator))
             return i;
     }
