@@ -137,7 +137,7 @@ ole::Ptr<CNode> CNodes::AddRow(const ole::Ptr<CNode>& relative, int32_t relation
     if (waits)
         m_unindexed.push_back(node.Get());
     ++m_count;
-    VisibleRowAdded(*node);
+    VisibleRowAdded(*node, relative.Get());
     return node;
 }
 
@@ -229,13 +229,16 @@ int32_t CNodes::VisibleCount() const {
     return m_visibleCount;
 }
 
-void CNodes::VisibleRowAdded(CNode& row) {
+void CNodes::VisibleRowAdded(CNode& row, CNode* parent) {
     bool atEnd = true;
-    for (auto ancestor = row.Parent(); ancestor; ancestor = ancestor->Parent()) {
+    // The parent is at hand; only rows nested deeper look their ancestors up.
+    ole::Ptr<CNode> above;
+    for (CNode* ancestor = parent; ancestor; ancestor = above.Get()) {
         // Under a collapsed row the new row is out of sight: count and index stay as they are.
         if (!ancestor->m_expanded)
             return;
-        atEnd = atEnd && ancestor->IsLastSibling();
+        above = ancestor->Parent();
+        atEnd = atEnd && ancestor->m_index == static_cast<int32_t>(SiblingsOf(above.Get()).size());
     }
     if (m_visibleCount >= 0)
         ++m_visibleCount;

@@ -114,7 +114,7 @@ private:
     void LetGo(CNode& node, bool unindex);
     void Rekey(CNode& node, std::string key);
     // Keeps the reachable rows' count and index for a row just added as its parent's last child.
-    void VisibleRowAdded(CNode& row);
+    void VisibleRowAdded(CNode& row, CNode* parent);
     // Keeps the reachable rows' count for a row about to go with its subtree.
     void VisibleRowRemoved(const CNode& row);
     // The row's place among the reachable rows as `rows` stand now, or -1.
