@@ -1,8 +1,9 @@
 // Form runtime costs over many controls. A per-call cost that grows with the controls already
 // there shows as a total growing faster than n (adding, reading by index, unloading), or as a
-// single call growing with n (Tab, the control of a window).
+// single call growing with n (Tab, the control of a window, a mouse move or a small repaint).
 
 #include "platform/forms/controls/buttons/CommandButton.h"
+#include "platform/forms/controls/label/Label.h"
 #include "platform/forms/form/Form.h"
 #include "platform/forms/test/TestHost.h"
 #include "platform/ole/dispatch/LateBinding.h"
@@ -132,5 +133,54 @@ void BM_ControlOfWindow(benchmark::State& state) {
     win::test::resetPlatform();
 }
 BENCHMARK(BM_ControlOfWindow)->Arg(1000)->Arg(10000);
+
+// n windowless labels with captions in rows of 50 on a shown form.
+std::unique_ptr<forms::test::TestHost> FormWithLabels(int n) {
+    auto host = std::make_unique<forms::test::TestHost>();
+    forms::Form& form = host->GetForm();
+    for (int i = 0; i < n; ++i) {
+        const int x = (i % 50) * 12;
+        const int y = (i / 50) % 30 * 12;
+        auto label = forms::Label::Create();
+        form.AddControl(label, "Label" + std::to_string(i), {}, {x, y, x + 10, y + 10});
+        label->SetCaption("L" + std::to_string(i));
+    }
+    host->Show();
+    return host;
+}
+
+// The pointer moving over the form at run time: each move finds the windowless label under it.
+void BM_MouseMoveOverLabels(benchmark::State& state) {
+    const auto n = static_cast<int>(state.range(0));
+    win::test::resetPlatform();
+    {
+        const auto host = FormWithLabels(n);
+        const win::HWND hwnd = host->GetForm().Window();
+        int step = 0;
+        for (auto _ : state) {
+            const int x = 1 + (step++ % 600);
+            win::SendMessageA(hwnd, win::WM_MOUSEMOVE, 0, win::MAKELPARAM(x, 5));
+        }
+    }
+    win::test::resetPlatform();
+}
+BENCHMARK(BM_MouseMoveOverLabels)->Arg(1000)->Arg(10000);
+
+// A repaint of one label's place among all the others.
+void BM_PaintOneLabelsPlace(benchmark::State& state) {
+    const auto n = static_cast<int>(state.range(0));
+    win::test::resetPlatform();
+    {
+        const auto host = FormWithLabels(n);
+        const win::HWND hwnd = host->GetForm().Window();
+        const win::RECT place{0, 0, 10, 10};
+        for (auto _ : state) {
+            win::InvalidateRect(hwnd, &place, true);
+            win::UpdateWindow(hwnd);
+        }
+    }
+    win::test::resetPlatform();
+}
+BENCHMARK(BM_PaintOneLabelsPlace)->Arg(1000)->Arg(10000);
 
 } // namespace

@@ -76,6 +76,8 @@ public:
     void SetArrayIndex(int16_t index) { m_index = index; }
 
     ole::Ptr<ole::Object> Container() const;
+    // The weak id of the Container object: the same while it lives, never another's.
+    uint32_t ContainerId() const { return m_container.Id(); }
     // Moves the control into another container (a form or a container control on the same
     // form), keeping its position in container units. 5 for an object that cannot hold it.
     void SetContainer(ole::Ptr<ole::Object> container);

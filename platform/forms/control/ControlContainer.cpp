@@ -5,8 +5,10 @@
 #include "platform/forms/host/Extender.h"
 #include "platform/forms/host/UserControl.h"
 #include "platform/ole/error/Error.h"
+#include "platform/win/Win.h"
 
 #include <algorithm>
+#include <array>
 
 namespace forms {
 
@@ -15,11 +17,31 @@ bool ControlContainer::AmbientUserMode() const {
     return form ? form->UserMode() : true;
 }
 
+// The objects a control's Container can be while it sits here: the one this container hands out
+// and, for a user control, the user control itself. Each counts only while it is alive and still
+// stands for this container (a terminated extender stands for none), as a lookup by Container
+// would find.
+std::array<uint32_t, 2> ControlContainer::SiteIds() const {
+    std::array<uint32_t, 2> ids{};
+    const ole::Ptr<ole::Object> handed = ContainerObject();
+    const std::array<ole::Object*, 2> objects{
+        handed.Get(), const_cast<ole::Object*>(dynamic_cast<const ole::Object*>(this))};
+    for (size_t i = 0; i < objects.size(); ++i) {
+        if (objects[i] && !objects[i]->IsDying() && ContainerOf(objects[i]) == this)
+            ids[i] = ole::PtrOfObject(objects[i]);
+    }
+    return ids;
+}
+
+// Children are told by their Container's weak id rather than by casting each control's
+// Container to its container: the form's whole list is read for every container.
 std::vector<ole::Ptr<Control>> ControlContainer::ChildControls() const {
     std::vector<ole::Ptr<Control>> children;
+    const std::array<uint32_t, 2> ids = SiteIds();
     const auto take = [&](const std::vector<ole::Ptr<Control>>& controls) {
         for (const auto& control : controls) {
-            if (control->IsAlive() && control->ContainerSite() == this)
+            const uint32_t id = control->ContainerId();
+            if (control->IsAlive() && id != 0 && (id == ids[0] || id == ids[1]))
                 children.push_back(control);
         }
     };
@@ -34,27 +56,41 @@ std::vector<ole::Ptr<Control>> ControlContainer::ChildControls() const {
     return children;
 }
 
-std::vector<ole::Ptr<Control>> ControlContainer::WindowlessChildren() const {
+std::vector<ole::Ptr<Control>> ControlContainer::WindowlessChildren(const win::RECT* area) const {
     std::vector<ole::Ptr<Control>> children = ChildControls();
-    std::erase_if(children, [](const auto& c) { return !c->IsWindowless(); });
+    win::RECT meet;
+    std::erase_if(children, [&](const auto& c) {
+        if (!c->IsWindowless())
+            return true;
+        const win::RECT bounds = c->PixelBounds();
+        return area && !win::IntersectRect(&meet, &bounds, area);
+    });
     std::stable_sort(children.begin(), children.end(),
                      [](const auto& a, const auto& b) { return a->ZPosition() < b->ZPosition(); });
     return children;
 }
 
+// The topmost of the hits: no order of every child is needed for one point.
 ole::Ptr<Control> ControlContainer::WindowlessChildAt(win::POINT pt) const {
-    const auto children = WindowlessChildren();
-    for (auto it = children.rbegin(); it != children.rend(); ++it) {
-        const win::RECT r = (*it)->PixelBounds();
-        if ((*it)->Visible() && (*it)->ReceivesMouse() && pt.x >= r.left && pt.x < r.right &&
+    ole::Ptr<Control> top;
+    for (const auto& child : ChildControls()) {
+        if (!child->IsWindowless() || (top && child->ZPosition() <= top->ZPosition()))
+            continue;
+        const win::RECT r = child->PixelBounds();
+        if (child->Visible() && child->ReceivesMouse() && pt.x >= r.left && pt.x < r.right &&
             pt.y >= r.top && pt.y < r.bottom)
-            return *it;
+            top = child;
     }
-    return nullptr;
+    return top;
 }
 
+// A child paints within its bounds, so one the DC cannot show is left out.
 void ControlContainer::PaintWindowlessChildren(win::HDC hdc) const {
-    for (const auto& child : WindowlessChildren()) {
+    win::RECT clip;
+    const int kind = win::GetClipBox(hdc, &clip);
+    if (kind == win::NULLREGION)
+        return;
+    for (const auto& child : WindowlessChildren(kind == win::ERROR ? nullptr : &clip)) {
         if (child->Visible())
             child->PaintWindowless(hdc, child->PixelBounds());
     }

@@ -6,6 +6,8 @@
 #include "platform/ole/object/Object.h"
 #include "platform/win/WinTypes.h"
 
+#include <array>
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
@@ -40,10 +42,12 @@ public:
     // Children whose Container is this one, in the order of the form's Controls (a user control
     // adds its constituents).
     virtual std::vector<ole::Ptr<Control>> ChildControls() const;
-    // Windowless children in z-order, bottom first, and the topmost one under a client point.
-    std::vector<ole::Ptr<Control>> WindowlessChildren() const;
+    // Windowless children in z-order, bottom first (only those whose bounds meet `area`, when
+    // given), and the topmost one under a client point.
+    std::vector<ole::Ptr<Control>> WindowlessChildren(const win::RECT* area = nullptr) const;
     ole::Ptr<Control> WindowlessChildAt(win::POINT clientPt) const;
-    // Draws the windowless children, bottom first (after the container's Paint).
+    // Draws the windowless children the DC's clip meets, bottom first (after the container's
+    // Paint).
     void PaintWindowlessChildren(win::HDC hdc) const;
     // Raises AmbientChanged(name) on the user controls sited directly here; containers call it
     // when their ScaleMode ("ScaleUnits"), Font, ForeColor or BackColor changes.
@@ -55,6 +59,10 @@ protected:
     // Font assignment: the container keeps its own font object and copies the attributes in
     // (never sharing the caller's), then tells the user controls sited here. 91 for Nothing.
     void AssignFont(ole::Font& own, const ole::Ptr<ole::Font>& font);
+
+private:
+    // The weak ids of the objects a child's Container is while it sits here (0 for none).
+    std::array<uint32_t, 2> SiteIds() const;
 };
 
 // The user control whose constituent the control is, directly or inside constituent containers;

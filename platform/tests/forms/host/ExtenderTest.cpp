@@ -192,6 +192,9 @@ TEST_F(ExtenderTest, ContainerMovesTheControlIntoAnotherContainer) {
     ASSERT_EQ(ole::GetProperty(contained, "Count").AsI4(), 1);
     ole::Variant zero[] = {ole::Variant(int32_t{0})};
     EXPECT_TRUE(ole::Is(ole::GetObjectProperty(contained, "Item", zero), ext));
+    // The user control itself stands for the holder as well as its extender does.
+    site->SetContainer(ole::Ptr<ole::Object>(outer));
+    EXPECT_EQ(ole::GetProperty(contained, "Count").AsI4(), 1);
     EXPECT_EQ(ErrorOf([&] { site->SetContainer(ole::Ptr<ole::Object>(holder)); }),
               ole::ERR_INVALID_CALL);
 }

@@ -225,6 +225,28 @@ TEST_F(FormTest, WindowlessChildrenArePaintedOverTheSurfaceAndGetTheirMouseEvent
     highEvents->Detach();
 }
 
+// A repaint draws the windowless children its area meets, and every pixel of them.
+TEST_F(FormTest, ARepaintDrawsOnlyTheWindowlessChildrenItMeets) {
+    forms::test::TestHost host;
+    host.GetForm().SetBackColor(win::RGB(0, 0, 255));
+    auto left = ole::MakeObject<ProbeMark>();
+    auto right = ole::MakeObject<ProbeMark>();
+    host.GetForm().AddControl(left, "left", nullptr, {10, 10, 30, 30});
+    host.GetForm().AddControl(right, "right", nullptr, {50, 10, 70, 30});
+    host.Show();
+    left->paints = right->paints = 0;
+    const win::HWND hwnd = host.GetForm().Window();
+    const win::RECT corner{25, 25, 35, 35};
+    win::InvalidateRect(hwnd, &corner, true);
+    win::UpdateWindow(hwnd);
+    EXPECT_EQ(left->paints, 1);
+    EXPECT_EQ(right->paints, 0);
+    const win::HDC dc = win::GetDC(hwnd);
+    EXPECT_EQ(win::GetPixel(dc, 29, 29), win::RGB(255, 0, 0));
+    EXPECT_EQ(win::GetPixel(dc, 30, 30), win::RGB(0, 0, 255));
+    win::ReleaseDC(hwnd, dc);
+}
+
 TEST_F(FormTest, MousePointerMapsToCursorsAndRejectsOtherValues) {
     forms::test::TestHost host;
     auto widget = ole::MakeObject<ProbeWidget>();

@@ -68,12 +68,14 @@ public:
     const ole::ClassInfo& GetClassInfo() const override { return Info(); }
 
     void PaintWindowless(win::HDC hdc, const win::RECT& bounds) override {
+        ++paints;
         const win::HBRUSH brush = win::CreateSolidBrush(color);
         win::FillRect(hdc, &bounds, brush);
         win::DeleteObject(brush);
     }
 
     win::COLORREF color = win::RGB(255, 0, 0);
+    int paints = 0;
 };
 
 } // namespace hosttest
