@@ -10,6 +10,7 @@
 #include "platform/ole/bag/PersistedProperties.h"
 #include "platform/ole/convert/Conversions.h"
 #include "platform/ole/error/Error.h"
+#include "platform/ole/error/ResumeNext.h"
 #include "platform/ole/registry/ClassRegistry.h"
 #include "platform/win/WinConstants.h"
 #include "platform/win/controls/ControlConstants.h"
@@ -81,8 +82,15 @@ void KSListBox::OnReadProperties(ole::PropertyBag& bag) {
     ole::ReadPersistedProperties(*this, bag);
 }
 
+// The stored form keeps ListIndex as the combo box's 16-bit value, where the walk writes the Long
+// the member returns; the second write replaces that entry in its place.
 void KSListBox::OnWriteProperties(ole::PropertyBag& bag) {
     ole::WritePersistedProperties(*this, bag);
+    const ole::PersistedProperty& listIndex = *Info().FindPersisted(IdListIndex);
+    ole::ResumeNext([&] {
+        bag.WriteProperty(listIndex.key, ole::Variant(ToListIndex(GetListIndex())),
+                          listIndex.defaultOf(*this));
+    });
 }
 
 ole::Ptr<ole::Font> KSListBox::DefaultFont() {

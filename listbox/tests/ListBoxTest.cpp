@@ -130,6 +130,10 @@ TEST_F(ListBoxTest, ChangedKeysRoundTripAndAStoredListIndexOutsideTheListIsIgnor
     EXPECT_EQ(testsupport::StoredNames(*bag),
               (std::vector<std::string>{"Appearance", "Backcolor", "BorderStyle", "Font",
                                         "Forecolor", "ListIndex"}));
+    // ListIndex is stored as the combo box's 16-bit value.
+    const Variant storedIndex = bag->ReadProperty("ListIndex", Variant());
+    EXPECT_EQ(storedIndex.Type(), ole::VT_I2);
+    EXPECT_EQ(storedIndex.AsI2(), 1);
 
     for (const Variant& stored : {Variant(int16_t{1}), Variant(int32_t{70000})}) {
         bag->WriteProperty("ListIndex", stored, Variant());
