@@ -108,6 +108,7 @@ void frmColorPicker::TabContainerResized() {
 }
 
 // The system tab scrolls its 25 rows with the bar beside them; the palette fills the container.
+// The list stands where the bar does: a switch back by key keeps the bar's value.
 void frmColorPicker::ContainerResized() {
     if (!m_Container || !m_PaletteContainer)
         return;
@@ -119,7 +120,8 @@ void frmColorPicker::ContainerResized() {
         const int listHeight = Round(kSystemCount * m_cellSize);
         ResumeNext([&] {
             m_PaletteContainer->SetBackColor(ole::Variant(SystemPaletteBackColor));
-            m_PaletteContainer->SetPixelBounds(Bounds(0, 0, width - bar, listHeight));
+            const int top = m_VScrollBar ? -m_VScrollBar->GetValue() : 0;
+            m_PaletteContainer->SetPixelBounds(Bounds(0, top, width - bar, listHeight));
         });
         ResumeNext([&] {
             m_VScrollBar->SetVisible(true);

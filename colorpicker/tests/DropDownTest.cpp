@@ -364,6 +364,26 @@ TEST_F(DropDownTest, TabsSwitchByArrowOnlyWhileTheStripHasTheFocus) {
     EXPECT_EQ(Picker().GetSelectedColor(), 0x0000FF);
 }
 
+// The list keeps its scroll across a switch to the palette and back by key, and shows what the
+// bar says: Up after the return scrolls towards the first row.
+TEST_F(DropDownTest, TheSystemListComesBackByKeyWhereItsBarStands) {
+    HostPicker();
+    Open(0x0000FF);
+    win::test::click(DropDown().TabContainer()->Window(), Centre(DropDown().SystemTabRect()));
+    win::test::pump();
+    Key(win::VK_DOWN);
+    Key(win::VK_DOWN);
+    const int scrolled = DropDown().PaletteContainer()->PixelBounds().top;
+    ASSERT_EQ(scrolled, -DropDown().ScrollBar()->GetValue());
+    Key(win::VK_LEFT);
+    Key(win::VK_RIGHT);
+    ASSERT_EQ(DropDown().ActiveTab(), 1);
+    const int back = DropDown().PaletteContainer()->PixelBounds().top;
+    EXPECT_EQ(back, scrolled);
+    Key(win::VK_UP);
+    EXPECT_GT(DropDown().PaletteContainer()->PixelBounds().top, back);
+}
+
 // The window holds its control weakly: once the control is gone, a pick reports to nobody.
 TEST_F(DropDownTest, ADropDownOutlivingItsControlReportsNothing) {
     HostPicker();
