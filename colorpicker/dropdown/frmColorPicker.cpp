@@ -267,6 +267,7 @@ void frmColorPicker::OnEvent(ole::DISPID id, std::span<ole::Variant> args) {
 
 void frmColorPicker::OnLoad() {
     BuildControls();
+    m_closeReported = false;
     m_tabStripFocused = false;
     MeasureTabs();
     m_hwnd = Window();
@@ -281,7 +282,12 @@ void frmColorPicker::OnLoad() {
     HookContainer();
 }
 
+// A host letting go of the control in PaletteClosed unloads the window again while it unloads:
+// that is the same close, reported once.
 void frmColorPicker::OnUnload() {
+    if (m_closeReported)
+        return;
+    m_closeReported = true;
     ole::Ptr<frmColorPicker> self(this);
     m_shown = false;
     m_resources.reset();

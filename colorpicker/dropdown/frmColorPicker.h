@@ -198,6 +198,8 @@ private:
     bool m_modal = false;
     bool m_colorDialogOpen = false;
     bool m_tabStripFocused = false;
+    // PaletteClosed went out for this load.
+    bool m_closeReported = false;
     double m_cellSize = 0;
     double m_tabWidth = 0;
     double m_tabHeight = 0;

@@ -431,6 +431,19 @@ TEST_F(DropDownTest, AControlRemovedWhileItsDropDownOpensLeavesNoWindowBehind) {
     EXPECT_EQ(dropDown.Lock(), nullptr);
 }
 
+// A host letting go of the control in PaletteClosed, which closes the window once more while it
+// is closing, hears of the close once.
+TEST_F(DropDownTest, AControlRemovedInPaletteClosedReportsTheCloseOnce) {
+    HostPicker();
+    auto sink = ole::EventSink::Create();
+    sink->On(KSColorPicker::EvPaletteClosed,
+             [&](std::span<ole::Variant>) { Host().GetForm().Remove("Picker1"); });
+    ole::ConnectEvents(ole::Ptr<ole::Object>(&Picker()), sink);
+    PressButton();
+    Key(win::VK_ESCAPE);
+    EXPECT_EQ(Events(), (Names{"PaletteOpened", "PaletteClosed"}));
+}
+
 TEST_F(DropDownTest, ACutOffNameShowsItsTipOnEveryDropDownWithoutMovingTheRow) {
     HostPicker();
     Picker().LetSystemColorName(0, "A system colour name far too long for its row");
