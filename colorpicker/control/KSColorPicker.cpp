@@ -44,6 +44,18 @@ int16_t ToInteger(int32_t value) {
     return ole::CInt(ole::Variant(value));
 }
 
+// The text label shows the colour's text as written. A label reads "&H" as the access key H,
+// which would hide both ampersands and take Alt+H from the host's form, so each is doubled.
+std::string LabelText(int32_t color) {
+    std::string text;
+    for (const char c : KSColorPicker::FormatColorText(color)) {
+        text += c;
+        if (c == '&')
+            text += '&';
+    }
+    return text;
+}
+
 void CheckSystemColorIndex(int32_t index) {
     if (index < 0 || index >= KSColorPicker::kSystemColorCount)
         ole::RaiseError(ole::ERR_SUBSCRIPT);
@@ -108,7 +120,7 @@ void KSColorPicker::CreateConstituents() {
     m_lblColor->SetBackColor(ole::Variant(int32_t{0}));
     m_txtValue = forms::Label::Create();
     AddConstituent(m_txtValue, "m_txtValue", {0, 0, 10, 10});
-    m_txtValue->SetCaption(FormatColorText(0));
+    m_txtValue->SetCaption(LabelText(0));
     // A press on the text only repaints: the drop button shows it is not the place to press.
     auto sink = ole::EventSink::Create();
     ole::WeakRef<KSColorPicker> weak(this);
@@ -236,7 +248,7 @@ void KSColorPicker::LetSelectedColor(int32_t value) {
         return;
     ole::Ptr<KSColorPicker> self(this);
     m_lblColor->SetBackColor(ole::Variant(value));
-    m_txtValue->SetCaption(FormatColorText(value));
+    m_txtValue->SetCaption(LabelText(value));
     LetActiveTab(shared::IsSystemColor(static_cast<uint32_t>(value)) ? ksSystem : ksPalette);
     RaiseEvent(EvSelectedColorChanged);
     PropertyChanged(IdSelectedColor);

@@ -5,6 +5,8 @@
 #include "testsupport/ErrorOf.h"
 #include "testsupport/StoredNames.h"
 
+#include "platform/forms/controls/buttons/CommandButton.h"
+#include "platform/forms/controls/textbox/TextBox.h"
 #include "platform/ole/convert/Conversions.h"
 #include "platform/ole/convert/Equality.h"
 #include "platform/ole/event/ConnectionPoint.h"
@@ -59,6 +61,24 @@ TEST_F(KSColorPickerTest, TheSwatchShowsPaletteSystemAndCustomColours) {
         EXPECT_EQ(win::GetPixel(dc.Get(), client.bottom / 2, client.bottom / 2),
                   shared::TranslateColor(static_cast<uint32_t>(color)));
     }
+}
+
+// The colour's text is shown as it is written: its ampersands mark no access key, so Alt+H still
+// reaches the host's own "&Help" button.
+TEST_F(KSColorPickerTest, TheColourTextTakesNoAccessKeyFromTheHostsForm) {
+    HostPicker();
+    Picker().LetSelectedColor(kButtonFace);
+    forms::Form& form = Host().GetForm();
+    auto help = forms::CommandButton::Create();
+    form.AddControl(help, "cmdHelp", {}, {200, 150, 280, 170});
+    help->SetCaption("&Help");
+    auto text = forms::TextBox::Create();
+    form.AddControl(text, "txtNote", {}, {200, 100, 280, 120});
+    win::test::pump();
+    win::SetFocus(text->Window());
+    win::test::keyPress('H', win::test::Modifiers::Alt);
+    win::test::pump();
+    EXPECT_EQ(win::GetFocus(), help->Window());
 }
 
 TEST_F(KSColorPickerTest, SettersNotifyTheirNamesOnlyForNewValues) {
