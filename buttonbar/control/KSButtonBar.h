@@ -334,6 +334,8 @@ public:
 
     // ---- Button area input ----
     void HandleButtonAreaClick(int32_t x, int32_t y);
+    // Whether the point (area pixels) lies on one of the area's own pixels.
+    bool InButtonArea(win::POINT pt) const;
     // The first button of the active group, in collection order, that takes part and holds the
     // point (area pixels, strict on every side).
     ole::Ptr<CButton> ButtonAt(win::POINT pt) const;

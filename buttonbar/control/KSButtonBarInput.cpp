@@ -90,6 +90,12 @@ std::vector<ole::Ptr<CButton>> KSButtonBar::ButtonsMeeting(const CGroup& group,
     return meeting;
 }
 
+bool KSButtonBar::InButtonArea(win::POINT pt) const {
+    win::RECT client{};
+    win::GetClientRect(m_hWndButtons, &client);
+    return win::PtInRect(&client, pt) != 0;
+}
+
 ole::Ptr<CButton> KSButtonBar::ButtonAt(win::POINT pt) const {
     if (!m_ActiveGroup)
         return nullptr;
@@ -136,6 +142,10 @@ void KSButtonBar::InvalidateArrow(bool first) {
 
 void KSButtonBar::HandleButtonAreaClick(int32_t x, int32_t y) {
     const win::POINT pt{x, y};
+    // A press released beside the area is no click on it. Scrolled buttons keep Bounds beyond
+    // the area, where such a release may lie.
+    if (!InButtonArea(pt))
+        return;
     if (Inside(pt, m_layout.upLeftArrow)) {
         if (m_layout.firstVisibleLine > 0 && m_ActiveGroup)
             ScrollButtons(-1);
@@ -158,7 +168,7 @@ void KSButtonBar::RaiseButtonAreaMouse(const BoxMouse& mouse, bool bDown) {
     } else if (Inside(pt, m_layout.downRightArrow)) {
         if (m_layout.firstVisibleLine < m_layout.scrollMax)
             eHitType = ksBRScrollButtonHit;
-    } else if ((hitItem = ButtonAt(pt))) {
+    } else if (InButtonArea(pt) && (hitItem = ButtonAt(pt))) {
         InvalidateButton(*hitItem);
         eHitType = ksButtonHit;
     }

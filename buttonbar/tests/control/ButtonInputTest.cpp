@@ -129,6 +129,36 @@ TEST_F(ButtonInputTest, TheStripsScrollOneStepOnlyWhereTheyCan) {
     EXPECT_EQ(Button(1)->Bounds().top, top);
 }
 
+// Without the focus the area keeps the capture a press takes, so a release beside the area
+// still reaches it: there it is on no button, not even one scrolled out of sight, and it selects
+// nothing.
+TEST_F(ButtonInputTest, AReleaseBesideTheAreaHitsAndSelectsNothing) {
+    KSButtonBar& bar = ShowBar();
+    AddButtons(12);
+    Click(Area(), Centre(bar.Layout().downRightArrow));
+    bar.SetSelectedButton(Button(4));
+    const ole::Ptr<forms::Extender> other =
+        m_host->Host(KSButtonBar::kProgId, "Bar2", {200, 0, 300, 100});
+    // Above the area, where the first button lies scrolled out, and left of it.
+    const win::RECT first = Button(1)->Bounds();
+    ASSERT_LT(first.top, -1);
+    for (const win::POINT beside : {win::POINT{Centre(first).x, -1}, win::POINT{-1, 40}}) {
+        // The press gives the area the focus; the second is no double click.
+        other->SetFocus();
+        win::test::advanceTime(1000);
+        win::test::mouseDown(win::test::MouseButton::Left, Area(), {20, 40});
+        Move(Area(), beside);
+        m_mouse.clear();
+        win::test::mouseUp(win::test::MouseButton::Left, Area(), beside);
+        win::test::pump();
+        const Mouse up = TakeMouse();
+        EXPECT_EQ(up.id, KSButtonBar::EvMouseUp);
+        EXPECT_EQ(up.hit, ksHitType::ksUnknownHit);
+        EXPECT_EQ(up.item, nullptr);
+        EXPECT_EQ(bar.GetSelectedButton(), Button(4));
+    }
+}
+
 TEST_F(ButtonInputTest, KeysWalkTheGridWrappingPastEmptyCells) {
     KSButtonBar& bar = ShowBar();
     bar.LetButtonLayout(ksTiled);
