@@ -328,6 +328,8 @@ public:
     void CaptionBarMouseMove(const BoxMouse& mouse);
     void CaptionBarMouseUp(const BoxMouse& mouse);
     ole::Ptr<CGroup> FocusGroup() const { return m_FocusGroup; }
+    // The group's 1-based position in Groups, 0 when it is not there.
+    int32_t GroupPosition(const CGroup& group) const;
 
     // Whether a group other than this one is Visible.
     bool OtherGroupVisible(const CGroup& aGroup) const;

@@ -223,6 +223,14 @@ ole::Ptr<CGroup> KSButtonBar::GroupBarAt(const CGroupButtons& list, win::POINT p
     return nullptr;
 }
 
+int32_t KSButtonBar::GroupPosition(const CGroup& group) const {
+    for (int32_t i = 1; i <= m_Groups->Count(); ++i) {
+        if (m_Groups->At(i).Get() == &group)
+            return i;
+    }
+    return 0;
+}
+
 void KSButtonBar::SetFocusGroup(const ole::Ptr<CGroup>& group) {
     if (m_FocusGroup && m_FocusGroup != group) {
         const ole::Ptr<CGroup> old = m_FocusGroup;
@@ -245,6 +253,9 @@ void KSButtonBar::HandleGroupBarKey(int32_t keyCode) {
     const int32_t count = m_Groups ? m_Groups->Count() : 0;
     if (count == 0)
         return;
+    // The index is kept when the mark is set; groups removed or moved since shift the marked one.
+    if (const int32_t marked = m_FocusGroup ? GroupPosition(*m_FocusGroup) : 0; marked > 0)
+        m_FocusGroupIndex = marked;
     m_FocusGroupIndex = std::clamp(m_FocusGroupIndex, 1, count);
     if (keyCode == win::VK_RETURN) {
         // A mark whose group has gone or stopped showing is dropped, not activated.
@@ -315,9 +326,7 @@ void KSButtonBar::TrackGroupBarMouse(const BoxMouse& mouse, bool bUpper) {
     const ole::Ptr<CGroup> group = GroupBarAt(bUpper ? *m_UpperGroups : *m_LowerGroups, pt);
     if (!group)
         return;
-    int32_t position = 0;
-    for (int32_t i = 1; i <= m_Groups->Count() && position == 0; ++i)
-        position = m_Groups->At(i) == group ? i : 0;
+    const int32_t position = GroupPosition(*group);
     if (position == 0)
         return;
     if (group != m_FocusGroup) {

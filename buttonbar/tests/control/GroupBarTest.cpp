@@ -115,6 +115,29 @@ TEST_F(GroupBarTest, TheMarkSkipsHiddenGroupsWrapsAndCrossesBoxes) {
     EXPECT_EQ(bar.GetActiveGroup(), Group(4));
 }
 
+// The arrows go on from where the marked group stands now, after groups before it left or it
+// moved.
+TEST_F(GroupBarTest, TheArrowsFollowTheMarkedGroupToItsNewPlace) {
+    for (const bool removed : {true, false}) {
+        KSButtonBar& bar = ShowBar();
+        FourGroups(1);
+        bar.GetGroups()->Add("G5");
+        const ole::Ptr<CGroup> g4 = Group(4);
+        bar.LowerGroupsBox()->SetFocus();
+        Key(win::VK_DOWN);
+        Key(win::VK_DOWN);
+        ASSERT_EQ(bar.FocusGroup(), g4);
+        // G4 third of General, G3 (hidden), G4, G5; or first of G4, General, G2, G3 (hidden), G5.
+        if (removed)
+            bar.GetGroups()->Remove(ole::Variant(2));
+        else
+            bar.GetGroups()->SetNewIndex(g4, 1);
+        Key(removed ? win::VK_UP : win::VK_DOWN);
+        EXPECT_EQ(bar.FocusGroup()->GetCaption(), "General") << removed;
+        Unload();
+    }
+}
+
 // The mark shows on its bar exactly while the bar holds it, whatever else of its box repaints.
 TEST_F(GroupBarTest, TheMarkSurvivesARepaintOfAnotherBarOfItsBox) {
     KSButtonBar& bar = ShowBar();
