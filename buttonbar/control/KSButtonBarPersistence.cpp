@@ -313,8 +313,12 @@ void KSButtonBar::ApplyDefaults() {
 }
 
 void KSButtonBar::EnsureGroup() {
-    if (m_Groups && m_Groups->Count() == 0)
-        SetActiveGroup(m_Groups->Add("General", "General"));
+    if (!m_Groups || m_Groups->Count() != 0)
+        return;
+    const ole::Ptr<CGroup> general = m_Groups->Add("General", "General");
+    // The host may have unloaded the bar from GroupAdded.
+    if (!m_released)
+        SetActiveGroup(general);
 }
 
 void KSButtonBar::PutStored(ole::DISPID id, ole::Variant value) {
@@ -349,9 +353,12 @@ void KSButtonBar::ReadGroups(ole::PropertyBag& bag) {
     m_bReading = true;
     bool skippedCurrent = false;
     const int32_t count = ReadCount(bag, "GroupCount");
-    for (int32_t i = 1; i <= count; ++i)
+    // The host may unload the bar from an event of the rebuild; the rest is not read then.
+    for (int32_t i = 1; i <= count && !m_released; ++i)
         ReadGroup(bag, "GRP" + std::to_string(i), skippedCurrent);
     m_bReading = false;
+    if (m_released)
+        return;
     // At least one group shows once the bar is read, even from a bag that stored every group
     // hidden.
     if (const ole::Ptr<CGroup> first = m_Groups->Count() > 0 ? m_Groups->At(1) : nullptr;
@@ -376,6 +383,8 @@ void KSButtonBar::ReadGroup(ole::PropertyBag& bag, const std::string& prefix,
     const std::string tooltip = ReadText(bag, prefix + "Tooltip");
     const bool isCurrent = ReadBool(bag, prefix + "IsCurrent", false);
     const ole::Ptr<CGroup> group = m_Groups->Add(caption, tooltip, KeyForAdd(key));
+    if (m_released)
+        return;
     group->LetKey(key);
     group->LetButtonBackgroundLayout(ReadLong(bag, prefix + "ButtonBackgroundLayout"));
     group->LetTag(bag.ReadProperty(prefix + "Tag", ole::Variant(std::string())));
@@ -389,7 +398,7 @@ void KSButtonBar::ReadGroup(ole::PropertyBag& bag, const std::string& prefix,
     }
     const ole::Ptr<CButtons> buttons = group->GetButtons();
     const int32_t count = ReadCount(bag, prefix + "ButtonCount");
-    for (int32_t j = 1; j <= count; ++j)
+    for (int32_t j = 1; j <= count && !m_released; ++j)
         ReadButton(bag, *buttons, prefix + "BTN" + std::to_string(j));
 }
 

@@ -11,6 +11,8 @@
 #include "platform/ole/convert/Conversions.h"
 #include "platform/ole/convert/Equality.h"
 #include "platform/ole/error/UnhandledError.h"
+#include "platform/ole/event/ConnectionPoint.h"
+#include "platform/ole/event/EventSink.h"
 #include "platform/ole/font/Font.h"
 #include "platform/ole/picture/PictureType.h"
 #include "platform/win/Win.h"
@@ -351,6 +353,37 @@ TEST_F(PersistenceTest, ARefusedValueFailsTheLoadButLeavesAWorkingBar) {
         EXPECT_GT(ActiveGroup()->GetButtons()->At(1)->Bounds().bottom, 0);
         EXPECT_LE(ActiveGroup()->GetButtons()->Count(), 2);
         Unload();
+    }
+}
+
+// A host may unload its form from an event the bar raises while it is set up or loaded: the rest
+// of the set-up is dropped, without a crash or an error.
+TEST_F(PersistenceTest, AHostMayUnloadTheBarFromAnEventOfItsLoading) {
+    const ole::Ptr<ole::PropertyBag> bag = ole::PropertyBag::Create();
+    const std::pair<std::string, Variant> entries[] = {
+        {"GroupCount", Variant(2)},
+        {"GRP1IsCurrent", Variant(true)},
+        {"GRP1ButtonCount", Variant(2)},
+        {"GRP1BTN1Picture", Variant(ole::Ptr<ole::Object>(Bitmap()))},
+        {"GRP1BTN2Picture", Variant(ole::Ptr<ole::Object>(Bitmap()))}};
+    for (const auto& [name, value] : entries)
+        bag->WriteProperty(name, value, Variant::Missing());
+    const std::pair<ole::DISPID, ole::PropertyBag*> runs[] = {{B::EvGroupAdded, nullptr},
+                                                              {B::EvGroupAdded, bag.Get()},
+                                                              {B::EvActiveGroupChanged, bag.Get()},
+                                                              {B::EvButtonAdded, bag.Get()}};
+    for (const auto& [event, stored] : runs) {
+        m_host = std::make_unique<forms::test::TestHost>(HostMode::User);
+        const ole::Ptr<KSButtonBar> bar =
+            ole::PtrCast<KSButtonBar>(ole::ClassRegistry::Create(B::kProgId));
+        ole::Ptr<ole::EventSink> sink = ole::EventSink::Create();
+        sink->On(event, [this](std::span<Variant>) { m_host->Unload(); });
+        const uint32_t cookie = ole::ConnectEvents(bar, sink);
+        m_host->Host(bar, "Bar1", kBounds, stored);
+        win::test::pump();
+        EXPECT_TRUE(ole::TakeReportedErrors().empty()) << event;
+        ole::DisconnectEvents(bar, cookie);
+        m_host.reset();
     }
 }
 
