@@ -347,6 +347,11 @@ public:
     void TrackButtonAreaMouse(const BoxMouse& mouse);
     void HandleButtonAreaKey(int32_t keyCode);
     void ClearButtonHighlight();
+    // Empties the area's tooltip tool, so it shows over no button.
+    void EmptyButtonTip();
+    // Lets go of the highlighted button without a word to the host when it is `button` or one of
+    // `group`'s (either may be null), which left the bar.
+    void DropHighlightOf(const CGroup* group, const CButton* button);
     bool ArrowPressed() const { return m_bArrowPressed; }
     bool FirstArrowPressed() const { return m_bFirstArrowPressed; }
 

@@ -234,9 +234,23 @@ void KSButtonBar::TrackButtonAreaMouse(const BoxMouse& mouse) {
     RaiseBoxMouse(EvMouseMove, *area, mouse, eHitType, m_HighlightedButton);
 }
 
-void KSButtonBar::ClearButtonHighlight() {
+void KSButtonBar::EmptyButtonTip() {
     if (m_ToolTip)
         m_ToolTip->SetNewToolRect(static_cast<win::UINT_PTR>(m_hWndButtons.Value()), 0, 0, 0, 0);
+}
+
+void KSButtonBar::DropHighlightOf(const CGroup* group, const CButton* button) {
+    const ole::Ptr<CButton> lit = m_HighlightedButton;
+    if (!lit ||
+        !((button && lit.Get() == button) || (group && lit->GetParentGroup().Get() == group)))
+        return;
+    // The host hears nothing; the tip of the button that went goes with it.
+    m_HighlightedButton = nullptr;
+    EmptyButtonTip();
+}
+
+void KSButtonBar::ClearButtonHighlight() {
+    EmptyButtonTip();
     if (!m_HighlightedButton)
         return;
     const ole::Ptr<CButton> old = m_HighlightedButton;

@@ -26,8 +26,7 @@ void KSButtonBar::GroupRemoved(const ole::Ptr<CGroup>& aGroup) {
     // What the control held of the removed group goes without a word to the host.
     if (m_SelectedButton && m_SelectedButton->GetParentGroup() == aGroup)
         m_SelectedButton = nullptr;
-    if (m_HighlightedButton && m_HighlightedButton->GetParentGroup() == aGroup)
-        m_HighlightedButton = nullptr;
+    DropHighlightOf(aGroup.Get(), nullptr);
     if (m_FocusGroup == aGroup)
         m_FocusGroup = nullptr;
     // At least one group stays Visible in either mode: when the removed one was the last, the
@@ -137,8 +136,7 @@ void KSButtonBar::ButtonRemoved(const ole::Ptr<CButton>& aButton) {
     // A removed button is neither highlighted nor selected any more; the host hears nothing.
     if (m_SelectedButton == aButton)
         m_SelectedButton = nullptr;
-    if (m_HighlightedButton == aButton)
-        m_HighlightedButton = nullptr;
+    DropHighlightOf(nullptr, aButton.Get());
     m_hitIndex.Drop();
     m_widestCaption.Forget();
     LayoutButtons();
@@ -184,8 +182,7 @@ void KSButtonBar::ButtonsCleared(const ole::Ptr<CGroup>& aGroup) {
     // The host hears nothing; the control just lets go of the buttons that went.
     if (m_SelectedButton && m_SelectedButton->GetParentGroup() == aGroup)
         m_SelectedButton = nullptr;
-    if (m_HighlightedButton && m_HighlightedButton->GetParentGroup() == aGroup)
-        m_HighlightedButton = nullptr;
+    DropHighlightOf(aGroup.Get(), nullptr);
     m_widestCaption.Forget();
     if (aGroup == m_ActiveGroup) {
         m_hitIndex.Drop();

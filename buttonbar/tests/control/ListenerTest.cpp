@@ -9,6 +9,7 @@
 
 #include "platform/ole/error/ResumeNext.h"
 #include "platform/ole/error/UnhandledError.h"
+#include "platform/win/controls/ControlConstants.h"
 #include "platform/win/test/Snapshot.h"
 
 #include <gtest/gtest.h>
@@ -175,6 +176,32 @@ TEST_F(ListenerTest, HandlersMayChangeTheModelInsideTheBarsOwnEvents) {
     EXPECT_EQ(bar.HighlightedButton(), nullptr);
     EXPECT_TRUE(ole::TakeReportedErrors().empty());
     ole::DisconnectEvents(m_bar, cookie);
+}
+
+// A highlighted button that leaves takes its tip along: the empty place it leaves shows none.
+TEST_F(ListenerTest, AHighlightedButtonThatLeavesTakesItsTipAlong) {
+    const std::function<void(const ole::Ptr<CGroup>&)> removals[] = {
+        [](const ole::Ptr<CGroup>& group) { group->GetButtons()->Remove(ole::Variant(3)); },
+        [](const ole::Ptr<CGroup>& group) { group->GetButtons()->Clear(); },
+        [this](const ole::Ptr<CGroup>&) { Bar().GetGroups()->Remove(ole::Variant(1)); },
+    };
+    for (const auto& remove : removals) {
+        KSButtonBar& bar = ShowBar();
+        bar.GetGroups()->Add("Other");
+        AddButtons(3);
+        Button(3)->LetTooltipText("Third");
+        Move(Area(), Centre(Button(3)->Bounds()));
+        ASSERT_EQ(bar.HighlightedButton(), Button(3));
+        remove(ActiveGroup());
+        win::TOOLINFOA tool{};
+        tool.cbSize = sizeof(tool);
+        tool.hwnd = Area();
+        tool.uId = static_cast<win::UINT_PTR>(Area().Value());
+        win::SendMessageA(bar.ToolTip()->hwnd(), win::TTM_GETTOOLINFOA, 0,
+                          reinterpret_cast<win::LPARAM>(&tool));
+        EXPECT_TRUE(win::IsRectEmpty(&tool.rect));
+        Unload();
+    }
 }
 
 // What the host removes while the bar tells it of the old highlight, or of the new active group,
