@@ -16,7 +16,7 @@ void GraphicControl::SetBorderWidth(int16_t width) {
     if (width < 1)
         ole::RaiseError(ole::ERR_INVALID_PROPERTY_VALUE);
     m_borderWidth = width;
-    Changed();
+    OnBorderWidthChanged();
 }
 
 void GraphicControl::SetBorderStyle(int16_t style) {

@@ -33,6 +33,8 @@ protected:
     GraphicControl() = default;
     // The container repaints what the control covers.
     void Changed();
+    // A Line's box is its ends widened by the pen, so it moves its box instead.
+    virtual void OnBorderWidthChanged() { Changed(); }
     // The pen the border is drawn with; the caller owns it.
     win::HPEN CreateBorderPen() const;
 

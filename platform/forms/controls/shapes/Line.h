@@ -32,6 +32,7 @@ public:
 
 protected:
     void OnSited() override;
+    void OnBorderWidthChanged() override { UpdateBounds(); }
 
 private:
     float FromPixels(int pixels, Axis axis) const;

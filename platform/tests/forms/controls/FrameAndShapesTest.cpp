@@ -26,6 +26,18 @@ protected:
         return win::GetPixel(m_hdc, x, y);
     }
 
+    // A red line from (20, 30) to (40, 30) in the form's pixels, set through its members.
+    ole::Ptr<forms::Line> RedLine() {
+        const auto line = Site(forms::Line::Create(), "linA", {0, 0, 0, 0});
+        m_form->SetScaleMode(3);
+        const ole::Variant v{ole::Ptr<ole::Object>(line)};
+        for (const auto& [member, value] :
+             {std::pair{"X1", 20}, std::pair{"Y1", 30}, std::pair{"X2", 40}, std::pair{"Y2", 30}})
+            ole::LetProperty(v, member, ole::Variant(float(value)));
+        line->SetBorderColor(ole::Variant(int32_t{0x0000FF}));
+        return line;
+    }
+
     win::HDC m_hdc;
     const win::COLORREF m_face = win::GetSysColor(win::COLOR_BTNFACE);
 };
@@ -86,13 +98,8 @@ TEST_F(FrameAndShapesTest, FrameDrawsItsGroupAndPlacesChildrenFromItsOuterCorner
 }
 
 TEST_F(FrameAndShapesTest, LineDrawsBothEndsAndLetsClicksThrough) {
-    const auto line = Site(forms::Line::Create(), "linA", {0, 0, 0, 0});
-    m_form->SetScaleMode(3);
+    const auto line = RedLine();
     const ole::Variant v{ole::Ptr<ole::Object>(line)};
-    for (const auto& [member, value] :
-         {std::pair{"X1", 20}, std::pair{"Y1", 30}, std::pair{"X2", 40}, std::pair{"Y2", 30}})
-        ole::LetProperty(v, member, ole::Variant(float(value)));
-    line->SetBorderColor(ole::Variant(int32_t{0x0000FF}));
     EXPECT_FLOAT_EQ(ole::CSng(ole::GetProperty(v, "X2")), 40.0f);
     EXPECT_EQ(FormPixel(20, 30), win::RGB(255, 0, 0));
     EXPECT_EQ(FormPixel(40, 30), win::RGB(255, 0, 0));
@@ -104,6 +111,23 @@ TEST_F(FrameAndShapesTest, LineDrawsBothEndsAndLetsClicksThrough) {
     win::test::click(m_form->Window(), {30, 30});
     win::test::pump();
     EXPECT_EQ(formLog.Count("Click"), 1u);
+}
+
+// The box a Line repaints and is hit in follows its pen: a wider pen paints all of its width at
+// once, and a narrower one leaves nothing of the wider behind.
+TEST_F(FrameAndShapesTest, LineBoxFollowsItsBorderWidth) {
+    const auto line = RedLine();
+    const ole::Variant v{ole::Ptr<ole::Object>(line)};
+    EXPECT_EQ(FormPixel(30, 26), m_face);
+    ole::LetProperty(v, "BorderWidth", ole::Variant(int16_t{9}));
+    const win::RECT box = line->PixelBounds();
+    EXPECT_LE(box.top, 26);
+    EXPECT_GE(box.bottom, 35);
+    EXPECT_EQ(FormPixel(30, 26), win::RGB(255, 0, 0));
+    EXPECT_EQ(FormPixel(30, 34), win::RGB(255, 0, 0));
+    ole::LetProperty(v, "BorderWidth", ole::Variant(int16_t{1}));
+    EXPECT_EQ(FormPixel(30, 26), m_face);
+    EXPECT_EQ(FormPixel(30, 30), win::RGB(255, 0, 0));
 }
 
 // Ends far beyond any screen are pinned to the coordinate range instead of overflowing.
