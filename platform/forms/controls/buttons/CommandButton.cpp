@@ -40,23 +40,31 @@ const ole::ClassInfo& CommandButton::Info() {
     return info;
 }
 
+void CommandButton::ForEachOtherButton(const std::function<void(CommandButton&)>& action) {
+    if (Form* form = HostForm()) {
+        for (const auto& control : form->ControlList()) {
+            if (auto* other = dynamic_cast<CommandButton*>(control.Get()); other && other != this)
+                action(*other);
+        }
+    }
+}
+
 void CommandButton::SetDefault(bool value) {
     if (value) {
-        if (Form* form = HostForm()) {
-            for (const auto& control : form->ControlList()) {
-                if (auto* other = dynamic_cast<CommandButton*>(control.Get());
-                    other && other != this && other->m_default) {
-                    other->m_default = false;
-                    other->ApplyStyle();
-                }
+        ForEachOtherButton([](CommandButton& other) {
+            if (other.m_default) {
+                other.m_default = false;
+                other.ApplyStyle();
             }
-        }
+        });
     }
     m_default = value;
     ApplyStyle();
 }
 
 void CommandButton::SetCancel(bool value) {
+    if (value)
+        ForEachOtherButton([](CommandButton& other) { other.m_cancel = false; });
     m_cancel = value;
 }
 

@@ -3,11 +3,14 @@
 #include "platform/forms/controls/buttons/ButtonBase.h"
 #include "platform/ole/dispatch/ClassInfo.h"
 
+#include <functional>
+
 namespace forms {
 
 // A push button. Enter on its form presses the Default button and Esc the Cancel one (unless the
-// focused control wants the key); one button of a form is Default at a time, and it draws the
-// thicker default border. BackColor is kept but not drawn: the face keeps the system colours.
+// focused control wants the key); one button of a form is Default at a time, drawing the
+// thicker default border, and one is Cancel. BackColor is kept but not drawn: the face keeps the
+// system colours.
 class CommandButton : public ButtonBase {
 public:
     static ole::Ptr<CommandButton> Create();
@@ -18,6 +21,7 @@ public:
     // True takes Default from the form's other command buttons.
     void SetDefault(bool value);
     bool Cancel() const { return m_cancel; }
+    // True takes Cancel from the form's other command buttons.
     void SetCancel(bool value);
 
     bool IsDefaultButton() const override { return m_default; }
@@ -34,6 +38,7 @@ protected:
 
 private:
     void ApplyStyle();
+    void ForEachOtherButton(const std::function<void(CommandButton&)>& action);
 
     bool m_default = false;
     bool m_cancel = false;

@@ -99,6 +99,37 @@ TEST_F(ButtonControlsTest, EnterAndEscPressTheDefaultAndCancelButtonsUnlessAButt
     EXPECT_EQ(cancelLog.Count("Click"), 2u);
 }
 
+// Cancel, like Default, belongs to one button of a form: the last one given it, wherever it sits.
+TEST_F(ButtonControlsTest, CancelMovesToTheLastButtonGivenIt) {
+    const auto frame = Site(forms::Frame::Create(), "fraGroup", {100, 0, 200, 100});
+    const auto first = Site(CommandButton::Create(), "cmdFirst", {10, 10, 90, 35});
+    const auto inFrame =
+        Site(CommandButton::Create(), "cmdIn", {5, 20, 90, 45}, ole::Ptr<ole::Object>(frame));
+    const auto last = Site(CommandButton::Create(), "cmdLast", {10, 40, 90, 65});
+    const auto text = Site(forms::TextBox::Create(), "txtName", {10, 80, 90, 100});
+    first->SetCancel(true);
+    inFrame->SetCancel(true);
+    ole::LetProperty(ole::Variant(ole::Ptr<ole::Object>(last)), "Cancel", ole::Variant(true));
+    EXPECT_FALSE(first->Cancel());
+    EXPECT_FALSE(inFrame->Cancel());
+    EXPECT_TRUE(last->Cancel());
+    EventLog firstLog;
+    EventLog lastLog;
+    firstLog.Attach(first);
+    lastLog.Attach(last);
+    text->SetFocus();
+    win::test::keyPress(win::VK_ESCAPE);
+    win::test::pump();
+    EXPECT_EQ(firstLog.Count("Click"), 0u);
+    EXPECT_EQ(lastLog.Count("Click"), 1u);
+    // Clearing it leaves the form without a Cancel button.
+    last->SetCancel(false);
+    win::test::keyPress(win::VK_ESCAPE);
+    win::test::pump();
+    EXPECT_EQ(firstLog.Count("Click"), 0u);
+    EXPECT_EQ(lastLog.Count("Click"), 1u);
+}
+
 TEST_F(ButtonControlsTest, CheckBoxClicksAndValueLetsRaiseClickReentrantly) {
     const auto check = Site(CheckBox::Create(), "chkOn", {10, 10, 90, 30});
     const ole::Variant c{ole::Ptr<ole::Object>(check)};
