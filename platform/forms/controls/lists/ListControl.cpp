@@ -149,6 +149,7 @@ std::optional<win::LRESULT> ListControl::OnReflected(win::UINT msg, win::WPARAM 
 
 void ListControl::OnWindowCreated() {
     TextControl::OnWindowCreated();
+    m_kept = false;
     for (int i = 0; i < m_items.Count(); ++i) {
         const win::controls::ListItem* item = m_items.At(i);
         Send(m_messages.insert, static_cast<win::WPARAM>(-1),
@@ -158,15 +159,28 @@ void ListControl::OnWindowCreated() {
     Send(m_messages.setCurSel, static_cast<win::WPARAM>(m_listIndex));
 }
 
+void ListControl::KeepItems() {
+    if (m_kept)
+        return;
+    win::controls::ListItems items;
+    for (int32_t i = 0, count = GetListCount(); i < count; ++i)
+        items.At(items.Insert(-1, GetList(i)))->data = GetItemData(i);
+    m_listIndex = GetListIndex();
+    m_items = std::move(items);
+    m_kept = true;
+}
+
+void ListControl::OnWindowDestroying() {
+    // A combo box's dropped list is a window of its own, owned by the combo box, and goes before
+    // the combo box hears WM_DESTROY: read the items while it still holds them.
+    KeepItems();
+    TextControl::OnWindowDestroying();
+}
+
 win::LRESULT ListControl::WindowProc(win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) {
-    if (msg == win::WM_DESTROY) {
-        // The items outlive the window: an unloaded form keeps its lists.
-        win::controls::ListItems items;
-        for (int32_t i = 0, count = GetListCount(); i < count; ++i)
-            items.At(items.Insert(-1, GetList(i)))->data = GetItemData(i);
-        m_listIndex = GetListIndex();
-        m_items = std::move(items);
-    }
+    // The items outlive the window: an unloaded form keeps its lists.
+    if (msg == win::WM_DESTROY)
+        KeepItems();
     return TextControl::WindowProc(msg, wParam, lParam);
 }
 

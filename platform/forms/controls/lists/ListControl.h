@@ -76,17 +76,22 @@ protected:
 
     bool RaisesClickOnMouseUp() const override { return false; }
     void OnWindowCreated() override;
+    void OnWindowDestroying() override;
     win::LRESULT WindowProc(win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) override;
 
 private:
     win::LRESULT Send(win::UINT msg, win::WPARAM wParam = 0, win::LPARAM lParam = 0) const;
     void CheckItem(int32_t index, int32_t error) const;
+    // Copies the window's items, their data and the choice into the control, once per window.
+    void KeepItems();
 
     const Messages& m_messages;
     // While there is no window.
     win::controls::ListItems m_items;
     int32_t m_listIndex = -1;
     bool m_sorted = false;
+    // The window's items were copied in as it went.
+    bool m_kept = false;
 };
 
 // AddItem, RemoveItem, Clear, List, ListCount, ListIndex, ItemData.

@@ -93,6 +93,28 @@ TEST_F(ListControlsTest, ItemsAddedBeforeSitingReachTheWindowSorted) {
     EXPECT_EQ(win::SendMessageA(box->Window(), win::LB_GETCURSEL, 0, 0), 2);
 }
 
+// The items, their data and the choice outlive the window, for a combo box as for a list box.
+TEST_F(ListControlsTest, ItemsAndChoiceSurviveUnloadOfTheForm) {
+    const auto box = Site(ListBox::Create(), "lstKept", {10, 10, 110, 110});
+    const auto combo = Site(forms::ComboBox::Create(), "cboKept", {120, 10, 220, 200});
+    for (forms::ListControl* list : {static_cast<forms::ListControl*>(box.Get()),
+                                     static_cast<forms::ListControl*>(combo.Get())}) {
+        for (const char* text : {"one", "two", "three"})
+            list->DoAddItem(text, ole::Variant::Missing());
+        list->SetItemData(1, 42);
+        list->SetListIndex(1);
+    }
+    m_form->UnloadForm();
+    for (const forms::ListControl* list : {static_cast<forms::ListControl*>(box.Get()),
+                                           static_cast<forms::ListControl*>(combo.Get())}) {
+        ASSERT_FALSE(list->IsAlive());
+        EXPECT_EQ(list->GetListCount(), 3);
+        EXPECT_EQ(list->GetList(2), "three");
+        EXPECT_EQ(list->GetItemData(1), 42);
+        EXPECT_EQ(list->GetListIndex(), 1);
+    }
+}
+
 TEST_F(ListControlsTest, ClickFollowsUserChoicesAndChangingLets) {
     const auto box = Site(ListBox::Create(), "lstPick", {10, 10, 110, 110});
     for (const char* text : {"one", "two", "three"})
