@@ -19,6 +19,11 @@ win::LRESULT ButtonBase::WindowProc(win::UINT msg, win::WPARAM wParam, win::LPAR
     // The focus moves before MouseDown, as the button class would move it after.
     if (msg == win::WM_LBUTTONDOWN && win::GetFocus() != Window())
         win::SetFocus(Window());
+    // The Button class takes the second press of a double click as a press, and a button class
+    // declares no DblClick: the press raises MouseDown, so its MouseUp does not come alone.
+    if (msg == win::WM_LBUTTONDBLCLK && !DeclaresEvent(eventid::DblClick))
+        RaiseMouseEvent(win::WM_LBUTTONDOWN, wParam,
+                        {win::GET_X_LPARAM(lParam), win::GET_Y_LPARAM(lParam)});
     return TextControl::WindowProc(msg, wParam, lParam);
 }
 

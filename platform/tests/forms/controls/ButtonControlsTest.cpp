@@ -56,6 +56,14 @@ TEST_F(ButtonControlsTest, ACommandButtonClicksOnlyWhenReleasedOverIt) {
     win::test::pump();
     EXPECT_EQ(log.WithoutMoves(),
               (std::vector<std::string>{"GotFocus", "MouseDown(1)", "MouseUp(1)", "Click"}));
+    // A button has no DblClick: the second press of a double click is a press like the first.
+    log.Clear();
+    win::test::advanceTime(1000);
+    win::test::doubleClick(button->Window(), {20, 10});
+    win::test::pump();
+    EXPECT_EQ(log.WithoutMoves(),
+              (std::vector<std::string>{"MouseDown(1)", "MouseUp(1)", "Click", "MouseDown(1)",
+                                        "MouseUp(1)", "Click"}));
     log.Clear();
     win::test::advanceTime(1000);
     win::test::mouseDown(win::test::MouseButton::Left, button->Window(), {20, 10});
