@@ -52,6 +52,9 @@ void TextBox::ApplyMaxLength() {
 }
 
 win::LRESULT TextBox::WindowProc(win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) {
+    // The focus moves before MouseDown, where the Edit would take it only after.
+    if (msg == win::WM_LBUTTONDOWN && win::GetFocus() != Window())
+        win::SetFocus(Window());
     if (msg == win::WM_DESTROY) {
         // The text and selection outlive the window: an unloaded form keeps its controls' values.
         m_text = Text();

@@ -133,6 +133,12 @@ TEST_F(ControlEventsTest, FocusEventsFollowTheFocusAndLabelsCannotTakeIt) {
     EXPECT_EQ(barLog.Entries(), (Entries{"GotFocus"}));
     EXPECT_EQ(win::GetFocus(), bar->Window());
     EXPECT_EQ(ErrorOf([&] { label->SetFocus(); }), ole::ERR_INVALID_CALL);
+    // A press on a text box gives it the focus before its MouseDown, as on every other control.
+    textLog.Clear();
+    win::test::click(text->Window(), {20, 10});
+    win::test::pump();
+    EXPECT_EQ(textLog.WithoutMoves(), (Entries{"GotFocus", "MouseDown(1)", "MouseUp(1)", "Click"}));
+    EXPECT_EQ(barLog.Entries(), (Entries{"GotFocus", "LostFocus"}));
 }
 
 TEST_F(ControlEventsTest, CodeDrivenChangesRaiseChange) {
