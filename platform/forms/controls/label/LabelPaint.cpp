@@ -65,8 +65,8 @@ void Label::ApplyAutoSize() {
     {
         const win::WindowDc screen(win::HWND{});
         const win::SelectedObject font(screen.Get(), m_font.Handle());
-        const win::UINT format =
-            win::DT_CALCRECT | (m_wordWrap ? TextFormat() : win::DT_SINGLELINE);
+        // Without WordWrap the caption still breaks where it holds line breaks.
+        const win::UINT format = win::DT_CALCRECT | (m_wordWrap ? TextFormat() : 0);
         win::DrawTextA(screen.Get(), m_caption.c_str(), static_cast<int>(m_caption.size()),
                        &measured, format);
     }

@@ -117,6 +117,10 @@ TEST_F(LabelTest, AutoSizeTakesTheOneLineExtentWithoutTheAccessKeyMark) {
     // "MS Sans Serif" 8.25 is 13 pixels high.
     EXPECT_FLOAT_EQ(plain->Height(), 13 * 15.0f);
     const float oneLine = plain->Width();
+    // The caption's own line breaks hold without WordWrap: every line, as wide as the widest.
+    plain->SetCaption("Hello there\r\nall");
+    EXPECT_FLOAT_EQ(plain->Width(), oneLine);
+    EXPECT_FLOAT_EQ(plain->Height(), 2 * 13 * 15.0f);
     plain->SetCaption("Hello there, and more");
     EXPECT_GT(plain->Width(), oneLine);
     auto bigger = ole::Font::Create();
