@@ -60,8 +60,9 @@ void ComboBox::SetStyle(int16_t style) {
 }
 
 std::string ComboBox::Text() const {
+    // A drop-down list's field shows the chosen item.
     if (!IsAlive())
-        return m_text;
+        return m_style == 2 ? SelectedText() : m_text;
     const auto length = win::GetWindowTextLengthA(Window());
     std::vector<char> buffer(static_cast<size_t>(length) + 1);
     win::GetWindowTextA(Window(), buffer.data(), length + 1);
@@ -84,6 +85,17 @@ void ComboBox::SetText(const std::string& text) {
         m_settingText = false;
     }
     RaiseEvent(eventid::Change);
+}
+
+void ComboBox::OnWindowCreated() {
+    ListControl::OnWindowCreated();
+    // Without a chosen item the field shows the text it was given, which the window's own field
+    // starts without.
+    if (m_style == 0 && GetListIndex() < 0 && Text() != m_text) {
+        m_settingText = true;
+        win::SetWindowTextA(Window(), m_text.c_str());
+        m_settingText = false;
+    }
 }
 
 win::DWORD ComboBox::WindowStyle() const {

@@ -36,6 +36,7 @@ protected:
     std::string_view WindowClassName() const override { return "ComboBox"; }
     win::DWORD WindowStyle() const override;
     std::string InitialWindowText() const override { return m_text; }
+    void OnWindowCreated() override;
     win::LRESULT WindowProc(win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) override;
 
 private:

@@ -181,6 +181,24 @@ TEST_F(ListControlsTest, ComboBoxStylesTextAndHeight) {
     EXPECT_EQ(editLog.Entries(), std::vector<std::string>{"Change"});
 }
 
+// What a combo box is given before it is sited is what its window shows.
+TEST_F(ListControlsTest, ComboBoxTextGivenBeforeSitingReachesTheWindow) {
+    const auto edit = forms::ComboBox::Create();
+    edit->DoAddItem("one", ole::Variant::Missing());
+    edit->SetText("typed");
+    const auto list = forms::ComboBox::Create();
+    list->SetStyle(2);
+    for (const char* text : {"one", "two"})
+        list->DoAddItem(text, ole::Variant::Missing());
+    list->SetText("Two");
+    EXPECT_EQ(list->Text(), "two");
+    Site(edit, "cboEdit", {10, 10, 110, 200});
+    Site(list, "cboList", {120, 10, 220, 200});
+    EXPECT_EQ(edit->Text(), "typed");
+    EXPECT_EQ(list->Text(), "two");
+    EXPECT_EQ(list->GetListIndex(), 1);
+}
+
 TEST_F(ListControlsTest, ComboBoxClickFollowsAUserChoiceAndDropDownItsOpening) {
     const auto combo = forms::ComboBox::Create();
     combo->SetStyle(2);
