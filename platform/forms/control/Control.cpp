@@ -501,11 +501,14 @@ bool Control::HandleKeyMessage(win::UINT msg, win::WPARAM& wParam, win::LRESULT&
         if (msg == win::WM_KEYDOWN && wParam == static_cast<win::WPARAM>(win::VK_TAB) &&
             !WantsTab()) {
             if (Form* form = HostForm()) {
+                m_takenChar = '\t';
                 form->TabToNext(m_hwnd, win::GetKeyState(win::VK_SHIFT) < 0);
                 result = 0;
                 return true;
             }
         }
+        if (msg == win::WM_KEYDOWN)
+            m_takenChar = 0;
         // The form's menu shortcuts come before the form and the control see the key.
         if (Form* form = HostForm();
             form && msg == win::WM_KEYDOWN && form->TranslateMenuShortcut(wParam)) {
@@ -522,14 +525,19 @@ bool Control::HandleKeyMessage(win::UINT msg, win::WPARAM& wParam, win::LRESULT&
             const win::LRESULT code = win::SendMessageA(m_hwnd, win::WM_GETDLGCODE, wParam, 0);
             // A focused command button is the one Enter presses, whichever is the Default.
             if (enter && (code & (win::DLGC_DEFPUSHBUTTON | win::DLGC_UNDEFPUSHBUTTON)) != 0) {
+                m_takenChar = '\r';
                 PressFromKeyboard();
                 result = 0;
                 return true;
             }
             Form* form = HostForm();
-            if ((code & win::DLGC_WANTALLKEYS) == 0 && form && form->PressDefaultOrCancel(enter)) {
-                result = 0;
-                return true;
+            if ((code & win::DLGC_WANTALLKEYS) == 0 && form) {
+                m_takenChar = enter ? '\r' : '\x1b';
+                if (form->PressDefaultOrCancel(enter)) {
+                    result = 0;
+                    return true;
+                }
+                m_takenChar = 0;
             }
         }
         const int32_t keyCode = RaiseKeyEvent(msg, wParam, Raiser());
@@ -541,6 +549,12 @@ bool Control::HandleKeyMessage(win::UINT msg, win::WPARAM& wParam, win::LRESULT&
         return false;
     }
     if (msg == win::WM_CHAR) {
+        const bool taken = m_takenChar != 0 && wParam == m_takenChar;
+        m_takenChar = 0;
+        if (taken) {
+            result = 0;
+            return true;
+        }
         if (Form* form = HostForm(); form && form->PreviewKey(msg, wParam)) {
             result = 0;
             return true;

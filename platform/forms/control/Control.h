@@ -271,6 +271,9 @@ private:
     bool m_listed = false;
     MouseEvents m_mouse;
     bool m_captureByPress = false;
+    // The character of a Tab, Enter or Esc whose key the form took (to move the focus or press a
+    // button): its WM_CHAR still comes here and raises no KeyPress.
+    win::WPARAM m_takenChar = 0;
 
     std::optional<ole::ConnectionPoint> m_events;
 };

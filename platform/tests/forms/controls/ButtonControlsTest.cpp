@@ -87,14 +87,26 @@ TEST_F(ButtonControlsTest, EnterAndEscPressTheDefaultAndCancelButtonsUnlessAButt
               static_cast<win::LONG_PTR>(win::BS_PUSHBUTTON));
     EventLog okLog;
     EventLog cancelLog;
+    EventLog textLog;
     okLog.Attach(ok);
     cancelLog.Attach(cancel);
+    textLog.Attach(text);
     text->SetFocus();
     win::test::keyPress(win::VK_RETURN);
     win::test::keyPress(win::VK_ESCAPE);
     win::test::pump();
     EXPECT_EQ(okLog.Count("Click"), 1u);
     EXPECT_EQ(cancelLog.Count("Click"), 1u);
+    // The keys the form took are no key presses of the text box; the next one is.
+    EXPECT_EQ(textLog.Count("KeyPress"), 0u);
+    win::test::keyPress('A');
+    win::test::pump();
+    EXPECT_EQ(textLog.Count("KeyPress"), 1u);
+    // Nor is the Tab that moves the focus on.
+    win::test::keyPress(win::VK_TAB);
+    win::test::pump();
+    EXPECT_NE(win::GetFocus(), text->Window());
+    EXPECT_EQ(textLog.Count("KeyPress"), 1u);
     // A focused command button takes Enter itself; Esc still goes to the Cancel button.
     EventLog otherLog;
     otherLog.Attach(other);
