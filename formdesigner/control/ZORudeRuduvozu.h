@@ -438,6 +438,9 @@ private:
     // Erases every shape on the screen, on `hdc` or on a gesture DC of its own.
     void EraseShapes(win::HDC hdc);
     void EraseShapes();
+    // Inverts the recorded shapes again and keeps the record: twice around a repaint, the
+    // shapes go off the screen before it and come back after it.
+    void InvertRecordedShapes();
     // Paints what the press queued, so the first inverted shape is not painted over.
     void RunPendingPaints();
     // Repaints the surface when an earlier gesture still has shapes recorded, and forgets them.

@@ -74,6 +74,16 @@ void ZORudeRuduvozu::EraseShapes(win::HDC hdc) {
         InvertBand(hdc, *band);
 }
 
+void ZORudeRuduvozu::InvertRecordedShapes() {
+    if (m_shapes.Empty())
+        return;
+    win::WindowDc dc(hWnd(), win::GetDCEx(hWnd(), {}, kGestureDcFlags));
+    for (const InvertedShapes::Frame& frame : m_shapes.Frames())
+        InvertFrame(dc.Get(), frame);
+    if (const std::optional<win::RECT>& band = m_shapes.Band())
+        InvertBand(dc.Get(), *band);
+}
+
 void ZORudeRuduvozu::EraseShapes() {
     win::WindowDc dc(hWnd(), win::GetDCEx(hWnd(), {}, kGestureDcFlags));
     EraseShapes(dc.Get());

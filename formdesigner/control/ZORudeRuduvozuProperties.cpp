@@ -228,12 +228,16 @@ void ZORudeRuduvozu::Refresh() {
     if (m_LockRefresh)
         return;
     ole::Ptr<ZORudeRuduvozu> self(this);
+    // The repaint would wipe a gesture's inverted shapes but leave them on record, and the
+    // gesture's next pass would draw them back where it means to erase them.
+    InvertRecordedShapes();
     {
         const RedrawSuspension suspended(hWnd());
         for (const ole::Ptr<ole::Object>& control : ContainedSnapshot())
             ole::ResumeNext([&] { ole::CallMethod(ole::Variant(control), "Refresh"); });
     }
     UserControl::Refresh();
+    InvertRecordedShapes();
 }
 
 } // namespace layoutdesk

@@ -476,6 +476,38 @@ TEST_F(DragTest, AGestureAHandlerEndsLeavesNoFrameAndNoCapture) {
     }
 }
 
+// A handler that repaints the designer while a handle is dragged (a Refresh, a switch to draw mode)
+// keeps the frame on the screen, and the gesture, now a band, leaves nothing behind.
+TEST_F(DragTest, ARepaintInsideAGestureKeepsItsShapesTrue) {
+    const struct {
+        const char* what;
+        std::function<void()> repaint;
+    } cases[] = {
+        {"draw mode", [&] { Designer().LetMode(ksModeDraw); }},
+        {"refresh", [&] { Designer().Refresh(); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Designer().LetMode(ksModeSelect);
+        Designer().SelectControl(ole::Variant(first));
+        win::test::pump();
+        const win::test::Snapshot before = Capture();
+        OnEvent([&](ole::DISPID id, std::span<ole::Variant>) {
+            if (id == ZORudeRuduvozu::EvControlResizing)
+                c.repaint();
+        });
+        // Command1's right handle, dragged 10 pixels right: the frame's top edge runs over the
+        // button's.
+        Press({103, 40});
+        MoveTo({113, 40});
+        EXPECT_NE(win::test::PixelOf(Capture(), 40, 20), win::test::PixelOf(before, 40, 20));
+        MoveTo({123, 50});
+        Release({123, 50});
+        OnEvent({});
+        ExpectNoInvertedLeftovers();
+    }
+}
+
 // A handler may unload the designer itself while the hook is inside it.
 TEST_F(DragTest, AHandlerRemovingTheDesignerEndsEverythingQuietly) {
     SelectBoth();
