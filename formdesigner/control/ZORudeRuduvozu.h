@@ -251,6 +251,13 @@ public:
     void FlushDirtyRect();
     void SetHitCursor(int32_t hitCode);
     int32_t ContainerScaleMode(const ole::Ptr<ole::Object>& container);
+    // A value in `container`'s units (its scale mode `mode`) from or to scale mode `other`; a
+    // position counts from the container's client origin. A container with a scale of its own
+    // (ScaleMode 0) converts through its own ScaleX and ScaleY and its ScaleLeft and ScaleTop.
+    float FromContainerUnits(const ole::Ptr<ole::Object>& container, int32_t mode, float value,
+                             int32_t other, bool vertical, bool position);
+    float ToContainerUnits(const ole::Ptr<ole::Object>& container, int32_t mode, float value,
+                           int32_t other, bool vertical, bool position);
     bool HasWindowHandle(const ole::Ptr<ole::Object>& control);
     void ContainerBorderInset(const ole::Ptr<ole::Object>& control, int32_t scaleMode, float& x,
                               float& y);

@@ -136,12 +136,13 @@ void ZORudeRuduvozu::AlignLine(const ole::Ptr<ole::Object>& line, int32_t eAlign
 }
 
 void ZORudeRuduvozu::AlignToGridOf(const ole::Ptr<ole::Object>& control) {
-    const int32_t mode = ContainerScaleMode(ReadObject(control, "Container"));
+    const ole::Ptr<ole::Object> container = ReadObject(control, "Container");
+    const int32_t mode = ContainerScaleMode(container);
     const int32_t own = ScaleMode();
-    const double gx = ConvertX(m_GridSizeX, own, mode);
-    const double gy = ConvertY(m_GridSizeY, own, mode);
-    const double hx = ConvertX(0.5F, own, mode);
-    const double hy = ConvertY(0.5F, own, mode);
+    const double gx = ToContainerUnits(container, mode, m_GridSizeX, own, false, false);
+    const double gy = ToContainerUnits(container, mode, m_GridSizeY, own, true, false);
+    const double hx = ToContainerUnits(container, mode, 0.5F, own, false, false);
+    const double hy = ToContainerUnits(container, mode, 0.5F, own, true, false);
     if (IsLineControl(control)) {
         for (const char* x : {"X1", "X2"})
             Write(control, x, SnapToGrid(ReadSingle(control, x), gx, hx));

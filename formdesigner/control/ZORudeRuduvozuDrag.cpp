@@ -142,10 +142,9 @@ void ZORudeRuduvozu::DesignMouseDown(win::HWND, float pointX, float pointY, bool
                 win::ClientToScreen(hWnd(), &pt);
                 win::ScreenToClient(win::HwndFromParam(ole::CLng(ReadMember(hit, "hWnd"))), &pt);
                 const int32_t mode = ContainerScaleMode(hit);
-                startX = ConvertX(static_cast<float>(pt.x),
-                                  forms::ModeValue(forms::ScaleMode::Pixels), mode);
-                startY = ConvertY(static_cast<float>(pt.y),
-                                  forms::ModeValue(forms::ScaleMode::Pixels), mode);
+                const int32_t pixels = forms::ModeValue(forms::ScaleMode::Pixels);
+                startX = ToContainerUnits(hit, mode, static_cast<float>(pt.x), pixels, false, true);
+                startY = ToContainerUnits(hit, mode, static_cast<float>(pt.y), pixels, true, true);
             });
         }
         std::array<ole::Variant, 3> args{ole::Variant(startX), ole::Variant(startY),
@@ -319,15 +318,17 @@ void ZORudeRuduvozu::ReleaseBand() {
         });
     }
     const int32_t mode = ContainerScaleMode(container);
+    const int32_t pixels = forms::ModeValue(forms::ScaleMode::Pixels);
     const float width = static_cast<float>(m_TrackRect.right - m_TrackRect.left);
     const float height = static_cast<float>(m_TrackRect.bottom - m_TrackRect.top);
     std::array<ole::Variant, 5> args{
         ole::Variant(
-            ConvertX(static_cast<float>(pt.x), forms::ModeValue(forms::ScaleMode::Pixels), mode)),
+            ToContainerUnits(container, mode, static_cast<float>(pt.x), pixels, false, true)),
         ole::Variant(
-            ConvertY(static_cast<float>(pt.y), forms::ModeValue(forms::ScaleMode::Pixels), mode)),
-        ole::Variant(ConvertX(width, ScaleMode(), mode)),
-        ole::Variant(ConvertY(height, ScaleMode(), mode)), ole::Variant(container)};
+            ToContainerUnits(container, mode, static_cast<float>(pt.y), pixels, true, true)),
+        ole::Variant(ToContainerUnits(container, mode, width, ScaleMode(), false, false)),
+        ole::Variant(ToContainerUnits(container, mode, height, ScaleMode(), true, false)),
+        ole::Variant(container)};
     RaiseEvent(EvRubberBandEnd, args);
     if (m_Mode == ksModeSelect)
         SelectControlsInRect(ToPixels(m_TrackRect), container);
@@ -341,14 +342,19 @@ void ZORudeRuduvozu::ApplyDrag(const ole::Ptr<ole::Object>& control, const win::
     float offsetY = 0;
     if (!ContainerOffset(control, offsetX, offsetY))
         return;
-    const int32_t mode = ContainerScaleMode(TryReadObject(control, "Container"));
+    const ole::Ptr<ole::Object> container = TryReadObject(control, "Container");
+    const int32_t mode = ContainerScaleMode(container);
     const int32_t own = ScaleMode();
-    const double l = ConvertX(static_cast<float>(rect.left - Round(offsetX)), own, mode);
-    const double r = ConvertX(static_cast<float>(rect.right - Round(offsetX)), own, mode);
-    const double t = ConvertY(static_cast<float>(rect.top - Round(offsetY)), own, mode);
-    const double b = ConvertY(static_cast<float>(rect.bottom - Round(offsetY)), own, mode);
-    const double gx = ConvertX(m_GridSizeX, own, mode);
-    const double gy = ConvertY(m_GridSizeY, own, mode);
+    const auto place = [&](int32_t edge, float offset, bool vertical) -> double {
+        return ToContainerUnits(container, mode, static_cast<float>(edge - Round(offset)), own,
+                                vertical, true);
+    };
+    const double l = place(rect.left, offsetX, false);
+    const double r = place(rect.right, offsetX, false);
+    const double t = place(rect.top, offsetY, true);
+    const double b = place(rect.bottom, offsetY, true);
+    const double gx = ToContainerUnits(container, mode, m_GridSizeX, own, false, false);
+    const double gy = ToContainerUnits(container, mode, m_GridSizeY, own, true, false);
     const bool align = m_AlignToGrid;
     const auto single = [](double v) { return ole::Variant(static_cast<float>(v)); };
 

@@ -17,6 +17,7 @@
 #include "platform/ole/object/TypeName.h"
 #include "platform/win/Win.h"
 
+#include <array>
 #include <cmath>
 
 namespace layoutdesk {
@@ -87,6 +88,60 @@ int32_t ZORudeRuduvozu::ContainerScaleMode(const ole::Ptr<ole::Object>& containe
     return ScaleMode();
 }
 
+namespace {
+
+constexpr int32_t kUserScale = 0;
+
+// The designer's own ScaleX would apply the designer's scale to a container's user units.
+bool HasOwnScale(int32_t mode) {
+    return mode == kUserScale;
+}
+
+float OwnScale(const ole::Ptr<ole::Object>& container, bool vertical, float value, int32_t from,
+               int32_t to) {
+    std::array<ole::Variant, 3> args{ole::Variant(value), ole::Variant(static_cast<int16_t>(from)),
+                                     ole::Variant(static_cast<int16_t>(to))};
+    return ole::CSng(
+        ole::CallMethod(ole::Variant(container), vertical ? "ScaleY" : "ScaleX", args));
+}
+
+float OwnOrigin(const ole::Ptr<ole::Object>& container, bool vertical, bool position) {
+    return position ? ReadSingle(container, vertical ? "ScaleTop" : "ScaleLeft") : 0.0F;
+}
+
+} // namespace
+
+// A container that cannot convert its own units is taken as the designer's scale would.
+float ZORudeRuduvozu::FromContainerUnits(const ole::Ptr<ole::Object>& container, int32_t mode,
+                                         float value, int32_t other, bool vertical, bool position) {
+    const int32_t pixels = forms::ModeValue(forms::ScaleMode::Pixels);
+    if (HasOwnScale(mode) && container && !IsThisDesigner(container)) {
+        try {
+            const float inPixels =
+                OwnScale(container, vertical, value - OwnOrigin(container, vertical, position),
+                         mode, pixels);
+            return vertical ? ConvertY(inPixels, pixels, other) : ConvertX(inPixels, pixels, other);
+        } catch (const ole::Error&) {
+        }
+    }
+    return vertical ? ConvertY(value, mode, other) : ConvertX(value, mode, other);
+}
+
+float ZORudeRuduvozu::ToContainerUnits(const ole::Ptr<ole::Object>& container, int32_t mode,
+                                       float value, int32_t other, bool vertical, bool position) {
+    const int32_t pixels = forms::ModeValue(forms::ScaleMode::Pixels);
+    if (HasOwnScale(mode) && container && !IsThisDesigner(container)) {
+        try {
+            const float inPixels =
+                vertical ? ConvertY(value, other, pixels) : ConvertX(value, other, pixels);
+            return OwnScale(container, vertical, inPixels, pixels, mode) +
+                   OwnOrigin(container, vertical, position);
+        } catch (const ole::Error&) {
+        }
+    }
+    return vertical ? ConvertY(value, other, mode) : ConvertX(value, other, mode);
+}
+
 bool ZORudeRuduvozu::HasWindowHandle(const ole::Ptr<ole::Object>& control) {
     const std::optional<ole::Variant> hwnd = TryRead(control, "hWnd");
     return hwnd && ole::CLng(*hwnd) != 0;
@@ -133,14 +188,22 @@ bool ZORudeRuduvozu::OffsetOfContainer(ole::Ptr<ole::Object> container, float& d
                 return true;
             const ole::Ptr<ole::Object> outer = ReadObject(container, "Container");
             const int32_t mode = ContainerScaleMode(outer);
+            float left = ReadSingle(container, "Left");
+            float top = ReadSingle(container, "Top");
             float insetX = 0;
             float insetY = 0;
-            ContainerBorderInset(container, mode, insetX, insetY);
-            float left = ReadSingle(container, "Left") + insetX;
-            float top = ReadSingle(container, "Top") + insetY;
-            if (mode != ScaleMode()) {
-                left = ConvertX(left, mode, ScaleMode());
-                top = ConvertY(top, mode, ScaleMode());
+            if (HasOwnScale(mode) && !IsThisDesigner(outer)) {
+                ContainerBorderInset(container, ScaleMode(), insetX, insetY);
+                left = FromContainerUnits(outer, mode, left, ScaleMode(), false, true) + insetX;
+                top = FromContainerUnits(outer, mode, top, ScaleMode(), true, true) + insetY;
+            } else {
+                ContainerBorderInset(container, mode, insetX, insetY);
+                left += insetX;
+                top += insetY;
+                if (mode != ScaleMode()) {
+                    left = ConvertX(left, mode, ScaleMode());
+                    top = ConvertY(top, mode, ScaleMode());
+                }
             }
             dx += left;
             dy += top;
@@ -175,12 +238,13 @@ bool ZORudeRuduvozu::ControlRectIn(const ole::Ptr<ole::Object>& control, win::RE
             r = l + ReadSingle(control, "Width");
             b = t + ReadSingle(control, "Height");
         }
-        const int32_t own = ContainerScaleMode(ReadObject(control, "Container"));
+        const ole::Ptr<ole::Object> container = ReadObject(control, "Container");
+        const int32_t own = ContainerScaleMode(container);
         if (own != ScaleMode()) {
-            l = ConvertX(l, own, ScaleMode());
-            r = ConvertX(r, own, ScaleMode());
-            t = ConvertY(t, own, ScaleMode());
-            b = ConvertY(b, own, ScaleMode());
+            l = FromContainerUnits(container, own, l, ScaleMode(), false, true);
+            r = FromContainerUnits(container, own, r, ScaleMode(), false, true);
+            t = FromContainerUnits(container, own, t, ScaleMode(), true, true);
+            b = FromContainerUnits(container, own, b, ScaleMode(), true, true);
         }
     } catch (const ole::Error&) {
         return false;

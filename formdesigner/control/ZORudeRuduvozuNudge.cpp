@@ -45,11 +45,12 @@ bool ZORudeRuduvozu::NudgeOffsets(int16_t keyCode, float& dx, float& dy) {
     PurgeDeadControls();
     if (!m_SelectedControls || m_SelectedControls->Count() == 0)
         return false;
-    const int32_t mode =
-        ContainerScaleMode(TryReadObject(ControlIn(m_SelectedControls->ItemAt(1)), "Container"));
+    const ole::Ptr<ole::Object> container =
+        TryReadObject(ControlIn(m_SelectedControls->ItemAt(1)), "Container");
+    const int32_t mode = ContainerScaleMode(container);
     if (mode != ScaleMode()) {
-        dx = ConvertX(dx, ScaleMode(), mode);
-        dy = ConvertY(dy, ScaleMode(), mode);
+        dx = ToContainerUnits(container, mode, dx, ScaleMode(), false, false);
+        dy = ToContainerUnits(container, mode, dy, ScaleMode(), true, false);
     }
     return true;
 }

@@ -508,6 +508,37 @@ TEST_F(DragTest, ARepaintInsideAGestureKeepsItsShapesTrue) {
     }
 }
 
+// A picture box with a scale of its own: two units a pixel, its client origin at (1000, 2000).
+// Its control is hit, moved, nudged and snapped where it shows, and a band drawn in it is
+// reported in its units.
+TEST_F(DragTest, AContainerWithAScaleOfItsOwnPlacesItsControlsWhereTheyShow) {
+    auto picture = Add("VB.PictureBox", "Picture1", {1800, 300, 3300, 1800});
+    const ole::Variant target(picture);
+    ole::LetProperty(target, "BorderStyle", ole::Variant(int16_t{0}));
+    for (const auto& [member, value] : {std::pair{"ScaleWidth", 200.0F},
+                                        {"ScaleHeight", 200.0F},
+                                        {"ScaleLeft", 1000.0F},
+                                        {"ScaleTop", 2000.0F}})
+        ole::LetProperty(target, member, ole::Variant(value));
+    // Pixels (130, 30)-(170, 50).
+    auto inner = Add("VB.CommandButton", "Inner", {1020, 2020, 1100, 2060}, picture);
+    Events();
+    Drag({150, 40}, {170, 50});
+    EXPECT_EQ(Selected(), std::vector<std::string>{"Inner"});
+    EXPECT_EQ(Geometry(inner), "1060,2040,80,40");
+    win::test::keyPress(win::VK_RIGHT, win::test::Modifiers::Control);
+    win::test::pump();
+    EXPECT_EQ(Geometry(inner), "1062,2040,80,40");
+    // The 120-twip grid is 8 pixels, 16 units.
+    Designer().LetAlignToGrid(true);
+    Drag({160, 45}, {163, 45});
+    EXPECT_EQ(Geometry(inner), "1072,2048,80,40");
+    Designer().LetMode(ksModeDraw);
+    Events();
+    Drag({190, 90}, {200, 100});
+    EXPECT_THAT(Events(), testing::Contains("RubberBandEnd(1140, 2140, 20, 20, Picture1)"));
+}
+
 // A handler may unload the designer itself while the hook is inside it.
 TEST_F(DragTest, AHandlerRemovingTheDesignerEndsEverythingQuietly) {
     SelectBoth();
