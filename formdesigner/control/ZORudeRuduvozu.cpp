@@ -145,12 +145,18 @@ void ZORudeRuduvozu::UnsubclassSelf() {
 
 // Focus is followed in every mode: a designer focused in run mode gets no WM_SETFOCUS when the
 // mode changes, and a press is only handled while it has the focus.
-win::LRESULT ZORudeRuduvozu::WindowMsgListener(win::HWND, win::UINT Msg, win::WPARAM, win::LPARAM,
-                                               bool&) {
-    if (Msg == win::WM_SETFOCUS)
+win::LRESULT ZORudeRuduvozu::WindowMsgListener(win::HWND hwnd, win::UINT Msg, win::WPARAM,
+                                               win::LPARAM, bool&) {
+    if (Msg == win::WM_SETFOCUS) {
         m_HasFocus = true;
-    else if (Msg == win::WM_KILLFOCUS)
+    } else if (Msg == win::WM_KILLFOCUS) {
         m_HasFocus = false;
+    } else if (Msg == win::WM_PAINT) {
+        win::RECT area{};
+        m_paintArea.reset();
+        if (win::GetUpdateRect(hwnd, &area, win::FALSE))
+            m_paintArea = area;
+    }
     return 0;
 }
 

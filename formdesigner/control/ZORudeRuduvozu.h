@@ -495,6 +495,9 @@ private:
     bool m_LockRefresh = false;
     std::unique_ptr<shared::CResourceMgr> m_ResourceMgr;
     bool m_HasFocus = false;
+    // What the coming WM_PAINT repaints, hosted windows included; the paint DC's clip box
+    // leaves those out.
+    std::optional<win::RECT> m_paintArea;
     bool m_IsSubclassed = false;
     bool m_hooked = false;
     bool m_initialized = false;

@@ -13,17 +13,26 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 namespace layoutdesk {
 
 // Only the part being painted is drawn again. Elsewhere the surface still shows its dots and
 // handles, and the windowless controls over them are not painted again: dots drawn there would
-// land on top of those controls.
+// land on top of those controls. A hosted window repainted in this pass covers the frame and
+// handles drawn over it, so the part painted is the whole update area, not the paint DC's clip
+// box, which leaves the hosted windows out.
 void ZORudeRuduvozu::OnPaint() {
+    const std::optional<win::RECT> area = std::exchange(m_paintArea, std::nullopt);
     win::RECT client{};
     win::RECT painted{};
-    if (win::GetClientRect(hWnd(), &client) && win::GetClipBox(hDC(), &painted) > win::NULLREGION &&
-        win::IntersectRect(&painted, &painted, &client))
+    if (!win::GetClientRect(hWnd(), &client))
+        return;
+    if (area)
+        painted = *area;
+    else if (win::GetClipBox(hDC(), &painted) <= win::NULLREGION)
+        return;
+    if (win::IntersectRect(&painted, &painted, &client))
         PaintDesigner(painted);
 }
 

@@ -71,6 +71,20 @@ TEST_F(PaintTest, HandlesShowTheSelectionAndLockedOnesExchangeTheirColours) {
     EXPECT_EQ(At(13, 13), face);
 }
 
+// A hosted window that repaints itself whole for a change inside it (a control it holds, locked)
+// gets the selection frame along its edge back.
+TEST_F(PaintTest, AWindowRepaintedForAChangeInsideItKeepsItsSelectionFrame) {
+    // Pixels (120, 20)-(240, 160).
+    auto frame = Add("VB.Frame", "Frame1", {1800, 300, 3600, 2400});
+    auto label = Add("VB.Label", "Label1", {150, 300, 900, 600}, frame);
+    Designer().LetMode(ksModeSelect);
+    Designer().SelectControl(ole::Variant(frame));
+    EXPECT_EQ(At(150, 20), handleBorder);
+    Designer().LockControls(ksScopeThis, ole::Variant(label));
+    EXPECT_EQ(At(150, 20), handleBorder);
+    EXPECT_EQ(At(120, 100), handleBorder);
+}
+
 TEST_F(PaintTest, ALineShowsAHandleOnEachEnd) {
     auto line = AddLine("Line1", {1500, 1500, 3000, 1500});
     Designer().LetMode(ksModeSelect);
