@@ -410,6 +410,8 @@ private:
     std::vector<uint32_t> SelectedSnapshot() const;
     bool IsThisDesigner(const ole::Ptr<ole::Object>& object) const;
     void StepSelection(bool forward);
+    // Clears AllLocked and marks the selection for repainting; false when it was clear already.
+    bool EndLockAll();
     // Runs a batch of selection or lock changes under LockRefresh and flushes once at the end.
     void WithOneFlush(const std::function<void()>& changes);
 

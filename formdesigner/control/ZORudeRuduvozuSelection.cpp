@@ -20,6 +20,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace layoutdesk {
 
@@ -174,11 +175,23 @@ void ZORudeRuduvozu::WithOneFlush(const std::function<void()>& changes) {
     FlushDirtyRect();
 }
 
+// Every selected control showed as locked; after a lock-all its handles change, not only those of
+// the control a call names.
+bool ZORudeRuduvozu::EndLockAll() {
+    if (!std::exchange(m_AllLocked, false))
+        return false;
+    for (const uint32_t id : SelectedSnapshot())
+        if (const ole::Ptr<ole::Object> control = ole::ObjectFromPtr(id))
+            AddDirtyRect(control);
+    return true;
+}
+
 void ZORudeRuduvozu::LockControls(int32_t eScope, const ole::Variant& aControl) {
     ole::Ptr<ZORudeRuduvozu> self(this);
     switch (eScope) {
     case ksScopeThis: {
-        m_AllLocked = false;
+        if (EndLockAll())
+            FlushDirtyRect();
         const ole::Ptr<ole::Object> control = RequireControl(aControl);
         if (!m_LockedControls || IsLocked(aControl))
             return;
@@ -188,8 +201,8 @@ void ZORudeRuduvozu::LockControls(int32_t eScope, const ole::Variant& aControl) 
         break;
     }
     case ksScopeSelected:
-        m_AllLocked = false;
         WithOneFlush([&] {
+            EndLockAll();
             for (const uint32_t id : SelectedSnapshot()) {
                 const ole::Ptr<ole::Object> control = ole::ObjectFromPtr(id);
                 if (control && HasNameProperty(control))
@@ -210,8 +223,8 @@ bool ZORudeRuduvozu::UnlockControls(int32_t eScope, const ole::Variant& aControl
     ole::Ptr<ZORudeRuduvozu> self(this);
     // Ending a lock-all keeps every other control of the designer locked, at any depth.
     const auto lockEach = [&](const auto& skip) {
-        m_AllLocked = false;
         WithOneFlush([&] {
+            EndLockAll();
             for (const ole::Ptr<ole::Object>& control : FormControls(FindForm()))
                 if (BelongsToDesigner(control) && HasNameProperty(control) && !skip(control))
                     LockControls(ksScopeThis, ole::Variant(control));

@@ -9,6 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <vector>
+
 namespace layoutdesk::test {
 namespace {
 
@@ -69,6 +72,24 @@ TEST_F(PaintTest, HandlesShowTheSelectionAndLockedOnesExchangeTheirColours) {
     Designer().DeselectControl(ole::Variant(button));
     EXPECT_EQ(At(15, 15), face);
     EXPECT_EQ(At(13, 13), face);
+}
+
+// Ending a lock-all, by unlocking a selected control or locking another one, shows the selected
+// control unlocked: its handles take their own colours again.
+TEST_F(PaintTest, EndingALockAllRepaintsEverySelectedControlsHandles) {
+    auto other = Add("VB.CommandButton", "Command2", {3000, 1500, 3600, 1800});
+    Designer().LetMode(ksModeSelect);
+    Designer().LetShowGrid(false);
+    Designer().SelectControl(ole::Variant(button));
+    for (const auto& end : std::vector<std::function<void()>>{
+             [&] { Designer().UnlockControls(ksScopeThis, ole::Variant(button)); },
+             [&] { Designer().LockControls(ksScopeThis, ole::Variant(other)); }}) {
+        Designer().LockControls(ksScopeAll, ole::Variant());
+        EXPECT_EQ(At(15, 15), handleBorder);
+        end();
+        EXPECT_EQ(At(15, 15), handleFill);
+        Designer().UnlockControls(ksScopeAll, ole::Variant());
+    }
 }
 
 // A hosted window that repaints itself whole for a change inside it (a control it holds, locked)
