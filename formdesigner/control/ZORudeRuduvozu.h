@@ -410,6 +410,8 @@ private:
     std::vector<uint32_t> SelectedSnapshot() const;
     bool IsThisDesigner(const ole::Ptr<ole::Object>& object) const;
     void StepSelection(bool forward);
+    // Stores a new handle size and repaints the selection's handles, old and new.
+    void ResizeHandles(const std::function<void()>& store);
     // Clears AllLocked and marks the selection for repainting; false when it was clear already.
     bool EndLockAll();
     // Runs a batch of selection or lock changes under LockRefresh and flushes once at the end.

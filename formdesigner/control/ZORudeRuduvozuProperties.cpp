@@ -120,9 +120,7 @@ void ZORudeRuduvozu::LetHandleSizeX(float value) {
         return;
     if (!(value > 0))
         ole::RaiseError(errors::InvalidHandleSize, errors::kSource);
-    m_HandleSizeX = value;
-    if (m_SelectedControls && m_SelectedControls->Count() > 0 && m_Mode != ksModeRun)
-        Refresh();
+    ResizeHandles([&] { m_HandleSizeX = value; });
     PropertyChanged("HandleSizeX");
 }
 
@@ -133,10 +131,23 @@ void ZORudeRuduvozu::LetHandleSizeY(float value) {
         return;
     if (!(value > 0))
         ole::RaiseError(errors::InvalidHandleSize, errors::kSource);
-    m_HandleSizeY = value;
-    if (m_SelectedControls && m_SelectedControls->Count() > 0 && m_Mode != ksModeRun)
-        Refresh();
+    ResizeHandles([&] { m_HandleSizeY = value; });
     PropertyChanged("HandleSizeY");
+}
+
+// The old handles may lie over a hosted window's border, which the refresh leaves as it is: the
+// windows under them are shown again first, as a change of the selection does.
+void ZORudeRuduvozu::ResizeHandles(const std::function<void()>& store) {
+    if (!m_SelectedControls || m_SelectedControls->Count() == 0 || m_Mode == ksModeRun) {
+        store();
+        return;
+    }
+    for (const uint32_t id : SelectedSnapshot())
+        if (const ole::Ptr<ole::Object> control = ole::ObjectFromPtr(id))
+            AddDirtyRect(control);
+    store();
+    FlushDirtyRect();
+    Refresh();
 }
 
 void ZORudeRuduvozu::LetShowGrid(bool value) {

@@ -92,6 +92,20 @@ TEST_F(PaintTest, EndingALockAllRepaintsEverySelectedControlsHandles) {
     }
 }
 
+// Handles made smaller leave nothing on the border of the picture box they reached over.
+TEST_F(PaintTest, SmallerHandlesLeaveNothingOnAHostedWindowsBorder) {
+    // Pixels (20, 20)-(120, 120), its client from (22, 22); Inner's right edge 6 pixels from the
+    // box's, its middle handle over the box's right border at (118, 75).
+    auto picture = Add("VB.PictureBox", "Picture1", {300, 300, 1800, 1800});
+    auto inner = Add("VB.CommandButton", "Inner", {600, 600, 1380, 1005}, picture);
+    Designer().LetMode(ksModeSelect);
+    const win::COLORREF border = At(118, 75);
+    Designer().SelectControl(ole::Variant(inner));
+    EXPECT_EQ(At(118, 75), handleFill);
+    Designer().LetHandleSizeX(15);
+    EXPECT_EQ(At(118, 75), border);
+}
+
 // A hosted window that repaints itself whole for a change inside it (a control it holds, locked)
 // gets the selection frame along its edge back.
 TEST_F(PaintTest, AWindowRepaintedForAChangeInsideItKeepsItsSelectionFrame) {
