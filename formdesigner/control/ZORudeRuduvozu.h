@@ -521,6 +521,8 @@ private:
     float m_DragLastX = 0;
     float m_DragLastY = 0;
     InvertedShapes m_shapes;
+    // A paint ran while shapes were on record: it may have taken some of them off the screen.
+    bool m_shapesPainted = false;
 
     // Rectangle indexes by container id, all built at one layout version.
     std::unordered_map<uint32_t, std::unique_ptr<ControlRectIndex>> m_rectIndexes;

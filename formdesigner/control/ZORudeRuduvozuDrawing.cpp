@@ -11,6 +11,8 @@
 #include "platform/win/Win.h"
 #include "platform/win/gdi/DcGuards.h"
 
+#include <utility>
+
 namespace layoutdesk {
 
 namespace {
@@ -67,7 +69,13 @@ void ZORudeRuduvozu::DrawDragFrame(win::HDC hdc, const win::RECT& rect, bool bLi
     m_shapes.AddFrame(frame.pixels, frame.line);
 }
 
+// Shapes a paint may have taken off the screen in part cannot be erased by inverting them again;
+// a repaint of everything takes them off instead.
 void ZORudeRuduvozu::EraseShapes(win::HDC hdc) {
+    if (std::exchange(m_shapesPainted, false)) {
+        ClearStaleShapes();
+        return;
+    }
     for (const InvertedShapes::Frame& frame : m_shapes.TakeFrames())
         InvertFrame(hdc, frame);
     if (const std::optional<win::RECT> band = m_shapes.TakeBand())
@@ -168,6 +176,7 @@ void ZORudeRuduvozu::UpdateRubberBand(float dx, float dy) {
 // have taken some of them. Inverting them again cannot tell which; a repaint gives the true
 // pixels either way.
 void ZORudeRuduvozu::ClearStaleShapes() {
+    m_shapesPainted = false;
     if (m_shapes.Empty())
         return;
     m_shapes.Forget();

@@ -24,6 +24,8 @@ namespace layoutdesk {
 // box, which leaves the hosted windows out.
 void ZORudeRuduvozu::OnPaint() {
     const std::optional<win::RECT> area = std::exchange(m_paintArea, std::nullopt);
+    if (!m_shapes.Empty())
+        m_shapesPainted = true;
     win::RECT client{};
     win::RECT painted{};
     if (!win::GetClientRect(hWnd(), &client))

@@ -508,6 +508,19 @@ TEST_F(DragTest, ARepaintInsideAGestureKeepsItsShapesTrue) {
     }
 }
 
+// A handler that changes the selection while it is dragged has the surface repainted in the middle
+// of the gesture, over frames on record; they go whole, and nothing is left.
+TEST_F(DragTest, AHandlerDeselectingInTheMiddleOfAMoveLeavesNoFrame) {
+    int moving = 0;
+    OnEvent([&](ole::DISPID id, std::span<ole::Variant>) {
+        if (id == ZORudeRuduvozu::EvControlMoving && ++moving == 2)
+            Designer().DeselectAllControl();
+    });
+    Drag({60, 100}, {100, 160}, 4);
+    EXPECT_TRUE(Selected().empty());
+    ExpectNoInvertedLeftovers();
+}
+
 // A picture box with a scale of its own: two units a pixel, its client origin at (1000, 2000).
 // Its control is hit, moved, nudged and snapped where it shows, and a band drawn in it is
 // reported in its units.
