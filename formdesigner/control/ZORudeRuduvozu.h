@@ -497,6 +497,8 @@ private:
     uint32_t m_HandleColor = 0x8000000D;
     int32_t m_MousePointer = 0;
     bool m_LockRefresh = false;
+    // A Refresh was asked for while LockRefresh held; the batch's flush does it.
+    bool m_refreshWaiting = false;
     std::unique_ptr<shared::CResourceMgr> m_ResourceMgr;
     bool m_HasFocus = false;
     // What the coming WM_PAINT repaints, hosted windows included; the paint DC's clip box

@@ -236,8 +236,11 @@ void ZORudeRuduvozu::OnAmbientChanged(const std::string& name) {
 // A windowless control's Refresh repaints its container at once; with the surface's redrawing
 // off meanwhile, the designer paints once at the end instead of once per control.
 void ZORudeRuduvozu::Refresh() {
-    if (m_LockRefresh)
+    if (m_LockRefresh) {
+        m_refreshWaiting = true;
         return;
+    }
+    m_refreshWaiting = false;
     ole::Ptr<ZORudeRuduvozu> self(this);
     // The repaint would wipe a gesture's inverted shapes but leave them on record, and the
     // gesture's next pass would draw them back where it means to erase them.

@@ -362,6 +362,9 @@ void ZORudeRuduvozu::FlushDirtyRect() {
     if (m_LockRefresh)
         return;
     ole::Ptr<ZORudeRuduvozu> self(this);
+    // A handler inside the batch (a release's events) changed what the whole surface shows.
+    if (m_refreshWaiting)
+        Refresh();
     // The area goes into the update region first: each control's own invalidation below then
     // falls inside it instead of adding one more piece per control.
     if (const win::HWND hwnd = hWnd())

@@ -521,6 +521,20 @@ TEST_F(DragTest, AHandlerDeselectingInTheMiddleOfAMoveLeavesNoFrame) {
     ExpectNoInvertedLeftovers();
 }
 
+// The release holds repaints back until it ends; a handler of its events that changes the whole
+// surface's look (the grid switched off) still has it repainted then.
+TEST_F(DragTest, ARefreshAHandlerAsksForDuringTheReleaseIsNotLost) {
+    // A dot far from Command1, its old and its new place.
+    EXPECT_EQ(win::test::PixelOf(Capture(), 280, 184), shared::TranslateColor(0x80000012));
+    OnEvent([&](ole::DISPID id, std::span<ole::Variant>) {
+        if (id == ZORudeRuduvozu::EvControlMoved)
+            Designer().LetShowGrid(false);
+    });
+    Drag({60, 40}, {80, 50});
+    EXPECT_EQ(Geometry(first), "600,450,1200,600");
+    EXPECT_EQ(win::test::PixelOf(Capture(), 280, 184), shared::TranslateColor(0x8000000F));
+}
+
 // A picture box with a scale of its own: two units a pixel, its client origin at (1000, 2000).
 // Its control is hit, moved, nudged and snapped where it shows, and a band drawn in it is
 // reported in its units.
