@@ -98,10 +98,12 @@ void MouseEvents::Raise(win::UINT msg, win::WPARAM wParam, MousePoint point,
     } else if (IsButtonDown(msg)) {
         m_suppressClick = false;
         raiseMouse(eventid::MouseDown, ButtonOf(msg));
-    } else if (IsDoubleClick(msg)) {
+    } else if (msg == win::WM_LBUTTONDBLCLK) {
         m_suppressClick = true;
-        if (msg == win::WM_LBUTTONDBLCLK)
-            raise(eventid::DblClick, {});
+        raise(eventid::DblClick, {});
+    } else if (IsDoubleClick(msg)) {
+        // Only the left button has a DblClick: another's second press is a press like the first.
+        raiseMouse(eventid::MouseDown, ButtonOf(msg));
     } else if (IsButtonUp(msg)) {
         raiseMouse(eventid::MouseUp, ButtonOf(msg));
         if (msg == win::WM_LBUTTONUP && !m_suppressClick && clickOnUp)

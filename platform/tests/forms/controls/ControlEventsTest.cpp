@@ -51,6 +51,18 @@ TEST_F(ControlEventsTest, ClickFollowsOnlyTheLeftButton) {
     win::test::pump();
     EXPECT_EQ(pictureLog.WithoutMoves(), (Entries{"MouseDown(2)", "MouseUp(2)"}));
     EXPECT_EQ(labelLog.WithoutMoves(), (Entries{"MouseDown(4)", "MouseUp(4)"}));
+
+    // Only the left button has a DblClick: the second press of another is a press like the first.
+    pictureLog.Clear();
+    labelLog.Clear();
+    win::test::advanceTime(1000);
+    win::test::doubleClick(picture->Window(), {5, 5}, win::test::MouseButton::Right);
+    win::test::doubleClick(m_form->Window(), {20, 90}, win::test::MouseButton::Middle);
+    win::test::pump();
+    EXPECT_EQ(pictureLog.WithoutMoves(),
+              (Entries{"MouseDown(2)", "MouseUp(2)", "MouseDown(2)", "MouseUp(2)"}));
+    EXPECT_EQ(labelLog.WithoutMoves(),
+              (Entries{"MouseDown(4)", "MouseUp(4)", "MouseDown(4)", "MouseUp(4)"}));
 }
 
 TEST_F(ControlEventsTest, MouseCoordinatesUseThePictureBoxOwnScale) {
