@@ -248,6 +248,7 @@ public:
     static std::string ControlKey(const ole::Ptr<ole::Object>& control);
     void PurgeDeadControls();
     void AddDirtyRect(const ole::Ptr<ole::Object>& control);
+    void AddSelectionDirtyRect();
     void FlushDirtyRect();
     void SetHitCursor(int32_t hitCode);
     int32_t ContainerScaleMode(const ole::Ptr<ole::Object>& container);

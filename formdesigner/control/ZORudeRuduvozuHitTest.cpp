@@ -509,6 +509,13 @@ void ZORudeRuduvozu::AddDirtyRect(const ole::Ptr<ole::Object>& control) {
     win::UnionRect(&m_DirtyRect, &before, &area);
 }
 
+// Every selected control's handles, for a change that alters them all.
+void ZORudeRuduvozu::AddSelectionDirtyRect() {
+    for (const uint32_t id : SelectedSnapshot())
+        if (const ole::Ptr<ole::Object> control = ole::ObjectFromPtr(id))
+            AddDirtyRect(control);
+}
+
 void ZORudeRuduvozu::SetHitCursor(int32_t hitCode) {
     static constexpr int16_t kPointers[] = {0, 9, 7, 9, 7, 8, 6, 8, 6, 15, 2, 2};
     int16_t pointer = static_cast<int16_t>(m_MousePointer);

@@ -142,9 +142,7 @@ void ZORudeRuduvozu::ResizeHandles(const std::function<void()>& store) {
         store();
         return;
     }
-    for (const uint32_t id : SelectedSnapshot())
-        if (const ole::Ptr<ole::Object> control = ole::ObjectFromPtr(id))
-            AddDirtyRect(control);
+    AddSelectionDirtyRect();
     store();
     FlushDirtyRect();
     Refresh();

@@ -180,9 +180,7 @@ void ZORudeRuduvozu::WithOneFlush(const std::function<void()>& changes) {
 bool ZORudeRuduvozu::EndLockAll() {
     if (!std::exchange(m_AllLocked, false))
         return false;
-    for (const uint32_t id : SelectedSnapshot())
-        if (const ole::Ptr<ole::Object> control = ole::ObjectFromPtr(id))
-            AddDirtyRect(control);
+    AddSelectionDirtyRect();
     return true;
 }
 
